@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The one list of Debian packages that building, running and testing need.
+# Sourced by run.sh and test.sh; installs only what is missing.
+set -euo pipefail
+
+QUILLWRIGHT_PACKAGES=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev
+  qt6-qpa-plugins libqt6svg6 libgl-dev
+  xvfb xauth xdotool fonts-dejavu-core
+  clang libclang-rt-dev
+  libbenchmark-dev
+)
+
+quillwright_install_deps() {
+  local missing=()
+  for p in "${QUILLWRIGHT_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+class QMimeData;
+class RichTextControl;
+
+// What Copy puts on the clipboard and how Paste takes it back: plain text
+// for other programs, RTF (under both common names) so that a copy inside
+// the program keeps its colours.
+namespace ClipboardMime {
+
+QMimeData* fromSelection(const RichTextControl& control);
+bool canPaste(const QMimeData* mime);
+// Replaces the control's selection with the clipboard content.
+void paste(RichTextControl& control, const QMimeData* mime);
+
+} // namespace ClipboardMime

@@ -1,0 +1,120 @@
+#include "Rtf.h"
+#include "Windows1252.h"
+
+#include <vector>
+
+namespace Rtf {
+namespace {
+
+void appendEscapedName(QString& out, const QString& name)
+{
+    for (QChar c : name) {
+        if (c == u'\\' || c == u'{' || c == u'}')
+            out += u'\\';
+        out += c;
+    }
+}
+
+void appendHex(QString& out, int byte)
+{
+    static const char digits[] = "0123456789abcdef";
+    out += u"\\'";
+    out += QLatin1Char(digits[(byte >> 4) & 0xf]);
+    out += QLatin1Char(digits[byte & 0xf]);
+}
+
+} // namespace
+
+QString write(const StyledText& content, const QString& fontName)
+{
+    const QString& text = content.text;
+
+    // Colour table in order of first occurrence; line breaks carry no colour.
+    std::vector<TextColor> table;
+    auto indexOf = [&table](TextColor c) -> int {
+        if (c.isDefault())
+            return 0;
+        for (size_t i = 0; i < table.size(); ++i)
+            if (table[i] == c)
+                return int(i) + 1;
+        return -1;
+    };
+    for (const ColorRun& r : content.runs)
+        if (!r.color.isDefault() && indexOf(r.color) < 0)
+            table.push_back(r.color);
+
+    QString out;
+    out.reserve(text.size() + text.size() / 8 + 256);
+    out += u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fnil\\fcharset0 ";
+    appendEscapedName(out, fontName);
+    out += u";}}\r\n";
+    if (!table.empty()) {
+        out += u"{\\colortbl ;";
+        for (TextColor c : table)
+            out += QStringLiteral("\\red%1\\green%2\\blue%3;").arg(c.red()).arg(c.green()).arg(
+                c.blue());
+        out += u"}\r\n";
+    }
+    out += u"\\viewkind4\\uc1\\pard\\f0\\fs20 ";
+
+    int current = 0;
+    size_t run = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r' || c == u'\n') {
+            out += u"\\par\r\n";
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            continue;
+        }
+        while (run < content.runs.size() &&
+               content.runs[run].start + content.runs[run].length <= i)
+            ++run;
+        TextColor color;
+        if (run < content.runs.size() && content.runs[run].start <= i)
+            color = content.runs[run].color;
+        const int idx = indexOf(color);
+        if (idx != current) {
+            out += QStringLiteral("\\cf%1 ").arg(idx);
+            current = idx;
+        }
+        switch (c) {
+        case u'\\':
+            out += u"\\\\";
+            break;
+        case u'{':
+            out += u"\\{";
+            break;
+        case u'}':
+            out += u"\\}";
+            break;
+        case u'\t':
+            out += u"\\tab ";
+            break;
+        default:
+            if (c >= 0x20 && c < 0x80) {
+                out += QChar(c);
+            } else {
+                const int b = Windows1252::encodeChar(c);
+                if (b >= 0x80)
+                    appendHex(out, b);
+                else
+                    out += QStringLiteral("\\u%1?").arg(c > 32767 ? int(c) - 65536 : int(c));
+            }
+        }
+    }
+    out += u'}';
+    return out;
+}
+
+bool looksLikeRtf(QStringView text) { return text.startsWith(u"{\\rtf"); }
+
+StyledText readRichOrPlain(const QString& text)
+{
+    if (looksLikeRtf(text))
+        return read(text);
+    return StyledText{normalizeLineEnds(text), {}};
+}
+
+} // namespace Rtf

@@ -1,0 +1,79 @@
+#include "ScriptFile.h"
+#include "Rtf.h"
+#include "Windows1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ScriptFile {
+
+ReadResult read(const QString& path)
+{
+    ReadResult r;
+    const QFileInfo info(path);
+    if (path.isEmpty()) {
+        r.error = QStringLiteral("No file name was given.");
+        return r;
+    }
+    if (!info.exists()) {
+        r.error = QStringLiteral("The file does not exist.");
+        return r;
+    }
+    if (info.isDir()) {
+        r.error = QStringLiteral("It is a folder, not a file.");
+        return r;
+    }
+    if (info.size() > MaxFileSize) {
+        r.error = QStringLiteral("The file is %1 MB; scripts larger than %2 MB are not opened.")
+                      .arg(info.size() / (1024 * 1024))
+                      .arg(MaxFileSize / (1024 * 1024));
+        return r;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        r.error = file.errorString();
+        return r;
+    }
+    // The size may have changed since the check; never read more than the limit.
+    const QByteArray bytes = file.read(MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        r.error = file.errorString();
+        return r;
+    }
+    if (bytes.size() > MaxFileSize) {
+        r.error = QStringLiteral("The file grew beyond %1 MB while it was read.")
+                      .arg(MaxFileSize / (1024 * 1024));
+        return r;
+    }
+    r.content = Rtf::readRichOrPlain(Windows1252::decode(bytes));
+    r.ok = true;
+    return r;
+}
+
+WriteResult write(const QString& path, const QByteArray& bytes)
+{
+    WriteResult r;
+    if (QFileInfo(path).isDir()) {
+        r.error = QStringLiteral("It is a folder, not a file.");
+        return r;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        r.error = file.errorString();
+        return r;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        r.error = file.errorString();
+        file.cancelWriting();
+        return r;
+    }
+    if (!file.commit()) {
+        r.error = file.errorString();
+        return r;
+    }
+    r.ok = true;
+    return r;
+}
+
+} // namespace ScriptFile

@@ -1,0 +1,160 @@
+#include "StyledText.h"
+
+#include <algorithm>
+
+TextColor StyledText::colorAt(int index) const
+{
+    auto it = std::upper_bound(runs.begin(), runs.end(), index,
+                               [](int i, const ColorRun& r) { return i < r.start; });
+    if (it == runs.begin())
+        return {};
+    --it;
+    return index < it->start + it->length ? it->color : TextColor();
+}
+
+std::vector<TextColor> StyledText::perCharacter() const
+{
+    std::vector<TextColor> colors(size_t(text.size()));
+    for (const ColorRun& r : runs)
+        std::fill_n(colors.begin() + r.start, r.length, r.color);
+    return colors;
+}
+
+std::vector<ColorRun> StyledText::runsFromColors(const std::vector<TextColor>& colors)
+{
+    std::vector<ColorRun> runs;
+    const int n = int(colors.size());
+    int i = 0;
+    while (i < n) {
+        const TextColor c = colors[size_t(i)];
+        int j = i + 1;
+        while (j < n && colors[size_t(j)] == c)
+            ++j;
+        if (!c.isDefault())
+            runs.push_back({i, j - i, c});
+        i = j;
+    }
+    return runs;
+}
+
+QString normalizeLineEnds(const QString& text)
+{
+    const qsizetype n = text.size();
+    const QChar* p = text.constData();
+    bool clean = true;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == u'\n' || (p[i] == u'\r' && (i + 1 >= n || p[i + 1] != u'\n'))) {
+            clean = false;
+            break;
+        }
+        if (p[i] == u'\r')
+            ++i;
+    }
+    if (clean)
+        return text;
+    QString out;
+    out.reserve(n + n / 16);
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = p[i];
+        if (c == u'\r') {
+            out += u"\r\n";
+            if (i + 1 < n && p[i + 1] == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            out += u"\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+StyledText normalizedStyledText(StyledText content)
+{
+    const QString& t = content.text;
+    bool clean = true;
+    for (qsizetype i = 0; i < t.size() && clean; ++i) {
+        if (t[i] == u'\r' && i + 1 < t.size() && t[i + 1] == u'\n')
+            ++i;
+        else if (t[i] == u'\r' || t[i] == u'\n')
+            clean = false;
+    }
+    if (clean) {
+        bool runsOnBreaks = false;
+        for (const ColorRun& r : content.runs)
+            for (int i = r.start; i < r.start + r.length && !runsOnBreaks; ++i)
+                runsOnBreaks = t[i] == u'\r' || t[i] == u'\n';
+        if (!runsOnBreaks)
+            return content;
+    }
+    const std::vector<TextColor> colors = content.perCharacter();
+    StyledText out;
+    std::vector<TextColor> outColors;
+    out.text.reserve(t.size() + 16);
+    outColors.reserve(size_t(t.size()) + 16);
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c == u'\r' || c == u'\n') {
+            out.text += u"\r\n";
+            outColors.push_back({});
+            outColors.push_back({});
+            if (c == u'\r' && i + 1 < t.size() && t[i + 1] == u'\n')
+                ++i;
+        } else {
+            out.text += c;
+            outColors.push_back(colors[size_t(i)]);
+        }
+    }
+    out.runs = StyledText::runsFromColors(outColors);
+    return out;
+}
+
+TextColor insertionColor(const QString& text, const std::vector<TextColor>& colors, int pos)
+{
+    if (pos <= 0 || pos > text.size())
+        return {};
+    const QChar before = text[pos - 1];
+    if (before == u'\r' || before == u'\n')
+        return {};
+    return colors[size_t(pos - 1)];
+}
+
+std::vector<ColorRun> colorDifferences(const std::vector<ColorRun>& have,
+                                       const std::vector<ColorRun>& want, int length)
+{
+    std::vector<int> cuts;
+    cuts.reserve((have.size() + want.size()) * 2 + 2);
+    cuts.push_back(0);
+    cuts.push_back(length);
+    for (const auto* list : {&have, &want})
+        for (const ColorRun& r : *list) {
+            cuts.push_back(std::clamp(r.start, 0, length));
+            cuts.push_back(std::clamp(r.start + r.length, 0, length));
+        }
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+
+    auto colorWalker = [](const std::vector<ColorRun>& runs) {
+        return [&runs, i = size_t(0)](int pos) mutable {
+            while (i < runs.size() && runs[i].start + runs[i].length <= pos)
+                ++i;
+            return i < runs.size() && runs[i].start <= pos ? runs[i].color : TextColor();
+        };
+    };
+    auto haveAt = colorWalker(have);
+    auto wantAt = colorWalker(want);
+    std::vector<ColorRun> out;
+    for (size_t k = 0; k + 1 < cuts.size(); ++k) {
+        const int a = cuts[k];
+        const int b = cuts[k + 1];
+        const TextColor h = haveAt(a);
+        const TextColor w = wantAt(a);
+        if (h == w)
+            continue;
+        if (!out.empty() && out.back().color == w && out.back().start + out.back().length == a)
+            out.back().length += b - a;
+        else
+            out.push_back({a, b - a, w});
+    }
+    return out;
+}

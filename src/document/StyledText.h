@@ -1,0 +1,42 @@
+#pragma once
+
+#include "TextColor.h"
+
+#include <QString>
+#include <vector>
+
+// A run of characters sharing one colour.
+struct ColorRun {
+    int start = 0;
+    int length = 0;
+    TextColor color;
+    friend bool operator==(const ColorRun&, const ColorRun&) = default;
+};
+
+// Plain text with CR LF line breaks plus its explicit colour runs, sorted and
+// non-overlapping; characters outside every run have the default colour.
+// This is what travels between the controls and the RTF reader and writer.
+struct StyledText {
+    QString text;
+    std::vector<ColorRun> runs;
+
+    TextColor colorAt(int index) const;
+    // One colour per character, line breaks included (they carry the default).
+    std::vector<TextColor> perCharacter() const;
+    static std::vector<ColorRun> runsFromColors(const std::vector<TextColor>& colors);
+};
+
+// Turns LF alone, CR alone and CR LF into CR LF.
+QString normalizeLineEnds(const QString& text);
+
+// The same content with CR LF line breaks that carry no colour.
+StyledText normalizedStyledText(StyledText content);
+
+// Colour rule for inserted text: that of the character before the insertion
+// point on the same line, the default at the start of a line.
+TextColor insertionColor(const QString& text, const std::vector<TextColor>& colors, int pos);
+
+// The ranges of [0, length) whose colour differs between two run lists,
+// each with the colour it has in `want`.
+std::vector<ColorRun> colorDifferences(const std::vector<ColorRun>& have,
+                                       const std::vector<ColorRun>& want, int length);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The script files' code page. Our own table keeps the mapping identical on
+// every machine, including the five bytes Windows leaves undefined, which
+// map to the C1 control characters of the same value (as Windows does).
+namespace Windows1252 {
+
+QString decode(const QByteArray& bytes);
+QChar decodeByte(unsigned char byte);
+
+// Returns the byte for a character, or -1 when the code page cannot hold it.
+int encodeChar(char16_t c);
+
+struct Encoded {
+    QByteArray bytes;
+    int unmappable = 0;      // characters written as "?"
+    int firstUnmappable = -1; // index into the text of the first of them
+};
+Encoded encode(const QString& text);
+
+} // namespace Windows1252

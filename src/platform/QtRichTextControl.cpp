@@ -1,0 +1,482 @@
+#include "QtRichTextControl.h"
+
+#include "document/ClipboardMime.h"
+#include "document/Rtf.h"
+
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <algorithm>
+
+namespace {
+
+QString toDocText(const QString& crlfText)
+{
+    QString t = crlfText;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t;
+}
+
+TextColor colorOf(const QTextCharFormat& f)
+{
+    if (!f.hasProperty(QTextFormat::ForegroundBrush))
+        return {};
+    return TextColor::fromRgb(f.foreground().color().rgb() & 0x00ffffffu);
+}
+
+QTextCharFormat formatFor(TextColor c)
+{
+    QTextCharFormat f;
+    if (c.isExplicit())
+        f.setForeground(QColor(c.red(), c.green(), c.blue()));
+    return f;
+}
+
+class ProgrammaticEdit {
+public:
+    explicit ProgrammaticEdit(int& counter) : m_counter(counter) { ++m_counter; }
+    ~ProgrammaticEdit() { --m_counter; }
+
+private:
+    int& m_counter;
+};
+
+} // namespace
+
+ModEditor::ModEditor(QWidget* parent) : QTextEdit(parent)
+{
+    setUndoRedoEnabled(false);
+    setAcceptRichText(false);
+}
+
+bool ModEditor::event(QEvent* e)
+{
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto* ke = static_cast<QKeyEvent*>(e);
+        if (ke->matches(QKeySequence::Undo) || ke->matches(QKeySequence::Redo)) {
+            e->ignore(); // let the program's Undo command have it
+            return false;
+        }
+    }
+    return QTextEdit::event(e);
+}
+
+void ModEditor::keyPressEvent(QKeyEvent* e)
+{
+    if (m_control && !isReadOnly()) {
+        const auto mods = e->modifiers();
+        const bool commandKey = (mods & (Qt::ControlModifier | Qt::MetaModifier)) &&
+                                !(mods & Qt::AltModifier); // Ctrl+Alt is AltGr on many layouts
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            if (!commandKey) {
+                m_control->setSelText(QStringLiteral("\r\n"));
+                ensureCursorVisible();
+                e->accept();
+                return;
+            }
+        } else if (!commandKey && !e->text().isEmpty() &&
+                   (e->text() == QLatin1String("\t") || e->text().at(0).isPrint())) {
+            m_control->setSelText(e->text());
+            ensureCursorVisible();
+            e->accept();
+            return;
+        }
+    }
+    QTextEdit::keyPressEvent(e);
+}
+
+void ModEditor::inputMethodEvent(QInputMethodEvent* e)
+{
+    if (m_control && !e->commitString().isEmpty() && e->preeditString().isEmpty() &&
+        e->replacementLength() == 0) {
+        m_control->setSelText(e->commitString());
+        e->accept();
+        return;
+    }
+    QTextEdit::inputMethodEvent(e);
+}
+
+QMimeData* ModEditor::createMimeDataFromSelection() const
+{
+    if (m_control)
+        return ClipboardMime::fromSelection(*m_control);
+    return QTextEdit::createMimeDataFromSelection();
+}
+
+bool ModEditor::canInsertFromMimeData(const QMimeData* source) const
+{
+    return ClipboardMime::canPaste(source);
+}
+
+void ModEditor::insertFromMimeData(const QMimeData* source)
+{
+    if (m_control)
+        ClipboardMime::paste(*m_control, source);
+    else
+        QTextEdit::insertFromMimeData(source);
+}
+
+QtRichTextControl::QtRichTextControl(QTextEdit* editor, QObject* parent)
+    : RichTextControl(parent), m_editor(editor)
+{
+    if (auto* mod = qobject_cast<ModEditor*>(editor))
+        mod->setControl(this);
+    m_editor->setUndoRedoEnabled(false);
+    setFontName(m_fontName);
+    connect(m_editor->document(), &QTextDocument::contentsChange, this,
+            &QtRichTextControl::onContentsChange);
+}
+
+void QtRichTextControl::onContentsChange(int, int, int)
+{
+    m_textCacheValid = false;
+    if (m_programmatic > 0)
+        return;
+    notifyChanged();
+}
+
+QString QtRichTextControl::text() const
+{
+    if (!m_textCacheValid) {
+        m_textCache = m_editor->document()->toRawText();
+        m_textCache.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+        m_textCacheValid = true;
+    }
+    return m_textCache;
+}
+
+int QtRichTextControl::textLength() const
+{
+    const QTextDocument* doc = m_editor->document();
+    return doc->characterCount() + doc->blockCount() - 2;
+}
+
+int QtRichTextControl::toDocPosition(int pos) const
+{
+    const QTextDocument* doc = m_editor->document();
+    int lo = 0;
+    int hi = doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + mid <= pos)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock b = doc->findBlockByNumber(lo);
+    const int offset = std::max(pos - (b.position() + lo), 0);
+    return b.position() + std::min(offset, b.length() - 1);
+}
+
+int QtRichTextControl::fromDocPosition(int docPos) const
+{
+    return docPos + m_editor->document()->findBlock(docPos).blockNumber();
+}
+
+StyledText QtRichTextControl::styledRange(int start, int end) const
+{
+    StyledText out;
+    std::vector<TextColor> colors;
+    const QTextDocument* doc = m_editor->document();
+    const int docStart = toDocPosition(start);
+    const int docEnd = toDocPosition(end);
+    for (QTextBlock b = doc->findBlock(docStart); b.isValid() && b.position() <= docEnd;
+         b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const int a = std::max(f.position(), docStart);
+            const int z = std::min(f.position() + f.length(), docEnd);
+            if (a >= z)
+                continue;
+            const QString piece = f.text().mid(a - f.position(), z - a);
+            const TextColor c = colorOf(f.charFormat());
+            if (!c.isDefault())
+                out.runs.push_back({int(out.text.size()), int(piece.size()), c});
+            out.text += piece;
+        }
+        const int separator = b.position() + b.length() - 1;
+        if (b.next().isValid() && separator >= docStart && separator < docEnd)
+            out.text += u"\r\n";
+    }
+    // Adjacent fragments of one colour become one run.
+    std::vector<ColorRun> merged;
+    for (const ColorRun& r : out.runs) {
+        if (!merged.empty() && merged.back().color == r.color &&
+            merged.back().start + merged.back().length == r.start)
+            merged.back().length += r.length;
+        else
+            merged.push_back(r);
+    }
+    out.runs = std::move(merged);
+    return out;
+}
+
+StyledText QtRichTextControl::styledText() const { return styledRange(0, textLength()); }
+
+QString QtRichTextControl::rtf() const { return Rtf::write(styledText(), m_fontName); }
+
+void QtRichTextControl::setText(const QString& text) { setStyledText(StyledText{text, {}}); }
+
+void QtRichTextControl::setRtf(const QString& rtf) { setStyledText(Rtf::readRichOrPlain(rtf)); }
+
+void QtRichTextControl::setStyledText(const StyledText& content)
+{
+    const StyledText want = normalizedStyledText(content);
+    const QString old = text();
+    const QString& now = want.text;
+    const int oldLen = int(old.size());
+    const int newLen = int(now.size());
+    int prefix = 0;
+    const int maxPrefix = std::min(oldLen, newLen);
+    while (prefix < maxPrefix && old[prefix] == now[prefix])
+        ++prefix;
+    int suffix = 0;
+    const int maxSuffix = std::min(oldLen, newLen) - prefix;
+    while (suffix < maxSuffix && old[oldLen - 1 - suffix] == now[newLen - 1 - suffix])
+        ++suffix;
+    if (suffix > 0 && old[oldLen - suffix] == u'\n')
+        --suffix; // never split a line break
+
+    {
+        ProgrammaticEdit guard(m_programmatic);
+        QTextCursor cursor(m_editor->document());
+        cursor.beginEditBlock();
+        if (prefix < oldLen - suffix || prefix < newLen - suffix) {
+            cursor.setPosition(toDocPosition(prefix));
+            cursor.setPosition(toDocPosition(oldLen - suffix), QTextCursor::KeepAnchor);
+            cursor.insertText(toDocText(now.mid(prefix, newLen - suffix - prefix)),
+                              QTextCharFormat());
+        }
+        const StyledText have = styledText();
+        for (const ColorRun& d : colorDifferences(have.runs, want.runs, newLen)) {
+            cursor.setPosition(toDocPosition(d.start));
+            cursor.setPosition(toDocPosition(d.start + d.length), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(formatFor(d.color));
+        }
+        cursor.endEditBlock();
+        QTextCursor caret(m_editor->document());
+        m_editor->setTextCursor(caret);
+    }
+    notifyChanged();
+}
+
+int QtRichTextControl::selStart() const
+{
+    const QTextCursor c = m_editor->textCursor();
+    return fromDocPosition(c.selectionStart());
+}
+
+int QtRichTextControl::selLength() const
+{
+    const QTextCursor c = m_editor->textCursor();
+    return fromDocPosition(c.selectionEnd()) - fromDocPosition(c.selectionStart());
+}
+
+void QtRichTextControl::select(int start, int end)
+{
+    QTextCursor c(m_editor->document());
+    c.setPosition(toDocPosition(start));
+    if (end > start)
+        c.setPosition(toDocPosition(end), QTextCursor::KeepAnchor);
+    m_editor->setTextCursor(c);
+}
+
+void QtRichTextControl::setSelStart(int start)
+{
+    const int s = std::clamp(start, 0, textLength());
+    select(s, s);
+}
+
+void QtRichTextControl::setSelLength(int length)
+{
+    const int s = selStart();
+    select(s, std::clamp(s + std::max(length, 0), s, textLength()));
+}
+
+QString QtRichTextControl::selText() const { return text().mid(selStart(), selLength()); }
+
+void QtRichTextControl::insertStyled(QTextCursor& cursor, const StyledText& content)
+{
+    int pos = 0;
+    const int n = int(content.text.size());
+    for (const ColorRun& r : content.runs) {
+        if (r.start > pos)
+            cursor.insertText(toDocText(content.text.mid(pos, r.start - pos)), QTextCharFormat());
+        cursor.insertText(toDocText(content.text.mid(r.start, r.length)), formatFor(r.color));
+        pos = r.start + r.length;
+    }
+    if (pos < n)
+        cursor.insertText(toDocText(content.text.mid(pos)), QTextCharFormat());
+}
+
+void QtRichTextControl::replaceSelectionWith(const StyledText& content)
+{
+    {
+        ProgrammaticEdit guard(m_programmatic);
+        QTextCursor c = m_editor->textCursor();
+        c.beginEditBlock();
+        c.removeSelectedText();
+        insertStyled(c, content);
+        c.endEditBlock();
+        m_editor->setTextCursor(c);
+    }
+    notifyChanged();
+}
+
+void QtRichTextControl::setSelText(const QString& text)
+{
+    const QString clean = normalizeLineEnds(text);
+    const int start = selStart();
+    TextColor color;
+    if (start > 0 && this->text()[start - 1] != u'\n')
+        color = styledRange(start - 1, start).colorAt(0);
+    StyledText insert{clean, {}};
+    if (!color.isDefault()) {
+        std::vector<TextColor> colors(size_t(clean.size()), color);
+        for (qsizetype i = 0; i < clean.size(); ++i)
+            if (clean[i] == u'\r' || clean[i] == u'\n')
+                colors[size_t(i)] = {};
+        insert.runs = StyledText::runsFromColors(colors);
+    }
+    replaceSelectionWith(insert);
+}
+
+QString QtRichTextControl::selRtf() const
+{
+    const int s = selStart();
+    return Rtf::write(styledRange(s, s + selLength()), m_fontName);
+}
+
+void QtRichTextControl::setSelRtf(const QString& rtf)
+{
+    if (!Rtf::looksLikeRtf(rtf)) {
+        setSelText(rtf);
+        return;
+    }
+    replaceSelectionWith(normalizedStyledText(Rtf::read(rtf)));
+}
+
+TextColor QtRichTextControl::selColor() const
+{
+    const int s = selStart();
+    const int len = selLength();
+    if (len == 0) {
+        if (s > 0 && text()[s - 1] != u'\n')
+            return styledRange(s - 1, s).colorAt(0);
+        return {};
+    }
+    const StyledText part = styledRange(s, s + len);
+    std::optional<TextColor> seen;
+    int pos = 0;
+    auto visit = [&](int from, int to, TextColor c) {
+        for (int i = from; i < to; ++i) {
+            if (part.text[i] == u'\r' || part.text[i] == u'\n')
+                continue;
+            if (!seen)
+                seen = c;
+            else if (*seen != c)
+                return false;
+            break; // one visible character decides the whole stretch
+        }
+        return true;
+    };
+    for (const ColorRun& r : part.runs) {
+        if (!visit(pos, r.start, TextColor()) || !visit(r.start, r.start + r.length, r.color))
+            return TextColor::mixed();
+        pos = r.start + r.length;
+    }
+    if (!visit(pos, int(part.text.size()), TextColor()))
+        return TextColor::mixed();
+    return seen.value_or(TextColor());
+}
+
+void QtRichTextControl::setSelColor(TextColor color)
+{
+    if (selLength() == 0 || color.isMixed())
+        return;
+    {
+        ProgrammaticEdit guard(m_programmatic);
+        QTextCursor c = m_editor->textCursor();
+        c.setCharFormat(formatFor(color));
+    }
+    notifyChanged();
+}
+
+int QtRichTextControl::find(const QString& needle, std::optional<int> start)
+{
+    if (needle.isEmpty())
+        return -1;
+    const QString t = text();
+    int from = 0;
+    int end = int(t.size());
+    const int len = selLength();
+    if (start) {
+        from = std::max(*start, 0);
+    } else if (len > 0) {
+        from = selStart();
+        end = from + len;
+    }
+    if (from > end)
+        return -1;
+    const int found = int(QStringView(t).first(end).indexOf(needle, from, Qt::CaseInsensitive));
+    if (found < 0)
+        return -1;
+    select(found, found + int(needle.size()));
+    return found;
+}
+
+void QtRichTextControl::setFontName(const QString& name)
+{
+    m_fontName = name;
+    QFont font(name);
+    font.setPointSizeF(9.75);
+    font.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(font).fixedPitch() && QFontInfo(font).family() != name)
+        font.setFamilies({name, QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
+    ProgrammaticEdit guard(m_programmatic);
+    m_editor->document()->setDefaultFont(font);
+}
+
+void QtRichTextControl::setRightMargin(int twips)
+{
+    m_rightMargin = twips;
+    if (twips <= 0) {
+        m_editor->setLineWrapMode(QTextEdit::WidgetWidth);
+        return;
+    }
+    const int px = twips * m_editor->logicalDpiX() / 1440;
+    m_editor->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    m_editor->setLineWrapColumnOrWidth(std::max(px, 1));
+}
+
+void QtRichTextControl::printSelection(QPrinter* printer) const
+{
+    QTextDocument doc;
+    doc.setDefaultFont(m_editor->document()->defaultFont());
+    const QTextCursor c = m_editor->textCursor();
+    QTextCursor target(&doc);
+    if (c.hasSelection())
+        target.insertFragment(c.selection());
+    else
+        target.insertFragment(QTextDocumentFragment(m_editor->document()));
+    doc.print(printer);
+}
+
+void QtRichTextControl::batchBegan()
+{
+    m_savedHScroll = m_editor->horizontalScrollBar()->value();
+    m_savedVScroll = m_editor->verticalScrollBar()->value();
+}
+
+void QtRichTextControl::batchEnded()
+{
+    // The handler moved the selection around the text; the view stays put.
+    m_editor->horizontalScrollBar()->setValue(m_savedHScroll);
+    m_editor->verticalScrollBar()->setValue(m_savedVScroll);
+    m_editor->ensureCursorVisible();
+}

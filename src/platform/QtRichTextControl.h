@@ -1,0 +1,94 @@
+#pragma once
+
+#include "document/RichTextControl.h"
+
+#include <QPointer>
+#include <QTextCursor>
+#include <QTextEdit>
+
+class QPrinter;
+class QMimeData;
+
+// The QTextEdit that shows a script. Typed text goes through the control so
+// that its colour follows the same rule as every other insertion, and the
+// widget's own undo stack is off: Ctrl+Z reaches the program's Undo.
+class ModEditor : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit ModEditor(QWidget* parent = nullptr);
+    void setControl(RichTextControl* control) { m_control = control; }
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    QMimeData* createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    RichTextControl* m_control = nullptr;
+};
+
+class QtRichTextControl : public RichTextControl {
+    Q_OBJECT
+public:
+    explicit QtRichTextControl(QTextEdit* editor, QObject* parent = nullptr);
+
+    QTextEdit* editor() const { return m_editor; }
+
+    QString text() const override;
+    int textLength() const override;
+    void setText(const QString& text) override;
+    QString rtf() const override;
+    void setRtf(const QString& rtf) override;
+    StyledText styledText() const override;
+    void setStyledText(const StyledText& content) override;
+
+    int selStart() const override;
+    int selLength() const override;
+    void setSelStart(int start) override;
+    void setSelLength(int length) override;
+
+    QString selText() const override;
+    void setSelText(const QString& text) override;
+    QString selRtf() const override;
+    void setSelRtf(const QString& rtf) override;
+
+    TextColor selColor() const override;
+    void setSelColor(TextColor color) override;
+
+    int find(const QString& needle, std::optional<int> start = std::nullopt) override;
+
+    QString fontName() const override { return m_fontName; }
+    void setFontName(const QString& name) override;
+    int rightMargin() const override { return m_rightMargin; }
+    void setRightMargin(int twips) override;
+
+    // Prints the selection, or the whole text when nothing is selected.
+    void printSelection(QPrinter* printer) const;
+
+    // Position mapping between CR LF positions and document positions.
+    int toDocPosition(int pos) const;
+    int fromDocPosition(int docPos) const;
+
+protected:
+    void batchBegan() override;
+    void batchEnded() override;
+
+private:
+    StyledText styledRange(int start, int end) const;
+    void insertStyled(QTextCursor& cursor, const StyledText& content);
+    void replaceSelectionWith(const StyledText& content);
+    void select(int start, int end);
+    void onContentsChange(int pos, int removed, int added);
+
+    QTextEdit* m_editor;
+    QString m_fontName = QStringLiteral("Lucida Console");
+    int m_rightMargin = 0;
+    int m_programmatic = 0;
+    mutable QString m_textCache;
+    mutable bool m_textCacheValid = false;
+    int m_savedHScroll = 0;
+    int m_savedVScroll = 0;
+};

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds Quillwright and runs every test. Installs missing Debian packages first.
+#   ./test.sh              normal build in build/, all tests
+#   ./test.sh --sanitize   AddressSanitizer + UBSan build in build-sanitize/
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+quillwright_install_deps
+
+build_dir=build
+extra=()
+if [ "${1:-}" = "--sanitize" ]; then
+  build_dir=build-sanitize
+  extra=(-DQUILLWRIGHT_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+
+export QTWEBENGINE_DISABLE_SANDBOX=1
+cmake -S . -B "$build_dir" -DQUILLWRIGHT_TESTS=ON "${extra[@]}" >/dev/null
+cmake --build "$build_dir" -j"$(nproc)"
+ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)"
+
+# The fuzz targets need clang's fuzzer runtime; their seed corpora and the
+# regression inputs are replayed as a quick check on every run.
+if [ -x scripts/fuzz-build.sh ] && command -v clang++ >/dev/null 2>&1 && [ -z "${extra[*]:-}" ]; then
+  ./scripts/fuzz-build.sh >/dev/null
+  ./scripts/fuzz-replay.sh
+fi
