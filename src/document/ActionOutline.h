@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The action nodes under "Actions": one per banner that stands directly
+// after a line holding "#" alone.
+namespace ActionOutline {
+
+// The keyword of every banner, in order: the text between "#-----[ " and
+// the first " ]---" after it, not trimmed.
+QStringList scanKeywords(const QString& text);
+int countBanners(const QString& text);
+
+// Outline picture for a keyword (exact case), or 0 for none.
+int keywordPicture(const QString& keyword);
+
+inline constexpr int PictureRoot = 12;
+inline constexpr int PictureHeader = 11;
+inline constexpr int PictureField = 13;
+inline constexpr int PictureActions = 9;
+
+struct Node {
+    QString key;  // "action1", "action2", ...
+    QString text; // the keyword
+    int picture = 0;
+    friend bool operator==(const Node&, const Node&) = default;
+};
+
+// Keeps the action nodes; rebuilds them only when the number of banners
+// changed, so edited keywords keep their old nodes until then.
+class Model {
+public:
+    // Returns true when the nodes were rebuilt.
+    bool refresh(const QString& text);
+    const std::vector<Node>& nodes() const { return m_nodes; }
+
+private:
+    std::vector<Node> m_nodes;
+};
+
+} // namespace ActionOutline

@@ -1,0 +1,94 @@
+#include "DocumentModel.h"
+
+#include "ModFormat.h"
+#include "RichTextControl.h"
+#include "StampGenerator.h"
+#include "aids/KeywordColouring.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString NewDocumentRtf = QStringLiteral(
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
+    "{\\colortbl ;\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red0\\green128\\blue0;}");
+}
+
+DocumentModel::DocumentModel(RichTextControl& control, QObject* parent)
+    : QObject(parent), m_control(control)
+{
+    m_timer.setInterval(SnapshotInterval);
+    connect(&m_timer, &QTimer::timeout, this, &DocumentModel::Timer1_Timer);
+    connect(&m_control, &RichTextControl::changed, this, &DocumentModel::mod_fly_Change);
+}
+
+void DocumentModel::initialise(const QString& defaultTxtPath, const QString& fontName)
+{
+    m_control.setRtf(NewDocumentRtf);
+    m_control.setText(ModFormat::defaultTemplate());
+    m_updateBrowserTF = true;
+    // A missing or unreadable default.txt leaves the template in place.
+    if (!defaultTxtPath.isEmpty() && QFileInfo(defaultTxtPath).isFile())
+        m_control.loadFile(defaultTxtPath);
+    StampGenerator(m_control);
+    m_control.setFontName(fontName);
+    m_snapshots.clear();
+    emit undoControlsChanged(undoControls());
+    m_control.setSelStart(0);
+    m_control.setSelLength(0);
+    RefreshActionOutline();
+    m_timer.start();
+    markUnchanged();
+}
+
+void DocumentModel::mod_fly_Change()
+{
+    if (m_inHandler)
+        return;
+    m_inHandler = true;
+    NotificationBlocker quiet(m_control);
+
+    const int start = m_control.selStart();
+    const int length = m_control.selLength();
+    m_timer.stop();
+
+    const qsizetype snapshotLength = m_snapshots.Text2.size();
+    if (m_control.rtf().size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
+        ColourMarkers(m_control, start, length);
+    if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
+        RefreshActionOutline();
+    const QString rtf = m_control.rtf();
+    if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
+        m_control.setRtf(RewriteKeywordRtf(rtf));
+
+    m_updateBrowserTF = false;
+    m_control.setSelStart(start);
+    m_control.setSelLength(length);
+    emit undoControlsChanged(undoControls());
+    m_timer.start();
+    m_inHandler = false;
+}
+
+void DocumentModel::Timer1_Timer()
+{
+    if (!m_snapshots.tick(m_control.text(), m_updateBrowserTF))
+        return;
+    emit undoControlsChanged(undoControls());
+    m_timer.stop();
+}
+
+void DocumentModel::RefreshActionOutline()
+{
+    if (m_outline.refresh(m_control.text()))
+        emit outlineRebuilt();
+}
+
+void DocumentModel::undo(int levels)
+{
+    if (levels < 1 || levels > 3)
+        return;
+    m_control.setRtf(m_snapshots.undo(levels));
+}
+
+bool DocumentModel::hasUnsavedChanges() const { return m_control.text() != m_unchangedText; }
+
+void DocumentModel::markUnchanged() { m_unchangedText = m_control.text(); }
