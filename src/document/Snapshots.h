@@ -15,6 +15,9 @@ struct UndoControls {
 // The four snapshot slots behind the undo commands: Text1 is the newest
 // plain-text snapshot, Text2 to Text4 are undo levels 1 to 3 (empty: none).
 // QString is implicitly shared, so the slots cost little while equal.
+#include <QMetaType>
+Q_DECLARE_METATYPE(UndoControls)
+
 class Snapshots {
 public:
     QString Text1, Text2, Text3, Text4;
