@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The file dialogs' filters as the program has always worded them
+// ("all" and "phpbb2" in lower case, no blank in "files(*.txt)").
+namespace FileFilters {
+inline QString open()
+{
+    return QStringLiteral("all Mod Files (*.mod,*.txt)|*.mod;*.txt|phpBB2 Mod Files (*.mod)|*.mod|"
+                          "Plain Ascii text files(*.txt)|*.txt");
+}
+inline QString save()
+{
+    return QStringLiteral("phpbb2 Mod Files (*.mod)|*.mod|Plain Ascii text files(*.txt)|*.txt");
+}
+inline QString saveAs() { return QStringLiteral("Mod files (*.mod)|*.mod"); }
+} // namespace FileFilters

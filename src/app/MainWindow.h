@@ -1,0 +1,131 @@
+#pragma once
+
+#include "document/Snapshots.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class DialogService;
+class DocumentWindow;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class QToolButton;
+class SettingsStore;
+
+// The services the main window is given, so that tests can hand it a
+// scripted dialog service and a settings folder of their own.
+struct AppServices {
+    SettingsStore* settings = nullptr;
+    DialogService* dialogs = nullptr;
+    QString programFolder; // default.txt and TIPOFDAY.TXT live here
+};
+
+// frmMain: the multiple-document frame with its menus, toolbar and status bar.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const AppServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Load: captions, stored placement, Document 1, the command-line file.
+    void MDIForm_Load(const QString& commandLine);
+
+    DocumentWindow* NewDocument();
+    int DocumentCount() const { return m_documentCount; }
+    // The active child when it is a document window; null otherwise.
+    DocumentWindow* activeDocument() const;
+    QList<DocumentWindow*> documents() const;
+    QMdiArea* mdiArea() const { return m_mdi; }
+    QAction* action(const QString& objectName) const;
+    QAction* toolbarButton(const QString& key) const;
+    QList<QAction*> toolbarEntries() const;
+    QLabel* statusPanel() const { return m_statusPanel; }
+    const AppServices& services() const { return m_services; }
+
+    // The file named on the command line: every double quote removed.
+    static QString commandLineFileName(const QStringList& arguments);
+    void loadCommandLineFile(const QString& fileName);
+
+public slots:
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileClose_Click();
+    void mnuFileSaveAll_Click();
+    void mnuPublish_Click();
+    void mnuFileProperties_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
+    void mnuFileSend_Click();
+    void mnuFileExit_Click();
+    void mnuEditUndo_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditPasteSpecial_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewRefresh_Click();
+    void mnuViewOptions_Click();
+    void mnuViewWebBrowser_Click();
+    void mnuToolsOptions_Click();
+    void mnuWindowCascade_Click();
+    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileVertical_Click();
+    void mnuWindowArrangeIcons_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearchForHelpOn_Click();
+    void mnuHelpAbout_Click();
+    void tbToolBar_ButtonClick(const QString& key);
+    void tbToolBar_ButtonMenuClick(const QString& key);
+
+    // Undo by 1 to 3 levels on the active document.
+    void undoLevels(int levels);
+
+signals:
+    void actionBuilderRequested();
+    void headerDialogRequested();
+    void authorDialogRequested();
+    void optionsRequested();
+    void webBrowserRequested(const QString& startingAddress);
+    // The main window is unloading: tool windows it owns close with it.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void updateMenus();
+    void applyUndoControls(const UndoControls& controls);
+    void MDIForm_Unload();
+    void showUnfinished(const QString& handler);
+    bool loadInto(DocumentWindow* doc, const QString& fileName);
+    QPrinter* printer();
+
+    AppServices m_services;
+    QMdiArea* m_mdi = nullptr;
+    QToolBar* m_coolBar = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QToolButton* m_undoButton = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    QLabel* m_datePanel = nullptr;
+    QLabel* m_timePanel = nullptr;
+    QHash<QString, QAction*> m_actions;
+    QHash<QString, QAction*> m_toolbarButtons;
+    QHash<QString, QAction*> m_undoEntries;
+    int m_documentCount = 0;
+    QString m_dialogFileName; // dlgCommonDialog keeps its last file name
+    std::unique_ptr<QPrinter> m_printer;
+};

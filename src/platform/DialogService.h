@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+// Every modal question the program asks goes through here, so that tests
+// can script the answers and no test ever blocks on a dialog.
+class DialogService {
+public:
+    enum class Button { Ok, Cancel, Yes, No };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Icon { None, Information, Warning, Critical, Question };
+
+    virtual ~DialogService();
+
+    virtual Button ask(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
+                       Icon icon) = 0;
+    // The file name chosen, or an empty text when the user cancelled.
+    // Filters are in Qt's syntax. The save dialog does not confirm an
+    // overwrite itself: the caller decides whether to ask.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& startName) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& startName) = 0;
+    // False when the user cancelled.
+    virtual bool print(QWidget* parent, QPrinter* printer, bool selectionOnly) = 0;
+    virtual bool pageSetup(QWidget* parent, QPrinter* printer) = 0;
+
+    void message(QWidget* parent, const QString& title, const QString& text,
+                 Icon icon = Icon::None)
+    {
+        ask(parent, title, text, Buttons::Ok, icon);
+    }
+};
+
+// The real dialogs.
+class QtDialogService : public DialogService {
+public:
+    Button ask(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
+               Icon icon) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& startName) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& startName) override;
+    bool print(QWidget* parent, QPrinter* printer, bool selectionOnly) override;
+    bool pageSetup(QWidget* parent, QPrinter* printer) override;
+};
+
+// "desc|pattern;pattern|desc|pattern" to Qt's "desc (pattern pattern);;...".
+QString qtFileFilter(const QString& barSeparatedFilter);
