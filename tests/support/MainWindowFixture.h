@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+#include "app/MainWindow.h"
+#include "document/DocumentWindow.h"
+#include "platform/QtRichTextControl.h"
+#include "platform/SettingsStore.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// A main window with its own settings folder and scripted dialogs.
+struct MainWindowFixture {
+    QTemporaryDir dir;
+    SettingsStore settings{dir.filePath("settings")};
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    explicit MainWindowFixture(const QString& commandLine = QString(), bool load = true)
+    {
+        window = std::make_unique<MainWindow>(
+            AppServices{&settings, &dialogs, dir.filePath("program")});
+        if (load)
+            window->MDIForm_Load(commandLine);
+    }
+    DocumentWindow* doc() const { return window->activeDocument(); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/DialogService.h"
+
+#include <QList>
+#include <QStringList>
+
+// A dialog service whose answers the test writes in advance. Every question
+// is recorded; a question with no answer left counts as unexpected and is
+// answered Cancel, so a test never blocks.
+class ScriptedDialogs : public DialogService {
+public:
+    struct Question {
+        QString title;
+        QString text;
+        Buttons buttons;
+        Icon icon;
+    };
+    QList<Question> questions;
+    QList<Button> answers;
+    QStringList fileNames; // answers of the file dialogs, in order
+    QStringList fileDialogTitles;
+    QStringList fileDialogFilters;
+    QStringList fileDialogStartNames;
+    bool printAccepted = true;
+    int printCalls = 0;
+    bool lastPrintSelectionOnly = false;
+    int unexpected = 0;
+
+    Button ask(QWidget*, const QString& title, const QString& text, Buttons buttons,
+               Icon icon) override
+    {
+        questions.append({title, text, buttons, icon});
+        if (buttons == Buttons::Ok)
+            return Button::Ok;
+        if (answers.isEmpty()) {
+            ++unexpected;
+            return Button::Cancel;
+        }
+        return answers.takeFirst();
+    }
+    QString openFileName(QWidget*, const QString& title, const QString& filter,
+                         const QString& start) override
+    {
+        return nextFile(title, filter, start);
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString& filter,
+                         const QString& start) override
+    {
+        return nextFile(title, filter, start);
+    }
+    bool print(QWidget*, QPrinter*, bool selectionOnly) override
+    {
+        ++printCalls;
+        lastPrintSelectionOnly = selectionOnly;
+        return printAccepted;
+    }
+    bool pageSetup(QWidget*, QPrinter*) override { return true; }
+
+    QString lastText() const { return questions.isEmpty() ? QString() : questions.last().text; }
+
+private:
+    QString nextFile(const QString& title, const QString& filter, const QString& start)
+    {
+        fileDialogTitles << title;
+        fileDialogFilters << filter;
+        fileDialogStartNames << start;
+        if (fileNames.isEmpty()) {
+            ++unexpected;
+            return QString();
+        }
+        return fileNames.takeFirst();
+    }
+};
