@@ -342,10 +342,30 @@ DocumentWindow* MainWindow::NewDocument()
     doc->setCaption(QStringLiteral("Document %1").arg(m_documentCount));
     QMdiSubWindow* sub = m_mdi->addSubWindow(doc);
     sub->setWindowIcon(doc->windowIcon());
+    sub->resize(sub->sizeHint());
+    fitIntoArea(sub);
     doc->show();
     m_mdi->setActiveSubWindow(sub);
     updateMenus();
     return doc;
+}
+
+void MainWindow::fitIntoArea(QMdiSubWindow* sub) const
+{
+    // A child larger than the area would leave the area scrolled sideways.
+    const QSize area = m_mdi->viewport()->size();
+    if (!isVisible() || area.width() < 200 || area.height() < 150)
+        return;
+    sub->resize(sub->size().boundedTo(area));
+    if (!QRect(QPoint(0, 0), area).contains(sub->geometry()))
+        sub->move(0, 0);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    for (QMdiSubWindow* sub : m_mdi->subWindowList())
+        fitIntoArea(sub);
 }
 
 DocumentWindow* MainWindow::activeDocument() const

@@ -101,6 +101,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createActions();
@@ -108,6 +109,7 @@ private:
     void createToolBar();
     void createStatusBar();
     void updateMenus();
+    void fitIntoArea(QMdiSubWindow* sub) const;
     void applyUndoControls(const UndoControls& controls);
     void MDIForm_Unload();
     void showUnfinished(const QString& handler);

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 OutlineRoute outlineRoute(const QString& nodeKey, const QString& parentKey)
@@ -39,7 +40,6 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     connect(m_model.get(), &DocumentModel::outlineRebuilt, this,
             &DocumentWindow::rebuildActionNodes);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &DocumentWindow::Actionlist_DblClick);
-    resize(640, 480);
 }
 
 DocumentWindow::~DocumentWindow()
@@ -126,6 +126,14 @@ void DocumentWindow::Actionlist_DblClick()
     const OutlineRoute route = outlineRoute(key, parentKey);
     if (route != OutlineRoute::Nothing)
         emit outlineRouteRequested(route);
+}
+
+void DocumentWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Selections made before the first layout may have scrolled the view.
+    m_editor->horizontalScrollBar()->setValue(0);
+    m_editor->ensureCursorVisible();
 }
 
 void DocumentWindow::resizeEvent(QResizeEvent* event)

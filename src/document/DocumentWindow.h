@@ -46,12 +46,14 @@ public:
     // the user cancelled or the save failed: the caller then stops.
     bool saveChangesPrompt();
     QTreeWidgetItem* outlineNode(const QString& key) const { return m_nodes.value(key); }
+    QSize sizeHint() const override { return {560, 400}; }
 
 signals:
     void outlineRouteRequested(OutlineRoute route);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
