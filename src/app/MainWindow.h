@@ -48,6 +48,8 @@ public:
     QList<QAction*> toolbarEntries() const;
     QLabel* statusPanel() const { return m_statusPanel; }
     const AppServices& services() const { return m_services; }
+    // The printer that Print and Page Setup share.
+    QPrinter* printer();
 
     // The file named on the command line: every double quote removed.
     static QString commandLineFileName(const QStringList& arguments);
@@ -114,7 +116,6 @@ private:
     void MDIForm_Unload();
     void showUnfinished(const QString& handler);
     bool loadInto(DocumentWindow* doc, const QString& fileName);
-    QPrinter* printer();
 
     AppServices m_services;
     QMdiArea* m_mdi = nullptr;

@@ -54,8 +54,20 @@ ReadResult read(const QString& path)
 WriteResult write(const QString& path, const QByteArray& bytes)
 {
     WriteResult r;
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         r.error = QStringLiteral("It is a folder, not a file.");
+        return r;
+    }
+    if (info.exists() && !info.isFile()) {
+        // A device or pipe cannot be replaced by a new file: write to it.
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly) || device.write(bytes) != bytes.size() ||
+            !device.flush()) {
+            r.error = device.errorString();
+            return r;
+        }
+        r.ok = true;
         return r;
     }
     QSaveFile file(path);
