@@ -62,7 +62,7 @@ long peakKb()
     return u.ru_maxrss;
 }
 
-void press(QWidget* w, char c)
+__attribute__((noinline)) void press(QWidget* w, char c)
 {
     QKeyEvent down(QEvent::KeyPress, Qt::Key_A + (c - 'a'), Qt::NoModifier, QString(QChar(c)));
     QApplication::sendEvent(w, &down);

@@ -52,11 +52,14 @@ void DocumentModel::mod_fly_Change()
     m_timer.stop();
 
     const qsizetype snapshotLength = m_snapshots.Text2.size();
-    if (m_control.rtf().size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
+    QString rtf = m_control.rtf();
+    const quint64 rtfRevision = m_control.revision();
+    if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
         ColourMarkers(m_control, start, length);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
         RefreshActionOutline();
-    const QString rtf = m_control.rtf();
+    if (m_control.revision() != rtfRevision) // the marker pass coloured something
+        rtf = m_control.rtf();
     if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
         m_control.setRtf(RewriteKeywordRtf(rtf));
 

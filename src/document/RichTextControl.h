@@ -67,6 +67,8 @@ public:
     // Notifications for the program's own writes can be switched off, so a
     // change handler can write to the control without running itself again.
     bool notificationsBlocked() const { return m_blocked > 0; }
+    // Counts every change of the content, notified or not.
+    quint64 revision() const { return m_revision; }
     void blockNotifications()
     {
         if (m_blocked++ == 0)
@@ -87,6 +89,7 @@ protected:
     virtual void batchEnded() {}
     void notifyChanged()
     {
+        ++m_revision;
         if (m_blocked == 0)
             emit changed();
     }
@@ -95,6 +98,7 @@ protected:
 
 private:
     int m_blocked = 0;
+    quint64 m_revision = 0;
 };
 
 class NotificationBlocker {

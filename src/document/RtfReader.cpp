@@ -71,6 +71,8 @@ public:
                 controlSequence();
             } else if (c == u'\r' || c == u'\n') {
                 ++m_pos;
+            } else if (m_state.destination == Destination::Text && m_pendingSkip == 0) {
+                plainSpan();
             } else {
                 ++m_pos;
                 plainChar(c);
@@ -122,6 +124,34 @@ private:
             return;
         }
         emitChar(c);
+    }
+
+    // A stretch of ordinary characters, appended in one go.
+    void plainSpan()
+    {
+        const qsizetype n = m_in.size();
+        qsizetype j = m_pos;
+        while (j < n) {
+            const char16_t u = m_in[j].unicode();
+            if (u == u'{' || u == u'}' || u == u'\\' || u == u'\r' || u == u'\n')
+                break;
+            ++j;
+        }
+        const int index = int(m_out.text.size());
+        const int length = int(j - m_pos);
+        m_out.text.append(m_in.sliced(m_pos, length));
+        m_pos = j;
+        TextColor color;
+        if (m_state.colorIndex >= 0 && size_t(m_state.colorIndex) < m_colors.size())
+            color = m_colors[size_t(m_state.colorIndex)];
+        if (color.isDefault())
+            return;
+        auto& runs = m_out.runs;
+        if (!runs.empty() && runs.back().color == color &&
+            runs.back().start + runs.back().length == index)
+            runs.back().length += length;
+        else
+            runs.push_back({index, length, color});
     }
 
     void emitChar(QChar c)

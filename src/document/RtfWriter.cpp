@@ -23,6 +23,11 @@ void appendHex(QString& out, int byte)
     out += QLatin1Char(digits[byte & 0xf]);
 }
 
+bool isPlain(char16_t c)
+{
+    return c >= 0x20 && c < 0x80 && c != u'\\' && c != u'{' && c != u'}';
+}
+
 } // namespace
 
 QString write(const StyledText& content, const QString& fontName)
@@ -72,12 +77,28 @@ QString write(const StyledText& content, const QString& fontName)
                content.runs[run].start + content.runs[run].length <= i)
             ++run;
         TextColor color;
-        if (run < content.runs.size() && content.runs[run].start <= i)
-            color = content.runs[run].color;
+        qsizetype colorEnd = n; // where the colour may change next
+        if (run < content.runs.size()) {
+            if (content.runs[run].start <= i) {
+                color = content.runs[run].color;
+                colorEnd = content.runs[run].start + content.runs[run].length;
+            } else {
+                colorEnd = content.runs[run].start;
+            }
+        }
         const int idx = indexOf(color);
         if (idx != current) {
             out += QStringLiteral("\\cf%1 ").arg(idx);
             current = idx;
+        }
+        if (isPlain(c)) {
+            // Most of a script is plain ASCII: copy it a stretch at a time.
+            qsizetype j = i + 1;
+            while (j < colorEnd && isPlain(text[j].unicode()))
+                ++j;
+            out.append(QStringView(text).sliced(i, j - i));
+            i = j - 1;
+            continue;
         }
         switch (c) {
         case u'\\':

@@ -1,6 +1,7 @@
 #include "StyledText.h"
 
 #include <algorithm>
+#include <optional>
 
 TextColor StyledText::colorAt(int index) const
 {
@@ -157,4 +158,94 @@ std::vector<ColorRun> colorDifferences(const std::vector<ColorRun>& have,
             out.push_back({a, b - a, w});
     }
     return out;
+}
+
+StyledText splicedStyledText(const StyledText& base, int start, int removed,
+                             const StyledText& insert)
+{
+    StyledText out;
+    const int end = start + removed;
+    const int delta = int(insert.text.size()) - removed;
+    out.text.reserve(base.text.size() + delta);
+    out.text.append(QStringView(base.text).first(start));
+    out.text.append(insert.text);
+    out.text.append(QStringView(base.text).sliced(end));
+    out.runs.reserve(base.runs.size() + insert.runs.size() + 1);
+    auto push = [&out](ColorRun r) {
+        if (r.length <= 0)
+            return;
+        if (!out.runs.empty() && out.runs.back().color == r.color &&
+            out.runs.back().start + out.runs.back().length == r.start)
+            out.runs.back().length += r.length;
+        else
+            out.runs.push_back(r);
+    };
+    size_t i = 0;
+    for (; i < base.runs.size() && base.runs[i].start < start; ++i) {
+        ColorRun r = base.runs[i];
+        r.length = std::min(r.start + r.length, start) - r.start;
+        push(r);
+    }
+    for (ColorRun r : insert.runs) {
+        r.start += start;
+        push(r);
+    }
+    for (i = 0; i < base.runs.size(); ++i) {
+        const ColorRun& b = base.runs[i];
+        if (b.start + b.length <= end)
+            continue;
+        const int from = std::max(b.start, end);
+        push({from + delta, b.start + b.length - from, b.color});
+    }
+    return out;
+}
+
+StyledText slicedStyledText(const StyledText& base, int start, int length)
+{
+    StyledText out;
+    out.text = base.text.mid(start, length);
+    const int end = start + length;
+    auto it = std::upper_bound(base.runs.begin(), base.runs.end(), start,
+                               [](int i, const ColorRun& r) { return i < r.start; });
+    if (it != base.runs.begin())
+        --it;
+    for (; it != base.runs.end() && it->start < end; ++it) {
+        const int a = std::max(it->start, start);
+        const int b = std::min(it->start + it->length, end);
+        if (a < b)
+            out.runs.push_back({a - start, b - a, it->color});
+    }
+    return out;
+}
+
+TextColor rangeColor(const StyledText& content, int start, int length)
+{
+    const QString& t = content.text;
+    if (length <= 0) {
+        if (start <= 0 || start > t.size() || t[start - 1] == u'\r' || t[start - 1] == u'\n')
+            return {};
+        return content.colorAt(start - 1);
+    }
+    const StyledText part = slicedStyledText(content, start, length);
+    std::optional<TextColor> seen;
+    int pos = 0;
+    // Each stretch has one colour; its first visible character decides it.
+    auto visit = [&](int from, int to, TextColor c) {
+        for (int i = from; i < to; ++i) {
+            if (part.text[i] == u'\r' || part.text[i] == u'\n')
+                continue;
+            if (!seen)
+                seen = c;
+            return *seen == c;
+        }
+        return true;
+    };
+    for (const ColorRun& r : part.runs) {
+        if (!visit(pos, r.start, TextColor()) || !visit(r.start, r.start + r.length, r.color))
+            return TextColor::mixed();
+        pos = r.start + r.length;
+    }
+    if (!visit(pos, int(part.text.size()), TextColor()))
+        return TextColor::mixed();
+    return seen.value_or(TextColor());
 }

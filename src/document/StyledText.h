@@ -40,3 +40,14 @@ TextColor insertionColor(const QString& text, const std::vector<TextColor>& colo
 // each with the colour it has in `want`.
 std::vector<ColorRun> colorDifferences(const std::vector<ColorRun>& have,
                                        const std::vector<ColorRun>& want, int length);
+
+// The content with [start, start + removed) replaced by `insert`; runs of one
+// colour that meet are joined.
+StyledText splicedStyledText(const StyledText& base, int start, int removed,
+                             const StyledText& insert);
+
+// The part [start, start + length) with its runs, positions from 0.
+StyledText slicedStyledText(const StyledText& base, int start, int length);
+// The colour of [start, start + length): one colour, or TextColor::mixed();
+// line breaks are not counted. An empty range answers the insertion colour.
+TextColor rangeColor(const StyledText& content, int start, int length);

@@ -1,5 +1,6 @@
 #include "Icons.h"
 
+#include <QHash>
 #include <array>
 
 static void initIconResources() { Q_INIT_RESOURCE(icons); }
@@ -10,7 +11,12 @@ QIcon byName(const QString& name)
 {
     static const bool loaded = (initIconResources(), true);
     Q_UNUSED(loaded);
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    // Parsing an SVG costs far more than the outline rebuild that asks for it.
+    static QHash<QString, QIcon> cache;
+    auto it = cache.find(name);
+    if (it == cache.end())
+        it = cache.insert(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name)));
+    return *it;
 }
 
 QIcon outlinePicture(int index)

@@ -66,9 +66,44 @@ bool ModEditor::event(QEvent* e)
     return QTextEdit::event(e);
 }
 
+bool ModEditor::deleteKey(QKeyEvent* e)
+{
+    const bool back = e->key() == Qt::Key_Backspace;
+    if ((!back && e->key() != Qt::Key_Delete) || e->modifiers() != Qt::NoModifier)
+        return false;
+    RichTextControl& c = *m_control;
+    if (c.selLength() == 0) {
+        // One character, a surrogate pair, or a whole CR LF.
+        const QString text = c.text();
+        const int p = c.selStart();
+        int from = p;
+        int to = p;
+        if (back && p > 0) {
+            from = p - 1;
+            if (from > 0 && (text[from] == u'\n' || text[from].isLowSurrogate()))
+                --from;
+        } else if (!back && p < text.size()) {
+            to = p + 1;
+            if (to < text.size() && (text[p] == u'\r' || text[p].isHighSurrogate()))
+                ++to;
+        }
+        if (from == to)
+            return true;
+        c.setSelStart(from);
+        c.setSelLength(to - from);
+    }
+    c.setSelText(QString());
+    ensureCursorVisible();
+    return true;
+}
+
 void ModEditor::keyPressEvent(QKeyEvent* e)
 {
     if (m_control && !isReadOnly()) {
+        if (deleteKey(e)) {
+            e->accept();
+            return;
+        }
         const auto mods = e->modifiers();
         const bool commandKey = (mods & (Qt::ControlModifier | Qt::MetaModifier)) &&
                                 !(mods & Qt::AltModifier); // Ctrl+Alt is AltGr on many layouts
@@ -134,21 +169,13 @@ QtRichTextControl::QtRichTextControl(QTextEdit* editor, QObject* parent)
 
 void QtRichTextControl::onContentsChange(int, int, int)
 {
-    m_textCacheValid = false;
     if (m_programmatic > 0)
-        return;
+        return; // the control's own edits keep the cache themselves
+    m_cache.reset();
     notifyChanged();
 }
 
-QString QtRichTextControl::text() const
-{
-    if (!m_textCacheValid) {
-        m_textCache = m_editor->document()->toRawText();
-        m_textCache.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-        m_textCacheValid = true;
-    }
-    return m_textCache;
-}
+QString QtRichTextControl::text() const { return styledText().text; }
 
 int QtRichTextControl::textLength() const
 {
@@ -216,7 +243,17 @@ StyledText QtRichTextControl::styledRange(int start, int end) const
     return out;
 }
 
-StyledText QtRichTextControl::styledText() const { return styledRange(0, textLength()); }
+StyledText QtRichTextControl::documentContent() const
+{
+    return styledRange(0, textLength());
+}
+
+StyledText QtRichTextControl::styledText() const
+{
+    if (!m_cache)
+        m_cache = documentContent();
+    return *m_cache;
+}
 
 QString QtRichTextControl::rtf() const { return Rtf::write(styledText(), m_fontName); }
 
@@ -226,41 +263,48 @@ void QtRichTextControl::setRtf(const QString& rtf) { setStyledText(Rtf::readRich
 
 void QtRichTextControl::setStyledText(const StyledText& content)
 {
-    const StyledText want = normalizedStyledText(content);
-    const QString old = text();
+    StyledText want = normalizedStyledText(content);
+    want.runs = StyledText::runsFromColors(want.perCharacter());
+    const StyledText old = styledText();
     const QString& now = want.text;
-    const int oldLen = int(old.size());
+    const int oldLen = int(old.text.size());
     const int newLen = int(now.size());
     int prefix = 0;
     const int maxPrefix = std::min(oldLen, newLen);
-    while (prefix < maxPrefix && old[prefix] == now[prefix])
+    while (prefix < maxPrefix && old.text[prefix] == now[prefix])
         ++prefix;
     int suffix = 0;
     const int maxSuffix = std::min(oldLen, newLen) - prefix;
-    while (suffix < maxSuffix && old[oldLen - 1 - suffix] == now[newLen - 1 - suffix])
+    while (suffix < maxSuffix && old.text[oldLen - 1 - suffix] == now[newLen - 1 - suffix])
         ++suffix;
-    if (suffix > 0 && old[oldLen - suffix] == u'\n')
+    if (suffix > 0 && old.text[oldLen - suffix] == u'\n')
         --suffix; // never split a line break
-
+    const int removed = oldLen - suffix - prefix;
+    const int added = newLen - suffix - prefix;
+    // Only the changed middle of the text and the changed colour runs touch
+    // the document, so the view neither jumps nor lays out everything again.
+    const StyledText afterText =
+        splicedStyledText(old, prefix, removed, StyledText{now.mid(prefix, added), {}});
+    const std::vector<ColorRun> diffs = colorDifferences(afterText.runs, want.runs, newLen);
     {
         ProgrammaticEdit guard(m_programmatic);
-        QTextCursor cursor(m_editor->document());
-        cursor.beginEditBlock();
-        if (prefix < oldLen - suffix || prefix < newLen - suffix) {
-            cursor.setPosition(toDocPosition(prefix));
-            cursor.setPosition(toDocPosition(oldLen - suffix), QTextCursor::KeepAnchor);
-            cursor.insertText(toDocText(now.mid(prefix, newLen - suffix - prefix)),
-                              QTextCharFormat());
+        if (removed > 0 || added > 0 || !diffs.empty()) {
+            QTextCursor cursor(m_editor->document());
+            cursor.beginEditBlock();
+            if (removed > 0 || added > 0) {
+                cursor.setPosition(toDocPosition(prefix));
+                cursor.setPosition(toDocPosition(prefix + removed), QTextCursor::KeepAnchor);
+                cursor.insertText(toDocText(now.mid(prefix, added)), QTextCharFormat());
+            }
+            for (const ColorRun& d : diffs) {
+                cursor.setPosition(toDocPosition(d.start));
+                cursor.setPosition(toDocPosition(d.start + d.length), QTextCursor::KeepAnchor);
+                cursor.setCharFormat(formatFor(d.color));
+            }
+            cursor.endEditBlock();
         }
-        const StyledText have = styledText();
-        for (const ColorRun& d : colorDifferences(have.runs, want.runs, newLen)) {
-            cursor.setPosition(toDocPosition(d.start));
-            cursor.setPosition(toDocPosition(d.start + d.length), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(formatFor(d.color));
-        }
-        cursor.endEditBlock();
-        QTextCursor caret(m_editor->document());
-        m_editor->setTextCursor(caret);
+        m_cache = std::move(want);
+        select(0, 0);
     }
     notifyChanged();
 }
@@ -314,27 +358,33 @@ void QtRichTextControl::insertStyled(QTextCursor& cursor, const StyledText& cont
         cursor.insertText(toDocText(content.text.mid(pos)), QTextCharFormat());
 }
 
-void QtRichTextControl::replaceSelectionWith(const StyledText& content)
+void QtRichTextControl::replaceRange(int start, int length, const StyledText& content)
 {
+    const StyledText old = styledText();
     {
         ProgrammaticEdit guard(m_programmatic);
-        QTextCursor c = m_editor->textCursor();
+        QTextCursor c(m_editor->document());
         c.beginEditBlock();
+        c.setPosition(toDocPosition(start));
+        c.setPosition(toDocPosition(start + length), QTextCursor::KeepAnchor);
         c.removeSelectedText();
         insertStyled(c, content);
         c.endEditBlock();
-        m_editor->setTextCursor(c);
+        m_cache = splicedStyledText(old, start, length, content);
+        select(start + int(content.text.size()), start + int(content.text.size()));
     }
     notifyChanged();
+}
+
+void QtRichTextControl::replaceSelectionWith(const StyledText& content)
+{
+    replaceRange(selStart(), selLength(), content);
 }
 
 void QtRichTextControl::setSelText(const QString& text)
 {
     const QString clean = normalizeLineEnds(text);
-    const int start = selStart();
-    TextColor color;
-    if (start > 0 && this->text()[start - 1] != u'\n')
-        color = styledRange(start - 1, start).colorAt(0);
+    const TextColor color = rangeColor(styledText(), selStart(), 0);
     StyledText insert{clean, {}};
     if (!color.isDefault()) {
         std::vector<TextColor> colors(size_t(clean.size()), color);
@@ -348,8 +398,7 @@ void QtRichTextControl::setSelText(const QString& text)
 
 QString QtRichTextControl::selRtf() const
 {
-    const int s = selStart();
-    return Rtf::write(styledRange(s, s + selLength()), m_fontName);
+    return Rtf::write(slicedStyledText(styledText(), selStart(), selLength()), m_fontName);
 }
 
 void QtRichTextControl::setSelRtf(const QString& rtf)
@@ -363,46 +412,27 @@ void QtRichTextControl::setSelRtf(const QString& rtf)
 
 TextColor QtRichTextControl::selColor() const
 {
-    const int s = selStart();
-    const int len = selLength();
-    if (len == 0) {
-        if (s > 0 && text()[s - 1] != u'\n')
-            return styledRange(s - 1, s).colorAt(0);
-        return {};
-    }
-    const StyledText part = styledRange(s, s + len);
-    std::optional<TextColor> seen;
-    int pos = 0;
-    auto visit = [&](int from, int to, TextColor c) {
-        for (int i = from; i < to; ++i) {
-            if (part.text[i] == u'\r' || part.text[i] == u'\n')
-                continue;
-            if (!seen)
-                seen = c;
-            else if (*seen != c)
-                return false;
-            break; // one visible character decides the whole stretch
-        }
-        return true;
-    };
-    for (const ColorRun& r : part.runs) {
-        if (!visit(pos, r.start, TextColor()) || !visit(r.start, r.start + r.length, r.color))
-            return TextColor::mixed();
-        pos = r.start + r.length;
-    }
-    if (!visit(pos, int(part.text.size()), TextColor()))
-        return TextColor::mixed();
-    return seen.value_or(TextColor());
+    return rangeColor(styledText(), selStart(), selLength());
 }
 
 void QtRichTextControl::setSelColor(TextColor color)
 {
-    if (selLength() == 0 || color.isMixed())
+    const int start = selStart();
+    const int length = selLength();
+    if (length == 0 || color.isMixed())
         return;
+    const StyledText old = styledText();
+    StyledText part = slicedStyledText(old, start, length);
+    std::vector<TextColor> colors(size_t(part.text.size()), color);
+    for (qsizetype i = 0; i < part.text.size(); ++i)
+        if (part.text[i] == u'\r' || part.text[i] == u'\n')
+            colors[size_t(i)] = {};
+    part.runs = StyledText::runsFromColors(colors);
     {
         ProgrammaticEdit guard(m_programmatic);
         QTextCursor c = m_editor->textCursor();
         c.setCharFormat(formatFor(color));
+        m_cache = splicedStyledText(old, start, length, part);
     }
     notifyChanged();
 }

@@ -21,6 +21,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool deleteKey(QKeyEvent* e);
     void inputMethodEvent(QInputMethodEvent* e) override;
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -68,6 +69,9 @@ public:
     // Prints the selection, or the whole text when nothing is selected.
     void printSelection(QPrinter* printer) const;
 
+    // The content as the QTextDocument holds it, never from the cache.
+    StyledText documentContent() const;
+
     // Position mapping between CR LF positions and document positions.
     int toDocPosition(int pos) const;
     int fromDocPosition(int docPos) const;
@@ -79,6 +83,7 @@ protected:
 private:
     StyledText styledRange(int start, int end) const;
     void insertStyled(QTextCursor& cursor, const StyledText& content);
+    void replaceRange(int start, int length, const StyledText& content);
     void replaceSelectionWith(const StyledText& content);
     void select(int start, int end);
     void onContentsChange(int pos, int removed, int added);
@@ -87,8 +92,9 @@ private:
     QString m_fontName = QStringLiteral("Lucida Console");
     int m_rightMargin = 0;
     int m_programmatic = 0;
-    mutable QString m_textCache;
-    mutable bool m_textCacheValid = false;
+    // What the document holds, kept in step by the control's own edits and
+    // dropped when the widget edits on its own (cut, drag and drop, IME).
+    mutable std::optional<StyledText> m_cache;
     int m_savedHScroll = 0;
     int m_savedVScroll = 0;
 };

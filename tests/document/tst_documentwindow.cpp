@@ -152,7 +152,8 @@ private slots:
             }
             if (qEnvironmentVariableIsSet("ORACLE_TRACE"))
                 qDebug() << step << action << w.control().selStart() << w.control().textLength();
-            compareStyled(w.control().styledText(), ref.control.styledText(), step);
+            compareStyled(w.window.control().documentContent(), ref.control.styledText(), step);
+            compareStyled(w.control().styledText(), w.window.control().documentContent(), step);
             QCOMPARE(w.control().selStart(), ref.control.selStart());
             QCOMPARE(w.window.model().outline().nodes(), ref.model.outline().nodes());
         }
