@@ -114,7 +114,7 @@ void MainWindow::mnuFileSaveAs_Click()
 
 void MainWindow::mnuPublish_Click() { QDesktopServices::openUrl(QUrl(ModFormat::modDatabaseUrl())); }
 
-void MainWindow::mnuFileProperties_Click() { emit headerDialogRequested(); }
+void MainWindow::mnuFileProperties_Click() { showProperties(); }
 
 void MainWindow::mnuFilePageSetup_Click() { m_services.dialogs->pageSetup(this, printer()); }
 

@@ -116,7 +116,15 @@ MainWindow::MainWindow(const AppServices& services, QWidget* parent)
     updateMenus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Closing the children while the window is half destroyed must not call back into it.
+    m_mdi->disconnect(this);
+    for (DocumentWindow* d : documents()) {
+        d->model().disconnect(this);
+        d->disconnect(this);
+    }
+}
 
 QAction* MainWindow::action(const QString& objectName) const { return m_actions.value(objectName); }
 
@@ -334,9 +342,9 @@ DocumentWindow* MainWindow::NewDocument()
             });
     connect(doc, &DocumentWindow::outlineRouteRequested, this, [this](OutlineRoute route) {
         if (route == OutlineRoute::AuthorDialog)
-            emit authorDialogRequested();
+            showAuthorDetails();
         else if (route == OutlineRoute::HeaderDialog)
-            emit headerDialogRequested();
+            showProperties();
     });
     doc->Form_Load();
     doc->setCaption(QStringLiteral("Document %1").arg(m_documentCount));

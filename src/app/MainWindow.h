@@ -7,7 +7,10 @@
 #include <QPointer>
 #include <memory>
 
+class AuthorDialog;
 class DialogService;
+class PropertiesDialog;
+class QLineEdit;
 class DocumentWindow;
 class QAction;
 class QLabel;
@@ -92,10 +95,16 @@ public slots:
     // Undo by 1 to 3 levels on the active document.
     void undoLevels(int levels);
 
+    // The header dialog for the active script, shown modal.
+    PropertiesDialog* showProperties();
+    // The author dialog for an author field; without one, for the field of
+    // the open header dialog, or of a header dialog loaded for the active
+    // script and shown beside it.
+    AuthorDialog* showAuthorDetails(QLineEdit* authorField = nullptr);
+    PropertiesDialog* propertiesDialog() const;
+
 signals:
     void actionBuilderRequested();
-    void headerDialogRequested();
-    void authorDialogRequested();
     void optionsRequested();
     void webBrowserRequested(const QString& startingAddress);
     // The main window is unloading: tool windows it owns close with it.
@@ -131,4 +140,5 @@ private:
     int m_documentCount = 0;
     QString m_dialogFileName; // dlgCommonDialog keeps its last file name
     std::unique_ptr<QPrinter> m_printer;
+    QPointer<PropertiesDialog> m_properties;
 };
