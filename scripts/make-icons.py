@@ -58,4 +58,5 @@ with open(os.path.join(OUT, "..", "icons.qrc"), "w") as f:
     f.write('<RCC>\n  <qresource prefix="/">\n')
     for name in icons:
         f.write(f'    <file>icons/{name}.svg</file>\n')
+    f.write('    <file>logo.svg</file>\n')
     f.write('  </qresource>\n</RCC>\n')

@@ -2,10 +2,13 @@
 #include "MainWindow.h"
 
 #include "aids/AuthorDialog.h"
+#include "aids/CommandsWindow.h"
+#include "aids/OptionsDialog.h"
 #include "document/DocumentWindow.h"
 #include "header/PropertiesDialog.h"
 #include "platform/QtRichTextControl.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -46,3 +49,36 @@ AuthorDialog* MainWindow::showAuthorDetails(QLineEdit* authorField)
 }
 
 PropertiesDialog* MainWindow::propertiesDialog() const { return m_properties; }
+
+CommandsWindow* MainWindow::showActionBuilder()
+{
+    if (m_commands)
+        return m_commands; // already open: nothing more
+    m_commands = new CommandsWindow(this);
+    connect(m_commands, &CommandsWindow::addBlock, this, &MainWindow::appendActionBlock);
+    m_commands->Form_Load();
+    return m_commands;
+}
+
+CommandsWindow* MainWindow::actionBuilder() const { return m_commands; }
+
+void MainWindow::appendActionBlock(const QString& block)
+{
+    DocumentWindow* doc = activeDocument();
+    if (!doc) {
+        m_statusPanel->setText(
+            QStringLiteral("No script is open: open or create one to add the action to."));
+        return;
+    }
+    doc->model().setUpdateBrowserTF(true);
+    RichTextControl& c = doc->control();
+    c.setText(c.text() + block);
+}
+
+OptionsDialog* MainWindow::showOptions()
+{
+    DocumentWindow* doc = activeDocument();
+    auto* dialog = new OptionsDialog(m_services.settings, doc ? &doc->control() : nullptr, this);
+    showModal(dialog);
+    return dialog;
+}

@@ -65,7 +65,7 @@ void MainWindow::tbToolBar_ButtonClick(const QString& key)
         m_services.dialogs->message(this, QStringLiteral("Quillwright"),
                                     QStringLiteral("Add 'Find' button code."));
     else if (key == u"cmd")
-        emit actionBuilderRequested();
+        showActionBuilder();
     else if (key == u"undo")
         undoLevels(1);
 }

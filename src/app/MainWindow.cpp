@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "aids/CommandsWindow.h"
 #include "app/LoadCaptions.h"
 #include "document/DocumentWindow.h"
 #include "document/ModFormat.h"
@@ -434,6 +435,8 @@ void MainWindow::MDIForm_Unload()
         }
         s->setValue(App, SettingsSection, QStringLiteral("Repair"), QStringLiteral("YES"));
     }
+    if (m_commands)
+        m_commands->close();
     emit closing();
 }
 

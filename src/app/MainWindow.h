@@ -8,6 +8,8 @@
 #include <memory>
 
 class AuthorDialog;
+class CommandsWindow;
+class OptionsDialog;
 class DialogService;
 class PropertiesDialog;
 class QLineEdit;
@@ -103,9 +105,14 @@ public slots:
     AuthorDialog* showAuthorDetails(QLineEdit* authorField = nullptr);
     PropertiesDialog* propertiesDialog() const;
 
+    // The action builder: opened once, kept above all windows.
+    CommandsWindow* showActionBuilder();
+    CommandsWindow* actionBuilder() const;
+    // Appends an action block to the very end of the active script.
+    void appendActionBlock(const QString& block);
+    OptionsDialog* showOptions();
+
 signals:
-    void actionBuilderRequested();
-    void optionsRequested();
     void webBrowserRequested(const QString& startingAddress);
     // The main window is unloading: tool windows it owns close with it.
     void closing();
@@ -141,4 +148,5 @@ private:
     QString m_dialogFileName; // dlgCommonDialog keeps its last file name
     std::unique_ptr<QPrinter> m_printer;
     QPointer<PropertiesDialog> m_properties;
+    QPointer<CommandsWindow> m_commands;
 };

@@ -24,8 +24,8 @@ void MainWindow::mnuViewStatusBar_Click()
 }
 
 void MainWindow::mnuViewRefresh_Click() { showUnfinished(QStringLiteral("mnuViewRefresh_Click")); }
-void MainWindow::mnuViewOptions_Click() { emit optionsRequested(); }
-void MainWindow::mnuToolsOptions_Click() { emit optionsRequested(); }
+void MainWindow::mnuViewOptions_Click() { showOptions(); }
+void MainWindow::mnuToolsOptions_Click() { showOptions(); }
 void MainWindow::mnuViewWebBrowser_Click() { emit webBrowserRequested(ModFormat::supportTopicUrl()); }
 
 namespace {

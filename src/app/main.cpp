@@ -1,8 +1,10 @@
 #include "app/MainWindow.h"
+#include "app/SplashWindow.h"
 #include "platform/DialogService.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <unistd.h>
 
 int main(int argc, char** argv)
@@ -18,8 +20,16 @@ int main(int argc, char** argv)
     QtDialogService dialogs;
     AppServices services{&settings, &dialogs, QCoreApplication::applicationDirPath()};
 
+    QPointer<SplashWindow> frmSplash = new SplashWindow;
+    frmSplash->Form_Load();
+    frmSplash->show();
+    frmSplash->repaint();
+    QApplication::processEvents();
+
     MainWindow frmMain(services);
     frmMain.MDIForm_Load(MainWindow::commandLineFileName(QCoreApplication::arguments()));
+    if (frmSplash)
+        frmSplash->close();
     frmMain.show();
     return app.exec();
 }
