@@ -45,6 +45,7 @@ private slots:
         QTest::newRow("template label case") << "## Mod Version: 1.0.0" << "## Mod Version: 1.0.0";
         QTest::newRow("label without value at line end") << "## MOD Version:\\par" << "## MOD Version:\\par";
         QTest::newRow("singular author note label") << "## Author Note: x" << "## Author Note: x";
+        QTest::newRow("#EoM split by a colour change stays") << "#\\cf0 EoM" << "#\\cf0 EoM";
     }
 
     void rewrite()
