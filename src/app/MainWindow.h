@@ -30,6 +30,8 @@ struct AppServices {
     SettingsStore* settings = nullptr;
     DialogService* dialogs = nullptr;
     QString programFolder; // default.txt and TIPOFDAY.TXT live here
+    // Where View, Web Browser starts; empty means the support forum topic.
+    QString webStartAddress;
 };
 
 // frmMain: the multiple-document frame with its menus, toolbar and status bar.
@@ -113,7 +115,6 @@ public slots:
     OptionsDialog* showOptions();
 
 signals:
-    void webBrowserRequested(const QString& startingAddress);
     // The main window is unloading: tool windows it owns close with it.
     void closing();
 

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "app/WindowArrangement.h"
+#include "extras/BrowserWindow.h"
 #include "document/ModFormat.h"
 #include "platform/DialogService.h"
 
@@ -26,7 +27,17 @@ void MainWindow::mnuViewStatusBar_Click()
 void MainWindow::mnuViewRefresh_Click() { showUnfinished(QStringLiteral("mnuViewRefresh_Click")); }
 void MainWindow::mnuViewOptions_Click() { showOptions(); }
 void MainWindow::mnuToolsOptions_Click() { showOptions(); }
-void MainWindow::mnuViewWebBrowser_Click() { emit webBrowserRequested(ModFormat::supportTopicUrl()); }
+void MainWindow::mnuViewWebBrowser_Click()
+{
+    auto* browser = new BrowserWindow;
+    browser->StartingAddress = m_services.webStartAddress.isEmpty()
+                                   ? ModFormat::supportTopicUrl()
+                                   : m_services.webStartAddress;
+    QMdiSubWindow* sub = m_mdi->addSubWindow(browser);
+    sub->setWindowIcon(browser->windowIcon());
+    browser->Form_Load();
+    m_mdi->setActiveSubWindow(sub);
+}
 
 namespace {
 void arrange(QMdiArea* area, WindowArrangement::Mode mode)

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "extras/TipWindow.h"
 #include "platform/DialogService.h"
 #include "platform/SettingsStore.h"
 
@@ -12,13 +13,15 @@ int main(int argc, char** argv)
     // The browser engine refuses to start as root with its sandbox on.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The web browser window shares OpenGL contexts with the rest of the program.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillwright"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.67"));
 
     SettingsStore settings;
     QtDialogService dialogs;
-    AppServices services{&settings, &dialogs, QCoreApplication::applicationDirPath()};
+    AppServices services{&settings, &dialogs, QCoreApplication::applicationDirPath(), QString()};
 
     QPointer<SplashWindow> frmSplash = new SplashWindow;
     frmSplash->Form_Load();
@@ -31,5 +34,13 @@ int main(int argc, char** argv)
     if (frmSplash)
         frmSplash->close();
     frmMain.show();
+
+    const QString showTips = settings.value(SettingsStore::executableName(), QStringLiteral("Options"),
+                                            QStringLiteral("Show Tips at Startup"), QStringLiteral("1"));
+    if (showTips.trimmed().toInt() == 1) {
+        auto* frmTip = new TipWindow(&settings, services.programFolder, {}, &frmMain);
+        if (frmTip->Form_Load())
+            frmTip->show();
+    }
     return app.exec();
 }

@@ -307,6 +307,25 @@ private slots:
         f.window->tbToolBar_ButtonClick("nonsense");
     }
 
+    void documentCommands_ignoreABrowserWindow()
+    {
+        MainWindowFixture f;
+        const QString before = f.doc()->control().text();
+        f.window->action("mnuViewWebBrowser")->trigger();
+        f.window->action("mnuViewWebBrowser")->trigger();
+        QCOMPARE(f.window->mdiArea()->subWindowList().size(), 3);
+        QVERIFY(!f.window->activeDocument());
+        f.window->mnuFileSave_Click();
+        f.window->mnuFileSaveAs_Click();
+        f.window->mnuFilePrint_Click();
+        f.window->undoLevels(1);
+        f.window->appendActionBlock("#\r\n");
+        QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
+        QCOMPARE(f.dialogs.printCalls, 0);
+        QCOMPARE(f.window->documents().first()->control().text(), before);
+        QVERIFY(!f.window->action("mnuEditUndo")->isEnabled());
+    }
+
     void unfinishedCommands_sayWhatToAdd_data()
     {
         QTest::addColumn<QString>("action");

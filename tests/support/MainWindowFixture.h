@@ -19,7 +19,7 @@ struct MainWindowFixture {
     explicit MainWindowFixture(const QString& commandLine = QString(), bool load = true)
     {
         window = std::make_unique<MainWindow>(
-            AppServices{&settings, &dialogs, dir.filePath("program")});
+            AppServices{&settings, &dialogs, dir.filePath("program"), "about:blank"});
         if (load)
             window->MDIForm_Load(commandLine);
     }
