@@ -9,7 +9,7 @@ QUILLWRIGHT_PACKAGES=(
   qt6-qpa-plugins libqt6svg6 libgl-dev
   xvfb xauth xdotool fonts-dejavu-core
   clang libclang-rt-dev
-  libbenchmark-dev bc imagemagick x11-apps
+  libbenchmark-dev bc imagemagick x11-apps poppler-utils
 )
 
 quillwright_install_deps() {

@@ -32,6 +32,15 @@ void writeAll(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
+// The text of a PDF, as pdftotext reads it.
+QString pdfText(const QString& pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 // A tmpfs of the given size, mounted for the test when the machine lets it.
 struct SmallMount {
     QString path;
@@ -364,8 +373,9 @@ private slots:
     {
         MainWindowFixture f;
         const QString pdf = f.path("out.pdf");
-        f.doc()->control().setSelStart(3);
-        f.doc()->control().setSelLength(12);
+        const int at = int(f.doc()->control().text().indexOf("## Mod Version"));
+        f.doc()->control().setSelStart(at);
+        f.doc()->control().setSelLength(21);
         f.window->printer()->setOutputFormat(QPrinter::PdfFormat);
         f.window->printer()->setOutputFileName(pdf);
         f.dialogs.printAccepted = false;
@@ -374,8 +384,17 @@ private slots:
         QVERIFY(f.dialogs.lastPrintSelectionOnly);
         f.dialogs.printAccepted = true;
         f.window->mnuFilePrint_Click();
-        QVERIFY(QFileInfo(pdf).size() > 0);
         QVERIFY(readAll(pdf).startsWith("%PDF"));
+        const QString selection = pdfText(pdf);
+        QVERIFY2(selection.contains("## Mod Version: 1.0.0"), qPrintable(selection));
+        QVERIFY(!selection.contains("Generator"));
+        // Nothing selected: the whole script.
+        f.doc()->control().setSelStart(0);
+        f.window->mnuFilePrint_Click();
+        QVERIFY(!f.dialogs.lastPrintSelectionOnly);
+        const QString all = pdfText(pdf);
+        QVERIFY(all.contains("## Generator: Quillwright 0.1.67"));
+        QVERIFY(all.contains("## Before Adding This MOD To Your Forum"));
     }
 
     void undoLevels_restoreTheSnapshots_data()
