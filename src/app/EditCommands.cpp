@@ -36,8 +36,15 @@ void MainWindow::mnuEditCopy_Click()
 
 void MainWindow::mnuEditPaste_Click()
 {
-    if (DocumentWindow* doc = activeDocument())
+    DocumentWindow* doc = activeDocument();
+    if (!doc)
+        return;
+    const ClipboardMime::PasteResult r =
         ClipboardMime::paste(doc->control(), QApplication::clipboard()->mimeData());
+    if (!r.refusal.isEmpty())
+        m_services.dialogs->message(this, QStringLiteral("Quillwright"),
+                                    QStringLiteral("The clipboard was not pasted.\n\n") + r.refusal,
+                                    DialogService::Icon::Warning);
 }
 
 void MainWindow::mnuEditPasteSpecial_Click()

@@ -205,6 +205,7 @@ void MainWindow::createActions()
     action("mnuFilePrint")->setShortcut(QKeySequence::Print);
     action("mnuFileExit")->setShortcut(QKeySequence::Quit);
     action("mnuEditUndo")->setShortcut(QKeySequence::Undo);
+    action("mnuEditPaste")->setShortcut(QKeySequence::Paste);
 }
 
 void MainWindow::createMenus()

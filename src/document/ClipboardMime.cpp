@@ -1,6 +1,7 @@
 #include "ClipboardMime.h"
 #include "RichTextControl.h"
 #include "Rtf.h"
+#include "ScriptFile.h"
 #include "Windows1252.h"
 
 #include <QMimeData>
@@ -26,21 +27,38 @@ bool canPaste(const QMimeData* mime)
     return mime && (mime->hasText() || mime->hasFormat(RtfType) || mime->hasFormat(AppRtfType));
 }
 
-void paste(RichTextControl& control, const QMimeData* mime)
+PasteResult paste(RichTextControl& control, const QMimeData* mime)
 {
     if (!mime)
-        return;
+        return {};
+    StyledText content;
+    bool found = false;
+    bool rich = false;
     for (const QString& type : {RtfType, AppRtfType}) {
-        if (mime->hasFormat(type)) {
+        if (!found && mime->hasFormat(type)) {
             const QString rtf = Windows1252::decode(mime->data(type));
             if (Rtf::looksLikeRtf(rtf)) {
-                control.setSelRtf(rtf);
-                return;
+                content = Rtf::read(rtf);
+                found = rich = true;
             }
         }
     }
-    if (mime->hasText())
-        control.setSelRtf(mime->text()); // RTF markup as text still arrives formatted
+    if (!found && mime->hasText()) {
+        // RTF markup that arrives as text still arrives formatted.
+        rich = Rtf::looksLikeRtf(mime->text());
+        content = Rtf::readRichOrPlain(mime->text());
+        found = true;
+    }
+    if (!found)
+        return {};
+    if (const ScriptFile::LongLine line = ScriptFile::findOverlongLine(content.text);
+        line.number > 0)
+        return {false, ScriptFile::overlongLineMessage(line)};
+    if (rich)
+        control.setSelRtf(Rtf::write(content, control.fontName()));
+    else
+        control.setSelText(content.text); // plain text takes the colour where it lands
+    return {true, QString()};
 }
 
 } // namespace ClipboardMime

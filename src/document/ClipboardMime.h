@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QMimeData;
 class RichTextControl;
 
@@ -10,7 +12,12 @@ namespace ClipboardMime {
 
 QMimeData* fromSelection(const RichTextControl& control);
 bool canPaste(const QMimeData* mime);
-// Replaces the control's selection with the clipboard content.
-void paste(RichTextControl& control, const QMimeData* mime);
+// Replaces the control's selection with the clipboard content. Content
+// with a line too long for the editor is refused: the result then says why.
+struct PasteResult {
+    bool pasted = false;
+    QString refusal;
+};
+PasteResult paste(RichTextControl& control, const QMimeData* mime);
 
 } // namespace ClipboardMime

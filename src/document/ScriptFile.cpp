@@ -47,8 +47,41 @@ ReadResult read(const QString& path)
         return r;
     }
     r.content = Rtf::readRichOrPlain(Windows1252::decode(bytes));
+    if (const LongLine line = findOverlongLine(r.content.text); line.number > 0) {
+        r.content = {};
+        r.error = overlongLineMessage(line);
+        return r;
+    }
     r.ok = true;
     return r;
+}
+
+LongLine findOverlongLine(const QString& text)
+{
+    int number = 1;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    const QChar* p = text.constData();
+    for (qsizetype i = 0; i <= n; ++i) {
+        if (i == n || p[i] == u'\n' || p[i] == u'\r') {
+            if (i - start > MaxLineLength)
+                return {number, int(i - start)};
+            if (i < n && p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n')
+                ++i;
+            ++number;
+            start = i + 1;
+        }
+    }
+    return {};
+}
+
+QString overlongLineMessage(const LongLine& line)
+{
+    return QStringLiteral("Line %1 is %2 characters long; Quillwright takes lines of at most %3 "
+                          "characters.")
+        .arg(line.number)
+        .arg(line.length)
+        .arg(MaxLineLength);
 }
 
 WriteResult write(const QString& path, const QByteArray& bytes)

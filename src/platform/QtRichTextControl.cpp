@@ -58,8 +58,9 @@ bool ModEditor::event(QEvent* e)
 {
     if (e->type() == QEvent::ShortcutOverride) {
         auto* ke = static_cast<QKeyEvent*>(e);
-        if (ke->matches(QKeySequence::Undo) || ke->matches(QKeySequence::Redo)) {
-            e->ignore(); // let the program's Undo command have it
+        if (ke->matches(QKeySequence::Undo) || ke->matches(QKeySequence::Redo) ||
+            ke->matches(QKeySequence::Paste)) {
+            e->ignore(); // let the program's Undo and Paste commands have it
             return false;
         }
     }

@@ -1,0 +1,170 @@
+#include "support/MainWindowFixture.h"
+
+#include "HostileInputs.h"
+#include "app/StringTable.h"
+#include "document/ClipboardMime.h"
+#include "document/ModFormat.h"
+
+#include <QFile>
+#include <QElapsedTimer>
+#include <QMimeData>
+#include <QThread>
+#include <QTest>
+#include "document/ScriptFile.h"
+
+#include <QDir>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+// Reads the file in a child process that has given up root, and says
+// whether the read was refused for lack of permission.
+bool readAsUnprivilegedUserFails(const QString& path)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(2);
+        const ScriptFile::ReadResult r = ScriptFile::read(path);
+        _exit(!r.ok && r.error.contains("ermission") ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+class TestBadInput : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { StringTable::overrideLanguage(StringTable::Language::Neutral); }
+
+    void hostileFiles_openWithoutCrashing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        for (const auto& [name, bytes] : hostileInputs())
+            QTest::newRow(name) << bytes;
+    }
+
+    void hostileFiles_openWithoutCrashing()
+    {
+        QFETCH(QByteArray, bytes);
+        MainWindowFixture f;
+        const QString path = f.path("hostile.mod");
+        writeAll(path, bytes);
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        QCOMPARE(f.dialogs.questions.size(), 0);
+        QCOMPARE(f.doc()->caption(), path);
+        // Whatever came in is a script now: it saves and opens again.
+        f.window->mnuFileSave_Click();
+        QVERIFY(f.dialogs.questions.isEmpty() || f.dialogs.lastText().contains("cannot hold"));
+    }
+
+    void refusedFiles_leaveTheActiveDocumentAsItWas_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("100 MB file") << "huge" << "larger than 64 MB";
+        QTest::newRow("single 10 MB line") << "longline" << "Line 1 is 10485760 characters long";
+        QTest::newRow("a directory") << "dir" << "folder";
+        QTest::newRow("vanished after the dialog") << "vanished" << "does not exist";
+        QTest::newRow("no read permission") << "unreadable" << "ermission";
+    }
+
+    void refusedFiles_leaveTheActiveDocumentAsItWas()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        MainWindowFixture f;
+        QString path = f.path("x.mod");
+        if (kind == "huge") {
+            QFile big(path);
+            QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(100LL * 1024 * 1024));
+        } else if (kind == "longline") {
+            writeAll(path, QByteArray(10 * 1024 * 1024, 'x'));
+        } else if (kind == "dir") {
+            QDir().mkpath(path);
+        } else if (kind == "unreadable") {
+            writeAll(path, "secret");
+            QFile::setPermissions(path, QFileDevice::WriteOwner);
+            QFile::setPermissions(f.dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner | QFileDevice::ExeOther);
+            if (geteuid() == 0) {
+                // Root reads any file: the reading is checked as an ordinary user instead.
+                QVERIFY(readAsUnprivilegedUserFails(path));
+                return;
+            }
+        }
+        f.doc()->control().setSelText("my work ");
+        const QString before = f.doc()->control().text();
+        f.dialogs.answers = {DialogService::Button::No}; // do not save "my work" first
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        QCOMPARE(f.doc()->control().text(), before);
+        QCOMPARE(f.doc()->caption(), QString("Document 1"));
+        QVERIFY(f.dialogs.lastText().contains(path));
+        QVERIFY2(f.dialogs.lastText().contains(reason), qPrintable(f.dialogs.lastText()));
+    }
+
+    void saveKilledHalfway_leavesThePreviousFileByteForByte()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("target.mod");
+        const QByteArray previous = "## the previous script\r\n";
+        writeAll(target, previous);
+        const QString started = dir.filePath("started");
+        const pid_t child = fork();
+        if (child == 0) {
+            const QByteArray big(512 * 1024 * 1024, 'x');
+            QFile(started).open(QIODevice::WriteOnly);
+            ScriptFile::write(target, big);
+            _exit(0);
+        }
+        // Kill the writer while it writes: half a gigabyte takes far longer
+        // than the pause.
+        QElapsedTimer clock;
+        clock.start();
+        while (!QFile::exists(started) && clock.elapsed() < 20000)
+            QThread::msleep(1);
+        QThread::msleep(30);
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        QVERIFY(WIFSIGNALED(status));
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), previous);
+    }
+
+    void hostileRtf_pastedFromTheClipboard_neverCrashes_data()
+    {
+        hostileFiles_openWithoutCrashing_data();
+        QTest::newRow("single 10 MB line") << QByteArray(10 * 1024 * 1024, 'x');
+    }
+
+    void hostileRtf_pastedFromTheClipboard_neverCrashes()
+    {
+        QFETCH(QByteArray, bytes);
+        MainWindowFixture f;
+        QMimeData mime;
+        mime.setData("text/rtf", bytes);
+        mime.setText(QString::fromLatin1(bytes.left(1000)));
+        f.doc()->control().setSelStart(10);
+        const ClipboardMime::PasteResult r = ClipboardMime::paste(f.doc()->control(), &mime);
+        QVERIFY(r.pasted || !r.refusal.isEmpty());
+        QVERIFY(f.doc()->control().text().startsWith(ModFormat::defaultTemplate().left(10)));
+        QVERIFY(f.doc()->control().text().endsWith(ModFormat::defaultTemplate().mid(10)));
+    }
+};
+
+QTEST_MAIN(TestBadInput)
+#include "tst_badinput.moc"
