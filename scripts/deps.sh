@@ -7,7 +7,7 @@ QUILLWRIGHT_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev
   qt6-qpa-plugins libqt6svg6 libgl-dev
-  xvfb xauth xdotool fonts-dejavu-core
+  xvfb xauth xdotool x11-utils python3 fonts-dejavu-core
   clang libclang-rt-dev
   libbenchmark-dev bc imagemagick x11-apps poppler-utils
 )

@@ -33,6 +33,7 @@ AuthorDialog::AuthorDialog(QLineEdit* authorField, QWidget* parent)
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true); // Enter in a field means OK
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     auto* buttons = new QVBoxLayout;

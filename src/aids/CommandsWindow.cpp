@@ -25,6 +25,7 @@ CommandsWindow::CommandsWindow(QWidget* parent)
     m_text->setObjectName(QStringLiteral("cmdtxt"));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setTabChangesFocus(true); // a tool window: Tab moves on, pasted code keeps its tabs
     m_files->setObjectName(QStringLiteral("cmdlist"));
     m_files->addItems(ActionBuilder::phpbbFiles());
     m_files->hide();
@@ -55,6 +56,12 @@ CommandsWindow::CommandsWindow(QWidget* parent)
     m_text->setMinimumSize(280, 220);
     m_files->setMinimumSize(280, 220);
     grid->setSizeConstraint(QLayout::SetFixedSize); // not resizable
+
+    setTabOrder(m_keywords, m_tabs);
+    setTabOrder(m_tabs, m_text);
+    setTabOrder(m_text, m_files);
+    setTabOrder(m_files, empty);
+    setTabOrder(empty, add);
 
     connect(m_keywords, &QListWidget::currentRowChanged, this, &CommandsWindow::List1_Click);
     connect(m_tabs, &QTabBar::currentChanged, this, &CommandsWindow::TabStrip1_Click);

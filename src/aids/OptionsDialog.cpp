@@ -73,6 +73,7 @@ OptionsDialog::OptionsDialog(SettingsStore* settings, RichTextControl* control, 
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
     installEventFilter(this);
+    m_fonts->setFocus(); // the one control that does anything
 }
 
 void OptionsDialog::cmdApply_Click()

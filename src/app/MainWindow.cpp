@@ -6,10 +6,15 @@
 #include "document/ModFormat.h"
 #include "platform/DialogService.h"
 #include "platform/Icons.h"
+#include "platform/QtRichTextControl.h"
 #include "platform/SettingsStore.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QDate>
 #include <QLabel>
 #include <QLocale>
@@ -253,6 +258,8 @@ void MainWindow::createToolBar()
         a->setProperty("key", key);
         a->setToolTip(b.tooltip ? QString::number(b.tooltip) : QString());
         connect(a, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        if (key == u"cmd")
+            a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)); // "add an action"
         m_toolbarButtons.insert(key, a);
         if (key != u"undo") {
             m_toolBar->addAction(a);
@@ -374,6 +381,7 @@ void MainWindow::fitIntoArea(QMdiSubWindow* sub) const
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    QTimer::singleShot(200, this, &MainWindow::writeStateReport);
     for (QMdiSubWindow* sub : m_mdi->subWindowList())
         fitIntoArea(sub);
 }
@@ -412,6 +420,7 @@ void MainWindow::applyUndoControls(const UndoControls& c)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    writeStateReport();
     // Each document asks in turn; a Cancel keeps the program running.
     for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
         if (!sub->close()) {
@@ -439,6 +448,49 @@ void MainWindow::MDIForm_Unload()
     if (m_commands)
         m_commands->close();
     emit closing();
+}
+
+void MainWindow::writeStateReport() const
+{
+    // A plain description of what the program shows, for end-to-end tests
+    // that drive it from outside: QUILLWRIGHT_STATE_FILE names the file.
+    const QString path = qEnvironmentVariable("QUILLWRIGHT_STATE_FILE");
+    if (path.isEmpty())
+        return;
+    QJsonArray menus;
+    for (QAction* a : menuBar()->actions())
+        menus.append(a->text());
+    QJsonArray docs;
+    for (DocumentWindow* d : documents()) {
+        QJsonArray actions;
+        for (const ActionOutline::Node& n : d->model().outline().nodes())
+            actions.append(n.text);
+        docs.append(QJsonObject{{"caption", d->caption()},
+                                {"font", d->control().fontName()},
+                                {"text", d->control().text()},
+                                {"actions", actions}});
+    }
+    QJsonArray children;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList())
+        children.append(QJsonObject{{"title", sub->windowTitle()},
+                                    {"x", sub->x()},
+                                    {"y", sub->y()},
+                                    {"width", sub->width()},
+                                    {"height", sub->height()}});
+    QJsonObject report{{"title", windowTitle()},
+                       {"menus", menus},
+                       {"documents", docs},
+                       {"children", children}};
+    if (m_undoButton && m_undoButton->isVisible()) {
+        const QRect r(m_undoButton->mapToGlobal(QPoint(0, 0)), m_undoButton->size());
+        report.insert("undoButton", QJsonObject{{"x", r.x()},
+                                                {"y", r.y()},
+                                                {"width", r.width()},
+                                                {"height", r.height()}});
+    }
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(QJsonDocument(report).toJson());
 }
 
 QPrinter* MainWindow::printer()

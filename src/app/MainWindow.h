@@ -131,6 +131,7 @@ private:
     void fitIntoArea(QMdiSubWindow* sub) const;
     void applyUndoControls(const UndoControls& controls);
     void MDIForm_Unload();
+    void writeStateReport() const;
     void showUnfinished(const QString& handler);
     bool loadInto(DocumentWindow* doc, const QString& fileName);
 

@@ -21,7 +21,8 @@ int main(int argc, char** argv)
 
     SettingsStore settings;
     QtDialogService dialogs;
-    AppServices services{&settings, &dialogs, QCoreApplication::applicationDirPath(), QString()};
+    AppServices services{&settings, &dialogs, QCoreApplication::applicationDirPath(),
+                         qEnvironmentVariable("QUILLWRIGHT_WEB_START")};
 
     QPointer<SplashWindow> frmSplash = new SplashWindow;
     frmSplash->Form_Load();

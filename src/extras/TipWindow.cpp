@@ -37,6 +37,8 @@ TipWindow::TipWindow(SettingsStore* settings, const QString& programFolder,
     m_check = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
     m_check->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
     m_check->setGeometry(twipsRect(this, 120, 2940, 2055, 315));
+    // The design width was measured for a narrower font than ours.
+    m_check->resize(std::max(m_check->width(), m_check->sizeHint().width()), m_check->height());
     auto* picture = new QFrame(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(twipsRect(this, 120, 120, 3735, 2715));

@@ -35,8 +35,11 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
 
     auto label = [this](const char* text, int top) {
         auto* l = new QLabel(QString::fromLatin1(text), this);
-        l->setGeometry(twipsRect(this, 120, top, 855, 375));
+        l->setGeometry(twipsRect(this, 120, top, 930, 375));
         l->setWordWrap(true);
+        QFont small = l->font(); // two-word captions wrap onto a second line
+        small.setPointSizeF(std::min(small.pointSizeF(), 8.0));
+        l->setFont(small);
     };
     auto line = [this](const char* name, int top, int width) {
         auto* e = new QLineEdit(this);

@@ -1,0 +1,464 @@
+#!/usr/bin/env python3
+"""End-to-end journeys: the real build/bin/quillwright in an X server of its
+own (Xvfb), driven with real key presses and mouse clicks through xdotool,
+checked through the files it writes and screenshots.
+
+Usage: quillwright_e2e.py BINARY [JOURNEY...]
+Screenshots go to $E2E_SCREENSHOTS (the docs/screenshots folder when set by
+the test script). Every wait is bounded; a journey that cannot get an X
+server fails."""
+
+import json
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+BINARY = os.path.abspath(sys.argv[1])
+SCREENSHOTS = os.environ.get("E2E_SCREENSHOTS", "")
+DASHES = "-" * 42
+
+
+class Failure(Exception):
+    pass
+
+
+def run(*args, check=True, env=None):
+    r = subprocess.run(args, capture_output=True, text=True, env=env, timeout=60)
+    if check and r.returncode != 0:
+        raise Failure(f"{' '.join(args)} failed: {r.stderr.strip()}")
+    return r.stdout.strip()
+
+
+class Display:
+    """An Xvfb server on a free display number."""
+
+    def __init__(self):
+        for number in range(90, 140):
+            if not os.path.exists(f"/tmp/.X{number}-lock"):
+                break
+        self.name = f":{number}"
+        self.proc = subprocess.Popen(
+            ["Xvfb", self.name, "-screen", "0", "1280x900x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.time() + 15
+        while time.time() < deadline:
+            if subprocess.run(["xdpyinfo", "-display", self.name], capture_output=True).returncode == 0:
+                return
+            time.sleep(0.1)
+        raise Failure("Xvfb did not start")
+
+    def close(self):
+        self.proc.terminate()
+        self.proc.wait(timeout=10)
+
+
+class Session:
+    """One run of the program with its own home folder and settings."""
+
+    def __init__(self, display, home, args=(), lang=None, extra_env=None):
+        self.display = display
+        self.home = home
+        self.state = os.path.join(home, "state.json")
+        env = dict(os.environ)
+        env.update({
+            "DISPLAY": display.name, "HOME": home, "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+            "QUILLWRIGHT_STATE_FILE": self.state, "QT_QPA_PLATFORM": "xcb",
+            "QTWEBENGINE_DISABLE_SANDBOX": "1", "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu --no-sandbox",
+            "LIBGL_ALWAYS_SOFTWARE": "1",
+        })
+        env.pop("QT_LOGGING_RULES", None)
+        env.update(extra_env or {})
+        if lang:
+            env.update({"LANG": lang, "LANGUAGE": lang.split(".")[0], "LC_ALL": lang})
+        self.env = env
+        self.log = open(os.path.join(home, "program.log"), "w")
+        self.proc = subprocess.Popen([BINARY, *args], env=env, stdout=self.log, stderr=self.log)
+
+    def x(self, *args, check=True):
+        return run("xdotool", *args, check=check, env=self.env)
+
+    def window(self, name, timeout=20):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            ids = self.x("search", "--onlyvisible", "--name", f"^{name}$", check=False).split()
+            if ids:
+                return ids[-1]
+            if self.proc.poll() is not None:
+                raise Failure(f"the program ended while waiting for {name!r}")
+            time.sleep(0.1)
+        raise Failure(f"no window named {name!r} appeared")
+
+    def gone(self, name, timeout=10):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if not self.x("search", "--onlyvisible", "--name", f"^{name}$", check=False).split():
+                return
+            time.sleep(0.1)
+        raise Failure(f"window {name!r} did not close")
+
+    def focus(self, wid):
+        self.x("windowactivate", "--sync", wid, check=False)
+        self.x("windowfocus", "--sync", wid, check=False)
+        time.sleep(0.2)
+
+    def keys(self, *keys, pause=0.15):
+        for k in keys:
+            self.x("key", "--clearmodifiers", k)
+            time.sleep(pause)
+
+    def type(self, text):
+        for i, line in enumerate(text.split("\n")):
+            if i:
+                self.keys("Return")
+            if line:
+                self.x("type", "--delay", "15", line)
+        time.sleep(0.2)
+
+    def click(self, wid, x, y):
+        self.x("mousemove", "--window", wid, str(x), str(y))
+        self.x("click", "1")
+        time.sleep(0.2)
+
+    def screenshot(self, name, wid="root"):
+        if not SCREENSHOTS:
+            return
+        os.makedirs(SCREENSHOTS, exist_ok=True)
+        path = os.path.join(SCREENSHOTS, name + ".png")
+        run("import", "-display", self.display.name, "-window", wid, path, env=self.env)
+
+    def quit(self, answers=()):
+        """File, Exit; answers the save questions in order, then waits."""
+        main = self.window("Quillwright")
+        self.focus(main)
+        self.keys("alt+f", "x")
+        for answer in answers:
+            self.window("Save changes")
+            self.keys(answer)
+        try:
+            self.proc.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end after File, Exit")
+        with open(self.state) as f:
+            return json.load(f)
+
+    def startup_state(self, timeout=20):
+        """The report the program writes once its main window shows."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            try:
+                with open(self.state) as f:
+                    state = json.load(f)
+                if "undoButton" in state:
+                    return state
+            except (OSError, ValueError):
+                pass
+            time.sleep(0.1)
+        raise Failure("the program wrote no start-up report")
+
+    def kill(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+
+
+def settings(home, app="Quillwright"):
+    path = os.path.join(home, ".config", "Quillwright", app + ".ini")
+    values = {}
+    if os.path.exists(path):
+        for line in open(path):
+            if "=" in line:
+                k, v = line.strip().split("=", 1)
+                values[k] = v
+    return values
+
+
+def close_tip(s):
+    tip = s.window("Tip of the Day")
+    s.focus(tip)
+    s.keys("Return")
+    s.gone("Tip of the Day")
+
+
+def expect(cond, message):
+    if not cond:
+        raise Failure(message)
+
+
+# The journeys ---------------------------------------------------------------
+
+def journey_first_start(display, home):
+    s = Session(display, home)
+    try:
+        tip = s.window("Tip of the Day")
+        s.screenshot("tip-of-the-day")
+        s.focus(tip)
+        s.keys("Return")
+        main = s.window("Quillwright")
+        s.screenshot("first-start")
+        state = s.quit()
+    finally:
+        s.kill()
+    docs = state["documents"]
+    expect(len(docs) == 1 and docs[0]["caption"] == "Document 1", f"unexpected documents {docs}")
+    expect(docs[0]["text"].startswith("#" * 65 + "\r\n## Mod Title: \r\n"), "Document 1 lacks the template")
+    expect(docs[0]["actions"] == [], "a new template has no actions")
+    ini = settings(home)
+    for key in ("MainLeft", "MainTop", "MainWidth", "MainHeight"):
+        expect(key in ini, f"{key} was not stored at exit")
+    expect(ini.get("Repair") == "YES", "Repair=YES was not stored")
+
+
+def journey_write_script(display, home):
+    target = os.path.join(home, "my first.mod")
+    s = Session(display, home)
+    try:
+        close_tip(s)
+        main = s.window("Quillwright")
+        s.focus(main)
+        # File, Properties: focus starts on OK; Tab walks Cancel, Apply, then the boxes.
+        s.keys("alt+f", "i")
+        props = s.window("Properties")
+        s.focus(props)
+        s.keys("Tab", "Tab", "Tab")
+        s.type("Quick Reply Box")
+        s.keys("Tab", "ctrl+a")
+        s.type("1.2.3")
+        s.keys("Tab", "Tab", "Tab", "Tab", "Tab", "Tab")  # author, description, level, time, notes, "..."
+        s.keys("space")
+        author = s.window("Author Details")
+        s.focus(author)
+        s.keys("Tab", "Tab")  # OK, Cancel, then the fields
+        s.type("Ann Example")
+        s.keys("Tab")
+        s.type("ann@example.org")
+        s.keys("Tab")
+        s.type("ann")
+        s.keys("Tab")
+        s.type("http://example.org")
+        s.keys("Return")
+        s.gone("Author Details")
+        s.focus(props)
+        s.screenshot("header-dialog", props)
+        # Back to the description: notes, time, level, description.
+        s.keys("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
+        s.type("Adds a quick reply box")
+        s.keys("Tab", "Tab", "Tab", "Tab", "Tab")  # level, time, notes, author "...", level "..."
+        s.keys("space", "Down")  # easy -> moderate
+        s.keys("Tab")            # leaving the choice puts it into the level
+        s.keys("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")  # to the time
+        s.keys("ctrl+a")
+        s.type("5 minutes")
+        s.keys("Tab")
+        s.type("first note\nsecond note")
+        s.keys("Tab", "Tab", "Tab")  # the two "..." buttons, then OK (the hidden level choice is passed over)
+        s.keys("space")
+        s.gone("Properties")
+
+        # The action builder: OPEN from the list, FIND with two lines, AFTER, ADD, and the end.
+        s.focus(main)
+        s.keys("ctrl+shift+a")
+        builder = s.window("action builder")
+        s.focus(builder)
+        s.keys("Home")            # OPEN
+        s.keys("Tab", "Right")     # the LIST tab
+        s.keys("Tab")
+        s.type("viewtopic")
+        s.keys("Tab", "Tab", "space")  # empty box, Add
+        s.screenshot("action-builder", builder)
+
+        def add(back_to_list, keyword_steps, text):
+            s.focus(builder)
+            s.keys(*(["shift+Tab"] * back_to_list))
+            s.keys("Home", *(["Down"] * keyword_steps))
+            s.keys("Tab")
+            s.keys("ctrl+a")
+            s.type(text)
+            s.keys("Tab", "Tab", "space")
+
+        # From "Add" back to the keyword list: the file list and the tabs show after OPEN.
+        add(4, 1, "$template->assign_vars(array(\n'L_INDEX' => $lang['Index'],")
+        add(3, 2, "'L_QUICK_REPLY' => $lang['Quick_reply'],")
+        s.focus(builder)
+        s.keys("shift+Tab", "shift+Tab", "shift+Tab")
+        s.keys("End")  # SAVE/CLOSE ALL FILES
+        s.keys("Tab", "Tab", "Tab", "space")  # past the locked text and "empty box" to "Add"
+        s.focus(main)
+        s.screenshot("main-window")
+
+        # Save As with a path holding blanks.
+        s.keys("alt+f", "a")
+        dialog = s.window("Save As")
+        s.focus(dialog)
+        s.keys("ctrl+a")
+        s.type(target)
+        s.keys("Return")
+        deadline = time.time() + 10
+        while not os.path.exists(target) and time.time() < deadline:
+            time.sleep(0.1)
+        state = s.quit()
+    finally:
+        s.kill()
+    data = open(target, "rb").read()
+    text = data.decode("cp1252")
+    expect(b"\r\n" in data and data.count(b"\n") == data.count(b"\r\n"), "line ends are not CR LF")
+    expect("## Mod Title: Quick Reply Box\r\n" in text, "title missing")
+    expect("## Mod Version: 1.2.3\r\n" in text, "version missing")
+    expect("## Author: ann < ann@example.org > (Ann Example) http://example.org\r\n" in text, "author missing:\n" + text[:900])
+    expect("## Description: Adds a quick reply box\r\n" in text, "description missing")
+    expect("## Installation Level: moderate\r\n" in text, "level missing")
+    expect("## Installation Time: 5 minutes\r\n" in text, "time missing")
+    expect("## Author Note: first note\r\n## second note\r\n" in text, "notes missing")
+    expect("## Generator: Quillwright 0.1.67\r\n" in text, "generator line missing")
+    expected_tail = (
+        "#\r\n#-----[ OPEN ]" + DASHES + "\r\n#\r\nviewtopic.php\r\n"
+        "#\r\n#-----[ FIND ]" + DASHES + "\r\n#\r\n$template->assign_vars(array(\r\n'L_INDEX' => $lang['Index'],\r\n"
+        "#\r\n#-----[ AFTER, ADD ]" + DASHES + "\r\n#\r\n'L_QUICK_REPLY' => $lang['Quick_reply'],\r\n"
+        "#\r\n#-----[ SAVE/CLOSE ALL FILES ]" + DASHES + "\r\n#\r\n# EoM\r\n")
+    expect(text.endswith(expected_tail), "the action blocks are not as built:\n" + text[-600:])
+    expect(state["documents"][0]["actions"] == ["OPEN", "FIND", "AFTER, ADD", "SAVE/CLOSE ALL FILES"],
+           f"outline: {state['documents'][0]['actions']}")
+    return target
+
+
+def journey_reopen_and_undo(display, home, script):
+    s = Session(display, home, args=[f'"{script}"'])
+    try:
+        close_tip(s)
+        main = s.window("Quillwright")
+        s.focus(main)
+        undo = s.startup_state()["undoButton"]
+        # Three pauses, each long enough for a snapshot of the longer text.
+        for word in ("one ", "two ", "three "):
+            s.keys("ctrl+End")
+            s.type(word * 20)
+            time.sleep(1.3)
+        # The arrow of the undo button opens its levels; the second undoes two.
+        run("xdotool", "mousemove", str(undo["x"] + undo["width"] - 4), str(undo["y"] + undo["height"] // 2),
+            env=s.env)
+        run("xdotool", "click", "1", env=s.env)
+        time.sleep(0.5)
+        s.screenshot("undo-levels")
+        s.keys("Down", "Down", "Return")
+        time.sleep(0.5)
+        s.focus(main)
+        s.keys("ctrl+End")
+        s.type("kept ")
+        state = s.quit(answers=("y",))
+    finally:
+        s.kill()
+    expect(state["documents"][0]["caption"] == script, f"caption {state['documents'][0]['caption']!r}")
+    text = open(script, "rb").read().decode("cp1252")
+    expect("one " * 20 in text, "the first edit was lost")
+    expect("two " * 20 not in text and "three " * 20 not in text, "the undone edits came back")
+    expect(text.endswith("kept "), "the last edit was not saved")
+
+
+def journey_french(display, home):
+    s = Session(display, home, lang="fr_FR.UTF-8")
+    try:
+        close_tip(s)
+        main = s.window("Quillwright")
+        s.focus(main)
+        s.keys("alt+f")
+        time.sleep(0.3)
+        s.screenshot("french-menus")
+        s.keys("Escape")
+        state = s.quit_french()
+    finally:
+        s.kill()
+    expect(state["menus"] == ["&Fichier", "&Editer", "Affichage", "Outils", "Fenêtres", "Aide"],
+           f"menus {state['menus']}")
+
+
+def journey_windows_options_browser(display, home):
+    page = os.path.join(home, "page.html")
+    with open(page, "w") as f:
+        f.write("<html><head><title>Local Page</title></head><body>MOD help</body></html>")
+    s = Session(display, home, extra_env={"QUILLWRIGHT_WEB_START": "file://" + page})
+    try:
+        close_tip(s)
+        main = s.window("Quillwright")
+        s.focus(main)
+        s.keys("alt+w", "n")  # Window, New Window
+        s.keys("alt+w", "v")  # Tile Vertical
+        s.keys("alt+t", "o")  # Tools, Options
+        options = s.window("Options")
+        s.focus(options)
+        s.keys("ctrl+a")  # the font box has the focus
+        s.type("DejaVu Sans Mono")
+        s.keys("alt+a")  # &Apply
+        s.keys("Escape")
+        s.gone("Options")
+        s.focus(main)
+        s.keys("alt+v", "w")  # View, Web Browser
+        s.window("Local Page", timeout=40)
+        s.screenshot("browser")
+        state = s.quit()
+    finally:
+        s.kill()
+    children = [c for c in state["children"] if c["title"].startswith("Document")]
+    expect(len(children) == 2, f"children {children}")
+    a, b = children
+    expect(a["y"] == b["y"] and abs((a["x"] + a["width"]) - b["x"]) <= 1, f"not side by side: {children}")
+    fonts = [d["font"] for d in state["documents"]]
+    expect("DejaVu Sans Mono" in fonts, f"fonts {fonts}")
+    expect(settings(home).get("font") == "DejaVu Sans Mono", "the font was not stored")
+    expect(any(c["title"] == "Local Page" for c in state["children"]), "no browser window")
+
+
+def quit_french(self):
+    main = self.window("Quillwright")
+    self.focus(main)
+    self.keys("alt+f", "q")  # &Quitter
+    self.proc.wait(timeout=20)
+    with open(self.state) as f:
+        return json.load(f)
+
+
+Session.quit_french = quit_french
+
+JOURNEYS = ["first_start", "write_script", "reopen_and_undo", "french", "windows_options_browser"]
+
+
+def main():
+    wanted = sys.argv[2:] or JOURNEYS
+    display = Display()
+    failed = 0
+    passed = 0
+    script = None
+    try:
+        for name in wanted:
+            home = tempfile.mkdtemp(prefix=f"qw-e2e-{name}-")
+            try:
+                if name == "reopen_and_undo":
+                    if script is None:
+                        script = journey_write_script(display, tempfile.mkdtemp(prefix="qw-e2e-write-"))
+                    copy_dir = os.path.join(home, "My Mods")
+                    os.makedirs(copy_dir)
+                    copy = os.path.join(copy_dir, "reply box.mod")
+                    shutil.copy(script, copy)
+                    journey_reopen_and_undo(display, home, copy)
+                elif name == "write_script":
+                    script = journey_write_script(display, home)
+                else:
+                    globals()["journey_" + name](display, home)
+                print(f"PASS   : {name}")
+                passed += 1
+            except Failure as e:
+                print(f"FAIL!  : {name}: {e}")
+                log = os.path.join(home, "program.log")
+                if os.path.exists(log):
+                    print(open(log).read()[-2000:])
+                failed += 1
+    finally:
+        display.close()
+    print(f"e2e: {passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
