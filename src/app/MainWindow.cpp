@@ -182,8 +182,8 @@ void MainWindow::createActions()
             const QString name = QString::fromLatin1(e.name);
             a->setObjectName(name);
             if (e.id == 0) {
+                // No caption: a styled separator would show it as a heading.
                 a->setSeparator(true);
-                a->setText(QStringLiteral("-"));
                 continue;
             }
             if (e.id < 0) {
@@ -471,12 +471,16 @@ void MainWindow::writeStateReport() const
                                 {"actions", actions}});
     }
     QJsonArray children;
-    for (QMdiSubWindow* sub : m_mdi->subWindowList())
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        const QPoint global = sub->mapToGlobal(QPoint(0, 0));
         children.append(QJsonObject{{"title", sub->windowTitle()},
                                     {"x", sub->x()},
                                     {"y", sub->y()},
                                     {"width", sub->width()},
-                                    {"height", sub->height()}});
+                                    {"height", sub->height()},
+                                    {"globalX", global.x()},
+                                    {"globalY", global.y()}});
+    }
     QJsonObject report{{"title", windowTitle()},
                        {"menus", menus},
                        {"documents", docs},

@@ -35,6 +35,8 @@ void MainWindow::mnuViewWebBrowser_Click()
                                    : m_services.webStartAddress;
     QMdiSubWindow* sub = m_mdi->addSubWindow(browser);
     sub->setWindowIcon(browser->windowIcon());
+    sub->resize(sub->sizeHint());
+    fitIntoArea(sub);
     browser->Form_Load();
     m_mdi->setActiveSubWindow(sub);
 }

@@ -103,7 +103,8 @@ void DocumentWindow::rebuildActionNodes()
     QTreeWidgetItem* actions = m_nodes.value(QStringLiteral("actions"));
     if (!actions)
         return;
-    const bool expanded = actions->isExpanded();
+    // The actions show as soon as there are any; later the user decides.
+    const bool expanded = actions->isExpanded() || actions->childCount() == 0;
     qDeleteAll(actions->takeChildren());
     for (const ActionOutline::Node& n : m_model->outline().nodes()) {
         auto* item = new QTreeWidgetItem(actions);

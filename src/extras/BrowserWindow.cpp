@@ -34,7 +34,6 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     setObjectName(QStringLiteral("frmBrowser"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(Icons::byName(QStringLiteral("find")));
-    resize(twipsToPx(this, 6540), twipsToPx(this, 5130));
 
     m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
     m_toolBar->setIconSize(QSize(16, 16));

@@ -33,6 +33,7 @@ public:
     QToolBar* toolBar() const { return m_toolBar; }
     // Whether this build has a browser component at all.
     static bool available();
+    QSize sizeHint() const override { return {720, 540}; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
