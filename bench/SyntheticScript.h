@@ -11,19 +11,26 @@
 inline QString syntheticScript(qsizetype bytes, quint32 seed = 42)
 {
     static const QStringList files = {"index.php", "viewtopic.php", "includes/functions.php",
-                                      "templates/subSilver/overall_header.tpl", "admin/admin_board.php"};
+                                      "templates/subSilver/overall_header.tpl",
+                                      "admin/admin_board.php"};
     static const QStringList code = {
-        "$template->assign_vars(array(", "'L_INDEX' => $lang['Index'],", "include($phpbb_root_path . 'common.'.$phpEx);",
-        "<td class=\"row1\"><span class=\"gen\">{L_USERNAME}</span></td>", "if ( !$userdata['session_logged_in'] )",
-        "$sql = \"SELECT * FROM \" . USERS_TABLE . \" WHERE user_id = $user_id\";", "}", "// isOpen, then OR not",
+        "$template->assign_vars(array(",
+        "'L_INDEX' => $lang['Index'],",
+        "include($phpbb_root_path . 'common.'.$phpEx);",
+        "<td class=\"row1\"><span class=\"gen\">{L_USERNAME}</span></td>",
+        "if ( !$userdata['session_logged_in'] )",
+        "$sql = \"SELECT * FROM \" . USERS_TABLE . \" WHERE user_id = $user_id\";",
+        "}",
+        "// isOpen, then OR not",
     };
-    static const QStringList keywords = {"FIND", "AFTER, ADD", "BEFORE, ADD", "REPLACE WITH", "IN-LINE FIND",
-                                         "IN-LINE AFTER, ADD"};
+    static const QStringList keywords = {"FIND",         "AFTER, ADD",   "BEFORE, ADD",
+                                         "REPLACE WITH", "IN-LINE FIND", "IN-LINE AFTER, ADD"};
     QRandomGenerator rng(seed);
     QString text = ModFormat::defaultTemplate();
     text.replace("## Mod Title: ", "## MOD Title: Benchmark");
     auto block = [&text](const QString& keyword, const QString& body) {
-        text += "#\r\n" + ModFormat::bannerOpening() + keyword + ModFormat::bannerClosing() + "\r\n#\r\n" + body;
+        text += "#\r\n" + ModFormat::bannerOpening() + keyword + ModFormat::bannerClosing() +
+                "\r\n#\r\n" + body;
     };
     while (text.size() < bytes) {
         block("OPEN", files[rng.bounded(files.size())] + "\r\n\r\n");

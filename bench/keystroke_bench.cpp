@@ -36,9 +36,11 @@ protected:
     void highlightBlock(const QString& text) override
     {
         static const QRegularExpression keywords(
-            "IN-LINE FIND|IN-LINE AFTER, ADD|IN-LINE REPLACE WITH| OPEN | FIND | AFTER, ADD | BEFORE, ADD "
+            "IN-LINE FIND|IN-LINE AFTER, ADD|IN-LINE REPLACE WITH| OPEN | FIND | AFTER, ADD | "
+            "BEFORE, ADD "
             "| REPLACE WITH | OR |SAVE/CLOSE ALL FILES|## (MOD Author|MOD Description|MOD Version|"
-            "Installation Level|Installation Time|Files To Edit|Included Files|Generator|Author Notes): ");
+            "Installation Level|Installation Time|Files To Edit|Included Files|Generator|Author "
+            "Notes): ");
         static const QRegularExpression end("# ?EoM");
         QTextCharFormat blue;
         blue.setForeground(Qt::blue);
@@ -162,7 +164,7 @@ int main(int argc, char** argv)
         costs.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
     std::printf("%s %lld open_ms=%.2f median_ms=%.3f p95_ms=%.3f peak_kb=%ld\n", argv[1],
-                static_cast<long long>(bytes), openMs, percentile(costs, 0.5), percentile(costs, 0.95),
-                peakKb());
+                static_cast<long long>(bytes), openMs, percentile(costs, 0.5),
+                percentile(costs, 0.95), peakKb());
     return 0;
 }

@@ -10,7 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const StyledText content = normalizedStyledText(Rtf::read(fuzzText(data, size)));
     const QString rtf = Rtf::write(content, QStringLiteral("F"));
     const StyledText rewritten = Rtf::read(RewriteKeywordRtf(rtf));
-    auto tight = [](QString t) { return t.replace(QStringLiteral("# EoM"), QStringLiteral("#EoM")); };
+    auto tight = [](QString t) {
+        return t.replace(QStringLiteral("# EoM"), QStringLiteral("#EoM"));
+    };
     FUZZ_CHECK(tight(rewritten.text) == tight(content.text));
     return 0;
 }

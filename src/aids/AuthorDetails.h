@@ -7,7 +7,7 @@
 struct AuthorParts {
     QString phpbb; // phpBB user name
     QString email;
-    QString name;  // full name
+    QString name; // full name
     QString url;
     friend bool operator==(const AuthorParts&, const AuthorParts&) = default;
 };

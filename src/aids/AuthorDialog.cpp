@@ -70,4 +70,7 @@ void AuthorDialog::OKButton_Click()
     accept();
 }
 
-void AuthorDialog::CancelButton_Click() { reject(); }
+void AuthorDialog::CancelButton_Click()
+{
+    reject();
+}

@@ -103,9 +103,15 @@ void CommandsWindow::List1_Click()
     apply(ActionBuilder::keywordChosen(view(), item ? item->text() : QString(), listTabSelected()));
 }
 
-void CommandsWindow::TabStrip1_Click() { apply(ActionBuilder::tabChosen(view(), listTabSelected())); }
+void CommandsWindow::TabStrip1_Click()
+{
+    apply(ActionBuilder::tabChosen(view(), listTabSelected()));
+}
 
-void CommandsWindow::Command1_Click() { m_text->clear(); }
+void CommandsWindow::Command1_Click()
+{
+    m_text->clear();
+}
 
 void CommandsWindow::OKButton_Click()
 {

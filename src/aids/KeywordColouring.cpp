@@ -45,8 +45,7 @@ QString RewriteKeywordRtf(const QString& rtf)
 {
     QString out = rtf;
     for (const auto& [search, replacement] : Rules)
-        out.replace(QString::fromUtf16(search), QString::fromUtf16(replacement),
-                    Qt::CaseSensitive);
+        out.replace(QString::fromUtf16(search), QString::fromUtf16(replacement), Qt::CaseSensitive);
     return out;
 }
 

@@ -92,7 +92,10 @@ void OptionsDialog::cmdOK_Click()
     accept();
 }
 
-void OptionsDialog::cmdCancel_Click() { reject(); }
+void OptionsDialog::cmdCancel_Click()
+{
+    reject();
+}
 
 void OptionsDialog::Form_KeyDown(int keyCode, int shiftState)
 {

@@ -48,7 +48,10 @@ AuthorDialog* MainWindow::showAuthorDetails(QLineEdit* authorField)
     return dialog;
 }
 
-PropertiesDialog* MainWindow::propertiesDialog() const { return m_properties; }
+PropertiesDialog* MainWindow::propertiesDialog() const
+{
+    return m_properties;
+}
 
 CommandsWindow* MainWindow::showActionBuilder()
 {
@@ -60,7 +63,10 @@ CommandsWindow* MainWindow::showActionBuilder()
     return m_commands;
 }
 
-CommandsWindow* MainWindow::actionBuilder() const { return m_commands; }
+CommandsWindow* MainWindow::actionBuilder() const
+{
+    return m_commands;
+}
 
 void MainWindow::appendActionBlock(const QString& block)
 {

@@ -15,7 +15,10 @@ void MainWindow::undoLevels(int levels)
         doc->model().undo(levels);
 }
 
-void MainWindow::mnuEditUndo_Click() { undoLevels(1); }
+void MainWindow::mnuEditUndo_Click()
+{
+    undoLevels(1);
+}
 
 void MainWindow::mnuEditCut_Click()
 {

@@ -78,9 +78,8 @@ void MainWindow::mnuFileSave_Click()
     StampGenerator(doc->control());
     QString path = doc->caption();
     if (doc->isUntitled()) {
-        path = m_services.dialogs->saveFileName(this, QStringLiteral("Save"),
-                                                qtFileFilter(FileFilters::save()),
-                                                m_dialogFileName);
+        path = m_services.dialogs->saveFileName(
+            this, QStringLiteral("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
         if (path.isEmpty())
             return;
         m_dialogFileName = path;
@@ -112,11 +111,20 @@ void MainWindow::mnuFileSaveAs_Click()
     doc->model().markUnchanged();
 }
 
-void MainWindow::mnuPublish_Click() { QDesktopServices::openUrl(QUrl(ModFormat::modDatabaseUrl())); }
+void MainWindow::mnuPublish_Click()
+{
+    QDesktopServices::openUrl(QUrl(ModFormat::modDatabaseUrl()));
+}
 
-void MainWindow::mnuFileProperties_Click() { showProperties(); }
+void MainWindow::mnuFileProperties_Click()
+{
+    showProperties();
+}
 
-void MainWindow::mnuFilePageSetup_Click() { m_services.dialogs->pageSetup(this, printer()); }
+void MainWindow::mnuFilePageSetup_Click()
+{
+    m_services.dialogs->pageSetup(this, printer());
+}
 
 void MainWindow::mnuFilePrint_Click()
 {
@@ -134,11 +142,23 @@ void MainWindow::showUnfinished(const QString& handler)
     m_services.dialogs->message(this, Title, QStringLiteral("Add '%1' code.").arg(handler));
 }
 
-void MainWindow::mnuFileClose_Click() { showUnfinished(QStringLiteral("mnuFileClose_Click")); }
-void MainWindow::mnuFileSaveAll_Click() { showUnfinished(QStringLiteral("mnuFileSaveAll_Click")); }
+void MainWindow::mnuFileClose_Click()
+{
+    showUnfinished(QStringLiteral("mnuFileClose_Click"));
+}
+void MainWindow::mnuFileSaveAll_Click()
+{
+    showUnfinished(QStringLiteral("mnuFileSaveAll_Click"));
+}
 void MainWindow::mnuFilePrintPreview_Click()
 {
     showUnfinished(QStringLiteral("mnuFilePrintPreview_Click"));
 }
-void MainWindow::mnuFileSend_Click() { showUnfinished(QStringLiteral("mnuFileSend_Click")); }
-void MainWindow::mnuFileExit_Click() { close(); }
+void MainWindow::mnuFileSend_Click()
+{
+    showUnfinished(QStringLiteral("mnuFileSend_Click"));
+}
+void MainWindow::mnuFileExit_Click()
+{
+    close();
+}

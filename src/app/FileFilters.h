@@ -14,5 +14,8 @@ inline QString save()
 {
     return QStringLiteral("phpbb2 Mod Files (*.mod)|*.mod|Plain Ascii text files(*.txt)|*.txt");
 }
-inline QString saveAs() { return QStringLiteral("Mod files (*.mod)|*.mod"); }
+inline QString saveAs()
+{
+    return QStringLiteral("Mod files (*.mod)|*.mod");
+}
 } // namespace FileFilters

@@ -17,7 +17,10 @@ using StringTable::wholeNumber;
 
 namespace {
 
-QString tagOf(const QObject* o) { return o->property("tag").toString(); }
+QString tagOf(const QObject* o)
+{
+    return o->property("tag").toString();
+}
 
 std::optional<QString> textForWhole(const QString& idText)
 {

@@ -11,11 +11,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDate>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QDate>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -52,13 +52,27 @@ const std::vector<Menu>& menuTree()
     static const std::vector<Menu> tree = {
         {"mnuFile",
          1000,
-         {{"mnuFileNew", 1001},        {"mnuFileOpen", 1002},         {"mnuFileClose", 1003},
-          {"mnuFileBar0", 0},          {"mnuFileSave", 1004},         {"mnuFileSaveAs", 1005},
-          {"mnuFileSaveAll", 1006},    {"mnuPublish", 1071},          {"mnuFileBar1", 0},
-          {"mnuFileProperties", 1007}, {"mnuFileBar2", 0},            {"mnuFilePageSetup", 1008},
-          {"mnuFilePrintPreview", 1009}, {"mnuFilePrint", 1010},      {"mnuFileBar3", 0},
-          {"mnuFileSend", 1011},       {"mnuFileBar4", 0},            {"mnuFileMRU", -1},
-          {"mnuFileMRU", -1},          {"mnuFileMRU", -1},            {"mnuFileBar5", 0},
+         {{"mnuFileNew", 1001},
+          {"mnuFileOpen", 1002},
+          {"mnuFileClose", 1003},
+          {"mnuFileBar0", 0},
+          {"mnuFileSave", 1004},
+          {"mnuFileSaveAs", 1005},
+          {"mnuFileSaveAll", 1006},
+          {"mnuPublish", 1071},
+          {"mnuFileBar1", 0},
+          {"mnuFileProperties", 1007},
+          {"mnuFileBar2", 0},
+          {"mnuFilePageSetup", 1008},
+          {"mnuFilePrintPreview", 1009},
+          {"mnuFilePrint", 1010},
+          {"mnuFileBar3", 0},
+          {"mnuFileSend", 1011},
+          {"mnuFileBar4", 0},
+          {"mnuFileMRU", -1},
+          {"mnuFileMRU", -1},
+          {"mnuFileMRU", -1},
+          {"mnuFileBar5", 0},
           {"mnuFileExit", 1012}}},
         {"mnuEdit",
          1013,
@@ -132,14 +146,20 @@ MainWindow::~MainWindow()
     }
 }
 
-QAction* MainWindow::action(const QString& objectName) const { return m_actions.value(objectName); }
+QAction* MainWindow::action(const QString& objectName) const
+{
+    return m_actions.value(objectName);
+}
 
 QAction* MainWindow::toolbarButton(const QString& key) const
 {
     return m_toolbarButtons.value(key);
 }
 
-QList<QAction*> MainWindow::toolbarEntries() const { return m_toolBar->actions(); }
+QList<QAction*> MainWindow::toolbarEntries() const
+{
+    return m_toolBar->actions();
+}
 
 void MainWindow::createActions()
 {
@@ -242,11 +262,11 @@ void MainWindow::createToolBar()
         int tooltip; // string id, 0: none
     };
     const Button buttons[] = {
-        {"New", "new", 1037},   {"Open", "open", 1038},  {"Save", "save", 1039},
+        {"New", "new", 1037},   {"Open", "open", 1038},   {"Save", "save", 1039},
         {nullptr, nullptr, 0},  {"Print", "print", 1040}, {nullptr, nullptr, 0},
-        {"undo", "undo", 0},    {nullptr, nullptr, 0},   {"Cut", "cut", 1041},
+        {"undo", "undo", 0},    {nullptr, nullptr, 0},    {"Cut", "cut", 1041},
         {"Copy", "copy", 1042}, {"Paste", "paste", 1043}, {nullptr, nullptr, 0},
-        {"Find", "find", 1044}, {nullptr, nullptr, 0},   {"cmd", "cmd", 1068},
+        {"Find", "find", 1044}, {nullptr, nullptr, 0},    {"cmd", "cmd", 1068},
     };
     for (const Button& b : buttons) {
         if (!b.key) {
@@ -481,16 +501,13 @@ void MainWindow::writeStateReport() const
                                     {"globalX", global.x()},
                                     {"globalY", global.y()}});
     }
-    QJsonObject report{{"title", windowTitle()},
-                       {"menus", menus},
-                       {"documents", docs},
-                       {"children", children}};
+    QJsonObject report{
+        {"title", windowTitle()}, {"menus", menus}, {"documents", docs}, {"children", children}};
     if (m_undoButton && m_undoButton->isVisible()) {
         const QRect r(m_undoButton->mapToGlobal(QPoint(0, 0)), m_undoButton->size());
-        report.insert("undoButton", QJsonObject{{"x", r.x()},
-                                                {"y", r.y()},
-                                                {"width", r.width()},
-                                                {"height", r.height()}});
+        report.insert(
+            "undoButton",
+            QJsonObject{{"x", r.x()}, {"y", r.y()}, {"width", r.width()}, {"height", r.height()}});
     }
     QFile out(path);
     if (out.open(QIODevice::WriteOnly))

@@ -72,13 +72,13 @@ SplashWindow::SplashWindow(QWidget* parent)
     auto* outer = new QGridLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(m_frame);
-    setStyleSheet(QStringLiteral(
-        "QLabel { color: #dfe7f3; }"
-        "QLabel#lblProductName { color: #ffffff; }"
-        "QLabel#lblVersion { color: #f2c14e; }"
-        "QLabel#lblCompanyProduct, QLabel#lblPlatform { color: #9fb3cf; }"
-        "QLabel#lblWarning, QLabel#lblCompany, QLabel#lblCopyright, QLabel#lblRights"
-        " { color: #8ea3c0; }"));
+    setStyleSheet(
+        QStringLiteral("QLabel { color: #dfe7f3; }"
+                       "QLabel#lblProductName { color: #ffffff; }"
+                       "QLabel#lblVersion { color: #f2c14e; }"
+                       "QLabel#lblCompanyProduct, QLabel#lblPlatform { color: #9fb3cf; }"
+                       "QLabel#lblWarning, QLabel#lblCompany, QLabel#lblCopyright, QLabel#lblRights"
+                       " { color: #8ea3c0; }"));
     setFixedSize(460, 300);
 
     for (QWidget* w : {static_cast<QWidget*>(m_frame), static_cast<QWidget*>(m_logo)})
@@ -108,7 +108,10 @@ void SplashWindow::paintEvent(QPaintEvent*)
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void SplashWindow::mousePressEvent(QMouseEvent*) { close(); }
+void SplashWindow::mousePressEvent(QMouseEvent*)
+{
+    close();
+}
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event)
 {

@@ -57,7 +57,8 @@ constexpr std::array<Entry, 72> Entries = {{
     {1042, u"Copy", u"Copier"},
     {1043, u"Paste", u"Coller"},
     {1044, u"Find", u"Rechercher"},
-    {1045, u"Copyright © 2026 the Quillwright developers", u"Copyright © 2026 les développeurs de Quillwright"},
+    {1045, u"Copyright © 2026 the Quillwright developers",
+     u"Copyright © 2026 les développeurs de Quillwright"},
     {1046, u"Company", u"Compagnie"},
     {1047, u"Warning", u"Attention"},
     {1048, u"Version", u"Version"},
@@ -98,7 +99,10 @@ std::optional<QString> text(int id, Language language)
     return QString::fromUtf16(language == Language::French ? e.french : e.neutral);
 }
 
-std::optional<QString> text(int id) { return text(id, currentLanguage()); }
+std::optional<QString> text(int id)
+{
+    return text(id, currentLanguage());
+}
 
 Language languageFor(const QLocale& locale)
 {
@@ -114,7 +118,10 @@ Language currentLanguage()
     return languageFor(ui.isEmpty() ? QLocale::system() : QLocale(ui.first()));
 }
 
-void overrideLanguage(std::optional<Language> language) { g_override = language; }
+void overrideLanguage(std::optional<Language> language)
+{
+    g_override = language;
+}
 
 std::optional<int> wholeNumber(const QString& text)
 {

@@ -2,8 +2,8 @@
 #include "MainWindow.h"
 
 #include "app/WindowArrangement.h"
-#include "extras/BrowserWindow.h"
 #include "document/ModFormat.h"
+#include "extras/BrowserWindow.h"
 #include "platform/DialogService.h"
 
 #include <QAction>
@@ -24,15 +24,23 @@ void MainWindow::mnuViewStatusBar_Click()
     statusBar()->setVisible(action(QStringLiteral("mnuViewStatusBar"))->isChecked());
 }
 
-void MainWindow::mnuViewRefresh_Click() { showUnfinished(QStringLiteral("mnuViewRefresh_Click")); }
-void MainWindow::mnuViewOptions_Click() { showOptions(); }
-void MainWindow::mnuToolsOptions_Click() { showOptions(); }
+void MainWindow::mnuViewRefresh_Click()
+{
+    showUnfinished(QStringLiteral("mnuViewRefresh_Click"));
+}
+void MainWindow::mnuViewOptions_Click()
+{
+    showOptions();
+}
+void MainWindow::mnuToolsOptions_Click()
+{
+    showOptions();
+}
 void MainWindow::mnuViewWebBrowser_Click()
 {
     auto* browser = new BrowserWindow;
-    browser->StartingAddress = m_services.webStartAddress.isEmpty()
-                                   ? ModFormat::supportTopicUrl()
-                                   : m_services.webStartAddress;
+    browser->StartingAddress = m_services.webStartAddress.isEmpty() ? ModFormat::supportTopicUrl()
+                                                                    : m_services.webStartAddress;
     QMdiSubWindow* sub = m_mdi->addSubWindow(browser);
     sub->setWindowIcon(browser->windowIcon());
     sub->resize(sub->sizeHint());
@@ -54,7 +62,8 @@ void arrange(QMdiArea* area, WindowArrangement::Mode mode)
         minimised.push_back(s->isMinimized());
     const QSize iconSize = subs.isEmpty() ? QSize(160, 28) : subs.first()->minimumSizeHint();
     const std::vector<QRect> places = WindowArrangement::place(
-        mode, area->viewport()->rect(), minimised, QSize(std::max(iconSize.width(), 160), std::max(iconSize.height(), 24)));
+        mode, area->viewport()->rect(), minimised,
+        QSize(std::max(iconSize.width(), 160), std::max(iconSize.height(), 24)));
     for (int i = 0; i < subs.size(); ++i) {
         if (places[size_t(i)].isNull())
             continue;
@@ -65,7 +74,10 @@ void arrange(QMdiArea* area, WindowArrangement::Mode mode)
 }
 } // namespace
 
-void MainWindow::mnuWindowCascade_Click() { arrange(m_mdi, WindowArrangement::Mode::Cascade); }
+void MainWindow::mnuWindowCascade_Click()
+{
+    arrange(m_mdi, WindowArrangement::Mode::Cascade);
+}
 void MainWindow::mnuWindowTileHorizontal_Click()
 {
     arrange(m_mdi, WindowArrangement::Mode::TileHorizontal);
@@ -87,7 +99,10 @@ void MainWindow::mnuHelpContents_Click()
                                 DialogService::Icon::Information);
 }
 
-void MainWindow::mnuHelpSearchForHelpOn_Click() { mnuHelpContents_Click(); }
+void MainWindow::mnuHelpSearchForHelpOn_Click()
+{
+    mnuHelpContents_Click();
+}
 
 void MainWindow::mnuHelpAbout_Click()
 {

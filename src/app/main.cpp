@@ -36,8 +36,9 @@ int main(int argc, char** argv)
         frmSplash->close();
     frmMain.show();
 
-    const QString showTips = settings.value(SettingsStore::executableName(), QStringLiteral("Options"),
-                                            QStringLiteral("Show Tips at Startup"), QStringLiteral("1"));
+    const QString showTips =
+        settings.value(SettingsStore::executableName(), QStringLiteral("Options"),
+                       QStringLiteral("Show Tips at Startup"), QStringLiteral("1"));
     if (showTips.trimmed().toInt() == 1) {
         auto* frmTip = new TipWindow(&settings, services.programFolder, {}, &frmMain);
         if (frmTip->Form_Load())

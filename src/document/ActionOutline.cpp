@@ -8,7 +8,10 @@ const QString Pattern = QStringLiteral("#\r\n#-----[ ");
 const QString Closing = QStringLiteral(" ]---");
 } // namespace
 
-int countBanners(const QString& text) { return int(text.count(Pattern)); }
+int countBanners(const QString& text)
+{
+    return int(text.count(Pattern));
+}
 
 QStringList scanKeywords(const QString& text)
 {
@@ -50,8 +53,8 @@ bool Model::refresh(const QString& text)
     const QStringList keywords = scanKeywords(text);
     m_nodes.clear();
     for (int i = 0; i < keywords.size(); ++i)
-        m_nodes.push_back({QStringLiteral("action%1").arg(i + 1), keywords[i],
-                           keywordPicture(keywords[i])});
+        m_nodes.push_back(
+            {QStringLiteral("action%1").arg(i + 1), keywords[i], keywordPicture(keywords[i])});
     return true;
 }
 

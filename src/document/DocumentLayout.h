@@ -20,5 +20,11 @@ struct DocumentLayout {
     }
 };
 
-inline int twipsToPixels(double twips, int dpi) { return int(twips * dpi / 1440.0 + 0.5); }
-inline double pixelsToTwips(int pixels, int dpi) { return pixels * 1440.0 / dpi; }
+inline int twipsToPixels(double twips, int dpi)
+{
+    return int(twips * dpi / 1440.0 + 0.5);
+}
+inline double pixelsToTwips(int pixels, int dpi)
+{
+    return pixels * 1440.0 / dpi;
+}

@@ -92,6 +92,12 @@ void DocumentModel::undo(int levels)
     m_control.setRtf(m_snapshots.undo(levels));
 }
 
-bool DocumentModel::hasUnsavedChanges() const { return m_control.text() != m_unchangedText; }
+bool DocumentModel::hasUnsavedChanges() const
+{
+    return m_control.text() != m_unchangedText;
+}
 
-void DocumentModel::markUnchanged() { m_unchangedText = m_control.text(); }
+void DocumentModel::markUnchanged()
+{
+    m_unchangedText = m_control.text();
+}

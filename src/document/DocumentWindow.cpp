@@ -48,7 +48,10 @@ DocumentWindow::~DocumentWindow()
     m_model.reset();
 }
 
-bool DocumentWindow::isUntitled() const { return caption().startsWith(QLatin1String("Document")); }
+bool DocumentWindow::isUntitled() const
+{
+    return caption().startsWith(QLatin1String("Document"));
+}
 
 void DocumentWindow::Form_Load()
 {
@@ -122,8 +125,8 @@ void DocumentWindow::Actionlist_DblClick()
     if (!item)
         return;
     const QString key = item->data(0, Qt::UserRole).toString();
-    const QString parentKey = item->parent() ? item->parent()->data(0, Qt::UserRole).toString()
-                                             : QString();
+    const QString parentKey =
+        item->parent() ? item->parent()->data(0, Qt::UserRole).toString() : QString();
     const OutlineRoute route = outlineRoute(key, parentKey);
     if (route != OutlineRoute::Nothing)
         emit outlineRouteRequested(route);

@@ -10,9 +10,15 @@ void MemoryRichTextControl::setText(const QString& text)
     setStyledText(StyledText{text, {}});
 }
 
-QString MemoryRichTextControl::rtf() const { return Rtf::write(styledText(), m_fontName); }
+QString MemoryRichTextControl::rtf() const
+{
+    return Rtf::write(styledText(), m_fontName);
+}
 
-void MemoryRichTextControl::setRtf(const QString& rtf) { setStyledText(Rtf::readRichOrPlain(rtf)); }
+void MemoryRichTextControl::setRtf(const QString& rtf)
+{
+    setStyledText(Rtf::readRichOrPlain(rtf));
+}
 
 StyledText MemoryRichTextControl::styledText() const
 {
@@ -37,12 +43,15 @@ void MemoryRichTextControl::setSelStart(int start)
 
 void MemoryRichTextControl::setSelLength(int length)
 {
-    const int end = snapPosition(m_text, std::clamp(m_selStart + std::max(length, 0), m_selStart,
-                                                    textLength()));
+    const int end = snapPosition(
+        m_text, std::clamp(m_selStart + std::max(length, 0), m_selStart, textLength()));
     m_selLength = std::max(end - m_selStart, 0);
 }
 
-QString MemoryRichTextControl::selText() const { return m_text.mid(m_selStart, m_selLength); }
+QString MemoryRichTextControl::selText() const
+{
+    return m_text.mid(m_selStart, m_selLength);
+}
 
 void MemoryRichTextControl::replaceSelection(const StyledText& insert)
 {

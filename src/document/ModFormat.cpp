@@ -2,28 +2,55 @@
 
 namespace ModFormat {
 
-QString programTitle() { return QStringLiteral("Quillwright"); }
+QString programTitle()
+{
+    return QStringLiteral("Quillwright");
+}
 
 QString versionNumber()
 {
     return QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
 }
 
-QString versionLine() { return QStringLiteral("Version ") + versionNumber(); }
+QString versionLine()
+{
+    return QStringLiteral("Version ") + versionNumber();
+}
 
 QString generatorLine()
 {
     return generatorLabel() + programTitle() + QLatin1Char(' ') + versionNumber();
 }
 
-QString modDatabaseUrl() { return QStringLiteral("http://www.phpbb.com/mods/downloads/"); }
-QString supportTopicUrl() { return QStringLiteral("http://www.phpbb.com/phpBB/viewtopic.php?p=100382"); }
-QString forumSearchUrl() { return QStringLiteral("http://www.phpbb.com/phpBB/search.php"); }
+QString modDatabaseUrl()
+{
+    return QStringLiteral("http://www.phpbb.com/mods/downloads/");
+}
+QString supportTopicUrl()
+{
+    return QStringLiteral("http://www.phpbb.com/phpBB/viewtopic.php?p=100382");
+}
+QString forumSearchUrl()
+{
+    return QStringLiteral("http://www.phpbb.com/phpBB/search.php");
+}
 
-QString programSeparator() { return QString(65, QLatin1Char('#')); }
-QString programSeparatorBlank() { return programSeparator() + QLatin1Char(' '); }
-QString noticeSeparator() { return QString(62, QLatin1Char('#')) + QLatin1Char(' '); }
-QString emptyCommentLine() { return QStringLiteral("##"); }
+QString programSeparator()
+{
+    return QString(65, QLatin1Char('#'));
+}
+QString programSeparatorBlank()
+{
+    return programSeparator() + QLatin1Char(' ');
+}
+QString noticeSeparator()
+{
+    return QString(62, QLatin1Char('#')) + QLatin1Char(' ');
+}
+QString emptyCommentLine()
+{
+    return QStringLiteral("##");
+}
 
 QString securityNoticeLine1()
 {
@@ -50,33 +77,85 @@ QString backupNotice()
                           "Related To This MOD");
 }
 
-QString titleLabel() { return QStringLiteral("## Mod Title: "); }
-QString versionLabel() { return QStringLiteral("## Mod Version: "); }
-QString authorLabel() { return QStringLiteral("## Author: "); }
-QString descriptionLabel() { return QStringLiteral("## Description: "); }
-QString levelLabel() { return QStringLiteral("## Installation Level: "); }
-QString timeLabel() { return QStringLiteral("## Installation Time: "); }
-QString filesToEditLabel() { return QStringLiteral("## Files To Edit: "); }
-QString includedFilesLabel() { return QStringLiteral("## Included Files: "); }
-QString generatorLabel() { return QStringLiteral("## Generator: "); }
-QString authorNoteLabel() { return QStringLiteral("## Author Note: "); }
-QString authorNotesLabel() { return QStringLiteral("## Author Notes: "); }
+QString titleLabel()
+{
+    return QStringLiteral("## Mod Title: ");
+}
+QString versionLabel()
+{
+    return QStringLiteral("## Mod Version: ");
+}
+QString authorLabel()
+{
+    return QStringLiteral("## Author: ");
+}
+QString descriptionLabel()
+{
+    return QStringLiteral("## Description: ");
+}
+QString levelLabel()
+{
+    return QStringLiteral("## Installation Level: ");
+}
+QString timeLabel()
+{
+    return QStringLiteral("## Installation Time: ");
+}
+QString filesToEditLabel()
+{
+    return QStringLiteral("## Files To Edit: ");
+}
+QString includedFilesLabel()
+{
+    return QStringLiteral("## Included Files: ");
+}
+QString generatorLabel()
+{
+    return QStringLiteral("## Generator: ");
+}
+QString authorNoteLabel()
+{
+    return QStringLiteral("## Author Note: ");
+}
+QString authorNotesLabel()
+{
+    return QStringLiteral("## Author Notes: ");
+}
 
-QString bannerOpening() { return QStringLiteral("#-----[ "); }
-QString bannerClosing() { return QStringLiteral(" ]") + QString(42, QLatin1Char('-')); }
-QString endOfMod() { return QStringLiteral("# EoM"); }
-QString endOfModTight() { return QStringLiteral("#EoM"); }
+QString bannerOpening()
+{
+    return QStringLiteral("#-----[ ");
+}
+QString bannerClosing()
+{
+    return QStringLiteral(" ]") + QString(42, QLatin1Char('-'));
+}
+QString endOfMod()
+{
+    return QStringLiteral("# EoM");
+}
+QString endOfModTight()
+{
+    return QStringLiteral("#EoM");
+}
 
 const QStringList& builderKeywords()
 {
     static const QStringList keywords = {
-        QStringLiteral("OPEN"),         QStringLiteral("FIND"),
-        QStringLiteral("AFTER, ADD"),   QStringLiteral("BEFORE, ADD"),
-        QStringLiteral("REPLACE WITH"), QStringLiteral("OR"),
-        QStringLiteral("IN-LINE FIND"), QStringLiteral("IN-LINE AFTER, ADD"),
-        QStringLiteral("IN-LINE REPLACE WITH"), QStringLiteral("CREATE"),
-        QStringLiteral("DELETE"),       QStringLiteral("SQL"),
-        QStringLiteral("PSEUDO mySQL"), QStringLiteral("COPY TO FOLDER"),
+        QStringLiteral("OPEN"),
+        QStringLiteral("FIND"),
+        QStringLiteral("AFTER, ADD"),
+        QStringLiteral("BEFORE, ADD"),
+        QStringLiteral("REPLACE WITH"),
+        QStringLiteral("OR"),
+        QStringLiteral("IN-LINE FIND"),
+        QStringLiteral("IN-LINE AFTER, ADD"),
+        QStringLiteral("IN-LINE REPLACE WITH"),
+        QStringLiteral("CREATE"),
+        QStringLiteral("DELETE"),
+        QStringLiteral("SQL"),
+        QStringLiteral("PSEUDO mySQL"),
+        QStringLiteral("COPY TO FOLDER"),
         QStringLiteral("SAVE/CLOSE ALL FILES"),
     };
     return keywords;

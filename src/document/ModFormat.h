@@ -12,11 +12,10 @@ inline constexpr int VersionMajor = 0;
 inline constexpr int VersionMinor = 1;
 inline constexpr int VersionRevision = 67;
 
-
-QString programTitle();   // "Quillwright"
-QString versionNumber();  // "0.1.67"
-QString versionLine();    // "Version 0.1.67"
-QString generatorLine();  // "## Generator: Quillwright 0.1.67"
+QString programTitle();  // "Quillwright"
+QString versionNumber(); // "0.1.67"
+QString versionLine();   // "Version 0.1.67"
+QString generatorLine(); // "## Generator: Quillwright 0.1.67"
 
 // The MOD database download page: the security notice, Publish and the
 // Generator upkeep all use the same address.
@@ -25,34 +24,34 @@ QString modDatabaseUrl();
 QString supportTopicUrl();
 QString forumSearchUrl();
 
-QString programSeparator();         // 65 "#"
-QString programSeparatorBlank();    // 65 "#" and a blank
-QString noticeSeparator();          // 62 "#" and a blank
-QString emptyCommentLine();         // "##"
+QString programSeparator();      // 65 "#"
+QString programSeparatorBlank(); // 65 "#" and a blank
+QString noticeSeparator();       // 62 "#" and a blank
+QString emptyCommentLine();      // "##"
 
-QString securityNoticeLine1();      // ends in " for the", no trailing blank
+QString securityNoticeLine1(); // ends in " for the", no trailing blank
 QString securityNoticeLine2();
 QString securityNoticeLine3();
 QString securityNoticeLine4();
-QString backupNotice();             // the text the marker pass colours
+QString backupNotice(); // the text the marker pass colours
 
 // Header labels as the template writes them, and their variants.
-QString titleLabel();          // "## Mod Title: "
-QString versionLabel();        // "## Mod Version: "
-QString authorLabel();         // "## Author: "
-QString descriptionLabel();    // "## Description: "
-QString levelLabel();          // "## Installation Level: "
-QString timeLabel();           // "## Installation Time: "
-QString filesToEditLabel();    // "## Files To Edit: "
-QString includedFilesLabel();  // "## Included Files: "
-QString generatorLabel();      // "## Generator: "
-QString authorNoteLabel();     // "## Author Note: "
-QString authorNotesLabel();    // "## Author Notes: "
+QString titleLabel();         // "## Mod Title: "
+QString versionLabel();       // "## Mod Version: "
+QString authorLabel();        // "## Author: "
+QString descriptionLabel();   // "## Description: "
+QString levelLabel();         // "## Installation Level: "
+QString timeLabel();          // "## Installation Time: "
+QString filesToEditLabel();   // "## Files To Edit: "
+QString includedFilesLabel(); // "## Included Files: "
+QString generatorLabel();     // "## Generator: "
+QString authorNoteLabel();    // "## Author Note: "
+QString authorNotesLabel();   // "## Author Notes: "
 
-QString bannerOpening();  // "#-----[ "
-QString bannerClosing();  // " ]------------------------------------------"
-QString endOfMod();       // "# EoM"
-QString endOfModTight();  // "#EoM"
+QString bannerOpening(); // "#-----[ "
+QString bannerClosing(); // " ]------------------------------------------"
+QString endOfMod();      // "# EoM"
+QString endOfModTight(); // "#EoM"
 
 // The builder's keywords in the order it offers them.
 const QStringList& builderKeywords();

@@ -20,20 +20,47 @@ struct GroupState {
 bool isSkippedDestination(QStringView word)
 {
     static const QSet<QString> words = {
-        QStringLiteral("fonttbl"),    QStringLiteral("stylesheet"),  QStringLiteral("info"),
-        QStringLiteral("pict"),       QStringLiteral("header"),      QStringLiteral("headerl"),
-        QStringLiteral("headerr"),    QStringLiteral("headerf"),     QStringLiteral("footer"),
-        QStringLiteral("footerl"),    QStringLiteral("footerr"),     QStringLiteral("footerf"),
-        QStringLiteral("footnote"),   QStringLiteral("listtable"),   QStringLiteral("listoverridetable"),
-        QStringLiteral("rsidtbl"),    QStringLiteral("generator"),   QStringLiteral("xmlnstbl"),
-        QStringLiteral("themedata"),  QStringLiteral("colorschememapping"),
-        QStringLiteral("latentstyles"), QStringLiteral("datastore"), QStringLiteral("fldinst"),
-        QStringLiteral("object"),     QStringLiteral("objdata"),     QStringLiteral("nonshppict"),
-        QStringLiteral("filetbl"),    QStringLiteral("revtbl"),      QStringLiteral("pgdsctbl"),
-        QStringLiteral("author"),     QStringLiteral("title"),       QStringLiteral("subject"),
-        QStringLiteral("operator"),   QStringLiteral("keywords"),    QStringLiteral("comment"),
-        QStringLiteral("doccomm"),    QStringLiteral("company"),     QStringLiteral("pntext"),
-        QStringLiteral("pntxta"),     QStringLiteral("pntxtb"),      QStringLiteral("template"),
+        QStringLiteral("fonttbl"),
+        QStringLiteral("stylesheet"),
+        QStringLiteral("info"),
+        QStringLiteral("pict"),
+        QStringLiteral("header"),
+        QStringLiteral("headerl"),
+        QStringLiteral("headerr"),
+        QStringLiteral("headerf"),
+        QStringLiteral("footer"),
+        QStringLiteral("footerl"),
+        QStringLiteral("footerr"),
+        QStringLiteral("footerf"),
+        QStringLiteral("footnote"),
+        QStringLiteral("listtable"),
+        QStringLiteral("listoverridetable"),
+        QStringLiteral("rsidtbl"),
+        QStringLiteral("generator"),
+        QStringLiteral("xmlnstbl"),
+        QStringLiteral("themedata"),
+        QStringLiteral("colorschememapping"),
+        QStringLiteral("latentstyles"),
+        QStringLiteral("datastore"),
+        QStringLiteral("fldinst"),
+        QStringLiteral("object"),
+        QStringLiteral("objdata"),
+        QStringLiteral("nonshppict"),
+        QStringLiteral("filetbl"),
+        QStringLiteral("revtbl"),
+        QStringLiteral("pgdsctbl"),
+        QStringLiteral("author"),
+        QStringLiteral("title"),
+        QStringLiteral("subject"),
+        QStringLiteral("operator"),
+        QStringLiteral("keywords"),
+        QStringLiteral("comment"),
+        QStringLiteral("doccomm"),
+        QStringLiteral("company"),
+        QStringLiteral("pntext"),
+        QStringLiteral("pntxta"),
+        QStringLiteral("pntxtb"),
+        QStringLiteral("template"),
     };
     return words.contains(word.toString());
 }
@@ -137,10 +164,19 @@ private:
                 break;
             ++j;
         }
-        const int index = int(m_out.text.size());
-        const int length = int(j - m_pos);
-        m_out.text.append(m_in.sliced(m_pos, length));
+        emitText(m_in.sliced(m_pos, j - m_pos));
         m_pos = j;
+    }
+
+    void emitChar(QChar c) { emitText(QStringView(&c, 1)); }
+
+    // Appends text in the current colour, joining the run before it when
+    // the colour is the same.
+    void emitText(QStringView text)
+    {
+        const int index = int(m_out.text.size());
+        const int length = int(text.size());
+        m_out.text.append(text);
         TextColor color;
         if (m_state.colorIndex >= 0 && size_t(m_state.colorIndex) < m_colors.size())
             color = m_colors[size_t(m_state.colorIndex)];
@@ -152,23 +188,6 @@ private:
             runs.back().length += length;
         else
             runs.push_back({index, length, color});
-    }
-
-    void emitChar(QChar c)
-    {
-        const int index = int(m_out.text.size());
-        m_out.text += c;
-        TextColor color;
-        if (m_state.colorIndex >= 0 && size_t(m_state.colorIndex) < m_colors.size())
-            color = m_colors[size_t(m_state.colorIndex)];
-        if (color.isDefault())
-            return;
-        auto& runs = m_out.runs;
-        if (!runs.empty() && runs.back().color == color &&
-            runs.back().start + runs.back().length == index)
-            ++runs.back().length;
-        else
-            runs.push_back({index, 1, color});
     }
 
     void emitLineBreak()

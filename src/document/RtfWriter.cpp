@@ -56,8 +56,10 @@ QString write(const StyledText& content, const QString& fontName)
     if (!table.empty()) {
         out += u"{\\colortbl ;";
         for (TextColor c : table)
-            out += QStringLiteral("\\red%1\\green%2\\blue%3;").arg(c.red()).arg(c.green()).arg(
-                c.blue());
+            out += QStringLiteral("\\red%1\\green%2\\blue%3;")
+                       .arg(c.red())
+                       .arg(c.green())
+                       .arg(c.blue());
         out += u"}\r\n";
     }
     out += u"\\viewkind4\\uc1\\pard\\f0\\fs20 ";
@@ -73,8 +75,7 @@ QString write(const StyledText& content, const QString& fontName)
                 ++i;
             continue;
         }
-        while (run < content.runs.size() &&
-               content.runs[run].start + content.runs[run].length <= i)
+        while (run < content.runs.size() && content.runs[run].start + content.runs[run].length <= i)
             ++run;
         TextColor color;
         qsizetype colorEnd = n; // where the colour may change next
@@ -129,7 +130,10 @@ QString write(const StyledText& content, const QString& fontName)
     return out;
 }
 
-bool looksLikeRtf(QStringView text) { return text.startsWith(u"{\\rtf"); }
+bool looksLikeRtf(QStringView text)
+{
+    return text.startsWith(u"{\\rtf");
+}
 
 StyledText readRichOrPlain(const QString& text)
 {

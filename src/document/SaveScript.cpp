@@ -32,10 +32,10 @@ bool write(QWidget* parent, DialogService& dialogs, const RichTextControl& contr
     }
     const ScriptFile::WriteResult r = ScriptFile::write(path, encoded.bytes);
     if (!r.ok) {
-        dialogs.message(parent, ModFormat::programTitle(),
-                        QStringLiteral("Could not save %1.\n\n%2")
-                            .arg(QDir::toNativeSeparators(path), r.error),
-                        DialogService::Icon::Critical);
+        dialogs.message(
+            parent, ModFormat::programTitle(),
+            QStringLiteral("Could not save %1.\n\n%2").arg(QDir::toNativeSeparators(path), r.error),
+            DialogService::Icon::Critical);
         return false;
     }
     return true;

@@ -31,9 +31,6 @@ public:
     // (the new Text1). Other level counts change nothing and return Text1.
     QString undo(int levels);
 
-    UndoControls controls() const
-    {
-        return {!Text2.isEmpty(), !Text3.isEmpty(), !Text4.isEmpty()};
-    }
+    UndoControls controls() const { return {!Text2.isEmpty(), !Text3.isEmpty(), !Text4.isEmpty()}; }
     void clear() { Text1 = Text2 = Text3 = Text4 = QString(); }
 };

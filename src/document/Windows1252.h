@@ -16,7 +16,7 @@ int encodeChar(char16_t c);
 
 struct Encoded {
     QByteArray bytes;
-    int unmappable = 0;      // characters written as "?"
+    int unmappable = 0;       // characters written as "?"
     int firstUnmappable = -1; // index into the text of the first of them
 };
 Encoded encode(const QString& text);

@@ -39,9 +39,9 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setGeometry(twipsRect(this, 0, 0, 6540, 480));
     const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {
-        {"Back", QStyle::SP_ArrowBack},       {"Forward", QStyle::SP_ArrowForward},
-        {"Stop", QStyle::SP_BrowserStop},     {"Refresh", QStyle::SP_BrowserReload},
-        {"Home", QStyle::SP_DirHomeIcon},     {"Search", QStyle::SP_FileDialogContentsView},
+        {"Back", QStyle::SP_ArrowBack},   {"Forward", QStyle::SP_ArrowForward},
+        {"Stop", QStyle::SP_BrowserStop}, {"Refresh", QStyle::SP_BrowserReload},
+        {"Home", QStyle::SP_DirHomeIcon}, {"Search", QStyle::SP_FileDialogContentsView},
     };
     int tooltip = 1061;
     for (const auto& [key, icon] : buttons) {
@@ -76,7 +76,8 @@ BrowserWindow::BrowserWindow(QWidget* parent)
         brwWebBrowser_NavigateComplete();
     });
 #else
-    auto* note = new QLabel(QStringLiteral("This build of Quillwright has no web browser component."), this);
+    auto* note =
+        new QLabel(QStringLiteral("This build of Quillwright has no web browser component."), this);
     note->setObjectName(QStringLiteral("brwWebBrowser"));
     note->setAlignment(Qt::AlignCenter);
     note->setGeometry(twipsRect(this, 50, 1215, 5393, 3734));
@@ -157,7 +158,10 @@ void BrowserWindow::timTimer_Timer()
     }
 }
 
-void BrowserWindow::brwWebBrowser_DownloadComplete() { setWindowTitle(pageTitle()); }
+void BrowserWindow::brwWebBrowser_DownloadComplete()
+{
+    setWindowTitle(pageTitle());
+}
 
 void BrowserWindow::brwWebBrowser_NavigateComplete()
 {

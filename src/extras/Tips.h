@@ -18,6 +18,9 @@ int pickTip(double r, int count);
 // What the window shows when the tips file cannot be found.
 QString missingFileText();
 
-inline QString fileName() { return QStringLiteral("TIPOFDAY.TXT"); }
+inline QString fileName()
+{
+    return QStringLiteral("TIPOFDAY.TXT");
+}
 
 } // namespace Tips

@@ -17,7 +17,8 @@ struct NotesLabel {
 // singular, which would otherwise never be found.
 NotesLabel findNotesLabel(RichTextControl& c)
 {
-    for (const QString& label : {QStringLiteral("## Author Notes: "), QStringLiteral("## Author Note: ")}) {
+    for (const QString& label :
+         {QStringLiteral("## Author Notes: "), QStringLiteral("## Author Note: ")}) {
         const int p = c.find(label, 0);
         if (p >= 0)
             return {p, int(label.size())};

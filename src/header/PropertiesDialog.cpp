@@ -90,7 +90,7 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
     auto* cancel = button("cmdCancel", "Cancel", 2160, 4680, 1095, 375);
     auto* apply = button("cmdApply", "Apply", 3360, 4680, 1095, 375);
 
-    const QList<QWidget*> order = {ok,     cancel, apply,   m_title,  m_version, m_author, m_desc,
+    const QList<QWidget*> order = {ok,      cancel, apply,   m_title,  m_version, m_author, m_desc,
                                    m_level, m_time, m_notes, command1, command2,  m_combo};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
@@ -98,7 +98,8 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &PropertiesDialog::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &PropertiesDialog::cmdCancel_Click);
     connect(apply, &QPushButton::clicked, this, &PropertiesDialog::cmdApply_Click);
-    connect(command1, &QPushButton::clicked, this, [this] { emit authorDetailsRequested(m_author); });
+    connect(command1, &QPushButton::clicked, this,
+            [this] { emit authorDetailsRequested(m_author); });
     connect(command2, &QPushButton::clicked, this, &PropertiesDialog::Command2_Click);
 
     centreOnScreen(this);
@@ -142,7 +143,10 @@ void PropertiesDialog::WriteHeader()
         ::WriteHeader(*m_control, boxes());
 }
 
-void PropertiesDialog::cmdApply_Click() { WriteHeader(); }
+void PropertiesDialog::cmdApply_Click()
+{
+    WriteHeader();
+}
 
 void PropertiesDialog::cmdOK_Click()
 {
@@ -150,7 +154,10 @@ void PropertiesDialog::cmdOK_Click()
     accept();
 }
 
-void PropertiesDialog::cmdCancel_Click() { reject(); }
+void PropertiesDialog::cmdCancel_Click()
+{
+    reject();
+}
 
 void PropertiesDialog::Command2_Click()
 {

@@ -57,14 +57,14 @@ DialogService::Button QtDialogService::ask(QWidget* parent, const QString& title
     }
 }
 
-QString QtDialogService::openFileName(QWidget* parent, const QString& title,
-                                      const QString& filter, const QString& startName)
+QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& filter,
+                                      const QString& startName)
 {
     return QFileDialog::getOpenFileName(parent, title, startName, filter);
 }
 
-QString QtDialogService::saveFileName(QWidget* parent, const QString& title,
-                                      const QString& filter, const QString& startName)
+QString QtDialogService::saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                      const QString& startName)
 {
     return QFileDialog::getSaveFileName(parent, title, startName, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);

@@ -28,8 +28,7 @@ public:
     virtual bool print(QWidget* parent, QPrinter* printer, bool selectionOnly) = 0;
     virtual bool pageSetup(QWidget* parent, QPrinter* printer) = 0;
 
-    void message(QWidget* parent, const QString& title, const QString& text,
-                 Icon icon = Icon::None)
+    void message(QWidget* parent, const QString& title, const QString& text, Icon icon = Icon::None)
     {
         ask(parent, title, text, Buttons::Ok, icon);
     }

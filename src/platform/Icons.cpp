@@ -3,7 +3,10 @@
 #include <QHash>
 #include <array>
 
-static void initIconResources() { Q_INIT_RESOURCE(icons); }
+static void initIconResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace Icons {
 
@@ -22,10 +25,25 @@ QIcon byName(const QString& name)
 QIcon outlinePicture(int index)
 {
     static const std::array<const char*, 19> names = {
-        nullptr,           "new",           "open",          "save",          "print",
-        "cut",             "copy",          "paste",         "find",          "outline-actions",
-        "cmd",             "outline-header", "outline-mod",  "outline-field", "outline-open",
-        "outline-find",    "outline-after", "outline-before", "outline-replace",
+        nullptr,
+        "new",
+        "open",
+        "save",
+        "print",
+        "cut",
+        "copy",
+        "paste",
+        "find",
+        "outline-actions",
+        "cmd",
+        "outline-header",
+        "outline-mod",
+        "outline-field",
+        "outline-open",
+        "outline-find",
+        "outline-after",
+        "outline-before",
+        "outline-replace",
     };
     if (index < 1 || index >= int(names.size()))
         return QIcon();

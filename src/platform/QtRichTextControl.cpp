@@ -176,7 +176,10 @@ void QtRichTextControl::onContentsChange(int, int, int)
     notifyChanged();
 }
 
-QString QtRichTextControl::text() const { return styledText().text; }
+QString QtRichTextControl::text() const
+{
+    return styledText().text;
+}
 
 int QtRichTextControl::textLength() const
 {
@@ -256,11 +259,20 @@ StyledText QtRichTextControl::styledText() const
     return *m_cache;
 }
 
-QString QtRichTextControl::rtf() const { return Rtf::write(styledText(), m_fontName); }
+QString QtRichTextControl::rtf() const
+{
+    return Rtf::write(styledText(), m_fontName);
+}
 
-void QtRichTextControl::setText(const QString& text) { setStyledText(StyledText{text, {}}); }
+void QtRichTextControl::setText(const QString& text)
+{
+    setStyledText(StyledText{text, {}});
+}
 
-void QtRichTextControl::setRtf(const QString& rtf) { setStyledText(Rtf::readRichOrPlain(rtf)); }
+void QtRichTextControl::setRtf(const QString& rtf)
+{
+    setStyledText(Rtf::readRichOrPlain(rtf));
+}
 
 void QtRichTextControl::setStyledText(const StyledText& content)
 {
@@ -343,7 +355,10 @@ void QtRichTextControl::setSelLength(int length)
     select(s, std::clamp(s + std::max(length, 0), s, textLength()));
 }
 
-QString QtRichTextControl::selText() const { return text().mid(selStart(), selLength()); }
+QString QtRichTextControl::selText() const
+{
+    return text().mid(selStart(), selLength());
+}
 
 void QtRichTextControl::insertStyled(QTextCursor& cursor, const StyledText& content)
 {

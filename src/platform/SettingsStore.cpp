@@ -18,8 +18,8 @@ QString SettingsStore::filePath(const QString& application) const
     return QDir(m_folder).filePath(application + QStringLiteral(".ini"));
 }
 
-QString SettingsStore::value(const QString& application, const QString& section,
-                             const QString& key, const QString& defaultValue) const
+QString SettingsStore::value(const QString& application, const QString& section, const QString& key,
+                             const QString& defaultValue) const
 {
     QSettings s(filePath(application), QSettings::IniFormat);
     s.beginGroup(section);
@@ -27,8 +27,8 @@ QString SettingsStore::value(const QString& application, const QString& section,
     return v.isValid() ? v.toString() : defaultValue;
 }
 
-void SettingsStore::setValue(const QString& application, const QString& section,
-                             const QString& key, const QString& value)
+void SettingsStore::setValue(const QString& application, const QString& section, const QString& key,
+                             const QString& value)
 {
     QDir().mkpath(m_folder);
     QSettings s(filePath(application), QSettings::IniFormat);
@@ -38,8 +38,8 @@ void SettingsStore::setValue(const QString& application, const QString& section,
     s.sync();
 }
 
-double SettingsStore::number(const QString& application, const QString& section,
-                             const QString& key, double defaultValue) const
+double SettingsStore::number(const QString& application, const QString& section, const QString& key,
+                             double defaultValue) const
 {
     bool ok = false;
     const double v = value(application, section, key, QString()).trimmed().toDouble(&ok);

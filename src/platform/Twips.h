@@ -2,9 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QRect>
-#include <algorithm>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 // Window layouts are given in twips (1/1440 inch); the screen's logical
 // DPI turns them into pixels. They were drawn for an 8-point system font of

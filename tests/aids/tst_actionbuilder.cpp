@@ -17,13 +17,20 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("block");
         const QString dashes(42, '-');
-        QTest::newRow("open") << "OPEN" << "index.php"
+        QTest::newRow("open") << "OPEN"
+                              << "index.php"
                               << "#\r\n#-----[ OPEN ]" + dashes + "\r\n#\r\nindex.php\r\n";
-        QTest::newRow("end of mod") << "SAVE/CLOSE ALL FILES" << "# EoM"
-                                    << "#\r\n#-----[ SAVE/CLOSE ALL FILES ]" + dashes + "\r\n#\r\n# EoM\r\n";
-        QTest::newRow("several lines keep CR LF") << "FIND" << "a\nb\r\nc"
-                                                  << "#\r\n#-----[ FIND ]" + dashes + "\r\n#\r\na\r\nb\r\nc\r\n";
-        QTest::newRow("no keyword chosen") << "" << "" << "#\r\n#-----[  ]" + dashes + "\r\n#\r\n\r\n";
+        QTest::newRow("end of mod")
+            << "SAVE/CLOSE ALL FILES"
+            << "# EoM"
+            << "#\r\n#-----[ SAVE/CLOSE ALL FILES ]" + dashes + "\r\n#\r\n# EoM\r\n";
+        QTest::newRow("several lines keep CR LF")
+            << "FIND"
+            << "a\nb\r\nc"
+            << "#\r\n#-----[ FIND ]" + dashes + "\r\n#\r\na\r\nb\r\nc\r\n";
+        QTest::newRow("no keyword chosen") << ""
+                                           << ""
+                                           << "#\r\n#-----[  ]" + dashes + "\r\n#\r\n\r\n";
     }
 
     void block()
@@ -51,16 +58,20 @@ private slots:
         QTest::addColumn<bool>("listTab");
         QTest::addColumn<View>("after");
         const View start{false, false, true, false, ""};
-        QTest::newRow("end of mod locks the box") << start << "SAVE/CLOSE ALL FILES" << false
-                                                 << View{false, false, true, true, "# EoM"};
+        QTest::newRow("end of mod locks the box")
+            << start << "SAVE/CLOSE ALL FILES" << false << View{false, false, true, true, "# EoM"};
         QTest::newRow("another keyword empties # EoM")
-            << View{false, false, true, true, "# EoM"} << "FIND" << false << View{false, false, true, false, ""};
-        QTest::newRow("other text stays") << View{false, false, true, true, "# EoM x"} << "FIND" << false
-                                          << View{false, false, true, false, "# EoM x"};
-        QTest::newRow("open with the text tab") << start << "OPEN" << false << View{true, false, true, false, ""};
-        QTest::newRow("open with the list tab") << start << "OPEN" << true << View{true, true, false, false, ""};
+            << View{false, false, true, true, "# EoM"} << "FIND" << false
+            << View{false, false, true, false, ""};
+        QTest::newRow("other text stays") << View{false, false, true, true, "# EoM x"} << "FIND"
+                                          << false << View{false, false, true, false, "# EoM x"};
+        QTest::newRow("open with the text tab")
+            << start << "OPEN" << false << View{true, false, true, false, ""};
+        QTest::newRow("open with the list tab")
+            << start << "OPEN" << true << View{true, true, false, false, ""};
         QTest::newRow("other keyword hides tabs and list")
-            << View{true, true, false, false, "x"} << "OR" << true << View{false, false, true, false, "x"};
+            << View{true, true, false, false, "x"} << "OR" << true
+            << View{false, false, true, false, "x"};
     }
 
     void keywordChosen()
@@ -108,14 +119,17 @@ private slots:
     {
         using namespace WindowArrangement;
         const QRect area(0, 0, 800, 600);
-        const std::vector<QRect> v = place(Mode::TileVertical, area, {false, false}, QSize(160, 24));
+        const std::vector<QRect> v =
+            place(Mode::TileVertical, area, {false, false}, QSize(160, 24));
         QCOMPARE(v[0], QRect(0, 0, 400, 600));
         QCOMPARE(v[1], QRect(400, 0, 400, 600));
-        const std::vector<QRect> h = place(Mode::TileHorizontal, area, {false, true, false}, QSize(160, 24));
+        const std::vector<QRect> h =
+            place(Mode::TileHorizontal, area, {false, true, false}, QSize(160, 24));
         QCOMPARE(h[0], QRect(0, 0, 800, 300));
         QVERIFY(h[1].isNull());
         QCOMPARE(h[2], QRect(0, 300, 800, 300));
-        const std::vector<QRect> i = place(Mode::ArrangeIcons, area, {true, false, true}, QSize(160, 24));
+        const std::vector<QRect> i =
+            place(Mode::ArrangeIcons, area, {true, false, true}, QSize(160, 24));
         QCOMPARE(i[0], QRect(0, 576, 160, 24));
         QVERIFY(i[1].isNull());
         QCOMPARE(i[2], QRect(160, 576, 160, 24));

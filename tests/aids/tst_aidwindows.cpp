@@ -81,10 +81,16 @@ private slots:
         const QString dashes(42, '-');
         QVERIFY(text.startsWith(ModFormat::defaultTemplate()));
         QCOMPARE(text.mid(ModFormat::defaultTemplate().size()),
-                 "#\r\n#-----[ OPEN ]" + dashes + "\r\n#\r\nviewtopic.php\r\n"
-                 "#\r\n#-----[ FIND ]" + dashes + "\r\n#\r\n$a = 1;\r\n$b = 2;\r\n"
-                 "#\r\n#-----[ AFTER, ADD ]" + dashes + "\r\n#\r\n$c = 3;\r\n"
-                 "#\r\n#-----[ SAVE/CLOSE ALL FILES ]" + dashes + "\r\n#\r\n# EoM\r\n");
+                 "#\r\n#-----[ OPEN ]" + dashes +
+                     "\r\n#\r\nviewtopic.php\r\n"
+                     "#\r\n#-----[ FIND ]" +
+                     dashes +
+                     "\r\n#\r\n$a = 1;\r\n$b = 2;\r\n"
+                     "#\r\n#-----[ AFTER, ADD ]" +
+                     dashes +
+                     "\r\n#\r\n$c = 3;\r\n"
+                     "#\r\n#-----[ SAVE/CLOSE ALL FILES ]" +
+                     dashes + "\r\n#\r\n# EoM\r\n");
         QTreeWidgetItem* actions = d->outlineNode("actions");
         QCOMPARE(actions->childCount(), 4);
         QCOMPARE(actions->child(0)->text(0), QString("OPEN"));
@@ -150,7 +156,8 @@ private slots:
         o->Combo1()->setEditText("DejaVu Sans Mono");
         o->findChild<QPushButton*>("cmdApply")->click();
         o->findChild<QPushButton*>("cmdCancel")->click();
-        QCOMPARE(f.settings.value("Quillwright", "Settings", "font", ""), QString("DejaVu Sans Mono"));
+        QCOMPARE(f.settings.value("Quillwright", "Settings", "font", ""),
+                 QString("DejaVu Sans Mono"));
         QCOMPARE(second->control().fontName(), QString("DejaVu Sans Mono"));
         QCOMPARE(first->control().fontName(), QString("Lucida Console"));
         QCOMPARE(f.window->NewDocument()->control().fontName(), QString("DejaVu Sans Mono"));
@@ -234,8 +241,10 @@ private slots:
         f.window->action("mnuHelpContents")->trigger();
         QCOMPARE(f.dialogs.questions.last().title, f.window->windowTitle());
         QCOMPARE(f.dialogs.questions.last().icon, DialogService::Icon::Information);
-        QCOMPARE(f.dialogs.lastText(),
-                 QString("Unable to display Help Contents. There is no Help associated with this project."));
+        QCOMPARE(
+            f.dialogs.lastText(),
+            QString(
+                "Unable to display Help Contents. There is no Help associated with this project."));
         f.window->action("mnuHelpSearchForHelpOn")->trigger();
         QCOMPARE(f.dialogs.questions.size(), 2);
     }

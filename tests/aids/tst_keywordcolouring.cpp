@@ -17,35 +17,63 @@ private slots:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
-        QTest::newRow("1 IN-LINE FIND") << "[ IN-LINE FIND ]" << "[ \\cf1 IN-LINE FIND\\cf0  ]";
-        QTest::newRow("2 IN-LINE AFTER, ADD") << "[ IN-LINE AFTER, ADD ]" << "[ \\cf1 IN-LINE AFTER, ADD\\cf0  ]";
-        QTest::newRow("3 IN-LINE REPLACE WITH") << "[ IN-LINE REPLACE WITH ]" << "[ \\cf1 IN-LINE REPLACE WITH\\cf0  ]";
-        QTest::newRow("4 OPEN") << "[ OPEN ]" << "[ \\cf1 OPEN\\cf0  ]";
-        QTest::newRow("5 FIND") << "[ FIND ]" << "[ \\cf1 FIND\\cf0  ]";
-        QTest::newRow("6 AFTER, ADD") << "[ AFTER, ADD ]" << "[ \\cf1 AFTER, ADD\\cf0  ]";
-        QTest::newRow("7 BEFORE, ADD") << "[ BEFORE, ADD ]" << "[ \\cf1 BEFORE, ADD\\cf0  ]";
-        QTest::newRow("8 REPLACE WITH") << "[ REPLACE WITH ]" << "[ \\cf1 REPLACE WITH\\cf0  ]";
-        QTest::newRow("9 OR in free text") << "this OR that" << "this \\cf1 OR\\cf0  that";
-        QTest::newRow("10 SAVE/CLOSE") << "[ SAVE/CLOSE ALL FILES ]" << "[ \\cf1 SAVE/CLOSE ALL FILES\\cf0  ]";
-        QTest::newRow("11 # EoM") << "# EoM" << "\\cf3 # EoM\\cf0 ";
-        QTest::newRow("12 #EoM gains its blank") << "#EoM" << "\\cf3 # EoM\\cf0 ";
-        QTest::newRow("13 MOD Author") << "## MOD Author: x" << "## \\cf1 MOD Author:\\cf0  x";
-        QTest::newRow("14 MOD Description") << "## MOD Description: x" << "## \\cf1 MOD Description:\\cf0  x";
-        QTest::newRow("15 MOD Version") << "## MOD Version: x" << "## \\cf1 MOD Version:\\cf0  x";
-        QTest::newRow("16 Installation Level") << "## Installation Level: x" << "## \\cf1 Installation Level:\\cf0  x";
-        QTest::newRow("17 Installation Time") << "## Installation Time: x" << "## \\cf1 Installation Time:\\cf0  x";
-        QTest::newRow("18 Files To Edit") << "## Files To Edit: x" << "## \\cf1 Files To Edit:\\cf0  x";
-        QTest::newRow("19 Included Files") << "## Included Files: x" << "## \\cf1 Included Files:\\cf0  x";
-        QTest::newRow("20 Generator") << "## Generator: x" << "## \\cf1 Generator:\\cf0  x";
-        QTest::newRow("21 Author Notes") << "## Author Notes: x" << "## \\cf1 Author Notes:\\cf0  x";
+        QTest::newRow("1 IN-LINE FIND") << "[ IN-LINE FIND ]"
+                                        << "[ \\cf1 IN-LINE FIND\\cf0  ]";
+        QTest::newRow("2 IN-LINE AFTER, ADD") << "[ IN-LINE AFTER, ADD ]"
+                                              << "[ \\cf1 IN-LINE AFTER, ADD\\cf0  ]";
+        QTest::newRow("3 IN-LINE REPLACE WITH") << "[ IN-LINE REPLACE WITH ]"
+                                                << "[ \\cf1 IN-LINE REPLACE WITH\\cf0  ]";
+        QTest::newRow("4 OPEN") << "[ OPEN ]"
+                                << "[ \\cf1 OPEN\\cf0  ]";
+        QTest::newRow("5 FIND") << "[ FIND ]"
+                                << "[ \\cf1 FIND\\cf0  ]";
+        QTest::newRow("6 AFTER, ADD") << "[ AFTER, ADD ]"
+                                      << "[ \\cf1 AFTER, ADD\\cf0  ]";
+        QTest::newRow("7 BEFORE, ADD") << "[ BEFORE, ADD ]"
+                                       << "[ \\cf1 BEFORE, ADD\\cf0  ]";
+        QTest::newRow("8 REPLACE WITH") << "[ REPLACE WITH ]"
+                                        << "[ \\cf1 REPLACE WITH\\cf0  ]";
+        QTest::newRow("9 OR in free text") << "this OR that"
+                                           << "this \\cf1 OR\\cf0  that";
+        QTest::newRow("10 SAVE/CLOSE") << "[ SAVE/CLOSE ALL FILES ]"
+                                       << "[ \\cf1 SAVE/CLOSE ALL FILES\\cf0  ]";
+        QTest::newRow("11 # EoM") << "# EoM"
+                                  << "\\cf3 # EoM\\cf0 ";
+        QTest::newRow("12 #EoM gains its blank") << "#EoM"
+                                                 << "\\cf3 # EoM\\cf0 ";
+        QTest::newRow("13 MOD Author") << "## MOD Author: x"
+                                       << "## \\cf1 MOD Author:\\cf0  x";
+        QTest::newRow("14 MOD Description") << "## MOD Description: x"
+                                            << "## \\cf1 MOD Description:\\cf0  x";
+        QTest::newRow("15 MOD Version") << "## MOD Version: x"
+                                        << "## \\cf1 MOD Version:\\cf0  x";
+        QTest::newRow("16 Installation Level") << "## Installation Level: x"
+                                               << "## \\cf1 Installation Level:\\cf0  x";
+        QTest::newRow("17 Installation Time") << "## Installation Time: x"
+                                              << "## \\cf1 Installation Time:\\cf0  x";
+        QTest::newRow("18 Files To Edit") << "## Files To Edit: x"
+                                          << "## \\cf1 Files To Edit:\\cf0  x";
+        QTest::newRow("19 Included Files") << "## Included Files: x"
+                                           << "## \\cf1 Included Files:\\cf0  x";
+        QTest::newRow("20 Generator") << "## Generator: x"
+                                      << "## \\cf1 Generator:\\cf0  x";
+        QTest::newRow("21 Author Notes") << "## Author Notes: x"
+                                         << "## \\cf1 Author Notes:\\cf0  x";
         QTest::newRow("IN-LINE BEFORE, ADD colours only BEFORE, ADD")
-            << "[ IN-LINE BEFORE, ADD ]" << "[ IN-LINE \\cf1 BEFORE, ADD\\cf0  ]";
-        QTest::newRow("lower case never") << "[ open ] or find #eom" << "[ open ] or find #eom";
-        QTest::newRow("OPEN at a line start") << "OPEN x\\par\r\n" << "OPEN x\\par\r\n";
-        QTest::newRow("template label case") << "## Mod Version: 1.0.0" << "## Mod Version: 1.0.0";
-        QTest::newRow("label without value at line end") << "## MOD Version:\\par" << "## MOD Version:\\par";
-        QTest::newRow("singular author note label") << "## Author Note: x" << "## Author Note: x";
-        QTest::newRow("#EoM split by a colour change stays") << "#\\cf0 EoM" << "#\\cf0 EoM";
+            << "[ IN-LINE BEFORE, ADD ]"
+            << "[ IN-LINE \\cf1 BEFORE, ADD\\cf0  ]";
+        QTest::newRow("lower case never") << "[ open ] or find #eom"
+                                          << "[ open ] or find #eom";
+        QTest::newRow("OPEN at a line start") << "OPEN x\\par\r\n"
+                                              << "OPEN x\\par\r\n";
+        QTest::newRow("template label case") << "## Mod Version: 1.0.0"
+                                             << "## Mod Version: 1.0.0";
+        QTest::newRow("label without value at line end") << "## MOD Version:\\par"
+                                                         << "## MOD Version:\\par";
+        QTest::newRow("singular author note label") << "## Author Note: x"
+                                                    << "## Author Note: x";
+        QTest::newRow("#EoM split by a colour change stays") << "#\\cf0 EoM"
+                                                             << "#\\cf0 EoM";
     }
 
     void rewrite()

@@ -108,7 +108,8 @@ private slots:
 
     void languageFollowsTheLocale()
     {
-        QCOMPARE(StringTable::languageFor(QLocale(QLocale::French, QLocale::Canada)), Language::French);
+        QCOMPARE(StringTable::languageFor(QLocale(QLocale::French, QLocale::Canada)),
+                 Language::French);
         QCOMPARE(StringTable::languageFor(QLocale(QLocale::German)), Language::Neutral);
     }
 
@@ -116,15 +117,31 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("expected");
-        // window, label, frame, button by leading number, tab, tab tip, toolbar tip, header, menu, entry
+        // window, label, frame, button by leading number, tab, tab tip, toolbar tip, header, menu,
+        // entry
         QTest::newRow("english") << int(Language::Neutral)
-                                 << QStringList{"Options", "Version", "Sample 1", "&Apply", "Insert custom text",
-                                                "Select text/file from a list", "New", "Back", "&File", "&Open..."};
-        QTest::newRow("french") << int(Language::French)
-                                << QStringList{"Options", "Version", "Exemple 1", "Appliquer",
-                                               QString::fromUtf8("Insérer texte personnalisé"),
-                                               QString::fromUtf8("Sélectionner texte/fichier à partir d'une liste"),
-                                               "Nouveau", QString::fromUtf8("Précédente"), "&Fichier", "&Ouvrir..."};
+                                 << QStringList{"Options",
+                                                "Version",
+                                                "Sample 1",
+                                                "&Apply",
+                                                "Insert custom text",
+                                                "Select text/file from a list",
+                                                "New",
+                                                "Back",
+                                                "&File",
+                                                "&Open..."};
+        QTest::newRow("french")
+            << int(Language::French)
+            << QStringList{"Options",
+                           "Version",
+                           "Exemple 1",
+                           "Appliquer",
+                           QString::fromUtf8("Insérer texte personnalisé"),
+                           QString::fromUtf8("Sélectionner texte/fichier à partir d'une liste"),
+                           "Nouveau",
+                           QString::fromUtf8("Précédente"),
+                           "&Fichier",
+                           "&Ouvrir..."};
     }
 
     void loadCaptions()
@@ -134,10 +151,16 @@ private slots:
         StringTable::overrideLanguage(Language(language));
         Form f;
         LoadCaptions(&f.window);
-        const QStringList got = {f.window.windowTitle(), f.label->text(), f.frame->title(), f.wordTip->text(),
-                                 f.tabs->tabText(0), f.tabs->tabToolTip(0),
-                                 f.toolbar->actions()[0]->toolTip(), f.list->headerItem()->text(0),
-                                 f.menu->title(), f.entry->text()};
+        const QStringList got = {f.window.windowTitle(),
+                                 f.label->text(),
+                                 f.frame->title(),
+                                 f.wordTip->text(),
+                                 f.tabs->tabText(0),
+                                 f.tabs->tabToolTip(0),
+                                 f.toolbar->actions()[0]->toolTip(),
+                                 f.list->headerItem()->text(0),
+                                 f.menu->title(),
+                                 f.entry->text()};
         QCOMPARE(got, expected);
         // What has no id keeps its designed text.
         QCOMPARE(f.untagged->text(), QString("keeps this"));

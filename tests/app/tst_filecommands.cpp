@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 
 #include "app/StringTable.h"
 #include "document/ModFormat.h"
@@ -19,18 +20,6 @@
 using Button = DialogService::Button;
 
 namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // The text of a PDF, as pdftotext reads it.
 QString pdfText(const QString& pdf)
@@ -81,17 +70,20 @@ private slots:
     {
         MainWindowFixture f;
         const QString path = f.path("in.mod");
-        writeAll(path, QByteArray(65, '#') + "\n## Author Note:x\n#\n#-----[ Open ]---\n#\n\x80\xe9\n");
+        writeAll(path,
+                 QByteArray(65, '#') + "\n## Author Note:x\n#\n#-----[ Open ]---\n#\n\x80\xe9\n");
         f.dialogs.fileNames = {path};
         f.window->mnuFileOpen_Click();
         DocumentWindow* d = f.doc();
         QCOMPARE(d->caption(), path);
-        QCOMPARE(d->control().text(), QString(65, '#') + " \r\n## Author Note: x\r\n#\r\n#-----[ OPEN ]---\r\n#\r\n" +
-                                          QString::fromUtf8("\u20ac\u00e9\r\n"));
+        QCOMPARE(d->control().text(),
+                 QString(65, '#') + " \r\n## Author Note: x\r\n#\r\n#-----[ OPEN ]---\r\n#\r\n" +
+                     QString::fromUtf8("\u20ac\u00e9\r\n"));
         QCOMPARE(f.dialogs.fileDialogTitles, QStringList{"Open"});
-        QCOMPARE(f.dialogs.fileDialogFilters.first(),
-                 QString("all Mod Files (*.mod,*.txt) (*.mod *.txt);;phpBB2 Mod Files (*.mod) (*.mod);;"
-                         "Plain Ascii text files(*.txt) (*.txt)"));
+        QCOMPARE(
+            f.dialogs.fileDialogFilters.first(),
+            QString("all Mod Files (*.mod,*.txt) (*.mod *.txt);;phpBB2 Mod Files (*.mod) (*.mod);;"
+                    "Plain Ascii text files(*.txt) (*.txt)"));
         QCOMPARE(d->outlineNode("actions")->childCount(), 1);
         QVERIFY(d->model().UpdateBrowserTF());
         QVERIFY(!d->model().hasUnsavedChanges());
@@ -117,7 +109,8 @@ private slots:
     {
         MainWindowFixture f;
         const QString path = f.path("rich.mod");
-        writeAll(path, "{\\rtf1\\ansi{\\colortbl ;\\red255\\green0\\blue0;}\\cf1 red\\cf0  plain\\par}");
+        writeAll(path,
+                 "{\\rtf1\\ansi{\\colortbl ;\\red255\\green0\\blue0;}\\cf1 red\\cf0  plain\\par}");
         f.dialogs.fileNames = {path};
         f.window->mnuFileOpen_Click();
         QCOMPARE(f.doc()->control().text(), QString("red plain\r\n"));
@@ -151,9 +144,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << "missing.mod" << "does not exist";
-        QTest::newRow("folder") << "folder" << "folder";
-        QTest::newRow("too large") << "huge.mod" << "MB";
+        QTest::newRow("missing") << "missing.mod"
+                                 << "does not exist";
+        QTest::newRow("folder") << "folder"
+                                << "folder";
+        QTest::newRow("too large") << "huge.mod"
+                                   << "MB";
     }
 
     void open_failureIsReportedAndTheDocumentKept()
@@ -200,8 +196,9 @@ private slots:
         f.window->mnuFileSave_Click();
         QCOMPARE(f.dialogs.fileDialogTitles, (QStringList{"Save", "Save"}));
         QCOMPARE(f.dialogs.fileDialogStartNames.last(), path); // the shared dialog remembers
-        QCOMPARE(f.dialogs.fileDialogFilters.first(),
-                 QString("phpbb2 Mod Files (*.mod) (*.mod);;Plain Ascii text files(*.txt) (*.txt)"));
+        QCOMPARE(
+            f.dialogs.fileDialogFilters.first(),
+            QString("phpbb2 Mod Files (*.mod) (*.mod);;Plain Ascii text files(*.txt) (*.txt)"));
     }
 
     void saveAs_setsTheCaptionAndAsksBeforeReplacingAnotherFile()
@@ -339,13 +336,20 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("text");
-        QTest::newRow("close") << "mnuFileClose" << "Add 'mnuFileClose_Click' code.";
-        QTest::newRow("save all") << "mnuFileSaveAll" << "Add 'mnuFileSaveAll_Click' code.";
-        QTest::newRow("preview") << "mnuFilePrintPreview" << "Add 'mnuFilePrintPreview_Click' code.";
-        QTest::newRow("send") << "mnuFileSend" << "Add 'mnuFileSend_Click' code.";
-        QTest::newRow("paste special") << "mnuEditPasteSpecial" << "Add 'mnuEditPasteSpecial_Click' code.";
-        QTest::newRow("refresh") << "mnuViewRefresh" << "Add 'mnuViewRefresh_Click' code.";
-        QTest::newRow("about") << "mnuHelpAbout" << "Version 0.1.67";
+        QTest::newRow("close") << "mnuFileClose"
+                               << "Add 'mnuFileClose_Click' code.";
+        QTest::newRow("save all") << "mnuFileSaveAll"
+                                  << "Add 'mnuFileSaveAll_Click' code.";
+        QTest::newRow("preview") << "mnuFilePrintPreview"
+                                 << "Add 'mnuFilePrintPreview_Click' code.";
+        QTest::newRow("send") << "mnuFileSend"
+                              << "Add 'mnuFileSend_Click' code.";
+        QTest::newRow("paste special") << "mnuEditPasteSpecial"
+                                       << "Add 'mnuEditPasteSpecial_Click' code.";
+        QTest::newRow("refresh") << "mnuViewRefresh"
+                                 << "Add 'mnuViewRefresh_Click' code.";
+        QTest::newRow("about") << "mnuHelpAbout"
+                               << "Version 0.1.67";
     }
 
     void unfinishedCommands_sayWhatToAdd()
@@ -401,9 +405,12 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("one") << "one" << "B";
-        QTest::newRow("two") << "two" << "C";
-        QTest::newRow("three") << "three" << "D";
+        QTest::newRow("one") << "one"
+                             << "B";
+        QTest::newRow("two") << "two"
+                             << "C";
+        QTest::newRow("three") << "three"
+                               << "D";
     }
 
     void undoLevels_restoreTheSnapshots()

@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 
 #include "app/StringTable.h"
 #include "document/ModFormat.h"
@@ -16,19 +17,9 @@
 #include <QTreeWidget>
 
 namespace {
-int px(double twips, const QWidget* w) { return qRound(twips * w->screen()->logicalDotsPerInch() / 1440.0); }
-
-QByteArray readAll(const QString& path)
+int px(double twips, const QWidget* w)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    return qRound(twips * w->screen()->logicalDotsPerInch() / 1440.0);
 }
 
 QStringList names(const QList<QAction*>& actions)
@@ -66,7 +57,8 @@ private slots:
     {
         MainWindowFixture f;
         DocumentWindow* d = f.doc();
-        const QStringList header = {"title", "version", "author", "description", "level", "time", "editfiles"};
+        const QStringList header = {"title", "version", "author",   "description",
+                                    "level", "time",    "editfiles"};
         QTreeWidgetItem* root = d->outlineNode("mod");
         QVERIFY(root && !root->parent() && root->isExpanded());
         QCOMPARE(root->text(0), QString("Mod"));
@@ -100,24 +92,28 @@ private slots:
             menuNames << a->menu()->objectName();
         }
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Window", "&Help"}));
-        QCOMPARE(menuNames, (QStringList{"mnuFile", "mnuEdit", "mnuView", "mnuTools", "mnuWindow", "mnuHelp"}));
+        QCOMPARE(menuNames, (QStringList{"mnuFile", "mnuEdit", "mnuView", "mnuTools", "mnuWindow",
+                                         "mnuHelp"}));
         auto* file = f.window->findChild<QMenu*>("mnuFile");
         QCOMPARE(names(file->actions()),
-                 (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileClose", "mnuFileBar0", "mnuFileSave",
-                              "mnuFileSaveAs", "mnuFileSaveAll", "mnuPublish", "mnuFileBar1",
-                              "mnuFileProperties", "mnuFileBar2", "mnuFilePageSetup",
-                              "mnuFilePrintPreview", "mnuFilePrint", "mnuFileBar3", "mnuFileSend",
-                              "mnuFileBar4", "mnuFileMRU", "mnuFileMRU", "mnuFileMRU", "mnuFileBar5",
+                 (QStringList{"mnuFileNew",          "mnuFileOpen",  "mnuFileClose",
+                              "mnuFileBar0",         "mnuFileSave",  "mnuFileSaveAs",
+                              "mnuFileSaveAll",      "mnuPublish",   "mnuFileBar1",
+                              "mnuFileProperties",   "mnuFileBar2",  "mnuFilePageSetup",
+                              "mnuFilePrintPreview", "mnuFilePrint", "mnuFileBar3",
+                              "mnuFileSend",         "mnuFileBar4",  "mnuFileMRU",
+                              "mnuFileMRU",          "mnuFileMRU",   "mnuFileBar5",
                               "mnuFileExit"}));
         QVERIFY(file->actions()[3]->isSeparator());
         QCOMPARE(file->actions()[7]->text(), QString("Publish"));
         auto* help = f.window->findChild<QMenu*>("mnuHelp");
-        QCOMPARE(names(help->actions()),
-                 (QStringList{"mnuHelpContents", "mnuHelpSearchForHelpOn", "mnuHelpBar0", "mnuHelpAbout"}));
+        QCOMPARE(names(help->actions()), (QStringList{"mnuHelpContents", "mnuHelpSearchForHelpOn",
+                                                      "mnuHelpBar0", "mnuHelpAbout"}));
         QCOMPARE(help->actions()[3]->text(), QString("&About "));
         QCOMPARE(names(f.window->findChild<QMenu*>("mnuWindow")->actions()),
                  (QStringList{"mnuWindowNewWindow", "mnuWindowBar0", "mnuWindowCascade",
-                              "mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowArrangeIcons"}));
+                              "mnuWindowTileHorizontal", "mnuWindowTileVertical",
+                              "mnuWindowArrangeIcons"}));
     }
 
     void menus_readFrenchOnAFrenchInterface()
@@ -127,8 +123,10 @@ private slots:
         QStringList titles;
         for (QAction* a : f.window->menuBar()->actions())
             titles << a->text();
-        QCOMPARE(titles, (QStringList{"&Fichier", "&Editer", "Affichage", "Outils", QString::fromUtf8("Fenêtres"), "Aide"}));
-        QCOMPARE(f.window->toolbarButton("cmd")->toolTip(), QString::fromUtf8("Insérer nouvelle commande"));
+        QCOMPARE(titles, (QStringList{"&Fichier", "&Editer", "Affichage", "Outils",
+                                      QString::fromUtf8("Fenêtres"), "Aide"}));
+        QCOMPARE(f.window->toolbarButton("cmd")->toolTip(),
+                 QString::fromUtf8("Insérer nouvelle commande"));
         QCOMPARE(f.window->windowTitle(), QString("Quillwright"));
     }
 
@@ -138,8 +136,8 @@ private slots:
         QStringList keys;
         for (QAction* a : f.window->toolbarEntries())
             keys << (a->isSeparator() ? QString("-") : a->property("key").toString());
-        QCOMPARE(keys, (QStringList{"New", "Open", "Save", "-", "Print", "-", "undo", "-", "Cut", "Copy",
-                                    "Paste", "-", "Find", "-", "cmd"}));
+        QCOMPARE(keys, (QStringList{"New", "Open", "Save", "-", "Print", "-", "undo", "-", "Cut",
+                                    "Copy", "Paste", "-", "Find", "-", "cmd"}));
         QCOMPARE(f.window->toolbarButton("New")->toolTip(), QString("New"));
         QCOMPARE(f.window->toolbarButton("Find")->toolTip(), QString("Find"));
         auto* undo = f.window->findChild<QToolButton*>("undo");
@@ -147,7 +145,8 @@ private slots:
         QStringList entries;
         for (QAction* a : undo->menu()->actions())
             entries << a->property("key").toString() + "=" + a->text();
-        QCOMPARE(entries, (QStringList{"one=one undo level", "two=two undo levels", "three=three undo levels"}));
+        QCOMPARE(entries, (QStringList{"one=one undo level", "two=two undo levels",
+                                       "three=three undo levels"}));
     }
 
     void newDocuments_areNumberedOnwardAcrossCloses()
@@ -166,9 +165,12 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("name");
         QTest::newRow("none") << QStringList{"quillwright"} << "";
-        QTest::newRow("quoted path with blanks") << QStringList{"quillwright", "\"/tmp/My Mods/x.mod\""} << "/tmp/My Mods/x.mod";
-        QTest::newRow("split path") << QStringList{"quillwright", "/tmp/My", "Mods/x.mod"} << "/tmp/My Mods/x.mod";
-        QTest::newRow("two files are one name") << QStringList{"quillwright", "\"a.mod\"", "\"b.mod\""} << "a.mod b.mod";
+        QTest::newRow("quoted path with blanks")
+            << QStringList{"quillwright", "\"/tmp/My Mods/x.mod\""} << "/tmp/My Mods/x.mod";
+        QTest::newRow("split path")
+            << QStringList{"quillwright", "/tmp/My", "Mods/x.mod"} << "/tmp/My Mods/x.mod";
+        QTest::newRow("two files are one name")
+            << QStringList{"quillwright", "\"a.mod\"", "\"b.mod\""} << "a.mod b.mod";
     }
 
     void commandLine_joinsArgumentsAndDropsQuotes()
@@ -183,11 +185,14 @@ private slots:
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath("My Mods"));
         const QString path = dir.filePath("My Mods/x.mod");
-        writeAll(path, QByteArray(65, '#') + " \n## Author Notes: hi\n#\n#-----[ After, Add ]---\n#\nOpen\n");
+        writeAll(path, QByteArray(65, '#') +
+                           " \n## Author Notes: hi\n#\n#-----[ After, Add ]---\n#\nOpen\n");
         MainWindowFixture f(MainWindow::commandLineFileName({"quillwright", "\"" + path + "\""}));
         DocumentWindow* d = f.doc();
         QCOMPARE(d->caption(), path);
-        QCOMPARE(d->control().text(), QString(65, '#') + "\r\n## Author Note: hi\r\n#\r\n#-----[ AFTER, ADD ]---\r\n#\r\nOpen\r\n");
+        QCOMPARE(d->control().text(),
+                 QString(65, '#') +
+                     "\r\n## Author Note: hi\r\n#\r\n#-----[ AFTER, ADD ]---\r\n#\r\nOpen\r\n");
         QCOMPARE(d->outlineNode("actions")->childCount(), 1);
         // The repair keeps the banner count, so the node keeps the keyword it was built with.
         QCOMPARE(d->outlineNode("actions")->child(0)->text(0), QString("After, Add"));

@@ -9,28 +9,47 @@ private slots:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("banner After, Add") << "#-----[ After, Add ]---" << "#-----[ AFTER, ADD ]---";
-        QTest::newRow("banner After, ADD") << "#-----[ After, ADD ]---" << "#-----[ AFTER, ADD ]---";
-        QTest::newRow("banner after, add") << "#-----[ after, add ]---" << "#-----[ AFTER, ADD ]---";
-        QTest::newRow("other mixture kept") << "#-----[ after, Add ]---" << "#-----[ after, Add ]---";
-        QTest::newRow("without surrounding blanks kept") << "#-----[ x]After, Add[" << "#-----[ x]After, Add[";
-        QTest::newRow("banner Open") << "#-----[ Open ]---" << "#-----[ OPEN ]---";
-        QTest::newRow("lower-case open kept") << "#-----[ open ]---" << "#-----[ open ]---";
-        QTest::newRow("Open in code kept") << "$isOpen = true;\r\n" << "$isOpen = true;\r\n";
-        QTest::newRow("Opens in a description kept") << "## Description: Opens a door" << "## Description: Opens a door";
-        QTest::newRow("After, Add in a note kept") << "## note: then After, Add this" << "## note: then After, Add this";
-        QTest::newRow("Author Notes with text") << "## Author Notes: hi" << "## Author Note: hi";
-        QTest::newRow("Author Notes no blank") << "## Author Notes:hi" << "## Author Note: hi";
-        QTest::newRow("Author Note with text") << "## Author Note: hi" << "## Author Note: hi";
-        QTest::newRow("Author Note at line end") << "## Author Note:\r\n" << "## Author Note: \r\n";
-        QTest::newRow("author note lower") << "## author note: hi" << "## Author Note: hi";
-        QTest::newRow("author notes lower") << "## author notes: hi" << "## Author Note: hi";
-        QTest::newRow("AUTHOR NOTE kept") << "## AUTHOR NOTE: hi" << "## AUTHOR NOTE: hi";
-        QTest::newRow("nothing to repair") << "plain text\r\n" << "plain text\r\n";
+        QTest::newRow("banner After, Add") << "#-----[ After, Add ]---"
+                                           << "#-----[ AFTER, ADD ]---";
+        QTest::newRow("banner After, ADD") << "#-----[ After, ADD ]---"
+                                           << "#-----[ AFTER, ADD ]---";
+        QTest::newRow("banner after, add") << "#-----[ after, add ]---"
+                                           << "#-----[ AFTER, ADD ]---";
+        QTest::newRow("other mixture kept") << "#-----[ after, Add ]---"
+                                            << "#-----[ after, Add ]---";
+        QTest::newRow("without surrounding blanks kept") << "#-----[ x]After, Add["
+                                                         << "#-----[ x]After, Add[";
+        QTest::newRow("banner Open") << "#-----[ Open ]---"
+                                     << "#-----[ OPEN ]---";
+        QTest::newRow("lower-case open kept") << "#-----[ open ]---"
+                                              << "#-----[ open ]---";
+        QTest::newRow("Open in code kept") << "$isOpen = true;\r\n"
+                                           << "$isOpen = true;\r\n";
+        QTest::newRow("Opens in a description kept") << "## Description: Opens a door"
+                                                     << "## Description: Opens a door";
+        QTest::newRow("After, Add in a note kept") << "## note: then After, Add this"
+                                                   << "## note: then After, Add this";
+        QTest::newRow("Author Notes with text") << "## Author Notes: hi"
+                                                << "## Author Note: hi";
+        QTest::newRow("Author Notes no blank") << "## Author Notes:hi"
+                                               << "## Author Note: hi";
+        QTest::newRow("Author Note with text") << "## Author Note: hi"
+                                               << "## Author Note: hi";
+        QTest::newRow("Author Note at line end") << "## Author Note:\r\n"
+                                                 << "## Author Note: \r\n";
+        QTest::newRow("author note lower") << "## author note: hi"
+                                           << "## Author Note: hi";
+        QTest::newRow("author notes lower") << "## author notes: hi"
+                                            << "## Author Note: hi";
+        QTest::newRow("AUTHOR NOTE kept") << "## AUTHOR NOTE: hi"
+                                          << "## AUTHOR NOTE: hi";
+        QTest::newRow("nothing to repair") << "plain text\r\n"
+                                           << "plain text\r\n";
         QTest::newRow("banner line among others")
             << "#\r\n#-----[ After, Add ]---\r\n#\r\nOpen After, Add \r\n"
             << "#\r\n#-----[ AFTER, ADD ]---\r\n#\r\nOpen After, Add \r\n";
-        QTest::newRow("last line without break") << "x\r\n#-----[ Open" << "x\r\n#-----[ OPEN";
+        QTest::newRow("last line without break") << "x\r\n#-----[ Open"
+                                                 << "x\r\n#-----[ OPEN";
     }
 
     void repair()
@@ -57,7 +76,8 @@ private slots:
         QTest::newRow("last line") << "x\r\n" + s65 << "x\r\n" + s65 + " ";
         QTest::newRow("already blank") << s65 + " \r\n" << s65 + " \r\n";
         QTest::newRow("longer run kept") << s65 + "#\r\n" << s65 + "#\r\n";
-        QTest::newRow("shorter run kept") << QString(62, '#') + " \r\n" << QString(62, '#') + " \r\n";
+        QTest::newRow("shorter run kept") << QString(62, '#') + " \r\n"
+                                          << QString(62, '#') + " \r\n";
     }
 
     void separators()
@@ -72,7 +92,8 @@ private slots:
     void commandLineLoad_removesTheBlankAfterEvery65Signs()
     {
         const QString s65(65, '#');
-        QCOMPARE(removeBlankAfterProgramSeparators(s65 + " \r\nx " + s65 + " "), s65 + "\r\nx " + s65);
+        QCOMPARE(removeBlankAfterProgramSeparators(s65 + " \r\nx " + s65 + " "),
+                 s65 + "\r\nx " + s65);
     }
 };
 

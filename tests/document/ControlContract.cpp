@@ -1,4 +1,5 @@
 #include "ControlContract.h"
+#include "support/TestFiles.h"
 
 #include "document/Rtf.h"
 #include "document/Windows1252.h"
@@ -12,7 +13,6 @@ namespace {
 const TextColor Blue = MarkerColors::Blue;
 const TextColor Red = MarkerColors::DarkRed;
 
-
 void colour(RichTextControl& c, int start, int length, TextColor color)
 {
     c.setSelStart(start);
@@ -20,30 +20,24 @@ void colour(RichTextControl& c, int start, int length, TextColor color)
     c.setSelColor(color);
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 } // namespace
 
 void ControlContract::setText_makesEveryLineEndCrLf_data()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("lf") << "a\nb\n" << "a\r\nb\r\n";
-    QTest::newRow("cr") << "a\rb\r" << "a\r\nb\r\n";
-    QTest::newRow("crlf") << "a\r\nb" << "a\r\nb";
-    QTest::newRow("mixed") << "a\r\r\nb\n\rc" << "a\r\n\r\nb\r\n\r\nc";
-    QTest::newRow("empty lines") << "\n\n" << "\r\n\r\n";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("lf") << "a\nb\n"
+                        << "a\r\nb\r\n";
+    QTest::newRow("cr") << "a\rb\r"
+                        << "a\r\nb\r\n";
+    QTest::newRow("crlf") << "a\r\nb"
+                          << "a\r\nb";
+    QTest::newRow("mixed") << "a\r\r\nb\n\rc"
+                           << "a\r\n\r\nb\r\n\r\nc";
+    QTest::newRow("empty lines") << "\n\n"
+                                 << "\r\n\r\n";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void ControlContract::setText_makesEveryLineEndCrLf()
@@ -93,16 +87,26 @@ void ControlContract::find_data()
     QTest::addColumn<int>("expected");
     QTest::addColumn<int>("selStartAfter");
     QTest::addColumn<int>("selLengthAfter");
-    QTest::newRow("ignores case") << "## mod title: x" << "Mod Title:" << 0 << 0 << 0 << 3 << 3 << 10;
-    QTest::newRow("inside words") << "reopened" << "OPEN" << 0 << 0 << 0 << 2 << 2 << 4;
-    QTest::newRow("from start onward only") << "OPEN x OPEN" << "open" << 1 << 0 << 0 << 7 << 7 << 4;
-    QTest::newRow("not found keeps selection") << "abc" << "x" << 0 << 1 << 1 << -1 << 1 << 1;
-    QTest::newRow("no start searches selection") << "ab ab ab" << "ab" << -1 << 2 << 4 << 3 << 3 << 2;
-    QTest::newRow("match must fit the selection") << "ab ab ab" << "ab" << -1 << 2 << 2 << -1 << 2 << 2;
-    QTest::newRow("no start no selection: everything") << "xx ab" << "AB" << -1 << 4 << 0 << 3 << 3 << 2;
-    QTest::newRow("across a line break") << "a\r\n#-----[ x" << "a\r\n#" << 0 << 0 << 0 << 0 << 0 << 4;
-    QTest::newRow("start past the end") << "abc" << "a" << 10 << 0 << 0 << -1 << 0 << 0;
-    QTest::newRow("empty needle") << "abc" << "" << 0 << 0 << 0 << -1 << 0 << 0;
+    QTest::newRow("ignores case") << "## mod title: x"
+                                  << "Mod Title:" << 0 << 0 << 0 << 3 << 3 << 10;
+    QTest::newRow("inside words") << "reopened"
+                                  << "OPEN" << 0 << 0 << 0 << 2 << 2 << 4;
+    QTest::newRow("from start onward only") << "OPEN x OPEN"
+                                            << "open" << 1 << 0 << 0 << 7 << 7 << 4;
+    QTest::newRow("not found keeps selection") << "abc"
+                                               << "x" << 0 << 1 << 1 << -1 << 1 << 1;
+    QTest::newRow("no start searches selection") << "ab ab ab"
+                                                 << "ab" << -1 << 2 << 4 << 3 << 3 << 2;
+    QTest::newRow("match must fit the selection") << "ab ab ab"
+                                                  << "ab" << -1 << 2 << 2 << -1 << 2 << 2;
+    QTest::newRow("no start no selection: everything") << "xx ab"
+                                                       << "AB" << -1 << 4 << 0 << 3 << 3 << 2;
+    QTest::newRow("across a line break") << "a\r\n#-----[ x"
+                                         << "a\r\n#" << 0 << 0 << 0 << 0 << 0 << 4;
+    QTest::newRow("start past the end") << "abc"
+                                        << "a" << 10 << 0 << 0 << -1 << 0 << 0;
+    QTest::newRow("empty needle") << "abc"
+                                  << "" << 0 << 0 << 0 << -1 << 0 << 0;
 }
 
 void ControlContract::find()
@@ -133,12 +137,20 @@ void ControlContract::setSelText_replacesSelectionAndLeavesCaretBehind_data()
     QTest::addColumn<QString>("insert");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("caret");
-    QTest::newRow("insert at caret") << "abc" << 1 << 0 << "XY" << "aXYbc" << 3;
-    QTest::newRow("replace selection") << "abcdef" << 1 << 3 << "Z" << "aZef" << 2;
-    QTest::newRow("delete selection") << "abcdef" << 0 << 6 << "" << "" << 0;
-    QTest::newRow("lf becomes crlf") << "ab" << 1 << 0 << "\n" << "a\r\nb" << 3;
-    QTest::newRow("insert across lines") << "a\r\nb" << 0 << 4 << "x\r\ny\r\n" << "x\r\ny\r\n" << 6;
-    QTest::newRow("append at end") << "a\r\n" << 3 << 0 << "#" << "a\r\n#" << 4;
+    QTest::newRow("insert at caret") << "abc" << 1 << 0 << "XY"
+                                     << "aXYbc" << 3;
+    QTest::newRow("replace selection") << "abcdef" << 1 << 3 << "Z"
+                                       << "aZef" << 2;
+    QTest::newRow("delete selection") << "abcdef" << 0 << 6 << ""
+                                      << "" << 0;
+    QTest::newRow("lf becomes crlf") << "ab" << 1 << 0 << "\n"
+                                     << "a\r\nb" << 3;
+    QTest::newRow("insert across lines") << "a\r\nb" << 0 << 4 << "x\r\ny\r\n"
+                                         << "x\r\ny\r\n"
+                                         << 6;
+    QTest::newRow("append at end") << "a\r\n"
+                                   << 3 << 0 << "#"
+                                   << "a\r\n#" << 4;
 }
 
 void ControlContract::setSelText_replacesSelectionAndLeavesCaretBehind()
@@ -236,15 +248,17 @@ void ControlContract::rtf_writesTheFlatRichEditForm()
     auto c = make();
     c->setText(" OPEN ");
     colour(*c, 1, 4, Blue);
-    QCOMPARE(c->rtf(),
-             QString("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fnil\\fcharset0 "
-                     "Lucida Console;}}\r\n{\\colortbl ;\\red0\\green0\\blue255;}\r\n"
-                     "\\viewkind4\\uc1\\pard\\f0\\fs20  \\cf1 OPEN\\cf0  }"));
+    QCOMPARE(
+        c->rtf(),
+        QString("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fnil\\fcharset0 "
+                "Lucida Console;}}\r\n{\\colortbl ;\\red0\\green0\\blue255;}\r\n"
+                "\\viewkind4\\uc1\\pard\\f0\\fs20  \\cf1 OPEN\\cf0  }"));
     c->setText("a\\{b}\tc\r\n\r\n\u00e9\u20ac\u0100");
-    QCOMPARE(c->rtf(),
-             QString("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fnil\\fcharset0 "
-                     "Lucida Console;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 a\\\\\\{b\\}\\tab c"
-                     "\\par\r\n\\par\r\n\\'e9\\'80\\u256?}"));
+    QCOMPARE(
+        c->rtf(),
+        QString("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fnil\\fcharset0 "
+                "Lucida Console;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 a\\\\\\{b\\}\\tab c"
+                "\\par\r\n\\par\r\n\\'e9\\'80\\u256?}"));
 }
 
 void ControlContract::rtf_listsColoursInOrderOfFirstOccurrence()

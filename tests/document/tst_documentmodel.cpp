@@ -12,14 +12,17 @@ const TextColor Blue = MarkerColors::Blue;
 
 QString block(const QString& keyword, const QString& body)
 {
-    return "#\r\n#-----[ " + keyword + " ]------------------------------------------\r\n#\r\n" + body +
-           "\r\n";
+    return "#\r\n#-----[ " + keyword + " ]------------------------------------------\r\n#\r\n" +
+           body + "\r\n";
 }
 
 struct Doc {
     MemoryRichTextControl control;
     DocumentModel model{control};
-    explicit Doc(const QString& defaultTxt = QString()) { model.initialise(defaultTxt, "Lucida Console"); }
+    explicit Doc(const QString& defaultTxt = QString())
+    {
+        model.initialise(defaultTxt, "Lucida Console");
+    }
     TextColor colorOf(const QString& needle, int offset = 0) const
     {
         const StyledText s = control.styledText();
@@ -68,7 +71,8 @@ private slots:
                 "for the \n#\n#-----[ OPEN ]---\n#\nindex.php\n");
         f.close();
         Doc d(f.fileName());
-        QVERIFY(d.control.text().startsWith("## MOD Title: mine\r\n## Generator: Quillwright 0.1.67\r\n"));
+        QVERIFY(d.control.text().startsWith(
+            "## MOD Title: mine\r\n## Generator: Quillwright 0.1.67\r\n"));
         QCOMPARE(d.model.outline().nodes().size(), size_t(1));
         QCOMPARE(d.model.outline().nodes()[0].picture, 14);
         QCOMPARE(d.colorOf("OPEN"), Blue);

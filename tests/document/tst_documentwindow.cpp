@@ -114,9 +114,20 @@ private slots:
         Window w;
         Reference ref;
         compareStyled(w.control().styledText(), ref.control.styledText(), -1);
-        const QStringList pieces = {" OPEN ", "#EoM", "# EoM", "\n", "## MOD Author: ", "x", " OR ",
-                                    "IN-LINE FIND", "[ BEFORE, ADD ]", "Mod Title:", "\n#\n#-----[ FIND ]---\n",
-                                    "## Author Notes: ", "abc", "SAVE/CLOSE ALL FILES"};
+        const QStringList pieces = {" OPEN ",
+                                    "#EoM",
+                                    "# EoM",
+                                    "\n",
+                                    "## MOD Author: ",
+                                    "x",
+                                    " OR ",
+                                    "IN-LINE FIND",
+                                    "[ BEFORE, ADD ]",
+                                    "Mod Title:",
+                                    "\n#\n#-----[ FIND ]---\n",
+                                    "## Author Notes: ",
+                                    "abc",
+                                    "SAVE/CLOSE ALL FILES"};
         QRandomGenerator rng(20261207);
         for (int step = 0; step < 400; ++step) {
             const int length = w.control().textLength();

@@ -7,8 +7,8 @@ using namespace ActionOutline;
 namespace {
 QString block(const QString& keyword, const QString& body)
 {
-    return "#\r\n#-----[ " + keyword + " ]------------------------------------------\r\n#\r\n" + body +
-           "\r\n";
+    return "#\r\n#-----[ " + keyword + " ]------------------------------------------\r\n#\r\n" +
+           body + "\r\n";
 }
 } // namespace
 
@@ -19,15 +19,17 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("keywords");
-        QTest::newRow("three builder blocks")
-            << "header\r\n" + block("OPEN", "index.php") + block("FIND", "x") + block("AFTER, ADD", "y")
-            << QStringList{"OPEN", "FIND", "AFTER, ADD"};
-        QTest::newRow("banner without # line before") << "x\r\n#-----[ OPEN ]---\r\n" << QStringList{};
+        QTest::newRow("three builder blocks") << "header\r\n" + block("OPEN", "index.php") +
+                                                     block("FIND", "x") + block("AFTER, ADD", "y")
+                                              << QStringList{"OPEN", "FIND", "AFTER, ADD"};
+        QTest::newRow("banner without # line before") << "x\r\n#-----[ OPEN ]---\r\n"
+                                                      << QStringList{};
         QTest::newRow("keyword not trimmed") << "#\r\n#-----[  OPEN  ]---" << QStringList{" OPEN "};
         QTest::newRow("closing missing runs to the next one")
             << "#\r\n#-----[ OPEN\r\nabc\r\n#\r\n#-----[ FIND ]---"
             << QStringList{"OPEN\r\nabc\r\n#\r\n#-----[ FIND", "FIND"};
-        QTest::newRow("unclosed at the end runs into the sentinel") << "#\r\n#-----[ OPEN" << QStringList{"OPEN#\r\n#-----[ "};
+        QTest::newRow("unclosed at the end runs into the sentinel")
+            << "#\r\n#-----[ OPEN" << QStringList{"OPEN#\r\n#-----[ "};
         QTest::newRow("lf line ends find nothing") << "#\n#-----[ OPEN ]---\n" << QStringList{};
         QTest::newRow("none") << "## Mod Title: x" << QStringList{};
     }

@@ -13,7 +13,7 @@ private slots:
         QVERIFY(s.Text2.isEmpty());
         QCOMPARE(s.controls(), UndoControls{});
 
-        QVERIFY(!s.tick("templat", false)); // shorter: nothing
+        QVERIFY(!s.tick("templat", false));  // shorter: nothing
         QVERIFY(!s.tick("template", false)); // same length: nothing
         QVERIFY(s.tick("template!", false));
         QCOMPARE(s.Text2, QString("template"));

@@ -5,13 +5,15 @@
 #include <QTest>
 
 namespace {
-const QString Notice = QString(62, '#') + " \r\n## For Security Purposes, Please Check: "
+const QString Notice = QString(62, '#') +
+                       " \r\n## For Security Purposes, Please Check: "
                        "http://www.phpbb.com/mods/downloads/ for the \r\n## latest version\r\n";
 const QString Current = "## Generator: Quillwright 0.1.67";
 
 QString forumScript(const QString& generator)
 {
-    return "## MOD Title: x\r\n## Included Files: n/a\r\n" + generator + "\r\n" + Notice + "## rest\r\n";
+    return "## MOD Title: x\r\n## Included Files: n/a\r\n" + generator + "\r\n" + Notice +
+           "## rest\r\n";
 }
 } // namespace
 
@@ -29,8 +31,10 @@ private slots:
         QTest::newRow("older line replaced in place")
             << forumScript("## Generator: Quillwright 0.1.50") << 0 << 0 << forumScript(Current);
         QTest::newRow("several lines up to the notice replaced")
-            << forumScript("## Generator: Other\r\n## extra line") << 0 << 0 << forumScript(Current);
-        QTest::newRow("current line left alone") << forumScript(Current) << 0 << 0 << forumScript(Current);
+            << forumScript("## Generator: Other\r\n## extra line") << 0 << 0
+            << forumScript(Current);
+        QTest::newRow("current line left alone")
+            << forumScript(Current) << 0 << 0 << forumScript(Current);
         QTest::newRow("case differs: replaced")
             << forumScript("## generator: quillwright 0.1.67") << 0 << 0 << forumScript(Current);
         QTest::newRow("no generator line: inserted above the notice")
@@ -41,11 +45,12 @@ private slots:
         QTest::newRow("label at the very start counts as missing")
             << "## Generator: old\r\n" + Notice << 0 << 0
             << "## Generator: old\r\n" + Current + "\r\n" + Notice;
-        QTest::newRow("notice at the very start: unchanged") << Notice + "## Generator: old\r\n" << 0 << 0
-                                                             << Notice + "## Generator: old\r\n";
+        QTest::newRow("notice at the very start: unchanged")
+            << Notice + "## Generator: old\r\n"
+            << 0 << 0 << Notice + "## Generator: old\r\n";
         QTest::newRow("old label after the notice: unchanged")
-            << "x\r\n" + Notice + "## Generator: old\r\n" << 0 << 0
-            << "x\r\n" + Notice + "## Generator: old\r\n";
+            << "x\r\n" + Notice + "## Generator: old\r\n"
+            << 0 << 0 << "x\r\n" + Notice + "## Generator: old\r\n";
         const QString script = forumScript("## Generator: Quillwright 0.1.50");
         QTest::newRow("selection without the line: another line inserted")
             << script << 0 << 5

@@ -25,9 +25,10 @@ public:
                 connect(s, &QTcpSocket::readyRead, s, [s] {
                     const QByteArray request = s->readAll();
                     const QByteArray page = request.startsWith("GET /b") ? "B" : "A";
-                    const QByteArray body = "<html><head><title>Page " + page + "</title></head><body>" + page +
-                                            "</body></html>";
-                    s->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: " +
+                    const QByteArray body = "<html><head><title>Page " + page +
+                                            "</title></head><body>" + page + "</body></html>";
+                    s->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: "
+                             "close\r\nContent-Length: " +
                              QByteArray::number(body.size()) + "\r\n\r\n" + body);
                     s->disconnectFromHost();
                 });
@@ -37,7 +38,9 @@ public:
     }
     QString url(const char* path) const
     {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(server.serverPort()).arg(QLatin1String(path));
+        return QStringLiteral("http://127.0.0.1:%1%2")
+            .arg(server.serverPort())
+            .arg(QLatin1String(path));
     }
     QTcpServer server;
 };

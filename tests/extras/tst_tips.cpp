@@ -1,6 +1,7 @@
 #include "extras/TipWindow.h"
 #include "extras/Tips.h"
 #include "platform/SettingsStore.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,12 +12,6 @@
 #include <QTest>
 
 namespace {
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Draws that walk through the given values in turn.
 std::function<double()> draws(QList<double> values)
@@ -62,10 +57,12 @@ private slots:
 
     void missingFileText_isWordForWord()
     {
-        QCOMPARE(Tips::missingFileText(),
-                 QString("That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file named TIPOFDAY.TXT "
-                         "using NotePad with 1 tip per line. Then place it in the same directory as the "
-                         "application. "));
+        QCOMPARE(
+            Tips::missingFileText(),
+            QString("That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file named "
+                    "TIPOFDAY.TXT "
+                    "using NotePad with 1 tip per line. Then place it in the same directory as the "
+                    "application. "));
     }
 
     void window_showsOnlyTheFileLinesAndCanDrawTheEmptyOne()
@@ -115,9 +112,11 @@ private slots:
         w.setAttribute(Qt::WA_DeleteOnClose, false);
         QVERIFY(w.Form_Load());
         w.chkLoadTipsAtStartup()->click();
-        QCOMPARE(settings.value(SettingsStore::executableName(), "Options", TipsKey, ""), QString("0"));
+        QCOMPARE(settings.value(SettingsStore::executableName(), "Options", TipsKey, ""),
+                 QString("0"));
         w.chkLoadTipsAtStartup()->click();
-        QCOMPARE(settings.value(SettingsStore::executableName(), "Options", TipsKey, ""), QString("1"));
+        QCOMPARE(settings.value(SettingsStore::executableName(), "Options", TipsKey, ""),
+                 QString("1"));
     }
 
     void window_okIsTheDefaultButton()

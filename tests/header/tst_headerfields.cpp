@@ -25,8 +25,11 @@ QString forumHeader(const QString& notes)
            "## Files To Edit: viewtopic.php\r\n"
            "## Included Files: n/a\r\n"
            "## Generator: Quillwright 0.1.67\r\n" +
-           Sep62 + "\r\n## For Security Purposes, Please Check: http://www.phpbb.com/mods/downloads/ for the\r\n" +
-           Sep62 + "\r\n## Author Notes: " + notes + "\r\n" + Sep62 + "\r\n## MOD History:\r\n" + Sep62 + "\r\n";
+           Sep62 +
+           "\r\n## For Security Purposes, Please Check: http://www.phpbb.com/mods/downloads/ for "
+           "the\r\n" +
+           Sep62 + "\r\n## Author Notes: " + notes + "\r\n" + Sep62 + "\r\n## MOD History:\r\n" +
+           Sep62 + "\r\n";
 }
 
 HeaderValues readText(const QString& text)
@@ -66,20 +69,23 @@ private slots:
                                   << values({"", "1.0.0", "", "", "easy", "1 minute", ""});
         QTest::newRow("forum layout")
             << forumHeader("first\r\n## second")
-            << values({"Quick Reply", "1.2.3", "someone < a@b.c > (Some One) http://x.y", "Adds a reply box",
-                       "Easy", "5 Minutes", "first\r\nsecond"});
+            << values({"Quick Reply", "1.2.3", "someone < a@b.c > (Some One) http://x.y",
+                       "Adds a reply box", "Easy", "5 Minutes", "first\r\nsecond"});
         QTest::newRow("labels in capitals") << "## INSTALLATION LEVEL: hard\r\n##\r\n"
                                             << values({"", "", "", "", "hard", "", ""});
         QTest::newRow("value holding ## ends two characters before it")
-            << "## Mod Title: abc ## d\r\n## x\r\n" << values({"ab", "", "", "", "", "", ""});
+            << "## Mod Title: abc ## d\r\n## x\r\n"
+            << values({"ab", "", "", "", "", "", ""});
         QTest::newRow("description continuation read as first line")
             << "## Description: one\r\n## two\r\n## Installation Level: x\r\n##\r\n"
             << values({"", "", "", "one", "x", "", ""});
         QTest::newRow("empty comment line in notes reads empty")
             << "## Author Note: a\r\n##\r\n## b\r\n" + ModFormat::programSeparator() + "\r\n"
             << values({"", "", "", "", "", "", "a\r\n\r\nb"});
-        QTest::newRow("missing end marker reads empty") << "## Mod Title: dangling" << values({"", "", "", "", "", "", ""});
-        QTest::newRow("too short to hold a value") << "## Mod Title: ##\r\n" << values({"", "", "", "", "", "", ""});
+        QTest::newRow("missing end marker reads empty")
+            << "## Mod Title: dangling" << values({"", "", "", "", "", "", ""});
+        QTest::newRow("too short to hold a value") << "## Mod Title: ##\r\n"
+                                                   << values({"", "", "", "", "", "", ""});
         QTest::newRow("no header at all") << "plain text\r\n" << HeaderValues{};
     }
 
@@ -108,16 +114,20 @@ private slots:
         const QString t = ModFormat::defaultTemplate();
         QString filled = t;
         filled.replace("## Mod Title: \r\n", "## Mod Title: My MOD\r\n");
-        filled.replace("## Author Note: \r\n", "## Author Note: line one\r\n## line two\r\n##\r\n## line four\r\n");
+        filled.replace("## Author Note: \r\n",
+                       "## Author Note: line one\r\n## line two\r\n##\r\n## line four\r\n");
         QTest::newRow("template values and two-line notes")
-            << t << values({"My MOD", "1.0.0", "", "", "easy", "1 minute", "line one\r\nline two\r\n\r\nline four"})
+            << t
+            << values({"My MOD", "1.0.0", "", "", "easy", "1 minute",
+                       "line one\r\nline two\r\n\r\nline four"})
             << filled;
         QString emptied = t;
         emptied.replace("## Mod Version: 1.0.0\r\n", "## Mod Version: \r\n");
-        QTest::newRow("empty version") << t << values({"", "", "", "", "easy", "1 minute", ""}) << emptied;
+        QTest::newRow("empty version")
+            << t << values({"", "", "", "", "easy", "1 minute", ""}) << emptied;
         QTest::newRow("value holding ## keeps the rest")
-            << "## Mod Title: a ## b\r\n## x\r\n" << values({"new", "", "", "", "", "", ""})
-            << "## Mod Title: new\r\n## b\r\n## x\r\n";
+            << "## Mod Title: a ## b\r\n## x\r\n"
+            << values({"new", "", "", "", "", "", ""}) << "## Mod Title: new\r\n## b\r\n## x\r\n";
         QTest::newRow("missing rows leave the script alone")
             << "## Mod Title: t\r\nno more" << values({"new", "v", "a", "d", "l", "t", "n"})
             << "## Mod Title: t\r\nno more";
@@ -151,16 +161,20 @@ private slots:
         QTest::newRow("template") << ModFormat::defaultTemplate();
         QTest::newRow("forum layout") << forumHeader("one\r\n## two\r\n##\r\n## four");
         QRandomGenerator rng(7);
-        const QStringList words = {"alpha", "beta", "Gamma", "delta 2", "x.y.z", "", "a < b", "(c)", "é"};
+        const QStringList words = {"alpha", "beta",  "Gamma", "delta 2", "x.y.z",
+                                   "",      "a < b", "(c)",   "é"};
         for (int n = 0; n < 200; ++n) {
-            QString s = n % 2 ? forumHeader(words[rng.bounded(words.size())]) : ModFormat::defaultTemplate();
-            for (const char* label : {"Title: ", "Version: ", "Description: ", "Level: ", "Time: "}) {
+            QString s = n % 2 ? forumHeader(words[rng.bounded(words.size())])
+                              : ModFormat::defaultTemplate();
+            for (const char* label :
+                 {"Title: ", "Version: ", "Description: ", "Level: ", "Time: "}) {
                 const int at = int(s.indexOf(label));
                 if (at >= 0 && rng.bounded(2))
                     s.insert(at + int(strlen(label)), words[rng.bounded(words.size())]);
             }
             if (rng.bounded(3) == 0)
-                s.replace("Note: ", "Note: " + words[rng.bounded(words.size())] + "\r\n## more\r\n##");
+                s.replace("Note: ",
+                          "Note: " + words[rng.bounded(words.size())] + "\r\n## more\r\n##");
             QTest::newRow(qPrintable(QString("generated %1").arg(n))) << s;
         }
     }
@@ -178,10 +192,14 @@ private slots:
         QTest::newRow("complete") << "joe < joe@x.org > (Joe Bloggs) http://x.org"
                                   << QStringList{"joe", "joe@x.org", "Joe Bloggs", "http://x.org"};
         QTest::newRow("no separators") << "just a name" << QStringList{"", "", "", "just a name"};
-        QTest::newRow("ends with the parenthesis") << "joe < e > (Joe)" << QStringList{"joe", "e", "", "Joe)"};
-        QTest::newRow("starts with the separator") << " < a < b > (n) u" << QStringList{"", "ab", "n", "u"};
-        QTest::newRow("user name twice") << "jo < jo < x > (n) u" << QStringList{"jo", "x", "n", "u"};
-        QTest::newRow("case-sensitive pieces") << "A < b > (C) d" << QStringList{"A", "b", "C", "d"};
+        QTest::newRow("ends with the parenthesis")
+            << "joe < e > (Joe)" << QStringList{"joe", "e", "", "Joe)"};
+        QTest::newRow("starts with the separator")
+            << " < a < b > (n) u" << QStringList{"", "ab", "n", "u"};
+        QTest::newRow("user name twice")
+            << "jo < jo < x > (n) u" << QStringList{"jo", "x", "n", "u"};
+        QTest::newRow("case-sensitive pieces")
+            << "A < b > (C) d" << QStringList{"A", "b", "C", "d"};
         QTest::newRow("empty") << "" << QStringList{"", "", "", ""};
     }
 

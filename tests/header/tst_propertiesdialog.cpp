@@ -15,8 +15,7 @@
 #include <QTreeWidget>
 
 namespace {
-template <typename T>
-T* child(QWidget* w, const char* name)
+template <typename T> T* child(QWidget* w, const char* name)
 {
     return w->findChild<T*>(QString::fromLatin1(name));
 }
@@ -68,9 +67,9 @@ private slots:
             while (w && !(w->focusPolicy() & Qt::TabFocus))
                 w = w->nextInFocusChain();
         }
-        QCOMPARE(order, (QStringList{"cmdOK", "cmdCancel", "cmdApply", "mod_title", "mod_version", "mod_author",
-                                     "mod_desc", "mod_level", "mod_time", "mod_authnote", "Command1", "Command2",
-                                     "Combo1"}));
+        QCOMPARE(order, (QStringList{"cmdOK", "cmdCancel", "cmdApply", "mod_title", "mod_version",
+                                     "mod_author", "mod_desc", "mod_level", "mod_time",
+                                     "mod_authnote", "Command1", "Command2", "Combo1"}));
     }
 
     void escCancels_andEnterPressesNothing()
@@ -98,7 +97,8 @@ private slots:
         child<QPlainTextEdit>(d, "mod_authnote")->setPlainText("one\ntwo");
         child<QPushButton>(d, "cmdApply")->click();
         QVERIFY(d->isVisible());
-        QVERIFY(f.doc()->control().text().contains("## Mod Title: My MOD\r\n## Mod Version: 1.0.0\r\n"));
+        QVERIFY(f.doc()->control().text().contains(
+            "## Mod Title: My MOD\r\n## Mod Version: 1.0.0\r\n"));
         QVERIFY(f.doc()->control().text().contains("## Author Note: one\r\n## two\r\n####"));
         // A second Apply must not prefix the notes twice.
         child<QPushButton>(d, "cmdApply")->click();
@@ -154,8 +154,9 @@ private slots:
         PropertiesDialog* d = f.window->showProperties();
         child<QLineEdit>(d, "mod_author")->setText("joe < j@x.org > (Joe) http://x.org");
         child<QPushButton>(d, "Command1")->click();
-        auto* a = QApplication::activeModalWidget() ? qobject_cast<AuthorDialog*>(QApplication::activeModalWidget())
-                                                    : nullptr;
+        auto* a = QApplication::activeModalWidget()
+                      ? qobject_cast<AuthorDialog*>(QApplication::activeModalWidget())
+                      : nullptr;
         if (!a)
             a = d->findChild<AuthorDialog*>();
         QVERIFY(a);
@@ -166,7 +167,8 @@ private slots:
         QCOMPARE(a->author_url()->text(), QString("http://x.org"));
         a->author_name()->setText("Joe Bloggs");
         a->OKButton_Click();
-        QCOMPARE(child<QLineEdit>(d, "mod_author")->text(), QString("joe < j@x.org > (Joe Bloggs) http://x.org"));
+        QCOMPARE(child<QLineEdit>(d, "mod_author")->text(),
+                 QString("joe < j@x.org > (Joe Bloggs) http://x.org"));
     }
 
     void authorDialog_cancelLeavesTheFieldAndFocusStartsOnOk()
@@ -182,8 +184,8 @@ private slots:
             while (w && !(w->focusPolicy() & Qt::TabFocus))
                 w = w->nextInFocusChain();
         }
-        QCOMPARE(order, (QStringList{"OKButton", "CancelButton", "author_name", "author_email", "author_phpbb",
-                                     "author_url"}));
+        QCOMPARE(order, (QStringList{"OKButton", "CancelButton", "author_name", "author_email",
+                                     "author_phpbb", "author_url"}));
         a.CancelButton_Click();
         QCOMPARE(field.text(), QString("a < b > (c) d"));
     }

@@ -9,7 +9,8 @@ inline QList<QPair<const char*, QByteArray>> hostileInputs()
 {
     QList<QPair<const char*, QByteArray>> out;
     out.append(qMakePair("empty file", QByteArray()));
-    out.append(qMakePair("NUL bytes", QByteArray(QByteArray("a\0b\0\0c\r\n", 8) + QByteArray(1000, '\0'))));
+    out.append(qMakePair("NUL bytes",
+                         QByteArray(QByteArray("a\0b\0\0c\r\n", 8) + QByteArray(1000, '\0'))));
     QByteArray every;
     for (int b = 0; b < 256; ++b)
         every.append(char(b));
@@ -25,7 +26,10 @@ inline QList<QPair<const char*, QByteArray>> hostileInputs()
     for (int i = 0; i < 100000; ++i)
         fonts += "{\\f" + QByteArray::number(i) + " Font;}";
     out.append(qMakePair("100,000 font entries", QByteArray(fonts + "}y}")));
-    out.append(qMakePair("absurd unicode", QByteArray("{\\rtf1 \\u99999999999999\\u-99999999\\uc99999999 \\u65 z\\'}")));
-    out.append(qMakePair("unbalanced and truncated", QByteArray("{\\rtf1 {{{\\cf1 a}}}}}}}{\\colortbl ;\\red")));
+    out.append(
+        qMakePair("absurd unicode",
+                  QByteArray("{\\rtf1 \\u99999999999999\\u-99999999\\uc99999999 \\u65 z\\'}")));
+    out.append(qMakePair("unbalanced and truncated",
+                         QByteArray("{\\rtf1 {{{\\cf1 a}}}}}}}{\\colortbl ;\\red")));
     return out;
 }

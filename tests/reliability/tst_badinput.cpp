@@ -1,16 +1,17 @@
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 
 #include "HostileInputs.h"
 #include "app/StringTable.h"
 #include "document/ClipboardMime.h"
 #include "document/ModFormat.h"
 
-#include <QFile>
-#include <QElapsedTimer>
-#include <QMimeData>
-#include <QThread>
-#include <QTest>
 #include "document/ScriptFile.h"
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMimeData>
+#include <QTest>
+#include <QThread>
 
 #include <QDir>
 #include <csignal>
@@ -34,12 +35,6 @@ bool readAsUnprivilegedUserFails(const QString& path)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 } // namespace
 
 class TestBadInput : public QObject {
@@ -73,11 +68,16 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("100 MB file") << "huge" << "larger than 64 MB";
-        QTest::newRow("single 10 MB line") << "longline" << "Line 1 is 10485760 characters long";
-        QTest::newRow("a directory") << "dir" << "folder";
-        QTest::newRow("vanished after the dialog") << "vanished" << "does not exist";
-        QTest::newRow("no read permission") << "unreadable" << "ermission";
+        QTest::newRow("100 MB file") << "huge"
+                                     << "larger than 64 MB";
+        QTest::newRow("single 10 MB line") << "longline"
+                                           << "Line 1 is 10485760 characters long";
+        QTest::newRow("a directory") << "dir"
+                                     << "folder";
+        QTest::newRow("vanished after the dialog") << "vanished"
+                                                   << "does not exist";
+        QTest::newRow("no read permission") << "unreadable"
+                                            << "ermission";
     }
 
     void refusedFiles_leaveTheActiveDocumentAsItWas()

@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 
 #include "aids/ActionBuilder.h"
 #include "app/RepairScript.h"
@@ -25,11 +26,6 @@ long residentKb()
     return fields.size() > 1 ? fields[1].toLong() * 4 : 0;
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 // A long scripted session of random user actions on several documents.
@@ -47,8 +43,16 @@ private slots:
         f.window->NewDocument();
         f.window->NewDocument();
         QRandomGenerator rng(1207);
-        const QStringList pieces = {"x", " OPEN ", "#EoM", "\r\n", "## MOD Author: a\r\n", "$isOpen = 1;",
-                                    " OR ", "IN-LINE FIND", "\u00e9\u20ac", "\\par {x}\\cf1 "};
+        const QStringList pieces = {"x",
+                                    " OPEN ",
+                                    "#EoM",
+                                    "\r\n",
+                                    "## MOD Author: a\r\n",
+                                    "$isOpen = 1;",
+                                    " OR ",
+                                    "IN-LINE FIND",
+                                    "\u00e9\u20ac",
+                                    "\\par {x}\\cf1 "};
         const QStringList keywords = ModFormat::builderKeywords();
         int saves = 0;
         long baseline = 0;
@@ -66,8 +70,8 @@ private slots:
                 c.setSelLength(rng.bounded(4));
                 c.setSelText(pieces[rng.bounded(pieces.size())]);
             } else if (action < 65) {
-                f.window->appendActionBlock(
-                    ActionBuilder::buildBlock(keywords[rng.bounded(keywords.size())], "line " + QString::number(i)));
+                f.window->appendActionBlock(ActionBuilder::buildBlock(
+                    keywords[rng.bounded(keywords.size())], "line " + QString::number(i)));
             } else if (action < 75) {
                 d->model().Timer1_Timer();
             } else if (action < 80) {
@@ -91,8 +95,8 @@ private slots:
                 f.window->mnuFileOpen_Click();
                 // What was saved comes back, repaired, with "#EoM" coloured into "# EoM".
                 auto tight = [](QString t) { return t.replace("# EoM", "#EoM"); };
-                const QString expected =
-                    RepairScript(addBlankAfterProgramSeparators(normalizeLineEnds(Windows1252::decode(onDisk))));
+                const QString expected = RepairScript(
+                    addBlankAfterProgramSeparators(normalizeLineEnds(Windows1252::decode(onDisk))));
                 QCOMPARE(tight(f.doc()->control().text()), tight(expected));
             }
             if (c.textLength() > 150000) // keep each script a realistic size
@@ -101,7 +105,8 @@ private slots:
             f.dialogs.fileNames.clear();
         }
         const long growth = residentKb() - baseline;
-        qInfo("%d actions, %d saves checked, resident memory grew by %ld KB after warm-up", actions, saves, growth);
+        qInfo("%d actions, %d saves checked, resident memory grew by %ld KB after warm-up", actions,
+              saves, growth);
         QVERIFY(saves > 0);
         QVERIFY2(growth < 64 * 1024, qPrintable(QString("grew by %1 KB").arg(growth)));
         QCOMPARE(f.dialogs.unexpected, 0);
