@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Quillwright and runs every test. Installs missing Debian packages first.
 #   ./test.sh              normal build in build/, all tests
-#   ./test.sh --sanitize   AddressSanitizer + UBSan build in build-sanitize/
+#   ./test.sh --sanitize   AddressSanitizer + UBSan build in build-sanitize/, every test
+#   ./test.sh --sanitize-logic   the same for the logic library and its tests only
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -9,9 +10,13 @@ quillwright_install_deps
 
 build_dir=build
 extra=()
-if [ "${1:-}" = "--sanitize" ]; then
+if [ "${1:-}" = "--sanitize" ] || [ "${1:-}" = "--sanitize-logic" ]; then
   build_dir=build-sanitize
   extra=(-DQUILLWRIGHT_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+  if [ "$1" = "--sanitize-logic" ]; then
+    build_dir=build-sanitize-logic
+    extra+=(-DQUILLWRIGHT_UI=OFF)
+  fi
   export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
