@@ -1,39 +1,67 @@
 #!/usr/bin/env bash
 # Measures typing and opening on synthetic scripts of several sizes, for our
 # document window, a bare QTextEdit (the floor) and a QPlainTextEdit with a
-# QSyntaxHighlighter (the peer), each in a process of its own. Prints the
-# figures and the ratios side by side.
-#   ./bench.sh            sizes 10 KB, 100 KB, 1 MB, 5 MB
-#   ./bench.sh SIZE...    sizes in bytes
+# QSyntaxHighlighter (the peer), each in a process of its own, and prints
+# the figures and ratios side by side, then one line per goal.
+#   ./bench.sh              sizes 10 KB, 100 KB, 1 MB, 5 MB
+#   ./bench.sh --20mb       the same and a 20 MB row
+#   ./bench.sh SIZE...      sizes in bytes
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 quillwright_install_deps
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUILLWRIGHT_BENCH=ON >/dev/null
 cmake --build build -j"$(nproc)" --target quillwright_bench >/dev/null
-export QT_QPA_PLATFORM=offscreen
-sizes=("$@")
-[ ${#sizes[@]} -eq 0 ] && sizes=(10000 100000 1000000 5000000)
+export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.qpa.*=false"
+sizes=(10000 100000 1000000 5000000)
+if [ "${1:-}" = "--20mb" ]; then
+  sizes+=(20000000)
+elif [ $# -gt 0 ]; then
+  sizes=("$@")
+fi
 bin=build/bin/quillwright_bench
 field() { sed -E "s/.*$1=([0-9.]+).*/\1/" <<<"$2"; }
-printf "%-9s | %-23s | %-23s | %-23s | %-12s | %-25s\n" "size" "keystroke ms ours" "floor (QTextEdit)" \
-  "peer (highlighter)" "open ms" "peak MB ours/floor/peer"
-printf "%-9s | %-23s | %-23s | %-23s | %-12s | %-25s\n" "" "median / p95" "median / p95" "median / p95" "ours/floor" ""
+ratio() { echo "scale=2; $1 / $2" | bc -l; }
+declare -A R
+echo "machine: $(nproc) cores, $(free -g | awk '/Mem:/ {print $2}') GiB, $(uname -sr)"
+printf "%-9s | %-21s | %-21s | %-21s | %-15s | %-22s\n" "size" "keystroke ms: ours" "floor (QTextEdit)" \
+  "peer (highlighter)" "open ms" "peak MB"
+printf "%-9s | %-21s | %-21s | %-21s | %-15s | %-22s\n" "bytes" "median / p95" "median / p95" \
+  "median / p95" "ours / floor" "ours / floor / peer"
 for size in "${sizes[@]}"; do
   keys=60
   [ "$size" -ge 1000000 ] && keys=20
-  ours=$("$bin" ours "$size" "$keys")
-  floor=$("$bin" floor "$size" "$keys")
-  peer=$("$bin" peer "$size" "$keys")
-  printf "%-9s | %9s / %-11s | %9s / %-11s | %9s / %-11s | %5s/%-6s | %7.1f / %6.1f / %6.1f\n" "$size" \
-    "$(field median_ms "$ours")" "$(field p95_ms "$ours")" \
-    "$(field median_ms "$floor")" "$(field p95_ms "$floor")" \
-    "$(field median_ms "$peer")" "$(field p95_ms "$peer")" \
-    "$(printf %.0f "$(field open_ms "$ours")")" "$(printf %.0f "$(field open_ms "$floor")")" \
-    "$(echo "$(field peak_kb "$ours") / 1024" | bc -l)" "$(echo "$(field peak_kb "$floor") / 1024" | bc -l)" \
-    "$(echo "$(field peak_kb "$peer") / 1024" | bc -l)"
-  printf "%-9s   ratios: keystroke median ours/floor %.1f, p95 ours/peer %.1f, open ours/floor %.1f\n" "" \
-    "$(echo "$(field median_ms "$ours") / $(field median_ms "$floor")" | bc -l)" \
-    "$(echo "$(field p95_ms "$ours") / $(field p95_ms "$peer")" | bc -l)" \
-    "$(echo "$(field open_ms "$ours") / $(field open_ms "$floor")" | bc -l)"
+  for config in ours floor peer; do
+    line=$("$bin" "$config" "$size" "$keys" 2>/dev/null)
+    for f in median_ms p95_ms open_ms peak_kb; do
+      R[$config,$size,$f]=$(field "$f" "$line")
+    done
+  done
+  printf "%-9s | %9s / %-9s | %9s / %-9s | %9s / %-9s | %6.0f / %-6.0f | %6.1f / %6.1f / %6.1f\n" "$size" \
+    "${R[ours,$size,median_ms]}" "${R[ours,$size,p95_ms]}" "${R[floor,$size,median_ms]}" \
+    "${R[floor,$size,p95_ms]}" "${R[peer,$size,median_ms]}" "${R[peer,$size,p95_ms]}" \
+    "${R[ours,$size,open_ms]}" "${R[floor,$size,open_ms]}" \
+    "$(ratio "${R[ours,$size,peak_kb]}" 1024)" "$(ratio "${R[floor,$size,peak_kb]}" 1024)" \
+    "$(ratio "${R[peer,$size,peak_kb]}" 1024)"
+  printf "%-9s   ratios: median ours/floor %s, p95 ours/peer %s, open ours/floor %s\n" "" \
+    "$(ratio "${R[ours,$size,median_ms]}" "${R[floor,$size,median_ms]}")" \
+    "$(ratio "${R[ours,$size,p95_ms]}" "${R[peer,$size,p95_ms]}")" \
+    "$(ratio "${R[ours,$size,open_ms]}" "${R[floor,$size,open_ms]}")"
 done
+
+goal() { # name value limit
+  if [ "$(echo "$2 <= $3" | bc -l)" = 1 ]; then verdict=PASS; else verdict=FAIL; fi
+  echo "goal $1: $2 (limit $3) $verdict"
+}
+has() { [ -n "${R[ours,$1,median_ms]:-}" ]; }
+if has 10000 && has 5000000; then
+  goal "keystroke-5MB-vs-10KB" "$(ratio "${R[ours,5000000,median_ms]}" "${R[ours,10000,median_ms]}")" 3
+fi
+for size in 1000000 5000000; do
+  has $size && goal "keystroke-p95-vs-peer-$((size / 1000000))MB" \
+    "$(ratio "${R[ours,$size,p95_ms]}" "${R[peer,$size,p95_ms]}")" 1.5
+done
+if has 5000000; then
+  goal "open-5MB-vs-floor" "$(ratio "${R[ours,5000000,open_ms]}" "${R[floor,5000000,open_ms]}")" 3
+  goal "memory-5MB-vs-floor" "$(ratio "${R[ours,5000000,peak_kb]}" "${R[floor,5000000,peak_kb]}")" 3
+fi
