@@ -36,22 +36,27 @@ def run(*args, check=True, env=None):
 
 
 class Display:
-    """An Xvfb server on a free display number."""
+    """An Xvfb server on a display number that Xvfb picks itself."""
 
     def __init__(self):
-        for number in range(90, 140):
-            if not os.path.exists(f"/tmp/.X{number}-lock"):
-                break
-        self.name = f":{number}"
+        read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
-            ["Xvfb", self.name, "-screen", "0", "1280x900x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.time() + 15
-        while time.time() < deadline:
-            if subprocess.run(["xdpyinfo", "-display", self.name], capture_output=True).returncode == 0:
-                return
-            time.sleep(0.1)
-        raise Failure("Xvfb did not start")
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x900x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        number = b""
+        deadline = time.time() + 20
+        while time.time() < deadline and not number.endswith(b"\n"):
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                break
+            number += chunk
+        os.close(read_end)
+        if not number.strip():
+            raise Failure("Xvfb did not start")
+        self.name = ":" + number.decode().strip()
+        if subprocess.run(["xdpyinfo", "-display", self.name], capture_output=True).returncode != 0:
+            raise Failure(f"Xvfb on {self.name} does not answer")
 
     def close(self):
         self.proc.terminate()
