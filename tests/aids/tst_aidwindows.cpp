@@ -2,6 +2,7 @@
 
 #include "aids/CommandsWindow.h"
 #include "aids/OptionsDialog.h"
+#include "app/SetTopmost.h"
 #include "app/SplashWindow.h"
 #include "app/StringTable.h"
 #include "document/ModFormat.h"
@@ -109,6 +110,20 @@ private slots:
         choose(c->List1(), "FIND");
         c->OKButton_Click();
         QVERIFY(f.window->statusPanel()->text().contains("No script is open"));
+    }
+
+    void setTopmost_keepsPositionAndSizeAndReportsTheState()
+    {
+        QWidget w;
+        w.setGeometry(120, 80, 300, 200);
+        w.show();
+        QCOMPARE(SetTopmost(&w, true), 1);
+        QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.geometry(), QRect(120, 80, 300, 200));
+        QCOMPARE(SetTopmost(&w, false), 0);
+        QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(w.geometry(), QRect(120, 80, 300, 200));
     }
 
     void builder_emptyBoxClearsEvenWhileLocked()
