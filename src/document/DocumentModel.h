@@ -12,7 +12,7 @@ class RichTextControl;
 // Everything a document window keeps in step with its script, without the
 // widgets: the refresh flag, the snapshot slots and their timer, the action
 // outline, and the change handler that colours the text. The window wires
-// it to its QTextEdit control and tree; tests drive it on the in-memory one.
+// it to its editor widget's control and tree; tests drive it on the in-memory one.
 class DocumentModel : public QObject {
     Q_OBJECT
 public:

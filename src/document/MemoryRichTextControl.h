@@ -5,7 +5,7 @@
 #include <vector>
 
 // The reference editor: a string, one colour per character and a
-// selection. Every logic test runs on it; the QTextEdit control must agree.
+// selection. Every logic test runs on it; the editor widget's control must agree.
 class MemoryRichTextControl : public RichTextControl {
     Q_OBJECT
 public:

@@ -12,7 +12,7 @@
 // a position between CR and LF acts as the position of the CR.
 //
 // Two implementations keep each other honest: an in-memory one (the
-// reference, used by every logic test) and one over QTextEdit.
+// reference, used by every logic test) and one over the editor widget.
 class RichTextControl : public QObject {
     Q_OBJECT
 public:

@@ -48,10 +48,9 @@ private:
 
 } // namespace
 
-ModEditor::ModEditor(QWidget* parent) : QTextEdit(parent)
+ModEditor::ModEditor(QWidget* parent) : QPlainTextEdit(parent)
 {
     setUndoRedoEnabled(false);
-    setAcceptRichText(false);
 }
 
 bool ModEditor::event(QEvent* e)
@@ -64,7 +63,7 @@ bool ModEditor::event(QEvent* e)
             return false;
         }
     }
-    return QTextEdit::event(e);
+    return QPlainTextEdit::event(e);
 }
 
 bool ModEditor::deleteKey(QKeyEvent* e)
@@ -123,7 +122,7 @@ void ModEditor::keyPressEvent(QKeyEvent* e)
             return;
         }
     }
-    QTextEdit::keyPressEvent(e);
+    QPlainTextEdit::keyPressEvent(e);
 }
 
 void ModEditor::inputMethodEvent(QInputMethodEvent* e)
@@ -134,14 +133,14 @@ void ModEditor::inputMethodEvent(QInputMethodEvent* e)
         e->accept();
         return;
     }
-    QTextEdit::inputMethodEvent(e);
+    QPlainTextEdit::inputMethodEvent(e);
 }
 
 QMimeData* ModEditor::createMimeDataFromSelection() const
 {
     if (m_control)
         return ClipboardMime::fromSelection(*m_control);
-    return QTextEdit::createMimeDataFromSelection();
+    return QPlainTextEdit::createMimeDataFromSelection();
 }
 
 bool ModEditor::canInsertFromMimeData(const QMimeData* source) const
@@ -154,10 +153,10 @@ void ModEditor::insertFromMimeData(const QMimeData* source)
     if (m_control)
         ClipboardMime::paste(*m_control, source);
     else
-        QTextEdit::insertFromMimeData(source);
+        QPlainTextEdit::insertFromMimeData(source);
 }
 
-QtRichTextControl::QtRichTextControl(QTextEdit* editor, QObject* parent)
+QtRichTextControl::QtRichTextControl(QPlainTextEdit* editor, QObject* parent)
     : RichTextControl(parent), m_editor(editor)
 {
     if (auto* mod = qobject_cast<ModEditor*>(editor))
@@ -490,14 +489,10 @@ void QtRichTextControl::setFontName(const QString& name)
 
 void QtRichTextControl::setRightMargin(int twips)
 {
+    // The plain-text layout wraps at the width of the view, which the
+    // document window keeps a few pixels wider than the margin asks.
     m_rightMargin = twips;
-    if (twips <= 0) {
-        m_editor->setLineWrapMode(QTextEdit::WidgetWidth);
-        return;
-    }
-    const int px = twips * m_editor->logicalDpiX() / 1440;
-    m_editor->setLineWrapMode(QTextEdit::FixedPixelWidth);
-    m_editor->setLineWrapColumnOrWidth(std::max(px, 1));
+    m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
 void QtRichTextControl::printSelection(QPrinter* printer) const

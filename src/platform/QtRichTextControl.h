@@ -4,15 +4,17 @@
 
 #include <QPointer>
 #include <QTextCursor>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 class QPrinter;
 class QMimeData;
 
-// The QTextEdit that shows a script. Typed text goes through the control so
-// that its colour follows the same rule as every other insertion, and the
-// widget's own undo stack is off: Ctrl+Z reaches the program's Undo.
-class ModEditor : public QTextEdit {
+// The editor that shows a script: a QPlainTextEdit, whose layout touches
+// only the lines that change, holding coloured text. Typed text goes
+// through the control so that its colour follows the same rule as every
+// other insertion, and the widget's own undo stack is off: Ctrl+Z reaches
+// the program's Undo.
+class ModEditor : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit ModEditor(QWidget* parent = nullptr);
@@ -34,9 +36,9 @@ private:
 class QtRichTextControl : public RichTextControl {
     Q_OBJECT
 public:
-    explicit QtRichTextControl(QTextEdit* editor, QObject* parent = nullptr);
+    explicit QtRichTextControl(QPlainTextEdit* editor, QObject* parent = nullptr);
 
-    QTextEdit* editor() const { return m_editor; }
+    QPlainTextEdit* editor() const { return m_editor; }
 
     QString text() const override;
     int textLength() const override;
@@ -88,7 +90,7 @@ private:
     void select(int start, int end);
     void onContentsChange(int pos, int removed, int added);
 
-    QTextEdit* m_editor;
+    QPlainTextEdit* m_editor;
     QString m_fontName = QStringLiteral("Lucida Console");
     int m_rightMargin = 0;
     int m_programmatic = 0;

@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QTest>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 namespace {
@@ -28,7 +28,7 @@ struct Window {
         window.Form_Load();
         window.show();
     }
-    QTextEdit* editor() { return window.mod_fly(); }
+    QPlainTextEdit* editor() { return window.mod_fly(); }
     RichTextControl& control() { return window.control(); }
 };
 
