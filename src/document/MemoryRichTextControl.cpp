@@ -1,6 +1,7 @@
 #include "MemoryRichTextControl.h"
 #include "Rtf.h"
 
+#include <QStringMatcher>
 #include <algorithm>
 
 MemoryRichTextControl::MemoryRichTextControl(QObject* parent) : RichTextControl(parent) {}
@@ -133,8 +134,8 @@ int MemoryRichTextControl::find(const QString& needle, std::optional<int> start)
     }
     if (from > end)
         return -1;
-    const int found =
-        int(QStringView(m_text).first(end).indexOf(needle, from, Qt::CaseInsensitive));
+    const int found = int(
+        QStringMatcher(needle, Qt::CaseInsensitive).indexIn(QStringView(m_text).first(end), from));
     if (found < 0)
         return -1;
     m_selStart = found;

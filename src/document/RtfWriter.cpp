@@ -23,6 +23,21 @@ void appendHex(QString& out, int byte)
     out += QLatin1Char(digits[byte & 0xf]);
 }
 
+// "\cfN " without the cost of a formatted string on every change of colour.
+void appendColorCode(QString& out, int index)
+{
+    char16_t digits[12];
+    int n = 0;
+    do {
+        digits[n++] = char16_t(u'0' + index % 10);
+        index /= 10;
+    } while (index > 0);
+    out += u"\\cf";
+    while (n > 0)
+        out += QChar(digits[--n]);
+    out += u' ';
+}
+
 bool isPlain(char16_t c)
 {
     return c >= 0x20 && c < 0x80 && c != u'\\' && c != u'{' && c != u'}';
@@ -89,7 +104,7 @@ QString write(const StyledText& content, const QString& fontName)
         }
         const int idx = indexOf(color);
         if (idx != current) {
-            out += QStringLiteral("\\cf%1 ").arg(idx);
+            appendColorCode(out, idx);
             current = idx;
         }
         if (isPlain(c)) {

@@ -1,6 +1,7 @@
 #include "StyledText.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 TextColor StyledText::colorAt(int index) const
@@ -123,16 +124,24 @@ TextColor insertionColor(const QString& text, const std::vector<TextColor>& colo
 std::vector<ColorRun> colorDifferences(const std::vector<ColorRun>& have,
                                        const std::vector<ColorRun>& want, int length)
 {
-    std::vector<int> cuts;
-    cuts.reserve((have.size() + want.size()) * 2 + 2);
-    cuts.push_back(0);
-    cuts.push_back(length);
-    for (const auto* list : {&have, &want})
-        for (const ColorRun& r : *list) {
-            cuts.push_back(std::clamp(r.start, 0, length));
-            cuts.push_back(std::clamp(r.start + r.length, 0, length));
+    // Both lists are sorted and without overlap, so their boundaries merge
+    // in one pass.
+    auto boundaries = [length](const std::vector<ColorRun>& runs) {
+        std::vector<int> b;
+        b.reserve(runs.size() * 2);
+        for (const ColorRun& r : runs) {
+            b.push_back(std::clamp(r.start, 0, length));
+            b.push_back(std::clamp(r.start + r.length, 0, length));
         }
-    std::sort(cuts.begin(), cuts.end());
+        return b;
+    };
+    const std::vector<int> h = boundaries(have);
+    const std::vector<int> w = boundaries(want);
+    std::vector<int> cuts;
+    cuts.reserve(h.size() + w.size() + 2);
+    cuts.push_back(0);
+    std::merge(h.begin(), h.end(), w.begin(), w.end(), std::back_inserter(cuts));
+    cuts.push_back(length);
     cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
 
     auto colorWalker = [](const std::vector<ColorRun>& runs) {
@@ -148,14 +157,16 @@ std::vector<ColorRun> colorDifferences(const std::vector<ColorRun>& have,
     for (size_t k = 0; k + 1 < cuts.size(); ++k) {
         const int a = cuts[k];
         const int b = cuts[k + 1];
-        const TextColor h = haveAt(a);
-        const TextColor w = wantAt(a);
-        if (h == w)
+        if (a >= b)
             continue;
-        if (!out.empty() && out.back().color == w && out.back().start + out.back().length == a)
+        const TextColor hc = haveAt(a);
+        const TextColor wc = wantAt(a);
+        if (hc == wc)
+            continue;
+        if (!out.empty() && out.back().color == wc && out.back().start + out.back().length == a)
             out.back().length += b - a;
         else
-            out.push_back({a, b - a, w});
+            out.push_back({a, b - a, wc});
     }
     return out;
 }
@@ -248,4 +259,20 @@ TextColor rangeColor(const StyledText& content, int start, int length)
     if (!visit(pos, int(part.text.size()), TextColor()))
         return TextColor::mixed();
     return seen.value_or(TextColor());
+}
+
+std::vector<ColorRun> canonicalRuns(std::vector<ColorRun> runs)
+{
+    std::vector<ColorRun> out;
+    out.reserve(runs.size());
+    for (const ColorRun& r : runs) {
+        if (r.length <= 0 || r.color.isDefault())
+            continue;
+        if (!out.empty() && out.back().color == r.color &&
+            out.back().start + out.back().length == r.start)
+            out.back().length += r.length;
+        else
+            out.push_back(r);
+    }
+    return out;
 }

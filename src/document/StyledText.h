@@ -51,3 +51,7 @@ StyledText slicedStyledText(const StyledText& base, int start, int length);
 // The colour of [start, start + length): one colour, or TextColor::mixed();
 // line breaks are not counted. An empty range answers the insertion colour.
 TextColor rangeColor(const StyledText& content, int start, int length);
+
+// Sorted runs with the empty and default-coloured ones dropped and the
+// touching runs of one colour joined.
+std::vector<ColorRun> canonicalRuns(std::vector<ColorRun> runs);

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QStringMatcher>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -177,7 +178,7 @@ void QtRichTextControl::onContentsChange(int, int, int)
 
 QString QtRichTextControl::text() const
 {
-    return styledText().text;
+    return cachedContent().text;
 }
 
 int QtRichTextControl::textLength() const
@@ -251,16 +252,21 @@ StyledText QtRichTextControl::documentContent() const
     return styledRange(0, textLength());
 }
 
-StyledText QtRichTextControl::styledText() const
+const StyledText& QtRichTextControl::cachedContent() const
 {
     if (!m_cache)
         m_cache = documentContent();
     return *m_cache;
 }
 
+StyledText QtRichTextControl::styledText() const
+{
+    return cachedContent();
+}
+
 QString QtRichTextControl::rtf() const
 {
-    return Rtf::write(styledText(), m_fontName);
+    return Rtf::write(cachedContent(), m_fontName);
 }
 
 void QtRichTextControl::setText(const QString& text)
@@ -276,8 +282,8 @@ void QtRichTextControl::setRtf(const QString& rtf)
 void QtRichTextControl::setStyledText(const StyledText& content)
 {
     StyledText want = normalizedStyledText(content);
-    want.runs = StyledText::runsFromColors(want.perCharacter());
-    const StyledText old = styledText();
+    want.runs = canonicalRuns(std::move(want.runs));
+    const StyledText& old = cachedContent();
     const QString& now = want.text;
     const int oldLen = int(old.text.size());
     const int newLen = int(now.size());
@@ -375,7 +381,7 @@ void QtRichTextControl::insertStyled(QTextCursor& cursor, const StyledText& cont
 
 void QtRichTextControl::replaceRange(int start, int length, const StyledText& content)
 {
-    const StyledText old = styledText();
+    const StyledText& old = cachedContent();
     {
         ProgrammaticEdit guard(m_programmatic);
         QTextCursor c(m_editor->document());
@@ -399,7 +405,7 @@ void QtRichTextControl::replaceSelectionWith(const StyledText& content)
 void QtRichTextControl::setSelText(const QString& text)
 {
     const QString clean = normalizeLineEnds(text);
-    const TextColor color = rangeColor(styledText(), selStart(), 0);
+    const TextColor color = rangeColor(cachedContent(), selStart(), 0);
     StyledText insert{clean, {}};
     if (!color.isDefault()) {
         std::vector<TextColor> colors(size_t(clean.size()), color);
@@ -413,7 +419,7 @@ void QtRichTextControl::setSelText(const QString& text)
 
 QString QtRichTextControl::selRtf() const
 {
-    return Rtf::write(slicedStyledText(styledText(), selStart(), selLength()), m_fontName);
+    return Rtf::write(slicedStyledText(cachedContent(), selStart(), selLength()), m_fontName);
 }
 
 void QtRichTextControl::setSelRtf(const QString& rtf)
@@ -427,7 +433,7 @@ void QtRichTextControl::setSelRtf(const QString& rtf)
 
 TextColor QtRichTextControl::selColor() const
 {
-    return rangeColor(styledText(), selStart(), selLength());
+    return rangeColor(cachedContent(), selStart(), selLength());
 }
 
 void QtRichTextControl::setSelColor(TextColor color)
@@ -436,7 +442,7 @@ void QtRichTextControl::setSelColor(TextColor color)
     const int length = selLength();
     if (length == 0 || color.isMixed())
         return;
-    const StyledText old = styledText();
+    const StyledText& old = cachedContent();
     StyledText part = slicedStyledText(old, start, length);
     std::vector<TextColor> colors(size_t(part.text.size()), color);
     for (qsizetype i = 0; i < part.text.size(); ++i)
@@ -468,7 +474,8 @@ int QtRichTextControl::find(const QString& needle, std::optional<int> start)
     }
     if (from > end)
         return -1;
-    const int found = int(QStringView(t).first(end).indexOf(needle, from, Qt::CaseInsensitive));
+    const int found =
+        int(QStringMatcher(needle, Qt::CaseInsensitive).indexIn(QStringView(t).first(end), from));
     if (found < 0)
         return -1;
     select(found, found + int(needle.size()));

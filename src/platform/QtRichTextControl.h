@@ -2,9 +2,9 @@
 
 #include "document/RichTextControl.h"
 
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextCursor>
-#include <QPlainTextEdit>
 
 class QPrinter;
 class QMimeData;
@@ -84,6 +84,7 @@ protected:
 
 private:
     StyledText styledRange(int start, int end) const;
+    const StyledText& cachedContent() const;
     void insertStyled(QTextCursor& cursor, const StyledText& content);
     void replaceRange(int start, int length, const StyledText& content);
     void replaceSelectionWith(const StyledText& content);
