@@ -36,12 +36,15 @@ def run(*args, check=True, env=None):
 
 
 class Display:
-    """An Xvfb server on a display number that Xvfb picks itself."""
+    """An Xvfb server on a display number that Xvfb picks itself. It must not
+    reset when its last client leaves: a program connecting during the reset
+    is turned away."""
 
     def __init__(self):
         read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x900x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x900x24", "-nolisten", "tcp",
+             "-noreset"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
         os.close(write_end)
         number = b""
