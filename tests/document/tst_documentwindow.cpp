@@ -5,9 +5,9 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QTest>
-#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 namespace {
