@@ -20,13 +20,18 @@ void showModal(QDialog* dialog)
 }
 } // namespace
 
-PropertiesDialog* MainWindow::showProperties()
+PropertiesDialog* MainWindow::loadProperties()
 {
     DocumentWindow* doc = activeDocument();
-    auto* dialog = new PropertiesDialog(doc ? &doc->control() : nullptr, this);
-    connect(dialog, &PropertiesDialog::authorDetailsRequested, this,
+    m_properties = new PropertiesDialog(doc ? &doc->control() : nullptr, this);
+    connect(m_properties, &PropertiesDialog::authorDetailsRequested, this,
             [this](QLineEdit* field) { showAuthorDetails(field); });
-    m_properties = dialog;
+    return m_properties;
+}
+
+PropertiesDialog* MainWindow::showProperties()
+{
+    PropertiesDialog* dialog = loadProperties();
     showModal(dialog);
     return dialog;
 }
@@ -34,13 +39,8 @@ PropertiesDialog* MainWindow::showProperties()
 AuthorDialog* MainWindow::showAuthorDetails(QLineEdit* authorField)
 {
     if (!authorField) {
-        if (!m_properties) {
-            DocumentWindow* doc = activeDocument();
-            m_properties = new PropertiesDialog(doc ? &doc->control() : nullptr, this);
-            connect(m_properties, &PropertiesDialog::authorDetailsRequested, this,
-                    [this](QLineEdit* field) { showAuthorDetails(field); });
-            m_properties->show(); // beside the author dialog, not modal
-        }
+        if (!m_properties)
+            loadProperties()->show(); // beside the author dialog, not modal
         authorField = m_properties->mod_author();
     }
     auto* dialog = new AuthorDialog(authorField, authorField->window());

@@ -467,7 +467,6 @@ void MainWindow::MDIForm_Unload()
     }
     if (m_commands)
         m_commands->close();
-    emit closing();
 }
 
 void MainWindow::writeStateReport() const

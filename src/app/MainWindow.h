@@ -114,10 +114,6 @@ public slots:
     void appendActionBlock(const QString& block);
     OptionsDialog* showOptions();
 
-signals:
-    // The main window is unloading: tool windows it owns close with it.
-    void closing();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -132,6 +128,8 @@ private:
     void applyUndoControls(const UndoControls& controls);
     void MDIForm_Unload();
     void writeStateReport() const;
+    // The header dialog, loaded (its boxes read) for the active script.
+    PropertiesDialog* loadProperties();
     void showUnfinished(const QString& handler);
     bool loadInto(DocumentWindow* doc, const QString& fileName);
 

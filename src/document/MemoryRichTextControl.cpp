@@ -68,12 +68,7 @@ void MemoryRichTextControl::replaceSelection(const StyledText& insert)
 void MemoryRichTextControl::setSelText(const QString& text)
 {
     const QString clean = normalizeLineEnds(text);
-    const TextColor color = insertionColor(m_text, m_colors, m_selStart);
-    std::vector<TextColor> colors(size_t(clean.size()), color);
-    for (qsizetype i = 0; i < clean.size(); ++i)
-        if (clean[i] == u'\r' || clean[i] == u'\n')
-            colors[size_t(i)] = {};
-    replaceSelection(StyledText{clean, StyledText::runsFromColors(colors)});
+    replaceSelection(uniformlyColoured(clean, insertionColor(m_text, m_colors, m_selStart)));
 }
 
 QString MemoryRichTextControl::selRtf() const

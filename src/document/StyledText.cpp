@@ -276,3 +276,20 @@ std::vector<ColorRun> canonicalRuns(std::vector<ColorRun> runs)
     }
     return out;
 }
+
+StyledText uniformlyColoured(const QString& text, TextColor color)
+{
+    StyledText out{text, {}};
+    if (color.isDefault())
+        return out;
+    int start = 0;
+    const int n = int(text.size());
+    for (int i = 0; i <= n; ++i) {
+        if (i == n || text[i] == u'\r' || text[i] == u'\n') {
+            if (i > start)
+                out.runs.push_back({start, i - start, color});
+            start = i + 1;
+        }
+    }
+    return out;
+}

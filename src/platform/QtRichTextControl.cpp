@@ -234,16 +234,7 @@ StyledText QtRichTextControl::styledRange(int start, int end) const
         if (b.next().isValid() && separator >= docStart && separator < docEnd)
             out.text += u"\r\n";
     }
-    // Adjacent fragments of one colour become one run.
-    std::vector<ColorRun> merged;
-    for (const ColorRun& r : out.runs) {
-        if (!merged.empty() && merged.back().color == r.color &&
-            merged.back().start + merged.back().length == r.start)
-            merged.back().length += r.length;
-        else
-            merged.push_back(r);
-    }
-    out.runs = std::move(merged);
+    out.runs = canonicalRuns(std::move(out.runs)); // fragments of one colour join
     return out;
 }
 
@@ -405,16 +396,7 @@ void QtRichTextControl::replaceSelectionWith(const StyledText& content)
 void QtRichTextControl::setSelText(const QString& text)
 {
     const QString clean = normalizeLineEnds(text);
-    const TextColor color = rangeColor(cachedContent(), selStart(), 0);
-    StyledText insert{clean, {}};
-    if (!color.isDefault()) {
-        std::vector<TextColor> colors(size_t(clean.size()), color);
-        for (qsizetype i = 0; i < clean.size(); ++i)
-            if (clean[i] == u'\r' || clean[i] == u'\n')
-                colors[size_t(i)] = {};
-        insert.runs = StyledText::runsFromColors(colors);
-    }
-    replaceSelectionWith(insert);
+    replaceSelectionWith(uniformlyColoured(clean, rangeColor(cachedContent(), selStart(), 0)));
 }
 
 QString QtRichTextControl::selRtf() const
@@ -443,12 +425,7 @@ void QtRichTextControl::setSelColor(TextColor color)
     if (length == 0 || color.isMixed())
         return;
     const StyledText& old = cachedContent();
-    StyledText part = slicedStyledText(old, start, length);
-    std::vector<TextColor> colors(size_t(part.text.size()), color);
-    for (qsizetype i = 0; i < part.text.size(); ++i)
-        if (part.text[i] == u'\r' || part.text[i] == u'\n')
-            colors[size_t(i)] = {};
-    part.runs = StyledText::runsFromColors(colors);
+    const StyledText part = uniformlyColoured(old.text.mid(start, length), color);
     {
         ProgrammaticEdit guard(m_programmatic);
         QTextCursor c = m_editor->textCursor();
