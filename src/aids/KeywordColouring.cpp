@@ -2,6 +2,7 @@
 
 #include "document/ModFormat.h"
 #include "document/RichTextControl.h"
+#include "document/Rtf.h"
 
 #include <array>
 #include <utility>
@@ -34,10 +35,37 @@ constexpr std::array<Rule, 21> Rules = {{
     {u"## Author Notes: ", u"## \\cf1 Author Notes:\\cf0  "},
 }};
 
-struct Marker {
-    QString text;
-    TextColor color;
-};
+// A line that holds none of these cannot match a rule: a match is one of
+// the search texts, or one without its leading blank after the delimiter
+// of a control word, standing in one colour in the visible text.
+bool mayMatch(const QString& t)
+{
+    static const char16_t* const triggers[] = {
+        u"OPEN ", u"FIND ", u"ADD ", u"REPLACE WITH ", u"OR ", u"IN-LINE", u"SAVE/CLOSE ALL FILES",
+        u"EoM",   u"## "};
+    for (const char16_t* trigger : triggers)
+        if (t.contains(QStringView(trigger)))
+            return true;
+    return false;
+}
+
+int localIndex(std::vector<TextColor>& table, TextColor c)
+{
+    if (c.isDefault())
+        return 0;
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i] == c)
+            return int(i) + 1;
+    table.push_back(c);
+    return int(table.size());
+}
+
+TextColor colorAtIndex(const std::vector<TextColor>& table, int index)
+{
+    if (index <= 0 || size_t(index) > table.size())
+        return {};
+    return table[size_t(index) - 1];
+}
 
 } // namespace
 
@@ -49,21 +77,63 @@ QString RewriteKeywordRtf(const QString& rtf)
     return out;
 }
 
-void ColourMarkers(RichTextControl& c, int savedStart, int savedLength)
+TextColor colorAfterLine(const StyledText& line, TextColor before)
 {
-    const Marker markers[3] = {
-        {QStringLiteral("Mod Title:"), MarkerColors::Blue},
-        {ModFormat::backupNotice(), MarkerColors::DarkRed},
-        {ModFormat::endOfMod(), MarkerColors::Green},
-    };
-    for (int step = 0; step < 3; ++step) {
-        c.find(markers[step].text, c.selStart() + c.selLength());
+    const int n = int(line.text.size());
+    if (n == 0)
+        return before;
+    if (!line.runs.empty() && line.runs.back().start + line.runs.back().length == n)
+        return line.runs.back().color;
+    return {};
+}
+
+RewrittenLine RewriteKeywordLine(const StyledText& line, const LineContext& context)
+{
+    if (context.readerColor == context.writerColor && !mayMatch(line.text))
+        return {line, colorAfterLine(line, context.writerColor), false};
+    // A table whose entries 1 to 3 are those of the whole text; the line's
+    // other colours follow. Index digits never take part in a match.
+    std::vector<TextColor> table = context.leading;
+    for (const ColorRun& r : line.runs)
+        localIndex(table, r.color);
+    int writerIndex = localIndex(table, context.writerColor);
+    int readerIndex = localIndex(table, context.readerColor);
+    // The character before the line in the whole form: the blank that ends
+    // the body start, or the line feed after \par.
+    QString body = context.firstLine ? QStringLiteral(" ") : QStringLiteral("\n");
+    body += Rtf::writeBody(line, table, writerIndex);
+    const QString rewritten = RewriteKeywordRtf(body);
+    if (rewritten == body && context.readerColor == context.writerColor)
+        return {line, colorAtIndex(table, writerIndex), false};
+    StyledText out = Rtf::readBody(QStringView(rewritten).sliced(1), table, readerIndex);
+    out.runs = canonicalRuns(std::move(out.runs));
+    const bool changed = out.text != line.text || out.runs != line.runs;
+    return {changed ? std::move(out) : line, colorAtIndex(table, readerIndex), changed};
+}
+
+const QString& markerText(int step)
+{
+    static const QString texts[MarkerCount] = {QStringLiteral("Mod Title:"),
+                                               ModFormat::backupNotice(), ModFormat::endOfMod()};
+    return texts[step];
+}
+
+void ColourMarkers(RichTextControl& c, int savedStart, int savedLength, const MarkerFind& find)
+{
+    static constexpr TextColor colors[MarkerCount] = {MarkerColors::Blue, MarkerColors::DarkRed,
+                                                      MarkerColors::Green};
+    for (int step = 0; step < MarkerCount; ++step) {
+        const int from = c.selStart() + c.selLength();
+        if (find)
+            find(step, markerText(step), from);
+        else
+            c.find(markerText(step), from);
         bool set = false;
         if (c.selLength() > 0) {
             const TextColor now = c.selColor();
             // A mixed selection counts as coloured already.
-            if (!now.isMixed() && now != markers[step].color) {
-                c.setSelColor(markers[step].color);
+            if (!now.isMixed() && now != colors[step]) {
+                c.setSelColor(colors[step]);
                 set = true;
             }
         }

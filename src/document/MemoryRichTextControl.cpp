@@ -29,6 +29,7 @@ StyledText MemoryRichTextControl::styledText() const
 void MemoryRichTextControl::setStyledText(const StyledText& content)
 {
     const StyledText clean = normalizedStyledText(content);
+    recordLineSplice(0, lineCount(), int(clean.text.count(u'\n')) + 1);
     m_text = clean.text;
     m_colors = clean.perCharacter();
     m_selStart = 0;
@@ -57,6 +58,8 @@ QString MemoryRichTextControl::selText() const
 void MemoryRichTextControl::replaceSelection(const StyledText& insert)
 {
     const std::vector<TextColor> inserted = insert.perCharacter();
+    recordLineSplice(lineAt(m_selStart), int(selText().count(u'\n')) + 1,
+                     int(insert.text.count(u'\n')) + 1);
     m_text.replace(m_selStart, m_selLength, insert.text);
     m_colors.erase(m_colors.begin() + m_selStart, m_colors.begin() + m_selStart + m_selLength);
     m_colors.insert(m_colors.begin() + m_selStart, inserted.begin(), inserted.end());
@@ -112,6 +115,8 @@ void MemoryRichTextControl::setSelColor(TextColor color)
     for (int i = m_selStart; i < m_selStart + m_selLength; ++i)
         if (m_text[i] != u'\r' && m_text[i] != u'\n')
             m_colors[size_t(i)] = color;
+    const int lines = int(selText().count(u'\n')) + 1;
+    recordLineSplice(lineAt(m_selStart), lines, lines);
     notifyChanged();
 }
 

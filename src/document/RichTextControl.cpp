@@ -1,8 +1,86 @@
 #include "RichTextControl.h"
+#include "Rtf.h"
 #include "ScriptFile.h"
 #include "Windows1252.h"
 
+#include <algorithm>
+#include <utility>
+
 RichTextControl::~RichTextControl() = default;
+
+namespace {
+// Beyond this many unread splices a listener learns only that everything changed.
+constexpr size_t MaxListedSplices = 4096;
+} // namespace
+
+int RichTextControl::lineCount() const
+{
+    return int(text().count(u'\n')) + 1;
+}
+
+int RichTextControl::lineStart(int line) const
+{
+    const QString t = text();
+    int pos = 0;
+    for (int i = 0; i < line; ++i) {
+        const qsizetype lf = t.indexOf(u'\n', pos);
+        if (lf < 0)
+            return int(t.size());
+        pos = int(lf) + 1;
+    }
+    return pos;
+}
+
+int RichTextControl::lineAt(int pos) const
+{
+    const QString t = text();
+    return int(QStringView(t).first(std::clamp(pos, 0, int(t.size()))).count(u'\n'));
+}
+
+StyledText RichTextControl::line(int line) const
+{
+    const StyledText all = styledText();
+    const int start = lineStart(line);
+    qsizetype end = all.text.indexOf(u'\r', start);
+    if (end < 0)
+        end = all.text.size();
+    return slicedStyledText(all, start, int(end) - start);
+}
+
+void RichTextControl::setLine(int line, const StyledText& content)
+{
+    const int start = lineStart(line);
+    const int length = int(this->line(line).text.size());
+    const int savedStart = selStart();
+    const int savedLength = selLength();
+    setSelStart(start);
+    setSelLength(length);
+    setSelRtf(Rtf::write(content, fontName()));
+    setSelStart(savedStart);
+    setSelLength(savedLength);
+}
+
+LineChanges RichTextControl::takeLineChanges()
+{
+    return std::exchange(m_lineChanges, LineChanges{});
+}
+
+void RichTextControl::recordLineSplice(int line, int removed, int added)
+{
+    if (m_lineChanges.everything)
+        return;
+    if (m_lineChanges.splices.size() >= MaxListedSplices) {
+        recordEverythingChanged();
+        return;
+    }
+    m_lineChanges.splices.push_back({line, removed, added});
+}
+
+void RichTextControl::recordEverythingChanged()
+{
+    m_lineChanges.splices.clear();
+    m_lineChanges.everything = true;
+}
 
 int RichTextControl::snapPosition(const QString& text, int pos)
 {

@@ -6,6 +6,21 @@
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <vector>
+
+// Lines [line, line + removed) of the content before a change became
+// lines [line, line + added) after it; a change inside one line is {n, 1, 1}.
+struct LineSplice {
+    int line = 0;
+    int removed = 1;
+    int added = 1;
+    friend bool operator==(const LineSplice&, const LineSplice&) = default;
+};
+
+struct LineChanges {
+    std::vector<LineSplice> splices; // in the order they happened
+    bool everything = false;         // too many to list: treat every line as new
+};
 
 // What the program asks of the editor that holds a script. Positions are
 // 0-based indexes into the plain text, in which every line break is CR LF;
@@ -53,6 +68,21 @@ public:
     // selection alone.
     virtual int find(const QString& needle, std::optional<int> start = std::nullopt) = 0;
 
+    // Lines are the text between CR LFs; there is always at least one.
+    // The base versions go through the whole text; a control over a big
+    // document answers them from its own line structure.
+    virtual int lineCount() const;
+    virtual int lineStart(int line) const;
+    virtual int lineAt(int pos) const;
+    // A line's text and colours, without its line break.
+    virtual StyledText line(int line) const;
+    // Replaces a line's text and colours (not its line break).
+    virtual void setLine(int line, const StyledText& content);
+
+    // Every change of the content since the last call, notified or not,
+    // for keeping per-line information in step.
+    LineChanges takeLineChanges();
+
     virtual QString fontName() const = 0;
     virtual void setFontName(const QString& name) = 0;
     virtual int rightMargin() const = 0; // twips
@@ -93,12 +123,15 @@ protected:
         if (m_blocked == 0)
             emit changed();
     }
+    void recordLineSplice(int line, int removed, int added);
+    void recordEverythingChanged();
     // Moves a position that falls between CR and LF back onto the CR.
     static int snapPosition(const QString& text, int pos);
 
 private:
     int m_blocked = 0;
     quint64 m_revision = 0;
+    LineChanges m_lineChanges;
 };
 
 class NotificationBlocker {

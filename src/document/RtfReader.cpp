@@ -80,6 +80,16 @@ int hexValue(QChar c)
 class Reader {
 public:
     explicit Reader(QStringView in) : m_in(in) {}
+    // A stretch of a body: no header, a known colour table and colour.
+    Reader(QStringView body, const std::vector<TextColor>& table, int colorIndex) : m_in(body)
+    {
+        m_colors.reserve(table.size() + 1);
+        m_colors.push_back(TextColor());
+        m_colors.insert(m_colors.end(), table.begin(), table.end());
+        m_state.colorIndex = colorIndex;
+        m_started = true;
+    }
+    int colorIndex() const { return m_state.colorIndex; }
 
     StyledText run()
     {
@@ -380,6 +390,14 @@ private:
 };
 
 } // namespace
+
+StyledText readBody(QStringView body, const std::vector<TextColor>& table, int& current)
+{
+    Reader reader(body, table, current);
+    StyledText out = reader.run();
+    current = reader.colorIndex();
+    return out;
+}
 
 StyledText read(QStringView rtf)
 {

@@ -43,43 +43,12 @@ bool isPlain(char16_t c)
     return c >= 0x20 && c < 0x80 && c != u'\\' && c != u'{' && c != u'}';
 }
 
-} // namespace
-
-QString write(const StyledText& content, const QString& fontName)
+// The body: each line break a \par, a \cfN code wherever the colour
+// changes; `current` is the colour index in effect before and after.
+template <typename IndexOf>
+void appendBody(QString& out, const StyledText& content, const IndexOf& indexOf, int& current)
 {
     const QString& text = content.text;
-
-    // Colour table in order of first occurrence; line breaks carry no colour.
-    std::vector<TextColor> table;
-    auto indexOf = [&table](TextColor c) -> int {
-        if (c.isDefault())
-            return 0;
-        for (size_t i = 0; i < table.size(); ++i)
-            if (table[i] == c)
-                return int(i) + 1;
-        return -1;
-    };
-    for (const ColorRun& r : content.runs)
-        if (!r.color.isDefault() && indexOf(r.color) < 0)
-            table.push_back(r.color);
-
-    QString out;
-    out.reserve(text.size() + text.size() / 8 + 256);
-    out += u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fnil\\fcharset0 ";
-    appendEscapedName(out, fontName);
-    out += u";}}\r\n";
-    if (!table.empty()) {
-        out += u"{\\colortbl ;";
-        for (TextColor c : table)
-            out += QStringLiteral("\\red%1\\green%2\\blue%3;")
-                       .arg(c.red())
-                       .arg(c.green())
-                       .arg(c.blue());
-        out += u"}\r\n";
-    }
-    out += u"\\viewkind4\\uc1\\pard\\f0\\fs20 ";
-
-    int current = 0;
     size_t run = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -141,7 +110,59 @@ QString write(const StyledText& content, const QString& fontName)
             }
         }
     }
+}
+
+// Index of a colour in a table that leaves out the default entry 0.
+int tableIndex(const std::vector<TextColor>& table, TextColor c)
+{
+    if (c.isDefault())
+        return 0;
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i] == c)
+            return int(i) + 1;
+    return -1;
+}
+
+} // namespace
+
+QString write(const StyledText& content, const QString& fontName)
+{
+    const QString& text = content.text;
+
+    // Colour table in order of first occurrence; line breaks carry no colour.
+    std::vector<TextColor> table;
+    for (const ColorRun& r : content.runs)
+        if (!r.color.isDefault() && tableIndex(table, r.color) < 0)
+            table.push_back(r.color);
+
+    QString out;
+    out.reserve(text.size() + text.size() / 8 + 256);
+    out += u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fnil\\fcharset0 ";
+    appendEscapedName(out, fontName);
+    out += u";}}\r\n";
+    if (!table.empty()) {
+        out += u"{\\colortbl ;";
+        for (TextColor c : table)
+            out += QStringLiteral("\\red%1\\green%2\\blue%3;")
+                       .arg(c.red())
+                       .arg(c.green())
+                       .arg(c.blue());
+        out += u"}\r\n";
+    }
+    out += BodyStart;
+    int current = 0;
+    appendBody(
+        out, content, [&table](TextColor c) { return tableIndex(table, c); }, current);
     out += u'}';
+    return out;
+}
+
+QString writeBody(const StyledText& content, const std::vector<TextColor>& table, int& current)
+{
+    QString out;
+    out.reserve(content.text.size() + 16);
+    appendBody(
+        out, content, [&table](TextColor c) { return std::max(tableIndex(table, c), 0); }, current);
     return out;
 }
 

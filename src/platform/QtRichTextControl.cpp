@@ -74,19 +74,27 @@ bool ModEditor::deleteKey(QKeyEvent* e)
         return false;
     RichTextControl& c = *m_control;
     if (c.selLength() == 0) {
-        // One character, a surrogate pair, or a whole CR LF.
-        const QString text = c.text();
+        // One character, a surrogate pair, or a whole CR LF; only the
+        // caret's line is read, however long the text.
         const int p = c.selStart();
+        const int line = c.lineAt(p);
+        const int start = c.lineStart(line);
+        const QString text = c.line(line).text;
+        const int offset = p - start;
         int from = p;
         int to = p;
-        if (back && p > 0) {
+        if (back && offset > 0) {
             from = p - 1;
-            if (from > 0 && (text[from] == u'\n' || text[from].isLowSurrogate()))
+            if (offset > 1 && text[offset - 1].isLowSurrogate())
                 --from;
-        } else if (!back && p < text.size()) {
+        } else if (back && line > 0) {
+            from = p - 2;
+        } else if (!back && offset < text.size()) {
             to = p + 1;
-            if (to < text.size() && (text[p] == u'\r' || text[p].isHighSurrogate()))
+            if (offset + 1 < text.size() && text[offset].isHighSurrogate())
                 ++to;
+        } else if (!back && line + 1 < c.lineCount()) {
+            to = p + 2;
         }
         if (from == to)
             return true;
@@ -164,16 +172,24 @@ QtRichTextControl::QtRichTextControl(QPlainTextEdit* editor, QObject* parent)
         mod->setControl(this);
     m_editor->setUndoRedoEnabled(false);
     setFontName(m_fontName);
+    m_blockCount = m_editor->document()->blockCount();
     connect(m_editor->document(), &QTextDocument::contentsChange, this,
             &QtRichTextControl::onContentsChange);
 }
 
-void QtRichTextControl::onContentsChange(int, int, int)
+void QtRichTextControl::onContentsChange(int pos, int, int added)
 {
-    if (m_programmatic > 0)
-        return; // the control's own edits keep the cache themselves
+    const QTextDocument* doc = m_editor->document();
+    const int blocks = doc->blockCount();
+    const int last = doc->characterCount() - 1;
+    const int first = doc->findBlock(std::clamp(pos, 0, last)).blockNumber();
+    const int addedLines =
+        doc->findBlock(std::clamp(pos + added, 0, last)).blockNumber() - first + 1;
+    recordLineSplice(first, addedLines + m_blockCount - blocks, addedLines);
+    m_blockCount = blocks;
     m_cache.reset();
-    notifyChanged();
+    if (m_programmatic == 0)
+        notifyChanged(); // the control's own edits notify once they are complete
 }
 
 QString QtRichTextControl::text() const
@@ -353,7 +369,8 @@ void QtRichTextControl::setSelLength(int length)
 
 QString QtRichTextControl::selText() const
 {
-    return text().mid(selStart(), selLength());
+    const int start = selStart();
+    return styledRange(start, start + selLength()).text;
 }
 
 void QtRichTextControl::insertStyled(QTextCursor& cursor, const StyledText& content)
@@ -372,7 +389,6 @@ void QtRichTextControl::insertStyled(QTextCursor& cursor, const StyledText& cont
 
 void QtRichTextControl::replaceRange(int start, int length, const StyledText& content)
 {
-    const StyledText& old = cachedContent();
     {
         ProgrammaticEdit guard(m_programmatic);
         QTextCursor c(m_editor->document());
@@ -382,7 +398,6 @@ void QtRichTextControl::replaceRange(int start, int length, const StyledText& co
         c.removeSelectedText();
         insertStyled(c, content);
         c.endEditBlock();
-        m_cache = splicedStyledText(old, start, length, content);
         select(start + int(content.text.size()), start + int(content.text.size()));
     }
     notifyChanged();
@@ -396,12 +411,13 @@ void QtRichTextControl::replaceSelectionWith(const StyledText& content)
 void QtRichTextControl::setSelText(const QString& text)
 {
     const QString clean = normalizeLineEnds(text);
-    replaceSelectionWith(uniformlyColoured(clean, rangeColor(cachedContent(), selStart(), 0)));
+    replaceSelectionWith(uniformlyColoured(clean, insertionColorAt(selStart())));
 }
 
 QString QtRichTextControl::selRtf() const
 {
-    return Rtf::write(slicedStyledText(cachedContent(), selStart(), selLength()), m_fontName);
+    const int start = selStart();
+    return Rtf::write(styledRange(start, start + selLength()), m_fontName);
 }
 
 void QtRichTextControl::setSelRtf(const QString& rtf)
@@ -415,22 +431,29 @@ void QtRichTextControl::setSelRtf(const QString& rtf)
 
 TextColor QtRichTextControl::selColor() const
 {
-    return rangeColor(cachedContent(), selStart(), selLength());
+    const int start = selStart();
+    const int length = selLength();
+    if (length == 0)
+        return insertionColorAt(start);
+    return rangeColor(styledRange(start, start + length), 0, length);
+}
+
+TextColor QtRichTextControl::insertionColorAt(int pos) const
+{
+    const int start = lineStart(lineAt(pos));
+    if (pos <= start)
+        return {};
+    return styledRange(pos - 1, pos).colorAt(0);
 }
 
 void QtRichTextControl::setSelColor(TextColor color)
 {
-    const int start = selStart();
-    const int length = selLength();
-    if (length == 0 || color.isMixed())
+    if (selLength() == 0 || color.isMixed())
         return;
-    const StyledText& old = cachedContent();
-    const StyledText part = uniformlyColoured(old.text.mid(start, length), color);
     {
         ProgrammaticEdit guard(m_programmatic);
         QTextCursor c = m_editor->textCursor();
         c.setCharFormat(formatFor(color));
-        m_cache = splicedStyledText(old, start, length, part);
     }
     notifyChanged();
 }
@@ -457,6 +480,74 @@ int QtRichTextControl::find(const QString& needle, std::optional<int> start)
         return -1;
     select(found, found + int(needle.size()));
     return found;
+}
+
+int QtRichTextControl::lineCount() const
+{
+    return m_editor->document()->blockCount();
+}
+
+int QtRichTextControl::lineStart(int line) const
+{
+    const QTextDocument* doc = m_editor->document();
+    const int n = std::clamp(line, 0, doc->blockCount() - 1);
+    return doc->findBlockByNumber(n).position() + n;
+}
+
+int QtRichTextControl::lineAt(int pos) const
+{
+    return m_editor->document()->findBlock(toDocPosition(pos)).blockNumber();
+}
+
+StyledText QtRichTextControl::blockContent(const QTextBlock& block) const
+{
+    StyledText out;
+    out.text.reserve(block.length());
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        const TextColor c = colorOf(f.charFormat());
+        const QString piece = f.text();
+        if (!c.isDefault())
+            out.runs.push_back({int(out.text.size()), int(piece.size()), c});
+        out.text += piece;
+    }
+    out.runs = canonicalRuns(std::move(out.runs));
+    return out;
+}
+
+StyledText QtRichTextControl::line(int line) const
+{
+    return blockContent(m_editor->document()->findBlockByNumber(line));
+}
+
+void QtRichTextControl::setLine(int line, const StyledText& content)
+{
+    const QTextBlock block = m_editor->document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    const StyledText old = blockContent(block);
+    const int start = block.position();
+    {
+        ProgrammaticEdit guard(m_programmatic);
+        QTextCursor c(m_editor->document());
+        c.beginEditBlock();
+        if (old.text == content.text) {
+            // Only colours differ, as almost always: touch just those.
+            const int n = int(content.text.size());
+            for (const ColorRun& d : colorDifferences(old.runs, content.runs, n)) {
+                c.setPosition(start + d.start);
+                c.setPosition(start + d.start + d.length, QTextCursor::KeepAnchor);
+                c.setCharFormat(formatFor(d.color));
+            }
+        } else {
+            c.setPosition(start);
+            c.setPosition(start + block.length() - 1, QTextCursor::KeepAnchor);
+            c.removeSelectedText();
+            insertStyled(c, content);
+        }
+        c.endEditBlock();
+    }
+    notifyChanged();
 }
 
 void QtRichTextControl::setFontName(const QString& name)

@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextBlock>
 #include <QTextCursor>
 
 class QPrinter;
@@ -63,6 +64,12 @@ public:
 
     int find(const QString& needle, std::optional<int> start = std::nullopt) override;
 
+    int lineCount() const override;
+    int lineStart(int line) const override;
+    int lineAt(int pos) const override;
+    StyledText line(int line) const override;
+    void setLine(int line, const StyledText& content) override;
+
     QString fontName() const override { return m_fontName; }
     void setFontName(const QString& name) override;
     int rightMargin() const override { return m_rightMargin; }
@@ -84,6 +91,8 @@ protected:
 
 private:
     StyledText styledRange(int start, int end) const;
+    StyledText blockContent(const QTextBlock& block) const;
+    TextColor insertionColorAt(int pos) const;
     const StyledText& cachedContent() const;
     void insertStyled(QTextCursor& cursor, const StyledText& content);
     void replaceRange(int start, int length, const StyledText& content);
@@ -95,9 +104,11 @@ private:
     QString m_fontName = QStringLiteral("Lucida Console");
     int m_rightMargin = 0;
     int m_programmatic = 0;
-    // What the document holds, kept in step by the control's own edits and
-    // dropped when the widget edits on its own (cut, drag and drop, IME).
+    // What the document holds, as one string with its colour runs.
+    // Built when asked for and dropped at every change, so that typing
+    // never copies the whole text.
     mutable std::optional<StyledText> m_cache;
+    int m_blockCount = 1;
     int m_savedHScroll = 0;
     int m_savedVScroll = 0;
 };
