@@ -47,10 +47,14 @@ int keywordPicture(const QString& keyword)
 
 bool Model::refresh(const QString& text)
 {
-    const int count = countBanners(text);
-    if (int(m_nodes.size()) == count)
+    return refresh(countBanners(text), [&text] { return text; });
+}
+
+bool Model::refresh(int bannerCount, const std::function<QString()>& text)
+{
+    if (int(m_nodes.size()) == bannerCount)
         return false;
-    const QStringList keywords = scanKeywords(text);
+    const QStringList keywords = scanKeywords(text());
     m_nodes.clear();
     for (int i = 0; i < keywords.size(); ++i)
         m_nodes.push_back(

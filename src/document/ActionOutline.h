@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 // The action nodes under "Actions": one per banner that stands directly
@@ -34,6 +35,9 @@ class Model {
 public:
     // Returns true when the nodes were rebuilt.
     bool refresh(const QString& text);
+    // The same when the number of banners is known already; the text is
+    // asked for only when the nodes are rebuilt.
+    bool refresh(int bannerCount, const std::function<QString()>& text);
     const std::vector<Node>& nodes() const { return m_nodes; }
 
 private:

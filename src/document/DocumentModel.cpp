@@ -2,8 +2,10 @@
 
 #include "ModFormat.h"
 #include "RichTextControl.h"
+#include "Rtf.h"
 #include "StampGenerator.h"
 #include "aids/KeywordColouring.h"
+#include "aids/LineByLineColouring.h"
 
 #include <QFileInfo>
 
@@ -13,8 +15,18 @@ const QString NewDocumentRtf = QStringLiteral(
     "{\\colortbl ;\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red0\\green128\\blue0;}");
 }
 
+namespace {
+QStringList markerTexts()
+{
+    QStringList texts;
+    for (int step = 0; step < MarkerCount; ++step)
+        texts << markerText(step);
+    return texts;
+}
+} // namespace
+
 DocumentModel::DocumentModel(RichTextControl& control, QObject* parent)
-    : QObject(parent), m_control(control)
+    : QObject(parent), m_control(control), m_index(markerTexts())
 {
     m_timer.setInterval(SnapshotInterval);
     connect(&m_timer, &QTimer::timeout, this, &DocumentModel::Timer1_Timer);
@@ -51,6 +63,21 @@ void DocumentModel::mod_fly_Change()
     const int length = m_control.selLength();
     m_timer.stop();
 
+    if (m_reference)
+        referenceChange(start, length);
+    else
+        lineByLineChange(start, length);
+
+    m_updateBrowserTF = false;
+    m_control.setSelStart(start);
+    m_control.setSelLength(length);
+    emit undoControlsChanged(undoControls());
+    m_timer.start();
+    m_inHandler = false;
+}
+
+void DocumentModel::referenceChange(int start, int length)
+{
     const qsizetype snapshotLength = m_snapshots.Text2.size();
     QString rtf = m_control.rtf();
     const quint64 rtfRevision = m_control.revision();
@@ -62,13 +89,35 @@ void DocumentModel::mod_fly_Change()
         rtf = m_control.rtf();
     if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
         m_control.setRtf(RewriteKeywordRtf(rtf));
+}
 
-    m_updateBrowserTF = false;
-    m_control.setSelStart(start);
-    m_control.setSelLength(length);
-    emit undoControlsChanged(undoControls());
-    m_timer.start();
-    m_inHandler = false;
+bool DocumentModel::rtfGrowthReached(qsizetype snapshotLength) const
+{
+    if (m_updateBrowserTF)
+        return true;
+    // The RTF form is longer than the text by its header and four
+    // characters a line, so it is measured only when that is not enough.
+    const qsizetype atLeast = Rtf::writtenLengthAtLeast(
+        m_control.textLength(), m_control.lineCount(), m_control.fontName());
+    if (atLeast - snapshotLength >= GrowthThreshold)
+        return true;
+    return m_control.rtf().size() - snapshotLength >= GrowthThreshold;
+}
+
+void DocumentModel::lineByLineChange(int start, int length)
+{
+    const qsizetype snapshotLength = m_snapshots.Text2.size();
+    m_index.update(m_control);
+    if (rtfGrowthReached(snapshotLength))
+        ColourMarkersIndexed(m_control, m_index, start, length);
+    if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
+        if (m_outline.refresh(m_index.bannerCount(), [this] { return m_control.text(); }))
+            emit outlineRebuilt();
+    }
+    if (rtfGrowthReached(snapshotLength)) {
+        m_index.update(m_control);
+        RewriteKeywordLines(m_control, m_index);
+    }
 }
 
 void DocumentModel::Timer1_Timer()

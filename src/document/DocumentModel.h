@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActionOutline.h"
+#include "LineIndex.h"
 #include "Snapshots.h"
 
 #include <QObject>
@@ -37,6 +38,10 @@ public:
     void initialise(const QString& defaultTxtPath, const QString& fontName);
 
     void mod_fly_Change();
+    // The change handler works line by line; the reference handler does
+    // the same whole-text work on every change that it was first written
+    // as, and the tests hold the two to the same results.
+    void setReferenceHandler(bool on) { m_reference = on; }
     void Timer1_Timer();
     void RefreshActionOutline();
 
@@ -56,11 +61,17 @@ signals:
     void undoControlsChanged(UndoControls controls);
 
 private:
+    void referenceChange(int start, int length);
+    void lineByLineChange(int start, int length);
+    bool rtfGrowthReached(qsizetype snapshotLength) const;
+
     RichTextControl& m_control;
+    LineIndex m_index;
     Snapshots m_snapshots;
     ActionOutline::Model m_outline;
     QTimer m_timer;
     QString m_unchangedText;
     bool m_updateBrowserTF = true;
     bool m_inHandler = false;
+    bool m_reference = false;
 };

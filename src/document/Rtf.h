@@ -23,6 +23,10 @@ bool looksLikeRtf(QStringView text);
 // closing blank is the character before the text in the RTF form.
 inline constexpr QStringView BodyStart = u"\\viewkind4\\uc1\\pard\\f0\\fs20 ";
 
+// A length that write() never goes below for a text of this length and
+// number of lines, whatever its colours and characters.
+qsizetype writtenLengthAtLeast(qsizetype textLength, int lineCount, const QString& fontName);
+
 // A stretch of the body alone, as write() produces it, for colouring one
 // line at a time. `table` is the colour table without its default entry 0;
 // colours missing from it are written as the default. `current` is the

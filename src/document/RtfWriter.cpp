@@ -1,6 +1,7 @@
 #include "Rtf.h"
 #include "Windows1252.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace Rtf {
@@ -37,6 +38,10 @@ void appendColorCode(QString& out, int index)
         out += QChar(digits[--n]);
     out += u' ';
 }
+
+constexpr QStringView HeaderStart =
+    u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fnil\\fcharset0 ";
+constexpr QStringView HeaderFontEnd = u";}}\r\n";
 
 bool isPlain(char16_t c)
 {
@@ -137,9 +142,9 @@ QString write(const StyledText& content, const QString& fontName)
 
     QString out;
     out.reserve(text.size() + text.size() / 8 + 256);
-    out += u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fnil\\fcharset0 ";
+    out += HeaderStart;
     appendEscapedName(out, fontName);
-    out += u";}}\r\n";
+    out += HeaderFontEnd;
     if (!table.empty()) {
         out += u"{\\colortbl ;";
         for (TextColor c : table)
@@ -155,6 +160,14 @@ QString write(const StyledText& content, const QString& fontName)
         out, content, [&table](TextColor c) { return tableIndex(table, c); }, current);
     out += u'}';
     return out;
+}
+
+qsizetype writtenLengthAtLeast(qsizetype textLength, int lineCount, const QString& fontName)
+{
+    // Every character takes at least one character of RTF, and a line
+    // break "\par" CR LF four more than its CR LF.
+    return HeaderStart.size() + fontName.size() + HeaderFontEnd.size() + BodyStart.size() +
+           textLength + 4 * qsizetype(std::max(lineCount - 1, 0)) + 1;
 }
 
 QString writeBody(const StyledText& content, const std::vector<TextColor>& table, int& current)

@@ -17,7 +17,11 @@ const TextColor Blue = MarkerColors::Blue;
 struct Reference {
     MemoryRichTextControl control;
     DocumentModel model{control};
-    Reference() { model.initialise(QString(), "Lucida Console"); }
+    Reference()
+    {
+        model.setReferenceHandler(true);
+        model.initialise(QString(), "Lucida Console");
+    }
 };
 
 struct Window {

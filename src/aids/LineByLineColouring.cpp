@@ -1,0 +1,73 @@
+#include "LineByLineColouring.h"
+
+#include "KeywordColouring.h"
+#include "document/LineIndex.h"
+#include "document/RichTextControl.h"
+
+namespace {
+
+TextColor entry(const std::vector<TextColor>& leading, size_t n)
+{
+    return n <= leading.size() ? leading[n - 1] : TextColor();
+}
+
+// The writer's colour where line `line` begins: that of the last character
+// before it.
+TextColor writerColorBefore(const RichTextControl& c, int line)
+{
+    for (int i = line - 1; i >= 0; --i) {
+        const StyledText content = c.line(i);
+        if (!content.text.isEmpty())
+            return colorAfterLine(content, TextColor());
+    }
+    return {};
+}
+
+} // namespace
+
+void RewriteKeywordLines(RichTextControl& c, LineIndex& index)
+{
+    const std::vector<TextColor> leading = index.leadingColors(c, 3);
+    if (index.rewriteColors() != std::pair{entry(leading, 1), entry(leading, 3)}) {
+        index.forgetRewrites();
+        index.setRewriteColors({entry(leading, 1), entry(leading, 3)});
+    }
+    const std::vector<int> changed = index.takeUnrewrittenLines();
+    const int lines = index.lineCount();
+    size_t next = 0;
+    while (next < changed.size()) {
+        int line = changed[next];
+        TextColor writer = writerColorBefore(c, line);
+        TextColor reader = line == 0 ? TextColor() : index.rewriteState(line - 1).readerAfter;
+        for (; line < lines; ++line) {
+            while (next < changed.size() && changed[next] <= line)
+                ++next;
+            const bool wasChanged = next > 0 && changed[next - 1] == line;
+            const LineIndex::RewriteState& known = index.rewriteState(line);
+            if (!wasChanged && known.settled && known.writerBefore == writer &&
+                known.readerBefore == reader)
+                break; // from here on every line is as the last run left it
+            const StyledText content = c.line(line);
+            const RewrittenLine r =
+                RewriteKeywordLine(content, {line == 0, writer, reader, leading});
+            index.setRewriteState(line, {writer, reader, r.readerColor, !r.changed});
+            if (r.changed)
+                c.setLine(line, r.line);
+            writer = colorAfterLine(content, writer);
+            reader = r.readerColor;
+        }
+    }
+}
+
+void ColourMarkersIndexed(RichTextControl& c, const LineIndex& index, int savedStart,
+                          int savedLength)
+{
+    ColourMarkers(c, savedStart, savedLength, [&](int step, const QString& needle, int from) {
+        const int found = index.findMarker(c, step, from);
+        if (found >= 0) {
+            c.setSelStart(found);
+            c.setSelLength(int(needle.size()));
+        }
+        return found;
+    });
+}

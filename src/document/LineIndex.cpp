@@ -1,0 +1,291 @@
+#include "LineIndex.h"
+
+#include <QString>
+#include <algorithm>
+
+namespace {
+
+const QString BannerStart = QStringLiteral("#-----[ ");
+
+void eraseValue(std::vector<int>& sorted, int value)
+{
+    const auto it = std::lower_bound(sorted.begin(), sorted.end(), value);
+    if (it != sorted.end() && *it == value)
+        sorted.erase(it);
+}
+
+void insertValue(std::vector<int>& sorted, int value)
+{
+    const auto it = std::lower_bound(sorted.begin(), sorted.end(), value);
+    if (it == sorted.end() || *it != value)
+        sorted.insert(it, value);
+}
+
+// Line numbers from `from` on move by `delta`; none of them lies in a
+// removed stretch, whose lines were cleared first.
+void shiftSorted(std::vector<int>& sorted, int from, int delta)
+{
+    for (auto it = std::lower_bound(sorted.begin(), sorted.end(), from); it != sorted.end(); ++it)
+        *it += delta;
+}
+
+// The same for a list in any order, dropping what lay in [from, from - delta).
+void shiftList(std::vector<int>& list, int from, int delta)
+{
+    std::erase_if(list, [&](int v) { return delta < 0 && v >= from && v < from - delta; });
+    for (int& v : list)
+        if (v >= from)
+            v += delta;
+}
+
+} // namespace
+
+LineIndex::LineIndex(const QStringList& markers) : m_markers(markers)
+{
+    for (const QString& m : markers)
+        m_matchers.emplace_back(m, Qt::CaseInsensitive);
+    m_markerLines.resize(size_t(markers.size()));
+}
+
+void LineIndex::update(RichTextControl& c)
+{
+    const LineChanges changes = c.takeLineChanges();
+    if (!m_started || changes.everything) {
+        rebuild(c);
+    } else {
+        for (const LineSplice& s : changes.splices)
+            applySplice(s);
+        if (lineCount() != c.lineCount()) { // a change the control could not describe
+            rebuild(c);
+            return;
+        }
+    }
+    for (int line : std::exchange(m_unread, {}))
+        readLine(c, line);
+}
+
+void LineIndex::rebuild(const RichTextControl& c)
+{
+    m_started = true;
+    m_lines.assign(size_t(c.lineCount()), Line{});
+    for (auto& lines : m_markerLines)
+        lines.clear();
+    m_colorLines.clear();
+    m_unread.clear();
+    m_unrewritten.clear();
+    m_banners = 0;
+    for (int i = 0; i < lineCount(); ++i)
+        markChanged(i);
+}
+
+void LineIndex::markChanged(int line)
+{
+    Line& l = m_lines[size_t(line)];
+    if (!(l.flags & Unread))
+        m_unread.push_back(line);
+    if (!(l.flags & Unrewritten))
+        m_unrewritten.push_back(line);
+    l.flags |= Unread | Unrewritten;
+    l.rewrite.settled = false;
+}
+
+void LineIndex::applySplice(LineSplice s)
+{
+    const int n = lineCount();
+    const int at = std::clamp(s.line, 0, n);
+    const int removed = std::clamp(s.removed, 0, n - at);
+    const int added = std::max(s.added, 0);
+    for (int i = at; i < at + removed; ++i)
+        clearLine(i);
+    const int kept = std::min(removed, added);
+    if (removed > added)
+        eraseLines(at + kept, removed - added);
+    else if (added > removed)
+        insertLines(at + kept, added - removed);
+    for (int i = at; i < at + added; ++i)
+        markChanged(i);
+}
+
+int LineIndex::bannerPair(int first) const
+{
+    if (first < 0 || first + 1 >= lineCount())
+        return 0;
+    return (m_lines[size_t(first)].flags & EndsWithHash) &&
+                   (m_lines[size_t(first) + 1].flags & StartsBanner)
+               ? 1
+               : 0;
+}
+
+void LineIndex::setBannerFlags(int line, quint16 flags)
+{
+    m_banners -= bannerPair(line - 1) + bannerPair(line);
+    quint16& f = m_lines[size_t(line)].flags;
+    f = quint16((f & ~(EndsWithHash | StartsBanner)) | flags);
+    m_banners += bannerPair(line - 1) + bannerPair(line);
+}
+
+void LineIndex::clearLine(int line)
+{
+    setBannerFlags(line, 0);
+    quint16& f = m_lines[size_t(line)].flags;
+    for (int m = 0; m < int(m_markerLines.size()); ++m)
+        if (f & (FirstMarker << m))
+            eraseValue(m_markerLines[size_t(m)], line);
+    if (f & Coloured) {
+        for (auto it = m_colorLines.begin(); it != m_colorLines.end();) {
+            eraseValue(it->second, line);
+            it = it->second.empty() ? m_colorLines.erase(it) : std::next(it);
+        }
+    }
+    f &= quint16(Unread | Unrewritten);
+}
+
+void LineIndex::eraseLines(int at, int count)
+{
+    // The lines are cleared, so no banner pair involves them; the lines
+    // either side become neighbours.
+    for (int i = at; i < at + count; ++i)
+        m_lines[size_t(i)].flags &= quint16(~(Unread | Unrewritten));
+    m_lines.erase(m_lines.begin() + at, m_lines.begin() + at + count);
+    for (auto& lines : m_markerLines)
+        shiftSorted(lines, at + count, -count);
+    for (auto& [color, lines] : m_colorLines)
+        shiftSorted(lines, at + count, -count);
+    shiftList(m_unread, at, -count);
+    shiftList(m_unrewritten, at, -count);
+    m_banners += bannerPair(at - 1);
+}
+
+void LineIndex::insertLines(int at, int count)
+{
+    m_banners -= bannerPair(at - 1);
+    m_lines.insert(m_lines.begin() + at, size_t(count), Line{});
+    for (auto& lines : m_markerLines)
+        shiftSorted(lines, at, count);
+    for (auto& [color, lines] : m_colorLines)
+        shiftSorted(lines, at, count);
+    shiftList(m_unread, at, count);
+    shiftList(m_unrewritten, at, count);
+}
+
+void LineIndex::readLine(const RichTextControl& c, int line)
+{
+    if (line >= lineCount())
+        return;
+    clearLine(line);
+    m_lines[size_t(line)].flags &= quint16(~Unread);
+    const StyledText content = c.line(line);
+    const QString& t = content.text;
+    quint16 banner = 0;
+    if (t.endsWith(u'#'))
+        banner |= EndsWithHash;
+    if (t.startsWith(BannerStart))
+        banner |= StartsBanner;
+    setBannerFlags(line, banner);
+    quint16& f = m_lines[size_t(line)].flags;
+    for (int m = 0; m < int(m_matchers.size()); ++m) {
+        if (m_matchers[size_t(m)].indexIn(t) >= 0) {
+            f |= quint16(FirstMarker << m);
+            insertValue(m_markerLines[size_t(m)], line);
+        }
+    }
+    if (!content.runs.empty()) {
+        f |= Coloured;
+        for (const ColorRun& r : content.runs)
+            insertValue(m_colorLines[r.color.raw()], line);
+    }
+}
+
+int LineIndex::findMarker(const RichTextControl& c, int m, int from) const
+{
+    from = std::max(from, 0);
+    if (from > c.textLength())
+        return -1;
+    const int first = c.lineAt(from);
+    const std::vector<int>& lines = m_markerLines[size_t(m)];
+    for (auto it = std::lower_bound(lines.begin(), lines.end(), first); it != lines.end(); ++it) {
+        const int start = c.lineStart(*it);
+        const QString t = c.line(*it).text;
+        const int offset = *it == first ? from - start : 0;
+        if (offset > t.size())
+            continue;
+        const qsizetype found = m_matchers[size_t(m)].indexIn(t, offset);
+        if (found >= 0)
+            return start + int(found);
+    }
+    return -1;
+}
+
+std::vector<TextColor> LineIndex::leadingColors(const RichTextControl& c, int count) const
+{
+    struct First {
+        int line;
+        int offset;
+        TextColor color;
+    };
+    std::vector<First> firsts;
+    for (const auto& [raw, lines] : m_colorLines) {
+        const TextColor color = TextColor::fromRgb(raw & 0x00ffffffu);
+        firsts.push_back({lines.front(), 0, color});
+    }
+    std::sort(firsts.begin(), firsts.end(),
+              [](const First& a, const First& b) { return a.line < b.line; });
+    if (int(firsts.size()) > count) {
+        // Colours whose first line ties with the last one kept may still
+        // come before it.
+        const int lastLine = firsts[size_t(count) - 1].line;
+        firsts.erase(std::find_if(firsts.begin() + count, firsts.end(),
+                                  [&](const First& f) { return f.line != lastLine; }),
+                     firsts.end());
+    }
+    // Within one line, the order is that of the runs.
+    int readLineNumber = -1;
+    StyledText content;
+    for (First& f : firsts) {
+        if (f.line != readLineNumber) {
+            content = c.line(f.line);
+            readLineNumber = f.line;
+        }
+        for (const ColorRun& r : content.runs)
+            if (r.color == f.color) {
+                f.offset = r.start;
+                break;
+            }
+    }
+    std::sort(firsts.begin(), firsts.end(), [](const First& a, const First& b) {
+        return a.line != b.line ? a.line < b.line : a.offset < b.offset;
+    });
+    std::vector<TextColor> out;
+    for (const First& f : firsts) {
+        if (int(out.size()) == count)
+            break;
+        out.push_back(f.color);
+    }
+    return out;
+}
+
+void LineIndex::setRewriteState(int line, const RewriteState& state)
+{
+    m_lines[size_t(line)].rewrite = state;
+}
+
+std::vector<int> LineIndex::takeUnrewrittenLines()
+{
+    std::vector<int> lines = std::exchange(m_unrewritten, {});
+    for (int line : lines)
+        m_lines[size_t(line)].flags &= quint16(~Unrewritten);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+void LineIndex::forgetRewrites()
+{
+    for (int i = 0; i < lineCount(); ++i) {
+        Line& l = m_lines[size_t(i)];
+        l.rewrite.settled = false;
+        if (!(l.flags & Unrewritten)) {
+            l.flags |= Unrewritten;
+            m_unrewritten.push_back(i);
+        }
+    }
+}
