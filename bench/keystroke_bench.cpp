@@ -163,6 +163,9 @@ int main(int argc, char** argv)
         press(editor, char('a' + i % 26));
         costs.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
+    if (qEnvironmentVariableIsSet("QUILLWRIGHT_BENCH_EACH"))
+        for (double c : costs)
+            std::printf("%.3f ", c);
     std::printf("%s %lld open_ms=%.2f median_ms=%.3f p95_ms=%.3f peak_kb=%ld\n", argv[1],
                 static_cast<long long>(bytes), openMs, percentile(costs, 0.5),
                 percentile(costs, 0.95), peakKb());

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -71,9 +72,15 @@ TextColor colorAtIndex(const std::vector<TextColor>& table, int index)
 
 QString RewriteKeywordRtf(const QString& rtf)
 {
+    static const std::vector<std::pair<QString, QString>> rules = [] {
+        std::vector<std::pair<QString, QString>> r;
+        for (const auto& [search, replacement] : Rules)
+            r.emplace_back(QString::fromUtf16(search), QString::fromUtf16(replacement));
+        return r;
+    }();
     QString out = rtf;
-    for (const auto& [search, replacement] : Rules)
-        out.replace(QString::fromUtf16(search), QString::fromUtf16(replacement), Qt::CaseSensitive);
+    for (const auto& [search, replacement] : rules)
+        out.replace(search, replacement, Qt::CaseSensitive);
     return out;
 }
 

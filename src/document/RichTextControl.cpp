@@ -10,7 +10,7 @@ RichTextControl::~RichTextControl() = default;
 
 namespace {
 // Beyond this many unread splices a listener learns only that everything changed.
-constexpr size_t MaxListedSplices = 4096;
+constexpr size_t MaxListedSplices = 1 << 16;
 } // namespace
 
 int RichTextControl::lineCount() const
@@ -73,7 +73,15 @@ void RichTextControl::recordLineSplice(int line, int removed, int added)
         recordEverythingChanged();
         return;
     }
-    m_lineChanges.splices.push_back({line, removed, added});
+    // Recolouring touches many lines one after another: one splice holds them.
+    auto& list = m_lineChanges.splices;
+    if (!list.empty() && removed == added && list.back().removed == list.back().added &&
+        line >= list.back().line && line <= list.back().line + list.back().added) {
+        const int end = std::max(list.back().line + list.back().added, line + added);
+        list.back().removed = list.back().added = end - list.back().line;
+        return;
+    }
+    list.push_back({line, removed, added});
 }
 
 void RichTextControl::recordEverythingChanged()

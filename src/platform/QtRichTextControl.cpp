@@ -181,15 +181,20 @@ void QtRichTextControl::onContentsChange(int pos, int, int added)
 {
     const QTextDocument* doc = m_editor->document();
     const int blocks = doc->blockCount();
+    m_cache.reset();
+    if (m_programmatic > 0) {
+        // The control's own edits list their lines themselves and notify
+        // once they are complete.
+        m_blockCount = blocks;
+        return;
+    }
     const int last = doc->characterCount() - 1;
     const int first = doc->findBlock(std::clamp(pos, 0, last)).blockNumber();
     const int addedLines =
         doc->findBlock(std::clamp(pos + added, 0, last)).blockNumber() - first + 1;
     recordLineSplice(first, addedLines + m_blockCount - blocks, addedLines);
     m_blockCount = blocks;
-    m_cache.reset();
-    if (m_programmatic == 0)
-        notifyChanged(); // the control's own edits notify once they are complete
+    notifyChanged();
 }
 
 QString QtRichTextControl::text() const
@@ -311,6 +316,23 @@ void QtRichTextControl::setStyledText(const StyledText& content)
     const StyledText afterText =
         splicedStyledText(old, prefix, removed, StyledText{now.mid(prefix, added), {}});
     const std::vector<ColorRun> diffs = colorDifferences(afterText.runs, want.runs, newLen);
+    if (removed > 0 || added > 0) {
+        const int line = int(QStringView(old.text).first(prefix).count(u'\n'));
+        recordLineSplice(line, int(QStringView(old.text).sliced(prefix, removed).count(u'\n')) + 1,
+                         int(QStringView(now).sliced(prefix, added).count(u'\n')) + 1);
+    }
+    int line = 0;
+    int counted = 0;
+    const auto lineOf = [&](int pos) {
+        line += int(QStringView(now).sliced(counted, pos - counted).count(u'\n'));
+        counted = pos;
+        return line;
+    };
+    for (const ColorRun& d : diffs) {
+        const int first = lineOf(d.start);
+        const int lines = lineOf(d.start + d.length) - first + 1;
+        recordLineSplice(first, lines, lines);
+    }
     {
         ProgrammaticEdit guard(m_programmatic);
         if (removed > 0 || added > 0 || !diffs.empty()) {
@@ -334,15 +356,20 @@ void QtRichTextControl::setStyledText(const StyledText& content)
     notifyChanged();
 }
 
+QTextCursor QtRichTextControl::cursor() const
+{
+    return m_heldCursor ? *m_heldCursor : m_editor->textCursor();
+}
+
 int QtRichTextControl::selStart() const
 {
-    const QTextCursor c = m_editor->textCursor();
+    const QTextCursor c = cursor();
     return fromDocPosition(c.selectionStart());
 }
 
 int QtRichTextControl::selLength() const
 {
-    const QTextCursor c = m_editor->textCursor();
+    const QTextCursor c = cursor();
     return fromDocPosition(c.selectionEnd()) - fromDocPosition(c.selectionStart());
 }
 
@@ -352,7 +379,10 @@ void QtRichTextControl::select(int start, int end)
     c.setPosition(toDocPosition(start));
     if (end > start)
         c.setPosition(toDocPosition(end), QTextCursor::KeepAnchor);
-    m_editor->setTextCursor(c);
+    if (notificationsBlocked())
+        m_heldCursor = c; // the widget learns the final selection once, at the end
+    else
+        m_editor->setTextCursor(c);
 }
 
 void QtRichTextControl::setSelStart(int start)
@@ -389,6 +419,8 @@ void QtRichTextControl::insertStyled(QTextCursor& cursor, const StyledText& cont
 
 void QtRichTextControl::replaceRange(int start, int length, const StyledText& content)
 {
+    const int line = lineAt(start);
+    recordLineSplice(line, lineAt(start + length) - line + 1, int(content.text.count(u'\n')) + 1);
     {
         ProgrammaticEdit guard(m_programmatic);
         QTextCursor c(m_editor->document());
@@ -440,19 +472,28 @@ TextColor QtRichTextControl::selColor() const
 
 TextColor QtRichTextControl::insertionColorAt(int pos) const
 {
-    const int start = lineStart(lineAt(pos));
-    if (pos <= start)
-        return {};
-    return styledRange(pos - 1, pos).colorAt(0);
+    const int docPos = toDocPosition(pos);
+    const QTextBlock block = m_editor->document()->findBlock(docPos);
+    if (docPos <= block.position())
+        return {}; // the default at a line start
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (f.position() < docPos && docPos <= f.position() + f.length())
+            return colorOf(f.charFormat());
+    }
+    return {};
 }
 
 void QtRichTextControl::setSelColor(TextColor color)
 {
     if (selLength() == 0 || color.isMixed())
         return;
+    const int first = lineAt(selStart());
+    const int lines = lineAt(selStart() + selLength()) - first + 1;
+    recordLineSplice(first, lines, lines);
     {
         ProgrammaticEdit guard(m_programmatic);
-        QTextCursor c = m_editor->textCursor();
+        QTextCursor c = cursor();
         c.setCharFormat(formatFor(color));
     }
     notifyChanged();
@@ -501,15 +542,13 @@ int QtRichTextControl::lineAt(int pos) const
 
 StyledText QtRichTextControl::blockContent(const QTextBlock& block) const
 {
-    StyledText out;
-    out.text.reserve(block.length());
+    StyledText out{block.text(), {}};
+    const int base = block.position();
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment f = it.fragment();
         const TextColor c = colorOf(f.charFormat());
-        const QString piece = f.text();
         if (!c.isDefault())
-            out.runs.push_back({int(out.text.size()), int(piece.size()), c});
-        out.text += piece;
+            out.runs.push_back({f.position() - base, f.length(), c});
     }
     out.runs = canonicalRuns(std::move(out.runs));
     return out;
@@ -527,6 +566,7 @@ void QtRichTextControl::setLine(int line, const StyledText& content)
         return;
     const StyledText old = blockContent(block);
     const int start = block.position();
+    recordLineSplice(line, 1, 1);
     {
         ProgrammaticEdit guard(m_programmatic);
         QTextCursor c(m_editor->document());
@@ -585,14 +625,29 @@ void QtRichTextControl::printSelection(QPrinter* printer) const
 
 void QtRichTextControl::batchBegan()
 {
-    m_savedHScroll = m_editor->horizontalScrollBar()->value();
-    m_savedVScroll = m_editor->verticalScrollBar()->value();
+    m_heldCursor = m_editor->textCursor();
+    // One edit block for the whole batch: the layout learns of the changed
+    // lines once, and lays out far-apart ones only when they are shown.
+    m_batchEdit = QTextCursor(m_editor->document());
+    m_batchEdit.beginEditBlock();
 }
 
 void QtRichTextControl::batchEnded()
 {
-    // The handler moved the selection around the text; the view stays put.
-    m_editor->horizontalScrollBar()->setValue(m_savedHScroll);
-    m_editor->verticalScrollBar()->setValue(m_savedVScroll);
+    {
+        ProgrammaticEdit guard(m_programmatic);
+        m_batchEdit.endEditBlock();
+        m_batchEdit = QTextCursor();
+    }
+    const QTextCursor held = *std::exchange(m_heldCursor, std::nullopt);
+    const QTextCursor shown = m_editor->textCursor();
+    if (held.anchor() == shown.anchor() && held.position() == shown.position())
+        return;
+    // The selection moved; the view stays where it was.
+    const int h = m_editor->horizontalScrollBar()->value();
+    const int v = m_editor->verticalScrollBar()->value();
+    m_editor->setTextCursor(held);
+    m_editor->horizontalScrollBar()->setValue(h);
+    m_editor->verticalScrollBar()->setValue(v);
     m_editor->ensureCursorVisible();
 }

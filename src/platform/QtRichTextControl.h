@@ -90,6 +90,7 @@ protected:
     void batchEnded() override;
 
 private:
+    QTextCursor cursor() const;
     StyledText styledRange(int start, int end) const;
     StyledText blockContent(const QTextBlock& block) const;
     TextColor insertionColorAt(int pos) const;
@@ -109,6 +110,7 @@ private:
     // never copies the whole text.
     mutable std::optional<StyledText> m_cache;
     int m_blockCount = 1;
-    int m_savedHScroll = 0;
-    int m_savedVScroll = 0;
+    // While a handler works, the selection is kept here and shown once.
+    std::optional<QTextCursor> m_heldCursor;
+    QTextCursor m_batchEdit;
 };
