@@ -142,3 +142,25 @@ int MemoryRichTextControl::find(const QString& needle, std::optional<int> start)
     m_selLength = int(needle.size());
     return found;
 }
+
+int MemoryRichTextControl::lineStart(int line) const
+{
+    qsizetype pos = 0;
+    for (int i = 0; i < line; ++i) {
+        const qsizetype lf = m_text.indexOf(u'\n', pos);
+        if (lf < 0)
+            return textLength();
+        pos = lf + 1;
+    }
+    return int(pos);
+}
+
+StyledText MemoryRichTextControl::line(int line) const
+{
+    const int start = lineStart(line);
+    qsizetype end = m_text.indexOf(u'\r', start);
+    if (end < 0)
+        end = m_text.size();
+    const std::vector<TextColor> colors(m_colors.begin() + start, m_colors.begin() + end);
+    return StyledText{m_text.sliced(start, end - start), StyledText::runsFromColors(colors)};
+}
