@@ -5,9 +5,11 @@
 #include "document/Windows1252.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 namespace {
 const TextColor Blue = MarkerColors::Blue;
@@ -382,4 +384,114 @@ void ControlContract::fontName_defaultsToLucidaConsoleAndIsKept()
     c->setFontName("No Such Font Family");
     QCOMPARE(c->fontName(), QString("No Such Font Family"));
     QVERIFY(c->rtf().contains("\\fcharset0 No Such Font Family;"));
+}
+
+void ControlContract::lines_agreeWithTheText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("one line") << "abc";
+    QTest::newRow("trailing break") << "abc\r\n";
+    QTest::newRow("empty lines") << "\r\n\r\nx\r\n\r\n";
+}
+
+void ControlContract::lines_agreeWithTheText()
+{
+    QFETCH(QString, text);
+    auto c = make();
+    c->setText(text);
+    colour(*c, 0, c->textLength(), Blue);
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(c->lineCount(), lines.size());
+    int start = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        QCOMPARE(c->lineStart(i), start);
+        const StyledText line = c->line(i);
+        QCOMPARE(line.text, lines[i]);
+        if (!line.text.isEmpty())
+            QCOMPARE(line.runs, (std::vector<ColorRun>{{0, int(line.text.size()), Blue}}));
+        for (int pos = start; pos <= start + lines[i].size(); ++pos)
+            QCOMPARE(c->lineAt(pos), i);
+        start += int(lines[i].size()) + 2;
+    }
+}
+
+void ControlContract::setLine_changesThatLineAlone()
+{
+    auto c = make();
+    c->setText(QStringLiteral("one\r\n#EoM x\r\nthree"));
+    colour(*c, 0, 3, Red);
+    c->setSelStart(1);
+    c->setSelLength(2);
+    c->takeLineChanges();
+    StyledText replacement{QStringLiteral("# EoM x"), {{0, 5, Blue}}};
+    c->setLine(1, replacement);
+    QCOMPARE(c->text(), QStringLiteral("one\r\n# EoM x\r\nthree"));
+    QCOMPARE(c->line(1).runs, replacement.runs);
+    QCOMPARE(c->line(0).runs, (std::vector<ColorRun>{{0, 3, Red}}));
+    QCOMPARE(c->takeLineChanges().splices, (std::vector<LineSplice>{{1, 1, 1}}));
+    replacement.runs = {{2, 3, Red}}; // colours alone
+    c->setLine(1, replacement);
+    QCOMPARE(c->line(1).runs, replacement.runs);
+    QCOMPARE(c->selStart(), 1);
+    QCOMPARE(c->selLength(), 2);
+}
+
+// Replays the listed splices on a copy of the lines taken before the
+// changes: every line they do not name must still be what it was.
+void ControlContract::lineChanges_coverEveryLineThatChanged()
+{
+    auto c = make();
+    c->setText(QStringLiteral("a\r\nbb\r\nccc\r\n\r\ndddd\r\neeeee"));
+    QRandomGenerator rng(7);
+    const QStringList inserts = {"x", "\r\n", "y\r\nz", "\r\n\r\n", "", "w\r\n"};
+    for (int step = 0; step < 300; ++step) {
+        std::vector<std::optional<StyledText>> shadow;
+        for (int i = 0; i < c->lineCount(); ++i)
+            shadow.push_back(c->line(i));
+        c->takeLineChanges();
+        const int length = c->textLength();
+        const int pos = int(rng.bounded(length + 1));
+        const int span = std::min(int(rng.bounded(8)), length - pos);
+        const QString insert = inserts[rng.bounded(int(inserts.size()))];
+        switch (rng.bounded(m_outside ? 5 : 4)) {
+        case 0:
+            c->setSelStart(pos);
+            c->setSelLength(span);
+            c->setSelText(insert);
+            break;
+        case 1:
+            colour(*c, pos, span, rng.bounded(2) ? Blue : Red);
+            break;
+        case 2:
+            c->setLine(int(rng.bounded(c->lineCount())),
+                       StyledText{QStringLiteral("L%1").arg(step), {{0, 1, Blue}}});
+            break;
+        case 3: {
+            QString t = c->text();
+            t.insert(pos, insert);
+            c->setText(t);
+            break;
+        }
+        default:
+            m_outside(*c, pos, span, insert);
+        }
+        const LineChanges changes = c->takeLineChanges();
+        if (changes.everything)
+            continue;
+        for (const LineSplice& s : changes.splices) {
+            QVERIFY(s.line >= 0 && s.removed >= 0 && s.line + s.removed <= int(shadow.size()));
+            shadow.erase(shadow.begin() + s.line, shadow.begin() + s.line + s.removed);
+            shadow.insert(shadow.begin() + s.line, size_t(s.added), std::nullopt);
+        }
+        QCOMPARE(int(shadow.size()), c->lineCount());
+        for (int i = 0; i < c->lineCount(); ++i) {
+            if (!shadow[size_t(i)])
+                continue;
+            const StyledText now = c->line(i);
+            if (now.text != shadow[size_t(i)]->text || now.runs != shadow[size_t(i)]->runs)
+                QFAIL(qPrintable(
+                    QStringLiteral("step %1: line %2 changed unlisted").arg(step).arg(i)));
+        }
+    }
 }

@@ -12,7 +12,13 @@ class ControlContract : public QObject {
     Q_OBJECT
 public:
     using Factory = std::function<std::unique_ptr<RichTextControl>()>;
-    explicit ControlContract(Factory make) : m_make(std::move(make)) {}
+    // An edit the widget makes on its own (cut, drag and drop, input
+    // methods): replaces `removed` characters at `pos` with `insert`.
+    using OutsideEdit =
+        std::function<void(RichTextControl&, int pos, int removed, const QString& insert)>;
+    explicit ControlContract(Factory make, OutsideEdit outside = {})
+        : m_make(std::move(make)), m_outside(std::move(outside))
+    {}
 
 private slots:
     void setText_makesEveryLineEndCrLf_data();
@@ -37,8 +43,13 @@ private slots:
     void loadFile_failureKeepsContentAndSaysWhy();
     void saveFile_writesCrLfWindows1252PlainText();
     void fontName_defaultsToLucidaConsoleAndIsKept();
+    void lines_agreeWithTheText_data();
+    void lines_agreeWithTheText();
+    void setLine_changesThatLineAlone();
+    void lineChanges_coverEveryLineThatChanged();
 
 private:
     std::unique_ptr<RichTextControl> make() { return m_make(); }
     Factory m_make;
+    OutsideEdit m_outside;
 };

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTextCursor>
 
 namespace {
 // The control does not own its widget; the editor lives as long as the control.
@@ -18,6 +19,14 @@ std::unique_ptr<RichTextControl> makeQtControl()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    ControlContract contract(makeQtControl);
+    // As a cut or a drop does: straight on the document, past the control.
+    const auto outsideEdit = [](RichTextControl& c, int pos, int removed, const QString& insert) {
+        auto& qt = static_cast<QtRichTextControl&>(c);
+        QTextCursor cursor(qt.editor()->document());
+        cursor.setPosition(qt.toDocPosition(pos));
+        cursor.setPosition(qt.toDocPosition(pos + removed), QTextCursor::KeepAnchor);
+        cursor.insertText(QString(insert).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    };
+    ControlContract contract(makeQtControl, outsideEdit);
     return QTest::qExec(&contract, argc, argv);
 }
