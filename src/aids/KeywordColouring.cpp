@@ -4,6 +4,8 @@
 #include "document/RichTextControl.h"
 #include "document/Rtf.h"
 
+#include <QStringMatcher>
+
 #include <array>
 #include <utility>
 #include <vector>
@@ -36,20 +38,54 @@ constexpr std::array<Rule, 21> Rules = {{
     {u"## Author Notes: ", u"## \\cf1 Author Notes:\\cf0  "},
 }};
 
-// A line that holds none of these cannot match a rule: a match is one of
-// the search texts, or one without its leading blank after the delimiter
-// of a control word, standing in one colour in the visible text.
+// A line that holds none of "OPEN ", "OR ", "FIND ", "ADD ", "REPLACE WITH ",
+// "IN-LINE", "SAVE/CLOSE ALL FILES", "EoM" and "## " cannot match a rule: a
+// match is one of the search texts, or one without its leading blank after
+// the delimiter of a control word, standing in one colour in the visible text.
 bool mayMatch(const QString& t)
 {
-    static const char16_t* const triggers[] = {
-        u"OPEN ", u"FIND ", u"ADD ", u"REPLACE WITH ", u"OR ", u"IN-LINE", u"SAVE/CLOSE ALL FILES",
-        u"EoM",   u"## "};
-    for (const char16_t* trigger : triggers)
-        if (t.contains(QStringView(trigger)))
-            return true;
+    const auto at = [&t](qsizetype i, QStringView word) { return QStringView(t).sliced(i).startsWith(word); };
+    const qsizetype n = t.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        switch (t[i].unicode()) {
+        case u'O':
+            if (at(i, u"OPEN ") || at(i, u"OR "))
+                return true;
+            break;
+        case u'F':
+            if (at(i, u"FIND "))
+                return true;
+            break;
+        case u'A':
+            if (at(i, u"ADD "))
+                return true;
+            break;
+        case u'R':
+            if (at(i, u"REPLACE WITH "))
+                return true;
+            break;
+        case u'I':
+            if (at(i, u"IN-LINE"))
+                return true;
+            break;
+        case u'S':
+            if (at(i, u"SAVE/CLOSE ALL FILES"))
+                return true;
+            break;
+        case u'E':
+            if (at(i, u"EoM"))
+                return true;
+            break;
+        case u'#':
+            if (at(i, u"## "))
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
     return false;
 }
-
 int localIndex(std::vector<TextColor>& table, TextColor c)
 {
     if (c.isDefault())
@@ -72,18 +108,38 @@ TextColor colorAtIndex(const std::vector<TextColor>& table, int index)
 
 QString RewriteKeywordRtf(const QString& rtf)
 {
-    static const std::vector<std::pair<QString, QString>> rules = [] {
-        std::vector<std::pair<QString, QString>> r;
+    struct Compiled {
+        QStringMatcher search;
+        QString replacement;
+    };
+    static const std::vector<Compiled> rules = [] {
+        std::vector<Compiled> r;
         for (const auto& [search, replacement] : Rules)
-            r.emplace_back(QString::fromUtf16(search), QString::fromUtf16(replacement));
+            r.push_back({QStringMatcher(QStringView(search)), QString::fromUtf16(replacement)});
         return r;
     }();
+    // Each rule replaces every occurrence, left to right, in the result of
+    // the rule before it; a rule that finds nothing costs one search.
     QString out = rtf;
-    for (const auto& [search, replacement] : rules)
-        out.replace(search, replacement, Qt::CaseSensitive);
+    for (const Compiled& rule : rules) {
+        qsizetype found = rule.search.indexIn(out);
+        if (found < 0)
+            continue;
+        const qsizetype searchLength = rule.search.pattern().size();
+        QString next;
+        next.reserve(out.size() + 4 * rule.replacement.size());
+        qsizetype copied = 0;
+        while (found >= 0) {
+            next.append(QStringView(out).sliced(copied, found - copied));
+            next.append(rule.replacement);
+            copied = found + searchLength;
+            found = rule.search.indexIn(out, copied);
+        }
+        next.append(QStringView(out).sliced(copied));
+        out = std::move(next);
+    }
     return out;
 }
-
 TextColor colorAfterLine(const StyledText& line, TextColor before)
 {
     const int n = int(line.text.size());

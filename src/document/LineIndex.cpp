@@ -42,8 +42,18 @@ void shiftList(std::vector<int>& list, int from, int delta)
 
 LineIndex::LineIndex(const QStringList& markers) : m_markers(markers)
 {
-    for (const QString& m : markers)
+    for (const QString& m : markers) {
         m_matchers.emplace_back(m, Qt::CaseInsensitive);
+        // A character that no case folding produces or removes: a line
+        // without it cannot hold the marker, and looking costs little.
+        QChar sign;
+        for (QChar ch : m)
+            if (ch.unicode() < 0x80 && !ch.isLetter() && ch != u' ') {
+                sign = ch;
+                break;
+            }
+        m_signs.push_back(sign);
+    }
     m_markerLines.resize(size_t(markers.size()));
 }
 
@@ -184,7 +194,8 @@ void LineIndex::readLine(const RichTextControl& c, int line)
     setBannerFlags(line, banner);
     quint16& f = m_lines[size_t(line)].flags;
     for (int m = 0; m < int(m_matchers.size()); ++m) {
-        if (m_matchers[size_t(m)].indexIn(t) >= 0) {
+        const QChar sign = m_signs[size_t(m)];
+        if ((sign.isNull() || t.contains(sign)) && m_matchers[size_t(m)].indexIn(t) >= 0) {
             f |= quint16(FirstMarker << m);
             insertValue(m_markerLines[size_t(m)], line);
         }

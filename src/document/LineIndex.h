@@ -86,6 +86,7 @@ private:
 
     QStringList m_markers;
     std::vector<QStringMatcher> m_matchers;
+    std::vector<QChar> m_signs;
     std::vector<Line> m_lines;
     std::vector<std::vector<int>> m_markerLines;      // sorted, per marker
     std::map<quint32, std::vector<int>> m_colorLines; // sorted, per colour

@@ -182,6 +182,8 @@ void QtRichTextControl::onContentsChange(int pos, int, int added)
     const QTextDocument* doc = m_editor->document();
     const int blocks = doc->blockCount();
     m_cache.reset();
+    if (blocks != m_blockCount)
+        m_lastBlock = QTextBlock();
     if (m_programmatic > 0) {
         // The control's own edits list their lines themselves and notify
         // once they are complete.
@@ -328,11 +330,17 @@ void QtRichTextControl::setStyledText(const StyledText& content)
         counted = pos;
         return line;
     };
+    // Document positions count one character per line break where ours
+    // count two; no colour change falls between a CR and its LF.
+    std::vector<std::pair<int, int>> docRanges;
+    docRanges.reserve(diffs.size());
     for (const ColorRun& d : diffs) {
         const int first = lineOf(d.start);
-        const int lines = lineOf(d.start + d.length) - first + 1;
-        recordLineSplice(first, lines, lines);
+        const int last = lineOf(d.start + d.length);
+        recordLineSplice(first, last - first + 1, last - first + 1);
+        docRanges.emplace_back(d.start - first, d.start + d.length - last);
     }
+    m_lastBlock = QTextBlock();
     {
         ProgrammaticEdit guard(m_programmatic);
         if (removed > 0 || added > 0 || !diffs.empty()) {
@@ -343,10 +351,10 @@ void QtRichTextControl::setStyledText(const StyledText& content)
                 cursor.setPosition(toDocPosition(prefix + removed), QTextCursor::KeepAnchor);
                 cursor.insertText(toDocText(now.mid(prefix, added)), QTextCharFormat());
             }
-            for (const ColorRun& d : diffs) {
-                cursor.setPosition(toDocPosition(d.start));
-                cursor.setPosition(toDocPosition(d.start + d.length), QTextCursor::KeepAnchor);
-                cursor.setCharFormat(formatFor(d.color));
+            for (size_t i = 0; i < diffs.size(); ++i) {
+                cursor.setPosition(docRanges[i].first);
+                cursor.setPosition(docRanges[i].second, QTextCursor::KeepAnchor);
+                cursor.setCharFormat(formatFor(diffs[i].color));
             }
             cursor.endEditBlock();
         }
@@ -421,6 +429,7 @@ void QtRichTextControl::replaceRange(int start, int length, const StyledText& co
 {
     const int line = lineAt(start);
     recordLineSplice(line, lineAt(start + length) - line + 1, int(content.text.count(u'\n')) + 1);
+    m_lastBlock = QTextBlock();
     {
         ProgrammaticEdit guard(m_programmatic);
         QTextCursor c(m_editor->document());
@@ -543,25 +552,40 @@ int QtRichTextControl::lineAt(int pos) const
 StyledText QtRichTextControl::blockContent(const QTextBlock& block) const
 {
     StyledText out{block.text(), {}};
-    const int base = block.position();
+    int offset = 0; // a fragment's position costs a walk of the document's tree
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment f = it.fragment();
         const TextColor c = colorOf(f.charFormat());
         if (!c.isDefault())
-            out.runs.push_back({f.position() - base, f.length(), c});
+            out.runs.push_back({offset, f.length(), c});
+        offset += f.length();
     }
     out.runs = canonicalRuns(std::move(out.runs));
     return out;
 }
 
+QTextBlock QtRichTextControl::blockNumber(int line) const
+{
+    // Lines are mostly asked for one after another: the next block is one
+    // step away where finding it by number walks the document's tree.
+    if (m_lastBlock.isValid() && m_lastBlockNumber == line)
+        return m_lastBlock;
+    if (m_lastBlock.isValid() && m_lastBlockNumber + 1 == line)
+        m_lastBlock = m_lastBlock.next();
+    else
+        m_lastBlock = m_editor->document()->findBlockByNumber(line);
+    m_lastBlockNumber = line;
+    return m_lastBlock;
+}
+
 StyledText QtRichTextControl::line(int line) const
 {
-    return blockContent(m_editor->document()->findBlockByNumber(line));
+    return blockContent(blockNumber(line));
 }
 
 void QtRichTextControl::setLine(int line, const StyledText& content)
 {
-    const QTextBlock block = m_editor->document()->findBlockByNumber(line);
+    const QTextBlock block = blockNumber(line);
     if (!block.isValid())
         return;
     const StyledText old = blockContent(block);

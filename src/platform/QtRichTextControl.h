@@ -93,6 +93,7 @@ private:
     QTextCursor cursor() const;
     StyledText styledRange(int start, int end) const;
     StyledText blockContent(const QTextBlock& block) const;
+    QTextBlock blockNumber(int line) const;
     TextColor insertionColorAt(int pos) const;
     const StyledText& cachedContent() const;
     void insertStyled(QTextCursor& cursor, const StyledText& content);
@@ -110,6 +111,9 @@ private:
     // never copies the whole text.
     mutable std::optional<StyledText> m_cache;
     int m_blockCount = 1;
+    // The block last asked for by number; forgotten when blocks come or go.
+    mutable QTextBlock m_lastBlock;
+    mutable int m_lastBlockNumber = -1;
     // While a handler works, the selection is kept here and shown once.
     std::optional<QTextCursor> m_heldCursor;
     QTextCursor m_batchEdit;

@@ -1,0 +1,226 @@
+#include "LineStore.h"
+
+#include <algorithm>
+
+namespace {
+
+StyledText sliceLine(const StyledText& line, int from, int to)
+{
+    StyledText out{line.text.sliced(from, to - from), {}};
+    for (const ColorRun& r : line.runs) {
+        const int a = std::max(r.start, from);
+        const int b = std::min(r.start + r.length, to);
+        if (a < b)
+            out.runs.push_back({a - from, b - a, r.color});
+    }
+    return out;
+}
+
+void append(StyledText& to, const StyledText& more)
+{
+    const int shift = int(to.text.size());
+    to.text += more.text;
+    for (const ColorRun& r : more.runs) {
+        ColorRun moved{r.start + shift, r.length, r.color};
+        if (!to.runs.empty() && to.runs.back().color == r.color &&
+            to.runs.back().start + to.runs.back().length == moved.start)
+            to.runs.back().length += r.length;
+        else
+            to.runs.push_back(moved);
+    }
+}
+
+} // namespace
+
+LineStore::LineStore() : m_lines(1) {}
+
+std::vector<StyledText> LineStore::splitLines(const StyledText& content)
+{
+    std::vector<StyledText> lines;
+    const QString& t = content.text;
+    size_t run = 0;
+    qsizetype start = 0;
+    while (true) {
+        qsizetype end = t.indexOf(u'\r', start);
+        const bool last = end < 0;
+        if (last)
+            end = t.size();
+        StyledText line{t.sliced(start, end - start), {}};
+        while (run < content.runs.size() && content.runs[run].start < end) {
+            const ColorRun& r = content.runs[run];
+            const int a = std::max(r.start, int(start));
+            const int b = std::min(r.start + r.length, int(end));
+            if (a < b)
+                line.runs.push_back({a - int(start), b - a, r.color});
+            if (r.start + r.length > end)
+                break; // the rest of the run belongs to later lines
+            ++run;
+        }
+        lines.push_back(std::move(line));
+        if (last)
+            return lines;
+        start = end + 2;
+    }
+}
+
+void LineStore::assign(const StyledText& content)
+{
+    m_lines = splitLines(content);
+    m_length = int(content.text.size());
+    m_treeValid = false;
+}
+
+StyledText LineStore::content() const
+{
+    StyledText out;
+    out.text.reserve(m_length);
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        if (i > 0)
+            out.text += u"\r\n";
+        append(out, m_lines[i]);
+    }
+    return out;
+}
+
+void LineStore::rebuildTree() const
+{
+    const size_t n = m_lines.size();
+    m_tree.assign(n + 1, 0);
+    for (size_t i = 1; i <= n; ++i) {
+        m_tree[i] += int(m_lines[i - 1].text.size()) + 2;
+        const size_t parent = i + (i & (~i + 1));
+        if (parent <= n)
+            m_tree[parent] += m_tree[i];
+    }
+    m_treeValid = true;
+}
+
+void LineStore::addToTree(int line, int delta) const
+{
+    if (!m_treeValid)
+        return;
+    for (size_t i = size_t(line) + 1; i < m_tree.size(); i += i & (~i + 1))
+        m_tree[i] += delta;
+}
+
+int LineStore::lineStart(int line) const
+{
+    if (!m_treeValid)
+        rebuildTree();
+    int sum = 0;
+    for (size_t i = size_t(std::clamp(line, 0, lineCount())); i > 0; i -= i & (~i + 1))
+        sum += m_tree[i];
+    return sum;
+}
+
+int LineStore::lineAt(int pos) const
+{
+    if (!m_treeValid)
+        rebuildTree();
+    // The number of whole lines (with their breaks) that end at or before pos.
+    size_t index = 0;
+    int remaining = pos;
+    size_t step = 1;
+    while (step * 2 < m_tree.size())
+        step *= 2;
+    for (; step > 0; step /= 2) {
+        if (index + step < m_tree.size() && m_tree[index + step] <= remaining) {
+            index += step;
+            remaining -= m_tree[index];
+        }
+    }
+    return std::min(int(index), lineCount() - 1);
+}
+
+StyledText LineStore::slice(int start, int length) const
+{
+    StyledText out;
+    const int end = std::min(start + std::max(length, 0), m_length);
+    start = std::clamp(start, 0, m_length);
+    int line = lineAt(start);
+    int lineBegin = lineStart(line);
+    while (line < lineCount() && lineBegin < end) {
+        const StyledText& l = m_lines[size_t(line)];
+        const int textEnd = lineBegin + int(l.text.size());
+        const int a = std::max(start, lineBegin);
+        const int b = std::min(end, textEnd);
+        if (a < b)
+            append(out, sliceLine(l, a - lineBegin, b - lineBegin));
+        if (line + 1 < lineCount()) {
+            // The CR at textEnd, the LF after it.
+            if (start <= textEnd && textEnd < end)
+                out.text += u'\r';
+            if (start <= textEnd + 1 && textEnd + 1 < end)
+                out.text += u'\n';
+        }
+        lineBegin = textEnd + 2;
+        ++line;
+    }
+    return out;
+}
+
+TextColor LineStore::rangeColor(int start, int length) const
+{
+    if (length <= 0) {
+        const int line = lineAt(start);
+        const int offset = start - lineStart(line);
+        if (offset <= 0 || offset > m_lines[size_t(line)].text.size())
+            return {};
+        return m_lines[size_t(line)].colorAt(offset - 1);
+    }
+    return ::rangeColor(slice(start, length), 0, length);
+}
+
+LineSplice LineStore::replace(int start, int length, const StyledText& insert)
+{
+    start = std::clamp(start, 0, m_length);
+    const int end = std::clamp(start + std::max(length, 0), start, m_length);
+    const int first = lineAt(start);
+    const int last = lineAt(end);
+    const StyledText& a = m_lines[size_t(first)];
+    const StyledText& b = m_lines[size_t(last)];
+    const int offA = std::min(start - lineStart(first), int(a.text.size()));
+    const int offB = std::min(end - lineStart(last), int(b.text.size()));
+    std::vector<StyledText> pieces = splitLines(insert);
+    StyledText head = sliceLine(a, 0, offA);
+    append(head, pieces.front());
+    pieces.front() = std::move(head);
+    append(pieces.back(), sliceLine(b, offB, int(b.text.size())));
+    const LineSplice splice{first, last - first + 1, int(pieces.size())};
+    replaceLines(first, splice.removed, std::move(pieces));
+    return splice;
+}
+
+void LineStore::replaceLines(int first, int count, std::vector<StyledText> lines)
+{
+    for (int i = first; i < first + count; ++i)
+        m_length -= int(m_lines[size_t(i)].text.size()) + 2;
+    for (const StyledText& l : lines)
+        m_length += int(l.text.size()) + 2;
+    if (int(lines.size()) == count) {
+        for (int i = 0; i < count; ++i) {
+            const int delta =
+                int(lines[size_t(i)].text.size()) - int(m_lines[size_t(first + i)].text.size());
+            m_lines[size_t(first + i)] = std::move(lines[size_t(i)]);
+            if (delta != 0)
+                addToTree(first + i, delta);
+        }
+        return;
+    }
+    const auto at = m_lines.begin() + first;
+    const size_t common = std::min(size_t(count), lines.size());
+    std::move(lines.begin(), lines.begin() + common, at);
+    if (lines.size() > common)
+        m_lines.insert(at + common, std::make_move_iterator(lines.begin() + common),
+                       std::make_move_iterator(lines.end()));
+    else
+        m_lines.erase(at + common, at + count);
+    m_treeValid = false;
+}
+
+void LineStore::setLine(int line, StyledText content)
+{
+    std::vector<StyledText> one;
+    one.push_back(std::move(content));
+    replaceLines(line, 1, std::move(one));
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "RichTextControl.h"
+#include "StyledText.h"
+
+#include <vector>
+
+// Coloured text held line by line, so that an edit costs the lines it
+// touches however long the text. Positions are those of the whole text
+// with CR LF line breaks; line starts come from a Fenwick tree of the line
+// lengths. Lines hold no line breaks; their runs are canonical.
+class LineStore {
+public:
+    LineStore();
+
+    void assign(const StyledText& content); // CR LF breaks that carry no colour
+    StyledText content() const;
+
+    int lineCount() const { return int(m_lines.size()); }
+    int length() const { return m_length; }
+    int lineStart(int line) const;
+    // The line holding a position; the CR and the LF belong to the line
+    // they end, the end of the text to the last line.
+    int lineAt(int pos) const;
+    const StyledText& line(int line) const { return m_lines[size_t(line)]; }
+    const std::vector<StyledText>& lines() const { return m_lines; }
+
+    StyledText slice(int start, int length) const;
+    // As rangeColor() on the whole content.
+    TextColor rangeColor(int start, int length) const;
+
+    // Replaces [start, start + length) by `insert` (CR LF breaks that carry
+    // no colour) and says which lines that was.
+    LineSplice replace(int start, int length, const StyledText& insert);
+    // Replaces lines [first, first + count) by `lines`.
+    void replaceLines(int first, int count, std::vector<StyledText> lines);
+    void setLine(int line, StyledText content);
+
+    // The content split at its CR LFs.
+    static std::vector<StyledText> splitLines(const StyledText& content);
+
+private:
+    void rebuildTree() const;
+    void addToTree(int line, int delta) const;
+
+    std::vector<StyledText> m_lines;
+    int m_length = 0;
+    // Fenwick tree over line lengths plus two, built when first needed
+    // after lines came or went.
+    mutable std::vector<int> m_tree;
+    mutable bool m_treeValid = false;
+};

@@ -1,0 +1,66 @@
+#include "document/LineStore.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+StyledText randomPiece(QRandomGenerator& rng)
+{
+    static const QStringList pieces = {"a", "bc", "\r\n", "x\r\ny", "", "\r\n\r\n", "OPEN "};
+    StyledText t{pieces[rng.bounded(int(pieces.size()))], {}};
+    if (!t.text.isEmpty() && rng.bounded(2))
+        t.runs.push_back({0, int(t.text.size()), TextColor::rgb(0, 0, int(rng.bounded(3)))});
+    return normalizedStyledText(t);
+}
+
+} // namespace
+
+// The store must answer as the whole text would.
+class TestLineStore : public QObject {
+    Q_OBJECT
+private slots:
+    void randomEdits_answerAsTheWholeTextWould()
+    {
+        QRandomGenerator rng(31);
+        LineStore store;
+        StyledText flat;
+        for (int step = 0; step < 3000; ++step) {
+            const int length = int(flat.text.size());
+            QCOMPARE(store.length(), length);
+            int start = int(rng.bounded(length + 1));
+            if (start > 0 && start < length && flat.text[start] == u'\n')
+                --start; // positions never fall between CR and LF
+            int end = std::min(start + int(rng.bounded(6)), length);
+            if (end > 0 && end < length && flat.text[end] == u'\n')
+                --end;
+            end = std::max(end, start);
+            const StyledText insert = randomPiece(rng);
+            if (rng.bounded(10) == 0) {
+                store.assign(insert);
+                flat = insert;
+            } else {
+                store.replace(start, end - start, insert);
+                flat = splicedStyledText(flat, start, end - start, insert);
+            }
+            flat.runs = canonicalRuns(flat.runs);
+            const StyledText all = store.content();
+            QCOMPARE(all.text, flat.text);
+            QCOMPARE(all.runs, flat.runs);
+            const int probe = int(rng.bounded(int(flat.text.size()) + 1));
+            const int span = int(rng.bounded(5));
+            const StyledText part = store.slice(probe, span);
+            const StyledText expected = slicedStyledText(flat, probe, span);
+            QCOMPARE(part.text, expected.text);
+            QCOMPARE(canonicalRuns(part.runs), canonicalRuns(expected.runs));
+            QCOMPARE(store.rangeColor(probe, span), rangeColor(flat, probe, span));
+            const int line = int(QStringView(flat.text).first(probe).count(u'\n'));
+            QCOMPARE(store.lineAt(probe), line);
+            const int lineStart = line == 0 ? 0 : int(flat.text.lastIndexOf(u'\n', probe - 1)) + 1;
+            QCOMPARE(store.lineStart(line), lineStart);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLineStore)
+#include "tst_linestore.moc"
