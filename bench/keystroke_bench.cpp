@@ -114,18 +114,10 @@ int main(int argc, char** argv)
         clock.restart();
         // What File, Open does: load, blanks, repair, then the first colouring.
         const ScriptFile::ReadResult r = ScriptFile::read(path);
-        fprintf(stderr, "TMP read %lld\n", clock.elapsed());
         doc->model().setUpdateBrowserTF(true);
         doc->control().setStyledText(r.content);
-        fprintf(stderr, "TMP set %lld\n", clock.elapsed());
-        const QString t1 = addBlankAfterProgramSeparators(doc->control().text());
-        fprintf(stderr, "TMP blank %lld\n", clock.elapsed());
-        doc->control().setText(t1);
-        fprintf(stderr, "TMP set2 %lld\n", clock.elapsed());
-        const QString t2 = RepairScript(doc->control().text());
-        fprintf(stderr, "TMP repair %lld\n", clock.elapsed());
-        doc->control().setText(t2);
-        fprintf(stderr, "TMP set3 %lld\n", clock.elapsed());
+        doc->control().setText(addBlankAfterProgramSeparators(doc->control().text()));
+        doc->control().setText(RepairScript(doc->control().text()));
         editor = doc->mod_fly();
     } else if (config == "floor") {
         bare = std::make_unique<QTextEdit>();

@@ -44,7 +44,9 @@ constexpr std::array<Rule, 21> Rules = {{
 // the delimiter of a control word, standing in one colour in the visible text.
 bool mayMatch(const QString& t)
 {
-    const auto at = [&t](qsizetype i, QStringView word) { return QStringView(t).sliced(i).startsWith(word); };
+    const auto at = [&t](qsizetype i, QStringView word) {
+        return QStringView(t).sliced(i).startsWith(word);
+    };
     const qsizetype n = t.size();
     for (qsizetype i = 0; i < n; ++i) {
         switch (t[i].unicode()) {

@@ -25,10 +25,12 @@ TextColor writerColorBefore(const RichTextControl& c, int line)
 
 } // namespace
 
-void RewriteKeywordLines(RichTextControl& c, LineIndex& index)
+void RewriteKeywordLines(RichTextControl& c, LineIndex& index, RewriteMode mode)
 {
     const std::vector<TextColor> leading = index.leadingColors(c, 3);
     if (index.rewriteColors() != std::pair{entry(leading, 1), entry(leading, 3)}) {
+        if (mode == RewriteMode::Look)
+            return; // the next run looks at every line anyway
         index.forgetRewrites();
         index.setRewriteColors({entry(leading, 1), entry(leading, 3)});
     }
@@ -51,8 +53,10 @@ void RewriteKeywordLines(RichTextControl& c, LineIndex& index)
             const RewrittenLine r =
                 RewriteKeywordLine(content, {line == 0, writer, reader, leading});
             index.setRewriteState(line, {writer, reader, r.readerColor, !r.changed});
-            if (r.changed)
+            if (r.changed && mode == RewriteMode::Apply)
                 c.setLine(line, r.line);
+            else if (r.changed)
+                index.markUnrewritten(line);
             writer = colorAfterLine(content, writer);
             reader = r.readerColor;
         }

@@ -9,7 +9,12 @@ class RichTextControl;
 // content as RewriteKeywordRtf over the whole RTF form, whose result for
 // a line depends on nothing else (entries 1 and 3 of the colour table
 // aside: when they change, every line is looked at again).
-void RewriteKeywordLines(RichTextControl& control, LineIndex& index);
+// Look only notes what the rewrite would find, for the lines it changed
+// itself: the next run then starts from there, so the keystroke after a
+// whole-text change costs no more than any other.
+enum class RewriteMode { Apply, Look };
+void RewriteKeywordLines(RichTextControl& control, LineIndex& index,
+                         RewriteMode mode = RewriteMode::Apply);
 
 // The marker pass with its searches answered from the index.
 void ColourMarkersIndexed(RichTextControl& control, const LineIndex& index, int savedStart,

@@ -117,6 +117,8 @@ void DocumentModel::lineByLineChange(int start, int length)
     if (rtfGrowthReached(snapshotLength)) {
         m_index.update(m_control);
         RewriteKeywordLines(m_control, m_index);
+        m_index.update(m_control);
+        RewriteKeywordLines(m_control, m_index, RewriteMode::Look);
     }
 }
 

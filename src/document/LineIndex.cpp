@@ -114,6 +114,9 @@ void LineIndex::applySplice(LineSplice s)
         insertLines(at + kept, added - removed);
     for (int i = at; i < at + added; ++i)
         markChanged(i);
+    // Lines that only lost neighbours above still meet new colour codes.
+    if (added == 0 && at < lineCount())
+        markChanged(at);
 }
 
 int LineIndex::bannerPair(int first) const
@@ -289,14 +292,18 @@ std::vector<int> LineIndex::takeUnrewrittenLines()
     return lines;
 }
 
+void LineIndex::markUnrewritten(int line)
+{
+    Line& l = m_lines[size_t(line)];
+    l.rewrite.settled = false;
+    if (!(l.flags & Unrewritten)) {
+        l.flags |= Unrewritten;
+        m_unrewritten.push_back(line);
+    }
+}
+
 void LineIndex::forgetRewrites()
 {
-    for (int i = 0; i < lineCount(); ++i) {
-        Line& l = m_lines[size_t(i)];
-        l.rewrite.settled = false;
-        if (!(l.flags & Unrewritten)) {
-            l.flags |= Unrewritten;
-            m_unrewritten.push_back(i);
-        }
-    }
+    for (int i = 0; i < lineCount(); ++i)
+        markUnrewritten(i);
 }

@@ -51,6 +51,7 @@ public:
     // Lines changed since the rewrite last looked at them, ascending; taking
     // them clears the list.
     std::vector<int> takeUnrewrittenLines();
+    void markUnrewritten(int line);
     bool isUnrewritten(int line) const { return m_lines[size_t(line)].flags & Unrewritten; }
     // Every line must be looked at again (the colours that \cf1 and \cf3
     // select have changed).

@@ -224,3 +224,101 @@ void LineStore::setLine(int line, StyledText content)
     one.push_back(std::move(content));
     replaceLines(line, 1, std::move(one));
 }
+
+bool sameLine(const StyledText& a, const StyledText& b)
+{
+    return a.text.size() == b.text.size() && a.runs == b.runs && a.text == b.text;
+}
+
+std::vector<LineSplice> alignLines(const std::vector<StyledText>& from, int fromFirst,
+                                   int fromCount, const std::vector<StyledText>& to, int toFirst,
+                                   int toCount)
+{
+    constexpr int Lookahead = 8;
+    std::vector<LineSplice> out;
+    const auto add = [&out](int at, int removed, int added) {
+        if (!out.empty() && out.back().removed == out.back().added && removed == added &&
+            out.back().line + out.back().added == at) {
+            out.back().removed += removed;
+            out.back().added += added;
+        } else {
+            out.push_back({at, removed, added});
+        }
+    };
+    int i = fromFirst;
+    int j = toFirst;
+    const int iEnd = fromFirst + fromCount;
+    const int jEnd = toFirst + toCount;
+    while (i < iEnd || j < jEnd) {
+        if (i < iEnd && j < jEnd && sameLine(from[size_t(i)], to[size_t(j)])) {
+            ++i, ++j;
+            continue;
+        }
+        if (i == iEnd) {
+            add(j, 0, jEnd - j);
+            break;
+        }
+        if (j == jEnd) {
+            add(j, iEnd - i, 0);
+            break;
+        }
+        if (iEnd - i != jEnd - j) {
+            int d = 1;
+            for (; d <= Lookahead; ++d) {
+                if (j + d < jEnd && sameLine(from[size_t(i)], to[size_t(j + d)])) {
+                    add(j, 0, d);
+                    j += d;
+                    break;
+                }
+                if (i + d < iEnd && sameLine(from[size_t(i + d)], to[size_t(j)])) {
+                    add(j, d, 0);
+                    i += d;
+                    break;
+                }
+            }
+            if (d <= Lookahead)
+                continue;
+        }
+        add(j, 1, 1);
+        ++i, ++j;
+    }
+    return out;
+}
+
+void ChangedLines::add(const LineSplice& s)
+{
+    // The stretches that meet the spliced lines become one with it.
+    int start = s.line;
+    int end = s.line + s.removed; // before the splice
+    int replaced = s.removed;
+    // Stretches are sorted and apart: the first that may meet the splice is
+    // found by halving (most splices come in order, at the end of the list).
+    auto first =
+        std::lower_bound(m_stretches.begin(), m_stretches.end(), start,
+                         [](const Stretch& st, int line) { return st.start + st.length < line; });
+    auto last = first;
+    while (last != m_stretches.end() && last->start <= end) {
+        const int stretchEnd = last->start + last->length;
+        if (last->start < start) {
+            replaced += start - last->start;
+            start = last->start;
+        }
+        if (stretchEnd > end) {
+            replaced += stretchEnd - end;
+            end = stretchEnd;
+        }
+        replaced += last->replaced - last->length;
+        ++last;
+    }
+    const int delta = s.added - s.removed;
+    if (delta != 0)
+        for (auto it = last; it != m_stretches.end(); ++it)
+            it->start += delta;
+    const Stretch merged{start, end - start + delta, replaced};
+    if (first == last) {
+        m_stretches.insert(first, merged);
+    } else {
+        *first = merged;
+        m_stretches.erase(first + 1, last);
+    }
+}

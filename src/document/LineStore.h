@@ -39,6 +39,9 @@ public:
     // The content split at its CR LFs.
     static std::vector<StyledText> splitLines(const StyledText& content);
 
+    // Lines [first, first + count) equal to `lines`, text and colours.
+    bool sameLines(int first, const std::vector<StyledText>& lines, int from, int count) const;
+
 private:
     void rebuildTree() const;
     void addToTree(int line, int delta) const;
@@ -49,4 +52,32 @@ private:
     // after lines came or went.
     mutable std::vector<int> m_tree;
     mutable bool m_treeValid = false;
+};
+
+bool sameLine(const StyledText& a, const StyledText& b);
+
+// Splices, top to bottom, that turn lines [0, from.size()) into `to`,
+// matching equal lines where they stay in order (a line inserted or removed
+// among equal ones costs a splice of that line alone).
+std::vector<LineSplice> alignLines(const std::vector<StyledText>& from, int fromFirst,
+                                   int fromCount, const std::vector<StyledText>& to, int toFirst,
+                                   int toCount);
+
+// Which lines changed since a copy was last brought up to date: stretches
+// of the current lines, each with the number of lines it replaced in the
+// copy. Sorted and apart.
+class ChangedLines {
+public:
+    struct Stretch {
+        int start = 0;    // in the current numbering
+        int length = 0;   // lines now
+        int replaced = 0; // lines of the copy it stands for
+    };
+    void add(const LineSplice& splice);
+    void clear() { m_stretches.clear(); }
+    bool empty() const { return m_stretches.empty(); }
+    const std::vector<Stretch>& stretches() const { return m_stretches; }
+
+private:
+    std::vector<Stretch> m_stretches;
 };

@@ -1,39 +1,22 @@
 #pragma once
 
+#include "ModEditor.h"
+#include "document/LineStore.h"
 #include "document/RichTextControl.h"
 
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTextBlock>
-#include <QTextCursor>
+#include <optional>
 
 class QPrinter;
-class QMimeData;
 
-// The editor that shows a script: a QPlainTextEdit, whose layout touches
-// only the lines that change, holding coloured text. Typed text goes
-// through the control so that its colour follows the same rule as every
-// other insertion, and the widget's own undo stack is off: Ctrl+Z reaches
-// the program's Undo.
-class ModEditor : public QPlainTextEdit {
-    Q_OBJECT
-public:
-    explicit ModEditor(QWidget* parent = nullptr);
-    void setControl(RichTextControl* control) { m_control = control; }
-
-protected:
-    bool event(QEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    bool deleteKey(QKeyEvent* e);
-    void inputMethodEvent(QInputMethodEvent* e) override;
-    QMimeData* createMimeDataFromSelection() const override;
-    bool canInsertFromMimeData(const QMimeData* source) const override;
-    void insertFromMimeData(const QMimeData* source) override;
-
-private:
-    RichTextControl* m_control = nullptr;
-};
-
+// The control over the editor widget. The script lives in a line store,
+// which every question is answered from; the widget shows it. Edits change
+// the store, and when the outermost edit (with the change handling it set
+// off) is over, the widget is brought up to date in one edit block: only
+// the lines whose text or colours then differ from what it shows, and the
+// selection. So a keystroke costs the lines it touches, and colours that a
+// change takes away and the handler puts back never reach the widget.
 class QtRichTextControl : public RichTextControl {
     Q_OBJECT
 public:
@@ -42,15 +25,15 @@ public:
     QPlainTextEdit* editor() const { return m_editor; }
 
     QString text() const override;
-    int textLength() const override;
+    int textLength() const override { return m_store.length(); }
     void setText(const QString& text) override;
     QString rtf() const override;
     void setRtf(const QString& rtf) override;
-    StyledText styledText() const override;
+    StyledText styledText() const override { return m_store.content(); }
     void setStyledText(const StyledText& content) override;
 
-    int selStart() const override;
-    int selLength() const override;
+    int selStart() const override { return m_selStart; }
+    int selLength() const override { return m_selLength; }
     void setSelStart(int start) override;
     void setSelLength(int length) override;
 
@@ -64,9 +47,9 @@ public:
 
     int find(const QString& needle, std::optional<int> start = std::nullopt) override;
 
-    int lineCount() const override;
-    int lineStart(int line) const override;
-    int lineAt(int pos) const override;
+    int lineCount() const override { return m_store.lineCount(); }
+    int lineStart(int line) const override { return m_store.lineStart(line); }
+    int lineAt(int pos) const override { return m_store.lineAt(pos); }
     StyledText line(int line) const override;
     void setLine(int line, const StyledText& content) override;
 
@@ -78,43 +61,55 @@ public:
     // Prints the selection, or the whole text when nothing is selected.
     void printSelection(QPrinter* printer) const;
 
-    // The content as the QTextDocument holds it, never from the cache.
+    // The content as the widget's document holds it, for checking that it
+    // shows what the store holds.
     StyledText documentContent() const;
 
-    // Position mapping between CR LF positions and document positions.
+    // Position mapping between CR LF positions and document positions, for
+    // a document that is up to date.
     int toDocPosition(int pos) const;
     int fromDocPosition(int docPos) const;
 
-protected:
-    void batchBegan() override;
-    void batchEnded() override;
-
 private:
-    QTextCursor cursor() const;
-    StyledText styledRange(int start, int end) const;
-    StyledText blockContent(const QTextBlock& block) const;
-    QTextBlock blockNumber(int line) const;
-    TextColor insertionColorAt(int pos) const;
-    const StyledText& cachedContent() const;
-    void insertStyled(QTextCursor& cursor, const StyledText& content);
+    // Every edit runs as one; the widget is brought up to date when the
+    // outermost one ends.
+    class Operation {
+    public:
+        explicit Operation(QtRichTextControl& c) : m_c(c) { ++m_c.m_depth; }
+        ~Operation();
+        Operation(const Operation&) = delete;
+        Operation& operator=(const Operation&) = delete;
+
+    private:
+        QtRichTextControl& m_c;
+    };
+
     void replaceRange(int start, int length, const StyledText& content);
-    void replaceSelectionWith(const StyledText& content);
-    void select(int start, int end);
+    void changed(const LineSplice& splice);
+    void show();
+    void showLines();
+    void showSelection();
     void onContentsChange(int pos, int removed, int added);
+    void onCursorMoved();
+    QTextBlock blockNumber(int line) const;
+    StyledText blockContent(const QTextBlock& block) const;
+    int snapped(int pos) const;
 
     QPlainTextEdit* m_editor;
+    LineStore m_store;
+    // What the widget's document holds, line by line, and which lines of
+    // the store have changed since.
+    std::vector<StyledText> m_shown;
+    ChangedLines m_unshown;
+    int m_selStart = 0;
+    int m_selLength = 0;
+    bool m_selectionUnshown = false;
+    int m_depth = 0;
+    int m_programmatic = 0;
+    int m_blockCount = 1;
+    mutable std::optional<QString> m_text; // the whole text, built when asked for
     QString m_fontName = QStringLiteral("Lucida Console");
     int m_rightMargin = 0;
-    int m_programmatic = 0;
-    // What the document holds, as one string with its colour runs.
-    // Built when asked for and dropped at every change, so that typing
-    // never copies the whole text.
-    mutable std::optional<StyledText> m_cache;
-    int m_blockCount = 1;
-    // The block last asked for by number; forgotten when blocks come or go.
     mutable QTextBlock m_lastBlock;
     mutable int m_lastBlockNumber = -1;
-    // While a handler works, the selection is kept here and shown once.
-    std::optional<QTextCursor> m_heldCursor;
-    QTextCursor m_batchEdit;
 };

@@ -161,6 +161,20 @@ private slots:
                     ref.control.setSelLength(end - start);
                     ref.control.setSelText(QString());
                 }
+            } else if (action == 9 && step % 3 == 0 && length > 0) {
+                // A cut made by the widget itself, past the control's edits.
+                const int pos = rng.bounded(length);
+                w.control().setSelStart(pos);
+                w.control().setSelLength(rng.bounded(std::min(30, length - pos)) + 1);
+                ref.control.setSelStart(w.control().selStart());
+                ref.control.setSelLength(w.control().selLength());
+                w.editor()->cut();
+                ref.control.setSelText(QString());
+            } else if (action == 9 && step % 3 == 1) {
+                w.window.model().Timer1_Timer();
+                ref.model.Timer1_Timer();
+                w.window.model().undo(1);
+                ref.model.undo(1);
             } else {
                 w.window.model().Timer1_Timer();
                 ref.model.Timer1_Timer();

@@ -60,6 +60,48 @@ private slots:
             QCOMPARE(store.lineStart(line), lineStart);
         }
     }
+
+    // A copy brought up to date by aligning only the changed stretches must
+    // equal the lines themselves.
+    void changedStretches_bringACopyUpToDate()
+    {
+        QRandomGenerator rng(5);
+        const auto lineOf = [](int n) { return StyledText{QString::number(n % 7), {}}; };
+        std::vector<StyledText> copy;
+        for (int i = 0; i < 40; ++i)
+            copy.push_back(lineOf(i));
+        std::vector<StyledText> lines = copy;
+        int fresh = 100;
+        for (int round = 0; round < 300; ++round) {
+            ChangedLines changed;
+            for (int k = int(rng.bounded(6)); k >= 0; --k) {
+                const int n = int(lines.size());
+                const int at = int(rng.bounded(n));
+                const int removed = std::min(int(rng.bounded(4)), n - at);
+                const int added = int(rng.bounded(4));
+                if (n - removed + added == 0)
+                    continue;
+                lines.erase(lines.begin() + at, lines.begin() + at + removed);
+                for (int a = 0; a < added; ++a)
+                    lines.insert(lines.begin() + at, lineOf(fresh++));
+                changed.add({at, removed, added});
+            }
+            // Top down, so the copy is already renumbered above each stretch.
+            for (const ChangedLines::Stretch& s : changed.stretches()) {
+                const int from = s.start;
+                for (const LineSplice& sp :
+                     alignLines(copy, from, s.replaced, lines, s.start, s.length)) {
+                    const int at = sp.line - s.start + from;
+                    copy.erase(copy.begin() + at, copy.begin() + at + sp.removed);
+                    copy.insert(copy.begin() + at, lines.begin() + sp.line,
+                                lines.begin() + sp.line + sp.added);
+                }
+            }
+            QCOMPARE(copy.size(), lines.size());
+            for (size_t i = 0; i < lines.size(); ++i)
+                QCOMPARE(copy[i].text, lines[i].text);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLineStore)

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "document/StyledText.h"
+
+#include <QBrush>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+// Colours as the widget's character formats carry them.
+inline TextColor colorOf(const QTextCharFormat& f)
+{
+    if (!f.hasProperty(QTextFormat::ForegroundBrush))
+        return {};
+    return TextColor::fromRgb(f.foreground().color().rgb() & 0x00ffffffu);
+}
+
+inline QTextCharFormat formatFor(TextColor c)
+{
+    QTextCharFormat f;
+    if (c.isExplicit())
+        f.setForeground(QColor(c.red(), c.green(), c.blue()));
+    return f;
+}
+
+// Inserts one line's text (no line breaks) run by run.
+inline void insertLine(QTextCursor& cursor, const StyledText& line)
+{
+    int pos = 0;
+    const int n = int(line.text.size());
+    for (const ColorRun& r : line.runs) {
+        if (r.start > pos)
+            cursor.insertText(line.text.mid(pos, r.start - pos), QTextCharFormat());
+        cursor.insertText(line.text.mid(r.start, r.length), formatFor(r.color));
+        pos = r.start + r.length;
+    }
+    if (pos < n)
+        cursor.insertText(line.text.mid(pos), QTextCharFormat());
+}
+
+class ProgrammaticEdit {
+public:
+    explicit ProgrammaticEdit(int& counter) : m_counter(counter) { ++m_counter; }
+    ~ProgrammaticEdit() { --m_counter; }
+    ProgrammaticEdit(const ProgrammaticEdit&) = delete;
+    ProgrammaticEdit& operator=(const ProgrammaticEdit&) = delete;
+
+private:
+    int& m_counter;
+};
