@@ -109,13 +109,18 @@ void DocumentWindow::rebuildActionNodes()
     // The actions show as soon as there are any; later the user decides.
     const bool expanded = actions->isExpanded() || actions->childCount() == 0;
     qDeleteAll(actions->takeChildren());
+    // Made apart and added at once: a big script has thousands of actions.
+    QList<QTreeWidgetItem*> items;
+    items.reserve(qsizetype(m_model->outline().nodes().size()));
     for (const ActionOutline::Node& n : m_model->outline().nodes()) {
-        auto* item = new QTreeWidgetItem(actions);
+        auto* item = new QTreeWidgetItem;
         item->setText(0, n.text);
         item->setData(0, Qt::UserRole, n.key);
         if (n.picture > 0)
             item->setIcon(0, Icons::outlinePicture(n.picture));
+        items << item;
     }
+    actions->addChildren(items);
     actions->setExpanded(expanded);
 }
 

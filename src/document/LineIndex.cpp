@@ -105,9 +105,11 @@ void LineIndex::applySplice(LineSplice s)
     const int at = std::clamp(s.line, 0, n);
     const int removed = std::clamp(s.removed, 0, n - at);
     const int added = std::max(s.added, 0);
-    for (int i = at; i < at + removed; ++i)
-        clearLine(i);
     const int kept = std::min(removed, added);
+    // Lines that stay keep their colours listed until they are read again,
+    // which mostly finds the same colours.
+    for (int i = at; i < at + removed; ++i)
+        clearLine(i, i < at + kept);
     if (removed > added)
         eraseLines(at + kept, removed - added);
     else if (added > removed)
@@ -137,20 +139,34 @@ void LineIndex::setBannerFlags(int line, quint16 flags)
     m_banners += bannerPair(line - 1) + bannerPair(line);
 }
 
-void LineIndex::clearLine(int line)
+void LineIndex::clearLine(int line, bool keepColors)
 {
     setBannerFlags(line, 0);
     quint16& f = m_lines[size_t(line)].flags;
     for (int m = 0; m < int(m_markerLines.size()); ++m)
         if (f & (FirstMarker << m))
             eraseValue(m_markerLines[size_t(m)], line);
-    if (f & Coloured) {
-        for (auto it = m_colorLines.begin(); it != m_colorLines.end();) {
-            eraseValue(it->second, line);
-            it = it->second.empty() ? m_colorLines.erase(it) : std::next(it);
-        }
-    }
     f &= quint16(Unread | Unrewritten);
+    if (!keepColors)
+        setColors(line, {});
+}
+
+void LineIndex::setColors(int line, std::vector<quint32> colors)
+{
+    std::sort(colors.begin(), colors.end());
+    colors.erase(std::unique(colors.begin(), colors.end()), colors.end());
+    std::vector<quint32>& listed = m_lines[size_t(line)].colors;
+    if (colors == listed)
+        return;
+    for (quint32 c : listed) {
+        const auto it = m_colorLines.find(c);
+        eraseValue(it->second, line);
+        if (it->second.empty())
+            m_colorLines.erase(it);
+    }
+    for (quint32 c : colors)
+        insertValue(m_colorLines[c], line);
+    listed = std::move(colors);
 }
 
 void LineIndex::eraseLines(int at, int count)
@@ -185,9 +201,13 @@ void LineIndex::readLine(const RichTextControl& c, int line)
 {
     if (line >= lineCount())
         return;
-    clearLine(line);
+    clearLine(line, true);
     m_lines[size_t(line)].flags &= quint16(~Unread);
     const StyledText content = c.line(line);
+    std::vector<quint32> colors;
+    for (const ColorRun& r : content.runs)
+        colors.push_back(r.color.raw());
+    setColors(line, std::move(colors));
     const QString& t = content.text;
     quint16 banner = 0;
     if (t.endsWith(u'#'))
@@ -202,11 +222,6 @@ void LineIndex::readLine(const RichTextControl& c, int line)
             f |= quint16(FirstMarker << m);
             insertValue(m_markerLines[size_t(m)], line);
         }
-    }
-    if (!content.runs.empty()) {
-        f |= Coloured;
-        for (const ColorRun& r : content.runs)
-            insertValue(m_colorLines[r.color.raw()], line);
     }
 }
 

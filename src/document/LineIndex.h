@@ -67,17 +67,18 @@ private:
         Unread = 2,
         EndsWithHash = 4,
         StartsBanner = 8,
-        Coloured = 16,
-        FirstMarker = 32, // then one bit per marker
+        FirstMarker = 16, // then one bit per marker
     };
     struct Line {
         quint16 flags = 0;
         RewriteState rewrite;
+        std::vector<quint32> colors; // listed in m_colorLines, sorted
     };
 
     void rebuild(const RichTextControl& c);
     void applySplice(LineSplice s);
-    void clearLine(int line);
+    void clearLine(int line, bool keepColors);
+    void setColors(int line, std::vector<quint32> colors);
     void readLine(const RichTextControl& c, int line);
     void eraseLines(int at, int count);
     void insertLines(int at, int count);

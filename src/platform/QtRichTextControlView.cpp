@@ -146,17 +146,10 @@ void QtRichTextControl::showLines()
                                    (sp.removed > 0 && sp.line + sp.removed >= blocks);
                 if (atEnd && sp.line > 0) {
                     c.setPosition(doc->characterCount() - 1);
-                    for (int i = sp.line; i < sp.line + sp.added; ++i) {
-                        c.insertText(QStringLiteral("\n"), QTextCharFormat());
-                        insertLine(c, lines[size_t(i)]);
-                    }
+                    insertLines(c, lines, sp.line, sp.added, true, false);
                 } else {
                     c.setPosition(doc->findBlockByNumber(sp.line).position());
-                    for (int i = sp.line; i < sp.line + sp.added; ++i) {
-                        insertLine(c, lines[size_t(i)]);
-                        if (!(atEnd && i + 1 == sp.line + sp.added))
-                            c.insertText(QStringLiteral("\n"), QTextCharFormat());
-                    }
+                    insertLines(c, lines, sp.line, sp.added, false, !atEnd);
                 }
             }
             m_shown.erase(m_shown.begin() + sp.line, m_shown.begin() + sp.line + sp.removed);

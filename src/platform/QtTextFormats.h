@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <vector>
 
 // Colours as the widget's character formats carry them.
 inline TextColor colorOf(const QTextCharFormat& f)
@@ -35,6 +36,36 @@ inline void insertLine(QTextCursor& cursor, const StyledText& line)
     }
     if (pos < n)
         cursor.insertText(line.text.mid(pos), QTextCharFormat());
+}
+
+// Inserts lines [first, first + count), with a line break before each when
+// `breakFirst`, else after each but the last unless `breakLast`. Plain text
+// goes in a stretch at a time: a script is mostly uncoloured.
+inline void insertLines(QTextCursor& cursor, const std::vector<StyledText>& lines, int first,
+                        int count, bool breakFirst, bool breakLast)
+{
+    QString plain;
+    const auto flush = [&] {
+        if (!plain.isEmpty())
+            cursor.insertText(plain, QTextCharFormat());
+        plain.clear();
+    };
+    for (int i = first; i < first + count; ++i) {
+        if (breakFirst)
+            plain += u'\n';
+        const StyledText& line = lines[size_t(i)];
+        int pos = 0;
+        for (const ColorRun& r : line.runs) {
+            plain += QStringView(line.text).sliced(pos, r.start - pos);
+            flush();
+            cursor.insertText(line.text.mid(r.start, r.length), formatFor(r.color));
+            pos = r.start + r.length;
+        }
+        plain += QStringView(line.text).sliced(pos);
+        if (!breakFirst && (i + 1 < first + count || breakLast))
+            plain += u'\n';
+    }
+    flush();
 }
 
 class ProgrammaticEdit {
