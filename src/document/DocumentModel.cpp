@@ -124,7 +124,8 @@ void DocumentModel::lineByLineChange(int start, int length)
 
 void DocumentModel::Timer1_Timer()
 {
-    if (!m_snapshots.tick(m_control.text(), m_updateBrowserTF))
+    if (!m_snapshots.tick(m_control.textLength(), [this] { return m_control.text(); },
+                          m_updateBrowserTF))
         return;
     emit undoControlsChanged(undoControls());
     m_timer.stop();

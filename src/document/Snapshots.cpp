@@ -2,13 +2,19 @@
 
 bool Snapshots::tick(const QString& currentText, bool refreshFlag)
 {
-    const qsizetype growth = currentText.size() - Text1.size();
+    return tick(currentText.size(), [&currentText] { return currentText; }, refreshFlag);
+}
+
+bool Snapshots::tick(qsizetype currentLength, const std::function<QString()>& currentText,
+                     bool refreshFlag)
+{
+    const qsizetype growth = currentLength - Text1.size();
     if (growth < 1 && !refreshFlag)
         return false;
     Text4 = Text3;
     Text3 = Text2;
     Text2 = Text1;
-    Text1 = currentText;
+    Text1 = currentText();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // Which undo controls of the main window may be used: the undo button, its
 // first drop-down entry and Edit, Undo follow level 1; the entries "two"
@@ -26,6 +27,9 @@ public:
     // has grown since the newest one, or when the refresh flag is set.
     // Returns true when a snapshot was taken.
     bool tick(const QString& currentText, bool refreshFlag);
+    // The same, asking for the text only when a snapshot is taken.
+    bool tick(qsizetype currentLength, const std::function<QString()>& currentText,
+              bool refreshFlag);
 
     // Undo by 1, 2 or 3 levels; returns the text the document then shows
     // (the new Text1). Other level counts change nothing and return Text1.
