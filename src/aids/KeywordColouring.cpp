@@ -176,6 +176,33 @@ RewrittenLine RewriteKeywordLine(const StyledText& line, const LineContext& cont
     return {changed ? std::move(out) : line, colorAtIndex(table, readerIndex), changed};
 }
 
+size_t LineRewriteMemo::KeyHash::operator()(const Key& k) const
+{
+    size_t h = qHash(k.line.text);
+    const auto mix = [&h](size_t v) { h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2); };
+    for (const ColorRun& r : k.line.runs)
+        mix(size_t(r.start) * 31 + size_t(r.length) * 7 + r.color.raw());
+    mix(k.context.writerColor.raw());
+    mix(k.context.readerColor.raw() * 3);
+    mix(k.context.firstLine ? 1 : 2);
+    return h;
+}
+
+RewrittenLine LineRewriteMemo::rewrite(const StyledText& line, const LineContext& context)
+{
+    // Lines no rule can touch cost less than a look-up.
+    if (context.readerColor == context.writerColor && !mayMatch(line.text))
+        return {line, colorAfterLine(line, context.writerColor), false};
+    Key key{line, context};
+    if (const auto it = m_known.find(key); it != m_known.end())
+        return it->second;
+    if (m_known.size() >= 1 << 16)
+        m_known.clear(); // a bound on memory; the answers are only repeated
+    RewrittenLine result = RewriteKeywordLine(line, context);
+    m_known.emplace(std::move(key), result);
+    return result;
+}
+
 const QString& markerText(int step)
 {
     static const QString texts[MarkerCount] = {QStringLiteral("Mod Title:"),

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 class RichTextControl;
@@ -31,6 +32,32 @@ struct RewrittenLine {
     bool changed = false;
 };
 RewrittenLine RewriteKeywordLine(const StyledText& line, const LineContext& context);
+
+// Remembers the lines it rewrote. A script recoloured after an edit that
+// took all its colours away asks for the same lines again (File, Open sets
+// off three such rounds); the answers are those of RewriteKeywordLine.
+class LineRewriteMemo {
+public:
+    RewrittenLine rewrite(const StyledText& line, const LineContext& context);
+
+private:
+    struct Key {
+        StyledText line;
+        LineContext context;
+        friend bool operator==(const Key& a, const Key& b)
+        {
+            return a.line.text == b.line.text && a.line.runs == b.line.runs &&
+                   a.context.firstLine == b.context.firstLine &&
+                   a.context.writerColor == b.context.writerColor &&
+                   a.context.readerColor == b.context.readerColor &&
+                   a.context.leading == b.context.leading;
+        }
+    };
+    struct KeyHash {
+        size_t operator()(const Key& k) const;
+    };
+    std::unordered_map<Key, RewrittenLine, KeyHash> m_known;
+};
 
 // The colour of the last character of a line, or `before` for an empty one:
 // the writer's colour after the line.

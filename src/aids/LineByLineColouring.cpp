@@ -25,7 +25,8 @@ TextColor writerColorBefore(const RichTextControl& c, int line)
 
 } // namespace
 
-void RewriteKeywordLines(RichTextControl& c, LineIndex& index, RewriteMode mode)
+void RewriteKeywordLines(RichTextControl& c, LineIndex& index, LineRewriteMemo& memo,
+                         RewriteMode mode)
 {
     const std::vector<TextColor> leading = index.leadingColors(c, 3);
     if (index.rewriteColors() != std::pair{entry(leading, 1), entry(leading, 3)}) {
@@ -50,8 +51,7 @@ void RewriteKeywordLines(RichTextControl& c, LineIndex& index, RewriteMode mode)
                 known.readerBefore == reader)
                 break; // from here on every line is as the last run left it
             const StyledText content = c.line(line);
-            const RewrittenLine r =
-                RewriteKeywordLine(content, {line == 0, writer, reader, leading});
+            const RewrittenLine r = memo.rewrite(content, {line == 0, writer, reader, leading});
             index.setRewriteState(line, {writer, reader, r.readerColor, !r.changed});
             if (r.changed && mode == RewriteMode::Apply)
                 c.setLine(line, r.line);

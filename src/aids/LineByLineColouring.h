@@ -1,6 +1,7 @@
 #pragma once
 
 class LineIndex;
+class LineRewriteMemo;
 class RichTextControl;
 
 // The keyword rewrite applied where it can change something: the lines
@@ -13,7 +14,7 @@ class RichTextControl;
 // itself: the next run then starts from there, so the keystroke after a
 // whole-text change costs no more than any other.
 enum class RewriteMode { Apply, Look };
-void RewriteKeywordLines(RichTextControl& control, LineIndex& index,
+void RewriteKeywordLines(RichTextControl& control, LineIndex& index, LineRewriteMemo& memo,
                          RewriteMode mode = RewriteMode::Apply);
 
 // The marker pass with its searches answered from the index.

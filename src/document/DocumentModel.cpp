@@ -26,7 +26,8 @@ QStringList markerTexts()
 } // namespace
 
 DocumentModel::DocumentModel(RichTextControl& control, QObject* parent)
-    : QObject(parent), m_control(control), m_index(markerTexts())
+    : QObject(parent), m_control(control), m_index(markerTexts()),
+      m_memo(std::make_unique<LineRewriteMemo>())
 {
     m_timer.setInterval(SnapshotInterval);
     connect(&m_timer, &QTimer::timeout, this, &DocumentModel::Timer1_Timer);
@@ -116,16 +117,16 @@ void DocumentModel::lineByLineChange(int start, int length)
     }
     if (rtfGrowthReached(snapshotLength)) {
         m_index.update(m_control);
-        RewriteKeywordLines(m_control, m_index);
+        RewriteKeywordLines(m_control, m_index, *m_memo);
         m_index.update(m_control);
-        RewriteKeywordLines(m_control, m_index, RewriteMode::Look);
+        RewriteKeywordLines(m_control, m_index, *m_memo, RewriteMode::Look);
     }
 }
 
 void DocumentModel::Timer1_Timer()
 {
-    if (!m_snapshots.tick(m_control.textLength(), [this] { return m_control.text(); },
-                          m_updateBrowserTF))
+    if (!m_snapshots.tick(
+            m_control.textLength(), [this] { return m_control.text(); }, m_updateBrowserTF))
         return;
     emit undoControlsChanged(undoControls());
     m_timer.stop();
@@ -143,6 +144,8 @@ void DocumentModel::undo(int levels)
         return;
     m_control.setRtf(m_snapshots.undo(levels));
 }
+
+DocumentModel::~DocumentModel() = default;
 
 bool DocumentModel::hasUnsavedChanges() const
 {

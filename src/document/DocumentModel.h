@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <memory>
 
+class LineRewriteMemo;
 class RichTextControl;
 
 // Everything a document window keeps in step with its script, without the
@@ -21,6 +23,7 @@ public:
     static constexpr int GrowthThreshold = 50;   // characters
 
     explicit DocumentModel(RichTextControl& control, QObject* parent = nullptr);
+    ~DocumentModel() override;
 
     RichTextControl& control() const { return m_control; }
     Snapshots& snapshots() { return m_snapshots; }
@@ -67,6 +70,7 @@ private:
 
     RichTextControl& m_control;
     LineIndex m_index;
+    std::unique_ptr<LineRewriteMemo> m_memo;
     Snapshots m_snapshots;
     ActionOutline::Model m_outline;
     QTimer m_timer;
