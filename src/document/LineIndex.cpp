@@ -146,7 +146,7 @@ void LineIndex::clearLine(int line, bool keepColors)
     for (int m = 0; m < int(m_markerLines.size()); ++m)
         if (f & (FirstMarker << m))
             eraseValue(m_markerLines[size_t(m)], line);
-    f &= quint16(Unread | Unrewritten);
+    f &= quint16(Unread | Unrewritten | ManyColors);
     if (!keepColors)
         setColors(line, {});
 }
@@ -155,18 +155,26 @@ void LineIndex::setColors(int line, std::vector<quint32> colors)
 {
     std::sort(colors.begin(), colors.end());
     colors.erase(std::unique(colors.begin(), colors.end()), colors.end());
-    std::vector<quint32>& listed = m_lines[size_t(line)].colors;
-    if (colors == listed)
+    Line& l = m_lines[size_t(line)];
+    // A line's entry stays small and plain, so that moving lines is cheap;
+    // the rare line with more colours is found by looking through them all.
+    const bool many = colors.size() > l.colors.size();
+    std::array<quint32, 2> few{};
+    if (!many)
+        std::copy(colors.begin(), colors.end(), few.begin());
+    if (!many && !(l.flags & ManyColors) && few == l.colors)
         return;
-    for (quint32 c : listed) {
-        const auto it = m_colorLines.find(c);
-        eraseValue(it->second, line);
-        if (it->second.empty())
-            m_colorLines.erase(it);
+    for (auto it = m_colorLines.begin(); it != m_colorLines.end();) {
+        const bool listed = (l.flags & ManyColors) || std::find(l.colors.begin(), l.colors.end(),
+                                                                it->first) != l.colors.end();
+        if (listed)
+            eraseValue(it->second, line);
+        it = it->second.empty() ? m_colorLines.erase(it) : std::next(it);
     }
     for (quint32 c : colors)
         insertValue(m_colorLines[c], line);
-    listed = std::move(colors);
+    l.colors = few;
+    l.flags = quint16(many ? (l.flags | ManyColors) : (l.flags & ~ManyColors));
 }
 
 void LineIndex::eraseLines(int at, int count)

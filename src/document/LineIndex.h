@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <QStringMatcher>
+#include <array>
 #include <map>
 #include <optional>
 #include <utility>
@@ -67,12 +68,14 @@ private:
         Unread = 2,
         EndsWithHash = 4,
         StartsBanner = 8,
-        FirstMarker = 16, // then one bit per marker
+        ManyColors = 16,
+        FirstMarker = 32, // then one bit per marker
     };
     struct Line {
         quint16 flags = 0;
         RewriteState rewrite;
-        std::vector<quint32> colors; // listed in m_colorLines, sorted
+        // Its colours as listed in m_colorLines (0: none), unless ManyColors.
+        std::array<quint32, 2> colors{};
     };
 
     void rebuild(const RichTextControl& c);

@@ -32,7 +32,16 @@ void append(StyledText& to, const StyledText& more)
 
 } // namespace
 
-LineStore::LineStore() : m_lines(1) {}
+LineStore::LineStore() : m_lines{std::make_shared<const StyledText>()} {}
+
+std::vector<LinePtr> LineStore::share(std::vector<StyledText> lines)
+{
+    std::vector<LinePtr> out;
+    out.reserve(lines.size());
+    for (StyledText& l : lines)
+        out.push_back(std::make_shared<const StyledText>(std::move(l)));
+    return out;
+}
 
 std::vector<StyledText> LineStore::splitLines(const StyledText& content)
 {
@@ -65,7 +74,7 @@ std::vector<StyledText> LineStore::splitLines(const StyledText& content)
 
 void LineStore::assign(const StyledText& content)
 {
-    m_lines = splitLines(content);
+    m_lines = share(splitLines(content));
     m_length = int(content.text.size());
     m_treeValid = false;
 }
@@ -77,7 +86,7 @@ StyledText LineStore::content() const
     for (size_t i = 0; i < m_lines.size(); ++i) {
         if (i > 0)
             out.text += u"\r\n";
-        append(out, m_lines[i]);
+        append(out, *m_lines[i]);
     }
     return out;
 }
@@ -87,7 +96,7 @@ void LineStore::rebuildTree() const
     const size_t n = m_lines.size();
     m_tree.assign(n + 1, 0);
     for (size_t i = 1; i <= n; ++i) {
-        m_tree[i] += int(m_lines[i - 1].text.size()) + 2;
+        m_tree[i] += int(m_lines[i - 1]->text.size()) + 2;
         const size_t parent = i + (i & (~i + 1));
         if (parent <= n)
             m_tree[parent] += m_tree[i];
@@ -140,7 +149,7 @@ StyledText LineStore::slice(int start, int length) const
     int line = lineAt(start);
     int lineBegin = lineStart(line);
     while (line < lineCount() && lineBegin < end) {
-        const StyledText& l = m_lines[size_t(line)];
+        const StyledText& l = *m_lines[size_t(line)];
         const int textEnd = lineBegin + int(l.text.size());
         const int a = std::max(start, lineBegin);
         const int b = std::min(end, textEnd);
@@ -164,9 +173,10 @@ TextColor LineStore::rangeColor(int start, int length) const
     if (length <= 0) {
         const int line = lineAt(start);
         const int offset = start - lineStart(line);
-        if (offset <= 0 || offset > m_lines[size_t(line)].text.size())
+        const StyledText& l = *m_lines[size_t(line)];
+        if (offset <= 0 || offset > l.text.size())
             return {};
-        return m_lines[size_t(line)].colorAt(offset - 1);
+        return l.colorAt(offset - 1);
     }
     return ::rangeColor(slice(start, length), 0, length);
 }
@@ -177,8 +187,8 @@ LineSplice LineStore::replace(int start, int length, const StyledText& insert)
     const int end = std::clamp(start + std::max(length, 0), start, m_length);
     const int first = lineAt(start);
     const int last = lineAt(end);
-    const StyledText& a = m_lines[size_t(first)];
-    const StyledText& b = m_lines[size_t(last)];
+    const StyledText& a = *m_lines[size_t(first)];
+    const StyledText& b = *m_lines[size_t(last)];
     const int offA = std::min(start - lineStart(first), int(a.text.size()));
     const int offB = std::min(end - lineStart(last), int(b.text.size()));
     std::vector<StyledText> pieces = splitLines(insert);
@@ -187,20 +197,20 @@ LineSplice LineStore::replace(int start, int length, const StyledText& insert)
     pieces.front() = std::move(head);
     append(pieces.back(), sliceLine(b, offB, int(b.text.size())));
     const LineSplice splice{first, last - first + 1, int(pieces.size())};
-    replaceLines(first, splice.removed, std::move(pieces));
+    replaceLines(first, splice.removed, share(std::move(pieces)));
     return splice;
 }
 
-void LineStore::replaceLines(int first, int count, std::vector<StyledText> lines)
+void LineStore::replaceLines(int first, int count, std::vector<LinePtr> lines)
 {
     for (int i = first; i < first + count; ++i)
-        m_length -= int(m_lines[size_t(i)].text.size()) + 2;
-    for (const StyledText& l : lines)
-        m_length += int(l.text.size()) + 2;
+        m_length -= int(m_lines[size_t(i)]->text.size()) + 2;
+    for (const LinePtr& l : lines)
+        m_length += int(l->text.size()) + 2;
     if (int(lines.size()) == count) {
         for (int i = 0; i < count; ++i) {
             const int delta =
-                int(lines[size_t(i)].text.size()) - int(m_lines[size_t(first + i)].text.size());
+                int(lines[size_t(i)]->text.size()) - int(m_lines[size_t(first + i)]->text.size());
             m_lines[size_t(first + i)] = std::move(lines[size_t(i)]);
             if (delta != 0)
                 addToTree(first + i, delta);
@@ -220,9 +230,7 @@ void LineStore::replaceLines(int first, int count, std::vector<StyledText> lines
 
 void LineStore::setLine(int line, StyledText content)
 {
-    std::vector<StyledText> one;
-    one.push_back(std::move(content));
-    replaceLines(line, 1, std::move(one));
+    replaceLines(line, 1, {std::make_shared<const StyledText>(std::move(content))});
 }
 
 bool sameLine(const StyledText& a, const StyledText& b)
@@ -230,9 +238,13 @@ bool sameLine(const StyledText& a, const StyledText& b)
     return a.text.size() == b.text.size() && a.runs == b.runs && a.text == b.text;
 }
 
-std::vector<LineSplice> alignLines(const std::vector<StyledText>& from, int fromFirst,
-                                   int fromCount, const std::vector<StyledText>& to, int toFirst,
-                                   int toCount)
+bool sameLine(const LinePtr& a, const LinePtr& b)
+{
+    return a == b || sameLine(*a, *b);
+}
+
+std::vector<LineSplice> alignLines(const std::vector<LinePtr>& from, int fromFirst, int fromCount,
+                                   const std::vector<LinePtr>& to, int toFirst, int toCount)
 {
     constexpr int Lookahead = 8;
     std::vector<LineSplice> out;

@@ -3,7 +3,13 @@
 #include "RichTextControl.h"
 #include "StyledText.h"
 
+#include <memory>
 #include <vector>
+
+// Lines are shared and never changed in place: an edit puts new ones in, so
+// whoever kept the old ones (the widget's picture of what it shows) shares
+// the unchanged ones and tells changed ones apart by address.
+using LinePtr = std::shared_ptr<const StyledText>;
 
 // Coloured text held line by line, so that an edit costs the lines it
 // touches however long the text. Positions are those of the whole text
@@ -22,8 +28,8 @@ public:
     // The line holding a position; the CR and the LF belong to the line
     // they end, the end of the text to the last line.
     int lineAt(int pos) const;
-    const StyledText& line(int line) const { return m_lines[size_t(line)]; }
-    const std::vector<StyledText>& lines() const { return m_lines; }
+    const StyledText& line(int line) const { return *m_lines[size_t(line)]; }
+    const std::vector<LinePtr>& lines() const { return m_lines; }
 
     StyledText slice(int start, int length) const;
     // As rangeColor() on the whole content.
@@ -33,20 +39,18 @@ public:
     // no colour) and says which lines that was.
     LineSplice replace(int start, int length, const StyledText& insert);
     // Replaces lines [first, first + count) by `lines`.
-    void replaceLines(int first, int count, std::vector<StyledText> lines);
+    void replaceLines(int first, int count, std::vector<LinePtr> lines);
     void setLine(int line, StyledText content);
 
     // The content split at its CR LFs.
     static std::vector<StyledText> splitLines(const StyledText& content);
-
-    // Lines [first, first + count) equal to `lines`, text and colours.
-    bool sameLines(int first, const std::vector<StyledText>& lines, int from, int count) const;
+    static std::vector<LinePtr> share(std::vector<StyledText> lines);
 
 private:
     void rebuildTree() const;
     void addToTree(int line, int delta) const;
 
-    std::vector<StyledText> m_lines;
+    std::vector<LinePtr> m_lines;
     int m_length = 0;
     // Fenwick tree over line lengths plus two, built when first needed
     // after lines came or went.
@@ -55,13 +59,13 @@ private:
 };
 
 bool sameLine(const StyledText& a, const StyledText& b);
+bool sameLine(const LinePtr& a, const LinePtr& b);
 
 // Splices, top to bottom, that turn lines [0, from.size()) into `to`,
 // matching equal lines where they stay in order (a line inserted or removed
 // among equal ones costs a splice of that line alone).
-std::vector<LineSplice> alignLines(const std::vector<StyledText>& from, int fromFirst,
-                                   int fromCount, const std::vector<StyledText>& to, int toFirst,
-                                   int toCount);
+std::vector<LineSplice> alignLines(const std::vector<LinePtr>& from, int fromFirst, int fromCount,
+                                   const std::vector<LinePtr>& to, int toFirst, int toCount);
 
 // Which lines changed since a copy was last brought up to date: stretches
 // of the current lines, each with the number of lines it replaced in the

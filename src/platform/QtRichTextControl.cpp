@@ -77,7 +77,7 @@ void QtRichTextControl::setStyledText(const StyledText& content)
     Operation op(*this);
     StyledText want = normalizedStyledText(content);
     want.runs = canonicalRuns(std::move(want.runs));
-    std::vector<StyledText> lines = LineStore::splitLines(want);
+    std::vector<LinePtr> lines = LineStore::share(LineStore::splitLines(want));
     // Only the lines that differ count as changed, so a text set again with
     // a few lines altered costs those lines.
     const std::vector<LineSplice> splices =

@@ -99,7 +99,7 @@ private:
     LineStore m_store;
     // What the widget's document holds, line by line, and which lines of
     // the store have changed since.
-    std::vector<StyledText> m_shown;
+    std::vector<LinePtr> m_shown;
     ChangedLines m_unshown;
     int m_selStart = 0;
     int m_selLength = 0;

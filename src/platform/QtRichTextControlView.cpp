@@ -110,7 +110,7 @@ void QtRichTextControl::showLines()
 {
     ProgrammaticEdit guard(m_programmatic);
     QTextDocument* doc = m_editor->document();
-    const std::vector<StyledText>& lines = m_store.lines();
+    const std::vector<LinePtr>& lines = m_store.lines();
     QTextCursor c(doc);
     c.beginEditBlock();
     // Top down, so that above each stretch the document is numbered as
@@ -120,7 +120,7 @@ void QtRichTextControl::showLines()
              alignLines(m_shown, s.start, s.replaced, lines, s.start, s.length)) {
             if (sp.removed == sp.added) {
                 for (int i = sp.line; i < sp.line + sp.added; ++i) {
-                    updateBlock(c, blockNumber(i), m_shown[size_t(i)], lines[size_t(i)]);
+                    updateBlock(c, blockNumber(i), *m_shown[size_t(i)], *lines[size_t(i)]);
                     m_shown[size_t(i)] = lines[size_t(i)];
                 }
                 continue;
@@ -203,9 +203,10 @@ void QtRichTextControl::onContentsChange(int pos, int, int added)
     const int removedLines = addedLines + m_blockCount - blocks;
     m_blockCount = blocks;
     m_lastBlock = QTextBlock();
-    std::vector<StyledText> lines;
+    std::vector<StyledText> read;
     for (int i = first; i < first + addedLines; ++i)
-        lines.push_back(blockContent(doc->findBlockByNumber(i)));
+        read.push_back(blockContent(doc->findBlockByNumber(i)));
+    std::vector<LinePtr> lines = LineStore::share(std::move(read));
     Operation op(*this);
     m_shown.erase(m_shown.begin() + first, m_shown.begin() + first + removedLines);
     m_shown.insert(m_shown.begin() + first, lines.begin(), lines.end());

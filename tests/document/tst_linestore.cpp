@@ -66,11 +66,13 @@ private slots:
     void changedStretches_bringACopyUpToDate()
     {
         QRandomGenerator rng(5);
-        const auto lineOf = [](int n) { return StyledText{QString::number(n % 7), {}}; };
-        std::vector<StyledText> copy;
+        const auto lineOf = [](int n) {
+            return std::make_shared<const StyledText>(StyledText{QString::number(n % 7), {}});
+        };
+        std::vector<LinePtr> copy;
         for (int i = 0; i < 40; ++i)
             copy.push_back(lineOf(i));
-        std::vector<StyledText> lines = copy;
+        std::vector<LinePtr> lines = copy;
         int fresh = 100;
         for (int round = 0; round < 300; ++round) {
             ChangedLines changed;
@@ -99,7 +101,7 @@ private slots:
             }
             QCOMPARE(copy.size(), lines.size());
             for (size_t i = 0; i < lines.size(); ++i)
-                QCOMPARE(copy[i].text, lines[i].text);
+                QCOMPARE(copy[i]->text, lines[i]->text);
         }
     }
 };
