@@ -100,8 +100,10 @@ int QtRichTextControl::fromDocPosition(int docPos) const
 
 void QtRichTextControl::show()
 {
-    if (!m_unshown.empty())
+    if (!m_unshown.empty()) {
         showLines();
+        m_selectionUnshown = true; // the widget's cursor moved with the edits
+    }
     if (m_selectionUnshown)
         showSelection();
 }
