@@ -16,9 +16,9 @@ TextColor entry(const std::vector<TextColor>& leading, size_t n)
 TextColor writerColorBefore(const RichTextControl& c, int line)
 {
     for (int i = line - 1; i >= 0; --i) {
-        const StyledText content = c.line(i);
-        if (!content.text.isEmpty())
-            return colorAfterLine(content, TextColor());
+        const LinePtr content = c.line(i);
+        if (!content->text.isEmpty())
+            return colorAfterLine(*content, TextColor());
     }
     return {};
 }
@@ -50,7 +50,8 @@ void RewriteKeywordLines(RichTextControl& c, LineIndex& index, LineRewriteMemo& 
             if (!wasChanged && known.settled && known.writerBefore == writer &&
                 known.readerBefore == reader)
                 break; // from here on every line is as the last run left it
-            const StyledText content = c.line(line);
+            const LinePtr shared = c.line(line);
+            const StyledText& content = *shared;
             const RewrittenLine r = memo.rewrite(content, {line == 0, writer, reader, leading});
             index.setRewriteState(line, {writer, reader, r.readerColor, !r.changed});
             if (r.changed && mode == RewriteMode::Apply)

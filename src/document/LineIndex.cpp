@@ -77,10 +77,10 @@ void LineIndex::update(RichTextControl& c)
 void LineIndex::rebuild(const RichTextControl& c)
 {
     m_started = true;
-    m_lines.assign(size_t(c.lineCount()), Line{});
+    m_lines.assign(std::vector<Line>(size_t(c.lineCount())));
     for (auto& lines : m_markerLines)
         lines.clear();
-    m_colorLines.clear();
+    m_colors.clear();
     m_unread.clear();
     m_unrewritten.clear();
     m_banners = 0;
@@ -90,7 +90,7 @@ void LineIndex::rebuild(const RichTextControl& c)
 
 void LineIndex::markChanged(int line)
 {
-    Line& l = m_lines[size_t(line)];
+    Line& l = m_lines.mutableAt(line);
     if (!(l.flags & Unread))
         m_unread.push_back(line);
     if (!(l.flags & Unrewritten))
@@ -125,16 +125,14 @@ int LineIndex::bannerPair(int first) const
 {
     if (first < 0 || first + 1 >= lineCount())
         return 0;
-    return (m_lines[size_t(first)].flags & EndsWithHash) &&
-                   (m_lines[size_t(first) + 1].flags & StartsBanner)
-               ? 1
-               : 0;
+    return (m_lines[first].flags & EndsWithHash) && (m_lines[first + 1].flags & StartsBanner) ? 1
+                                                                                              : 0;
 }
 
 void LineIndex::setBannerFlags(int line, quint16 flags)
 {
     m_banners -= bannerPair(line - 1) + bannerPair(line);
-    quint16& f = m_lines[size_t(line)].flags;
+    quint16& f = m_lines.mutableAt(line).flags;
     f = quint16((f & ~(EndsWithHash | StartsBanner)) | flags);
     m_banners += bannerPair(line - 1) + bannerPair(line);
 }
@@ -142,11 +140,11 @@ void LineIndex::setBannerFlags(int line, quint16 flags)
 void LineIndex::clearLine(int line, bool keepColors)
 {
     setBannerFlags(line, 0);
-    quint16& f = m_lines[size_t(line)].flags;
+    quint16& f = m_lines.mutableAt(line).flags;
     for (int m = 0; m < int(m_markerLines.size()); ++m)
         if (f & (FirstMarker << m))
             eraseValue(m_markerLines[size_t(m)], line);
-    f &= quint16(Unread | Unrewritten | ManyColors);
+    f &= quint16(Unread | Unrewritten);
     if (!keepColors)
         setColors(line, {});
 }
@@ -155,26 +153,45 @@ void LineIndex::setColors(int line, std::vector<quint32> colors)
 {
     std::sort(colors.begin(), colors.end());
     colors.erase(std::unique(colors.begin(), colors.end()), colors.end());
-    Line& l = m_lines[size_t(line)];
-    // A line's entry stays small and plain, so that moving lines is cheap;
-    // the rare line with more colours is found by looking through them all.
-    const bool many = colors.size() > l.colors.size();
-    std::array<quint32, 2> few{};
-    if (!many)
-        std::copy(colors.begin(), colors.end(), few.begin());
-    if (!many && !(l.flags & ManyColors) && few == l.colors)
-        return;
-    for (auto it = m_colorLines.begin(); it != m_colorLines.end();) {
-        const bool listed = (l.flags & ManyColors) || std::find(l.colors.begin(), l.colors.end(),
-                                                                it->first) != l.colors.end();
-        if (listed)
-            eraseValue(it->second, line);
-        it = it->second.empty() ? m_colorLines.erase(it) : std::next(it);
+    Line& l = m_lines.mutableAt(line);
+    if (colors == l.colors)
+        return; // the common case: a line read again keeps its colours
+    for (quint32 c : l.colors) {
+        if (std::binary_search(colors.begin(), colors.end(), c))
+            continue;
+        const auto it = m_colors.find(c);
+        if (--it->second.lines == 0)
+            m_colors.erase(it);
+        else if (it->second.firstKnown && it->second.first == line)
+            it->second.firstKnown = false; // looked for when next needed
     }
-    for (quint32 c : colors)
-        insertValue(m_colorLines[c], line);
-    l.colors = few;
-    l.flags = quint16(many ? (l.flags | ManyColors) : (l.flags & ~ManyColors));
+    for (quint32 c : colors) {
+        if (std::binary_search(l.colors.begin(), l.colors.end(), c))
+            continue;
+        ColorUse& use = m_colors[c];
+        if (use.lines++ == 0)
+            use = {1, line, true};
+        else if (use.firstKnown && line < use.first)
+            use.first = line;
+    }
+    l.colors = std::move(colors);
+}
+
+void LineIndex::findFirstLines() const
+{
+    int unknown = 0;
+    for (const auto& [color, use] : m_colors)
+        unknown += use.firstKnown ? 0 : 1;
+    for (int i = 0; unknown > 0 && i < lineCount(); ++i) {
+        for (quint32 c : m_lines[i].colors) {
+            ColorUse& use = m_colors[c];
+            if (!use.firstKnown) {
+                use.first = i;
+                use.firstKnown = true;
+                --unknown;
+            }
+        }
+    }
 }
 
 void LineIndex::eraseLines(int at, int count)
@@ -182,12 +199,13 @@ void LineIndex::eraseLines(int at, int count)
     // The lines are cleared, so no banner pair involves them; the lines
     // either side become neighbours.
     for (int i = at; i < at + count; ++i)
-        m_lines[size_t(i)].flags &= quint16(~(Unread | Unrewritten));
-    m_lines.erase(m_lines.begin() + at, m_lines.begin() + at + count);
+        m_lines.mutableAt(i).flags &= quint16(~(Unread | Unrewritten));
+    m_lines.replace(at, count, {});
     for (auto& lines : m_markerLines)
         shiftSorted(lines, at + count, -count);
-    for (auto& [color, lines] : m_colorLines)
-        shiftSorted(lines, at + count, -count);
+    for (auto& [color, use] : m_colors)
+        if (use.firstKnown && use.first >= at + count)
+            use.first -= count;
     shiftList(m_unread, at, -count);
     shiftList(m_unrewritten, at, -count);
     m_banners += bannerPair(at - 1);
@@ -196,11 +214,12 @@ void LineIndex::eraseLines(int at, int count)
 void LineIndex::insertLines(int at, int count)
 {
     m_banners -= bannerPair(at - 1);
-    m_lines.insert(m_lines.begin() + at, size_t(count), Line{});
+    m_lines.replace(at, 0, std::vector<Line>(size_t(count)));
     for (auto& lines : m_markerLines)
         shiftSorted(lines, at, count);
-    for (auto& [color, lines] : m_colorLines)
-        shiftSorted(lines, at, count);
+    for (auto& [color, use] : m_colors)
+        if (use.firstKnown && use.first >= at)
+            use.first += count;
     shiftList(m_unread, at, count);
     shiftList(m_unrewritten, at, count);
 }
@@ -210,8 +229,9 @@ void LineIndex::readLine(const RichTextControl& c, int line)
     if (line >= lineCount())
         return;
     clearLine(line, true);
-    m_lines[size_t(line)].flags &= quint16(~Unread);
-    const StyledText content = c.line(line);
+    m_lines.mutableAt(line).flags &= quint16(~Unread);
+    const LinePtr shared = c.line(line);
+    const StyledText& content = *shared;
     std::vector<quint32> colors;
     for (const ColorRun& r : content.runs)
         colors.push_back(r.color.raw());
@@ -223,7 +243,7 @@ void LineIndex::readLine(const RichTextControl& c, int line)
     if (t.startsWith(BannerStart))
         banner |= StartsBanner;
     setBannerFlags(line, banner);
-    quint16& f = m_lines[size_t(line)].flags;
+    quint16& f = m_lines.mutableAt(line).flags;
     for (int m = 0; m < int(m_matchers.size()); ++m) {
         const QChar sign = m_signs[size_t(m)];
         if ((sign.isNull() || t.contains(sign)) && m_matchers[size_t(m)].indexIn(t) >= 0) {
@@ -242,7 +262,8 @@ int LineIndex::findMarker(const RichTextControl& c, int m, int from) const
     const std::vector<int>& lines = m_markerLines[size_t(m)];
     for (auto it = std::lower_bound(lines.begin(), lines.end(), first); it != lines.end(); ++it) {
         const int start = c.lineStart(*it);
-        const QString t = c.line(*it).text;
+        const LinePtr l = c.line(*it);
+        const QString& t = l->text;
         const int offset = *it == first ? from - start : 0;
         if (offset > t.size())
             continue;
@@ -260,11 +281,10 @@ std::vector<TextColor> LineIndex::leadingColors(const RichTextControl& c, int co
         int offset;
         TextColor color;
     };
+    findFirstLines();
     std::vector<First> firsts;
-    for (const auto& [raw, lines] : m_colorLines) {
-        const TextColor color = TextColor::fromRgb(raw & 0x00ffffffu);
-        firsts.push_back({lines.front(), 0, color});
-    }
+    for (const auto& [raw, use] : m_colors)
+        firsts.push_back({use.first, 0, TextColor::fromRgb(raw & 0x00ffffffu)});
     std::sort(firsts.begin(), firsts.end(),
               [](const First& a, const First& b) { return a.line < b.line; });
     if (int(firsts.size()) > count) {
@@ -280,7 +300,7 @@ std::vector<TextColor> LineIndex::leadingColors(const RichTextControl& c, int co
     StyledText content;
     for (First& f : firsts) {
         if (f.line != readLineNumber) {
-            content = c.line(f.line);
+            content = *c.line(f.line);
             readLineNumber = f.line;
         }
         for (const ColorRun& r : content.runs)
@@ -303,21 +323,21 @@ std::vector<TextColor> LineIndex::leadingColors(const RichTextControl& c, int co
 
 void LineIndex::setRewriteState(int line, const RewriteState& state)
 {
-    m_lines[size_t(line)].rewrite = state;
+    m_lines.mutableAt(line).rewrite = state;
 }
 
 std::vector<int> LineIndex::takeUnrewrittenLines()
 {
     std::vector<int> lines = std::exchange(m_unrewritten, {});
     for (int line : lines)
-        m_lines[size_t(line)].flags &= quint16(~Unrewritten);
+        m_lines.mutableAt(line).flags &= quint16(~Unrewritten);
     std::sort(lines.begin(), lines.end());
     return lines;
 }
 
 void LineIndex::markUnrewritten(int line)
 {
-    Line& l = m_lines[size_t(line)];
+    Line& l = m_lines.mutableAt(line);
     l.rewrite.settled = false;
     if (!(l.flags & Unrewritten)) {
         l.flags |= Unrewritten;

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ChunkedVector.h"
 #include "RichTextControl.h"
 #include "TextColor.h"
 
 #include <QStringList>
 #include <QStringMatcher>
-#include <array>
 #include <map>
 #include <optional>
 #include <utility>
@@ -25,7 +25,7 @@ public:
     // Takes in the control's changes since the last call.
     void update(RichTextControl& c);
 
-    int lineCount() const { return int(m_lines.size()); }
+    int lineCount() const { return m_lines.size(); }
 
     // Occurrences of "#" CR LF "#-----[ " in the whole text.
     int bannerCount() const { return m_banners; }
@@ -47,13 +47,13 @@ public:
         TextColor readerAfter;
         bool settled = false;
     };
-    const RewriteState& rewriteState(int line) const { return m_lines[size_t(line)].rewrite; }
+    const RewriteState& rewriteState(int line) const { return m_lines[line].rewrite; }
     void setRewriteState(int line, const RewriteState& state);
     // Lines changed since the rewrite last looked at them, ascending; taking
     // them clears the list.
     std::vector<int> takeUnrewrittenLines();
     void markUnrewritten(int line);
-    bool isUnrewritten(int line) const { return m_lines[size_t(line)].flags & Unrewritten; }
+    bool isUnrewritten(int line) const { return m_lines[line].flags & Unrewritten; }
     // Every line must be looked at again (the colours that \cf1 and \cf3
     // select have changed).
     void forgetRewrites();
@@ -68,14 +68,12 @@ private:
         Unread = 2,
         EndsWithHash = 4,
         StartsBanner = 8,
-        ManyColors = 16,
-        FirstMarker = 32, // then one bit per marker
+        FirstMarker = 16, // then one bit per marker
     };
     struct Line {
         quint16 flags = 0;
         RewriteState rewrite;
-        // Its colours as listed in m_colorLines (0: none), unless ManyColors.
-        std::array<quint32, 2> colors{};
+        std::vector<quint32> colors; // sorted, counted in m_colors
     };
 
     void rebuild(const RichTextControl& c);
@@ -92,11 +90,19 @@ private:
     QStringList m_markers;
     std::vector<QStringMatcher> m_matchers;
     std::vector<QChar> m_signs;
-    std::vector<Line> m_lines;
-    std::vector<std::vector<int>> m_markerLines;      // sorted, per marker
-    std::map<quint32, std::vector<int>> m_colorLines; // sorted, per colour
-    std::vector<int> m_unread;                        // lines to read again
-    std::vector<int> m_unrewritten;                   // lines the rewrite must see
+    ChunkedVector<Line> m_lines;
+    std::vector<std::vector<int>> m_markerLines; // sorted, per marker
+    // Per colour in use: how many lines hold it and the first that does,
+    // when known (it is looked for again when that line loses it).
+    struct ColorUse {
+        int lines = 0;
+        int first = 0;
+        bool firstKnown = false;
+    };
+    mutable std::map<quint32, ColorUse> m_colors;
+    void findFirstLines() const;
+    std::vector<int> m_unread;      // lines to read again
+    std::vector<int> m_unrewritten; // lines the rewrite must see
     std::optional<RewriteColors> m_rewriteColors;
     int m_banners = 0;
     bool m_started = false;

@@ -32,7 +32,10 @@ void append(StyledText& to, const StyledText& more)
 
 } // namespace
 
-LineStore::LineStore() : m_lines{std::make_shared<const StyledText>()} {}
+LineStore::LineStore()
+{
+    m_lines.assign({std::make_shared<const StyledText>()});
+}
 
 std::vector<LinePtr> LineStore::share(std::vector<StyledText> lines)
 {
@@ -74,71 +77,32 @@ std::vector<StyledText> LineStore::splitLines(const StyledText& content)
 
 void LineStore::assign(const StyledText& content)
 {
-    m_lines = share(splitLines(content));
+    m_lines.assign(share(splitLines(content)));
     m_length = int(content.text.size());
-    m_treeValid = false;
 }
 
 StyledText LineStore::content() const
 {
     StyledText out;
     out.text.reserve(m_length);
-    for (size_t i = 0; i < m_lines.size(); ++i) {
-        if (i > 0)
+    bool first = true;
+    m_lines.forEach([&](const LinePtr& l) {
+        if (!first)
             out.text += u"\r\n";
-        append(out, *m_lines[i]);
-    }
+        first = false;
+        append(out, *l);
+    });
     return out;
-}
-
-void LineStore::rebuildTree() const
-{
-    const size_t n = m_lines.size();
-    m_tree.assign(n + 1, 0);
-    for (size_t i = 1; i <= n; ++i) {
-        m_tree[i] += int(m_lines[i - 1]->text.size()) + 2;
-        const size_t parent = i + (i & (~i + 1));
-        if (parent <= n)
-            m_tree[parent] += m_tree[i];
-    }
-    m_treeValid = true;
-}
-
-void LineStore::addToTree(int line, int delta) const
-{
-    if (!m_treeValid)
-        return;
-    for (size_t i = size_t(line) + 1; i < m_tree.size(); i += i & (~i + 1))
-        m_tree[i] += delta;
 }
 
 int LineStore::lineStart(int line) const
 {
-    if (!m_treeValid)
-        rebuildTree();
-    int sum = 0;
-    for (size_t i = size_t(std::clamp(line, 0, lineCount())); i > 0; i -= i & (~i + 1))
-        sum += m_tree[i];
-    return sum;
+    return m_lines.weightBefore(std::clamp(line, 0, lineCount()));
 }
 
 int LineStore::lineAt(int pos) const
 {
-    if (!m_treeValid)
-        rebuildTree();
-    // The number of whole lines (with their breaks) that end at or before pos.
-    size_t index = 0;
-    int remaining = pos;
-    size_t step = 1;
-    while (step * 2 < m_tree.size())
-        step *= 2;
-    for (; step > 0; step /= 2) {
-        if (index + step < m_tree.size() && m_tree[index + step] <= remaining) {
-            index += step;
-            remaining -= m_tree[index];
-        }
-    }
-    return std::min(int(index), lineCount() - 1);
+    return std::clamp(m_lines.indexAtWeight(pos), 0, lineCount() - 1);
 }
 
 StyledText LineStore::slice(int start, int length) const
@@ -149,7 +113,7 @@ StyledText LineStore::slice(int start, int length) const
     int line = lineAt(start);
     int lineBegin = lineStart(line);
     while (line < lineCount() && lineBegin < end) {
-        const StyledText& l = *m_lines[size_t(line)];
+        const StyledText& l = *m_lines[line];
         const int textEnd = lineBegin + int(l.text.size());
         const int a = std::max(start, lineBegin);
         const int b = std::min(end, textEnd);
@@ -173,7 +137,7 @@ TextColor LineStore::rangeColor(int start, int length) const
     if (length <= 0) {
         const int line = lineAt(start);
         const int offset = start - lineStart(line);
-        const StyledText& l = *m_lines[size_t(line)];
+        const StyledText& l = *m_lines[line];
         if (offset <= 0 || offset > l.text.size())
             return {};
         return l.colorAt(offset - 1);
@@ -187,8 +151,8 @@ LineSplice LineStore::replace(int start, int length, const StyledText& insert)
     const int end = std::clamp(start + std::max(length, 0), start, m_length);
     const int first = lineAt(start);
     const int last = lineAt(end);
-    const StyledText& a = *m_lines[size_t(first)];
-    const StyledText& b = *m_lines[size_t(last)];
+    const StyledText& a = *m_lines[first];
+    const StyledText& b = *m_lines[last];
     const int offA = std::min(start - lineStart(first), int(a.text.size()));
     const int offB = std::min(end - lineStart(last), int(b.text.size()));
     std::vector<StyledText> pieces = splitLines(insert);
@@ -204,28 +168,13 @@ LineSplice LineStore::replace(int start, int length, const StyledText& insert)
 void LineStore::replaceLines(int first, int count, std::vector<LinePtr> lines)
 {
     for (int i = first; i < first + count; ++i)
-        m_length -= int(m_lines[size_t(i)]->text.size()) + 2;
+        m_length -= int(m_lines[i]->text.size()) + 2;
     for (const LinePtr& l : lines)
         m_length += int(l->text.size()) + 2;
-    if (int(lines.size()) == count) {
-        for (int i = 0; i < count; ++i) {
-            const int delta =
-                int(lines[size_t(i)]->text.size()) - int(m_lines[size_t(first + i)]->text.size());
-            m_lines[size_t(first + i)] = std::move(lines[size_t(i)]);
-            if (delta != 0)
-                addToTree(first + i, delta);
-        }
-        return;
-    }
-    const auto at = m_lines.begin() + first;
-    const size_t common = std::min(size_t(count), lines.size());
-    std::move(lines.begin(), lines.begin() + common, at);
-    if (lines.size() > common)
-        m_lines.insert(at + common, std::make_move_iterator(lines.begin() + common),
-                       std::make_move_iterator(lines.end()));
+    if (count == 1 && lines.size() == 1)
+        m_lines.set(first, std::move(lines.front()));
     else
-        m_lines.erase(at + common, at + count);
-    m_treeValid = false;
+        m_lines.replace(first, count, std::move(lines));
 }
 
 void LineStore::setLine(int line, StyledText content)
@@ -241,60 +190,6 @@ bool sameLine(const StyledText& a, const StyledText& b)
 bool sameLine(const LinePtr& a, const LinePtr& b)
 {
     return a == b || sameLine(*a, *b);
-}
-
-std::vector<LineSplice> alignLines(const std::vector<LinePtr>& from, int fromFirst, int fromCount,
-                                   const std::vector<LinePtr>& to, int toFirst, int toCount)
-{
-    constexpr int Lookahead = 8;
-    std::vector<LineSplice> out;
-    const auto add = [&out](int at, int removed, int added) {
-        if (!out.empty() && out.back().removed == out.back().added && removed == added &&
-            out.back().line + out.back().added == at) {
-            out.back().removed += removed;
-            out.back().added += added;
-        } else {
-            out.push_back({at, removed, added});
-        }
-    };
-    int i = fromFirst;
-    int j = toFirst;
-    const int iEnd = fromFirst + fromCount;
-    const int jEnd = toFirst + toCount;
-    while (i < iEnd || j < jEnd) {
-        if (i < iEnd && j < jEnd && sameLine(from[size_t(i)], to[size_t(j)])) {
-            ++i, ++j;
-            continue;
-        }
-        if (i == iEnd) {
-            add(j, 0, jEnd - j);
-            break;
-        }
-        if (j == jEnd) {
-            add(j, iEnd - i, 0);
-            break;
-        }
-        if (iEnd - i != jEnd - j) {
-            int d = 1;
-            for (; d <= Lookahead; ++d) {
-                if (j + d < jEnd && sameLine(from[size_t(i)], to[size_t(j + d)])) {
-                    add(j, 0, d);
-                    j += d;
-                    break;
-                }
-                if (i + d < iEnd && sameLine(from[size_t(i + d)], to[size_t(j)])) {
-                    add(j, d, 0);
-                    i += d;
-                    break;
-                }
-            }
-            if (d <= Lookahead)
-                continue;
-        }
-        add(j, 1, 1);
-        ++i, ++j;
-    }
-    return out;
 }
 
 void ChangedLines::add(const LineSplice& s)

@@ -155,12 +155,13 @@ int MemoryRichTextControl::lineStart(int line) const
     return int(pos);
 }
 
-StyledText MemoryRichTextControl::line(int line) const
+LinePtr MemoryRichTextControl::line(int line) const
 {
     const int start = lineStart(line);
     qsizetype end = m_text.indexOf(u'\r', start);
     if (end < 0)
         end = m_text.size();
     const std::vector<TextColor> colors(m_colors.begin() + start, m_colors.begin() + end);
-    return StyledText{m_text.sliced(start, end - start), StyledText::runsFromColors(colors)};
+    return std::make_shared<const StyledText>(
+        StyledText{m_text.sliced(start, end - start), StyledText::runsFromColors(colors)});
 }

@@ -35,7 +35,7 @@ public:
     int find(const QString& needle, std::optional<int> start = std::nullopt) override;
 
     int lineStart(int line) const override;
-    StyledText line(int line) const override;
+    LinePtr line(int line) const override;
 
     QString fontName() const override { return m_fontName; }
     void setFontName(const QString& name) override { m_fontName = name; }

@@ -37,20 +37,20 @@ int RichTextControl::lineAt(int pos) const
     return int(QStringView(t).first(std::clamp(pos, 0, int(t.size()))).count(u'\n'));
 }
 
-StyledText RichTextControl::line(int line) const
+LinePtr RichTextControl::line(int line) const
 {
     const StyledText all = styledText();
     const int start = lineStart(line);
     qsizetype end = all.text.indexOf(u'\r', start);
     if (end < 0)
         end = all.text.size();
-    return slicedStyledText(all, start, int(end) - start);
+    return std::make_shared<const StyledText>(slicedStyledText(all, start, int(end) - start));
 }
 
 void RichTextControl::setLine(int line, const StyledText& content)
 {
     const int start = lineStart(line);
-    const int length = int(this->line(line).text.size());
+    const int length = int(this->line(line)->text.size());
     const int savedStart = selStart();
     const int savedLength = selLength();
     setSelStart(start);

@@ -75,7 +75,7 @@ public:
     virtual int lineStart(int line) const;
     virtual int lineAt(int pos) const;
     // A line's text and colours, without its line break.
-    virtual StyledText line(int line) const;
+    virtual LinePtr line(int line) const;
     // Replaces a line's text and colours (not its line break).
     virtual void setLine(int line, const StyledText& content);
 

@@ -2,7 +2,8 @@
 
 bool Snapshots::tick(const QString& currentText, bool refreshFlag)
 {
-    return tick(currentText.size(), [&currentText] { return currentText; }, refreshFlag);
+    return tick(
+        currentText.size(), [&currentText] { return currentText; }, refreshFlag);
 }
 
 bool Snapshots::tick(qsizetype currentLength, const std::function<QString()>& currentText,

@@ -3,6 +3,7 @@
 #include "TextColor.h"
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 // A run of characters sharing one colour.
@@ -25,6 +26,9 @@ struct StyledText {
     std::vector<TextColor> perCharacter() const;
     static std::vector<ColorRun> runsFromColors(const std::vector<TextColor>& colors);
 };
+
+// A line held where others can share it and never changed in place.
+using LinePtr = std::shared_ptr<const StyledText>;
 
 // Turns LF alone, CR alone and CR LF into CR LF.
 QString normalizeLineEnds(const QString& text);

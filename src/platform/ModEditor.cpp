@@ -35,7 +35,7 @@ bool ModEditor::deleteKey(QKeyEvent* e)
         const int p = c.selStart();
         const int line = c.lineAt(p);
         const int start = c.lineStart(line);
-        const QString text = c.line(line).text;
+        const QString text = c.line(line)->text;
         const int offset = p - start;
         int from = p;
         int to = p;

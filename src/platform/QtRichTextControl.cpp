@@ -186,9 +186,9 @@ int QtRichTextControl::find(const QString& needle, std::optional<int> start)
     return found;
 }
 
-StyledText QtRichTextControl::line(int line) const
+LinePtr QtRichTextControl::line(int line) const
 {
-    return m_store.line(std::clamp(line, 0, m_store.lineCount() - 1));
+    return m_store.lines()[std::clamp(line, 0, m_store.lineCount() - 1)];
 }
 
 void QtRichTextControl::setLine(int line, const StyledText& content)

@@ -50,7 +50,7 @@ public:
     int lineCount() const override { return m_store.lineCount(); }
     int lineStart(int line) const override { return m_store.lineStart(line); }
     int lineAt(int pos) const override { return m_store.lineAt(pos); }
-    StyledText line(int line) const override;
+    LinePtr line(int line) const override;
     void setLine(int line, const StyledText& content) override;
 
     QString fontName() const override { return m_fontName; }
@@ -99,7 +99,7 @@ private:
     LineStore m_store;
     // What the widget's document holds, line by line, and which lines of
     // the store have changed since.
-    std::vector<LinePtr> m_shown;
+    ChunkedVector<LinePtr> m_shown;
     ChangedLines m_unshown;
     int m_selStart = 0;
     int m_selLength = 0;

@@ -112,7 +112,7 @@ void QtRichTextControl::showLines()
 {
     ProgrammaticEdit guard(m_programmatic);
     QTextDocument* doc = m_editor->document();
-    const std::vector<LinePtr>& lines = m_store.lines();
+    const ChunkedVector<LinePtr>& lines = m_store.lines();
     QTextCursor c(doc);
     c.beginEditBlock();
     // Top down, so that above each stretch the document is numbered as
@@ -122,8 +122,8 @@ void QtRichTextControl::showLines()
              alignLines(m_shown, s.start, s.replaced, lines, s.start, s.length)) {
             if (sp.removed == sp.added) {
                 for (int i = sp.line; i < sp.line + sp.added; ++i) {
-                    updateBlock(c, blockNumber(i), *m_shown[size_t(i)], *lines[size_t(i)]);
-                    m_shown[size_t(i)] = lines[size_t(i)];
+                    updateBlock(c, blockNumber(i), *m_shown[i], *lines[i]);
+                    m_shown.set(i, lines[i]);
                 }
                 continue;
             }
@@ -154,9 +154,10 @@ void QtRichTextControl::showLines()
                     insertLines(c, lines, sp.line, sp.added, false, !atEnd);
                 }
             }
-            m_shown.erase(m_shown.begin() + sp.line, m_shown.begin() + sp.line + sp.removed);
-            m_shown.insert(m_shown.begin() + sp.line, lines.begin() + sp.line,
-                           lines.begin() + sp.line + sp.added);
+            std::vector<LinePtr> now;
+            for (int i = sp.line; i < sp.line + sp.added; ++i)
+                now.push_back(lines[i]);
+            m_shown.replace(sp.line, sp.removed, std::move(now));
             m_lastBlock = QTextBlock();
         }
     }
@@ -210,8 +211,7 @@ void QtRichTextControl::onContentsChange(int pos, int, int added)
         read.push_back(blockContent(doc->findBlockByNumber(i)));
     std::vector<LinePtr> lines = LineStore::share(std::move(read));
     Operation op(*this);
-    m_shown.erase(m_shown.begin() + first, m_shown.begin() + first + removedLines);
-    m_shown.insert(m_shown.begin() + first, lines.begin(), lines.end());
+    m_shown.replace(first, removedLines, lines);
     m_store.replaceLines(first, removedLines, std::move(lines));
     m_text.reset();
     recordLineSplice(first, removedLines, addedLines);

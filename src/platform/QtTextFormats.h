@@ -41,8 +41,9 @@ inline void insertLine(QTextCursor& cursor, const StyledText& line)
 // Inserts lines [first, first + count), with a line break before each when
 // `breakFirst`, else after each but the last unless `breakLast`. Plain text
 // goes in a stretch at a time: a script is mostly uncoloured.
-inline void insertLines(QTextCursor& cursor, const std::vector<LinePtr>& lines, int first,
-                        int count, bool breakFirst, bool breakLast)
+template <typename Lines>
+void insertLines(QTextCursor& cursor, const Lines& lines, int first, int count, bool breakFirst,
+                 bool breakLast)
 {
     QString plain;
     const auto flush = [&] {
@@ -53,7 +54,7 @@ inline void insertLines(QTextCursor& cursor, const std::vector<LinePtr>& lines, 
     for (int i = first; i < first + count; ++i) {
         if (breakFirst)
             plain += u'\n';
-        const StyledText& line = *lines[size_t(i)];
+        const StyledText& line = *lines[i];
         int pos = 0;
         for (const ColorRun& r : line.runs) {
             plain += QStringView(line.text).sliced(pos, r.start - pos);

@@ -406,7 +406,7 @@ void ControlContract::lines_agreeWithTheText()
     int start = 0;
     for (int i = 0; i < lines.size(); ++i) {
         QCOMPARE(c->lineStart(i), start);
-        const StyledText line = c->line(i);
+        const StyledText line = *c->line(i);
         QCOMPARE(line.text, lines[i]);
         if (!line.text.isEmpty())
             QCOMPARE(line.runs, (std::vector<ColorRun>{{0, int(line.text.size()), Blue}}));
@@ -427,12 +427,12 @@ void ControlContract::setLine_changesThatLineAlone()
     StyledText replacement{QStringLiteral("# EoM x"), {{0, 5, Blue}}};
     c->setLine(1, replacement);
     QCOMPARE(c->text(), QStringLiteral("one\r\n# EoM x\r\nthree"));
-    QCOMPARE(c->line(1).runs, replacement.runs);
-    QCOMPARE(c->line(0).runs, (std::vector<ColorRun>{{0, 3, Red}}));
+    QCOMPARE(c->line(1)->runs, replacement.runs);
+    QCOMPARE(c->line(0)->runs, (std::vector<ColorRun>{{0, 3, Red}}));
     QCOMPARE(c->takeLineChanges().splices, (std::vector<LineSplice>{{1, 1, 1}}));
     replacement.runs = {{2, 3, Red}}; // colours alone
     c->setLine(1, replacement);
-    QCOMPARE(c->line(1).runs, replacement.runs);
+    QCOMPARE(c->line(1)->runs, replacement.runs);
     QCOMPARE(c->selStart(), 1);
     QCOMPARE(c->selLength(), 2);
 }
@@ -448,7 +448,7 @@ void ControlContract::lineChanges_coverEveryLineThatChanged()
     for (int step = 0; step < 300; ++step) {
         std::vector<std::optional<StyledText>> shadow;
         for (int i = 0; i < c->lineCount(); ++i)
-            shadow.push_back(c->line(i));
+            shadow.push_back(*c->line(i));
         c->takeLineChanges();
         const int length = c->textLength();
         const int pos = int(rng.bounded(length + 1));
@@ -488,7 +488,7 @@ void ControlContract::lineChanges_coverEveryLineThatChanged()
         for (int i = 0; i < c->lineCount(); ++i) {
             if (!shadow[size_t(i)])
                 continue;
-            const StyledText now = c->line(i);
+            const StyledText now = *c->line(i);
             if (now.text != shadow[size_t(i)]->text || now.runs != shadow[size_t(i)]->runs)
                 QFAIL(qPrintable(
                     QStringLiteral("step %1: line %2 changed unlisted").arg(step).arg(i)));

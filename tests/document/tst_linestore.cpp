@@ -61,6 +61,47 @@ private slots:
         }
     }
 
+    // Replacing stretches anywhere, the chunks must answer as one vector.
+    void chunkedVector_answersAsOneVector()
+    {
+        QRandomGenerator rng(17);
+        ChunkedVector<int> chunked([](const int& v) { return v; });
+        std::vector<int> plain;
+        int fresh = 1;
+        for (int step = 0; step < 4000; ++step) {
+            const int n = int(plain.size());
+            const int at = int(rng.bounded(n + 1));
+            const int count = std::min(int(rng.bounded(step % 500 == 0 ? 2000 : 5)), n - at);
+            std::vector<int> items(size_t(rng.bounded(step % 700 == 0 ? 1500 : 4)));
+            for (int& v : items)
+                v = fresh++ % 9;
+            if (rng.bounded(20) == 0 && n > 0) {
+                const int i = int(rng.bounded(n));
+                chunked.set(i, 5);
+                plain[size_t(i)] = 5;
+            } else {
+                chunked.replace(at, count, items);
+                plain.erase(plain.begin() + at, plain.begin() + at + count);
+                plain.insert(plain.begin() + at, items.begin(), items.end());
+            }
+            QCOMPARE(chunked.size(), int(plain.size()));
+            if (plain.empty())
+                continue;
+            const int probe = int(rng.bounded(int(plain.size())));
+            QCOMPARE(chunked[probe], plain[size_t(probe)]);
+            int before = 0;
+            for (int i = 0; i < probe; ++i)
+                before += plain[size_t(i)];
+            QCOMPARE(chunked.weightBefore(probe), before);
+            // The element a weight falls in: the first whose end passes it.
+            int expected = 0;
+            int sum = 0;
+            while (expected + 1 < int(plain.size()) && sum + plain[size_t(expected)] <= before)
+                sum += plain[size_t(expected++)];
+            QCOMPARE(chunked.indexAtWeight(before), expected);
+        }
+    }
+
     // A copy brought up to date by aligning only the changed stretches must
     // equal the lines themselves.
     void changedStretches_bringACopyUpToDate()

@@ -1,0 +1,210 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <iterator>
+#include <vector>
+
+// A sequence for one entry per line of a script: replacing a stretch in the
+// middle costs the chunks it touches, not the length of the sequence.
+// Elements live in chunks of about ChunkSize; each chunk knows where it
+// starts and the sum of its elements' weights (a line's length, for
+// finding line starts), kept as prefix sums over the chunks.
+template <typename T> class ChunkedVector {
+public:
+    using Weight = std::function<int(const T&)>;
+    static constexpr int ChunkSize = 256;
+
+    explicit ChunkedVector(Weight weight = {}) : m_weight(std::move(weight)) {}
+
+    int size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+
+    const T& operator[](int i) const
+    {
+        const auto [c, offset] = locate(i);
+        return m_chunks[size_t(c)][size_t(offset)];
+    }
+
+    // For a sequence without weights: an element to change in place.
+    T& mutableAt(int i)
+    {
+        const auto [c, offset] = locate(i);
+        return m_chunks[size_t(c)][size_t(offset)];
+    }
+
+    // Replaces one element in place.
+    void set(int i, T value)
+    {
+        const auto [c, offset] = locate(i);
+        T& slot = m_chunks[size_t(c)][size_t(offset)];
+        if (m_weight) {
+            const int delta = m_weight(value) - m_weight(slot);
+            m_chunkWeights[size_t(c)] += delta;
+            for (size_t k = size_t(c) + 1; k < m_weightStarts.size(); ++k)
+                m_weightStarts[k] += delta;
+            m_totalWeight += delta;
+        }
+        slot = std::move(value);
+    }
+
+    // Replaces elements [at, at + count) by `items`.
+    void replace(int at, int count, std::vector<T> items)
+    {
+        if (m_chunks.empty()) {
+            rechunk(0, 0, std::move(items));
+            return;
+        }
+        // The chunks that hold the stretch, or the one it is inserted into.
+        const int first = locate(std::min(at, m_size - 1)).first;
+        int last = count > 0 ? locate(at + count - 1).first : first;
+        // A chunk left small takes in its neighbour, so chunks stay few.
+        const int remaining = chunkLength(first, last + 1) - count + int(items.size());
+        if (remaining < ChunkSize / 2 && last + 1 < int(m_chunks.size()))
+            ++last;
+        std::vector<T> merged;
+        merged.reserve(size_t(chunkLength(first, last + 1) - count) + items.size());
+        const int base = m_starts[size_t(first)];
+        for (int c = first; c <= last; ++c) {
+            std::vector<T>& chunk = m_chunks[size_t(c)];
+            for (int k = 0; k < int(chunk.size()); ++k) {
+                const int index = m_starts[size_t(c)] + k;
+                if (index == at)
+                    std::move(items.begin(), items.end(), std::back_inserter(merged));
+                if (index < at || index >= at + count)
+                    merged.push_back(std::move(chunk[size_t(k)]));
+            }
+        }
+        if (at >= base + chunkLength(first, last + 1))
+            std::move(items.begin(), items.end(), std::back_inserter(merged)); // at the end
+        rechunk(first, last + 1, std::move(merged));
+    }
+
+    void assign(std::vector<T> items)
+    {
+        m_chunks.clear();
+        m_starts.clear();
+        m_chunkWeights.clear();
+        m_weightStarts.clear();
+        m_size = 0;
+        m_totalWeight = 0;
+        rechunk(0, 0, std::move(items));
+    }
+
+    // The sum of the weights of elements [0, i).
+    int weightBefore(int i) const
+    {
+        if (i >= m_size)
+            return m_totalWeight;
+        const auto [c, offset] = locate(i);
+        int sum = m_weightStarts[size_t(c)];
+        for (int k = 0; k < offset; ++k)
+            sum += m_weight(m_chunks[size_t(c)][size_t(k)]);
+        return sum;
+    }
+
+    // The last element whose preceding weights sum to at most `w`.
+    int indexAtWeight(int w) const
+    {
+        if (m_chunks.empty())
+            return 0;
+        const auto it = std::upper_bound(m_weightStarts.begin(), m_weightStarts.end(), w);
+        const int c = std::max(int(it - m_weightStarts.begin()) - 1, 0);
+        int sum = m_weightStarts[size_t(c)];
+        const std::vector<T>& chunk = m_chunks[size_t(c)];
+        for (int k = 0; k < int(chunk.size()); ++k) {
+            sum += m_weight(chunk[size_t(k)]);
+            if (sum > w)
+                return m_starts[size_t(c)] + k;
+        }
+        return std::min(m_starts[size_t(c)] + int(chunk.size()), m_size - 1);
+    }
+
+    int totalWeight() const { return m_totalWeight; }
+
+    template <typename F> void forEach(F f) const
+    {
+        for (const std::vector<T>& chunk : m_chunks)
+            for (const T& item : chunk)
+                f(item);
+    }
+
+private:
+    std::pair<int, int> locate(int i) const
+    {
+        // Most walks go element after element: try the chunk found last,
+        // then the one after it, before searching.
+        for (int c = m_lastChunk; c <= m_lastChunk + 1 && c < int(m_chunks.size()); ++c) {
+            const int start = m_starts[size_t(c)];
+            if (i >= start && i < start + int(m_chunks[size_t(c)].size())) {
+                m_lastChunk = c;
+                return {c, i - start};
+            }
+        }
+        const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), i);
+        const int c = std::max(int(it - m_starts.begin()) - 1, 0);
+        m_lastChunk = c;
+        return {c, i - m_starts[size_t(c)]};
+    }
+
+    int chunkLength(int from, int to) const
+    {
+        int n = 0;
+        for (int c = from; c < to; ++c)
+            n += int(m_chunks[size_t(c)].size());
+        return n;
+    }
+
+    // Chunks [from, to) become `items`, cut into chunks again.
+    void rechunk(int from, int to, std::vector<T> items)
+    {
+        std::vector<std::vector<T>> made;
+        const size_t n = items.size();
+        const size_t pieces = std::max<size_t>((n + ChunkSize - 1) / ChunkSize, n > 0 ? 1 : 0);
+        for (size_t p = 0; p < pieces; ++p) {
+            const size_t a = n * p / pieces;
+            const size_t b = n * (p + 1) / pieces;
+            made.emplace_back(std::make_move_iterator(items.begin() + std::ptrdiff_t(a)),
+                              std::make_move_iterator(items.begin() + std::ptrdiff_t(b)));
+        }
+        std::vector<int> weights;
+        for (const std::vector<T>& chunk : made) {
+            int w = 0;
+            if (m_weight)
+                for (const T& item : chunk)
+                    w += m_weight(item);
+            weights.push_back(w);
+        }
+        m_chunks.erase(m_chunks.begin() + from, m_chunks.begin() + to);
+        m_chunks.insert(m_chunks.begin() + from, std::make_move_iterator(made.begin()),
+                        std::make_move_iterator(made.end()));
+        m_chunkWeights.erase(m_chunkWeights.begin() + from, m_chunkWeights.begin() + to);
+        m_chunkWeights.insert(m_chunkWeights.begin() + from, weights.begin(), weights.end());
+        // Prefix sums over the chunks, from the first one that moved.
+        m_starts.resize(m_chunks.size());
+        m_weightStarts.resize(m_chunks.size());
+        int start =
+            from > 0 ? m_starts[size_t(from) - 1] + int(m_chunks[size_t(from) - 1].size()) : 0;
+        int weight =
+            from > 0 ? m_weightStarts[size_t(from) - 1] + m_chunkWeights[size_t(from) - 1] : 0;
+        for (size_t c = size_t(from); c < m_chunks.size(); ++c) {
+            m_starts[c] = start;
+            m_weightStarts[c] = weight;
+            start += int(m_chunks[c].size());
+            weight += m_chunkWeights[c];
+        }
+        m_size = start;
+        m_totalWeight = weight;
+        m_lastChunk = 0;
+    }
+
+    Weight m_weight;
+    std::vector<std::vector<T>> m_chunks;
+    std::vector<int> m_starts;       // index of each chunk's first element
+    std::vector<int> m_chunkWeights; // sum of each chunk's weights
+    std::vector<int> m_weightStarts; // weights before each chunk
+    int m_size = 0;
+    int m_totalWeight = 0;
+    mutable int m_lastChunk = 0;
+};
