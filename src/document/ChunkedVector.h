@@ -19,7 +19,6 @@ public:
     explicit ChunkedVector(Weight weight = {}) : m_weight(std::move(weight)) {}
 
     int size() const { return m_size; }
-    bool empty() const { return m_size == 0; }
 
     const T& operator[](int i) const
     {
@@ -120,8 +119,6 @@ public:
         }
         return std::min(m_starts[size_t(c)] + int(chunk.size()), m_size - 1);
     }
-
-    int totalWeight() const { return m_totalWeight; }
 
     template <typename F> void forEach(F f) const
     {

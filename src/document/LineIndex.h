@@ -53,7 +53,6 @@ public:
     // them clears the list.
     std::vector<int> takeUnrewrittenLines();
     void markUnrewritten(int line);
-    bool isUnrewritten(int line) const { return m_lines[line].flags & Unrewritten; }
     // Every line must be looked at again (the colours that \cf1 and \cf3
     // select have changed).
     void forgetRewrites();

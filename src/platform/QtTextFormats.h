@@ -23,21 +23,6 @@ inline QTextCharFormat formatFor(TextColor c)
     return f;
 }
 
-// Inserts one line's text (no line breaks) run by run.
-inline void insertLine(QTextCursor& cursor, const StyledText& line)
-{
-    int pos = 0;
-    const int n = int(line.text.size());
-    for (const ColorRun& r : line.runs) {
-        if (r.start > pos)
-            cursor.insertText(line.text.mid(pos, r.start - pos), QTextCharFormat());
-        cursor.insertText(line.text.mid(r.start, r.length), formatFor(r.color));
-        pos = r.start + r.length;
-    }
-    if (pos < n)
-        cursor.insertText(line.text.mid(pos), QTextCharFormat());
-}
-
 // Inserts lines [first, first + count), with a line break before each when
 // `breakFirst`, else after each but the last unless `breakLast`. Plain text
 // goes in a stretch at a time: a script is mostly uncoloured.
