@@ -21,9 +21,10 @@ struct Side {
     }
 };
 
-const QStringList Pieces = {"x",        " OPEN ",   "#EoM",     "# EoM",     "\r\n",
-                            "\r\n#\r\n", "#-----[ ", " ]---",   " OR ",      "IN-LINE FIND",
-                            "\t",       "Mod Title:", "## MOD Author: ", " FIND ", "{\\}"};
+const QStringList Pieces = {
+    "x",     " OPEN ", "#EoM",         "# EoM", "\r\n",       "\r\n#\r\n",       "#-----[ ",
+    " ]---", " OR ",   "IN-LINE FIND", "\t",    "Mod Title:", "## MOD Author: ", " FIND ",
+    "{\\}"};
 const TextColor Colors[] = {TextColor(), MarkerColors::Blue, MarkerColors::Green,
                             MarkerColors::DarkRed, TextColor::rgb(255, 0, 0)};
 

@@ -44,50 +44,17 @@ constexpr std::array<Rule, 21> Rules = {{
 // the delimiter of a control word, standing in one colour in the visible text.
 bool mayMatch(const QString& t)
 {
-    const auto at = [&t](qsizetype i, QStringView word) {
-        return QStringView(t).sliced(i).startsWith(word);
-    };
-    const qsizetype n = t.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        switch (t[i].unicode()) {
-        case u'O':
-            if (at(i, u"OPEN ") || at(i, u"OR "))
+    static constexpr QStringView triggers[] = {
+        u"OPEN ", u"OR ", u"FIND ", u"ADD ", u"REPLACE WITH ", u"IN-LINE", u"SAVE/CLOSE ALL FILES",
+        u"EoM",   u"## "};
+    const QStringView text(t);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        for (QStringView trigger : triggers)
+            if (text[i] == trigger[0] && text.sliced(i).startsWith(trigger))
                 return true;
-            break;
-        case u'F':
-            if (at(i, u"FIND "))
-                return true;
-            break;
-        case u'A':
-            if (at(i, u"ADD "))
-                return true;
-            break;
-        case u'R':
-            if (at(i, u"REPLACE WITH "))
-                return true;
-            break;
-        case u'I':
-            if (at(i, u"IN-LINE"))
-                return true;
-            break;
-        case u'S':
-            if (at(i, u"SAVE/CLOSE ALL FILES"))
-                return true;
-            break;
-        case u'E':
-            if (at(i, u"EoM"))
-                return true;
-            break;
-        case u'#':
-            if (at(i, u"## "))
-                return true;
-            break;
-        default:
-            break;
-        }
-    }
     return false;
 }
+
 int localIndex(std::vector<TextColor>& table, TextColor c)
 {
     if (c.isDefault())
@@ -97,13 +64,6 @@ int localIndex(std::vector<TextColor>& table, TextColor c)
             return int(i) + 1;
     table.push_back(c);
     return int(table.size());
-}
-
-TextColor colorAtIndex(const std::vector<TextColor>& table, int index)
-{
-    if (index <= 0 || size_t(index) > table.size())
-        return {};
-    return table[size_t(index) - 1];
 }
 
 } // namespace
@@ -169,11 +129,11 @@ RewrittenLine RewriteKeywordLine(const StyledText& line, const LineContext& cont
     body += Rtf::writeBody(line, table, writerIndex);
     const QString rewritten = RewriteKeywordRtf(body);
     if (rewritten == body && context.readerColor == context.writerColor)
-        return {line, colorAtIndex(table, writerIndex), false};
+        return {line, colorTableEntry(table, writerIndex), false};
     StyledText out = Rtf::readBody(QStringView(rewritten).sliced(1), table, readerIndex);
     out.runs = canonicalRuns(std::move(out.runs));
     const bool changed = out.text != line.text || out.runs != line.runs;
-    return {changed ? std::move(out) : line, colorAtIndex(table, readerIndex), changed};
+    return {changed ? std::move(out) : line, colorTableEntry(table, readerIndex), changed};
 }
 
 size_t LineRewriteMemo::KeyHash::operator()(const Key& k) const
@@ -201,6 +161,13 @@ RewrittenLine LineRewriteMemo::rewrite(const StyledText& line, const LineContext
     RewrittenLine result = RewriteKeywordLine(line, context);
     m_known.emplace(std::move(key), result);
     return result;
+}
+
+TextColor colorTableEntry(const std::vector<TextColor>& table, int index)
+{
+    if (index <= 0 || size_t(index) > table.size())
+        return {};
+    return table[size_t(index) - 1];
 }
 
 const QString& markerText(int step)

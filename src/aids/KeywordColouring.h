@@ -59,6 +59,10 @@ private:
     std::unordered_map<Key, RewrittenLine, KeyHash> m_known;
 };
 
+// The colour that \cfN selects in a table listed without its default
+// entry 0; the default for 0 and for entries the table does not have.
+TextColor colorTableEntry(const std::vector<TextColor>& table, int index);
+
 // The colour of the last character of a line, or `before` for an empty one:
 // the writer's colour after the line.
 TextColor colorAfterLine(const StyledText& line, TextColor before);

@@ -6,11 +6,6 @@
 
 namespace {
 
-TextColor entry(const std::vector<TextColor>& leading, size_t n)
-{
-    return n <= leading.size() ? leading[n - 1] : TextColor();
-}
-
 // The writer's colour where line `line` begins: that of the last character
 // before it.
 TextColor writerColorBefore(const RichTextControl& c, int line)
@@ -29,11 +24,12 @@ void RewriteKeywordLines(RichTextControl& c, LineIndex& index, LineRewriteMemo& 
                          RewriteMode mode)
 {
     const std::vector<TextColor> leading = index.leadingColors(c, 3);
-    if (index.rewriteColors() != std::pair{entry(leading, 1), entry(leading, 3)}) {
+    if (index.rewriteColors() !=
+        std::pair{colorTableEntry(leading, 1), colorTableEntry(leading, 3)}) {
         if (mode == RewriteMode::Look)
             return; // the next run looks at every line anyway
         index.forgetRewrites();
-        index.setRewriteColors({entry(leading, 1), entry(leading, 3)});
+        index.setRewriteColors({colorTableEntry(leading, 1), colorTableEntry(leading, 3)});
     }
     const std::vector<int> changed = index.takeUnrewrittenLines();
     const int lines = index.lineCount();

@@ -109,13 +109,16 @@ void DocumentModel::lineByLineChange(int start, int length)
 {
     const qsizetype snapshotLength = m_snapshots.Text2.size();
     m_index.update(m_control);
-    if (rtfGrowthReached(snapshotLength))
+    const quint64 revision = m_control.revision();
+    const bool grown = rtfGrowthReached(snapshotLength);
+    if (grown)
         ColourMarkersIndexed(m_control, m_index, start, length);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
         if (m_outline.refresh(m_index.bannerCount(), [this] { return m_control.text(); }))
             emit outlineRebuilt();
     }
-    if (rtfGrowthReached(snapshotLength)) {
+    // Measured again only when the marker pass coloured something.
+    if (m_control.revision() == revision ? grown : rtfGrowthReached(snapshotLength)) {
         m_index.update(m_control);
         RewriteKeywordLines(m_control, m_index, *m_memo);
         m_index.update(m_control);

@@ -93,10 +93,8 @@ void LineIndex::markChanged(int line)
     Line& l = m_lines.mutableAt(line);
     if (!(l.flags & Unread))
         m_unread.push_back(line);
-    if (!(l.flags & Unrewritten))
-        m_unrewritten.push_back(line);
-    l.flags |= Unread | Unrewritten;
-    l.rewrite.settled = false;
+    l.flags |= Unread;
+    markUnrewritten(line);
 }
 
 void LineIndex::applySplice(LineSplice s)

@@ -2,36 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-StyledText sliceLine(const StyledText& line, int from, int to)
-{
-    StyledText out{line.text.sliced(from, to - from), {}};
-    for (const ColorRun& r : line.runs) {
-        const int a = std::max(r.start, from);
-        const int b = std::min(r.start + r.length, to);
-        if (a < b)
-            out.runs.push_back({a - from, b - a, r.color});
-    }
-    return out;
-}
-
-void append(StyledText& to, const StyledText& more)
-{
-    const int shift = int(to.text.size());
-    to.text += more.text;
-    for (const ColorRun& r : more.runs) {
-        ColorRun moved{r.start + shift, r.length, r.color};
-        if (!to.runs.empty() && to.runs.back().color == r.color &&
-            to.runs.back().start + to.runs.back().length == moved.start)
-            to.runs.back().length += r.length;
-        else
-            to.runs.push_back(moved);
-    }
-}
-
-} // namespace
-
 LineStore::LineStore()
 {
     m_lines.assign({std::make_shared<const StyledText>()});
@@ -90,7 +60,7 @@ StyledText LineStore::content() const
         if (!first)
             out.text += u"\r\n";
         first = false;
-        append(out, *l);
+        appendStyledText(out, *l);
     });
     return out;
 }
@@ -118,7 +88,7 @@ StyledText LineStore::slice(int start, int length) const
         const int a = std::max(start, lineBegin);
         const int b = std::min(end, textEnd);
         if (a < b)
-            append(out, sliceLine(l, a - lineBegin, b - lineBegin));
+            appendStyledText(out, slicedStyledText(l, a - lineBegin, b - a));
         if (line + 1 < lineCount()) {
             // The CR at textEnd, the LF after it.
             if (start <= textEnd && textEnd < end)
@@ -156,10 +126,10 @@ LineSplice LineStore::replace(int start, int length, const StyledText& insert)
     const int offA = std::min(start - lineStart(first), int(a.text.size()));
     const int offB = std::min(end - lineStart(last), int(b.text.size()));
     std::vector<StyledText> pieces = splitLines(insert);
-    StyledText head = sliceLine(a, 0, offA);
-    append(head, pieces.front());
+    StyledText head = slicedStyledText(a, 0, offA);
+    appendStyledText(head, pieces.front());
     pieces.front() = std::move(head);
-    append(pieces.back(), sliceLine(b, offB, int(b.text.size())));
+    appendStyledText(pieces.back(), slicedStyledText(b, offB, int(b.text.size()) - offB));
     const LineSplice splice{first, last - first + 1, int(pieces.size())};
     replaceLines(first, splice.removed, share(std::move(pieces)));
     return splice;

@@ -211,6 +211,20 @@ StyledText splicedStyledText(const StyledText& base, int start, int removed,
     return out;
 }
 
+void appendStyledText(StyledText& to, const StyledText& more)
+{
+    const int shift = int(to.text.size());
+    to.text += more.text;
+    for (const ColorRun& r : more.runs) {
+        const ColorRun moved{r.start + shift, r.length, r.color};
+        if (!to.runs.empty() && to.runs.back().color == r.color &&
+            to.runs.back().start + to.runs.back().length == moved.start)
+            to.runs.back().length += r.length;
+        else
+            to.runs.push_back(moved);
+    }
+}
+
 StyledText slicedStyledText(const StyledText& base, int start, int length)
 {
     StyledText out;

@@ -50,6 +50,9 @@ std::vector<ColorRun> colorDifferences(const std::vector<ColorRun>& have,
 StyledText splicedStyledText(const StyledText& base, int start, int removed,
                              const StyledText& insert);
 
+// Appends in place, joining the runs of one colour that meet.
+void appendStyledText(StyledText& to, const StyledText& more);
+
 // The part [start, start + length) with its runs, positions from 0.
 StyledText slicedStyledText(const StyledText& base, int start, int length);
 // The colour of [start, start + length): one colour, or TextColor::mixed();

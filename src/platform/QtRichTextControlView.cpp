@@ -76,11 +76,7 @@ StyledText QtRichTextControl::documentContent() const
     for (QTextBlock b = m_editor->document()->begin(); b.isValid(); b = b.next()) {
         if (b != m_editor->document()->begin())
             out.text += u"\r\n";
-        const StyledText line = blockContent(b);
-        const int shift = int(out.text.size());
-        out.text += line.text;
-        for (const ColorRun& r : line.runs)
-            out.runs.push_back({r.start + shift, r.length, r.color});
+        appendStyledText(out, blockContent(b));
     }
     return out;
 }
