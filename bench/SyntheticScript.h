@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ModFormat.h"
+#include "core/script/ModFormat.h"
 
 #include <QRandomGenerator>
 #include <QString>

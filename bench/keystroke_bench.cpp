@@ -6,12 +6,12 @@
 // colouring the same keywords). Prints one line of figures.
 #include "SyntheticScript.h"
 
-#include "app/RepairScript.h"
-#include "document/DocumentWindow.h"
-#include "document/Rtf.h"
-#include "document/ScriptFile.h"
-#include "document/Windows1252.h"
-#include "platform/QtRichTextControl.h"
+#include "core/rtf/Rtf.h"
+#include "core/script/RepairScript.h"
+#include "core/script/ScriptFile.h"
+#include "core/script/Windows1252.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/windows/DocumentWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

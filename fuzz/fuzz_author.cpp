@@ -1,7 +1,7 @@
 // The author split on any line: a line joined from parts that hold no
 // separator splits back into the same parts.
 #include "FuzzInput.h"
-#include "aids/AuthorDetails.h"
+#include "core/script/AuthorDetails.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

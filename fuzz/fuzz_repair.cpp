@@ -1,6 +1,6 @@
 // Repairing never fails, and a repaired script comes back unchanged.
 #include "FuzzInput.h"
-#include "app/RepairScript.h"
+#include "core/script/RepairScript.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

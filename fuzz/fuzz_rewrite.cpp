@@ -2,8 +2,8 @@
 // the same text, apart from "#EoM" gaining its blank where it stands in one
 // piece in the RTF (a colour change inside it keeps it as it is).
 #include "FuzzInput.h"
-#include "aids/KeywordColouring.h"
-#include "document/Rtf.h"
+#include "core/colouring/KeywordColouring.h"
+#include "core/rtf/Rtf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

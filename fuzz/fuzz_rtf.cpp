@@ -1,6 +1,6 @@
 // The RTF reader takes anything; what the writer writes reads back the same.
 #include "FuzzInput.h"
-#include "document/Rtf.h"
+#include "core/rtf/Rtf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,23 +1,40 @@
-#include "app/MainWindow.h"
-#include "app/SplashWindow.h"
-#include "extras/TipWindow.h"
-#include "platform/DialogService.h"
-#include "platform/SettingsStore.h"
+#include "core/frame/CommandLine.h"
+#include "core/script/ModFormat.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/platform/DialogService.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/SplashWindow.h"
+#include "ui/windows/TipWindow.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <cstdio>
 #include <unistd.h>
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer before anything needs a display, so they
+    // work over SSH and in scripts.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine::Request request = CommandLine::parse(arguments);
+    if (request.action != CommandLine::Action::Run) {
+        const QString out = request.action == CommandLine::Action::Help
+                                ? CommandLine::usage()
+                                : CommandLine::versionText();
+        std::fputs(out.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     // The browser engine refuses to start as root with its sandbox on.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // The web browser window shares OpenGL contexts with the rest of the program.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillwright"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1.67"));
+    QApplication::setApplicationName(ModFormat::programTitle());
+    QApplication::setApplicationVersion(ModFormat::versionNumber());
 
     SettingsStore settings;
     QtDialogService dialogs;
@@ -31,7 +48,7 @@ int main(int argc, char** argv)
     QApplication::processEvents();
 
     MainWindow frmMain(services);
-    frmMain.MDIForm_Load(MainWindow::commandLineFileName(QCoreApplication::arguments()));
+    frmMain.MDIForm_Load(request.fileName);
     if (frmSplash)
         frmSplash->close();
     frmMain.show();

@@ -2,11 +2,11 @@
 #include "support/TestFiles.h"
 
 #include "HostileInputs.h"
-#include "app/StringTable.h"
-#include "document/ClipboardMime.h"
-#include "document/ModFormat.h"
+#include "core/frame/StringTable.h"
+#include "core/script/ModFormat.h"
+#include "core/text/ClipboardMime.h"
 
-#include "document/ScriptFile.h"
+#include "core/script/ScriptFile.h"
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>

@@ -1,12 +1,12 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
-#include "aids/ActionBuilder.h"
-#include "app/RepairScript.h"
-#include "app/StringTable.h"
-#include "document/ModFormat.h"
-#include "document/Windows1252.h"
-#include "header/PropertiesDialog.h"
+#include "core/frame/StringTable.h"
+#include "core/script/ActionBuilder.h"
+#include "core/script/ModFormat.h"
+#include "core/script/RepairScript.h"
+#include "core/script/Windows1252.h"
+#include "ui/dialogs/PropertiesDialog.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
-#include "app/MainWindow.h"
-#include "document/DocumentWindow.h"
-#include "platform/QtRichTextControl.h"
-#include "platform/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/windows/DocumentWindow.h"
+#include "ui/windows/MainWindow.h"
 
 #include <QTemporaryDir>
 #include <memory>

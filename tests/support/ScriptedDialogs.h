@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DialogService.h"
+#include "ui/platform/DialogService.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,0 +1,206 @@
+#include "core/colouring/KeywordColouring.h"
+
+#include "core/rtf/Rtf.h"
+#include "core/script/ModFormat.h"
+#include "core/text/RichTextControl.h"
+
+#include <QStringMatcher>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Rule = std::pair<const char16_t*, const char16_t*>;
+
+constexpr std::array<Rule, 21> Rules = {{
+    {u"IN-LINE FIND", u"\\cf1 IN-LINE FIND\\cf0 "},
+    {u"IN-LINE AFTER, ADD", u"\\cf1 IN-LINE AFTER, ADD\\cf0 "},
+    {u"IN-LINE REPLACE WITH", u"\\cf1 IN-LINE REPLACE WITH\\cf0 "},
+    {u" OPEN ", u" \\cf1 OPEN\\cf0  "},
+    {u" FIND ", u" \\cf1 FIND\\cf0  "},
+    {u" AFTER, ADD ", u" \\cf1 AFTER, ADD\\cf0  "},
+    {u" BEFORE, ADD ", u" \\cf1 BEFORE, ADD\\cf0  "},
+    {u" REPLACE WITH ", u" \\cf1 REPLACE WITH\\cf0  "},
+    {u" OR ", u" \\cf1 OR\\cf0  "},
+    {u"SAVE/CLOSE ALL FILES", u"\\cf1 SAVE/CLOSE ALL FILES\\cf0 "},
+    {u"# EoM", u"\\cf3 # EoM\\cf0 "},
+    {u"#EoM", u"\\cf3 # EoM\\cf0 "},
+    {u"## MOD Author: ", u"## \\cf1 MOD Author:\\cf0  "},
+    {u"## MOD Description: ", u"## \\cf1 MOD Description:\\cf0  "},
+    {u"## MOD Version: ", u"## \\cf1 MOD Version:\\cf0  "},
+    {u"## Installation Level: ", u"## \\cf1 Installation Level:\\cf0  "},
+    {u"## Installation Time: ", u"## \\cf1 Installation Time:\\cf0  "},
+    {u"## Files To Edit: ", u"## \\cf1 Files To Edit:\\cf0  "},
+    {u"## Included Files: ", u"## \\cf1 Included Files:\\cf0  "},
+    {u"## Generator: ", u"## \\cf1 Generator:\\cf0  "},
+    {u"## Author Notes: ", u"## \\cf1 Author Notes:\\cf0  "},
+}};
+
+// A line that holds none of "OPEN ", "OR ", "FIND ", "ADD ", "REPLACE WITH ",
+// "IN-LINE", "SAVE/CLOSE ALL FILES", "EoM" and "## " cannot match a rule: a
+// match is one of the search texts, or one without its leading blank after
+// the delimiter of a control word, standing in one colour in the visible text.
+bool mayMatch(const QString& t)
+{
+    static constexpr QStringView triggers[] = {
+        u"OPEN ", u"OR ", u"FIND ", u"ADD ", u"REPLACE WITH ", u"IN-LINE", u"SAVE/CLOSE ALL FILES",
+        u"EoM",   u"## "};
+    const QStringView text(t);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        for (QStringView trigger : triggers)
+            if (text[i] == trigger[0] && text.sliced(i).startsWith(trigger))
+                return true;
+    return false;
+}
+
+int localIndex(std::vector<TextColor>& table, TextColor c)
+{
+    if (c.isDefault())
+        return 0;
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i] == c)
+            return int(i) + 1;
+    table.push_back(c);
+    return int(table.size());
+}
+
+} // namespace
+
+QString RewriteKeywordRtf(const QString& rtf)
+{
+    struct Compiled {
+        QStringMatcher search;
+        QString replacement;
+    };
+    static const std::vector<Compiled> rules = [] {
+        std::vector<Compiled> r;
+        for (const auto& [search, replacement] : Rules)
+            r.push_back({QStringMatcher(QStringView(search)), QString::fromUtf16(replacement)});
+        return r;
+    }();
+    // Each rule replaces every occurrence, left to right, in the result of
+    // the rule before it; a rule that finds nothing costs one search.
+    QString out = rtf;
+    for (const Compiled& rule : rules) {
+        qsizetype found = rule.search.indexIn(out);
+        if (found < 0)
+            continue;
+        const qsizetype searchLength = rule.search.pattern().size();
+        QString next;
+        next.reserve(out.size() + 4 * rule.replacement.size());
+        qsizetype copied = 0;
+        while (found >= 0) {
+            next.append(QStringView(out).sliced(copied, found - copied));
+            next.append(rule.replacement);
+            copied = found + searchLength;
+            found = rule.search.indexIn(out, copied);
+        }
+        next.append(QStringView(out).sliced(copied));
+        out = std::move(next);
+    }
+    return out;
+}
+TextColor colorAfterLine(const StyledText& line, TextColor before)
+{
+    const int n = int(line.text.size());
+    if (n == 0)
+        return before;
+    if (!line.runs.empty() && line.runs.back().start + line.runs.back().length == n)
+        return line.runs.back().color;
+    return {};
+}
+
+RewrittenLine RewriteKeywordLine(const StyledText& line, const LineContext& context)
+{
+    if (context.readerColor == context.writerColor && !mayMatch(line.text))
+        return {line, colorAfterLine(line, context.writerColor), false};
+    // A table whose entries 1 to 3 are those of the whole text; the line's
+    // other colours follow. Index digits never take part in a match.
+    std::vector<TextColor> table = context.leading;
+    for (const ColorRun& r : line.runs)
+        localIndex(table, r.color);
+    int writerIndex = localIndex(table, context.writerColor);
+    int readerIndex = localIndex(table, context.readerColor);
+    // The character before the line in the whole form: the blank that ends
+    // the body start, or the line feed after \par.
+    QString body = context.firstLine ? QStringLiteral(" ") : QStringLiteral("\n");
+    body += Rtf::writeBody(line, table, writerIndex);
+    const QString rewritten = RewriteKeywordRtf(body);
+    if (rewritten == body && context.readerColor == context.writerColor)
+        return {line, colorTableEntry(table, writerIndex), false};
+    StyledText out = Rtf::readBody(QStringView(rewritten).sliced(1), table, readerIndex);
+    out.runs = canonicalRuns(std::move(out.runs));
+    const bool changed = out.text != line.text || out.runs != line.runs;
+    return {changed ? std::move(out) : line, colorTableEntry(table, readerIndex), changed};
+}
+
+size_t LineRewriteMemo::KeyHash::operator()(const Key& k) const
+{
+    size_t h = qHash(k.line.text);
+    const auto mix = [&h](size_t v) { h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2); };
+    for (const ColorRun& r : k.line.runs)
+        mix(size_t(r.start) * 31 + size_t(r.length) * 7 + r.color.raw());
+    mix(k.context.writerColor.raw());
+    mix(k.context.readerColor.raw() * 3);
+    mix(k.context.firstLine ? 1 : 2);
+    return h;
+}
+
+RewrittenLine LineRewriteMemo::rewrite(const StyledText& line, const LineContext& context)
+{
+    // Lines no rule can touch cost less than a look-up.
+    if (context.readerColor == context.writerColor && !mayMatch(line.text))
+        return {line, colorAfterLine(line, context.writerColor), false};
+    Key key{line, context};
+    if (const auto it = m_known.find(key); it != m_known.end())
+        return it->second;
+    if (m_known.size() >= 1 << 16)
+        m_known.clear(); // a bound on memory; the answers are only repeated
+    RewrittenLine result = RewriteKeywordLine(line, context);
+    m_known.emplace(std::move(key), result);
+    return result;
+}
+
+TextColor colorTableEntry(const std::vector<TextColor>& table, int index)
+{
+    if (index <= 0 || size_t(index) > table.size())
+        return {};
+    return table[size_t(index) - 1];
+}
+
+const QString& markerText(int step)
+{
+    static const QString texts[MarkerCount] = {QStringLiteral("Mod Title:"),
+                                               ModFormat::backupNotice(), ModFormat::endOfMod()};
+    return texts[step];
+}
+
+void ColourMarkers(RichTextControl& c, int savedStart, int savedLength, const MarkerFind& find)
+{
+    static constexpr TextColor colors[MarkerCount] = {MarkerColors::Blue, MarkerColors::DarkRed,
+                                                      MarkerColors::Green};
+    for (int step = 0; step < MarkerCount; ++step) {
+        const int from = c.selStart() + c.selLength();
+        if (find)
+            find(step, markerText(step), from);
+        else
+            c.find(markerText(step), from);
+        bool set = false;
+        if (c.selLength() > 0) {
+            const TextColor now = c.selColor();
+            // A mixed selection counts as coloured already.
+            if (!now.isMixed() && now != colors[step]) {
+                c.setSelColor(colors[step]);
+                set = true;
+            }
+        }
+        if (step < 2) {
+            c.setSelLength(0);
+        } else if (set) {
+            c.setSelStart(savedStart);
+            c.setSelLength(savedLength);
+        }
+    }
+}

@@ -1,0 +1,74 @@
+#include "core/colouring/LineByLineColouring.h"
+
+#include "core/colouring/KeywordColouring.h"
+#include "core/text/LineIndex.h"
+#include "core/text/RichTextControl.h"
+
+namespace {
+
+// The writer's colour where line `line` begins: that of the last character
+// before it.
+TextColor writerColorBefore(const RichTextControl& c, int line)
+{
+    for (int i = line - 1; i >= 0; --i) {
+        const LinePtr content = c.line(i);
+        if (!content->text.isEmpty())
+            return colorAfterLine(*content, TextColor());
+    }
+    return {};
+}
+
+} // namespace
+
+void RewriteKeywordLines(RichTextControl& c, LineIndex& index, LineRewriteMemo& memo,
+                         RewriteMode mode)
+{
+    const std::vector<TextColor> leading = index.leadingColors(c, 3);
+    if (index.rewriteColors() !=
+        std::pair{colorTableEntry(leading, 1), colorTableEntry(leading, 3)}) {
+        if (mode == RewriteMode::Look)
+            return; // the next run looks at every line anyway
+        index.forgetRewrites();
+        index.setRewriteColors({colorTableEntry(leading, 1), colorTableEntry(leading, 3)});
+    }
+    const std::vector<int> changed = index.takeUnrewrittenLines();
+    const int lines = index.lineCount();
+    size_t next = 0;
+    while (next < changed.size()) {
+        int line = changed[next];
+        TextColor writer = writerColorBefore(c, line);
+        TextColor reader = line == 0 ? TextColor() : index.rewriteState(line - 1).readerAfter;
+        for (; line < lines; ++line) {
+            while (next < changed.size() && changed[next] <= line)
+                ++next;
+            const bool wasChanged = next > 0 && changed[next - 1] == line;
+            const LineIndex::RewriteState& known = index.rewriteState(line);
+            if (!wasChanged && known.settled && known.writerBefore == writer &&
+                known.readerBefore == reader)
+                break; // from here on every line is as the last run left it
+            const LinePtr shared = c.line(line);
+            const StyledText& content = *shared;
+            const RewrittenLine r = memo.rewrite(content, {line == 0, writer, reader, leading});
+            index.setRewriteState(line, {writer, reader, r.readerColor, !r.changed});
+            if (r.changed && mode == RewriteMode::Apply)
+                c.setLine(line, r.line);
+            else if (r.changed)
+                index.markUnrewritten(line);
+            writer = colorAfterLine(content, writer);
+            reader = r.readerColor;
+        }
+    }
+}
+
+void ColourMarkersIndexed(RichTextControl& c, const LineIndex& index, int savedStart,
+                          int savedLength)
+{
+    ColourMarkers(c, savedStart, savedLength, [&](int step, const QString& needle, int from) {
+        const int found = index.findMarker(c, step, from);
+        if (found >= 0) {
+            c.setSelStart(found);
+            c.setSelLength(int(needle.size()));
+        }
+        return found;
+    });
+}

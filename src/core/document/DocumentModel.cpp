@@ -1,0 +1,161 @@
+#include "core/document/DocumentModel.h"
+
+#include "core/colouring/KeywordColouring.h"
+#include "core/colouring/LineByLineColouring.h"
+#include "core/rtf/Rtf.h"
+#include "core/script/ModFormat.h"
+#include "core/script/StampGenerator.h"
+#include "core/text/RichTextControl.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString NewDocumentRtf = QStringLiteral(
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
+    "{\\colortbl ;\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red0\\green128\\blue0;}");
+}
+
+namespace {
+QStringList markerTexts()
+{
+    QStringList texts;
+    for (int step = 0; step < MarkerCount; ++step)
+        texts << markerText(step);
+    return texts;
+}
+} // namespace
+
+DocumentModel::DocumentModel(RichTextControl& control, QObject* parent)
+    : QObject(parent), m_control(control), m_index(markerTexts()),
+      m_memo(std::make_unique<LineRewriteMemo>())
+{
+    m_timer.setInterval(SnapshotInterval);
+    connect(&m_timer, &QTimer::timeout, this, &DocumentModel::Timer1_Timer);
+    connect(&m_control, &RichTextControl::changed, this, &DocumentModel::mod_fly_Change);
+}
+
+void DocumentModel::initialise(const QString& defaultTxtPath, const QString& fontName)
+{
+    m_control.setRtf(NewDocumentRtf);
+    m_control.setText(ModFormat::defaultTemplate());
+    m_updateBrowserTF = true;
+    // A missing or unreadable default.txt leaves the template in place.
+    if (!defaultTxtPath.isEmpty() && QFileInfo(defaultTxtPath).isFile())
+        m_control.loadFile(defaultTxtPath);
+    StampGenerator(m_control);
+    m_control.setFontName(fontName);
+    m_snapshots.clear();
+    emit undoControlsChanged(undoControls());
+    m_control.setSelStart(0);
+    m_control.setSelLength(0);
+    RefreshActionOutline();
+    m_timer.start();
+    markUnchanged();
+}
+
+void DocumentModel::mod_fly_Change()
+{
+    if (m_inHandler)
+        return;
+    m_inHandler = true;
+    NotificationBlocker quiet(m_control);
+
+    const int start = m_control.selStart();
+    const int length = m_control.selLength();
+    m_timer.stop();
+
+    if (m_reference)
+        referenceChange(start, length);
+    else
+        lineByLineChange(start, length);
+
+    m_updateBrowserTF = false;
+    m_control.setSelStart(start);
+    m_control.setSelLength(length);
+    emit undoControlsChanged(undoControls());
+    m_timer.start();
+    m_inHandler = false;
+}
+
+void DocumentModel::referenceChange(int start, int length)
+{
+    const qsizetype snapshotLength = m_snapshots.Text2.size();
+    QString rtf = m_control.rtf();
+    const quint64 rtfRevision = m_control.revision();
+    if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
+        ColourMarkers(m_control, start, length);
+    if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
+        RefreshActionOutline();
+    if (m_control.revision() != rtfRevision) // the marker pass coloured something
+        rtf = m_control.rtf();
+    if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
+        m_control.setRtf(RewriteKeywordRtf(rtf));
+}
+
+bool DocumentModel::rtfGrowthReached(qsizetype snapshotLength) const
+{
+    if (m_updateBrowserTF)
+        return true;
+    // The RTF form is longer than the text by its header and four
+    // characters a line, so it is measured only when that is not enough.
+    const qsizetype atLeast = Rtf::writtenLengthAtLeast(
+        m_control.textLength(), m_control.lineCount(), m_control.fontName());
+    if (atLeast - snapshotLength >= GrowthThreshold)
+        return true;
+    return m_control.rtf().size() - snapshotLength >= GrowthThreshold;
+}
+
+void DocumentModel::lineByLineChange(int start, int length)
+{
+    const qsizetype snapshotLength = m_snapshots.Text2.size();
+    m_index.update(m_control);
+    const quint64 revision = m_control.revision();
+    const bool grown = rtfGrowthReached(snapshotLength);
+    if (grown)
+        ColourMarkersIndexed(m_control, m_index, start, length);
+    if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
+        if (m_outline.refresh(m_index.bannerCount(), [this] { return m_control.text(); }))
+            emit outlineRebuilt();
+    }
+    // Measured again only when the marker pass coloured something.
+    if (m_control.revision() == revision ? grown : rtfGrowthReached(snapshotLength)) {
+        m_index.update(m_control);
+        RewriteKeywordLines(m_control, m_index, *m_memo);
+        m_index.update(m_control);
+        RewriteKeywordLines(m_control, m_index, *m_memo, RewriteMode::Look);
+    }
+}
+
+void DocumentModel::Timer1_Timer()
+{
+    if (!m_snapshots.tick(
+            m_control.textLength(), [this] { return m_control.text(); }, m_updateBrowserTF))
+        return;
+    emit undoControlsChanged(undoControls());
+    m_timer.stop();
+}
+
+void DocumentModel::RefreshActionOutline()
+{
+    if (m_outline.refresh(m_control.text()))
+        emit outlineRebuilt();
+}
+
+void DocumentModel::undo(int levels)
+{
+    if (levels < 1 || levels > 3)
+        return;
+    m_control.setRtf(m_snapshots.undo(levels));
+}
+
+DocumentModel::~DocumentModel() = default;
+
+bool DocumentModel::hasUnsavedChanges() const
+{
+    return m_control.text() != m_unchangedText;
+}
+
+void DocumentModel::markUnchanged()
+{
+    m_unchangedText = m_control.text();
+}

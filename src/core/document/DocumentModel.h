@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/document/Snapshots.h"
+#include "core/script/ActionOutline.h"
+#include "core/text/LineIndex.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <memory>
+
+class LineRewriteMemo;
+class RichTextControl;
+
+// Everything a document window keeps in step with its script, without the
+// widgets: the refresh flag, the snapshot slots and their timer, the action
+// outline, and the change handler that colours the text. The window wires
+// it to its editor widget's control and tree; tests drive it on the in-memory one.
+class DocumentModel : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int SnapshotInterval = 686; // milliseconds
+    static constexpr int GrowthThreshold = 50;   // characters
+
+    explicit DocumentModel(RichTextControl& control, QObject* parent = nullptr);
+    ~DocumentModel() override;
+
+    RichTextControl& control() const { return m_control; }
+    Snapshots& snapshots() { return m_snapshots; }
+    const Snapshots& snapshots() const { return m_snapshots; }
+    QTimer& Timer1() { return m_timer; }
+    const ActionOutline::Model& outline() const { return m_outline; }
+
+    // The refresh flag: set whenever the whole text was built or replaced,
+    // so the next change colours all of it and rebuilds the outline.
+    bool UpdateBrowserTF() const { return m_updateBrowserTF; }
+    void setUpdateBrowserTF(bool on) { m_updateBrowserTF = on; }
+
+    // Creation: template, default.txt when it can be read, Generator line,
+    // font, empty snapshots, caret at 0, outline.
+    void initialise(const QString& defaultTxtPath, const QString& fontName);
+
+    void mod_fly_Change();
+    // The change handler works line by line; the reference handler does
+    // the same whole-text work on every change that it was first written
+    // as, and the tests hold the two to the same results.
+    void setReferenceHandler(bool on) { m_reference = on; }
+    void Timer1_Timer();
+    void RefreshActionOutline();
+
+    // Undo by 1 to 3 levels: the snapshot slots shift and the document
+    // shows the new Text1.
+    void undo(int levels);
+
+    UndoControls undoControls() const { return m_snapshots.controls(); }
+
+    // Unsaved work is whatever differs from the text as it was created,
+    // opened or saved; the snapshot slots do not decide it.
+    bool hasUnsavedChanges() const;
+    void markUnchanged();
+
+signals:
+    void outlineRebuilt();
+    void undoControlsChanged(UndoControls controls);
+
+private:
+    void referenceChange(int start, int length);
+    void lineByLineChange(int start, int length);
+    bool rtfGrowthReached(qsizetype snapshotLength) const;
+
+    RichTextControl& m_control;
+    LineIndex m_index;
+    std::unique_ptr<LineRewriteMemo> m_memo;
+    Snapshots m_snapshots;
+    ActionOutline::Model m_outline;
+    QTimer m_timer;
+    QString m_unchangedText;
+    bool m_updateBrowserTF = true;
+    bool m_inHandler = false;
+    bool m_reference = false;
+};

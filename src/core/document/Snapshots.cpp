@@ -1,0 +1,47 @@
+#include "core/document/Snapshots.h"
+
+bool Snapshots::tick(const QString& currentText, bool refreshFlag)
+{
+    return tick(
+        currentText.size(), [&currentText] { return currentText; }, refreshFlag);
+}
+
+bool Snapshots::tick(qsizetype currentLength, const std::function<QString()>& currentText,
+                     bool refreshFlag)
+{
+    const qsizetype growth = currentLength - Text1.size();
+    if (growth < 1 && !refreshFlag)
+        return false;
+    Text4 = Text3;
+    Text3 = Text2;
+    Text2 = Text1;
+    Text1 = currentText();
+    return true;
+}
+
+QString Snapshots::undo(int levels)
+{
+    switch (levels) {
+    case 1:
+        Text1 = Text2;
+        Text2 = Text3;
+        Text3 = Text4;
+        Text4.clear();
+        break;
+    case 2:
+        Text1 = Text3;
+        Text2 = Text4;
+        Text3.clear();
+        Text4.clear();
+        break;
+    case 3:
+        Text1 = Text4;
+        Text2.clear();
+        Text3.clear();
+        Text4.clear();
+        break;
+    default:
+        break;
+    }
+    return Text1;
+}

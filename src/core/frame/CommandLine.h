@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program was asked to do by its arguments. --help and --version
+// are answered on standard output before any window (or display) is
+// needed; every other argument list names one file, as it always has: the
+// arguments joined by blanks with every double quote removed.
+namespace CommandLine {
+
+enum class Action { Run, Help, Version };
+
+struct Request {
+    Action action = Action::Run;
+    QString fileName; // empty: no file to open
+};
+
+// `arguments` as QCoreApplication::arguments() gives them, program first.
+Request parse(const QStringList& arguments);
+
+// The file named by the arguments after the program's own name.
+QString fileName(const QStringList& arguments);
+
+QString usage();       // the --help text, ending in a line break
+QString versionText(); // "Quillwright 0.1.67" and a line break
+
+} // namespace CommandLine

@@ -1,0 +1,52 @@
+#include "core/frame/Tips.h"
+
+#include "core/script/Windows1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+
+namespace Tips {
+
+std::optional<QStringList> loadTips(const QString& name)
+{
+    if (name.isEmpty() || !QFileInfo(name).isFile())
+        return std::nullopt;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QString text = Windows1252::decode(file.read(4 * 1024 * 1024));
+    QStringList tips;
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), pos);
+        const bool last = end < 0;
+        if (last)
+            end = text.size();
+        QString line = text.sliced(pos, end - pos);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        tips << line;
+        pos = end + 1;
+    }
+    return tips;
+}
+
+int pickTip(double r, int count)
+{
+    if (count <= 0)
+        return 0;
+    const int n = int(std::floor(r * count)) + 1;
+    return std::clamp(n, 1, count);
+}
+
+QString missingFileText()
+{
+    return QStringLiteral("That the ") + fileName() + QStringLiteral(" file was not found? ") +
+           QStringLiteral("\r\n\r\n") + QStringLiteral("Create a text file named ") + fileName() +
+           QStringLiteral(" using NotePad with 1 tip per line. ") +
+           QStringLiteral("Then place it in the same directory as the application. ");
+}
+
+} // namespace Tips

@@ -1,0 +1,53 @@
+#include "core/settings/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+SettingsStore::SettingsStore(const QString& folder) : m_folder(folder)
+{
+    if (m_folder.isEmpty())
+        m_folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                   QStringLiteral("/Quillwright");
+}
+
+QString SettingsStore::filePath(const QString& application) const
+{
+    return QDir(m_folder).filePath(application + QStringLiteral(".ini"));
+}
+
+QString SettingsStore::value(const QString& application, const QString& section, const QString& key,
+                             const QString& defaultValue) const
+{
+    QSettings s(filePath(application), QSettings::IniFormat);
+    s.beginGroup(section);
+    const QVariant v = s.value(key);
+    return v.isValid() ? v.toString() : defaultValue;
+}
+
+void SettingsStore::setValue(const QString& application, const QString& section, const QString& key,
+                             const QString& value)
+{
+    QDir().mkpath(m_folder);
+    QSettings s(filePath(application), QSettings::IniFormat);
+    s.beginGroup(section);
+    s.setValue(key, value);
+    s.endGroup();
+    s.sync();
+}
+
+double SettingsStore::number(const QString& application, const QString& section, const QString& key,
+                             double defaultValue) const
+{
+    bool ok = false;
+    const double v = value(application, section, key, QString()).trimmed().toDouble(&ok);
+    return ok && qIsFinite(v) ? v : defaultValue;
+}
+
+QString SettingsStore::executableName()
+{
+    const QString path = QCoreApplication::applicationFilePath();
+    return path.isEmpty() ? QStringLiteral("Quillwright") : QFileInfo(path).completeBaseName();
+}

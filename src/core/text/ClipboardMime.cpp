@@ -1,0 +1,64 @@
+#include "core/text/ClipboardMime.h"
+#include "core/rtf/Rtf.h"
+#include "core/script/ScriptFile.h"
+#include "core/script/Windows1252.h"
+#include "core/text/RichTextControl.h"
+
+#include <QMimeData>
+
+namespace ClipboardMime {
+namespace {
+const QString RtfType = QStringLiteral("text/rtf");
+const QString AppRtfType = QStringLiteral("application/rtf");
+} // namespace
+
+QMimeData* fromSelection(const RichTextControl& control)
+{
+    auto* mime = new QMimeData;
+    mime->setText(control.selText());
+    const QByteArray rtf = Windows1252::encode(control.selRtf()).bytes;
+    mime->setData(RtfType, rtf);
+    mime->setData(AppRtfType, rtf);
+    return mime;
+}
+
+bool canPaste(const QMimeData* mime)
+{
+    return mime && (mime->hasText() || mime->hasFormat(RtfType) || mime->hasFormat(AppRtfType));
+}
+
+PasteResult paste(RichTextControl& control, const QMimeData* mime)
+{
+    if (!mime)
+        return {};
+    StyledText content;
+    bool found = false;
+    bool rich = false;
+    for (const QString& type : {RtfType, AppRtfType}) {
+        if (!found && mime->hasFormat(type)) {
+            const QString rtf = Windows1252::decode(mime->data(type));
+            if (Rtf::looksLikeRtf(rtf)) {
+                content = Rtf::read(rtf);
+                found = rich = true;
+            }
+        }
+    }
+    if (!found && mime->hasText()) {
+        // RTF markup that arrives as text still arrives formatted.
+        rich = Rtf::looksLikeRtf(mime->text());
+        content = Rtf::readRichOrPlain(mime->text());
+        found = true;
+    }
+    if (!found)
+        return {};
+    if (const ScriptFile::LongLine line = ScriptFile::findOverlongLine(content.text);
+        line.number > 0)
+        return {false, ScriptFile::overlongLineMessage(line)};
+    if (rich)
+        control.setSelRtf(Rtf::write(content, control.fontName()));
+    else
+        control.setSelText(content.text); // plain text takes the colour where it lands
+    return {true, QString()};
+}
+
+} // namespace ClipboardMime

@@ -1,0 +1,350 @@
+#include "core/text/LineIndex.h"
+
+#include <QString>
+#include <algorithm>
+
+namespace {
+
+const QString BannerStart = QStringLiteral("#-----[ ");
+
+void eraseValue(std::vector<int>& sorted, int value)
+{
+    const auto it = std::lower_bound(sorted.begin(), sorted.end(), value);
+    if (it != sorted.end() && *it == value)
+        sorted.erase(it);
+}
+
+void insertValue(std::vector<int>& sorted, int value)
+{
+    const auto it = std::lower_bound(sorted.begin(), sorted.end(), value);
+    if (it == sorted.end() || *it != value)
+        sorted.insert(it, value);
+}
+
+// Line numbers from `from` on move by `delta`; none of them lies in a
+// removed stretch, whose lines were cleared first.
+void shiftSorted(std::vector<int>& sorted, int from, int delta)
+{
+    for (auto it = std::lower_bound(sorted.begin(), sorted.end(), from); it != sorted.end(); ++it)
+        *it += delta;
+}
+
+// The same for a list in any order, dropping what lay in [from, from - delta).
+void shiftList(std::vector<int>& list, int from, int delta)
+{
+    std::erase_if(list, [&](int v) { return delta < 0 && v >= from && v < from - delta; });
+    for (int& v : list)
+        if (v >= from)
+            v += delta;
+}
+
+} // namespace
+
+LineIndex::LineIndex(const QStringList& markers) : m_markers(markers)
+{
+    for (const QString& m : markers) {
+        m_matchers.emplace_back(m, Qt::CaseInsensitive);
+        // A character that no case folding produces or removes: a line
+        // without it cannot hold the marker, and looking costs little.
+        QChar sign;
+        for (QChar ch : m)
+            if (ch.unicode() < 0x80 && !ch.isLetter() && ch != u' ') {
+                sign = ch;
+                break;
+            }
+        m_signs.push_back(sign);
+    }
+    m_markerLines.resize(size_t(markers.size()));
+}
+
+void LineIndex::update(RichTextControl& c)
+{
+    const LineChanges changes = c.takeLineChanges();
+    if (!m_started || changes.everything) {
+        rebuild(c);
+    } else {
+        for (const LineSplice& s : changes.splices)
+            applySplice(s);
+        if (lineCount() != c.lineCount()) { // a change the control could not describe
+            rebuild(c);
+            return;
+        }
+    }
+    for (int line : std::exchange(m_unread, {}))
+        readLine(c, line);
+}
+
+void LineIndex::rebuild(const RichTextControl& c)
+{
+    m_started = true;
+    m_lines.assign(std::vector<Line>(size_t(c.lineCount())));
+    for (auto& lines : m_markerLines)
+        lines.clear();
+    m_colors.clear();
+    m_unread.clear();
+    m_unrewritten.clear();
+    m_banners = 0;
+    for (int i = 0; i < lineCount(); ++i)
+        markChanged(i);
+}
+
+void LineIndex::markChanged(int line)
+{
+    Line& l = m_lines.mutableAt(line);
+    if (!(l.flags & Unread))
+        m_unread.push_back(line);
+    l.flags |= Unread;
+    markUnrewritten(line);
+}
+
+void LineIndex::applySplice(LineSplice s)
+{
+    const int n = lineCount();
+    const int at = std::clamp(s.line, 0, n);
+    const int removed = std::clamp(s.removed, 0, n - at);
+    const int added = std::max(s.added, 0);
+    const int kept = std::min(removed, added);
+    // Lines that stay keep their colours listed until they are read again,
+    // which mostly finds the same colours.
+    for (int i = at; i < at + removed; ++i)
+        clearLine(i, i < at + kept);
+    if (removed > added)
+        eraseLines(at + kept, removed - added);
+    else if (added > removed)
+        insertLines(at + kept, added - removed);
+    for (int i = at; i < at + added; ++i)
+        markChanged(i);
+    // Lines that only lost neighbours above still meet new colour codes.
+    if (added == 0 && at < lineCount())
+        markChanged(at);
+}
+
+int LineIndex::bannerPair(int first) const
+{
+    if (first < 0 || first + 1 >= lineCount())
+        return 0;
+    return (m_lines[first].flags & EndsWithHash) && (m_lines[first + 1].flags & StartsBanner) ? 1
+                                                                                              : 0;
+}
+
+void LineIndex::setBannerFlags(int line, quint16 flags)
+{
+    m_banners -= bannerPair(line - 1) + bannerPair(line);
+    quint16& f = m_lines.mutableAt(line).flags;
+    f = quint16((f & ~(EndsWithHash | StartsBanner)) | flags);
+    m_banners += bannerPair(line - 1) + bannerPair(line);
+}
+
+void LineIndex::clearLine(int line, bool keepColors)
+{
+    setBannerFlags(line, 0);
+    quint16& f = m_lines.mutableAt(line).flags;
+    for (int m = 0; m < int(m_markerLines.size()); ++m)
+        if (f & (FirstMarker << m))
+            eraseValue(m_markerLines[size_t(m)], line);
+    f &= quint16(Unread | Unrewritten);
+    if (!keepColors)
+        setColors(line, {});
+}
+
+void LineIndex::setColors(int line, std::vector<quint32> colors)
+{
+    std::sort(colors.begin(), colors.end());
+    colors.erase(std::unique(colors.begin(), colors.end()), colors.end());
+    Line& l = m_lines.mutableAt(line);
+    if (colors == l.colors)
+        return; // the common case: a line read again keeps its colours
+    for (quint32 c : l.colors) {
+        if (std::binary_search(colors.begin(), colors.end(), c))
+            continue;
+        const auto it = m_colors.find(c);
+        if (--it->second.lines == 0)
+            m_colors.erase(it);
+        else if (it->second.firstKnown && it->second.first == line)
+            it->second.firstKnown = false; // looked for when next needed
+    }
+    for (quint32 c : colors) {
+        if (std::binary_search(l.colors.begin(), l.colors.end(), c))
+            continue;
+        ColorUse& use = m_colors[c];
+        if (use.lines++ == 0)
+            use = {1, line, true};
+        else if (use.firstKnown && line < use.first)
+            use.first = line;
+    }
+    l.colors = std::move(colors);
+}
+
+void LineIndex::findFirstLines() const
+{
+    int unknown = 0;
+    for (const auto& [color, use] : m_colors)
+        unknown += use.firstKnown ? 0 : 1;
+    for (int i = 0; unknown > 0 && i < lineCount(); ++i) {
+        for (quint32 c : m_lines[i].colors) {
+            ColorUse& use = m_colors[c];
+            if (!use.firstKnown) {
+                use.first = i;
+                use.firstKnown = true;
+                --unknown;
+            }
+        }
+    }
+}
+
+void LineIndex::eraseLines(int at, int count)
+{
+    // The lines are cleared, so no banner pair involves them; the lines
+    // either side become neighbours.
+    for (int i = at; i < at + count; ++i)
+        m_lines.mutableAt(i).flags &= quint16(~(Unread | Unrewritten));
+    m_lines.replace(at, count, {});
+    for (auto& lines : m_markerLines)
+        shiftSorted(lines, at + count, -count);
+    for (auto& [color, use] : m_colors)
+        if (use.firstKnown && use.first >= at + count)
+            use.first -= count;
+    shiftList(m_unread, at, -count);
+    shiftList(m_unrewritten, at, -count);
+    m_banners += bannerPair(at - 1);
+}
+
+void LineIndex::insertLines(int at, int count)
+{
+    m_banners -= bannerPair(at - 1);
+    m_lines.replace(at, 0, std::vector<Line>(size_t(count)));
+    for (auto& lines : m_markerLines)
+        shiftSorted(lines, at, count);
+    for (auto& [color, use] : m_colors)
+        if (use.firstKnown && use.first >= at)
+            use.first += count;
+    shiftList(m_unread, at, count);
+    shiftList(m_unrewritten, at, count);
+}
+
+void LineIndex::readLine(const RichTextControl& c, int line)
+{
+    if (line >= lineCount())
+        return;
+    clearLine(line, true);
+    m_lines.mutableAt(line).flags &= quint16(~Unread);
+    const LinePtr shared = c.line(line);
+    const StyledText& content = *shared;
+    std::vector<quint32> colors;
+    for (const ColorRun& r : content.runs)
+        colors.push_back(r.color.raw());
+    setColors(line, std::move(colors));
+    const QString& t = content.text;
+    quint16 banner = 0;
+    if (t.endsWith(u'#'))
+        banner |= EndsWithHash;
+    if (t.startsWith(BannerStart))
+        banner |= StartsBanner;
+    setBannerFlags(line, banner);
+    quint16& f = m_lines.mutableAt(line).flags;
+    for (int m = 0; m < int(m_matchers.size()); ++m) {
+        const QChar sign = m_signs[size_t(m)];
+        if ((sign.isNull() || t.contains(sign)) && m_matchers[size_t(m)].indexIn(t) >= 0) {
+            f |= quint16(FirstMarker << m);
+            insertValue(m_markerLines[size_t(m)], line);
+        }
+    }
+}
+
+int LineIndex::findMarker(const RichTextControl& c, int m, int from) const
+{
+    from = std::max(from, 0);
+    if (from > c.textLength())
+        return -1;
+    const int first = c.lineAt(from);
+    const std::vector<int>& lines = m_markerLines[size_t(m)];
+    for (auto it = std::lower_bound(lines.begin(), lines.end(), first); it != lines.end(); ++it) {
+        const int start = c.lineStart(*it);
+        const LinePtr l = c.line(*it);
+        const QString& t = l->text;
+        const int offset = *it == first ? from - start : 0;
+        if (offset > t.size())
+            continue;
+        const qsizetype found = m_matchers[size_t(m)].indexIn(t, offset);
+        if (found >= 0)
+            return start + int(found);
+    }
+    return -1;
+}
+
+std::vector<TextColor> LineIndex::leadingColors(const RichTextControl& c, int count) const
+{
+    struct First {
+        int line;
+        int offset;
+        TextColor color;
+    };
+    findFirstLines();
+    std::vector<First> firsts;
+    for (const auto& [raw, use] : m_colors)
+        firsts.push_back({use.first, 0, TextColor::fromRgb(raw & 0x00ffffffu)});
+    std::sort(firsts.begin(), firsts.end(),
+              [](const First& a, const First& b) { return a.line < b.line; });
+    if (int(firsts.size()) > count) {
+        // Colours whose first line ties with the last one kept may still
+        // come before it.
+        const int lastLine = firsts[size_t(count) - 1].line;
+        firsts.erase(std::find_if(firsts.begin() + count, firsts.end(),
+                                  [&](const First& f) { return f.line != lastLine; }),
+                     firsts.end());
+    }
+    // Within one line, the order is that of the runs.
+    int readLineNumber = -1;
+    StyledText content;
+    for (First& f : firsts) {
+        if (f.line != readLineNumber) {
+            content = *c.line(f.line);
+            readLineNumber = f.line;
+        }
+        for (const ColorRun& r : content.runs)
+            if (r.color == f.color) {
+                f.offset = r.start;
+                break;
+            }
+    }
+    std::sort(firsts.begin(), firsts.end(), [](const First& a, const First& b) {
+        return a.line != b.line ? a.line < b.line : a.offset < b.offset;
+    });
+    std::vector<TextColor> out;
+    for (const First& f : firsts) {
+        if (int(out.size()) == count)
+            break;
+        out.push_back(f.color);
+    }
+    return out;
+}
+
+void LineIndex::setRewriteState(int line, const RewriteState& state)
+{
+    m_lines.mutableAt(line).rewrite = state;
+}
+
+std::vector<int> LineIndex::takeUnrewrittenLines()
+{
+    std::vector<int> lines = std::exchange(m_unrewritten, {});
+    for (int line : lines)
+        m_lines.mutableAt(line).flags &= quint16(~Unrewritten);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+void LineIndex::markUnrewritten(int line)
+{
+    Line& l = m_lines.mutableAt(line);
+    l.rewrite.settled = false;
+    if (!(l.flags & Unrewritten)) {
+        l.flags |= Unrewritten;
+        m_unrewritten.push_back(line);
+    }
+}
+
+void LineIndex::forgetRewrites()
+{
+    for (int i = 0; i < lineCount(); ++i)
+        markUnrewritten(i);
+}

@@ -1,0 +1,118 @@
+#include "core/text/RichTextControl.h"
+#include "core/rtf/Rtf.h"
+#include "core/script/ScriptFile.h"
+#include "core/script/Windows1252.h"
+
+#include <algorithm>
+#include <utility>
+
+RichTextControl::~RichTextControl() = default;
+
+namespace {
+// Beyond this many unread splices a listener learns only that everything changed.
+constexpr size_t MaxListedSplices = 1 << 16;
+} // namespace
+
+int RichTextControl::lineCount() const
+{
+    return int(text().count(u'\n')) + 1;
+}
+
+int RichTextControl::lineStart(int line) const
+{
+    const QString t = text();
+    int pos = 0;
+    for (int i = 0; i < line; ++i) {
+        const qsizetype lf = t.indexOf(u'\n', pos);
+        if (lf < 0)
+            return int(t.size());
+        pos = int(lf) + 1;
+    }
+    return pos;
+}
+
+int RichTextControl::lineAt(int pos) const
+{
+    const QString t = text();
+    return int(QStringView(t).first(std::clamp(pos, 0, int(t.size()))).count(u'\n'));
+}
+
+LinePtr RichTextControl::line(int line) const
+{
+    const StyledText all = styledText();
+    const int start = lineStart(line);
+    qsizetype end = all.text.indexOf(u'\r', start);
+    if (end < 0)
+        end = all.text.size();
+    return std::make_shared<const StyledText>(slicedStyledText(all, start, int(end) - start));
+}
+
+void RichTextControl::setLine(int line, const StyledText& content)
+{
+    const int start = lineStart(line);
+    const int length = int(this->line(line)->text.size());
+    const int savedStart = selStart();
+    const int savedLength = selLength();
+    setSelStart(start);
+    setSelLength(length);
+    setSelRtf(Rtf::write(content, fontName()));
+    setSelStart(savedStart);
+    setSelLength(savedLength);
+}
+
+LineChanges RichTextControl::takeLineChanges()
+{
+    return std::exchange(m_lineChanges, LineChanges{});
+}
+
+void RichTextControl::recordLineSplice(int line, int removed, int added)
+{
+    if (m_lineChanges.everything)
+        return;
+    if (m_lineChanges.splices.size() >= MaxListedSplices) {
+        recordEverythingChanged();
+        return;
+    }
+    // Recolouring touches many lines one after another: one splice holds them.
+    auto& list = m_lineChanges.splices;
+    if (!list.empty() && removed == added && list.back().removed == list.back().added &&
+        line >= list.back().line && line <= list.back().line + list.back().added) {
+        const int end = std::max(list.back().line + list.back().added, line + added);
+        list.back().removed = list.back().added = end - list.back().line;
+        return;
+    }
+    list.push_back({line, removed, added});
+}
+
+void RichTextControl::recordEverythingChanged()
+{
+    m_lineChanges.splices.clear();
+    m_lineChanges.everything = true;
+}
+
+int RichTextControl::snapPosition(const QString& text, int pos)
+{
+    if (pos > 0 && pos < text.size() && text[pos] == u'\n' && text[pos - 1] == u'\r')
+        return pos - 1;
+    return pos;
+}
+
+bool RichTextControl::loadFile(const QString& path, QString* error)
+{
+    ScriptFile::ReadResult r = ScriptFile::read(path);
+    if (!r.ok) {
+        if (error)
+            *error = r.error;
+        return false;
+    }
+    setStyledText(r.content);
+    return true;
+}
+
+bool RichTextControl::saveFile(const QString& path, QString* error) const
+{
+    const ScriptFile::WriteResult r = ScriptFile::write(path, Windows1252::encode(text()).bytes);
+    if (!r.ok && error)
+        *error = r.error;
+    return r.ok;
+}

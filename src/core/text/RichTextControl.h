@@ -1,0 +1,146 @@
+#pragma once
+
+#include "core/text/StyledText.h"
+#include "core/text/TextColor.h"
+
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// Lines [line, line + removed) of the content before a change became
+// lines [line, line + added) after it; a change inside one line is {n, 1, 1}.
+struct LineSplice {
+    int line = 0;
+    int removed = 1;
+    int added = 1;
+    friend bool operator==(const LineSplice&, const LineSplice&) = default;
+};
+
+struct LineChanges {
+    std::vector<LineSplice> splices; // in the order they happened
+    bool everything = false;         // too many to list: treat every line as new
+};
+
+// What the program asks of the editor that holds a script. Positions are
+// 0-based indexes into the plain text, in which every line break is CR LF;
+// a position between CR and LF acts as the position of the CR.
+//
+// Two implementations keep each other honest: an in-memory one (the
+// reference, used by every logic test) and one over the editor widget.
+class RichTextControl : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~RichTextControl() override;
+
+    virtual QString text() const = 0;
+    virtual int textLength() const = 0;
+    virtual void setText(const QString& text) = 0;
+
+    virtual QString rtf() const = 0;
+    virtual void setRtf(const QString& rtf) = 0; // not RTF: shown as plain text
+    virtual StyledText styledText() const = 0;
+    virtual void setStyledText(const StyledText& content) = 0;
+
+    virtual int selStart() const = 0;
+    virtual int selLength() const = 0;
+    // Collapses the selection to a caret, as a rich-edit control does.
+    virtual void setSelStart(int start) = 0;
+    virtual void setSelLength(int length) = 0;
+
+    virtual QString selText() const = 0;
+    // Replaces the selection (inserts at the caret) and leaves the caret
+    // after the inserted text. Inserted text takes the colour of the
+    // character before it on the same line, the default at a line start.
+    virtual void setSelText(const QString& text) = 0;
+    virtual QString selRtf() const = 0;
+    virtual void setSelRtf(const QString& rtf) = 0;
+
+    // The colour of the selection; TextColor::mixed() when it holds more
+    // than one. Line breaks carry no colour and are not counted.
+    virtual TextColor selColor() const = 0;
+    virtual void setSelColor(TextColor color) = 0;
+
+    // Case-insensitive, matches inside words. With a start: from there to
+    // the end. Without: the selection when there is one, else everything.
+    // Selects the match and returns its start, or returns -1 and leaves the
+    // selection alone.
+    virtual int find(const QString& needle, std::optional<int> start = std::nullopt) = 0;
+
+    // Lines are the text between CR LFs; there is always at least one.
+    // The base versions go through the whole text; a control over a big
+    // document answers them from its own line structure.
+    virtual int lineCount() const;
+    virtual int lineStart(int line) const;
+    virtual int lineAt(int pos) const;
+    // A line's text and colours, without its line break.
+    virtual LinePtr line(int line) const;
+    // Replaces a line's text and colours (not its line break).
+    virtual void setLine(int line, const StyledText& content);
+
+    // Every change of the content since the last call, notified or not,
+    // for keeping per-line information in step.
+    LineChanges takeLineChanges();
+
+    virtual QString fontName() const = 0;
+    virtual void setFontName(const QString& name) = 0;
+    virtual int rightMargin() const = 0; // twips
+    virtual void setRightMargin(int twips) = 0;
+
+    // A file beginning with "{\rtf" is read as RTF, anything else as
+    // Windows-1252 text. On failure the content stays and *error says why.
+    bool loadFile(const QString& path, QString* error = nullptr);
+    // Plain text, CR LF, Windows-1252, replacing the file atomically.
+    bool saveFile(const QString& path, QString* error = nullptr) const;
+
+    // Notifications for the program's own writes can be switched off, so a
+    // change handler can write to the control without running itself again.
+    bool notificationsBlocked() const { return m_blocked > 0; }
+    // Counts every change of the content, notified or not.
+    quint64 revision() const { return m_revision; }
+    void blockNotifications()
+    {
+        if (m_blocked++ == 0)
+            batchBegan();
+    }
+    void unblockNotifications()
+    {
+        if (--m_blocked == 0)
+            batchEnded();
+    }
+
+signals:
+    void changed();
+
+protected:
+    // A widget control keeps its view still while a handler writes to it.
+    virtual void batchBegan() {}
+    virtual void batchEnded() {}
+    void notifyChanged()
+    {
+        ++m_revision;
+        if (m_blocked == 0)
+            emit changed();
+    }
+    void recordLineSplice(int line, int removed, int added);
+    void recordEverythingChanged();
+    // Moves a position that falls between CR and LF back onto the CR.
+    static int snapPosition(const QString& text, int pos);
+
+private:
+    int m_blocked = 0;
+    quint64 m_revision = 0;
+    LineChanges m_lineChanges;
+};
+
+class NotificationBlocker {
+public:
+    explicit NotificationBlocker(RichTextControl& c) : m_control(c) { c.blockNotifications(); }
+    ~NotificationBlocker() { m_control.unblockNotifications(); }
+    NotificationBlocker(const NotificationBlocker&) = delete;
+    NotificationBlocker& operator=(const NotificationBlocker&) = delete;
+
+private:
+    RichTextControl& m_control;
+};

@@ -1,0 +1,76 @@
+#include "ui/dialogs/AuthorDialog.h"
+
+#include "core/script/AuthorDetails.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+AuthorDialog::AuthorDialog(QLineEdit* authorField, QWidget* parent)
+    : QDialog(parent), m_target(authorField)
+{
+    setObjectName(QStringLiteral("author_dialog"));
+    setWindowTitle(QStringLiteral("Author Details"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto field = [this](const char* name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setMinimumWidth(220);
+        return e;
+    };
+    m_name = field("author_name");
+    m_email = field("author_email");
+    m_phpbb = field("author_phpbb");
+    m_url = field("author_url");
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("name:"), m_name);
+    form->addRow(QStringLiteral("e-mail:"), m_email);
+    form->addRow(QStringLiteral("phpBB username:"), m_phpbb);
+    form->addRow(QStringLiteral("your url:"), m_url);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true); // Enter in a field means OK
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(form);
+    top->addLayout(buttons);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(ok, cancel);
+    setTabOrder(cancel, m_name);
+    setTabOrder(m_name, m_email);
+    setTabOrder(m_email, m_phpbb);
+    setTabOrder(m_phpbb, m_url);
+    connect(ok, &QPushButton::clicked, this, &AuthorDialog::OKButton_Click);
+    connect(cancel, &QPushButton::clicked, this, &AuthorDialog::CancelButton_Click);
+
+    // Form_Load: the current author line, split into its parts.
+    const AuthorParts parts = splitAuthor(m_target ? m_target->text() : QString());
+    m_phpbb->setText(parts.phpbb);
+    m_email->setText(parts.email);
+    m_name->setText(parts.name);
+    m_url->setText(parts.url);
+    ok->setFocus();
+}
+
+void AuthorDialog::OKButton_Click()
+{
+    if (m_target)
+        m_target->setText(
+            joinAuthor({m_phpbb->text(), m_email->text(), m_name->text(), m_url->text()}));
+    accept();
+}
+
+void AuthorDialog::CancelButton_Click()
+{
+    reject();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/script/ActionBuilder.h"
+
+#include <QWidget>
+
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabBar;
+
+// commands: the action builder, a small tool window that stays above all
+// others and appends action blocks to the active script.
+class CommandsWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit CommandsWindow(QWidget* parent = nullptr);
+
+    void Form_Load();
+    void List1_Click();
+    void TabStrip1_Click();
+    void Command1_Click();
+    void OKButton_Click();
+
+    QListWidget* List1() const { return m_keywords; }
+    QPlainTextEdit* cmdtxt() const { return m_text; }
+    QListWidget* cmdlist() const { return m_files; }
+    QTabBar* TabStrip1() const { return m_tabs; }
+
+signals:
+    // The block to append to the very end of the active script.
+    void addBlock(const QString& block);
+
+private:
+    bool listTabSelected() const;
+    void apply(const ActionBuilder::View& view);
+    ActionBuilder::View view() const;
+
+    QListWidget* m_keywords;
+    QPlainTextEdit* m_text;
+    QListWidget* m_files;
+    QTabBar* m_tabs;
+};

@@ -1,0 +1,243 @@
+#include "ui/editor/QtRichTextControl.h"
+
+#include "core/rtf/Rtf.h"
+#include "ui/editor/QtTextFormats.h"
+
+#include <QFontInfo>
+#include <QPrinter>
+#include <QStringMatcher>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <algorithm>
+
+QtRichTextControl::QtRichTextControl(QPlainTextEdit* editor, QObject* parent)
+    : RichTextControl(parent), m_editor(editor)
+{
+    if (auto* mod = qobject_cast<ModEditor*>(editor))
+        mod->setControl(this);
+    m_editor->setUndoRedoEnabled(false);
+    setFontName(m_fontName);
+    // Whatever the widget holds already becomes the first content.
+    m_store.assign(normalizedStyledText(documentContent()));
+    m_shown = m_store.lines();
+    m_blockCount = m_editor->document()->blockCount();
+    connect(m_editor->document(), &QTextDocument::contentsChange, this,
+            &QtRichTextControl::onContentsChange);
+    connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this,
+            &QtRichTextControl::onCursorMoved);
+    connect(m_editor, &QPlainTextEdit::selectionChanged, this, &QtRichTextControl::onCursorMoved);
+}
+
+QtRichTextControl::Operation::~Operation()
+{
+    if (--m_c.m_depth == 0)
+        m_c.show();
+}
+
+void QtRichTextControl::changed(const LineSplice& splice)
+{
+    m_text.reset();
+    m_unshown.add(splice);
+    recordLineSplice(splice.line, splice.removed, splice.added);
+}
+
+int QtRichTextControl::snapped(int pos) const
+{
+    pos = std::clamp(pos, 0, m_store.length());
+    const int line = m_store.lineAt(pos);
+    if (pos - m_store.lineStart(line) > m_store.line(line).text.size())
+        return pos - 1; // between CR and LF: on the CR
+    return pos;
+}
+
+QString QtRichTextControl::text() const
+{
+    if (!m_text)
+        m_text = m_store.content().text;
+    return *m_text;
+}
+
+void QtRichTextControl::setText(const QString& text)
+{
+    setStyledText(StyledText{text, {}});
+}
+
+QString QtRichTextControl::rtf() const
+{
+    return Rtf::write(m_store.content(), m_fontName);
+}
+
+void QtRichTextControl::setRtf(const QString& rtf)
+{
+    setStyledText(Rtf::readRichOrPlain(rtf));
+}
+
+void QtRichTextControl::setStyledText(const StyledText& content)
+{
+    Operation op(*this);
+    StyledText want = normalizedStyledText(content);
+    want.runs = canonicalRuns(std::move(want.runs));
+    std::vector<LinePtr> lines = LineStore::share(LineStore::splitLines(want));
+    // Only the lines that differ count as changed, so a text set again with
+    // a few lines altered costs those lines.
+    const std::vector<LineSplice> splices =
+        alignLines(m_store.lines(), 0, m_store.lineCount(), lines, 0, int(lines.size()));
+    m_store.replaceLines(0, m_store.lineCount(), std::move(lines));
+    for (const LineSplice& s : splices)
+        changed(s);
+    m_text.reset();
+    m_selStart = 0;
+    m_selLength = 0;
+    m_selectionUnshown = true;
+    notifyChanged();
+}
+
+void QtRichTextControl::setSelStart(int start)
+{
+    Operation op(*this);
+    m_selStart = snapped(start);
+    m_selLength = 0;
+    m_selectionUnshown = true;
+}
+
+void QtRichTextControl::setSelLength(int length)
+{
+    Operation op(*this);
+    const int end =
+        snapped(std::clamp(m_selStart + std::max(length, 0), m_selStart, m_store.length()));
+    m_selLength = std::max(end - m_selStart, 0);
+    m_selectionUnshown = true;
+}
+
+QString QtRichTextControl::selText() const
+{
+    return m_store.slice(m_selStart, m_selLength).text;
+}
+
+void QtRichTextControl::replaceRange(int start, int length, const StyledText& content)
+{
+    Operation op(*this);
+    changed(m_store.replace(start, length, content));
+    m_selStart = start + int(content.text.size());
+    m_selLength = 0;
+    m_selectionUnshown = true;
+    notifyChanged();
+}
+
+void QtRichTextControl::setSelText(const QString& text)
+{
+    const QString clean = normalizeLineEnds(text);
+    replaceRange(m_selStart, m_selLength,
+                 uniformlyColoured(clean, m_store.rangeColor(m_selStart, 0)));
+}
+
+QString QtRichTextControl::selRtf() const
+{
+    return Rtf::write(m_store.slice(m_selStart, m_selLength), m_fontName);
+}
+
+void QtRichTextControl::setSelRtf(const QString& rtf)
+{
+    if (!Rtf::looksLikeRtf(rtf)) {
+        setSelText(rtf);
+        return;
+    }
+    replaceRange(m_selStart, m_selLength, normalizedStyledText(Rtf::read(rtf)));
+}
+
+TextColor QtRichTextControl::selColor() const
+{
+    return m_store.rangeColor(m_selStart, m_selLength);
+}
+
+void QtRichTextControl::setSelColor(TextColor color)
+{
+    if (m_selLength == 0 || color.isMixed())
+        return;
+    Operation op(*this);
+    const QString part = m_store.slice(m_selStart, m_selLength).text;
+    changed(m_store.replace(m_selStart, m_selLength, uniformlyColoured(part, color)));
+    notifyChanged();
+}
+
+int QtRichTextControl::find(const QString& needle, std::optional<int> start)
+{
+    if (needle.isEmpty())
+        return -1;
+    const QString t = text();
+    int from = 0;
+    int end = int(t.size());
+    if (start) {
+        from = std::max(*start, 0);
+    } else if (m_selLength > 0) {
+        from = m_selStart;
+        end = from + m_selLength;
+    }
+    if (from > end)
+        return -1;
+    const int found =
+        int(QStringMatcher(needle, Qt::CaseInsensitive).indexIn(QStringView(t).first(end), from));
+    if (found < 0)
+        return -1;
+    Operation op(*this);
+    m_selStart = found;
+    m_selLength = int(needle.size());
+    m_selectionUnshown = true;
+    return found;
+}
+
+LinePtr QtRichTextControl::line(int line) const
+{
+    return m_store.lines()[std::clamp(line, 0, m_store.lineCount() - 1)];
+}
+
+void QtRichTextControl::setLine(int line, const StyledText& content)
+{
+    if (line < 0 || line >= m_store.lineCount())
+        return;
+    Operation op(*this);
+    StyledText clean{content.text, canonicalRuns(content.runs)};
+    m_store.setLine(line, std::move(clean));
+    changed({line, 1, 1});
+    // The selection keeps its numbers, as a rich-edit control's does when
+    // text changes under it, within the text and off the middle of a CR LF.
+    const int length = m_selLength;
+    m_selStart = snapped(m_selStart);
+    m_selLength =
+        snapped(std::clamp(m_selStart + length, m_selStart, m_store.length())) - m_selStart;
+    m_selectionUnshown = true;
+    notifyChanged();
+}
+
+void QtRichTextControl::setFontName(const QString& name)
+{
+    m_fontName = name;
+    QFont font(name);
+    font.setPointSizeF(9.75);
+    font.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(font).fixedPitch() && QFontInfo(font).family() != name)
+        font.setFamilies({name, QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
+    ProgrammaticEdit guard(m_programmatic);
+    m_editor->document()->setDefaultFont(font);
+}
+
+void QtRichTextControl::setRightMargin(int twips)
+{
+    // The plain-text layout wraps at the width of the view, which the
+    // document window keeps a few pixels wider than the margin asks.
+    m_rightMargin = twips;
+    m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+void QtRichTextControl::printSelection(QPrinter* printer) const
+{
+    QTextDocument doc;
+    doc.setDefaultFont(m_editor->document()->defaultFont());
+    const QTextCursor c = m_editor->textCursor();
+    QTextCursor target(&doc);
+    if (c.hasSelection())
+        target.insertFragment(c.selection());
+    else
+        target.insertFragment(QTextDocumentFragment(m_editor->document()));
+    doc.print(printer);
+}

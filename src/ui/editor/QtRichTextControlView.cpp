@@ -1,0 +1,218 @@
+// Bringing the editor widget up to date with the control's line store, and
+// taking in the edits the widget makes on its own.
+#include "ui/editor/QtRichTextControl.h"
+
+#include "ui/editor/QtTextFormats.h"
+
+#include <QTextDocument>
+#include <algorithm>
+
+namespace {
+
+// The text of `now` put into a block that holds `old`: only the changed
+// middle of the text is replaced, then only the colours that differ.
+void updateBlock(QTextCursor& c, const QTextBlock& block, const StyledText& old,
+                 const StyledText& now)
+{
+    const int start = block.position();
+    const int oldLen = int(old.text.size());
+    const int newLen = int(now.text.size());
+    int prefix = 0;
+    while (prefix < std::min(oldLen, newLen) && old.text[prefix] == now.text[prefix])
+        ++prefix;
+    int suffix = 0;
+    while (suffix < std::min(oldLen, newLen) - prefix &&
+           old.text[oldLen - 1 - suffix] == now.text[newLen - 1 - suffix])
+        ++suffix;
+    StyledText have = old;
+    if (prefix + suffix < std::max(oldLen, newLen)) {
+        const QString middle = now.text.mid(prefix, newLen - prefix - suffix);
+        c.setPosition(start + prefix);
+        c.setPosition(start + oldLen - suffix, QTextCursor::KeepAnchor);
+        c.insertText(middle, QTextCharFormat());
+        have = splicedStyledText(old, prefix, oldLen - prefix - suffix, StyledText{middle, {}});
+    }
+    for (const ColorRun& d : colorDifferences(have.runs, now.runs, newLen)) {
+        c.setPosition(start + d.start);
+        c.setPosition(start + d.start + d.length, QTextCursor::KeepAnchor);
+        c.setCharFormat(formatFor(d.color));
+    }
+}
+
+} // namespace
+
+QTextBlock QtRichTextControl::blockNumber(int line) const
+{
+    // Lines are mostly asked for one after another: the next block is one
+    // step away where finding it by number walks the document's tree.
+    if (m_lastBlock.isValid() && m_lastBlockNumber == line)
+        return m_lastBlock;
+    if (m_lastBlock.isValid() && m_lastBlockNumber + 1 == line)
+        m_lastBlock = m_lastBlock.next();
+    else
+        m_lastBlock = m_editor->document()->findBlockByNumber(line);
+    m_lastBlockNumber = line;
+    return m_lastBlock;
+}
+
+StyledText QtRichTextControl::blockContent(const QTextBlock& block) const
+{
+    StyledText out{block.text(), {}};
+    int offset = 0; // a fragment's position costs a walk of the document's tree
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        const TextColor c = colorOf(f.charFormat());
+        if (!c.isDefault())
+            out.runs.push_back({offset, f.length(), c});
+        offset += f.length();
+    }
+    out.runs = canonicalRuns(std::move(out.runs));
+    return out;
+}
+
+StyledText QtRichTextControl::documentContent() const
+{
+    StyledText out;
+    for (QTextBlock b = m_editor->document()->begin(); b.isValid(); b = b.next()) {
+        if (b != m_editor->document()->begin())
+            out.text += u"\r\n";
+        appendStyledText(out, blockContent(b));
+    }
+    return out;
+}
+
+int QtRichTextControl::toDocPosition(int pos) const
+{
+    const int line = m_store.lineAt(pos);
+    const int offset =
+        std::clamp(pos - m_store.lineStart(line), 0, int(m_store.line(line).text.size()));
+    return blockNumber(line).position() + offset;
+}
+
+int QtRichTextControl::fromDocPosition(int docPos) const
+{
+    return docPos + m_editor->document()->findBlock(docPos).blockNumber();
+}
+
+void QtRichTextControl::show()
+{
+    if (!m_unshown.empty()) {
+        showLines();
+        m_selectionUnshown = true; // the widget's cursor moved with the edits
+    }
+    if (m_selectionUnshown)
+        showSelection();
+}
+
+void QtRichTextControl::showLines()
+{
+    ProgrammaticEdit guard(m_programmatic);
+    QTextDocument* doc = m_editor->document();
+    const ChunkedVector<LinePtr>& lines = m_store.lines();
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    // Top down, so that above each stretch the document is numbered as
+    // the store already.
+    for (const ChangedLines::Stretch& s : m_unshown.stretches()) {
+        for (const LineSplice& sp :
+             alignLines(m_shown, s.start, s.replaced, lines, s.start, s.length)) {
+            if (sp.removed == sp.added) {
+                for (int i = sp.line; i < sp.line + sp.added; ++i) {
+                    updateBlock(c, blockNumber(i), *m_shown[i], *lines[i]);
+                    m_shown.set(i, lines[i]);
+                }
+                continue;
+            }
+            m_lastBlock = QTextBlock();
+            const int blocks = doc->blockCount();
+            if (sp.removed > 0) {
+                // Whole blocks go, with the line break that ends each, or
+                // the one before them at the end of the text.
+                const QTextBlock first = doc->findBlockByNumber(sp.line);
+                const int end = sp.line + sp.removed;
+                if (end < blocks) {
+                    c.setPosition(first.position());
+                    c.setPosition(doc->findBlockByNumber(end).position(), QTextCursor::KeepAnchor);
+                } else {
+                    c.setPosition(first.position() - (sp.line > 0 ? 1 : 0));
+                    c.setPosition(doc->characterCount() - 1, QTextCursor::KeepAnchor);
+                }
+                c.removeSelectedText();
+            }
+            if (sp.added > 0) {
+                const bool atEnd = sp.line >= doc->blockCount() ||
+                                   (sp.removed > 0 && sp.line + sp.removed >= blocks);
+                if (atEnd && sp.line > 0) {
+                    c.setPosition(doc->characterCount() - 1);
+                    insertLines(c, lines, sp.line, sp.added, true, false);
+                } else {
+                    c.setPosition(doc->findBlockByNumber(sp.line).position());
+                    insertLines(c, lines, sp.line, sp.added, false, !atEnd);
+                }
+            }
+            std::vector<LinePtr> now;
+            for (int i = sp.line; i < sp.line + sp.added; ++i)
+                now.push_back(lines[i]);
+            m_shown.replace(sp.line, sp.removed, std::move(now));
+            m_lastBlock = QTextBlock();
+        }
+    }
+    c.endEditBlock();
+    m_unshown.clear();
+    m_lastBlock = QTextBlock();
+    m_blockCount = doc->blockCount();
+}
+
+void QtRichTextControl::showSelection()
+{
+    m_selectionUnshown = false;
+    const int anchor = toDocPosition(m_selStart);
+    const int position = toDocPosition(m_selStart + m_selLength);
+    const QTextCursor now = m_editor->textCursor();
+    if (now.anchor() == anchor && now.position() == position)
+        return;
+    QTextCursor c(m_editor->document());
+    c.setPosition(anchor);
+    c.setPosition(position, QTextCursor::KeepAnchor);
+    ProgrammaticEdit guard(m_programmatic);
+    m_editor->setTextCursor(c);
+}
+
+void QtRichTextControl::onCursorMoved()
+{
+    if (m_programmatic > 0 || m_depth > 0)
+        return;
+    const QTextCursor c = m_editor->textCursor();
+    m_selStart = fromDocPosition(c.selectionStart());
+    m_selLength = fromDocPosition(c.selectionEnd()) - m_selStart;
+}
+
+void QtRichTextControl::onContentsChange(int pos, int, int added)
+{
+    if (m_programmatic > 0)
+        return; // the control's own showing
+    // The widget edited on its own (a cut, a drop, an input method): the
+    // blocks it changed are read back into the store.
+    const QTextDocument* doc = m_editor->document();
+    const int blocks = doc->blockCount();
+    const int last = doc->characterCount() - 1;
+    const int first = doc->findBlock(std::clamp(pos, 0, last)).blockNumber();
+    const int addedLines =
+        doc->findBlock(std::clamp(pos + added, 0, last)).blockNumber() - first + 1;
+    const int removedLines = addedLines + m_blockCount - blocks;
+    m_blockCount = blocks;
+    m_lastBlock = QTextBlock();
+    std::vector<StyledText> read;
+    for (int i = first; i < first + addedLines; ++i)
+        read.push_back(blockContent(doc->findBlockByNumber(i)));
+    std::vector<LinePtr> lines = LineStore::share(std::move(read));
+    Operation op(*this);
+    m_shown.replace(first, removedLines, lines);
+    m_store.replaceLines(first, removedLines, std::move(lines));
+    m_text.reset();
+    recordLineSplice(first, removedLines, addedLines);
+    const QTextCursor c = m_editor->textCursor();
+    m_selStart = fromDocPosition(c.selectionStart());
+    m_selLength = fromDocPosition(c.selectionEnd()) - m_selStart;
+    notifyChanged();
+}

@@ -1,0 +1,203 @@
+#include "ui/windows/DocumentWindow.h"
+
+#include "core/frame/DocumentLayout.h"
+#include "core/script/StampGenerator.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/DialogService.h"
+#include "ui/platform/FileFilters.h"
+#include "ui/platform/Icons.h"
+#include "ui/windows/SaveScript.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+OutlineRoute outlineRoute(const QString& nodeKey, const QString& parentKey)
+{
+    if (nodeKey == u"author")
+        return OutlineRoute::AuthorDialog;
+    if (parentKey == u"header")
+        return OutlineRoute::HeaderDialog;
+    return OutlineRoute::Nothing;
+}
+
+DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent)
+    : QWidget(parent), m_services(services), m_editor(new ModEditor(this)),
+      m_tree(new QTreeWidget(this))
+{
+    setObjectName(QStringLiteral("frmDocument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(Icons::byName(QStringLiteral("new")));
+    m_editor->setObjectName(QStringLiteral("mod_fly"));
+    m_tree->setObjectName(QStringLiteral("Actionlist"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setColumnCount(1);
+    m_control = std::make_unique<QtRichTextControl>(m_editor);
+    m_model = std::make_unique<DocumentModel>(*m_control);
+    connect(m_model.get(), &DocumentModel::outlineRebuilt, this,
+            &DocumentWindow::rebuildActionNodes);
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &DocumentWindow::Actionlist_DblClick);
+}
+
+DocumentWindow::~DocumentWindow()
+{
+    // The model listens to the control; it goes first.
+    m_model.reset();
+}
+
+bool DocumentWindow::isUntitled() const
+{
+    return caption().startsWith(QLatin1String("Document"));
+}
+
+void DocumentWindow::Form_Load()
+{
+    Form_Resize();
+    buildSkeleton();
+    const QString font =
+        m_services.settings
+            ? m_services.settings->value(QStringLiteral("Quillwright"), QStringLiteral("Settings"),
+                                         QStringLiteral("font"), QStringLiteral("Lucida Console"))
+            : QStringLiteral("Lucida Console");
+    const QString defaultTxt = m_services.programFolder.isEmpty()
+                                   ? QString()
+                                   : QDir(m_services.programFolder).filePath("default.txt");
+    m_model->initialise(defaultTxt, font);
+}
+
+void DocumentWindow::buildSkeleton()
+{
+    struct Row {
+        const char* key;
+        const char* text;
+        const char* parent;
+        int picture;
+    };
+    static const Row rows[] = {
+        {"mod", "Mod", nullptr, 12},
+        {"header", "Mod Header", "mod", 11},
+        {"title", "Mod Title", "header", 13},
+        {"version", "Mod Version", "header", 13},
+        {"author", "Mod Author", "header", 13},
+        {"description", "Mod Description", "header", 13},
+        {"level", "Installation level", "header", 13},
+        {"time", "Installation time", "header", 13},
+        {"editfiles", "Files to edit", "header", 13},
+        {"actions", "Actions", "mod", 9},
+    };
+    m_tree->clear();
+    m_nodes.clear();
+    for (const Row& r : rows) {
+        auto* item = r.parent ? new QTreeWidgetItem(m_nodes.value(QString::fromLatin1(r.parent)))
+                              : new QTreeWidgetItem(m_tree);
+        item->setText(0, QString::fromLatin1(r.text));
+        item->setData(0, Qt::UserRole, QString::fromLatin1(r.key));
+        item->setIcon(0, Icons::outlinePicture(r.picture));
+        m_nodes.insert(QString::fromLatin1(r.key), item);
+    }
+    m_nodes.value(QStringLiteral("mod"))->setExpanded(true);
+}
+
+void DocumentWindow::rebuildActionNodes()
+{
+    QTreeWidgetItem* actions = m_nodes.value(QStringLiteral("actions"));
+    if (!actions)
+        return;
+    // The actions show as soon as there are any; later the user decides.
+    const bool expanded = actions->isExpanded() || actions->childCount() == 0;
+    qDeleteAll(actions->takeChildren());
+    // Made apart and added at once: a big script has thousands of actions.
+    QList<QTreeWidgetItem*> items;
+    items.reserve(qsizetype(m_model->outline().nodes().size()));
+    for (const ActionOutline::Node& n : m_model->outline().nodes()) {
+        auto* item = new QTreeWidgetItem;
+        item->setText(0, n.text);
+        item->setData(0, Qt::UserRole, n.key);
+        if (n.picture > 0)
+            item->setIcon(0, Icons::outlinePicture(n.picture));
+        items << item;
+    }
+    actions->addChildren(items);
+    actions->setExpanded(expanded);
+}
+
+void DocumentWindow::Actionlist_DblClick()
+{
+    QTreeWidgetItem* item = m_tree->currentItem();
+    if (!item)
+        return;
+    const QString key = item->data(0, Qt::UserRole).toString();
+    const QString parentKey =
+        item->parent() ? item->parent()->data(0, Qt::UserRole).toString() : QString();
+    const OutlineRoute route = outlineRoute(key, parentKey);
+    if (route != OutlineRoute::Nothing)
+        emit outlineRouteRequested(route);
+}
+
+void DocumentWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Selections made before the first layout may have scrolled the view.
+    m_editor->horizontalScrollBar()->setValue(0);
+    m_editor->ensureCursorVisible();
+}
+
+void DocumentWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void DocumentWindow::Form_Resize()
+{
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    const DocumentLayout l =
+        DocumentLayout::forSize(pixelsToTwips(width(), dpiX), pixelsToTwips(height(), dpiY));
+    const int textWidth = std::max(twipsToPixels(l.textWidth, dpiX), 0);
+    m_editor->setGeometry(0, 0, textWidth, height());
+    if (l.rightMargin > 0)
+        m_control->setRightMargin(int(l.rightMargin));
+    m_tree->setGeometry(textWidth, 0, std::max(width() - textWidth, 0), height());
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event)
+{
+    if (saveChangesPrompt())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool DocumentWindow::saveChangesPrompt()
+{
+    if (!m_model->hasUnsavedChanges() || !m_services.dialogs)
+        return true;
+    DialogService& dialogs = *m_services.dialogs;
+    switch (dialogs.ask(this, QStringLiteral("Save changes"),
+                        QStringLiteral("Would you like to Save any changes"),
+                        DialogService::Buttons::YesNoCancel, DialogService::Icon::None)) {
+    case DialogService::Button::Cancel:
+        return false;
+    case DialogService::Button::No:
+        return true;
+    default:
+        break;
+    }
+    StampGenerator(*m_control);
+    QString path = caption();
+    if (isUntitled()) {
+        path = dialogs.saveFileName(this, QStringLiteral("Save"), qtFileFilter(FileFilters::save()),
+                                    QString());
+        // Cancelling the file dialog after asking to save keeps the work.
+        if (path.isEmpty() || !SaveScript::confirmReplace(this, dialogs, path, QString()))
+            return false;
+    }
+    if (!SaveScript::write(this, dialogs, *m_control, path))
+        return false;
+    m_model->markUnchanged();
+    return true;
+}

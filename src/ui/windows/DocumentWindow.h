@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/document/DocumentModel.h"
+
+#include <QHash>
+#include <QWidget>
+#include <memory>
+
+class DialogService;
+class ModEditor;
+class QtRichTextControl;
+class QTreeWidget;
+class QTreeWidgetItem;
+class SettingsStore;
+
+// What a double-click on the outline opens.
+enum class OutlineRoute { Nothing, AuthorDialog, HeaderDialog };
+OutlineRoute outlineRoute(const QString& nodeKey, const QString& parentKey);
+
+// The services a document window needs from the program.
+struct DocumentServices {
+    SettingsStore* settings = nullptr;
+    DialogService* dialogs = nullptr;
+    QString programFolder; // where default.txt is looked for
+};
+
+// frmDocument: one script in mod_fly beside its outline Actionlist.
+class DocumentWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DocumentWindow(const DocumentServices& services, QWidget* parent = nullptr);
+    ~DocumentWindow() override;
+
+    ModEditor* mod_fly() const { return m_editor; }
+    QTreeWidget* Actionlist() const { return m_tree; }
+    QtRichTextControl& control() const { return *m_control; }
+    DocumentModel& model() const { return *m_model; }
+
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    // A window whose caption begins with "Document" has no file yet.
+    bool isUntitled() const;
+
+    void Form_Load();
+    // Asks whether to save unsaved work and saves on Yes. Returns false when
+    // the user cancelled or the save failed: the caller then stops.
+    bool saveChangesPrompt();
+    QTreeWidgetItem* outlineNode(const QString& key) const { return m_nodes.value(key); }
+    QSize sizeHint() const override { return {560, 400}; }
+
+signals:
+    void outlineRouteRequested(OutlineRoute route);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Resize();
+    void buildSkeleton();
+    void rebuildActionNodes();
+    void Actionlist_DblClick();
+
+    DocumentServices m_services;
+    ModEditor* m_editor;
+    QTreeWidget* m_tree;
+    std::unique_ptr<QtRichTextControl> m_control;
+    std::unique_ptr<DocumentModel> m_model;
+    QHash<QString, QTreeWidgetItem*> m_nodes;
+};

@@ -1,0 +1,164 @@
+// The File menu of the main window, and loading scripts into documents.
+#include "ui/windows/MainWindow.h"
+
+#include "core/script/ModFormat.h"
+#include "core/script/RepairScript.h"
+#include "core/script/ScriptFile.h"
+#include "core/script/StampGenerator.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/DialogService.h"
+#include "ui/platform/FileFilters.h"
+#include "ui/windows/DocumentWindow.h"
+#include "ui/windows/SaveScript.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
+
+namespace {
+const QString Title = QStringLiteral("Quillwright");
+}
+
+bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName)
+{
+    ScriptFile::ReadResult r = ScriptFile::read(fileName);
+    if (!r.ok) {
+        m_services.dialogs->message(this, Title,
+                                    QStringLiteral("Could not open %1.\n\n%2")
+                                        .arg(QDir::toNativeSeparators(fileName), r.error),
+                                    DialogService::Icon::Critical);
+        return false;
+    }
+    doc->model().setUpdateBrowserTF(true);
+    doc->control().setStyledText(r.content);
+    return true;
+}
+
+void MainWindow::loadCommandLineFile(const QString& fileName)
+{
+    DocumentWindow* doc = activeDocument();
+    if (!doc || !loadInto(doc, fileName))
+        return;
+    doc->setCaption(fileName);
+    doc->model().setUpdateBrowserTF(true);
+    RichTextControl& c = doc->control();
+    c.setText(removeBlankAfterProgramSeparators(c.text()));
+    c.setText(RepairScript(c.text()));
+    doc->model().markUnchanged();
+}
+
+void MainWindow::mnuFileOpen_Click()
+{
+    DocumentWindow* doc = activeDocument();
+    // Opening replaces the window's text: unsaved work is asked about first.
+    if (doc && !doc->saveChangesPrompt())
+        return;
+    if (!doc && !(doc = NewDocument()))
+        return;
+    const QString name = m_services.dialogs->openFileName(
+        this, QStringLiteral("Open"), qtFileFilter(FileFilters::open()), m_dialogFileName);
+    if (name.isEmpty())
+        return;
+    m_dialogFileName = name;
+    if (!loadInto(doc, name))
+        return;
+    RichTextControl& c = doc->control();
+    c.setText(addBlankAfterProgramSeparators(c.text()));
+    c.setText(RepairScript(c.text()));
+    doc->setCaption(name);
+    doc->model().setUpdateBrowserTF(true);
+    doc->model().markUnchanged();
+}
+
+void MainWindow::mnuFileSave_Click()
+{
+    DocumentWindow* doc = activeDocument();
+    if (!doc)
+        return;
+    StampGenerator(doc->control());
+    QString path = doc->caption();
+    if (doc->isUntitled()) {
+        path = m_services.dialogs->saveFileName(
+            this, QStringLiteral("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
+        if (path.isEmpty())
+            return;
+        m_dialogFileName = path;
+        if (!SaveScript::confirmReplace(this, *m_services.dialogs, path, QString()))
+            return;
+    }
+    if (SaveScript::write(this, *m_services.dialogs, doc->control(), path))
+        doc->model().markUnchanged();
+}
+
+void MainWindow::mnuFileSaveAs_Click()
+{
+    DocumentWindow* doc = activeDocument();
+    if (!doc)
+        return;
+    StampGenerator(doc->control());
+    const QString path = m_services.dialogs->saveFileName(
+        this, QStringLiteral("Save As"), qtFileFilter(FileFilters::saveAs()), m_dialogFileName);
+    if (path.isEmpty())
+        return;
+    m_dialogFileName = path;
+    const QString own = doc->isUntitled() ? QString() : doc->caption();
+    if (!SaveScript::confirmReplace(this, *m_services.dialogs, path, own))
+        return;
+    // The caption changes only once the file is really written.
+    if (!SaveScript::write(this, *m_services.dialogs, doc->control(), path))
+        return;
+    doc->setCaption(path);
+    doc->model().markUnchanged();
+}
+
+void MainWindow::mnuPublish_Click()
+{
+    QDesktopServices::openUrl(QUrl(ModFormat::modDatabaseUrl()));
+}
+
+void MainWindow::mnuFileProperties_Click()
+{
+    showProperties();
+}
+
+void MainWindow::mnuFilePageSetup_Click()
+{
+    m_services.dialogs->pageSetup(this, printer());
+}
+
+void MainWindow::mnuFilePrint_Click()
+{
+    DocumentWindow* doc = activeDocument();
+    if (!doc)
+        return;
+    const bool selection = doc->control().selLength() > 0;
+    if (!m_services.dialogs->print(this, printer(), selection))
+        return;
+    doc->control().printSelection(printer());
+}
+
+void MainWindow::showUnfinished(const QString& handler)
+{
+    m_services.dialogs->message(this, Title, QStringLiteral("Add '%1' code.").arg(handler));
+}
+
+void MainWindow::mnuFileClose_Click()
+{
+    showUnfinished(QStringLiteral("mnuFileClose_Click"));
+}
+void MainWindow::mnuFileSaveAll_Click()
+{
+    showUnfinished(QStringLiteral("mnuFileSaveAll_Click"));
+}
+void MainWindow::mnuFilePrintPreview_Click()
+{
+    showUnfinished(QStringLiteral("mnuFilePrintPreview_Click"));
+}
+void MainWindow::mnuFileSend_Click()
+{
+    showUnfinished(QStringLiteral("mnuFileSend_Click"));
+}
+void MainWindow::mnuFileExit_Click()
+{
+    close();
+}

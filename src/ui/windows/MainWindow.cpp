@@ -1,0 +1,260 @@
+#include "ui/windows/MainWindow.h"
+
+#include "core/script/ModFormat.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/dialogs/CommandsWindow.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/DialogService.h"
+#include "ui/platform/Icons.h"
+#include "ui/platform/LoadCaptions.h"
+#include "ui/windows/DocumentWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <climits>
+
+namespace {
+
+const QString App = QStringLiteral("Quillwright");
+const QString SettingsSection = QStringLiteral("Settings");
+
+double screenDpi(const QWidget* w)
+{
+    const QScreen* screen = w->screen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const AppServices& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(ModFormat::programTitle());
+    setWindowIcon(Icons::byName(QStringLiteral("app")));
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("MDIClient"));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::updateMenus);
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    updateMenus();
+}
+
+MainWindow::~MainWindow()
+{
+    // Closing the children while the window is half destroyed must not call back into it.
+    m_mdi->disconnect(this);
+    for (DocumentWindow* d : documents()) {
+        d->model().disconnect(this);
+        d->disconnect(this);
+    }
+}
+
+void MainWindow::MDIForm_Load(const QString& commandLine)
+{
+    LoadCaptions(this);
+    SettingsStore* s = m_services.settings;
+    const double dpi = screenDpi(this);
+    auto twips = [&](const char* key, double def) {
+        return s ? s->number(App, SettingsSection, QString::fromLatin1(key), def) : def;
+    };
+    auto px = [dpi](double t) { return int(t * dpi / 1440.0 + 0.5); };
+    move(px(twips("MainLeft", 1000)), px(twips("MainTop", 1000)));
+    resize(std::max(px(twips("MainWidth", 6500)), 1), std::max(px(twips("MainHeight", 6500)), 1));
+    NewDocument();
+    if (!commandLine.isEmpty())
+        loadCommandLineFile(commandLine);
+}
+
+DocumentWindow* MainWindow::NewDocument()
+{
+    if (m_documentCount == INT_MAX) {
+        m_services.dialogs->message(this, ModFormat::programTitle(),
+                                    QStringLiteral("No more document windows can be numbered."),
+                                    DialogService::Icon::Warning);
+        return nullptr;
+    }
+    ++m_documentCount;
+    DocumentServices ds;
+    ds.settings = m_services.settings;
+    ds.dialogs = m_services.dialogs;
+    ds.programFolder = m_services.programFolder;
+    auto* doc = new DocumentWindow(ds);
+    connect(&doc->model(), &DocumentModel::undoControlsChanged, this,
+            [this, doc](const UndoControls& c) {
+                if (activeDocument() == doc)
+                    applyUndoControls(c);
+            });
+    connect(doc, &DocumentWindow::outlineRouteRequested, this, [this](OutlineRoute route) {
+        if (route == OutlineRoute::AuthorDialog)
+            showAuthorDetails();
+        else if (route == OutlineRoute::HeaderDialog)
+            showProperties();
+    });
+    doc->Form_Load();
+    doc->setCaption(QStringLiteral("Document %1").arg(m_documentCount));
+    QMdiSubWindow* sub = m_mdi->addSubWindow(doc);
+    sub->setWindowIcon(doc->windowIcon());
+    sub->resize(sub->sizeHint());
+    fitIntoArea(sub);
+    doc->show();
+    m_mdi->setActiveSubWindow(sub);
+    updateMenus();
+    return doc;
+}
+
+void MainWindow::fitIntoArea(QMdiSubWindow* sub) const
+{
+    // A child larger than the area would leave the area scrolled sideways.
+    const QSize area = m_mdi->viewport()->size();
+    if (!isVisible() || area.width() < 200 || area.height() < 150)
+        return;
+    sub->resize(sub->size().boundedTo(area));
+    if (!QRect(QPoint(0, 0), area).contains(sub->geometry()))
+        sub->move(0, 0);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(200, this, &MainWindow::writeStateReport);
+    for (QMdiSubWindow* sub : m_mdi->subWindowList())
+        fitIntoArea(sub);
+}
+
+DocumentWindow* MainWindow::activeDocument() const
+{
+    QMdiSubWindow* sub = m_mdi->activeSubWindow();
+    if (!sub)
+        sub = m_mdi->currentSubWindow();
+    return sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr;
+}
+
+QList<DocumentWindow*> MainWindow::documents() const
+{
+    QList<DocumentWindow*> docs;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList())
+        if (auto* d = qobject_cast<DocumentWindow*>(sub->widget()))
+            docs << d;
+    return docs;
+}
+
+void MainWindow::updateMenus()
+{
+    DocumentWindow* doc = activeDocument();
+    applyUndoControls(doc ? doc->model().undoControls() : UndoControls{});
+}
+
+void MainWindow::applyUndoControls(const UndoControls& c)
+{
+    toolbarButton(ToolButton::Undo)->setEnabled(c.levelOne);
+    m_undoEntries[0]->setEnabled(c.levelOne);
+    m_undoEntries[1]->setEnabled(c.levelTwo);
+    m_undoEntries[2]->setEnabled(c.levelThree);
+    action(Command::EditUndo)->setEnabled(c.levelOne);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    writeStateReport();
+    // Each document asks in turn; a Cancel keeps the program running.
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        if (!sub->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    MDIForm_Unload();
+    event->accept();
+}
+
+void MainWindow::MDIForm_Unload()
+{
+    if (SettingsStore* s = m_services.settings) {
+        if (!isMinimized()) {
+            const double dpi = screenDpi(this);
+            auto twips = [dpi](int px) { return QString::number(qRound(px * 1440.0 / dpi)); };
+            s->setValue(App, SettingsSection, QStringLiteral("MainLeft"), twips(pos().x()));
+            s->setValue(App, SettingsSection, QStringLiteral("MainTop"), twips(pos().y()));
+            s->setValue(App, SettingsSection, QStringLiteral("MainWidth"), twips(width()));
+            s->setValue(App, SettingsSection, QStringLiteral("MainHeight"), twips(height()));
+        }
+        s->setValue(App, SettingsSection, QStringLiteral("Repair"), QStringLiteral("YES"));
+    }
+    if (m_commands)
+        m_commands->close();
+}
+
+void MainWindow::writeStateReport() const
+{
+    // A plain description of what the program shows, for end-to-end tests
+    // that drive it from outside: QUILLWRIGHT_STATE_FILE names the file.
+    const QString path = qEnvironmentVariable("QUILLWRIGHT_STATE_FILE");
+    if (path.isEmpty())
+        return;
+    QJsonArray menus;
+    for (QAction* a : menuBar()->actions())
+        menus.append(a->text());
+    QJsonArray docs;
+    for (DocumentWindow* d : documents()) {
+        QJsonArray actions;
+        for (const ActionOutline::Node& n : d->model().outline().nodes())
+            actions.append(n.text);
+        docs.append(QJsonObject{{"caption", d->caption()},
+                                {"font", d->control().fontName()},
+                                {"text", d->control().text()},
+                                {"actions", actions}});
+    }
+    QJsonArray children;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        const QPoint global = sub->mapToGlobal(QPoint(0, 0));
+        children.append(QJsonObject{{"title", sub->windowTitle()},
+                                    {"x", sub->x()},
+                                    {"y", sub->y()},
+                                    {"width", sub->width()},
+                                    {"height", sub->height()},
+                                    {"globalX", global.x()},
+                                    {"globalY", global.y()}});
+    }
+    QJsonObject report{
+        {"title", windowTitle()}, {"menus", menus}, {"documents", docs}, {"children", children}};
+    if (m_undoButton && m_undoButton->isVisible()) {
+        const QRect r(m_undoButton->mapToGlobal(QPoint(0, 0)), m_undoButton->size());
+        report.insert(
+            "undoButton",
+            QJsonObject{{"x", r.x()}, {"y", r.y()}, {"width", r.width()}, {"height", r.height()}});
+    }
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(QJsonDocument(report).toJson());
+}
+
+QPrinter* MainWindow::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_printer.get();
+}

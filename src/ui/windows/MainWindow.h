@@ -1,0 +1,153 @@
+#pragma once
+
+#include "core/document/Snapshots.h"
+#include "ui/windows/MainWindowCommands.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+class AuthorDialog;
+class CommandsWindow;
+class OptionsDialog;
+class DialogService;
+class PropertiesDialog;
+class QLineEdit;
+class DocumentWindow;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class QToolButton;
+class SettingsStore;
+
+// The services the main window is given, so that tests can hand it a
+// scripted dialog service and a settings folder of their own.
+struct AppServices {
+    SettingsStore* settings = nullptr;
+    DialogService* dialogs = nullptr;
+    QString programFolder; // default.txt and TIPOFDAY.TXT live here
+    // Where View, Web Browser starts; empty means the support forum topic.
+    QString webStartAddress;
+};
+
+// frmMain: the multiple-document frame with its menus, toolbar and status bar.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const AppServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Load: captions, stored placement, Document 1, the command-line file.
+    void MDIForm_Load(const QString& commandLine);
+
+    DocumentWindow* NewDocument();
+    int DocumentCount() const { return m_documentCount; }
+    // The active child when it is a document window; null otherwise.
+    DocumentWindow* activeDocument() const;
+    QList<DocumentWindow*> documents() const;
+    QMdiArea* mdiArea() const { return m_mdi; }
+    QAction* action(Command command) const { return m_actions[size_t(command)]; }
+    QAction* toolbarButton(ToolButton button) const { return m_toolbarButtons[size_t(button)]; }
+    // The toolbar's entries in order, separators included.
+    QList<QAction*> toolbarEntries() const;
+    QLabel* statusPanel() const { return m_statusPanel; }
+    const AppServices& services() const { return m_services; }
+    // The printer that Print and Page Setup share.
+    QPrinter* printer();
+
+    void loadCommandLineFile(const QString& fileName);
+
+public slots:
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileClose_Click();
+    void mnuFileSaveAll_Click();
+    void mnuPublish_Click();
+    void mnuFileProperties_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
+    void mnuFileSend_Click();
+    void mnuFileExit_Click();
+    void mnuEditUndo_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditPasteSpecial_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewRefresh_Click();
+    void mnuViewOptions_Click();
+    void mnuViewWebBrowser_Click();
+    void mnuToolsOptions_Click();
+    void mnuWindowCascade_Click();
+    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileVertical_Click();
+    void mnuWindowArrangeIcons_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearchForHelpOn_Click();
+    void mnuHelpAbout_Click();
+    void tbToolBar_ButtonClick(const QString& key);
+    void tbToolBar_ButtonMenuClick(const QString& key);
+
+    // Undo by 1 to 3 levels on the active document.
+    void undoLevels(int levels);
+
+    // The header dialog for the active script, shown modal.
+    PropertiesDialog* showProperties();
+    // The author dialog for an author field; without one, for the field of
+    // the open header dialog, or of a header dialog loaded for the active
+    // script and shown beside it.
+    AuthorDialog* showAuthorDetails(QLineEdit* authorField = nullptr);
+    PropertiesDialog* propertiesDialog() const;
+
+    // The action builder: opened once, kept above all windows.
+    CommandsWindow* showActionBuilder();
+    CommandsWindow* actionBuilder() const;
+    // Appends an action block to the very end of the active script.
+    void appendActionBlock(const QString& block);
+    OptionsDialog* showOptions();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void updateMenus();
+    void fitIntoArea(QMdiSubWindow* sub) const;
+    void applyUndoControls(const UndoControls& controls);
+    void MDIForm_Unload();
+    void writeStateReport() const;
+    // The header dialog, loaded (its boxes read) for the active script.
+    PropertiesDialog* loadProperties();
+    void showUnfinished(const QString& handler);
+    bool loadInto(DocumentWindow* doc, const QString& fileName);
+
+    AppServices m_services;
+    QMdiArea* m_mdi = nullptr;
+    QToolBar* m_coolBar = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QToolButton* m_undoButton = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    QLabel* m_datePanel = nullptr;
+    QLabel* m_timePanel = nullptr;
+    std::array<QAction*, CommandCount> m_actions{};
+    std::array<QAction*, ToolButtonCount> m_toolbarButtons{};
+    std::array<QAction*, 3> m_undoEntries{}; // the undo button's levels one to three
+    int m_documentCount = 0;
+    QString m_dialogFileName; // dlgCommonDialog keeps its last file name
+    std::unique_ptr<QPrinter> m_printer;
+    QPointer<PropertiesDialog> m_properties;
+    QPointer<CommandsWindow> m_commands;
+};

@@ -1,0 +1,285 @@
+// The main window's menus, toolbar and status bar, built from typed tables.
+#include "ui/platform/Icons.h"
+#include "ui/windows/MainWindow.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+using Handler = void (MainWindow::*)();
+
+struct CommandRow {
+    Command command;
+    const char* name; // the QAction's object name
+    int caption;      // string-table id
+    Handler handler;  // null: connected by hand
+    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
+};
+
+// In the order of the enum, which is menu order.
+const CommandRow Commands[] = {
+    {Command::FileNew, "mnuFileNew", 1001, nullptr, QKeySequence::New},
+    {Command::FileOpen, "mnuFileOpen", 1002, &MainWindow::mnuFileOpen_Click, QKeySequence::Open},
+    {Command::FileClose, "mnuFileClose", 1003, &MainWindow::mnuFileClose_Click},
+    {Command::FileSave, "mnuFileSave", 1004, &MainWindow::mnuFileSave_Click, QKeySequence::Save},
+    {Command::FileSaveAs, "mnuFileSaveAs", 1005, &MainWindow::mnuFileSaveAs_Click},
+    {Command::FileSaveAll, "mnuFileSaveAll", 1006, &MainWindow::mnuFileSaveAll_Click},
+    {Command::Publish, "mnuPublish", 1071, &MainWindow::mnuPublish_Click},
+    {Command::FileProperties, "mnuFileProperties", 1007, &MainWindow::mnuFileProperties_Click},
+    {Command::FilePageSetup, "mnuFilePageSetup", 1008, &MainWindow::mnuFilePageSetup_Click},
+    {Command::FilePrintPreview, "mnuFilePrintPreview", 1009,
+     &MainWindow::mnuFilePrintPreview_Click},
+    {Command::FilePrint, "mnuFilePrint", 1010, &MainWindow::mnuFilePrint_Click,
+     QKeySequence::Print},
+    {Command::FileSend, "mnuFileSend", 1011, &MainWindow::mnuFileSend_Click},
+    {Command::FileExit, "mnuFileExit", 1012, &MainWindow::mnuFileExit_Click, QKeySequence::Quit},
+    {Command::EditUndo, "mnuEditUndo", 1014, &MainWindow::mnuEditUndo_Click, QKeySequence::Undo},
+    {Command::EditCut, "mnuEditCut", 1015, &MainWindow::mnuEditCut_Click},
+    {Command::EditCopy, "mnuEditCopy", 1016, &MainWindow::mnuEditCopy_Click},
+    {Command::EditPaste, "mnuEditPaste", 1017, &MainWindow::mnuEditPaste_Click,
+     QKeySequence::Paste},
+    {Command::EditPasteSpecial, "mnuEditPasteSpecial", 1018,
+     &MainWindow::mnuEditPasteSpecial_Click},
+    {Command::ViewToolbar, "mnuViewToolbar", 1020, &MainWindow::mnuViewToolbar_Click},
+    {Command::ViewStatusBar, "mnuViewStatusBar", 1021, &MainWindow::mnuViewStatusBar_Click},
+    {Command::ViewRefresh, "mnuViewRefresh", 1022, &MainWindow::mnuViewRefresh_Click},
+    {Command::ViewOptions, "mnuViewOptions", 1023, &MainWindow::mnuViewOptions_Click},
+    {Command::ViewWebBrowser, "mnuViewWebBrowser", 1024, &MainWindow::mnuViewWebBrowser_Click},
+    {Command::ToolsOptions, "mnuToolsOptions", 1026, &MainWindow::mnuToolsOptions_Click},
+    {Command::WindowNewWindow, "mnuWindowNewWindow", 1028, nullptr},
+    {Command::WindowCascade, "mnuWindowCascade", 1029, &MainWindow::mnuWindowCascade_Click},
+    {Command::WindowTileHorizontal, "mnuWindowTileHorizontal", 1030,
+     &MainWindow::mnuWindowTileHorizontal_Click},
+    {Command::WindowTileVertical, "mnuWindowTileVertical", 1031,
+     &MainWindow::mnuWindowTileVertical_Click},
+    {Command::WindowArrangeIcons, "mnuWindowArrangeIcons", 1032,
+     &MainWindow::mnuWindowArrangeIcons_Click},
+    {Command::HelpContents, "mnuHelpContents", 1034, &MainWindow::mnuHelpContents_Click},
+    {Command::HelpSearchForHelpOn, "mnuHelpSearchForHelpOn", 1035,
+     &MainWindow::mnuHelpSearchForHelpOn_Click},
+    {Command::HelpAbout, "mnuHelpAbout", 1036, &MainWindow::mnuHelpAbout_Click},
+};
+static_assert(std::size(Commands) == CommandCount);
+
+// A menu entry: a command, or a separator or recent-file slot by its name.
+struct MenuEntry {
+    enum Kind { Entry, Separator, RecentFile } kind;
+    Command command = Command::Count;
+    const char* name = nullptr;
+};
+constexpr MenuEntry entry(Command c)
+{
+    return {MenuEntry::Entry, c, nullptr};
+}
+constexpr MenuEntry bar(const char* name)
+{
+    return {MenuEntry::Separator, Command::Count, name};
+}
+constexpr MenuEntry recent()
+{
+    return {MenuEntry::RecentFile, Command::Count, "mnuFileMRU"};
+}
+
+struct Menu {
+    const char* name;
+    int caption;
+    std::vector<MenuEntry> entries;
+};
+
+const std::vector<Menu>& menuTree()
+{
+    static const std::vector<Menu> tree = {
+        {"mnuFile",
+         1000,
+         {entry(Command::FileNew),
+          entry(Command::FileOpen),
+          entry(Command::FileClose),
+          bar("mnuFileBar0"),
+          entry(Command::FileSave),
+          entry(Command::FileSaveAs),
+          entry(Command::FileSaveAll),
+          entry(Command::Publish),
+          bar("mnuFileBar1"),
+          entry(Command::FileProperties),
+          bar("mnuFileBar2"),
+          entry(Command::FilePageSetup),
+          entry(Command::FilePrintPreview),
+          entry(Command::FilePrint),
+          bar("mnuFileBar3"),
+          entry(Command::FileSend),
+          bar("mnuFileBar4"),
+          recent(),
+          recent(),
+          recent(),
+          bar("mnuFileBar5"),
+          entry(Command::FileExit)}},
+        {"mnuEdit",
+         1013,
+         {entry(Command::EditUndo), bar("mnuEditBar0"), entry(Command::EditCut),
+          entry(Command::EditCopy), entry(Command::EditPaste), entry(Command::EditPasteSpecial)}},
+        {"mnuView",
+         1019,
+         {entry(Command::ViewToolbar), entry(Command::ViewStatusBar), bar("mnuViewBar0"),
+          entry(Command::ViewRefresh), entry(Command::ViewOptions),
+          entry(Command::ViewWebBrowser)}},
+        {"mnuTools", 1025, {entry(Command::ToolsOptions)}},
+        {"mnuWindow",
+         1027,
+         {entry(Command::WindowNewWindow), bar("mnuWindowBar0"), entry(Command::WindowCascade),
+          entry(Command::WindowTileHorizontal), entry(Command::WindowTileVertical),
+          entry(Command::WindowArrangeIcons)}},
+        {"mnuHelp",
+         1033,
+         {entry(Command::HelpContents), entry(Command::HelpSearchForHelpOn), bar("mnuHelpBar0"),
+          entry(Command::HelpAbout)}},
+    };
+    return tree;
+}
+
+struct ButtonRow {
+    ToolButton button;
+    const char* key;
+    const char* icon;
+    int tooltip; // string id, 0: none
+};
+// In toolbar order; separators stand between the groups.
+const ButtonRow Buttons[] = {
+    {ToolButton::New, "New", "new", 1037},    {ToolButton::Open, "Open", "open", 1038},
+    {ToolButton::Save, "Save", "save", 1039}, {ToolButton::Print, "Print", "print", 1040},
+    {ToolButton::Undo, "undo", "undo", 0},    {ToolButton::Cut, "Cut", "cut", 1041},
+    {ToolButton::Copy, "Copy", "copy", 1042}, {ToolButton::Paste, "Paste", "paste", 1043},
+    {ToolButton::Find, "Find", "find", 1044}, {ToolButton::Cmd, "cmd", "cmd", 1068},
+};
+static_assert(std::size(Buttons) == ToolButtonCount);
+// A separator goes before these buttons.
+bool separatorBefore(ToolButton b)
+{
+    return b == ToolButton::Print || b == ToolButton::Undo || b == ToolButton::Cut ||
+           b == ToolButton::Find || b == ToolButton::Cmd;
+}
+
+} // namespace
+
+void MainWindow::createActions()
+{
+    for (const CommandRow& row : Commands) {
+        auto* a = new QAction(QString::number(row.caption), this);
+        a->setObjectName(QString::fromLatin1(row.name));
+        if (row.shortcut != QKeySequence::UnknownKey)
+            a->setShortcut(row.shortcut);
+        if (row.handler)
+            connect(a, &QAction::triggered, this, row.handler);
+        m_actions[size_t(row.command)] = a;
+    }
+    // New and New Window both make an untitled document.
+    connect(action(Command::FileNew), &QAction::triggered, this, [this] { NewDocument(); });
+    connect(action(Command::WindowNewWindow), &QAction::triggered, this, [this] { NewDocument(); });
+    for (Command c : {Command::ViewToolbar, Command::ViewStatusBar}) {
+        action(c)->setCheckable(true);
+        action(c)->setChecked(true);
+    }
+}
+
+void MainWindow::createMenus()
+{
+    for (const Menu& menu : menuTree()) {
+        QMenu* m = menuBar()->addMenu(QString::number(menu.caption));
+        m->setObjectName(QString::fromLatin1(menu.name));
+        for (const MenuEntry& e : menu.entries) {
+            if (e.kind == MenuEntry::Entry) {
+                m->addAction(action(e.command));
+                continue;
+            }
+            auto* a = new QAction(this);
+            a->setObjectName(QString::fromLatin1(e.name));
+            if (e.kind == MenuEntry::Separator) {
+                // No caption: a styled separator would show it as a heading.
+                a->setSeparator(true);
+            } else {
+                a->setVisible(false); // recent files: nothing fills them
+                a->setEnabled(false);
+            }
+            m->addAction(a);
+        }
+    }
+}
+
+void MainWindow::createToolBar()
+{
+    m_coolBar = addToolBar(QStringLiteral("CoolBar1"));
+    m_coolBar->setObjectName(QStringLiteral("CoolBar1"));
+    m_toolBar = new QToolBar(QStringLiteral("tbToolBar"), m_coolBar);
+    m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_coolBar->addWidget(m_toolBar);
+
+    for (const ButtonRow& b : Buttons) {
+        if (separatorBefore(b.button))
+            m_toolBar->addSeparator();
+        const QString key = QString::fromLatin1(b.key);
+        auto* a = new QAction(Icons::byName(QString::fromLatin1(b.icon)), key, this);
+        a->setProperty("key", key);
+        a->setToolTip(b.tooltip ? QString::number(b.tooltip) : QString());
+        connect(a, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        m_toolbarButtons[size_t(b.button)] = a;
+        if (b.button == ToolButton::Cmd)
+            a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)); // "add an action"
+        if (b.button != ToolButton::Undo) {
+            m_toolBar->addAction(a);
+            continue;
+        }
+        a->setToolTip(QStringLiteral("Undo"));
+        auto* menu = new QMenu(m_toolBar);
+        const std::pair<const char*, const char*> levels[] = {
+            {"one", "one undo level"}, {"two", "two undo levels"}, {"three", "three undo levels"}};
+        for (size_t i = 0; i < std::size(levels); ++i) {
+            auto* level = menu->addAction(QString::fromLatin1(levels[i].second));
+            const QString k = QString::fromLatin1(levels[i].first);
+            level->setProperty("key", k);
+            connect(level, &QAction::triggered, this, [this, k] { tbToolBar_ButtonMenuClick(k); });
+            m_undoEntries[i] = level;
+        }
+        m_undoButton = new QToolButton(m_toolBar);
+        m_undoButton->setObjectName(QStringLiteral("undo"));
+        m_undoButton->setDefaultAction(a);
+        m_undoButton->setMenu(menu);
+        m_undoButton->setPopupMode(QToolButton::MenuButtonPopup);
+        QAction* holder = m_toolBar->addWidget(m_undoButton);
+        holder->setProperty("key", key);
+    }
+}
+
+void MainWindow::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    m_statusPanel = new QLabel(QStringLiteral("Status"), bar);
+    m_datePanel = new QLabel(bar);
+    m_timePanel = new QLabel(bar);
+    bar->addWidget(m_statusPanel, 1);
+    bar->addPermanentWidget(m_datePanel);
+    bar->addPermanentWidget(m_timePanel);
+    auto refresh = [this] {
+        const QDateTime now = QDateTime::currentDateTime();
+        m_datePanel->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
+        m_timePanel->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+    };
+    refresh();
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, refresh);
+    clock->start(1000);
+}
+
+QList<QAction*> MainWindow::toolbarEntries() const
+{
+    return m_toolBar->actions();
+}

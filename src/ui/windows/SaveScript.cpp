@@ -1,0 +1,59 @@
+#include "ui/windows/SaveScript.h"
+
+#include "core/script/ModFormat.h"
+#include "core/script/ScriptFile.h"
+#include "core/script/Windows1252.h"
+#include "core/text/RichTextControl.h"
+#include "ui/platform/DialogService.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace SaveScript {
+
+bool write(QWidget* parent, DialogService& dialogs, const RichTextControl& control,
+           const QString& path)
+{
+    const QString text = control.text();
+    const Windows1252::Encoded encoded = Windows1252::encode(text);
+    if (encoded.unmappable > 0) {
+        const int line = int(QStringView(text).first(encoded.firstUnmappable).count(u'\n')) + 1;
+        const QString warning =
+            QStringLiteral("%1 contains %2 character(s) that a MOD script file cannot hold "
+                           "(Windows-1252), the first on line %3.\n\nSave anyway, writing \"?\" "
+                           "in their place?")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(encoded.unmappable)
+                .arg(line);
+        if (dialogs.ask(parent, ModFormat::programTitle(), warning,
+                        DialogService::Buttons::OkCancel,
+                        DialogService::Icon::Warning) != DialogService::Button::Ok)
+            return false;
+    }
+    const ScriptFile::WriteResult r = ScriptFile::write(path, encoded.bytes);
+    if (!r.ok) {
+        dialogs.message(
+            parent, ModFormat::programTitle(),
+            QStringLiteral("Could not save %1.\n\n%2").arg(QDir::toNativeSeparators(path), r.error),
+            DialogService::Icon::Critical);
+        return false;
+    }
+    return true;
+}
+
+bool confirmReplace(QWidget* parent, DialogService& dialogs, const QString& path,
+                    const QString& ownFile)
+{
+    const QFileInfo target(path);
+    if (!target.exists() || target.isDir())
+        return true;
+    if (!ownFile.isEmpty() && target.absoluteFilePath() == QFileInfo(ownFile).absoluteFilePath())
+        return true;
+    return dialogs.ask(parent, ModFormat::programTitle(),
+                       QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                           .arg(QDir::toNativeSeparators(path)),
+                       DialogService::Buttons::YesNo,
+                       DialogService::Icon::Warning) == DialogService::Button::Yes;
+}
+
+} // namespace SaveScript

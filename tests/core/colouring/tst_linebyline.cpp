@@ -1,0 +1,304 @@
+// The line-by-line change handler against the whole-text reference: the
+// same edits on two in-memory documents, one handled each way, must leave
+// the same text, colours, selection, outline and undo controls after every
+// step. DIFFERENTIAL_SEQUENCES and DIFFERENTIAL_SEED change the run.
+#include "core/document/DocumentModel.h"
+#include "core/rtf/Rtf.h"
+#include "core/script/ActionBuilder.h"
+#include "core/script/HeaderFields.h"
+#include "core/script/ModFormat.h"
+#include "core/text/MemoryRichTextControl.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <functional>
+
+namespace {
+
+struct Side {
+    MemoryRichTextControl control;
+    DocumentModel model{control};
+    explicit Side(bool reference)
+    {
+        model.setReferenceHandler(reference);
+        model.initialise(QString(), QStringLiteral("Lucida Console"));
+    }
+};
+
+struct Pair {
+    Side fast{false};
+    Side reference{true};
+
+    // Does the same to both sides.
+    void act(const std::function<void(Side&)>& action)
+    {
+        action(fast);
+        action(reference);
+    }
+};
+
+QString firstDifference(const Pair& p)
+{
+    const StyledText a = p.fast.control.styledText();
+    const StyledText b = p.reference.control.styledText();
+    if (a.text != b.text || a.runs != b.runs) {
+        const std::vector<TextColor> ca = a.perCharacter();
+        const std::vector<TextColor> cb = b.perCharacter();
+        qsizetype at = 0;
+        while (at < std::min(a.text.size(), b.text.size()) && a.text[at] == b.text[at] &&
+               ca[size_t(at)] == cb[size_t(at)])
+            ++at;
+        return QStringLiteral("content differs at %1: line by line \"%2\" (colour %3), "
+                              "reference \"%4\" (colour %5)")
+            .arg(at)
+            .arg(a.text.mid(std::max<qsizetype>(at - 12, 0), 30).toHtmlEscaped())
+            .arg(at < a.text.size() ? ca[size_t(at)].raw() : 0, 0, 16)
+            .arg(b.text.mid(std::max<qsizetype>(at - 12, 0), 30).toHtmlEscaped())
+            .arg(at < b.text.size() ? cb[size_t(at)].raw() : 0, 0, 16);
+    }
+    if (p.fast.control.selStart() != p.reference.control.selStart() ||
+        p.fast.control.selLength() != p.reference.control.selLength())
+        return QStringLiteral("selection differs");
+    if (p.fast.model.outline().nodes() != p.reference.model.outline().nodes())
+        return QStringLiteral("outline differs");
+    if (p.fast.model.undoControls() != p.reference.model.undoControls())
+        return QStringLiteral("undo controls differ");
+    return {};
+}
+
+const TextColor Palette[] = {MarkerColors::Blue,         MarkerColors::Green,
+                             MarkerColors::DarkRed,      TextColor::rgb(255, 0, 0),
+                             TextColor::rgb(10, 20, 30), TextColor::rgb(0, 128, 128)};
+
+const QStringList Pieces = {"x",
+                            " ",
+                            "OPEN ",
+                            " OPEN ",
+                            " FIND ",
+                            "IN-LINE FIND",
+                            "#EoM",
+                            "# EoM",
+                            "\r\n",
+                            "\r\n#\r\n",
+                            "#-----[ OPEN ]---",
+                            "\t",
+                            " OR ",
+                            "OR",
+                            "## MOD Author: ",
+                            "Mod Title:",
+                            "MOD TITLE:",
+                            " AFTER, ADD ",
+                            "BEFORE, ADD ",
+                            "IN-LINE BEFORE, ADD ",
+                            "SAVE/CLOSE ALL FILES",
+                            "## Generator: ",
+                            "{\\}",
+                            "\u00e9",
+                            "REPLACE WITH ",
+                            "IN-LINE REPLACE WITH",
+                            "## Author Notes: "};
+
+StyledText randomColouredText(QRandomGenerator& rng)
+{
+    StyledText t;
+    const int pieces = 1 + rng.bounded(4);
+    for (int i = 0; i < pieces; ++i) {
+        const QString piece = Pieces[rng.bounded(int(Pieces.size()))];
+        if (rng.bounded(3) > 0) {
+            const TextColor c = Palette[rng.bounded(int(std::size(Palette)))];
+            t.runs.push_back({int(t.text.size()), int(piece.size()), c});
+        }
+        t.text += piece;
+    }
+    return normalizedStyledText(t);
+}
+
+// One random user action, the same on both sides; returns what it was.
+QString randomAction(Pair& p, QRandomGenerator& rng)
+{
+    const int length = p.fast.control.textLength();
+    const int pos = int(rng.bounded(length + 1));
+    const int span = std::min(int(rng.bounded(40)), length - pos);
+    switch (rng.bounded(14)) {
+    case 0:
+    case 1:
+    case 2: { // typing, one key at a time
+        const QString piece = Pieces[rng.bounded(int(Pieces.size()))];
+        p.act([&](Side& s) {
+            s.control.setSelStart(pos);
+            for (int i = 0; i < piece.size(); ++i) {
+                const bool lineBreak = piece.mid(i, 2) == u"\r\n";
+                s.control.setSelText(lineBreak ? QStringLiteral("\r\n") : piece.mid(i, 1));
+                i += lineBreak ? 1 : 0;
+            }
+        });
+        return QStringLiteral("type \"%1\" at %2").arg(piece, QString::number(pos));
+    }
+    case 3:
+    case 4: // deleting a stretch, line breaks included
+        p.act([&](Side& s) {
+            s.control.setSelStart(pos);
+            s.control.setSelLength(span);
+            s.control.setSelText(QString());
+        });
+        return QStringLiteral("delete %1 at %2").arg(span).arg(pos);
+    case 5: { // pasting coloured text
+        const QString rtf = Rtf::write(randomColouredText(rng), QStringLiteral("Arial"));
+        p.act([&](Side& s) {
+            s.control.setSelStart(pos);
+            s.control.setSelLength(span);
+            s.control.setSelRtf(rtf);
+        });
+        return QStringLiteral("paste coloured %1 at %2").arg(rtf.right(60)).arg(pos);
+    }
+    case 6: { // pasting plain text
+        const QString text = randomColouredText(rng).text;
+        p.act([&](Side& s) {
+            s.control.setSelStart(pos);
+            s.control.setSelText(text);
+        });
+        return QStringLiteral("paste \"%1\" at %2").arg(text).arg(pos);
+    }
+    case 7: { // the action builder's Add
+        const QStringList keywords = ModFormat::builderKeywords();
+        const QString block =
+            ActionBuilder::buildBlock(keywords[rng.bounded(int(keywords.size()))], "a OR b");
+        p.act([&](Side& s) {
+            s.model.setUpdateBrowserTF(true);
+            s.control.setText(s.control.text() + block);
+        });
+        return QStringLiteral("add a block");
+    }
+    case 8: { // undo after the snapshot timer has had its say
+        const int levels = 1 + int(rng.bounded(3));
+        p.act([&](Side& s) {
+            s.model.Timer1_Timer();
+            s.model.undo(levels);
+        });
+        return QStringLiteral("undo %1").arg(levels);
+    }
+    case 9: { // the Properties dialog's Apply
+        HeaderValues v;
+        v[HeaderValues::Title] = QStringLiteral("Mod Title: OPEN #EoM");
+        v[HeaderValues::Version] = QStringLiteral("1.0.%1").arg(rng.bounded(9));
+        v[HeaderValues::Author] = QStringLiteral("A OR B <a@b> (C) http://d");
+        v[HeaderValues::Description] = QStringLiteral("FIND \r\nthen ADD ");
+        v[HeaderValues::Notes] = QStringLiteral("## MOD Author: x\r\n#EoM");
+        p.act([&](Side& s) {
+            ReadHeader(s.control);
+            WriteHeader(s.control, v);
+        });
+        return QStringLiteral("write the header");
+    }
+    case 10: { // deleting the title line
+        p.act([&](Side& s) {
+            const int at = int(s.control.text().indexOf(QStringLiteral("Mod Title:")));
+            if (at < 0)
+                return;
+            const int line = s.control.lineAt(at);
+            s.control.setSelStart(s.control.lineStart(line));
+            s.control.setSelLength(s.control.lineStart(line + 1) - s.control.lineStart(line));
+            s.control.setSelText(QString());
+        });
+        return QStringLiteral("delete the title line");
+    }
+    case 11: { // moving "# EoM" to the top, which reorders the colour table
+        p.act([&](Side& s) {
+            const int at = int(s.control.text().lastIndexOf(ModFormat::endOfMod()));
+            if (at < 0)
+                return;
+            s.control.setSelStart(at);
+            s.control.setSelLength(int(ModFormat::endOfMod().size()));
+            s.control.setSelText(QString());
+            s.control.setSelStart(0);
+            s.control.setSelText(ModFormat::endOfMod() + "\r\n");
+        });
+        return QStringLiteral("move # EoM to the top");
+    }
+    case 12: // a selection left standing while the handler runs
+        p.act([&](Side& s) {
+            s.control.setSelStart(pos);
+            s.control.setSelLength(span);
+            s.control.setSelColor(Palette[pos % std::size(Palette)]);
+        });
+        return QStringLiteral("colour %1 at %2").arg(span).arg(pos);
+    default: // the snapshot timer fires
+        p.act([](Side& s) { s.model.Timer1_Timer(); });
+        return QStringLiteral("snapshot tick");
+    }
+}
+
+} // namespace
+
+class TestLineByLine : public QObject {
+    Q_OBJECT
+private slots:
+    void lineByLineHandler_matchesTheReferenceOnRandomEditSequences()
+    {
+        const int sequences = qEnvironmentVariableIsSet("DIFFERENTIAL_SEQUENCES")
+                                  ? qEnvironmentVariableIntValue("DIFFERENTIAL_SEQUENCES")
+                                  : 2000;
+        const quint32 seed = qEnvironmentVariableIsSet("DIFFERENTIAL_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("DIFFERENTIAL_SEED"))
+                                 : 20261207u;
+        QRandomGenerator rng(seed);
+        for (int sequence = 0; sequence < sequences; ++sequence) {
+            Pair p;
+            QStringList done;
+            const int steps = 4 + int(rng.bounded(12));
+            for (int step = 0; step < steps; ++step) {
+                done << randomAction(p, rng);
+                const QString difference = firstDifference(p);
+                if (!difference.isEmpty())
+                    QFAIL(qPrintable(QStringLiteral("seed %1, sequence %2: %3\nafter: %4")
+                                         .arg(seed)
+                                         .arg(sequence)
+                                         .arg(difference, done.join(QStringLiteral("; ")))));
+            }
+        }
+    }
+
+    void lineByLineHandler_matchesTheReferenceOnCrafted_data()
+    {
+        QTest::addColumn<QString>("rtf");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QString>("typed");
+        const QString head =
+            QStringLiteral("{\\rtf1{\\colortbl ;\\red0\\green0\\blue255;\\red197\\green3\\blue3;"
+                           "\\red0\\green128\\blue0;\\red255\\green0\\blue0;}");
+        QTest::newRow("end marker at a line end, the next line in its colour")
+            << head + "\\cf3 a # EoM\\par x\\par y}" << 0 << "b";
+        QTest::newRow("a red banner: the reset after the keyword spreads")
+            << head + "\\cf4 #-----[ OPEN ]---\\par more red\\par\\cf0 plain}" << 0 << "c";
+        QTest::newRow("a tab's delimiter before a keyword")
+            << head + "\\tab OPEN x\\par}" << 1 << "d";
+        QTest::newRow("a colour code's delimiter before a keyword at a line start")
+            << head + "a\\par\\cf2 OPEN \\cf0 x}" << 0 << "e";
+        QTest::newRow("typing moves the first green before the red")
+            << head + "\\cf4 r\\cf0  \\cf1 b\\par # EoM\\par}" << 0 << "# EoM ";
+        QTest::newRow("empty lines carry the writer's colour")
+            << head + "\\cf2 x\\par\\par\\par OPEN y}" << 0 << "z";
+        QTest::newRow("a keyword at the very start of the text")
+            << QStringLiteral("OPEN x") << 0 << " ";
+    }
+
+    void lineByLineHandler_matchesTheReferenceOnCrafted()
+    {
+        QFETCH(QString, rtf);
+        QFETCH(int, at);
+        QFETCH(QString, typed);
+        Pair p;
+        p.act([&](Side& s) {
+            s.model.setUpdateBrowserTF(true);
+            s.control.setRtf(rtf);
+            s.control.setSelStart(at);
+            s.control.setSelText(typed);
+            s.control.setSelStart(s.control.textLength());
+            s.control.setSelText(QStringLiteral("q"));
+        });
+        QCOMPARE(firstDifference(p), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLineByLine)
+#include "tst_linebyline.moc"

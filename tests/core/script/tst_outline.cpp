@@ -1,0 +1,94 @@
+#include "core/script/ActionOutline.h"
+
+#include <QTest>
+
+using namespace ActionOutline;
+
+namespace {
+QString block(const QString& keyword, const QString& body)
+{
+    return "#\r\n#-----[ " + keyword + " ]------------------------------------------\r\n#\r\n" +
+           body + "\r\n";
+}
+} // namespace
+
+class TestOutline : public QObject {
+    Q_OBJECT
+private slots:
+    void scan_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("keywords");
+        QTest::newRow("three builder blocks") << "header\r\n" + block("OPEN", "index.php") +
+                                                     block("FIND", "x") + block("AFTER, ADD", "y")
+                                              << QStringList{"OPEN", "FIND", "AFTER, ADD"};
+        QTest::newRow("banner without # line before") << "x\r\n#-----[ OPEN ]---\r\n"
+                                                      << QStringList{};
+        QTest::newRow("keyword not trimmed") << "#\r\n#-----[  OPEN  ]---" << QStringList{" OPEN "};
+        QTest::newRow("closing missing runs to the next one")
+            << "#\r\n#-----[ OPEN\r\nabc\r\n#\r\n#-----[ FIND ]---"
+            << QStringList{"OPEN\r\nabc\r\n#\r\n#-----[ FIND", "FIND"};
+        QTest::newRow("unclosed at the end runs into the sentinel")
+            << "#\r\n#-----[ OPEN" << QStringList{"OPEN#\r\n#-----[ "};
+        QTest::newRow("lf line ends find nothing") << "#\n#-----[ OPEN ]---\n" << QStringList{};
+        QTest::newRow("none") << "## Mod Title: x" << QStringList{};
+    }
+
+    void scan()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, keywords);
+        QCOMPARE(scanKeywords(text), keywords);
+        QCOMPARE(countBanners(text), keywords.size());
+    }
+
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<int>("picture");
+        QTest::newRow("OPEN") << "OPEN" << 14;
+        QTest::newRow("SAVE/CLOSE") << "SAVE/CLOSE ALL FILES" << 14;
+        QTest::newRow("FIND") << "FIND" << 15;
+        QTest::newRow("IN-LINE FIND") << "IN-LINE FIND" << 15;
+        QTest::newRow("AFTER, ADD") << "AFTER, ADD" << 16;
+        QTest::newRow("IN-LINE AFTER, ADD") << "IN-LINE AFTER, ADD" << 16;
+        QTest::newRow("BEFORE, ADD") << "BEFORE, ADD" << 17;
+        QTest::newRow("IN-LINE BEFORE, ADD") << "IN-LINE BEFORE, ADD" << 17;
+        QTest::newRow("REPLACE") << "REPLACE" << 18;
+        QTest::newRow("REPLACE WITH") << "REPLACE WITH" << 0;
+        QTest::newRow("lower case") << "open" << 0;
+        QTest::newRow("SQL") << "SQL" << 0;
+    }
+
+    void pictures()
+    {
+        QFETCH(QString, keyword);
+        QFETCH(int, picture);
+        QCOMPARE(keywordPicture(keyword), picture);
+    }
+
+    void model_rebuildsOnlyWhenTheBannerCountChanges()
+    {
+        Model m;
+        QString text = block("OPEN", "a") + block("FIND", "b") + block("AFTER, ADD", "c");
+        QVERIFY(m.refresh(text));
+        QCOMPARE(m.nodes().size(), size_t(3));
+        QCOMPARE(m.nodes()[1], (Node{"action2", "FIND", 15}));
+        QCOMPARE(m.nodes()[2], (Node{"action3", "AFTER, ADD", 16}));
+
+        text.replace("FIND", "REPLACE WITH");
+        QVERIFY(!m.refresh(text));
+        QCOMPARE(m.nodes()[1].text, QString("FIND"));
+
+        text += block("OPEN", "d");
+        QVERIFY(m.refresh(text));
+        QCOMPARE(m.nodes().size(), size_t(4));
+        QCOMPARE(m.nodes()[1], (Node{"action2", "REPLACE WITH", 0}));
+
+        QVERIFY(m.refresh("no banners"));
+        QVERIFY(m.nodes().empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOutline)
+#include "tst_outline.moc"

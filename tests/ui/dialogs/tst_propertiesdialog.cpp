@@ -1,0 +1,214 @@
+#include "support/MainWindowFixture.h"
+
+#include "core/frame/StringTable.h"
+#include "core/script/ModFormat.h"
+#include "ui/dialogs/AuthorDialog.h"
+#include "ui/dialogs/PropertiesDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+template <typename T> T* child(QWidget* w, const char* name)
+{
+    return w->findChild<T*>(QString::fromLatin1(name));
+}
+
+void doubleClickNode(DocumentWindow* d, const char* key)
+{
+    QTreeWidget* tree = d->Actionlist();
+    QTreeWidgetItem* item = d->outlineNode(key);
+    tree->setCurrentItem(item);
+    emit tree->itemDoubleClicked(item, 0);
+}
+} // namespace
+
+class TestPropertiesDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { StringTable::overrideLanguage(StringTable::Language::Neutral); }
+    void cleanup()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<QDialog*>(w))
+                delete w;
+    }
+
+    void opens_withTheTemplateValuesAndFocusOnOk()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        PropertiesDialog* d = f.window->showProperties();
+        QCOMPARE(d->windowTitle(), QString("Properties"));
+        QVERIFY(d->isModal());
+        QCOMPARE(child<QLineEdit>(d, "mod_version")->text(), QString("1.0.0"));
+        QCOMPARE(child<QLineEdit>(d, "mod_level")->text(), QString("easy"));
+        QCOMPARE(child<QLineEdit>(d, "mod_time")->text(), QString("1 minute"));
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(d, "cmdOK"));
+        QCOMPARE(f.doc()->control().selStart(), 0);
+    }
+
+    void tabOrder_runsFromTheButtonsThroughTheBoxes()
+    {
+        MainWindowFixture f;
+        PropertiesDialog* d = f.window->showProperties();
+        QStringList order;
+        QWidget* w = child<QPushButton>(d, "cmdOK");
+        for (int i = 0; i < 13; ++i) {
+            order << w->objectName();
+            w = w->nextInFocusChain();
+            while (w && !(w->focusPolicy() & Qt::TabFocus))
+                w = w->nextInFocusChain();
+        }
+        QCOMPARE(order, (QStringList{"cmdOK", "cmdCancel", "cmdApply", "mod_title", "mod_version",
+                                     "mod_author", "mod_desc", "mod_level", "mod_time",
+                                     "mod_authnote", "Command1", "Command2", "Combo1"}));
+    }
+
+    void escCancels_andEnterPressesNothing()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        PropertiesDialog* d = f.window->showProperties();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        auto* title = child<QLineEdit>(d, "mod_title");
+        title->setFocus();
+        title->setText("typed");
+        QTest::keyClick(title, Qt::Key_Return);
+        QVERIFY(d->isVisible());
+        QVERIFY(!f.doc()->control().text().contains("typed"));
+        QTest::keyClick(title, Qt::Key_Escape);
+        QTRY_VERIFY(!f.window->propertiesDialog());
+        QVERIFY(!f.doc()->control().text().contains("typed"));
+    }
+
+    void applyWrites_thenCancelKeepsWhatApplyWrote()
+    {
+        MainWindowFixture f;
+        PropertiesDialog* d = f.window->showProperties();
+        child<QLineEdit>(d, "mod_title")->setText("My MOD");
+        child<QPlainTextEdit>(d, "mod_authnote")->setPlainText("one\ntwo");
+        child<QPushButton>(d, "cmdApply")->click();
+        QVERIFY(d->isVisible());
+        QVERIFY(f.doc()->control().text().contains(
+            "## Mod Title: My MOD\r\n## Mod Version: 1.0.0\r\n"));
+        QVERIFY(f.doc()->control().text().contains("## Author Note: one\r\n## two\r\n####"));
+        // A second Apply must not prefix the notes twice.
+        child<QPushButton>(d, "cmdApply")->click();
+        QVERIFY(f.doc()->control().text().contains("## Author Note: one\r\n## two\r\n####"));
+        child<QLineEdit>(d, "mod_title")->setText("Not written");
+        child<QPushButton>(d, "cmdCancel")->click();
+        QVERIFY(f.doc()->control().text().contains("## Mod Title: My MOD\r\n"));
+        QVERIFY(f.doc()->model().hasUnsavedChanges());
+    }
+
+    void okWritesAndCloses()
+    {
+        MainWindowFixture f;
+        PropertiesDialog* d = f.window->showProperties();
+        child<QLineEdit>(d, "mod_version")->setText("2.0.0");
+        child<QPushButton>(d, "cmdOK")->click();
+        QTRY_VERIFY(!f.window->propertiesDialog());
+        QVERIFY(f.doc()->control().text().contains("## Mod Version: 2.0.0\r\n"));
+    }
+
+    void levelChoice_showsTheComboAndLeavingItSetsTheLevel()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        PropertiesDialog* d = f.window->showProperties();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QComboBox* combo = d->Combo1();
+        QVERIFY(!combo->isVisible());
+        child<QPushButton>(d, "Command2")->click();
+        QVERIFY(combo->isVisible());
+        QCOMPARE(combo->currentText(), QString("easy"));
+        QCOMPARE(combo->geometry(), QRect(child<QLineEdit>(d, "mod_level")->pos(), combo->size()));
+        combo->setCurrentIndex(2);
+        child<QLineEdit>(d, "mod_time")->setFocus();
+        QTRY_VERIFY(!combo->isVisible());
+        QCOMPARE(child<QLineEdit>(d, "mod_level")->text(), QString("hard"));
+    }
+
+    void withoutADocument_theBoxesAreEmptyAndOkWritesNothing()
+    {
+        MainWindowFixture f;
+        f.window->mdiArea()->closeAllSubWindows();
+        PropertiesDialog* d = f.window->showProperties();
+        QCOMPARE(d->boxes(), HeaderValues{});
+        child<QLineEdit>(d, "mod_title")->setText("x");
+        child<QPushButton>(d, "cmdOK")->click();
+        QCOMPARE(f.dialogs.questions.size(), 0);
+    }
+
+    void authorButton_splitsAndJoinsTheAuthorBox()
+    {
+        MainWindowFixture f;
+        PropertiesDialog* d = f.window->showProperties();
+        child<QLineEdit>(d, "mod_author")->setText("joe < j@x.org > (Joe) http://x.org");
+        child<QPushButton>(d, "Command1")->click();
+        auto* a = QApplication::activeModalWidget()
+                      ? qobject_cast<AuthorDialog*>(QApplication::activeModalWidget())
+                      : nullptr;
+        if (!a)
+            a = d->findChild<AuthorDialog*>();
+        QVERIFY(a);
+        QCOMPARE(a->windowTitle(), QString("Author Details"));
+        QCOMPARE(a->author_phpbb()->text(), QString("joe"));
+        QCOMPARE(a->author_email()->text(), QString("j@x.org"));
+        QCOMPARE(a->author_name()->text(), QString("Joe"));
+        QCOMPARE(a->author_url()->text(), QString("http://x.org"));
+        a->author_name()->setText("Joe Bloggs");
+        a->OKButton_Click();
+        QCOMPARE(child<QLineEdit>(d, "mod_author")->text(),
+                 QString("joe < j@x.org > (Joe Bloggs) http://x.org"));
+    }
+
+    void authorDialog_cancelLeavesTheFieldAndFocusStartsOnOk()
+    {
+        QLineEdit field("a < b > (c) d");
+        AuthorDialog a(&field);
+        a.author_url()->setText("changed");
+        QWidget* w = a.findChild<QPushButton*>("OKButton");
+        QStringList order;
+        for (int i = 0; i < 6; ++i) {
+            order << w->objectName();
+            w = w->nextInFocusChain();
+            while (w && !(w->focusPolicy() & Qt::TabFocus))
+                w = w->nextInFocusChain();
+        }
+        QCOMPARE(order, (QStringList{"OKButton", "CancelButton", "author_name", "author_email",
+                                     "author_phpbb", "author_url"}));
+        a.CancelButton_Click();
+        QCOMPARE(field.text(), QString("a < b > (c) d"));
+    }
+
+    void outlineDoubleClick_opensTheRightDialog()
+    {
+        MainWindowFixture f;
+        doubleClickNode(f.doc(), "title");
+        QVERIFY(f.window->propertiesDialog());
+        QVERIFY(f.window->propertiesDialog()->isModal());
+        delete f.window->propertiesDialog();
+
+        doubleClickNode(f.doc(), "author");
+        QVERIFY(f.window->propertiesDialog()); // loaded for the author field, shown beside it
+        QVERIFY(!f.window->propertiesDialog()->isModal());
+        QVERIFY(f.window->propertiesDialog()->findChild<AuthorDialog*>());
+        delete f.window->propertiesDialog();
+
+        doubleClickNode(f.doc(), "actions");
+        doubleClickNode(f.doc(), "mod");
+        QVERIFY(!f.window->propertiesDialog());
+    }
+};
+
+QTEST_MAIN(TestPropertiesDialog)
+#include "tst_propertiesdialog.moc"

@@ -1,0 +1,471 @@
+#include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
+
+#include "core/frame/StringTable.h"
+#include "core/script/ModFormat.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QProcess>
+#include <QTest>
+#include <QTreeWidget>
+#include <unistd.h>
+
+using Button = DialogService::Button;
+
+namespace {
+
+// The text of a PDF, as pdftotext reads it.
+QString pdfText(const QString& pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A tmpfs of the given size, mounted for the test when the machine lets it.
+struct SmallMount {
+    QString path;
+    bool mounted = false;
+    SmallMount(const QString& where, const QString& options) : path(where)
+    {
+        QDir().mkpath(where);
+        mounted = QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", where}) == 0;
+    }
+    ~SmallMount()
+    {
+        if (mounted)
+            QProcess::execute("umount", {path});
+    }
+};
+
+void edit(DocumentWindow* d, const QString& text)
+{
+    d->control().setSelStart(0);
+    d->control().setSelText(text);
+}
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { StringTable::overrideLanguage(StringTable::Language::Neutral); }
+
+    void open_loadsRepairsAndCaptionsWithThePath()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("in.mod");
+        writeAll(path,
+                 QByteArray(65, '#') + "\n## Author Note:x\n#\n#-----[ Open ]---\n#\n\x80\xe9\n");
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        DocumentWindow* d = f.doc();
+        QCOMPARE(d->caption(), path);
+        QCOMPARE(d->control().text(),
+                 QString(65, '#') + " \r\n## Author Note: x\r\n#\r\n#-----[ OPEN ]---\r\n#\r\n" +
+                     QString::fromUtf8("\u20ac\u00e9\r\n"));
+        QCOMPARE(f.dialogs.fileDialogTitles, QStringList{"Open"});
+        QCOMPARE(
+            f.dialogs.fileDialogFilters.first(),
+            QString("all Mod Files (*.mod,*.txt) (*.mod *.txt);;phpBB2 Mod Files (*.mod) (*.mod);;"
+                    "Plain Ascii text files(*.txt) (*.txt)"));
+        QCOMPARE(d->outlineNode("actions")->childCount(), 1);
+        QVERIFY(d->model().UpdateBrowserTF());
+        QVERIFY(!d->model().hasUnsavedChanges());
+    }
+
+    void open_twiceGivesTheSameText()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("twice.mod");
+        writeAll(path, QByteArray(65, '#') + "\r\n## Author Note: n\r\n");
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        const QString once = f.doc()->control().text();
+        const QString saved = f.path("saved.mod");
+        f.dialogs.fileNames = {saved};
+        f.window->mnuFileSaveAs_Click();
+        f.dialogs.fileNames = {saved};
+        f.window->mnuFileOpen_Click();
+        QCOMPARE(f.doc()->control().text(), once);
+    }
+
+    void open_readsAnRtfFileAsRichText()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("rich.mod");
+        writeAll(path,
+                 "{\\rtf1\\ansi{\\colortbl ;\\red255\\green0\\blue0;}\\cf1 red\\cf0  plain\\par}");
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        QCOMPARE(f.doc()->control().text(), QString("red plain\r\n"));
+    }
+
+    void open_withUnsavedWorkAsksFirst_andCancelChangesNothing()
+    {
+        MainWindowFixture f;
+        edit(f.doc(), "work ");
+        f.dialogs.answers = {Button::Cancel};
+        f.window->mnuFileOpen_Click();
+        QCOMPARE(f.dialogs.questions.last().text, QString("Would you like to Save any changes"));
+        QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
+        QVERIFY(f.doc()->control().text().startsWith("work "));
+    }
+
+    void open_withoutADocumentMakesOne()
+    {
+        MainWindowFixture f;
+        f.window->mdiArea()->closeAllSubWindows();
+        const QString path = f.path("a.mod");
+        writeAll(path, "x\n");
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        QCOMPARE(f.window->documents().size(), 1);
+        QCOMPARE(f.doc()->control().text(), QString("x\r\n"));
+        QCOMPARE(f.window->DocumentCount(), 2);
+    }
+
+    void open_failureIsReportedAndTheDocumentKept_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing.mod"
+                                 << "does not exist";
+        QTest::newRow("folder") << "folder"
+                                << "folder";
+        QTest::newRow("too large") << "huge.mod"
+                                   << "MB";
+    }
+
+    void open_failureIsReportedAndTheDocumentKept()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        MainWindowFixture f;
+        QDir().mkpath(f.path("folder"));
+        QFile huge(f.path("huge.mod"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(65LL * 1024 * 1024));
+        huge.close();
+        const QString before = f.doc()->control().text();
+        f.dialogs.fileNames = {f.path(name)};
+        f.window->mnuFileOpen_Click();
+        QCOMPARE(f.doc()->control().text(), before);
+        QCOMPARE(f.doc()->caption(), QString("Document 1"));
+        QVERIFY(f.dialogs.lastText().contains(f.path(name)));
+        QVERIFY2(f.dialogs.lastText().contains(reason), qPrintable(f.dialogs.lastText()));
+    }
+
+    void save_writesTheCaptionPathAsCrLfWindows1252WithoutColours()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("out.mod");
+        f.doc()->setCaption(path);
+        edit(f.doc(), QString::fromUtf8("#-----[ OPEN ]---\n\u20ac\u00e9 "));
+        f.window->mnuFileSave_Click();
+        const QByteArray bytes = readAll(path);
+        QVERIFY(bytes.startsWith("#-----[ OPEN ]---\r\n\x80\xe9 ####"));
+        QVERIFY(!bytes.contains("\\cf"));
+        QVERIFY(!bytes.contains("\n\n") && bytes.count("\n") == bytes.count("\r\n"));
+        QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
+        QVERIFY(!f.doc()->model().hasUnsavedChanges());
+    }
+
+    void save_ofAnUntitledDocumentAsksEveryTimeAndKeepsTheCaption()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("first.mod");
+        f.dialogs.fileNames = {path, QString()};
+        f.window->mnuFileSave_Click();
+        QCOMPARE(readAll(path), ModFormat::defaultTemplate().toLatin1());
+        QCOMPARE(f.doc()->caption(), QString("Document 1"));
+        f.window->mnuFileSave_Click();
+        QCOMPARE(f.dialogs.fileDialogTitles, (QStringList{"Save", "Save"}));
+        QCOMPARE(f.dialogs.fileDialogStartNames.last(), path); // the shared dialog remembers
+        QCOMPARE(
+            f.dialogs.fileDialogFilters.first(),
+            QString("phpbb2 Mod Files (*.mod) (*.mod);;Plain Ascii text files(*.txt) (*.txt)"));
+    }
+
+    void saveAs_setsTheCaptionAndAsksBeforeReplacingAnotherFile()
+    {
+        MainWindowFixture f;
+        const QString other = f.path("other.mod");
+        writeAll(other, "keep");
+        f.dialogs.fileNames = {other};
+        f.dialogs.answers = {Button::No};
+        f.window->mnuFileSaveAs_Click();
+        QCOMPARE(readAll(other), QByteArray("keep"));
+        QCOMPARE(f.doc()->caption(), QString("Document 1"));
+        f.dialogs.fileNames = {f.path("noext")};
+        f.window->mnuFileSaveAs_Click();
+        QCOMPARE(f.doc()->caption(), f.path("noext"));
+        QVERIFY(QFile::exists(f.path("noext")));
+        QCOMPARE(f.dialogs.fileDialogTitles.last(), QString("Save As"));
+        QCOMPARE(f.dialogs.fileDialogFilters.last(), QString("Mod files (*.mod) (*.mod)"));
+        // Saving again over its own file asks nothing.
+        f.dialogs.fileNames = {f.path("noext")};
+        f.window->mnuFileSaveAs_Click();
+        QCOMPARE(f.dialogs.unexpected, 0);
+    }
+
+    void save_withCharactersOutsideWindows1252WarnsAndCanBeCancelled()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("u.mod");
+        writeAll(path, "old");
+        f.doc()->setCaption(path);
+        edit(f.doc(), QString::fromUtf8("a\nb \u4e2d\u6587"));
+        f.dialogs.answers = {Button::Cancel};
+        f.window->mnuFileSave_Click();
+        QVERIFY(f.dialogs.lastText().contains("2 character(s)"));
+        QVERIFY(f.dialogs.lastText().contains("line 2"));
+        QCOMPARE(readAll(path), QByteArray("old"));
+        f.dialogs.answers = {Button::Ok};
+        f.window->mnuFileSave_Click();
+        QVERIFY(readAll(path).startsWith("a\r\nb ??####"));
+    }
+
+    void save_failuresKeepTheOldFileTheTextAndTheCaption_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("target is a folder") << "folder";
+        QTest::newRow("invalid path") << "invalid";
+        QTest::newRow("full disk") << "full";
+        QTest::newRow("read-only folder") << "readonly";
+    }
+
+    void save_failuresKeepTheOldFileTheTextAndTheCaption()
+    {
+        QFETCH(QString, kind);
+        MainWindowFixture f;
+        QString path;
+        std::unique_ptr<SmallMount> mount;
+        if (kind == "folder") {
+            path = f.path("dir.mod");
+            QDir().mkpath(path);
+        } else if (kind == "invalid") {
+            writeAll(f.path("plainfile"), "x");
+            path = f.path("plainfile/inside.mod");
+        } else {
+            mount = std::make_unique<SmallMount>(f.path("mnt"), "size=16k");
+            if (!mount->mounted)
+                QSKIP("this machine does not let the test mount a small file system");
+            path = f.path("mnt/script.mod");
+            writeAll(path, "previous");
+            if (kind == "readonly") {
+                QVERIFY(QProcess::execute("mount", {"-o", "remount,ro", f.path("mnt")}) == 0);
+            } else {
+                edit(f.doc(), QString(40000, 'x'));
+            }
+        }
+        f.doc()->setCaption(path);
+        const QByteArray before = QFileInfo(path).isFile() ? readAll(path) : QByteArray();
+        const QString text = f.doc()->control().text();
+        f.window->mnuFileSave_Click();
+        QVERIFY2(f.dialogs.lastText().contains("Could not save"), qPrintable(f.dialogs.lastText()));
+        QVERIFY(f.dialogs.lastText().contains(path));
+        if (QFileInfo(path).isFile())
+            QCOMPARE(readAll(path), before);
+        QCOMPARE(f.doc()->control().text(), text);
+        QCOMPARE(f.doc()->caption(), path);
+    }
+
+    void save_toADeviceThatIsFullIsReported()
+    {
+        if (!QFileInfo::exists("/dev/full"))
+            QSKIP("no /dev/full on this machine");
+        MainWindowFixture f;
+        f.doc()->setCaption("/dev/full");
+        f.window->mnuFileSave_Click();
+        QVERIFY(f.dialogs.lastText().contains("Could not save /dev/full"));
+        QVERIFY(QFileInfo("/dev/full").isFile() == false); // the device is still a device
+    }
+
+    void commandsWithoutADocument_doNothing()
+    {
+        MainWindowFixture f;
+        f.window->mdiArea()->closeAllSubWindows();
+        for (const char* key : {"Save", "Print", "Cut", "Copy", "Paste", "undo"})
+            f.window->tbToolBar_ButtonClick(key);
+        f.window->mnuFileSaveAs_Click();
+        QCOMPARE(f.dialogs.questions.size(), 0);
+        QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
+        QCOMPARE(f.dialogs.printCalls, 0);
+        f.window->tbToolBar_ButtonClick("New");
+        QCOMPARE(f.window->documents().size(), 1);
+        f.window->tbToolBar_ButtonClick("Find");
+        QCOMPARE(f.dialogs.lastText(), QString("Add 'Find' button code."));
+        f.window->tbToolBar_ButtonClick("nonsense");
+    }
+
+    void documentCommands_ignoreABrowserWindow()
+    {
+        MainWindowFixture f;
+        const QString before = f.doc()->control().text();
+        f.window->action(Command::ViewWebBrowser)->trigger();
+        f.window->action(Command::ViewWebBrowser)->trigger();
+        QCOMPARE(f.window->mdiArea()->subWindowList().size(), 3);
+        QVERIFY(!f.window->activeDocument());
+        f.window->mnuFileSave_Click();
+        f.window->mnuFileSaveAs_Click();
+        f.window->mnuFilePrint_Click();
+        f.window->undoLevels(1);
+        f.window->appendActionBlock("#\r\n");
+        QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
+        QCOMPARE(f.dialogs.printCalls, 0);
+        QCOMPARE(f.window->documents().first()->control().text(), before);
+        QVERIFY(!f.window->action(Command::EditUndo)->isEnabled());
+    }
+
+    void unfinishedCommands_sayWhatToAdd_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("close") << "mnuFileClose"
+                               << "Add 'mnuFileClose_Click' code.";
+        QTest::newRow("save all") << "mnuFileSaveAll"
+                                  << "Add 'mnuFileSaveAll_Click' code.";
+        QTest::newRow("preview") << "mnuFilePrintPreview"
+                                 << "Add 'mnuFilePrintPreview_Click' code.";
+        QTest::newRow("send") << "mnuFileSend"
+                              << "Add 'mnuFileSend_Click' code.";
+        QTest::newRow("paste special") << "mnuEditPasteSpecial"
+                                       << "Add 'mnuEditPasteSpecial_Click' code.";
+        QTest::newRow("refresh") << "mnuViewRefresh"
+                                 << "Add 'mnuViewRefresh_Click' code.";
+        QTest::newRow("about") << "mnuHelpAbout" << ModFormat::versionLine();
+    }
+
+    void unfinishedCommands_sayWhatToAdd()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, text);
+        MainWindowFixture f;
+        f.window->findChild<QAction*>(action)->trigger();
+        QCOMPARE(f.dialogs.questions.size(), 1);
+        QCOMPARE(f.dialogs.questions.last().title, QString("Quillwright"));
+        QCOMPARE(f.dialogs.questions.last().text, text);
+    }
+
+    void publish_opensTheModDatabasePage()
+    {
+        MainWindowFixture f;
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("http", &catcher, "open");
+        f.window->action(Command::Publish)->trigger();
+        QDesktopServices::unsetUrlHandler("http");
+        QCOMPARE(catcher.urls, QList<QUrl>{QUrl("http://www.phpbb.com/mods/downloads/")});
+    }
+
+    void print_printsTheSelectionOrEverything()
+    {
+        MainWindowFixture f;
+        const QString pdf = f.path("out.pdf");
+        const int at = int(f.doc()->control().text().indexOf("## Mod Version"));
+        f.doc()->control().setSelStart(at);
+        f.doc()->control().setSelLength(21);
+        f.window->printer()->setOutputFormat(QPrinter::PdfFormat);
+        f.window->printer()->setOutputFileName(pdf);
+        f.dialogs.printAccepted = false;
+        f.window->mnuFilePrint_Click();
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(f.dialogs.lastPrintSelectionOnly);
+        f.dialogs.printAccepted = true;
+        f.window->mnuFilePrint_Click();
+        QVERIFY(readAll(pdf).startsWith("%PDF"));
+        const QString selection = pdfText(pdf);
+        QVERIFY2(selection.contains("## Mod Version: 1.0.0"), qPrintable(selection));
+        QVERIFY(!selection.contains("Generator"));
+        // Nothing selected: the whole script.
+        f.doc()->control().setSelStart(0);
+        f.window->mnuFilePrint_Click();
+        QVERIFY(!f.dialogs.lastPrintSelectionOnly);
+        const QString all = pdfText(pdf);
+        QVERIFY(all.contains(ModFormat::generatorLine()));
+        QVERIFY(all.contains("## Before Adding This MOD To Your Forum"));
+    }
+
+    void undoLevels_restoreTheSnapshots_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("one") << "one"
+                             << "B";
+        QTest::newRow("two") << "two"
+                             << "C";
+        QTest::newRow("three") << "three"
+                               << "D";
+    }
+
+    void undoLevels_restoreTheSnapshots()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, shown);
+        MainWindowFixture f;
+        Snapshots& s = f.doc()->model().snapshots();
+        s.Text1 = "A";
+        s.Text2 = "B";
+        s.Text3 = "C";
+        s.Text4 = "D";
+        f.window->tbToolBar_ButtonMenuClick(entry);
+        QCOMPARE(f.doc()->control().text(), shown);
+        QCOMPARE(s.Text1, shown);
+        QCOMPARE(f.window->action(Command::EditUndo)->isEnabled(), !s.Text2.isEmpty());
+    }
+
+    void copyAndPaste_keepColoursInside_andGiveOtherProgramsPlainText()
+    {
+        MainWindowFixture f;
+        RichTextControl& c = f.doc()->control();
+        const int at = int(c.text().indexOf("Generator:"));
+        c.setSelStart(at);
+        c.setSelLength(10);
+        f.window->mnuEditCopy_Click();
+        const QMimeData* mime = QApplication::clipboard()->mimeData();
+        QCOMPARE(mime->text(), QString("Generator:"));
+        QVERIFY(mime->data("text/rtf").startsWith("{\\rtf1"));
+        QVERIFY(mime->hasFormat("application/rtf"));
+        c.setSelStart(0);
+        f.window->mnuEditPaste_Click();
+        QVERIFY(c.text().startsWith("Generator:####"));
+        QCOMPARE(c.styledText().colorAt(0), MarkerColors::Blue);
+        // Another program's plain text arrives plain.
+        QApplication::clipboard()->setText("plain words");
+        c.setSelStart(0);
+        f.window->mnuEditPaste_Click();
+        QVERIFY(c.text().startsWith("plain wordsGenerator:"));
+        QCOMPARE(c.styledText().colorAt(0), TextColor());
+    }
+
+    void cut_removesTheSelection_andWithoutOneChangesNothing()
+    {
+        MainWindowFixture f;
+        RichTextControl& c = f.doc()->control();
+        const QString before = c.text();
+        c.setSelStart(0);
+        f.window->mnuEditCut_Click();
+        QCOMPARE(c.text(), before);
+        c.setSelLength(5);
+        f.window->mnuEditCut_Click();
+        QCOMPARE(c.text(), before.mid(5));
+        QCOMPARE(QApplication::clipboard()->text(), before.left(5));
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"

@@ -1,0 +1,301 @@
+#include "core/frame/CommandLine.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
+
+#include "core/frame/StringTable.h"
+#include "core/script/ModFormat.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+int px(double twips, const QWidget* w)
+{
+    return qRound(twips * w->screen()->logicalDotsPerInch() / 1440.0);
+}
+
+QStringList names(const QList<QAction*>& actions)
+{
+    QStringList out;
+    for (QAction* a : actions)
+        out << a->objectName();
+    return out;
+}
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { StringTable::overrideLanguage(StringTable::Language::Neutral); }
+
+    void firstRun_opensAtDefaultPlacementWithDocument1()
+    {
+        MainWindowFixture f;
+        MainWindow& w = *f.window;
+        QCOMPARE(w.windowTitle(), QString("Quillwright"));
+        QCOMPARE(w.pos(), QPoint(px(1000, &w), px(1000, &w)));
+        QCOMPARE(w.size(), QSize(px(6500, &w), px(6500, &w)));
+        DocumentWindow* d = f.doc();
+        QVERIFY(d);
+        QCOMPARE(d->caption(), QString("Document 1"));
+        QCOMPARE(d->control().text(), ModFormat::defaultTemplate());
+        QCOMPARE(d->control().selStart(), 0);
+        QCOMPARE(w.DocumentCount(), 1);
+        QVERIFY(!w.action(Command::EditUndo)->isEnabled());
+        QVERIFY(!w.toolbarButton(ToolButton::Undo)->isEnabled());
+    }
+
+    void outlineSkeleton_hasItsKeysTextsAndParents()
+    {
+        MainWindowFixture f;
+        DocumentWindow* d = f.doc();
+        const QStringList header = {"title", "version", "author",   "description",
+                                    "level", "time",    "editfiles"};
+        QTreeWidgetItem* root = d->outlineNode("mod");
+        QVERIFY(root && !root->parent() && root->isExpanded());
+        QCOMPARE(root->text(0), QString("Mod"));
+        QTreeWidgetItem* h = d->outlineNode("header");
+        QCOMPARE(h->parent(), root);
+        QVERIFY(!h->isExpanded());
+        QCOMPARE(h->childCount(), header.size());
+        for (int i = 0; i < header.size(); ++i)
+            QCOMPARE(h->child(i)->data(0, Qt::UserRole).toString(), header[i]);
+        QCOMPARE(d->outlineNode("level")->text(0), QString("Installation level"));
+        QCOMPARE(d->outlineNode("actions")->parent(), root);
+        QCOMPARE(d->outlineNode("actions")->childCount(), 0);
+    }
+
+    void storedPlacement_isUsedAndTextThatIsNoNumberFallsBack()
+    {
+        MainWindowFixture f(QString(), false);
+        f.settings.setValue("Quillwright", "Settings", "MainLeft", "2880");
+        f.settings.setValue("Quillwright", "Settings", "MainTop", "abc");
+        f.window->MDIForm_Load(QString());
+        QCOMPARE(f.window->pos(), QPoint(px(2880, f.window.get()), px(1000, f.window.get())));
+    }
+
+    void menuTree_isCompleteAndInOrder()
+    {
+        MainWindowFixture f;
+        QStringList titles;
+        QStringList menuNames;
+        for (QAction* a : f.window->menuBar()->actions()) {
+            titles << a->text();
+            menuNames << a->menu()->objectName();
+        }
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Window", "&Help"}));
+        QCOMPARE(menuNames, (QStringList{"mnuFile", "mnuEdit", "mnuView", "mnuTools", "mnuWindow",
+                                         "mnuHelp"}));
+        auto* file = f.window->findChild<QMenu*>("mnuFile");
+        QCOMPARE(names(file->actions()),
+                 (QStringList{"mnuFileNew",          "mnuFileOpen",  "mnuFileClose",
+                              "mnuFileBar0",         "mnuFileSave",  "mnuFileSaveAs",
+                              "mnuFileSaveAll",      "mnuPublish",   "mnuFileBar1",
+                              "mnuFileProperties",   "mnuFileBar2",  "mnuFilePageSetup",
+                              "mnuFilePrintPreview", "mnuFilePrint", "mnuFileBar3",
+                              "mnuFileSend",         "mnuFileBar4",  "mnuFileMRU",
+                              "mnuFileMRU",          "mnuFileMRU",   "mnuFileBar5",
+                              "mnuFileExit"}));
+        QVERIFY(file->actions()[3]->isSeparator());
+        QCOMPARE(file->actions()[7]->text(), QString("Publish"));
+        auto* help = f.window->findChild<QMenu*>("mnuHelp");
+        QCOMPARE(names(help->actions()), (QStringList{"mnuHelpContents", "mnuHelpSearchForHelpOn",
+                                                      "mnuHelpBar0", "mnuHelpAbout"}));
+        QCOMPARE(help->actions()[3]->text(), QString("&About "));
+        QCOMPARE(names(f.window->findChild<QMenu*>("mnuWindow")->actions()),
+                 (QStringList{"mnuWindowNewWindow", "mnuWindowBar0", "mnuWindowCascade",
+                              "mnuWindowTileHorizontal", "mnuWindowTileVertical",
+                              "mnuWindowArrangeIcons"}));
+    }
+
+    void menus_readFrenchOnAFrenchInterface()
+    {
+        StringTable::overrideLanguage(StringTable::Language::French);
+        MainWindowFixture f;
+        QStringList titles;
+        for (QAction* a : f.window->menuBar()->actions())
+            titles << a->text();
+        QCOMPARE(titles, (QStringList{"&Fichier", "&Editer", "Affichage", "Outils",
+                                      QString::fromUtf8("Fenêtres"), "Aide"}));
+        QCOMPARE(f.window->toolbarButton(ToolButton::Cmd)->toolTip(),
+                 QString::fromUtf8("Insérer nouvelle commande"));
+        QCOMPARE(f.window->windowTitle(), QString("Quillwright"));
+    }
+
+    void toolbar_hasItsKeysInOrderWithUndoSeventh()
+    {
+        MainWindowFixture f;
+        QStringList keys;
+        for (QAction* a : f.window->toolbarEntries())
+            keys << (a->isSeparator() ? QString("-") : a->property("key").toString());
+        QCOMPARE(keys, (QStringList{"New", "Open", "Save", "-", "Print", "-", "undo", "-", "Cut",
+                                    "Copy", "Paste", "-", "Find", "-", "cmd"}));
+        QCOMPARE(f.window->toolbarButton(ToolButton::New)->toolTip(), QString("New"));
+        QCOMPARE(f.window->toolbarButton(ToolButton::Find)->toolTip(), QString("Find"));
+        auto* undo = f.window->findChild<QToolButton*>("undo");
+        QVERIFY(undo && undo->menu());
+        QStringList entries;
+        for (QAction* a : undo->menu()->actions())
+            entries << a->property("key").toString() + "=" + a->text();
+        QCOMPARE(entries, (QStringList{"one=one undo level", "two=two undo levels",
+                                       "three=three undo levels"}));
+    }
+
+    void newDocuments_areNumberedOnwardAcrossCloses()
+    {
+        MainWindowFixture f;
+        QCOMPARE(f.window->NewDocument()->caption(), QString("Document 2"));
+        f.window->mdiArea()->closeAllSubWindows();
+        QCoreApplication::processEvents();
+        QVERIFY(f.window->documents().isEmpty());
+        QCOMPARE(f.window->NewDocument()->caption(), QString("Document 3"));
+        QCOMPARE(f.window->DocumentCount(), 3);
+    }
+
+    void commandLine_joinsArgumentsAndDropsQuotes_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("name");
+        const int run = int(CommandLine::Action::Run);
+        QTest::newRow("none") << QStringList{"quillwright"} << run << "";
+        QTest::newRow("quoted path with blanks")
+            << QStringList{"quillwright", "\"/tmp/My Mods/x.mod\""} << run << "/tmp/My Mods/x.mod";
+        QTest::newRow("split path")
+            << QStringList{"quillwright", "/tmp/My", "Mods/x.mod"} << run << "/tmp/My Mods/x.mod";
+        QTest::newRow("two files are one name")
+            << QStringList{"quillwright", "\"a.mod\"", "\"b.mod\""} << run << "a.mod b.mod";
+        QTest::newRow("help") << QStringList{"quillwright", "--help"}
+                              << int(CommandLine::Action::Help) << "";
+        QTest::newRow("version") << QStringList{"quillwright", "--version"}
+                                 << int(CommandLine::Action::Version) << "";
+        QTest::newRow("an option among other words is part of the name")
+            << QStringList{"quillwright", "--help", "me.mod"} << run << "--help me.mod";
+    }
+
+    void commandLine_joinsArgumentsAndDropsQuotes()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, action);
+        QFETCH(QString, name);
+        const CommandLine::Request r = CommandLine::parse(args);
+        QCOMPARE(int(r.action), action);
+        QCOMPARE(r.fileName, name);
+    }
+
+    void commandLineFile_isLoadedRepairedAndCaptionedAsGiven()
+    {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath("My Mods"));
+        const QString path = dir.filePath("My Mods/x.mod");
+        writeAll(path, QByteArray(65, '#') +
+                           " \n## Author Notes: hi\n#\n#-----[ After, Add ]---\n#\nOpen\n");
+        MainWindowFixture f(CommandLine::fileName({"quillwright", "\"" + path + "\""}));
+        DocumentWindow* d = f.doc();
+        QCOMPARE(d->caption(), path);
+        QCOMPARE(d->control().text(),
+                 QString(65, '#') +
+                     "\r\n## Author Note: hi\r\n#\r\n#-----[ AFTER, ADD ]---\r\n#\r\nOpen\r\n");
+        QCOMPARE(d->outlineNode("actions")->childCount(), 1);
+        // The repair keeps the banner count, so the node keeps the keyword it was built with.
+        QCOMPARE(d->outlineNode("actions")->child(0)->text(0), QString("After, Add"));
+        QVERIFY(!d->model().hasUnsavedChanges());
+        QCOMPARE(f.dialogs.questions.size(), 0);
+    }
+
+    void commandLineFile_thatCannotBeReadIsReportedAndStartUpGoesOn()
+    {
+        MainWindowFixture f("/no/such/folder/missing.mod");
+        DocumentWindow* d = f.doc();
+        QVERIFY(d);
+        QCOMPARE(d->caption(), QString("Document 1"));
+        QCOMPARE(d->control().text(), ModFormat::defaultTemplate());
+        QCOMPARE(f.dialogs.questions.size(), 1);
+        QVERIFY(f.dialogs.lastText().contains("/no/such/folder/missing.mod"));
+        QVERIFY(f.dialogs.lastText().contains("does not exist"));
+    }
+
+    void exit_storesPlacementAndRepair()
+    {
+        MainWindowFixture f;
+        f.window->move(px(1440, f.window.get()), px(720, f.window.get()));
+        QVERIFY(f.window->close());
+        QCOMPARE(f.settings.value("Quillwright", "Settings", "MainLeft", ""), QString("1440"));
+        QCOMPARE(f.settings.value("Quillwright", "Settings", "MainTop", ""), QString("720"));
+        QCOMPARE(f.settings.value("Quillwright", "Settings", "Repair", ""), QString("YES"));
+    }
+
+    void exit_whileMinimisedKeepsTheStoredPlacement()
+    {
+        MainWindowFixture f;
+        f.settings.setValue("Quillwright", "Settings", "MainLeft", "1234");
+        f.window->show();
+        f.window->showMinimized();
+        QTRY_VERIFY(f.window->isMinimized());
+        QVERIFY(f.window->close());
+        QCOMPARE(f.settings.value("Quillwright", "Settings", "MainLeft", ""), QString("1234"));
+        QCOMPARE(f.settings.value("Quillwright", "Settings", "Repair", ""), QString("YES"));
+    }
+
+    void closePrompt_cancelKeepsEverythingOpen()
+    {
+        MainWindowFixture f;
+        f.doc()->control().setSelStart(0);
+        f.doc()->control().setSelText("x");
+        f.dialogs.answers = {DialogService::Button::Cancel};
+        QVERIFY(!f.window->close());
+        QCOMPARE(f.dialogs.questions.last().title, QString("Save changes"));
+        QCOMPARE(f.dialogs.questions.last().text, QString("Would you like to Save any changes"));
+        QCOMPARE(f.window->documents().size(), 1);
+        QVERIFY(!f.settings.value("Quillwright", "Settings", "Repair", "").size());
+    }
+
+    void closePrompt_noClosesWithoutSaving_yesSavesToTheCaptionPath()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("saved.mod");
+        writeAll(path, "old");
+        DocumentWindow* d = f.doc();
+        d->setCaption(path);
+        d->control().setSelStart(0);
+        d->control().setSelText("x");
+        DocumentWindow* d2 = f.window->NewDocument();
+        d2->control().setSelStart(0);
+        d2->control().setSelText("y");
+        f.dialogs.answers = {DialogService::Button::Yes, DialogService::Button::No};
+        QVERIFY(f.window->close());
+        QCOMPARE(readAll(path), ("x" + ModFormat::defaultTemplate()).toLatin1());
+        QCOMPARE(f.dialogs.unexpected, 0);
+    }
+
+    void closePrompt_untitledYesThenCancelledDialogKeepsTheWindow()
+    {
+        MainWindowFixture f;
+        DocumentWindow* d = f.doc();
+        d->control().setSelText("changed ");
+        f.dialogs.answers = {DialogService::Button::Yes};
+        QVERIFY(!f.window->close());
+        QCOMPARE(f.dialogs.fileDialogTitles, QStringList{"Save"});
+        QCOMPARE(f.window->documents().size(), 1);
+    }
+
+    void closePrompt_isNotAskedWithoutChanges_evenAfterSnapshots()
+    {
+        MainWindowFixture f;
+        f.doc()->model().Timer1_Timer();
+        QVERIFY(f.window->close());
+        QCOMPARE(f.dialogs.questions.size(), 0);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
