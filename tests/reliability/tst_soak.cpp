@@ -90,8 +90,8 @@ private slots:
                 ++saves;
             } else if (!d->isUntitled()) {
                 f.dialogs.answers = {DialogService::Button::No};
-                f.dialogs.fileNames = {d->caption()};
-                const QByteArray onDisk = readAll(d->caption());
+                f.dialogs.fileNames = {d->filePath()};
+                const QByteArray onDisk = readAll(d->filePath());
                 f.window->mnuFileOpen_Click();
                 // What was saved comes back, repaired, with "#EoM" coloured into "# EoM".
                 auto tight = [](QString t) { return t.replace("# EoM", "#EoM"); };

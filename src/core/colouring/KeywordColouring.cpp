@@ -112,7 +112,7 @@ TextColor colorAfterLine(const StyledText& line, TextColor before)
     return {};
 }
 
-RewrittenLine RewriteKeywordLine(const StyledText& line, const LineContext& context)
+RewrittenLine rewriteKeywordLine(const StyledText& line, const LineContext& context)
 {
     if (context.readerColor == context.writerColor && !mayMatch(line.text))
         return {line, colorAfterLine(line, context.writerColor), false};
@@ -158,7 +158,7 @@ RewrittenLine LineRewriteMemo::rewrite(const StyledText& line, const LineContext
         return it->second;
     if (m_known.size() >= 1 << 16)
         m_known.clear(); // a bound on memory; the answers are only repeated
-    RewrittenLine result = RewriteKeywordLine(line, context);
+    RewrittenLine result = rewriteKeywordLine(line, context);
     m_known.emplace(std::move(key), result);
     return result;
 }

@@ -31,11 +31,11 @@ struct RewrittenLine {
     TextColor readerColor; // in effect after the line in the rewritten form
     bool changed = false;
 };
-RewrittenLine RewriteKeywordLine(const StyledText& line, const LineContext& context);
+RewrittenLine rewriteKeywordLine(const StyledText& line, const LineContext& context);
 
 // Remembers the lines it rewrote. A script recoloured after an edit that
 // took all its colours away asks for the same lines again (File, Open sets
-// off three such rounds); the answers are those of RewriteKeywordLine.
+// off three such rounds); the answers are those of rewriteKeywordLine.
 class LineRewriteMemo {
 public:
     RewrittenLine rewrite(const StyledText& line, const LineContext& context);

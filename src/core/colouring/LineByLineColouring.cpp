@@ -20,7 +20,7 @@ TextColor writerColorBefore(const RichTextControl& c, int line)
 
 } // namespace
 
-void RewriteKeywordLines(RichTextControl& c, LineIndex& index, LineRewriteMemo& memo,
+void rewriteKeywordLines(RichTextControl& c, LineIndex& index, LineRewriteMemo& memo,
                          RewriteMode mode)
 {
     const std::vector<TextColor> leading = index.leadingColors(c, 3);
@@ -60,7 +60,7 @@ void RewriteKeywordLines(RichTextControl& c, LineIndex& index, LineRewriteMemo& 
     }
 }
 
-void ColourMarkersIndexed(RichTextControl& c, const LineIndex& index, int savedStart,
+void colourMarkersIndexed(RichTextControl& c, const LineIndex& index, int savedStart,
                           int savedLength)
 {
     ColourMarkers(c, savedStart, savedLength, [&](int step, const QString& needle, int from) {

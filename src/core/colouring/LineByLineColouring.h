@@ -14,9 +14,9 @@ class RichTextControl;
 // itself: the next run then starts from there, so the keystroke after a
 // whole-text change costs no more than any other.
 enum class RewriteMode { Apply, Look };
-void RewriteKeywordLines(RichTextControl& control, LineIndex& index, LineRewriteMemo& memo,
+void rewriteKeywordLines(RichTextControl& control, LineIndex& index, LineRewriteMemo& memo,
                          RewriteMode mode = RewriteMode::Apply);
 
 // The marker pass with its searches answered from the index.
-void ColourMarkersIndexed(RichTextControl& control, const LineIndex& index, int savedStart,
+void colourMarkersIndexed(RichTextControl& control, const LineIndex& index, int savedStart,
                           int savedLength);

@@ -112,7 +112,7 @@ void DocumentModel::lineByLineChange(int start, int length)
     const quint64 revision = m_control.revision();
     const bool grown = rtfGrowthReached(snapshotLength);
     if (grown)
-        ColourMarkersIndexed(m_control, m_index, start, length);
+        colourMarkersIndexed(m_control, m_index, start, length);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
         if (m_outline.refresh(m_index.bannerCount(), [this] { return m_control.text(); }))
             emit outlineRebuilt();
@@ -120,9 +120,9 @@ void DocumentModel::lineByLineChange(int start, int length)
     // Measured again only when the marker pass coloured something.
     if (m_control.revision() == revision ? grown : rtfGrowthReached(snapshotLength)) {
         m_index.update(m_control);
-        RewriteKeywordLines(m_control, m_index, *m_memo);
+        rewriteKeywordLines(m_control, m_index, *m_memo);
         m_index.update(m_control);
-        RewriteKeywordLines(m_control, m_index, *m_memo, RewriteMode::Look);
+        rewriteKeywordLines(m_control, m_index, *m_memo, RewriteMode::Look);
     }
 }
 

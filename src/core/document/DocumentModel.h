@@ -28,10 +28,11 @@ public:
     RichTextControl& control() const { return m_control; }
     Snapshots& snapshots() { return m_snapshots; }
     const Snapshots& snapshots() const { return m_snapshots; }
+    // Timer1: the snapshot timer, which fires after a pause in typing.
     QTimer& Timer1() { return m_timer; }
     const ActionOutline::Model& outline() const { return m_outline; }
 
-    // The refresh flag: set whenever the whole text was built or replaced,
+    // UpdateBrowserTF, the refresh flag: set whenever the whole text was built or replaced,
     // so the next change colours all of it and rebuilds the outline.
     bool UpdateBrowserTF() const { return m_updateBrowserTF; }
     void setUpdateBrowserTF(bool on) { m_updateBrowserTF = on; }
@@ -40,12 +41,14 @@ public:
     // font, empty snapshots, caret at 0, outline.
     void initialise(const QString& defaultTxtPath, const QString& fontName);
 
+    // mod_fly_Change: the change handler, run on every change of the script
+    // editor (mod_fly). It works line by line; the reference handler does
+    // the whole-text work on every change, and the tests hold the two to the
+    // same results.
     void mod_fly_Change();
-    // The change handler works line by line; the reference handler does
-    // the same whole-text work on every change that it was first written
-    // as, and the tests hold the two to the same results.
     void setReferenceHandler(bool on) { m_reference = on; }
     void Timer1_Timer();
+    // RefreshActionOutline: the outline's action nodes from the whole text.
     void RefreshActionOutline();
 
     // Undo by 1 to 3 levels: the snapshot slots shift and the document

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 #include <functional>
 
@@ -13,12 +14,11 @@ struct UndoControls {
     friend bool operator==(const UndoControls&, const UndoControls&) = default;
 };
 
+Q_DECLARE_METATYPE(UndoControls)
+
 // The four snapshot slots behind the undo commands: Text1 is the newest
 // plain-text snapshot, Text2 to Text4 are undo levels 1 to 3 (empty: none).
 // QString is implicitly shared, so the slots cost little while equal.
-#include <QMetaType>
-Q_DECLARE_METATYPE(UndoControls)
-
 class Snapshots {
 public:
     QString Text1, Text2, Text3, Text4;

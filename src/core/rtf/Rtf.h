@@ -7,8 +7,9 @@
 #include <vector>
 
 // The flat RTF form that the keyword colouring rewrites. Its exact shape
-// matters: the rewrite matches literal text in it, so the writer produces
-// the form a classic rich-edit control produces and nothing fancier.
+// matters: the rewrite matches literal text in it, so the writer keeps to
+// one flat form (no groups in the body, a \cfN before each change of
+// colour, \par and CR LF for each line break) and nothing fancier.
 namespace Rtf {
 
 QString write(const StyledText& content, const QString& fontName);

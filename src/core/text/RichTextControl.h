@@ -45,7 +45,7 @@ public:
 
     virtual int selStart() const = 0;
     virtual int selLength() const = 0;
-    // Collapses the selection to a caret, as a rich-edit control does.
+    // Puts the caret at `start`: the selection collapses.
     virtual void setSelStart(int start) = 0;
     virtual void setSelLength(int length) = 0;
 

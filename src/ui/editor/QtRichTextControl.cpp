@@ -199,8 +199,9 @@ void QtRichTextControl::setLine(int line, const StyledText& content)
     StyledText clean{content.text, canonicalRuns(content.runs)};
     m_store.setLine(line, std::move(clean));
     changed({line, 1, 1});
-    // The selection keeps its numbers, as a rich-edit control's does when
-    // text changes under it, within the text and off the middle of a CR LF.
+    // The selection keeps its numbers when a line changes under it (the
+    // change handler puts it back anyway), within the text and off the
+    // middle of a CR LF.
     const int length = m_selLength;
     m_selStart = snapped(m_selStart);
     m_selLength =

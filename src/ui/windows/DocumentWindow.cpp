@@ -25,21 +25,21 @@ OutlineRoute outlineRoute(const QString& nodeKey, const QString& parentKey)
 }
 
 DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent)
-    : QWidget(parent), m_services(services), m_editor(new ModEditor(this)),
-      m_tree(new QTreeWidget(this))
+    : QWidget(parent), m_services(services), m_modFly(new ModEditor(this)),
+      m_actionlist(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("frmDocument"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(Icons::byName(QStringLiteral("new")));
-    m_editor->setObjectName(QStringLiteral("mod_fly"));
-    m_tree->setObjectName(QStringLiteral("Actionlist"));
-    m_tree->setHeaderHidden(true);
-    m_tree->setColumnCount(1);
-    m_control = std::make_unique<QtRichTextControl>(m_editor);
+    m_modFly->setObjectName(QStringLiteral("mod_fly"));
+    m_actionlist->setObjectName(QStringLiteral("Actionlist"));
+    m_actionlist->setHeaderHidden(true);
+    m_actionlist->setColumnCount(1);
+    m_control = std::make_unique<QtRichTextControl>(m_modFly);
     m_model = std::make_unique<DocumentModel>(*m_control);
     connect(m_model.get(), &DocumentModel::outlineRebuilt, this,
             &DocumentWindow::rebuildActionNodes);
-    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &DocumentWindow::Actionlist_DblClick);
+    connect(m_actionlist, &QTreeWidget::itemDoubleClicked, this, &DocumentWindow::Actionlist_DblClick);
 }
 
 DocumentWindow::~DocumentWindow()
@@ -48,9 +48,10 @@ DocumentWindow::~DocumentWindow()
     m_model.reset();
 }
 
-bool DocumentWindow::isUntitled() const
+void DocumentWindow::setFilePath(const QString& path)
 {
-    return caption().startsWith(QLatin1String("Document"));
+    m_filePath = path;
+    setCaption(path);
 }
 
 void DocumentWindow::Form_Load()
@@ -88,11 +89,11 @@ void DocumentWindow::buildSkeleton()
         {"editfiles", "Files to edit", "header", 13},
         {"actions", "Actions", "mod", 9},
     };
-    m_tree->clear();
+    m_actionlist->clear();
     m_nodes.clear();
     for (const Row& r : rows) {
         auto* item = r.parent ? new QTreeWidgetItem(m_nodes.value(QString::fromLatin1(r.parent)))
-                              : new QTreeWidgetItem(m_tree);
+                              : new QTreeWidgetItem(m_actionlist);
         item->setText(0, QString::fromLatin1(r.text));
         item->setData(0, Qt::UserRole, QString::fromLatin1(r.key));
         item->setIcon(0, Icons::outlinePicture(r.picture));
@@ -126,7 +127,7 @@ void DocumentWindow::rebuildActionNodes()
 
 void DocumentWindow::Actionlist_DblClick()
 {
-    QTreeWidgetItem* item = m_tree->currentItem();
+    QTreeWidgetItem* item = m_actionlist->currentItem();
     if (!item)
         return;
     const QString key = item->data(0, Qt::UserRole).toString();
@@ -141,8 +142,8 @@ void DocumentWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Selections made before the first layout may have scrolled the view.
-    m_editor->horizontalScrollBar()->setValue(0);
-    m_editor->ensureCursorVisible();
+    m_modFly->horizontalScrollBar()->setValue(0);
+    m_modFly->ensureCursorVisible();
 }
 
 void DocumentWindow::resizeEvent(QResizeEvent* event)
@@ -158,10 +159,10 @@ void DocumentWindow::Form_Resize()
     const DocumentLayout l =
         DocumentLayout::forSize(pixelsToTwips(width(), dpiX), pixelsToTwips(height(), dpiY));
     const int textWidth = std::max(twipsToPixels(l.textWidth, dpiX), 0);
-    m_editor->setGeometry(0, 0, textWidth, height());
+    m_modFly->setGeometry(0, 0, textWidth, height());
     if (l.rightMargin > 0)
         m_control->setRightMargin(int(l.rightMargin));
-    m_tree->setGeometry(textWidth, 0, std::max(width() - textWidth, 0), height());
+    m_actionlist->setGeometry(textWidth, 0, std::max(width() - textWidth, 0), height());
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event)
@@ -188,7 +189,7 @@ bool DocumentWindow::saveChangesPrompt()
         break;
     }
     StampGenerator(*m_control);
-    QString path = caption();
+    QString path = m_filePath;
     if (isUntitled()) {
         path = dialogs.saveFileName(this, QStringLiteral("Save"), qtFileFilter(FileFilters::save()),
                                     QString());

@@ -31,15 +31,20 @@ public:
     explicit DocumentWindow(const DocumentServices& services, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
-    ModEditor* mod_fly() const { return m_editor; }
-    QTreeWidget* Actionlist() const { return m_tree; }
+    ModEditor* mod_fly() const { return m_modFly; }
+    QTreeWidget* Actionlist() const { return m_actionlist; }
     QtRichTextControl& control() const { return *m_control; }
     DocumentModel& model() const { return *m_model; }
 
+    // The caption is the file's path, or "Document" and a number while the
+    // script has no file.
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
-    // A window whose caption begins with "Document" has no file yet.
-    bool isUntitled() const;
+    // The file the script was opened from or last saved to; empty while
+    // untitled. Setting it sets the caption too.
+    QString filePath() const { return m_filePath; }
+    void setFilePath(const QString& path);
+    bool isUntitled() const { return m_filePath.isEmpty(); }
 
     void Form_Load();
     // Asks whether to save unsaved work and saves on Yes. Returns false when
@@ -63,9 +68,10 @@ private:
     void Actionlist_DblClick();
 
     DocumentServices m_services;
-    ModEditor* m_editor;
-    QTreeWidget* m_tree;
+    ModEditor* m_modFly;
+    QTreeWidget* m_actionlist;
     std::unique_ptr<QtRichTextControl> m_control;
     std::unique_ptr<DocumentModel> m_model;
     QHash<QString, QTreeWidgetItem*> m_nodes;
+    QString m_filePath;
 };

@@ -39,7 +39,7 @@ void MainWindow::loadCommandLineFile(const QString& fileName)
     DocumentWindow* doc = activeDocument();
     if (!doc || !loadInto(doc, fileName))
         return;
-    doc->setCaption(fileName);
+    doc->setFilePath(fileName);
     doc->model().setUpdateBrowserTF(true);
     RichTextControl& c = doc->control();
     c.setText(removeBlankAfterProgramSeparators(c.text()));
@@ -65,7 +65,7 @@ void MainWindow::mnuFileOpen_Click()
     RichTextControl& c = doc->control();
     c.setText(addBlankAfterProgramSeparators(c.text()));
     c.setText(RepairScript(c.text()));
-    doc->setCaption(name);
+    doc->setFilePath(name);
     doc->model().setUpdateBrowserTF(true);
     doc->model().markUnchanged();
 }
@@ -76,7 +76,7 @@ void MainWindow::mnuFileSave_Click()
     if (!doc)
         return;
     StampGenerator(doc->control());
-    QString path = doc->caption();
+    QString path = doc->filePath();
     if (doc->isUntitled()) {
         path = m_services.dialogs->saveFileName(
             this, QStringLiteral("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
@@ -101,13 +101,13 @@ void MainWindow::mnuFileSaveAs_Click()
     if (path.isEmpty())
         return;
     m_dialogFileName = path;
-    const QString own = doc->isUntitled() ? QString() : doc->caption();
+    const QString own = doc->filePath();
     if (!SaveScript::confirmReplace(this, *m_services.dialogs, path, own))
         return;
     // The caption changes only once the file is really written.
     if (!SaveScript::write(this, *m_services.dialogs, doc->control(), path))
         return;
-    doc->setCaption(path);
+    doc->setFilePath(path);
     doc->model().markUnchanged();
 }
 

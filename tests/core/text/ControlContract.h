@@ -7,7 +7,8 @@
 #include <memory>
 
 // One contract, run against every editor control: the in-memory reference
-// and the QTextEdit one must give the same answers.
+// and the one over the editor widget (a QPlainTextEdit) must give the
+// same answers.
 class ControlContract : public QObject {
     Q_OBJECT
 public:

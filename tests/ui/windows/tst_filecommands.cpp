@@ -174,7 +174,7 @@ private slots:
     {
         MainWindowFixture f;
         const QString path = f.path("out.mod");
-        f.doc()->setCaption(path);
+        f.doc()->setFilePath(path);
         edit(f.doc(), QString::fromUtf8("#-----[ OPEN ]---\n\u20ac\u00e9 "));
         f.window->mnuFileSave_Click();
         const QByteArray bytes = readAll(path);
@@ -228,7 +228,7 @@ private slots:
         MainWindowFixture f;
         const QString path = f.path("u.mod");
         writeAll(path, "old");
-        f.doc()->setCaption(path);
+        f.doc()->setFilePath(path);
         edit(f.doc(), QString::fromUtf8("a\nb \u4e2d\u6587"));
         f.dialogs.answers = {Button::Cancel};
         f.window->mnuFileSave_Click();
@@ -273,7 +273,7 @@ private slots:
                 edit(f.doc(), QString(40000, 'x'));
             }
         }
-        f.doc()->setCaption(path);
+        f.doc()->setFilePath(path);
         const QByteArray before = QFileInfo(path).isFile() ? readAll(path) : QByteArray();
         const QString text = f.doc()->control().text();
         f.window->mnuFileSave_Click();
@@ -290,7 +290,7 @@ private slots:
         if (!QFileInfo::exists("/dev/full"))
             QSKIP("no /dev/full on this machine");
         MainWindowFixture f;
-        f.doc()->setCaption("/dev/full");
+        f.doc()->setFilePath("/dev/full");
         f.window->mnuFileSave_Click();
         QVERIFY(f.dialogs.lastText().contains("Could not save /dev/full"));
         QVERIFY(QFileInfo("/dev/full").isFile() == false); // the device is still a device

@@ -212,6 +212,21 @@ private slots:
         QCOMPARE(f.dialogs.questions.size(), 0);
     }
 
+    void commandLineFile_inAFolderNamedDocuments_isSavedWithoutAskingForAName()
+    {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath("Documents"));
+        writeAll(dir.filePath("Documents/x.mod"), "## MOD Title: x\r\n");
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        MainWindowFixture f("Documents/x.mod");
+        f.doc()->control().setSelText("y");
+        f.window->mnuFileSave_Click();
+        QDir::setCurrent(previous);
+        QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
+        QVERIFY(readAll(dir.filePath("Documents/x.mod")).startsWith("y## MOD Title: x"));
+    }
+
     void commandLineFile_thatCannotBeReadIsReportedAndStartUpGoesOn()
     {
         MainWindowFixture f("/no/such/folder/missing.mod");
@@ -265,7 +280,7 @@ private slots:
         const QString path = f.path("saved.mod");
         writeAll(path, "old");
         DocumentWindow* d = f.doc();
-        d->setCaption(path);
+        d->setFilePath(path);
         d->control().setSelStart(0);
         d->control().setSelText("x");
         DocumentWindow* d2 = f.window->NewDocument();
