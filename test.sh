@@ -3,10 +3,16 @@
 #   ./test.sh              normal build in build/, all tests
 #   ./test.sh --sanitize   AddressSanitizer + UBSan build in build-sanitize/, every test
 #   ./test.sh --sanitize-logic   the same for the logic library and its tests only
+#   ./test.sh --lint       clang-format in check mode, the layer rule, and
+#                          clang-tidy (.clang-tidy) on the sources
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 quillwright_install_deps
+
+if [ "${1:-}" = "--lint" ]; then
+  exec scripts/lint.sh
+fi
 
 build_dir=build
 extra=()

@@ -76,6 +76,7 @@ QString RewriteKeywordRtf(const QString& rtf)
     };
     static const std::vector<Compiled> rules = [] {
         std::vector<Compiled> r;
+        r.reserve(Rules.size());
         for (const auto& [search, replacement] : Rules)
             r.push_back({QStringMatcher(QStringView(search)), QString::fromUtf16(replacement)});
         return r;
@@ -131,9 +132,11 @@ RewrittenLine rewriteKeywordLine(const StyledText& line, const LineContext& cont
     if (rewritten == body && context.readerColor == context.writerColor)
         return {line, colorTableEntry(table, writerIndex), false};
     StyledText out = Rtf::readBody(QStringView(rewritten).sliced(1), table, readerIndex);
-    out.runs = canonicalRuns(std::move(out.runs));
+    out.runs = canonicalRuns(out.runs);
     const bool changed = out.text != line.text || out.runs != line.runs;
-    return {changed ? std::move(out) : line, colorTableEntry(table, readerIndex), changed};
+    if (!changed)
+        return {line, colorTableEntry(table, readerIndex), false};
+    return {std::move(out), colorTableEntry(table, readerIndex), true};
 }
 
 size_t LineRewriteMemo::KeyHash::operator()(const Key& k) const
@@ -143,7 +146,7 @@ size_t LineRewriteMemo::KeyHash::operator()(const Key& k) const
     for (const ColorRun& r : k.line.runs)
         mix(size_t(r.start) * 31 + size_t(r.length) * 7 + r.color.raw());
     mix(k.context.writerColor.raw());
-    mix(k.context.readerColor.raw() * 3);
+    mix(size_t(k.context.readerColor.raw()) * 3);
     mix(k.context.firstLine ? 1 : 2);
     return h;
 }

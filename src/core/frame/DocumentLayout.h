@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 // The two panes of a document window, in twips: the text takes four fifths
 // of the width less 700 twips, the outline the rest, with no gap.
 struct DocumentLayout {
@@ -22,7 +24,7 @@ struct DocumentLayout {
 
 inline int twipsToPixels(double twips, int dpi)
 {
-    return int(twips * dpi / 1440.0 + 0.5);
+    return int(std::lround(twips * dpi / 1440.0));
 }
 inline double pixelsToTwips(int pixels, int dpi)
 {

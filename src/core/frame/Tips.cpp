@@ -16,7 +16,7 @@ std::optional<QStringList> loadTips(const QString& name)
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QString text = Windows1252::decode(file.read(4 * 1024 * 1024));
+    const QString text = Windows1252::decode(file.read(4LL * 1024 * 1024));
     QStringList tips;
     qsizetype pos = 0;
     while (pos < text.size()) {

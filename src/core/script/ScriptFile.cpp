@@ -26,8 +26,8 @@ ReadResult read(const QString& path)
     }
     if (info.size() > MaxFileSize) {
         r.error = QStringLiteral("The file is %1 MB; scripts larger than %2 MB are not opened.")
-                      .arg(info.size() / (1024 * 1024))
-                      .arg(MaxFileSize / (1024 * 1024));
+                      .arg(info.size() / (1024LL * 1024))
+                      .arg(MaxFileSize / (1024LL * 1024));
         return r;
     }
     QFile file(path);
@@ -43,7 +43,7 @@ ReadResult read(const QString& path)
     }
     if (bytes.size() > MaxFileSize) {
         r.error = QStringLiteral("The file grew beyond %1 MB while it was read.")
-                      .arg(MaxFileSize / (1024 * 1024));
+                      .arg(MaxFileSize / (1024LL * 1024));
         return r;
     }
     r.content = Rtf::readRichOrPlain(Windows1252::decode(bytes));

@@ -275,7 +275,7 @@ TextColor rangeColor(const StyledText& content, int start, int length)
     return seen.value_or(TextColor());
 }
 
-std::vector<ColorRun> canonicalRuns(std::vector<ColorRun> runs)
+std::vector<ColorRun> canonicalRuns(const std::vector<ColorRun>& runs)
 {
     std::vector<ColorRun> out;
     out.reserve(runs.size());

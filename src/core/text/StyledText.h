@@ -61,7 +61,7 @@ TextColor rangeColor(const StyledText& content, int start, int length);
 
 // Sorted runs with the empty and default-coloured ones dropped and the
 // touching runs of one colour joined.
-std::vector<ColorRun> canonicalRuns(std::vector<ColorRun> runs);
+std::vector<ColorRun> canonicalRuns(const std::vector<ColorRun>& runs);
 
 // The text in one colour; its line breaks keep the default colour.
 StyledText uniformlyColoured(const QString& text, TextColor color);

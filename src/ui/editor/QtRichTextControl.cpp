@@ -76,7 +76,7 @@ void QtRichTextControl::setStyledText(const StyledText& content)
 {
     Operation op(*this);
     StyledText want = normalizedStyledText(content);
-    want.runs = canonicalRuns(std::move(want.runs));
+    want.runs = canonicalRuns(want.runs);
     std::vector<LinePtr> lines = LineStore::share(LineStore::splitLines(want));
     // Only the lines that differ count as changed, so a text set again with
     // a few lines altered costs those lines.

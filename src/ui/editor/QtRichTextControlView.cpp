@@ -66,7 +66,7 @@ StyledText QtRichTextControl::blockContent(const QTextBlock& block) const
             out.runs.push_back({offset, f.length(), c});
         offset += f.length();
     }
-    out.runs = canonicalRuns(std::move(out.runs));
+    out.runs = canonicalRuns(out.runs);
     return out;
 }
 

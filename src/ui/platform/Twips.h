@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 // Window layouts are given in twips (1/1440 inch); the screen's logical
 // DPI turns them into pixels. They were drawn for an 8-point system font of
@@ -23,7 +24,7 @@ inline int twipsToPx(const QWidget* w, double twips)
 {
     const QScreen* s = w->screen();
     const double dpi = s ? s->logicalDotsPerInch() : 96.0;
-    return int(twips * dpi / 1440.0 * layoutScale(w, dpi) + 0.5);
+    return int(std::lround(twips * dpi / 1440.0 * layoutScale(w, dpi)));
 }
 
 inline QRect twipsRect(const QWidget* w, double left, double top, double width, double height)

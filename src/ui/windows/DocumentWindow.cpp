@@ -39,7 +39,8 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     m_model = std::make_unique<DocumentModel>(*m_control);
     connect(m_model.get(), &DocumentModel::outlineRebuilt, this,
             &DocumentWindow::rebuildActionNodes);
-    connect(m_actionlist, &QTreeWidget::itemDoubleClicked, this, &DocumentWindow::Actionlist_DblClick);
+    connect(m_actionlist, &QTreeWidget::itemDoubleClicked, this,
+            &DocumentWindow::Actionlist_DblClick);
 }
 
 DocumentWindow::~DocumentWindow()

@@ -30,6 +30,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <climits>
+#include <cmath>
 
 namespace {
 
@@ -81,7 +82,7 @@ void MainWindow::MDIForm_Load(const QString& commandLine)
     auto twips = [&](const char* key, double def) {
         return s ? s->number(App, SettingsSection, QString::fromLatin1(key), def) : def;
     };
-    auto px = [dpi](double t) { return int(t * dpi / 1440.0 + 0.5); };
+    auto px = [dpi](double t) { return int(std::lround(t * dpi / 1440.0)); };
     move(px(twips("MainLeft", 1000)), px(twips("MainTop", 1000)));
     resize(std::max(px(twips("MainWidth", 6500)), 1), std::max(px(twips("MainHeight", 6500)), 1));
     NewDocument();
