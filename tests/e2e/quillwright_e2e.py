@@ -18,7 +18,7 @@ import tempfile
 import time
 
 BINARY = os.path.abspath(sys.argv[1])
-# "Quillwright 0.1.67": the program says its own version, with no display.
+# "Quillwright" and the version number: the program says it, with no display.
 VERSION = subprocess.run([BINARY, "--version"], capture_output=True, text=True, timeout=30,
                          env={k: v for k, v in os.environ.items() if k != "DISPLAY"}).stdout.strip()
 SCREENSHOTS = os.environ.get("E2E_SCREENSHOTS", "")

@@ -23,6 +23,6 @@ Request parse(const QStringList& arguments);
 QString fileName(const QStringList& arguments);
 
 QString usage();       // the --help text, ending in a line break
-QString versionText(); // "Quillwright 0.1.67" and a line break
+QString versionText(); // "Quillwright", a blank, the version number and a line break
 
 } // namespace CommandLine
