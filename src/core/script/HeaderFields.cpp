@@ -109,21 +109,44 @@ HeaderValues ReadHeader(RichTextControl& c)
     return out;
 }
 
-void WriteHeader(RichTextControl& c, const HeaderValues& values)
+namespace {
+
+void writeFields(RichTextControl& c, const HeaderValues& values, const HeaderValues* read)
 {
+    const auto changed = [&](int f) {
+        return !read || values.value[size_t(f)] != read->value[size_t(f)];
+    };
     for (int f = HeaderValues::Title; f < HeaderValues::Notes; ++f) {
+        if (!changed(f))
+            continue;
         const QString search = HeaderFields::searchText(HeaderValues::Field(f));
         const int p = c.find(search, 0);
         const int q = p < 0 ? -1 : c.find(CommentMark, p);
         const int start = p + int(search.size());
-        if (q >= 0 && selectRange(c, start, q - start))
+        // An end before the line break ("## MOD Title: X##") read as empty;
+        // writing there would eat the value and add a line.
+        if (q >= 0 && q - start - 2 >= 0 && selectRange(c, start, q - start))
             c.setSelText(values.value[size_t(f)] + Crlf);
     }
+    if (!changed(HeaderValues::Notes))
+        return;
     const NotesLabel label = findNotesLabel(c);
     if (label.position < 0)
         return;
     const int q = c.find(NotesEnd, label.position);
     const int start = label.position + label.length;
-    if (q >= 0 && selectRange(c, start, q - start))
+    if (q >= 0 && q - start - 2 >= 0 && selectRange(c, start, q - start))
         c.setSelText(HeaderFields::notesToScript(values[HeaderValues::Notes]) + Crlf);
+}
+
+} // namespace
+
+void WriteHeader(RichTextControl& c, const HeaderValues& values)
+{
+    writeFields(c, values, nullptr);
+}
+
+void WriteHeader(RichTextControl& c, const HeaderValues& values, const HeaderValues& read)
+{
+    writeFields(c, values, &read);
 }

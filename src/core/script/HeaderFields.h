@@ -35,6 +35,12 @@ QString notesToScript(const QString& boxNotes);
 HeaderValues ReadHeader(RichTextControl& control);
 
 // Replaces each value in place with the box text. A field whose label or
-// end is not found leaves the script as it was. Unchanged boxes leave the
-// script byte for byte as it was, unless a value holds "##".
+// end is not found, or whose end stands on the label's own line (it reads
+// as empty), leaves the script as it was. Unchanged boxes leave the script
+// byte for byte as it was, unless a value holds "##".
 void WriteHeader(RichTextControl& control, const HeaderValues& values);
+// The same for the fields whose value differs from `read` (what the boxes
+// were given), so that a field the user did not touch is never rewritten:
+// the notes' script form does not round-trip every layout authors use
+// ("## " blank lines, "###" rules, tabs after the "#").
+void WriteHeader(RichTextControl& control, const HeaderValues& values, const HeaderValues& read);

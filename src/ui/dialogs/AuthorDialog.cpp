@@ -54,19 +54,19 @@ AuthorDialog::AuthorDialog(QLineEdit* authorField, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &AuthorDialog::CancelButton_Click);
 
     // Form_Load: the current author line, split into its parts.
-    const AuthorParts parts = splitAuthor(m_target ? m_target->text() : QString());
-    m_phpbb->setText(parts.phpbb);
-    m_email->setText(parts.email);
-    m_name->setText(parts.name);
-    m_url->setText(parts.url);
+    m_opened = splitAuthor(m_target ? m_target->text() : QString());
+    m_phpbb->setText(m_opened.phpbb);
+    m_email->setText(m_opened.email);
+    m_name->setText(m_opened.name);
+    m_url->setText(m_opened.url);
     ok->setFocus();
 }
 
 void AuthorDialog::OKButton_Click()
 {
-    if (m_target)
-        m_target->setText(
-            joinAuthor({m_phpbb->text(), m_email->text(), m_name->text(), m_url->text()}));
+    const AuthorParts parts{m_phpbb->text(), m_email->text(), m_name->text(), m_url->text()};
+    if (m_target && parts != m_opened)
+        m_target->setText(joinAuthor(parts));
     accept();
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "core/script/AuthorDetails.h"
+
 #include <QDialog>
 #include <QPointer>
 
 class QLineEdit;
 
 // author_dialog: the author line in its four parts. It reads the author
-// field it is given when it opens and writes the joined line back on OK.
+// field it is given when it opens and writes the joined line back on OK,
+// when one of the parts was changed: a line not in the exact form stays.
 class AuthorDialog : public QDialog {
     Q_OBJECT
 public:
@@ -26,4 +29,5 @@ private:
     QLineEdit* m_email;
     QLineEdit* m_phpbb;
     QLineEdit* m_url;
+    AuthorParts m_opened; // the parts as the dialog opened with them
 };

@@ -10,12 +10,17 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
-// The boxes hold CR LF text, as the script does; the widgets use LF.
-QString fromWidget(const QString& s)
+// The boxes hold CR LF text, as the script does; the widgets use LF. The
+// document's raw text keeps non-breaking spaces, which toPlainText() turns
+// into blanks.
+QString fromWidget(const QPlainTextEdit* box)
 {
-    QString t = s;
+    QString t = box->document()->toRawText();
+    t.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    t.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 QString toWidget(const QString& s)
@@ -113,10 +118,10 @@ HeaderValues PropertiesDialog::boxes() const
     v[HeaderValues::Title] = m_title->text();
     v[HeaderValues::Version] = m_version->text();
     v[HeaderValues::Author] = m_author->text();
-    v[HeaderValues::Description] = fromWidget(m_desc->toPlainText());
+    v[HeaderValues::Description] = fromWidget(m_desc);
     v[HeaderValues::Level] = m_level->text();
     v[HeaderValues::Time] = m_time->text();
-    v[HeaderValues::Notes] = fromWidget(m_notes->toPlainText());
+    v[HeaderValues::Notes] = fromWidget(m_notes);
     return v;
 }
 
@@ -135,12 +140,17 @@ void PropertiesDialog::ReadHeader()
 {
     if (m_control)
         setBoxes(::ReadHeader(*m_control));
+    m_written = boxes();
 }
 
 void PropertiesDialog::WriteHeader()
 {
-    if (m_control)
-        ::WriteHeader(*m_control, boxes());
+    if (!m_control)
+        return;
+    // Only the boxes the user changed since they were read or last written.
+    const HeaderValues now = boxes();
+    ::WriteHeader(*m_control, now, m_written);
+    m_written = now;
 }
 
 void PropertiesDialog::cmdApply_Click()

@@ -51,4 +51,5 @@ private:
     QComboBox* m_combo;
     QLineEdit* m_time;
     QPlainTextEdit* m_notes;
+    HeaderValues m_written; // what the boxes held when last read or written
 };

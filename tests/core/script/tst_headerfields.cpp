@@ -157,8 +157,25 @@ private slots:
     void readThenWriteUnchanged_leavesScriptsByteForByte_data()
     {
         QTest::addColumn<QString>("script");
-        QTest::newRow("template") << ModFormat::defaultTemplate();
-        QTest::newRow("forum layout") << forumHeader("one\r\n## two\r\n##\r\n## four");
+        // False where writing every field back changes the script; writing
+        // only the fields that changed must never do.
+        QTest::addColumn<bool>("everyFieldRoundTrips");
+        QTest::newRow("template") << ModFormat::defaultTemplate() << true;
+        QTest::newRow("forum layout") << forumHeader("one\r\n## two\r\n##\r\n## four") << true;
+        // Notes as authors lay them out in real scripts.
+        QTest::newRow("notes with blank comment lines")
+            << forumHeader("\r\n## \r\n## This MOD adds a box.\r\n## ") << false;
+        QTest::newRow("notes with tabs after the marks")
+            << forumHeader("see below\r\n##\tstep one\r\n#\tstep two") << false;
+        QTest::newRow("notes with rules of three marks")
+            << forumHeader("\r\n### Important ###\r\n## keep a backup") << false;
+        QTest::newRow("non-breaking space in description and notes")
+            << forumHeader(QString::fromUtf8("a\u00a0note")).replace("Adds a reply box",
+                                                                     QString::fromUtf8("Adds\u00a0a box"))
+            << true;
+        QTest::newRow("title ends on its own line (reads as empty)")
+            << forumHeader("n").replace("## MOD Title: Quick Reply\r\n", "## MOD Title: X##\r\n")
+            << true;
         QRandomGenerator rng(7);
         const QStringList words = {"alpha", "beta",  "Gamma", "delta 2", "x.y.z",
                                    "",      "a < b", "(c)",   "é"};
@@ -174,14 +191,31 @@ private slots:
             if (rng.bounded(3) == 0)
                 s.replace("Note: ",
                           "Note: " + words[rng.bounded(words.size())] + "\r\n## more\r\n##");
-            QTest::newRow(qPrintable(QString("generated %1").arg(n))) << s;
+            QTest::newRow(qPrintable(QString("generated %1").arg(n))) << s << true;
         }
     }
 
     void readThenWriteUnchanged_leavesScriptsByteForByte()
     {
         QFETCH(QString, script);
-        QCOMPARE(writeText(script, readText(script)), script);
+        QFETCH(bool, everyFieldRoundTrips);
+        const HeaderValues read = readText(script);
+        MemoryRichTextControl c;
+        c.setText(script);
+        WriteHeader(c, read, read);
+        QCOMPARE(c.text(), script);
+        if (everyFieldRoundTrips)
+            QCOMPARE(writeText(script, read), script);
+        // A field that reads as empty is left alone even when a value is
+        // written to it.
+        HeaderValues typed = read;
+        typed[F::Title] = "typed";
+        c.setText(script);
+        WriteHeader(c, typed, read);
+        if (script.contains("Title: X##"))
+            QCOMPARE(c.text(), script);
+        else
+            QVERIFY(c.text().contains("Title: typed\r\n"));
     }
 
     void author_split_data()

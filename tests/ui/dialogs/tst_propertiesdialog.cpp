@@ -119,6 +119,45 @@ private slots:
         QVERIFY(f.doc()->control().text().contains("## Mod Version: 2.0.0\r\n"));
     }
 
+    void okWithoutChanges_leavesTheScriptByteForByte_data()
+    {
+        QTest::addColumn<QString>("header");
+        const QString sep = QString(62, '#') + " \r\n";
+        const auto script = [&](const QString& description, const QString& author,
+                                const QString& notes) {
+            return sep + "## MOD Title: Quick Reply\r\n## MOD Author: " + author +
+                   "\r\n## MOD Description: " + description +
+                   "\r\n## MOD Version: 1.0.2\r\n##\r\n## Installation Level: Easy\r\n"
+                   "## Installation Time: 5 Minutes\r\n## Files To Edit: viewtopic.php\r\n" +
+                   sep + "## Author Notes: " + notes + "\r\n" + sep + "#\r\n# EoM\r\n";
+        };
+        const QString author = "joe < joe@x.org > (Joe) http://x.org";
+        QTest::newRow("blank comment lines in the notes")
+            << script("Adds a box", author, "\r\n## \r\n## It adds a box.\r\n## ");
+        QTest::newRow("tabs and three marks in the notes")
+            << script("Adds a box", author, "x\r\n##\tone\r\n###\r\n#\ttwo");
+        QTest::newRow("non-breaking spaces")
+            << script(QString::fromUtf8("Adds\u00a0a box"), author, QString::fromUtf8("a\u00a0b"));
+        QTest::newRow("author line without its blanks")
+            << script("d", "Joe <joe@x.org> (Joe Bloggs) http://x.org", "n");
+        QTest::newRow("multi-line description")
+            << script("line one\r\n## line two", author, "n");
+    }
+
+    void okWithoutChanges_leavesTheScriptByteForByte()
+    {
+        QFETCH(QString, header);
+        MainWindowFixture f;
+        f.doc()->control().setText(header);
+        PropertiesDialog* d = f.window->showProperties();
+        // The author dialog opened and confirmed without a change, too.
+        AuthorDialog a(d->mod_author());
+        a.OKButton_Click();
+        child<QPushButton>(d, "cmdApply")->click();
+        child<QPushButton>(d, "cmdOK")->click();
+        QCOMPARE(f.doc()->control().text(), header);
+    }
+
     void levelChoice_showsTheComboAndLeavingItSetsTheLevel()
     {
         MainWindowFixture f;
