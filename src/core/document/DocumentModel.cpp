@@ -84,8 +84,10 @@ void DocumentModel::referenceChange(int start, int length)
     const quint64 rtfRevision = m_control.revision();
     if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
         ColourMarkers(m_control, start, length);
-    if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
-        RefreshActionOutline();
+    if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
+        if (m_outline.refresh(m_control.text(), m_updateBrowserTF))
+            emit outlineRebuilt();
+    }
     if (m_control.revision() != rtfRevision) // the marker pass coloured something
         rtf = m_control.rtf();
     if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
@@ -114,7 +116,8 @@ void DocumentModel::lineByLineChange(int start, int length)
     if (grown)
         colourMarkersIndexed(m_control, m_index, start, length);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
-        if (m_outline.refresh(m_index.bannerCount(), [this] { return m_control.text(); }))
+        if (m_outline.refresh(
+                m_index.bannerCount(), [this] { return m_control.text(); }, m_updateBrowserTF))
             emit outlineRebuilt();
     }
     // Measured again only when the marker pass coloured something.
@@ -141,9 +144,17 @@ void DocumentModel::RefreshActionOutline()
         emit outlineRebuilt();
 }
 
+void DocumentModel::restartHistory()
+{
+    m_snapshots.clear();
+    emit undoControlsChanged(undoControls());
+}
+
 void DocumentModel::undo(int levels)
 {
-    if (levels < 1 || levels > 3)
+    const UndoControls available = undoControls();
+    if ((levels == 1 && !available.levelOne) || (levels == 2 && !available.levelTwo) ||
+        (levels == 3 && !available.levelThree) || levels < 1 || levels > 3)
         return;
     m_control.setRtf(m_snapshots.undo(levels));
 }

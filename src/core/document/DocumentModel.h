@@ -56,6 +56,9 @@ public:
     void undo(int levels);
 
     UndoControls undoControls() const { return m_snapshots.controls(); }
+    // The window now holds another script: its snapshots go, so that no
+    // undo brings back the text of the one before.
+    void restartHistory();
 
     // Unsaved work is whatever differs from the text as it was created,
     // opened or saved; the snapshot slots do not decide it.

@@ -45,20 +45,25 @@ int keywordPicture(const QString& keyword)
     return 0;
 }
 
-bool Model::refresh(const QString& text)
+bool Model::refresh(const QString& text, bool force)
 {
-    return refresh(countBanners(text), [&text] { return text; });
+    return refresh(
+        countBanners(text), [&text] { return text; }, force);
 }
 
-bool Model::refresh(int bannerCount, const std::function<QString()>& text)
+bool Model::refresh(int bannerCount, const std::function<QString()>& text, bool force)
 {
-    if (int(m_nodes.size()) == bannerCount)
+    if (!force && int(m_nodes.size()) == bannerCount)
         return false;
     const QStringList keywords = scanKeywords(text());
-    m_nodes.clear();
+    std::vector<Node> nodes;
+    nodes.reserve(size_t(keywords.size()));
     for (int i = 0; i < keywords.size(); ++i)
-        m_nodes.push_back(
+        nodes.push_back(
             {QStringLiteral("action%1").arg(i + 1), keywords[i], keywordPicture(keywords[i])});
+    if (nodes == m_nodes)
+        return false;
+    m_nodes = std::move(nodes);
     return true;
 }
 

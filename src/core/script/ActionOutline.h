@@ -30,14 +30,15 @@ struct Node {
 };
 
 // Keeps the action nodes; rebuilds them only when the number of banners
-// changed, so edited keywords keep their old nodes until then.
+// changed, so edited keywords keep their old nodes until then, or when
+// `force` says the whole text was replaced.
 class Model {
 public:
-    // Returns true when the nodes were rebuilt.
-    bool refresh(const QString& text);
+    // Returns true when the nodes changed.
+    bool refresh(const QString& text, bool force = false);
     // The same when the number of banners is known already; the text is
     // asked for only when the nodes are rebuilt.
-    bool refresh(int bannerCount, const std::function<QString()>& text);
+    bool refresh(int bannerCount, const std::function<QString()>& text, bool force = false);
     const std::vector<Node>& nodes() const { return m_nodes; }
 
 private:

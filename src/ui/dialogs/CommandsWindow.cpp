@@ -63,7 +63,9 @@ CommandsWindow::CommandsWindow(QWidget* parent)
     setTabOrder(m_files, empty);
     setTabOrder(empty, add);
 
-    connect(m_keywords, &QListWidget::currentRowChanged, this, &CommandsWindow::List1_Click);
+    // The highlighted keyword counts, not the current row: the list makes its
+    // first row current, unhighlighted, when it takes the focus.
+    connect(m_keywords, &QListWidget::itemSelectionChanged, this, &CommandsWindow::List1_Click);
     connect(m_tabs, &QTabBar::currentChanged, this, &CommandsWindow::TabStrip1_Click);
     connect(empty, &QPushButton::clicked, this, &CommandsWindow::Command1_Click);
     connect(add, &QPushButton::clicked, this, &CommandsWindow::OKButton_Click);
@@ -97,10 +99,15 @@ void CommandsWindow::apply(const ActionBuilder::View& v)
         m_text->setPlainText(v.text);
 }
 
+QString CommandsWindow::keyword() const
+{
+    const QList<QListWidgetItem*> chosen = m_keywords->selectedItems();
+    return chosen.isEmpty() ? QString() : chosen.first()->text();
+}
+
 void CommandsWindow::List1_Click()
 {
-    const QListWidgetItem* item = m_keywords->currentItem();
-    apply(ActionBuilder::keywordChosen(view(), item ? item->text() : QString(), listTabSelected()));
+    apply(ActionBuilder::keywordChosen(view(), keyword(), listTabSelected()));
 }
 
 void CommandsWindow::TabStrip1_Click()
@@ -115,7 +122,6 @@ void CommandsWindow::Command1_Click()
 
 void CommandsWindow::OKButton_Click()
 {
-    const QListWidgetItem* keyword = m_keywords->currentItem();
     QString value;
     if (m_files->isVisibleTo(this)) {
         if (const QListWidgetItem* file = m_files->currentItem())
@@ -123,5 +129,5 @@ void CommandsWindow::OKButton_Click()
     } else {
         value = m_text->toPlainText();
     }
-    emit addBlock(ActionBuilder::buildBlock(keyword ? keyword->text() : QString(), value));
+    emit addBlock(ActionBuilder::buildBlock(keyword(), value));
 }

@@ -33,6 +33,7 @@ signals:
 
 private:
     bool listTabSelected() const;
+    QString keyword() const; // the highlighted one, or none
     void apply(const ActionBuilder::View& view);
     ActionBuilder::View view() const;
 

@@ -78,7 +78,10 @@ void MainWindow::appendActionBlock(const QString& block)
     }
     doc->model().setUpdateBrowserTF(true);
     RichTextControl& c = doc->control();
-    c.setText(c.text() + block);
+    // The block starts on a line of its own, whatever the script ends with.
+    const QString text = c.text();
+    const bool ownLine = text.isEmpty() || text.endsWith(QLatin1Char('\n'));
+    c.setText(text + (ownLine ? QString() : QStringLiteral("\r\n")) + block);
 }
 
 OptionsDialog* MainWindow::showOptions()

@@ -19,7 +19,7 @@ namespace {
 const QString Title = QStringLiteral("Quillwright");
 }
 
-bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName)
+bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName, LoadRoute route)
 {
     ScriptFile::ReadResult r = ScriptFile::read(fileName);
     if (!r.ok) {
@@ -29,22 +29,28 @@ bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName)
                                     DialogService::Icon::Critical);
         return false;
     }
-    doc->model().setUpdateBrowserTF(true);
-    doc->control().setStyledText(r.content);
+    DocumentModel& model = doc->model();
+    RichTextControl& c = doc->control();
+    // Each step replaces the whole text: the refresh flag before each makes
+    // the outline show what the last one left, the repaired keywords.
+    model.setUpdateBrowserTF(true);
+    c.setStyledText(r.content);
+    model.setUpdateBrowserTF(true);
+    c.setText(route == LoadRoute::Open ? addBlankAfterProgramSeparators(c.text())
+                                       : removeBlankAfterProgramSeparators(c.text()));
+    model.setUpdateBrowserTF(true);
+    c.setText(RepairScript(c.text()));
+    model.restartHistory();
+    doc->setFilePath(fileName);
+    model.setUpdateBrowserTF(true);
+    model.markUnchanged();
     return true;
 }
 
 void MainWindow::loadCommandLineFile(const QString& fileName)
 {
-    DocumentWindow* doc = activeDocument();
-    if (!doc || !loadInto(doc, fileName))
-        return;
-    doc->setFilePath(fileName);
-    doc->model().setUpdateBrowserTF(true);
-    RichTextControl& c = doc->control();
-    c.setText(removeBlankAfterProgramSeparators(c.text()));
-    c.setText(RepairScript(c.text()));
-    doc->model().markUnchanged();
+    if (DocumentWindow* doc = activeDocument())
+        loadInto(doc, fileName, LoadRoute::CommandLine);
 }
 
 void MainWindow::mnuFileOpen_Click()
@@ -60,14 +66,7 @@ void MainWindow::mnuFileOpen_Click()
     if (name.isEmpty())
         return;
     m_dialogFileName = name;
-    if (!loadInto(doc, name))
-        return;
-    RichTextControl& c = doc->control();
-    c.setText(addBlankAfterProgramSeparators(c.text()));
-    c.setText(RepairScript(c.text()));
-    doc->setFilePath(name);
-    doc->model().setUpdateBrowserTF(true);
-    doc->model().markUnchanged();
+    loadInto(doc, name, LoadRoute::Open);
 }
 
 void MainWindow::mnuFileSave_Click()

@@ -132,7 +132,10 @@ private:
     // The header dialog, loaded (its boxes read) for the active script.
     PropertiesDialog* loadProperties();
     void showUnfinished(const QString& handler);
-    bool loadInto(DocumentWindow* doc, const QString& fileName);
+    // Open puts a blank after each line of 65 "#", the command-line load
+    // takes it away; both repair the script and start its history afresh.
+    enum class LoadRoute { Open, CommandLine };
+    bool loadInto(DocumentWindow* doc, const QString& fileName, LoadRoute route);
 
     AppServices m_services;
     QMdiArea* m_mdi = nullptr;

@@ -102,6 +102,25 @@ private slots:
         QCOMPARE(s.colorAt(int(text.indexOf("# EoM"))), MarkerColors::Green);
     }
 
+    void builder_startsItsBlockOnALineOfItsOwn_andAddsWhatItShows()
+    {
+        MainWindowFixture f;
+        RichTextControl& c = f.doc()->control();
+        c.setText("#\r\n#-----[ SAVE/CLOSE ALL FILES ]---\r\n#\r\n# EoM");
+        CommandsWindow* b = f.window->showActionBuilder();
+        // Focus makes the first keyword current without highlighting it.
+        b->List1()->setFocus();
+        b->List1()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        b->OKButton_Click();
+        QCOMPARE(c.text(),
+                 "#\r\n#-----[ SAVE/CLOSE ALL FILES ]---\r\n#\r\n# EoM\r\n#\r\n#-----[  ]" +
+                     QString(42, '-') + "\r\n#\r\n\r\n");
+        choose(b->List1(), "FIND");
+        b->cmdtxt()->setPlainText("x");
+        b->OKButton_Click();
+        QVERIFY(c.text().endsWith("\r\n#\r\n#-----[ FIND ]" + QString(42, '-') + "\r\n#\r\nx\r\n"));
+    }
+
     void builder_withoutADocumentSaysSoInTheStatusBar()
     {
         MainWindowFixture f;

@@ -116,6 +116,33 @@ private slots:
         QCOMPARE(f.doc()->control().text(), QString("red plain\r\n"));
     }
 
+    void open_startsTheUndoHistoryAfresh_andShowsTheNewScriptsOutline()
+    {
+        MainWindowFixture f;
+        DocumentModel& m = f.doc()->model();
+        const QString first = f.path("first.mod");
+        const QString second = f.path("second.mod");
+        writeAll(first, "#\r\n#-----[ OPEN ]---\r\n#\r\na.php\r\n");
+        writeAll(second, "#\r\n#-----[ COPY ]---\r\n#\r\nb.php\r\n");
+        f.dialogs.fileNames = {first};
+        f.window->mnuFileOpen_Click();
+        m.Timer1_Timer();
+        edit(f.doc(), QString(60, 'x'));
+        m.Timer1_Timer();
+        QVERIFY(f.window->action(Command::EditUndo)->isEnabled());
+        f.dialogs.answers = {Button::No};
+        f.dialogs.fileNames = {second};
+        f.window->mnuFileOpen_Click();
+        // Same number of banners: the node still shows the new keyword.
+        QCOMPARE(f.doc()->outlineNode("actions")->child(0)->text(0), QString("COPY"));
+        QVERIFY(!f.window->action(Command::EditUndo)->isEnabled());
+        m.Timer1_Timer();
+        f.window->action(Command::EditUndo)->trigger();
+        f.window->mnuEditUndo_Click(); // even called directly, there is no level to go back to
+        f.window->mnuFileSave_Click();
+        QCOMPARE(readAll(second), QByteArray("#\r\n#-----[ COPY ]---\r\n#\r\nb.php\r\n"));
+    }
+
     void open_withUnsavedWorkAsksFirst_andCancelChangesNothing()
     {
         MainWindowFixture f;

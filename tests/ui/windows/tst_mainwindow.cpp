@@ -206,8 +206,9 @@ private slots:
                  QString(65, '#') +
                      "\r\n## Author Note: hi\r\n#\r\n#-----[ AFTER, ADD ]---\r\n#\r\nOpen\r\n");
         QCOMPARE(d->outlineNode("actions")->childCount(), 1);
-        // The repair keeps the banner count, so the node keeps the keyword it was built with.
-        QCOMPARE(d->outlineNode("actions")->child(0)->text(0), QString("After, Add"));
+        // The outline shows the repaired keyword, with its picture.
+        QCOMPARE(d->outlineNode("actions")->child(0)->text(0), QString("AFTER, ADD"));
+        QVERIFY(!d->outlineNode("actions")->child(0)->icon(0).isNull());
         QVERIFY(!d->model().hasUnsavedChanges());
         QCOMPARE(f.dialogs.questions.size(), 0);
     }
