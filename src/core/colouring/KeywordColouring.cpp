@@ -6,6 +6,7 @@
 
 #include <QStringMatcher>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 #include <vector>
@@ -103,6 +104,28 @@ QString RewriteKeywordRtf(const QString& rtf)
     }
     return out;
 }
+const std::vector<TextColor>& rewriteColorTable()
+{
+    static const std::vector<TextColor> table = {MarkerColors::Blue, MarkerColors::DarkRed,
+                                                 MarkerColors::Green};
+    return table;
+}
+
+int positionAfterInsertions(QStringView before, QStringView after, int pos)
+{
+    pos = std::clamp(pos, 0, int(before.size()));
+    int i = 0;
+    int j = 0;
+    // Inserted characters differ from the one they stand before ("# EoM":
+    // a blank before the "E"), so the first mismatch is an insertion.
+    while (i < pos && j < after.size()) {
+        if (before[i] == after[j])
+            ++i;
+        ++j;
+    }
+    return j + (pos - i);
+}
+
 TextColor colorAfterLine(const StyledText& line, TextColor before)
 {
     const int n = int(line.text.size());
@@ -117,9 +140,9 @@ RewrittenLine rewriteKeywordLine(const StyledText& line, const LineContext& cont
 {
     if (context.readerColor == context.writerColor && !mayMatch(line.text))
         return {line, colorAfterLine(line, context.writerColor), false};
-    // A table whose entries 1 to 3 are those of the whole text; the line's
+    // A table whose entries 1 to 3 are those of the whole form; the line's
     // other colours follow. Index digits never take part in a match.
-    std::vector<TextColor> table = context.leading;
+    std::vector<TextColor> table = rewriteColorTable();
     for (const ColorRun& r : line.runs)
         localIndex(table, r.color);
     int writerIndex = localIndex(table, context.writerColor);

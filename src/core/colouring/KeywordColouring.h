@@ -15,16 +15,25 @@ class RichTextControl;
 // default). Only "#EoM" changes visible text: it becomes "# EoM".
 QString RewriteKeywordRtf(const QString& rtf);
 
+// The colour table the change handler writes the RTF form with before the
+// rewrite: entries 1 to 3 are always blue, dark red and green, so \cf1
+// means the keyword colour and \cf3 the end marker's whatever colours the
+// script uses first; the script's other colours follow.
+const std::vector<TextColor>& rewriteColorTable();
+
+// A position in `before` moved to where it stands in `after`, when `after`
+// is `before` with characters inserted (as the rewrite inserts the blank of
+// "# EoM"): insertions before the position move it, one at it does not.
+int positionAfterInsertions(QStringView before, QStringView after, int pos);
+
 // The rewrite of one line, for colouring line by line. No rule matches
 // across a \par, so what the rewrite of the whole RTF form does to a line
-// depends only on the line, on the colours in effect where the writer and
-// the reader of the whole form reach it, and on entries 1 and 3 of the
-// whole text's colour table (which \cf1 and \cf3 select).
+// depends only on the line and on the colours in effect where the writer
+// and the reader of the whole form reach it.
 struct LineContext {
-    bool firstLine = false;         // preceded by the body start, not by \par
-    TextColor writerColor;          // of the last character before the line
-    TextColor readerColor;          // in effect when the rewritten form reaches the line
-    std::vector<TextColor> leading; // the colour table's first entries, up to 3
+    bool firstLine = false; // preceded by the body start, not by \par
+    TextColor writerColor;  // of the last character before the line
+    TextColor readerColor;  // in effect when the rewritten form reaches the line
 };
 struct RewrittenLine {
     StyledText line;
@@ -49,8 +58,7 @@ private:
             return a.line.text == b.line.text && a.line.runs == b.line.runs &&
                    a.context.firstLine == b.context.firstLine &&
                    a.context.writerColor == b.context.writerColor &&
-                   a.context.readerColor == b.context.readerColor &&
-                   a.context.leading == b.context.leading;
+                   a.context.readerColor == b.context.readerColor;
         }
     };
     struct KeyHash {

@@ -20,17 +20,10 @@ TextColor writerColorBefore(const RichTextControl& c, int line)
 
 } // namespace
 
-void rewriteKeywordLines(RichTextControl& c, LineIndex& index, LineRewriteMemo& memo,
-                         RewriteMode mode)
+std::vector<GrownLine> rewriteKeywordLines(RichTextControl& c, LineIndex& index,
+                                           LineRewriteMemo& memo, RewriteMode mode)
 {
-    const std::vector<TextColor> leading = index.leadingColors(c, 3);
-    if (index.rewriteColors() !=
-        std::pair{colorTableEntry(leading, 1), colorTableEntry(leading, 3)}) {
-        if (mode == RewriteMode::Look)
-            return; // the next run looks at every line anyway
-        index.forgetRewrites();
-        index.setRewriteColors({colorTableEntry(leading, 1), colorTableEntry(leading, 3)});
-    }
+    std::vector<GrownLine> grown;
     const std::vector<int> changed = index.takeUnrewrittenLines();
     const int lines = index.lineCount();
     size_t next = 0;
@@ -48,16 +41,20 @@ void rewriteKeywordLines(RichTextControl& c, LineIndex& index, LineRewriteMemo& 
                 break; // from here on every line is as the last run left it
             const LinePtr shared = c.line(line);
             const StyledText& content = *shared;
-            const RewrittenLine r = memo.rewrite(content, {line == 0, writer, reader, leading});
+            const RewrittenLine r = memo.rewrite(content, {line == 0, writer, reader});
             index.setRewriteState(line, {writer, reader, r.readerColor, !r.changed});
-            if (r.changed && mode == RewriteMode::Apply)
+            if (r.changed && mode == RewriteMode::Apply) {
+                if (r.line.text.size() != content.text.size())
+                    grown.push_back({line, content.text, r.line.text});
                 c.setLine(line, r.line);
-            else if (r.changed)
+            } else if (r.changed) {
                 index.markUnrewritten(line);
+            }
             writer = colorAfterLine(content, writer);
             reader = r.readerColor;
         }
     }
+    return grown;
 }
 
 void colourMarkersIndexed(RichTextControl& c, const LineIndex& index, int savedStart,

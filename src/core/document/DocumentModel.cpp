@@ -60,14 +60,16 @@ void DocumentModel::mod_fly_Change()
     m_inHandler = true;
     NotificationBlocker quiet(m_control);
 
-    const int start = m_control.selStart();
-    const int length = m_control.selLength();
+    int start = m_control.selStart();
+    int length = m_control.selLength();
     m_timer.stop();
 
+    int end = start + length;
     if (m_reference)
-        referenceChange(start, length);
+        referenceChange(start, end);
     else
-        lineByLineChange(start, length);
+        lineByLineChange(start, end);
+    length = end - start;
 
     m_updateBrowserTF = false;
     m_control.setSelStart(start);
@@ -77,21 +79,28 @@ void DocumentModel::mod_fly_Change()
     m_inHandler = false;
 }
 
-void DocumentModel::referenceChange(int start, int length)
+void DocumentModel::referenceChange(int& start, int& end)
 {
     const qsizetype snapshotLength = m_snapshots.Text2.size();
     QString rtf = m_control.rtf();
     const quint64 rtfRevision = m_control.revision();
     if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
-        ColourMarkers(m_control, start, length);
+        ColourMarkers(m_control, start, end - start);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
         if (m_outline.refresh(m_control.text(), m_updateBrowserTF))
             emit outlineRebuilt();
     }
     if (m_control.revision() != rtfRevision) // the marker pass coloured something
         rtf = m_control.rtf();
-    if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF)
-        m_control.setRtf(RewriteKeywordRtf(rtf));
+    if (rtf.size() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
+        const QString before = m_control.text();
+        m_control.setRtf(RewriteKeywordRtf(
+            Rtf::write(m_control.styledText(), m_control.fontName(), rewriteColorTable())));
+        // The rewrite writes "# EoM" for "#EoM": the caret stays after it.
+        const QString after = m_control.text();
+        start = positionAfterInsertions(before, after, start);
+        end = positionAfterInsertions(before, after, end);
+    }
 }
 
 bool DocumentModel::rtfGrowthReached(qsizetype snapshotLength) const
@@ -107,14 +116,14 @@ bool DocumentModel::rtfGrowthReached(qsizetype snapshotLength) const
     return m_control.rtf().size() - snapshotLength >= GrowthThreshold;
 }
 
-void DocumentModel::lineByLineChange(int start, int length)
+void DocumentModel::lineByLineChange(int& start, int& end)
 {
     const qsizetype snapshotLength = m_snapshots.Text2.size();
     m_index.update(m_control);
     const quint64 revision = m_control.revision();
     const bool grown = rtfGrowthReached(snapshotLength);
     if (grown)
-        colourMarkersIndexed(m_control, m_index, start, length);
+        colourMarkersIndexed(m_control, m_index, start, end - start);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
         if (m_outline.refresh(
                 m_index.bannerCount(), [this] { return m_control.text(); }, m_updateBrowserTF))
@@ -123,7 +132,22 @@ void DocumentModel::lineByLineChange(int start, int length)
     // Measured again only when the marker pass coloured something.
     if (m_control.revision() == revision ? grown : rtfGrowthReached(snapshotLength)) {
         m_index.update(m_control);
-        rewriteKeywordLines(m_control, m_index, *m_memo);
+        const int startLine = m_control.lineAt(start);
+        const int endLine = m_control.lineAt(end);
+        const int startOffset = start - m_control.lineStart(startLine);
+        const int endOffset = end - m_control.lineStart(endLine);
+        const std::vector<GrownLine> longer = rewriteKeywordLines(m_control, m_index, *m_memo);
+        // The rewrite writes "# EoM" for "#EoM": the caret stays after it.
+        const auto moved = [&](int line, int offset) {
+            for (const GrownLine& g : longer)
+                if (g.line == line)
+                    offset = positionAfterInsertions(g.before, g.after, offset);
+            return m_control.lineStart(line) + offset;
+        };
+        if (!longer.empty()) {
+            start = moved(startLine, startOffset);
+            end = moved(endLine, endOffset);
+        }
         m_index.update(m_control);
         rewriteKeywordLines(m_control, m_index, *m_memo, RewriteMode::Look);
     }

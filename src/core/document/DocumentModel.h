@@ -70,8 +70,10 @@ signals:
     void undoControlsChanged(UndoControls controls);
 
 private:
-    void referenceChange(int start, int length);
-    void lineByLineChange(int start, int length);
+    // Each colours the text and moves the saved selection [start, end) with
+    // the characters the rewrite inserted before it.
+    void referenceChange(int& start, int& end);
+    void lineByLineChange(int& start, int& end);
     bool rtfGrowthReached(qsizetype snapshotLength) const;
 
     RichTextControl& m_control;

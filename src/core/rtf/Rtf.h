@@ -13,6 +13,10 @@
 namespace Rtf {
 
 QString write(const StyledText& content, const QString& fontName);
+// The same with a colour table that begins with `leading`, used or not; the
+// other colours follow in order of first occurrence.
+QString write(const StyledText& content, const QString& fontName,
+              const std::vector<TextColor>& leading);
 
 // Reads any RTF, not only ours. Hostile input is bounded: nesting depth,
 // numeric parameters and \bin lengths are capped, and the parse is one pass.

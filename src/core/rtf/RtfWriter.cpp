@@ -132,10 +132,16 @@ int tableIndex(const std::vector<TextColor>& table, TextColor c)
 
 QString write(const StyledText& content, const QString& fontName)
 {
+    return write(content, fontName, {});
+}
+
+QString write(const StyledText& content, const QString& fontName,
+              const std::vector<TextColor>& leading)
+{
     const QString& text = content.text;
 
     // Colour table in order of first occurrence; line breaks carry no colour.
-    std::vector<TextColor> table;
+    std::vector<TextColor> table = leading;
     for (const ColorRun& r : content.runs)
         if (!r.color.isDefault() && tableIndex(table, r.color) < 0)
             table.push_back(r.color);

@@ -80,7 +80,6 @@ void LineIndex::rebuild(const RichTextControl& c)
     m_lines.assign(std::vector<Line>(size_t(c.lineCount())));
     for (auto& lines : m_markerLines)
         lines.clear();
-    m_colors.clear();
     m_unread.clear();
     m_unrewritten.clear();
     m_banners = 0;
@@ -104,10 +103,8 @@ void LineIndex::applySplice(LineSplice s)
     const int removed = std::clamp(s.removed, 0, n - at);
     const int added = std::max(s.added, 0);
     const int kept = std::min(removed, added);
-    // Lines that stay keep their colours listed until they are read again,
-    // which mostly finds the same colours.
     for (int i = at; i < at + removed; ++i)
-        clearLine(i, i < at + kept);
+        clearLine(i);
     if (removed > added)
         eraseLines(at + kept, removed - added);
     else if (added > removed)
@@ -135,7 +132,7 @@ void LineIndex::setBannerFlags(int line, quint16 flags)
     m_banners += bannerPair(line - 1) + bannerPair(line);
 }
 
-void LineIndex::clearLine(int line, bool keepColors)
+void LineIndex::clearLine(int line)
 {
     setBannerFlags(line, 0);
     quint16& f = m_lines.mutableAt(line).flags;
@@ -143,53 +140,6 @@ void LineIndex::clearLine(int line, bool keepColors)
         if (f & (FirstMarker << m))
             eraseValue(m_markerLines[size_t(m)], line);
     f &= quint16(Unread | Unrewritten);
-    if (!keepColors)
-        setColors(line, {});
-}
-
-void LineIndex::setColors(int line, std::vector<quint32> colors)
-{
-    std::sort(colors.begin(), colors.end());
-    colors.erase(std::unique(colors.begin(), colors.end()), colors.end());
-    Line& l = m_lines.mutableAt(line);
-    if (colors == l.colors)
-        return; // the common case: a line read again keeps its colours
-    for (quint32 c : l.colors) {
-        if (std::binary_search(colors.begin(), colors.end(), c))
-            continue;
-        const auto it = m_colors.find(c);
-        if (--it->second.lines == 0)
-            m_colors.erase(it);
-        else if (it->second.firstKnown && it->second.first == line)
-            it->second.firstKnown = false; // looked for when next needed
-    }
-    for (quint32 c : colors) {
-        if (std::binary_search(l.colors.begin(), l.colors.end(), c))
-            continue;
-        ColorUse& use = m_colors[c];
-        if (use.lines++ == 0)
-            use = {1, line, true};
-        else if (use.firstKnown && line < use.first)
-            use.first = line;
-    }
-    l.colors = std::move(colors);
-}
-
-void LineIndex::findFirstLines() const
-{
-    int unknown = 0;
-    for (const auto& [color, use] : m_colors)
-        unknown += use.firstKnown ? 0 : 1;
-    for (int i = 0; unknown > 0 && i < lineCount(); ++i) {
-        for (quint32 c : m_lines[i].colors) {
-            ColorUse& use = m_colors[c];
-            if (!use.firstKnown) {
-                use.first = i;
-                use.firstKnown = true;
-                --unknown;
-            }
-        }
-    }
 }
 
 void LineIndex::eraseLines(int at, int count)
@@ -201,9 +151,6 @@ void LineIndex::eraseLines(int at, int count)
     m_lines.replace(at, count, {});
     for (auto& lines : m_markerLines)
         shiftSorted(lines, at + count, -count);
-    for (auto& [color, use] : m_colors)
-        if (use.firstKnown && use.first >= at + count)
-            use.first -= count;
     shiftList(m_unread, at, -count);
     shiftList(m_unrewritten, at, -count);
     m_banners += bannerPair(at - 1);
@@ -215,9 +162,6 @@ void LineIndex::insertLines(int at, int count)
     m_lines.replace(at, 0, std::vector<Line>(size_t(count)));
     for (auto& lines : m_markerLines)
         shiftSorted(lines, at, count);
-    for (auto& [color, use] : m_colors)
-        if (use.firstKnown && use.first >= at)
-            use.first += count;
     shiftList(m_unread, at, count);
     shiftList(m_unrewritten, at, count);
 }
@@ -226,15 +170,10 @@ void LineIndex::readLine(const RichTextControl& c, int line)
 {
     if (line >= lineCount())
         return;
-    clearLine(line, true);
+    clearLine(line);
     m_lines.mutableAt(line).flags &= quint16(~Unread);
     const LinePtr shared = c.line(line);
-    const StyledText& content = *shared;
-    std::vector<quint32> colors;
-    for (const ColorRun& r : content.runs)
-        colors.push_back(r.color.raw());
-    setColors(line, std::move(colors));
-    const QString& t = content.text;
+    const QString& t = shared->text;
     quint16 banner = 0;
     if (t.endsWith(u'#'))
         banner |= EndsWithHash;
@@ -272,53 +211,6 @@ int LineIndex::findMarker(const RichTextControl& c, int m, int from) const
     return -1;
 }
 
-std::vector<TextColor> LineIndex::leadingColors(const RichTextControl& c, int count) const
-{
-    struct First {
-        int line;
-        int offset;
-        TextColor color;
-    };
-    findFirstLines();
-    std::vector<First> firsts;
-    for (const auto& [raw, use] : m_colors)
-        firsts.push_back({use.first, 0, TextColor::fromRgb(raw & 0x00ffffffu)});
-    std::sort(firsts.begin(), firsts.end(),
-              [](const First& a, const First& b) { return a.line < b.line; });
-    if (int(firsts.size()) > count) {
-        // Colours whose first line ties with the last one kept may still
-        // come before it.
-        const int lastLine = firsts[size_t(count) - 1].line;
-        firsts.erase(std::find_if(firsts.begin() + count, firsts.end(),
-                                  [&](const First& f) { return f.line != lastLine; }),
-                     firsts.end());
-    }
-    // Within one line, the order is that of the runs.
-    int readLineNumber = -1;
-    StyledText content;
-    for (First& f : firsts) {
-        if (f.line != readLineNumber) {
-            content = *c.line(f.line);
-            readLineNumber = f.line;
-        }
-        for (const ColorRun& r : content.runs)
-            if (r.color == f.color) {
-                f.offset = r.start;
-                break;
-            }
-    }
-    std::sort(firsts.begin(), firsts.end(), [](const First& a, const First& b) {
-        return a.line != b.line ? a.line < b.line : a.offset < b.offset;
-    });
-    std::vector<TextColor> out;
-    for (const First& f : firsts) {
-        if (int(out.size()) == count)
-            break;
-        out.push_back(f.color);
-    }
-    return out;
-}
-
 void LineIndex::setRewriteState(int line, const RewriteState& state)
 {
     m_lines.mutableAt(line).rewrite = state;
@@ -341,10 +233,4 @@ void LineIndex::markUnrewritten(int line)
         l.flags |= Unrewritten;
         m_unrewritten.push_back(line);
     }
-}
-
-void LineIndex::forgetRewrites()
-{
-    for (int i = 0; i < lineCount(); ++i)
-        markUnrewritten(i);
 }

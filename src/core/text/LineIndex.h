@@ -6,15 +6,11 @@
 
 #include <QStringList>
 #include <QStringMatcher>
-#include <map>
-#include <optional>
-#include <utility>
 #include <vector>
 
 // What the change handler keeps about every line, so that a keystroke
 // costs about the same in a script of any size: which lines hold the
-// marker texts, which lines take part in a banner, which colours each line
-// uses (the colour table's order comes from them), and what the keyword
+// marker texts, which lines take part in a banner, and what the keyword
 // rewrite last made of each line. It follows the control through the line
 // splices the control lists.
 class LineIndex {
@@ -33,10 +29,6 @@ public:
     // Where the control's find with a start would find marker `m`, or -1.
     int findMarker(const RichTextControl& c, int m, int from) const;
 
-    // The first `count` entries (after the default one) of the whole text's
-    // colour table, in order of first occurrence.
-    std::vector<TextColor> leadingColors(const RichTextControl& c, int count) const;
-
     // What the rewrite found when it last looked at a line: the colours in
     // effect before it for the writer and the reader of the whole RTF form,
     // and the reader's colour after it. `settled` means the rewrite left
@@ -53,13 +45,6 @@ public:
     // them clears the list.
     std::vector<int> takeUnrewrittenLines();
     void markUnrewritten(int line);
-    // Every line must be looked at again (the colours that \cf1 and \cf3
-    // select have changed).
-    void forgetRewrites();
-    // The colours \cf1 and \cf3 selected when the rewrite last ran.
-    using RewriteColors = std::pair<TextColor, TextColor>;
-    const std::optional<RewriteColors>& rewriteColors() const { return m_rewriteColors; }
-    void setRewriteColors(RewriteColors colors) { m_rewriteColors = colors; }
 
 private:
     enum Flag : quint16 {
@@ -72,13 +57,11 @@ private:
     struct Line {
         quint16 flags = 0;
         RewriteState rewrite;
-        std::vector<quint32> colors; // sorted, counted in m_colors
     };
 
     void rebuild(const RichTextControl& c);
     void applySplice(LineSplice s);
-    void clearLine(int line, bool keepColors);
-    void setColors(int line, std::vector<quint32> colors);
+    void clearLine(int line);
     void readLine(const RichTextControl& c, int line);
     void eraseLines(int at, int count);
     void insertLines(int at, int count);
@@ -91,18 +74,8 @@ private:
     std::vector<QChar> m_signs;
     ChunkedVector<Line> m_lines;
     std::vector<std::vector<int>> m_markerLines; // sorted, per marker
-    // Per colour in use: how many lines hold it and the first that does,
-    // when known (it is looked for again when that line loses it).
-    struct ColorUse {
-        int lines = 0;
-        int first = 0;
-        bool firstKnown = false;
-    };
-    mutable std::map<quint32, ColorUse> m_colors;
-    void findFirstLines() const;
-    std::vector<int> m_unread;      // lines to read again
-    std::vector<int> m_unrewritten; // lines the rewrite must see
-    std::optional<RewriteColors> m_rewriteColors;
+    std::vector<int> m_unread;                   // lines to read again
+    std::vector<int> m_unrewritten;              // lines the rewrite must see
     int m_banners = 0;
     bool m_started = false;
 };

@@ -261,25 +261,63 @@ private slots:
     void lineByLineHandler_matchesTheReferenceOnCrafted_data()
     {
         QTest::addColumn<QString>("rtf");
-        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("at"); // -1: at the end
         QTest::addColumn<QString>("typed");
+        // What both must then show: the text's end, and a text whose first
+        // character is in the keyword colour (empty: not checked).
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("blue");
         const QString head =
             QStringLiteral("{\\rtf1{\\colortbl ;\\red0\\green0\\blue255;\\red197\\green3\\blue3;"
                            "\\red0\\green128\\blue0;\\red255\\green0\\blue0;}");
         QTest::newRow("end marker at a line end, the next line in its colour")
-            << head + "\\cf3 a # EoM\\par x\\par y}" << 0 << "b";
+            << head + "\\cf3 a # EoM\\par x\\par y}" << 0 << "b"
+            << ""
+            << "";
         QTest::newRow("a red banner: the reset after the keyword spreads")
-            << head + "\\cf4 #-----[ OPEN ]---\\par more red\\par\\cf0 plain}" << 0 << "c";
+            << head + "\\cf4 #-----[ OPEN ]---\\par more red\\par\\cf0 plain}" << 0 << "c"
+            << ""
+            << "";
         QTest::newRow("a tab's delimiter before a keyword")
-            << head + "\\tab OPEN x\\par}" << 1 << "d";
+            << head + "\\tab OPEN x\\par}" << 1 << "d"
+            << ""
+            << "";
         QTest::newRow("a colour code's delimiter before a keyword at a line start")
-            << head + "a\\par\\cf2 OPEN \\cf0 x}" << 0 << "e";
+            << head + "a\\par\\cf2 OPEN \\cf0 x}" << 0 << "e"
+            << ""
+            << "";
         QTest::newRow("typing moves the first green before the red")
-            << head + "\\cf4 r\\cf0  \\cf1 b\\par # EoM\\par}" << 0 << "# EoM ";
+            << head + "\\cf4 r\\cf0  \\cf1 b\\par # EoM\\par}" << 0 << "# EoM "
+            << ""
+            << "";
         QTest::newRow("empty lines carry the writer's colour")
-            << head + "\\cf2 x\\par\\par\\par OPEN y}" << 0 << "z";
+            << head + "\\cf2 x\\par\\par\\par OPEN y}" << 0 << "z"
+            << ""
+            << "";
+        QTest::newRow("#EoM typed at the end keeps the caret after it")
+            << QStringLiteral("a\r\nb") << -1 << "\r\n#EoM\r\nx"
+            << "b\r\n# EoM\r\nx"
+            << "";
+        QTest::newRow("#EoM typed before other text keeps the caret after it")
+            << QStringLiteral("tail") << 0 << "#EoM!"
+            << "# EoM!tail"
+            << "";
+        QTest::newRow("no title label: keywords are still blue")
+            << QStringLiteral("{\\rtf1{\\colortbl ;\\red0\\green128\\blue0;}x\\par "
+                              "#\\par #-----[ OPEN ]---\\par # EoM\\par}")
+            << -1 << " "
+            << ""
+            << "OPEN ]";
+        QTest::newRow("# EoM typed above the header: keywords stay blue")
+            << "## Mod Title: t\r\n" + ModFormat::backupNotice() +
+                   "\r\n#\r\n#-----[ FIND ]---\r\n# EoM"
+            << 0 << "# EoM\r\n#\r\n#-----[ OPEN ]---\r\n"
+            << ""
+            << "OPEN ]";
         QTest::newRow("a keyword at the very start of the text")
-            << QStringLiteral("OPEN x") << 0 << " ";
+            << QStringLiteral("OPEN x") << 0 << " "
+            << ""
+            << "";
     }
 
     void lineByLineHandler_matchesTheReferenceOnCrafted()
@@ -287,16 +325,32 @@ private slots:
         QFETCH(QString, rtf);
         QFETCH(int, at);
         QFETCH(QString, typed);
+        QFETCH(QString, end);
+        QFETCH(QString, blue);
         Pair p;
         p.act([&](Side& s) {
             s.model.setUpdateBrowserTF(true);
             s.control.setRtf(rtf);
-            s.control.setSelStart(at);
-            s.control.setSelText(typed);
-            s.control.setSelStart(s.control.textLength());
-            s.control.setSelText(QStringLiteral("q"));
+            s.control.setSelStart(at < 0 ? s.control.textLength() : at);
+            // Key by key, as typed: the handler runs after each.
+            for (int i = 0; i < typed.size(); ++i) {
+                const bool lineBreak = typed.mid(i, 2) == u"\r\n";
+                s.control.setSelText(lineBreak ? QStringLiteral("\r\n") : typed.mid(i, 1));
+                i += lineBreak ? 1 : 0;
+            }
+            if (end.isEmpty()) {
+                s.control.setSelStart(s.control.textLength());
+                s.control.setSelText(QStringLiteral("q"));
+            }
         });
         QCOMPARE(firstDifference(p), QString());
+        for (Side* s : {&p.fast, &p.reference}) {
+            const StyledText shown = s->control.styledText();
+            if (!end.isEmpty())
+                QVERIFY2(shown.text.endsWith(end), qPrintable(shown.text.right(40)));
+            if (!blue.isEmpty())
+                QCOMPARE(shown.colorAt(int(shown.text.indexOf(blue))), MarkerColors::Blue);
+        }
     }
 };
 
