@@ -170,8 +170,8 @@ private slots:
         QTest::newRow("notes with rules of three marks")
             << forumHeader("\r\n### Important ###\r\n## keep a backup") << false;
         QTest::newRow("non-breaking space in description and notes")
-            << forumHeader(QString::fromUtf8("a\u00a0note")).replace("Adds a reply box",
-                                                                     QString::fromUtf8("Adds\u00a0a box"))
+            << forumHeader(QString::fromUtf8("a\u00a0note"))
+                   .replace("Adds a reply box", QString::fromUtf8("Adds\u00a0a box"))
             << true;
         QTest::newRow("title ends on its own line (reads as empty)")
             << forumHeader("n").replace("## MOD Title: Quick Reply\r\n", "## MOD Title: X##\r\n")

@@ -140,8 +140,7 @@ private slots:
             << script(QString::fromUtf8("Adds\u00a0a box"), author, QString::fromUtf8("a\u00a0b"));
         QTest::newRow("author line without its blanks")
             << script("d", "Joe <joe@x.org> (Joe Bloggs) http://x.org", "n");
-        QTest::newRow("multi-line description")
-            << script("line one\r\n## line two", author, "n");
+        QTest::newRow("multi-line description") << script("line one\r\n## line two", author, "n");
     }
 
     void okWithoutChanges_leavesTheScriptByteForByte()
