@@ -8,6 +8,13 @@
 
 RichTextControl::~RichTextControl() = default;
 
+ChangeBatch::~ChangeBatch()
+{
+    m_control.unblockNotifications();
+    if (!m_control.notificationsBlocked() && m_control.revision() != m_revision)
+        emit m_control.changed();
+}
+
 namespace {
 // Beyond this many unread splices a listener learns only that everything changed.
 constexpr size_t MaxListedSplices = 1 << 16;

@@ -114,6 +114,7 @@ signals:
     void changed();
 
 protected:
+    friend class ChangeBatch;
     // A widget control keeps its view still while a handler writes to it.
     virtual void batchBegan() {}
     virtual void batchEnded() {}
@@ -132,6 +133,24 @@ private:
     int m_blocked = 0;
     quint64 m_revision = 0;
     LineChanges m_lineChanges;
+};
+
+// Edits made while a batch is open reach the listeners as one change, when
+// the outermost batch ends: a drag that moves text is one edit to undo and
+// one run of the change handler.
+class ChangeBatch {
+public:
+    explicit ChangeBatch(RichTextControl& c) : m_control(c), m_revision(c.revision())
+    {
+        c.blockNotifications();
+    }
+    ~ChangeBatch();
+    ChangeBatch(const ChangeBatch&) = delete;
+    ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+private:
+    RichTextControl& m_control;
+    quint64 m_revision;
 };
 
 class NotificationBlocker {

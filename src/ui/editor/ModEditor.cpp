@@ -2,8 +2,14 @@
 
 #include "core/text/ClipboardMime.h"
 #include "core/text/RichTextControl.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/CommandKeys.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextLayout>
 
 ModEditor::ModEditor(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -64,6 +70,10 @@ bool ModEditor::deleteKey(QKeyEvent* e)
 
 void ModEditor::keyPressEvent(QKeyEvent* e)
 {
+    if (isUnboundAltKey(e)) {
+        e->ignore();
+        return;
+    }
     if (m_control && !isReadOnly()) {
         if (deleteKey(e)) {
             e->accept();
@@ -94,6 +104,13 @@ void ModEditor::inputMethodEvent(QInputMethodEvent* e)
 {
     if (m_control && !e->commitString().isEmpty() && e->preeditString().isEmpty() &&
         e->replacementLength() == 0) {
+        // The composition the widget shows in the line's layout ends here:
+        // the widget takes it away before the control inserts the result,
+        // or the layout keeps text the line does not have.
+        if (!textCursor().block().layout()->preeditAreaText().isEmpty()) {
+            QInputMethodEvent end;
+            QPlainTextEdit::inputMethodEvent(&end);
+        }
         m_control->setSelText(e->commitString());
         e->accept();
         return;
@@ -101,11 +118,75 @@ void ModEditor::inputMethodEvent(QInputMethodEvent* e)
     QPlainTextEdit::inputMethodEvent(e);
 }
 
+QString ModEditor::ownDragFormat()
+{
+    return QStringLiteral("application/x-quillwright-drag");
+}
+
 QMimeData* ModEditor::createMimeDataFromSelection() const
 {
-    if (m_control)
-        return ClipboardMime::fromSelection(*m_control);
-    return QPlainTextEdit::createMimeDataFromSelection();
+    if (!m_control)
+        return QPlainTextEdit::createMimeDataFromSelection();
+    QMimeData* mime = ClipboardMime::fromSelection(*m_control);
+    mime->setData(ownDragFormat(), QStringLiteral("%1 %2 %3 %4")
+                                       .arg(quintptr(this))
+                                       .arg(m_control->revision())
+                                       .arg(m_control->selStart())
+                                       .arg(m_control->selLength())
+                                       .toLatin1());
+    return mime;
+}
+
+std::optional<ModEditor::Stretch> ModEditor::ownDrag(const QMimeData* mime) const
+{
+    if (!m_control || !mime || !mime->hasFormat(ownDragFormat()))
+        return std::nullopt;
+    const QList<QByteArray> parts = mime->data(ownDragFormat()).split(' ');
+    if (parts.size() != 4 || parts[0].toULongLong() != quintptr(this) ||
+        parts[1].toULongLong() != m_control->revision())
+        return std::nullopt;
+    const Stretch s{parts[2].toInt(), parts[3].toInt()};
+    if (s.start < 0 || s.length <= 0 || s.start + s.length > m_control->textLength())
+        return std::nullopt;
+    return s;
+}
+
+void ModEditor::dropEvent(QDropEvent* e)
+{
+    if (!m_control || isReadOnly() || !canInsertFromMimeData(e->mimeData())) {
+        QPlainTextEdit::dropEvent(e);
+        return;
+    }
+    int to = m_control->fromDocPosition(cursorForPosition(e->position().toPoint()).position());
+    const std::optional<Stretch> own = ownDrag(e->mimeData());
+    const bool move = own && e->dropAction() == Qt::MoveAction;
+    // The text lands where it was dropped, in one change of the script:
+    // a move takes it away from where it was in the same change.
+    ChangeBatch batch(*m_control);
+    if (move) {
+        if (to >= own->start && to <= own->start + own->length) {
+            e->acceptProposedAction(); // dropped onto itself
+            return;
+        }
+        m_control->setSelStart(own->start);
+        m_control->setSelLength(own->length);
+        const QString moved = m_control->selRtf();
+        m_control->setSelText(QString());
+        if (to > own->start)
+            to -= own->length;
+        m_control->setSelStart(to);
+        m_control->setSelRtf(moved);
+    } else {
+        m_control->setSelStart(to);
+        if (!ClipboardMime::paste(*m_control, e->mimeData()).pasted) {
+            e->ignore();
+            return;
+        }
+    }
+    e->setDropAction(move ? Qt::MoveAction : Qt::CopyAction);
+    e->accept();
+    setFocus();
+    ensureCursorVisible();
 }
 
 bool ModEditor::canInsertFromMimeData(const QMimeData* source) const
@@ -115,8 +196,15 @@ bool ModEditor::canInsertFromMimeData(const QMimeData* source) const
 
 void ModEditor::insertFromMimeData(const QMimeData* source)
 {
-    if (m_control)
-        ClipboardMime::paste(*m_control, source);
-    else
+    if (!m_control) {
         QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    // The widget may have moved its cursor without telling (a drop does):
+    // the text goes where the widget's cursor is.
+    const QTextCursor c = textCursor();
+    const int start = m_control->fromDocPosition(c.selectionStart());
+    m_control->setSelStart(start);
+    m_control->setSelLength(m_control->fromDocPosition(c.selectionEnd()) - start);
+    ClipboardMime::paste(*m_control, source);
 }

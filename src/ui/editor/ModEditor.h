@@ -1,20 +1,26 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <optional>
 
-class RichTextControl;
+class QtRichTextControl;
 class QMimeData;
 
-// The editor that shows a script: a QPlainTextEdit, whose layout touches
-// only the lines that change, holding coloured text. Typed text goes
-// through the control so that its colour follows the same rule as every
-// other insertion, and the widget's own undo stack is off: Ctrl+Z reaches
-// the program's Undo.
+// The editor that shows a script (mod_fly): a QPlainTextEdit, whose layout
+// touches only the lines that change, holding coloured text. Typed text
+// goes through the control so that its colour follows the same rule as
+// every other insertion, and the widget's own undo stack is off: Ctrl+Z
+// reaches the program's Undo. Drops and input methods go through the
+// control too, so that each is one change of the script.
 class ModEditor : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit ModEditor(QWidget* parent = nullptr);
-    void setControl(RichTextControl* control) { m_control = control; }
+    void setControl(QtRichTextControl* control) { m_control = control; }
+
+    // The format that marks a drag as this editor's own, with the stretch it
+    // carries; public for tests that drop what a drag would carry.
+    static QString ownDragFormat();
 
 protected:
     bool event(QEvent* e) override;
@@ -24,7 +30,16 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
-    RichTextControl* m_control = nullptr;
+    struct Stretch {
+        int start = 0;
+        int length = 0;
+    };
+    // The stretch a drag from this editor carries, while the text is still
+    // the one it was taken from.
+    std::optional<Stretch> ownDrag(const QMimeData* mime) const;
+
+    QtRichTextControl* m_control = nullptr;
 };

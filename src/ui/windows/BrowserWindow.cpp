@@ -1,6 +1,7 @@
 #include "ui/windows/BrowserWindow.h"
 
 #include "core/script/ModFormat.h"
+#include "ui/platform/CommandKeys.h"
 #include "ui/platform/Icons.h"
 #include "ui/platform/LoadCaptions.h"
 #include "ui/platform/Twips.h"
@@ -64,6 +65,7 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     m_address->setGeometry(twipsRect(this, 45, 300, 3795, 315));
     connect(m_address, &QComboBox::activated, this, [this] { cboAddress_Click(); });
     connect(m_address->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboAddress_Click(); });
+    m_address->lineEdit()->installEventFilter(new AltKeysTypeNothing(m_address));
 
 #ifdef QUILLWRIGHT_HAVE_WEBENGINE
     m_view = new QWebEngineView(this);
