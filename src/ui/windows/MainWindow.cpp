@@ -1,5 +1,6 @@
 #include "ui/windows/MainWindow.h"
 
+#include "core/frame/WindowPlacement.h"
 #include "core/script/ModFormat.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/dialogs/CommandsWindow.h"
@@ -13,6 +14,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QFile>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,7 +32,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <climits>
-#include <cmath>
 
 namespace {
 
@@ -82,9 +83,17 @@ void MainWindow::MDIForm_Load(const QString& commandLine)
     auto twips = [&](const char* key, double def) {
         return s ? s->number(App, SettingsSection, QString::fromLatin1(key), def) : def;
     };
-    auto px = [dpi](double t) { return int(std::lround(t * dpi / 1440.0)); };
-    move(px(twips("MainLeft", 1000)), px(twips("MainTop", 1000)));
-    resize(std::max(px(twips("MainWidth", 6500)), 1), std::max(px(twips("MainHeight", 6500)), 1));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QRect placed =
+        WindowPlacement::place({twips("MainLeft", WindowPlacement::DefaultLeft),
+                                twips("MainTop", WindowPlacement::DefaultTop),
+                                twips("MainWidth", WindowPlacement::DefaultWidth),
+                                twips("MainHeight", WindowPlacement::DefaultHeight)},
+                               dpi, screens);
+    move(placed.topLeft());
+    resize(placed.size());
     NewDocument();
     if (!commandLine.isEmpty())
         loadCommandLineFile(commandLine);

@@ -74,13 +74,40 @@ private slots:
         QCOMPARE(d->outlineNode("actions")->childCount(), 0);
     }
 
-    void storedPlacement_isUsedAndTextThatIsNoNumberFallsBack()
+    void storedPlacement_isUsedAndWhatCannotBeFallsBack_data()
     {
+        QTest::addColumn<QStringList>("stored"); // MainLeft, MainTop, MainWidth, MainHeight
+        QTest::addColumn<QList<int>>("twips");   // where the window opens
+        QTest::newRow("stored values")
+            << QStringList{"2880", "1500", "7000", "6000"} << QList<int>{2880, 1500, 7000, 6000};
+        QTest::newRow("text that is no number: that value's default")
+            << QStringList{"2880", "abc", "7000", "6000"} << QList<int>{2880, 1000, 7000, 6000};
+        const QList<int> defaults{1000, 1000, 6500, 6500};
+        QTest::newRow("a width that overflows")
+            << QStringList{"0", "0", "1e30", "6000"} << defaults;
+        QTest::newRow("not a number, which counts as no number")
+            << QStringList{"nan", "0", "7000", "6000"} << QList<int>{1000, 0, 7000, 6000};
+        QTest::newRow("infinite, which counts as no number")
+            << QStringList{"0", "0", "7000", "-inf"} << QList<int>{0, 0, 7000, 6500};
+        QTest::newRow("too small to use") << QStringList{"0", "0", "150", "150"} << defaults;
+        QTest::newRow("off every screen")
+            << QStringList{"9000000", "9000000", "7000", "6000"} << defaults;
+        QTest::newRow("above the top of the screen")
+            << QStringList{"0", "-30000", "7000", "6000"} << defaults;
+    }
+
+    void storedPlacement_isUsedAndWhatCannotBeFallsBack()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QList<int>, twips);
         MainWindowFixture f(QString(), false);
-        f.settings.setValue("Quillwright", "Settings", "MainLeft", "2880");
-        f.settings.setValue("Quillwright", "Settings", "MainTop", "abc");
+        const QStringList keys{"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+        for (int i = 0; i < 4; ++i)
+            f.settings.setValue("Quillwright", "Settings", keys[i], stored[i]);
         f.window->MDIForm_Load(QString());
-        QCOMPARE(f.window->pos(), QPoint(px(2880, f.window.get()), px(1000, f.window.get())));
+        const QWidget* w = f.window.get();
+        QCOMPARE(f.window->pos(), QPoint(px(twips[0], w), px(twips[1], w)));
+        QCOMPARE(f.window->size(), QSize(px(twips[2], w), px(twips[3], w)));
     }
 
     void menuTree_isCompleteAndInOrder()
