@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 // A sequence for one entry per line of a script: replacing a stretch in the
@@ -11,6 +12,12 @@
 // Elements live in chunks of about ChunkSize; each chunk knows where it
 // starts and the sum of its elements' weights (a line's length, for
 // finding line starts), kept as prefix sums over the chunks.
+//
+// Chunks are shared between copies and copied only when one of the copies
+// changes them, so a copy costs a pointer a chunk: an undo snapshot or a
+// recovery journal takes the whole script without copying its lines. The
+// elements of a copy may be read from another thread while the original is
+// changed, as long as no two threads copy or change the same object.
 template <typename T> class ChunkedVector {
 public:
     using Weight = std::function<int(const T&)>;
@@ -23,21 +30,21 @@ public:
     const T& operator[](int i) const
     {
         const auto [c, offset] = locate(i);
-        return m_chunks[size_t(c)][size_t(offset)];
+        return (*m_chunks[size_t(c)])[size_t(offset)];
     }
 
     // For a sequence without weights: an element to change in place.
     T& mutableAt(int i)
     {
         const auto [c, offset] = locate(i);
-        return m_chunks[size_t(c)][size_t(offset)];
+        return ownChunk(c)[size_t(offset)];
     }
 
     // Replaces one element in place.
     void set(int i, T value)
     {
         const auto [c, offset] = locate(i);
-        T& slot = m_chunks[size_t(c)][size_t(offset)];
+        T& slot = ownChunk(c)[size_t(offset)];
         if (m_weight) {
             const int delta = m_weight(value) - m_weight(slot);
             m_chunkWeights[size_t(c)] += delta;
@@ -66,13 +73,19 @@ public:
         merged.reserve(size_t(chunkLength(first, last + 1) - count) + items.size());
         const int base = m_starts[size_t(first)];
         for (int c = first; c <= last; ++c) {
-            std::vector<T>& chunk = m_chunks[size_t(c)];
+            // A chunk another copy shares is read, not taken apart.
+            const bool shared = m_chunks[size_t(c)].use_count() > 1;
+            std::vector<T>& chunk = *m_chunks[size_t(c)];
             for (int k = 0; k < int(chunk.size()); ++k) {
                 const int index = m_starts[size_t(c)] + k;
                 if (index == at)
                     std::move(items.begin(), items.end(), std::back_inserter(merged));
-                if (index < at || index >= at + count)
-                    merged.push_back(std::move(chunk[size_t(k)]));
+                if (index < at || index >= at + count) {
+                    if (shared)
+                        merged.push_back(chunk[size_t(k)]);
+                    else
+                        merged.push_back(std::move(chunk[size_t(k)]));
+                }
             }
         }
         if (at >= base + chunkLength(first, last + 1))
@@ -98,8 +111,9 @@ public:
             return m_totalWeight;
         const auto [c, offset] = locate(i);
         int sum = m_weightStarts[size_t(c)];
+        const std::vector<T>& chunk = *m_chunks[size_t(c)];
         for (int k = 0; k < offset; ++k)
-            sum += m_weight(m_chunks[size_t(c)][size_t(k)]);
+            sum += m_weight(chunk[size_t(k)]);
         return sum;
     }
 
@@ -111,7 +125,7 @@ public:
         const auto it = std::upper_bound(m_weightStarts.begin(), m_weightStarts.end(), w);
         const int c = std::max(int(it - m_weightStarts.begin()) - 1, 0);
         int sum = m_weightStarts[size_t(c)];
-        const std::vector<T>& chunk = m_chunks[size_t(c)];
+        const std::vector<T>& chunk = *m_chunks[size_t(c)];
         for (int k = 0; k < int(chunk.size()); ++k) {
             sum += m_weight(chunk[size_t(k)]);
             if (sum > w)
@@ -122,19 +136,59 @@ public:
 
     template <typename F> void forEach(F f) const
     {
-        for (const std::vector<T>& chunk : m_chunks)
-            for (const T& item : chunk)
+        for (const auto& chunk : m_chunks)
+            for (const T& item : *chunk)
                 f(item);
     }
 
+    // How many elements at the start and, apart from those, at the end the
+    // two sequences hold alike. Chunks they share are passed over whole, so
+    // a copy compared with its original after a few edits costs about the
+    // chunks the edits touched.
+    template <typename Same>
+    std::pair<int, int> commonEnds(const ChunkedVector& other, const Same& same) const
+    {
+        const int shortest = std::min(m_size, other.m_size);
+        int head = 0;
+        size_t a = 0;
+        size_t b = 0;
+        while (a < m_chunks.size() && b < other.m_chunks.size() &&
+               m_chunks[a] == other.m_chunks[b] && m_starts[a] == other.m_starts[b]) {
+            head += int(m_chunks[a]->size());
+            ++a, ++b;
+        }
+        while (head < shortest && same((*this)[head], other[head]))
+            ++head;
+        int tail = 0;
+        size_t ra = m_chunks.size();
+        size_t rb = other.m_chunks.size();
+        while (ra > a && rb > b && m_chunks[ra - 1] == other.m_chunks[rb - 1] &&
+               m_size - m_starts[ra - 1] <= shortest - head) {
+            tail = m_size - m_starts[ra - 1];
+            --ra, --rb;
+        }
+        while (tail < shortest - head &&
+               same((*this)[m_size - 1 - tail], other[other.m_size - 1 - tail]))
+            ++tail;
+        return {head, tail};
+    }
+
 private:
+    std::vector<T>& ownChunk(int c)
+    {
+        auto& chunk = m_chunks[size_t(c)];
+        if (chunk.use_count() > 1)
+            chunk = std::make_shared<std::vector<T>>(*chunk);
+        return *chunk;
+    }
+
     std::pair<int, int> locate(int i) const
     {
         // Most walks go element after element: try the chunk found last,
         // then the one after it, before searching.
         for (int c = m_lastChunk; c <= m_lastChunk + 1 && c < int(m_chunks.size()); ++c) {
             const int start = m_starts[size_t(c)];
-            if (i >= start && i < start + int(m_chunks[size_t(c)].size())) {
+            if (i >= start && i < start + int(m_chunks[size_t(c)]->size())) {
                 m_lastChunk = c;
                 return {c, i - start};
             }
@@ -149,27 +203,28 @@ private:
     {
         int n = 0;
         for (int c = from; c < to; ++c)
-            n += int(m_chunks[size_t(c)].size());
+            n += int(m_chunks[size_t(c)]->size());
         return n;
     }
 
     // Chunks [from, to) become `items`, cut into chunks again.
     void rechunk(int from, int to, std::vector<T> items)
     {
-        std::vector<std::vector<T>> made;
+        std::vector<std::shared_ptr<std::vector<T>>> made;
         const size_t n = items.size();
         const size_t pieces = std::max<size_t>((n + ChunkSize - 1) / ChunkSize, n > 0 ? 1 : 0);
         for (size_t p = 0; p < pieces; ++p) {
             const size_t a = n * p / pieces;
             const size_t b = n * (p + 1) / pieces;
-            made.emplace_back(std::make_move_iterator(items.begin() + std::ptrdiff_t(a)),
-                              std::make_move_iterator(items.begin() + std::ptrdiff_t(b)));
+            made.push_back(std::make_shared<std::vector<T>>(
+                std::make_move_iterator(items.begin() + std::ptrdiff_t(a)),
+                std::make_move_iterator(items.begin() + std::ptrdiff_t(b))));
         }
         std::vector<int> weights;
-        for (const std::vector<T>& chunk : made) {
+        for (const auto& chunk : made) {
             int w = 0;
             if (m_weight)
-                for (const T& item : chunk)
+                for (const T& item : *chunk)
                     w += m_weight(item);
             weights.push_back(w);
         }
@@ -182,13 +237,13 @@ private:
         m_starts.resize(m_chunks.size());
         m_weightStarts.resize(m_chunks.size());
         int start =
-            from > 0 ? m_starts[size_t(from) - 1] + int(m_chunks[size_t(from) - 1].size()) : 0;
+            from > 0 ? m_starts[size_t(from) - 1] + int(m_chunks[size_t(from) - 1]->size()) : 0;
         int weight =
             from > 0 ? m_weightStarts[size_t(from) - 1] + m_chunkWeights[size_t(from) - 1] : 0;
         for (size_t c = size_t(from); c < m_chunks.size(); ++c) {
             m_starts[c] = start;
             m_weightStarts[c] = weight;
-            start += int(m_chunks[c].size());
+            start += int(m_chunks[c]->size());
             weight += m_chunkWeights[c];
         }
         m_size = start;
@@ -197,7 +252,7 @@ private:
     }
 
     Weight m_weight;
-    std::vector<std::vector<T>> m_chunks;
+    std::vector<std::shared_ptr<std::vector<T>>> m_chunks;
     std::vector<int> m_starts;       // index of each chunk's first element
     std::vector<int> m_chunkWeights; // sum of each chunk's weights
     std::vector<int> m_weightStarts; // weights before each chunk

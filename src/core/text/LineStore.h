@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/text/ChunkedVector.h"
-#include "core/text/RichTextControl.h"
+#include "core/text/LineSplice.h"
 #include "core/text/StyledText.h"
 
 #include <memory>

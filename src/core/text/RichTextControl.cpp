@@ -67,6 +67,13 @@ void RichTextControl::setLine(int line, const StyledText& content)
     setSelLength(savedLength);
 }
 
+LineStore RichTextControl::lineSnapshot() const
+{
+    LineStore lines;
+    lines.assign(styledText());
+    return lines;
+}
+
 LineChanges RichTextControl::takeLineChanges()
 {
     return std::exchange(m_lineChanges, LineChanges{});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/LineSplice.h"
+#include "core/text/LineStore.h"
 #include "core/text/StyledText.h"
 #include "core/text/TextColor.h"
 
@@ -7,20 +9,6 @@
 #include <QString>
 #include <optional>
 #include <vector>
-
-// Lines [line, line + removed) of the content before a change became
-// lines [line, line + added) after it; a change inside one line is {n, 1, 1}.
-struct LineSplice {
-    int line = 0;
-    int removed = 1;
-    int added = 1;
-    friend bool operator==(const LineSplice&, const LineSplice&) = default;
-};
-
-struct LineChanges {
-    std::vector<LineSplice> splices; // in the order they happened
-    bool everything = false;         // too many to list: treat every line as new
-};
 
 // What the program asks of the editor that holds a script. Positions are
 // 0-based indexes into the plain text, in which every line break is CR LF;
@@ -78,6 +66,10 @@ public:
     virtual LinePtr line(int line) const;
     // Replaces a line's text and colours (not its line break).
     virtual void setLine(int line, const StyledText& content);
+    // The whole content as shared lines: a control that keeps its lines in
+    // a store hands out a copy that costs a pointer a chunk of lines, safe
+    // to read on another thread.
+    virtual LineStore lineSnapshot() const;
 
     // Every change of the content since the last call, notified or not,
     // for keeping per-line information in step.

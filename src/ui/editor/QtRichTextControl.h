@@ -52,6 +52,7 @@ public:
     int lineStart(int line) const override { return m_store.lineStart(line); }
     int lineAt(int pos) const override { return m_store.lineAt(pos); }
     LinePtr line(int line) const override;
+    LineStore lineSnapshot() const override { return m_store; }
     void setLine(int line, const StyledText& content) override;
 
     QString fontName() const override { return m_fontName; }

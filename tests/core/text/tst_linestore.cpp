@@ -61,14 +61,22 @@ private slots:
         }
     }
 
-    // Replacing stretches anywhere, the chunks must answer as one vector.
+    // Replacing stretches anywhere, the chunks must answer as one vector; a
+    // copy taken along the way keeps its elements and knows how much of its
+    // start and end it still has in common with the original.
     void chunkedVector_answersAsOneVector()
     {
         QRandomGenerator rng(17);
         ChunkedVector<int> chunked([](const int& v) { return v; });
         std::vector<int> plain;
+        ChunkedVector<int> copy = chunked;
+        std::vector<int> copied;
         int fresh = 1;
         for (int step = 0; step < 4000; ++step) {
+            if (step % 50 == 0) {
+                copy = chunked;
+                copied = plain;
+            }
             const int n = int(plain.size());
             const int at = int(rng.bounded(n + 1));
             const int count = std::min(int(rng.bounded(step % 500 == 0 ? 2000 : 5)), n - at);
@@ -85,6 +93,19 @@ private slots:
                 plain.insert(plain.begin() + at, items.begin(), items.end());
             }
             QCOMPARE(chunked.size(), int(plain.size()));
+            QCOMPARE(copy.size(), int(copied.size()));
+            for (int i = 0; i < copy.size(); i += 1 + copy.size() / 64)
+                QCOMPARE(copy[i], copied[size_t(i)]);
+            const auto [head, tail] = chunked.commonEnds(copy, std::equal_to<int>());
+            const size_t shortest = std::min(plain.size(), copied.size());
+            size_t h = 0;
+            while (h < shortest && plain[h] == copied[h])
+                ++h;
+            size_t t = 0;
+            while (t < shortest - h && plain[plain.size() - 1 - t] == copied[copied.size() - 1 - t])
+                ++t;
+            QCOMPARE(size_t(head), h);
+            QCOMPARE(size_t(tail), t);
             if (plain.empty())
                 continue;
             const int probe = int(rng.bounded(int(plain.size())));
