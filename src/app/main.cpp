@@ -1,4 +1,5 @@
 #include "core/frame/CommandLine.h"
+#include "core/recovery/JournalStore.h"
 #include "core/script/ModFormat.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/platform/DialogService.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QStandardPaths>
 #include <cstdio>
 #include <unistd.h>
 
@@ -38,8 +40,10 @@ int main(int argc, char** argv)
 
     SettingsStore settings;
     QtDialogService dialogs;
+    JournalStore journal(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+                         QStringLiteral("/recovery"));
     AppServices services{&settings, &dialogs, QCoreApplication::applicationDirPath(),
-                         qEnvironmentVariable("QUILLWRIGHT_WEB_START")};
+                         qEnvironmentVariable("QUILLWRIGHT_WEB_START"), &journal};
 
     QPointer<SplashWindow> frmSplash = new SplashWindow;
     frmSplash->Form_Load();
@@ -52,6 +56,7 @@ int main(int argc, char** argv)
     if (frmSplash)
         frmSplash->close();
     frmMain.show();
+    frmMain.offerRecovery();
 
     const QString showTips =
         settings.value(SettingsStore::executableName(), QStringLiteral("Options"),

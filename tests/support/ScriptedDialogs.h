@@ -15,9 +15,13 @@ public:
         QString text;
         Buttons buttons;
         Icon icon;
+        std::optional<Button> defaultButton;
+        QStringList ownButtons; // of a choice
+        int defaultChoice = -1;
     };
     QList<Question> questions;
     QList<Button> answers;
+    QList<int> choices;    // answers of the questions with buttons of their own
     QStringList fileNames; // answers of the file dialogs, in order
     QStringList fileDialogTitles;
     QStringList fileDialogFilters;
@@ -27,10 +31,10 @@ public:
     bool lastPrintSelectionOnly = false;
     int unexpected = 0;
 
-    Button ask(QWidget*, const QString& title, const QString& text, Buttons buttons,
-               Icon icon) override
+    Button ask(QWidget*, const QString& title, const QString& text, Buttons buttons, Icon icon,
+               std::optional<Button> defaultButton = std::nullopt) override
     {
-        questions.append({title, text, buttons, icon});
+        questions.append({title, text, buttons, icon, defaultButton, {}, -1});
         if (buttons == Buttons::Ok)
             return Button::Ok;
         if (answers.isEmpty()) {
@@ -38,6 +42,16 @@ public:
             return Button::Cancel;
         }
         return answers.takeFirst();
+    }
+    int choose(QWidget*, const QString& title, const QString& text, const QStringList& buttons,
+               int defaultButton, Icon icon) override
+    {
+        questions.append({title, text, Buttons::Ok, icon, std::nullopt, buttons, defaultButton});
+        if (choices.isEmpty()) {
+            ++unexpected;
+            return -1;
+        }
+        return choices.takeFirst();
     }
     QString openFileName(QWidget*, const QString& title, const QString& filter,
                          const QString& start) override

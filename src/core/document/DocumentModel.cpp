@@ -187,10 +187,16 @@ DocumentModel::~DocumentModel() = default;
 
 bool DocumentModel::hasUnsavedChanges() const
 {
-    return m_control.text() != m_unchangedText;
+    return !m_unchangedText || m_control.text() != *m_unchangedText;
 }
 
 void DocumentModel::markUnchanged()
 {
     m_unchangedText = m_control.text();
+    emit markedUnchanged();
+}
+
+void DocumentModel::markUnsaved()
+{
+    m_unchangedText.reset();
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 class LineRewriteMemo;
 class RichTextControl;
@@ -64,10 +65,15 @@ public:
     // opened or saved; the snapshot slots do not decide it.
     bool hasUnsavedChanges() const;
     void markUnchanged();
+    // Counts the text as unsaved whatever it is (text brought back from a
+    // recovery journal), until it is next marked unchanged.
+    void markUnsaved();
 
 signals:
     void outlineRebuilt();
     void undoControlsChanged(UndoControls controls);
+    // The text was saved or opened: nothing is unsaved now.
+    void markedUnchanged();
 
 private:
     // Each colours the text and moves the saved selection [start, end) with
@@ -82,7 +88,7 @@ private:
     Snapshots m_snapshots;
     ActionOutline::Model m_outline;
     QTimer m_timer;
-    QString m_unchangedText;
+    std::optional<QString> m_unchangedText; // none: unsaved whatever the text
     bool m_updateBrowserTF = true;
     bool m_inHandler = false;
     bool m_reference = false;

@@ -5,32 +5,59 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 DialogService::~DialogService() = default;
 
+namespace {
+
+QMessageBox::Icon boxIcon(DialogService::Icon icon)
+{
+    switch (icon) {
+    case DialogService::Icon::Information:
+        return QMessageBox::Information;
+    case DialogService::Icon::Warning:
+        return QMessageBox::Warning;
+    case DialogService::Icon::Critical:
+        return QMessageBox::Critical;
+    case DialogService::Icon::Question:
+        return QMessageBox::Question;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButton standardButton(DialogService::Button b)
+{
+    switch (b) {
+    case DialogService::Button::Ok:
+        return QMessageBox::Ok;
+    case DialogService::Button::Yes:
+        return QMessageBox::Yes;
+    case DialogService::Button::No:
+        return QMessageBox::No;
+    default:
+        return QMessageBox::Cancel;
+    }
+}
+
+// Messages name files and quote scripts: never read as rich text.
+void prepare(QMessageBox& box, const QString& title, const QString& text, DialogService::Icon icon)
+{
+    box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setIcon(boxIcon(icon));
+}
+
+} // namespace
+
 DialogService::Button QtDialogService::ask(QWidget* parent, const QString& title,
-                                           const QString& text, Buttons buttons, Icon icon)
+                                           const QString& text, Buttons buttons, Icon icon,
+                                           std::optional<Button> defaultButton)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(title);
-    box.setText(text);
-    switch (icon) {
-    case Icon::None:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
-    case Icon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case Icon::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case Icon::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case Icon::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    }
+    prepare(box, title, text, icon);
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -45,6 +72,8 @@ DialogService::Button QtDialogService::ask(QWidget* parent, const QString& title
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    if (defaultButton)
+        box.setDefaultButton(standardButton(*defaultButton));
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Button::Ok;
@@ -55,6 +84,20 @@ DialogService::Button QtDialogService::ask(QWidget* parent, const QString& title
     default:
         return Button::Cancel;
     }
+}
+
+int QtDialogService::choose(QWidget* parent, const QString& title, const QString& text,
+                            const QStringList& buttons, int defaultButton, Icon icon)
+{
+    QMessageBox box(parent);
+    prepare(box, title, text, icon);
+    QList<QPushButton*> made;
+    for (const QString& label : buttons)
+        made << box.addButton(label, QMessageBox::AcceptRole);
+    if (defaultButton >= 0 && defaultButton < made.size())
+        box.setDefaultButton(made[defaultButton]);
+    box.exec();
+    return int(made.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
 }
 
 QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& filter,

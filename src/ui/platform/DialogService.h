@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -15,8 +17,14 @@ public:
 
     virtual ~DialogService();
 
+    // `defaultButton` is the one Return presses; without it the toolkit's
+    // usual choice (the first accepting button).
     virtual Button ask(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
-                       Icon icon) = 0;
+                       Icon icon, std::optional<Button> defaultButton = std::nullopt) = 0;
+    // A question with buttons of its own: the index of the one chosen, or
+    // -1 when the box was closed without a choice.
+    virtual int choose(QWidget* parent, const QString& title, const QString& text,
+                       const QStringList& buttons, int defaultButton, Icon icon) = 0;
     // The file name chosen, or an empty text when the user cancelled.
     // Filters are in Qt's syntax. The save dialog does not confirm an
     // overwrite itself: the caller decides whether to ask.
@@ -38,7 +46,9 @@ public:
 class QtDialogService : public DialogService {
 public:
     Button ask(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
-               Icon icon) override;
+               Icon icon, std::optional<Button> defaultButton = std::nullopt) override;
+    int choose(QWidget* parent, const QString& title, const QString& text,
+               const QStringList& buttons, int defaultButton, Icon icon) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& startName) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,

@@ -1,6 +1,7 @@
 #include "ui/windows/DocumentWindow.h"
 
 #include "core/frame/DocumentLayout.h"
+#include "core/recovery/JournalStore.h"
 #include "core/script/StampGenerator.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/editor/QtRichTextControl.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QTimer>
 #include <QTreeWidget>
 
 OutlineRoute outlineRoute(const QString& nodeKey, const QString& parentKey)
@@ -41,6 +43,18 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
             &DocumentWindow::rebuildActionNodes);
     connect(m_actionlist, &QTreeWidget::itemDoubleClicked, this,
             &DocumentWindow::Actionlist_DblClick);
+    m_journalTimer = new QTimer(this);
+    m_journalTimer->setSingleShot(true);
+    m_journalTimer->setInterval(JournalPause);
+    // Only a timer's restart on the keystroke path; the journal waits for the pause.
+    connect(m_control.get(), &RichTextControl::changed, m_journalTimer,
+            qOverload<>(&QTimer::start));
+    connect(m_journalTimer, &QTimer::timeout, this, &DocumentWindow::writeJournal);
+    connect(m_model.get(), &DocumentModel::markedUnchanged, this, [this] {
+        m_journalTimer->stop();
+        if (m_services.journal)
+            m_services.journal->remove(m_services.number);
+    });
 }
 
 DocumentWindow::~DocumentWindow()
@@ -166,12 +180,33 @@ void DocumentWindow::Form_Resize()
     m_actionlist->setGeometry(textWidth, 0, std::max(width() - textWidth, 0), height());
 }
 
+void DocumentWindow::writeJournal()
+{
+    m_journalTimer->stop();
+    if (!m_services.journal)
+        return;
+    if (m_model->hasUnsavedChanges())
+        m_services.journal->write(m_services.number, m_filePath, caption(),
+                                  m_control->lineSnapshot());
+    else
+        m_services.journal->remove(m_services.number);
+}
+
 void DocumentWindow::closeEvent(QCloseEvent* event)
 {
-    if (saveChangesPrompt())
-        event->accept();
-    else
+    if (m_endingSession) {
+        event->accept(); // the journal keeps the work for the next start
+        return;
+    }
+    if (!saveChangesPrompt()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // Saved, or closed without saving by the user's choice.
+    m_journalTimer->stop();
+    if (m_services.journal)
+        m_services.journal->remove(m_services.number);
 }
 
 bool DocumentWindow::saveChangesPrompt()

@@ -7,8 +7,10 @@
 #include <memory>
 
 class DialogService;
+class JournalStore;
 class ModEditor;
 class QtRichTextControl;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class SettingsStore;
@@ -21,7 +23,9 @@ OutlineRoute outlineRoute(const QString& nodeKey, const QString& parentKey);
 struct DocumentServices {
     SettingsStore* settings = nullptr;
     DialogService* dialogs = nullptr;
-    QString programFolder; // where default.txt is looked for
+    QString programFolder;           // where default.txt is looked for
+    JournalStore* journal = nullptr; // keeps unsaved work across a crash
+    int number = 0;                  // the window's own number for its journal
 };
 
 // frmDocument: one script in mod_fly beside its outline Actionlist.
@@ -47,6 +51,13 @@ public:
     bool isUntitled() const { return m_filePath.isEmpty(); }
 
     void Form_Load();
+    // The recovery journal, written at a pause in typing while the text is
+    // unsaved and removed once it is saved or closed without saving.
+    static constexpr int JournalPause = 1000; // milliseconds after the last change
+    void writeJournal();
+    // The session is ending (SIGTERM, SIGHUP): the window closes without a
+    // question and its journal stays for the next start.
+    void endWithSession() { m_endingSession = true; }
     // Asks whether to save unsaved work and saves on Yes. Returns false when
     // the user cancelled or the save failed: the caller then stops.
     bool saveChangesPrompt();
@@ -74,4 +85,6 @@ private:
     std::unique_ptr<DocumentModel> m_model;
     QHash<QString, QTreeWidgetItem*> m_nodes;
     QString m_filePath;
+    QTimer* m_journalTimer;
+    bool m_endingSession = false;
 };

@@ -112,6 +112,8 @@ DocumentWindow* MainWindow::NewDocument()
     ds.settings = m_services.settings;
     ds.dialogs = m_services.dialogs;
     ds.programFolder = m_services.programFolder;
+    ds.journal = m_services.journal;
+    ds.number = m_documentCount;
     auto* doc = new DocumentWindow(ds);
     connect(&doc->model(), &DocumentModel::undoControlsChanged, this,
             [this, doc](const UndoControls& c) {

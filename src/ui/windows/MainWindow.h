@@ -24,7 +24,11 @@ class QMenu;
 class QPrinter;
 class QToolBar;
 class QToolButton;
+class JournalStore;
 class SettingsStore;
+namespace RecoveryJournal {
+struct Entry;
+}
 
 // The services the main window is given, so that tests can hand it a
 // scripted dialog service and a settings folder of their own.
@@ -34,6 +38,7 @@ struct AppServices {
     QString programFolder; // default.txt and TIPOFDAY.TXT live here
     // Where View, Web Browser starts; empty means the support forum topic.
     QString webStartAddress;
+    JournalStore* journal = nullptr; // null: no recovery journals
 };
 
 // frmMain: the multiple-document frame with its menus, toolbar and status bar.
@@ -62,6 +67,14 @@ public:
     QPrinter* printer();
 
     void loadCommandLineFile(const QString& fileName);
+
+    // At start-up: the unsaved work of programs that ended without saving
+    // it is offered back (Recover, the default, or Discard).
+    void offerRecovery();
+    DocumentWindow* recoverDocument(const RecoveryJournal::Entry& entry);
+    // The session ends (SIGTERM, SIGHUP): every journal is written, then the
+    // program quits as File, Exit would, without questions.
+    void endSession();
 
 public slots:
     void mnuFileOpen_Click();

@@ -143,6 +143,84 @@ private slots:
         QCOMPARE(readAll(second), QByteArray("#\r\n#-----[ COPY ]---\r\n#\r\nb.php\r\n"));
     }
 
+    void unsavedWork_survivesACrash_andIsSavedWhereItBelongs()
+    {
+        QTemporaryDir recovery;
+        const QString folder = recovery.filePath("recovery");
+        const QString script = recovery.filePath("mine.mod");
+        {
+            MainWindowFixture before(QString(), true, folder);
+            writeAll(script, "## MOD Title: mine\r\n");
+            before.dialogs.fileNames = {script};
+            before.window->mnuFileOpen_Click();
+            before.doc()->control().setSelStart(before.doc()->control().textLength());
+            before.doc()->control().setSelText(QString::fromUtf8("typed \u0141"));
+            before.window->NewDocument()->control().setSelText("untitled work");
+            // The pause in typing writes the journals.
+            QTRY_VERIFY_WITH_TIMEOUT(QDir(folder).entryList({"*.journal"}).size() == 2, 5000);
+            before.journal->flush();
+            before.crash();
+        }
+        MainWindowFixture after(QString(), true, folder);
+        after.dialogs.choices = {0};
+        after.window->offerRecovery();
+        const ScriptedDialogs::Question& q = after.dialogs.questions.last();
+        QCOMPARE(q.title, QString("Quillwright"));
+        QCOMPARE(q.ownButtons, (QStringList{"Recover", "Discard"}));
+        QCOMPARE(q.defaultChoice, 0);
+        QVERIFY(q.text.contains(script) && q.text.contains("Document 2"));
+        DocumentWindow* recovered = after.doc(); // the last one opened is active
+        QCOMPARE(after.window->documents().size(), 3);
+        DocumentWindow* file = after.window->documents()[1];
+        QCOMPARE(file->filePath(), script);
+        QCOMPARE(file->control().text(), QString::fromUtf8("## MOD Title: mine\r\ntyped \u0141"));
+        QVERIFY(file->model().hasUnsavedChanges());
+        QCOMPARE(recovered->caption(), QString("Document 2"));
+        QVERIFY(recovered->isUntitled());
+        QVERIFY(recovered->control().text().startsWith("untitled work"));
+        // Only the recovered windows' own journals are left, and saving removes one.
+        after.journal->flush();
+        QCOMPARE(QDir(folder).entryList({"*.journal"}).size(), 2);
+        after.window->show();
+        after.window->mdiArea()->setActiveSubWindow(after.window->mdiArea()->subWindowList()[1]);
+        QCOMPARE(after.doc(), file);
+        after.dialogs.answers = {Button::Ok}; // "?" for the character Windows-1252 lacks
+        after.window->mnuFileSave_Click();
+        QVERIFY(readAll(script).startsWith("## MOD Title: mine\r\ntyped ?"));
+        after.journal->flush();
+        QCOMPARE(QDir(folder).entryList({"*.journal"}).size(), 1);
+    }
+
+    void discardedWork_isGone_andWorkClosedWithoutSavingLeavesNoJournal()
+    {
+        QTemporaryDir recovery;
+        const QString folder = recovery.filePath("recovery");
+        {
+            MainWindowFixture before(QString(), true, folder);
+            before.doc()->control().setSelText("work");
+            before.doc()->writeJournal();
+            before.journal->flush();
+            before.crash();
+        }
+        {
+            MainWindowFixture after(QString(), true, folder);
+            after.dialogs.choices = {1};
+            after.window->offerRecovery();
+            QCOMPARE(after.window->documents().size(), 1);
+            after.doc()->control().setSelText("more");
+            after.doc()->writeJournal();
+            after.journal->flush();
+            QCOMPARE(QDir(folder).entryList({"*.journal"}).size(), 1);
+            after.dialogs.answers = {Button::No};
+            QVERIFY(after.window->close());
+            after.journal->flush();
+        }
+        QVERIFY(QDir(folder).entryList({"*.journal"}).isEmpty());
+        MainWindowFixture next(QString(), true, folder);
+        next.window->offerRecovery();
+        QVERIFY(next.dialogs.questions.isEmpty());
+    }
+
     void open_withUnsavedWorkAsksFirst_andCancelChangesNothing()
     {
         MainWindowFixture f;

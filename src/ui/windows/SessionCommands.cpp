@@ -1,0 +1,85 @@
+// Unsaved work across the ends of a session: the recovery offered at
+// start-up, and the quiet exit when the session ends.
+#include "core/recovery/JournalStore.h"
+#include "core/script/ModFormat.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/DialogService.h"
+#include "ui/windows/DocumentWindow.h"
+#include "ui/windows/MainWindow.h"
+
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+void MainWindow::offerRecovery()
+{
+    JournalStore* store = m_services.journal;
+    if (!store)
+        return;
+    const QList<JournalStore::Orphan> orphans = store->claimOrphans();
+    if (orphans.isEmpty())
+        return;
+    QStringList readable;
+    QStringList unreadable;
+    for (const JournalStore::Orphan& o : orphans) {
+        if (o.entry)
+            readable << QStringLiteral("    ") + QDir::toNativeSeparators(o.entry->caption);
+        else
+            unreadable
+                << QStringLiteral("    %1 (%2)").arg(QDir::toNativeSeparators(o.file), o.problem);
+    }
+    QString text;
+    if (!readable.isEmpty())
+        text = QStringLiteral("Quillwright ended without saving this work:\n\n%1\n\nRecover opens "
+                              "each in a window of its own; Discard deletes it.")
+                   .arg(readable.join(QLatin1Char('\n')));
+    if (!unreadable.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) +
+                QStringLiteral("These recovery files cannot be read and are kept with the ending "
+                               "\".damaged\":\n\n%1")
+                    .arg(unreadable.join(QLatin1Char('\n')));
+    const int choice = m_services.dialogs->choose(
+        this, ModFormat::programTitle(), text,
+        {QStringLiteral("Recover"), QStringLiteral("Discard")}, 0, DialogService::Icon::Question);
+    if (choice < 0) { // no answer: asked again at the next start
+        store->settleOrphans(orphans, false);
+        return;
+    }
+    if (choice == 0)
+        for (const JournalStore::Orphan& o : orphans)
+            if (o.entry)
+                recoverDocument(*o.entry);
+    // The recovered windows' own journals are written before the old ones go.
+    store->flush();
+    store->settleOrphans(orphans, true);
+}
+
+DocumentWindow* MainWindow::recoverDocument(const RecoveryJournal::Entry& entry)
+{
+    DocumentWindow* doc = NewDocument();
+    if (!doc)
+        return nullptr;
+    DocumentModel& model = doc->model();
+    model.setUpdateBrowserTF(true);
+    doc->control().setText(entry.text);
+    model.restartHistory();
+    if (entry.filePath.isEmpty())
+        doc->setCaption(entry.caption);
+    else
+        doc->setFilePath(entry.filePath);
+    model.setUpdateBrowserTF(true);
+    model.markUnsaved();
+    doc->writeJournal();
+    return doc;
+}
+
+void MainWindow::endSession()
+{
+    for (DocumentWindow* doc : documents()) {
+        doc->writeJournal();
+        doc->endWithSession();
+    }
+    if (m_services.journal)
+        m_services.journal->flush();
+    close();
+}
