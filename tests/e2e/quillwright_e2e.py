@@ -195,6 +195,40 @@ class Session:
             time.sleep(0.1)
         raise Failure("the program wrote no start-up report")
 
+    def report(self, timeout=10):
+        """The report the program rewrites every half second."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            try:
+                with open(self.state) as f:
+                    return json.load(f)
+            except (OSError, ValueError):
+                time.sleep(0.1)
+        raise Failure("the program wrote no report")
+
+    def fresh_report(self):
+        """A report written after now."""
+        time.sleep(1.1)
+        return self.report()
+
+    def active_document(self):
+        docs = [d for d in self.fresh_report()["documents"] if d.get("active")]
+        expect(docs, "no document is active")
+        return docs[0]
+
+    def open_file(self, path, unsaved_answer=None):
+        """File, Open through the real file dialog."""
+        self.keys("ctrl+o")
+        if unsaved_answer:
+            self.window("Save changes")
+            self.keys(unsaved_answer)
+        dialog = self.window("Open")
+        self.focus(dialog)
+        self.keys("ctrl+a")
+        self.type(path)
+        self.keys("Return")
+        self.gone("Open")
+
     def kill(self):
         if self.proc.poll() is None:
             self.proc.kill()
@@ -468,7 +502,185 @@ def quit_french(self):
 
 Session.quit_french = quit_french
 
-JOURNEYS = ["first_start", "write_script", "reopen_and_undo", "french", "windows_options_browser"]
+def write_cp1252(path, text):
+    with open(path, "wb") as f:
+        f.write(text.encode("cp1252"))
+
+
+def journey_crash_recovery(display, home):
+    """Typed text survives SIGKILL: the next start offers it back and Save writes it."""
+    script = os.path.join(home, "crash.mod")
+    original = "## MOD Title: crash test\r\n#\r\n#-----[ OPEN ]" + DASHES + "\r\n#\r\nindex.php\r\n"
+    write_cp1252(script, original)
+    s = Session(display, home, args=[script], placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+End")
+        s.type("typed after")
+        time.sleep(3)
+        s.proc.send_signal(signal.SIGKILL)
+        s.proc.wait(timeout=10)
+    finally:
+        s.kill()
+    expect(open(script, "rb").read().decode("cp1252") == original, "the crash changed the file")
+    s = Session(display, home, placement=(15000, 12000))
+    try:
+        # The question is a second window titled as the main window.
+        deadline = time.time() + 20
+        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
+            expect(time.time() < deadline, "no recovery question appeared")
+            time.sleep(0.2)
+        time.sleep(0.5)
+        s.keys("Return")  # Recover
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+s")
+        time.sleep(0.5)
+        s.quit()
+    finally:
+        s.kill()
+    text = open(script, "rb").read().decode("cp1252")
+    expect(text == original + "typed after", "the recovered text was not saved:\n" + text[-200:])
+
+
+def journey_open_undo_save(display, home):
+    """Undo after File, Open never brings back the text the window held before."""
+    script = os.path.join(home, "opened.mod")
+    original = "#\r\n#-----[ COPY ]" + DASHES + "\r\n#\r\ncopy a.php to a.php\r\n"
+    write_cp1252(script, original)
+    s = Session(display, home, placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        for words in ("scratch work ", "and some more "):
+            s.keys("ctrl+End")
+            s.type(words * 5)
+            time.sleep(1.3)
+        s.open_file(script, unsaved_answer="n")
+        time.sleep(1.3)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+z")
+        s.keys("ctrl+s")
+        time.sleep(0.5)
+        s.quit()
+    finally:
+        s.kill()
+    expect(open(script, "rb").read().decode("cp1252") == original, "undo reached into the other text")
+
+
+def journey_end_marker_and_colours(display, home):
+    """A script without a title label shows blue keywords; "#EoM", Return, "x" keeps the caret."""
+    script = os.path.join(home, "untitled-header.mod")
+    write_cp1252(script, "#\r\n#-----[ OPEN ]" + DASHES + "\r\n#\r\nindex.php\r\n"
+                         "#\r\n#-----[ SAVE/CLOSE ALL FILES ]" + DASHES + "\r\n")
+    s = Session(display, home, args=[script], placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+End")
+        s.type("#EoM\nx")
+        doc = s.active_document()
+        at = doc["text"].index("OPEN")
+        expect(any(r[0] <= at < r[0] + r[1] and r[2] == "#0000ff" for r in doc["runs"]),
+               f"OPEN is not blue: {doc['runs'][:8]}")
+        s.keys("ctrl+s")
+        time.sleep(0.5)
+        s.quit()
+    finally:
+        s.kill()
+    text = open(script, "rb").read().decode("cp1252")
+    expect(text.endswith("# EoM\r\nx"), "the caret did not stay after the end marker: " + repr(text[-30:]))
+
+
+def journey_drag_word(display, home):
+    """A word dragged to another line with the mouse is there after Save."""
+    script = os.path.join(home, "drag.mod")
+    write_cp1252(script, "first line\r\nsecond line\r\nthird line\r\n")
+    s = Session(display, home, args=[script], placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+Home", "ctrl+shift+Right")  # selects "first "
+        editor = s.active_document()["editor"]
+        x, y, h = editor["globalX"], editor["globalY"], editor["lineHeight"]
+        env = s.env
+        run("xdotool", "mousemove", str(x + 8), str(y + h // 2), env=env)
+        run("xdotool", "mousedown", "1", env=env)
+        for step in range(1, 11):
+            run("xdotool", "mousemove", str(x + 8 - step // 2), str(y + h // 2 + step * 2 * h // 10), env=env)
+            time.sleep(0.05)
+        run("xdotool", "mousemove", str(x + 1), str(y + 2 * h + h // 2), env=env)
+        time.sleep(0.3)
+        run("xdotool", "mouseup", "1", env=env)
+        time.sleep(0.5)
+        s.keys("ctrl+s")
+        time.sleep(0.5)
+        s.quit()
+    finally:
+        s.kill()
+    lines = open(script, "rb").read().decode("cp1252").split("\r\n")
+    expect(lines[0] == "line" and lines[2] == "first third line",
+           f"the word did not move: {lines}")
+
+
+def header_scripts():
+    """A dozen headers in the forum's layout as authors write them."""
+    sep = "#" * 62 + " "
+    def script(notes, description="Adds a quick reply box", author="joe < joe@x.org > (Joe) http://x.org",
+               title="Quick Reply", crlf=True):
+        text = "\r\n".join([
+            sep, "## MOD Title: " + title, "## MOD Author: " + author,
+            "## MOD Description: " + description, "## MOD Version: 1.0.2", "##",
+            "## Installation Level: Easy", "## Installation Time: 5 Minutes",
+            "## Files To Edit: viewtopic.php", "## Included Files: n/a", sep,
+            "## Author Notes: " + notes, sep, "", "#", "#-----[ OPEN ]" + DASHES, "#", "viewtopic.php",
+            "#", "#-----[ SAVE/CLOSE ALL FILES ]" + DASHES, "#", "# EoM", ""])
+        return text if crlf else text.replace("\r\n", "\n")
+    nbsp = "\u00a0"
+    return [
+        script(""),
+        script("\r\n## \r\n## This MOD adds a box.\r\n## "),
+        script("see below\r\n##\tstep one\r\n##\tstep two"),
+        script("\r\n### Important ###\r\n## keep a backup"),
+        script("one\r\n#\ttwo\r\n#\tthree"),
+        script("a" + nbsp + "note", description="Adds" + nbsp + "a box"),
+        script("n", author="Joe <joe@x.org> (Joe Bloggs) http://x.org"),
+        script("n", author="Joe Bloggs"),
+        script("n", description="line one\r\n## line two"),
+        script("unix line ends\r\n## second", crlf=False),
+        script("n", title="X##"),
+        script("Tested on 2.0.23\r\n##\r\n##   indented\r\n## \t mixed"),
+    ]
+
+
+def journey_header_ok_unchanged(display, home):
+    """File, Properties and OK without a change leaves the script as it was."""
+    s = Session(display, home, placement=(15000, 12000))
+    try:
+        close_tip(s)
+        for n, text in enumerate(header_scripts()):
+            path = os.path.join(home, f"header{n}.mod")
+            write_cp1252(path, text)
+            s.focus(s.window(MAIN))
+            s.open_file(path)
+            before = s.active_document()["text"]
+            s.focus(s.window(MAIN))
+            s.keys("alt+f", "i")
+            props = s.window("Properties")
+            s.focus(props)
+            s.keys("space")  # OK has the focus
+            s.gone("Properties")
+            after = s.active_document()["text"]
+            expect(after == before, f"script {n} changed:\n{before!r}\n{after!r}")
+        s.quit()
+    finally:
+        s.kill()
+
+
+JOURNEYS = ["first_start", "write_script", "reopen_and_undo", "french", "windows_options_browser",
+            "crash_recovery", "open_undo_save", "end_marker_and_colours", "drag_word",
+            "header_ok_unchanged"]
 
 
 def main():

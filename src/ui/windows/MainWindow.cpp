@@ -15,9 +15,6 @@
 #include <QDate>
 #include <QFile>
 #include <QGuiApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -153,6 +150,11 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     QTimer::singleShot(200, this, &MainWindow::writeStateReport);
+    if (!m_stateReportTimer && qEnvironmentVariableIsSet("QUILLWRIGHT_STATE_FILE")) {
+        m_stateReportTimer = new QTimer(this);
+        connect(m_stateReportTimer, &QTimer::timeout, this, &MainWindow::writeStateReport);
+        m_stateReportTimer->start(500);
+    }
     for (QMdiSubWindow* sub : m_mdi->subWindowList())
         fitIntoArea(sub);
 }
@@ -218,50 +220,6 @@ void MainWindow::MDIForm_Unload()
     }
     if (m_commands)
         m_commands->close();
-}
-
-void MainWindow::writeStateReport() const
-{
-    // A plain description of what the program shows, for end-to-end tests
-    // that drive it from outside: QUILLWRIGHT_STATE_FILE names the file.
-    const QString path = qEnvironmentVariable("QUILLWRIGHT_STATE_FILE");
-    if (path.isEmpty())
-        return;
-    QJsonArray menus;
-    for (QAction* a : menuBar()->actions())
-        menus.append(a->text());
-    QJsonArray docs;
-    for (DocumentWindow* d : documents()) {
-        QJsonArray actions;
-        for (const ActionOutline::Node& n : d->model().outline().nodes())
-            actions.append(n.text);
-        docs.append(QJsonObject{{"caption", d->caption()},
-                                {"font", d->control().fontName()},
-                                {"text", d->control().text()},
-                                {"actions", actions}});
-    }
-    QJsonArray children;
-    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
-        const QPoint global = sub->mapToGlobal(QPoint(0, 0));
-        children.append(QJsonObject{{"title", sub->windowTitle()},
-                                    {"x", sub->x()},
-                                    {"y", sub->y()},
-                                    {"width", sub->width()},
-                                    {"height", sub->height()},
-                                    {"globalX", global.x()},
-                                    {"globalY", global.y()}});
-    }
-    QJsonObject report{
-        {"title", windowTitle()}, {"menus", menus}, {"documents", docs}, {"children", children}};
-    if (m_undoButton && m_undoButton->isVisible()) {
-        const QRect r(m_undoButton->mapToGlobal(QPoint(0, 0)), m_undoButton->size());
-        report.insert(
-            "undoButton",
-            QJsonObject{{"x", r.x()}, {"y", r.y()}, {"width", r.width()}, {"height", r.height()}});
-    }
-    QFile out(path);
-    if (out.open(QIODevice::WriteOnly))
-        out.write(QJsonDocument(report).toJson());
 }
 
 QPrinter* MainWindow::printer()

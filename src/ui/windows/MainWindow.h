@@ -23,6 +23,7 @@ class QMdiSubWindow;
 class QMenu;
 class QPrinter;
 class QToolBar;
+class QTimer;
 class QToolButton;
 class JournalStore;
 class SettingsStore;
@@ -166,4 +167,5 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     QPointer<PropertiesDialog> m_properties;
     QPointer<CommandsWindow> m_commands;
+    QTimer* m_stateReportTimer = nullptr;
 };

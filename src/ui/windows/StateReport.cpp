@@ -1,0 +1,86 @@
+// The state report: a plain description of what the program shows, for the
+// end-to-end journeys that drive it from outside. QUILLWRIGHT_STATE_FILE names
+// the file; the report is written when the main window shows, every half
+// second while it runs, and as it closes.
+#include "core/text/StyledText.h"
+#include "ui/editor/ModEditor.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/windows/DocumentWindow.h"
+#include "ui/windows/MainWindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QToolButton>
+
+void MainWindow::writeStateReport() const
+{
+    // A plain description of what the program shows, for end-to-end tests
+    // that drive it from outside: QUILLWRIGHT_STATE_FILE names the file.
+    const QString path = qEnvironmentVariable("QUILLWRIGHT_STATE_FILE");
+    if (path.isEmpty())
+        return;
+    QJsonArray menus;
+    for (QAction* a : menuBar()->actions())
+        menus.append(a->text());
+    QJsonArray docs;
+    for (DocumentWindow* d : documents()) {
+        QJsonArray actions;
+        for (const ActionOutline::Node& n : d->model().outline().nodes())
+            actions.append(n.text);
+        // Colour runs, for journeys that check what the colouring did.
+        QJsonArray runs;
+        const StyledText content = d->control().styledText();
+        for (size_t i = 0; i < std::min<size_t>(content.runs.size(), 5000); ++i) {
+            const ColorRun& r = content.runs[i];
+            runs.append(
+                QJsonArray{r.start, r.length,
+                           QStringLiteral("#%1").arg(r.color.rgbValue(), 6, 16, QLatin1Char('0'))});
+        }
+        // Where the script's first line shows, for journeys that point at text.
+        const QWidget* view = d->mod_fly()->viewport();
+        const QPoint origin = view->mapToGlobal(QPoint(0, 0));
+        const QRect first = d->mod_fly()->cursorRect(QTextCursor(d->mod_fly()->document()));
+        docs.append(QJsonObject{{"caption", d->caption()},
+                                {"font", d->control().fontName()},
+                                {"text", d->control().text()},
+                                {"actions", actions},
+                                {"runs", runs},
+                                {"active", d == activeDocument()},
+                                {"editor", QJsonObject{{"globalX", origin.x() + first.x()},
+                                                       {"globalY", origin.y() + first.y()},
+                                                       {"lineHeight", first.height()}}}});
+    }
+    QJsonArray children;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+        const QPoint global = sub->mapToGlobal(QPoint(0, 0));
+        children.append(QJsonObject{{"title", sub->windowTitle()},
+                                    {"x", sub->x()},
+                                    {"y", sub->y()},
+                                    {"width", sub->width()},
+                                    {"height", sub->height()},
+                                    {"globalX", global.x()},
+                                    {"globalY", global.y()}});
+    }
+    QJsonObject report{
+        {"title", windowTitle()}, {"menus", menus}, {"documents", docs}, {"children", children}};
+    if (m_undoButton && m_undoButton->isVisible()) {
+        const QRect r(m_undoButton->mapToGlobal(QPoint(0, 0)), m_undoButton->size());
+        report.insert(
+            "undoButton",
+            QJsonObject{{"x", r.x()}, {"y", r.y()}, {"width", r.width()}, {"height", r.height()}});
+    }
+    // Whole or not at all: the journeys read it while the program runs.
+    QSaveFile out(path);
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write(QJsonDocument(report).toJson());
+        out.commit();
+    }
+}
