@@ -333,7 +333,8 @@ def journey_write_script(display, home):
         s.keys("ctrl+shift+a")
         builder = s.window("action builder")
         s.focus(builder)
-        s.keys("Home")            # OPEN
+        # The list makes OPEN current on focus without choosing it: Space chooses it.
+        s.keys("Home", "space")   # OPEN
         s.keys("Tab", "Right")     # the LIST tab
         s.keys("Tab")
         s.type("viewtopic")
