@@ -1,5 +1,6 @@
 #include "core/colouring/KeywordColouring.h"
 #include "core/rtf/Rtf.h"
+#include "core/script/ModFormat.h"
 #include "core/text/MemoryRichTextControl.h"
 
 #include <QTest>
@@ -98,6 +99,38 @@ private slots:
         QCOMPARE(once.colorAt(once.text.indexOf("OPEN")), Blue);
         QCOMPARE(once.colorAt(once.text.indexOf("IN-LINE")), Blue);
         QCOMPARE(once.colorAt(once.text.indexOf("# EoM")), Green);
+    }
+
+    // Standard scripts colour their title, backup notice and end marker in
+    // that order, so the fixed table the change handler writes with gives
+    // the colours the order of first use gave.
+    void standardScripts_colourAsWithTheTableInOrderOfFirstUse_data()
+    {
+        QTest::addColumn<QString>("script");
+        const QString blocks =
+            "#\r\n#-----[ OPEN ]---\r\n#\r\nindex.php\r\n#\r\n#-----[ FIND ]---"
+            "\r\n#\r\n$a OR $b\r\n#\r\n#-----[ IN-LINE AFTER, ADD ]---\r\n#\r\nx\r\n"
+            "#\r\n#-----[ SAVE/CLOSE ALL FILES ]---\r\n#\r\n# EoM\r\n";
+        QTest::newRow("template") << ModFormat::defaultTemplate() + blocks;
+        QString forum = ModFormat::defaultTemplate() + blocks;
+        forum.replace("## Mod Title: ", "## MOD Title: x\r\n## MOD Author: a < b > (c) d\r\n"
+                                        "## MOD Description: y\r\n## MOD Version: 1.0.0");
+        QTest::newRow("forum header") << forum;
+    }
+
+    void standardScripts_colourAsWithTheTableInOrderOfFirstUse()
+    {
+        QFETCH(QString, script);
+        MemoryRichTextControl c;
+        c.setText(script);
+        ColourMarkers(c, 0, 0);
+        const StyledText marked = c.styledText();
+        const StyledText firstUse = Rtf::read(RewriteKeywordRtf(Rtf::write(marked, "Arial")));
+        const StyledText fixed =
+            Rtf::read(RewriteKeywordRtf(Rtf::write(marked, "Arial", rewriteColorTable())));
+        QCOMPARE(fixed.text, firstUse.text);
+        QCOMPARE(canonicalRuns(fixed.runs), canonicalRuns(firstUse.runs));
+        QVERIFY(!fixed.runs.empty());
     }
 
     void markers_colourTheThreeMarkersFromTheCaret()
