@@ -6,10 +6,13 @@
 #include "core/script/ModFormat.h"
 #include "core/text/ClipboardMime.h"
 
+#include "core/rtf/Rtf.h"
 #include "core/script/ScriptFile.h"
+#include "core/script/Windows1252.h"
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 
@@ -45,13 +48,24 @@ private slots:
     void hostileFiles_openWithoutCrashing_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("savedAsRead"); // the bytes come back as they were
+        // Plain text keeps its bytes; RTF is read as rich text and saved as
+        // the plain text it shows; lone CRs and LFs are saved as CR LF.
         for (const auto& [name, bytes] : hostileInputs())
-            QTest::newRow(name) << bytes;
+            QTest::newRow(name) << bytes << (!bytes.startsWith("{\\rtf") && !bytes.contains('\n'));
+        QTest::newRow("NUL bytes between CR LF lines")
+            << QByteArray("a\0b\r\n\0\0\r\nc\0", 11) << true;
+        QByteArray high;
+        for (int b = 0x80; b < 256; ++b)
+            high.append(char(b));
+        QTest::newRow("every byte from 0x80, the five Windows leaves undefined among them")
+            << high << true;
     }
 
     void hostileFiles_openWithoutCrashing()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, savedAsRead);
         MainWindowFixture f;
         const QString path = f.path("hostile.mod");
         writeAll(path, bytes);
@@ -60,8 +74,16 @@ private slots:
         QCOMPARE(f.dialogs.questions.size(), 0);
         QCOMPARE(f.doc()->caption(), path);
         // Whatever came in is a script now: it saves and opens again.
+        f.dialogs.answers = {DialogService::Button::Ok};
         f.window->mnuFileSave_Click();
         QVERIFY(f.dialogs.questions.isEmpty() || f.dialogs.lastText().contains("cannot hold"));
+        if (savedAsRead)
+            QCOMPARE(readAll(path), bytes);
+        const qsizetype asked = f.dialogs.questions.size();
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        QCOMPARE(f.dialogs.questions.size(), asked); // opened again without a word
+        QCOMPARE(f.doc()->filePath(), path);
     }
 
     void refusedFiles_leaveTheActiveDocumentAsItWas_data()
@@ -147,22 +169,57 @@ private slots:
 
     void hostileRtf_pastedFromTheClipboard_neverCrashes_data()
     {
-        hostileFiles_openWithoutCrashing_data();
-        QTest::newRow("single 10 MB line") << QByteArray(10 * 1024 * 1024, 'x');
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("lineBefore"); // characters already on the line pasted into
+        for (const auto& [name, bytes] : hostileInputs())
+            QTest::newRow(name) << bytes << 0;
+        QTest::newRow("single 10 MB line") << QByteArray(10 * 1024 * 1024, 'x') << 0;
+        QTest::newRow("15,000 characters onto a 15,000-character line")
+            << QByteArray(15000, 'y') << 15000;
+        QTest::newRow("19,999 characters onto a 19,990-character line")
+            << QByteArray(19999, 'z') << 19990;
+        QTest::newRow("ten characters onto a 19,990-character line")
+            << QByteArray(10, 'w') << 19990;
+        QTest::newRow("eleven characters onto a 19,990-character line")
+            << QByteArray(11, 'w') << 19990;
     }
 
     void hostileRtf_pastedFromTheClipboard_neverCrashes()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(int, lineBefore);
         MainWindowFixture f;
-        QMimeData mime;
-        mime.setData("text/rtf", bytes);
-        mime.setText(QString::fromLatin1(bytes.left(1000)));
-        f.doc()->control().setSelStart(10);
-        const ClipboardMime::PasteResult r = ClipboardMime::paste(f.doc()->control(), &mime);
-        QVERIFY(r.pasted || !r.refusal.isEmpty());
-        QVERIFY(f.doc()->control().text().startsWith(ModFormat::defaultTemplate().left(10)));
-        QVERIFY(f.doc()->control().text().endsWith(ModFormat::defaultTemplate().mid(10)));
+        RichTextControl& c = f.doc()->control();
+        const QString line(lineBefore, 'q');
+        c.setText(line + "\r\n" + ModFormat::defaultTemplate());
+        const QString before = c.text();
+        QSignalSpy refusals(&c, &RichTextControl::editRefused);
+        for (const QString& type : {QStringLiteral("text/rtf"), QStringLiteral("text/plain")}) {
+            QMimeData mime;
+            mime.setData(type, bytes);
+            // What the clipboard holds, as the readers read it: RTF markup is
+            // read as rich text, also when it comes as text.
+            const bool rtf = type == u"text/rtf";
+            const QString held = rtf ? Windows1252::decode(bytes) : mime.text();
+            const QString pasted = Rtf::looksLikeRtf(held)
+                                       ? normalizedStyledText(Rtf::read(held)).text
+                                       : (rtf ? QString() : normalizeLineEnds(held));
+            const QString made = line + pasted.section("\r\n", 0, 0);
+            const bool tooLong =
+                ScriptFile::findOverlongLine(made + "\r\n" + pasted.section("\r\n", 1)).number > 0;
+            c.setText(before);
+            c.setSelStart(lineBefore);
+            refusals.clear();
+            const ClipboardMime::PasteResult r = ClipboardMime::paste(c, &mime);
+            if (pasted.isEmpty() || tooLong) {
+                QCOMPARE(c.text(), before);
+                QVERIFY(!r.pasted || pasted.isEmpty());
+                QCOMPARE(!r.refusal.isEmpty() || !refusals.isEmpty(), tooLong);
+                continue;
+            }
+            QVERIFY(r.pasted);
+            QCOMPARE(c.text(), line + pasted + before.mid(lineBefore));
+        }
     }
 };
 

@@ -54,11 +54,13 @@ PasteResult paste(RichTextControl& control, const QMimeData* mime)
     if (const ScriptFile::LongLine line = ScriptFile::findOverlongLine(content.text);
         line.number > 0)
         return {false, ScriptFile::overlongLineMessage(line)};
+    // The control refuses what would make a line too long, and says so.
+    const quint64 before = control.revision();
     if (rich)
         control.setSelRtf(Rtf::write(content, control.fontName()));
     else
         control.setSelText(content.text); // plain text takes the colour where it lands
-    return {true, QString()};
+    return {control.revision() != before, QString()};
 }
 
 } // namespace ClipboardMime

@@ -71,6 +71,8 @@ void MemoryRichTextControl::replaceSelection(const StyledText& insert)
 void MemoryRichTextControl::setSelText(const QString& text)
 {
     const QString clean = normalizeLineEnds(text);
+    if (!acceptsReplacement(m_selStart, m_selLength, clean))
+        return;
     replaceSelection(uniformlyColoured(clean, insertionColor(m_text, m_colors, m_selStart)));
 }
 
@@ -89,7 +91,10 @@ void MemoryRichTextControl::setSelRtf(const QString& rtf)
         setSelText(rtf);
         return;
     }
-    replaceSelection(normalizedStyledText(Rtf::read(rtf)));
+    const StyledText content = normalizedStyledText(Rtf::read(rtf));
+    if (!acceptsReplacement(m_selStart, m_selLength, content.text))
+        return;
+    replaceSelection(content);
 }
 
 TextColor MemoryRichTextControl::selColor() const

@@ -79,6 +79,40 @@ LineChanges RichTextControl::takeLineChanges()
     return std::exchange(m_lineChanges, LineChanges{});
 }
 
+bool RichTextControl::acceptsReplacement(int start, int length, const QString& insert)
+{
+    const int first = lineAt(start);
+    const int last = lineAt(start + length);
+    const QString firstLine = line(first)->text;
+    const QString lastLine = last == first ? firstLine : line(last)->text;
+    const int head = std::clamp(start - lineStart(first), 0, int(firstLine.size()));
+    const int tail = std::clamp(start + length - lineStart(last), 0, int(lastLine.size()));
+    // The longest line the replaced ones had: an edit may shorten an overlong line.
+    int before = 0;
+    for (int i = first; i <= last; ++i)
+        before = std::max(before, ScriptFile::settledLength(line(i)->text));
+    const QStringView text(insert);
+    qsizetype from = 0;
+    for (int piece = 0;; ++piece) {
+        const qsizetype crlf = text.indexOf(u"\r\n", from);
+        const bool lastPiece = crlf < 0;
+        QString made =
+            QStringView(text).sliced(from, (lastPiece ? text.size() : crlf) - from).toString();
+        if (piece == 0)
+            made.prepend(QStringView(firstLine).first(head));
+        if (lastPiece)
+            made.append(QStringView(lastLine).sliced(tail));
+        const int settled = ScriptFile::settledLength(made);
+        if (settled > ScriptFile::MaxLineLength && settled > before) {
+            emit editRefused(ScriptFile::overlongEditMessage({first + piece + 1, settled}));
+            return false;
+        }
+        if (lastPiece)
+            return true;
+        from = crlf + 2;
+    }
+}
+
 void RichTextControl::recordLineSplice(int line, int removed, int added)
 {
     if (m_lineChanges.everything)

@@ -71,6 +71,11 @@ public:
     // to read on another thread.
     virtual LineStore lineSnapshot() const;
 
+    // Replacing [start, start + length) by `insert` (CR LF breaks): true
+    // when no line it makes passes the limit of ScriptFile, or none it makes
+    // is longer than the lines it replaces; otherwise editRefused() says why.
+    bool acceptsReplacement(int start, int length, const QString& insert);
+
     // Every change of the content since the last call, notified or not,
     // for keeping per-line information in step.
     LineChanges takeLineChanges();
@@ -104,6 +109,9 @@ public:
 
 signals:
     void changed();
+    // An edit was not made: it would have made a line longer than a script
+    // may have (typing, paste, drop, the header dialog, the builder).
+    void editRefused(const QString& reason);
 
 protected:
     friend class ChangeBatch;

@@ -102,20 +102,24 @@ void ModEditor::keyPressEvent(QKeyEvent* e)
 
 void ModEditor::inputMethodEvent(QInputMethodEvent* e)
 {
-    if (m_control && !e->commitString().isEmpty() && e->preeditString().isEmpty() &&
-        e->replacementLength() == 0) {
-        // The composition the widget shows in the line's layout ends here:
-        // the widget takes it away before the control inserts the result,
-        // or the layout keeps text the line does not have.
-        if (!textCursor().block().layout()->preeditAreaText().isEmpty()) {
-            QInputMethodEvent end;
-            QPlainTextEdit::inputMethodEvent(&end);
-        }
-        m_control->setSelText(e->commitString());
-        e->accept();
+    if (!m_control || e->commitString().isEmpty() || e->replacementLength() != 0) {
+        QPlainTextEdit::inputMethodEvent(e); // a composition shown by the widget alone
         return;
     }
-    QPlainTextEdit::inputMethodEvent(e);
+    // The composition the widget shows in the line's layout ends with the
+    // result: the widget takes it away before the control inserts the
+    // result, or the layout keeps text the line does not have. A new
+    // composition that comes with the result is shown after it.
+    if (!textCursor().block().layout()->preeditAreaText().isEmpty()) {
+        QInputMethodEvent end;
+        QPlainTextEdit::inputMethodEvent(&end);
+    }
+    m_control->setSelText(e->commitString());
+    if (!e->preeditString().isEmpty()) {
+        QInputMethodEvent next(e->preeditString(), e->attributes());
+        QPlainTextEdit::inputMethodEvent(&next);
+    }
+    e->accept();
 }
 
 QString ModEditor::ownDragFormat()

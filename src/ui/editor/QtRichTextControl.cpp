@@ -127,6 +127,8 @@ void QtRichTextControl::replaceRange(int start, int length, const StyledText& co
 void QtRichTextControl::setSelText(const QString& text)
 {
     const QString clean = normalizeLineEnds(text);
+    if (!acceptsReplacement(m_selStart, m_selLength, clean))
+        return;
     replaceRange(m_selStart, m_selLength,
                  uniformlyColoured(clean, m_store.rangeColor(m_selStart, 0)));
 }
@@ -142,7 +144,10 @@ void QtRichTextControl::setSelRtf(const QString& rtf)
         setSelText(rtf);
         return;
     }
-    replaceRange(m_selStart, m_selLength, normalizedStyledText(Rtf::read(rtf)));
+    const StyledText content = normalizedStyledText(Rtf::read(rtf));
+    if (!acceptsReplacement(m_selStart, m_selLength, content.text))
+        return;
+    replaceRange(m_selStart, m_selLength, content);
 }
 
 TextColor QtRichTextControl::selColor() const

@@ -81,7 +81,10 @@ void MainWindow::appendActionBlock(const QString& block)
     // The block starts on a line of its own, whatever the script ends with.
     const QString text = c.text();
     const bool ownLine = text.isEmpty() || text.endsWith(QLatin1Char('\n'));
-    c.setText(text + (ownLine ? QString() : QStringLiteral("\r\n")) + block);
+    const QString added = (ownLine ? QString() : QStringLiteral("\r\n")) + normalizeLineEnds(block);
+    if (!c.acceptsReplacement(int(text.size()), 0, added))
+        return;
+    c.setText(text + added);
 }
 
 OptionsDialog* MainWindow::showOptions()

@@ -2,6 +2,7 @@
 
 #include "core/frame/DocumentLayout.h"
 #include "core/recovery/JournalStore.h"
+#include "core/script/ModFormat.h"
 #include "core/script/StampGenerator.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/editor/QtRichTextControl.h"
@@ -50,6 +51,12 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     connect(m_control.get(), &RichTextControl::changed, m_journalTimer,
             qOverload<>(&QTimer::start));
     connect(m_journalTimer, &QTimer::timeout, this, &DocumentWindow::writeJournal);
+    connect(m_control.get(), &RichTextControl::editRefused, this, [this](const QString& reason) {
+        if (m_services.dialogs)
+            m_services.dialogs->message(this, ModFormat::programTitle(),
+                                        QStringLiteral("This change was not made.\n\n") + reason,
+                                        DialogService::Icon::Warning);
+    });
     connect(m_model.get(), &DocumentModel::markedUnchanged, this, [this] {
         m_journalTimer->stop();
         if (m_services.journal)

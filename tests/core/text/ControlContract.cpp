@@ -139,20 +139,39 @@ void ControlContract::setSelText_replacesSelectionAndLeavesCaretBehind_data()
     QTest::addColumn<QString>("insert");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("caret");
+    QTest::addColumn<bool>("refused");
     QTest::newRow("insert at caret") << "abc" << 1 << 0 << "XY"
-                                     << "aXYbc" << 3;
+                                     << "aXYbc" << 3 << false;
     QTest::newRow("replace selection") << "abcdef" << 1 << 3 << "Z"
-                                       << "aZef" << 2;
+                                       << "aZef" << 2 << false;
     QTest::newRow("delete selection") << "abcdef" << 0 << 6 << ""
-                                      << "" << 0;
+                                      << "" << 0 << false;
     QTest::newRow("lf becomes crlf") << "ab" << 1 << 0 << "\n"
-                                     << "a\r\nb" << 3;
+                                     << "a\r\nb" << 3 << false;
     QTest::newRow("insert across lines") << "a\r\nb" << 0 << 4 << "x\r\ny\r\n"
                                          << "x\r\ny\r\n"
-                                         << 6;
+                                         << 6 << false;
     QTest::newRow("append at end") << "a\r\n"
                                    << 3 << 0 << "#"
-                                   << "a\r\n#" << 4;
+                                   << "a\r\n#" << 4 << false;
+    // A line may be 20,000 characters long, counting the blank each "#EoM"
+    // gains when it is written out: an edit that would pass that is refused.
+    const QString full(20000, 'a');
+    QTest::newRow("a full line takes no more") << "x\r\n" + full << 20003 << 0 << "b"
+                                               << "x\r\n" + full << 20003 << true;
+    QTest::newRow("the blank an end marker gains counts")
+        << QString(19996, 'a') << 0 << 0 << "#EoM" << QString(19996, 'a') << 0 << true;
+    QTest::newRow("a paste onto a long line")
+        << QString(15000, 'a') << 15000 << 0 << QString(15000, 'b') << QString(15000, 'a') << 15000
+        << true;
+    QTest::newRow("a paste whose last line meets a long one")
+        << QString(15000, 'a') << 0 << 0 << "x\r\n" + QString(5001, 'b') << QString(15000, 'a') << 0
+        << true;
+    QTest::newRow("a full line can be shortened")
+        << full << 0 << 1 << "" << QString(19999, 'a') << 0 << false;
+    QTest::newRow("a line break splits a full line")
+        << full << 10000 << 0 << "\r\n"
+        << QString(10000, 'a') + "\r\n" + QString(10000, 'a') << 10002 << false;
 }
 
 void ControlContract::setSelText_replacesSelectionAndLeavesCaretBehind()
@@ -163,14 +182,24 @@ void ControlContract::setSelText_replacesSelectionAndLeavesCaretBehind()
     QFETCH(QString, insert);
     QFETCH(QString, expected);
     QFETCH(int, caret);
+    QFETCH(bool, refused);
     auto c = make();
     c->setText(text);
     c->setSelStart(selStart);
     c->setSelLength(selLength);
+    QSignalSpy refusals(c.get(), &RichTextControl::editRefused);
     c->setSelText(insert);
     QCOMPARE(c->text(), expected);
     QCOMPARE(c->selStart(), caret);
     QCOMPARE(c->selLength(), 0);
+    QCOMPARE(refusals.size(), refused ? 1 : 0);
+    // Pasted as rich text, the same.
+    c->setText(text);
+    c->setSelStart(selStart);
+    c->setSelLength(selLength);
+    c->setSelRtf(Rtf::write(StyledText{insert, {}}, c->fontName()));
+    QCOMPARE(c->text(), expected);
+    QCOMPARE(refusals.size(), refused ? 2 : 0);
 }
 
 void ControlContract::insertedText_takesColourOfCharacterBeforeOnSameLine()

@@ -375,7 +375,7 @@ private slots:
             if (kind == "readonly") {
                 QVERIFY(QProcess::execute("mount", {"-o", "remount,ro", f.path("mnt")}) == 0);
             } else {
-                edit(f.doc(), QString(40000, 'x'));
+                edit(f.doc(), (QString(10000, 'x') + "\r\n").repeated(4));
             }
         }
         f.doc()->setFilePath(path);
