@@ -12,12 +12,17 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 
 #include <QDir>
 #include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -100,6 +105,21 @@ private slots:
                                                    << "does not exist";
         QTest::newRow("no read permission") << "unreadable"
                                             << "ermission";
+        QTest::newRow("a named pipe") << "fifo"
+                                      << "It is not a regular file.";
+        QTest::newRow("a socket") << "socket"
+                                  << "It is not a regular file.";
+        QTest::newRow("a character device") << "device"
+                                            << "It is not a regular file.";
+        QTest::newRow("UTF-16 with its mark") << "utf16le"
+                                              << "encoded as UTF-16";
+        QTest::newRow("UTF-16, big end first") << "utf16be"
+                                               << "encoded as UTF-16";
+        QTest::newRow("UTF-16 without a mark") << "utf16"
+                                               << "encoded as UTF-16";
+        QTest::newRow("a line that grows past the limit as its end markers are written out")
+            << "markers"
+            << "Line 1 is 20001 characters long";
     }
 
     void refusedFiles_leaveTheActiveDocumentAsItWas()
@@ -108,6 +128,11 @@ private slots:
         QFETCH(QString, reason);
         MainWindowFixture f;
         QString path = f.path("x.mod");
+        int socketFd = -1;
+        const auto closeSocket = qScopeGuard([&] {
+            if (socketFd >= 0)
+                ::close(socketFd);
+        });
         if (kind == "huge") {
             QFile big(path);
             QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(100LL * 1024 * 1024));
@@ -115,6 +140,30 @@ private slots:
             writeAll(path, QByteArray(10 * 1024 * 1024, 'x'));
         } else if (kind == "dir") {
             QDir().mkpath(path);
+        } else if (kind == "fifo") {
+            QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (kind == "socket") {
+            socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            const QByteArray name = QFile::encodeName(path);
+            QVERIFY(size_t(name.size()) < sizeof(address.sun_path));
+            std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+            QVERIFY(::bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0);
+        } else if (kind == "device") {
+            path = "/dev/zero";
+        } else if (kind.startsWith("utf16")) {
+            const QString text = "## MOD Title: x\r\n";
+            QByteArray bytes = kind == "utf16be" ? QByteArray("\xfe\xff") : QByteArray();
+            if (kind == "utf16le")
+                bytes = "\xff\xfe";
+            for (QChar c : text) {
+                const char lo = char(c.unicode() & 0xff);
+                bytes += kind == "utf16be" ? QByteArray(1, '\0') + lo : QByteArray(1, lo) + '\0';
+            }
+            writeAll(path, bytes);
+        } else if (kind == "markers") {
+            writeAll(path, QByteArray(19996, 'x') + "#EoM");
         } else if (kind == "unreadable") {
             writeAll(path, "secret");
             QFile::setPermissions(path, QFileDevice::WriteOwner);

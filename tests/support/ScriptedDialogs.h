@@ -4,6 +4,8 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 // A dialog service whose answers the test writes in advance. Every question
 // is recorded; a question with no answer left counts as unexpected and is
@@ -21,7 +23,9 @@ public:
     };
     QList<Question> questions;
     QList<Button> answers;
-    QList<int> choices;    // answers of the questions with buttons of their own
+    QList<int> choices; // answers of the questions with buttons of their own
+    // Answers before the scripted ones when it has an answer of its own.
+    std::function<std::optional<Button>(const Question&)> responder;
     QStringList fileNames; // answers of the file dialogs, in order
     QStringList fileDialogTitles;
     QStringList fileDialogFilters;
@@ -37,6 +41,9 @@ public:
         questions.append({title, text, buttons, icon, defaultButton, {}, -1});
         if (buttons == Buttons::Ok)
             return Button::Ok;
+        if (responder)
+            if (const std::optional<Button> b = responder(questions.last()))
+                return *b;
         if (answers.isEmpty()) {
             ++unexpected;
             return Button::Cancel;

@@ -1,40 +1,101 @@
 #include "core/script/ScriptFile.h"
 #include "core/rtf/Rtf.h"
-#include "core/script/Windows1252.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringMatcher>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ScriptFile {
+
+namespace {
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString notRegularMessage()
+{
+    return QStringLiteral("It is not a regular file.");
+}
+
+} // namespace
+
+bool FileStamp::sameAs(const FileStamp& other) const
+{
+    if (exists != other.exists)
+        return false;
+    if (!exists || (size == other.size && modified == other.modified))
+        return true;
+    return !hash.isEmpty() && hash == other.hash;
+}
+
+FileStamp stampOf(const QString& path, const QByteArray& bytes)
+{
+    FileStamp s = stampOf(path);
+    s.hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    return s;
+}
+
+FileStamp stampOf(const QString& path)
+{
+    FileStamp s;
+    struct stat st {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return s;
+    s.exists = true;
+    s.size = st.st_size;
+    s.modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    return s;
+}
 
 ReadResult read(const QString& path)
 {
     ReadResult r;
-    const QFileInfo info(path);
     if (path.isEmpty()) {
         r.error = QStringLiteral("No file name was given.");
         return r;
     }
-    if (!info.exists()) {
-        r.error = QStringLiteral("The file does not exist.");
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+        r.error = notRegularMessage();
         return r;
     }
-    if (info.isDir()) {
-        r.error = QStringLiteral("It is a folder, not a file.");
+    // O_NONBLOCK: a FIFO put in the file's place since must not make the
+    // open wait; the type is checked again on what was really opened.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        r.error = errno == ENOENT   ? QStringLiteral("The file does not exist.")
+                  : errno == EISDIR ? QStringLiteral("It is a folder, not a file.")
+                                    : systemError(errno);
         return r;
     }
-    if (info.size() > MaxFileSize) {
-        r.error = QStringLiteral("The file is %1 MB; scripts larger than %2 MB are not opened.")
-                      .arg(info.size() / (1024LL * 1024))
-                      .arg(MaxFileSize / (1024LL * 1024));
+    QFile file;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        r.error = S_ISDIR(st.st_mode) ? QStringLiteral("It is a folder, not a file.")
+                                      : notRegularMessage();
+        ::close(fd);
         return r;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         r.error = file.errorString();
+        ::close(fd);
+        return r;
+    }
+    if (st.st_size > MaxFileSize) {
+        r.error = QStringLiteral("The file is %1 MB; scripts larger than %2 MB are not opened.")
+                      .arg(qint64(st.st_size) / (1024LL * 1024))
+                      .arg(MaxFileSize / (1024LL * 1024));
         return r;
     }
     // The size may have changed since the check; never read more than the limit.
@@ -48,12 +109,22 @@ ReadResult read(const QString& path)
                       .arg(MaxFileSize / (1024LL * 1024));
         return r;
     }
-    r.content = Rtf::readRichOrPlain(Windows1252::decode(bytes));
+    DecodedText decoded = decodeText(bytes);
+    if (!decoded.refusal.isEmpty()) {
+        r.error = decoded.refusal;
+        return r;
+    }
+    r.content = Rtf::readRichOrPlain(decoded.text);
+    r.encoding = decoded.encoding;
     if (const LongLine line = findOverlongLine(r.content.text); line.number > 0) {
         r.content = {};
         r.error = overlongLineMessage(line);
         return r;
     }
+    r.stamp.exists = true;
+    r.stamp.size = st.st_size;
+    r.stamp.modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    r.stamp.hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
     r.ok = true;
     return r;
 }
@@ -114,23 +185,59 @@ QString overlongEditMessage(const LongLine& line)
         .arg(MaxLineLength);
 }
 
+bool isWriteProtected(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+           (st.st_mode & 0222) == 0;
+}
+
+namespace {
+
+// A character device (a terminal, /dev/null) takes the bytes where it is,
+// without waiting for a reader that may never come.
+WriteResult writeDevice(const QString& path, const QByteArray& bytes)
+{
+    WriteResult r;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) {
+        r.error = fd < 0 ? systemError(errno) : notRegularMessage();
+        if (fd >= 0)
+            ::close(fd);
+        return r;
+    }
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0) {
+            r.error = errno == EAGAIN ? QStringLiteral("The device does not take the text now.")
+                                      : systemError(errno);
+            ::close(fd);
+            return r;
+        }
+        done += n;
+    }
+    ::close(fd);
+    r.ok = true;
+    return r;
+}
+
+} // namespace
+
 WriteResult write(const QString& path, const QByteArray& bytes)
 {
     WriteResult r;
-    const QFileInfo info(path);
-    if (info.isDir()) {
+    struct stat st {};
+    const bool exists = ::stat(QFile::encodeName(path).constData(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) {
         r.error = QStringLiteral("It is a folder, not a file.");
         return r;
     }
-    if (info.exists() && !info.isFile()) {
-        // A device or pipe cannot be replaced by a new file: write to it.
-        QFile device(path);
-        if (!device.open(QIODevice::WriteOnly) || device.write(bytes) != bytes.size() ||
-            !device.flush()) {
-            r.error = device.errorString();
-            return r;
-        }
-        r.ok = true;
+    if (exists && S_ISCHR(st.st_mode))
+        return writeDevice(path, bytes);
+    if (exists && !S_ISREG(st.st_mode)) {
+        r.error = notRegularMessage();
         return r;
     }
     QSaveFile file(path);
@@ -143,10 +250,20 @@ WriteResult write(const QString& path, const QByteArray& bytes)
         file.cancelWriting();
         return r;
     }
+    if (exists) {
+        // The new file takes the old one's place with its permissions and,
+        // where the user may give it, its owner.
+        const int fd = int(file.handle());
+        if (fd >= 0) {
+            [[maybe_unused]] const int owned = ::fchown(fd, st.st_uid, st.st_gid);
+            ::fchmod(fd, st.st_mode & 07777);
+        }
+    }
     if (!file.commit()) {
         r.error = file.errorString();
         return r;
     }
+    r.stamp = stampOf(path, bytes);
     r.ok = true;
     return r;
 }

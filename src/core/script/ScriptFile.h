@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/script/TextEncoding.h"
 #include "core/text/StyledText.h"
 
 #include <QString>
@@ -31,18 +32,43 @@ QString overlongLineMessage(const LongLine& line);
 // The same for a line an edit would make.
 QString overlongEditMessage(const LongLine& line);
 
+// What a file was when the program last read or wrote it, to tell whether
+// another program has changed it since.
+struct FileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modified = 0; // milliseconds since the epoch
+    QByteArray hash;     // SHA-1 of the bytes
+    // The same file: size and time alike, or the same bytes.
+    bool sameAs(const FileStamp& other) const;
+};
+// Size and time alone; the bytes are hashed only when those differ.
+FileStamp stampOf(const QString& path);
+FileStamp stampOf(const QString& path, const QByteArray& bytes);
+
+// Files are opened for reading without waiting: a FIFO, a socket or a
+// device is refused before any read can block.
 struct ReadResult {
     bool ok = false;
     StyledText content;
+    TextEncoding encoding = TextEncoding::Windows1252;
+    FileStamp stamp;
     QString error;
 };
 ReadResult read(const QString& path);
 
 struct WriteResult {
     bool ok = false;
+    FileStamp stamp;
     QString error;
 };
-// Writes Windows-1252 bytes through QSaveFile: the old file survives any failure.
+// Writes the bytes through QSaveFile, so the old file survives any failure,
+// keeping the file's permission bits and, where it can, its owner. A
+// character device is written in place without waiting; a FIFO, socket or
+// block device is refused.
 WriteResult write(const QString& path, const QByteArray& bytes);
+// An existing regular file whose permission bits let no one write it: a
+// reason to ask before replacing it, since root would write it anyway.
+bool isWriteProtected(const QString& path);
 
 } // namespace ScriptFile

@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTimer>
@@ -44,6 +45,8 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
             &DocumentWindow::rebuildActionNodes);
     connect(m_actionlist, &QTreeWidget::itemDoubleClicked, this,
             &DocumentWindow::Actionlist_DblClick);
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &DocumentWindow::fileChangedOnDisk);
     m_journalTimer = new QTimer(this);
     m_journalTimer->setSingleShot(true);
     m_journalTimer->setInterval(JournalPause);
@@ -68,12 +71,6 @@ DocumentWindow::~DocumentWindow()
 {
     // The model listens to the control; it goes first.
     m_model.reset();
-}
-
-void DocumentWindow::setFilePath(const QString& path)
-{
-    m_filePath = path;
-    setCaption(path);
 }
 
 void DocumentWindow::Form_Load()
@@ -240,8 +237,5 @@ bool DocumentWindow::saveChangesPrompt()
         if (path.isEmpty() || !SaveScript::confirmReplace(this, dialogs, path, QString()))
             return false;
     }
-    if (!SaveScript::write(this, dialogs, *m_control, path))
-        return false;
-    m_model->markUnchanged();
-    return true;
+    return saveTo(path);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/DocumentModel.h"
+#include "core/script/ScriptFile.h"
 
 #include <QHash>
 #include <QWidget>
@@ -10,6 +11,7 @@ class DialogService;
 class JournalStore;
 class ModEditor;
 class QtRichTextControl;
+class QFileSystemWatcher;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -50,6 +52,20 @@ public:
     void setFilePath(const QString& path);
     bool isUntitled() const { return m_filePath.isEmpty(); }
 
+    // The file's encoding, in which the script is saved back.
+    TextEncoding encoding() const { return m_encoding; }
+    void setEncoding(TextEncoding encoding) { m_encoding = encoding; }
+    // The script was read from `path`: what the file was then, so that a
+    // change made by another program is noticed (the file is watched).
+    void fileWasRead(const QString& path, TextEncoding encoding,
+                     const ScriptFile::FileStamp& stamp);
+    // Writes the script to `path`, asking first when that is its own file
+    // and another program changed it since, or when no one may write the
+    // file. On success nothing is unsaved and, with `adopt`, the path is the
+    // document's (Save of an untitled script keeps it untitled).
+    enum class Adopt { Path, Nothing };
+    bool saveTo(const QString& path, Adopt adopt = Adopt::Path);
+
     void Form_Load();
     // The recovery journal, written at a pause in typing while the text is
     // unsaved and removed once it is saved or closed without saving.
@@ -66,6 +82,8 @@ public:
 
 signals:
     void outlineRouteRequested(OutlineRoute route);
+    // Another program changed the document's file on disk.
+    void changedOnDisk(const QString& path);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -84,7 +102,13 @@ private:
     std::unique_ptr<QtRichTextControl> m_control;
     std::unique_ptr<DocumentModel> m_model;
     QHash<QString, QTreeWidgetItem*> m_nodes;
+    void watchFile();
+    void fileChangedOnDisk();
+
     QString m_filePath;
+    TextEncoding m_encoding = TextEncoding::Windows1252;
+    ScriptFile::FileStamp m_diskStamp; // the file as last read or written
+    QFileSystemWatcher* m_watcher;
     QTimer* m_journalTimer;
     bool m_endingSession = false;
 };

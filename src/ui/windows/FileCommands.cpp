@@ -41,7 +41,7 @@ bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName, LoadRout
     model.setUpdateBrowserTF(true);
     c.setText(RepairScript(c.text()));
     model.restartHistory();
-    doc->setFilePath(fileName);
+    doc->fileWasRead(fileName, r.encoding, r.stamp);
     model.setUpdateBrowserTF(true);
     model.markUnchanged();
     return true;
@@ -84,9 +84,10 @@ void MainWindow::mnuFileSave_Click()
         m_dialogFileName = path;
         if (!SaveScript::confirmReplace(this, *m_services.dialogs, path, QString()))
             return;
+        doc->saveTo(path, DocumentWindow::Adopt::Nothing);
+        return;
     }
-    if (SaveScript::write(this, *m_services.dialogs, doc->control(), path))
-        doc->model().markUnchanged();
+    doc->saveTo(path);
 }
 
 void MainWindow::mnuFileSaveAs_Click()
@@ -104,10 +105,7 @@ void MainWindow::mnuFileSaveAs_Click()
     if (!SaveScript::confirmReplace(this, *m_services.dialogs, path, own))
         return;
     // The caption changes only once the file is really written.
-    if (!SaveScript::write(this, *m_services.dialogs, doc->control(), path))
-        return;
-    doc->setFilePath(path);
-    doc->model().markUnchanged();
+    doc->saveTo(path);
 }
 
 void MainWindow::mnuPublish_Click()

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -117,6 +118,10 @@ DocumentWindow* MainWindow::NewDocument()
                 if (activeDocument() == doc)
                     applyUndoControls(c);
             });
+    connect(doc, &DocumentWindow::changedOnDisk, this, [this](const QString& path) {
+        m_statusPanel->setText(QStringLiteral("%1 has changed on disk since it was opened.")
+                                   .arg(QDir::toNativeSeparators(path)));
+    });
     connect(doc, &DocumentWindow::outlineRouteRequested, this, [this](OutlineRoute route) {
         if (route == OutlineRoute::AuthorDialog)
             showAuthorDetails();

@@ -2,7 +2,6 @@
 
 #include "core/script/ModFormat.h"
 #include "core/script/ScriptFile.h"
-#include "core/script/Windows1252.h"
 #include "core/text/RichTextControl.h"
 #include "ui/platform/DialogService.h"
 
@@ -11,11 +10,12 @@
 
 namespace SaveScript {
 
-bool write(QWidget* parent, DialogService& dialogs, const RichTextControl& control,
-           const QString& path)
+ScriptFile::WriteResult write(QWidget* parent, DialogService& dialogs,
+                              const RichTextControl& control, const QString& path,
+                              TextEncoding encoding)
 {
     const QString text = control.text();
-    const Windows1252::Encoded encoded = Windows1252::encode(text);
+    const EncodedText encoded = encodeText(text, encoding);
     if (encoded.unmappable > 0) {
         const int line = int(QStringView(text).first(encoded.firstUnmappable).count(u'\n')) + 1;
         const QString warning =
@@ -25,20 +25,19 @@ bool write(QWidget* parent, DialogService& dialogs, const RichTextControl& contr
                 .arg(QDir::toNativeSeparators(path))
                 .arg(encoded.unmappable)
                 .arg(line);
+        // Return must not write "?" over the user's characters.
         if (dialogs.ask(parent, ModFormat::programTitle(), warning,
-                        DialogService::Buttons::OkCancel,
-                        DialogService::Icon::Warning) != DialogService::Button::Ok)
-            return false;
+                        DialogService::Buttons::OkCancel, DialogService::Icon::Warning,
+                        DialogService::Button::Cancel) != DialogService::Button::Ok)
+            return {};
     }
     const ScriptFile::WriteResult r = ScriptFile::write(path, encoded.bytes);
-    if (!r.ok) {
+    if (!r.ok)
         dialogs.message(
             parent, ModFormat::programTitle(),
             QStringLiteral("Could not save %1.\n\n%2").arg(QDir::toNativeSeparators(path), r.error),
             DialogService::Icon::Critical);
-        return false;
-    }
-    return true;
+    return r;
 }
 
 bool confirmReplace(QWidget* parent, DialogService& dialogs, const QString& path,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/script/ScriptFile.h"
+
 #include <QString>
 
 class DialogService;
@@ -8,13 +10,14 @@ class RichTextControl;
 
 namespace SaveScript {
 
-// Writes the script's plain text to path in Windows-1252 with CR LF. When
-// the text holds characters the code page cannot, the user is told how many
-// and where the first stands, and may cancel; saving anyway writes "?".
-// A failure is reported naming the file and the reason; the old file is
-// then untouched. Returns true when the file was written.
-bool write(QWidget* parent, DialogService& dialogs, const RichTextControl& control,
-           const QString& path);
+// Writes the script's plain text to path with CR LF in its encoding. When
+// the text holds characters Windows-1252 cannot, the user is told how many
+// and where the first stands, and may cancel (the default); saving anyway
+// writes "?". A failure is reported naming the file and the reason; the old
+// file is then untouched. The result says whether the file was written.
+ScriptFile::WriteResult write(QWidget* parent, DialogService& dialogs,
+                              const RichTextControl& control, const QString& path,
+                              TextEncoding encoding);
 
 // Asks before a save replaces an existing file other than the document's
 // own. Returns true when the save may go on.

@@ -3,11 +3,13 @@
 
 #include "core/frame/StringTable.h"
 #include "core/script/ModFormat.h"
+#include "core/script/ScriptFile.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QPdfWriter>
@@ -15,6 +17,8 @@
 #include <QProcess>
 #include <QTest>
 #include <QTreeWidget>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using Button = DialogService::Button;
@@ -338,11 +342,141 @@ private slots:
         f.dialogs.answers = {Button::Cancel};
         f.window->mnuFileSave_Click();
         QVERIFY(f.dialogs.lastText().contains("2 character(s)"));
+        // Return must not write "?" over the characters.
+        QCOMPARE(f.dialogs.questions.last().defaultButton, std::optional(Button::Cancel));
         QVERIFY(f.dialogs.lastText().contains("line 2"));
         QCOMPARE(readAll(path), QByteArray("old"));
         f.dialogs.answers = {Button::Ok};
         f.window->mnuFileSave_Click();
         QVERIFY(readAll(path).startsWith("a\r\nb ??####"));
+    }
+
+    void save_ofAFileChangedOnDisk_asksFirst_andTheStatusBarSaysSo()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("shared.mod");
+        writeAll(path, "## MOD Title: mine\r\n");
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        edit(f.doc(), "my edit ");
+        {
+            QFile other(path); // another program appends to the file
+            QVERIFY(other.open(QIODevice::Append));
+            other.write("## written by another program\r\n");
+        }
+        QTRY_VERIFY(f.window->statusPanel()->text().contains("changed on disk"));
+        f.dialogs.answers = {Button::Cancel};
+        f.window->mnuFileSave_Click();
+        const ScriptedDialogs::Question& q = f.dialogs.questions.last();
+        QVERIFY(q.text.contains("has changed on disk since it was opened"));
+        QCOMPARE(q.defaultButton, std::optional(Button::Cancel));
+        QVERIFY(readAll(path).endsWith("## written by another program\r\n"));
+        QVERIFY(f.doc()->model().hasUnsavedChanges());
+        f.dialogs.answers = {Button::Ok};
+        f.window->mnuFileSave_Click();
+        QVERIFY(readAll(path).startsWith("my edit ## MOD Title"));
+        // Saved: the next Save asks nothing.
+        edit(f.doc(), "x");
+        const qsizetype asked = f.dialogs.questions.size();
+        f.window->mnuFileSave_Click();
+        QCOMPARE(f.dialogs.questions.size(), asked);
+    }
+
+    void save_keepsThePermissionBits_andAsksBeforeAFileNoOneMayWrite()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("perm.mod");
+        writeAll(path, "old\r\n");
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0640) == 0);
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        edit(f.doc(), "new ");
+        f.window->mnuFileSave_Click();
+        QCOMPARE(readAll(path), QByteArray("new old\r\n"));
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), 0640);
+        // No one may write it: asked first, even as root; Cancel is the default.
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
+        edit(f.doc(), "newer ");
+        f.dialogs.answers = {Button::Cancel};
+        f.window->mnuFileSave_Click();
+        QVERIFY(f.dialogs.lastText().contains("read-only"));
+        QCOMPARE(f.dialogs.questions.last().defaultButton, std::optional(Button::Cancel));
+        QCOMPARE(readAll(path), QByteArray("new old\r\n"));
+        f.dialogs.answers = {Button::Ok};
+        f.window->mnuFileSave_Click();
+        QCOMPARE(readAll(path), QByteArray("newer new old\r\n"));
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), 0444);
+    }
+
+    void save_asAnOrdinaryUser_isRefusedWhereThatUserMayNotWrite()
+    {
+        // Run as a user that is not root, even when the tests run as root:
+        // a child process gives up root and saves.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("theirs.mod");
+        writeAll(path, "theirs\r\n");
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0644) == 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(2);
+            if (geteuid() == 0)
+                _exit(3);
+            const ScriptFile::WriteResult r = ScriptFile::write(path, "mine\r\n");
+            const bool refused = r.error.contains("ermission") || r.error.contains("not writable");
+            _exit(!r.ok && refused ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status));
+        if (WEXITSTATUS(status) == 3)
+            QSKIP("no user to run as (owning the folder already)");
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(readAll(path), QByteArray("theirs\r\n"));
+    }
+
+    void open_readsEachEncoding_andSavesItBack_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QByteArray>("savedAfterTyping"); // "\u0141 " typed at the start
+        QTest::newRow("Windows-1252 accents stay Windows-1252")
+            << QByteArray("caf\xe9 \x80\r\n") << QString::fromUtf8("caf\u00e9 \u20ac\r\n")
+            << "Windows-1252" << QByteArray("? caf\xe9 \x80\r\n");
+        QTest::newRow("UTF-8 with letters beyond ASCII")
+            << QByteArray("\xc5\x81ukasz\r\n") << QString::fromUtf8("\u0141ukasz\r\n") << "UTF-8"
+            << QByteArray("\xc5\x81 \xc5\x81ukasz\r\n");
+        QTest::newRow("a UTF-8 byte-order mark is kept and not shown")
+            << QByteArray("\xef\xbb\xbf## x\r\n") << QString("## x\r\n") << "UTF-8 with BOM"
+            << QByteArray("\xef\xbb\xbf\xc5\x81 ## x\r\n");
+        QTest::newRow("plain ASCII") << QByteArray("## x\r\n") << QString("## x\r\n")
+                                     << "Windows-1252" << QByteArray("? ## x\r\n");
+    }
+
+    void open_readsEachEncoding_andSavesItBack()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QFETCH(QString, encoding);
+        QFETCH(QByteArray, savedAfterTyping);
+        MainWindowFixture f;
+        const QString path = f.path("enc.mod");
+        writeAll(path, bytes);
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        QCOMPARE(f.doc()->control().text(), shown);
+        QCOMPARE(encodingName(f.doc()->encoding()), encoding);
+        f.window->mnuFileSave_Click();
+        QCOMPARE(readAll(path), bytes);
+        edit(f.doc(), QString::fromUtf8("\u0141 "));
+        f.dialogs.answers = {Button::Ok}; // "?" where Windows-1252 lacks the letter
+        f.window->mnuFileSave_Click();
+        QCOMPARE(readAll(path), savedAfterTyping);
     }
 
     void save_failuresKeepTheOldFileTheTextAndTheCaption_data()
@@ -352,6 +486,7 @@ private slots:
         QTest::newRow("invalid path") << "invalid";
         QTest::newRow("full disk") << "full";
         QTest::newRow("read-only folder") << "readonly";
+        QTest::newRow("a file replaced by a named pipe") << "fifo";
     }
 
     void save_failuresKeepTheOldFileTheTextAndTheCaption()
@@ -363,6 +498,9 @@ private slots:
         if (kind == "folder") {
             path = f.path("dir.mod");
             QDir().mkpath(path);
+        } else if (kind == "fifo") {
+            path = f.path("pipe.mod");
+            QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         } else if (kind == "invalid") {
             writeAll(f.path("plainfile"), "x");
             path = f.path("plainfile/inside.mod");
