@@ -66,21 +66,22 @@ bool JournalStore::isCurrent(int document, quint64 generation)
 }
 
 void JournalStore::write(int document, const QString& filePath, const QString& caption,
-                         LineStore lines)
+                         TextEncoding encoding, LineStore lines)
 {
     if (!active())
         return;
     const quint64 generation = nextGeneration(document);
     const QString path = journalPath(document);
-    m_writer.start([this, document, generation, path, filePath, caption, lines = std::move(lines)] {
-        if (!isCurrent(document, generation))
-            return; // a newer write of this document follows
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return;
-        file.write(RecoveryJournal::encode(filePath, caption, lines));
-        file.commit();
-    });
+    m_writer.start(
+        [this, document, generation, path, filePath, caption, encoding, lines = std::move(lines)] {
+            if (!isCurrent(document, generation))
+                return; // a newer write of this document follows
+            QSaveFile file(path);
+            if (!file.open(QIODevice::WriteOnly))
+                return;
+            file.write(RecoveryJournal::encode(filePath, caption, encoding, lines));
+            file.commit();
+        });
 }
 
 void JournalStore::remove(int document)

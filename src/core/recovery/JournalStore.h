@@ -39,7 +39,8 @@ public:
     // Replaces the journal of a document (numbered by the caller) in the
     // background; a later write of the same document makes an earlier one
     // that has not started unnecessary.
-    void write(int document, const QString& filePath, const QString& caption, LineStore lines);
+    void write(int document, const QString& filePath, const QString& caption, TextEncoding encoding,
+               LineStore lines);
     void remove(int document);
     // Waits until every write and removal asked for so far is done.
     void flush();

@@ -12,10 +12,12 @@ namespace {
 
 const QByteArray Magic = "QUILLWRIGHT-RECOVERY 1";
 
-QByteArray header(const QString& filePath, const QString& caption, const QByteArray& text)
+QByteArray header(const QString& filePath, const QString& caption, TextEncoding encoding,
+                  const QByteArray& text)
 {
     return Magic + "\npath: " + QUrl::toPercentEncoding(filePath) +
            "\ncaption: " + QUrl::toPercentEncoding(caption) +
+           "\nencoding: " + encodingName(encoding).toLatin1() +
            "\nlength: " + QByteArray::number(text.size()) +
            "\nsha1: " + QCryptographicHash::hash(text, QCryptographicHash::Sha1).toHex() + "\n\n";
 }
@@ -43,10 +45,11 @@ std::optional<QString> utf8(const QByteArray& bytes)
 QByteArray encode(const Entry& entry)
 {
     const QByteArray text = entry.text.toUtf8();
-    return header(entry.filePath, entry.caption, text) + text;
+    return header(entry.filePath, entry.caption, entry.encoding, text) + text;
 }
 
-QByteArray encode(const QString& filePath, const QString& caption, const LineStore& lines)
+QByteArray encode(const QString& filePath, const QString& caption, TextEncoding encoding,
+                  const LineStore& lines)
 {
     QByteArray text;
     text.reserve(qsizetype(lines.length()) + lines.length() / 8);
@@ -57,7 +60,7 @@ QByteArray encode(const QString& filePath, const QString& caption, const LineSto
         first = false;
         text += line->text.toUtf8();
     });
-    return header(filePath, caption, text) + text;
+    return header(filePath, caption, encoding, text) + text;
 }
 
 Decoded decode(const QByteArray& bytes)
@@ -68,15 +71,21 @@ Decoded decode(const QByteArray& bytes)
     if (!bytes.startsWith(Magic + '\n') || headerEnd < 0 || headerEnd > 64 * 1024)
         return {std::nullopt, QStringLiteral("not a recovery file")};
     const QList<QByteArray> lines = bytes.first(headerEnd).split('\n');
-    if (lines.size() != 5)
+    if (lines.size() != 6)
         return {std::nullopt, QStringLiteral("not a recovery file")};
     const auto path = field(lines[1], "path");
     const auto caption = field(lines[2], "caption");
-    const auto length = field(lines[3], "length");
-    const auto sha1 = field(lines[4], "sha1");
+    const auto encoding = field(lines[3], "encoding");
+    const auto length = field(lines[4], "length");
+    const auto sha1 = field(lines[5], "sha1");
     bool numeric = false;
     const qint64 size = length ? length->toLongLong(&numeric) : -1;
-    if (!path || !caption || !sha1 || !numeric || size < 0 || size > MaxBytes)
+    std::optional<TextEncoding> known;
+    for (TextEncoding e :
+         {TextEncoding::Windows1252, TextEncoding::Utf8, TextEncoding::Utf8WithBom})
+        if (encoding && *encoding == encodingName(e).toLatin1())
+            known = e;
+    if (!path || !caption || !known || !sha1 || !numeric || size < 0 || size > MaxBytes)
         return {std::nullopt, QStringLiteral("not a recovery file")};
     const QByteArray text = bytes.sliced(headerEnd + 2);
     if (text.size() < size)
@@ -90,7 +99,7 @@ Decoded decode(const QByteArray& bytes)
     const auto decodedCaption = utf8(QByteArray::fromPercentEncoding(*caption));
     if (!decodedText || !decodedPath || !decodedCaption)
         return {std::nullopt, QStringLiteral("not valid text")};
-    return {Entry{*decodedPath, *decodedCaption, *decodedText}, QString()};
+    return {Entry{*decodedPath, *decodedCaption, *decodedText, *known}, QString()};
 }
 
 } // namespace RecoveryJournal

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/script/TextEncoding.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -15,6 +17,7 @@ class LineStore;
 //   QUILLWRIGHT-RECOVERY 1
 //   path: <percent-encoded UTF-8>
 //   caption: <percent-encoded UTF-8>
+//   encoding: <the file's encoding, to save it back in>
 //   length: <bytes of text>
 //   sha1: <hex of the text's bytes>
 //   <empty line>
@@ -25,12 +28,14 @@ struct Entry {
     QString filePath;
     QString caption;
     QString text; // CR LF line breaks
+    TextEncoding encoding = TextEncoding::Windows1252;
     friend bool operator==(const Entry&, const Entry&) = default;
 };
 
 QByteArray encode(const Entry& entry);
 // The same from shared lines, joined with CR LF as they are encoded.
-QByteArray encode(const QString& filePath, const QString& caption, const LineStore& lines);
+QByteArray encode(const QString& filePath, const QString& caption, TextEncoding encoding,
+                  const LineStore& lines);
 
 struct Decoded {
     std::optional<Entry> entry;

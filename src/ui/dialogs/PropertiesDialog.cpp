@@ -40,6 +40,7 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
 
     auto label = [this](const char* text, int top) {
         auto* l = new QLabel(QString::fromLatin1(text), this);
+        l->setTextFormat(Qt::PlainText);
         l->setGeometry(twipsRect(this, 120, top, 930, 375));
         l->setWordWrap(true);
         QFont small = l->font(); // two-word captions wrap onto a second line

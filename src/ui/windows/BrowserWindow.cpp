@@ -59,6 +59,7 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     m_label->setProperty("tag", QStringLiteral("1067"));
     m_label->setGeometry(twipsRect(this, 45, 60, 3075, 255));
     m_label->setBuddy(m_address);
+    m_label->setTextFormat(Qt::PlainText);
     m_address->setObjectName(QStringLiteral("cboAddress"));
     m_address->setEditable(true);
     m_address->setInsertPolicy(QComboBox::NoInsert); // typed text enters only as reported

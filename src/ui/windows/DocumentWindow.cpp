@@ -190,7 +190,7 @@ void DocumentWindow::writeJournal()
     if (!m_services.journal)
         return;
     if (m_model->hasUnsavedChanges())
-        m_services.journal->write(m_services.number, m_filePath, caption(),
+        m_services.journal->write(m_services.number, m_filePath, caption(), m_encoding,
                                   m_control->lineSnapshot());
     else
         m_services.journal->remove(m_services.number);

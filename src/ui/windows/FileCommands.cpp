@@ -42,6 +42,7 @@ bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName, LoadRout
     c.setText(RepairScript(c.text()));
     model.restartHistory();
     doc->fileWasRead(fileName, r.encoding, r.stamp);
+    updateMenus();
     model.setUpdateBrowserTF(true);
     model.markUnchanged();
     return true;

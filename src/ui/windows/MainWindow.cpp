@@ -185,6 +185,7 @@ void MainWindow::updateMenus()
 {
     DocumentWindow* doc = activeDocument();
     applyUndoControls(doc ? doc->model().undoControls() : UndoControls{});
+    m_encodingPanel->setText(doc ? encodingName(doc->encoding()) : QString());
 }
 
 void MainWindow::applyUndoControls(const UndoControls& c)

@@ -63,6 +63,8 @@ public:
     // The toolbar's entries in order, separators included.
     QList<QAction*> toolbarEntries() const;
     QLabel* statusPanel() const { return m_statusPanel; }
+    // The active document's encoding, a permanent field of the status bar.
+    QLabel* encodingPanel() const { return m_encodingPanel; }
     const AppServices& services() const { return m_services; }
     // The printer that Print and Page Setup share.
     QPrinter* printer();
@@ -157,6 +159,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QToolButton* m_undoButton = nullptr;
     QLabel* m_statusPanel = nullptr;
+    QLabel* m_encodingPanel = nullptr;
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     std::array<QAction*, CommandCount> m_actions{};

@@ -263,9 +263,16 @@ void MainWindow::createStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     m_statusPanel = new QLabel(QStringLiteral("Status"), bar);
+    m_encodingPanel = new QLabel(bar);
+    m_encodingPanel->setObjectName(QStringLiteral("encodingPanel"));
+    m_encodingPanel->setToolTip(QStringLiteral("The encoding the script is saved in"));
     m_datePanel = new QLabel(bar);
     m_timePanel = new QLabel(bar);
+    // The status names files: plain text, whatever their names hold.
+    for (QLabel* panel : {m_statusPanel, m_encodingPanel, m_datePanel, m_timePanel})
+        panel->setTextFormat(Qt::PlainText);
     bar->addWidget(m_statusPanel, 1);
+    bar->addPermanentWidget(m_encodingPanel);
     bar->addPermanentWidget(m_datePanel);
     bar->addPermanentWidget(m_timePanel);
     auto refresh = [this] {

@@ -63,6 +63,7 @@ DocumentWindow* MainWindow::recoverDocument(const RecoveryJournal::Entry& entry)
     model.setUpdateBrowserTF(true);
     doc->control().setText(entry.text);
     model.restartHistory();
+    doc->setEncoding(entry.encoding);
     if (entry.filePath.isEmpty())
         doc->setCaption(entry.caption);
     else
@@ -70,6 +71,7 @@ DocumentWindow* MainWindow::recoverDocument(const RecoveryJournal::Entry& entry)
     model.setUpdateBrowserTF(true);
     model.markUnsaved();
     doc->writeJournal();
+    updateMenus();
     return doc;
 }
 

@@ -40,6 +40,7 @@ SplashWindow::SplashWindow(QWidget* parent)
 
     auto label = [this](const char* name, int tag, const char* design) {
         auto* l = new QLabel(QString::fromLatin1(design), m_frame);
+        l->setTextFormat(Qt::PlainText);
         l->setObjectName(QString::fromLatin1(name));
         l->setProperty("tag", QString::number(tag));
         return l;

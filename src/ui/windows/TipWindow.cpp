@@ -47,6 +47,7 @@ TipWindow::TipWindow(SettingsStore* settings, const QString& programFolder,
     picture->setBackgroundRole(QPalette::Base);
     picture->setFocusPolicy(Qt::TabFocus);
     auto* did = new QLabel(QStringLiteral("Did you know..."), picture);
+    did->setTextFormat(Qt::PlainText);
     did->setObjectName(QStringLiteral("Label1"));
     did->setGeometry(twipsRect(this, 540, 180, 2655, 255));
     QFont bold = did->font();
@@ -56,6 +57,7 @@ TipWindow::TipWindow(SettingsStore* settings, const QString& programFolder,
     m_tip->setObjectName(QStringLiteral("lblTipText"));
     m_tip->setGeometry(twipsRect(this, 180, 840, 3255, 1635));
     m_tip->setWordWrap(true);
+    m_tip->setTextFormat(Qt::PlainText); // a tip is text from a file, never markup
     m_tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     setTabOrder(ok, picture);

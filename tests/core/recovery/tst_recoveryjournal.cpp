@@ -59,12 +59,12 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, caption);
         QFETCH(QString, text);
-        const Entry entry{path, caption, text};
+        const Entry entry{path, caption, text, TextEncoding::Utf8WithBom};
         const RecoveryJournal::Decoded d = RecoveryJournal::decode(RecoveryJournal::encode(entry));
         QVERIFY2(d.entry, qPrintable(d.problem));
         QCOMPARE(*d.entry, entry);
         // From shared lines, the same bytes.
-        QCOMPARE(RecoveryJournal::encode(path, caption, linesOf(text)),
+        QCOMPARE(RecoveryJournal::encode(path, caption, TextEncoding::Utf8WithBom, linesOf(text)),
                  RecoveryJournal::encode(entry));
     }
 
@@ -90,6 +90,9 @@ private slots:
         QByteArray missing = good;
         missing.replace("caption: ", "title: ");
         QTest::newRow("a field missing") << missing << "not a recovery file";
+        QByteArray unknown = good;
+        unknown.replace("encoding: Windows-1252", "encoding: EBCDIC");
+        QTest::newRow("an encoding not known") << unknown << "not a recovery file";
         const QByteArray invalid("\xff\xfe\xfd", 3);
         QTest::newRow("text that is not UTF-8")
             << RecoveryJournal::encode(Entry{"", "", ""})
@@ -117,13 +120,13 @@ private slots:
         const QString folder = dir.filePath("recovery");
         JournalStore live(folder);
         QVERIFY(live.active());
-        live.write(1, "/tmp/live.mod", "/tmp/live.mod", linesOf("live"));
+        live.write(1, "/tmp/live.mod", "/tmp/live.mod", TextEncoding::Windows1252, linesOf("live"));
         {
             JournalStore ended(folder);
-            ended.write(1, "", "Document 1", linesOf("first"));
-            ended.write(1, "", "Document 1", linesOf("first, later"));
-            ended.write(2, "/tmp/b.mod", "/tmp/b.mod", linesOf("second"));
-            ended.write(3, "", "Document 3", linesOf("gone"));
+            ended.write(1, "", "Document 1", TextEncoding::Windows1252, linesOf("first"));
+            ended.write(1, "", "Document 1", TextEncoding::Windows1252, linesOf("first, later"));
+            ended.write(2, "/tmp/b.mod", "/tmp/b.mod", TextEncoding::Utf8, linesOf("second"));
+            ended.write(3, "", "Document 3", TextEncoding::Windows1252, linesOf("gone"));
             ended.remove(3);
         } // ended without removing its journals, as after a crash
         live.flush();
@@ -169,7 +172,7 @@ private slots:
     {
         JournalStore none(QString("/proc/no-such-folder/recovery"));
         QVERIFY(!none.active());
-        none.write(1, "", "Document 1", linesOf("x"));
+        none.write(1, "", "Document 1", TextEncoding::Windows1252, linesOf("x"));
         none.flush();
         QVERIFY(none.claimOrphans().isEmpty());
     }

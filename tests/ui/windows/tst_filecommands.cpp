@@ -471,6 +471,7 @@ private slots:
         f.window->mnuFileOpen_Click();
         QCOMPARE(f.doc()->control().text(), shown);
         QCOMPARE(encodingName(f.doc()->encoding()), encoding);
+        QCOMPARE(f.window->encodingPanel()->text(), encoding);
         f.window->mnuFileSave_Click();
         QCOMPARE(readAll(path), bytes);
         edit(f.doc(), QString::fromUtf8("\u0141 "));

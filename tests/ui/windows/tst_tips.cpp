@@ -84,6 +84,20 @@ private slots:
         QCOMPARE(w.lblTipText()->text(), QString("third"));
     }
 
+    void window_showsATipAsItsText_neverAsRichText()
+    {
+        QTemporaryDir dir;
+        const QByteArray rich = "<img src=\"/dev/zero\"><table><tr><td>x</td></tr></table>";
+        writeAll(dir.filePath("TIPOFDAY.TXT"), rich + "\r\n");
+        TipWindow w(nullptr, dir.path(), draws({0.0}));
+        w.setAttribute(Qt::WA_DeleteOnClose, false);
+        QVERIFY(w.Form_Load());
+        QCOMPARE(w.lblTipText()->textFormat(), Qt::PlainText);
+        QCOMPARE(w.lblTipText()->text(), QString::fromLatin1(rich));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+    }
+
     void window_withoutTheFileExplainsIt()
     {
         QTemporaryDir dir;
