@@ -3,6 +3,7 @@
 #include "core/script/ModFormat.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/platform/DialogService.h"
+#include "ui/platform/SessionSignals.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/SplashWindow.h"
 #include "ui/windows/TipWindow.h"
@@ -52,6 +53,11 @@ int main(int argc, char** argv)
     QApplication::processEvents();
 
     MainWindow frmMain(services);
+    // A log-out or a kill ends the program as File, Exit would, without
+    // questions; the journals keep the unsaved work for the next start.
+    SessionSignals sessionSignals;
+    QObject::connect(&sessionSignals, &SessionSignals::sessionEnding, &frmMain,
+                     &MainWindow::endSession);
     frmMain.MDIForm_Load(request.fileName);
     if (frmSplash)
         frmSplash->close();

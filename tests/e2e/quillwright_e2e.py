@@ -545,6 +545,40 @@ def journey_crash_recovery(display, home):
     expect(text == original + "typed after", "the recovered text was not saved:\n" + text[-200:])
 
 
+def journey_sigterm_keeps_work(display, home):
+    """SIGTERM (a log-out) quits without questions and the next start offers the work back."""
+    script = os.path.join(home, "term.mod")
+    original = "## MOD Title: term test\r\n"
+    write_cp1252(script, original)
+    s = Session(display, home, args=[script], placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+End")
+        s.type("typed then logged out")
+        s.proc.send_signal(signal.SIGTERM)
+        expect(s.proc.wait(timeout=20) == 0, "SIGTERM did not end the program cleanly")
+    finally:
+        s.kill()
+    s = Session(display, home, placement=(15000, 12000))
+    try:
+        deadline = time.time() + 20
+        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
+            expect(time.time() < deadline, "no recovery question appeared")
+            time.sleep(0.2)
+        time.sleep(0.5)
+        s.keys("Return")
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+s")
+        time.sleep(0.5)
+        s.quit()
+    finally:
+        s.kill()
+    text = open(script, "rb").read().decode("cp1252")
+    expect(text == original + "typed then logged out", "the work was not kept: " + repr(text))
+
+
 def journey_open_undo_save(display, home):
     """Undo after File, Open never brings back the text the window held before."""
     script = os.path.join(home, "opened.mod")
@@ -680,7 +714,7 @@ def journey_header_ok_unchanged(display, home):
 
 
 JOURNEYS = ["first_start", "write_script", "reopen_and_undo", "french", "windows_options_browser",
-            "crash_recovery", "open_undo_save", "end_marker_and_colours", "drag_word",
+            "crash_recovery", "sigterm_keeps_work", "open_undo_save", "end_marker_and_colours", "drag_word",
             "header_ok_unchanged"]
 
 

@@ -7,6 +7,7 @@
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -83,5 +84,7 @@ void MainWindow::endSession()
     }
     if (m_services.journal)
         m_services.journal->flush();
-    close();
+    // Other top-level windows (the tip, a dialog) must not keep it running.
+    if (close())
+        QCoreApplication::quit();
 }

@@ -195,6 +195,24 @@ private slots:
         QCOMPARE(QDir(folder).entryList({"*.journal"}).size(), 1);
     }
 
+    void sessionEnd_quitsWithoutAQuestion_andTheNextStartOffersTheWork()
+    {
+        QTemporaryDir recovery;
+        const QString folder = recovery.filePath("recovery");
+        {
+            MainWindowFixture before(QString(), true, folder);
+            before.window->show();
+            before.doc()->control().setSelText("typed just before the log-out");
+            before.window->endSession(); // at once: no pause in typing came
+            QVERIFY(before.dialogs.questions.isEmpty());
+            QVERIFY(!before.window->isVisible());
+        }
+        MainWindowFixture after(QString(), true, folder);
+        after.dialogs.choices = {0};
+        after.window->offerRecovery();
+        QVERIFY(after.doc()->control().text().startsWith("typed just before the log-out"));
+    }
+
     void discardedWork_isGone_andWorkClosedWithoutSavingLeavesNoJournal()
     {
         QTemporaryDir recovery;
