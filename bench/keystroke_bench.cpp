@@ -151,7 +151,7 @@ int main(int argc, char** argv)
 
     // Type in the middle of the script, as a user editing an action would.
     if (doc) {
-        doc->model().snapshots().Text2 = doc->control().text().left(100);
+        doc->model().snapshots().Text2 = QString(doc->control().text().left(100));
         doc->control().setSelStart(doc->control().textLength() / 2);
     } else if (bare) {
         QTextCursor c = bare->textCursor();

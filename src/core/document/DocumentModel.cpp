@@ -156,7 +156,8 @@ void DocumentModel::lineByLineChange(int& start, int& end)
 void DocumentModel::Timer1_Timer()
 {
     if (!m_snapshots.tick(
-            m_control.textLength(), [this] { return m_control.text(); }, m_updateBrowserTF))
+            m_control.textLength(), [this] { return TextSnapshot(m_control.lineSnapshot()); },
+            m_updateBrowserTF))
         return;
     emit undoControlsChanged(undoControls());
     m_timer.stop();
@@ -180,23 +181,25 @@ void DocumentModel::undo(int levels)
     if ((levels == 1 && !available.levelOne) || (levels == 2 && !available.levelTwo) ||
         (levels == 3 && !available.levelThree) || levels < 1 || levels > 3)
         return;
-    m_control.setRtf(m_snapshots.undo(levels));
+    // The snapshot's lines come back as they were, colours and all; lines
+    // it shares with the text now are not touched.
+    m_control.setLines(m_snapshots.undo(levels).lines());
 }
 
 DocumentModel::~DocumentModel() = default;
 
 bool DocumentModel::hasUnsavedChanges() const
 {
-    return !m_unchangedText || m_control.text() != *m_unchangedText;
+    return !m_unchanged || !m_control.lineSnapshot().sameText(*m_unchanged);
 }
 
 void DocumentModel::markUnchanged()
 {
-    m_unchangedText = m_control.text();
+    m_unchanged = m_control.lineSnapshot();
     emit markedUnchanged();
 }
 
 void DocumentModel::markUnsaved()
 {
-    m_unchangedText.reset();
+    m_unchanged.reset();
 }

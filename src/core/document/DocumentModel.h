@@ -88,7 +88,9 @@ private:
     Snapshots m_snapshots;
     ActionOutline::Model m_outline;
     QTimer m_timer;
-    std::optional<QString> m_unchangedText; // none: unsaved whatever the text
+    // The text as last opened or saved, sharing its lines with the control's
+    // store; none: unsaved whatever the text.
+    std::optional<LineStore> m_unchanged;
     bool m_updateBrowserTF = true;
     bool m_inHandler = false;
     bool m_reference = false;

@@ -1,12 +1,17 @@
 #include "core/document/Snapshots.h"
 
+TextSnapshot::TextSnapshot(const QString& text)
+{
+    m_lines.assign(StyledText{normalizeLineEnds(text), {}});
+}
+
 bool Snapshots::tick(const QString& currentText, bool refreshFlag)
 {
     return tick(
-        currentText.size(), [&currentText] { return currentText; }, refreshFlag);
+        currentText.size(), [&currentText] { return TextSnapshot(currentText); }, refreshFlag);
 }
 
-bool Snapshots::tick(qsizetype currentLength, const std::function<QString()>& currentText,
+bool Snapshots::tick(qsizetype currentLength, const std::function<TextSnapshot()>& current,
                      bool refreshFlag)
 {
     const qsizetype growth = currentLength - Text1.size();
@@ -15,11 +20,11 @@ bool Snapshots::tick(qsizetype currentLength, const std::function<QString()>& cu
     Text4 = Text3;
     Text3 = Text2;
     Text2 = Text1;
-    Text1 = currentText();
+    Text1 = current();
     return true;
 }
 
-QString Snapshots::undo(int levels)
+const TextSnapshot& Snapshots::undo(int levels)
 {
     switch (levels) {
     case 1:

@@ -147,6 +147,17 @@ void LineStore::replaceLines(int first, int count, std::vector<LinePtr> lines)
         m_lines.replace(first, count, std::move(lines));
 }
 
+bool LineStore::sameText(const LineStore& other) const
+{
+    if (m_length != other.m_length || lineCount() != other.lineCount())
+        return false;
+    const auto [head, tail] =
+        m_lines.commonEnds(other.m_lines, [](const LinePtr& a, const LinePtr& b) {
+            return a == b || a->text == b->text;
+        });
+    return head + tail >= lineCount();
+}
+
 void LineStore::setLine(int line, StyledText content)
 {
     replaceLines(line, 1, {std::make_shared<const StyledText>(std::move(content))});

@@ -42,6 +42,10 @@ public:
     void replaceLines(int first, int count, std::vector<LinePtr> lines);
     void setLine(int line, StyledText content);
 
+    // The same text, colours aside: lines shared with the other store are
+    // passed over a chunk at a time.
+    bool sameText(const LineStore& other) const;
+
     // The content split at its CR LFs.
     static std::vector<StyledText> splitLines(const StyledText& content);
     static std::vector<LinePtr> share(std::vector<StyledText> lines);

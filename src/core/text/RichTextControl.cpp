@@ -74,6 +74,11 @@ LineStore RichTextControl::lineSnapshot() const
     return lines;
 }
 
+void RichTextControl::setLines(const LineStore& lines)
+{
+    setStyledText(lines.content());
+}
+
 LineChanges RichTextControl::takeLineChanges()
 {
     return std::exchange(m_lineChanges, LineChanges{});

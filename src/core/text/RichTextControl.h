@@ -70,6 +70,9 @@ public:
     // a store hands out a copy that costs a pointer a chunk of lines, safe
     // to read on another thread.
     virtual LineStore lineSnapshot() const;
+    // Puts back the content of such a snapshot, caret at the start: a
+    // control over a store changes only the lines that differ.
+    virtual void setLines(const LineStore& lines);
 
     // Replacing [start, start + length) by `insert` (CR LF breaks): true
     // when no line it makes passes the limit of ScriptFile, or none it makes

@@ -92,6 +92,28 @@ void QtRichTextControl::setStyledText(const StyledText& content)
     notifyChanged();
 }
 
+void QtRichTextControl::setLines(const LineStore& lines)
+{
+    Operation op(*this);
+    // The lines both share are kept; only the stretch between differs.
+    const auto [head, tail] = m_store.lines().commonEnds(
+        lines.lines(), [](const LinePtr& a, const LinePtr& b) { return sameLine(a, b); });
+    const int removed = m_store.lineCount() - head - tail;
+    const int added = lines.lineCount() - head - tail;
+    if (removed > 0 || added > 0) {
+        std::vector<LinePtr> middle;
+        middle.reserve(size_t(added));
+        for (int i = head; i < head + added; ++i)
+            middle.push_back(lines.lines()[i]);
+        m_store.replaceLines(head, removed, std::move(middle));
+        changed({head, removed, added});
+    }
+    m_selStart = 0;
+    m_selLength = 0;
+    m_selectionUnshown = true;
+    notifyChanged();
+}
+
 void QtRichTextControl::setSelStart(int start)
 {
     Operation op(*this);

@@ -53,6 +53,7 @@ public:
     int lineAt(int pos) const override { return m_store.lineAt(pos); }
     LinePtr line(int line) const override;
     LineStore lineSnapshot() const override { return m_store; }
+    void setLines(const LineStore& lines) override;
     void setLine(int line, const StyledText& content) override;
 
     QString fontName() const override { return m_fontName; }

@@ -119,7 +119,14 @@ QString randomAction(Pair& p, QRandomGenerator& rng)
     const int length = p.fast.control.textLength();
     const int pos = int(rng.bounded(length + 1));
     const int span = std::min(int(rng.bounded(40)), length - pos);
-    switch (rng.bounded(14)) {
+    switch (rng.bounded(15)) {
+    case 14: // select all and Delete
+        p.act([](Side& s) {
+            s.control.setSelStart(0);
+            s.control.setSelLength(s.control.textLength());
+            s.control.setSelText(QString());
+        });
+        return QStringLiteral("select all and delete");
     case 0:
     case 1:
     case 2: { // typing, one key at a time

@@ -122,7 +122,7 @@ private slots:
         d.append("x");
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.last().at(0).value<UndoControls>(), UndoControls{});
-        d.model.snapshots().Text2 = "older";
+        d.model.snapshots().Text2 = QString("older");
         d.append("y");
         QCOMPARE(spy.last().at(0).value<UndoControls>(), (UndoControls{true, false, false}));
     }

@@ -9,20 +9,20 @@ private slots:
     {
         Snapshots s;
         QVERIFY(s.tick("template", false)); // the first tick fills Text1 only
-        QCOMPARE(s.Text1, QString("template"));
+        QCOMPARE(s.Text1.text(), QString("template"));
         QVERIFY(s.Text2.isEmpty());
         QCOMPARE(s.controls(), UndoControls{});
 
         QVERIFY(!s.tick("templat", false));  // shorter: nothing
         QVERIFY(!s.tick("template", false)); // same length: nothing
         QVERIFY(s.tick("template!", false));
-        QCOMPARE(s.Text2, QString("template"));
+        QCOMPARE(s.Text2.text(), QString("template"));
         QCOMPARE(s.controls(), (UndoControls{true, false, false}));
 
         QVERIFY(s.tick("short", true)); // the flag forces one
         QVERIFY(s.tick("short and longer", false));
         QVERIFY(s.tick("short and longer still", false));
-        QCOMPARE(s.Text4, QString("template!"));
+        QCOMPARE(s.Text4.text(), QString("template!"));
         QCOMPARE(s.controls(), (UndoControls{true, true, true}));
     }
 
@@ -41,12 +41,13 @@ private slots:
         QFETCH(int, levels);
         QFETCH(QStringList, after);
         Snapshots s;
-        s.Text1 = "A";
-        s.Text2 = "B";
-        s.Text3 = "C";
-        s.Text4 = "D";
-        QCOMPARE(s.undo(levels), after[0]);
-        QCOMPARE((QStringList{s.Text1, s.Text2, s.Text3, s.Text4}), after);
+        s.Text1 = QString("A");
+        s.Text2 = QString("B");
+        s.Text3 = QString("C");
+        s.Text4 = QString("D");
+        QCOMPARE(s.undo(levels).text(), after[0]);
+        QCOMPARE((QStringList{s.Text1.text(), s.Text2.text(), s.Text3.text(), s.Text4.text()}),
+                 after);
     }
 };
 

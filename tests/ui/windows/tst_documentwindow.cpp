@@ -1,3 +1,4 @@
+#include "core/rtf/Rtf.h"
 #include "core/script/ModFormat.h"
 #include "core/text/MemoryRichTextControl.h"
 #include "support/ScriptedDialogs.h"
@@ -111,10 +112,10 @@ void dragAndDrop(Window& w, Reference& ref, QRandomGenerator& rng)
         ClipboardMime::paste(ref.control, mime);
         return;
     }
-    if (to >= start && to <= start + count)
-        return;
     ref.control.setSelStart(start);
     ref.control.setSelLength(count);
+    if (to >= start && to <= start + count)
+        return; // dropped onto itself: still selected
     const QString moved = ref.control.selRtf();
     ref.control.setSelText(QString());
     ref.control.setSelStart(to > start ? to - count : to);
@@ -271,10 +272,23 @@ private slots:
                 compose(w.editor(), QString::fromUtf8("\u00b4"), QString::fromUtf8("\u00e9"));
                 ref.control.setSelText(QString::fromUtf8("\u00e9"));
             } else if (action == 9 && step % 3 == 1) {
+                const int levels = 1 + rng.bounded(3);
                 w.window.model().Timer1_Timer();
                 ref.model.Timer1_Timer();
-                w.window.model().undo(1);
-                ref.model.undo(1);
+                w.window.model().undo(levels);
+                ref.model.undo(levels);
+            } else if (action == 9 && step % 29 == 2) {
+                // Select all and Delete, then paste back a piece of what was there.
+                const StyledText was = w.control().styledText();
+                const QString piece = Rtf::write(
+                    slicedStyledText(was, 0, std::min(int(was.text.size()), 400)), "Arial");
+                QTest::keyClick(w.editor(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(w.editor(), Qt::Key_Delete);
+                ref.control.setSelStart(0);
+                ref.control.setSelLength(ref.control.textLength());
+                ref.control.setSelText(QString());
+                w.control().setSelRtf(piece);
+                ref.control.setSelRtf(piece);
             } else {
                 w.window.model().Timer1_Timer();
                 ref.model.Timer1_Timer();

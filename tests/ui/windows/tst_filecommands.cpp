@@ -680,13 +680,13 @@ private slots:
         QFETCH(QString, shown);
         MainWindowFixture f;
         Snapshots& s = f.doc()->model().snapshots();
-        s.Text1 = "A";
-        s.Text2 = "B";
-        s.Text3 = "C";
-        s.Text4 = "D";
+        s.Text1 = QString("A");
+        s.Text2 = QString("B");
+        s.Text3 = QString("C");
+        s.Text4 = QString("D");
         f.window->tbToolBar_ButtonMenuClick(entry);
         QCOMPARE(f.doc()->control().text(), shown);
-        QCOMPARE(s.Text1, shown);
+        QCOMPARE(s.Text1.text(), shown);
         QCOMPARE(f.window->action(Command::EditUndo)->isEnabled(), !s.Text2.isEmpty());
     }
 
