@@ -1,0 +1,314 @@
+// What a user waits for, in one configuration per process so that peak
+// memory belongs to that configuration alone:
+//   quillwright_bench CONFIG BYTES
+// Each operation is timed until the event loop is idle after a forced
+// repaint of the view, so layout and paint count. CONFIG is
+//   ours       the program's main window: open, first key, typing, snapshot,
+//              undo, paste, cut, select all + Delete, save, journal
+//   plain      a bare QPlainTextEdit given the same text: the floor for
+//              open, memory and select all + Delete
+//   peer       a QPlainTextEdit with a QSyntaxHighlighter colouring the same
+//              keywords: the peer for typing
+//   qsavefile  the same bytes written with QSaveFile: the floor for Save
+//   longline   typing at the end of the longest line a script may have
+// and prints one line of name=value figures (milliseconds, kilobytes).
+#include "SyntheticScript.h"
+
+#include "core/recovery/JournalStore.h"
+#include "core/script/ScriptFile.h"
+#include "core/script/Windows1252.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/DialogService.h"
+#include "ui/windows/DocumentWindow.h"
+#include "ui/windows/MainWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSyntaxHighlighter>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+
+class KeywordHighlighter : public QSyntaxHighlighter {
+public:
+    using QSyntaxHighlighter::QSyntaxHighlighter;
+
+protected:
+    void highlightBlock(const QString& text) override
+    {
+        static const QRegularExpression keywords(
+            "IN-LINE FIND|IN-LINE AFTER, ADD|IN-LINE REPLACE WITH| OPEN | FIND | AFTER, ADD | "
+            "BEFORE, ADD "
+            "| REPLACE WITH | OR |SAVE/CLOSE ALL FILES|## (MOD Author|MOD Description|MOD Version|"
+            "Installation Level|Installation Time|Files To Edit|Included Files|Generator|Author "
+            "Notes): ");
+        static const QRegularExpression end("# ?EoM");
+        QTextCharFormat blue;
+        blue.setForeground(Qt::blue);
+        QTextCharFormat green;
+        green.setForeground(QColor(0, 128, 0));
+        for (auto it = keywords.globalMatch(text); it.hasNext();) {
+            const auto m = it.next();
+            setFormat(int(m.capturedStart()), int(m.capturedLength()), blue);
+        }
+        for (auto it = end.globalMatch(text); it.hasNext();) {
+            const auto m = it.next();
+            setFormat(int(m.capturedStart()), int(m.capturedLength()), green);
+        }
+    }
+};
+
+// Answers every question as a user who confirms it would; asks for the file
+// given, so that File, Open and File, Save run as they do for a user.
+class BenchDialogs : public DialogService {
+public:
+    QString file;
+    Button ask(QWidget*, const QString&, const QString&, Buttons buttons, Icon,
+               std::optional<Button>) override
+    {
+        return buttons == Buttons::YesNoCancel ? Button::No : Button::Ok;
+    }
+    int choose(QWidget*, const QString&, const QString&, const QStringList&, int, Icon) override
+    {
+        return 1;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return file;
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return file;
+    }
+    bool print(QWidget*, QPrinter*, bool) override { return false; }
+    bool pageSetup(QWidget*, QPrinter*) override { return false; }
+};
+
+long peakKb()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+QWidget* g_view = nullptr; // the viewport that is repainted before a timing ends
+
+// Milliseconds from the start of `action` until the event loop is idle after
+// the view was repainted.
+double timed(const std::function<void()>& action)
+{
+    QElapsedTimer clock;
+    clock.start();
+    action();
+    QCoreApplication::processEvents();
+    if (g_view)
+        g_view->repaint();
+    QCoreApplication::processEvents();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+void press(QWidget* w, int key, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QKeyEvent down(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(w, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(w, &up);
+}
+
+void type(QWidget* w, char c)
+{
+    press(w, Qt::Key_A + (c - 'a'), QString(QChar(c)));
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
+}
+
+// 200 keystrokes in the middle of the text, as a user editing an action would.
+std::vector<double> typing(QWidget* editor)
+{
+    std::vector<double> costs;
+    for (int i = 0; i < 200; ++i)
+        costs.push_back(timed([&] { type(editor, char('a' + i % 26)); }));
+    return costs;
+}
+
+void print(const char* name, double value)
+{
+    std::printf(" %s=%.3f", name, value);
+}
+
+int ours(const QString& path, const QString& dir)
+{
+    SettingsStore settings(dir + "/settings");
+    BenchDialogs dialogs;
+    dialogs.file = path;
+    JournalStore journal(dir + "/recovery");
+    MainWindow window(AppServices{&settings, &dialogs, dir, "about:blank", nullptr});
+    window.MDIForm_Load(QString());
+    window.resize(1100, 800);
+    window.show();
+    QCoreApplication::processEvents();
+    DocumentWindow* doc = window.activeDocument();
+    QPlainTextEdit* editor = doc->mod_fly();
+    g_view = editor->viewport();
+    RichTextControl& c = doc->control();
+
+    print("open_ms", timed([&] { window.mnuFileOpen_Click(); }));
+    c.setSelStart(c.textLength() / 2);
+    print("first_ms", timed([&] { type(editor, 'x'); }));
+    const std::vector<double> keys = typing(editor);
+    print("median_ms", percentile(keys, 0.5));
+    print("p95_ms", percentile(keys, 0.95));
+
+    // Three pauses, each after a few more keys, fill the undo levels with
+    // snapshots that differ from the text by the same few lines at any size.
+    std::vector<double> ticks;
+    for (int level = 0; level < 4; ++level) {
+        type(editor, 'q');
+        ticks.push_back(timed([&] { doc->model().Timer1_Timer(); }));
+    }
+    print("snapshot_ms", percentile(ticks, 0.5));
+    type(editor, 'z');
+    print("undo1_ms", timed([&] { window.undoLevels(1); }));
+    type(editor, 'z');
+    doc->model().Timer1_Timer();
+    print("undo3_ms", timed([&] { window.undoLevels(3); }));
+    print("peak_kb", double(peakKb()));
+
+    QString chunk = syntheticScript(100000, 7);
+    QApplication::clipboard()->setText(chunk);
+    c.setSelStart(c.textLength() / 3);
+    print("paste_ms", timed([&] { window.mnuEditPaste_Click(); }));
+    c.setSelStart(c.textLength() / 3);
+    c.setSelLength(int(chunk.size()));
+    print("cut_ms", timed([&] { window.mnuEditCut_Click(); }));
+
+    print("save_ms", timed([&] { window.mnuFileSave_Click(); }));
+    const LineStore lines = c.lineSnapshot();
+    print("journal_ms", timed([&] {
+              journal.write(1, path, path, TextEncoding::Windows1252, lines);
+              journal.flush();
+          }));
+
+    editor->setFocus();
+    print("selectall_delete_ms", timed([&] {
+              press(editor, Qt::Key_A, QStringLiteral("a"), Qt::ControlModifier);
+              press(editor, Qt::Key_Delete, QString());
+          }));
+    std::printf("\n");
+    return c.textLength() == 0 ? 0 : 1;
+}
+
+int plain(const QString& path, bool highlighted)
+{
+    QPlainTextEdit editor;
+    editor.resize(1100, 800);
+    editor.show();
+    QCoreApplication::processEvents();
+    g_view = editor.viewport();
+    print("open_ms", timed([&] {
+              QFile f(path);
+              f.open(QIODevice::ReadOnly);
+              if (highlighted)
+                  new KeywordHighlighter(editor.document());
+              editor.setPlainText(Windows1252::decode(f.readAll()));
+          }));
+    QTextCursor middle = editor.textCursor();
+    middle.setPosition(editor.document()->characterCount() / 2);
+    editor.setTextCursor(middle);
+    const std::vector<double> keys = typing(&editor);
+    print("median_ms", percentile(keys, 0.5));
+    print("p95_ms", percentile(keys, 0.95));
+    print("peak_kb", double(peakKb()));
+    editor.setFocus();
+    print("selectall_delete_ms", timed([&] {
+              press(&editor, Qt::Key_A, QStringLiteral("a"), Qt::ControlModifier);
+              press(&editor, Qt::Key_Delete, QString());
+          }));
+    std::printf("\n");
+    return editor.document()->isEmpty() ? 0 : 1;
+}
+
+int qsavefile(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    const QString text = Windows1252::decode(f.readAll());
+    print("save_ms", timed([&] {
+              QSaveFile out(path);
+              out.open(QIODevice::WriteOnly);
+              out.write(Windows1252::encode(text).bytes);
+              out.commit();
+          }));
+    std::printf("\n");
+    return 0;
+}
+
+int longLine(const QString& dir)
+{
+    DocumentWindow doc(DocumentServices{});
+    doc.resize(1100, 800);
+    doc.Form_Load();
+    doc.show();
+    QCoreApplication::processEvents();
+    g_view = doc.mod_fly()->viewport();
+    QString line;
+    while (line.size() < ScriptFile::MaxLineLength - 30)
+        line += QStringLiteral("$a = $b OR $c; ");
+    line.truncate(ScriptFile::MaxLineLength - 30);
+    doc.control().setSelStart(doc.control().textLength());
+    doc.control().setSelText(line);
+    std::vector<double> keys;
+    for (int i = 0; i < 20; ++i)
+        keys.push_back(timed([&] { type(doc.mod_fly(), char('a' + i)); }));
+    print("longline_ms", percentile(keys, 0.5));
+    std::printf("\n");
+    Q_UNUSED(dir);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s ours|plain|peer|qsavefile|longline BYTES\n", argv[0]);
+        return 2;
+    }
+    const QString config = QString::fromLatin1(argv[1]);
+    const qsizetype bytes = QByteArray(argv[2]).toLongLong();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bench.mod");
+    {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(Windows1252::encode(syntheticScript(bytes)).bytes);
+    }
+    std::printf("%s %lld", argv[1], static_cast<long long>(bytes));
+    if (config == "ours")
+        return ours(path, dir.path());
+    if (config == "plain" || config == "peer")
+        return plain(path, config == "peer");
+    if (config == "qsavefile")
+        return qsavefile(path);
+    if (config == "longline")
+        return longLine(dir.path());
+    std::fprintf(stderr, "unknown configuration %s\n", argv[1]);
+    return 2;
+}
