@@ -4,6 +4,7 @@
 #include "core/colouring/LineByLineColouring.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ModFormat.h"
+#include "core/script/RepairScript.h"
 #include "core/script/StampGenerator.h"
 #include "core/text/RichTextControl.h"
 
@@ -151,6 +152,32 @@ void DocumentModel::lineByLineChange(int& start, int& end)
         m_index.update(m_control);
         rewriteKeywordLines(m_control, m_index, *m_memo, RewriteMode::Look);
     }
+}
+
+void DocumentModel::loadScript(const StyledText& content, LoadRoute route)
+{
+    const auto separators = [route](const QString& text) {
+        return route == LoadRoute::Open ? addBlankAfterProgramSeparators(text)
+                                        : removeBlankAfterProgramSeparators(text);
+    };
+    if (m_reference || !content.runs.empty()) {
+        m_updateBrowserTF = true;
+        m_control.setStyledText(content);
+        m_updateBrowserTF = true;
+        m_control.setText(separators(m_control.text()));
+        m_updateBrowserTF = true;
+        m_control.setText(RepairScript(m_control.text()));
+    } else {
+        // What each round's full rewrite does to the text of a plain script.
+        const auto written = [](QString text) {
+            return text.replace(ModFormat::endOfModTight(), ModFormat::endOfMod());
+        };
+        m_updateBrowserTF = true;
+        m_control.setText(written(RepairScript(written(separators(written(content.text))))));
+    }
+    restartHistory();
+    m_updateBrowserTF = true;
+    markUnchanged();
 }
 
 void DocumentModel::Timer1_Timer()

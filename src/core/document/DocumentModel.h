@@ -49,6 +49,18 @@ public:
     void mod_fly_Change();
     void setReferenceHandler(bool on) { m_reference = on; }
     void Timer1_Timer();
+
+    // A script read from a file becomes the document: File, Open puts a
+    // blank after each line of 65 "#", the command-line load takes it away;
+    // both then repair it, each step replacing the whole text with the
+    // refresh flag set. The history starts afresh and the text counts as
+    // unchanged. A plain script takes one round of change handling: the
+    // rounds before the last one leave nothing but "#EoM" written out as
+    // "# EoM", which is done on the text instead. The reference handler
+    // (and a script read as RTF, whose first round depends on its colours)
+    // takes every round.
+    enum class LoadRoute { Open, CommandLine };
+    void loadScript(const StyledText& content, LoadRoute route);
     // RefreshActionOutline: the outline's action nodes from the whole text.
     void RefreshActionOutline();
 

@@ -19,7 +19,8 @@ namespace {
 const QString Title = QStringLiteral("Quillwright");
 }
 
-bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName, LoadRoute route)
+bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
+                          DocumentModel::LoadRoute route)
 {
     ScriptFile::ReadResult r = ScriptFile::read(fileName);
     if (!r.ok) {
@@ -29,29 +30,16 @@ bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName, LoadRout
                                     DialogService::Icon::Critical);
         return false;
     }
-    DocumentModel& model = doc->model();
-    RichTextControl& c = doc->control();
-    // Each step replaces the whole text: the refresh flag before each makes
-    // the outline show what the last one left, the repaired keywords.
-    model.setUpdateBrowserTF(true);
-    c.setStyledText(r.content);
-    model.setUpdateBrowserTF(true);
-    c.setText(route == LoadRoute::Open ? addBlankAfterProgramSeparators(c.text())
-                                       : removeBlankAfterProgramSeparators(c.text()));
-    model.setUpdateBrowserTF(true);
-    c.setText(RepairScript(c.text()));
-    model.restartHistory();
+    doc->model().loadScript(r.content, route);
     doc->fileWasRead(fileName, r.encoding, r.stamp);
     updateMenus();
-    model.setUpdateBrowserTF(true);
-    model.markUnchanged();
     return true;
 }
 
 void MainWindow::loadCommandLineFile(const QString& fileName)
 {
     if (DocumentWindow* doc = activeDocument())
-        loadInto(doc, fileName, LoadRoute::CommandLine);
+        loadInto(doc, fileName, DocumentModel::LoadRoute::CommandLine);
 }
 
 void MainWindow::mnuFileOpen_Click()
@@ -67,7 +55,7 @@ void MainWindow::mnuFileOpen_Click()
     if (name.isEmpty())
         return;
     m_dialogFileName = name;
-    loadInto(doc, name, LoadRoute::Open);
+    loadInto(doc, name, DocumentModel::LoadRoute::Open);
 }
 
 void MainWindow::mnuFileSave_Click()

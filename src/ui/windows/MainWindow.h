@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/document/DocumentModel.h"
 #include "core/document/Snapshots.h"
 #include "ui/windows/MainWindowCommands.h"
 
@@ -148,10 +149,8 @@ private:
     // The header dialog, loaded (its boxes read) for the active script.
     PropertiesDialog* loadProperties();
     void showUnfinished(const QString& handler);
-    // Open puts a blank after each line of 65 "#", the command-line load
-    // takes it away; both repair the script and start its history afresh.
-    enum class LoadRoute { Open, CommandLine };
-    bool loadInto(DocumentWindow* doc, const QString& fileName, LoadRoute route);
+    // Reads the file and makes it the document's script (DocumentModel::loadScript).
+    bool loadInto(DocumentWindow* doc, const QString& fileName, DocumentModel::LoadRoute route);
 
     AppServices m_services;
     QMdiArea* m_mdi = nullptr;

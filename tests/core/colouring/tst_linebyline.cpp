@@ -265,6 +265,74 @@ private slots:
         }
     }
 
+    // Opening a plain script takes one round of change handling where the
+    // reference takes three: both must end alike, for every kind of script.
+    void loadingAScript_endsWhereEveryRoundEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("route");
+        const QByteArray hashes(64, '#');
+        const QList<QPair<const char*, QByteArray>> scripts = {
+            {"template", ModFormat::defaultTemplate().toLatin1()},
+            {"separators, with and without their blank", QByteArray(65, '#') + "\r\n" +
+                                                             QByteArray(65, '#') + " \r\n" +
+                                                             QByteArray(66, '#') + "\r\n## x\r\n"},
+            {"end markers run together",
+             "#EoM#EoM\r\n##EoM\r\n# EoM #EoM\r\n" + hashes + "#EoM\r\n" + hashes + "# EoM\r\n"},
+            {"labels and banners to repair",
+             "## author notes:x\r\n## Author Note:y\r\n#\r\n#-----[ After, Add ]---\r\n#\r\n"
+             "#-----[ Open ]---\r\nOpen\r\n#EoM"},
+            {"a banner naming the end marker", "#\r\n#-----[ #EoM ]---\r\n#\r\nx\r\n"},
+            {"an RTF script", "{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;}\\cf1 #\\cf0 EoM\\par "
+                              "#-----[ After, Add ]---\\par " +
+                                  QByteArray(65, '#') + "}"},
+        };
+        for (const auto& [name, bytes] : scripts)
+            for (int route : {0, 1})
+                QTest::newRow(
+                    qPrintable(QString("%1, %2").arg(name, route ? "command line" : "open")))
+                    << bytes << route;
+        QRandomGenerator rng(65);
+        const QByteArrayList lines = {"#EoM",
+                                      "# EoM",
+                                      hashes + "#EoM",
+                                      QByteArray(65, '#'),
+                                      QByteArray(65, '#') + " ",
+                                      "## author note:",
+                                      "#",
+                                      "#-----[ After, Add ]---",
+                                      "#-----[ Open ]---",
+                                      " OPEN x",
+                                      "## Mod Title: t",
+                                      ModFormat::backupNotice().toLatin1(),
+                                      ""};
+        for (int n = 0; n < 60; ++n) {
+            QByteArray script;
+            for (int l = 0; l < 20; ++l)
+                script += lines[rng.bounded(lines.size())] + (rng.bounded(5) ? "\r\n" : "");
+            QTest::newRow(qPrintable(QString("random %1").arg(n))) << script << n % 2;
+        }
+    }
+
+    void loadingAScript_endsWhereEveryRoundEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, route);
+        const StyledText content = Rtf::readRichOrPlain(QString::fromLatin1(bytes));
+        Pair p;
+        p.act([&](Side& s) {
+            s.control.setSelStart(5);
+            s.model.loadScript(content, route ? DocumentModel::LoadRoute::CommandLine
+                                              : DocumentModel::LoadRoute::Open);
+        });
+        QCOMPARE(firstDifference(p), QString());
+        QCOMPARE(p.fast.model.UpdateBrowserTF(), p.reference.model.UpdateBrowserTF());
+        QVERIFY(!p.fast.model.hasUnsavedChanges());
+        // And the next keystroke, with the refresh flag still set, too.
+        p.act([](Side& s) { s.control.setSelText(QStringLiteral("x")); });
+        QCOMPARE(firstDifference(p), QString());
+    }
+
     void lineByLineHandler_matchesTheReferenceOnCrafted_data()
     {
         QTest::addColumn<QString>("rtf");
