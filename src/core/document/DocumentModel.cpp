@@ -126,8 +126,19 @@ void DocumentModel::lineByLineChange(int& start, int& end)
     if (grown)
         colourMarkersIndexed(m_control, m_index, start, end - start);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
-        if (m_outline.refresh(
-                m_index.bannerCount(), [this] { return m_control.text(); }, m_updateBrowserTF))
+        // Forced by the refresh flag only when a banner changed since the
+        // nodes were read, or one reads on past its line.
+        const bool bannersChanged =
+            m_index.bannerGeneration() != m_outlineGeneration || m_outlineReadsOn;
+        const bool rebuilt = m_outline.refresh(
+            m_index.bannerCount(),
+            [this] {
+                m_outlineGeneration = m_index.bannerGeneration();
+                return ActionOutline::keywordsOnLines(m_control, m_index.bannerLines(),
+                                                      &m_outlineReadsOn);
+            },
+            m_updateBrowserTF && bannersChanged);
+        if (rebuilt)
             emit outlineRebuilt();
     }
     // Measured again only when the marker pass coloured something.

@@ -99,6 +99,8 @@ private:
     std::unique_ptr<LineRewriteMemo> m_memo;
     Snapshots m_snapshots;
     ActionOutline::Model m_outline;
+    quint64 m_outlineGeneration = ~quint64(0); // the index's banners the nodes were read from
+    bool m_outlineReadsOn = false;
     QTimer m_timer;
     // The text as last opened or saved, sharing its lines with the control's
     // store; none: unsaved whatever the text.

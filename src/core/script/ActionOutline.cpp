@@ -1,6 +1,7 @@
 #include "core/script/ActionOutline.h"
 
 #include "core/script/ModFormat.h"
+#include "core/text/RichTextControl.h"
 
 namespace ActionOutline {
 namespace {
@@ -30,6 +31,32 @@ QStringList scanKeywords(const QString& text)
     return keywords;
 }
 
+QStringList keywordsOnLines(const RichTextControl& control, const std::vector<int>& bannerLines,
+                            bool* readOn)
+{
+    const qsizetype opening = ModFormat::bannerOpening().size();
+    QStringList keywords;
+    keywords.reserve(qsizetype(bannerLines.size()));
+    bool read = false;
+    for (int line : bannerLines) {
+        const QString text = control.line(line)->text;
+        const qsizetype end = text.indexOf(Closing, opening);
+        if (end >= 0) {
+            keywords << text.mid(opening, end - opening);
+            continue;
+        }
+        // Not closed on its own line: as the whole text reads.
+        read = true;
+        const QString all = control.text();
+        const int start = control.lineStart(line) + int(opening);
+        const QString rest = QStringView(all).sliced(start).toString() + Pattern + Closing;
+        keywords << rest.left(rest.indexOf(Closing));
+    }
+    if (readOn)
+        *readOn = read;
+    return keywords;
+}
+
 int keywordPicture(const QString& keyword)
 {
     if (keyword == u"OPEN" || keyword == u"SAVE/CLOSE ALL FILES")
@@ -48,22 +75,39 @@ int keywordPicture(const QString& keyword)
 bool Model::refresh(const QString& text, bool force)
 {
     return refresh(
-        countBanners(text), [&text] { return text; }, force);
+        countBanners(text), [&text] { return scanKeywords(text); }, force);
 }
 
-bool Model::refresh(int bannerCount, const std::function<QString()>& text, bool force)
+bool Model::refresh(int bannerCount, const std::function<QStringList()>& keywords, bool force)
 {
     if (!force && int(m_nodes.size()) == bannerCount)
         return false;
-    const QStringList keywords = scanKeywords(text());
-    std::vector<Node> nodes;
-    nodes.reserve(size_t(keywords.size()));
-    for (int i = 0; i < keywords.size(); ++i)
-        nodes.push_back(
-            {QStringLiteral("action%1").arg(i + 1), keywords[i], keywordPicture(keywords[i])});
-    if (nodes == m_nodes)
+    const QStringList now = keywords();
+    const int before = int(m_nodes.size());
+    const int after = int(now.size());
+    // Only the nodes between those that stay alike are made again: a paste
+    // among thousands of actions costs the actions it brings.
+    int head = 0;
+    while (head < std::min(before, after) && m_nodes[size_t(head)].text == now[head])
+        ++head;
+    int tail = 0;
+    while (tail < std::min(before, after) - head &&
+           m_nodes[size_t(before - 1 - tail)].text == now[after - 1 - tail])
+        ++tail;
+    if (head + tail == before && before == after)
         return false;
-    m_nodes = std::move(nodes);
+    std::vector<Node> middle;
+    middle.reserve(size_t(after - head - tail));
+    for (int i = head; i < after - tail; ++i)
+        middle.push_back({QString(), now[i], keywordPicture(now[i])});
+    m_nodes.erase(m_nodes.begin() + head, m_nodes.begin() + (before - tail));
+    m_nodes.insert(m_nodes.begin() + head, std::make_move_iterator(middle.begin()),
+                   std::make_move_iterator(middle.end()));
+    // Keys follow the order: "action1", "action2", ...
+    const int renumberTo = before == after ? after - tail : after;
+    for (int i = head; i < renumberTo; ++i)
+        m_nodes[size_t(i)].key = QStringLiteral("action%1").arg(i + 1);
+    m_change = {head, before - head - tail, after - head - tail};
     return true;
 }
 

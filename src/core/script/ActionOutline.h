@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+class RichTextControl;
+
 // The action nodes under "Actions": one per banner that stands directly
 // after a line holding "#" alone.
 namespace ActionOutline {
@@ -13,6 +15,11 @@ namespace ActionOutline {
 // the first " ]---" after it, not trimmed.
 QStringList scanKeywords(const QString& text);
 int countBanners(const QString& text);
+// The same read from the banner lines alone (as a line index lists them),
+// a line at a time; a banner whose closing is not on its own line reads on
+// as scanKeywords does, and `readOn` says so.
+QStringList keywordsOnLines(const RichTextControl& control, const std::vector<int>& bannerLines,
+                            bool* readOn = nullptr);
 
 // Outline picture for a keyword (exact case), or 0 for none.
 int keywordPicture(const QString& keyword);
@@ -29,6 +36,13 @@ struct Node {
     friend bool operator==(const Node&, const Node&) = default;
 };
 
+// The nodes [first, first + removed) became [first, first + added).
+struct NodeChange {
+    int first = 0;
+    int removed = 0;
+    int added = 0;
+};
+
 // Keeps the action nodes; rebuilds them only when the number of banners
 // changed, so edited keywords keep their old nodes until then, or when
 // `force` says the whole text was replaced.
@@ -36,13 +50,16 @@ class Model {
 public:
     // Returns true when the nodes changed.
     bool refresh(const QString& text, bool force = false);
-    // The same when the number of banners is known already; the text is
-    // asked for only when the nodes are rebuilt.
-    bool refresh(int bannerCount, const std::function<QString()>& text, bool force = false);
+    // The same when the number of banners is known already; the keywords
+    // are asked for only when the nodes are rebuilt.
+    bool refresh(int bannerCount, const std::function<QStringList()>& keywords, bool force = false);
     const std::vector<Node>& nodes() const { return m_nodes; }
+    // What the last refresh that returned true changed.
+    const NodeChange& lastChange() const { return m_change; }
 
 private:
     std::vector<Node> m_nodes;
+    NodeChange m_change;
 };
 
 } // namespace ActionOutline

@@ -83,6 +83,8 @@ void LineIndex::rebuild(const RichTextControl& c)
     m_unread.clear();
     m_unrewritten.clear();
     m_banners = 0;
+    m_bannerLines.clear();
+    ++m_bannerGeneration;
     for (int i = 0; i < lineCount(); ++i)
         markChanged(i);
 }
@@ -124,12 +126,27 @@ int LineIndex::bannerPair(int first) const
                                                                                               : 0;
 }
 
+void LineIndex::setBannerPair(int first, bool pair)
+{
+    // The pair (first, first + 1) makes line first + 1 a banner line.
+    if (pair) {
+        insertValue(m_bannerLines, first + 1);
+        ++m_banners;
+    } else {
+        eraseValue(m_bannerLines, first + 1);
+        --m_banners;
+    }
+    ++m_bannerGeneration;
+}
+
 void LineIndex::setBannerFlags(int line, quint16 flags)
 {
-    m_banners -= bannerPair(line - 1) + bannerPair(line);
+    const int before[2] = {bannerPair(line - 1), bannerPair(line)};
     quint16& f = m_lines.mutableAt(line).flags;
     f = quint16((f & ~(EndsWithHash | StartsBanner)) | flags);
-    m_banners += bannerPair(line - 1) + bannerPair(line);
+    for (int k = 0; k < 2; ++k)
+        if (const int now = bannerPair(line - 1 + k); now != before[k])
+            setBannerPair(line - 1 + k, now != 0);
 }
 
 void LineIndex::clearLine(int line)
@@ -153,23 +170,29 @@ void LineIndex::eraseLines(int at, int count)
         shiftSorted(lines, at + count, -count);
     shiftList(m_unread, at, -count);
     shiftList(m_unrewritten, at, -count);
-    m_banners += bannerPair(at - 1);
+    shiftSorted(m_bannerLines, at + count, -count);
+    if (bannerPair(at - 1))
+        setBannerPair(at - 1, true);
 }
 
 void LineIndex::insertLines(int at, int count)
 {
-    m_banners -= bannerPair(at - 1);
+    if (bannerPair(at - 1))
+        setBannerPair(at - 1, false);
     m_lines.replace(at, 0, std::vector<Line>(size_t(count)));
     for (auto& lines : m_markerLines)
         shiftSorted(lines, at, count);
     shiftList(m_unread, at, count);
     shiftList(m_unrewritten, at, count);
+    shiftSorted(m_bannerLines, at, count);
 }
 
 void LineIndex::readLine(const RichTextControl& c, int line)
 {
     if (line >= lineCount())
         return;
+    if (m_lines[line].flags & StartsBanner)
+        ++m_bannerGeneration; // its keyword may read otherwise now
     clearLine(line);
     m_lines.mutableAt(line).flags &= quint16(~Unread);
     const LinePtr shared = c.line(line);

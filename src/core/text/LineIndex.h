@@ -25,6 +25,10 @@ public:
 
     // Occurrences of "#" CR LF "#-----[ " in the whole text.
     int bannerCount() const { return m_banners; }
+    // The lines those banners begin ("#-----[ ..."), ascending, and a number
+    // that changes whenever one of them comes, goes or is read again.
+    const std::vector<int>& bannerLines() const { return m_bannerLines; }
+    quint64 bannerGeneration() const { return m_bannerGeneration; }
 
     // Where the control's find with a start would find marker `m`, or -1.
     int findMarker(const RichTextControl& c, int m, int from) const;
@@ -68,6 +72,7 @@ private:
     void markChanged(int line);
     int bannerPair(int first) const; // 1 when lines first and first + 1 form a banner
     void setBannerFlags(int line, quint16 flags);
+    void setBannerPair(int first, bool pair);
 
     QStringList m_markers;
     std::vector<QStringMatcher> m_matchers;
@@ -77,5 +82,7 @@ private:
     std::vector<int> m_unread;                   // lines to read again
     std::vector<int> m_unrewritten;              // lines the rewrite must see
     int m_banners = 0;
+    std::vector<int> m_bannerLines; // sorted
+    quint64 m_bannerGeneration = 0;
     bool m_started = false;
 };

@@ -128,17 +128,29 @@ void DocumentWindow::rebuildActionNodes()
         return;
     // The actions show as soon as there are any; later the user decides.
     const bool expanded = actions->isExpanded() || actions->childCount() == 0;
-    qDeleteAll(actions->takeChildren());
-    // Made apart and added at once: a big script has thousands of actions.
-    QList<QTreeWidgetItem*> items;
-    items.reserve(qsizetype(m_model->outline().nodes().size()));
-    for (const ActionOutline::Node& n : m_model->outline().nodes()) {
-        auto* item = new QTreeWidgetItem;
-        item->setText(0, n.text);
-        item->setData(0, Qt::UserRole, n.key);
+    const std::vector<ActionOutline::Node>& nodes = m_model->outline().nodes();
+    const ActionOutline::NodeChange& change = m_model->outline().lastChange();
+    // Only the nodes that changed are made again; the others are taken out
+    // and put back: a big script has thousands of actions.
+    QList<QTreeWidgetItem*> items = actions->takeChildren();
+    if (items.size() != qsizetype(nodes.size()) - change.added + change.removed) {
+        qDeleteAll(items); // not the tree the change was made to: all anew
+        items.clear();
+        for (size_t i = 0; i < nodes.size(); ++i)
+            items << nullptr;
+    } else {
+        qDeleteAll(items.sliced(change.first, change.removed));
+        items.remove(change.first, change.removed);
+        items.insert(change.first, change.added, nullptr);
+    }
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (items[i])
+            continue;
+        const ActionOutline::Node& n = nodes[size_t(i)];
+        items[i] = new QTreeWidgetItem;
+        items[i]->setText(0, n.text);
         if (n.picture > 0)
-            item->setIcon(0, Icons::outlinePicture(n.picture));
-        items << item;
+            items[i]->setIcon(0, Icons::outlinePicture(n.picture));
     }
     actions->addChildren(items);
     actions->setExpanded(expanded);

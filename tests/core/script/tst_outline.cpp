@@ -1,4 +1,8 @@
 #include "core/script/ActionOutline.h"
+#include "core/text/LineIndex.h"
+#include "core/text/MemoryRichTextControl.h"
+
+#include <QRandomGenerator>
 
 #include <QTest>
 
@@ -40,6 +44,59 @@ private slots:
         QFETCH(QStringList, keywords);
         QCOMPARE(scanKeywords(text), keywords);
         QCOMPARE(countBanners(text), keywords.size());
+        // Read from the banner lines a line index lists, the same.
+        MemoryRichTextControl c;
+        c.setText(text);
+        if (c.text() != text)
+            return; // LF line ends: the control makes them CR LF
+        LineIndex index({"Mod Title:"});
+        index.update(c);
+        QCOMPARE(index.bannerCount(), keywords.size());
+        QCOMPARE(keywordsOnLines(c, index.bannerLines()), keywords);
+    }
+
+    // Edited anywhere, the index's banner lines give the whole text's
+    // keywords, and the model's list of changed nodes rebuilds a copy.
+    void bannerLines_followEdits_andTheModelSaysWhatChanged()
+    {
+        QRandomGenerator rng(12);
+        const QStringList pieces = {"#\r\n#-----[ OPEN ]---\r\n",
+                                    "#\r\n#-----[ FIND ]---\r\n",
+                                    "x\r\n",
+                                    "#",
+                                    "\r\n",
+                                    "#-----[ ",
+                                    " ]---",
+                                    "COPY",
+                                    "#\r\n"};
+        MemoryRichTextControl c;
+        LineIndex index({"Mod Title:"});
+        Model model;
+        std::vector<QString> shown; // a copy kept up to date by the changes alone
+        for (int step = 0; step < 2000; ++step) {
+            const int length = c.textLength();
+            c.setSelStart(int(rng.bounded(length + 1)));
+            c.setSelLength(rng.bounded(3) == 0 ? int(rng.bounded(20)) : 0);
+            c.setSelText(pieces[rng.bounded(pieces.size())]);
+            index.update(c);
+            const QString text = c.text();
+            QCOMPARE(index.bannerCount(), countBanners(text));
+            QCOMPARE(keywordsOnLines(c, index.bannerLines()), scanKeywords(text));
+            if (model.refresh(
+                    index.bannerCount(), [&] { return keywordsOnLines(c, index.bannerLines()); },
+                    step % 5 == 0)) {
+                const NodeChange ch = model.lastChange();
+                shown.erase(shown.begin() + ch.first, shown.begin() + ch.first + ch.removed);
+                for (int i = 0; i < ch.added; ++i)
+                    shown.insert(shown.begin() + ch.first + i,
+                                 model.nodes()[size_t(ch.first + i)].text);
+            }
+            QCOMPARE(shown.size(), model.nodes().size());
+            for (size_t i = 0; i < shown.size(); ++i) {
+                QCOMPARE(shown[i], model.nodes()[i].text);
+                QCOMPARE(model.nodes()[i].key, QString("action%1").arg(i + 1));
+            }
+        }
     }
 
     void pictures_data()

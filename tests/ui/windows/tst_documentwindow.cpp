@@ -300,6 +300,11 @@ private slots:
             QCOMPARE(staleCompositions(w.editor()), 0);
             QCOMPARE(w.control().selStart(), ref.control.selStart());
             QCOMPARE(w.window.model().outline().nodes(), ref.model.outline().nodes());
+            // The tree shows the nodes, changed a stretch at a time.
+            const QTreeWidgetItem* actions = w.window.outlineNode("actions");
+            QCOMPARE(actions->childCount(), int(ref.model.outline().nodes().size()));
+            for (int i = 0; i < actions->childCount(); ++i)
+                QCOMPARE(actions->child(i)->text(0), ref.model.outline().nodes()[size_t(i)].text);
         }
     }
 };
