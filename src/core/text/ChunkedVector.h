@@ -5,6 +5,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 // A sequence for one entry per line of a script: replacing a stretch in the
@@ -141,36 +142,49 @@ public:
                 f(item);
     }
 
-    // How many elements at the start and, apart from those, at the end the
-    // two sequences hold alike. Chunks they share are passed over whole, so
-    // a copy compared with its original after a few edits costs about the
-    // chunks the edits touched.
+    // The stretches where two sequences differ, ascending: [at, at + removed)
+    // of this one stands where [otherAt, otherAt + added) of the other does.
+    // Chunks both share are passed over whole wherever they stand, so two
+    // copies that went apart by a few edits anywhere cost the chunks those
+    // edits touched; inside a stretch the elements `same` finds alike at its
+    // ends are left out.
+    struct Difference {
+        int at = 0;
+        int removed = 0;
+        int otherAt = 0;
+        int added = 0;
+    };
     template <typename Same>
-    std::pair<int, int> commonEnds(const ChunkedVector& other, const Same& same) const
+    std::vector<Difference> differences(const ChunkedVector& other, const Same& same) const
     {
-        const int shortest = std::min(m_size, other.m_size);
-        int head = 0;
-        size_t a = 0;
-        size_t b = 0;
-        while (a < m_chunks.size() && b < other.m_chunks.size() &&
-               m_chunks[a] == other.m_chunks[b] && m_starts[a] == other.m_starts[b]) {
-            head += int(m_chunks[a]->size());
-            ++a, ++b;
+        std::unordered_map<const std::vector<T>*, size_t> inOther;
+        inOther.reserve(other.m_chunks.size());
+        for (size_t k = 0; k < other.m_chunks.size(); ++k)
+            inOther.emplace(other.m_chunks[k].get(), k);
+        std::vector<Difference> out;
+        int a = 0; // where the stretch not yet matched begins, here and there
+        int b = 0;
+        const auto close = [&](int aEnd, int bEnd) {
+            while (a < aEnd && b < bEnd && same((*this)[a], other[b]))
+                ++a, ++b;
+            while (aEnd > a && bEnd > b && same((*this)[aEnd - 1], other[bEnd - 1]))
+                --aEnd, --bEnd;
+            if (aEnd > a || bEnd > b)
+                out.push_back({a, aEnd - a, b, bEnd - b});
+        };
+        size_t next = 0; // chunks of the other before this one are passed
+        for (size_t c = 0; c < m_chunks.size(); ++c) {
+            const auto found = inOther.find(m_chunks[c].get());
+            if (found == inOther.end() || found->second < next)
+                continue;
+            // A chunk both share: what lies before it differs.
+            close(m_starts[c], other.m_starts[found->second]);
+            a = m_starts[c] + int(m_chunks[c]->size());
+            b = other.m_starts[found->second] + int(m_chunks[c]->size());
+            next = found->second + 1;
         }
-        while (head < shortest && same((*this)[head], other[head]))
-            ++head;
-        int tail = 0;
-        size_t ra = m_chunks.size();
-        size_t rb = other.m_chunks.size();
-        while (ra > a && rb > b && m_chunks[ra - 1] == other.m_chunks[rb - 1] &&
-               m_size - m_starts[ra - 1] <= shortest - head) {
-            tail = m_size - m_starts[ra - 1];
-            --ra, --rb;
-        }
-        while (tail < shortest - head &&
-               same((*this)[m_size - 1 - tail], other[other.m_size - 1 - tail]))
-            ++tail;
-        return {head, tail};
+        close(m_size, other.m_size);
+        return out;
     }
 
 private:

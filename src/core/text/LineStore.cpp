@@ -151,11 +151,10 @@ bool LineStore::sameText(const LineStore& other) const
 {
     if (m_length != other.m_length || lineCount() != other.lineCount())
         return false;
-    const auto [head, tail] =
-        m_lines.commonEnds(other.m_lines, [](const LinePtr& a, const LinePtr& b) {
-            return a == b || a->text == b->text;
-        });
-    return head + tail >= lineCount();
+    return m_lines
+        .differences(other.m_lines, [](const LinePtr& a,
+                                       const LinePtr& b) { return a == b || a->text == b->text; })
+        .empty();
 }
 
 void LineStore::setLine(int line, StyledText content)

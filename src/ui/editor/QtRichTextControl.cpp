@@ -95,18 +95,17 @@ void QtRichTextControl::setStyledText(const StyledText& content)
 void QtRichTextControl::setLines(const LineStore& lines)
 {
     Operation op(*this);
-    // The lines both share are kept; only the stretch between differs.
-    const auto [head, tail] = m_store.lines().commonEnds(
+    // Lines both share are kept; only the stretches that differ are put in,
+    // from the last up, so the lines above each keep their numbers.
+    const auto differences = m_store.lines().differences(
         lines.lines(), [](const LinePtr& a, const LinePtr& b) { return sameLine(a, b); });
-    const int removed = m_store.lineCount() - head - tail;
-    const int added = lines.lineCount() - head - tail;
-    if (removed > 0 || added > 0) {
-        std::vector<LinePtr> middle;
-        middle.reserve(size_t(added));
-        for (int i = head; i < head + added; ++i)
-            middle.push_back(lines.lines()[i]);
-        m_store.replaceLines(head, removed, std::move(middle));
-        changed({head, removed, added});
+    for (auto d = differences.rbegin(); d != differences.rend(); ++d) {
+        std::vector<LinePtr> put;
+        put.reserve(size_t(d->added));
+        for (int i = d->otherAt; i < d->otherAt + d->added; ++i)
+            put.push_back(lines.lines()[i]);
+        m_store.replaceLines(d->at, d->removed, std::move(put));
+        changed({d->at, d->removed, d->added});
     }
     m_selStart = 0;
     m_selLength = 0;
