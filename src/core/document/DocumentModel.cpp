@@ -134,8 +134,11 @@ void DocumentModel::lineByLineChange(int& start, int& end)
             m_index.bannerCount(),
             [this] {
                 m_outlineGeneration = m_index.bannerGeneration();
-                return ActionOutline::keywordsOnLines(m_control, m_index.bannerLines(),
-                                                      &m_outlineReadsOn);
+                const QStringList keywords = m_index.bannerKeywords(&m_outlineReadsOn);
+                // A keyword that reads on past its line is read from the text.
+                return m_outlineReadsOn
+                           ? ActionOutline::keywordsOnLines(m_control, m_index.bannerLines())
+                           : keywords;
             },
             m_updateBrowserTF && bannersChanged);
         if (rebuilt)

@@ -38,7 +38,7 @@ struct FileStamp {
     bool exists = false;
     qint64 size = 0;
     qint64 modified = 0; // milliseconds since the epoch
-    QByteArray hash;     // SHA-1 of the bytes
+    QByteArray hash;     // a hash of the bytes
     // The same file: size and time alike, or the same bytes.
     bool sameAs(const FileStamp& other) const;
 };

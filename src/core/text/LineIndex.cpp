@@ -6,6 +6,7 @@
 namespace {
 
 const QString BannerStart = QStringLiteral("#-----[ ");
+const QString BannerClosing = QStringLiteral(" ]---");
 
 void eraseValue(std::vector<int>& sorted, int value)
 {
@@ -84,6 +85,7 @@ void LineIndex::rebuild(const RichTextControl& c)
     m_unrewritten.clear();
     m_banners = 0;
     m_bannerLines.clear();
+    m_keywords.clear();
     ++m_bannerGeneration;
     for (int i = 0; i < lineCount(); ++i)
         markChanged(i);
@@ -105,7 +107,8 @@ void LineIndex::applySplice(LineSplice s)
     const int removed = std::clamp(s.removed, 0, n - at);
     const int added = std::max(s.added, 0);
     const int kept = std::min(removed, added);
-    for (int i = at; i < at + removed; ++i)
+    // Lines that stay are read again below; those that go are cleared first.
+    for (int i = at + kept; i < at + removed; ++i)
         clearLine(i);
     if (removed > added)
         eraseLines(at + kept, removed - added);
@@ -151,12 +154,60 @@ void LineIndex::setBannerFlags(int line, quint16 flags)
 
 void LineIndex::clearLine(int line)
 {
+    setKeyword(line, std::nullopt);
     setBannerFlags(line, 0);
+    setMarkerFlags(line, 0);
+}
+
+void LineIndex::setMarkerFlags(int line, quint16 markers)
+{
     quint16& f = m_lines.mutableAt(line).flags;
-    for (int m = 0; m < int(m_markerLines.size()); ++m)
-        if (f & (FirstMarker << m))
+    for (int m = 0; m < int(m_markerLines.size()); ++m) {
+        const quint16 bit = quint16(FirstMarker << m);
+        if ((f & bit) && !(markers & bit))
             eraseValue(m_markerLines[size_t(m)], line);
-    f &= quint16(Unread | Unrewritten);
+        else if (!(f & bit) && (markers & bit))
+            insertValue(m_markerLines[size_t(m)], line);
+    }
+    f = quint16((f & (Unread | Unrewritten | EndsWithHash | StartsBanner)) | markers);
+}
+
+void LineIndex::setKeyword(int line, std::optional<BannerKeyword> keyword)
+{
+    const auto it =
+        std::lower_bound(m_keywords.begin(), m_keywords.end(), line,
+                         [](const std::pair<int, BannerKeyword>& k, int l) { return k.first < l; });
+    const bool had = it != m_keywords.end() && it->first == line;
+    if (had && keyword && it->second == *keyword)
+        return;
+    if (had)
+        m_keywords.erase(it);
+    if (keyword)
+        m_keywords.insert(std::lower_bound(m_keywords.begin(), m_keywords.end(), line,
+                                           [](const std::pair<int, BannerKeyword>& k, int l) {
+                                               return k.first < l;
+                                           }),
+                          {line, *keyword});
+    if (had || keyword)
+        ++m_bannerGeneration; // a banner line reads otherwise now
+}
+
+QStringList LineIndex::bannerKeywords(bool* readOn) const
+{
+    QStringList out;
+    out.reserve(qsizetype(m_bannerLines.size()));
+    bool read = false;
+    auto k = m_keywords.begin();
+    for (int line : m_bannerLines) {
+        while (k != m_keywords.end() && k->first < line)
+            ++k;
+        const bool known = k != m_keywords.end() && k->first == line && !k->second.readsOn;
+        out << (known ? k->second.text : QString());
+        read = read || !known;
+    }
+    if (readOn)
+        *readOn = read;
+    return out;
 }
 
 void LineIndex::eraseLines(int at, int count)
@@ -171,8 +222,18 @@ void LineIndex::eraseLines(int at, int count)
     shiftList(m_unread, at, -count);
     shiftList(m_unrewritten, at, -count);
     shiftSorted(m_bannerLines, at + count, -count);
+    shiftKeywords(at + count, -count);
     if (bannerPair(at - 1))
         setBannerPair(at - 1, true);
+}
+
+void LineIndex::shiftKeywords(int from, int delta)
+{
+    for (auto it = std::lower_bound(
+             m_keywords.begin(), m_keywords.end(), from,
+             [](const std::pair<int, BannerKeyword>&k, int l) { return k.first < l; });
+         it != m_keywords.end(); ++it)
+        it->first += delta;
 }
 
 void LineIndex::insertLines(int at, int count)
@@ -185,32 +246,38 @@ void LineIndex::insertLines(int at, int count)
     shiftList(m_unread, at, count);
     shiftList(m_unrewritten, at, count);
     shiftSorted(m_bannerLines, at, count);
+    shiftKeywords(at, count);
 }
 
 void LineIndex::readLine(const RichTextControl& c, int line)
 {
     if (line >= lineCount())
         return;
-    if (m_lines[line].flags & StartsBanner)
-        ++m_bannerGeneration; // its keyword may read otherwise now
-    clearLine(line);
-    m_lines.mutableAt(line).flags &= quint16(~Unread);
     const LinePtr shared = c.line(line);
     const QString& t = shared->text;
     quint16 banner = 0;
     if (t.endsWith(u'#'))
         banner |= EndsWithHash;
-    if (t.startsWith(BannerStart))
+    std::optional<BannerKeyword> keyword;
+    if (t.startsWith(BannerStart)) {
         banner |= StartsBanner;
+        // The keyword runs to the first " ]---"; without one on the line it
+        // reads on into the lines after.
+        const qsizetype end = t.indexOf(BannerClosing, BannerStart.size());
+        keyword =
+            end < 0 ? BannerKeyword{QString(), true}
+                    : BannerKeyword{t.sliced(BannerStart.size(), end - BannerStart.size()), false};
+    }
+    setKeyword(line, keyword);
     setBannerFlags(line, banner);
-    quint16& f = m_lines.mutableAt(line).flags;
+    quint16 markers = 0;
     for (int m = 0; m < int(m_matchers.size()); ++m) {
         const QChar sign = m_signs[size_t(m)];
-        if ((sign.isNull() || t.contains(sign)) && m_matchers[size_t(m)].indexIn(t) >= 0) {
-            f |= quint16(FirstMarker << m);
-            insertValue(m_markerLines[size_t(m)], line);
-        }
+        if ((sign.isNull() || t.contains(sign)) && m_matchers[size_t(m)].indexIn(t) >= 0)
+            markers |= quint16(FirstMarker << m);
     }
+    setMarkerFlags(line, markers);
+    m_lines.mutableAt(line).flags &= quint16(~Unread);
 }
 
 int LineIndex::findMarker(const RichTextControl& c, int m, int from) const

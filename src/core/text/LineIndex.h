@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QStringMatcher>
+#include <optional>
 #include <vector>
 
 // What the change handler keeps about every line, so that a keystroke
@@ -29,6 +30,10 @@ public:
     // that changes whenever one of them comes, goes or is read again.
     const std::vector<int>& bannerLines() const { return m_bannerLines; }
     quint64 bannerGeneration() const { return m_bannerGeneration; }
+    // The keyword of each banner line, as read when the line was; a keyword
+    // whose closing is not on its line is empty here and `readOn` says so
+    // (it reads on into the lines after: ask the text).
+    QStringList bannerKeywords(bool* readOn) const;
 
     // Where the control's find with a start would find marker `m`, or -1.
     int findMarker(const RichTextControl& c, int m, int from) const;
@@ -73,6 +78,14 @@ private:
     int bannerPair(int first) const; // 1 when lines first and first + 1 form a banner
     void setBannerFlags(int line, quint16 flags);
     void setBannerPair(int first, bool pair);
+    struct BannerKeyword {
+        QString text;
+        bool readsOn = false;
+        friend bool operator==(const BannerKeyword&, const BannerKeyword&) = default;
+    };
+    void setKeyword(int line, std::optional<BannerKeyword> keyword);
+    void shiftKeywords(int from, int delta);
+    void setMarkerFlags(int line, quint16 markers);
 
     QStringList m_markers;
     std::vector<QStringMatcher> m_matchers;
@@ -83,6 +96,8 @@ private:
     std::vector<int> m_unrewritten;              // lines the rewrite must see
     int m_banners = 0;
     std::vector<int> m_bannerLines; // sorted
+    // The keyword of every line that starts "#-----[ ", by line, sorted.
+    std::vector<std::pair<int, BannerKeyword>> m_keywords;
     quint64 m_bannerGeneration = 0;
     bool m_started = false;
 };

@@ -82,6 +82,10 @@ private slots:
             const QString text = c.text();
             QCOMPARE(index.bannerCount(), countBanners(text));
             QCOMPARE(keywordsOnLines(c, index.bannerLines()), scanKeywords(text));
+            bool readOn = false;
+            const QStringList known = index.bannerKeywords(&readOn);
+            if (!readOn)
+                QCOMPARE(known, scanKeywords(text));
             if (model.refresh(
                     index.bannerCount(), [&] { return keywordsOnLines(c, index.bannerLines()); },
                     step % 5 == 0)) {
