@@ -108,8 +108,8 @@ void LineIndex::applySplice(LineSplice s)
     const int added = std::max(s.added, 0);
     const int kept = std::min(removed, added);
     // Lines that stay are read again below; those that go are cleared first.
-    for (int i = at + kept; i < at + removed; ++i)
-        clearLine(i);
+    if (removed > kept)
+        clearLines(at + kept, at + removed);
     if (removed > added)
         eraseLines(at + kept, removed - added);
     else if (added > removed)
@@ -152,11 +152,31 @@ void LineIndex::setBannerFlags(int line, quint16 flags)
             setBannerPair(line - 1 + k, now != 0);
 }
 
-void LineIndex::clearLine(int line)
+void LineIndex::clearLines(int from, int to)
 {
-    setKeyword(line, std::nullopt);
-    setBannerFlags(line, 0);
-    setMarkerFlags(line, 0);
+    // A stretch at a time: deleting everything is one pass, not a pass a line.
+    const auto eraseRange = [](std::vector<int>& sorted, int first, int last) {
+        const auto a = std::lower_bound(sorted.begin(), sorted.end(), first);
+        const auto b = std::lower_bound(a, sorted.end(), last);
+        const int gone = int(b - a);
+        sorted.erase(a, b);
+        return gone;
+    };
+    // The banners the stretch begins, and the one after it that loses its "#" line.
+    const int banners = eraseRange(m_bannerLines, from, to + 1);
+    m_banners -= banners;
+    for (auto& lines : m_markerLines)
+        eraseRange(lines, from, to);
+    const auto byLine = [](const std::pair<int, BannerKeyword>& k, int l) { return k.first < l; };
+    const auto a = std::lower_bound(m_keywords.begin(), m_keywords.end(), from, byLine);
+    const auto b = std::lower_bound(a, m_keywords.end(), to, byLine);
+    if (banners > 0 || a != b)
+        ++m_bannerGeneration;
+    m_keywords.erase(a, b);
+    for (int i = from; i < to; ++i) {
+        quint16& f = m_lines.mutableAt(i).flags;
+        f &= quint16(Unread | Unrewritten);
+    }
 }
 
 void LineIndex::setMarkerFlags(int line, quint16 markers)

@@ -70,7 +70,7 @@ private:
 
     void rebuild(const RichTextControl& c);
     void applySplice(LineSplice s);
-    void clearLine(int line);
+    void clearLines(int from, int to); // before they are erased
     void readLine(const RichTextControl& c, int line);
     void eraseLines(int at, int count);
     void insertLines(int at, int count);
