@@ -61,15 +61,24 @@ LineIndex::LineIndex(const QStringList& markers) : m_markers(markers)
 void LineIndex::update(RichTextControl& c)
 {
     const LineChanges changes = c.takeLineChanges();
-    if (!m_started || changes.everything) {
-        rebuild(c);
-    } else {
+    bool anew = !m_started || changes.everything;
+    if (!anew) {
         for (const LineSplice& s : changes.splices)
             applySplice(s);
-        if (lineCount() != c.lineCount()) { // a change the control could not describe
-            rebuild(c);
-            return;
-        }
+        anew = lineCount() != c.lineCount(); // a change the control could not describe
+    }
+    if (anew) {
+        // Read anew; the banners count as changed only if they did.
+        const auto bannersBefore = std::make_pair(m_bannerLines, m_keywords);
+        const quint64 generation = m_bannerGeneration;
+        const bool started = m_started;
+        rebuild(c);
+        m_started = true;
+        for (int line : std::exchange(m_unread, {}))
+            readLine(c, line);
+        if (started && std::make_pair(m_bannerLines, m_keywords) == bannersBefore)
+            m_bannerGeneration = generation;
+        return;
     }
     for (int line : std::exchange(m_unread, {}))
         readLine(c, line);
@@ -77,7 +86,6 @@ void LineIndex::update(RichTextControl& c)
 
 void LineIndex::rebuild(const RichTextControl& c)
 {
-    m_started = true;
     m_lines.assign(std::vector<Line>(size_t(c.lineCount())));
     for (auto& lines : m_markerLines)
         lines.clear();

@@ -16,8 +16,9 @@ ChangeBatch::~ChangeBatch()
 }
 
 namespace {
-// Beyond this many unread splices a listener learns only that everything changed.
-constexpr size_t MaxListedSplices = 1 << 16;
+// Beyond this many unread splices a listener learns only that everything
+// changed. Colouring a whole script lists a splice for each coloured line.
+constexpr size_t MaxListedSplices = 1 << 22;
 } // namespace
 
 int RichTextControl::lineCount() const
