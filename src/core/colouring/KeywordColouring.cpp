@@ -48,11 +48,22 @@ bool mayMatch(const QString& t)
     static constexpr QStringView triggers[] = {
         u"OPEN ", u"OR ", u"FIND ", u"ADD ", u"REPLACE WITH ", u"IN-LINE", u"SAVE/CLOSE ALL FILES",
         u"EoM",   u"## "};
-    const QStringView text(t);
-    for (qsizetype i = 0; i < text.size(); ++i)
+    // Most characters start no trigger: one look in a table passes them.
+    static const auto starts = [] {
+        std::array<bool, 128> s{};
         for (QStringView trigger : triggers)
-            if (text[i] == trigger[0] && text.sliced(i).startsWith(trigger))
+            s[trigger[0].unicode()] = true;
+        return s;
+    }();
+    const QStringView text(t);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 128 || !starts[c])
+            continue;
+        for (QStringView trigger : triggers)
+            if (c == trigger[0] && text.sliced(i).startsWith(trigger))
                 return true;
+    }
     return false;
 }
 

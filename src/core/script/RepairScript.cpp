@@ -3,6 +3,7 @@
 #include "core/script/ModFormat.h"
 
 #include <QRegularExpression>
+#include <QStringMatcher>
 
 namespace {
 
@@ -24,43 +25,55 @@ QString RepairScript(const QString& input)
     QString text = input;
     text.replace(noteLabel, ModFormat::authorNoteLabel());
 
+    // Only banner lines change: the text between them is copied a stretch
+    // at a time.
     const QString banner = ModFormat::bannerOpening();
     QString out;
     out.reserve(text.size());
-    qsizetype pos = 0;
-    while (pos < text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), pos);
+    qsizetype copied = 0;
+    for (qsizetype at = text.indexOf(banner); at >= 0; at = text.indexOf(banner, at + 1)) {
+        if (at > 0 && text[at - 1] != u'\n')
+            continue; // not at a line start
+        qsizetype end = text.indexOf(QLatin1Char('\n'), at);
         end = end < 0 ? text.size() : end + 1;
-        if (QStringView(text).sliced(pos, end - pos).startsWith(banner)) {
-            QString line = text.sliced(pos, end - pos);
-            repairBannerLine(line);
-            out += line;
-        } else {
-            out += QStringView(text).sliced(pos, end - pos);
-        }
-        pos = end;
+        QString line = text.sliced(at, end - at);
+        repairBannerLine(line);
+        out += QStringView(text).sliced(copied, at - copied);
+        out += line;
+        copied = end;
+        at = end - 1;
     }
+    if (copied == 0)
+        return text;
+    out += QStringView(text).sliced(copied);
     return out;
 }
 
 QString addBlankAfterProgramSeparators(const QString& text)
 {
-    const QString sep = ModFormat::programSeparator();
+    // A line of exactly 65 "#" gains a blank; the text between such lines
+    // is copied a stretch at a time.
+    static const QStringMatcher separator(ModFormat::programSeparator());
+    const qsizetype length = separator.pattern().size();
     QString out;
-    out.reserve(text.size() + 64);
-    qsizetype pos = 0;
-    while (pos < text.size()) {
-        qsizetype eol = text.indexOf(QStringLiteral("\r\n"), pos);
-        const qsizetype lineEnd = eol < 0 ? text.size() : eol;
-        const QStringView line = QStringView(text).sliced(pos, lineEnd - pos);
-        out += line;
-        if (line == sep)
-            out += QLatin1Char(' ');
-        if (eol < 0)
-            break;
-        out += QStringLiteral("\r\n");
-        pos = eol + 2;
+    qsizetype copied = 0;
+    for (qsizetype at = separator.indexIn(text); at >= 0; at = separator.indexIn(text, at + 1)) {
+        const qsizetype end = at + length;
+        const bool lineStart =
+            at == 0 || (at >= 2 && QStringView(text).sliced(at - 2, 2) == u"\r\n");
+        const bool lineEnd =
+            end == text.size() || QStringView(text).sliced(end).startsWith(u"\r\n");
+        if (!lineStart || !lineEnd)
+            continue;
+        if (out.isNull())
+            out.reserve(text.size() + 64);
+        out += QStringView(text).sliced(copied, end - copied);
+        out += QLatin1Char(' ');
+        copied = end;
     }
+    if (copied == 0)
+        return text;
+    out += QStringView(text).sliced(copied);
     return out;
 }
 

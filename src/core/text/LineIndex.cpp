@@ -296,7 +296,8 @@ void LineIndex::readLine(const RichTextControl& c, int line)
             end < 0 ? BannerKeyword{QString(), true}
                     : BannerKeyword{t.sliced(BannerStart.size(), end - BannerStart.size()), false};
     }
-    setKeyword(line, keyword);
+    if (keyword || (m_lines[line].flags & StartsBanner))
+        setKeyword(line, keyword);
     setBannerFlags(line, banner);
     quint16 markers = 0;
     for (int m = 0; m < int(m_matchers.size()); ++m) {

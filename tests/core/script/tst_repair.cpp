@@ -78,6 +78,12 @@ private slots:
         QTest::newRow("longer run kept") << s65 + "#\r\n" << s65 + "#\r\n";
         QTest::newRow("shorter run kept") << QString(62, '#') + " \r\n"
                                           << QString(62, '#') + " \r\n";
+        QTest::newRow("runs side by side")
+            << s65 + "\r\n" + s65 + "\r\n" + s65 << s65 + " \r\n" + s65 + " \r\n" + s65 + " ";
+        QTest::newRow("inside a line") << "x" + s65 + "\r\n" + s65 + "x"
+                                       << "x" + s65 + "\r\n" + s65 + "x";
+        QTest::newRow("between line breaks") << "\r\n" + s65 + "\r\n\r\n"
+                                             << "\r\n" + s65 + " \r\n\r\n";
     }
 
     void separators()
