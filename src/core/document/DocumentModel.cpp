@@ -1,4 +1,5 @@
 #include "core/document/DocumentModel.h"
+#include "/tmp/trace.h"
 
 #include "core/colouring/KeywordColouring.h"
 #include "core/colouring/LineByLineColouring.h"
@@ -119,10 +120,16 @@ bool DocumentModel::rtfGrowthReached(qsizetype snapshotLength) const
 
 void DocumentModel::lineByLineChange(int& start, int& end)
 {
+    TRACE("handler");
     const qsizetype snapshotLength = m_snapshots.Text2.size();
-    m_index.update(m_control);
+    {
+        TRACE("index");
+        m_index.update(m_control);
+    }
     const quint64 revision = m_control.revision();
     const bool grown = rtfGrowthReached(snapshotLength);
+    if (grown)
+        TRACE("markers");
     if (grown)
         colourMarkersIndexed(m_control, m_index, start, end - start);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
@@ -130,6 +137,7 @@ void DocumentModel::lineByLineChange(int& start, int& end)
         // nodes were read, or one reads on past its line.
         const bool bannersChanged =
             m_index.bannerGeneration() != m_outlineGeneration || m_outlineReadsOn;
+        TRACE("outline");
         const bool rebuilt = m_outline.refresh(
             m_index.bannerCount(),
             [this] {
@@ -151,7 +159,11 @@ void DocumentModel::lineByLineChange(int& start, int& end)
         const int endLine = m_control.lineAt(end);
         const int startOffset = start - m_control.lineStart(startLine);
         const int endOffset = end - m_control.lineStart(endLine);
-        const std::vector<GrownLine> longer = rewriteKeywordLines(m_control, m_index, *m_memo);
+        std::vector<GrownLine> longer;
+        {
+            TRACE("rewrite");
+            longer = rewriteKeywordLines(m_control, m_index, *m_memo);
+        }
         // The rewrite writes "# EoM" for "#EoM": the caret stays after it.
         const auto moved = [&](int line, int offset) {
             for (const GrownLine& g : longer)
@@ -163,8 +175,14 @@ void DocumentModel::lineByLineChange(int& start, int& end)
             start = moved(startLine, startOffset);
             end = moved(endLine, endOffset);
         }
-        m_index.update(m_control);
-        rewriteKeywordLines(m_control, m_index, *m_memo, RewriteMode::Look);
+        {
+            TRACE("index2");
+            m_index.update(m_control);
+        }
+        {
+            TRACE("look");
+            rewriteKeywordLines(m_control, m_index, *m_memo, RewriteMode::Look);
+        }
     }
 }
 
@@ -224,6 +242,7 @@ void DocumentModel::undo(int levels)
         return;
     // The snapshot's lines come back as they were, colours and all; lines
     // it shares with the text now are not touched.
+    TRACE("undo");
     m_control.setLines(m_snapshots.undo(levels).lines());
 }
 

@@ -69,14 +69,14 @@ void LineIndex::update(RichTextControl& c)
     }
     if (anew) {
         // Read anew; the banners count as changed only if they did.
-        const auto bannersBefore = std::make_pair(m_bannerLines, m_keywords);
+        const auto bannersBefore = std::make_pair(m_bannerLines, bannerKeywords(nullptr));
         const quint64 generation = m_bannerGeneration;
         const bool started = m_started;
         rebuild(c);
         m_started = true;
         for (int line : std::exchange(m_unread, {}))
             readLine(c, line);
-        if (started && std::make_pair(m_bannerLines, m_keywords) == bannersBefore)
+        if (started && std::make_pair(m_bannerLines, bannerKeywords(nullptr)) == bannersBefore)
             m_bannerGeneration = generation;
         return;
     }
@@ -93,7 +93,8 @@ void LineIndex::rebuild(const RichTextControl& c)
     m_unrewritten.clear();
     m_banners = 0;
     m_bannerLines.clear();
-    m_keywords.clear();
+    m_keywordPool.clear();
+    m_freeKeywords.clear();
     ++m_bannerGeneration;
     for (int i = 0; i < lineCount(); ++i)
         markChanged(i);
@@ -175,13 +176,11 @@ void LineIndex::clearLines(int from, int to)
     m_banners -= banners;
     for (auto& lines : m_markerLines)
         eraseRange(lines, from, to);
-    const auto byLine = [](const std::pair<int, BannerKeyword>& k, int l) { return k.first < l; };
-    const auto a = std::lower_bound(m_keywords.begin(), m_keywords.end(), from, byLine);
-    const auto b = std::lower_bound(a, m_keywords.end(), to, byLine);
-    if (banners > 0 || a != b)
+    if (banners > 0)
         ++m_bannerGeneration;
-    m_keywords.erase(a, b);
     for (int i = from; i < to; ++i) {
+        if (m_lines[i].keyword)
+            setKeyword(i, std::nullopt);
         quint16& f = m_lines.mutableAt(i).flags;
         f &= quint16(Unread | Unrewritten);
     }
@@ -202,22 +201,27 @@ void LineIndex::setMarkerFlags(int line, quint16 markers)
 
 void LineIndex::setKeyword(int line, std::optional<BannerKeyword> keyword)
 {
-    const auto it =
-        std::lower_bound(m_keywords.begin(), m_keywords.end(), line,
-                         [](const std::pair<int, BannerKeyword>& k, int l) { return k.first < l; });
-    const bool had = it != m_keywords.end() && it->first == line;
-    if (had && keyword && it->second == *keyword)
+    quint32& slot = m_lines.mutableAt(line).keyword;
+    if (slot && keyword && m_keywordPool[slot - 1] == *keyword)
         return;
-    if (had)
-        m_keywords.erase(it);
-    if (keyword)
-        m_keywords.insert(std::lower_bound(m_keywords.begin(), m_keywords.end(), line,
-                                           [](const std::pair<int, BannerKeyword>& k, int l) {
-                                               return k.first < l;
-                                           }),
-                          {line, *keyword});
-    if (had || keyword)
-        ++m_bannerGeneration; // a banner line reads otherwise now
+    if (!slot && !keyword)
+        return;
+    if (slot) {
+        m_keywordPool[slot - 1] = BannerKeyword{};
+        m_freeKeywords.push_back(slot);
+        slot = 0;
+    }
+    if (keyword) {
+        if (m_freeKeywords.empty()) {
+            m_keywordPool.push_back(std::move(*keyword));
+            slot = quint32(m_keywordPool.size());
+        } else {
+            slot = m_freeKeywords.back();
+            m_freeKeywords.pop_back();
+            m_keywordPool[slot - 1] = std::move(*keyword);
+        }
+    }
+    ++m_bannerGeneration; // a banner line reads otherwise now
 }
 
 QStringList LineIndex::bannerKeywords(bool* readOn) const
@@ -225,12 +229,10 @@ QStringList LineIndex::bannerKeywords(bool* readOn) const
     QStringList out;
     out.reserve(qsizetype(m_bannerLines.size()));
     bool read = false;
-    auto k = m_keywords.begin();
     for (int line : m_bannerLines) {
-        while (k != m_keywords.end() && k->first < line)
-            ++k;
-        const bool known = k != m_keywords.end() && k->first == line && !k->second.readsOn;
-        out << (known ? k->second.text : QString());
+        const quint32 slot = m_lines[line].keyword;
+        const bool known = slot && !m_keywordPool[slot - 1].readsOn;
+        out << (known ? m_keywordPool[slot - 1].text : QString());
         read = read || !known;
     }
     if (readOn)
@@ -250,18 +252,8 @@ void LineIndex::eraseLines(int at, int count)
     shiftList(m_unread, at, -count);
     shiftList(m_unrewritten, at, -count);
     shiftSorted(m_bannerLines, at + count, -count);
-    shiftKeywords(at + count, -count);
     if (bannerPair(at - 1))
         setBannerPair(at - 1, true);
-}
-
-void LineIndex::shiftKeywords(int from, int delta)
-{
-    for (auto it = std::lower_bound(
-             m_keywords.begin(), m_keywords.end(), from,
-             [](const std::pair<int, BannerKeyword>&k, int l) { return k.first < l; });
-         it != m_keywords.end(); ++it)
-        it->first += delta;
 }
 
 void LineIndex::insertLines(int at, int count)
@@ -274,7 +266,6 @@ void LineIndex::insertLines(int at, int count)
     shiftList(m_unread, at, count);
     shiftList(m_unrewritten, at, count);
     shiftSorted(m_bannerLines, at, count);
-    shiftKeywords(at, count);
 }
 
 void LineIndex::readLine(const RichTextControl& c, int line)
@@ -296,8 +287,7 @@ void LineIndex::readLine(const RichTextControl& c, int line)
             end < 0 ? BannerKeyword{QString(), true}
                     : BannerKeyword{t.sliced(BannerStart.size(), end - BannerStart.size()), false};
     }
-    if (keyword || (m_lines[line].flags & StartsBanner))
-        setKeyword(line, keyword);
+    setKeyword(line, keyword);
     setBannerFlags(line, banner);
     quint16 markers = 0;
     for (int m = 0; m < int(m_matchers.size()); ++m) {

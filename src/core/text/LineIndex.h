@@ -65,6 +65,7 @@ private:
     };
     struct Line {
         quint16 flags = 0;
+        quint32 keyword = 0; // 1 + its place in m_keywordPool; 0: no banner keyword
         RewriteState rewrite;
     };
 
@@ -84,7 +85,6 @@ private:
         friend bool operator==(const BannerKeyword&, const BannerKeyword&) = default;
     };
     void setKeyword(int line, std::optional<BannerKeyword> keyword);
-    void shiftKeywords(int from, int delta);
     void setMarkerFlags(int line, quint16 markers);
 
     QStringList m_markers;
@@ -96,8 +96,10 @@ private:
     std::vector<int> m_unrewritten;              // lines the rewrite must see
     int m_banners = 0;
     std::vector<int> m_bannerLines; // sorted
-    // The keyword of every line that starts "#-----[ ", by line, sorted.
-    std::vector<std::pair<int, BannerKeyword>> m_keywords;
+    // The keyword of every line that starts "#-----[ ", held apart from the
+    // lines (most have none), with the free places to use again.
+    std::vector<BannerKeyword> m_keywordPool;
+    std::vector<quint32> m_freeKeywords;
     quint64 m_bannerGeneration = 0;
     bool m_started = false;
 };

@@ -1,4 +1,5 @@
 #include "ui/windows/DocumentWindow.h"
+#include "/tmp/trace.h"
 
 #include "core/frame/DocumentLayout.h"
 #include "core/recovery/JournalStore.h"
@@ -123,6 +124,7 @@ void DocumentWindow::buildSkeleton()
 
 void DocumentWindow::rebuildActionNodes()
 {
+    TRACE("tree");
     QTreeWidgetItem* actions = m_nodes.value(QStringLiteral("actions"));
     if (!actions)
         return;
