@@ -134,21 +134,24 @@ void DocumentModel::lineByLineChange(int& start, int& end)
         colourMarkersIndexed(m_control, m_index, start, end - start);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
         // Forced by the refresh flag only when a banner changed since the
-        // nodes were read, or one reads on past its line.
-        const bool bannersChanged =
-            m_index.bannerGeneration() != m_outlineGeneration || m_outlineReadsOn;
-        TRACE("outline");
+        // nodes were read, or one reads on past its line (then all are read).
+        const LineChanges banners = m_index.takeBannerChanges();
+        const bool readsOn = m_index.anyKeywordReadsOn();
+        const bool bannersChanged = m_index.bannerGeneration() != m_outlineGeneration || readsOn;
+        const bool force = m_updateBrowserTF && bannersChanged;
+        if (force || m_index.bannerCount() != int(m_outline.nodes().size()))
+            m_outlineGeneration = m_index.bannerGeneration();
         const bool rebuilt = m_outline.refresh(
-            m_index.bannerCount(),
-            [this] {
-                m_outlineGeneration = m_index.bannerGeneration();
-                const QStringList keywords = m_index.bannerKeywords(&m_outlineReadsOn);
-                // A keyword that reads on past its line is read from the text.
-                return m_outlineReadsOn
-                           ? ActionOutline::keywordsOnLines(m_control, m_index.bannerLines())
-                           : keywords;
+            m_index.bannerCount(), banners.splices, banners.everything || readsOn,
+            [this](int banner) {
+                bool readOn = false;
+                const QString keyword = m_index.bannerKeyword(banner, &readOn);
+                return readOn ? ActionOutline::keywordsOnLines(
+                                    m_control, {m_index.bannerLines()[size_t(banner)]})
+                                    .value(0)
+                              : keyword;
             },
-            m_updateBrowserTF && bannersChanged);
+            force);
         if (rebuilt)
             emit outlineRebuilt();
     }

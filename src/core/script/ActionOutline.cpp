@@ -3,6 +3,9 @@
 #include "core/script/ModFormat.h"
 #include "core/text/RichTextControl.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace ActionOutline {
 namespace {
 const QString Pattern = QStringLiteral("#\r\n#-----[ ");
@@ -85,8 +88,7 @@ bool Model::refresh(int bannerCount, const std::function<QStringList()>& keyword
     const QStringList now = keywords();
     const int before = int(m_nodes.size());
     const int after = int(now.size());
-    // Only the nodes between those that stay alike are made again: a paste
-    // among thousands of actions costs the actions it brings.
+    // Only the nodes between those that stay alike are made again.
     int head = 0;
     while (head < std::min(before, after) && m_nodes[size_t(head)].text == now[head])
         ++head;
@@ -99,16 +101,64 @@ bool Model::refresh(int bannerCount, const std::function<QStringList()>& keyword
     std::vector<Node> middle;
     middle.reserve(size_t(after - head - tail));
     for (int i = head; i < after - tail; ++i)
-        middle.push_back({QString(), now[i], keywordPicture(now[i])});
+        middle.push_back({now[i], keywordPicture(now[i])});
     m_nodes.erase(m_nodes.begin() + head, m_nodes.begin() + (before - tail));
     m_nodes.insert(m_nodes.begin() + head, std::make_move_iterator(middle.begin()),
                    std::make_move_iterator(middle.end()));
-    // Keys follow the order: "action1", "action2", ...
-    const int renumberTo = before == after ? after - tail : after;
-    for (int i = head; i < renumberTo; ++i)
-        m_nodes[size_t(i)].key = QStringLiteral("action%1").arg(i + 1);
-    m_change = {head, before - head - tail, after - head - tail};
+    m_changes = {{head, before - head - tail, after - head - tail}};
     return true;
+}
+
+bool Model::refresh(int bannerCount, const std::vector<NodeChange>& since, bool everything,
+                    const std::function<QString(int)>& keywordAt, bool force)
+{
+    m_pendingEverything = m_pendingEverything || everything;
+    if (!m_pendingEverything)
+        m_pending.insert(m_pending.end(), since.begin(), since.end());
+    else
+        m_pending.clear();
+    if (!force && int(m_nodes.size()) == bannerCount)
+        return false;
+    if (m_pendingEverything) {
+        m_pendingEverything = false;
+        return refresh(
+            bannerCount,
+            [&] {
+                QStringList all;
+                all.reserve(bannerCount);
+                for (int i = 0; i < bannerCount; ++i)
+                    all << keywordAt(i);
+                return all;
+            },
+            true);
+    }
+    // Each change in turn, in the numbering it was made in; the nodes it
+    // brings are read at the end, as the keywords are now.
+    std::vector<NodeChange> applied;
+    std::vector<bool> fresh(m_nodes.size(), false);
+    for (const NodeChange& c : std::exchange(m_pending, {})) {
+        m_nodes.erase(m_nodes.begin() + c.line, m_nodes.begin() + c.line + c.removed);
+        m_nodes.insert(m_nodes.begin() + c.line, size_t(c.added), Node{});
+        fresh.erase(fresh.begin() + c.line, fresh.begin() + c.line + c.removed);
+        fresh.insert(fresh.begin() + c.line, size_t(c.added), true);
+        applied.push_back(c);
+    }
+    bool changed = !applied.empty() && int(m_nodes.size()) != bannerCount;
+    for (size_t i = 0; i < m_nodes.size(); ++i) {
+        if (!fresh[i])
+            continue;
+        const QString keyword = keywordAt(int(i));
+        changed = changed || m_nodes[i].text != keyword;
+        m_nodes[i] = {keyword, keywordPicture(keyword)};
+    }
+    m_changes = std::move(applied);
+    return changed || std::any_of(m_changes.begin(), m_changes.end(),
+                                  [](const NodeChange& c) { return c.removed != c.added; });
+}
+
+QString nodeKey(int index)
+{
+    return QStringLiteral("action%1").arg(index + 1);
 }
 
 } // namespace ActionOutline

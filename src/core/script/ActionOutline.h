@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/text/LineSplice.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
+
 #include <vector>
 
 class RichTextControl;
@@ -30,18 +32,16 @@ inline constexpr int PictureField = 13;
 inline constexpr int PictureActions = 9;
 
 struct Node {
-    QString key;  // "action1", "action2", ...
     QString text; // the keyword
     int picture = 0;
     friend bool operator==(const Node&, const Node&) = default;
 };
+// The key of the node at `index`: "action1", "action2", ...
+QString nodeKey(int index);
 
-// The nodes [first, first + removed) became [first, first + added).
-struct NodeChange {
-    int first = 0;
-    int removed = 0;
-    int added = 0;
-};
+// The nodes [line, line + removed) became [line, line + added); a list of
+// them applies in order, each in the numbering the ones before it left.
+using NodeChange = LineSplice;
 
 // Keeps the action nodes; rebuilds them only when the number of banners
 // changed, so edited keywords keep their old nodes until then, or when
@@ -53,13 +53,22 @@ public:
     // The same when the number of banners is known already; the keywords
     // are asked for only when the nodes are rebuilt.
     bool refresh(int bannerCount, const std::function<QStringList()>& keywords, bool force = false);
+    // The same from what changed since the nodes were last brought up to
+    // date: the banners that came, went or read otherwise, as changes of
+    // the list of keywords (applied in order; everything: read them all),
+    // and the keyword at a place of the list as it is now. The changes
+    // build up while the nodes stay as they were.
+    bool refresh(int bannerCount, const std::vector<NodeChange>& since, bool everything,
+                 const std::function<QString(int)>& keywordAt, bool force);
     const std::vector<Node>& nodes() const { return m_nodes; }
-    // What the last refresh that returned true changed.
-    const NodeChange& lastChange() const { return m_change; }
+    // What the last refresh that returned true changed, in order.
+    const std::vector<NodeChange>& lastChanges() const { return m_changes; }
 
 private:
     std::vector<Node> m_nodes;
-    NodeChange m_change;
+    std::vector<NodeChange> m_changes;
+    std::vector<NodeChange> m_pending; // changes the nodes do not show yet
+    bool m_pendingEverything = false;
 };
 
 } // namespace ActionOutline

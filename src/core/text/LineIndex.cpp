@@ -71,13 +71,16 @@ void LineIndex::update(RichTextControl& c)
         // Read anew; the banners count as changed only if they did.
         const auto bannersBefore = std::make_pair(m_bannerLines, bannerKeywords(nullptr));
         const quint64 generation = m_bannerGeneration;
+        LineChanges bannerChanges = m_bannerChanges;
         const bool started = m_started;
         rebuild(c);
         m_started = true;
         for (int line : std::exchange(m_unread, {}))
             readLine(c, line);
-        if (started && std::make_pair(m_bannerLines, bannerKeywords(nullptr)) == bannersBefore)
+        if (started && std::make_pair(m_bannerLines, bannerKeywords(nullptr)) == bannersBefore) {
             m_bannerGeneration = generation;
+            m_bannerChanges = std::move(bannerChanges);
+        }
         return;
     }
     for (int line : std::exchange(m_unread, {}))
@@ -95,6 +98,8 @@ void LineIndex::rebuild(const RichTextControl& c)
     m_bannerLines.clear();
     m_keywordPool.clear();
     m_freeKeywords.clear();
+    m_keywordsReadingOn = 0;
+    m_bannerChanges = {{}, true};
     ++m_bannerGeneration;
     for (int i = 0; i < lineCount(); ++i)
         markChanged(i);
@@ -141,14 +146,43 @@ int LineIndex::bannerPair(int first) const
 void LineIndex::setBannerPair(int first, bool pair)
 {
     // The pair (first, first + 1) makes line first + 1 a banner line.
+    const auto at = std::lower_bound(m_bannerLines.begin(), m_bannerLines.end(), first + 1);
+    const int banner = int(at - m_bannerLines.begin());
     if (pair) {
-        insertValue(m_bannerLines, first + 1);
+        m_bannerLines.insert(at, first + 1);
         ++m_banners;
+        recordBannerChange(banner, 0, 1);
     } else {
-        eraseValue(m_bannerLines, first + 1);
+        m_bannerLines.erase(at);
         --m_banners;
+        recordBannerChange(banner, 1, 0);
     }
     ++m_bannerGeneration;
+}
+
+void LineIndex::recordBannerChange(int banner, int removed, int added)
+{
+    if (m_bannerChanges.everything)
+        return;
+    if (m_bannerChanges.splices.size() >= (1u << 16)) {
+        m_bannerChanges = {{}, true};
+        return;
+    }
+    m_bannerChanges.splices.push_back({banner, removed, added});
+}
+
+LineChanges LineIndex::takeBannerChanges()
+{
+    return std::exchange(m_bannerChanges, LineChanges{});
+}
+
+QString LineIndex::bannerKeyword(int banner, bool* readsOn) const
+{
+    const quint32 slot = m_lines[m_bannerLines[size_t(banner)]].keyword;
+    const bool known = slot && !m_keywordPool[slot - 1].readsOn;
+    if (readsOn)
+        *readsOn = !known;
+    return known ? m_keywordPool[slot - 1].text : QString();
 }
 
 void LineIndex::setBannerFlags(int line, quint16 flags)
@@ -172,7 +206,11 @@ void LineIndex::clearLines(int from, int to)
         return gone;
     };
     // The banners the stretch begins, and the one after it that loses its "#" line.
+    const int firstBanner = int(std::lower_bound(m_bannerLines.begin(), m_bannerLines.end(), from) -
+                                m_bannerLines.begin());
     const int banners = eraseRange(m_bannerLines, from, to + 1);
+    if (banners > 0)
+        recordBannerChange(firstBanner, banners, 0);
     m_banners -= banners;
     for (auto& lines : m_markerLines)
         eraseRange(lines, from, to);
@@ -207,11 +245,16 @@ void LineIndex::setKeyword(int line, std::optional<BannerKeyword> keyword)
     if (!slot && !keyword)
         return;
     if (slot) {
+        m_keywordsReadingOn -= m_keywordPool[slot - 1].readsOn ? 1 : 0;
         m_keywordPool[slot - 1] = BannerKeyword{};
         m_freeKeywords.push_back(slot);
         slot = 0;
     }
+    if (const auto at = std::lower_bound(m_bannerLines.begin(), m_bannerLines.end(), line);
+        at != m_bannerLines.end() && *at == line)
+        recordBannerChange(int(at - m_bannerLines.begin()), 1, 1); // reads otherwise now
     if (keyword) {
+        m_keywordsReadingOn += keyword->readsOn ? 1 : 0;
         if (m_freeKeywords.empty()) {
             m_keywordPool.push_back(std::move(*keyword));
             slot = quint32(m_keywordPool.size());

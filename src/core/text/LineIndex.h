@@ -30,10 +30,18 @@ public:
     // that changes whenever one of them comes, goes or is read again.
     const std::vector<int>& bannerLines() const { return m_bannerLines; }
     quint64 bannerGeneration() const { return m_bannerGeneration; }
+    // How the list of banners changed since the last call, as splices of
+    // that list (a banner that came, went or reads otherwise), or everything.
+    LineChanges takeBannerChanges();
     // The keyword of each banner line, as read when the line was; a keyword
     // whose closing is not on its line is empty here and `readOn` says so
     // (it reads on into the lines after: ask the text).
     QStringList bannerKeywords(bool* readOn) const;
+    // The keyword of the banner at a place of the list; `readsOn` when it
+    // reads on past its line (ask the text).
+    QString bannerKeyword(int banner, bool* readsOn) const;
+    // Whether any line starting "#-----[ " has no closing on it.
+    bool anyKeywordReadsOn() const { return m_keywordsReadingOn > 0; }
 
     // Where the control's find with a start would find marker `m`, or -1.
     int findMarker(const RichTextControl& c, int m, int from) const;
@@ -101,5 +109,8 @@ private:
     std::vector<BannerKeyword> m_keywordPool;
     std::vector<quint32> m_freeKeywords;
     quint64 m_bannerGeneration = 0;
+    LineChanges m_bannerChanges;
+    int m_keywordsReadingOn = 0;
+    void recordBannerChange(int banner, int removed, int added);
     bool m_started = false;
 };

@@ -6,6 +6,7 @@
 #include "core/script/ModFormat.h"
 #include "core/script/StampGenerator.h"
 #include "core/settings/SettingsStore.h"
+#include "ui/editor/LineAlignment.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
@@ -39,6 +40,7 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     m_modFly->setObjectName(QStringLiteral("mod_fly"));
     m_actionlist->setObjectName(QStringLiteral("Actionlist"));
     m_actionlist->setHeaderHidden(true);
+    m_actionlist->setUniformRowHeights(true); // one line each: thousands lay out at once
     m_actionlist->setColumnCount(1);
     m_control = std::make_unique<QtRichTextControl>(m_modFly);
     m_model = std::make_unique<DocumentModel>(*m_control);
@@ -131,30 +133,38 @@ void DocumentWindow::rebuildActionNodes()
     // The actions show as soon as there are any; later the user decides.
     const bool expanded = actions->isExpanded() || actions->childCount() == 0;
     const std::vector<ActionOutline::Node>& nodes = m_model->outline().nodes();
-    const ActionOutline::NodeChange& change = m_model->outline().lastChange();
-    // Only the nodes that changed are made again; the others are taken out
-    // and put back: a big script has thousands of actions.
-    QList<QTreeWidgetItem*> items = actions->takeChildren();
-    if (items.size() != qsizetype(nodes.size()) - change.added + change.removed) {
-        qDeleteAll(items); // not the tree the change was made to: all anew
-        items.clear();
-        for (size_t i = 0; i < nodes.size(); ++i)
-            items << nullptr;
-    } else {
-        qDeleteAll(items.sliced(change.first, change.removed));
-        items.remove(change.first, change.removed);
-        items.insert(change.first, change.added, nullptr);
-    }
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (items[i])
-            continue;
+    const auto make = [&nodes](int i) {
         const ActionOutline::Node& n = nodes[size_t(i)];
-        items[i] = new QTreeWidgetItem;
-        items[i]->setText(0, n.text);
+        auto* item = new QTreeWidgetItem;
+        item->setText(0, n.text);
         if (n.picture > 0)
-            items[i]->setIcon(0, Icons::outlinePicture(n.picture));
+            item->setIcon(0, Icons::outlinePicture(n.picture));
+        return item;
+    };
+    // Only the stretches of nodes that changed are made again: a big script
+    // has thousands of actions, and a paste brings a few.
+    ChangedLines stretches;
+    for (const ActionOutline::NodeChange& c : m_model->outline().lastChanges())
+        stretches.add(c);
+    int before = actions->childCount();
+    for (const ChangedLines::Stretch& s : stretches.stretches())
+        before += s.replaced - s.length;
+    if (before != int(nodes.size())) { // not the tree the changes were made to: all anew
+        qDeleteAll(actions->takeChildren());
+        stretches.clear();
+        stretches.add({0, 0, int(nodes.size())});
     }
-    actions->addChildren(items);
+    QAbstractItemModel* model = m_actionlist->model();
+    const QModelIndex parent = m_actionlist->indexFromItem(actions);
+    for (const ChangedLines::Stretch& s : stretches.stretches()) {
+        if (s.replaced > 0)
+            model->removeRows(s.start, s.replaced, parent);
+        QList<QTreeWidgetItem*> made;
+        made.reserve(s.length);
+        for (int i = s.start; i < s.start + s.length; ++i)
+            made << make(i);
+        actions->insertChildren(s.start, made);
+    }
     actions->setExpanded(expanded);
 }
 
