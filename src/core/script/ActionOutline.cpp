@@ -113,10 +113,11 @@ bool Model::refresh(int bannerCount, const std::vector<NodeChange>& since, bool 
                     const std::function<QString(int)>& keywordAt, bool force)
 {
     m_pendingEverything = m_pendingEverything || everything;
-    if (!m_pendingEverything)
-        m_pending.insert(m_pending.end(), since.begin(), since.end());
-    else
+    if (m_pendingEverything)
         m_pending.clear();
+    else
+        for (const NodeChange& c : since)
+            m_pending.add(c);
     if (!force && int(m_nodes.size()) == bannerCount)
         return false;
     if (m_pendingEverything) {
@@ -132,28 +133,28 @@ bool Model::refresh(int bannerCount, const std::vector<NodeChange>& since, bool 
             },
             true);
     }
-    // Each change in turn, in the numbering it was made in; the nodes it
-    // brings are read at the end, as the keywords are now.
+    // Each stretch that changed, top down: the nodes above it already
+    // number as the keywords do now.
     std::vector<NodeChange> applied;
-    std::vector<bool> fresh(m_nodes.size(), false);
-    for (const NodeChange& c : std::exchange(m_pending, {})) {
-        m_nodes.erase(m_nodes.begin() + c.line, m_nodes.begin() + c.line + c.removed);
-        m_nodes.insert(m_nodes.begin() + c.line, size_t(c.added), Node{});
-        fresh.erase(fresh.begin() + c.line, fresh.begin() + c.line + c.removed);
-        fresh.insert(fresh.begin() + c.line, size_t(c.added), true);
-        applied.push_back(c);
+    bool changed = false;
+    for (const ChangedLines::Stretch& s : m_pending.stretches()) {
+        std::vector<Node> made;
+        made.reserve(size_t(s.length));
+        for (int i = s.start; i < s.start + s.length; ++i) {
+            const QString keyword = keywordAt(i);
+            made.push_back({keyword, keywordPicture(keyword)});
+        }
+        const auto first = m_nodes.begin() + s.start;
+        changed = changed || s.replaced != s.length ||
+                  !std::equal(made.begin(), made.end(), first, first + s.replaced);
+        m_nodes.erase(first, first + s.replaced);
+        m_nodes.insert(m_nodes.begin() + s.start, std::make_move_iterator(made.begin()),
+                       std::make_move_iterator(made.end()));
+        applied.push_back({s.start, s.replaced, s.length});
     }
-    bool changed = !applied.empty() && int(m_nodes.size()) != bannerCount;
-    for (size_t i = 0; i < m_nodes.size(); ++i) {
-        if (!fresh[i])
-            continue;
-        const QString keyword = keywordAt(int(i));
-        changed = changed || m_nodes[i].text != keyword;
-        m_nodes[i] = {keyword, keywordPicture(keyword)};
-    }
+    m_pending.clear();
     m_changes = std::move(applied);
-    return changed || std::any_of(m_changes.begin(), m_changes.end(),
-                                  [](const NodeChange& c) { return c.removed != c.added; });
+    return changed;
 }
 
 QString nodeKey(int index)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/text/ChangedLines.h"
 #include "core/text/LineSplice.h"
 #include <QString>
 #include <QStringList>
@@ -61,13 +62,13 @@ public:
     bool refresh(int bannerCount, const std::vector<NodeChange>& since, bool everything,
                  const std::function<QString(int)>& keywordAt, bool force);
     const std::vector<Node>& nodes() const { return m_nodes; }
-    // What the last refresh that returned true changed, in order.
+    // What the last refresh that returned true changed, top down, apart.
     const std::vector<NodeChange>& lastChanges() const { return m_changes; }
 
 private:
     std::vector<Node> m_nodes;
     std::vector<NodeChange> m_changes;
-    std::vector<NodeChange> m_pending; // changes the nodes do not show yet
+    ChangedLines m_pending; // what changed that the nodes do not show yet
     bool m_pendingEverything = false;
 };
 

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "core/text/ChangedLines.h"
 #include "core/text/LineStore.h"
 #include "core/text/RichTextControl.h"
 
 #include <vector>
 
-// How the editor widget's picture of the script is brought up to date: which
-// stretches of lines changed since it was last shown, and how the lines it
-// shows line up with the store's lines inside such a stretch.
+// How the editor widget's picture of the script is brought up to date: the
+// lines it shows are lined up with the store's lines inside each stretch
+// that changed since it was last shown (ChangedLines).
 
 // Splices, top to bottom, that turn lines [0, from.size()) into `to`,
 // matching equal lines where they stay in order (a line inserted or removed
@@ -67,22 +68,3 @@ std::vector<LineSplice> alignLines(const From& from, int fromFirst, int fromCoun
     }
     return out;
 }
-
-// Which lines changed since a copy was last brought up to date: stretches
-// of the current lines, each with the number of lines it replaced in the
-// copy. Sorted and apart.
-class ChangedLines {
-public:
-    struct Stretch {
-        int start = 0;    // in the current numbering
-        int length = 0;   // lines now
-        int replaced = 0; // lines of the copy it stands for
-    };
-    void add(const LineSplice& splice);
-    void clear() { m_stretches.clear(); }
-    bool empty() const { return m_stretches.empty(); }
-    const std::vector<Stretch>& stretches() const { return m_stretches; }
-
-private:
-    std::vector<Stretch> m_stretches;
-};

@@ -6,7 +6,6 @@
 #include "core/script/ModFormat.h"
 #include "core/script/StampGenerator.h"
 #include "core/settings/SettingsStore.h"
-#include "ui/editor/LineAlignment.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
@@ -141,29 +140,26 @@ void DocumentWindow::rebuildActionNodes()
             item->setIcon(0, Icons::outlinePicture(n.picture));
         return item;
     };
-    // Only the stretches of nodes that changed are made again: a big script
-    // has thousands of actions, and a paste brings a few.
-    ChangedLines stretches;
-    for (const ActionOutline::NodeChange& c : m_model->outline().lastChanges())
-        stretches.add(c);
-    int before = actions->childCount();
-    for (const ChangedLines::Stretch& s : stretches.stretches())
-        before += s.replaced - s.length;
-    if (before != int(nodes.size())) { // not the tree the changes were made to: all anew
+    // Only the stretches of nodes that changed are made again, top down: a
+    // big script has thousands of actions, and a paste brings a few.
+    std::vector<ActionOutline::NodeChange> changes = m_model->outline().lastChanges();
+    int expected = actions->childCount();
+    for (const ActionOutline::NodeChange& c : changes)
+        expected += c.added - c.removed;
+    if (expected != int(nodes.size())) { // not the tree the changes were made to: all anew
         qDeleteAll(actions->takeChildren());
-        stretches.clear();
-        stretches.add({0, 0, int(nodes.size())});
+        changes = {{0, 0, int(nodes.size())}};
     }
     QAbstractItemModel* model = m_actionlist->model();
     const QModelIndex parent = m_actionlist->indexFromItem(actions);
-    for (const ChangedLines::Stretch& s : stretches.stretches()) {
-        if (s.replaced > 0)
-            model->removeRows(s.start, s.replaced, parent);
+    for (const ActionOutline::NodeChange& c : changes) {
+        if (c.removed > 0)
+            model->removeRows(c.line, c.removed, parent);
         QList<QTreeWidgetItem*> made;
-        made.reserve(s.length);
-        for (int i = s.start; i < s.start + s.length; ++i)
+        made.reserve(c.added);
+        for (int i = c.line; i < c.line + c.added; ++i)
             made << make(i);
-        actions->insertChildren(s.start, made);
+        actions->insertChildren(c.line, made);
     }
     actions->setExpanded(expanded);
 }

@@ -1,4 +1,4 @@
-#include "ui/editor/LineAlignment.h"
+#include "core/text/ChangedLines.h"
 
 #include <algorithm>
 
