@@ -157,9 +157,19 @@ public:
     template <typename Same>
     std::vector<Difference> differences(const ChunkedVector& other, const Same& same) const
     {
+        // The chunks both share at the ends are passed by comparing pointers;
+        // only the chunks between are looked up.
+        size_t front = 0;
+        const size_t shorter = std::min(m_chunks.size(), other.m_chunks.size());
+        while (front < shorter && m_chunks[front] == other.m_chunks[front])
+            ++front;
+        size_t back = 0;
+        while (back < shorter - front && m_chunks[m_chunks.size() - 1 - back] ==
+                                             other.m_chunks[other.m_chunks.size() - 1 - back])
+            ++back;
         std::unordered_map<const std::vector<T>*, size_t> inOther;
-        inOther.reserve(other.m_chunks.size());
-        for (size_t k = 0; k < other.m_chunks.size(); ++k)
+        inOther.reserve(other.m_chunks.size() - front - back);
+        for (size_t k = front; k < other.m_chunks.size() - back; ++k)
             inOther.emplace(other.m_chunks[k].get(), k);
         std::vector<Difference> out;
         int a = 0; // where the stretch not yet matched begins, here and there
@@ -172,8 +182,12 @@ public:
             if (aEnd > a || bEnd > b)
                 out.push_back({a, aEnd - a, b, bEnd - b});
         };
-        size_t next = 0; // chunks of the other before this one are passed
-        for (size_t c = 0; c < m_chunks.size(); ++c) {
+        if (front > 0) {
+            a = m_starts[front - 1] + int(m_chunks[front - 1]->size());
+            b = a;
+        }
+        size_t next = front; // chunks of the other before this one are passed
+        for (size_t c = front; c < m_chunks.size() - back; ++c) {
             const auto found = inOther.find(m_chunks[c].get());
             if (found == inOther.end() || found->second < next)
                 continue;
@@ -183,7 +197,10 @@ public:
             b = other.m_starts[found->second] + int(m_chunks[c]->size());
             next = found->second + 1;
         }
-        close(m_size, other.m_size);
+        if (back > 0)
+            close(m_starts[m_chunks.size() - back], other.m_starts[other.m_chunks.size() - back]);
+        else
+            close(m_size, other.m_size);
         return out;
     }
 

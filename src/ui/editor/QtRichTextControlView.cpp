@@ -110,10 +110,11 @@ void QtRichTextControl::showLines()
     QTextDocument* doc = m_editor->document();
     const ChunkedVector<LinePtr>& lines = m_store.lines();
     QTextCursor c(doc);
-    c.beginEditBlock();
     // Top down, so that above each stretch the document is numbered as
-    // the store already.
+    // the store already. An edit block a stretch: the widget lays out again
+    // what an edit block spans, and two stretches may lie far apart.
     for (const ChangedLines::Stretch& s : m_unshown.stretches()) {
+        c.beginEditBlock();
         for (const LineSplice& sp :
              alignLines(m_shown, s.start, s.replaced, lines, s.start, s.length)) {
             if (sp.removed == sp.added) {
@@ -156,8 +157,8 @@ void QtRichTextControl::showLines()
             m_shown.replace(sp.line, sp.removed, std::move(now));
             m_lastBlock = QTextBlock();
         }
+        c.endEditBlock();
     }
-    c.endEditBlock();
     m_unshown.clear();
     m_lastBlock = QTextBlock();
     m_blockCount = doc->blockCount();
