@@ -121,7 +121,6 @@ bool DocumentModel::rtfGrowthReached(qsizetype snapshotLength) const
 void DocumentModel::lineByLineChange(int& start, int& end)
 {
     TRACE("handler");
-    TRACE("handler");
     const qsizetype snapshotLength = m_snapshots.Text2.size();
     {
         TRACE("index");
@@ -129,8 +128,6 @@ void DocumentModel::lineByLineChange(int& start, int& end)
     }
     const quint64 revision = m_control.revision();
     const bool grown = rtfGrowthReached(snapshotLength);
-    if (grown)
-        TRACE("markers");
     if (grown)
         TRACE("markers");
     if (grown)
@@ -144,7 +141,6 @@ void DocumentModel::lineByLineChange(int& start, int& end)
         const bool force = m_updateBrowserTF && bannersChanged;
         if (force || m_index.bannerCount() != int(m_outline.nodes().size()))
             m_outlineGeneration = m_index.bannerGeneration();
-        TRACE("outline");
         const bool rebuilt = m_outline.refresh(
             m_index.bannerCount(), banners.splices, banners.everything || readsOn,
             [this](int banner) {
@@ -249,7 +245,6 @@ void DocumentModel::undo(int levels)
         return;
     // The snapshot's lines come back as they were, colours and all; lines
     // it shares with the text now are not touched.
-    TRACE("undo");
     TRACE("undo");
     m_control.setLines(m_snapshots.undo(levels).lines());
 }

@@ -126,7 +126,6 @@ void DocumentWindow::buildSkeleton()
 void DocumentWindow::rebuildActionNodes()
 {
     TRACE("tree");
-    TRACE("tree");
     QTreeWidgetItem* actions = m_nodes.value(QStringLiteral("actions"));
     if (!actions)
         return;
