@@ -184,25 +184,20 @@ int ours(const QString& path, const QString& dir)
     }
     print("snapshot_ms", percentile(ticks, 0.5));
     type(editor, 'z');
-    std::fprintf(stderr, "TRACE --- undo1\n");
     print("undo1_ms", timed([&] { window.undoLevels(1); }));
     type(editor, 'z');
     doc->model().Timer1_Timer();
-    std::fprintf(stderr, "TRACE --- undo3\n");
     print("undo3_ms", timed([&] { window.undoLevels(3); }));
     print("peak_kb", double(peakKb()));
 
     QString chunk = syntheticScript(100000, 7);
     QApplication::clipboard()->setText(chunk);
     c.setSelStart(c.textLength() / 3);
-    std::fprintf(stderr, "TRACE --- paste\n");
     print("paste_ms", timed([&] { window.mnuEditPaste_Click(); }));
     c.setSelStart(c.textLength() / 3);
     c.setSelLength(int(chunk.size()));
-    std::fprintf(stderr, "TRACE --- cut\n");
     print("cut_ms", timed([&] { window.mnuEditCut_Click(); }));
 
-    std::fprintf(stderr, "TRACE --- save\n");
     print("save_ms", timed([&] { window.mnuFileSave_Click(); }));
     const LineStore lines = c.lineSnapshot();
     print("journal_ms", timed([&] {
@@ -254,7 +249,6 @@ int qsavefile(const QString& path)
     QFile f(path);
     f.open(QIODevice::ReadOnly);
     const QString text = Windows1252::decode(f.readAll());
-    std::fprintf(stderr, "TRACE --- save\n");
     print("save_ms", timed([&] {
               QSaveFile out(path);
               out.open(QIODevice::WriteOnly);

@@ -1,5 +1,4 @@
 #include "core/document/DocumentModel.h"
-#include "/tmp/trace.h"
 
 #include "core/colouring/KeywordColouring.h"
 #include "core/colouring/LineByLineColouring.h"
@@ -120,16 +119,10 @@ bool DocumentModel::rtfGrowthReached(qsizetype snapshotLength) const
 
 void DocumentModel::lineByLineChange(int& start, int& end)
 {
-    TRACE("handler");
     const qsizetype snapshotLength = m_snapshots.Text2.size();
-    {
-        TRACE("index");
-        m_index.update(m_control);
-    }
+    m_index.update(m_control);
     const quint64 revision = m_control.revision();
     const bool grown = rtfGrowthReached(snapshotLength);
-    if (grown)
-        TRACE("markers");
     if (grown)
         colourMarkersIndexed(m_control, m_index, start, end - start);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
@@ -162,11 +155,7 @@ void DocumentModel::lineByLineChange(int& start, int& end)
         const int endLine = m_control.lineAt(end);
         const int startOffset = start - m_control.lineStart(startLine);
         const int endOffset = end - m_control.lineStart(endLine);
-        std::vector<GrownLine> longer;
-        {
-            TRACE("rewrite");
-            longer = rewriteKeywordLines(m_control, m_index, *m_memo);
-        }
+        const std::vector<GrownLine> longer = rewriteKeywordLines(m_control, m_index, *m_memo);
         // The rewrite writes "# EoM" for "#EoM": the caret stays after it.
         const auto moved = [&](int line, int offset) {
             for (const GrownLine& g : longer)
@@ -178,14 +167,8 @@ void DocumentModel::lineByLineChange(int& start, int& end)
             start = moved(startLine, startOffset);
             end = moved(endLine, endOffset);
         }
-        {
-            TRACE("index2");
-            m_index.update(m_control);
-        }
-        {
-            TRACE("look");
-            rewriteKeywordLines(m_control, m_index, *m_memo, RewriteMode::Look);
-        }
+        m_index.update(m_control);
+        rewriteKeywordLines(m_control, m_index, *m_memo, RewriteMode::Look);
     }
 }
 
@@ -245,7 +228,6 @@ void DocumentModel::undo(int levels)
         return;
     // The snapshot's lines come back as they were, colours and all; lines
     // it shares with the text now are not touched.
-    TRACE("undo");
     m_control.setLines(m_snapshots.undo(levels).lines());
 }
 

@@ -1,5 +1,4 @@
 #include "ui/editor/QtRichTextControl.h"
-#include "/tmp/trace.h"
 
 #include "core/rtf/Rtf.h"
 #include "ui/editor/QtTextFormats.h"
@@ -31,10 +30,8 @@ QtRichTextControl::QtRichTextControl(QPlainTextEdit* editor, QObject* parent)
 
 QtRichTextControl::Operation::~Operation()
 {
-    if (--m_c.m_depth == 0) {
-        TRACE("show");
+    if (--m_c.m_depth == 0)
         m_c.show();
-    }
 }
 
 void QtRichTextControl::changed(const LineSplice& splice)
@@ -97,7 +94,6 @@ void QtRichTextControl::setStyledText(const StyledText& content)
 
 void QtRichTextControl::setLines(const LineStore& lines)
 {
-    TRACE("setLines");
     Operation op(*this);
     // Lines both share are kept; only the stretches that differ are put in,
     // from the last up, so the lines above each keep their numbers.
@@ -141,7 +137,6 @@ QString QtRichTextControl::selText() const
 
 void QtRichTextControl::replaceRange(int start, int length, const StyledText& content)
 {
-    TRACE("replaceRange");
     Operation op(*this);
     changed(m_store.replace(start, length, content));
     m_selStart = start + int(content.text.size());

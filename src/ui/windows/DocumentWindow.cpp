@@ -1,5 +1,4 @@
 #include "ui/windows/DocumentWindow.h"
-#include "/tmp/trace.h"
 
 #include "core/frame/DocumentLayout.h"
 #include "core/recovery/JournalStore.h"
@@ -125,7 +124,6 @@ void DocumentWindow::buildSkeleton()
 
 void DocumentWindow::rebuildActionNodes()
 {
-    TRACE("tree");
     QTreeWidgetItem* actions = m_nodes.value(QStringLiteral("actions"));
     if (!actions)
         return;
