@@ -172,26 +172,41 @@ void DocumentModel::lineByLineChange(int& start, int& end)
     }
 }
 
-void DocumentModel::loadScript(const StyledText& content, LoadRoute route)
+namespace {
+QString withSeparators(const QString& text, DocumentModel::LoadRoute route)
 {
-    const auto separators = [route](const QString& text) {
-        return route == LoadRoute::Open ? addBlankAfterProgramSeparators(text)
-                                        : removeBlankAfterProgramSeparators(text);
+    return route == DocumentModel::LoadRoute::Open ? addBlankAfterProgramSeparators(text)
+                                                   : removeBlankAfterProgramSeparators(text);
+}
+} // namespace
+
+DocumentModel::PreparedScript DocumentModel::prepareScript(StyledText content, LoadRoute route)
+{
+    PreparedScript out{std::move(content), {}, false};
+    if (!out.content.runs.empty())
+        return out;
+    // What each round's full rewrite does to the text of a plain script.
+    const auto written = [](QString text) {
+        return text.replace(ModFormat::endOfModTight(), ModFormat::endOfMod());
     };
-    if (m_reference || !content.runs.empty()) {
+    out.plainResult =
+        written(RepairScript(written(withSeparators(written(out.content.text), route))));
+    out.prepared = true;
+    return out;
+}
+
+void DocumentModel::loadScript(const PreparedScript& script, LoadRoute route)
+{
+    if (m_reference || !script.prepared) {
         m_updateBrowserTF = true;
-        m_control.setStyledText(content);
+        m_control.setStyledText(script.content);
         m_updateBrowserTF = true;
-        m_control.setText(separators(m_control.text()));
+        m_control.setText(withSeparators(m_control.text(), route));
         m_updateBrowserTF = true;
         m_control.setText(RepairScript(m_control.text()));
     } else {
-        // What each round's full rewrite does to the text of a plain script.
-        const auto written = [](QString text) {
-            return text.replace(ModFormat::endOfModTight(), ModFormat::endOfMod());
-        };
         m_updateBrowserTF = true;
-        m_control.setText(written(RepairScript(written(separators(written(content.text))))));
+        m_control.setText(script.plainResult);
     }
     restartHistory();
     m_updateBrowserTF = true;

@@ -60,7 +60,19 @@ public:
     // (and a script read as RTF, whose first round depends on its colours)
     // takes every round.
     enum class LoadRoute { Open, CommandLine };
-    void loadScript(const StyledText& content, LoadRoute route);
+    // The text work of loading, which needs no control and so can be done
+    // on another thread while the window keeps handling events.
+    struct PreparedScript {
+        StyledText content;   // as read
+        QString plainResult;  // what the rounds make of a plain script
+        bool prepared = false;
+    };
+    static PreparedScript prepareScript(StyledText content, LoadRoute route);
+    void loadScript(const PreparedScript& script, LoadRoute route);
+    void loadScript(const StyledText& content, LoadRoute route)
+    {
+        loadScript(prepareScript(content, route), route);
+    }
     // RefreshActionOutline: the outline's action nodes from the whole text.
     void RefreshActionOutline();
 

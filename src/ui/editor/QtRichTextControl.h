@@ -7,6 +7,7 @@
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -73,6 +74,13 @@ public:
     int toDocPosition(int pos) const;
     int fromDocPosition(int docPos) const;
 
+    // Called between slices while the widget takes in a great many lines,
+    // with the lines taken in so far and their number, so that events can
+    // be handled meanwhile; none by default.
+    using ShowProgress = std::function<void(qint64 done, qint64 total)>;
+    void setShowProgress(ShowProgress progress) { m_showProgress = std::move(progress); }
+    static constexpr int ShowSlice = 1 << 15;
+
 private:
     // Every edit runs as one; the widget is brought up to date when the
     // outermost one ends.
@@ -115,4 +123,5 @@ private:
     int m_rightMargin = 0;
     mutable QTextBlock m_lastBlock;
     mutable int m_lastBlockNumber = -1;
+    ShowProgress m_showProgress;
 };

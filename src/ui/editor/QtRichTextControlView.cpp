@@ -143,12 +143,23 @@ void QtRichTextControl::showLines()
             if (sp.added > 0) {
                 const bool atEnd = sp.line >= doc->blockCount() ||
                                    (sp.removed > 0 && sp.line + sp.removed >= blocks);
-                if (atEnd && sp.line > 0) {
-                    c.setPosition(doc->characterCount() - 1);
-                    insertLines(c, lines, sp.line, sp.added, true, false);
-                } else {
-                    c.setPosition(doc->findBlockByNumber(sp.line).position());
-                    insertLines(c, lines, sp.line, sp.added, false, !atEnd);
+                const bool breakFirst = atEnd && sp.line > 0;
+                c.setPosition(breakFirst ? doc->characterCount() - 1
+                                         : doc->findBlockByNumber(sp.line).position());
+                // A slice at a time when someone is waiting to hear, each
+                // its own edit block so the widget lays out what it has.
+                const int slice = m_showProgress ? ShowSlice : sp.added;
+                for (int done = 0; done < sp.added;) {
+                    const int n = std::min(slice, sp.added - done);
+                    const bool last = done + n == sp.added;
+                    insertLines(c, lines, sp.line + done, n, breakFirst,
+                                !breakFirst && (!last || !atEnd));
+                    done += n;
+                    if (!last) {
+                        c.endEditBlock();
+                        m_showProgress(done, sp.added);
+                        c.beginEditBlock();
+                    }
                 }
             }
             std::vector<LinePtr> now;

@@ -6,6 +6,7 @@
 #include "core/script/ScriptFile.h"
 #include "core/script/StampGenerator.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
 #include "ui/windows/DocumentWindow.h"
@@ -13,6 +14,8 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QPointer>
+#include <QScopedValueRollback>
 #include <QUrl>
 
 namespace {
@@ -22,16 +25,37 @@ const QString Title = QStringLiteral("Quillwright");
 bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
                           DocumentModel::LoadRoute route)
 {
-    ScriptFile::ReadResult r = ScriptFile::read(fileName);
-    if (!r.ok) {
+    struct Loaded {
+        ScriptFile::ReadResult read;
+        DocumentModel::PreparedScript script;
+    };
+    const QPointer<DocumentWindow> target(doc);
+    const QScopedValueRollback loading(m_loading, m_loading + 1);
+    BusyProgress busy(this,
+                      QStringLiteral("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
+    // Reading and the text work go on while the window handles events;
+    // Cancel leaves the window as it was.
+    std::optional<Loaded> loaded = busy.run<Loaded>([fileName, route] {
+        Loaded l;
+        l.read = ScriptFile::read(fileName);
+        if (l.read.ok)
+            l.script = DocumentModel::prepareScript(std::move(l.read.content), route);
+        return l;
+    });
+    if (!loaded || !target)
+        return false;
+    if (!loaded->read.ok) {
         m_services.dialogs->message(this, Title,
                                     QStringLiteral("Could not open %1.\n\n%2")
-                                        .arg(QDir::toNativeSeparators(fileName), r.error),
+                                        .arg(QDir::toNativeSeparators(fileName), loaded->read.error),
                                     DialogService::Icon::Critical);
         return false;
     }
-    doc->model().loadScript(r.content, route);
-    doc->fileWasRead(fileName, r.encoding, r.stamp);
+    busy.setLabel(QStringLiteral("Showing %1...").arg(QDir::toNativeSeparators(fileName)));
+    doc->control().setShowProgress([&busy](qint64 done, qint64 total) { busy.step(done, total); });
+    doc->model().loadScript(loaded->script, route);
+    doc->control().setShowProgress({});
+    doc->fileWasRead(fileName, loaded->read.encoding, loaded->read.stamp);
     updateMenus();
     return true;
 }

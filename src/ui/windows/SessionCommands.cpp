@@ -7,6 +7,8 @@
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/MainWindow.h"
 
+#include <QTimer>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QMdiArea>
@@ -78,6 +80,12 @@ DocumentWindow* MainWindow::recoverDocument(const RecoveryJournal::Entry& entry)
 
 void MainWindow::endSession()
 {
+    // A load handles events while it runs; the documents it fills must
+    // stay until it is done.
+    if (m_loading > 0) {
+        QTimer::singleShot(50, this, &MainWindow::endSession);
+        return;
+    }
     for (DocumentWindow* doc : documents()) {
         doc->writeJournal();
         doc->endWithSession();

@@ -108,6 +108,49 @@ private slots:
             QCOMPARE(c.fromDocPosition(cursor.selectionEnd()), c.selStart() + c.selLength());
         }
     }
+
+    void manyLinesShownInSlices_giveTheSameDocument_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("at"); // line the many lines go in at; -1: replace all
+        QTest::newRow("into an empty document") << QString() << -1;
+        QTest::newRow("among other lines") << QStringLiteral("a\r\nb\r\nc") << 1;
+        QTest::newRow("after the last line") << QStringLiteral("a\r\nb") << 2;
+    }
+    void manyLinesShownInSlices_giveTheSameDocument()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, at);
+        ModEditor editor;
+        QtRichTextControl c(&editor);
+        c.setText(before);
+        QStringList many;
+        for (int i = 0; i < 2 * QtRichTextControl::ShowSlice + 7; ++i)
+            many << (i % 3 == 0 ? QStringLiteral("#-----[ FIND ]--") : QStringLiteral("line %1").arg(i));
+        std::vector<qint64> reported;
+        c.setShowProgress([&](qint64 done, qint64 total) {
+            reported.push_back(done);
+            QVERIFY(total >= qint64(many.size()) - 1); // the first may fill the empty line
+        });
+        if (at < 0) {
+            c.setText(many.join(QStringLiteral("\r\n")));
+        } else {
+            const bool atEnd = at >= c.lineCount();
+            c.setSelStart(atEnd ? c.textLength() : c.lineStart(at));
+            c.setSelText(atEnd ? QStringLiteral("\r\n") + many.join(QStringLiteral("\r\n"))
+                               : many.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        }
+        c.setSelStart(0);
+        c.setSelLength(16);
+        c.setSelColor(MarkerColors::Green);
+        QCOMPARE(reported, (std::vector<qint64>{QtRichTextControl::ShowSlice,
+                                                2 * QtRichTextControl::ShowSlice}));
+        const StyledText shown = c.documentContent();
+        const StyledText held = c.styledText();
+        QCOMPARE(shown.text, held.text);
+        QCOMPARE(canonicalRuns(shown.runs), held.runs);
+        QCOMPARE(editor.document()->blockCount(), c.lineCount());
+    }
 };
 
 int main(int argc, char** argv)

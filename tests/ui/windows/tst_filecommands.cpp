@@ -4,6 +4,7 @@
 #include "core/frame/StringTable.h"
 #include "core/script/ModFormat.h"
 #include "core/script/ScriptFile.h"
+#include "ui/platform/BusyProgress.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +17,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -265,6 +267,37 @@ private slots:
         QCOMPARE(f.window->documents().size(), 1);
         QCOMPARE(f.doc()->control().text(), QString("x\r\n"));
         QCOMPARE(f.window->DocumentCount(), 2);
+    }
+
+    void aLongLoad_handlesEventsMeanwhile_showsItsProgress_andCancelDropsIt()
+    {
+        std::atomic_bool release = false;
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(20);
+        BusyProgress busy(nullptr, QStringLiteral("Opening <b>x</b>.mod..."));
+        QString shownLabel;
+        QTimer::singleShot(BusyProgress::ShowAfter * 2, [&] {
+            QVERIFY(busy.dialog() && busy.dialog()->isVisible());
+            const QLabel* label = busy.dialog()->findChild<QLabel*>();
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+            shownLabel = label->text();
+            QTest::keyClick(busy.dialog(), Qt::Key_Escape);
+        });
+        const std::optional<int> result = busy.run<int>([&release] {
+            for (int i = 0; i < 500 && !release; ++i)
+                QThread::msleep(10);
+            return 1;
+        });
+        release = true;
+        QVERIFY(!result);
+        QCOMPARE(shownLabel, QStringLiteral("Opening <b>x</b>.mod..."));
+        QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks)));
+
+        BusyProgress quick(nullptr, QStringLiteral("Opening y.mod..."));
+        QCOMPARE(quick.run<int>([] { return 7; }), std::optional<int>(7));
+        QVERIFY(!quick.dialog());
     }
 
     void open_failureIsReportedAndTheDocumentKept_data()
