@@ -182,15 +182,15 @@ QString withSeparators(const QString& text, DocumentModel::LoadRoute route)
 
 DocumentModel::PreparedScript DocumentModel::prepareScript(StyledText content, LoadRoute route)
 {
-    PreparedScript out{std::move(content), {}, false};
+    PreparedScript out{std::move(content), LineStore(), false};
     if (!out.content.runs.empty())
         return out;
     // What each round's full rewrite does to the text of a plain script.
     const auto written = [](QString text) {
         return text.replace(ModFormat::endOfModTight(), ModFormat::endOfMod());
     };
-    out.plainResult =
-        written(RepairScript(written(withSeparators(written(out.content.text), route))));
+    out.lines.assign(normalizedStyledText(StyledText{
+        written(RepairScript(written(withSeparators(written(out.content.text), route)))), {}}));
     out.prepared = true;
     return out;
 }
@@ -206,7 +206,7 @@ void DocumentModel::loadScript(const PreparedScript& script, LoadRoute route)
         m_control.setText(RepairScript(m_control.text()));
     } else {
         m_updateBrowserTF = true;
-        m_control.setText(script.plainResult);
+        m_control.setLines(script.lines);
     }
     restartHistory();
     m_updateBrowserTF = true;

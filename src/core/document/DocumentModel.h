@@ -3,6 +3,7 @@
 #include "core/document/Snapshots.h"
 #include "core/script/ActionOutline.h"
 #include "core/text/LineIndex.h"
+#include "core/text/LineStore.h"
 
 #include <QObject>
 #include <QString>
@@ -63,8 +64,8 @@ public:
     // The text work of loading, which needs no control and so can be done
     // on another thread while the window keeps handling events.
     struct PreparedScript {
-        StyledText content;   // as read
-        QString plainResult;  // what the rounds make of a plain script
+        StyledText content; // as read
+        LineStore lines;    // what the rounds make of a plain script
         bool prepared = false;
     };
     static PreparedScript prepareScript(StyledText content, LoadRoute route);
