@@ -1,6 +1,7 @@
 #include "core/script/TextEncoding.h"
 
 #include "core/script/Windows1252.h"
+#include "core/text/LineStore.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -82,4 +83,28 @@ EncodedText encodeText(const QString& text, TextEncoding encoding)
         return {std::move(e.bytes), e.unmappable, e.firstUnmappable};
     }
     }
+}
+
+EncodedText encodeLines(const LineStore& lines, TextEncoding encoding)
+{
+    Windows1252::Encoded e;
+    const bool utf8 = encoding != TextEncoding::Windows1252;
+    if (encoding == TextEncoding::Utf8WithBom)
+        e.bytes = Utf8Bom;
+    e.bytes.reserve(e.bytes.size() + lines.length());
+    qsizetype position = 0;
+    bool first = true;
+    lines.lines().forEach([&](const LinePtr& line) {
+        if (!first) {
+            e.bytes += "\r\n";
+            position += 2;
+        }
+        first = false;
+        if (utf8)
+            e.bytes += QStringView(line->text).toUtf8();
+        else
+            Windows1252::encodeInto(e, line->text, position);
+        position += line->text.size();
+    });
+    return {std::move(e.bytes), e.unmappable, e.firstUnmappable};
 }

@@ -25,3 +25,7 @@ struct EncodedText {
     int firstUnmappable = -1; // index into the text of the first of them
 };
 EncodedText encodeText(const QString& text, TextEncoding encoding);
+// The same for the lines of a store joined by CR LF, without making the
+// whole text first.
+class LineStore;
+EncodedText encodeLines(const LineStore& lines, TextEncoding encoding);

@@ -35,17 +35,30 @@ int encodeChar(char16_t c)
     return -1;
 }
 
-Encoded encode(const QString& text)
+Encoded encode(QStringView text)
 {
     Encoded e;
-    e.bytes.resize(text.size());
-    char* d = e.bytes.data();
-    const QChar* s = text.constData();
+    e.bytes.reserve(text.size());
+    encodeInto(e, text, 0);
+    return e;
+}
+
+void encodeInto(Encoded& e, QStringView text, qsizetype position)
+{
+    const qsizetype start = e.bytes.size();
+    e.bytes.resize(start + text.size());
+    char* d = e.bytes.data() + start;
+    const QChar* s = text.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        int b = encodeChar(s[i].unicode());
+        const char16_t c = s[i].unicode();
+        if (c < 0x80) { // nearly every character of a script
+            *d++ = char(c);
+            continue;
+        }
+        int b = encodeChar(c);
         if (b < 0) {
             if (e.firstUnmappable < 0)
-                e.firstUnmappable = int(i);
+                e.firstUnmappable = int(position + i);
             ++e.unmappable;
             // A surrogate pair is one character to the user and one "?".
             if (s[i].isHighSurrogate() && i + 1 < text.size() && s[i + 1].isLowSurrogate())
@@ -55,7 +68,6 @@ Encoded encode(const QString& text)
         *d++ = char(b);
     }
     e.bytes.truncate(d - e.bytes.data());
-    return e;
 }
 
 } // namespace Windows1252

@@ -19,6 +19,9 @@ struct Encoded {
     int unmappable = 0;       // characters written as "?"
     int firstUnmappable = -1; // index into the text of the first of them
 };
-Encoded encode(const QString& text);
+Encoded encode(QStringView text);
+// Appends the bytes of `text`, which stands at `position` of the whole
+// text, to what `e` holds.
+void encodeInto(Encoded& e, QStringView text, qsizetype position);
 
 } // namespace Windows1252

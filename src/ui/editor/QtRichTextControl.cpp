@@ -190,19 +190,33 @@ int QtRichTextControl::find(const QString& needle, std::optional<int> start)
 {
     if (needle.isEmpty())
         return -1;
-    const QString t = text();
     int from = 0;
-    int end = int(t.size());
+    int end = m_store.length();
     if (start) {
         from = std::max(*start, 0);
     } else if (m_selLength > 0) {
         from = m_selStart;
-        end = from + m_selLength;
+        end = std::min(from + m_selLength, end);
     }
     if (from > end)
         return -1;
-    const int found =
-        int(QStringMatcher(needle, Qt::CaseInsensitive).indexIn(QStringView(t).first(end), from));
+    const QStringMatcher matcher(needle, Qt::CaseInsensitive);
+    int found = -1;
+    if (m_text) {
+        found = int(matcher.indexIn(QStringView(*m_text).first(end), from));
+    } else {
+        // Window by window, each overlapping the last by the needle less a
+        // character: what is looked for usually stands near where the
+        // search starts (the header), and the whole text need not be made.
+        const int window = std::max(1 << 16, 4 * int(needle.size()));
+        for (int at = from; found < 0 && at + needle.size() <= end;
+             at += window - int(needle.size()) + 1) {
+            const int length = std::min(window, end - at);
+            const int in = int(matcher.indexIn(m_store.slice(at, length).text));
+            if (in >= 0)
+                found = at + in;
+        }
+    }
     if (found < 0)
         return -1;
     Operation op(*this);

@@ -14,10 +14,9 @@ ScriptFile::WriteResult write(QWidget* parent, DialogService& dialogs,
                               const RichTextControl& control, const QString& path,
                               TextEncoding encoding)
 {
-    const QString text = control.text();
-    const EncodedText encoded = encodeText(text, encoding);
+    const EncodedText encoded = encodeLines(control.lineSnapshot(), encoding);
     if (encoded.unmappable > 0) {
-        const int line = int(QStringView(text).first(encoded.firstUnmappable).count(u'\n')) + 1;
+        const int line = control.lineAt(encoded.firstUnmappable) + 1;
         const QString warning =
             QStringLiteral("%1 contains %2 character(s) that a MOD script file cannot hold "
                            "(Windows-1252), the first on line %3.\n\nSave anyway, writing \"?\" "
