@@ -7,6 +7,7 @@
 # ratios side by side, then one line per goal.
 #   ./bench.sh                    sizes 10 KB, 1 MB, 5 MB and 20 MB
 #   ./bench.sh SIZE...            sizes in bytes (the goals need 10 KB, 1 MB, 5 MB, 20 MB)
+#   BENCH_RUNS=N ./bench.sh       each figure the median of N runs (3 by default)
 #   ./bench.sh --differential [N] the line-by-line change handler against the
 #                                 whole-text reference on N random edit
 #                                 sequences (100,000 by default), random seed
@@ -30,27 +31,41 @@ if [ $# -gt 0 ]; then
   sizes=("$@")
 fi
 bin=build/bin/quillwright_bench
+# Each configuration runs BENCH_RUNS times (3 by default), the runs of all
+# configurations of a size taking turns, and every figure is the median of
+# its runs: these machines are shared, and one slow moment should not decide
+# a goal.
+runs=${BENCH_RUNS:-3}
 declare -A R
-# Every name=value of a configuration's line goes into R[config,size,name].
+# Every name=value of a configuration's line is added to R[config,size,name].
 run() { # config size
   local line
   line=$("$bin" "$1" "$2" 2>/dev/null) || true
   for pair in $line; do
-    [[ $pair == *=* ]] && R[$1,$2,${pair%%=*}]=${pair#*=}
+    [[ $pair == *=* ]] && R[$1,$2,${pair%%=*}]+="${pair#*=} "
   done
 }
-v() { echo "${R[$1,$2,$3]:-nan}"; }
+v() { # config size name: the median of the runs
+  local values="${R[$1,$2,$3]:-}"
+  if [ -z "$values" ]; then echo nan; return; fi
+  tr ' ' '\n' <<<"$values" | sed '/^$/d' | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+}
 ratio() { # a b
   if [[ $1 == nan || $2 == nan ]]; then echo nan; else echo "scale=2; $1 / $2" | bc -l | sed 's/^\./0./'; fi
 }
 
 echo "machine: $(nproc) cores, $(free -g | awk '/Mem:/ {print $2}') GiB, $(uname -sr)"
+echo "each figure the median of $runs runs"
 for size in "${sizes[@]}"; do
-  for config in ours plain peer qsavefile; do
-    run "$config" "$size"
+  for ((i = 0; i < runs; i++)); do
+    for config in ours plain peer qsavefile; do
+      run "$config" "$size"
+    done
   done
 done
-run longline 0
+for ((i = 0; i < runs; i++)); do
+  run longline 0
+done
 
 printf "\nms until idle after a repaint (ours / floor = bare QPlainTextEdit, or QSaveFile for save)\n"
 printf "%-9s | %-15s | %-8s | %-15s | %-8s | %-8s | %-8s | %-8s | %-8s | %-15s | %-15s | %-8s | %-16s\n" \
