@@ -263,3 +263,23 @@ void DocumentModel::markUnsaved()
 {
     m_unchanged.reset();
 }
+
+int DocumentModel::bannerLine(int banner)
+{
+    m_index.update(m_control);
+    const std::vector<int>& lines = m_index.bannerLines();
+    return banner >= 0 && banner < int(lines.size()) ? lines[size_t(banner)] : -1;
+}
+
+QString DocumentModel::openedFile(int bannerLine) const
+{
+    const int last = std::min(m_control.lineCount(), bannerLine + 50);
+    for (int i = bannerLine + 1; i < last; ++i) {
+        const QString text = m_control.line(i)->text.trimmed();
+        if (text.startsWith(ModFormat::bannerOpening()))
+            break;
+        if (!text.isEmpty() && text != u"#")
+            return text;
+    }
+    return QString();
+}

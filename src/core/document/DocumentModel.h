@@ -76,6 +76,13 @@ public:
     }
     // RefreshActionOutline: the outline's action nodes from the whole text.
     void RefreshActionOutline();
+    // The line of the script's banner number `banner` (from 0, in the order
+    // of the action nodes), or -1 when there is no such banner now.
+    int bannerLine(int banner);
+    // What an OPEN banner opens: the first line after it that is neither
+    // empty nor "#" alone, trimmed; empty when there is none before the
+    // next banner.
+    QString openedFile(int bannerLine) const;
 
     // Undo by 1 to 3 levels: the snapshot slots shift and the document
     // shows the new Text1.

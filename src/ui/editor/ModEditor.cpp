@@ -14,6 +14,7 @@
 ModEditor::ModEditor(QWidget* parent) : QPlainTextEdit(parent)
 {
     setUndoRedoEnabled(false);
+    makeLineNumbers();
 }
 
 bool ModEditor::event(QEvent* e)

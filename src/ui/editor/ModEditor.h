@@ -22,8 +22,15 @@ public:
     // carries; public for tests that drop what a drag would carry.
     static QString ownDragFormat();
 
+    // The gutter at the left that numbers the lines, as text editors show
+    // them, the caret's line number emphasised.
+    QWidget* lineNumbers() const { return m_lineNumbers; }
+    int lineNumberWidth() const;
+    void paintLineNumbers(QPaintEvent* event);
+
 protected:
     bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool deleteKey(QKeyEvent* e);
     void inputMethodEvent(QInputMethodEvent* e) override;
@@ -41,5 +48,10 @@ private:
     // the one it was taken from.
     std::optional<Stretch> ownDrag(const QMimeData* mime) const;
 
+    void makeLineNumbers();
+    void placeLineNumbers();
+
     QtRichTextControl* m_control = nullptr;
+    QWidget* m_lineNumbers = nullptr;
+    int m_lineNumberDigits = 0;
 };

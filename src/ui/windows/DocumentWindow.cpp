@@ -9,13 +9,19 @@
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
 #include "ui/platform/Icons.h"
+#include "ui/windows/FindBar.h"
+#include "ui/windows/GoToLineBar.h"
 #include "ui/windows/SaveScript.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QToolTip>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -42,6 +48,39 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     m_actionlist->setColumnCount(1);
     m_control = std::make_unique<QtRichTextControl>(m_modFly);
     m_model = std::make_unique<DocumentModel>(*m_control);
+    m_findBar = new FindBar(*m_control, m_services.dialogs, this);
+    m_lineBar = new GoToLineBar(*m_control, this);
+    for (QWidget* bar : std::initializer_list<QWidget*>{m_findBar, m_lineBar})
+        bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    connect(m_findBar, &FindBar::visibilityChanged, this, [this] {
+        if (!m_findBar->isHidden())
+            m_lineBar->hide();
+        Form_Resize();
+    });
+    connect(m_lineBar, &GoToLineBar::visibilityChanged, this, [this] {
+        if (!m_lineBar->isHidden())
+            m_findBar->hide();
+        Form_Resize();
+    });
+    // The keys of the common text editors, for this document only.
+    const auto key = [this](QKeySequence sequence, auto slot) {
+        auto* s = new QShortcut(sequence, this);
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, slot);
+    };
+    key(QKeySequence::Find, [this] { m_findBar->open(FindBar::Mode::Find); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_H), [this] { m_findBar->open(FindBar::Mode::Replace); });
+    key(QKeySequence(Qt::Key_F3), [this] {
+        if (m_findBar->findField()->text().isEmpty())
+            m_findBar->open(FindBar::Mode::Find);
+        else
+            m_findBar->findNext();
+    });
+    key(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { m_findBar->findPrevious(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { m_lineBar->open(); });
+    connect(m_actionlist, &QTreeWidget::itemClicked, this, &DocumentWindow::showActionNode);
+    connect(m_actionlist, &QTreeWidget::itemActivated, this, &DocumentWindow::showActionNode);
+    m_actionlist->viewport()->installEventFilter(this);
     connect(m_model.get(), &DocumentModel::outlineRebuilt, this,
             &DocumentWindow::rebuildActionNodes);
     connect(m_actionlist, &QTreeWidget::itemDoubleClicked, this,
@@ -196,7 +235,16 @@ void DocumentWindow::Form_Resize()
     const DocumentLayout l =
         DocumentLayout::forSize(pixelsToTwips(width(), dpiX), pixelsToTwips(height(), dpiY));
     const int textWidth = std::max(twipsToPixels(l.textWidth, dpiX), 0);
-    m_modFly->setGeometry(0, 0, textWidth, height());
+    // A bar asked for sits below the script, as wide as it.
+    int textHeight = height();
+    for (QWidget* bar : std::initializer_list<QWidget*>{m_findBar, m_lineBar}) {
+        if (bar->isHidden())
+            continue;
+        const int barHeight = std::min(bar->sizeHint().height(), height());
+        textHeight -= barHeight;
+        bar->setGeometry(0, textHeight, textWidth, barHeight);
+    }
+    m_modFly->setGeometry(0, 0, textWidth, textHeight);
     if (l.rightMargin > 0)
         m_control->setRightMargin(int(l.rightMargin));
     m_actionlist->setGeometry(textWidth, 0, std::max(width() - textWidth, 0), height());
@@ -256,4 +304,44 @@ bool DocumentWindow::saveChangesPrompt()
             return false;
     }
     return saveTo(path);
+}
+
+void DocumentWindow::showActionNode(QTreeWidgetItem* item)
+{
+    QTreeWidgetItem* actions = m_nodes.value(QStringLiteral("actions"));
+    if (!item || !actions || item->parent() != actions)
+        return;
+    const int line = m_model->bannerLine(actions->indexOfChild(item));
+    if (line < 0)
+        return;
+    m_control->setSelStart(m_control->lineStart(line));
+    m_modFly->centerCursor();
+}
+
+bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_actionlist->viewport() && event->type() == QEvent::ToolTip) {
+        // Worked out when asked: the line after a banner can change without
+        // the node being made again.
+        auto* help = static_cast<QHelpEvent*>(event);
+        QTreeWidgetItem* item = m_actionlist->itemAt(help->pos());
+        QTreeWidgetItem* actions = m_nodes.value(QStringLiteral("actions"));
+        QString tip;
+        if (item && actions && item->parent() == actions &&
+            item->text(0).trimmed() == QStringLiteral("OPEN")) {
+            const int line = m_model->bannerLine(actions->indexOfChild(item));
+            if (line >= 0)
+                tip = m_model->openedFile(line);
+        }
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            // A file name is shown as it is, never read as markup.
+            QToolTip::showText(help->globalPos(),
+                               QStringLiteral("<p style='white-space:pre'>%1</p>")
+                                   .arg(tip.toHtmlEscaped()),
+                               m_actionlist->viewport());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }

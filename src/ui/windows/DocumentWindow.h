@@ -8,6 +8,8 @@
 #include <memory>
 
 class DialogService;
+class FindBar;
+class GoToLineBar;
 class JournalStore;
 class ModEditor;
 class QtRichTextControl;
@@ -78,6 +80,10 @@ public:
     // the user cancelled or the save failed: the caller then stops.
     bool saveChangesPrompt();
     QTreeWidgetItem* outlineNode(const QString& key) const { return m_nodes.value(key); }
+    FindBar* findBar() const { return m_findBar; }
+    GoToLineBar* goToLineBar() const { return m_lineBar; }
+    // An action node of the outline takes the caret to its banner line.
+    void showActionNode(QTreeWidgetItem* item);
     QSize sizeHint() const override { return {560, 400}; }
 
 signals:
@@ -86,6 +92,7 @@ signals:
     void changedOnDisk(const QString& path);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -99,6 +106,8 @@ private:
     DocumentServices m_services;
     ModEditor* m_modFly;
     QTreeWidget* m_actionlist;
+    FindBar* m_findBar;
+    GoToLineBar* m_lineBar;
     std::unique_ptr<QtRichTextControl> m_control;
     std::unique_ptr<DocumentModel> m_model;
     QHash<QString, QTreeWidgetItem*> m_nodes;

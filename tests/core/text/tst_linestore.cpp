@@ -1,4 +1,5 @@
 #include "core/text/LineStore.h"
+#include "core/text/TextSearch.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -12,6 +13,18 @@ StyledText randomPiece(QRandomGenerator& rng)
     if (!t.text.isEmpty() && rng.bounded(2))
         t.runs.push_back({0, int(t.text.size()), TextColor::rgb(0, 0, int(rng.bounded(3)))});
     return normalizedStyledText(t);
+}
+
+LineStore storeOf(const QString& text)
+{
+    LineStore s;
+    s.assign(StyledText{text, {}});
+    return s;
+}
+
+SearchOptions optionsOf(const QString& flags) // c: match case, w: whole words, r: regular expression
+{
+    return {flags.contains(u'c'), flags.contains(u'w'), flags.contains(u'r')};
 }
 
 } // namespace
@@ -128,6 +141,102 @@ private slots:
                 sum += plain[size_t(expected++)];
             QCOMPARE(chunked.indexAtWeight(before), expected);
         }
+    }
+
+    void search_findsStepsCountsAndReplaces_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<int>("scopeStart"); // -1: the whole text
+        QTest::addColumn<int>("scopeEnd");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("next"); // start of the next match from `from`; -1: none
+        QTest::addColumn<int>("previous"); // start of the last match before `from`
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("with");
+        QTest::addColumn<QString>("replaced");
+        const QString t = "OPEN index.php\r\nopen Reopen\r\n#-----[ OPEN ]";
+        QTest::newRow("any case, inside words") << t << "open" << "" << -1 << -1 << 1 << 16 << 0 << 4
+                                                << "X" << "X index.php\r\nX ReX\r\n#-----[ X ]";
+        QTest::newRow("match case") << t << "open" << "c" << -1 << -1 << 0 << 16 << -1 << 2 << "X"
+                                    << "OPEN index.php\r\nX ReX\r\n#-----[ OPEN ]";
+        QTest::newRow("whole words") << t << "open" << "w" << -1 << -1 << 17 << 37 << 16 << 3 << "X"
+                                     << "X index.php\r\nX Reopen\r\n#-----[ X ]";
+        QTest::newRow("a word ends at an underscore's other side")
+            << "a_b a b b_" << "b" << "w" << -1 << -1 << 0 << 6 << -1 << 1 << "c" << "a_b a c b_";
+        QTest::newRow("regular expression with captures")
+            << "## MOD Version: 1.2.3\r\n## MOD Version: 0.9" << "(\\d+)\\.(\\d+)" << "r" << -1 << -1 << 0
+            << 16 << -1 << 2 << "\\2.\\1" << "## MOD Version: 2.1.3\r\n## MOD Version: 9.0";
+        QTest::newRow("a regular expression never matches empty")
+            << "ab\r\n\r\ncd" << "x*" << "r" << -1 << -1 << 0 << -1 << -1 << 0 << "y"
+            << "ab\r\n\r\ncd";
+        QTest::newRow("\\n in the replacement breaks the line")
+            << "a;b;c" << ";" << "r" << -1 << -1 << 0 << 1 << -1 << 2 << "\\n" << "a\r\nb\r\nc";
+        QTest::newRow("a match never crosses a line break")
+            << "ab\r\ncd" << "b.c" << "r" << -1 << -1 << 0 << -1 << -1 << 0 << "x" << "ab\r\ncd";
+        QTest::newRow("in a selection only") << "x x x x" << "x" << "" << 2 << 5 << 0 << 2 << -1 << 2
+                                             << "y" << "x y y x";
+        QTest::newRow("a match must end inside the selection")
+            << "abab" << "ab" << "" << 0 << 3 << 0 << 0 << -1 << 1 << "-" << "-ab";
+        QTest::newRow("stepping back from the end")
+            << "a\r\na\r\na" << "A" << "" << -1 << -1 << 8 << -1 << 6 << 3 << "bb"
+            << "bb\r\nbb\r\nbb";
+        QTest::newRow("an invalid regular expression finds nothing")
+            << "a(b" << "(" << "r" << -1 << -1 << 0 << -1 << -1 << 0 << "x" << "a(b";
+        QTest::newRow("the same text escaped as plain text")
+            << "a(b" << "(" << "" << -1 << -1 << 0 << 1 << -1 << 1 << "x" << "axb";
+    }
+    void search_findsStepsCountsAndReplaces()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, pattern);
+        QFETCH(QString, flags);
+        QFETCH(int, scopeStart);
+        QFETCH(int, scopeEnd);
+        QFETCH(int, from);
+        QFETCH(int, next);
+        QFETCH(int, previous);
+        QFETCH(int, count);
+        QFETCH(QString, with);
+        QFETCH(QString, replaced);
+        const LineStore lines = storeOf(text);
+        const TextRange scope =
+            scopeStart < 0 ? TextRange::whole(lines) : TextRange{scopeStart, scopeEnd};
+        const TextSearch search(pattern, optionsOf(flags));
+        QCOMPARE(search.next(lines, from, scope).start, next);
+        QCOMPARE(search.previous(lines, from, scope).start, previous);
+        const std::vector<TextMatch> all = search.all(lines, scope);
+        QCOMPARE(int(all.size()), count);
+        // Every match found stepping forward is one of all, in order.
+        int at = scope.start;
+        for (const TextMatch& m : all) {
+            QCOMPARE(search.next(lines, at, scope), m);
+            QCOMPARE(lines.content().text.mid(m.start, m.length).contains(u'\n'), false);
+            at = m.start + m.length;
+        }
+        const TextSearch::Replaced r = search.replaceAll(lines, scope, with);
+        QCOMPARE(r.count, count);
+        QCOMPARE(r.lines.content().text, replaced);
+        if (count > 0) {
+            // The caret goes after the last replacement.
+            const TextMatch last = all.back();
+            const int lastEnd = int(replaced.size()) - (int(text.size()) - last.start - last.length);
+            QCOMPARE(r.last.start, lastEnd);
+        }
+    }
+
+    void replaceAll_keepsTheColoursAroundTheMatches_andSharesUntouchedLines()
+    {
+        LineStore lines;
+        lines.assign(StyledText{"#-----[ OPEN ]\r\nindex.php\r\nkeep",
+                                {{0, 8, TextColor::rgb(0, 0, 255)}, {8, 4, TextColor::rgb(0, 128, 0)}}});
+        const TextSearch::Replaced r =
+            TextSearch("OPEN", {}).replaceAll(lines, TextRange::whole(lines), "COPY");
+        QCOMPARE(r.lines.line(0).text, QString("#-----[ COPY ]"));
+        QCOMPARE(r.lines.line(0).runs, (std::vector<ColorRun>{{0, 8, TextColor::rgb(0, 0, 255)}}));
+        QVERIFY(r.lines.lines()[1] == lines.lines()[1]);
+        QVERIFY(r.lines.lines()[2] == lines.lines()[2]);
     }
 };
 

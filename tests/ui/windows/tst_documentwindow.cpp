@@ -4,11 +4,17 @@
 #include "support/ScriptedDialogs.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/FindBar.h"
+#include "ui/windows/GoToLineBar.h"
 
 #include "core/text/ClipboardMime.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QRegularExpression>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
@@ -38,6 +44,9 @@ struct Window {
     {
         window.Form_Load();
         window.show();
+        // Shortcuts go to the active window only.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
     }
     QPlainTextEdit* editor() { return window.mod_fly(); }
     RichTextControl& control() { return window.control(); }
@@ -122,6 +131,48 @@ void dragAndDrop(Window& w, Reference& ref, QRandomGenerator& rng)
     ref.control.setSelRtf(moved);
 }
 
+// Replace All through the bar in the window; in the reference the same
+// replacements, found by a regular expression of the test's own, made as one
+// change with the caret at the start, as putting back lines leaves it.
+void replaceAll(Window& w, Reference& ref, QRandomGenerator& rng)
+{
+    static const QStringList patterns = {"OPEN", "x", "EoM", "abc", "FIND", "#"};
+    static const QStringList withs = {"FIND", "", "EoM x", "#-----[ ", "y"};
+    const QString pattern = patterns[rng.bounded(int(patterns.size()))];
+    const QString with = withs[rng.bounded(int(withs.size()))];
+    const bool whole = rng.bounded(2) == 0;
+    QTest::keyClick(w.editor(), Qt::Key_H, Qt::ControlModifier);
+    FindBar* bar = w.window.findBar();
+    QVERIFY(bar->isVisible() && bar->findField()->hasFocus());
+    bar->setOptions({false, whole, false}, false);
+    bar->findField()->setText(pattern);
+    bar->replaceField()->setText(with);
+    QTest::keyClick(bar->findField(), Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(bar->findField(), Qt::Key_Escape);
+    QVERIFY(!bar->isVisible());
+    QVERIFY(w.editor()->hasFocus());
+
+    QString expression = QRegularExpression::escape(pattern);
+    if (whole)
+        expression = "(?<!\\w)" + expression + "(?!\\w)";
+    const QRegularExpression re(expression, QRegularExpression::CaseInsensitiveOption |
+                                                QRegularExpression::UseUnicodePropertiesOption);
+    ChangeBatch batch(ref.control);
+    for (int line = 0; line < ref.control.lineCount(); ++line) {
+        StyledText made = *ref.control.line(line);
+        std::vector<std::pair<int, int>> found;
+        for (auto it = re.globalMatch(made.text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            found.emplace_back(int(m.capturedStart()), int(m.capturedLength()));
+        }
+        for (auto f = found.rbegin(); f != found.rend(); ++f)
+            made = splicedStyledText(made, f->first, f->second, StyledText{with, {}});
+        if (!found.empty())
+            ref.control.setLine(line, made);
+    }
+    ref.control.setSelStart(0);
+}
+
 void compareStyled(const StyledText& actual, const StyledText& expected, int step)
 {
     if (actual.text != expected.text || actual.runs != expected.runs) {
@@ -202,6 +253,91 @@ private slots:
         QVERIFY(w.control().selStart() < w.control().textLength());
     }
 
+    void findBarAndGoToLine_answerTheKeysOfCommonEditors()
+    {
+        Window w;
+        RichTextControl& c = w.control();
+        c.setText("#\r\n#-----[ OPEN ]---\r\n#\r\nindex.php\r\n#\r\n#-----[ FIND ]---\r\n"
+                  "#\r\nindex page\r\n#\r\n#-----[ OPEN ]---\r\n#\r\nviewtopic.php\r\n");
+        QWidget* editor = w.editor();
+        FindBar* bar = w.window.findBar();
+        QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(bar->isVisible() && bar->findField()->hasFocus());
+        QVERIFY(!bar->replaceField()->isVisible());
+        QVERIFY(w.editor()->height() + bar->height() <= w.window.height());
+        // Found as it is typed, from where the caret was.
+        QTest::keyClicks(bar->findField(), "ind");
+        QCOMPARE(c.selText(), QString("ind"));
+        QCOMPARE(bar->status()->text(), QString("1 of 3")); // FIND holds it too
+        QTest::keyClicks(bar->findField(), "ex.");
+        QCOMPARE(c.selStart(), int(c.text().indexOf("index.php")));
+        QCOMPARE(bar->status()->text(), QString("1 of 1"));
+        QTest::keyClick(bar->findField(), Qt::Key_Return);
+        QVERIFY(bar->status()->text().startsWith("Continued from the top"));
+        QTest::keyClick(bar->findField(), Qt::Key_Escape);
+        QVERIFY(!bar->isVisible() && w.editor()->hasFocus());
+        // F3 and Shift+F3 from the script, on what was last looked for.
+        bar->findField()->setText("OPEN");
+        c.setSelStart(0);
+        QTest::keyClick(editor, Qt::Key_F3);
+        QCOMPARE(c.selStart(), int(c.text().indexOf("OPEN")));
+        QTest::keyClick(editor, Qt::Key_F3);
+        QCOMPARE(c.selStart(), int(c.text().lastIndexOf("OPEN")));
+        QTest::keyClick(editor, Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(c.selStart(), int(c.text().indexOf("OPEN")));
+        // A selection over several lines is the stretch searched.
+        c.setSelStart(0);
+        c.setSelLength(int(c.text().indexOf("index page")));
+        QTest::keyClick(editor, Qt::Key_H, Qt::ControlModifier);
+        QTest::keyClick(bar->findField(), Qt::Key_Tab);
+        QVERIFY(bar->replaceField()->hasFocus());
+        bar->findField()->setText("OPEN");
+        bar->replaceField()->setText("COPY");
+        QTest::keyClick(bar->replaceField(), Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(c.text().count("COPY"), 1);
+        QCOMPARE(c.text().count("OPEN"), 1);
+        QTest::keyClick(bar->replaceField(), Qt::Key_Escape);
+        // Alt+R replaces the match selected and goes on to the next.
+        QTest::keyClick(editor, Qt::Key_H, Qt::ControlModifier);
+        bar->setOptions({true, true, false}, false);
+        bar->findField()->setText("php");
+        bar->replaceField()->setText("php3");
+        c.setSelStart(0);
+        QTest::keyClick(bar->findField(), Qt::Key_Return);
+        QTest::keyClick(bar->findField(), Qt::Key_R, Qt::AltModifier);
+        QVERIFY(c.text().contains("index.php3") && c.text().contains("viewtopic.php\r"));
+        QCOMPARE(c.selText(), QString("php"));
+        // Alt+A: every match (whole words: "php3" is not one), as one change
+        // that one undo level takes back.
+        w.window.model().Timer1_Timer();
+        const QString beforeAll = c.text();
+        QTest::keyClick(bar->findField(), Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(c.text().count("php3"), 2);
+        QCOMPARE(bar->status()->text(), QString("1 replaced \u2014 Not found"));
+        w.window.model().Timer1_Timer();
+        w.window.model().undo(1);
+        QCOMPARE(c.text(), beforeAll);
+        // Ctrl+G: the caret at the start of the line asked for.
+        QTest::keyClick(editor, Qt::Key_G, Qt::ControlModifier);
+        GoToLineBar* lineBar = w.window.goToLineBar();
+        QVERIFY(lineBar->isVisible() && !bar->isVisible());
+        lineBar->field()->selectAll();
+        QTest::keyClicks(lineBar->field(), "8");
+        QTest::keyClick(lineBar->field(), Qt::Key_Return);
+        QCOMPARE(c.selStart(), c.lineStart(7));
+        QVERIFY(!lineBar->isVisible() && w.editor()->hasFocus());
+        // The outline takes the caret to a banner, on a click or on Return.
+        QTreeWidgetItem* actions = w.window.outlineNode("actions");
+        QCOMPARE(actions->childCount(), 3);
+        w.window.showActionNode(actions->child(2));
+        QCOMPARE(c.selStart(), int(c.text().lastIndexOf("#-----[ OPEN")));
+        w.window.Actionlist()->setCurrentItem(actions->child(1));
+        QTest::keyClick(w.window.Actionlist(), Qt::Key_Return);
+        QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
+        w.window.showActionNode(actions); // not an action: nothing moves
+        QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
+    }
+
     void typingAndDeleting_matchesTheReferenceAlgorithm()
     {
         Window w;
@@ -224,7 +360,7 @@ private slots:
         QRandomGenerator rng(20261207);
         for (int step = 0; step < 500; ++step) {
             const int length = w.control().textLength();
-            const int action = rng.bounded(13);
+            const int action = rng.bounded(14);
             if (action < 6 || length < 10) {
                 const int pos = rng.bounded(length + 1);
                 const QString piece = pieces[rng.bounded(pieces.size())];
@@ -271,6 +407,11 @@ private slots:
                 ref.control.setSelStart(w.control().selStart());
                 compose(w.editor(), QString::fromUtf8("\u00b4"), QString::fromUtf8("\u00e9"));
                 ref.control.setSelText(QString::fromUtf8("\u00e9"));
+            } else if (action == 13) {
+                replaceAll(w, ref, rng);
+                if (QTest::currentTestFailed())
+                    return;
+                ref.control.setSelStart(w.control().selStart());
             } else if (action == 9 && step % 3 == 1) {
                 const int levels = 1 + rng.bounded(3);
                 w.window.model().Timer1_Timer();

@@ -1,0 +1,98 @@
+// The line-number gutter of the script editor.
+#include "ui/editor/ModEditor.h"
+
+#include <QPainter>
+#include <QTextBlock>
+
+namespace {
+class LineNumberGutter : public QWidget {
+public:
+    explicit LineNumberGutter(ModEditor* editor) : QWidget(editor), m_editor(editor)
+    {
+        setObjectName(QStringLiteral("lineNumbers"));
+        setAccessibleName(QObject::tr("Line numbers"));
+    }
+    QSize sizeHint() const override { return {m_editor->lineNumberWidth(), 0}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override { m_editor->paintLineNumbers(event); }
+
+private:
+    ModEditor* m_editor;
+};
+
+int digitsOf(int n)
+{
+    int digits = 1;
+    for (; n >= 10; n /= 10)
+        ++digits;
+    return digits;
+}
+} // namespace
+
+void ModEditor::makeLineNumbers()
+{
+    m_lineNumbers = new LineNumberGutter(this);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, [this](int blocks) {
+        // The width follows the number of digits, not every new line.
+        if (digitsOf(blocks) != m_lineNumberDigits)
+            placeLineNumbers();
+    });
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (dy != 0)
+            m_lineNumbers->scroll(0, dy);
+        else
+            m_lineNumbers->update(0, rect.y(), m_lineNumbers->width(), rect.height());
+    });
+    // The caret's line number is drawn emphasised.
+    connect(this, &QPlainTextEdit::cursorPositionChanged, m_lineNumbers,
+            qOverload<>(&QWidget::update));
+    placeLineNumbers();
+}
+
+int ModEditor::lineNumberWidth() const
+{
+    return 8 + fontMetrics().horizontalAdvance(u'9') * std::max(digitsOf(blockCount()), 2);
+}
+
+void ModEditor::placeLineNumbers()
+{
+    m_lineNumberDigits = digitsOf(blockCount());
+    const int width = lineNumberWidth();
+    setViewportMargins(width, 0, 0, 0);
+    const QRect r = contentsRect();
+    m_lineNumbers->setGeometry(r.left(), r.top(), width, r.height());
+}
+
+void ModEditor::resizeEvent(QResizeEvent* e)
+{
+    QPlainTextEdit::resizeEvent(e);
+    placeLineNumbers();
+}
+
+void ModEditor::paintLineNumbers(QPaintEvent* event)
+{
+    QPainter p(m_lineNumbers);
+    p.fillRect(event->rect(), palette().color(QPalette::Window));
+    const int current = textCursor().blockNumber();
+    QFont bold = font();
+    bold.setBold(true);
+    const QColor dim = palette().color(QPalette::Disabled, QPalette::WindowText);
+    const QColor strong = palette().color(QPalette::WindowText);
+    const int width = m_lineNumbers->width() - 4;
+    const int lineHeight = fontMetrics().height();
+    QTextBlock block = firstVisibleBlock();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    while (block.isValid() && top <= event->rect().bottom()) {
+        const qreal height = blockBoundingRect(block).height();
+        if (block.isVisible() && top + height >= event->rect().top()) {
+            const bool isCurrent = block.blockNumber() == current;
+            p.setFont(isCurrent ? bold : font());
+            p.setPen(isCurrent ? strong : dim);
+            p.drawText(0, int(top), width, lineHeight, Qt::AlignRight | Qt::AlignVCenter,
+                       QString::number(block.blockNumber() + 1));
+        }
+        top += height;
+        block = block.next();
+    }
+}

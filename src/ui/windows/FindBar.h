@@ -1,0 +1,97 @@
+#pragma once
+
+#include "core/text/TextSearch.h"
+
+#include <QWidget>
+#include <optional>
+
+class DialogService;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QtRichTextControl;
+
+// The find and replace bar below a script, hidden until asked for, with the
+// keys of the common text editors: Ctrl+F finds, Ctrl+H replaces, Return or
+// F3 the next match, Shift+Return or Shift+F3 the one before, Alt+R
+// replaces the match and finds the next, Alt+A replaces every match as one
+// edit, Esc closes the bar and gives the script the focus back.
+class FindBar : public QWidget {
+    Q_OBJECT
+public:
+    FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* parent = nullptr);
+
+    enum class Mode { Find, Replace };
+    // Shows the bar with the focus in the find field. A selection on one
+    // line becomes the text looked for; one over several lines becomes the
+    // stretch searched.
+    void open(Mode mode);
+    void close();
+
+    // Each selects the match it finds and says whether there was one.
+    bool findNext();
+    bool findPrevious();
+    // Replaces the selected match, if the selection is one, and finds the next.
+    bool replace();
+    // Replaces every match in the stretch searched as one edit; returns how many.
+    int replaceAll();
+
+    QLineEdit* findField() const { return m_find; }
+    QLineEdit* replaceField() const { return m_replace; }
+    QLabel* status() const { return m_status; }
+    SearchOptions options() const;
+    void setOptions(SearchOptions options, bool inSelection);
+
+signals:
+    // The bar was shown or hidden: the window lays itself out again.
+    void visibilityChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    TextSearch search() const;
+    TextRange scope() const;
+    // The matches of the stretch searched, kept until the text, the pattern
+    // or the options change, so stepping from match to match at any size
+    // costs a lookup.
+    const std::vector<TextMatch>& matches();
+    void forgetMatches() { m_matchesFor.reset(); }
+    bool step(bool forward, bool fromSelectionStart);
+    void select(TextMatch match);
+    void showCount(const QString& notice = QString());
+    void searchAsTyped();
+
+    QtRichTextControl& m_control;
+    DialogService* m_dialogs;
+    QLineEdit* m_find;
+    QLineEdit* m_replace;
+    QLabel* m_replaceLabel;
+    QPushButton* m_replaceButton;
+    QPushButton* m_replaceAllButton;
+    QCheckBox* m_matchCase;
+    QCheckBox* m_wholeWords;
+    QCheckBox* m_regularExpression;
+    QCheckBox* m_inSelection;
+    QLabel* m_status;
+    std::optional<TextRange> m_selectionScope;
+    std::vector<TextMatch> m_matches;
+    // What the matches were found for: the control's revision, the pattern,
+    // the options and the stretch searched.
+    struct MatchesKey {
+        quint64 revision = 0;
+        QString pattern;
+        bool matchCase = false;
+        bool wholeWords = false;
+        bool regularExpression = false;
+        int scopeStart = 0;
+        int scopeEnd = 0;
+        friend bool operator==(const MatchesKey&, const MatchesKey&) = default;
+    };
+    MatchesKey matchesKey() const;
+    std::optional<MatchesKey> m_matchesFor;
+    bool m_matchesCapped = false;
+    int m_typedFrom = 0; // where the search as one types starts
+};
