@@ -35,7 +35,7 @@ FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* pa
       m_replaceAllButton(new QPushButton(tr("Replace All"), this)),
       m_matchCase(new QCheckBox(tr("Match case"), this)),
       m_wholeWords(new QCheckBox(tr("Whole words"), this)),
-      m_regularExpression(new QCheckBox(tr("Regular expression"), this)),
+      m_regularExpression(new QCheckBox(tr("Regex"), this)),
       m_inSelection(new QCheckBox(tr("In selection"), this)), m_status(new QLabel(this))
 {
     setObjectName(QStringLiteral("findBar"));
@@ -54,6 +54,8 @@ FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* pa
     m_matchCase->setObjectName(QStringLiteral("matchCase"));
     m_wholeWords->setObjectName(QStringLiteral("wholeWords"));
     m_regularExpression->setObjectName(QStringLiteral("regularExpression"));
+    m_regularExpression->setToolTip(tr("The text looked for is a regular expression; \\1 in the "
+                                       "replacement stands for its first group"));
     m_inSelection->setObjectName(QStringLiteral("inSelection"));
     m_status->setObjectName(QStringLiteral("findStatus"));
     m_status->setTextFormat(Qt::PlainText);
@@ -74,6 +76,7 @@ FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* pa
         w->setFocusPolicy(Qt::TabFocus);
 
     m_replaceLabel = buddyLabel(tr("Replace:"), m_replace, this);
+    // Three rows, so the fields keep their room in a narrow window.
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 2, 4, 2);
     grid->setVerticalSpacing(2);
@@ -81,21 +84,20 @@ FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* pa
     grid->addWidget(m_find, 0, 1);
     grid->addWidget(previous, 0, 2);
     grid->addWidget(next, 0, 3);
+    grid->addWidget(closeButton, 0, 4);
+    grid->addWidget(m_replaceLabel, 1, 0);
+    grid->addWidget(m_replace, 1, 1);
+    grid->addWidget(m_replaceButton, 1, 2);
+    grid->addWidget(m_replaceAllButton, 1, 3, 1, 2);
     auto* options = new QHBoxLayout;
     options->addWidget(m_matchCase);
     options->addWidget(m_wholeWords);
     options->addWidget(m_regularExpression);
     options->addWidget(m_inSelection);
     options->addStretch();
-    grid->addLayout(options, 0, 4);
-    grid->addWidget(closeButton, 0, 5);
-    grid->addWidget(m_replaceLabel, 1, 0);
-    grid->addWidget(m_replace, 1, 1);
-    grid->addWidget(m_replaceButton, 1, 2);
-    grid->addWidget(m_replaceAllButton, 1, 3);
-    grid->addWidget(m_status, 1, 4, 1, 2);
-    grid->setColumnStretch(1, 2);
-    grid->setColumnStretch(4, 3);
+    options->addWidget(m_status);
+    grid->addLayout(options, 2, 0, 1, 5);
+    grid->setColumnStretch(1, 1);
     setTabOrder(m_find, m_replace);
 
     for (QLineEdit* field : {m_find, m_replace}) {
