@@ -5,6 +5,7 @@
 #include "core/text/RichTextControl.h"
 
 #include <QMimeData>
+#include <QUrl>
 
 namespace ClipboardMime {
 namespace {
@@ -20,6 +21,17 @@ QMimeData* fromSelection(const RichTextControl& control)
     mime->setData(RtfType, rtf);
     mime->setData(AppRtfType, rtf);
     return mime;
+}
+
+QStringList droppedFiles(const QMimeData* mime)
+{
+    QStringList files;
+    if (!mime || !mime->hasUrls())
+        return files;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    return files;
 }
 
 bool canPaste(const QMimeData* mime)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QMimeData;
 class RichTextControl;
@@ -11,6 +12,9 @@ class RichTextControl;
 namespace ClipboardMime {
 
 QMimeData* fromSelection(const RichTextControl& control);
+// The local files a drag carries (a file manager's drag): they are opened,
+// never pasted as their names.
+QStringList droppedFiles(const QMimeData* mime);
 bool canPaste(const QMimeData* mime);
 // Replaces the control's selection with the clipboard content. Content
 // with a line too long for the editor is refused: the result then says why.

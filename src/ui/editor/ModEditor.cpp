@@ -196,7 +196,8 @@ void ModEditor::dropEvent(QDropEvent* e)
 
 bool ModEditor::canInsertFromMimeData(const QMimeData* source) const
 {
-    return ClipboardMime::canPaste(source);
+    // Files dropped here go on to the main window, which opens them.
+    return ClipboardMime::droppedFiles(source).isEmpty() && ClipboardMime::canPaste(source);
 }
 
 void ModEditor::insertFromMimeData(const QMimeData* source)

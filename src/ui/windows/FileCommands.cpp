@@ -2,6 +2,7 @@
 #include "ui/windows/MainWindow.h"
 
 #include "core/script/ModFormat.h"
+#include "core/text/ClipboardMime.h"
 #include "core/script/RepairScript.h"
 #include "core/script/ScriptFile.h"
 #include "core/script/StampGenerator.h"
@@ -14,6 +15,8 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPointer>
 #include <QScopedValueRollback>
 #include <QUrl>
@@ -58,6 +61,38 @@ bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
     doc->fileWasRead(fileName, loaded->read.encoding, loaded->read.stamp);
     updateMenus();
     return true;
+}
+
+void MainWindow::openFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        DocumentWindow* doc = NewDocument();
+        if (!doc)
+            return;
+        if (!loadInto(doc, path, DocumentModel::LoadRoute::Open))
+            doc->close();
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!ClipboardMime::droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!ClipboardMime::droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList files = ClipboardMime::droppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFiles(files);
 }
 
 void MainWindow::loadCommandLineFile(const QString& fileName)

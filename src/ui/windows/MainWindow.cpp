@@ -48,6 +48,7 @@ MainWindow::MainWindow(const AppServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true); // files dropped anywhere on the window are opened
     setWindowTitle(ModFormat::programTitle());
     setWindowIcon(Icons::byName(QStringLiteral("app")));
     m_mdi = new QMdiArea(this);

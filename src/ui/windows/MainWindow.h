@@ -54,6 +54,9 @@ public:
     void MDIForm_Load(const QString& commandLine);
 
     DocumentWindow* NewDocument();
+    // Each file in a document window of its own, read, repaired and
+    // coloured as File, Open does; a window whose file cannot be read goes.
+    void openFiles(const QStringList& paths);
     int DocumentCount() const { return m_documentCount; }
     // The active child when it is a document window; null otherwise.
     DocumentWindow* activeDocument() const;
@@ -134,6 +137,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -5,6 +5,7 @@
 #include "core/script/ModFormat.h"
 #include "core/script/ScriptFile.h"
 #include "ui/platform/BusyProgress.h"
+#include "ui/windows/DocumentWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,7 +17,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
+#include <QDropEvent>
 #include <QTest>
+#include <QUrl>
 #include <QTimer>
 #include <QTreeWidget>
 #include <sys/stat.h>
@@ -298,6 +301,39 @@ private slots:
         BusyProgress quick(nullptr, QStringLiteral("Opening y.mod..."));
         QCOMPARE(quick.run<int>([] { return 7; }), std::optional<int>(7));
         QVERIFY(!quick.dialog());
+    }
+
+    void droppedFiles_openEachInAWindowOfItsOwn_andAreNeverPastedAsNames()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        const QString good = f.path("dropped.mod");
+        writeAll(good, "#\n#-----[ OPEN ]---\n#\nindex.php\n#EoM\n");
+        const QString other = f.path("notes.txt");
+        writeAll(other, "plain notes\n");
+        DocumentWindow* first = f.doc();
+        const QString before = first->control().text();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(f.path("missing.mod")),
+                      QUrl::fromLocalFile(other)});
+        mime.setText(good); // file managers offer the names as text too
+        QWidget* target = first->mod_fly()->viewport();
+        const QPoint at(10, 10);
+        QDragEnterEvent entering(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &entering);
+        QVERIFY(entering.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QApplication::processEvents();
+        QCOMPARE(first->control().text(), before);
+        const QList<DocumentWindow*> docs = f.window->documents();
+        QCOMPARE(docs.size(), 3); // the missing file's window went again
+        QCOMPARE(docs[1]->filePath(), good);
+        QVERIFY(docs[1]->control().text().contains("# EoM"));
+        QCOMPARE(docs[1]->model().outline().nodes().size(), size_t(1));
+        QVERIFY(!docs[1]->model().hasUnsavedChanges());
+        QCOMPARE(docs[2]->filePath(), other);
+        QVERIFY(f.dialogs.lastText().contains("missing.mod"));
     }
 
     void open_failureIsReportedAndTheDocumentKept_data()
