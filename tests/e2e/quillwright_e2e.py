@@ -12,6 +12,7 @@ import json
 import os
 import shutil
 import signal
+import re
 import subprocess
 import sys
 import tempfile
@@ -659,6 +660,69 @@ def journey_drag_word(display, home):
            f"the word did not move: {lines}")
 
 
+def journey_find_replace_goto_outline(display, home):
+    """Ctrl+F, Ctrl+H and Replace All with real keys, undo of the Replace All,
+    Ctrl+G, and a click on an action node."""
+    script = os.path.join(home, "find.mod")
+    body = ("#\r\n#-----[ OPEN ]" + DASHES + "\r\n#\r\nindex.php\r\n"
+            "#\r\n#-----[ FIND ]" + DASHES + "\r\n#\r\ninclude('index.php');\r\n"
+            "#\r\n#-----[ OPEN ]" + DASHES + "\r\n#\r\nviewtopic.php\r\n")
+    write_cp1252(script, body)
+    s = Session(display, home, args=[script], placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+Home", "ctrl+f")
+        s.type("index")
+        doc = s.active_document()
+        expect(doc["selStart"] == body.index("index"), f"Ctrl+F did not find as typed: {doc['selStart']}")
+        s.keys("Return")
+        doc = s.active_document()
+        expect(doc["selStart"] == body.index("index", body.index("index") + 1), "Return did not go on")
+        s.keys("Escape", "ctrl+h")
+        s.keys("ctrl+a")
+        s.type(".php")
+        s.keys("Tab")
+        s.type(".php4")
+        s.keys("alt+a")
+        time.sleep(1.5)  # the pause takes the snapshot that undo goes back from
+        doc = s.active_document()
+        expect(doc["text"].count(".php4") == 3, "Replace All did not replace every match")
+        s.keys("Escape", "ctrl+z")
+        doc = s.active_document()
+        expect(doc["text"] == body, "one undo did not take the Replace All back")
+        s.keys("ctrl+g")
+        s.keys("ctrl+a")
+        s.type("8")
+        s.keys("Return")
+        s.type("// ")
+        nodes = s.active_document()["actionNodes"]
+        expect(len(nodes) == 3 and nodes[2][3], f"the outline shows no third action: {nodes}")
+        s.x("mousemove", str(nodes[2][1]), str(nodes[2][2]))
+        s.x("click", "1")
+        time.sleep(0.3)
+        doc = s.active_document()
+        expect(doc["selStart"] == doc["text"].rindex("#-----[ OPEN"), "a click on OPEN did not go there")
+        s.keys("ctrl+s")
+        time.sleep(0.5)
+        s.quit()
+    finally:
+        s.kill()
+    lines = open(script, "rb").read().decode("cp1252").split("\r\n")
+    expect(lines[7] == "// include('index.php');", f"Ctrl+G did not go to line 8: {lines[:9]}")
+
+
+def journey_command_line_without_display(display, home):
+    """--help and --version answer on standard output with no display and no window."""
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
+    env["HOME"] = home
+    for arg, wanted in (("--help", "Usage: quillwright [FILE]"), ("--version", "Quillwright ")):
+        r = subprocess.run([BINARY, arg], capture_output=True, text=True, timeout=30, env=env)
+        expect(r.returncode == 0, f"{arg} ended with {r.returncode}: {r.stderr}")
+        expect(r.stdout.startswith(wanted), f"{arg} said {r.stdout!r}")
+    expect(re.fullmatch(r"Quillwright \d+\.\d+\.\d+", VERSION), f"the version line is {VERSION!r}")
+
+
 def header_scripts():
     """A dozen headers in the forum's layout as authors write them."""
     sep = "#" * 62 + " "
@@ -715,7 +779,7 @@ def journey_header_ok_unchanged(display, home):
 
 JOURNEYS = ["first_start", "write_script", "reopen_and_undo", "french", "windows_options_browser",
             "crash_recovery", "sigterm_keeps_work", "open_undo_save", "end_marker_and_colours", "drag_word",
-            "header_ok_unchanged"]
+            "header_ok_unchanged", "find_replace_goto_outline", "command_line_without_display"]
 
 
 def main():

@@ -19,6 +19,7 @@
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QToolButton>
+#include <QTreeWidget>
 
 void MainWindow::writeStateReport() const
 {
@@ -44,6 +45,15 @@ void MainWindow::writeStateReport() const
                 QJsonArray{r.start, r.length,
                            QStringLiteral("#%1").arg(r.color.rgbValue(), 6, 16, QLatin1Char('0'))});
         }
+        // Where the action nodes show, for journeys that click them.
+        QJsonArray nodes;
+        if (const QTreeWidgetItem* actionsNode = d->outlineNode(QStringLiteral("actions"))) {
+            for (int i = 0; i < std::min(actionsNode->childCount(), 50); ++i) {
+                const QRect r = d->Actionlist()->visualItemRect(actionsNode->child(i));
+                const QPoint c = d->Actionlist()->viewport()->mapToGlobal(r.center());
+                nodes.append(QJsonArray{actionsNode->child(i)->text(0), c.x(), c.y(), r.isValid()});
+            }
+        }
         // Where the script's first line shows, for journeys that point at text.
         const QWidget* view = d->mod_fly()->viewport();
         const QPoint origin = view->mapToGlobal(QPoint(0, 0));
@@ -52,6 +62,8 @@ void MainWindow::writeStateReport() const
                                 {"font", d->control().fontName()},
                                 {"text", d->control().text()},
                                 {"actions", actions},
+                                {"actionNodes", nodes},
+                                {"selStart", d->control().selStart()},
                                 {"runs", runs},
                                 {"active", d == activeDocument()},
                                 {"editor", QJsonObject{{"globalX", origin.x() + first.x()},
