@@ -3,7 +3,9 @@
 #include "core/script/Windows1252.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 
@@ -47,6 +49,20 @@ QString missingFileText()
            QStringLiteral("\r\n\r\n") + QStringLiteral("Create a text file named ") + fileName() +
            QStringLiteral(" using NotePad with 1 tip per line. ") +
            QStringLiteral("Then place it in the same directory as the application. ");
+}
+
+QString locate(const QString& programFolder)
+{
+    const QString beside = QDir(programFolder).filePath(fileName());
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed =
+        QDir(programFolder).filePath(QStringLiteral("../share/quillwright/") + fileName());
+    if (QFileInfo::exists(installed))
+        return QDir::cleanPath(installed);
+    const QString system = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                  QStringLiteral("quillwright/") + fileName());
+    return system.isEmpty() ? beside : system;
 }
 
 } // namespace Tips

@@ -23,4 +23,10 @@ inline QString fileName()
     return QStringLiteral("TIPOFDAY.TXT");
 }
 
+// Where the tips are read from: beside the program first, as it always was,
+// then in the data folder of an installation (share/quillwright beside the
+// program's bin folder, then the system's data folders); the name beside the
+// program when none exists, so the window says which file it missed.
+QString locate(const QString& programFolder);
+
 } // namespace Tips

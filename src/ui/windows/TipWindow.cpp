@@ -83,7 +83,7 @@ bool TipWindow::Form_Load()
             quint32(QDateTime::currentMSecsSinceEpoch() & 0xffffffff));
         m_random = [generator] { return generator->generateDouble(); };
     }
-    if (!LoadTips(QDir(m_folder).filePath(Tips::fileName())))
+    if (!LoadTips(Tips::locate(m_folder)))
         m_tip->setText(Tips::missingFileText());
     return true;
 }

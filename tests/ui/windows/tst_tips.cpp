@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -37,6 +39,32 @@ private slots:
         QVERIFY(!Tips::loadTips(dir.filePath("missing.txt")));
         QVERIFY(!Tips::loadTips(""));
         QVERIFY(!Tips::loadTips(dir.path()));
+    }
+
+    void locate_looksBesideTheProgramThenInTheInstalledDataFolder_data()
+    {
+        QTest::addColumn<QStringList>("files"); // relative to a prefix; the program is in bin
+        QTest::addColumn<QString>("found");
+        QTest::newRow("beside the program, as in a build")
+            << QStringList{"bin/TIPOFDAY.TXT", "share/quillwright/TIPOFDAY.TXT"} << "bin/TIPOFDAY.TXT";
+        QTest::newRow("installed") << QStringList{"share/quillwright/TIPOFDAY.TXT"}
+                                   << "share/quillwright/TIPOFDAY.TXT";
+        QTest::newRow("nowhere: the name beside the program") << QStringList{}
+                                                               << "bin/TIPOFDAY.TXT";
+    }
+    void locate_looksBesideTheProgramThenInTheInstalledDataFolder()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, found);
+        QTemporaryDir prefix;
+        QDir(prefix.path()).mkpath("bin");
+        for (const QString& f : files) {
+            QDir(prefix.path()).mkpath(QFileInfo(prefix.filePath(f)).path());
+            writeAll(prefix.filePath(f), "a tip\r\n");
+        }
+        qputenv("XDG_DATA_DIRS", prefix.filePath("elsewhere").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", prefix.filePath("elsewhere").toLocal8Bit());
+        QCOMPARE(Tips::locate(prefix.filePath("bin")), prefix.filePath(found));
     }
 
     void pickTip_coversOneToCount_data()
