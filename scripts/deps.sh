@@ -10,7 +10,8 @@ QUILLWRIGHT_PACKAGES=(
   xvfb xauth xdotool x11-utils python3 fonts-dejavu-core
   clang libclang-rt-dev
   libbenchmark-dev bc imagemagick x11-apps poppler-utils
-  qt6-l10n-tools qt6-tools-dev shared-mime-info desktop-file-utils appstream libglib2.0-bin
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n shared-mime-info desktop-file-utils appstream
+  libglib2.0-bin
 )
 
 quillwright_install_deps() {

@@ -4,6 +4,7 @@
 #include "core/settings/SettingsStore.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/SessionSignals.h"
+#include "ui/platform/Translations.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/SplashWindow.h"
 #include "ui/windows/TipWindow.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(ModFormat::programTitle());
     QApplication::setApplicationVersion(ModFormat::versionNumber());
+    Translations::use(StringTable::currentLanguage());
 
     SettingsStore settings;
     QtDialogService dialogs;

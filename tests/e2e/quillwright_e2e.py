@@ -247,11 +247,11 @@ def settings(home, app="Quillwright"):
     return values
 
 
-def close_tip(s):
-    tip = s.window("Tip of the Day")
+def close_tip(s, title="Tip of the Day"):
+    tip = s.window(title)
     s.focus(tip)
     s.keys("Return")
-    s.gone("Tip of the Day")
+    s.gone(title)
 
 
 def expect(cond, message):
@@ -440,7 +440,7 @@ def journey_reopen_and_undo(display, home, script):
 def journey_french(display, home):
     s = Session(display, home, lang="fr_FR.UTF-8", placement=(12000, 8000))
     try:
-        close_tip(s)
+        close_tip(s, "Astuce du jour")
         main = s.window(MAIN)
         s.focus(main)
         s.keys("alt+f")

@@ -3,6 +3,7 @@
 #include "core/script/Windows1252.h"
 
 #include <QFile>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -45,10 +46,12 @@ int pickTip(double r, int count)
 
 QString missingFileText()
 {
-    return QStringLiteral("That the ") + fileName() + QStringLiteral(" file was not found? ") +
-           QStringLiteral("\r\n\r\n") + QStringLiteral("Create a text file named ") + fileName() +
-           QStringLiteral(" using NotePad with 1 tip per line. ") +
-           QStringLiteral("Then place it in the same directory as the application. ");
+    return QCoreApplication::translate("Tips", "That the %1 file was not found? ").arg(fileName()) +
+           QStringLiteral("\r\n\r\n") +
+           QCoreApplication::translate("Tips", "Create a text file named %1 using NotePad with 1 tip "
+                                               "per line. Then place it in the same directory as the "
+                                               "application. ")
+               .arg(fileName());
 }
 
 QString locate(const QString& programFolder)

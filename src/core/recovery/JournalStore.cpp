@@ -128,7 +128,7 @@ QList<JournalStore::Orphan> JournalStore::claimOrphans()
         Orphan orphan{info.filePath(), std::nullopt, QString()};
         QFile file(info.filePath());
         if (info.size() > RecoveryJournal::MaxBytes) {
-            orphan.problem = QStringLiteral("too large");
+            orphan.problem = QCoreApplication::translate("RecoveryJournal", "too large");
         } else if (!file.open(QIODevice::ReadOnly)) {
             orphan.problem = file.errorString();
         } else {

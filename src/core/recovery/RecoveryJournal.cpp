@@ -2,6 +2,7 @@
 
 #include "core/text/LineStore.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QList>
 #include <QStringDecoder>
@@ -66,13 +67,13 @@ QByteArray encode(const QString& filePath, const QString& caption, TextEncoding 
 Decoded decode(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
-        return {std::nullopt, QStringLiteral("empty")};
+        return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "empty")};
     const qsizetype headerEnd = bytes.indexOf("\n\n");
     if (!bytes.startsWith(Magic + '\n') || headerEnd < 0 || headerEnd > 64 * 1024)
-        return {std::nullopt, QStringLiteral("not a recovery file")};
+        return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "not a recovery file")};
     const QList<QByteArray> lines = bytes.first(headerEnd).split('\n');
     if (lines.size() != 6)
-        return {std::nullopt, QStringLiteral("not a recovery file")};
+        return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "not a recovery file")};
     const auto path = field(lines[1], "path");
     const auto caption = field(lines[2], "caption");
     const auto encoding = field(lines[3], "encoding");
@@ -86,19 +87,19 @@ Decoded decode(const QByteArray& bytes)
         if (encoding && *encoding == encodingName(e).toLatin1())
             known = e;
     if (!path || !caption || !known || !sha1 || !numeric || size < 0 || size > MaxBytes)
-        return {std::nullopt, QStringLiteral("not a recovery file")};
+        return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "not a recovery file")};
     const QByteArray text = bytes.sliced(headerEnd + 2);
     if (text.size() < size)
         return {std::nullopt,
-                QStringLiteral("cut short (%1 of %2 bytes)").arg(text.size()).arg(size)};
+                QCoreApplication::translate("RecoveryJournal", "cut short (%1 of %2 bytes)").arg(text.size()).arg(size)};
     if (text.size() > size ||
         QCryptographicHash::hash(text, QCryptographicHash::Sha1).toHex() != *sha1)
-        return {std::nullopt, QStringLiteral("damaged")};
+        return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "damaged")};
     const auto decodedText = utf8(text);
     const auto decodedPath = utf8(QByteArray::fromPercentEncoding(*path));
     const auto decodedCaption = utf8(QByteArray::fromPercentEncoding(*caption));
     if (!decodedText || !decodedPath || !decodedCaption)
-        return {std::nullopt, QStringLiteral("not valid text")};
+        return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "not valid text")};
     return {Entry{*decodedPath, *decodedCaption, *decodedText, *known}, QString()};
 }
 

@@ -1,6 +1,7 @@
 #include "core/script/ScriptFile.h"
 #include "core/rtf/Rtf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHashFunctions>
@@ -30,7 +31,7 @@ QByteArray bytesHash(const QByteArray& bytes)
 
 QString notRegularMessage()
 {
-    return QStringLiteral("It is not a regular file.");
+    return QCoreApplication::translate("ScriptFile", "It is not a regular file.");
 }
 
 } // namespace
@@ -67,7 +68,7 @@ ReadResult read(const QString& path)
 {
     ReadResult r;
     if (path.isEmpty()) {
-        r.error = QStringLiteral("No file name was given.");
+        r.error = QCoreApplication::translate("ScriptFile", "No file name was given.");
         return r;
     }
     const QByteArray name = QFile::encodeName(path);
@@ -80,14 +81,14 @@ ReadResult read(const QString& path)
     // open wait; the type is checked again on what was really opened.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        r.error = errno == ENOENT   ? QStringLiteral("The file does not exist.")
-                  : errno == EISDIR ? QStringLiteral("It is a folder, not a file.")
+        r.error = errno == ENOENT   ? QCoreApplication::translate("ScriptFile", "The file does not exist.")
+                  : errno == EISDIR ? QCoreApplication::translate("ScriptFile", "It is a folder, not a file.")
                                     : systemError(errno);
         return r;
     }
     QFile file;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        r.error = S_ISDIR(st.st_mode) ? QStringLiteral("It is a folder, not a file.")
+        r.error = S_ISDIR(st.st_mode) ? QCoreApplication::translate("ScriptFile", "It is a folder, not a file.")
                                       : notRegularMessage();
         ::close(fd);
         return r;
@@ -99,7 +100,7 @@ ReadResult read(const QString& path)
         return r;
     }
     if (st.st_size > MaxFileSize) {
-        r.error = QStringLiteral("The file is %1 MB; scripts larger than %2 MB are not opened.")
+        r.error = QCoreApplication::translate("ScriptFile", "The file is %1 MB; scripts larger than %2 MB are not opened.")
                       .arg(qint64(st.st_size) / (1024LL * 1024))
                       .arg(MaxFileSize / (1024LL * 1024));
         return r;
@@ -111,7 +112,7 @@ ReadResult read(const QString& path)
         return r;
     }
     if (bytes.size() > MaxFileSize) {
-        r.error = QStringLiteral("The file grew beyond %1 MB while it was read.")
+        r.error = QCoreApplication::translate("ScriptFile", "The file grew beyond %1 MB while it was read.")
                       .arg(MaxFileSize / (1024LL * 1024));
         return r;
     }
@@ -175,7 +176,7 @@ LongLine findOverlongLine(const QString& text)
 
 QString overlongLineMessage(const LongLine& line)
 {
-    return QStringLiteral("Line %1 is %2 characters long; Quillwright takes lines of at most %3 "
+    return QCoreApplication::translate("ScriptFile", "Line %1 is %2 characters long; Quillwright takes lines of at most %3 "
                           "characters.")
         .arg(line.number)
         .arg(line.length)
@@ -184,7 +185,7 @@ QString overlongLineMessage(const LongLine& line)
 
 QString overlongEditMessage(const LongLine& line)
 {
-    return QStringLiteral("Line %1 would be %2 characters long; Quillwright takes lines of at most "
+    return QCoreApplication::translate("ScriptFile", "Line %1 would be %2 characters long; Quillwright takes lines of at most "
                           "%3 characters.")
         .arg(line.number)
         .arg(line.length)
@@ -217,7 +218,7 @@ WriteResult writeDevice(const QString& path, const QByteArray& bytes)
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0) {
-            r.error = errno == EAGAIN ? QStringLiteral("The device does not take the text now.")
+            r.error = errno == EAGAIN ? QCoreApplication::translate("ScriptFile", "The device does not take the text now.")
                                       : systemError(errno);
             ::close(fd);
             return r;
@@ -237,7 +238,7 @@ WriteResult write(const QString& path, const QByteArray& bytes)
     struct stat st {};
     const bool exists = ::stat(QFile::encodeName(path).constData(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) {
-        r.error = QStringLiteral("It is a folder, not a file.");
+        r.error = QCoreApplication::translate("ScriptFile", "It is a folder, not a file.");
         return r;
     }
     if (exists && S_ISCHR(st.st_mode))

@@ -3,6 +3,7 @@
 #include "core/script/Windows1252.h"
 #include "core/text/LineStore.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -47,7 +48,7 @@ QString encodingName(TextEncoding encoding)
     case TextEncoding::Utf8:
         return QStringLiteral("UTF-8");
     case TextEncoding::Utf8WithBom:
-        return QStringLiteral("UTF-8 with BOM");
+        return QCoreApplication::translate("TextEncoding", "UTF-8 with BOM");
     default:
         return QStringLiteral("Windows-1252");
     }
@@ -57,7 +58,7 @@ DecodedText decodeText(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || looksLikeUtf16(bytes))
         return {QString(), TextEncoding::Windows1252,
-                QStringLiteral("It is encoded as UTF-16, which Quillwright cannot edit; save it "
+                QCoreApplication::translate("TextEncoding", "It is encoded as UTF-16, which Quillwright cannot edit; save it "
                                "as UTF-8 or Windows-1252 first.")};
     if (bytes.startsWith(Utf8Bom)) {
         if (const auto text = strictUtf8(QByteArrayView(bytes).sliced(3)))

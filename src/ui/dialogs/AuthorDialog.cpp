@@ -12,7 +12,7 @@ AuthorDialog::AuthorDialog(QLineEdit* authorField, QWidget* parent)
     : QDialog(parent), m_target(authorField)
 {
     setObjectName(QStringLiteral("author_dialog"));
-    setWindowTitle(QStringLiteral("Author Details"));
+    setWindowTitle(tr("Author Details"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto field = [this](const char* name) {
@@ -26,15 +26,15 @@ AuthorDialog::AuthorDialog(QLineEdit* authorField, QWidget* parent)
     m_phpbb = field("author_phpbb");
     m_url = field("author_url");
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("name:"), m_name);
-    form->addRow(QStringLiteral("e-mail:"), m_email);
-    form->addRow(QStringLiteral("phpBB username:"), m_phpbb);
-    form->addRow(QStringLiteral("your url:"), m_url);
+    form->addRow(tr("name:"), m_name);
+    form->addRow(tr("e-mail:"), m_email);
+    form->addRow(tr("phpBB username:"), m_phpbb);
+    form->addRow(tr("your url:"), m_url);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true); // Enter in a field means OK
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);

@@ -17,16 +17,19 @@ CommandsWindow::CommandsWindow(QWidget* parent)
       m_files(new QListWidget(this)), m_tabs(new QTabBar(this))
 {
     setObjectName(QStringLiteral("commands"));
-    setWindowTitle(QStringLiteral("action builder"));
+    setWindowTitle(tr("action builder"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_keywords->setObjectName(QStringLiteral("List1"));
+    m_keywords->setAccessibleName(tr("Keywords"));
     m_keywords->addItems(ModFormat::builderKeywords());
     m_text->setObjectName(QStringLiteral("cmdtxt"));
+    m_text->setAccessibleName(tr("Text of the action"));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setTabChangesFocus(true); // a tool window: Tab moves on, pasted code keeps its tabs
     m_files->setObjectName(QStringLiteral("cmdlist"));
+    m_files->setAccessibleName(tr("Files of the forum"));
     m_files->addItems(ActionBuilder::phpbbFiles());
     m_files->hide();
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
@@ -39,9 +42,9 @@ CommandsWindow::CommandsWindow(QWidget* parent)
     m_tabs->setTabToolTip(1, QStringLiteral("1070"));
     m_tabs->setCurrentIndex(0);
     m_tabs->hide();
-    auto* empty = new QPushButton(QStringLiteral("empty box"), this);
+    auto* empty = new QPushButton(tr("empty box"), this);
     empty->setObjectName(QStringLiteral("Command1"));
-    auto* add = new QPushButton(QStringLiteral("Add"), this);
+    auto* add = new QPushButton(tr("Add"), this);
     add->setObjectName(QStringLiteral("OKButton"));
 
     auto* grid = new QGridLayout(this);

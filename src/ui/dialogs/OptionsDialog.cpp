@@ -18,22 +18,24 @@ OptionsDialog::OptionsDialog(SettingsStore* settings, RichTextControl* control, 
     : QDialog(parent), m_settings(settings), m_control(control), m_tabs(new QTabBar(this))
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setProperty("tag", QStringLiteral("1053"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPx(this, 6000), twipsToPx(this, 4600));
 
     m_tabs->setObjectName(QStringLiteral("tbsOptions"));
-    for (const char* caption : {"General", "Mod Source", "Colour Coding", "Compatibility"})
-        m_tabs->addTab(QString::fromLatin1(caption));
+    for (const char* caption : {QT_TR_NOOP("General"), QT_TR_NOOP("Mod Source"),
+                                QT_TR_NOOP("Colour Coding"), QT_TR_NOOP("Compatibility")})
+        m_tabs->addTab(tr(caption));
     m_tabs->setGeometry(twipsRect(this, 105, 120, 5790, 360));
 
-    const char* frameCaptions[4] = {"Fonts", "Sample 2", "Sample 3", "Sample 4"};
+    const char* frameCaptions[4] = {QT_TR_NOOP("Fonts"), QT_TR_NOOP("Sample 2"), QT_TR_NOOP("Sample 3"),
+                                   QT_TR_NOOP("Sample 4")};
     for (int i = 0; i < 4; ++i) {
         auto* pageArea = new QWidget(this);
         pageArea->setObjectName(QStringLiteral("picOptions%1").arg(i));
         pageArea->setGeometry(twipsRect(this, 210, 540, 5580, 3240));
-        auto* frame = new QGroupBox(QString::fromLatin1(frameCaptions[i]), pageArea);
+        auto* frame = new QGroupBox(tr(frameCaptions[i]), pageArea);
         frame->setObjectName(QStringLiteral("fraSample%1").arg(i + 1));
         frame->setProperty("tag", QString::number(1054 + i));
         frame->setGeometry(0, 0, pageArea->width(), pageArea->height());
@@ -41,20 +43,21 @@ OptionsDialog::OptionsDialog(SettingsStore* settings, RichTextControl* control, 
     }
     m_fonts = new QComboBox(m_pages[0]->findChild<QGroupBox*>());
     m_fonts->setObjectName(QStringLiteral("Combo1"));
+    m_fonts->setAccessibleName(tr("Font"));
     m_fonts->setEditable(true);
     m_fonts->setInsertPolicy(QComboBox::NoInsert);
     m_fonts->setGeometry(twipsRect(this, 240, 480, 3800, 330));
 
     auto button = [this](const char* name, const char* caption, int tag, int left) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setProperty("tag", QString::number(tag));
         b->setGeometry(twipsRect(this, left, 3960, 1095, 375));
         return b;
     };
-    auto* ok = button("cmdOK", "OK", 1060, 2490);
-    auto* cancel = button("cmdCancel", "Cancel", 1059, 3690);
-    auto* apply = button("cmdApply", "&Apply", 1058, 4890);
+    auto* ok = button("cmdOK", QT_TR_NOOP("OK"), 1060, 2490);
+    auto* cancel = button("cmdCancel", QT_TR_NOOP("Cancel"), 1059, 3690);
+    auto* apply = button("cmdApply", QT_TR_NOOP("&Apply"), 1058, 4890);
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &OptionsDialog::cmdCancel_Click);
     connect(apply, &QPushButton::clicked, this, &OptionsDialog::cmdApply_Click);

@@ -34,18 +34,19 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
     : QDialog(parent), m_control(control)
 {
     setObjectName(QStringLiteral("frmproperties"));
-    setWindowTitle(QStringLiteral("Properties"));
+    setWindowTitle(tr("Properties"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPx(this, 4560), twipsToPx(this, 5160));
 
     auto label = [this](const char* text, int top) {
-        auto* l = new QLabel(QString::fromLatin1(text), this);
+        auto* l = new QLabel(tr(text), this);
         l->setTextFormat(Qt::PlainText);
         l->setGeometry(twipsRect(this, 120, top, 930, 375));
         l->setWordWrap(true);
         QFont small = l->font(); // two-word captions wrap onto a second line
         small.setPointSizeF(std::min(small.pointSizeF(), 8.0));
         l->setFont(small);
+        return l;
     };
     auto line = [this](const char* name, int top, int width) {
         auto* e = new QLineEdit(this);
@@ -62,20 +63,20 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
     };
     auto button = [this](const char* name, const char* text, int left, int top, int width,
                          int height) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
+        auto* b = new QPushButton(tr(text), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(twipsRect(this, left, top, width, height));
         b->setAutoDefault(false); // Enter presses no button
         return b;
     };
 
-    label("Title:", 120);
-    label("Version:", 600);
-    label("Author:", 1080);
-    label("Description:", 1560);
-    label("Installation level:", 2640);
-    label("Installation time:", 3120);
-    label("Author Notes:", 3600);
+    QLabel* labels[] = {label(QT_TR_NOOP("Title:"), 120),
+                        label(QT_TR_NOOP("Version:"), 600),
+                        label(QT_TR_NOOP("Author:"), 1080),
+                        label(QT_TR_NOOP("Description:"), 1560),
+                        label(QT_TR_NOOP("Installation level:"), 2640),
+                        label(QT_TR_NOOP("Installation time:"), 3120),
+                        label(QT_TR_NOOP("Author Notes:"), 3600)};
     m_title = line("mod_title", 120, 3375);
     m_version = line("mod_version", 600, 3375);
     m_author = line("mod_author", 1080, 3135);
@@ -92,9 +93,16 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
     auto* command2 = button("Command2", "...", 4200, 2640, 255, 325);
     m_time = line("mod_time", 3120, 3375);
     m_notes = multi("mod_authnote", 3600);
-    auto* ok = button("cmdOK", "OK", 960, 4680, 1095, 375);
-    auto* cancel = button("cmdCancel", "Cancel", 2160, 4680, 1095, 375);
-    auto* apply = button("cmdApply", "Apply", 3360, 4680, 1095, 375);
+    // Each box is named by its label, for screen readers and Alt keys alike.
+    const QWidget* boxes[] = {m_title, m_version, m_author, m_desc, m_level, m_time, m_notes};
+    for (size_t i = 0; i < std::size(labels); ++i)
+        labels[i]->setBuddy(const_cast<QWidget*>(boxes[i]));
+    m_combo->setAccessibleName(tr("Installation level"));
+    command1->setAccessibleName(tr("Author details"));
+    command2->setAccessibleName(tr("Choose the installation level"));
+    auto* ok = button("cmdOK", QT_TR_NOOP("OK"), 960, 4680, 1095, 375);
+    auto* cancel = button("cmdCancel", QT_TR_NOOP("Cancel"), 2160, 4680, 1095, 375);
+    auto* apply = button("cmdApply", QT_TR_NOOP("Apply"), 3360, 4680, 1095, 375);
 
     const QList<QWidget*> order = {ok,      cancel, apply,   m_title,  m_version, m_author, m_desc,
                                    m_level, m_time, m_notes, command1, command2,  m_combo};

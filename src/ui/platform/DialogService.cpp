@@ -1,5 +1,6 @@
 #include "ui/platform/DialogService.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -116,7 +117,7 @@ QString QtDialogService::saveFileName(QWidget* parent, const QString& title, con
 bool QtDialogService::print(QWidget* parent, QPrinter* printer, bool selectionOnly)
 {
     QPrintDialog dialog(printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(QCoreApplication::translate("DialogService", "Print"));
     QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
     options.setFlag(QAbstractPrintDialog::PrintPageRange, false);
     options.setFlag(QAbstractPrintDialog::PrintSelection, selectionOnly);
@@ -129,7 +130,7 @@ bool QtDialogService::print(QWidget* parent, QPrinter* printer, bool selectionOn
 bool QtDialogService::pageSetup(QWidget* parent, QPrinter* printer)
 {
     QPageSetupDialog dialog(printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Page Setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("DialogService", "Page Setup"));
     return dialog.exec() == QDialog::Accepted;
 }
 

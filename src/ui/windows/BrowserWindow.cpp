@@ -80,7 +80,7 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     });
 #else
     auto* note =
-        new QLabel(QStringLiteral("This build of Quillwright has no web browser component."), this);
+        new QLabel(tr("This build of Quillwright has no web browser component."), this);
     note->setObjectName(QStringLiteral("brwWebBrowser"));
     note->setAlignment(Qt::AlignCenter);
     note->setGeometry(twipsRect(this, 50, 1215, 5393, 3734));
@@ -154,7 +154,7 @@ void BrowserWindow::cboAddress_Click()
 void BrowserWindow::timTimer_Timer()
 {
     if (busy()) {
-        setWindowTitle(QStringLiteral("Working..."));
+        setWindowTitle(tr("Working..."));
     } else {
         m_timer.stop();
         setWindowTitle(pageTitle());

@@ -73,7 +73,7 @@ void MainWindow::appendActionBlock(const QString& block)
     DocumentWindow* doc = activeDocument();
     if (!doc) {
         m_statusPanel->setText(
-            QStringLiteral("No script is open: open or create one to add the action to."));
+            tr("No script is open: open or create one to add the action to."));
         return;
     }
     doc->model().setUpdateBrowserTF(true);

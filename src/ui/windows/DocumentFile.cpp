@@ -63,13 +63,13 @@ bool DocumentWindow::saveTo(const QString& path, Adopt adopt)
                 now.hash = r.stamp.hash;
         }
         if (!m_diskStamp.sameAs(now) &&
-            !confirm(QStringLiteral("The file %1 has changed on disk since it was opened. "
+            !confirm(tr("The file %1 has changed on disk since it was opened. "
                                     "Overwrite it?")
                          .arg(shown)))
             return false;
     }
     if (ScriptFile::isWriteProtected(path) &&
-        !confirm(QStringLiteral("The file %1 is read-only: no one may write it. Save it anyway?")
+        !confirm(tr("The file %1 is read-only: no one may write it. Save it anyway?")
                      .arg(shown)))
         return false;
     const ScriptFile::WriteResult written =

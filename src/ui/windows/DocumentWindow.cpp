@@ -43,6 +43,8 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     setWindowIcon(Icons::byName(QStringLiteral("new")));
     m_modFly->setObjectName(QStringLiteral("mod_fly"));
     m_actionlist->setObjectName(QStringLiteral("Actionlist"));
+    m_modFly->setAccessibleName(tr("Script"));
+    m_actionlist->setAccessibleName(tr("Outline of the script"));
     m_actionlist->setHeaderHidden(true);
     m_actionlist->setUniformRowHeights(true); // one line each: thousands lay out at once
     m_actionlist->setColumnCount(1);
@@ -97,7 +99,7 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     connect(m_control.get(), &RichTextControl::editRefused, this, [this](const QString& reason) {
         if (m_services.dialogs)
             m_services.dialogs->message(this, ModFormat::programTitle(),
-                                        QStringLiteral("This change was not made.\n\n") + reason,
+                                        tr("This change was not made.\n\n") + reason,
                                         DialogService::Icon::Warning);
     });
     connect(m_model.get(), &DocumentModel::markedUnchanged, this, [this] {
@@ -284,8 +286,8 @@ bool DocumentWindow::saveChangesPrompt()
     if (!m_model->hasUnsavedChanges() || !m_services.dialogs)
         return true;
     DialogService& dialogs = *m_services.dialogs;
-    switch (dialogs.ask(this, QStringLiteral("Save changes"),
-                        QStringLiteral("Would you like to Save any changes"),
+    switch (dialogs.ask(this, tr("Save changes"),
+                        tr("Would you like to Save any changes"),
                         DialogService::Buttons::YesNoCancel, DialogService::Icon::None)) {
     case DialogService::Button::Cancel:
         return false;
@@ -297,7 +299,7 @@ bool DocumentWindow::saveChangesPrompt()
     StampGenerator(*m_control);
     QString path = m_filePath;
     if (isUntitled()) {
-        path = dialogs.saveFileName(this, QStringLiteral("Save"), qtFileFilter(FileFilters::save()),
+        path = dialogs.saveFileName(this, tr("Save"), qtFileFilter(FileFilters::save()),
                                     QString());
         // Cancelling the file dialog after asking to save keeps the work.
         if (path.isEmpty() || !SaveScript::confirmReplace(this, dialogs, path, QString()))

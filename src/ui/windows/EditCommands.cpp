@@ -46,7 +46,7 @@ void MainWindow::mnuEditPaste_Click()
         ClipboardMime::paste(doc->control(), QApplication::clipboard()->mimeData());
     if (!r.refusal.isEmpty())
         m_services.dialogs->message(this, QStringLiteral("Quillwright"),
-                                    QStringLiteral("The clipboard was not pasted.\n\n") + r.refusal,
+                                    tr("The clipboard was not pasted.\n\n") + r.refusal,
                                     DialogService::Icon::Warning);
 }
 
@@ -73,7 +73,7 @@ void MainWindow::tbToolBar_ButtonClick(const QString& key)
         mnuEditPaste_Click();
     else if (key == u"Find")
         m_services.dialogs->message(this, QStringLiteral("Quillwright"),
-                                    QStringLiteral("Add 'Find' button code."));
+                                    tr("Add 'Find' button code."));
     else if (key == u"cmd")
         showActionBuilder();
     else if (key == u"undo")

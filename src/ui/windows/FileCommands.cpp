@@ -35,7 +35,7 @@ bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
     const QPointer<DocumentWindow> target(doc);
     const QScopedValueRollback loading(m_loading, m_loading + 1);
     BusyProgress busy(this,
-                      QStringLiteral("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
+                      tr("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
     // Reading and the text work go on while the window handles events;
     // Cancel leaves the window as it was.
     std::optional<Loaded> loaded = busy.run<Loaded>([fileName, route] {
@@ -49,12 +49,12 @@ bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
         return false;
     if (!loaded->read.ok) {
         m_services.dialogs->message(this, Title,
-                                    QStringLiteral("Could not open %1.\n\n%2")
+                                    tr("Could not open %1.\n\n%2")
                                         .arg(QDir::toNativeSeparators(fileName), loaded->read.error),
                                     DialogService::Icon::Critical);
         return false;
     }
-    busy.setLabel(QStringLiteral("Showing %1...").arg(QDir::toNativeSeparators(fileName)));
+    busy.setLabel(tr("Showing %1...").arg(QDir::toNativeSeparators(fileName)));
     doc->control().setShowProgress([&busy](qint64 done, qint64 total) { busy.step(done, total); });
     doc->model().loadScript(loaded->script, route);
     doc->control().setShowProgress({});
@@ -110,7 +110,7 @@ void MainWindow::mnuFileOpen_Click()
     if (!doc && !(doc = NewDocument()))
         return;
     const QString name = m_services.dialogs->openFileName(
-        this, QStringLiteral("Open"), qtFileFilter(FileFilters::open()), m_dialogFileName);
+        this, tr("Open"), qtFileFilter(FileFilters::open()), m_dialogFileName);
     if (name.isEmpty())
         return;
     m_dialogFileName = name;
@@ -126,7 +126,7 @@ void MainWindow::mnuFileSave_Click()
     QString path = doc->filePath();
     if (doc->isUntitled()) {
         path = m_services.dialogs->saveFileName(
-            this, QStringLiteral("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
+            this, tr("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
         if (path.isEmpty())
             return;
         m_dialogFileName = path;
@@ -145,7 +145,7 @@ void MainWindow::mnuFileSaveAs_Click()
         return;
     StampGenerator(doc->control());
     const QString path = m_services.dialogs->saveFileName(
-        this, QStringLiteral("Save As"), qtFileFilter(FileFilters::saveAs()), m_dialogFileName);
+        this, tr("Save As"), qtFileFilter(FileFilters::saveAs()), m_dialogFileName);
     if (path.isEmpty())
         return;
     m_dialogFileName = path;
@@ -184,7 +184,7 @@ void MainWindow::mnuFilePrint_Click()
 
 void MainWindow::showUnfinished(const QString& handler)
 {
-    m_services.dialogs->message(this, Title, QStringLiteral("Add '%1' code.").arg(handler));
+    m_services.dialogs->message(this, Title, tr("Add '%1' code.").arg(handler));
 }
 
 void MainWindow::mnuFileClose_Click()

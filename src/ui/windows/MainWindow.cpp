@@ -102,7 +102,7 @@ DocumentWindow* MainWindow::NewDocument()
 {
     if (m_documentCount == INT_MAX) {
         m_services.dialogs->message(this, ModFormat::programTitle(),
-                                    QStringLiteral("No more document windows can be numbered."),
+                                    tr("No more document windows can be numbered."),
                                     DialogService::Icon::Warning);
         return nullptr;
     }
@@ -120,7 +120,7 @@ DocumentWindow* MainWindow::NewDocument()
                     applyUndoControls(c);
             });
     connect(doc, &DocumentWindow::changedOnDisk, this, [this](const QString& path) {
-        m_statusPanel->setText(QStringLiteral("%1 has changed on disk since it was opened.")
+        m_statusPanel->setText(tr("%1 has changed on disk since it was opened.")
                                    .arg(QDir::toNativeSeparators(path)));
     });
     connect(doc, &DocumentWindow::outlineRouteRequested, this, [this](OutlineRoute route) {
@@ -130,7 +130,7 @@ DocumentWindow* MainWindow::NewDocument()
             showProperties();
     });
     doc->Form_Load();
-    doc->setCaption(QStringLiteral("Document %1").arg(m_documentCount));
+    doc->setCaption(tr("Document %1").arg(m_documentCount));
     QMdiSubWindow* sub = m_mdi->addSubWindow(doc);
     sub->setWindowIcon(doc->windowIcon());
     sub->resize(sub->sizeHint());

@@ -237,12 +237,14 @@ void MainWindow::createToolBar()
             m_toolBar->addAction(a);
             continue;
         }
-        a->setToolTip(QStringLiteral("Undo"));
+        a->setToolTip(tr("Undo"));
         auto* menu = new QMenu(m_toolBar);
         const std::pair<const char*, const char*> levels[] = {
-            {"one", "one undo level"}, {"two", "two undo levels"}, {"three", "three undo levels"}};
+            {"one", QT_TR_NOOP("one undo level")},
+            {"two", QT_TR_NOOP("two undo levels")},
+            {"three", QT_TR_NOOP("three undo levels")}};
         for (size_t i = 0; i < std::size(levels); ++i) {
-            auto* level = menu->addAction(QString::fromLatin1(levels[i].second));
+            auto* level = menu->addAction(tr(levels[i].second));
             const QString k = QString::fromLatin1(levels[i].first);
             level->setProperty("key", k);
             connect(level, &QAction::triggered, this, [this, k] { tbToolBar_ButtonMenuClick(k); });
@@ -262,12 +264,14 @@ void MainWindow::createStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
-    m_statusPanel = new QLabel(QStringLiteral("Status"), bar);
+    m_statusPanel = new QLabel(tr("Status"), bar);
     m_encodingPanel = new QLabel(bar);
     m_encodingPanel->setObjectName(QStringLiteral("encodingPanel"));
-    m_encodingPanel->setToolTip(QStringLiteral("The encoding the script is saved in"));
+    m_encodingPanel->setToolTip(tr("The encoding the script is saved in"));
     m_datePanel = new QLabel(bar);
+    m_datePanel->setObjectName(QStringLiteral("datePanel"));
     m_timePanel = new QLabel(bar);
+    m_timePanel->setObjectName(QStringLiteral("timePanel"));
     // The status names files: plain text, whatever their names hold.
     for (QLabel* panel : {m_statusPanel, m_encodingPanel, m_datePanel, m_timePanel})
         panel->setTextFormat(Qt::PlainText);

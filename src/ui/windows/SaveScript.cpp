@@ -5,6 +5,7 @@
 #include "core/text/RichTextControl.h"
 #include "ui/platform/DialogService.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,7 +19,8 @@ ScriptFile::WriteResult write(QWidget* parent, DialogService& dialogs,
     if (encoded.unmappable > 0) {
         const int line = control.lineAt(encoded.firstUnmappable) + 1;
         const QString warning =
-            QStringLiteral("%1 contains %2 character(s) that a MOD script file cannot hold "
+            QCoreApplication::translate("SaveScript",
+                                        "%1 contains %2 character(s) that a MOD script file cannot hold "
                            "(Windows-1252), the first on line %3.\n\nSave anyway, writing \"?\" "
                            "in their place?")
                 .arg(QDir::toNativeSeparators(path))
@@ -34,7 +36,7 @@ ScriptFile::WriteResult write(QWidget* parent, DialogService& dialogs,
     if (!r.ok)
         dialogs.message(
             parent, ModFormat::programTitle(),
-            QStringLiteral("Could not save %1.\n\n%2").arg(QDir::toNativeSeparators(path), r.error),
+            QCoreApplication::translate("SaveScript", "Could not save %1.\n\n%2").arg(QDir::toNativeSeparators(path), r.error),
             DialogService::Icon::Critical);
     return r;
 }
@@ -48,7 +50,7 @@ bool confirmReplace(QWidget* parent, DialogService& dialogs, const QString& path
     if (!ownFile.isEmpty() && target.absoluteFilePath() == QFileInfo(ownFile).absoluteFilePath())
         return true;
     return dialogs.ask(parent, ModFormat::programTitle(),
-                       QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                       QCoreApplication::translate("SaveScript", "%1 already exists.\nDo you want to replace it?")
                            .arg(QDir::toNativeSeparators(path)),
                        DialogService::Buttons::YesNo,
                        DialogService::Icon::Warning) == DialogService::Button::Yes;

@@ -22,19 +22,19 @@ TipWindow::TipWindow(SettingsStore* settings, const QString& programFolder,
     : QDialog(parent), m_settings(settings), m_folder(programFolder), m_random(std::move(random))
 {
     setObjectName(QStringLiteral("frmTip"));
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(tr("Tip of the Day"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPx(this, 5415), twipsToPx(this, 3285));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(twipsRect(this, 4080, 120, 1215, 375));
     ok->setDefault(true); // Enter; Esc closes the dialog too
-    auto* next = new QPushButton(QStringLiteral("&Next Tip"), this);
+    auto* next = new QPushButton(tr("&Next Tip"), this);
     next->setObjectName(QStringLiteral("cmdNextTip"));
     next->setGeometry(twipsRect(this, 4080, 600, 1215, 375));
     next->setAutoDefault(false);
-    m_check = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
+    m_check = new QCheckBox(tr("&Show Tips at Startup"), this);
     m_check->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
     m_check->setGeometry(twipsRect(this, 120, 2940, 2055, 315));
     // The design width was measured for a narrower font than ours.
@@ -46,7 +46,7 @@ TipWindow::TipWindow(SettingsStore* settings, const QString& programFolder,
     picture->setAutoFillBackground(true);
     picture->setBackgroundRole(QPalette::Base);
     picture->setFocusPolicy(Qt::TabFocus);
-    auto* did = new QLabel(QStringLiteral("Did you know..."), picture);
+    auto* did = new QLabel(tr("Did you know..."), picture);
     did->setTextFormat(Qt::PlainText);
     did->setObjectName(QStringLiteral("Label1"));
     did->setGeometry(twipsRect(this, 540, 180, 2655, 255));

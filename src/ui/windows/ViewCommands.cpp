@@ -94,7 +94,7 @@ void MainWindow::mnuWindowArrangeIcons_Click()
 void MainWindow::mnuHelpContents_Click()
 {
     m_services.dialogs->message(this, windowTitle(),
-                                QStringLiteral("Unable to display Help Contents. There is no Help "
+                                tr("Unable to display Help Contents. There is no Help "
                                                "associated with this project."),
                                 DialogService::Icon::Information);
 }

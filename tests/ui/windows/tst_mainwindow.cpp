@@ -4,14 +4,34 @@
 
 #include "core/frame/StringTable.h"
 #include "core/script/ModFormat.h"
+#include "ui/dialogs/AuthorDialog.h"
+#include "ui/dialogs/CommandsWindow.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/PropertiesDialog.h"
+#include "ui/platform/Translations.h"
+#include "ui/windows/FindBar.h"
+#include "ui/windows/GoToLineBar.h"
+#include "ui/windows/SplashWindow.h"
+#include "ui/windows/TipWindow.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabBar>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -29,6 +49,114 @@ QStringList names(const QList<QAction*>& actions)
     for (QAction* a : actions)
         out << a->objectName();
     return out;
+}
+} // namespace
+
+namespace {
+// What a window shows in words, and the fields a screen reader could not name.
+struct Walked {
+    QStringList texts;
+    QStringList unnamed;
+};
+
+void addText(Walked& w, QString text)
+{
+    text.remove(u'&');
+    if (text.contains(QRegularExpression("[A-Za-z]{2}")))
+        w.texts << text;
+}
+
+void walk(QWidget* root, Walked& w)
+{
+    QList<QWidget*> all = root->findChildren<QWidget*>();
+    all.prepend(root);
+    QSet<const QWidget*> labelled;
+    for (QWidget* x : all)
+        if (auto* label = qobject_cast<QLabel*>(x); label && label->buddy())
+            labelled.insert(label->buddy());
+    for (QWidget* x : all) {
+        if (x->isWindow())
+            addText(w, x->windowTitle());
+        addText(w, x->toolTip());
+        addText(w, x->accessibleName());
+        // Dates and times are the locale's, not words of the program.
+        if (auto* label = qobject_cast<QLabel*>(x);
+            label && label->objectName() != "datePanel" && label->objectName() != "timePanel")
+            addText(w, label->text());
+        // A tool button that shows its icon alone says its tooltip.
+        auto* tool = qobject_cast<QToolButton*>(x);
+        if (auto* button = qobject_cast<QAbstractButton*>(x);
+            button && !(tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly))
+            addText(w, button->text());
+        if (tool && tool->menu())
+            for (QAction* entry : tool->menu()->actions())
+                addText(w, entry->text());
+        if (auto* group = qobject_cast<QGroupBox*>(x))
+            addText(w, group->title());
+        if (auto* tabs = qobject_cast<QTabBar*>(x))
+            for (int i = 0; i < tabs->count(); ++i)
+                addText(w, tabs->tabText(i));
+        if (auto* line = qobject_cast<QLineEdit*>(x))
+            addText(w, line->placeholderText());
+        if (auto* bar = qobject_cast<QMenuBar*>(x))
+            for (QAction* menu : bar->actions()) {
+                addText(w, menu->text());
+                if (menu->menu())
+                    for (QAction* entry : menu->menu()->actions())
+                        addText(w, entry->text());
+            }
+        if (auto* toolbar = qobject_cast<QToolBar*>(x))
+            for (QAction* a : toolbar->actions())
+                addText(w, a->toolTip());
+        const bool field = qobject_cast<QLineEdit*>(x) || qobject_cast<QPlainTextEdit*>(x) ||
+                           qobject_cast<QComboBox*>(x) || qobject_cast<QAbstractSpinBox*>(x) ||
+                           qobject_cast<QListWidget*>(x) || qobject_cast<QTreeWidget*>(x);
+        // A line edit inside a combo box or a spin box is named with it.
+        const bool part = qobject_cast<QComboBox*>(x->parentWidget()) ||
+                          qobject_cast<QAbstractSpinBox*>(x->parentWidget());
+        if (field && !part && x->accessibleName().isEmpty() && !labelled.contains(x))
+            w.unnamed << x->objectName() + " in " + root->objectName();
+    }
+}
+
+// Every window and dialog of the program with its bars open, and the
+// messages two failures give.
+Walked walkEverything()
+{
+    Walked w;
+    MainWindowFixture f;
+    f.window->show();
+    DocumentWindow* doc = f.doc();
+    doc->findBar()->open(FindBar::Mode::Replace);
+    walk(f.window.get(), w);
+    doc->goToLineBar()->open();
+    walk(doc, w);
+    f.dialogs.fileNames = {f.path("missing.mod")};
+    f.window->mnuFileOpen_Click();
+    for (const ScriptedDialogs::Question& q : f.dialogs.questions)
+        addText(w, q.text);
+    for (const QString& title : f.dialogs.fileDialogTitles)
+        addText(w, title);
+    {
+        PropertiesDialog properties(&doc->control());
+        walk(&properties, w);
+        QLineEdit author;
+        AuthorDialog details(&author);
+        walk(&details, w);
+        OptionsDialog options(&f.settings, &doc->control());
+        walk(&options, w);
+        CommandsWindow builder;
+        walk(&builder, w);
+    }
+    auto* tip = new TipWindow(&f.settings, f.path("nowhere"), [] { return 0.0; });
+    tip->Form_Load();
+    walk(tip, w);
+    delete tip;
+    auto* splash = new SplashWindow;
+    splash->Form_Load();
+    walk(splash, w);
+    delete splash;
+    return w;
 }
 } // namespace
 
@@ -156,6 +284,31 @@ private slots:
         QCOMPARE(f.window->toolbarButton(ToolButton::Cmd)->toolTip(),
                  QString::fromUtf8("Insérer nouvelle commande"));
         QCOMPARE(f.window->windowTitle(), QString("Quillwright"));
+    }
+
+    void everyWindow_speaksFrenchOnAFrenchInterface_andNamesEveryField()
+    {
+        const Walked english = walkEverything();
+        QVERIFY(english.texts.size() > 100);
+        StringTable::overrideLanguage(StringTable::Language::French);
+        Translations::use(StringTable::Language::French);
+        const Walked french = walkEverything();
+        Translations::use(StringTable::Language::Neutral);
+        // What stays the same in both languages: names, keywords, and words
+        // French shares with English.
+        const QStringList sameInBoth = {
+            "Quillwright", "OK", "Options", "Options...", "Version", "Document 1", "Windows-1252", "Mod",
+            "Cascade", "Publish", "TEXT", "LIST", "Actions", "Description", "Mod Header", "Regex", "Script",
+            "Exemple 1", "Exemple 2", "Exemple 3", "Exemple 4"};
+        const QStringList keywords = ModFormat::builderKeywords();
+        QStringList english_left;
+        for (const QString& text : french.texts)
+            if (english.texts.contains(text) && !sameInBoth.contains(text) &&
+                !keywords.contains(text) && !text.contains("MOD") && !text.startsWith("Version ") &&
+                !english_left.contains(text))
+                english_left << text;
+        QVERIFY2(english_left.isEmpty(), qPrintable(english_left.join(" | ")));
+        QVERIFY2(english.unnamed.isEmpty(), qPrintable(english.unnamed.join(", ")));
     }
 
     void toolbar_hasItsKeysInOrderWithUndoSeventh()

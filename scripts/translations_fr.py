@@ -1,0 +1,191 @@
+"""The French translations of the program's texts, by context and source.
+
+scripts/update-translations.sh runs lupdate over src/ and then this, which
+fills in translations/quillwright_fr.ts; a text without an entry here stays
+unfinished there, and the test that walks every window in French finds it.
+"""
+FR = {
+    ("AuthorDialog", "Author Details"): "Détails sur l'auteur",
+    ("AuthorDialog", "name:"): "nom :",
+    ("AuthorDialog", "e-mail:"): "courriel :",
+    ("AuthorDialog", "phpBB username:"): "nom d'utilisateur phpBB :",
+    ("AuthorDialog", "your url:"): "votre site :",
+    ("AuthorDialog", "OK"): "OK",
+    ("AuthorDialog", "Cancel"): "Annuler",
+    ("BrowserWindow", "This build of Quillwright has no web browser component."):
+        "Cette version de Quillwright n'a pas de navigateur web.",
+    ("BrowserWindow", "Working..."): "Chargement...",
+    ("CommandsWindow", "action builder"): "constructeur d'actions",
+    ("CommandsWindow", "empty box"): "vider la zone",
+    ("CommandsWindow", "Add"): "Ajouter",
+    ("DialogService", "Print"): "Imprimer",
+    ("DialogService", "Page Setup"): "Mise en page",
+    ("DocumentWindow", "The file %1 has changed on disk since it was opened. Overwrite it?"):
+        "Le fichier %1 a été modifié sur le disque depuis son ouverture. L'écraser ?",
+    ("DocumentWindow", "The file %1 is read-only: no one may write it. Save it anyway?"):
+        "Le fichier %1 est en lecture seule : personne ne peut l'écrire. L'enregistrer quand même ?",
+    ("DocumentWindow", "This change was not made.\n\n"): "Cette modification n'a pas été faite.\n\n",
+    ("DocumentWindow", "Save changes"): "Enregistrer les modifications",
+    ("DocumentWindow", "Would you like to Save any changes"): "Voulez-vous enregistrer les modifications",
+    ("DocumentWindow", "Save"): "Enregistrer",
+    ("FindBar", "Replace"): "Remplacer",
+    ("FindBar", "Replace All"): "Tout remplacer",
+    ("FindBar", "Match case"): "Respecter la casse",
+    ("FindBar", "Whole words"): "Mots entiers",
+    ("FindBar", "Regex"): "Expression rationnelle",
+    ("FindBar", "In selection"): "Dans la sélection",
+    ("FindBar", "Find"): "Rechercher",
+    ("FindBar", "Replace with"): "Remplacer par",
+    ("FindBar", "Replace the match and find the next (Alt+R)"):
+        "Remplacer l'occurrence et chercher la suivante (Alt+R)",
+    ("FindBar", "Replace every match as one change (Alt+A)"):
+        "Remplacer toutes les occurrences en une seule modification (Alt+A)",
+    ("FindBar", "The text looked for is a regular expression; \\1 in the replacement stands for its first group"):
+        "Le texte cherché est une expression rationnelle ; \\1 dans le remplacement désigne son premier groupe",
+    ("FindBar", "Previous"): "Précédent",
+    ("FindBar", "The match before (Shift+F3)"): "L'occurrence précédente (Maj+F3)",
+    ("FindBar", "Next"): "Suivant",
+    ("FindBar", "The next match (F3)"): "L'occurrence suivante (F3)",
+    ("FindBar", "Close"): "Fermer",
+    ("FindBar", "Close the bar (Esc)"): "Fermer la barre (Échap)",
+    ("FindBar", "Replace:"): "Remplacer :",
+    ("FindBar", "Find:"): "Rechercher :",
+    ("FindBar", "Continued from the top"): "Reprise au début",
+    ("FindBar", "Continued from the bottom"): "Reprise à la fin",
+    ("FindBar", "This change was not made."): "Cette modification n'a pas été faite.",
+    ("FindBar", "%n replaced"): ("%n remplacée", "%n remplacées"),
+    ("FindBar", "Not a regular expression: %1"): "Expression rationnelle incorrecte : %1",
+    ("FindBar", "Not found"): "Introuvable",
+    ("FindBar", "%1 of %2"): "%1 sur %2",
+    ("FindBar", "%1 matches"): "%1 occurrences",
+    ("GoToLineBar", "Line number"): "Numéro de ligne",
+    ("GoToLineBar", "Go to line:"): "Aller à la ligne :",
+    ("GoToLineBar", "Go"): "Aller",
+    ("GoToLineBar", "of %1"): "sur %1",
+    ("MainWindow", "No script is open: open or create one to add the action to."):
+        "Aucun script n'est ouvert : ouvrez-en ou créez-en un pour y ajouter l'action.",
+    ("MainWindow", "The clipboard was not pasted.\n\n"): "Le presse-papiers n'a pas été collé.\n\n",
+    ("MainWindow", "Add 'Find' button code."): "Ajouter le code du bouton « Rechercher ».",
+    ("MainWindow", "Opening %1..."): "Ouverture de %1...",
+    ("MainWindow", "Could not open %1.\n\n%2"): "Impossible d'ouvrir %1.\n\n%2",
+    ("MainWindow", "Showing %1..."): "Affichage de %1...",
+    ("MainWindow", "Open"): "Ouvrir",
+    ("MainWindow", "Save"): "Enregistrer",
+    ("MainWindow", "Save As"): "Enregistrer sous",
+    ("MainWindow", "Add '%1' code."): "Ajouter le code de « %1 ».",
+    ("MainWindow", "No more document windows can be numbered."):
+        "Plus aucune fenêtre de document ne peut être numérotée.",
+    ("MainWindow", "%1 has changed on disk since it was opened."):
+        "%1 a été modifié sur le disque depuis son ouverture.",
+    ("MainWindow", "Document %1"): "Document %1",
+    ("MainWindow", "Undo"): "Annuler",
+    ("MainWindow", "one undo level"): "annuler un niveau",
+    ("MainWindow", "two undo levels"): "annuler deux niveaux",
+    ("MainWindow", "three undo levels"): "annuler trois niveaux",
+    ("MainWindow", "Status"): "État",
+    ("MainWindow", "The encoding the script is saved in"): "L'encodage dans lequel le script est enregistré",
+    ("MainWindow", "Quillwright ended without saving this work:\n\n%1\n\nRecover opens each in a window of its own; Discard deletes it."):
+        "Quillwright s'est arrêté sans enregistrer ce travail :\n\n%1\n\nRécupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.",
+    ("MainWindow", "These recovery files cannot be read and are kept with the ending \".damaged\":\n\n%1"):
+        "Ces fichiers de récupération sont illisibles et sont conservés avec l'extension « .damaged » :\n\n%1",
+    ("MainWindow", "Recover"): "Récupérer",
+    ("MainWindow", "Discard"): "Abandonner",
+    ("MainWindow", "Unable to display Help Contents. There is no Help associated with this project."):
+        "Impossible d'afficher le sommaire de l'aide. Aucune aide n'est associée à ce projet.",
+    ("OptionsDialog", "Options"): "Options",
+    ("OptionsDialog", "General"): "Général",
+    ("OptionsDialog", "Mod Source"): "Source du MOD",
+    ("OptionsDialog", "Colour Coding"): "Coloration",
+    ("OptionsDialog", "Compatibility"): "Compatibilité",
+    ("OptionsDialog", "Fonts"): "Polices",
+    ("OptionsDialog", "Sample 2"): "Exemple 2",
+    ("OptionsDialog", "Sample 3"): "Exemple 3",
+    ("OptionsDialog", "Sample 4"): "Exemple 4",
+    ("OptionsDialog", "OK"): "OK",
+    ("OptionsDialog", "Cancel"): "Annuler",
+    ("OptionsDialog", "&Apply"): "&Appliquer",
+    ("PropertiesDialog", "Properties"): "Propriétés",
+    ("PropertiesDialog", "Installation level"): "Niveau d'installation",
+    ("PropertiesDialog", "Author details"): "Détails sur l'auteur",
+    ("PropertiesDialog", "Choose the installation level"): "Choisir le niveau d'installation",
+    ("OptionsDialog", "Font"): "Police",
+    ("CommandsWindow", "Keywords"): "Mots-clés",
+    ("CommandsWindow", "Text of the action"): "Texte de l'action",
+    ("CommandsWindow", "Files of the forum"): "Fichiers du forum",
+    ("DocumentWindow", "Script"): "Script",
+    ("DocumentWindow", "Outline of the script"): "Plan du script",
+    ("PropertiesDialog", "Title:"): "Titre :",
+    ("PropertiesDialog", "Version:"): "Version :",
+    ("PropertiesDialog", "Author:"): "Auteur :",
+    ("PropertiesDialog", "Description:"): "Description :",
+    ("PropertiesDialog", "Installation level:"): "Niveau d'installation :",
+    ("PropertiesDialog", "Installation time:"): "Durée d'installation :",
+    ("PropertiesDialog", "Author Notes:"): "Notes de l'auteur :",
+    ("PropertiesDialog", "OK"): "OK",
+    ("PropertiesDialog", "Cancel"): "Annuler",
+    ("PropertiesDialog", "Apply"): "Appliquer",
+    ("QObject", "Line numbers"): "Numéros de ligne",
+    ("RecoveryJournal", "too large"): "trop grand",
+    ("RecoveryJournal", "empty"): "vide",
+    ("RecoveryJournal", "not a recovery file"): "pas un fichier de récupération",
+    ("RecoveryJournal", "cut short (%1 of %2 bytes)"): "tronqué (%1 octets sur %2)",
+    ("RecoveryJournal", "damaged"): "endommagé",
+    ("RecoveryJournal", "not valid text"): "texte non valide",
+    ("SaveScript", "%1 contains %2 character(s) that a MOD script file cannot hold (Windows-1252), the first on line %3.\n\nSave anyway, writing \"?\" in their place?"):
+        "%1 contient %2 caractère(s) qu'un fichier de script MOD ne peut pas contenir (Windows-1252), le premier à la ligne %3.\n\nEnregistrer quand même, en écrivant « ? » à leur place ?",
+    ("SaveScript", "Could not save %1.\n\n%2"): "Impossible d'enregistrer %1.\n\n%2",
+    ("SaveScript", "%1 already exists.\nDo you want to replace it?"): "%1 existe déjà.\nVoulez-vous le remplacer ?",
+    ("ScriptFile", "It is not a regular file."): "Ce n'est pas un fichier ordinaire.",
+    ("ScriptFile", "No file name was given."): "Aucun nom de fichier n'a été donné.",
+    ("ScriptFile", "The file does not exist."): "Le fichier n'existe pas.",
+    ("ScriptFile", "It is a folder, not a file."): "C'est un dossier, pas un fichier.",
+    ("ScriptFile", "The file is %1 MB; scripts larger than %2 MB are not opened."):
+        "Le fichier fait %1 Mo ; les scripts de plus de %2 Mo ne sont pas ouverts.",
+    ("ScriptFile", "The file grew beyond %1 MB while it was read."):
+        "Le fichier a dépassé %1 Mo pendant sa lecture.",
+    ("ScriptFile", "Line %1 is %2 characters long; Quillwright takes lines of at most %3 characters."):
+        "La ligne %1 fait %2 caractères ; Quillwright accepte des lignes d'au plus %3 caractères.",
+    ("ScriptFile", "Line %1 would be %2 characters long; Quillwright takes lines of at most %3 characters."):
+        "La ligne %1 ferait %2 caractères ; Quillwright accepte des lignes d'au plus %3 caractères.",
+    ("ScriptFile", "The device does not take the text now."): "Le périphérique n'accepte pas le texte pour l'instant.",
+    ("TextEncoding", "UTF-8 with BOM"): "UTF-8 avec BOM",
+    ("TextEncoding", "It is encoded as UTF-16, which Quillwright cannot edit; save it as UTF-8 or Windows-1252 first."):
+        "Il est encodé en UTF-16, que Quillwright ne peut pas modifier ; enregistrez-le d'abord en UTF-8 ou en Windows-1252.",
+    ("TipWindow", "Tip of the Day"): "Astuce du jour",
+    ("TipWindow", "OK"): "OK",
+    ("TipWindow", "&Next Tip"): "Astuce &suivante",
+    ("TipWindow", "&Show Tips at Startup"): "&Afficher les astuces au démarrage",
+    ("TipWindow", "Did you know..."): "Le saviez-vous...",
+    ("Tips", "That the %1 file was not found? "): "Que le fichier %1 est introuvable ? ",
+    ("Tips", "Create a text file named %1 using NotePad with 1 tip per line. Then place it in the same directory as the application. "):
+        "Créez un fichier texte nommé %1 avec le Bloc-notes, une astuce par ligne. Placez-le ensuite dans le même dossier que l'application. ",
+}
+
+if __name__ == "__main__":
+    import sys
+    import xml.etree.ElementTree as ET
+
+    path = sys.argv[1]
+    tree = ET.parse(path)
+    missing = 0
+    for context in tree.getroot().findall("context"):
+        name = context.find("name").text
+        for message in context.findall("message"):
+            source = message.find("source").text
+            translation = message.find("translation")
+            wanted = FR.get((name, source))
+            if wanted is None:
+                print(f"no French for {name}: {source!r}")
+                missing += 1
+                continue
+            translation.attrib.pop("type", None)
+            for child in list(translation):
+                translation.remove(child)
+            if isinstance(wanted, tuple):
+                translation.text = None
+                for form in wanted:
+                    ET.SubElement(translation, "numerusform").text = form
+            else:
+                translation.text = wanted
+    tree.write(path, encoding="utf-8", xml_declaration=True)
+    sys.exit(1 if missing else 0)

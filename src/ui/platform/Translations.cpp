@@ -1,0 +1,30 @@
+#include "ui/platform/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
+
+namespace Translations {
+
+void use(StringTable::Language language)
+{
+    static std::unique_ptr<QTranslator> own;
+    static std::unique_ptr<QTranslator> qt;
+    for (auto* t : {&own, &qt}) {
+        if (*t)
+            QCoreApplication::removeTranslator(t->get());
+        t->reset();
+    }
+    if (language != StringTable::Language::French)
+        return;
+    own = std::make_unique<QTranslator>();
+    if (own->load(QStringLiteral(":/i18n/quillwright_fr.qm")))
+        QCoreApplication::installTranslator(own.get());
+    // The buttons and dialogs Qt draws itself, where the system has them.
+    qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt.get());
+}
+
+} // namespace Translations

@@ -1,0 +1,628 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AuthorDialog</name>
+    <message>
+        <source>Author Details</source>
+        <translation>Détails sur l'auteur</translation>
+    </message>
+    <message>
+        <source>name:</source>
+        <translation>nom :</translation>
+    </message>
+    <message>
+        <source>e-mail:</source>
+        <translation>courriel :</translation>
+    </message>
+    <message>
+        <source>phpBB username:</source>
+        <translation>nom d'utilisateur phpBB :</translation>
+    </message>
+    <message>
+        <source>your url:</source>
+        <translation>votre site :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>This build of Quillwright has no web browser component.</source>
+        <translation>Cette version de Quillwright n'a pas de navigateur web.</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Chargement...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandsWindow</name>
+    <message>
+        <source>action builder</source>
+        <translation>constructeur d'actions</translation>
+    </message>
+    <message>
+        <source>empty box</source>
+        <translation>vider la zone</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Mots-clés</translation>
+    </message>
+    <message>
+        <source>Text of the action</source>
+        <translation>Texte de l'action</translation>
+    </message>
+    <message>
+        <source>Files of the forum</source>
+        <translation>Fichiers du forum</translation>
+    </message>
+</context>
+<context>
+    <name>DialogService</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Mise en page</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentWindow</name>
+    <message>
+        <source>The file %1 has changed on disk since it was opened. Overwrite it?</source>
+        <translation>Le fichier %1 a été modifié sur le disque depuis son ouverture. L'écraser ?</translation>
+    </message>
+    <message>
+        <source>The file %1 is read-only: no one may write it. Save it anyway?</source>
+        <translation>Le fichier %1 est en lecture seule : personne ne peut l'écrire. L'enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>This change was not made.
+
+</source>
+        <translation>Cette modification n'a pas été faite.
+
+</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>Would you like to Save any changes</source>
+        <translation>Voulez-vous enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Outline of the script</source>
+        <translation>Plan du script</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Tout remplacer</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Mots entiers</translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation>Expression rationnelle</translation>
+    </message>
+    <message>
+        <source>In selection</source>
+        <translation>Dans la sélection</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Remplacer par</translation>
+    </message>
+    <message>
+        <source>Replace the match and find the next (Alt+R)</source>
+        <translation>Remplacer l'occurrence et chercher la suivante (Alt+R)</translation>
+    </message>
+    <message>
+        <source>Replace every match as one change (Alt+A)</source>
+        <translation>Remplacer toutes les occurrences en une seule modification (Alt+A)</translation>
+    </message>
+    <message>
+        <source>The text looked for is a regular expression; \1 in the replacement stands for its first group</source>
+        <translation>Le texte cherché est une expression rationnelle ; \1 dans le remplacement désigne son premier groupe</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>The match before (Shift+F3)</source>
+        <translation>L'occurrence précédente (Maj+F3)</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>The next match (F3)</source>
+        <translation>L'occurrence suivante (F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the bar (Esc)</source>
+        <translation>Fermer la barre (Échap)</translation>
+    </message>
+    <message>
+        <source>Replace:</source>
+        <translation>Remplacer :</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Continued from the top</source>
+        <translation>Reprise au début</translation>
+    </message>
+    <message>
+        <source>Continued from the bottom</source>
+        <translation>Reprise à la fin</translation>
+    </message>
+    <message>
+        <source>This change was not made.</source>
+        <translation>Cette modification n'a pas été faite.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation><numerusform>%n remplacée</numerusform><numerusform>%n remplacées</numerusform></translation>
+    </message>
+    <message>
+        <source>Not a regular expression: %1</source>
+        <translation>Expression rationnelle incorrecte : %1</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 occurrences</translation>
+    </message>
+</context>
+<context>
+    <name>GoToLineBar</name>
+    <message>
+        <source>Line number</source>
+        <translation>Numéro de ligne</translation>
+    </message>
+    <message>
+        <source>Go to line:</source>
+        <translation>Aller à la ligne :</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>No script is open: open or create one to add the action to.</source>
+        <translation>Aucun script n'est ouvert : ouvrez-en ou créez-en un pour y ajouter l'action.</translation>
+    </message>
+    <message>
+        <source>The clipboard was not pasted.
+
+</source>
+        <translation>Le presse-papiers n'a pas été collé.
+
+</translation>
+    </message>
+    <message>
+        <source>Add 'Find' button code.</source>
+        <translation>Ajouter le code du bouton « Rechercher ».</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Ouverture de %1...</translation>
+    </message>
+    <message>
+        <source>Could not open %1.
+
+%2</source>
+        <translation>Impossible d'ouvrir %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Showing %1...</source>
+        <translation>Affichage de %1...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Add '%1' code.</source>
+        <translation>Ajouter le code de « %1 ».</translation>
+    </message>
+    <message>
+        <source>No more document windows can be numbered.</source>
+        <translation>Plus aucune fenêtre de document ne peut être numérotée.</translation>
+    </message>
+    <message>
+        <source>%1 has changed on disk since it was opened.</source>
+        <translation>%1 a été modifié sur le disque depuis son ouverture.</translation>
+    </message>
+    <message>
+        <source>Document %1</source>
+        <translation>Document %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>The encoding the script is saved in</source>
+        <translation>L'encodage dans lequel le script est enregistré</translation>
+    </message>
+    <message>
+        <source>Quillwright ended without saving this work:
+
+%1
+
+Recover opens each in a window of its own; Discard deletes it.</source>
+        <translation>Quillwright s'est arrêté sans enregistrer ce travail :
+
+%1
+
+Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</translation>
+    </message>
+    <message>
+        <source>These recovery files cannot be read and are kept with the ending ".damaged":
+
+%1</source>
+        <translation>Ces fichiers de récupération sont illisibles et sont conservés avec l'extension « .damaged » :
+
+%1</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Récupérer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>Impossible d'afficher le sommaire de l'aide. Aucune aide n'est associée à ce projet.</translation>
+    </message>
+    <message>
+        <source>one undo level</source>
+        <translation>annuler un niveau</translation>
+    </message>
+    <message>
+        <source>two undo levels</source>
+        <translation>annuler deux niveaux</translation>
+    </message>
+    <message>
+        <source>three undo levels</source>
+        <translation>annuler trois niveaux</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Mod Source</source>
+        <translation>Source du MOD</translation>
+    </message>
+    <message>
+        <source>Colour Coding</source>
+        <translation>Coloration</translation>
+    </message>
+    <message>
+        <source>Compatibility</source>
+        <translation>Compatibilité</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Polices</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Exemple 2</translation>
+    </message>
+    <message>
+        <source>Sample 3</source>
+        <translation>Exemple 3</translation>
+    </message>
+    <message>
+        <source>Sample 4</source>
+        <translation>Exemple 4</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Appliquer</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+</context>
+<context>
+    <name>PropertiesDialog</name>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version :</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Auteur :</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>Installation level:</source>
+        <translation>Niveau d'installation :</translation>
+    </message>
+    <message>
+        <source>Installation time:</source>
+        <translation>Durée d'installation :</translation>
+    </message>
+    <message>
+        <source>Author Notes:</source>
+        <translation>Notes de l'auteur :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Installation level</source>
+        <translation>Niveau d'installation</translation>
+    </message>
+    <message>
+        <source>Author details</source>
+        <translation>Détails sur l'auteur</translation>
+    </message>
+    <message>
+        <source>Choose the installation level</source>
+        <translation>Choisir le niveau d'installation</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Line numbers</source>
+        <translation>Numéros de ligne</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryJournal</name>
+    <message>
+        <source>too large</source>
+        <translation>trop grand</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>not a recovery file</source>
+        <translation>pas un fichier de récupération</translation>
+    </message>
+    <message>
+        <source>cut short (%1 of %2 bytes)</source>
+        <translation>tronqué (%1 octets sur %2)</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>endommagé</translation>
+    </message>
+    <message>
+        <source>not valid text</source>
+        <translation>texte non valide</translation>
+    </message>
+</context>
+<context>
+    <name>SaveScript</name>
+    <message>
+        <source>%1 contains %2 character(s) that a MOD script file cannot hold (Windows-1252), the first on line %3.
+
+Save anyway, writing "?" in their place?</source>
+        <translation>%1 contient %2 caractère(s) qu'un fichier de script MOD ne peut pas contenir (Windows-1252), le premier à la ligne %3.
+
+Enregistrer quand même, en écrivant « ? » à leur place ?</translation>
+    </message>
+    <message>
+        <source>Could not save %1.
+
+%2</source>
+        <translation>Impossible d'enregistrer %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptFile</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n'est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Aucun nom de fichier n'a été donné.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n'existe pas.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C'est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; scripts larger than %2 MB are not opened.</source>
+        <translation>Le fichier fait %1 Mo ; les scripts de plus de %2 Mo ne sont pas ouverts.</translation>
+    </message>
+    <message>
+        <source>The file grew beyond %1 MB while it was read.</source>
+        <translation>Le fichier a dépassé %1 Mo pendant sa lecture.</translation>
+    </message>
+    <message>
+        <source>Line %1 is %2 characters long; Quillwright takes lines of at most %3 characters.</source>
+        <translation>La ligne %1 fait %2 caractères ; Quillwright accepte des lignes d'au plus %3 caractères.</translation>
+    </message>
+    <message>
+        <source>Line %1 would be %2 characters long; Quillwright takes lines of at most %3 characters.</source>
+        <translation>La ligne %1 ferait %2 caractères ; Quillwright accepte des lignes d'au plus %3 caractères.</translation>
+    </message>
+    <message>
+        <source>The device does not take the text now.</source>
+        <translation>Le périphérique n'accepte pas le texte pour l'instant.</translation>
+    </message>
+</context>
+<context>
+    <name>TextEncoding</name>
+    <message>
+        <source>UTF-8 with BOM</source>
+        <translation>UTF-8 avec BOM</translation>
+    </message>
+    <message>
+        <source>It is encoded as UTF-16, which Quillwright cannot edit; save it as UTF-8 or Windows-1252 first.</source>
+        <translation>Il est encodé en UTF-16, que Quillwright ne peut pas modifier ; enregistrez-le d'abord en UTF-8 ou en Windows-1252.</translation>
+    </message>
+</context>
+<context>
+    <name>TipWindow</name>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>Astuce du jour</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tip</source>
+        <translation>Astuce &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Show Tips at Startup</source>
+        <translation>&amp;Afficher les astuces au démarrage</translation>
+    </message>
+    <message>
+        <source>Did you know...</source>
+        <translation>Le saviez-vous...</translation>
+    </message>
+</context>
+<context>
+    <name>Tips</name>
+    <message>
+        <source>That the %1 file was not found? </source>
+        <translation>Que le fichier %1 est introuvable ? </translation>
+    </message>
+    <message>
+        <source>Create a text file named %1 using NotePad with 1 tip per line. Then place it in the same directory as the application. </source>
+        <translation>Créez un fichier texte nommé %1 avec le Bloc-notes, une astuce par ligne. Placez-le ensuite dans le même dossier que l'application. </translation>
+    </message>
+</context>
+</TS>
