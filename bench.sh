@@ -65,6 +65,7 @@ for size in "${sizes[@]}"; do
 done
 for ((i = 0; i < runs; i++)); do
   run longline 0
+  run find 5000000
 done
 
 printf "\nms until idle after a repaint (ours / floor = bare QPlainTextEdit, or QSaveFile for save)\n"
@@ -83,7 +84,10 @@ for size in "${sizes[@]}"; do
   printf "%-9s   journal write %s ms, longest time without events while opening %s ms\n" "" \
     "$(v ours "$size" journal_ms)" "$(v ours "$size" open_gap_ms)"
 done
-printf "typing at the end of a %s-character line: %s ms a key (median)\n\n" 19970 "$(v longline 0 longline_ms)"
+printf "typing at the end of a %s-character line: %s ms a key (median)\n" 19970 "$(v longline 0 longline_ms)"
+printf "find bar at 5 MB: first find (counting every match) %s ms, next match %s ms, Replace All of %s matches %s ms\n\n" \
+  "$(v find 5000000 find_first_ms)" "$(v find 5000000 find_next_ms)" "$(v find 5000000 replaced)" \
+  "$(v find 5000000 replace_all_ms)"
 
 goal() { # name value limit
   local verdict=FAIL
@@ -117,3 +121,5 @@ if has 1000000; then
   goal "keystroke-p95-vs-peer-1MB" "$(ratio "$(v ours 1000000 p95_ms)" "$(v peer 1000000 p95_ms)")" 1.5
 fi
 goal "long-line-keystroke-ms" "$(v longline 0 longline_ms)" 50
+goal "find-next-5MB-ms" "$(v find 5000000 find_next_ms)" 10
+goal "replace-all-10000-ms" "$(v find 5000000 replace_all_ms)" 1000

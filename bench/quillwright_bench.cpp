@@ -11,6 +11,8 @@
 //              keywords: the peer for typing
 //   qsavefile  the same bytes written with QSaveFile: the floor for Save
 //   longline   typing at the end of the longest line a script may have
+//   find       the find bar: F3 to the next match, and Replace All of
+//              10,000 matches spread over the script
 // and prints one line of name=value figures (milliseconds, kilobytes).
 #include "SyntheticScript.h"
 
@@ -21,11 +23,13 @@
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/FindBar.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTimer>
 #include <QFile>
 #include <QKeyEvent>
@@ -297,13 +301,62 @@ int longLine(const QString& dir)
     return 0;
 }
 
+// A script of about `bytes` with a word of its own on 10,000 of its lines,
+// spread evenly: what Replace All is timed on.
+QString findScript(qsizetype bytes)
+{
+    QStringList lines = syntheticScript(bytes).split(QStringLiteral("\r\n"));
+    const int step = std::max(1, int(lines.size() / 10000));
+    int placed = 0;
+    for (int i = 0; i < lines.size() && placed < 10000; i += step, ++placed)
+        lines[i] += QStringLiteral(" qwtoken");
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+int find(const QString& path, const QString& dir, qsizetype bytes)
+{
+    {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(Windows1252::encode(findScript(bytes)).bytes);
+    }
+    SettingsStore settings(dir + "/settings");
+    BenchDialogs dialogs;
+    dialogs.file = path;
+    MainWindow window(AppServices{&settings, &dialogs, dir, "about:blank", nullptr});
+    window.MDIForm_Load(QString());
+    window.resize(1100, 800);
+    window.show();
+    QCoreApplication::processEvents();
+    window.mnuFileOpen_Click();
+    DocumentWindow* doc = window.activeDocument();
+    g_view = doc->mod_fly()->viewport();
+    FindBar* bar = doc->findBar();
+    bar->open(FindBar::Mode::Replace);
+    bar->findField()->setText(QStringLiteral("include"));
+    doc->control().setSelStart(0);
+    // The first step counts every match for "n of m"; the steps after it
+    // look the next one up in what was found.
+    print("find_first_ms", timed([&] { bar->findNext(); }));
+    std::vector<double> steps;
+    for (int i = 0; i < 50; ++i)
+        steps.push_back(timed([&] { bar->findNext(); }));
+    print("find_next_ms", percentile(steps, 0.5));
+    bar->findField()->setText(QStringLiteral("qwtoken"));
+    bar->replaceField()->setText(QStringLiteral("qwreplaced"));
+    int replaced = 0;
+    print("replace_all_ms", timed([&] { replaced = bar->replaceAll(); }));
+    print("replaced", replaced);
+    std::printf("\n");
+    return replaced == 10000 ? 0 : 1;
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s ours|plain|peer|qsavefile|longline BYTES\n", argv[0]);
+        std::fprintf(stderr, "usage: %s ours|plain|peer|qsavefile|longline|find BYTES\n", argv[0]);
         return 2;
     }
     const QString config = QString::fromLatin1(argv[1]);
@@ -324,6 +377,8 @@ int main(int argc, char** argv)
         return qsavefile(path);
     if (config == "longline")
         return longLine(dir.path());
+    if (config == "find")
+        return find(path, dir.path(), bytes);
     std::fprintf(stderr, "unknown configuration %s\n", argv[1]);
     return 2;
 }
