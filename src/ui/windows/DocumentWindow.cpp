@@ -80,6 +80,13 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     });
     key(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { m_findBar->findPrevious(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { m_lineBar->open(); });
+    // Tab types a tab in the script: F6 goes between the script and its outline.
+    key(QKeySequence(Qt::Key_F6), [this] {
+        if (m_modFly->hasFocus())
+            m_actionlist->setFocus(Qt::ShortcutFocusReason);
+        else
+            m_modFly->setFocus(Qt::ShortcutFocusReason);
+    });
     connect(m_actionlist, &QTreeWidget::itemClicked, this, &DocumentWindow::showActionNode);
     connect(m_actionlist, &QTreeWidget::itemActivated, this, &DocumentWindow::showActionNode);
     m_actionlist->viewport()->installEventFilter(this);

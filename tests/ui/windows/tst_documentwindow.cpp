@@ -334,6 +334,12 @@ private slots:
         w.window.Actionlist()->setCurrentItem(actions->child(1));
         QTest::keyClick(w.window.Actionlist(), Qt::Key_Return);
         QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
+        // F6 goes to the outline and back, Tab being text in the script.
+        w.editor()->setFocus();
+        QTest::keyClick(editor, Qt::Key_F6);
+        QVERIFY(w.window.Actionlist()->hasFocus());
+        QTest::keyClick(w.window.Actionlist(), Qt::Key_F6);
+        QVERIFY(w.editor()->hasFocus());
         w.window.showActionNode(actions); // not an action: nothing moves
         QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
     }
