@@ -29,16 +29,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSyntaxHighlighter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -179,9 +179,8 @@ int ours(const QString& path, const QString& dir)
         QElapsedTimer sinceTick;
         qint64 longestGap = 0;
         QTimer ticker;
-        QObject::connect(&ticker, &QTimer::timeout, [&] {
-            longestGap = std::max(longestGap, sinceTick.restart());
-        });
+        QObject::connect(&ticker, &QTimer::timeout,
+                         [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
         sinceTick.start();
         ticker.start(10);
         print("open_ms", timed([&] { window.mnuFileOpen_Click(); }));

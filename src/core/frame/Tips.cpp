@@ -2,9 +2,9 @@
 
 #include "core/script/Windows1252.h"
 
-#include <QFile>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
@@ -48,9 +48,10 @@ QString missingFileText()
 {
     return QCoreApplication::translate("Tips", "That the %1 file was not found? ").arg(fileName()) +
            QStringLiteral("\r\n\r\n") +
-           QCoreApplication::translate("Tips", "Create a text file named %1 using NotePad with 1 tip "
-                                               "per line. Then place it in the same directory as the "
-                                               "application. ")
+           QCoreApplication::translate("Tips",
+                                       "Create a text file named %1 using NotePad with 1 tip "
+                                       "per line. Then place it in the same directory as the "
+                                       "application. ")
                .arg(fileName());
 }
 

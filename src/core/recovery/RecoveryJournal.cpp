@@ -70,10 +70,12 @@ Decoded decode(const QByteArray& bytes)
         return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "empty")};
     const qsizetype headerEnd = bytes.indexOf("\n\n");
     if (!bytes.startsWith(Magic + '\n') || headerEnd < 0 || headerEnd > 64 * 1024)
-        return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "not a recovery file")};
+        return {std::nullopt,
+                QCoreApplication::translate("RecoveryJournal", "not a recovery file")};
     const QList<QByteArray> lines = bytes.first(headerEnd).split('\n');
     if (lines.size() != 6)
-        return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "not a recovery file")};
+        return {std::nullopt,
+                QCoreApplication::translate("RecoveryJournal", "not a recovery file")};
     const auto path = field(lines[1], "path");
     const auto caption = field(lines[2], "caption");
     const auto encoding = field(lines[3], "encoding");
@@ -87,11 +89,14 @@ Decoded decode(const QByteArray& bytes)
         if (encoding && *encoding == encodingName(e).toLatin1())
             known = e;
     if (!path || !caption || !known || !sha1 || !numeric || size < 0 || size > MaxBytes)
-        return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "not a recovery file")};
+        return {std::nullopt,
+                QCoreApplication::translate("RecoveryJournal", "not a recovery file")};
     const QByteArray text = bytes.sliced(headerEnd + 2);
     if (text.size() < size)
         return {std::nullopt,
-                QCoreApplication::translate("RecoveryJournal", "cut short (%1 of %2 bytes)").arg(text.size()).arg(size)};
+                QCoreApplication::translate("RecoveryJournal", "cut short (%1 of %2 bytes)")
+                    .arg(text.size())
+                    .arg(size)};
     if (text.size() > size ||
         QCryptographicHash::hash(text, QCryptographicHash::Sha1).toHex() != *sha1)
         return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "damaged")};

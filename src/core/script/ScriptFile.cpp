@@ -81,15 +81,18 @@ ReadResult read(const QString& path)
     // open wait; the type is checked again on what was really opened.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        r.error = errno == ENOENT   ? QCoreApplication::translate("ScriptFile", "The file does not exist.")
-                  : errno == EISDIR ? QCoreApplication::translate("ScriptFile", "It is a folder, not a file.")
-                                    : systemError(errno);
+        r.error = errno == ENOENT
+                      ? QCoreApplication::translate("ScriptFile", "The file does not exist.")
+                  : errno == EISDIR
+                      ? QCoreApplication::translate("ScriptFile", "It is a folder, not a file.")
+                      : systemError(errno);
         return r;
     }
     QFile file;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        r.error = S_ISDIR(st.st_mode) ? QCoreApplication::translate("ScriptFile", "It is a folder, not a file.")
-                                      : notRegularMessage();
+        r.error = S_ISDIR(st.st_mode)
+                      ? QCoreApplication::translate("ScriptFile", "It is a folder, not a file.")
+                      : notRegularMessage();
         ::close(fd);
         return r;
     }
@@ -100,7 +103,8 @@ ReadResult read(const QString& path)
         return r;
     }
     if (st.st_size > MaxFileSize) {
-        r.error = QCoreApplication::translate("ScriptFile", "The file is %1 MB; scripts larger than %2 MB are not opened.")
+        r.error = QCoreApplication::translate(
+                      "ScriptFile", "The file is %1 MB; scripts larger than %2 MB are not opened.")
                       .arg(qint64(st.st_size) / (1024LL * 1024))
                       .arg(MaxFileSize / (1024LL * 1024));
         return r;
@@ -112,7 +116,8 @@ ReadResult read(const QString& path)
         return r;
     }
     if (bytes.size() > MaxFileSize) {
-        r.error = QCoreApplication::translate("ScriptFile", "The file grew beyond %1 MB while it was read.")
+        r.error = QCoreApplication::translate("ScriptFile",
+                                              "The file grew beyond %1 MB while it was read.")
                       .arg(MaxFileSize / (1024LL * 1024));
         return r;
     }
@@ -176,8 +181,9 @@ LongLine findOverlongLine(const QString& text)
 
 QString overlongLineMessage(const LongLine& line)
 {
-    return QCoreApplication::translate("ScriptFile", "Line %1 is %2 characters long; Quillwright takes lines of at most %3 "
-                          "characters.")
+    return QCoreApplication::translate(
+               "ScriptFile", "Line %1 is %2 characters long; Quillwright takes lines of at most %3 "
+                             "characters.")
         .arg(line.number)
         .arg(line.length)
         .arg(MaxLineLength);
@@ -185,8 +191,10 @@ QString overlongLineMessage(const LongLine& line)
 
 QString overlongEditMessage(const LongLine& line)
 {
-    return QCoreApplication::translate("ScriptFile", "Line %1 would be %2 characters long; Quillwright takes lines of at most "
-                          "%3 characters.")
+    return QCoreApplication::translate(
+               "ScriptFile",
+               "Line %1 would be %2 characters long; Quillwright takes lines of at most "
+               "%3 characters.")
         .arg(line.number)
         .arg(line.length)
         .arg(MaxLineLength);
@@ -218,7 +226,8 @@ WriteResult writeDevice(const QString& path, const QByteArray& bytes)
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0) {
-            r.error = errno == EAGAIN ? QCoreApplication::translate("ScriptFile", "The device does not take the text now.")
+            r.error = errno == EAGAIN ? QCoreApplication::translate(
+                                            "ScriptFile", "The device does not take the text now.")
                                       : systemError(errno);
             ::close(fd);
             return r;

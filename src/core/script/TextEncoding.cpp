@@ -58,8 +58,10 @@ DecodedText decodeText(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || looksLikeUtf16(bytes))
         return {QString(), TextEncoding::Windows1252,
-                QCoreApplication::translate("TextEncoding", "It is encoded as UTF-16, which Quillwright cannot edit; save it "
-                               "as UTF-8 or Windows-1252 first.")};
+                QCoreApplication::translate(
+                    "TextEncoding",
+                    "It is encoded as UTF-16, which Quillwright cannot edit; save it "
+                    "as UTF-8 or Windows-1252 first.")};
     if (bytes.startsWith(Utf8Bom)) {
         if (const auto text = strictUtf8(QByteArrayView(bytes).sliced(3)))
             return {*text, TextEncoding::Utf8WithBom, QString()};

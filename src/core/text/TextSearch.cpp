@@ -25,8 +25,8 @@ TextSearch::TextSearch(const QString& pattern, SearchOptions options)
         }
         m_regex.optimize();
     } else {
-        m_matcher = QStringMatcher(pattern, options.matchCase ? Qt::CaseSensitive
-                                                              : Qt::CaseInsensitive);
+        m_matcher =
+            QStringMatcher(pattern, options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
     }
     m_valid = true;
 }
@@ -215,7 +215,8 @@ TextSearch::Replaced TextSearch::replaceAll(const LineStore& lines, TextRange ra
         };
         std::vector<Piece> pieces;
         inLine(line.text, a, b, [&](int start, int length, const QRegularExpressionMatch& m) {
-            pieces.push_back({start, length, m_options.regularExpression ? expanded(m, with) : with});
+            pieces.push_back(
+                {start, length, m_options.regularExpression ? expanded(m, with) : with});
             return true;
         });
         if (pieces.empty())

@@ -46,8 +46,7 @@ public:
     // The last match that starts before `before` inside the range.
     TextMatch previous(const LineStore& lines, int before, TextRange range) const;
     // Every match in the range, in order, at most `limit`.
-    std::vector<TextMatch> all(const LineStore& lines, TextRange range,
-                               int limit = INT_MAX) const;
+    std::vector<TextMatch> all(const LineStore& lines, TextRange range, int limit = INT_MAX) const;
 
     // The text a match is replaced by: `with` as it stands, or for a regular
     // expression with \0 to \9 as the captured texts and \n, \t, \\ as a

@@ -29,8 +29,8 @@ OptionsDialog::OptionsDialog(SettingsStore* settings, RichTextControl* control, 
         m_tabs->addTab(tr(caption));
     m_tabs->setGeometry(twipsRect(this, 105, 120, 5790, 360));
 
-    const char* frameCaptions[4] = {QT_TR_NOOP("Fonts"), QT_TR_NOOP("Sample 2"), QT_TR_NOOP("Sample 3"),
-                                   QT_TR_NOOP("Sample 4")};
+    const char* frameCaptions[4] = {QT_TR_NOOP("Fonts"), QT_TR_NOOP("Sample 2"),
+                                    QT_TR_NOOP("Sample 3"), QT_TR_NOOP("Sample 4")};
     for (int i = 0; i < 4; ++i) {
         auto* pageArea = new QWidget(this);
         pageArea->setObjectName(QStringLiteral("picOptions%1").arg(i));

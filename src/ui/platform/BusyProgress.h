@@ -14,8 +14,7 @@
 // Long work with the window alive: the work runs on a thread of its own (or
 // on this one in steps) while events are handled, and a progress dialog
 // with Cancel shows once it has taken longer than a moment.
-class BusyProgress
-{
+class BusyProgress {
 public:
     static constexpr std::chrono::milliseconds ShowAfter{500};
 

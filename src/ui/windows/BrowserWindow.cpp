@@ -79,8 +79,7 @@ BrowserWindow::BrowserWindow(QWidget* parent)
         brwWebBrowser_NavigateComplete();
     });
 #else
-    auto* note =
-        new QLabel(tr("This build of Quillwright has no web browser component."), this);
+    auto* note = new QLabel(tr("This build of Quillwright has no web browser component."), this);
     note->setObjectName(QStringLiteral("brwWebBrowser"));
     note->setAlignment(Qt::AlignCenter);
     note->setGeometry(twipsRect(this, 50, 1215, 5393, 3734));

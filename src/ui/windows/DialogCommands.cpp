@@ -72,8 +72,7 @@ void MainWindow::appendActionBlock(const QString& block)
 {
     DocumentWindow* doc = activeDocument();
     if (!doc) {
-        m_statusPanel->setText(
-            tr("No script is open: open or create one to add the action to."));
+        m_statusPanel->setText(tr("No script is open: open or create one to add the action to."));
         return;
     }
     doc->model().setUpdateBrowserTF(true);

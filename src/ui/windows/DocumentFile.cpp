@@ -64,13 +64,12 @@ bool DocumentWindow::saveTo(const QString& path, Adopt adopt)
         }
         if (!m_diskStamp.sameAs(now) &&
             !confirm(tr("The file %1 has changed on disk since it was opened. "
-                                    "Overwrite it?")
+                        "Overwrite it?")
                          .arg(shown)))
             return false;
     }
     if (ScriptFile::isWriteProtected(path) &&
-        !confirm(tr("The file %1 is read-only: no one may write it. Save it anyway?")
-                     .arg(shown)))
+        !confirm(tr("The file %1 is read-only: no one may write it. Save it anyway?").arg(shown)))
         return false;
     const ScriptFile::WriteResult written =
         SaveScript::write(this, dialogs, *m_control, path, m_encoding);

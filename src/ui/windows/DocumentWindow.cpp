@@ -21,8 +21,8 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QToolTip>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 
 OutlineRoute outlineRoute(const QString& nodeKey, const QString& parentKey)
@@ -293,8 +293,7 @@ bool DocumentWindow::saveChangesPrompt()
     if (!m_model->hasUnsavedChanges() || !m_services.dialogs)
         return true;
     DialogService& dialogs = *m_services.dialogs;
-    switch (dialogs.ask(this, tr("Save changes"),
-                        tr("Would you like to Save any changes"),
+    switch (dialogs.ask(this, tr("Save changes"), tr("Would you like to Save any changes"),
                         DialogService::Buttons::YesNoCancel, DialogService::Icon::None)) {
     case DialogService::Button::Cancel:
         return false;
@@ -306,8 +305,7 @@ bool DocumentWindow::saveChangesPrompt()
     StampGenerator(*m_control);
     QString path = m_filePath;
     if (isUntitled()) {
-        path = dialogs.saveFileName(this, tr("Save"), qtFileFilter(FileFilters::save()),
-                                    QString());
+        path = dialogs.saveFileName(this, tr("Save"), qtFileFilter(FileFilters::save()), QString());
         // Cancelling the file dialog after asking to save keeps the work.
         if (path.isEmpty() || !SaveScript::confirmReplace(this, dialogs, path, QString()))
             return false;
@@ -346,10 +344,10 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
             QToolTip::hideText();
         else
             // A file name is shown as it is, never read as markup.
-            QToolTip::showText(help->globalPos(),
-                               QStringLiteral("<p style='white-space:pre'>%1</p>")
-                                   .arg(tip.toHtmlEscaped()),
-                               m_actionlist->viewport());
+            QToolTip::showText(
+                help->globalPos(),
+                QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()),
+                m_actionlist->viewport());
         return true;
     }
     return QWidget::eventFilter(watched, event);

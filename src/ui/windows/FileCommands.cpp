@@ -2,10 +2,10 @@
 #include "ui/windows/MainWindow.h"
 
 #include "core/script/ModFormat.h"
-#include "core/text/ClipboardMime.h"
 #include "core/script/RepairScript.h"
 #include "core/script/ScriptFile.h"
 #include "core/script/StampGenerator.h"
+#include "core/text/ClipboardMime.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"
@@ -34,8 +34,7 @@ bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
     };
     const QPointer<DocumentWindow> target(doc);
     const QScopedValueRollback loading(m_loading, m_loading + 1);
-    BusyProgress busy(this,
-                      tr("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
+    BusyProgress busy(this, tr("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
     // Reading and the text work go on while the window handles events;
     // Cancel leaves the window as it was.
     std::optional<Loaded> loaded = busy.run<Loaded>([fileName, route] {
@@ -48,10 +47,11 @@ bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
     if (!loaded || !target)
         return false;
     if (!loaded->read.ok) {
-        m_services.dialogs->message(this, Title,
-                                    tr("Could not open %1.\n\n%2")
-                                        .arg(QDir::toNativeSeparators(fileName), loaded->read.error),
-                                    DialogService::Icon::Critical);
+        m_services.dialogs->message(
+            this, Title,
+            tr("Could not open %1.\n\n%2")
+                .arg(QDir::toNativeSeparators(fileName), loaded->read.error),
+            DialogService::Icon::Critical);
         return false;
     }
     busy.setLabel(tr("Showing %1...").arg(QDir::toNativeSeparators(fileName)));
@@ -125,8 +125,8 @@ void MainWindow::mnuFileSave_Click()
     StampGenerator(doc->control());
     QString path = doc->filePath();
     if (doc->isUntitled()) {
-        path = m_services.dialogs->saveFileName(
-            this, tr("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
+        path = m_services.dialogs->saveFileName(this, tr("Save"), qtFileFilter(FileFilters::save()),
+                                                m_dialogFileName);
         if (path.isEmpty())
             return;
         m_dialogFileName = path;

@@ -30,8 +30,7 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent)
 
 FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* parent)
     : QWidget(parent), m_control(control), m_dialogs(dialogs), m_find(new QLineEdit(this)),
-      m_replace(new QLineEdit(this)),
-      m_replaceButton(new QPushButton(tr("Replace"), this)),
+      m_replace(new QLineEdit(this)), m_replaceButton(new QPushButton(tr("Replace"), this)),
       m_replaceAllButton(new QPushButton(tr("Replace All"), this)),
       m_matchCase(new QCheckBox(tr("Match case"), this)),
       m_wholeWords(new QCheckBox(tr("Whole words"), this)),
@@ -71,8 +70,8 @@ FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* pa
     closeButton->setAccessibleName(tr("Close"));
     closeButton->setToolTip(tr("Close the bar (Esc)"));
     closeButton->setAutoRaise(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{previous, next, m_replaceButton,
-                                                      m_replaceAllButton})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{previous, next, m_replaceButton, m_replaceAllButton})
         w->setFocusPolicy(Qt::TabFocus);
 
     m_replaceLabel = buddyLabel(tr("Replace:"), m_replace, this);
@@ -112,8 +111,8 @@ FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* pa
         });
     connect(m_inSelection, &QCheckBox::toggled, this, [this](bool on) {
         if (on && !m_selectionScope && m_control.selLength() > 0)
-            m_selectionScope = TextRange{m_control.selStart(),
-                                         m_control.selStart() + m_control.selLength()};
+            m_selectionScope =
+                TextRange{m_control.selStart(), m_control.selStart() + m_control.selLength()};
         if (!on)
             m_selectionScope.reset();
     });
@@ -136,8 +135,7 @@ FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* pa
 
 SearchOptions FindBar::options() const
 {
-    return {m_matchCase->isChecked(), m_wholeWords->isChecked(),
-            m_regularExpression->isChecked()};
+    return {m_matchCase->isChecked(), m_wholeWords->isChecked(), m_regularExpression->isChecked()};
 }
 
 void FindBar::setOptions(SearchOptions options, bool inSelection)
@@ -165,8 +163,8 @@ FindBar::MatchesKey FindBar::matchesKey() const
 {
     const SearchOptions o = options();
     const TextRange r = scope();
-    return {m_control.revision(), m_find->text(), o.matchCase, o.wholeWords, o.regularExpression,
-            r.start, r.end};
+    return {m_control.revision(), m_find->text(), o.matchCase, o.wholeWords,
+            o.regularExpression,  r.start,        r.end};
 }
 
 const std::vector<TextMatch>& FindBar::matches()
@@ -192,8 +190,8 @@ void FindBar::open(Mode mode)
         m_find->setText(selected);
         m_inSelection->setChecked(false);
     } else if (selected.contains(u'\n')) {
-        m_selectionScope = TextRange{m_control.selStart(),
-                                     m_control.selStart() + m_control.selLength()};
+        m_selectionScope =
+            TextRange{m_control.selStart(), m_control.selStart() + m_control.selLength()};
         m_inSelection->setChecked(true);
     }
     m_typedFrom = m_control.selStart();
@@ -374,8 +372,8 @@ void FindBar::showCount(const QString& notice)
         text = tr("Not a regular expression: %1").arg(s.error());
     } else {
         const std::vector<TextMatch>& all = matches();
-        const QString total = m_matchesCapped ? QString::number(CountLimit) + u'+'
-                                              : QString::number(all.size());
+        const QString total =
+            m_matchesCapped ? QString::number(CountLimit) + u'+' : QString::number(all.size());
         const TextMatch selected{m_control.selStart(), m_control.selLength()};
         const auto it = std::lower_bound(all.begin(), all.end(), selected.start,
                                          [](const TextMatch& m, int pos) { return m.start < pos; });

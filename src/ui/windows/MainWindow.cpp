@@ -120,8 +120,8 @@ DocumentWindow* MainWindow::NewDocument()
                     applyUndoControls(c);
             });
     connect(doc, &DocumentWindow::changedOnDisk, this, [this](const QString& path) {
-        m_statusPanel->setText(tr("%1 has changed on disk since it was opened.")
-                                   .arg(QDir::toNativeSeparators(path)));
+        m_statusPanel->setText(
+            tr("%1 has changed on disk since it was opened.").arg(QDir::toNativeSeparators(path)));
     });
     connect(doc, &DocumentWindow::outlineRouteRequested, this, [this](OutlineRoute route) {
         if (route == OutlineRoute::AuthorDialog)

@@ -171,7 +171,7 @@ private:
     std::array<QAction*, ToolButtonCount> m_toolbarButtons{};
     std::array<QAction*, 3> m_undoEntries{}; // the undo button's levels one to three
     int m_documentCount = 0;
-    int m_loading = 0; // loads under way, handling events meanwhile
+    int m_loading = 0;        // loads under way, handling events meanwhile
     QString m_dialogFileName; // dlgCommonDialog keeps its last file name
     std::unique_ptr<QPrinter> m_printer;
     QPointer<PropertiesDialog> m_properties;

@@ -19,10 +19,10 @@ ScriptFile::WriteResult write(QWidget* parent, DialogService& dialogs,
     if (encoded.unmappable > 0) {
         const int line = control.lineAt(encoded.firstUnmappable) + 1;
         const QString warning =
-            QCoreApplication::translate("SaveScript",
-                                        "%1 contains %2 character(s) that a MOD script file cannot hold "
-                           "(Windows-1252), the first on line %3.\n\nSave anyway, writing \"?\" "
-                           "in their place?")
+            QCoreApplication::translate(
+                "SaveScript", "%1 contains %2 character(s) that a MOD script file cannot hold "
+                              "(Windows-1252), the first on line %3.\n\nSave anyway, writing \"?\" "
+                              "in their place?")
                 .arg(QDir::toNativeSeparators(path))
                 .arg(encoded.unmappable)
                 .arg(line);
@@ -34,10 +34,10 @@ ScriptFile::WriteResult write(QWidget* parent, DialogService& dialogs,
     }
     const ScriptFile::WriteResult r = ScriptFile::write(path, encoded.bytes);
     if (!r.ok)
-        dialogs.message(
-            parent, ModFormat::programTitle(),
-            QCoreApplication::translate("SaveScript", "Could not save %1.\n\n%2").arg(QDir::toNativeSeparators(path), r.error),
-            DialogService::Icon::Critical);
+        dialogs.message(parent, ModFormat::programTitle(),
+                        QCoreApplication::translate("SaveScript", "Could not save %1.\n\n%2")
+                            .arg(QDir::toNativeSeparators(path), r.error),
+                        DialogService::Icon::Critical);
     return r;
 }
 
@@ -50,7 +50,8 @@ bool confirmReplace(QWidget* parent, DialogService& dialogs, const QString& path
     if (!ownFile.isEmpty() && target.absoluteFilePath() == QFileInfo(ownFile).absoluteFilePath())
         return true;
     return dialogs.ask(parent, ModFormat::programTitle(),
-                       QCoreApplication::translate("SaveScript", "%1 already exists.\nDo you want to replace it?")
+                       QCoreApplication::translate("SaveScript",
+                                                   "%1 already exists.\nDo you want to replace it?")
                            .arg(QDir::toNativeSeparators(path)),
                        DialogService::Buttons::YesNo,
                        DialogService::Icon::Warning) == DialogService::Button::Yes;

@@ -34,16 +34,16 @@ void MainWindow::offerRecovery()
     QString text;
     if (!readable.isEmpty())
         text = tr("Quillwright ended without saving this work:\n\n%1\n\nRecover opens "
-                              "each in a window of its own; Discard deletes it.")
+                  "each in a window of its own; Discard deletes it.")
                    .arg(readable.join(QLatin1Char('\n')));
     if (!unreadable.isEmpty())
         text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) +
                 tr("These recovery files cannot be read and are kept with the ending "
-                               "\".damaged\":\n\n%1")
+                   "\".damaged\":\n\n%1")
                     .arg(unreadable.join(QLatin1Char('\n')));
-    const int choice = m_services.dialogs->choose(
-        this, ModFormat::programTitle(), text,
-        {tr("Recover"), tr("Discard")}, 0, DialogService::Icon::Question);
+    const int choice = m_services.dialogs->choose(this, ModFormat::programTitle(), text,
+                                                  {tr("Recover"), tr("Discard")}, 0,
+                                                  DialogService::Icon::Question);
     if (choice < 0) { // no answer: asked again at the next start
         store->settleOrphans(orphans, false);
         return;

@@ -95,7 +95,7 @@ void MainWindow::mnuHelpContents_Click()
 {
     m_services.dialogs->message(this, windowTitle(),
                                 tr("Unable to display Help Contents. There is no Help "
-                                               "associated with this project."),
+                                   "associated with this project."),
                                 DialogService::Icon::Information);
 }
 

@@ -111,13 +111,16 @@ void ControlContract::find_data()
                                   << "" << 0 << 0 << 0 << -1 << 0 << 0;
     // Long texts, where a search need not look at the whole text at once.
     QTest::newRow("across the 65,536th character")
-        << QString(65533, u'x') + "ab\r\ncd" << "AB\r\nC" << 0 << 0 << 0 << 65533 << 65533 << 5;
-    QTest::newRow("far beyond the start")
-        << QString(140000, u'y') + "zz" << "zz" << 3 << 0 << 0 << 140000 << 140000 << 2;
+        << QString(65533, u'x') + "ab\r\ncd"
+        << "AB\r\nC" << 0 << 0 << 0 << 65533 << 65533 << 5;
+    QTest::newRow("far beyond the start") << QString(140000, u'y') + "zz"
+                                          << "zz" << 3 << 0 << 0 << 140000 << 140000 << 2;
     QTest::newRow("a long selection's last characters")
-        << QString(70000, u'q') + "end" << "END" << -1 << 10 << 69993 << 70000 << 70000 << 3;
+        << QString(70000, u'q') + "end"
+        << "END" << -1 << 10 << 69993 << 70000 << 70000 << 3;
     QTest::newRow("one character short of a long selection")
-        << QString(70000, u'q') + "end" << "END" << -1 << 10 << 69992 << -1 << 10 << 69992;
+        << QString(70000, u'q') + "end"
+        << "END" << -1 << 10 << 69992 << -1 << 10 << 69992;
 }
 
 void ControlContract::find()

@@ -22,7 +22,8 @@ LineStore storeOf(const QString& text)
     return s;
 }
 
-SearchOptions optionsOf(const QString& flags) // c: match case, w: whole words, r: regular expression
+SearchOptions
+optionsOf(const QString& flags) // c: match case, w: whole words, r: regular expression
 {
     return {flags.contains(u'c'), flags.contains(u'w'), flags.contains(u'r')};
 }
@@ -151,41 +152,69 @@ private slots:
         QTest::addColumn<int>("scopeStart"); // -1: the whole text
         QTest::addColumn<int>("scopeEnd");
         QTest::addColumn<int>("from");
-        QTest::addColumn<int>("next"); // start of the next match from `from`; -1: none
+        QTest::addColumn<int>("next");     // start of the next match from `from`; -1: none
         QTest::addColumn<int>("previous"); // start of the last match before `from`
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("with");
         QTest::addColumn<QString>("replaced");
         const QString t = "OPEN index.php\r\nopen Reopen\r\n#-----[ OPEN ]";
-        QTest::newRow("any case, inside words") << t << "open" << "" << -1 << -1 << 1 << 16 << 0 << 4
-                                                << "X" << "X index.php\r\nX ReX\r\n#-----[ X ]";
-        QTest::newRow("match case") << t << "open" << "c" << -1 << -1 << 0 << 16 << -1 << 2 << "X"
+        QTest::newRow("any case, inside words") << t << "open"
+                                                << "" << -1 << -1 << 1 << 16 << 0 << 4 << "X"
+                                                << "X index.php\r\nX ReX\r\n#-----[ X ]";
+        QTest::newRow("match case") << t << "open"
+                                    << "c" << -1 << -1 << 0 << 16 << -1 << 2 << "X"
                                     << "OPEN index.php\r\nX ReX\r\n#-----[ OPEN ]";
-        QTest::newRow("whole words") << t << "open" << "w" << -1 << -1 << 17 << 37 << 16 << 3 << "X"
+        QTest::newRow("whole words") << t << "open"
+                                     << "w" << -1 << -1 << 17 << 37 << 16 << 3 << "X"
                                      << "X index.php\r\nX Reopen\r\n#-----[ X ]";
         QTest::newRow("a word ends at an underscore's other side")
-            << "a_b a b b_" << "b" << "w" << -1 << -1 << 0 << 6 << -1 << 1 << "c" << "a_b a c b_";
+            << "a_b a b b_"
+            << "b"
+            << "w" << -1 << -1 << 0 << 6 << -1 << 1 << "c"
+            << "a_b a c b_";
         QTest::newRow("regular expression with captures")
-            << "## MOD Version: 1.2.3\r\n## MOD Version: 0.9" << "(\\d+)\\.(\\d+)" << "r" << -1 << -1 << 0
-            << 16 << -1 << 2 << "\\2.\\1" << "## MOD Version: 2.1.3\r\n## MOD Version: 9.0";
+            << "## MOD Version: 1.2.3\r\n## MOD Version: 0.9"
+            << "(\\d+)\\.(\\d+)"
+            << "r" << -1 << -1 << 0 << 16 << -1 << 2 << "\\2.\\1"
+            << "## MOD Version: 2.1.3\r\n## MOD Version: 9.0";
         QTest::newRow("a regular expression never matches empty")
-            << "ab\r\n\r\ncd" << "x*" << "r" << -1 << -1 << 0 << -1 << -1 << 0 << "y"
+            << "ab\r\n\r\ncd"
+            << "x*"
+            << "r" << -1 << -1 << 0 << -1 << -1 << 0 << "y"
             << "ab\r\n\r\ncd";
         QTest::newRow("\\n in the replacement breaks the line")
-            << "a;b;c" << ";" << "r" << -1 << -1 << 0 << 1 << -1 << 2 << "\\n" << "a\r\nb\r\nc";
+            << "a;b;c"
+            << ";"
+            << "r" << -1 << -1 << 0 << 1 << -1 << 2 << "\\n"
+            << "a\r\nb\r\nc";
         QTest::newRow("a match never crosses a line break")
-            << "ab\r\ncd" << "b.c" << "r" << -1 << -1 << 0 << -1 << -1 << 0 << "x" << "ab\r\ncd";
-        QTest::newRow("in a selection only") << "x x x x" << "x" << "" << 2 << 5 << 0 << 2 << -1 << 2
-                                             << "y" << "x y y x";
+            << "ab\r\ncd"
+            << "b.c"
+            << "r" << -1 << -1 << 0 << -1 << -1 << 0 << "x"
+            << "ab\r\ncd";
+        QTest::newRow("in a selection only") << "x x x x"
+                                             << "x"
+                                             << "" << 2 << 5 << 0 << 2 << -1 << 2 << "y"
+                                             << "x y y x";
         QTest::newRow("a match must end inside the selection")
-            << "abab" << "ab" << "" << 0 << 3 << 0 << 0 << -1 << 1 << "-" << "-ab";
-        QTest::newRow("stepping back from the end")
-            << "a\r\na\r\na" << "A" << "" << -1 << -1 << 8 << -1 << 6 << 3 << "bb"
-            << "bb\r\nbb\r\nbb";
+            << "abab"
+            << "ab"
+            << "" << 0 << 3 << 0 << 0 << -1 << 1 << "-"
+            << "-ab";
+        QTest::newRow("stepping back from the end") << "a\r\na\r\na"
+                                                    << "A"
+                                                    << "" << -1 << -1 << 8 << -1 << 6 << 3 << "bb"
+                                                    << "bb\r\nbb\r\nbb";
         QTest::newRow("an invalid regular expression finds nothing")
-            << "a(b" << "(" << "r" << -1 << -1 << 0 << -1 << -1 << 0 << "x" << "a(b";
+            << "a(b"
+            << "("
+            << "r" << -1 << -1 << 0 << -1 << -1 << 0 << "x"
+            << "a(b";
         QTest::newRow("the same text escaped as plain text")
-            << "a(b" << "(" << "" << -1 << -1 << 0 << 1 << -1 << 1 << "x" << "axb";
+            << "a(b"
+            << "("
+            << "" << -1 << -1 << 0 << 1 << -1 << 1 << "x"
+            << "axb";
     }
     void search_findsStepsCountsAndReplaces()
     {
@@ -221,7 +250,8 @@ private slots:
         if (count > 0) {
             // The caret goes after the last replacement.
             const TextMatch last = all.back();
-            const int lastEnd = int(replaced.size()) - (int(text.size()) - last.start - last.length);
+            const int lastEnd =
+                int(replaced.size()) - (int(text.size()) - last.start - last.length);
             QCOMPARE(r.last.start, lastEnd);
         }
     }
@@ -229,8 +259,9 @@ private slots:
     void replaceAll_keepsTheColoursAroundTheMatches_andSharesUntouchedLines()
     {
         LineStore lines;
-        lines.assign(StyledText{"#-----[ OPEN ]\r\nindex.php\r\nkeep",
-                                {{0, 8, TextColor::rgb(0, 0, 255)}, {8, 4, TextColor::rgb(0, 128, 0)}}});
+        lines.assign(
+            StyledText{"#-----[ OPEN ]\r\nindex.php\r\nkeep",
+                       {{0, 8, TextColor::rgb(0, 0, 255)}, {8, 4, TextColor::rgb(0, 128, 0)}}});
         const TextSearch::Replaced r =
             TextSearch("OPEN", {}).replaceAll(lines, TextRange::whole(lines), "COPY");
         QCOMPARE(r.lines.line(0).text, QString("#-----[ COPY ]"));

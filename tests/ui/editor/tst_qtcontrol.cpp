@@ -126,7 +126,8 @@ private slots:
         c.setText(before);
         QStringList many;
         for (int i = 0; i < 2 * QtRichTextControl::ShowSlice + 7; ++i)
-            many << (i % 3 == 0 ? QStringLiteral("#-----[ FIND ]--") : QStringLiteral("line %1").arg(i));
+            many << (i % 3 == 0 ? QStringLiteral("#-----[ FIND ]--")
+                                : QStringLiteral("line %1").arg(i));
         std::vector<qint64> reported;
         c.setShowProgress([&](qint64 done, qint64 total) {
             reported.push_back(done);

@@ -13,11 +13,11 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
-#include <QRegularExpression>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -17,11 +18,10 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
-#include <QDropEvent>
 #include <QTest>
-#include <QUrl>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>

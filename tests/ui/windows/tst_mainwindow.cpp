@@ -18,20 +18,20 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QTabBar>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
+#include <QTabBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -297,9 +297,10 @@ private slots:
         // What stays the same in both languages: names, keywords, and words
         // French shares with English.
         const QStringList sameInBoth = {
-            "Quillwright", "OK", "Options", "Options...", "Version", "Document 1", "Windows-1252", "Mod",
-            "Cascade", "Publish", "TEXT", "LIST", "Actions", "Description", "Mod Header", "Regex", "Script",
-            "Exemple 1", "Exemple 2", "Exemple 3", "Exemple 4"};
+            "Quillwright",  "OK",          "Options",    "Options...", "Version", "Document 1",
+            "Windows-1252", "Mod",         "Cascade",    "Publish",    "TEXT",    "LIST",
+            "Actions",      "Description", "Mod Header", "Regex",      "Script",  "Exemple 1",
+            "Exemple 2",    "Exemple 3",   "Exemple 4"};
         const QStringList keywords = ModFormat::builderKeywords();
         QStringList english_left;
         for (const QString& text : french.texts)

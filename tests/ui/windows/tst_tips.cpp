@@ -46,11 +46,12 @@ private slots:
         QTest::addColumn<QStringList>("files"); // relative to a prefix; the program is in bin
         QTest::addColumn<QString>("found");
         QTest::newRow("beside the program, as in a build")
-            << QStringList{"bin/TIPOFDAY.TXT", "share/quillwright/TIPOFDAY.TXT"} << "bin/TIPOFDAY.TXT";
-        QTest::newRow("installed") << QStringList{"share/quillwright/TIPOFDAY.TXT"}
-                                   << "share/quillwright/TIPOFDAY.TXT";
-        QTest::newRow("nowhere: the name beside the program") << QStringList{}
-                                                               << "bin/TIPOFDAY.TXT";
+            << QStringList{"bin/TIPOFDAY.TXT", "share/quillwright/TIPOFDAY.TXT"}
+            << "bin/TIPOFDAY.TXT";
+        QTest::newRow("installed")
+            << QStringList{"share/quillwright/TIPOFDAY.TXT"} << "share/quillwright/TIPOFDAY.TXT";
+        QTest::newRow("nowhere: the name beside the program")
+            << QStringList{} << "bin/TIPOFDAY.TXT";
     }
     void locate_looksBesideTheProgramThenInTheInstalledDataFolder()
     {
