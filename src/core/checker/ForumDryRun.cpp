@@ -1,0 +1,245 @@
+// Every OPEN, FIND and IN-LINE FIND of a script tried against the forum's
+// own files, as an installer would apply them, without writing anything.
+#include "core/checker/ScriptChecker.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <memory>
+
+namespace Checker {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Checker", text);
+}
+
+QString withoutWhitespace(QStringView line)
+{
+    QString out;
+    out.reserve(line.size());
+    for (QChar c : line)
+        if (!c.isSpace())
+            out += c;
+    return out;
+}
+
+QString forumPath(QStringView line)
+{
+    QString p = line.trimmed().toString();
+    p.replace(u'\\', u'/');
+    if (p.startsWith(QStringLiteral("./")))
+        p.remove(0, 2);
+    else if (p.startsWith(u'/'))
+        p.remove(0, 1);
+    return p;
+}
+
+// Languages and templates other than the ones every forum has are optional
+// installs: their absence is worth a warning, not an error.
+bool isOptionalInstall(const QString& path)
+{
+    const QString p = path.toLower();
+    return (p.startsWith(QStringLiteral("language/")) &&
+            !p.startsWith(QStringLiteral("language/lang_english/"))) ||
+           (p.startsWith(QStringLiteral("templates/")) &&
+            !p.startsWith(QStringLiteral("templates/subsilver/")));
+}
+
+// A forum file made ready for FINDs: its lines without whitespace, and
+// which of them are not blank.
+struct Prepared {
+    QString path;
+    std::vector<QString> stripped;
+    std::vector<int> nonBlank;
+};
+
+Prepared prepare(const QString& path, const QStringList& lines)
+{
+    Prepared p{path, {}, {}};
+    p.stripped.reserve(size_t(lines.size()));
+    for (int i = 0; i < lines.size(); ++i) {
+        p.stripped.push_back(withoutWhitespace(lines[i]));
+        if (!p.stripped.back().isEmpty())
+            p.nonBlank.push_back(i);
+    }
+    return p;
+}
+
+// The first place at or after `from` (an index into the non-blank lines)
+// where every FIND line is contained in consecutive non-blank file lines.
+int findFrom(const Prepared& file, const std::vector<QString>& find, int from, int to)
+{
+    const int k = int(find.size());
+    for (int s = from; s + k <= to; ++s) {
+        int j = 0;
+        while (j < k &&
+               file.stripped[size_t(file.nonBlank[size_t(s + j)])].contains(find[size_t(j)]))
+            ++j;
+        if (j == k)
+            return s;
+    }
+    return -1;
+}
+
+} // namespace
+
+ForumFiles forumFolder(const QString& root)
+{
+    auto cache = std::make_shared<QHash<QString, std::optional<QStringList>>>();
+    const QString base = QDir::cleanPath(QDir(root).absolutePath());
+    return [base, cache](const QString& path) -> std::optional<QStringList> {
+        if (const auto it = cache->constFind(path); it != cache->constEnd())
+            return *it;
+        std::optional<QStringList> lines;
+        // Only files under the forum's folder are read.
+        const QString full = QDir::cleanPath(base + u'/' + path);
+        if (full.startsWith(base + u'/') && QFileInfo(full).isFile()) {
+            QFile f(full);
+            if (f.open(QIODevice::ReadOnly))
+                lines = readLines(f.readAll());
+        }
+        cache->insert(path, lines);
+        return lines;
+    };
+}
+
+std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFiles& forum)
+{
+    std::vector<Finding> out;
+    const int count = int(lines.size());
+    // Banners up to the end marker, each with its content, notes at both ends left out.
+    struct Block {
+        int banner;
+        Banner b;
+        int first;
+        int last;
+    };
+    std::vector<Block> blocks;
+    int end = count;
+    for (int i = 0; i < count; ++i) {
+        if (isEndMarker(lines[size_t(i)])) {
+            end = i;
+            break;
+        }
+        if (const auto b = readBanner(lines[size_t(i)]))
+            blocks.push_back({i, *b, 0, 0});
+    }
+    const auto isNote = [&](int i) {
+        const QStringView t = lines[size_t(i)].trimmed();
+        return t.isEmpty() || t.startsWith(u'#');
+    };
+    for (size_t k = 0; k < blocks.size(); ++k) {
+        int first = blocks[k].banner + 1;
+        int last = k + 1 < blocks.size() ? blocks[k + 1].banner : end;
+        while (first < last && isNote(first))
+            ++first;
+        while (last > first && isNote(last - 1))
+            --last;
+        blocks[k].first = first;
+        blocks[k].last = last;
+    }
+
+    std::optional<Prepared> file; // the file the last OPEN opened, when the forum has it
+    bool skipping = true;         // no file to apply actions to
+    int searchFrom = 0;           // into the file's non-blank lines
+    std::vector<int> matched;     // the file lines the last FIND matched
+    bool findFailed = false;
+    for (const Block& block : blocks) {
+        const QString& keyword = block.b.normalized;
+        const int col = block.b.column;
+        const int len = int(block.b.keyword.size());
+        if (keyword == u"OPEN") {
+            file.reset();
+            skipping = true;
+            matched.clear();
+            findFailed = false;
+            searchFrom = 0;
+            int i = block.first;
+            while (i < block.last && lines[size_t(i)].trimmed().isEmpty())
+                ++i;
+            if (i >= block.last)
+                continue;
+            const QString path = forumPath(lines[size_t(i)]);
+            const std::optional<QStringList> content = forum(path);
+            if (!content) {
+                const bool optional = isOptionalInstall(path);
+                out.push_back({i + 1, 1, int(lines[size_t(i)].size()),
+                               optional ? Severity::Warning : Severity::Error,
+                               QStringLiteral("open-missing"),
+                               optional ? tr("The forum has no %1 (a language or template "
+                                             "installed apart)")
+                                              .arg(path)
+                                        : tr("The forum has no %1").arg(path)});
+                continue;
+            }
+            file = prepare(path, *content);
+            skipping = false;
+        } else if (keyword == u"FIND") {
+            if (skipping)
+                continue;
+            std::vector<QString> find;
+            for (int i = block.first; i < block.last; ++i)
+                if (QString s = withoutWhitespace(lines[size_t(i)]); !s.isEmpty())
+                    find.push_back(std::move(s));
+            if (find.empty())
+                continue;
+            const int total = int(file->nonBlank.size());
+            const int at = findFrom(*file, find, searchFrom, total);
+            if (at >= 0) {
+                matched.assign(file->nonBlank.begin() + at,
+                               file->nonBlank.begin() + at + int(find.size()));
+                searchFrom = at + int(find.size());
+                findFailed = false;
+                continue;
+            }
+            findFailed = true;
+            const int startLine = searchFrom < total ? file->nonBlank[size_t(searchFrom)] + 1
+                                                     : int(file->stripped.size());
+            QString message =
+                tr("FIND matches nothing in %1 from line %2").arg(file->path).arg(startLine);
+            if (const int earlier =
+                    findFrom(*file, find, 0, std::min(total, searchFrom + int(find.size()) - 1));
+                earlier >= 0)
+                message +=
+                    tr("; it matches earlier, at line %1").arg(file->nonBlank[size_t(earlier)] + 1);
+            out.push_back({block.banner + 1, col, len, Severity::Error,
+                           QStringLiteral("find-no-match"), message});
+        } else if (keyword == u"IN-LINE FIND") {
+            // With no FIND since the OPEN the script check says so; after a
+            // FIND that failed there is nothing to look in.
+            if (skipping || matched.empty() || findFailed)
+                continue;
+            int i = block.first;
+            while (i < block.last && lines[size_t(i)].trimmed().isEmpty())
+                ++i;
+            if (i >= block.last)
+                continue;
+            const QString wanted = withoutWhitespace(lines[size_t(i)]);
+            const bool found = std::any_of(matched.begin(), matched.end(), [&](int l) {
+                return file->stripped[size_t(l)].contains(wanted);
+            });
+            if (!found)
+                out.push_back({block.banner + 1, col, len, Severity::Error,
+                               QStringLiteral("inline-no-match"),
+                               tr("IN-LINE FIND matches nothing in the lines the FIND above "
+                                  "found in %1")
+                                   .arg(file->path)});
+        }
+    }
+    return out;
+}
+
+std::vector<Finding> dryRun(const QStringList& lines, const ForumFiles& forum)
+{
+    std::vector<QStringView> v;
+    v.reserve(size_t(lines.size()));
+    for (const QString& l : lines)
+        v.emplace_back(l);
+    return dryRun(v, forum);
+}
+
+} // namespace Checker

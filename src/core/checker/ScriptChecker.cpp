@@ -1,0 +1,632 @@
+#include "core/checker/ScriptChecker.h"
+
+#include "core/script/ModFormat.h"
+#include "core/script/Windows1252.h"
+#include "core/text/LineStore.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace Checker {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Checker", text);
+}
+
+Finding at(int index, int column, int length, Severity severity, const char* rule,
+           const QString& message)
+{
+    return {index + 1, column, length, severity, QString::fromLatin1(rule), message};
+}
+
+bool isBlank(QStringView line)
+{
+    return line.trimmed().isEmpty();
+}
+
+// A line an author writes about a block: "#" and a note, or the "#" frame.
+bool isNote(QStringView line)
+{
+    const QStringView t = line.trimmed();
+    return t.isEmpty() || t.startsWith(u'#');
+}
+
+// The keyword's kind decides what an action needs before it.
+enum class Kind { Open, Find, InlineFind, Add, Replace, Increment, Inline, Copy, Save, Other };
+
+Kind kindOf(const QString& normalized)
+{
+    if (normalized == u"OPEN")
+        return Kind::Open;
+    if (normalized == u"FIND")
+        return Kind::Find;
+    if (normalized == u"IN-LINE FIND")
+        return Kind::InlineFind;
+    if (normalized == u"AFTER ADD" || normalized == u"BEFORE ADD")
+        return Kind::Add;
+    if (normalized == u"REPLACE WITH" || normalized == u"REPLACE")
+        return Kind::Replace;
+    if (normalized == u"INCREMENT")
+        return Kind::Increment;
+    if (normalized.startsWith(u"IN-LINE "))
+        return Kind::Inline;
+    if (normalized == u"COPY")
+        return Kind::Copy;
+    if (normalized == u"SAVE/CLOSE ALL FILES")
+        return Kind::Save;
+    return Kind::Other;
+}
+
+QString normalizedKeyword(QStringView keyword)
+{
+    QString out;
+    out.reserve(keyword.size());
+    bool blank = false;
+    for (QChar c : keyword.trimmed()) {
+        if (c == u',')
+            c = u' ';
+        if (c.isSpace()) {
+            blank = true;
+            continue;
+        }
+        if (blank && !out.isEmpty())
+            out += u' ';
+        blank = false;
+        out += c.toUpper();
+    }
+    return out;
+}
+
+// The builder's and the outline's keywords, and those of the MOD template
+// that real scripts use beside them (COPY, DIY INSTRUCTIONS, INCREMENT and
+// their IN-LINE forms).
+const QSet<QString>& knownKeywords()
+{
+    static const QSet<QString> known = [] {
+        QSet<QString> k;
+        for (const QStringList* list :
+             {&ModFormat::builderKeywords(), &ModFormat::outlineOnlyKeywords()})
+            for (const QString& w : *list)
+                k.insert(normalizedKeyword(w));
+        for (const char* w : {"COPY", "DIY INSTRUCTIONS", "INCREMENT", "IN-LINE INCREMENT",
+                              "IN-LINE BEFORE, ADD", "IN-LINE REPLACE", "IN-LINE REPLACE WITH",
+                              "REPLACE", "SQL", "OPEN", "FIND", "SAVE/CLOSE ALL FILES"})
+            k.insert(normalizedKeyword(QString::fromLatin1(w)));
+        return k;
+    }();
+    return known;
+}
+
+// A path as scripts write it: "\" read as "/", one leading "./" or "/" dropped.
+QString normalizedPath(QStringView path)
+{
+    QString p = path.trimmed().toString();
+    p.replace(u'\\', u'/');
+    if (p.startsWith(QStringLiteral("./")))
+        p.remove(0, 2);
+    else if (p.startsWith(u'/'))
+        p.remove(0, 1);
+    return p;
+}
+
+struct Block {
+    int bannerLine = 0;
+    Banner banner;
+    Kind kind = Kind::Other;
+    int first = 0; // content lines [first, last), notes at both ends left out
+    int last = 0;
+};
+
+// The header's fields, by the names the checker reports them under.
+struct HeaderField {
+    const char* key;
+    const char* name;
+};
+constexpr HeaderField Fields[] = {
+    {"title", "MOD Title"},
+    {"author", "MOD Author"},
+    {"description", "MOD Description"},
+    {"version", "MOD Version"},
+    {"installation level", "Installation Level"},
+    {"installation time", "Installation Time"},
+    {"files to edit", "Files To Edit"},
+    {"included files", "Included Files"},
+};
+
+struct FieldSeen {
+    int line = -1;
+    int count = 0;
+    QString value; // the line's value and its continuation lines, joined by blanks
+};
+
+// "## Label: value": the label lower-cased without a leading "mod ".
+std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line)
+{
+    if (!line.startsWith(QStringLiteral("##")))
+        return std::nullopt;
+    QStringView rest = line.sliced(2).trimmed();
+    const qsizetype colon = rest.indexOf(u':');
+    if (colon <= 0)
+        return std::nullopt;
+    QString label = rest.first(colon).trimmed().toString().toLower();
+    for (QChar c : label)
+        if (!c.isLetter() && c != u' ' && c != u',')
+            return std::nullopt;
+    if (label.startsWith(QStringLiteral("mod ")))
+        label.remove(0, 4);
+    return std::pair{label, rest.sliced(colon + 1).trimmed()};
+}
+
+QStringList listed(const QString& value)
+{
+    QStringList out;
+    for (const QString& part :
+         value.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts)) {
+        const QString p = normalizedPath(part);
+        const QString lower = p.toLower();
+        if (lower == u"n/a" || lower == u"-" || lower == u"none" || lower == u"(none)" ||
+            lower == u"na")
+            continue;
+        out << p;
+    }
+    return out;
+}
+
+class Check {
+public:
+    explicit Check(const std::vector<QStringView>& lines) : m_lines(lines) {}
+    std::vector<Finding> run();
+
+private:
+    void readBlocks();
+    void header();
+    void actions();
+    void end();
+    void characters();
+    QStringView line(int i) const { return m_lines[size_t(i)]; }
+    int count() const { return int(m_lines.size()); }
+
+    const std::vector<QStringView>& m_lines;
+    std::vector<Block> m_blocks;
+    int m_end = -1; // the line of "# EoM"
+    std::vector<Finding> m_out;
+};
+
+void Check::readBlocks()
+{
+    for (int i = 0; i < count(); ++i) {
+        if (m_end < 0 && isEndMarker(line(i)))
+            m_end = i;
+        if (const auto b = readBanner(line(i)))
+            m_blocks.push_back({i, *b, kindOf(b->normalized), 0, 0});
+    }
+    for (size_t k = 0; k < m_blocks.size(); ++k) {
+        Block& b = m_blocks[k];
+        int last = k + 1 < m_blocks.size() ? m_blocks[k + 1].bannerLine : count();
+        if (m_end > b.bannerLine && m_end < last)
+            last = m_end;
+        int first = b.bannerLine + 1;
+        while (first < last && isNote(line(first)))
+            ++first;
+        while (last > first && isNote(line(last - 1)))
+            --last;
+        b.first = first;
+        b.last = last;
+    }
+}
+
+void Check::header()
+{
+    const int headerEnd = m_blocks.empty() ? count() : m_blocks.front().bannerLine;
+    std::vector<FieldSeen> seen(std::size(Fields));
+    int continuing = -1; // the field whose value goes on in the lines after
+    bool security = false;
+    bool backup = false;
+    const QString backupText = ModFormat::backupNotice();
+    for (int i = 0; i < count(); ++i) {
+        const QStringView l = line(i);
+        if (l.contains(QStringLiteral("For Security Purposes, Please Check"), Qt::CaseInsensitive))
+            security = true;
+        if (l.contains(backupText, Qt::CaseInsensitive))
+            backup = true;
+        if (i >= headerEnd)
+            continue;
+        const auto label = headerLabel(l);
+        if (!label) {
+            // "##" and more text goes on with the field above ("Files To Edit"
+            // often lists a file a line); a separator of "#" or a line that is
+            // not "##" ends it.
+            const QStringView rest =
+                l.startsWith(QStringLiteral("##")) ? l.sliced(2).trimmed() : QStringView();
+            if (!l.startsWith(QStringLiteral("##")) || rest.startsWith(u'#'))
+                continuing = -1;
+            else if (continuing >= 0 && !rest.isEmpty())
+                seen[size_t(continuing)].value += u' ' + rest.toString();
+            continue;
+        }
+        continuing = -1;
+        for (size_t f = 0; f < std::size(Fields); ++f) {
+            if (label->first != QLatin1String(Fields[f].key))
+                continue;
+            FieldSeen& s = seen[f];
+            if (++s.count == 1) {
+                s.line = i;
+                s.value = label->second.toString();
+                continuing = int(f);
+            } else {
+                m_out.push_back(at(i, 1, int(l.size()), Severity::Warning, "header-duplicate",
+                                   tr("\"%1\" is given more than once").arg(Fields[f].name)));
+            }
+        }
+    }
+    const int firstLine = 0;
+    for (size_t f = 0; f < std::size(Fields); ++f) {
+        const FieldSeen& s = seen[f];
+        const QString name = QString::fromLatin1(Fields[f].name);
+        if (s.count == 0) {
+            m_out.push_back(at(firstLine, 1, 0, Severity::Error, "header-missing",
+                               tr("The header has no \"## %1:\" line").arg(name)));
+            continue;
+        }
+        const QString value = s.value.trimmed();
+        if (value.isEmpty()) {
+            m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Error, "header-empty",
+                               tr("\"%1\" is empty").arg(name)));
+            continue;
+        }
+        const QString key = QString::fromLatin1(Fields[f].key);
+        static const QRegularExpression versionForm(
+            QStringLiteral("^\\d+\\.\\d+\\.\\d+[A-Za-z]?$"));
+        if (key == u"version" && !versionForm.match(value).hasMatch())
+            m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning,
+                               "version-format",
+                               tr("The version \"%1\" is not in the form 1.2.3 (a letter may "
+                                  "follow)")
+                                   .arg(value)));
+        if (key == u"installation level") {
+            const QString level = value.section(u' ', 0, 0).toLower();
+            if (level != u"easy" && level != u"intermediate" && level != u"advanced")
+                m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning,
+                                   "level-value",
+                                   tr("The installation level \"%1\" is not one of Easy, "
+                                      "Intermediate, Advanced")
+                                       .arg(value)));
+        }
+        if (key == u"author") {
+            static const QRegularExpression form(
+                QStringLiteral("^[^<>()]+ < [^<>]* > \\([^()]*\\) \\S*$"));
+            if (!form.match(
+                         line(s.line).sliced(line(s.line).indexOf(u':') + 1).trimmed().toString())
+                     .hasMatch())
+                m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning,
+                                   "author-format",
+                                   tr("The author line is not in the form \"name < e-mail > "
+                                      "(real name) web site\"")));
+        }
+    }
+    if (!security)
+        m_out.push_back(at(0, 1, 0, Severity::Warning, "security-notice-missing",
+                           tr("The header has no security notice (\"For Security Purposes, "
+                              "Please Check: ...\")")));
+    if (!backup)
+        m_out.push_back(at(0, 1, 0, Severity::Warning, "backup-notice-missing",
+                           tr("The header does not tell the reader to back up the files the "
+                              "MOD changes")));
+
+    // What the header lists against what the actions open and copy.
+    QStringList opened;
+    QStringList copied;
+    for (const Block& b : m_blocks) {
+        if (m_end >= 0 && b.bannerLine > m_end)
+            break;
+        if (b.kind == Kind::Open && b.first < b.last) {
+            const QString path = normalizedPath(line(b.first));
+            if (!opened.contains(path, Qt::CaseInsensitive))
+                opened << path;
+        }
+        if (b.kind == Kind::Copy)
+            for (int i = b.first; i < b.last; ++i) {
+                const QStringView l = line(i).trimmed();
+                if (!l.startsWith(QStringLiteral("copy "), Qt::CaseInsensitive))
+                    continue;
+                const QString source = normalizedPath(l.sliced(5).toString().section(
+                    QStringLiteral(" to "), 0, 0, QString::SectionCaseInsensitiveSeps));
+                if (!source.isEmpty())
+                    copied << source;
+            }
+    }
+    const auto compare = [&](size_t f, const QStringList& actual, const char* rule,
+                             const QString& notListedText, const QString& notDoneText) {
+        const FieldSeen& s = seen[f];
+        if (s.count == 0 || s.value.trimmed().isEmpty())
+            return;
+        const QStringList named = listed(s.value);
+        if (named.isEmpty() && actual.isEmpty())
+            return;
+        const auto same = [](const QString& a, const QString& b) {
+            return a.compare(b, Qt::CaseInsensitive) == 0 ||
+                   a.endsWith(u'/' + b, Qt::CaseInsensitive) ||
+                   b.endsWith(u'/' + a, Qt::CaseInsensitive);
+        };
+        QStringList notListed;
+        for (const QString& a : actual)
+            if (std::none_of(named.begin(), named.end(),
+                             [&](const QString& n) { return same(a, n); }))
+                notListed << a;
+        QStringList notDone;
+        for (const QString& n : named)
+            if (!n.contains(u'*') && std::none_of(actual.begin(), actual.end(),
+                                                  [&](const QString& a) { return same(a, n); }))
+                notDone << n;
+        if (!notListed.isEmpty())
+            m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning, rule,
+                               notListedText.arg(notListed.join(QStringLiteral(", ")))));
+        if (!notDone.isEmpty())
+            m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning, rule,
+                               notDoneText.arg(notDone.join(QStringLiteral(", ")))));
+    };
+    compare(6, opened, "files-to-edit",
+            tr("\"Files To Edit\" does not list %1, which the script opens"),
+            tr("\"Files To Edit\" lists %1, which no OPEN opens"));
+    compare(7, copied, "included-files",
+            tr("\"Included Files\" does not list %1, which the script copies"),
+            tr("\"Included Files\" lists %1, which no COPY copies"));
+}
+
+void Check::actions()
+{
+    bool open = false;
+    bool found = false;       // a FIND since the OPEN
+    bool inlineFound = false; // an IN-LINE FIND since the OPEN
+    for (size_t k = 0; k < m_blocks.size(); ++k) {
+        const Block& b = m_blocks[k];
+        if (m_end >= 0 && b.bannerLine > m_end)
+            break;
+        const int col = b.banner.column;
+        const int len = int(b.banner.keyword.size());
+        if (!knownKeywords().contains(b.banner.normalized)) {
+            m_out.push_back(
+                at(b.bannerLine, col, len, Severity::Error, "unknown-keyword",
+                   tr("\"%1\" is not a keyword that installers know").arg(b.banner.keyword)));
+            continue;
+        }
+        if (!b.banner.standard)
+            m_out.push_back(at(
+                b.bannerLine, 1, int(line(b.bannerLine).size()), Severity::Warning, "banner-form",
+                tr("The banner is not written as \"#-----[ %1 ]---\"").arg(b.banner.keyword)));
+        const bool hashBefore = b.bannerLine > 0 && line(b.bannerLine - 1).trimmed() == u"#";
+        // After it, "#" or an author's "#" note on the block.
+        const bool hashAfter =
+            b.bannerLine + 1 < count() && line(b.bannerLine + 1).trimmed().startsWith(u'#');
+        if (!hashBefore || !hashAfter)
+            m_out.push_back(at(b.bannerLine, 1, int(line(b.bannerLine).size()), Severity::Warning,
+                               "banner-frame",
+                               hashBefore ? tr("The banner has no \"#\" line after it")
+                                          : tr("The banner has no \"#\" line before it; the "
+                                               "outline does not see it")));
+        const bool needsContent = b.kind != Kind::Save;
+        if (needsContent && b.first >= b.last)
+            m_out.push_back(at(b.bannerLine, col, len, Severity::Warning, "empty-block",
+                               tr("The %1 block has nothing in it").arg(b.banner.keyword)));
+        switch (b.kind) {
+        case Kind::Open: {
+            open = true;
+            found = false;
+            inlineFound = false;
+            const Block* next = k + 1 < m_blocks.size() ? &m_blocks[k + 1] : nullptr;
+            const bool acts = next && (m_end < 0 || next->bannerLine < m_end) &&
+                              (next->kind == Kind::Find || next->kind == Kind::InlineFind ||
+                               next->kind == Kind::Add || next->kind == Kind::Replace ||
+                               next->kind == Kind::Increment || next->kind == Kind::Inline ||
+                               next->kind == Kind::Other);
+            if (!acts)
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Warning, "open-without-action",
+                                   tr("Nothing is done to the file this OPEN opens")));
+            break;
+        }
+        case Kind::Find:
+            if (!open)
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "find-before-open",
+                                   tr("FIND before any OPEN: installers do not know which file "
+                                      "to look in")));
+            found = true;
+            break;
+        case Kind::InlineFind:
+            if (!open)
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "find-before-open",
+                                   tr("IN-LINE FIND before any OPEN")));
+            else if (!found)
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "inline-without-find",
+                                   tr("IN-LINE FIND without a FIND before it in this file")));
+            inlineFound = true;
+            break;
+        case Kind::Add:
+        case Kind::Replace:
+        case Kind::Increment:
+            if (!open)
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "action-before-open",
+                                   tr("%1 before any OPEN").arg(b.banner.keyword)));
+            else if (!found)
+                m_out.push_back(
+                    at(b.bannerLine, col, len, Severity::Error, "action-without-find",
+                       tr("%1 without a FIND before it in this file").arg(b.banner.keyword)));
+            break;
+        case Kind::Inline:
+            if (!open)
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "action-before-open",
+                                   tr("%1 before any OPEN").arg(b.banner.keyword)));
+            else if (!inlineFound)
+                m_out.push_back(at(
+                    b.bannerLine, col, len, Severity::Error, "inline-without-inline-find",
+                    tr("%1 without an IN-LINE FIND before it in this file").arg(b.banner.keyword)));
+            break;
+        case Kind::Copy:
+        case Kind::Save:
+        case Kind::Other:
+            break;
+        }
+    }
+}
+
+void Check::end()
+{
+    int lastText = count() - 1;
+    while (lastText >= 0 && isBlank(line(lastText)))
+        --lastText;
+    if (m_end < 0) {
+        m_out.push_back(at(std::max(lastText, 0), 1, 0, Severity::Error, "eom-missing",
+                           tr("The script does not end with \"# EoM\"")));
+        return;
+    }
+    bool saved = false;
+    for (const Block& b : m_blocks)
+        if (b.bannerLine < m_end && b.kind == Kind::Save)
+            saved = true;
+    if (!saved)
+        m_out.push_back(at(m_end, 1, int(line(m_end).size()), Severity::Error, "eom-without-save",
+                           tr("\"# EoM\" without a SAVE/CLOSE ALL FILES block before it")));
+    int reported = 0;
+    for (int i = m_end + 1; i < count() && reported < 20; ++i)
+        if (!isBlank(line(i))) {
+            m_out.push_back(at(i, 1, int(line(i).size()), Severity::Error, "after-eom",
+                               tr("Text after \"# EoM\": installers stop reading there")));
+            ++reported;
+        }
+}
+
+void Check::characters()
+{
+    int reported = 0;
+    for (int i = 0; i < count() && reported < 200; ++i) {
+        const QStringView l = line(i);
+        for (qsizetype c = 0; c < l.size(); ++c) {
+            const char16_t u = l[c].unicode();
+            if (u < 0x80 || Windows1252::encodeChar(u) >= 0)
+                continue;
+            const bool pair = QChar::isHighSurrogate(u) && c + 1 < l.size();
+            m_out.push_back(at(i, int(c) + 1, pair ? 2 : 1, Severity::Warning, "not-windows-1252",
+                               tr("A MOD script file cannot hold this character: saving writes "
+                                  "\"?\"")));
+            if (pair)
+                ++c;
+            if (++reported >= 200)
+                break;
+        }
+    }
+}
+
+std::vector<Finding> Check::run()
+{
+    readBlocks();
+    header();
+    actions();
+    end();
+    characters();
+    sortFindings(m_out);
+    return m_out;
+}
+
+std::vector<QStringView> views(const QStringList& lines)
+{
+    std::vector<QStringView> out;
+    out.reserve(size_t(lines.size()));
+    for (const QString& l : lines)
+        out.emplace_back(l);
+    return out;
+}
+
+} // namespace
+
+QStringList readLines(const QByteArray& bytes)
+{
+    QByteArrayView data(bytes);
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data = data.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(data);
+    if (utf8.hasError())
+        text = Windows1252::decode(data.toByteArray());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast(); // the break that ends the last line
+    return lines;
+}
+
+std::optional<Banner> readBanner(QStringView line)
+{
+    qsizetype i = 0;
+    const qsizetype n = line.size();
+    while (i < n && line[i].isSpace())
+        ++i;
+    const qsizetype start = i;
+    if (i >= n || line[i] != u'#')
+        return std::nullopt;
+    while (i < n && line[i] == u'#')
+        ++i;
+    while (i < n && line[i].isSpace())
+        ++i;
+    if (i >= n || line[i] != u'-')
+        return std::nullopt;
+    while (i < n && line[i] == u'-')
+        ++i;
+    while (i < n && line[i].isSpace())
+        ++i;
+    if (i >= n || line[i] != u'[')
+        return std::nullopt;
+    const qsizetype open = i;
+    const qsizetype close = line.indexOf(u']', open + 1);
+    if (close < 0)
+        return std::nullopt;
+    const QStringView inside = line.sliced(open + 1, close - open - 1);
+    const QStringView keyword = inside.trimmed();
+    Banner b;
+    b.keyword = keyword.toString();
+    b.normalized = normalizedKeyword(keyword);
+    b.column = int(open + 1 + inside.indexOf(keyword.isEmpty() ? QStringView(u" ") : keyword)) + 1;
+    // As the template writes it: nothing before, one blank each side, dashes after.
+    bool dashesAfter = true;
+    for (qsizetype k = close + 1; k < n; ++k)
+        if (line[k] != u'-') {
+            dashesAfter = line.sliced(k).trimmed().isEmpty();
+            break;
+        }
+    b.standard = start == 0 && line.startsWith(ModFormat::bannerOpening()) &&
+                 inside == QString(u' ' + b.keyword + u' ') && dashesAfter;
+    return b;
+}
+
+bool isEndMarker(QStringView line)
+{
+    const QStringView t = line.trimmed();
+    if (!t.startsWith(u'#'))
+        return false;
+    return t.sliced(1).trimmed().compare(QStringLiteral("EoM"), Qt::CaseInsensitive) == 0;
+}
+
+std::vector<Finding> checkScript(const std::vector<QStringView>& lines)
+{
+    return Check(lines).run();
+}
+
+std::vector<Finding> checkScript(const QStringList& lines)
+{
+    const std::vector<QStringView> v = views(lines);
+    return checkScript(v);
+}
+
+std::vector<Finding> checkScript(const LineStore& store)
+{
+    std::vector<QStringView> v;
+    v.reserve(size_t(store.lineCount()));
+    store.lines().forEach([&v](const LinePtr& l) { v.emplace_back(l->text); });
+    return checkScript(v);
+}
+
+} // namespace Checker

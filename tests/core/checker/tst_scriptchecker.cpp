@@ -1,0 +1,332 @@
+#include "core/checker/ScriptChecker.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Checker;
+
+namespace {
+
+// A script as the forum's template lays it out, without a fault.
+const QString Good = QStringLiteral(
+    "############################################################## \n"
+    "## MOD Title: Quick Reply\n"
+    "## MOD Author: joe < joe@example.org > (Joe Bloggs) http://example.org\n"
+    "## MOD Description: Adds a quick reply box\n"
+    "##                  under each topic.\n"
+    "## MOD Version: 1.0.2b\n"
+    "## \n"
+    "## Installation Level: Easy\n"
+    "## Installation Time: 5 minutes\n"
+    "## Files To Edit: viewtopic.php,\n"
+    "##                templates/subSilver/viewtopic_body.tpl\n"
+    "## Included Files: quick_reply.php\n"
+    "############################################################## \n"
+    "## For Security Purposes, Please Check: http://www.phpbb.com/mods/ for the\n"
+    "## latest version of this MOD.\n"
+    "############################################################## \n"
+    "## Author Notes: none\n"
+    "############################################################## \n"
+    "## Before Adding This MOD To Your Forum, You Should Back Up All Files Related To This MOD\n"
+    "############################################################## \n"
+    "\n"
+    "#\n"
+    "#-----[ COPY ]------------------------------------------\n"
+    "#\n"
+    "copy quick_reply.php to quick_reply.php\n"
+    "#\n"
+    "#-----[ OPEN ]------------------------------------------\n"
+    "#\n"
+    "viewtopic.php\n"
+    "#\n"
+    "#-----[ FIND ]------------------------------------------\n"
+    "# this is a partial line\n"
+    "$template->assign_vars(array(\n"
+    "#\n"
+    "#-----[ AFTER, ADD ]------------------------------------------\n"
+    "#\n"
+    "'QUICK_REPLY' => true,\n"
+    "#\n"
+    "#-----[ OPEN ]------------------------------------------\n"
+    "#\n"
+    "templates/subSilver/viewtopic_body.tpl\n"
+    "#\n"
+    "#-----[ FIND ]------------------------------------------\n"
+    "#\n"
+    "<td class=\"row1\">{L_USERNAME}</td>\n"
+    "#\n"
+    "#-----[ IN-LINE FIND ]------------------------------------------\n"
+    "#\n"
+    "{L_USERNAME}\n"
+    "#\n"
+    "#-----[ IN-LINE AFTER, ADD ]------------------------------------------\n"
+    "#\n"
+    " {QUICK_REPLY}\n"
+    "#\n"
+    "#-----[ SAVE/CLOSE ALL FILES ]------------------------------------------\n"
+    "#\n"
+    "# EoM\n");
+
+QStringList lines(const QString& text)
+{
+    return readLines(text.toUtf8());
+}
+
+// The good script with `from` replaced by `to` (the first occurrence).
+QString changed(const QString& from, const QString& to)
+{
+    QString s = Good;
+    const qsizetype at = s.indexOf(from);
+    Q_ASSERT(at >= 0);
+    return s.replace(at, from.size(), to);
+}
+
+int lineOf(const QString& text, const QString& needle)
+{
+    return int(text.first(text.indexOf(needle)).count(u'\n')) + 1;
+}
+
+QString describe(const std::vector<Finding>& findings)
+{
+    QStringList out;
+    for (const Finding& f : findings)
+        out << compilerLine("s.mod", f);
+    return out.join("\n");
+}
+
+} // namespace
+
+class TestScriptChecker : public QObject {
+    Q_OBJECT
+private slots:
+    void goodScript_hasNoFinding_inAnyLineEnding_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("LF") << Good;
+        QTest::newRow("CR LF") << QString(Good).replace("\n", "\r\n");
+        QTest::newRow("CR") << QString(Good).replace("\n", "\r");
+        QTest::newRow("the template's own labels, in lower case")
+            << changed("## MOD Title:", "## mod title:").replace("## MOD Author:", "## Author:");
+        QTest::newRow("tabs in the header")
+            << changed("##                templates", "##\t\ttemplates");
+    }
+    void goodScript_hasNoFinding_inAnyLineEnding()
+    {
+        QFETCH(QString, text);
+        const std::vector<Finding> found = checkScript(lines(text));
+        QVERIFY2(found.empty(), qPrintable(describe(found)));
+    }
+
+    void eachRule_findsItsFault_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("at"); // the text of the line the finding is on
+        QTest::addColumn<int>("severity");
+        QTest::addColumn<QStringList>("others"); // what the fault also brings about
+        const int E = int(Severity::Error);
+        const int W = int(Severity::Warning);
+        QTest::newRow("a field missing")
+            << changed("## MOD Version: 1.0.2b\n", "") << "header-missing"
+            << "############" << E << QStringList{};
+        QTest::newRow("a field empty") << changed("Quick Reply\n", "\n") << "header-empty"
+                                       << "## MOD Title:" << E << QStringList{};
+        QTest::newRow("a field twice")
+            << changed("## \n## Installation", "## MOD Title: Again\n## Installation")
+            << "header-duplicate"
+            << "## MOD Title: Again" << W << QStringList{};
+        QTest::newRow("a version not N.N.N") << changed("1.0.2b", "1.0 beta") << "version-format"
+                                             << "## MOD Version:" << W << QStringList{};
+        QTest::newRow("a level of its own")
+            << changed("Level: Easy", "Level: hard") << "level-value"
+            << "## Installation Level:" << W << QStringList{};
+        QTest::newRow("an author without the parts")
+            << changed("joe < joe@example.org > (Joe Bloggs) http://example.org", "joe")
+            << "author-format"
+            << "## MOD Author:" << W << QStringList{};
+        QTest::newRow("no security notice")
+            << changed(
+                   "## For Security Purposes, Please Check: http://www.phpbb.com/mods/ for the\n",
+                   "")
+            << "security-notice-missing"
+            << "############" << W << QStringList{};
+        QTest::newRow("no backup notice")
+            << changed("## Before Adding This MOD To Your Forum, You Should Back Up All Files "
+                       "Related To This MOD\n",
+                       "")
+            << "backup-notice-missing"
+            << "############" << W << QStringList{};
+        QTest::newRow("a translated keyword")
+            << changed("[ FIND ]", "[ CHERCHER ]") << "unknown-keyword"
+            << "#-----[ CHERCHER" << E << QStringList{"action-without-find"};
+        QTest::newRow("a banner without its # line before")
+            << changed("#\n#-----[ COPY ]", "\n#-----[ COPY ]") << "banner-frame"
+            << "#-----[ COPY ]" << W << QStringList{};
+        QTest::newRow("a banner in a form of its own")
+            << changed("#-----[ COPY ]", "## ---[COPY]") << "banner-form"
+            << "## ---[COPY]" << W << QStringList{};
+        QTest::newRow("FIND before any OPEN")
+            << changed("#-----[ COPY ]", "#-----[ FIND ]") << "find-before-open"
+            << "#-----[ FIND ]" << E << QStringList{"included-files"};
+        QTest::newRow("AFTER, ADD before any OPEN")
+            << changed("#-----[ COPY ]", "#-----[ AFTER, ADD ]") << "action-before-open"
+            << "#-----[ AFTER, ADD ]" << E << QStringList{"included-files"};
+        QTest::newRow("IN-LINE FIND without a FIND")
+            << changed(
+                   "#-----[ FIND ]------------------------------------------\n#\n<td",
+                   "#-----[ DIY INSTRUCTIONS ]------------------------------------------\n#\n<td")
+            << "inline-without-find"
+            << "#-----[ IN-LINE FIND" << E << QStringList{};
+        QTest::newRow("IN-LINE action without an IN-LINE FIND")
+            << changed("[ IN-LINE FIND ]", "[ DIY INSTRUCTIONS ]") << "inline-without-inline-find"
+            << "#-----[ IN-LINE AFTER" << E << QStringList{};
+        QTest::newRow("ADD without a FIND")
+            << changed(
+                   "#-----[ FIND ]------------------------------------------\n# this",
+                   "#-----[ DIY INSTRUCTIONS ]------------------------------------------\n# this")
+            << "action-without-find"
+            << "#-----[ AFTER, ADD" << E << QStringList{};
+        QTest::newRow("a block with nothing in it")
+            << changed("'QUICK_REPLY' => true,\n", "") << "empty-block"
+            << "#-----[ AFTER, ADD" << W << QStringList{};
+        QTest::newRow("an OPEN that nothing follows")
+            << changed(
+                   "viewtopic.php\n#\n#-----[ FIND ]------------------------------------------\n# "
+                   "this is a partial line\n$template->assign_vars(array(\n#\n#-----[ AFTER, ADD "
+                   "]------------------------------------------\n#\n'QUICK_REPLY' => true,\n",
+                   "viewtopic.php\n")
+            << "open-without-action"
+            << "#-----[ OPEN" << W << QStringList{};
+        QTest::newRow("Files To Edit forgets a file")
+            << changed(",\n##                templates/subSilver/viewtopic_body.tpl", "")
+            << "files-to-edit"
+            << "## Files To Edit:" << W << QStringList{};
+        QTest::newRow("Included Files forgets a copy")
+            << changed("## Included Files: quick_reply.php", "## Included Files: n/a")
+            << "included-files"
+            << "## Included Files:" << W << QStringList{};
+        QTest::newRow("no end marker") << changed("#\n# EoM\n", "") << "eom-missing"
+                                       << "#-----[ SAVE/CLOSE" << E << QStringList{"banner-frame"};
+        QTest::newRow("an end marker without SAVE/CLOSE ALL FILES")
+            << changed("[ SAVE/CLOSE ALL FILES ]", "[ DIY INSTRUCTIONS ]") << "eom-without-save"
+            << "# EoM" << E << QStringList{"empty-block"};
+        QTest::newRow("text after the end marker") << Good + "\nthanks for reading\n"
+                                                   << "after-eom"
+                                                   << "thanks for reading" << E << QStringList{};
+        QTest::newRow("a character a script file cannot hold")
+            << changed("Adds a quick", QString::fromUtf8("Adds a \u0141ukasz quick"))
+            << "not-windows-1252"
+            << "## MOD Description:" << W << QStringList{};
+    }
+    void eachRule_findsItsFault()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, rule);
+        QFETCH(QString, at);
+        QFETCH(int, severity);
+        QFETCH(QStringList, others);
+        const std::vector<Finding> found = checkScript(lines(text));
+        const int line = lineOf(text, at);
+        const bool there = std::any_of(found.begin(), found.end(), [&](const Finding& f) {
+            return f.rule == rule && f.line == line && int(f.severity) == severity;
+        });
+        QVERIFY2(there,
+                 qPrintable(
+                     QString("no %1 on line %2 in:\n%3").arg(rule).arg(line).arg(describe(found))));
+        // The good script's other rules stay quiet: one fault, its findings only.
+        for (const Finding& f : found)
+            QVERIFY2(f.rule == rule || others.contains(f.rule), qPrintable(describe(found)));
+    }
+
+    void dryRun_triesEachFindAgainstTheForumsFiles_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rule"); // empty: no finding
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("every FIND matches") << Good << ""
+                                            << ""
+                                            << "";
+        QTest::newRow("a FIND that matches nothing")
+            << changed("$template->assign_vars(array(", "$template->nothing_like_this(")
+            << "find-no-match"
+            << "#-----[ FIND ]"
+            << "viewtopic.php from line 1";
+        QTest::newRow("a FIND that matches only above the last one")
+            << changed("#-----[ AFTER, ADD "
+                       "]------------------------------------------\n#\n'QUICK_REPLY' => true,\n",
+                       "#-----[ FIND "
+                       "]------------------------------------------\n#\n$template->assign_vars(\n")
+            << "find-no-match"
+            << "#-----[ FIND "
+               "]------------------------------------------\n#\n$template->assign_vars(\n"
+            << "matches earlier, at line 3";
+        QTest::newRow("an IN-LINE FIND outside the FIND's lines")
+            << changed("{L_USERNAME}\n#\n#-----[ IN-LINE AFTER",
+                       "{L_PASSWORD}\n#\n#-----[ IN-LINE AFTER")
+            << "inline-no-match"
+            << "#-----[ IN-LINE FIND"
+            << "";
+        QTest::newRow("a file the forum does not have")
+            << changed("#\nviewtopic.php\n#", "#\nviewforum.php\n#") << "open-missing"
+            << "viewforum.php"
+            << "viewforum.php";
+        QTest::newRow("a language installed apart")
+            << changed("#\ntemplates/subSilver/viewtopic_body.tpl\n#",
+                       "#\nlanguage/lang_french/lang_main.php\n#")
+            << "open-missing"
+            << "language/lang_french"
+            << "";
+    }
+    void dryRun_triesEachFindAgainstTheForumsFiles()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, rule);
+        QFETCH(QString, at);
+        QFETCH(QString, message);
+        QTemporaryDir forum;
+        QDir(forum.path()).mkpath("templates/subSilver");
+        const auto write = [&](const QString& name, const QByteArray& bytes) {
+            QFile f(forum.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        write("viewtopic.php",
+              "<?php\r\n\r\n$template->assign_vars( array(\r\n\t'X' => 1,\r\n));\r\n");
+        write("templates/subSilver/viewtopic_body.tpl",
+              "<table>\n  <td class=\"row1\">{L_USERNAME}</td>\n</table>\n");
+        const std::vector<Finding> found = dryRun(lines(text), forumFolder(forum.path()));
+        if (rule.isEmpty()) {
+            QVERIFY2(found.empty(), qPrintable(describe(found)));
+            return;
+        }
+        QCOMPARE(int(found.size()), 1);
+        QCOMPARE(found[0].rule, rule);
+        QCOMPARE(found[0].line, lineOf(text, at));
+        QVERIFY2(found[0].message.contains(message), qPrintable(found[0].message));
+        const bool optional = at.startsWith("language/");
+        QCOMPARE(found[0].severity, optional ? Severity::Warning : Severity::Error);
+    }
+
+    void readLines_takesUtf8WhenValid_elseWindows1252()
+    {
+        QCOMPARE(readLines("\xEF\xBB\xBF\xC5\x81ukasz\r\nx"),
+                 (QStringList{QString::fromUtf8("\u0141ukasz"), "x"}));
+        QCOMPARE(readLines("caf\xE9\rx\n"), (QStringList{QString::fromUtf8("caf\u00e9"), "x"}));
+    }
+
+    void output_isTheCompilerForm_andJson()
+    {
+        const Finding f{3, 5, 2, Severity::Error, "after-eom", "Text after"};
+        QCOMPARE(compilerLine("a.mod", f), QString("a.mod:3:5: error: Text after [after-eom]"));
+        QCOMPARE(summary(count({f, f, {1, 1, 0, Severity::Warning, "x", "y"}})),
+                 QString("2 errors, 1 warning"));
+        QCOMPARE(summary(count({})), QString("No problems"));
+        QVERIFY(json({{"a.mod", {f}}}).contains("\"rule\": \"after-eom\""));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScriptChecker)
+#include "tst_scriptchecker.moc"
