@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -325,6 +328,66 @@ private slots:
                  QString("2 errors, 1 warning"));
         QCOMPARE(summary(count({})), QString("No problems"));
         QVERIFY(json({{"a.mod", {f}}}).contains("\"rule\": \"after-eom\""));
+    }
+
+    void commandLine_printsTheCompilerForm_andSaysByItsStatus_data()
+    {
+        QTest::addColumn<QStringList>("args"); // "good" and "bad" name scripts the test writes
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // a line the output holds; empty: no output
+        QTest::newRow("a good script") << QStringList{"good"} << 0 << "";
+        QTest::newRow("an error") << QStringList{"good", "bad"} << 1
+                                  << "bad.mod:59:1: error: Text after \"# EoM\": installers stop "
+                                     "reading there [after-eom]";
+        QTest::newRow("as JSON") << QStringList{"--json", "bad"} << 1 << "\"rule\": \"after-eom\"";
+        QTest::newRow("against the forum's files")
+            << QStringList{"--forum", "forum", "good"} << 1
+            << "good.mod:31:9: error: FIND matches nothing in viewtopic.php from line 1 "
+               "[find-no-match]";
+        QTest::newRow("a file that cannot be read")
+            << QStringList{"good", "missing.mod"} << 2 << "";
+        QTest::newRow("no file") << QStringList{} << 2 << "";
+        QTest::newRow("an unknown option") << QStringList{"--fast", "good"} << 2 << "";
+        QTest::newRow("a forum that is no folder")
+            << QStringList{"--forum", "good", "good"} << 2 << "";
+    }
+    void commandLine_printsTheCompilerForm_andSaysByItsStatus()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QTemporaryDir dir;
+        const auto write = [&](const QString& name, const QString& text) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(text.toUtf8());
+        };
+        write("good.mod", Good);
+        write("bad.mod", Good + "\nthanks for reading\n");
+        QDir(dir.path()).mkpath("forum");
+        write("forum/viewtopic.php", "<?php\n");
+        for (QString& a : args)
+            if (a == "good" || a == "bad")
+                a += ".mod";
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.insert("LANGUAGE", "en");
+        p.setProcessEnvironment(env);
+        p.start(QUILLWRIGHT_CHECK, args);
+        QVERIFY(p.waitForFinished(30000));
+        const QString stdOut = QString::fromLocal8Bit(p.readAllStandardOutput());
+        const QString stdErr = QString::fromLocal8Bit(p.readAllStandardError());
+        QCOMPARE(p.exitCode(), status);
+        if (out.isEmpty() && status == 0)
+            QVERIFY2(stdOut.isEmpty(), qPrintable(stdOut));
+        if (!out.isEmpty())
+            QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
+        if (status == 2)
+            QVERIFY(!stdErr.isEmpty()); // it says why
+        if (args.contains("--json"))
+            QVERIFY(QJsonDocument::fromJson(stdOut.toUtf8()).isArray());
     }
 };
 
