@@ -89,6 +89,7 @@ public:
     {
         return 1;
     }
+    QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override
     {
         return file;

@@ -21,7 +21,7 @@ check() { # description command...
     fail=1
   fi
 }
-for f in bin/quillwright share/quillwright/TIPOFDAY.TXT share/applications/quillwright.desktop \
+for f in bin/quillwright bin/quillwright-check share/quillwright/TIPOFDAY.TXT share/applications/quillwright.desktop \
   share/metainfo/org.quillwright.Quillwright.metainfo.xml share/man/man1/quillwright.1 \
   share/mime/packages/quillwright.xml share/icons/hicolor/scalable/apps/quillwright.svg; do
   check "installed $f" test -s "$prefix/$f"

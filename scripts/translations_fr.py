@@ -159,6 +159,72 @@ FR = {
     ("Tips", "That the %1 file was not found? "): "Que le fichier %1 est introuvable ? ",
     ("Tips", "Create a text file named %1 using NotePad with 1 tip per line. Then place it in the same directory as the application. "):
         "Créez un fichier texte nommé %1 avec le Bloc-notes, une astuce par ligne. Placez-le ensuite dans le même dossier que l'application. ",
+    ("Checker", "No problems"): "Aucun problème",
+    ("Checker", "1 error"): "1 erreur",
+    ("Checker", "%1 errors"): "%1 erreurs",
+    ("Checker", "1 warning"): "1 avertissement",
+    ("Checker", "%1 warnings"): "%1 avertissements",
+    ("Checker", "1 note"): "1 remarque",
+    ("Checker", "%1 notes"): "%1 remarques",
+    ("Checker", "The forum has no %1 (a language or template installed apart)"):
+        "Le forum n'a pas de %1 (une langue ou un modèle installé à part)",
+    ("Checker", "The forum has no %1"): "Le forum n'a pas de %1",
+    ("Checker", "FIND matches nothing in %1 from line %2"):
+        "FIND ne trouve rien dans %1 à partir de la ligne %2",
+    ("Checker", "; it matches earlier, at line %1"): " ; il trouve plus haut, à la ligne %1",
+    ("Checker", "IN-LINE FIND matches nothing in the lines the FIND above found in %1"):
+        "IN-LINE FIND ne trouve rien dans les lignes que le FIND précédent a trouvées dans %1",
+    ("Checker", "\"%1\" is given more than once"): "« %1 » est donné plus d'une fois",
+    ("Checker", "The header has no \"## %1:\" line"): "L'en-tête n'a pas de ligne « ## %1: »",
+    ("Checker", "\"%1\" is empty"): "« %1 » est vide",
+    ("Checker", "The version \"%1\" is not in the form 1.2.3 (a letter may follow)"):
+        "La version « %1 » n'est pas de la forme 1.2.3 (une lettre peut suivre)",
+    ("Checker", "The installation level \"%1\" is not one of Easy, Intermediate, Advanced"):
+        "Le niveau d'installation « %1 » n'est pas Easy, Intermediate ou Advanced",
+    ("Checker", "The author line is not in the form \"name < e-mail > (real name) web site\""):
+        "La ligne de l'auteur n'est pas de la forme « nom < courriel > (vrai nom) site web »",
+    ("Checker", "The header has no security notice (\"For Security Purposes, Please Check: ...\")"):
+        "L'en-tête n'a pas l'avis de sécurité (« For Security Purposes, Please Check: ... »)",
+    ("Checker", "The header does not tell the reader to back up the files the MOD changes"):
+        "L'en-tête ne demande pas de sauvegarder les fichiers que le MOD modifie",
+    ("Checker", "\"Files To Edit\" does not list %1, which the script opens"):
+        "« Files To Edit » ne cite pas %1, que le script ouvre",
+    ("Checker", "\"Files To Edit\" lists %1, which no OPEN opens"):
+        "« Files To Edit » cite %1, qu'aucun OPEN n'ouvre",
+    ("Checker", "\"Included Files\" does not list %1, which the script copies"):
+        "« Included Files » ne cite pas %1, que le script copie",
+    ("Checker", "\"Included Files\" lists %1, which no COPY copies"):
+        "« Included Files » cite %1, qu'aucun COPY ne copie",
+    ("Checker", "\"%1\" is not a keyword that installers know"):
+        "« %1 » n'est pas un mot-clé que les installeurs connaissent",
+    ("Checker", "The banner is not written as \"#-----[ %1 ]---\""):
+        "La bannière n'est pas écrite « #-----[ %1 ]--- »",
+    ("Checker", "The banner has no \"#\" line after it"): "La bannière n'est pas suivie d'une ligne « # »",
+    ("Checker", "The banner has no \"#\" line before it; the outline does not see it"):
+        "La bannière n'est pas précédée d'une ligne « # » ; le plan ne la voit pas",
+    ("Checker", "The %1 block has nothing in it"): "Le bloc %1 est vide",
+    ("Checker", "Nothing is done to the file this OPEN opens"):
+        "Rien n'est fait au fichier que cet OPEN ouvre",
+    ("Checker", "FIND before any OPEN: installers do not know which file to look in"):
+        "FIND avant tout OPEN : les installeurs ne savent pas dans quel fichier chercher",
+    ("Checker", "IN-LINE FIND before any OPEN"): "IN-LINE FIND avant tout OPEN",
+    ("Checker", "IN-LINE FIND without a FIND before it in this file"):
+        "IN-LINE FIND sans FIND avant lui dans ce fichier",
+    ("Checker", "%1 before any OPEN"): "%1 avant tout OPEN",
+    ("Checker", "%1 without a FIND before it in this file"): "%1 sans FIND avant lui dans ce fichier",
+    ("Checker", "%1 without an IN-LINE FIND before it in this file"):
+        "%1 sans IN-LINE FIND avant lui dans ce fichier",
+    ("Checker", "The script does not end with \"# EoM\""): "Le script ne finit pas par « # EoM »",
+    ("Checker", "\"# EoM\" without a SAVE/CLOSE ALL FILES block before it"):
+        "« # EoM » sans bloc SAVE/CLOSE ALL FILES avant lui",
+    ("Checker", "Text after \"# EoM\": installers stop reading there"):
+        "Texte après « # EoM » : les installeurs s'arrêtent de lire là",
+    ("Checker", "A MOD script file cannot hold this character: saving writes \"?\""):
+        "Un fichier de script MOD ne peut pas contenir ce caractère : l'enregistrement écrit « ? »",
+    ("MainWindow", "Check against forum files"): "Vérifier avec les fichiers du forum",
+    ("MainWindow", "Check against forum files..."): "Vérifier avec les fichiers du forum...",
+    ("MainWindow", "The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)"):
+        "Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)",
 }
 
 if __name__ == "__main__":

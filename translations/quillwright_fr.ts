@@ -43,6 +43,169 @@
     </message>
 </context>
 <context>
+    <name>Checker</name>
+    <message>
+        <source>No problems</source>
+        <translation>Aucun problème</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 erreur</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 erreurs</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 avertissement</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 avertissements</translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 remarque</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 remarques</translation>
+    </message>
+    <message>
+        <source>The forum has no %1 (a language or template installed apart)</source>
+        <translation>Le forum n'a pas de %1 (une langue ou un modèle installé à part)</translation>
+    </message>
+    <message>
+        <source>The forum has no %1</source>
+        <translation>Le forum n'a pas de %1</translation>
+    </message>
+    <message>
+        <source>FIND matches nothing in %1 from line %2</source>
+        <translation>FIND ne trouve rien dans %1 à partir de la ligne %2</translation>
+    </message>
+    <message>
+        <source>; it matches earlier, at line %1</source>
+        <translation> ; il trouve plus haut, à la ligne %1</translation>
+    </message>
+    <message>
+        <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
+        <translation>IN-LINE FIND ne trouve rien dans les lignes que le FIND précédent a trouvées dans %1</translation>
+    </message>
+    <message>
+        <source>"%1" is given more than once</source>
+        <translation>« %1 » est donné plus d'une fois</translation>
+    </message>
+    <message>
+        <source>The header has no "## %1:" line</source>
+        <translation>L'en-tête n'a pas de ligne « ## %1: »</translation>
+    </message>
+    <message>
+        <source>"%1" is empty</source>
+        <translation>« %1 » est vide</translation>
+    </message>
+    <message>
+        <source>The version "%1" is not in the form 1.2.3 (a letter may follow)</source>
+        <translation>La version « %1 » n'est pas de la forme 1.2.3 (une lettre peut suivre)</translation>
+    </message>
+    <message>
+        <source>The installation level "%1" is not one of Easy, Intermediate, Advanced</source>
+        <translation>Le niveau d'installation « %1 » n'est pas Easy, Intermediate ou Advanced</translation>
+    </message>
+    <message>
+        <source>The author line is not in the form "name &lt; e-mail &gt; (real name) web site"</source>
+        <translation>La ligne de l'auteur n'est pas de la forme « nom &lt; courriel &gt; (vrai nom) site web »</translation>
+    </message>
+    <message>
+        <source>The header has no security notice ("For Security Purposes, Please Check: ...")</source>
+        <translation>L'en-tête n'a pas l'avis de sécurité (« For Security Purposes, Please Check: ... »)</translation>
+    </message>
+    <message>
+        <source>The header does not tell the reader to back up the files the MOD changes</source>
+        <translation>L'en-tête ne demande pas de sauvegarder les fichiers que le MOD modifie</translation>
+    </message>
+    <message>
+        <source>"Files To Edit" does not list %1, which the script opens</source>
+        <translation>« Files To Edit » ne cite pas %1, que le script ouvre</translation>
+    </message>
+    <message>
+        <source>"Files To Edit" lists %1, which no OPEN opens</source>
+        <translation>« Files To Edit » cite %1, qu'aucun OPEN n'ouvre</translation>
+    </message>
+    <message>
+        <source>"Included Files" does not list %1, which the script copies</source>
+        <translation>« Included Files » ne cite pas %1, que le script copie</translation>
+    </message>
+    <message>
+        <source>"Included Files" lists %1, which no COPY copies</source>
+        <translation>« Included Files » cite %1, qu'aucun COPY ne copie</translation>
+    </message>
+    <message>
+        <source>"%1" is not a keyword that installers know</source>
+        <translation>« %1 » n'est pas un mot-clé que les installeurs connaissent</translation>
+    </message>
+    <message>
+        <source>The banner is not written as "#-----[ %1 ]---"</source>
+        <translation>La bannière n'est pas écrite « #-----[ %1 ]--- »</translation>
+    </message>
+    <message>
+        <source>The banner has no "#" line after it</source>
+        <translation>La bannière n'est pas suivie d'une ligne « # »</translation>
+    </message>
+    <message>
+        <source>The banner has no "#" line before it; the outline does not see it</source>
+        <translation>La bannière n'est pas précédée d'une ligne « # » ; le plan ne la voit pas</translation>
+    </message>
+    <message>
+        <source>The %1 block has nothing in it</source>
+        <translation>Le bloc %1 est vide</translation>
+    </message>
+    <message>
+        <source>Nothing is done to the file this OPEN opens</source>
+        <translation>Rien n'est fait au fichier que cet OPEN ouvre</translation>
+    </message>
+    <message>
+        <source>FIND before any OPEN: installers do not know which file to look in</source>
+        <translation>FIND avant tout OPEN : les installeurs ne savent pas dans quel fichier chercher</translation>
+    </message>
+    <message>
+        <source>IN-LINE FIND before any OPEN</source>
+        <translation>IN-LINE FIND avant tout OPEN</translation>
+    </message>
+    <message>
+        <source>IN-LINE FIND without a FIND before it in this file</source>
+        <translation>IN-LINE FIND sans FIND avant lui dans ce fichier</translation>
+    </message>
+    <message>
+        <source>%1 before any OPEN</source>
+        <translation>%1 avant tout OPEN</translation>
+    </message>
+    <message>
+        <source>%1 without a FIND before it in this file</source>
+        <translation>%1 sans FIND avant lui dans ce fichier</translation>
+    </message>
+    <message>
+        <source>%1 without an IN-LINE FIND before it in this file</source>
+        <translation>%1 sans IN-LINE FIND avant lui dans ce fichier</translation>
+    </message>
+    <message>
+        <source>The script does not end with "# EoM"</source>
+        <translation>Le script ne finit pas par « # EoM »</translation>
+    </message>
+    <message>
+        <source>"# EoM" without a SAVE/CLOSE ALL FILES block before it</source>
+        <translation>« # EoM » sans bloc SAVE/CLOSE ALL FILES avant lui</translation>
+    </message>
+    <message>
+        <source>Text after "# EoM": installers stop reading there</source>
+        <translation>Texte après « # EoM » : les installeurs s'arrêtent de lire là</translation>
+    </message>
+    <message>
+        <source>A MOD script file cannot hold this character: saving writes "?"</source>
+        <translation>Un fichier de script MOD ne peut pas contenir ce caractère : l'enregistrement écrit « ? »</translation>
+    </message>
+</context>
+<context>
     <name>CommandsWindow</name>
     <message>
         <source>action builder</source>
@@ -366,6 +529,18 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     <message>
         <source>three undo levels</source>
         <translation>annuler trois niveaux</translation>
+    </message>
+    <message>
+        <source>Check against forum files</source>
+        <translation>Vérifier avec les fichiers du forum</translation>
+    </message>
+    <message>
+        <source>The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)</source>
+        <translation>Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)</translation>
+    </message>
+    <message>
+        <source>Check against forum files...</source>
+        <translation>Vérifier avec les fichiers du forum...</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,8 @@ int main(int argc, char** argv)
     SessionSignals sessionSignals;
     QObject::connect(&sessionSignals, &SessionSignals::sessionEnding, &frmMain,
                      &MainWindow::endSession);
+    if (!request.forumFolder.isEmpty())
+        frmMain.setForumFolder(request.forumFolder);
     frmMain.MDIForm_Load(request.fileName);
     if (frmSplash)
         frmSplash->close();

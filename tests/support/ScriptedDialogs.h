@@ -70,6 +70,10 @@ public:
     {
         return nextFile(title, filter, start);
     }
+    QString folderName(QWidget*, const QString& title, const QString& start) override
+    {
+        return nextFile(title, QString(), start);
+    }
     bool print(QWidget*, QPrinter*, bool selectionOnly) override
     {
         ++printCalls;

@@ -13,11 +13,6 @@
 namespace Checker {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Checker", text);
-}
-
 Finding at(int index, int column, int length, Severity severity, const char* rule,
            const QString& message)
 {
@@ -178,6 +173,8 @@ QStringList listed(const QString& value)
 }
 
 class Check {
+    Q_DECLARE_TR_FUNCTIONS(Checker)
+
 public:
     explicit Check(const std::vector<QStringView>& lines) : m_lines(lines) {}
     std::vector<Finding> run();

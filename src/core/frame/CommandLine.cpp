@@ -25,18 +25,24 @@ Request parse(const QStringList& arguments)
             return r;
         }
     }
+    if (arguments.size() >= 3 && arguments[1] == u"--forum") {
+        r.forumFolder = arguments[2];
+        r.fileName = fileName(QStringList{arguments[0]} + arguments.mid(3));
+        return r;
+    }
     r.fileName = fileName(arguments);
     return r;
 }
 
 QString usage()
 {
-    return QStringLiteral("Usage: quillwright [FILE]\n"
+    return QStringLiteral("Usage: quillwright [--forum DIR] [FILE]\n"
                           "       quillwright --help | --version\n"
                           "\n"
                           "Edits phpBB2 MOD scripts. FILE is opened at start-up; every argument\n"
                           "is part of its name, so a name with blanks needs no quotes.\n"
                           "\n"
+                          "  --forum DIR  check every FIND against the forum's files in DIR\n"
                           "  --help     show this text and exit\n"
                           "  --version  show the version and exit\n");
 }

@@ -13,7 +13,8 @@ enum class Action { Run, Help, Version };
 
 struct Request {
     Action action = Action::Run;
-    QString fileName; // empty: no file to open
+    QString fileName;    // empty: no file to open
+    QString forumFolder; // "--forum DIR" before the file: the checker's dry run uses DIR
 };
 
 // `arguments` as QCoreApplication::arguments() gives them, program first.

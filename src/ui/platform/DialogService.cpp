@@ -107,6 +107,11 @@ QString QtDialogService::openFileName(QWidget* parent, const QString& title, con
     return QFileDialog::getOpenFileName(parent, title, startName, filter);
 }
 
+QString QtDialogService::folderName(QWidget* parent, const QString& title, const QString& start)
+{
+    return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
 QString QtDialogService::saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                       const QString& startName)
 {

@@ -32,6 +32,8 @@ public:
                                  const QString& startName) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& startName) = 0;
+    // The folder chosen, or an empty text when the user cancelled.
+    virtual QString folderName(QWidget* parent, const QString& title, const QString& start) = 0;
     // False when the user cancelled.
     virtual bool print(QWidget* parent, QPrinter* printer, bool selectionOnly) = 0;
     virtual bool pageSetup(QWidget* parent, QPrinter* printer) = 0;
@@ -53,6 +55,7 @@ public:
                          const QString& startName) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& startName) override;
+    QString folderName(QWidget* parent, const QString& title, const QString& start) override;
     bool print(QWidget* parent, QPrinter* printer, bool selectionOnly) override;
     bool pageSetup(QWidget* parent, QPrinter* printer) override;
 };

@@ -80,6 +80,8 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     });
     key(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { m_findBar->findPrevious(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { m_lineBar->open(); });
+    key(QKeySequence(Qt::Key_F8), [this] { goToFinding(1); });
+    key(QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { goToFinding(-1); });
     // Tab types a tab in the script: F6 goes between the script and its outline.
     key(QKeySequence(Qt::Key_F6), [this] {
         if (m_modFly->hasFocus())
@@ -103,6 +105,13 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     connect(m_control.get(), &RichTextControl::changed, m_journalTimer,
             qOverload<>(&QTimer::start));
     connect(m_journalTimer, &QTimer::timeout, this, &DocumentWindow::writeJournal);
+    // The checker too waits for the pause: a timer's restart is all a key pays.
+    m_checkTimer = new QTimer(this);
+    m_checkTimer->setSingleShot(true);
+    m_checkTimer->setInterval(CheckPause);
+    connect(m_control.get(), &RichTextControl::changed, m_checkTimer, qOverload<>(&QTimer::start));
+    connect(m_checkTimer, &QTimer::timeout, this, &DocumentWindow::checkNow);
+    m_modFly->viewport()->installEventFilter(this);
     connect(m_control.get(), &RichTextControl::editRefused, this, [this](const QString& reason) {
         if (m_services.dialogs)
             m_services.dialogs->message(this, ModFormat::programTitle(),
@@ -327,6 +336,18 @@ void DocumentWindow::showActionNode(QTreeWidgetItem* item)
 
 bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_modFly->viewport() && event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = findingsAt(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(
+                help->globalPos(),
+                QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()),
+                m_modFly->viewport());
+        return true;
+    }
     if (watched == m_actionlist->viewport() && event->type() == QEvent::ToolTip) {
         // Worked out when asked: the line after a banner can change without
         // the node being made again.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/checker/Finding.h"
 #include "core/document/DocumentModel.h"
 #include "core/script/ScriptFile.h"
 
@@ -80,6 +81,16 @@ public:
     // the user cancelled or the save failed: the caller then stops.
     bool saveChangesPrompt();
     QTreeWidgetItem* outlineNode(const QString& key) const { return m_nodes.value(key); }
+    // The script checker's findings, found at the pause after the last
+    // change; underlined in the script, never in its colours.
+    static constexpr int CheckPause = 700; // milliseconds after the last change
+    const std::vector<Checker::Finding>& findings() const { return m_findings; }
+    void checkNow();
+    // With a forum's folder, each check also tries every FIND against its files.
+    void setForumFolder(const QString& folder);
+    QString forumFolder() const { return m_forumFolder; }
+    // F8 and Shift+F8: the caret to the next or the previous finding.
+    void goToFinding(int direction);
     FindBar* findBar() const { return m_findBar; }
     GoToLineBar* goToLineBar() const { return m_lineBar; }
     // An action node of the outline takes the caret to its banner line.
@@ -90,6 +101,8 @@ signals:
     void outlineRouteRequested(OutlineRoute route);
     // Another program changed the document's file on disk.
     void changedOnDisk(const QString& path);
+    // A check found what findings() now holds.
+    void findingsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -119,5 +132,10 @@ private:
     ScriptFile::FileStamp m_diskStamp; // the file as last read or written
     QFileSystemWatcher* m_watcher;
     QTimer* m_journalTimer;
+    QTimer* m_checkTimer;
+    std::vector<Checker::Finding> m_findings;
+    QString m_forumFolder;
+    void underlineFindings();
+    QString findingsAt(const QPoint& viewportPos) const;
     bool m_endingSession = false;
 };

@@ -1,5 +1,6 @@
 #include "ui/windows/MainWindow.h"
 
+#include "core/checker/Finding.h"
 #include "core/frame/WindowPlacement.h"
 #include "core/script/ModFormat.h"
 #include "core/settings/SettingsStore.h"
@@ -78,6 +79,8 @@ void MainWindow::MDIForm_Load(const QString& commandLine)
 {
     LoadCaptions(this);
     SettingsStore* s = m_services.settings;
+    if (s && m_forumFolder.isEmpty())
+        m_forumFolder = s->value(App, SettingsSection, QStringLiteral("ForumFolder"), QString());
     const double dpi = screenDpi(this);
     auto twips = [&](const char* key, double def) {
         return s ? s->number(App, SettingsSection, QString::fromLatin1(key), def) : def;
@@ -119,6 +122,12 @@ DocumentWindow* MainWindow::NewDocument()
                 if (activeDocument() == doc)
                     applyUndoControls(c);
             });
+    connect(doc, &DocumentWindow::findingsChanged, this, [this, doc] {
+        if (activeDocument() == doc)
+            updateMenus();
+    });
+    if (!m_forumFolder.isEmpty())
+        doc->setForumFolder(m_forumFolder);
     connect(doc, &DocumentWindow::changedOnDisk, this, [this](const QString& path) {
         m_statusPanel->setText(
             tr("%1 has changed on disk since it was opened.").arg(QDir::toNativeSeparators(path)));
@@ -187,6 +196,25 @@ void MainWindow::updateMenus()
     DocumentWindow* doc = activeDocument();
     applyUndoControls(doc ? doc->model().undoControls() : UndoControls{});
     m_encodingPanel->setText(doc ? encodingName(doc->encoding()) : QString());
+    m_checkPanel->setText(doc ? Checker::summary(Checker::count(doc->findings())) : QString());
+}
+
+void MainWindow::setForumFolder(const QString& folder)
+{
+    m_forumFolder = folder;
+    for (DocumentWindow* doc : documents())
+        doc->setForumFolder(folder);
+}
+
+void MainWindow::chooseForumFolder()
+{
+    const QString chosen =
+        m_services.dialogs->folderName(this, tr("Check against forum files"), m_forumFolder);
+    if (chosen.isEmpty())
+        return;
+    if (m_services.settings)
+        m_services.settings->setValue(App, SettingsSection, QStringLiteral("ForumFolder"), chosen);
+    setForumFolder(chosen);
 }
 
 void MainWindow::applyUndoControls(const UndoControls& c)

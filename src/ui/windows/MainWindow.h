@@ -54,6 +54,13 @@ public:
     void MDIForm_Load(const QString& commandLine);
 
     DocumentWindow* NewDocument();
+    // The forum whose files the script checker tries each FIND against, for
+    // every document; remembered in the settings.
+    void setForumFolder(const QString& folder);
+    QString forumFolder() const { return m_forumFolder; }
+    // The checker's field in the status bar: "2 errors, 1 warning".
+    QToolButton* checkPanel() const { return m_checkPanel; }
+    void chooseForumFolder();
     // Each file in a document window of its own, read, repaired and
     // coloured as File, Open does; a window whose file cannot be read goes.
     void openFiles(const QStringList& paths);
@@ -165,6 +172,8 @@ private:
     QToolButton* m_undoButton = nullptr;
     QLabel* m_statusPanel = nullptr;
     QLabel* m_encodingPanel = nullptr;
+    QToolButton* m_checkPanel = nullptr;
+    QString m_forumFolder;
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     std::array<QAction*, CommandCount> m_actions{};

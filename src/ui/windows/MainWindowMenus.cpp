@@ -1,5 +1,6 @@
 // The main window's menus, toolbar and status bar, built from typed tables.
 #include "ui/platform/Icons.h"
+#include "ui/windows/DocumentWindow.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QAction>
@@ -276,6 +277,23 @@ void MainWindow::createStatusBar()
     for (QLabel* panel : {m_statusPanel, m_encodingPanel, m_datePanel, m_timePanel})
         panel->setTextFormat(Qt::PlainText);
     bar->addWidget(m_statusPanel, 1);
+    // The checker's findings, after the status: a click or F8 goes to the next.
+    m_checkPanel = new QToolButton(bar);
+    m_checkPanel->setObjectName(QStringLiteral("checkPanel"));
+    m_checkPanel->setAutoRaise(true);
+    m_checkPanel->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_checkPanel->setToolTip(tr("The script checker's findings: a click or F8 goes to the next "
+                                "(Shift+F8 the one before)"));
+    m_checkPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* forum = new QAction(tr("Check against forum files..."), m_checkPanel);
+    forum->setObjectName(QStringLiteral("checkAgainstForum"));
+    m_checkPanel->addAction(forum);
+    connect(forum, &QAction::triggered, this, &MainWindow::chooseForumFolder);
+    connect(m_checkPanel, &QToolButton::clicked, this, [this] {
+        if (DocumentWindow* doc = activeDocument())
+            doc->goToFinding(1);
+    });
+    bar->addPermanentWidget(m_checkPanel);
     bar->addPermanentWidget(m_encodingPanel);
     bar->addPermanentWidget(m_datePanel);
     bar->addPermanentWidget(m_timePanel);

@@ -1,3 +1,4 @@
+#include "core/checker/Finding.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ModFormat.h"
 #include "core/text/MemoryRichTextControl.h"
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
@@ -344,6 +346,55 @@ private slots:
         QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
     }
 
+    void checker_underlinesItsFindings_andF8GoesFromOneToTheNext()
+    {
+        Window w;
+        RichTextControl& c = w.control();
+        c.setText("## MOD Title: X\r\n#\r\n#-----[ FIND ]---\r\n#\r\nabc\r\n# EoM\r\nleft over");
+        c.setSelStart(3);
+        const StyledText before = c.styledText();
+        QSignalSpy found(&w.window, &DocumentWindow::findingsChanged);
+        QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, DocumentWindow::CheckPause * 3);
+        const std::vector<Checker::Finding>& f = w.window.findings();
+        const auto has = [&](const char* rule, int line) {
+            return std::any_of(f.begin(), f.end(), [&](const Checker::Finding& x) {
+                return x.rule == rule && x.line == line;
+            });
+        };
+        QVERIFY(has("find-before-open", 3));
+        QVERIFY(has("after-eom", 7));
+        // Underlined, wavy, red for errors; the script itself untouched.
+        const QList<QTextEdit::ExtraSelection> marks = w.editor()->extraSelections();
+        QVERIFY(!marks.isEmpty());
+        const auto mark = std::find_if(marks.begin(), marks.end(), [](const auto& m) {
+            return m.cursor.selectedText() == "FIND";
+        });
+        QVERIFY(mark != marks.end());
+        QCOMPARE(mark->format.underlineStyle(), QTextCharFormat::WaveUnderline);
+        QCOMPARE(mark->format.underlineColor().red() > 150, true);
+        const StyledText after = c.styledText();
+        QCOMPARE(after.text, before.text);
+        QCOMPARE(after.runs, before.runs);
+        QCOMPARE(c.selStart(), 3);
+        // F8 and Shift+F8, from the caret on, round at either end.
+        QTest::keyClick(w.editor(), Qt::Key_F8);
+        QCOMPARE(c.lineAt(c.selStart()), 2);
+        QCOMPARE(c.selStart() - c.lineStart(2), int(QString("#-----[ ").size()));
+        QTest::keyClick(w.editor(), Qt::Key_F8); // "# EoM" with no SAVE/CLOSE ALL FILES
+        QCOMPARE(c.lineAt(c.selStart()), 5);
+        QTest::keyClick(w.editor(), Qt::Key_F8);
+        QCOMPARE(c.lineAt(c.selStart()), 6);
+        QTest::keyClick(w.editor(), Qt::Key_F8, Qt::ShiftModifier);
+        QCOMPARE(c.lineAt(c.selStart()), 5);
+        // Mended, the script checks clean of those.
+        c.setSelStart(c.lineStart(6));
+        c.setSelLength(c.textLength() - c.selStart());
+        c.setSelText(QString());
+        w.window.checkNow();
+        QVERIFY(std::none_of(w.window.findings().begin(), w.window.findings().end(),
+                             [](const Checker::Finding& x) { return x.rule == "after-eom"; }));
+    }
+
     void typingAndDeleting_matchesTheReferenceAlgorithm()
     {
         Window w;
@@ -437,6 +488,8 @@ private slots:
                 w.control().setSelRtf(piece);
                 ref.control.setSelRtf(piece);
             } else {
+                // The checker's underlines change nothing the handler or undo sees.
+                w.window.checkNow();
                 w.window.model().Timer1_Timer();
                 ref.model.Timer1_Timer();
             }

@@ -2,6 +2,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
+#include "core/checker/Finding.h"
 #include "core/frame/StringTable.h"
 #include "core/script/ModFormat.h"
 #include "ui/dialogs/AuthorDialog.h"
@@ -18,6 +19,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -310,6 +312,27 @@ private slots:
                 english_left << text;
         QVERIFY2(english_left.isEmpty(), qPrintable(english_left.join(" | ")));
         QVERIFY2(english.unnamed.isEmpty(), qPrintable(english.unnamed.join(", ")));
+    }
+
+    void checkPanel_summarisesTheActiveScript_andAForumIsRemembered()
+    {
+        MainWindowFixture f;
+        f.doc()->checkNow();
+        const Checker::Counts counts = Checker::count(f.doc()->findings());
+        QVERIFY(counts.errors > 0); // the template leaves the title empty
+        QCOMPARE(f.window->checkPanel()->text(), Checker::summary(counts));
+        // A forum chosen in the field's menu: its files are tried, and it is kept.
+        QDir(f.path("forum")).mkpath(".");
+        f.dialogs.fileNames = {f.path("forum")};
+        f.doc()->control().setText(f.doc()->control().text() +
+                                   "#\r\n#-----[ OPEN ]---\r\n#\r\nviewtopic.php\r\n");
+        f.window->checkPanel()->actions().first()->trigger();
+        QCOMPARE(f.settings.value("Quillwright", "Settings", "ForumFolder", ""), f.path("forum"));
+        const auto& found = f.doc()->findings();
+        QVERIFY(std::any_of(found.begin(), found.end(),
+                            [](const Checker::Finding& x) { return x.rule == "open-missing"; }));
+        MainWindowFixture next;
+        QCOMPARE(next.window->forumFolder(), QString()); // its own settings folder
     }
 
     void toolbar_hasItsKeysInOrderWithUndoSeventh()

@@ -1,0 +1,130 @@
+// The script checker in a document window: a check at the pause, the
+// findings underlined through the editor's extra selections (the script's
+// colours belong to the colouring and travel with copied text), their
+// messages as tooltips, and F8 from one to the next.
+#include "core/checker/ScriptChecker.h"
+#include "ui/editor/ModEditor.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/windows/DocumentWindow.h"
+
+#include <QTextBlock>
+#include <QTimer>
+
+namespace {
+// More underlines than this say nothing more and cost every repaint.
+constexpr size_t UnderlineLimit = 2000;
+} // namespace
+
+void DocumentWindow::setForumFolder(const QString& folder)
+{
+    m_forumFolder = folder;
+    checkNow();
+}
+
+void DocumentWindow::checkNow()
+{
+    m_checkTimer->stop();
+    const LineStore lines = m_control->lineSnapshot();
+    std::vector<Checker::Finding> found = Checker::checkScript(lines);
+    if (!m_forumFolder.isEmpty()) {
+        std::vector<QStringView> views;
+        views.reserve(size_t(lines.lineCount()));
+        lines.lines().forEach([&views](const LinePtr& l) { views.emplace_back(l->text); });
+        // Read afresh each time: the forum's files may change while the script is written.
+        const std::vector<Checker::Finding> tried =
+            Checker::dryRun(views, Checker::forumFolder(m_forumFolder));
+        found.insert(found.end(), tried.begin(), tried.end());
+        Checker::sortFindings(found);
+    }
+    m_findings = std::move(found);
+    underlineFindings();
+    emit findingsChanged();
+}
+
+void DocumentWindow::underlineFindings()
+{
+    QList<QTextEdit::ExtraSelection> marks;
+    QTextDocument* doc = m_modFly->document();
+    QTextBlock block = doc->begin();
+    int blockLine = 0;
+    for (size_t i = 0; i < m_findings.size() && i < UnderlineLimit; ++i) {
+        const Checker::Finding& f = m_findings[i];
+        // Findings come in line order: the blocks are walked once.
+        if (f.line - 1 < blockLine)
+            block = doc->findBlockByNumber(f.line - 1);
+        else
+            while (block.isValid() && blockLine < f.line - 1) {
+                block = block.next();
+                ++blockLine;
+            }
+        blockLine = f.line - 1;
+        if (!block.isValid())
+            break;
+        const int length = block.length() - 1;
+        // A finding about a whole line (a missing field) marks the line's text.
+        int start = f.length > 0 ? std::min(f.column - 1, length) : 0;
+        int end = f.length > 0 ? std::min(start + f.length, length) : length;
+        if (end <= start)
+            continue;
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(block);
+        mark.cursor.setPosition(block.position() + start);
+        mark.cursor.setPosition(block.position() + end, QTextCursor::KeepAnchor);
+        mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        mark.format.setUnderlineColor(f.severity == Checker::Severity::Error ? QColor(0xd0, 0, 0)
+                                      : f.severity == Checker::Severity::Warning
+                                          ? QColor(0xf0, 0x8c, 0)
+                                          : QColor(0, 0x70, 0xd0));
+        marks << mark;
+    }
+    m_modFly->setExtraSelections(marks);
+}
+
+QString DocumentWindow::findingsAt(const QPoint& viewportPos) const
+{
+    const QTextCursor c = m_modFly->cursorForPosition(viewportPos);
+    const int line = c.blockNumber() + 1;
+    const int column = c.positionInBlock() + 1;
+    QStringList messages;
+    for (const Checker::Finding& f : m_findings) {
+        if (f.line != line)
+            continue;
+        if (f.length == 0 || (column >= f.column && column <= f.column + f.length))
+            messages << f.message;
+    }
+    return messages.join(QLatin1Char('\n'));
+}
+
+void DocumentWindow::goToFinding(int direction)
+{
+    if (m_findings.empty())
+        return;
+    const int caret = m_control->selStart();
+    const int line = m_control->lineAt(caret) + 1;
+    const int column = caret - m_control->lineStart(line - 1) + 1;
+    const auto position = [](const Checker::Finding& f) { return std::pair{f.line, f.column}; };
+    const std::pair here{line, column};
+    const Checker::Finding* target = nullptr;
+    if (direction > 0) {
+        for (const Checker::Finding& f : m_findings)
+            if (position(f) > here) {
+                target = &f;
+                break;
+            }
+        if (!target)
+            target = &m_findings.front(); // round to the top
+    } else {
+        for (auto f = m_findings.rbegin(); f != m_findings.rend(); ++f)
+            if (position(*f) < here) {
+                target = &*f;
+                break;
+            }
+        if (!target)
+            target = &m_findings.back();
+    }
+    const int targetLine = std::min(target->line - 1, m_control->lineCount() - 1);
+    const int start = m_control->lineStart(targetLine);
+    const int lineLength = int(m_control->line(targetLine)->text.size());
+    m_control->setSelStart(start + std::min(target->column - 1, lineLength));
+    m_modFly->ensureCursorVisible();
+}
