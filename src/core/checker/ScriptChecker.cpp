@@ -5,6 +5,7 @@
 #include "core/text/LineStore.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
@@ -109,9 +110,66 @@ QString normalizedPath(QStringView path)
     return p;
 }
 
+// A banner's parts as views into its line, made without allocating: most
+// lines of a script are not banners, and the rest repeat a few keywords.
+struct BannerView {
+    QStringView keyword;
+    int column = 1;
+    bool standard = false;
+};
+
+std::optional<BannerView> scanBanner(QStringView line)
+{
+    qsizetype i = 0;
+    const qsizetype n = line.size();
+    while (i < n && line[i].isSpace())
+        ++i;
+    const qsizetype start = i;
+    if (i >= n || line[i] != u'#')
+        return std::nullopt;
+    while (i < n && line[i] == u'#')
+        ++i;
+    while (i < n && line[i].isSpace())
+        ++i;
+    if (i >= n || line[i] != u'-')
+        return std::nullopt;
+    while (i < n && line[i] == u'-')
+        ++i;
+    while (i < n && line[i].isSpace())
+        ++i;
+    if (i >= n || line[i] != u'[')
+        return std::nullopt;
+    const qsizetype open = i;
+    const qsizetype close = line.indexOf(u']', open + 1);
+    if (close < 0)
+        return std::nullopt;
+    const QStringView inside = line.sliced(open + 1, close - open - 1);
+    qsizetype a = 0;
+    qsizetype b = inside.size();
+    while (a < b && inside[a].isSpace())
+        ++a;
+    while (b > a && inside[b - 1].isSpace())
+        --b;
+    BannerView v;
+    v.keyword = inside.sliced(a, b - a);
+    v.column = int(open + 1 + a) + 1;
+    // As the template writes it: nothing before, one blank each side, dashes after.
+    bool dashesAfter = true;
+    for (qsizetype k = close + 1; k < n; ++k)
+        if (line[k] != u'-') {
+            dashesAfter = line.sliced(k).trimmed().isEmpty();
+            break;
+        }
+    static const QString opening = ModFormat::bannerOpening();
+    v.standard = start == 0 && a == 1 && b + 1 == inside.size() && !v.keyword.isEmpty() &&
+                 line.startsWith(opening) && dashesAfter;
+    return v;
+}
+
 struct Block {
     int bannerLine = 0;
-    Banner banner;
+    BannerView banner;
+    bool known = false;
     Kind kind = Kind::Other;
     int first = 0; // content lines [first, last), notes at both ends left out
     int last = 0;
@@ -190,7 +248,8 @@ private:
 
     const std::vector<QStringView>& m_lines;
     std::vector<Block> m_blocks;
-    int m_end = -1; // the line of "# EoM"
+    QHash<QStringView, std::pair<bool, Kind>> m_keywords; // known, and its kind
+    int m_end = -1;                                       // the line of "# EoM"
     std::vector<Finding> m_out;
 };
 
@@ -199,8 +258,16 @@ void Check::readBlocks()
     for (int i = 0; i < count(); ++i) {
         if (m_end < 0 && isEndMarker(line(i)))
             m_end = i;
-        if (const auto b = readBanner(line(i)))
-            m_blocks.push_back({i, *b, kindOf(b->normalized), 0, 0});
+        if (const auto b = scanBanner(line(i))) {
+            // A script repeats a few keywords: each is read once.
+            auto known = m_keywords.constFind(b->keyword);
+            if (known == m_keywords.constEnd()) {
+                const QString normalized = normalizedKeyword(b->keyword);
+                known = m_keywords.insert(
+                    b->keyword, {knownKeywords().contains(normalized), kindOf(normalized)});
+            }
+            m_blocks.push_back({i, *b, known->first, known->second, 0, 0});
+        }
     }
     for (size_t k = 0; k < m_blocks.size(); ++k) {
         Block& b = m_blocks[k];
@@ -225,14 +292,13 @@ void Check::header()
     bool security = false;
     bool backup = false;
     const QString backupText = ModFormat::backupNotice();
-    for (int i = 0; i < count(); ++i) {
+    // The notices belong to the header, as the template places them.
+    for (int i = 0; i < headerEnd; ++i) {
         const QStringView l = line(i);
         if (l.contains(QStringLiteral("For Security Purposes, Please Check"), Qt::CaseInsensitive))
             security = true;
         if (l.contains(backupText, Qt::CaseInsensitive))
             backup = true;
-        if (i >= headerEnd)
-            continue;
         const auto label = headerLabel(l);
         if (!label) {
             // "##" and more text goes on with the field above ("Files To Edit"
@@ -386,16 +452,17 @@ void Check::actions()
             break;
         const int col = b.banner.column;
         const int len = int(b.banner.keyword.size());
-        if (!knownKeywords().contains(b.banner.normalized)) {
-            m_out.push_back(
-                at(b.bannerLine, col, len, Severity::Error, "unknown-keyword",
-                   tr("\"%1\" is not a keyword that installers know").arg(b.banner.keyword)));
+        if (!b.known) {
+            m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "unknown-keyword",
+                               tr("\"%1\" is not a keyword that installers know")
+                                   .arg(b.banner.keyword.toString())));
             continue;
         }
         if (!b.banner.standard)
-            m_out.push_back(at(
-                b.bannerLine, 1, int(line(b.bannerLine).size()), Severity::Warning, "banner-form",
-                tr("The banner is not written as \"#-----[ %1 ]---\"").arg(b.banner.keyword)));
+            m_out.push_back(at(b.bannerLine, 1, int(line(b.bannerLine).size()), Severity::Warning,
+                               "banner-form",
+                               tr("The banner is not written as \"#-----[ %1 ]---\"")
+                                   .arg(b.banner.keyword.toString())));
         const bool hashBefore = b.bannerLine > 0 && line(b.bannerLine - 1).trimmed() == u"#";
         // After it, "#" or an author's "#" note on the block.
         const bool hashAfter =
@@ -408,8 +475,9 @@ void Check::actions()
                                                "outline does not see it")));
         const bool needsContent = b.kind != Kind::Save;
         if (needsContent && b.first >= b.last)
-            m_out.push_back(at(b.bannerLine, col, len, Severity::Warning, "empty-block",
-                               tr("The %1 block has nothing in it").arg(b.banner.keyword)));
+            m_out.push_back(
+                at(b.bannerLine, col, len, Severity::Warning, "empty-block",
+                   tr("The %1 block has nothing in it").arg(b.banner.keyword.toString())));
         switch (b.kind) {
         case Kind::Open: {
             open = true;
@@ -447,20 +515,21 @@ void Check::actions()
         case Kind::Increment:
             if (!open)
                 m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "action-before-open",
-                                   tr("%1 before any OPEN").arg(b.banner.keyword)));
+                                   tr("%1 before any OPEN").arg(b.banner.keyword.toString())));
             else if (!found)
-                m_out.push_back(
-                    at(b.bannerLine, col, len, Severity::Error, "action-without-find",
-                       tr("%1 without a FIND before it in this file").arg(b.banner.keyword)));
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "action-without-find",
+                                   tr("%1 without a FIND before it in this file")
+                                       .arg(b.banner.keyword.toString())));
             break;
         case Kind::Inline:
             if (!open)
                 m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "action-before-open",
-                                   tr("%1 before any OPEN").arg(b.banner.keyword)));
+                                   tr("%1 before any OPEN").arg(b.banner.keyword.toString())));
             else if (!inlineFound)
-                m_out.push_back(at(
-                    b.bannerLine, col, len, Severity::Error, "inline-without-inline-find",
-                    tr("%1 without an IN-LINE FIND before it in this file").arg(b.banner.keyword)));
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error,
+                                   "inline-without-inline-find",
+                                   tr("%1 without an IN-LINE FIND before it in this file")
+                                       .arg(b.banner.keyword.toString())));
             break;
         case Kind::Copy:
         case Kind::Save:
@@ -501,6 +570,12 @@ void Check::characters()
     int reported = 0;
     for (int i = 0; i < count() && reported < 200; ++i) {
         const QStringView l = line(i);
+        // Nearly every line is ASCII, which a loop the compiler vectorises tells.
+        char16_t any = 0;
+        for (QChar ch : l)
+            any |= ch.unicode();
+        if (any < 0x80)
+            continue;
         for (qsizetype c = 0; c < l.size(); ++c) {
             const char16_t u = l[c].unicode();
             if (u < 0x80 || Windows1252::encodeChar(u) >= 0)
@@ -558,49 +633,20 @@ QStringList readLines(const QByteArray& bytes)
 
 std::optional<Banner> readBanner(QStringView line)
 {
-    qsizetype i = 0;
-    const qsizetype n = line.size();
-    while (i < n && line[i].isSpace())
-        ++i;
-    const qsizetype start = i;
-    if (i >= n || line[i] != u'#')
+    const std::optional<BannerView> v = scanBanner(line);
+    if (!v)
         return std::nullopt;
-    while (i < n && line[i] == u'#')
-        ++i;
-    while (i < n && line[i].isSpace())
-        ++i;
-    if (i >= n || line[i] != u'-')
-        return std::nullopt;
-    while (i < n && line[i] == u'-')
-        ++i;
-    while (i < n && line[i].isSpace())
-        ++i;
-    if (i >= n || line[i] != u'[')
-        return std::nullopt;
-    const qsizetype open = i;
-    const qsizetype close = line.indexOf(u']', open + 1);
-    if (close < 0)
-        return std::nullopt;
-    const QStringView inside = line.sliced(open + 1, close - open - 1);
-    const QStringView keyword = inside.trimmed();
-    Banner b;
-    b.keyword = keyword.toString();
-    b.normalized = normalizedKeyword(keyword);
-    b.column = int(open + 1 + inside.indexOf(keyword.isEmpty() ? QStringView(u" ") : keyword)) + 1;
-    // As the template writes it: nothing before, one blank each side, dashes after.
-    bool dashesAfter = true;
-    for (qsizetype k = close + 1; k < n; ++k)
-        if (line[k] != u'-') {
-            dashesAfter = line.sliced(k).trimmed().isEmpty();
-            break;
-        }
-    b.standard = start == 0 && line.startsWith(ModFormat::bannerOpening()) &&
-                 inside == QString(u' ' + b.keyword + u' ') && dashesAfter;
-    return b;
+    return Banner{v->keyword.toString(), normalizedKeyword(v->keyword), v->column, v->standard};
 }
 
 bool isEndMarker(QStringView line)
 {
+    // Most lines are told apart by their first character that is not a blank.
+    qsizetype i = 0;
+    while (i < line.size() && line[i].isSpace())
+        ++i;
+    if (i == line.size() || line[i] != u'#')
+        return false;
     const QStringView t = line.trimmed();
     if (!t.startsWith(u'#'))
         return false;
