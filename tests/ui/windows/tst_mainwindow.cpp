@@ -384,6 +384,9 @@ private slots:
                                  << int(CommandLine::Action::Version) << "";
         QTest::newRow("an option among other words is part of the name")
             << QStringList{"quillwright", "--help", "me.mod"} << run << "--help me.mod";
+        QTest::newRow("a forum for the checker, then the file")
+            << QStringList{"quillwright", "--forum", "/srv/phpBB2", "My", "Mods/x.mod"} << run
+            << "My Mods/x.mod";
     }
 
     void commandLine_joinsArgumentsAndDropsQuotes()
@@ -394,6 +397,7 @@ private slots:
         const CommandLine::Request r = CommandLine::parse(args);
         QCOMPARE(int(r.action), action);
         QCOMPARE(r.fileName, name);
+        QCOMPARE(r.forumFolder, args.value(1) == "--forum" ? args.value(2) : QString());
     }
 
     void commandLineFile_isLoadedRepairedAndCaptionedAsGiven()
