@@ -27,17 +27,6 @@ QString withoutWhitespace(QStringView line)
     return out;
 }
 
-QString forumPath(QStringView line)
-{
-    QString p = line.trimmed().toString();
-    p.replace(u'\\', u'/');
-    if (p.startsWith(QStringLiteral("./")))
-        p.remove(0, 2);
-    else if (p.startsWith(u'/'))
-        p.remove(0, 1);
-    return p;
-}
-
 // Languages and templates other than the ones every forum has are optional
 // installs: their absence is worth a warning, not an error.
 bool isOptionalInstall(const QString& path)
@@ -128,16 +117,12 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
         if (const auto b = readBanner(lines[size_t(i)]))
             blocks.push_back({i, *b, 0, 0});
     }
-    const auto isNote = [&](int i) {
-        const QStringView t = lines[size_t(i)].trimmed();
-        return t.isEmpty() || t.startsWith(u'#');
-    };
     for (size_t k = 0; k < blocks.size(); ++k) {
         int first = blocks[k].banner + 1;
         int last = k + 1 < blocks.size() ? blocks[k + 1].banner : end;
-        while (first < last && isNote(first))
+        while (first < last && isNote(lines[size_t(first)]))
             ++first;
-        while (last > first && isNote(last - 1))
+        while (last > first && isNote(lines[size_t(last - 1)]))
             --last;
         blocks[k].first = first;
         blocks[k].last = last;
@@ -163,7 +148,7 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
                 ++i;
             if (i >= block.last)
                 continue;
-            const QString path = forumPath(lines[size_t(i)]);
+            const QString path = scriptPath(lines[size_t(i)]);
             const std::optional<QStringList> content = forum(path);
             if (!content) {
                 const bool optional = isOptionalInstall(path);

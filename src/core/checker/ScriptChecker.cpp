@@ -25,13 +25,6 @@ bool isBlank(QStringView line)
     return line.trimmed().isEmpty();
 }
 
-// A line an author writes about a block: "#" and a note, or the "#" frame.
-bool isNote(QStringView line)
-{
-    const QStringView t = line.trimmed();
-    return t.isEmpty() || t.startsWith(u'#');
-}
-
 // The keyword's kind decides what an action needs before it.
 enum class Kind { Open, Find, InlineFind, Add, Replace, Increment, Inline, Copy, Save, Other };
 
@@ -96,18 +89,6 @@ const QSet<QString>& knownKeywords()
         return k;
     }();
     return known;
-}
-
-// A path as scripts write it: "\" read as "/", one leading "./" or "/" dropped.
-QString normalizedPath(QStringView path)
-{
-    QString p = path.trimmed().toString();
-    p.replace(u'\\', u'/');
-    if (p.startsWith(QStringLiteral("./")))
-        p.remove(0, 2);
-    else if (p.startsWith(u'/'))
-        p.remove(0, 1);
-    return p;
 }
 
 // A banner's parts as views into its line, made without allocating: most
@@ -220,7 +201,7 @@ QStringList listed(const QString& value)
     QStringList out;
     for (const QString& part :
          value.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts)) {
-        const QString p = normalizedPath(part);
+        const QString p = scriptPath(part);
         const QString lower = p.toLower();
         if (lower == u"n/a" || lower == u"-" || lower == u"none" || lower == u"(none)" ||
             lower == u"na")
@@ -388,7 +369,7 @@ void Check::header()
         if (m_end >= 0 && b.bannerLine > m_end)
             break;
         if (b.kind == Kind::Open && b.first < b.last) {
-            const QString path = normalizedPath(line(b.first));
+            const QString path = scriptPath(line(b.first));
             if (!opened.contains(path, Qt::CaseInsensitive))
                 opened << path;
         }
@@ -397,7 +378,7 @@ void Check::header()
                 const QStringView l = line(i).trimmed();
                 if (!l.startsWith(QStringLiteral("copy "), Qt::CaseInsensitive))
                     continue;
-                const QString source = normalizedPath(l.sliced(5).toString().section(
+                const QString source = scriptPath(l.sliced(5).toString().section(
                     QStringLiteral(" to "), 0, 0, QString::SectionCaseInsensitiveSeps));
                 if (!source.isEmpty())
                     copied << source;
@@ -637,6 +618,23 @@ std::optional<Banner> readBanner(QStringView line)
     if (!v)
         return std::nullopt;
     return Banner{v->keyword.toString(), normalizedKeyword(v->keyword), v->column, v->standard};
+}
+
+bool isNote(QStringView line)
+{
+    const QStringView t = line.trimmed();
+    return t.isEmpty() || t.startsWith(u'#');
+}
+
+QString scriptPath(QStringView path)
+{
+    QString p = path.trimmed().toString();
+    p.replace(u'\\', u'/');
+    if (p.startsWith(QStringLiteral("./")))
+        p.remove(0, 2);
+    else if (p.startsWith(u'/'))
+        p.remove(0, 1);
+    return p;
 }
 
 bool isEndMarker(QStringView line)

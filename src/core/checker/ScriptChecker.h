@@ -34,6 +34,11 @@ struct Banner {
 std::optional<Banner> readBanner(QStringView line);
 // Whether a line ends the script: "# EoM", case and the blank aside.
 bool isEndMarker(QStringView line);
+// Whether a line at either end of a block is an author's note (or the "#"
+// frame), not content: empty, or beginning with "#".
+bool isNote(QStringView line);
+// A path as scripts write it: "\" read as "/", one leading "./" or "/" dropped.
+QString scriptPath(QStringView path);
 
 std::vector<Finding> checkScript(const std::vector<QStringView>& lines);
 std::vector<Finding> checkScript(const QStringList& lines);
