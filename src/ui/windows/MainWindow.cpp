@@ -228,10 +228,16 @@ void MainWindow::applyUndoControls(const UndoControls& c)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The last report is the one of the windows as the user left them: none
+    // is written while they close.
+    if (m_stateReportTimer)
+        m_stateReportTimer->stop();
     writeStateReport();
     // Each document asks in turn; a Cancel keeps the program running.
     for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
         if (!sub->close()) {
+            if (m_stateReportTimer)
+                m_stateReportTimer->start();
             event->ignore();
             return;
         }
