@@ -716,7 +716,7 @@ def journey_command_line_without_display(display, home):
     """--help and --version answer on standard output with no display and no window."""
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
     env["HOME"] = home
-    for arg, wanted in (("--help", "Usage: quillwright [FILE]"), ("--version", "Quillwright ")):
+    for arg, wanted in (("--help", "Usage: quillwright [--forum DIR] [FILE]"), ("--version", "Quillwright ")):
         r = subprocess.run([BINARY, arg], capture_output=True, text=True, timeout=30, env=env)
         expect(r.returncode == 0, f"{arg} ended with {r.returncode}: {r.stderr}")
         expect(r.stdout.startswith(wanted), f"{arg} said {r.stdout!r}")

@@ -43,8 +43,8 @@ QString usage()
                           "is part of its name, so a name with blanks needs no quotes.\n"
                           "\n"
                           "  --forum DIR  check every FIND against the forum's files in DIR\n"
-                          "  --help     show this text and exit\n"
-                          "  --version  show the version and exit\n");
+                          "  --help       show this text and exit\n"
+                          "  --version    show the version and exit\n");
 }
 
 QString versionText()
