@@ -96,3 +96,18 @@ void ModEditor::paintLineNumbers(QPaintEvent* event)
         block = block.next();
     }
 }
+
+std::pair<int, int> ModEditor::visibleLines() const
+{
+    QTextBlock block = firstVisibleBlock();
+    const int first = block.blockNumber();
+    int last = first;
+    const qreal bottom = viewport()->height();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    while (block.isValid() && top <= bottom) {
+        last = block.blockNumber();
+        top += blockBoundingRect(block).height();
+        block = block.next();
+    }
+    return {first, last};
+}

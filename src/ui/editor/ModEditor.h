@@ -27,6 +27,8 @@ public:
     QWidget* lineNumbers() const { return m_lineNumbers; }
     int lineNumberWidth() const;
     void paintLineNumbers(QPaintEvent* event);
+    // The first and the last line (from 0) that the viewport shows.
+    std::pair<int, int> visibleLines() const;
 
 protected:
     bool event(QEvent* e) override;

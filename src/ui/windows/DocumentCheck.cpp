@@ -13,6 +13,11 @@
 namespace {
 // More underlines than this say nothing more and cost every repaint.
 constexpr size_t UnderlineLimit = 2000;
+// Each underline is a cursor that the widget moves on every insertion or
+// removal, so only the findings near the view are underlined: thousands of
+// them would make a paste into a big script crawl. This many lines above and
+// below the view are underlined too, so scrolling seldom has to mark again.
+constexpr int UnderlineMargin = 150;
 } // namespace
 
 void DocumentWindow::setForumFolder(const QString& folder)
@@ -37,33 +42,40 @@ void DocumentWindow::checkNow()
         Checker::sortFindings(found);
     }
     m_findings = std::move(found);
+    m_findingsCurrent = true;
     underlineFindings();
     emit findingsChanged();
 }
 
 void DocumentWindow::underlineFindings()
 {
+    const auto [first, last] = m_modFly->visibleLines();
+    m_underlined = {std::max(0, first - UnderlineMargin), last + UnderlineMargin};
     QList<QTextEdit::ExtraSelection> marks;
     QTextDocument* doc = m_modFly->document();
-    QTextBlock block = doc->begin();
-    int blockLine = 0;
-    for (size_t i = 0; i < m_findings.size() && i < UnderlineLimit; ++i) {
-        const Checker::Finding& f = m_findings[i];
-        // Findings come in line order: the blocks are walked once.
-        if (f.line - 1 < blockLine)
-            block = doc->findBlockByNumber(f.line - 1);
+    // Findings come in line order: the first one in reach is looked up, and
+    // the blocks from there are walked once.
+    auto f = std::partition_point(m_findings.begin(), m_findings.end(),
+                                  [&](const auto& x) { return x.line - 1 < m_underlined.first; });
+    QTextBlock block = doc->findBlockByNumber(m_underlined.first);
+    int blockLine = m_underlined.first;
+    for (; f != m_findings.end() && f->line - 1 <= m_underlined.second &&
+           size_t(marks.size()) < UnderlineLimit;
+         ++f) {
+        if (f->line - 1 < blockLine)
+            block = doc->findBlockByNumber(f->line - 1);
         else
-            while (block.isValid() && blockLine < f.line - 1) {
+            while (block.isValid() && blockLine < f->line - 1) {
                 block = block.next();
                 ++blockLine;
             }
-        blockLine = f.line - 1;
+        blockLine = f->line - 1;
         if (!block.isValid())
             break;
         const int length = block.length() - 1;
         // A finding about a whole line (a missing field) marks the line's text.
-        int start = f.length > 0 ? std::min(f.column - 1, length) : 0;
-        int end = f.length > 0 ? std::min(start + f.length, length) : length;
+        int start = f->length > 0 ? std::min(f->column - 1, length) : 0;
+        int end = f->length > 0 ? std::min(start + f->length, length) : length;
         if (end <= start)
             continue;
         QTextEdit::ExtraSelection mark;
@@ -71,13 +83,24 @@ void DocumentWindow::underlineFindings()
         mark.cursor.setPosition(block.position() + start);
         mark.cursor.setPosition(block.position() + end, QTextCursor::KeepAnchor);
         mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        mark.format.setUnderlineColor(f.severity == Checker::Severity::Error ? QColor(0xd0, 0, 0)
-                                      : f.severity == Checker::Severity::Warning
+        mark.format.setUnderlineColor(f->severity == Checker::Severity::Error ? QColor(0xd0, 0, 0)
+                                      : f->severity == Checker::Severity::Warning
                                           ? QColor(0xf0, 0x8c, 0)
                                           : QColor(0, 0x70, 0xd0));
         marks << mark;
     }
     m_modFly->setExtraSelections(marks);
+}
+
+void DocumentWindow::underlineFindingsInView()
+{
+    // After a change the findings' lines may be out of date until the next
+    // check, which is at most a pause away and marks the view again.
+    if (!m_findingsCurrent)
+        return;
+    const auto [first, last] = m_modFly->visibleLines();
+    if (first < m_underlined.first || last > m_underlined.second)
+        underlineFindings();
 }
 
 QString DocumentWindow::findingsAt(const QPoint& viewportPos) const

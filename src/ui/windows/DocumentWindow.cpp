@@ -111,6 +111,10 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     m_checkTimer->setInterval(CheckPause);
     connect(m_control.get(), &RichTextControl::changed, m_checkTimer, qOverload<>(&QTimer::start));
     connect(m_checkTimer, &QTimer::timeout, this, &DocumentWindow::checkNow);
+    connect(m_control.get(), &RichTextControl::changed, this,
+            [this] { m_findingsCurrent = false; });
+    connect(m_modFly->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &DocumentWindow::underlineFindingsInView);
     m_modFly->viewport()->installEventFilter(this);
     connect(m_control.get(), &RichTextControl::editRefused, this, [this](const QString& reason) {
         if (m_services.dialogs)

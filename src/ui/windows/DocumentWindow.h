@@ -134,8 +134,11 @@ private:
     QTimer* m_journalTimer;
     QTimer* m_checkTimer;
     std::vector<Checker::Finding> m_findings;
+    bool m_findingsCurrent = false;          // no change since the check that found them
+    std::pair<int, int> m_underlined{0, -1}; // the lines whose findings are underlined
     QString m_forumFolder;
     void underlineFindings();
+    void underlineFindingsInView();
     QString findingsAt(const QPoint& viewportPos) const;
     bool m_endingSession = false;
 };

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -393,6 +394,32 @@ private slots:
         w.window.checkNow();
         QVERIFY(std::none_of(w.window.findings().begin(), w.window.findings().end(),
                              [](const Checker::Finding& x) { return x.rule == "after-eom"; }));
+    }
+
+    void checker_underlinesOnlyNearTheView_andScrollingMarksTheRest()
+    {
+        Window w;
+        RichTextControl& c = w.control();
+        const QString find = "#\r\n#-----[ FIND ]---\r\n#\r\nabc\r\n";
+        c.setText(find + QString("abc\r\n").repeated(3000) + find);
+        w.window.checkNow();
+        const auto underlinedLines = [&] {
+            QList<int> lines;
+            for (const QTextEdit::ExtraSelection& m : w.editor()->extraSelections())
+                if (m.cursor.selectedText() == "FIND")
+                    lines << m.cursor.blockNumber();
+            return lines;
+        };
+        QCOMPARE(underlinedLines(), QList<int>{1});
+        w.editor()->verticalScrollBar()->setValue(w.editor()->verticalScrollBar()->maximum());
+        QCOMPARE(underlinedLines(), QList<int>{3005});
+        // Changed since the check: nothing is marked from out-of-date lines.
+        c.setSelStart(0);
+        c.setSelText("\r\n");
+        w.editor()->verticalScrollBar()->setValue(0);
+        QCOMPARE(underlinedLines(), QList<int>{3006});
+        w.window.checkNow();
+        QCOMPARE(underlinedLines(), QList<int>{2});
     }
 
     void typingAndDeleting_matchesTheReferenceAlgorithm()
