@@ -128,14 +128,19 @@ void DocumentModel::lineByLineChange(int& start, int& end)
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
         // Forced by the refresh flag only when a banner changed since the
         // nodes were read, or one reads on past its line (then all are read).
-        const LineChanges banners = m_index.takeBannerChanges();
+        LineChanges banners = m_index.takeBannerChanges();
         const bool readsOn = m_index.anyKeywordReadsOn();
+        // A keyword that reads on past its line may read otherwise after any
+        // change below it: those banners are read again, the others only
+        // where the banners changed.
+        for (int banner : m_index.bannersReadingOn())
+            banners.splices.push_back({banner, 1, 1});
         const bool bannersChanged = m_index.bannerGeneration() != m_outlineGeneration || readsOn;
         const bool force = m_updateBrowserTF && bannersChanged;
         if (force || m_index.bannerCount() != int(m_outline.nodes().size()))
             m_outlineGeneration = m_index.bannerGeneration();
         const bool rebuilt = m_outline.refresh(
-            m_index.bannerCount(), banners.splices, banners.everything || readsOn,
+            m_index.bannerCount(), banners.splices, banners.everything,
             [this](int banner) {
                 bool readOn = false;
                 const QString keyword = m_index.bannerKeyword(banner, &readOn);

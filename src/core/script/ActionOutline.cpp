@@ -48,12 +48,21 @@ QStringList keywordsOnLines(const RichTextControl& control, const std::vector<in
             keywords << text.mid(opening, end - opening);
             continue;
         }
-        // Not closed on its own line: as the whole text reads.
+        // Not closed on its own line: as the whole text reads, the lines
+        // after joined by their breaks up to the first closing (which holds
+        // no break, so it lies within one line), or to the end and the
+        // pattern after it. Read a line at a time, never the whole text.
         read = true;
-        const QString all = control.text();
-        const int start = control.lineStart(line) + int(opening);
-        const QString rest = QStringView(all).sliced(start).toString() + Pattern + Closing;
-        keywords << rest.left(rest.indexOf(Closing));
+        QString keyword = text.mid(opening);
+        bool closed = false;
+        for (int next = line + 1; next < control.lineCount() && !closed; ++next) {
+            const LinePtr after = control.line(next);
+            const qsizetype at = after->text.indexOf(Closing);
+            closed = at >= 0;
+            keyword += QLatin1String("\r\n");
+            keyword += closed ? QStringView(after->text).left(at) : QStringView(after->text);
+        }
+        keywords << (closed ? keyword : keyword + Pattern);
     }
     if (readOn)
         *readOn = read;

@@ -98,7 +98,7 @@ void LineIndex::rebuild(const RichTextControl& c)
     m_bannerLines.clear();
     m_keywordPool.clear();
     m_freeKeywords.clear();
-    m_keywordsReadingOn = 0;
+    m_readOnLines.clear();
     m_bannerChanges = {{}, true};
     ++m_bannerGeneration;
     for (int i = 0; i < lineCount(); ++i)
@@ -245,7 +245,8 @@ void LineIndex::setKeyword(int line, std::optional<BannerKeyword> keyword)
     if (!slot && !keyword)
         return;
     if (slot) {
-        m_keywordsReadingOn -= m_keywordPool[slot - 1].readsOn ? 1 : 0;
+        if (m_keywordPool[slot - 1].readsOn)
+            eraseValue(m_readOnLines, line);
         m_keywordPool[slot - 1] = BannerKeyword{};
         m_freeKeywords.push_back(slot);
         slot = 0;
@@ -254,7 +255,8 @@ void LineIndex::setKeyword(int line, std::optional<BannerKeyword> keyword)
         at != m_bannerLines.end() && *at == line)
         recordBannerChange(int(at - m_bannerLines.begin()), 1, 1); // reads otherwise now
     if (keyword) {
-        m_keywordsReadingOn += keyword->readsOn ? 1 : 0;
+        if (keyword->readsOn)
+            insertValue(m_readOnLines, line);
         if (m_freeKeywords.empty()) {
             m_keywordPool.push_back(std::move(*keyword));
             slot = quint32(m_keywordPool.size());
@@ -295,6 +297,7 @@ void LineIndex::eraseLines(int at, int count)
     shiftList(m_unread, at, -count);
     shiftList(m_unrewritten, at, -count);
     shiftSorted(m_bannerLines, at + count, -count);
+    shiftSorted(m_readOnLines, at + count, -count);
     if (bannerPair(at - 1))
         setBannerPair(at - 1, true);
 }
@@ -309,6 +312,17 @@ void LineIndex::insertLines(int at, int count)
     shiftList(m_unread, at, count);
     shiftList(m_unrewritten, at, count);
     shiftSorted(m_bannerLines, at, count);
+    shiftSorted(m_readOnLines, at, count);
+}
+
+std::vector<int> LineIndex::bannersReadingOn() const
+{
+    std::vector<int> banners;
+    for (int line : m_readOnLines)
+        if (const auto at = std::lower_bound(m_bannerLines.begin(), m_bannerLines.end(), line);
+            at != m_bannerLines.end() && *at == line)
+            banners.push_back(int(at - m_bannerLines.begin()));
+    return banners;
 }
 
 void LineIndex::readLine(const RichTextControl& c, int line)

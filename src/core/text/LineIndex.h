@@ -41,7 +41,10 @@ public:
     // reads on past its line (ask the text).
     QString bannerKeyword(int banner, bool* readsOn) const;
     // Whether any line starting "#-----[ " has no closing on it.
-    bool anyKeywordReadsOn() const { return m_keywordsReadingOn > 0; }
+    bool anyKeywordReadsOn() const { return !m_readOnLines.empty(); }
+    // The places in the list of the banners whose keyword reads on, ascending:
+    // a change anywhere after one may change it.
+    std::vector<int> bannersReadingOn() const;
 
     // Where the control's find with a start would find marker `m`, or -1.
     int findMarker(const RichTextControl& c, int m, int from) const;
@@ -110,7 +113,7 @@ private:
     std::vector<quint32> m_freeKeywords;
     quint64 m_bannerGeneration = 0;
     LineChanges m_bannerChanges;
-    int m_keywordsReadingOn = 0;
+    std::vector<int> m_readOnLines; // sorted: lines starting "#-----[ " with no closing
     void recordBannerChange(int banner, int removed, int added);
     bool m_started = false;
 };

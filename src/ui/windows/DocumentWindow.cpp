@@ -1,4 +1,5 @@
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/OutlineModel.h"
 
 #include "core/frame/DocumentLayout.h"
 #include "core/recovery/JournalStore.h"
@@ -23,7 +24,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
-#include <QTreeWidget>
+#include <QTreeView>
 
 OutlineRoute outlineRoute(const QString& nodeKey, const QString& parentKey)
 {
@@ -36,7 +37,7 @@ OutlineRoute outlineRoute(const QString& nodeKey, const QString& parentKey)
 
 DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent)
     : QWidget(parent), m_services(services), m_modFly(new ModEditor(this)),
-      m_actionlist(new QTreeWidget(this))
+      m_actionlist(new QTreeView(this)), m_outline(new OutlineModel(this))
 {
     setObjectName(QStringLiteral("frmDocument"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -47,7 +48,7 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     m_actionlist->setAccessibleName(tr("Outline of the script"));
     m_actionlist->setHeaderHidden(true);
     m_actionlist->setUniformRowHeights(true); // one line each: thousands lay out at once
-    m_actionlist->setColumnCount(1);
+    m_actionlist->setModel(m_outline);
     m_control = std::make_unique<QtRichTextControl>(m_modFly);
     m_model = std::make_unique<DocumentModel>(*m_control);
     m_findBar = new FindBar(*m_control, m_services.dialogs, this);
@@ -89,13 +90,12 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
         else
             m_modFly->setFocus(Qt::ShortcutFocusReason);
     });
-    connect(m_actionlist, &QTreeWidget::itemClicked, this, &DocumentWindow::showActionNode);
-    connect(m_actionlist, &QTreeWidget::itemActivated, this, &DocumentWindow::showActionNode);
+    connect(m_actionlist, &QTreeView::clicked, this, &DocumentWindow::showActionNode);
+    connect(m_actionlist, &QTreeView::activated, this, &DocumentWindow::showActionNode);
     m_actionlist->viewport()->installEventFilter(this);
     connect(m_model.get(), &DocumentModel::outlineRebuilt, this,
             &DocumentWindow::rebuildActionNodes);
-    connect(m_actionlist, &QTreeWidget::itemDoubleClicked, this,
-            &DocumentWindow::Actionlist_DblClick);
+    connect(m_actionlist, &QTreeView::doubleClicked, this, &DocumentWindow::Actionlist_DblClick);
     m_watcher = new QFileSystemWatcher(this);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &DocumentWindow::fileChangedOnDisk);
     m_journalTimer = new QTimer(this);
@@ -131,7 +131,9 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
 
 DocumentWindow::~DocumentWindow()
 {
-    // The model listens to the control; it goes first.
+    // The outline reads the model's action nodes, and the model listens to
+    // the control: the outline lets go of them, then the model goes first.
+    m_outline->setActions(nullptr, {});
     m_model.reset();
 }
 
@@ -152,85 +154,34 @@ void DocumentWindow::Form_Load()
 
 void DocumentWindow::buildSkeleton()
 {
-    struct Row {
-        const char* key;
-        const char* text;
-        const char* parent;
-        int picture;
-    };
-    static const Row rows[] = {
-        {"mod", "Mod", nullptr, 12},
-        {"header", "Mod Header", "mod", 11},
-        {"title", "Mod Title", "header", 13},
-        {"version", "Mod Version", "header", 13},
-        {"author", "Mod Author", "header", 13},
-        {"description", "Mod Description", "header", 13},
-        {"level", "Installation level", "header", 13},
-        {"time", "Installation time", "header", 13},
-        {"editfiles", "Files to edit", "header", 13},
-        {"actions", "Actions", "mod", 9},
-    };
-    m_actionlist->clear();
-    m_nodes.clear();
-    for (const Row& r : rows) {
-        auto* item = r.parent ? new QTreeWidgetItem(m_nodes.value(QString::fromLatin1(r.parent)))
-                              : new QTreeWidgetItem(m_actionlist);
-        item->setText(0, QString::fromLatin1(r.text));
-        item->setData(0, Qt::UserRole, QString::fromLatin1(r.key));
-        item->setIcon(0, Icons::outlinePicture(r.picture));
-        m_nodes.insert(QString::fromLatin1(r.key), item);
-    }
-    m_nodes.value(QStringLiteral("mod"))->setExpanded(true);
+    m_outline->setActions(nullptr, {});
+    m_actionlist->collapse(outlineNode(QStringLiteral("actions")));
+    m_actionlist->expand(outlineNode(QStringLiteral("mod")));
+}
+
+QModelIndex DocumentWindow::outlineNode(const QString& key) const
+{
+    return m_outline->node(key);
 }
 
 void DocumentWindow::rebuildActionNodes()
 {
-    QTreeWidgetItem* actions = m_nodes.value(QStringLiteral("actions"));
-    if (!actions)
-        return;
+    const QModelIndex actions = outlineNode(QStringLiteral("actions"));
     // The actions show as soon as there are any; later the user decides.
-    const bool expanded = actions->isExpanded() || actions->childCount() == 0;
-    const std::vector<ActionOutline::Node>& nodes = m_model->outline().nodes();
-    const auto make = [&nodes](int i) {
-        const ActionOutline::Node& n = nodes[size_t(i)];
-        auto* item = new QTreeWidgetItem;
-        item->setText(0, n.text);
-        if (n.picture > 0)
-            item->setIcon(0, Icons::outlinePicture(n.picture));
-        return item;
-    };
-    // Only the stretches of nodes that changed are made again, top down: a
-    // big script has thousands of actions, and a paste brings a few.
-    std::vector<ActionOutline::NodeChange> changes = m_model->outline().lastChanges();
-    int expected = actions->childCount();
-    for (const ActionOutline::NodeChange& c : changes)
-        expected += c.added - c.removed;
-    if (expected != int(nodes.size())) { // not the tree the changes were made to: all anew
-        qDeleteAll(actions->takeChildren());
-        changes = {{0, 0, int(nodes.size())}};
-    }
-    QAbstractItemModel* model = m_actionlist->model();
-    const QModelIndex parent = m_actionlist->indexFromItem(actions);
-    for (const ActionOutline::NodeChange& c : changes) {
-        if (c.removed > 0)
-            model->removeRows(c.line, c.removed, parent);
-        QList<QTreeWidgetItem*> made;
-        made.reserve(c.added);
-        for (int i = c.line; i < c.line + c.added; ++i)
-            made << make(i);
-        actions->insertChildren(c.line, made);
-    }
-    actions->setExpanded(expanded);
+    const bool expanded = m_actionlist->isExpanded(actions) || m_outline->rowCount(actions) == 0;
+    // Only the stretches of nodes that changed are made again: a big script
+    // has thousands of actions, and a paste brings a few.
+    m_outline->setActions(&m_model->outline().nodes(), m_model->outline().lastChanges());
+    m_actionlist->setExpanded(actions, expanded);
 }
 
 void DocumentWindow::Actionlist_DblClick()
 {
-    QTreeWidgetItem* item = m_actionlist->currentItem();
-    if (!item)
+    const QModelIndex node = m_actionlist->currentIndex();
+    if (!node.isValid())
         return;
-    const QString key = item->data(0, Qt::UserRole).toString();
-    const QString parentKey =
-        item->parent() ? item->parent()->data(0, Qt::UserRole).toString() : QString();
+    const QString key = node.data(Qt::UserRole).toString();
+    const QString parentKey = node.parent().data(Qt::UserRole).toString();
     const OutlineRoute route = outlineRoute(key, parentKey);
     if (route != OutlineRoute::Nothing)
         emit outlineRouteRequested(route);
@@ -326,12 +277,11 @@ bool DocumentWindow::saveChangesPrompt()
     return saveTo(path);
 }
 
-void DocumentWindow::showActionNode(QTreeWidgetItem* item)
+void DocumentWindow::showActionNode(const QModelIndex& node)
 {
-    QTreeWidgetItem* actions = m_nodes.value(QStringLiteral("actions"));
-    if (!item || !actions || item->parent() != actions)
+    if (!m_outline->isAction(node))
         return;
-    const int line = m_model->bannerLine(actions->indexOfChild(item));
+    const int line = m_model->bannerLine(node.row());
     if (line < 0)
         return;
     m_control->setSelStart(m_control->lineStart(line));
@@ -356,12 +306,11 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
         // Worked out when asked: the line after a banner can change without
         // the node being made again.
         auto* help = static_cast<QHelpEvent*>(event);
-        QTreeWidgetItem* item = m_actionlist->itemAt(help->pos());
-        QTreeWidgetItem* actions = m_nodes.value(QStringLiteral("actions"));
+        const QModelIndex node = m_actionlist->indexAt(help->pos());
         QString tip;
-        if (item && actions && item->parent() == actions &&
-            item->text(0).trimmed() == QStringLiteral("OPEN")) {
-            const int line = m_model->bannerLine(actions->indexOfChild(item));
+        if (m_outline->isAction(node) &&
+            node.data().toString().trimmed() == QStringLiteral("OPEN")) {
+            const int line = m_model->bannerLine(node.row());
             if (line >= 0)
                 tip = m_model->openedFile(line);
         }

@@ -4,7 +4,6 @@
 #include "core/document/DocumentModel.h"
 #include "core/script/ScriptFile.h"
 
-#include <QHash>
 #include <QWidget>
 #include <memory>
 
@@ -16,8 +15,9 @@ class ModEditor;
 class QtRichTextControl;
 class QFileSystemWatcher;
 class QTimer;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QModelIndex;
+class QTreeView;
+class OutlineModel;
 class SettingsStore;
 
 // What a double-click on the outline opens.
@@ -41,7 +41,7 @@ public:
     ~DocumentWindow() override;
 
     ModEditor* mod_fly() const { return m_modFly; }
-    QTreeWidget* Actionlist() const { return m_actionlist; }
+    QTreeView* Actionlist() const { return m_actionlist; }
     QtRichTextControl& control() const { return *m_control; }
     DocumentModel& model() const { return *m_model; }
 
@@ -80,7 +80,8 @@ public:
     // Asks whether to save unsaved work and saves on Yes. Returns false when
     // the user cancelled or the save failed: the caller then stops.
     bool saveChangesPrompt();
-    QTreeWidgetItem* outlineNode(const QString& key) const { return m_nodes.value(key); }
+    // A fixed node of the outline by its key ("mod", "header", ..., "actions").
+    QModelIndex outlineNode(const QString& key) const;
     // The script checker's findings, found at the pause after the last
     // change; underlined in the script, never in its colours.
     static constexpr int CheckPause = 700; // milliseconds after the last change
@@ -94,7 +95,7 @@ public:
     FindBar* findBar() const { return m_findBar; }
     GoToLineBar* goToLineBar() const { return m_lineBar; }
     // An action node of the outline takes the caret to its banner line.
-    void showActionNode(QTreeWidgetItem* item);
+    void showActionNode(const QModelIndex& node);
     QSize sizeHint() const override { return {560, 400}; }
 
 signals:
@@ -118,12 +119,12 @@ private:
 
     DocumentServices m_services;
     ModEditor* m_modFly;
-    QTreeWidget* m_actionlist;
+    QTreeView* m_actionlist;
+    OutlineModel* m_outline;
     FindBar* m_findBar;
     GoToLineBar* m_lineBar;
     std::unique_ptr<QtRichTextControl> m_control;
     std::unique_ptr<DocumentModel> m_model;
-    QHash<QString, QTreeWidgetItem*> m_nodes;
     void watchFile();
     void fileChangedOnDisk();
 

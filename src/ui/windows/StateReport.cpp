@@ -19,7 +19,7 @@
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 void MainWindow::writeStateReport() const
 {
@@ -47,12 +47,13 @@ void MainWindow::writeStateReport() const
         }
         // Where the action nodes show, for journeys that click them.
         QJsonArray nodes;
-        if (const QTreeWidgetItem* actionsNode = d->outlineNode(QStringLiteral("actions"))) {
-            for (int i = 0; i < std::min(actionsNode->childCount(), 50); ++i) {
-                const QRect r = d->Actionlist()->visualItemRect(actionsNode->child(i));
-                const QPoint c = d->Actionlist()->viewport()->mapToGlobal(r.center());
-                nodes.append(QJsonArray{actionsNode->child(i)->text(0), c.x(), c.y(), r.isValid()});
-            }
+        const QModelIndex actionsNode = d->outlineNode(QStringLiteral("actions"));
+        const QAbstractItemModel* outline = d->Actionlist()->model();
+        for (int i = 0; i < std::min(outline->rowCount(actionsNode), 50); ++i) {
+            const QModelIndex node = outline->index(i, 0, actionsNode);
+            const QRect r = d->Actionlist()->visualRect(node);
+            const QPoint c = d->Actionlist()->viewport()->mapToGlobal(r.center());
+            nodes.append(QJsonArray{node.data().toString(), c.x(), c.y(), r.isValid()});
         }
         // Where the script's first line shows, for journeys that point at text.
         const QWidget* view = d->mod_fly()->viewport();

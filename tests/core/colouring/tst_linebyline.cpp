@@ -81,6 +81,8 @@ const QStringList Pieces = {"x",
                             "\r\n",
                             "\r\n#\r\n",
                             "#-----[ OPEN ]---",
+                            "#-----[ FIND", // read on to the next closing
+                            " ]---",
                             "\t",
                             " OR ",
                             "OR",
@@ -389,6 +391,11 @@ private slots:
             << 0 << "# EoM\r\n#\r\n#-----[ OPEN ]---\r\n"
             << ""
             << "OPEN ]";
+        QTest::newRow("a banner appears below one that reads on: that one reads otherwise")
+            << QStringLiteral("#\r\n#-----[ FIND\r\nabc ]---\r\nx") << 20
+            << "\r\n#\r\n#-----[ OPEN ]---\r\n"
+            << ""
+            << "";
         QTest::newRow("a keyword at the very start of the text")
             << QStringLiteral("OPEN x") << 0 << " "
             << ""

@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/OutlineNodes.h"
 
 #include "core/frame/StringTable.h"
 #include "core/script/ModFormat.h"
@@ -20,7 +21,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 void choose(QListWidget* list, const QString& text)
@@ -92,11 +93,11 @@ private slots:
                      "\r\n#\r\n$c = 3;\r\n"
                      "#\r\n#-----[ SAVE/CLOSE ALL FILES ]" +
                      dashes + "\r\n#\r\n# EoM\r\n");
-        QTreeWidgetItem* actions = d->outlineNode("actions");
-        QCOMPARE(actions->childCount(), 4);
-        QCOMPARE(actions->child(0)->text(0), QString("OPEN"));
-        QCOMPARE(actions->child(2)->text(0), QString("AFTER, ADD"));
-        QVERIFY(!actions->child(1)->icon(0).isNull());
+        QModelIndex actions = d->outlineNode("actions");
+        QCOMPARE(childCount(actions), 4);
+        QCOMPARE(textOf(childOf(actions, 0)), QString("OPEN"));
+        QCOMPARE(textOf(childOf(actions, 2)), QString("AFTER, ADD"));
+        QVERIFY(hasPicture(childOf(actions, 1)));
         const StyledText s = d->control().styledText();
         QCOMPARE(s.colorAt(int(text.indexOf("[ FIND ]")) + 2), MarkerColors::Blue);
         QCOMPARE(s.colorAt(int(text.indexOf("# EoM"))), MarkerColors::Green);

@@ -12,7 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 template <typename T> T* child(QWidget* w, const char* name)
@@ -22,10 +22,10 @@ template <typename T> T* child(QWidget* w, const char* name)
 
 void doubleClickNode(DocumentWindow* d, const char* key)
 {
-    QTreeWidget* tree = d->Actionlist();
-    QTreeWidgetItem* item = d->outlineNode(key);
-    tree->setCurrentItem(item);
-    emit tree->itemDoubleClicked(item, 0);
+    QTreeView* tree = d->Actionlist();
+    const QModelIndex node = d->outlineNode(key);
+    tree->setCurrentIndex(node);
+    emit tree->doubleClicked(node);
 }
 } // namespace
 

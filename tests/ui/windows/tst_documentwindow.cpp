@@ -2,6 +2,7 @@
 #include "core/rtf/Rtf.h"
 #include "core/script/ModFormat.h"
 #include "core/text/MemoryRichTextControl.h"
+#include "support/OutlineNodes.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/windows/DocumentWindow.h"
@@ -24,7 +25,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 const TextColor Blue = MarkerColors::Blue;
@@ -219,7 +220,7 @@ private slots:
         const int banner = int(s.text.lastIndexOf("[ OPEN ]")) + 2;
         QCOMPARE(s.colorAt(lineStart), TextColor());
         QCOMPARE(s.colorAt(banner), Blue);
-        QCOMPARE(w.window.outlineNode("actions")->childCount(), 1);
+        QCOMPARE(childCount(w.window.outlineNode("actions")), 1);
         QCOMPARE(w.control().selStart(), w.control().textLength());
     }
 
@@ -330,11 +331,11 @@ private slots:
         QCOMPARE(c.selStart(), c.lineStart(7));
         QVERIFY(!lineBar->isVisible() && w.editor()->hasFocus());
         // The outline takes the caret to a banner, on a click or on Return.
-        QTreeWidgetItem* actions = w.window.outlineNode("actions");
-        QCOMPARE(actions->childCount(), 3);
-        w.window.showActionNode(actions->child(2));
+        QModelIndex actions = w.window.outlineNode("actions");
+        QCOMPARE(childCount(actions), 3);
+        w.window.showActionNode(childOf(actions, 2));
         QCOMPARE(c.selStart(), int(c.text().lastIndexOf("#-----[ OPEN")));
-        w.window.Actionlist()->setCurrentItem(actions->child(1));
+        w.window.Actionlist()->setCurrentIndex(childOf(actions, 1));
         QTest::keyClick(w.window.Actionlist(), Qt::Key_Return);
         QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
         // F6 goes to the outline and back, Tab being text in the script.
@@ -528,10 +529,10 @@ private slots:
             QCOMPARE(w.control().selStart(), ref.control.selStart());
             QCOMPARE(w.window.model().outline().nodes(), ref.model.outline().nodes());
             // The tree shows the nodes, changed a stretch at a time.
-            const QTreeWidgetItem* actions = w.window.outlineNode("actions");
-            QCOMPARE(actions->childCount(), int(ref.model.outline().nodes().size()));
-            for (int i = 0; i < actions->childCount(); ++i)
-                QCOMPARE(actions->child(i)->text(0), ref.model.outline().nodes()[size_t(i)].text);
+            const QModelIndex actions = w.window.outlineNode("actions");
+            QCOMPARE(childCount(actions), int(ref.model.outline().nodes().size()));
+            for (int i = 0; i < childCount(actions); ++i)
+                QCOMPARE(textOf(childOf(actions, i)), ref.model.outline().nodes()[size_t(i)].text);
         }
     }
 };

@@ -1,5 +1,6 @@
 #include "core/frame/CommandLine.h"
 #include "support/MainWindowFixture.h"
+#include "support/OutlineNodes.h"
 #include "support/TestFiles.h"
 
 #include "core/checker/Finding.h"
@@ -37,7 +38,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 int px(double twips, const QWidget* w)
@@ -112,7 +113,7 @@ void walk(QWidget* root, Walked& w)
                 addText(w, a->toolTip());
         const bool field = qobject_cast<QLineEdit*>(x) || qobject_cast<QPlainTextEdit*>(x) ||
                            qobject_cast<QComboBox*>(x) || qobject_cast<QAbstractSpinBox*>(x) ||
-                           qobject_cast<QListWidget*>(x) || qobject_cast<QTreeWidget*>(x);
+                           qobject_cast<QListWidget*>(x) || qobject_cast<QTreeView*>(x);
         // A line edit inside a combo box or a spin box is named with it.
         const bool part = qobject_cast<QComboBox*>(x->parentWidget()) ||
                           qobject_cast<QAbstractSpinBox*>(x->parentWidget());
@@ -190,18 +191,18 @@ private slots:
         DocumentWindow* d = f.doc();
         const QStringList header = {"title", "version", "author",   "description",
                                     "level", "time",    "editfiles"};
-        QTreeWidgetItem* root = d->outlineNode("mod");
-        QVERIFY(root && !root->parent() && root->isExpanded());
-        QCOMPARE(root->text(0), QString("Mod"));
-        QTreeWidgetItem* h = d->outlineNode("header");
-        QCOMPARE(h->parent(), root);
-        QVERIFY(!h->isExpanded());
-        QCOMPARE(h->childCount(), header.size());
+        QModelIndex root = d->outlineNode("mod");
+        QVERIFY(root.isValid() && !root.parent().isValid() && d->Actionlist()->isExpanded(root));
+        QCOMPARE(textOf(root), QString("Mod"));
+        QModelIndex h = d->outlineNode("header");
+        QCOMPARE(h.parent(), root);
+        QVERIFY(!d->Actionlist()->isExpanded(h));
+        QCOMPARE(childCount(h), header.size());
         for (int i = 0; i < header.size(); ++i)
-            QCOMPARE(h->child(i)->data(0, Qt::UserRole).toString(), header[i]);
-        QCOMPARE(d->outlineNode("level")->text(0), QString("Installation level"));
-        QCOMPARE(d->outlineNode("actions")->parent(), root);
-        QCOMPARE(d->outlineNode("actions")->childCount(), 0);
+            QCOMPARE(childOf(h, i).data(Qt::UserRole).toString(), header[i]);
+        QCOMPARE(textOf(d->outlineNode("level")), QString("Installation level"));
+        QCOMPARE(d->outlineNode("actions").parent(), root);
+        QCOMPARE(childCount(d->outlineNode("actions")), 0);
     }
 
     void storedPlacement_isUsedAndWhatCannotBeFallsBack_data()
@@ -413,10 +414,10 @@ private slots:
         QCOMPARE(d->control().text(),
                  QString(65, '#') +
                      "\r\n## Author Note: hi\r\n#\r\n#-----[ AFTER, ADD ]---\r\n#\r\nOpen\r\n");
-        QCOMPARE(d->outlineNode("actions")->childCount(), 1);
+        QCOMPARE(childCount(d->outlineNode("actions")), 1);
         // The outline shows the repaired keyword, with its picture.
-        QCOMPARE(d->outlineNode("actions")->child(0)->text(0), QString("AFTER, ADD"));
-        QVERIFY(!d->outlineNode("actions")->child(0)->icon(0).isNull());
+        QCOMPARE(textOf(childOf(d->outlineNode("actions"), 0)), QString("AFTER, ADD"));
+        QVERIFY(hasPicture(childOf(d->outlineNode("actions"), 0)));
         QVERIFY(!d->model().hasUnsavedChanges());
         QCOMPARE(f.dialogs.questions.size(), 0);
     }

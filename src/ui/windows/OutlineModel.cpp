@@ -1,0 +1,175 @@
+#include "ui/windows/OutlineModel.h"
+
+#include "ui/platform/Icons.h"
+
+#include <array>
+
+namespace {
+
+struct Fixed {
+    const char* key;
+    const char* text;
+    int parent; // a place in fixedNodes, or -1 at the top
+    int picture;
+};
+constexpr std::array<Fixed, 10> fixedNodes = {{
+    {"mod", "Mod", -1, ActionOutline::PictureRoot},
+    {"header", "Mod Header", 0, ActionOutline::PictureHeader},
+    {"title", "Mod Title", 1, ActionOutline::PictureField},
+    {"version", "Mod Version", 1, ActionOutline::PictureField},
+    {"author", "Mod Author", 1, ActionOutline::PictureField},
+    {"description", "Mod Description", 1, ActionOutline::PictureField},
+    {"level", "Installation level", 1, ActionOutline::PictureField},
+    {"time", "Installation time", 1, ActionOutline::PictureField},
+    {"editfiles", "Files to edit", 1, ActionOutline::PictureField},
+    {"actions", "Actions", 0, ActionOutline::PictureActions},
+}};
+constexpr int ActionsNode = 9;
+// An index's internal id: a fixed node's place plus one, or this for an action.
+constexpr quintptr ActionId = 0;
+
+int fixedOf(const QModelIndex& index)
+{
+    return index.isValid() && index.internalId() != ActionId ? int(index.internalId()) - 1 : -1;
+}
+
+} // namespace
+
+OutlineModel::OutlineModel(QObject* parent) : QAbstractItemModel(parent)
+{
+    m_children.resize(fixedNodes.size() + 1); // the last: the top
+    for (int i = 0; i < int(fixedNodes.size()); ++i) {
+        const int p = fixedNodes[size_t(i)].parent;
+        m_children[p < 0 ? fixedNodes.size() : size_t(p)].push_back(i);
+    }
+}
+
+QModelIndex OutlineModel::node(const QString& key) const
+{
+    for (int i = 0; i < int(fixedNodes.size()); ++i) {
+        if (key != QLatin1String(fixedNodes[size_t(i)].key))
+            continue;
+        const int p = fixedNodes[size_t(i)].parent;
+        const std::vector<int>& siblings = m_children[p < 0 ? fixedNodes.size() : size_t(p)];
+        const int row = int(std::find(siblings.begin(), siblings.end(), i) - siblings.begin());
+        return createIndex(row, 0, quintptr(i + 1));
+    }
+    return {};
+}
+
+bool OutlineModel::isAction(const QModelIndex& index) const
+{
+    return index.isValid() && index.model() == this && index.internalId() == ActionId;
+}
+
+void OutlineModel::setActions(const std::vector<ActionOutline::Node>* nodes,
+                              std::vector<ActionOutline::NodeChange> changes)
+{
+    const QModelIndex actions = node(QStringLiteral("actions"));
+    const int count = nodes ? int(nodes->size()) : 0;
+    int expected = m_actionCount;
+    for (const ActionOutline::NodeChange& c : changes)
+        expected += c.added - c.removed;
+    bool fits = expected == count;
+    for (int rows = m_actionCount; const ActionOutline::NodeChange& c : changes) {
+        fits = fits && c.line >= 0 && c.removed >= 0 && c.added >= 0 && c.line + c.removed <= rows;
+        rows += c.added - c.removed;
+    }
+    if (!fits) // not the nodes the changes were made to
+        changes = {{0, m_actionCount, count}};
+    m_actions = nodes;
+    for (const ActionOutline::NodeChange& c : changes) {
+        if (c.removed > 0) {
+            beginRemoveRows(actions, c.line, c.line + c.removed - 1);
+            m_actionCount -= c.removed;
+            endRemoveRows();
+        }
+        if (c.added > 0) {
+            beginInsertRows(actions, c.line, c.line + c.added - 1);
+            m_actionCount += c.added;
+            endInsertRows();
+        }
+    }
+}
+
+QModelIndex OutlineModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (column != 0 || row < 0)
+        return {};
+    if (isAction(parent))
+        return {};
+    const int p = fixedOf(parent);
+    if (p == ActionsNode)
+        return row < m_actionCount ? createIndex(row, 0, ActionId) : QModelIndex();
+    const std::vector<int>& children = m_children[p < 0 ? fixedNodes.size() : size_t(p)];
+    return row < int(children.size()) ? createIndex(row, 0, quintptr(children[size_t(row)] + 1))
+                                      : QModelIndex();
+}
+
+QModelIndex OutlineModel::parent(const QModelIndex& child) const
+{
+    if (isAction(child))
+        return createIndex(int(m_children[0].size()) - 1, 0, quintptr(ActionsNode + 1));
+    const int f = fixedOf(child);
+    if (f < 0 || fixedNodes[size_t(f)].parent < 0)
+        return {};
+    return node(QLatin1String(fixedNodes[size_t(fixedNodes[size_t(f)].parent)].key));
+}
+
+int OutlineModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.column() > 0 || isAction(parent))
+        return 0;
+    const int p = fixedOf(parent);
+    if (p == ActionsNode)
+        return m_actionCount;
+    return int(m_children[p < 0 ? fixedNodes.size() : size_t(p)].size());
+}
+
+int OutlineModel::columnCount(const QModelIndex&) const
+{
+    return 1;
+}
+
+bool OutlineModel::hasChildren(const QModelIndex& parent) const
+{
+    return rowCount(parent) > 0;
+}
+
+QVariant OutlineModel::data(const QModelIndex& index, int role) const
+{
+    if (isAction(index)) {
+        // Between the notices of a change the view knows of rows the nodes
+        // may not have yet; nothing is shown then.
+        if (!m_actions || index.row() >= int(m_actions->size()))
+            return {};
+        const ActionOutline::Node& n = (*m_actions)[size_t(index.row())];
+        if (role == Qt::DisplayRole)
+            return n.text;
+        if (role == Qt::DecorationRole && n.picture > 0)
+            return Icons::outlinePicture(n.picture);
+        return {};
+    }
+    const int f = fixedOf(index);
+    if (f < 0)
+        return {};
+    const Fixed& n = fixedNodes[size_t(f)];
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromLatin1(n.text);
+    case Qt::DecorationRole:
+        return Icons::outlinePicture(n.picture);
+    case Qt::UserRole:
+        return QString::fromLatin1(n.key);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags OutlineModel::flags(const QModelIndex& index) const
+{
+    // Said of the actions, the view need not ask each of them for children
+    // every time it lays out their hundred thousand rows.
+    return isAction(index) ? QAbstractItemModel::flags(index) | Qt::ItemNeverHasChildren
+                           : QAbstractItemModel::flags(index);
+}

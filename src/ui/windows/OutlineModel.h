@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/script/ActionOutline.h"
+
+#include <QAbstractItemModel>
+#include <vector>
+
+// What the outline beside a script (Actionlist) shows: the fixed nodes of
+// the header, and under "Actions" one node per action banner. Kept as a
+// model of its own rather than as tree widget items because a big script has
+// a hundred thousand actions, and a paste or a cut must cost the nodes of the
+// lines it touched, not a list that closes up item by item and a view that
+// asks every item again.
+class OutlineModel : public QAbstractItemModel {
+    Q_OBJECT
+public:
+    explicit OutlineModel(QObject* parent = nullptr);
+
+    // A fixed node by its key ("mod", "header", "title", ..., "actions"), or
+    // an invalid index for any other key.
+    QModelIndex node(const QString& key) const;
+    // Whether `index` is an action node; its row is the action's place.
+    bool isAction(const QModelIndex& index) const;
+    // The action nodes become `nodes`, which the model reads from then on
+    // (they must outlive it or be set again); `changes` say which stretches
+    // differ from the nodes shown (in order, each in the numbering the ones
+    // before it left). Changes that do not lead to `nodes` make all anew.
+    void setActions(const std::vector<ActionOutline::Node>* nodes,
+                    std::vector<ActionOutline::NodeChange> changes);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    bool hasChildren(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    // The nodes are read where they are kept, not copied: a paste into a
+    // big script would move a hundred thousand of them twice. The view is
+    // told of each stretch in turn, so it knows of `m_actionCount` rows.
+    const std::vector<ActionOutline::Node>* m_actions = nullptr;
+    int m_actionCount = 0;
+    std::vector<std::vector<int>> m_children; // the fixed nodes under each fixed node
+};
