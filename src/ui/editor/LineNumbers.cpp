@@ -28,6 +28,10 @@ int digitsOf(int n)
         ++digits;
     return digits;
 }
+
+// Any change of the gutter's width lays out every line again; below this
+// many lines that is quick enough to narrow it when lines go.
+constexpr int NarrowBelow = 10000;
 } // namespace
 
 void ModEditor::makeLineNumbers()
@@ -35,8 +39,8 @@ void ModEditor::makeLineNumbers()
     m_lineNumbers = new LineNumberGutter(this);
     connect(this, &QPlainTextEdit::blockCountChanged, this, [this](int blocks) {
         // The width follows the number of digits, not every new line.
-        if (digitsOf(blocks) != m_lineNumberDigits)
-            placeLineNumbers();
+        if (const int digits = lineNumberDigits(blocks); digits != m_lineNumberDigits)
+            placeLineNumbers(digits);
     });
     connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
         if (dy != 0)
@@ -47,17 +51,30 @@ void ModEditor::makeLineNumbers()
     // The caret's line number is drawn emphasised.
     connect(this, &QPlainTextEdit::cursorPositionChanged, m_lineNumbers,
             qOverload<>(&QWidget::update));
-    placeLineNumbers();
+    placeLineNumbers(lineNumberDigits(blockCount()));
+}
+
+int ModEditor::lineNumberDigits(int blocks) const
+{
+    const int digits = std::max(digitsOf(std::max(blocks, m_reservedLines)), 2);
+    return blocks < NarrowBelow ? digits : std::max(digits, m_lineNumberDigits);
+}
+
+void ModEditor::reserveLineNumbers(int lines)
+{
+    m_reservedLines = lines;
+    if (const int digits = lineNumberDigits(blockCount()); digits > m_lineNumberDigits)
+        placeLineNumbers(digits);
 }
 
 int ModEditor::lineNumberWidth() const
 {
-    return 8 + fontMetrics().horizontalAdvance(u'9') * std::max(digitsOf(blockCount()), 2);
+    return 8 + fontMetrics().horizontalAdvance(u'9') * m_lineNumberDigits;
 }
 
-void ModEditor::placeLineNumbers()
+void ModEditor::placeLineNumbers(int digits)
 {
-    m_lineNumberDigits = digitsOf(blockCount());
+    m_lineNumberDigits = digits;
     const int width = lineNumberWidth();
     setViewportMargins(width, 0, 0, 0);
     const QRect r = contentsRect();
@@ -67,7 +84,7 @@ void ModEditor::placeLineNumbers()
 void ModEditor::resizeEvent(QResizeEvent* e)
 {
     QPlainTextEdit::resizeEvent(e);
-    placeLineNumbers();
+    placeLineNumbers(m_lineNumberDigits);
 }
 
 void ModEditor::paintLineNumbers(QPaintEvent* event)

@@ -27,6 +27,10 @@ public:
     QWidget* lineNumbers() const { return m_lineNumbers; }
     int lineNumberWidth() const;
     void paintLineNumbers(QPaintEvent* event);
+    // The gutter is made wide enough for `lines` until the next call: its
+    // width is taken from the width every line is laid out at, so it is
+    // settled before a big text is shown, not once the text is in place.
+    void reserveLineNumbers(int lines);
     // The first and the last line (from 0) that the viewport shows.
     std::pair<int, int> visibleLines() const;
 
@@ -51,9 +55,11 @@ private:
     std::optional<Stretch> ownDrag(const QMimeData* mime) const;
 
     void makeLineNumbers();
-    void placeLineNumbers();
+    int lineNumberDigits(int blocks) const;
+    void placeLineNumbers(int digits);
 
     QtRichTextControl* m_control = nullptr;
     QWidget* m_lineNumbers = nullptr;
     int m_lineNumberDigits = 0;
+    int m_reservedLines = 0;
 };

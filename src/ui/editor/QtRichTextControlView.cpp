@@ -107,6 +107,9 @@ void QtRichTextControl::show()
 void QtRichTextControl::showLines()
 {
     ProgrammaticEdit guard(m_programmatic);
+    auto* modEditor = qobject_cast<ModEditor*>(m_editor);
+    if (modEditor)
+        modEditor->reserveLineNumbers(m_store.lineCount());
     QTextDocument* doc = m_editor->document();
     const ChunkedVector<LinePtr>& lines = m_store.lines();
     QTextCursor c(doc);
@@ -173,6 +176,8 @@ void QtRichTextControl::showLines()
     m_unshown.clear();
     m_lastBlock = QTextBlock();
     m_blockCount = doc->blockCount();
+    if (modEditor)
+        modEditor->reserveLineNumbers(0);
 }
 
 void QtRichTextControl::showSelection()

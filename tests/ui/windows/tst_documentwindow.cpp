@@ -423,6 +423,25 @@ private slots:
         QCOMPARE(underlinedLines(), QList<int>{2});
     }
 
+    void lineNumbers_widenWithTheDigits_andNarrowWhenLinesGo()
+    {
+        Window w;
+        ModEditor* editor = w.window.mod_fly();
+        const int digit = editor->fontMetrics().horizontalAdvance(u'9');
+        const auto digits = [&] { return (editor->lineNumbers()->width() - 8) / digit; };
+        QCOMPARE(digits(), 2);
+        w.control().setText(QString("x\r\n").repeated(12000));
+        QCOMPARE(digits(), 5);
+        QCOMPARE(editor->viewport()->x(),
+                 editor->lineNumbers()->x() + editor->lineNumbers()->width());
+        w.control().setSelStart(0);
+        w.control().setSelLength(w.control().textLength());
+        w.control().setSelText("a");
+        QCOMPARE(digits(), 2);
+        QCOMPARE(editor->viewport()->x(),
+                 editor->lineNumbers()->x() + editor->lineNumbers()->width());
+    }
+
     void typingAndDeleting_matchesTheReferenceAlgorithm()
     {
         Window w;
