@@ -24,6 +24,11 @@ std::vector<GrownLine> rewriteKeywordLines(RichTextControl& c, LineIndex& index,
                                            LineRewriteMemo& memo, RewriteMode mode)
 {
     std::vector<GrownLine> grown;
+    // The whole-text rewrite writes the text as it was before any of it is
+    // rewritten, so the lines rewritten here are put back only at the end:
+    // where a later stretch begins, the writer's colour is that of the text
+    // as it was, not of a line above it that this pass already rewrote.
+    std::vector<std::pair<int, StyledText>> rewritten;
     const std::vector<int> changed = index.takeUnrewrittenLines();
     const int lines = index.lineCount();
     size_t next = 0;
@@ -46,7 +51,7 @@ std::vector<GrownLine> rewriteKeywordLines(RichTextControl& c, LineIndex& index,
             if (r.changed && mode == RewriteMode::Apply) {
                 if (r.line.text.size() != content.text.size())
                     grown.push_back({line, content.text, r.line.text});
-                c.setLine(line, r.line);
+                rewritten.emplace_back(line, r.line);
             } else if (r.changed) {
                 index.markUnrewritten(line);
             }
@@ -54,6 +59,8 @@ std::vector<GrownLine> rewriteKeywordLines(RichTextControl& c, LineIndex& index,
             reader = r.readerColor;
         }
     }
+    for (const auto& [line, content] : rewritten)
+        c.setLine(line, content);
     return grown;
 }
 

@@ -344,62 +344,67 @@ private slots:
         // character is in the keyword colour (empty: not checked).
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("blue");
+        QTest::addColumn<bool>("pasted"); // the typed text comes in one change
         const QString head =
             QStringLiteral("{\\rtf1{\\colortbl ;\\red0\\green0\\blue255;\\red197\\green3\\blue3;"
                            "\\red0\\green128\\blue0;\\red255\\green0\\blue0;}");
         QTest::newRow("end marker at a line end, the next line in its colour")
             << head + "\\cf3 a # EoM\\par x\\par y}" << 0 << "b"
             << ""
-            << "";
+            << "" << false;
         QTest::newRow("a red banner: the reset after the keyword spreads")
             << head + "\\cf4 #-----[ OPEN ]---\\par more red\\par\\cf0 plain}" << 0 << "c"
             << ""
-            << "";
+            << "" << false;
         QTest::newRow("a tab's delimiter before a keyword")
             << head + "\\tab OPEN x\\par}" << 1 << "d"
             << ""
-            << "";
+            << "" << false;
         QTest::newRow("a colour code's delimiter before a keyword at a line start")
             << head + "a\\par\\cf2 OPEN \\cf0 x}" << 0 << "e"
             << ""
-            << "";
+            << "" << false;
         QTest::newRow("typing moves the first green before the red")
             << head + "\\cf4 r\\cf0  \\cf1 b\\par # EoM\\par}" << 0 << "# EoM "
             << ""
-            << "";
+            << "" << false;
         QTest::newRow("empty lines carry the writer's colour")
             << head + "\\cf2 x\\par\\par\\par OPEN y}" << 0 << "z"
             << ""
-            << "";
+            << "" << false;
         QTest::newRow("#EoM typed at the end keeps the caret after it")
             << QStringLiteral("a\r\nb") << -1 << "\r\n#EoM\r\nx"
             << "b\r\n# EoM\r\nx"
-            << "";
+            << "" << false;
         QTest::newRow("#EoM typed before other text keeps the caret after it")
             << QStringLiteral("tail") << 0 << "#EoM!"
             << "# EoM!tail"
-            << "";
+            << "" << false;
         QTest::newRow("no title label: keywords are still blue")
             << QStringLiteral("{\\rtf1{\\colortbl ;\\red0\\green128\\blue0;}x\\par "
                               "#\\par #-----[ OPEN ]---\\par # EoM\\par}")
             << -1 << " "
             << ""
-            << "OPEN ]";
+            << "OPEN ]" << false;
         QTest::newRow("# EoM typed above the header: keywords stay blue")
             << "## Mod Title: t\r\n" + ModFormat::backupNotice() +
                    "\r\n#\r\n#-----[ FIND ]---\r\n# EoM"
             << 0 << "# EoM\r\n#\r\n#-----[ OPEN ]---\r\n"
             << ""
-            << "OPEN ]";
+            << "OPEN ]" << false;
         QTest::newRow("a banner appears below one that reads on: that one reads otherwise")
             << QStringLiteral("#\r\n#-----[ FIND\r\nabc ]---\r\nx") << 20
             << "\r\n#\r\n#-----[ OPEN ]---\r\n"
             << ""
-            << "";
+            << "" << false;
         QTest::newRow("a keyword at the very start of the text")
             << QStringLiteral("OPEN x") << 0 << " "
             << ""
-            << "";
+            << "" << false;
+        QTest::newRow("a keyword ends a line and a marker is coloured lines below, in one change")
+            << QStringLiteral("Mod Title:## Int\r\n\r\nMOD TITLE:") << 16 << "IN-LINE REPLACE WITH"
+            << "\r\n\r\nMOD TITLE:"
+            << "" << true;
     }
 
     void lineByLineHandler_matchesTheReferenceOnCrafted()
@@ -409,13 +414,16 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, end);
         QFETCH(QString, blue);
+        QFETCH(bool, pasted);
         Pair p;
         p.act([&](Side& s) {
             s.model.setUpdateBrowserTF(true);
             s.control.setRtf(rtf);
             s.control.setSelStart(at < 0 ? s.control.textLength() : at);
+            if (pasted)
+                s.control.setSelText(typed);
             // Key by key, as typed: the handler runs after each.
-            for (int i = 0; i < typed.size(); ++i) {
+            for (int i = 0; i < typed.size() && !pasted; ++i) {
                 const bool lineBreak = typed.mid(i, 2) == u"\r\n";
                 s.control.setSelText(lineBreak ? QStringLiteral("\r\n") : typed.mid(i, 1));
                 i += lineBreak ? 1 : 0;
