@@ -315,24 +315,38 @@ QString findScript(qsizetype bytes)
     return lines.join(QStringLiteral("\r\n"));
 }
 
+// A main window with `script` written to `path` and opened in it, its
+// script's viewport the one repainted before each timing ends.
+struct OpenedScript {
+    SettingsStore settings;
+    BenchDialogs dialogs;
+    MainWindow window;
+    DocumentWindow* doc = nullptr;
+
+    OpenedScript(const QString& path, const QString& dir, const QString& script)
+        : settings(dir + "/settings"),
+          window(AppServices{&settings, &dialogs, dir, "about:blank", nullptr})
+    {
+        {
+            QFile f(path);
+            f.open(QIODevice::WriteOnly);
+            f.write(Windows1252::encode(script).bytes);
+        }
+        dialogs.file = path;
+        window.MDIForm_Load(QString());
+        window.resize(1100, 800);
+        window.show();
+        QCoreApplication::processEvents();
+        window.mnuFileOpen_Click();
+        doc = window.activeDocument();
+        g_view = doc->mod_fly()->viewport();
+    }
+};
+
 int find(const QString& path, const QString& dir, qsizetype bytes)
 {
-    {
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(Windows1252::encode(findScript(bytes)).bytes);
-    }
-    SettingsStore settings(dir + "/settings");
-    BenchDialogs dialogs;
-    dialogs.file = path;
-    MainWindow window(AppServices{&settings, &dialogs, dir, "about:blank", nullptr});
-    window.MDIForm_Load(QString());
-    window.resize(1100, 800);
-    window.show();
-    QCoreApplication::processEvents();
-    window.mnuFileOpen_Click();
-    DocumentWindow* doc = window.activeDocument();
-    g_view = doc->mod_fly()->viewport();
+    OpenedScript opened(path, dir, findScript(bytes));
+    DocumentWindow* doc = opened.doc;
     FindBar* bar = doc->findBar();
     bar->open(FindBar::Mode::Replace);
     bar->findField()->setText(QStringLiteral("include"));
@@ -352,24 +366,11 @@ int find(const QString& path, const QString& dir, qsizetype bytes)
     std::printf("\n");
     return replaced == 10000 ? 0 : 1;
 }
+
 int check(const QString& path, const QString& dir, qsizetype bytes)
 {
-    {
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(Windows1252::encode(conventionalScript(bytes)).bytes);
-    }
-    SettingsStore settings(dir + "/settings");
-    BenchDialogs dialogs;
-    dialogs.file = path;
-    MainWindow window(AppServices{&settings, &dialogs, dir, "about:blank", nullptr});
-    window.MDIForm_Load(QString());
-    window.resize(1100, 800);
-    window.show();
-    QCoreApplication::processEvents();
-    window.mnuFileOpen_Click();
-    DocumentWindow* doc = window.activeDocument();
-    g_view = doc->mod_fly()->viewport();
+    OpenedScript opened(path, dir, conventionalScript(bytes));
+    DocumentWindow* doc = opened.doc;
     // The rules over every line, and the underlines of what they find.
     std::vector<double> checks;
     for (int i = 0; i < 9; ++i)

@@ -509,6 +509,26 @@ def write_cp1252(path, text):
         f.write(text.encode("cp1252"))
 
 
+def recover_and_save(display, home):
+    """Starts the program, answers its recovery question with Return (Recover) and saves."""
+    s = Session(display, home, placement=(15000, 12000))
+    try:
+        # The question is a second window titled as the main window.
+        deadline = time.time() + 20
+        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
+            expect(time.time() < deadline, "no recovery question appeared")
+            time.sleep(0.2)
+        time.sleep(0.5)
+        s.keys("Return")  # Recover
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+s")
+        time.sleep(0.5)
+        s.quit()
+    finally:
+        s.kill()
+
+
 def journey_crash_recovery(display, home):
     """Typed text survives SIGKILL: the next start offers it back and Save writes it."""
     script = os.path.join(home, "crash.mod")
@@ -526,22 +546,7 @@ def journey_crash_recovery(display, home):
     finally:
         s.kill()
     expect(open(script, "rb").read().decode("cp1252") == original, "the crash changed the file")
-    s = Session(display, home, placement=(15000, 12000))
-    try:
-        # The question is a second window titled as the main window.
-        deadline = time.time() + 20
-        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
-            expect(time.time() < deadline, "no recovery question appeared")
-            time.sleep(0.2)
-        time.sleep(0.5)
-        s.keys("Return")  # Recover
-        close_tip(s)
-        s.focus(s.window(MAIN))
-        s.keys("ctrl+s")
-        time.sleep(0.5)
-        s.quit()
-    finally:
-        s.kill()
+    recover_and_save(display, home)
     text = open(script, "rb").read().decode("cp1252")
     expect(text == original + "typed after", "the recovered text was not saved:\n" + text[-200:])
 
@@ -561,21 +566,7 @@ def journey_sigterm_keeps_work(display, home):
         expect(s.proc.wait(timeout=20) == 0, "SIGTERM did not end the program cleanly")
     finally:
         s.kill()
-    s = Session(display, home, placement=(15000, 12000))
-    try:
-        deadline = time.time() + 20
-        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
-            expect(time.time() < deadline, "no recovery question appeared")
-            time.sleep(0.2)
-        time.sleep(0.5)
-        s.keys("Return")
-        close_tip(s)
-        s.focus(s.window(MAIN))
-        s.keys("ctrl+s")
-        time.sleep(0.5)
-        s.quit()
-    finally:
-        s.kill()
+    recover_and_save(display, home)
     text = open(script, "rb").read().decode("cp1252")
     expect(text == original + "typed then logged out", "the work was not kept: " + repr(text))
 

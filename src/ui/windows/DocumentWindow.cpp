@@ -288,18 +288,25 @@ void DocumentWindow::showActionNode(const QModelIndex& node)
     m_modFly->centerCursor();
 }
 
+namespace {
+// Shows `tip` as it is, never read as markup (a file name, a message
+// quoting the script), or hides the tooltip when there is none.
+void showPlainTip(const QHelpEvent* help, const QString& tip, QWidget* over)
+{
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(
+            help->globalPos(),
+            QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()), over);
+}
+} // namespace
+
 bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_modFly->viewport() && event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString tip = findingsAt(help->pos());
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(
-                help->globalPos(),
-                QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()),
-                m_modFly->viewport());
+        showPlainTip(help, findingsAt(help->pos()), m_modFly->viewport());
         return true;
     }
     if (watched == m_actionlist->viewport() && event->type() == QEvent::ToolTip) {
@@ -314,14 +321,7 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
             if (line >= 0)
                 tip = m_model->openedFile(line);
         }
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            // A file name is shown as it is, never read as markup.
-            QToolTip::showText(
-                help->globalPos(),
-                QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()),
-                m_actionlist->viewport());
+        showPlainTip(help, tip, m_actionlist->viewport());
         return true;
     }
     return QWidget::eventFilter(watched, event);
