@@ -131,9 +131,7 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
 
 DocumentWindow::~DocumentWindow()
 {
-    // The outline reads the model's action nodes, and the model listens to
-    // the control: the outline lets go of them, then the model goes first.
-    m_outline->setActions(nullptr, {});
+    // The model listens to the control; it goes first.
     m_model.reset();
 }
 
@@ -154,7 +152,7 @@ void DocumentWindow::Form_Load()
 
 void DocumentWindow::buildSkeleton()
 {
-    m_outline->setActions(nullptr, {});
+    m_outline->setActions({}, {});
     m_actionlist->collapse(outlineNode(QStringLiteral("actions")));
     m_actionlist->expand(outlineNode(QStringLiteral("mod")));
 }
@@ -171,7 +169,7 @@ void DocumentWindow::rebuildActionNodes()
     const bool expanded = m_actionlist->isExpanded(actions) || m_outline->rowCount(actions) == 0;
     // Only the stretches of nodes that changed are made again: a big script
     // has thousands of actions, and a paste brings a few.
-    m_outline->setActions(&m_model->outline().nodes(), m_model->outline().lastChanges());
+    m_outline->setActions(m_model->outline().nodes(), m_model->outline().lastChanges());
     m_actionlist->setExpanded(actions, expanded);
 }
 

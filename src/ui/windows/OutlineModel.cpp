@@ -62,31 +62,30 @@ bool OutlineModel::isAction(const QModelIndex& index) const
     return index.isValid() && index.model() == this && index.internalId() == ActionId;
 }
 
-void OutlineModel::setActions(const std::vector<ActionOutline::Node>* nodes,
+void OutlineModel::setActions(const std::vector<ActionOutline::Node>& nodes,
                               std::vector<ActionOutline::NodeChange> changes)
 {
     const QModelIndex actions = node(QStringLiteral("actions"));
-    const int count = nodes ? int(nodes->size()) : 0;
-    int expected = m_actionCount;
-    for (const ActionOutline::NodeChange& c : changes)
-        expected += c.added - c.removed;
-    bool fits = expected == count;
-    for (int rows = m_actionCount; const ActionOutline::NodeChange& c : changes) {
-        fits = fits && c.line >= 0 && c.removed >= 0 && c.added >= 0 && c.line + c.removed <= rows;
+    const int count = int(nodes.size());
+    bool fits = true;
+    int rows = int(m_actions.size());
+    for (const ActionOutline::NodeChange& c : changes) {
+        fits = fits && c.line >= 0 && c.removed >= 0 && c.added >= 0 &&
+               c.line + c.removed <= rows && c.line + c.added <= count;
         rows += c.added - c.removed;
     }
-    if (!fits) // not the nodes the changes were made to
-        changes = {{0, m_actionCount, count}};
-    m_actions = nodes;
+    if (!fits || rows != count) // not the nodes the changes were made to
+        changes = {{0, int(m_actions.size()), count}};
     for (const ActionOutline::NodeChange& c : changes) {
         if (c.removed > 0) {
             beginRemoveRows(actions, c.line, c.line + c.removed - 1);
-            m_actionCount -= c.removed;
+            m_actions.erase(m_actions.begin() + c.line, m_actions.begin() + c.line + c.removed);
             endRemoveRows();
         }
         if (c.added > 0) {
             beginInsertRows(actions, c.line, c.line + c.added - 1);
-            m_actionCount += c.added;
+            m_actions.insert(m_actions.begin() + c.line, nodes.begin() + c.line,
+                             nodes.begin() + c.line + c.added);
             endInsertRows();
         }
     }
@@ -100,7 +99,7 @@ QModelIndex OutlineModel::index(int row, int column, const QModelIndex& parent) 
         return {};
     const int p = fixedOf(parent);
     if (p == ActionsNode)
-        return row < m_actionCount ? createIndex(row, 0, ActionId) : QModelIndex();
+        return row < int(m_actions.size()) ? createIndex(row, 0, ActionId) : QModelIndex();
     const std::vector<int>& children = m_children[p < 0 ? fixedNodes.size() : size_t(p)];
     return row < int(children.size()) ? createIndex(row, 0, quintptr(children[size_t(row)] + 1))
                                       : QModelIndex();
@@ -122,7 +121,7 @@ int OutlineModel::rowCount(const QModelIndex& parent) const
         return 0;
     const int p = fixedOf(parent);
     if (p == ActionsNode)
-        return m_actionCount;
+        return int(m_actions.size());
     return int(m_children[p < 0 ? fixedNodes.size() : size_t(p)].size());
 }
 
@@ -139,11 +138,7 @@ bool OutlineModel::hasChildren(const QModelIndex& parent) const
 QVariant OutlineModel::data(const QModelIndex& index, int role) const
 {
     if (isAction(index)) {
-        // Between the notices of a change the view knows of rows the nodes
-        // may not have yet; nothing is shown then.
-        if (!m_actions || index.row() >= int(m_actions->size()))
-            return {};
-        const ActionOutline::Node& n = (*m_actions)[size_t(index.row())];
+        const ActionOutline::Node& n = m_actions[size_t(index.row())];
         if (role == Qt::DisplayRole)
             return n.text;
         if (role == Qt::DecorationRole && n.picture > 0)

@@ -21,11 +21,10 @@ public:
     QModelIndex node(const QString& key) const;
     // Whether `index` is an action node; its row is the action's place.
     bool isAction(const QModelIndex& index) const;
-    // The action nodes become `nodes`, which the model reads from then on
-    // (they must outlive it or be set again); `changes` say which stretches
-    // differ from the nodes shown (in order, each in the numbering the ones
-    // before it left). Changes that do not lead to `nodes` make all anew.
-    void setActions(const std::vector<ActionOutline::Node>* nodes,
+    // The action nodes become `nodes`; `changes` say which stretches differ
+    // from the nodes shown (in order, each in the numbering the ones before
+    // it left). Changes that do not lead to `nodes` make all of them anew.
+    void setActions(const std::vector<ActionOutline::Node>& nodes,
                     std::vector<ActionOutline::NodeChange> changes);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
@@ -37,10 +36,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    // The nodes are read where they are kept, not copied: a paste into a
-    // big script would move a hundred thousand of them twice. The view is
-    // told of each stretch in turn, so it knows of `m_actionCount` rows.
-    const std::vector<ActionOutline::Node>* m_actions = nullptr;
-    int m_actionCount = 0;
+    // A copy of the nodes, changed a stretch at a time between the notices of
+    // each change, so that whoever asks between them (a proxy, an accessibility
+    // client) reads the rows the notices describe.
+    std::vector<ActionOutline::Node> m_actions;
     std::vector<std::vector<int>> m_children; // the fixed nodes under each fixed node
 };

@@ -11,6 +11,7 @@
 
 #include "core/text/ClipboardMime.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -445,6 +446,9 @@ private slots:
     void typingAndDeleting_matchesTheReferenceAlgorithm()
     {
         Window w;
+        // The outline's model keeps Qt's rules for models at every change.
+        QAbstractItemModelTester tester(w.window.Actionlist()->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         Reference ref;
         compareStyled(w.control().styledText(), ref.control.styledText(), -1);
         const QStringList pieces = {" OPEN ",
