@@ -197,6 +197,8 @@ void DocumentWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
+    // A taller window shows lines that may lie beyond the underlined ones.
+    underlineFindingsInView();
 }
 
 void DocumentWindow::Form_Resize()

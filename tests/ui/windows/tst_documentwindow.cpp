@@ -403,7 +403,8 @@ private slots:
         Window w;
         RichTextControl& c = w.control();
         const QString find = "#\r\n#-----[ FIND ]---\r\n#\r\nabc\r\n";
-        c.setText(find + QString("abc\r\n").repeated(3000) + find);
+        c.setText(find + QString("abc\r\n").repeated(3000) + find +
+                  QString("abc\r\n").repeated(1000));
         w.window.checkNow();
         const auto underlinedLines = [&] {
             QList<int> lines;
@@ -412,13 +413,20 @@ private slots:
                     lines << m.cursor.blockNumber();
             return lines;
         };
+        QScrollBar* bar = w.editor()->verticalScrollBar();
         QCOMPARE(underlinedLines(), QList<int>{1});
-        w.editor()->verticalScrollBar()->setValue(w.editor()->verticalScrollBar()->maximum());
+        bar->setValue(2995);
+        QCOMPARE(underlinedLines(), QList<int>{3005});
+        bar->setValue(2800);
+        QCOMPARE(underlinedLines(), QList<int>{});
+        // A window grown taller shows more lines, and their underlines.
+        w.window.resize(w.window.width(), 400 * w.editor()->fontMetrics().height());
+        QCOMPARE(bar->value(), 2800);
         QCOMPARE(underlinedLines(), QList<int>{3005});
         // Changed since the check: nothing is marked from out-of-date lines.
         c.setSelStart(0);
         c.setSelText("\r\n");
-        w.editor()->verticalScrollBar()->setValue(0);
+        bar->setValue(0);
         QCOMPARE(underlinedLines(), QList<int>{3006});
         w.window.checkNow();
         QCOMPARE(underlinedLines(), QList<int>{2});
