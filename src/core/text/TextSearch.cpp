@@ -7,6 +7,20 @@ bool isWordCharacter(QChar c)
 {
     return c.isLetterOrNumber() || c == u'_' || c.isMark();
 }
+
+// Where line `i` starts in the text, and the columns [first, last] of it that
+// lie in [from, end); the line lies outside when first passes last.
+struct LinePart {
+    int lineStart;
+    int first;
+    int last;
+};
+LinePart partOf(const LineStore& lines, int i, int from, int end)
+{
+    const int lineStart = lines.lineStart(i);
+    const int length = int(lines.line(i).text.size());
+    return {lineStart, std::max(from - lineStart, 0), std::min(length, end - lineStart)};
+}
 } // namespace
 
 TextSearch::TextSearch(const QString& pattern, SearchOptions options)
@@ -88,12 +102,10 @@ TextMatch TextSearch::next(const LineStore& lines, int from, TextRange range) co
         return {};
     const int lastLine = lines.lineAt(range.end);
     for (int i = lines.lineAt(from); i <= lastLine; ++i) {
-        const int lineStart = lines.lineStart(i);
-        const QString& text = lines.line(i).text;
-        const int a = std::max(from - lineStart, 0);
-        const int b = std::min(int(text.size()), range.end - lineStart);
+        const auto [lineStart, a, b] = partOf(lines, i, from, range.end);
         if (a > b)
             continue;
+        const QString& text = lines.line(i).text;
         TextMatch found;
         inLine(text, a, b, [&](int start, int length, const QRegularExpressionMatch&) {
             found = {lineStart + start, length};
@@ -114,12 +126,10 @@ TextMatch TextSearch::previous(const LineStore& lines, int before, TextRange ran
         return {};
     const int firstLine = lines.lineAt(range.start);
     for (int i = lines.lineAt(before); i >= firstLine; --i) {
-        const int lineStart = lines.lineStart(i);
-        const QString& text = lines.line(i).text;
-        const int a = std::max(range.start - lineStart, 0);
-        const int b = std::min(int(text.size()), range.end - lineStart);
+        const auto [lineStart, a, b] = partOf(lines, i, range.start, range.end);
         if (a > b)
             continue;
+        const QString& text = lines.line(i).text;
         TextMatch found;
         inLine(text, a, b, [&](int start, int length, const QRegularExpressionMatch&) {
             if (lineStart + start >= before)
@@ -140,12 +150,10 @@ std::vector<TextMatch> TextSearch::all(const LineStore& lines, TextRange range, 
         return out;
     const int lastLine = lines.lineAt(range.end);
     for (int i = lines.lineAt(range.start); i <= lastLine && int(out.size()) < limit; ++i) {
-        const int lineStart = lines.lineStart(i);
-        const QString& text = lines.line(i).text;
-        const int a = std::max(range.start - lineStart, 0);
-        const int b = std::min(int(text.size()), range.end - lineStart);
+        const auto [lineStart, a, b] = partOf(lines, i, range.start, range.end);
         if (a > b)
             continue;
+        const QString& text = lines.line(i).text;
         inLine(text, a, b, [&](int start, int length, const QRegularExpressionMatch&) {
             out.push_back({lineStart + start, length});
             return int(out.size()) < limit;
@@ -202,12 +210,10 @@ TextSearch::Replaced TextSearch::replaceAll(const LineStore& lines, TextRange ra
     std::vector<LineEdit> edits;
     const int lastLine = lines.lineAt(range.end);
     for (int i = lines.lineAt(range.start); i <= lastLine; ++i) {
-        const int lineStart = lines.lineStart(i);
-        const StyledText& line = lines.line(i);
-        const int a = std::max(range.start - lineStart, 0);
-        const int b = std::min(int(line.text.size()), range.end - lineStart);
+        const auto [lineStart, a, b] = partOf(lines, i, range.start, range.end);
         if (a > b)
             continue;
+        const StyledText& line = lines.line(i);
         struct Piece {
             int start;
             int length;
