@@ -102,7 +102,8 @@ TextMatch TextSearch::next(const LineStore& lines, int from, TextRange range) co
         return {};
     const int lastLine = lines.lineAt(range.end);
     for (int i = lines.lineAt(from); i <= lastLine; ++i) {
-        const auto [lineStart, a, b] = partOf(lines, i, from, range.end);
+        const LinePart part = partOf(lines, i, from, range.end);
+        const int lineStart = part.lineStart, a = part.first, b = part.last;
         if (a > b)
             continue;
         const QString& text = lines.line(i).text;
@@ -126,7 +127,8 @@ TextMatch TextSearch::previous(const LineStore& lines, int before, TextRange ran
         return {};
     const int firstLine = lines.lineAt(range.start);
     for (int i = lines.lineAt(before); i >= firstLine; --i) {
-        const auto [lineStart, a, b] = partOf(lines, i, range.start, range.end);
+        const LinePart part = partOf(lines, i, range.start, range.end);
+        const int lineStart = part.lineStart, a = part.first, b = part.last;
         if (a > b)
             continue;
         const QString& text = lines.line(i).text;
@@ -150,7 +152,8 @@ std::vector<TextMatch> TextSearch::all(const LineStore& lines, TextRange range, 
         return out;
     const int lastLine = lines.lineAt(range.end);
     for (int i = lines.lineAt(range.start); i <= lastLine && int(out.size()) < limit; ++i) {
-        const auto [lineStart, a, b] = partOf(lines, i, range.start, range.end);
+        const LinePart part = partOf(lines, i, range.start, range.end);
+        const int lineStart = part.lineStart, a = part.first, b = part.last;
         if (a > b)
             continue;
         const QString& text = lines.line(i).text;
@@ -210,7 +213,8 @@ TextSearch::Replaced TextSearch::replaceAll(const LineStore& lines, TextRange ra
     std::vector<LineEdit> edits;
     const int lastLine = lines.lineAt(range.end);
     for (int i = lines.lineAt(range.start); i <= lastLine; ++i) {
-        const auto [lineStart, a, b] = partOf(lines, i, range.start, range.end);
+        const LinePart part = partOf(lines, i, range.start, range.end);
+        const int lineStart = part.lineStart, a = part.first, b = part.last;
         if (a > b)
             continue;
         const StyledText& line = lines.line(i);
