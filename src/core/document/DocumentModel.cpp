@@ -127,7 +127,7 @@ void DocumentModel::lineByLineChange(int& start, int& end)
         colourMarkersIndexed(m_control, m_index, start, end - start);
     if (m_control.textLength() - snapshotLength >= GrowthThreshold || m_updateBrowserTF) {
         // Forced by the refresh flag only when a banner changed since the
-        // nodes were read, or one reads on past its line (then all are read).
+        // nodes were read, or one reads on past its line.
         LineChanges banners = m_index.takeBannerChanges();
         const bool readsOn = m_index.anyKeywordReadsOn();
         // A keyword that reads on past its line may read otherwise after any
