@@ -144,10 +144,10 @@ void DocumentModel::lineByLineChange(int& start, int& end)
             [this](int banner) {
                 bool readOn = false;
                 const QString keyword = m_index.bannerKeyword(banner, &readOn);
-                return readOn ? ActionOutline::keywordsOnLines(
-                                    m_control, {m_index.bannerLines()[size_t(banner)]})
-                                    .value(0)
-                              : keyword;
+                return readOn
+                           ? ActionOutline::keywordsOnLines(m_control, {m_index.bannerLine(banner)})
+                                 .value(0)
+                           : keyword;
             },
             force);
         if (rebuilt)
@@ -272,8 +272,7 @@ void DocumentModel::markUnsaved()
 int DocumentModel::bannerLine(int banner)
 {
     m_index.update(m_control);
-    const std::vector<int>& lines = m_index.bannerLines();
-    return banner >= 0 && banner < int(lines.size()) ? lines[size_t(banner)] : -1;
+    return banner >= 0 && banner < m_index.bannerCount() ? m_index.bannerLine(banner) : -1;
 }
 
 QString DocumentModel::openedFile(int bannerLine) const

@@ -8,28 +8,6 @@ namespace {
 const QString BannerStart = QStringLiteral("#-----[ ");
 const QString BannerClosing = QStringLiteral(" ]---");
 
-void eraseValue(std::vector<int>& sorted, int value)
-{
-    const auto it = std::lower_bound(sorted.begin(), sorted.end(), value);
-    if (it != sorted.end() && *it == value)
-        sorted.erase(it);
-}
-
-void insertValue(std::vector<int>& sorted, int value)
-{
-    const auto it = std::lower_bound(sorted.begin(), sorted.end(), value);
-    if (it == sorted.end() || *it != value)
-        sorted.insert(it, value);
-}
-
-// Line numbers from `from` on move by `delta`; none of them lies in a
-// removed stretch, whose lines were cleared first.
-void shiftSorted(std::vector<int>& sorted, int from, int delta)
-{
-    for (auto it = std::lower_bound(sorted.begin(), sorted.end(), from); it != sorted.end(); ++it)
-        *it += delta;
-}
-
 // The same for a list in any order, dropping what lay in [from, from - delta).
 void shiftList(std::vector<int>& list, int from, int delta)
 {
@@ -146,14 +124,14 @@ int LineIndex::bannerPair(int first) const
 void LineIndex::setBannerPair(int first, bool pair)
 {
     // The pair (first, first + 1) makes line first + 1 a banner line.
-    const auto at = std::lower_bound(m_bannerLines.begin(), m_bannerLines.end(), first + 1);
-    const int banner = int(at - m_bannerLines.begin());
+    int banner = 0;
     if (pair) {
-        m_bannerLines.insert(at, first + 1);
+        banner = m_bannerLines.insert(first + 1);
         ++m_banners;
         recordBannerChange(banner, 0, 1);
     } else {
-        m_bannerLines.erase(at);
+        banner = m_bannerLines.lowerBound(first + 1);
+        m_bannerLines.erase(first + 1);
         --m_banners;
         recordBannerChange(banner, 1, 0);
     }
@@ -178,7 +156,7 @@ LineChanges LineIndex::takeBannerChanges()
 
 QString LineIndex::bannerKeyword(int banner, bool* readsOn) const
 {
-    const quint32 slot = m_lines[m_bannerLines[size_t(banner)]].keyword;
+    const quint32 slot = m_lines[m_bannerLines[banner]].keyword;
     const bool known = slot && !m_keywordPool[slot - 1].readsOn;
     if (readsOn)
         *readsOn = !known;
@@ -198,22 +176,14 @@ void LineIndex::setBannerFlags(int line, quint16 flags)
 void LineIndex::clearLines(int from, int to)
 {
     // A stretch at a time: deleting everything is one pass, not a pass a line.
-    const auto eraseRange = [](std::vector<int>& sorted, int first, int last) {
-        const auto a = std::lower_bound(sorted.begin(), sorted.end(), first);
-        const auto b = std::lower_bound(a, sorted.end(), last);
-        const int gone = int(b - a);
-        sorted.erase(a, b);
-        return gone;
-    };
     // The banners the stretch begins, and the one after it that loses its "#" line.
-    const int firstBanner = int(std::lower_bound(m_bannerLines.begin(), m_bannerLines.end(), from) -
-                                m_bannerLines.begin());
-    const int banners = eraseRange(m_bannerLines, from, to + 1);
+    const int firstBanner = m_bannerLines.lowerBound(from);
+    const int banners = m_bannerLines.eraseRange(from, to + 1);
     if (banners > 0)
         recordBannerChange(firstBanner, banners, 0);
     m_banners -= banners;
-    for (auto& lines : m_markerLines)
-        eraseRange(lines, from, to);
+    for (SortedLines& lines : m_markerLines)
+        lines.eraseRange(from, to);
     if (banners > 0)
         ++m_bannerGeneration;
     for (int i = from; i < to; ++i) {
@@ -230,9 +200,9 @@ void LineIndex::setMarkerFlags(int line, quint16 markers)
     for (int m = 0; m < int(m_markerLines.size()); ++m) {
         const quint16 bit = quint16(FirstMarker << m);
         if ((f & bit) && !(markers & bit))
-            eraseValue(m_markerLines[size_t(m)], line);
+            m_markerLines[size_t(m)].erase(line);
         else if (!(f & bit) && (markers & bit))
-            insertValue(m_markerLines[size_t(m)], line);
+            m_markerLines[size_t(m)].insert(line);
     }
     f = quint16((f & (Unread | Unrewritten | EndsWithHash | StartsBanner)) | markers);
 }
@@ -246,17 +216,16 @@ void LineIndex::setKeyword(int line, std::optional<BannerKeyword> keyword)
         return;
     if (slot) {
         if (m_keywordPool[slot - 1].readsOn)
-            eraseValue(m_readOnLines, line);
+            m_readOnLines.erase(line);
         m_keywordPool[slot - 1] = BannerKeyword{};
         m_freeKeywords.push_back(slot);
         slot = 0;
     }
-    if (const auto at = std::lower_bound(m_bannerLines.begin(), m_bannerLines.end(), line);
-        at != m_bannerLines.end() && *at == line)
-        recordBannerChange(int(at - m_bannerLines.begin()), 1, 1); // reads otherwise now
+    if (m_bannerLines.contains(line))
+        recordBannerChange(m_bannerLines.lowerBound(line), 1, 1); // reads otherwise now
     if (keyword) {
         if (keyword->readsOn)
-            insertValue(m_readOnLines, line);
+            m_readOnLines.insert(line);
         if (m_freeKeywords.empty()) {
             m_keywordPool.push_back(std::move(*keyword));
             slot = quint32(m_keywordPool.size());
@@ -272,7 +241,7 @@ void LineIndex::setKeyword(int line, std::optional<BannerKeyword> keyword)
 QStringList LineIndex::bannerKeywords(bool* readOn) const
 {
     QStringList out;
-    out.reserve(qsizetype(m_bannerLines.size()));
+    out.reserve(m_bannerLines.size());
     bool read = false;
     for (int line : m_bannerLines) {
         const quint32 slot = m_lines[line].keyword;
@@ -292,12 +261,12 @@ void LineIndex::eraseLines(int at, int count)
     for (int i = at; i < at + count; ++i)
         m_lines.mutableAt(i).flags &= quint16(~(Unread | Unrewritten));
     m_lines.replace(at, count, {});
-    for (auto& lines : m_markerLines)
-        shiftSorted(lines, at + count, -count);
+    for (SortedLines& lines : m_markerLines)
+        lines.shift(at + count, -count);
     shiftList(m_unread, at, -count);
     shiftList(m_unrewritten, at, -count);
-    shiftSorted(m_bannerLines, at + count, -count);
-    shiftSorted(m_readOnLines, at + count, -count);
+    m_bannerLines.shift(at + count, -count);
+    m_readOnLines.shift(at + count, -count);
     if (bannerPair(at - 1))
         setBannerPair(at - 1, true);
 }
@@ -307,21 +276,20 @@ void LineIndex::insertLines(int at, int count)
     if (bannerPair(at - 1))
         setBannerPair(at - 1, false);
     m_lines.replace(at, 0, std::vector<Line>(size_t(count)));
-    for (auto& lines : m_markerLines)
-        shiftSorted(lines, at, count);
+    for (SortedLines& lines : m_markerLines)
+        lines.shift(at, count);
     shiftList(m_unread, at, count);
     shiftList(m_unrewritten, at, count);
-    shiftSorted(m_bannerLines, at, count);
-    shiftSorted(m_readOnLines, at, count);
+    m_bannerLines.shift(at, count);
+    m_readOnLines.shift(at, count);
 }
 
 std::vector<int> LineIndex::bannersReadingOn() const
 {
     std::vector<int> banners;
     for (int line : m_readOnLines)
-        if (const auto at = std::lower_bound(m_bannerLines.begin(), m_bannerLines.end(), line);
-            at != m_bannerLines.end() && *at == line)
-            banners.push_back(int(at - m_bannerLines.begin()));
+        if (m_bannerLines.contains(line))
+            banners.push_back(m_bannerLines.lowerBound(line));
     return banners;
 }
 
@@ -362,12 +330,13 @@ int LineIndex::findMarker(const RichTextControl& c, int m, int from) const
     if (from > c.textLength())
         return -1;
     const int first = c.lineAt(from);
-    const std::vector<int>& lines = m_markerLines[size_t(m)];
-    for (auto it = std::lower_bound(lines.begin(), lines.end(), first); it != lines.end(); ++it) {
-        const int start = c.lineStart(*it);
-        const LinePtr l = c.line(*it);
+    const SortedLines& lines = m_markerLines[size_t(m)];
+    for (int place = lines.lowerBound(first); place < lines.size(); ++place) {
+        const int line = lines[place];
+        const int start = c.lineStart(line);
+        const LinePtr l = c.line(line);
         const QString& t = l->text;
-        const int offset = *it == first ? from - start : 0;
+        const int offset = line == first ? from - start : 0;
         if (offset > t.size())
             continue;
         const qsizetype found = m_matchers[size_t(m)].indexIn(t, offset);

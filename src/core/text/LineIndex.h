@@ -2,6 +2,7 @@
 
 #include "core/text/ChunkedVector.h"
 #include "core/text/RichTextControl.h"
+#include "core/text/SortedLines.h"
 #include "core/text/TextColor.h"
 
 #include <QStringList>
@@ -28,7 +29,8 @@ public:
     int bannerCount() const { return m_banners; }
     // The lines those banners begin ("#-----[ ..."), ascending, and a number
     // that changes whenever one of them comes, goes or is read again.
-    const std::vector<int>& bannerLines() const { return m_bannerLines; }
+    std::vector<int> bannerLines() const { return m_bannerLines.values(); }
+    int bannerLine(int banner) const { return m_bannerLines[banner]; }
     quint64 bannerGeneration() const { return m_bannerGeneration; }
     // How the list of banners changed since the last call, as splices of
     // that list (a banner that came, went or reads otherwise), or everything.
@@ -102,18 +104,18 @@ private:
     std::vector<QStringMatcher> m_matchers;
     std::vector<QChar> m_signs;
     ChunkedVector<Line> m_lines;
-    std::vector<std::vector<int>> m_markerLines; // sorted, per marker
-    std::vector<int> m_unread;                   // lines to read again
-    std::vector<int> m_unrewritten;              // lines the rewrite must see
+    std::vector<SortedLines> m_markerLines; // per marker
+    std::vector<int> m_unread;              // lines to read again
+    std::vector<int> m_unrewritten;         // lines the rewrite must see
     int m_banners = 0;
-    std::vector<int> m_bannerLines; // sorted
+    SortedLines m_bannerLines;
     // The keyword of every line that starts "#-----[ ", held apart from the
     // lines (most have none), with the free places to use again.
     std::vector<BannerKeyword> m_keywordPool;
     std::vector<quint32> m_freeKeywords;
     quint64 m_bannerGeneration = 0;
     LineChanges m_bannerChanges;
-    std::vector<int> m_readOnLines; // sorted: lines starting "#-----[ " with no closing
+    SortedLines m_readOnLines; // lines starting "#-----[ " with no closing
     void recordBannerChange(int banner, int removed, int added);
     bool m_started = false;
 };

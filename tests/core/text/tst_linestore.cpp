@@ -1,4 +1,5 @@
 #include "core/text/LineStore.h"
+#include "core/text/SortedLines.h"
 #include "core/text/TextSearch.h"
 
 #include <QRandomGenerator>
@@ -141,6 +142,66 @@ private slots:
             while (expected + 1 < int(plain.size()) && sum + plain[size_t(expected)] <= before)
                 sum += plain[size_t(expected++)];
             QCOMPARE(chunked.indexAtWeight(before), expected);
+        }
+    }
+
+    // Runs of neighbouring entries (a paste read top down) and single ones
+    // anywhere, taken out one by one or by stretches, and lines moving: the
+    // set must answer as a sorted vector wherever its gap has got to.
+    void sortedLines_answerAsASortedVector()
+    {
+        QRandomGenerator rng(29);
+        SortedLines set;
+        std::vector<int> plain;
+        for (int step = 0; step < 3000; ++step) {
+            const int line = int(rng.bounded(5000));
+            switch (rng.bounded(5)) {
+            case 0:
+                for (int k = 0; k < int(rng.bounded(40)); ++k) {
+                    const int place = set.insert(line + 3 * k);
+                    const auto at = std::lower_bound(plain.begin(), plain.end(), line + 3 * k);
+                    QCOMPARE(place, int(at - plain.begin()));
+                    if (at == plain.end() || *at != line + 3 * k)
+                        plain.insert(at, line + 3 * k);
+                }
+                break;
+            case 1:
+                set.erase(line);
+                std::erase(plain, line);
+                break;
+            case 2: {
+                const int last = line + int(rng.bounded(300));
+                const auto gone =
+                    std::erase_if(plain, [&](int v) { return v >= line && v < last; });
+                QCOMPARE(set.eraseRange(line, last), int(gone));
+                break;
+            }
+            case 3: {
+                // Lines move back only over a stretch emptied first.
+                const int delta = int(rng.bounded(200)) - 100;
+                if (delta < 0) {
+                    set.eraseRange(line + delta, line);
+                    std::erase_if(plain, [&](int v) { return v >= line + delta && v < line; });
+                }
+                set.shift(line, delta);
+                for (int& v : plain)
+                    if (v >= line)
+                        v += delta;
+                break;
+            }
+            default:
+                QCOMPARE(set.contains(line), std::binary_search(plain.begin(), plain.end(), line));
+                QCOMPARE(set.lowerBound(line),
+                         int(std::lower_bound(plain.begin(), plain.end(), line) - plain.begin()));
+            }
+            QCOMPARE(set.size(), int(plain.size()));
+            if (step % 100 == 0) {
+                QCOMPARE(set.values(), plain);
+                std::vector<int> walked;
+                for (int v : set)
+                    walked.push_back(v);
+                QCOMPARE(walked, plain);
+            }
         }
     }
 
