@@ -92,18 +92,18 @@ bool Model::refresh(const QString& text, bool force)
 
 bool Model::refresh(int bannerCount, const std::function<QStringList()>& keywords, bool force)
 {
-    if (!force && int(m_nodes.size()) == bannerCount)
+    if (!force && m_nodes.size() == bannerCount)
         return false;
     const QStringList now = keywords();
-    const int before = int(m_nodes.size());
+    const int before = m_nodes.size();
     const int after = int(now.size());
     // Only the nodes between those that stay alike are made again.
     int head = 0;
-    while (head < std::min(before, after) && m_nodes[size_t(head)].text == now[head])
+    while (head < std::min(before, after) && m_nodes[head].text == now[head])
         ++head;
     int tail = 0;
     while (tail < std::min(before, after) - head &&
-           m_nodes[size_t(before - 1 - tail)].text == now[after - 1 - tail])
+           m_nodes[before - 1 - tail].text == now[after - 1 - tail])
         ++tail;
     if (head + tail == before && before == after)
         return false;
@@ -111,9 +111,7 @@ bool Model::refresh(int bannerCount, const std::function<QStringList()>& keyword
     middle.reserve(size_t(after - head - tail));
     for (int i = head; i < after - tail; ++i)
         middle.push_back({now[i], keywordPicture(now[i])});
-    m_nodes.erase(m_nodes.begin() + head, m_nodes.begin() + (before - tail));
-    m_nodes.insert(m_nodes.begin() + head, std::make_move_iterator(middle.begin()),
-                   std::make_move_iterator(middle.end()));
+    m_nodes.replace(head, before - tail - head, std::move(middle));
     m_changes = {{head, before - head - tail, after - head - tail}};
     return true;
 }
@@ -127,7 +125,7 @@ bool Model::refresh(int bannerCount, const std::vector<NodeChange>& since, bool 
     else
         for (const NodeChange& c : since)
             m_pending.add(c);
-    if (!force && int(m_nodes.size()) == bannerCount)
+    if (!force && m_nodes.size() == bannerCount)
         return false;
     if (m_pendingEverything) {
         m_pendingEverything = false;
@@ -153,12 +151,10 @@ bool Model::refresh(int bannerCount, const std::vector<NodeChange>& since, bool 
             const QString keyword = keywordAt(i);
             made.push_back({keyword, keywordPicture(keyword)});
         }
-        const auto first = m_nodes.begin() + s.start;
-        changed = changed || s.replaced != s.length ||
-                  !std::equal(made.begin(), made.end(), first, first + s.replaced);
-        m_nodes.erase(first, first + s.replaced);
-        m_nodes.insert(m_nodes.begin() + s.start, std::make_move_iterator(made.begin()),
-                       std::make_move_iterator(made.end()));
+        changed = changed || s.replaced != s.length;
+        for (int i = 0; !changed && i < s.length; ++i)
+            changed = !(made[size_t(i)] == m_nodes[s.start + i]);
+        m_nodes.replace(s.start, s.replaced, std::move(made));
         applied.push_back({s.start, s.replaced, s.length});
     }
     m_pending.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/text/ChangedLines.h"
+#include "core/text/ChunkedVector.h"
 #include "core/text/LineSplice.h"
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,10 @@ struct Node {
     int picture = 0;
     friend bool operator==(const Node&, const Node&) = default;
 };
+// A hundred thousand of them in a big script: a stretch replaced in the
+// middle costs the chunks it touches, not the nodes after it.
+using Nodes = ChunkedVector<Node>;
+
 // The key of the node at `index`: "action1", "action2", ...
 QString nodeKey(int index);
 
@@ -61,12 +66,12 @@ public:
     // build up while the nodes stay as they were.
     bool refresh(int bannerCount, const std::vector<NodeChange>& since, bool everything,
                  const std::function<QString(int)>& keywordAt, bool force);
-    const std::vector<Node>& nodes() const { return m_nodes; }
+    const Nodes& nodes() const { return m_nodes; }
     // What the last refresh that returned true changed, top down, apart.
     const std::vector<NodeChange>& lastChanges() const { return m_changes; }
 
 private:
-    std::vector<Node> m_nodes;
+    Nodes m_nodes;
     std::vector<NodeChange> m_changes;
     ChangedLines m_pending; // what changed that the nodes do not show yet
     bool m_pendingEverything = false;

@@ -27,6 +27,7 @@ public:
     explicit ChunkedVector(Weight weight = {}) : m_weight(std::move(weight)) {}
 
     int size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
 
     const T& operator[](int i) const
     {
@@ -133,6 +134,36 @@ public:
                 return m_starts[size_t(c)] + k;
         }
         return std::min(m_starts[size_t(c)] + int(chunk.size()), m_size - 1);
+    }
+
+    // Element by element, for range-for.
+    class const_iterator {
+    public:
+        const T& operator*() const { return (*m_vector)[m_index]; }
+        const_iterator& operator++()
+        {
+            ++m_index;
+            return *this;
+        }
+        bool operator!=(const const_iterator& other) const { return m_index != other.m_index; }
+
+    private:
+        friend class ChunkedVector;
+        const_iterator(const ChunkedVector* vector, int index) : m_vector(vector), m_index(index) {}
+        const ChunkedVector* m_vector;
+        int m_index;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, m_size}; }
+
+    friend bool operator==(const ChunkedVector& a, const ChunkedVector& b)
+    {
+        if (a.m_size != b.m_size)
+            return false;
+        for (int i = 0; i < a.m_size; ++i)
+            if (!(a[i] == b[i]))
+                return false;
+        return true;
     }
 
     template <typename F> void forEach(F f) const
@@ -259,26 +290,44 @@ private:
                     w += m_weight(item);
             weights.push_back(w);
         }
-        m_chunks.erase(m_chunks.begin() + from, m_chunks.begin() + to);
-        m_chunks.insert(m_chunks.begin() + from, std::make_move_iterator(made.begin()),
-                        std::make_move_iterator(made.end()));
-        m_chunkWeights.erase(m_chunkWeights.begin() + from, m_chunkWeights.begin() + to);
-        m_chunkWeights.insert(m_chunkWeights.begin() + from, weights.begin(), weights.end());
-        // Prefix sums over the chunks, from the first one that moved.
-        m_starts.resize(m_chunks.size());
-        m_weightStarts.resize(m_chunks.size());
-        int start =
-            from > 0 ? m_starts[size_t(from) - 1] + int(m_chunks[size_t(from) - 1]->size()) : 0;
-        int weight =
-            from > 0 ? m_weightStarts[size_t(from) - 1] + m_chunkWeights[size_t(from) - 1] : 0;
-        for (size_t c = size_t(from); c < m_chunks.size(); ++c) {
-            m_starts[c] = start;
-            m_weightStarts[c] = weight;
-            start += int(m_chunks[c]->size());
-            weight += m_chunkWeights[c];
+        // What the chunks going held, read before they go; the new chunks
+        // start where the first of them did.
+        const auto startOf = [this](const std::vector<int>& starts, int c, int total) {
+            return c < int(starts.size()) ? starts[size_t(c)] : total;
+        };
+        const int firstStart = startOf(m_starts, from, m_size);
+        const int firstWeight = startOf(m_weightStarts, from, m_totalWeight);
+        const int gone = startOf(m_starts, to, m_size) - firstStart;
+        const int goneWeight = startOf(m_weightStarts, to, m_totalWeight) - firstWeight;
+        std::vector<int> starts;
+        std::vector<int> weightStarts;
+        int start = firstStart;
+        int weight = firstWeight;
+        for (size_t p = 0; p < made.size(); ++p) {
+            starts.push_back(start);
+            weightStarts.push_back(weight);
+            start += int(made[p]->size());
+            weight += weights[p];
         }
-        m_size = start;
-        m_totalWeight = weight;
+        const auto splice = [from, to](auto& list, auto& items) {
+            list.erase(list.begin() + from, list.begin() + to);
+            list.insert(list.begin() + from, std::make_move_iterator(items.begin()),
+                        std::make_move_iterator(items.end()));
+        };
+        splice(m_chunks, made);
+        splice(m_chunkWeights, weights);
+        splice(m_starts, starts);
+        splice(m_weightStarts, weightStarts);
+        // The chunks after them move by what the stretch gained: a pass over
+        // two lists of numbers, not a visit to every chunk.
+        const int delta = int(n) - gone;
+        const int weightDelta = weight - firstWeight - goneWeight;
+        for (size_t c = size_t(from) + pieces; c < m_chunks.size(); ++c) {
+            m_starts[c] += delta;
+            m_weightStarts[c] += weightDelta;
+        }
+        m_size += delta;
+        m_totalWeight += weightDelta;
         m_lastChunk = 0;
     }
 

@@ -62,30 +62,33 @@ bool OutlineModel::isAction(const QModelIndex& index) const
     return index.isValid() && index.model() == this && index.internalId() == ActionId;
 }
 
-void OutlineModel::setActions(const std::vector<ActionOutline::Node>& nodes,
+void OutlineModel::setActions(const ActionOutline::Nodes& nodes,
                               std::vector<ActionOutline::NodeChange> changes)
 {
     const QModelIndex actions = node(QStringLiteral("actions"));
-    const int count = int(nodes.size());
+    const int count = nodes.size();
     bool fits = true;
-    int rows = int(m_actions.size());
+    int rows = m_actions.size();
     for (const ActionOutline::NodeChange& c : changes) {
         fits = fits && c.line >= 0 && c.removed >= 0 && c.added >= 0 &&
                c.line + c.removed <= rows && c.line + c.added <= count;
         rows += c.added - c.removed;
     }
     if (!fits || rows != count) // not the nodes the changes were made to
-        changes = {{0, int(m_actions.size()), count}};
+        changes = {{0, m_actions.size(), count}};
     for (const ActionOutline::NodeChange& c : changes) {
         if (c.removed > 0) {
             beginRemoveRows(actions, c.line, c.line + c.removed - 1);
-            m_actions.erase(m_actions.begin() + c.line, m_actions.begin() + c.line + c.removed);
+            m_actions.replace(c.line, c.removed, {});
             endRemoveRows();
         }
         if (c.added > 0) {
             beginInsertRows(actions, c.line, c.line + c.added - 1);
-            m_actions.insert(m_actions.begin() + c.line, nodes.begin() + c.line,
-                             nodes.begin() + c.line + c.added);
+            std::vector<ActionOutline::Node> added;
+            added.reserve(size_t(c.added));
+            for (int i = c.line; i < c.line + c.added; ++i)
+                added.push_back(nodes[i]);
+            m_actions.replace(c.line, 0, std::move(added));
             endInsertRows();
         }
     }
@@ -95,11 +98,12 @@ QModelIndex OutlineModel::index(int row, int column, const QModelIndex& parent) 
 {
     if (column != 0 || row < 0)
         return {};
+    // Asked once for each action every time the view lays out its rows.
+    if (parent.internalId() == quintptr(ActionsNode + 1) && parent.model() == this)
+        return row < m_actions.size() ? createIndex(row, 0, ActionId) : QModelIndex();
     if (isAction(parent))
         return {};
     const int p = fixedOf(parent);
-    if (p == ActionsNode)
-        return row < int(m_actions.size()) ? createIndex(row, 0, ActionId) : QModelIndex();
     const std::vector<int>& children = m_children[p < 0 ? fixedNodes.size() : size_t(p)];
     return row < int(children.size()) ? createIndex(row, 0, quintptr(children[size_t(row)] + 1))
                                       : QModelIndex();
@@ -121,7 +125,7 @@ int OutlineModel::rowCount(const QModelIndex& parent) const
         return 0;
     const int p = fixedOf(parent);
     if (p == ActionsNode)
-        return int(m_actions.size());
+        return m_actions.size();
     return int(m_children[p < 0 ? fixedNodes.size() : size_t(p)].size());
 }
 
@@ -138,7 +142,7 @@ bool OutlineModel::hasChildren(const QModelIndex& parent) const
 QVariant OutlineModel::data(const QModelIndex& index, int role) const
 {
     if (isAction(index)) {
-        const ActionOutline::Node& n = m_actions[size_t(index.row())];
+        const ActionOutline::Node& n = m_actions[index.row()];
         if (role == Qt::DisplayRole)
             return n.text;
         if (role == Qt::DecorationRole && n.picture > 0)
@@ -164,7 +168,10 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const
 Qt::ItemFlags OutlineModel::flags(const QModelIndex& index) const
 {
     // Said of the actions, the view need not ask each of them for children
-    // every time it lays out their hundred thousand rows.
-    return isAction(index) ? QAbstractItemModel::flags(index) | Qt::ItemNeverHasChildren
-                           : QAbstractItemModel::flags(index);
+    // every time it lays out their hundred thousand rows; it asks this twice
+    // a row then, so the answer is given without further calls.
+    if (!index.isValid() || index.model() != this)
+        return {};
+    const Qt::ItemFlags usable = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    return index.internalId() == ActionId ? usable | Qt::ItemNeverHasChildren : usable;
 }

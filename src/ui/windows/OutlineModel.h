@@ -24,7 +24,7 @@ public:
     // The action nodes become `nodes`; `changes` say which stretches differ
     // from the nodes shown (in order, each in the numbering the ones before
     // it left). Changes that do not lead to `nodes` make all of them anew.
-    void setActions(const std::vector<ActionOutline::Node>& nodes,
+    void setActions(const ActionOutline::Nodes& nodes,
                     std::vector<ActionOutline::NodeChange> changes);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
@@ -39,6 +39,6 @@ private:
     // A copy of the nodes, changed a stretch at a time between the notices of
     // each change, so that whoever asks between them (a proxy, an accessibility
     // client) reads the rows the notices describe.
-    std::vector<ActionOutline::Node> m_actions;
+    ActionOutline::Nodes m_actions;
     std::vector<std::vector<int>> m_children; // the fixed nodes under each fixed node
 };
