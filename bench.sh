@@ -84,6 +84,8 @@ for size in "${sizes[@]}"; do
     "$(echo "$(v plain "$size" peak_kb) / 1024" | bc -l 2>/dev/null || echo nan)"
   printf "%-9s   journal write %s ms, longest time without events while opening %s ms\n" "" \
     "$(v ours "$size" journal_ms)" "$(v ours "$size" open_gap_ms)"
+  printf "%-9s   the bare widget: paste %s ms, cut %s ms\n" "" "$(v plain "$size" paste_ms)" \
+    "$(v plain "$size" cut_ms)"
 done
 printf "typing at the end of a %s-character line: %s ms a key (median)\n" 19970 "$(v longline 0 longline_ms)"
 printf "find bar at 5 MB: first find (counting every match) %s ms, next match %s ms, Replace All of %s matches %s ms\n" \
@@ -107,6 +109,7 @@ if has $small && has $big; then
     [ "$op" = cut ] && name=cut100KB
     goal "edit-$name-20MB-vs-10KB" "$(ratio "$(v ours $big ${op}_ms)" "$(v ours $small ${op}_ms)")" 2
   done
+  echo "beside them, the bare widget's own: paste $(ratio "$(v plain $big paste_ms)" "$(v plain $small paste_ms)"), cut $(ratio "$(v plain $big cut_ms)" "$(v plain $small cut_ms)")"
   goal "edit-first-after-open-20MB-vs-10KB" "$(ratio "$(v ours $big first_ms)" "$(v ours $small first_ms)")" 2
   goal "snapshot-20MB-vs-10KB" "$(ratio "$(v ours $big snapshot_ms)" "$(v ours $small snapshot_ms)")" 2
   goal "edit-selectall-delete-20MB-vs-plaintextedit" \
