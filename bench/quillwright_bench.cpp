@@ -181,6 +181,16 @@ void pasteAndCut(const std::function<int()>& length, const std::function<void(in
     print("cut_ms", percentile(cuts, 0.5));
 }
 
+// The median of three: a save writes 20 MB to a disk other programs share,
+// and one slow write should not stand for the operation.
+double timedThrice(const std::function<void()>& action)
+{
+    std::vector<double> times;
+    for (int i = 0; i < 3; ++i)
+        times.push_back(timed(action));
+    return percentile(times, 0.5);
+}
+
 int ours(const QString& path, const QString& dir)
 {
     SettingsStore settings(dir + "/settings");
@@ -239,7 +249,7 @@ int ours(const QString& path, const QString& dir)
                 },
                 [&] { window.mnuEditPaste_Click(); }, [&] { window.mnuEditCut_Click(); });
 
-    print("save_ms", timed([&] { window.mnuFileSave_Click(); }));
+    print("save_ms", timedThrice([&] { window.mnuFileSave_Click(); }));
     const LineStore lines = c.lineSnapshot();
     print("journal_ms", timed([&] {
               journal.write(1, path, path, TextEncoding::Windows1252, lines);
@@ -299,7 +309,7 @@ int qsavefile(const QString& path)
     QFile f(path);
     f.open(QIODevice::ReadOnly);
     const QString text = Windows1252::decode(f.readAll());
-    print("save_ms", timed([&] {
+    print("save_ms", timedThrice([&] {
               QSaveFile out(path);
               out.open(QIODevice::WriteOnly);
               out.write(Windows1252::encode(text).bytes);

@@ -90,24 +90,45 @@ EncodedText encodeText(const QString& text, TextEncoding encoding)
 
 EncodedText encodeLines(const LineStore& lines, TextEncoding encoding)
 {
-    Windows1252::Encoded e;
-    const bool utf8 = encoding != TextEncoding::Windows1252;
-    if (encoding == TextEncoding::Utf8WithBom)
-        e.bytes = Utf8Bom;
-    e.bytes.reserve(e.bytes.size() + lines.length());
-    qsizetype position = 0;
+    if (encoding == TextEncoding::Windows1252) {
+        // At most a byte a character: written in place, with no growing
+        // or appending a line at a time.
+        Windows1252::Encoded e;
+        e.bytes.resize(lines.length());
+        char* d = e.bytes.data();
+        qsizetype position = 0;
+        bool first = true;
+        // Each line is an object of its own, and its characters another:
+        // both are asked for a few lines ahead, so that a big script is not
+        // read at the pace of two memory round trips a line.
+        lines.lines().forEachChunk([&](const std::vector<LinePtr>& chunk) {
+            const size_t n = chunk.size();
+            for (size_t k = 0; k < n; ++k) {
+                if (k + 16 < n)
+                    __builtin_prefetch(chunk[k + 16].get());
+                if (k + 8 < n)
+                    __builtin_prefetch(chunk[k + 8]->text.constData());
+                if (!first) {
+                    *d++ = '\r';
+                    *d++ = '\n';
+                    position += 2;
+                }
+                first = false;
+                d = Windows1252::encodeTo(d, chunk[k]->text, position, e);
+                position += chunk[k]->text.size();
+            }
+        });
+        e.bytes.truncate(d - e.bytes.data());
+        return {std::move(e.bytes), e.unmappable, e.firstUnmappable};
+    }
+    QByteArray bytes = encoding == TextEncoding::Utf8WithBom ? Utf8Bom : QByteArray();
+    bytes.reserve(bytes.size() + lines.length());
     bool first = true;
     lines.lines().forEach([&](const LinePtr& line) {
-        if (!first) {
-            e.bytes += "\r\n";
-            position += 2;
-        }
+        if (!first)
+            bytes += "\r\n";
         first = false;
-        if (utf8)
-            e.bytes += QStringView(line->text).toUtf8();
-        else
-            Windows1252::encodeInto(e, line->text, position);
-        position += line->text.size();
+        bytes += QStringView(line->text).toUtf8();
     });
-    return {std::move(e.bytes), e.unmappable, e.firstUnmappable};
+    return {std::move(bytes), 0, -1};
 }

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 // A sequence for one entry per line of a script: replacing a stretch in the
@@ -172,6 +173,12 @@ public:
             for (const T& item : *chunk)
                 f(item);
     }
+    // Chunk by chunk, for a walk that looks ahead within a chunk.
+    template <typename F> void forEachChunk(F f) const
+    {
+        for (const auto& chunk : m_chunks)
+            f(std::as_const(*chunk));
+    }
 
     // The stretches where two sequences differ, ascending: [at, at + removed)
     // of this one stands where [otherAt, otherAt + added) of the other does.
@@ -309,10 +316,10 @@ private:
             start += int(made[p]->size());
             weight += weights[p];
         }
-        const auto splice = [from, to](auto& list, auto& items) {
+        const auto splice = [from, to](auto& list, auto& fresh) {
             list.erase(list.begin() + from, list.begin() + to);
-            list.insert(list.begin() + from, std::make_move_iterator(items.begin()),
-                        std::make_move_iterator(items.end()));
+            list.insert(list.begin() + from, std::make_move_iterator(fresh.begin()),
+                        std::make_move_iterator(fresh.end()));
         };
         splice(m_chunks, made);
         splice(m_chunkWeights, weights);

@@ -214,7 +214,7 @@ TextSearch::Replaced TextSearch::replaceAll(const LineStore& lines, TextRange ra
     const int lastLine = lines.lineAt(range.end);
     for (int i = lines.lineAt(range.start); i <= lastLine; ++i) {
         const LinePart part = partOf(lines, i, range.start, range.end);
-        const int lineStart = part.lineStart, a = part.first, b = part.last;
+        const int a = part.first, b = part.last;
         if (a > b)
             continue;
         const StyledText& line = lines.line(i);

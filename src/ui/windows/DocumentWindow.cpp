@@ -152,7 +152,7 @@ void DocumentWindow::Form_Load()
 
 void DocumentWindow::buildSkeleton()
 {
-    m_outline->setActions({}, {});
+    m_outline->setActions(ActionOutline::Nodes(), {});
     m_actionlist->collapse(outlineNode(QStringLiteral("actions")));
     m_actionlist->expand(outlineNode(QStringLiteral("mod")));
 }

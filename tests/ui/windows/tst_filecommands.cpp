@@ -544,6 +544,14 @@ private slots:
             << QByteArray("\xef\xbb\xbf\xc5\x81 ## x\r\n");
         QTest::newRow("plain ASCII") << QByteArray("## x\r\n") << QString("## x\r\n")
                                      << "Windows-1252" << QByteArray("? ## x\r\n");
+        QTest::newRow("Windows-1252 letters among long runs of ASCII")
+            << QByteArray(
+                   "## MOD Title: caf\xe9 cr\xe8me \x80 and more\r\nabcdefgh\x80ijklmnop\r\n")
+            << QString::fromUtf8("## MOD Title: caf\u00e9 cr\u00e8me \u20ac and more\r\n"
+                                 "abcdefgh\u20acijklmnop\r\n")
+            << "Windows-1252"
+            << QByteArray(
+                   "? ## MOD Title: caf\xe9 cr\xe8me \x80 and more\r\nabcdefgh\x80ijklmnop\r\n");
     }
 
     void open_readsEachEncoding_andSavesItBack()
