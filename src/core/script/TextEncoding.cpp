@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cstring>
+#include <future>
 
 namespace {
 
@@ -88,39 +90,97 @@ EncodedText encodeText(const QString& text, TextEncoding encoding)
     }
 }
 
-EncodedText encodeLines(const LineStore& lines, TextEncoding encoding)
+namespace {
+
+// Where chunks [from, to) of a store's lines stand in the text: from the CR LF
+// before their first line (the text's first line has none) to the CR LF
+// after their last.
+struct ChunkSpan {
+    int from = 0;
+    int to = 0;
+    int firstLine = 0;
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
+
+ChunkSpan spanOf(const LineStore& lines, int from, int to)
 {
-    if (encoding == TextEncoding::Windows1252) {
-        // At most a byte a character: written in place, with no growing
-        // or appending a line at a time.
-        Windows1252::Encoded e;
-        e.bytes.resize(lines.length());
-        char* d = e.bytes.data();
-        qsizetype position = 0;
-        bool first = true;
+    const ChunkedVector<LinePtr>& v = lines.lines();
+    ChunkSpan s{from, to, v.chunkStart(from), 0, 0};
+    const int lastLine = v.chunkStart(to);
+    s.start = s.firstLine == 0 ? 0 : lines.lineStart(s.firstLine) - 2;
+    s.end = lastLine >= v.size() ? lines.length() : lines.lineStart(lastLine) - 2;
+    return s;
+}
+
+// The lines of a span written as Windows-1252 from `out` on, at most a byte a
+// character; returns where the bytes end.
+char* encodeSpan(const LineStore& lines, const ChunkSpan& span, char* out, Windows1252::Encoded& e)
+{
+    char* d = out;
+    qsizetype position = span.start;
+    int line = span.firstLine;
+    lines.lines().forEachChunk(span.from, span.to, [&](const std::vector<LinePtr>& chunk) {
         // Each line is an object of its own, and its characters another:
         // both are asked for a few lines ahead, so that a big script is not
         // read at the pace of two memory round trips a line.
-        lines.lines().forEachChunk([&](const std::vector<LinePtr>& chunk) {
-            const size_t n = chunk.size();
-            for (size_t k = 0; k < n; ++k) {
-                if (k + 16 < n)
-                    __builtin_prefetch(chunk[k + 16].get());
-                if (k + 8 < n)
-                    __builtin_prefetch(chunk[k + 8]->text.constData());
-                if (!first) {
-                    *d++ = '\r';
-                    *d++ = '\n';
-                    position += 2;
-                }
-                first = false;
-                d = Windows1252::encodeTo(d, chunk[k]->text, position, e);
-                position += chunk[k]->text.size();
+        const size_t n = chunk.size();
+        for (size_t k = 0; k < n; ++k, ++line) {
+            if (k + 16 < n)
+                __builtin_prefetch(chunk[k + 16].get());
+            if (k + 8 < n)
+                __builtin_prefetch(chunk[k + 8]->text.constData());
+            if (line > 0) {
+                *d++ = '\r';
+                *d++ = '\n';
+                position += 2;
             }
-        });
-        e.bytes.truncate(d - e.bytes.data());
+            d = Windows1252::encodeTo(d, chunk[k]->text, position, e);
+            position += chunk[k]->text.size();
+        }
+    });
+    return d;
+}
+
+EncodedText encodeWindows1252(const LineStore& lines)
+{
+    Windows1252::Encoded e;
+    e.bytes.resize(lines.length());
+    const int chunks = lines.lines().chunkCount();
+    const ChunkSpan all = spanOf(lines, 0, chunks);
+    // Reading the lines waits on memory more than on the processor: a big
+    // script is read as two halves at once, the second into a buffer of
+    // its own, then copied after the first.
+    if (lines.length() < (1 << 20) || chunks < 2) {
+        char* end = encodeSpan(lines, all, e.bytes.data(), e);
+        e.bytes.truncate(end - e.bytes.data());
         return {std::move(e.bytes), e.unmappable, e.firstUnmappable};
     }
+    const ChunkSpan first = spanOf(lines, 0, chunks / 2);
+    const ChunkSpan second = spanOf(lines, chunks / 2, chunks);
+    auto later = std::async(std::launch::async, [&lines, &second] {
+        Windows1252::Encoded rest;
+        rest.bytes.resize(second.end - second.start);
+        char* end = encodeSpan(lines, second, rest.bytes.data(), rest);
+        rest.bytes.truncate(end - rest.bytes.data());
+        return rest;
+    });
+    char* end = encodeSpan(lines, first, e.bytes.data(), e);
+    const Windows1252::Encoded rest = later.get();
+    std::memcpy(end, rest.bytes.constData(), size_t(rest.bytes.size()));
+    e.bytes.truncate(end - e.bytes.data() + rest.bytes.size());
+    if (e.firstUnmappable < 0)
+        e.firstUnmappable = rest.firstUnmappable;
+    e.unmappable += rest.unmappable;
+    return {std::move(e.bytes), e.unmappable, e.firstUnmappable};
+}
+
+} // namespace
+
+EncodedText encodeLines(const LineStore& lines, TextEncoding encoding)
+{
+    if (encoding == TextEncoding::Windows1252)
+        return encodeWindows1252(lines);
     QByteArray bytes = encoding == TextEncoding::Utf8WithBom ? Utf8Bom : QByteArray();
     bytes.reserve(bytes.size() + lines.length());
     bool first = true;

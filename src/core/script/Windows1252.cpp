@@ -1,8 +1,5 @@
 #include "core/script/Windows1252.h"
 
-#include <cstdint>
-#include <cstring>
-
 namespace Windows1252 {
 namespace {
 constexpr char16_t High[32] = {
@@ -54,24 +51,28 @@ void encodeInto(Encoded& e, QStringView text, qsizetype position)
     e.bytes.truncate(end - e.bytes.data());
 }
 
+namespace {
+// Narrows every character to a byte without a test per character, a loop
+// the compiler widens; says whether all of them were ASCII.
+bool narrowAscii(char* __restrict out, const char16_t* __restrict in, qsizetype n)
+{
+    char16_t seen = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        out[i] = char(in[i]);
+        seen |= in[i];
+    }
+    return seen < 0x80;
+}
+} // namespace
+
 char* encodeTo(char* d, QStringView text, qsizetype position, Encoded& e)
 {
+    // Nearly every line of a script is ASCII: it is narrowed at once, and
+    // written the careful way only when it was not.
+    if (narrowAscii(d, text.utf16(), text.size()))
+        return d + text.size();
     const QChar* s = text.data();
-    qsizetype i = 0;
-    // Nearly every character of a script is ASCII: eight at a time, one
-    // test for all eight and a copy the compiler can widen, while they are.
-    constexpr std::uint64_t aboveAscii = 0xff80ff80ff80ff80ull;
-    for (; i + 8 <= text.size(); i += 8, d += 8) {
-        std::uint64_t first = 0;
-        std::uint64_t second = 0;
-        std::memcpy(&first, s + i, sizeof first);
-        std::memcpy(&second, s + i + 4, sizeof second);
-        if ((first | second) & aboveAscii)
-            break;
-        for (int k = 0; k < 8; ++k)
-            d[k] = char(s[i + k].unicode());
-    }
-    for (; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = s[i].unicode();
         if (c < 0x80) {
             *d++ = char(c);

@@ -173,11 +173,15 @@ public:
             for (const T& item : *chunk)
                 f(item);
     }
-    // Chunk by chunk, for a walk that looks ahead within a chunk.
-    template <typename F> void forEachChunk(F f) const
+    // Chunks [from, to), each as a vector: for a walk that looks ahead within
+    // a chunk, or one that two threads share out, which must not ask for
+    // elements by index at the same time (that remembers the chunk found).
+    int chunkCount() const { return int(m_chunks.size()); }
+    int chunkStart(int c) const { return c < chunkCount() ? m_starts[size_t(c)] : m_size; }
+    template <typename F> void forEachChunk(int from, int to, F f) const
     {
-        for (const auto& chunk : m_chunks)
-            f(std::as_const(*chunk));
+        for (int c = from; c < to; ++c)
+            f(std::as_const(*m_chunks[size_t(c)]));
     }
 
     // The stretches where two sequences differ, ascending: [at, at + removed)

@@ -439,6 +439,31 @@ private slots:
         QVERIFY(readAll(path).startsWith("a\r\nb ??####"));
     }
 
+    // A script of megabytes is written in two halves at once: every line in
+    // its place, and what the code page lacks counted in both halves, the
+    // first of it named by its line.
+    void save_ofABigScript_keepsEveryLineInOrder_andFindsWhatItCannotHold()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("big.mod");
+        writeAll(path, "old");
+        f.doc()->setFilePath(path);
+        QStringList lines;
+        for (int i = 0; i < 60000; ++i)
+            lines << QString("line %1 of a script long enough to be written in halves").arg(i);
+        lines[45000] += QString::fromUtf8(" \u4e2d \U0001F600");
+        lines[50000] += QString::fromUtf8(" \u6587");
+        f.doc()->control().setText(lines.join("\r\n"));
+        QVERIFY(f.doc()->control().textLength() > (1 << 21));
+        f.dialogs.answers = {Button::Ok};
+        f.window->mnuFileSave_Click();
+        QVERIFY(f.dialogs.lastText().contains("3 character(s)"));
+        QVERIFY(f.dialogs.lastText().contains("line 45001"));
+        lines[45000].replace(QString::fromUtf8("\u4e2d \U0001F600"), "? ?");
+        lines[50000].replace(QString::fromUtf8("\u6587"), "?");
+        QCOMPARE(readAll(path), lines.join("\r\n").toLatin1());
+    }
+
     void save_ofAFileChangedOnDisk_asksFirst_andTheStatusBarSaysSo()
     {
         MainWindowFixture f;
