@@ -41,6 +41,7 @@
 #include <QSyntaxHighlighter>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -221,6 +222,10 @@ int ours(const QString& path, const QString& dir)
         longestGap = std::max(longestGap, sinceTick.elapsed());
         print("open_gap_ms", double(longestGap));
     }
+    // Actions opens collapsed; open it as a user reading the outline would,
+    // so that the edits below pay for the view laying out every action.
+    doc->Actionlist()->expand(doc->outlineNode(QStringLiteral("actions")));
+    QCoreApplication::processEvents();
     c.setSelStart(c.textLength() / 2);
     print("first_ms", timed([&] { type(editor, 'x'); }));
     const std::vector<double> keys = typing(editor);

@@ -165,8 +165,9 @@ QModelIndex DocumentWindow::outlineNode(const QString& key) const
 void DocumentWindow::rebuildActionNodes()
 {
     const QModelIndex actions = outlineNode(QStringLiteral("actions"));
-    // The actions show as soon as there are any; later the user decides.
-    const bool expanded = m_actionlist->isExpanded(actions) || m_outline->rowCount(actions) == 0;
+    // Actions stays as the user left it: collapsed, as the skeleton made it,
+    // until the user opens it.
+    const bool expanded = m_actionlist->isExpanded(actions);
     // Only the stretches of nodes that changed are made again: a big script
     // has thousands of actions, and a paste brings a few.
     m_outline->setActions(m_model->outline().nodes(), m_model->outline().lastChanges());

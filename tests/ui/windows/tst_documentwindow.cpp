@@ -334,6 +334,14 @@ private slots:
         // The outline takes the caret to a banner, on a click or on Return.
         QModelIndex actions = w.window.outlineNode("actions");
         QCOMPARE(childCount(actions), 3);
+        // Actions start collapsed, as the skeleton left them, and stay open
+        // once the user opens them.
+        QVERIFY(!w.window.Actionlist()->isExpanded(actions));
+        w.window.Actionlist()->expand(actions);
+        c.setSelStart(c.textLength());
+        c.setSelText("\r\n#\r\n#-----[ COPY ]---\r\n#\r\nx");
+        QCOMPARE(childCount(actions), 4);
+        QVERIFY(w.window.Actionlist()->isExpanded(actions));
         w.window.showActionNode(childOf(actions, 2));
         QCOMPARE(c.selStart(), int(c.text().lastIndexOf("#-----[ OPEN")));
         w.window.Actionlist()->setCurrentIndex(childOf(actions, 1));
