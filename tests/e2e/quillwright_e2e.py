@@ -408,6 +408,9 @@ def journey_reopen_and_undo(display, home, script):
         run("xdotool", "mousemove", str(doc["globalX"] + doc["width"] // 2), str(doc["globalY"] + 8), env=s.env)
         run("xdotool", "click", "--repeat", "2", "--delay", "80", "1", env=s.env)
         time.sleep(0.6)
+        # The outline's Actions starts collapsed: opened for the picture.
+        s.keys("F6", "Home", "Down", "Down", "Right", "F6")
+        time.sleep(0.3)
         s.screenshot("main-window", MAIN)
         run("xdotool", "mousemove", str(doc["globalX"] + 80), str(doc["globalY"] + 160), env=s.env)
         run("xdotool", "click", "1", env=s.env)
@@ -687,6 +690,9 @@ def journey_find_replace_goto_outline(display, home):
         s.type("8")
         s.keys("Return")
         s.type("// ")
+        # Actions starts collapsed: the outline opens it from the keyboard.
+        s.keys("F6", "Home", "Down", "Down", "Right", "F6")
+        time.sleep(0.3)
         nodes = s.active_document()["actionNodes"]
         expect(len(nodes) == 3 and nodes[2][3], f"the outline shows no third action: {nodes}")
         s.x("mousemove", str(nodes[2][1]), str(nodes[2][2]))
