@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/IndexIterator.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <functional>
@@ -138,22 +140,7 @@ public:
     }
 
     // Element by element, for range-for.
-    class const_iterator {
-    public:
-        const T& operator*() const { return (*m_vector)[m_index]; }
-        const_iterator& operator++()
-        {
-            ++m_index;
-            return *this;
-        }
-        bool operator!=(const const_iterator& other) const { return m_index != other.m_index; }
-
-    private:
-        friend class ChunkedVector;
-        const_iterator(const ChunkedVector* vector, int index) : m_vector(vector), m_index(index) {}
-        const ChunkedVector* m_vector;
-        int m_index;
-    };
+    using const_iterator = IndexIterator<ChunkedVector>;
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, m_size}; }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/IndexIterator.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -35,25 +37,9 @@ public:
         return a.values() == b.values();
     }
 
-    class const_iterator {
-    public:
-        int operator*() const { return (*m_set)[m_place]; }
-        const_iterator& operator++()
-        {
-            ++m_place;
-            return *this;
-        }
-        bool operator!=(const const_iterator& other) const { return m_place != other.m_place; }
-
-    private:
-        friend class SortedLines;
-        const_iterator(const SortedLines* set, int place) : m_set(set), m_place(place) {}
-        const SortedLines* m_set;
-        int m_place;
-    };
+    using const_iterator = IndexIterator<SortedLines>;
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
-    const_iterator from(int place) const { return {this, place}; }
 
 private:
     size_t gap() const { return m_gapEnd - m_gapStart; }
