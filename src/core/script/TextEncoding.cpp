@@ -142,30 +142,32 @@ char* encodeSpan(const LineStore& lines, const ChunkSpan& span, char* out, Windo
     return d;
 }
 
-EncodedText encodeWindows1252(const LineStore& lines)
+// A span's bytes in a buffer of their own.
+Windows1252::Encoded encodedSpan(const LineStore& lines, const ChunkSpan& span)
 {
     Windows1252::Encoded e;
-    e.bytes.resize(lines.length());
+    e.bytes.resize(span.end - span.start);
+    char* end = encodeSpan(lines, span, e.bytes.data(), e);
+    e.bytes.truncate(end - e.bytes.data());
+    return e;
+}
+
+EncodedText encodeWindows1252(const LineStore& lines)
+{
     const int chunks = lines.lines().chunkCount();
-    const ChunkSpan all = spanOf(lines, 0, chunks);
     // Reading the lines waits on memory more than on the processor: a big
     // script is read as two halves at once, the second into a buffer of
     // its own, then copied after the first.
     if (lines.length() < (1 << 20) || chunks < 2) {
-        char* end = encodeSpan(lines, all, e.bytes.data(), e);
-        e.bytes.truncate(end - e.bytes.data());
+        Windows1252::Encoded e = encodedSpan(lines, spanOf(lines, 0, chunks));
         return {std::move(e.bytes), e.unmappable, e.firstUnmappable};
     }
-    const ChunkSpan first = spanOf(lines, 0, chunks / 2);
     const ChunkSpan second = spanOf(lines, chunks / 2, chunks);
-    auto later = std::async(std::launch::async, [&lines, &second] {
-        Windows1252::Encoded rest;
-        rest.bytes.resize(second.end - second.start);
-        char* end = encodeSpan(lines, second, rest.bytes.data(), rest);
-        rest.bytes.truncate(end - rest.bytes.data());
-        return rest;
-    });
-    char* end = encodeSpan(lines, first, e.bytes.data(), e);
+    auto later =
+        std::async(std::launch::async, [&lines, &second] { return encodedSpan(lines, second); });
+    Windows1252::Encoded e;
+    e.bytes.resize(lines.length());
+    char* end = encodeSpan(lines, spanOf(lines, 0, chunks / 2), e.bytes.data(), e);
     const Windows1252::Encoded rest = later.get();
     std::memcpy(end, rest.bytes.constData(), size_t(rest.bytes.size()));
     e.bytes.truncate(end - e.bytes.data() + rest.bytes.size());

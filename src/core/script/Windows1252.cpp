@@ -38,17 +38,10 @@ int encodeChar(char16_t c)
 Encoded encode(QStringView text)
 {
     Encoded e;
-    e.bytes.reserve(text.size());
-    encodeInto(e, text, 0);
-    return e;
-}
-
-void encodeInto(Encoded& e, QStringView text, qsizetype position)
-{
-    const qsizetype start = e.bytes.size();
-    e.bytes.resize(start + text.size());
-    char* end = encodeTo(e.bytes.data() + start, text, position, e);
+    e.bytes.resize(text.size());
+    char* end = encodeTo(e.bytes.data(), text, 0, e);
     e.bytes.truncate(end - e.bytes.data());
+    return e;
 }
 
 namespace {

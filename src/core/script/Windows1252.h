@@ -20,11 +20,9 @@ struct Encoded {
     int firstUnmappable = -1; // index into the text of the first of them
 };
 Encoded encode(QStringView text);
-// Appends the bytes of `text`, which stands at `position` of the whole
-// text, to what `e` holds.
-void encodeInto(Encoded& e, QStringView text, qsizetype position);
-// The same written from `out` on, which has room for a byte a character;
-// returns where the bytes end. The unmappable characters are counted in `e`.
+// The bytes of `text`, which stands at `position` of the whole text, written
+// from `out` on, which has room for a byte a character; returns where the
+// bytes end. The unmappable characters are counted in `e`.
 char* encodeTo(char* out, QStringView text, qsizetype position, Encoded& e);
 
 } // namespace Windows1252
