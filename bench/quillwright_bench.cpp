@@ -223,7 +223,7 @@ int ours(const QString& path, const QString& dir)
         print("open_gap_ms", double(longestGap));
     }
     // Actions opens collapsed; open it as a user reading the outline would,
-    // so that the edits below pay for the view laying out every action.
+    // so that the edits below pay for what the view does with the actions.
     doc->Actionlist()->expand(doc->outlineNode(QStringLiteral("actions")));
     QCoreApplication::processEvents();
     c.setSelStart(c.textLength() / 2);

@@ -96,6 +96,14 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     connect(m_model.get(), &DocumentModel::outlineRebuilt, this,
             &DocumentWindow::rebuildActionNodes);
     connect(m_actionlist, &QTreeView::doubleClicked, this, &DocumentWindow::Actionlist_DblClick);
+    // Near the end of the actions the view has, it is given more (End, Page
+    // Down, the wheel and the scroll bar all end up here).
+    connect(m_actionlist->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        const QScrollBar* bar = m_actionlist->verticalScrollBar();
+        if (m_outline->hasMoreActions() && value >= bar->maximum() - bar->pageStep() &&
+            m_actionlist->isExpanded(outlineNode(QStringLiteral("actions"))))
+            m_outline->showMoreActions();
+    });
     m_watcher = new QFileSystemWatcher(this);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &DocumentWindow::fileChangedOnDisk);
     m_journalTimer = new QTimer(this);

@@ -77,21 +77,46 @@ void OutlineModel::setActions(const ActionOutline::Nodes& nodes,
     if (!fits || rows != count) // not the nodes the changes were made to
         changes = {{0, m_actions.size(), count}};
     for (const ActionOutline::NodeChange& c : changes) {
-        if (c.removed > 0) {
-            beginRemoveRows(actions, c.line, c.line + c.removed - 1);
-            m_actions.replace(c.line, c.removed, {});
-            endRemoveRows();
+        std::vector<ActionOutline::Node> added;
+        added.reserve(size_t(c.added));
+        for (int i = c.line; i < c.line + c.added; ++i)
+            added.push_back(nodes[i]);
+        if (c.line >= m_shown) { // below the rows the view has: it need not hear
+            m_actions.replace(c.line, c.removed, std::move(added));
+            continue;
         }
+        const int removedRows = std::min(c.removed, m_shown - c.line);
+        if (removedRows > 0)
+            beginRemoveRows(actions, c.line, c.line + removedRows - 1);
+        m_actions.replace(c.line, c.removed, {});
+        m_shown -= removedRows;
+        if (removedRows > 0)
+            endRemoveRows();
         if (c.added > 0) {
             beginInsertRows(actions, c.line, c.line + c.added - 1);
-            std::vector<ActionOutline::Node> added;
-            added.reserve(size_t(c.added));
-            for (int i = c.line; i < c.line + c.added; ++i)
-                added.push_back(nodes[i]);
             m_actions.replace(c.line, 0, std::move(added));
+            m_shown += c.added;
             endInsertRows();
         }
     }
+    m_wanted = std::max(m_wanted, m_shown);
+    showWanted();
+}
+
+void OutlineModel::showMoreActions()
+{
+    m_wanted = std::max(m_wanted, m_shown + std::max(m_shown, int(FirstActions)));
+    showWanted();
+}
+
+void OutlineModel::showWanted()
+{
+    const int rows = std::min(m_wanted, m_actions.size());
+    if (rows <= m_shown)
+        return;
+    beginInsertRows(node(QStringLiteral("actions")), m_shown, rows - 1);
+    m_shown = rows;
+    endInsertRows();
 }
 
 QModelIndex OutlineModel::index(int row, int column, const QModelIndex& parent) const
@@ -100,7 +125,7 @@ QModelIndex OutlineModel::index(int row, int column, const QModelIndex& parent) 
         return {};
     // Asked once for each action every time the view lays out its rows.
     if (parent.internalId() == quintptr(ActionsNode + 1) && parent.model() == this)
-        return row < m_actions.size() ? createIndex(row, 0, ActionId) : QModelIndex();
+        return row < m_shown ? createIndex(row, 0, ActionId) : QModelIndex();
     if (isAction(parent))
         return {};
     const int p = fixedOf(parent);
@@ -125,7 +150,7 @@ int OutlineModel::rowCount(const QModelIndex& parent) const
         return 0;
     const int p = fixedOf(parent);
     if (p == ActionsNode)
-        return m_actions.size();
+        return m_shown;
     return int(m_children[p < 0 ? fixedNodes.size() : size_t(p)].size());
 }
 

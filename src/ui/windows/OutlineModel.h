@@ -11,6 +11,11 @@
 // a hundred thousand actions, and a paste or a cut must cost the nodes of the
 // lines it touched, not a list that closes up item by item and a view that
 // asks every item again.
+//
+// The view lays out every row of an open node again whenever a row under it
+// comes or goes, so the model gives it the first actions only (more than any
+// hand-written script has) and more as the user scrolls towards the end of
+// them; an edit below the rows given costs the view nothing.
 class OutlineModel : public QAbstractItemModel {
     Q_OBJECT
 public:
@@ -26,6 +31,11 @@ public:
     // it left). Changes that do not lead to `nodes` make all of them anew.
     void setActions(const ActionOutline::Nodes& nodes,
                     std::vector<ActionOutline::NodeChange> changes);
+    // Whether actions remain that the view has not been given yet.
+    bool hasMoreActions() const { return m_shown < m_actions.size(); }
+    // Gives the view as many actions again as it has (at least FirstActions).
+    void showMoreActions();
+    static constexpr int FirstActions = 2000;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -36,9 +46,13 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    void showWanted();
+
     // A copy of the nodes, changed a stretch at a time between the notices of
     // each change, so that whoever asks between them (a proxy, an accessibility
     // client) reads the rows the notices describe.
     ActionOutline::Nodes m_actions;
+    int m_shown = 0;                          // the rows under Actions: the first of m_actions
+    int m_wanted = FirstActions;              // the rows given once the view has scrolled for them
     std::vector<std::vector<int>> m_children; // the fixed nodes under each fixed node
 };

@@ -8,6 +8,7 @@
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/FindBar.h"
 #include "ui/windows/GoToLineBar.h"
+#include "ui/windows/OutlineModel.h"
 
 #include "core/text/ClipboardMime.h"
 
@@ -355,6 +356,53 @@ private slots:
         QVERIFY(w.editor()->hasFocus());
         w.window.showActionNode(actions); // not an action: nothing moves
         QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
+    }
+
+    void outline_ofAHugeScript_holdsTheFirstActions_andMoreAsTheUserScrolls()
+    {
+        Window w;
+        QAbstractItemModelTester tester(w.window.Actionlist()->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        RichTextControl& c = w.control();
+        const int total = OutlineModel::FirstActions + 700;
+        QString text;
+        for (int i = 0; i < total; ++i)
+            text += QStringLiteral("#\r\n#-----[ OPEN ]---\r\n#\r\nfile%1.php\r\n").arg(i);
+        c.setText(text);
+        QTreeView* tree = w.window.Actionlist();
+        const QModelIndex actions = w.window.outlineNode("actions");
+        tree->expand(actions);
+        const auto nodes = [&] { return w.window.model().outline().nodes(); };
+        const auto shownAsNodes = [&] {
+            for (int i = 0; i < childCount(actions); ++i)
+                if (textOf(childOf(actions, i)) != nodes()[size_t(i)].text)
+                    return false;
+            return true;
+        };
+        QCOMPARE(int(nodes().size()), total);
+        QCOMPARE(childCount(actions), int(OutlineModel::FirstActions));
+        // A banner added below the rows the view has: the view hears nothing.
+        QSignalSpy removed(tree->model(), &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(tree->model(), &QAbstractItemModel::rowsInserted);
+        c.setSelStart(c.textLength());
+        c.setSelText("\r\n#\r\n#-----[ COPY ]---\r\n#\r\nx");
+        QCOMPARE(int(nodes().size()), total + 1);
+        QCOMPARE(removed.count() + inserted.count(), 0);
+        // One removed among them: the rest move up and the view is filled again.
+        const int first = int(c.text().indexOf("#-----"));
+        c.setSelStart(first);
+        c.setSelLength(int(c.text().indexOf("#-----", first + 1)) - first);
+        c.setSelText(QString());
+        QCOMPARE(int(nodes().size()), total);
+        QCOMPARE(childCount(actions), int(OutlineModel::FirstActions));
+        QVERIFY(shownAsNodes());
+        // End goes to the last row given, and the view is given the rest.
+        tree->setFocus();
+        tree->setCurrentIndex(childOf(actions, 0));
+        QTest::keyClick(tree, Qt::Key_End);
+        QCOMPARE(childCount(actions), total);
+        QVERIFY(shownAsNodes());
+        QCOMPARE(tree->currentIndex(), childOf(actions, OutlineModel::FirstActions - 1));
     }
 
     void checker_underlinesItsFindings_andF8GoesFromOneToTheNext()
