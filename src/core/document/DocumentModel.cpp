@@ -9,6 +9,7 @@
 #include "core/text/RichTextControl.h"
 
 #include <QFileInfo>
+#include <future>
 
 namespace {
 const QString NewDocumentRtf = QStringLiteral(
@@ -185,17 +186,50 @@ QString withSeparators(const QString& text, DocumentModel::LoadRoute route)
 }
 } // namespace
 
-DocumentModel::PreparedScript DocumentModel::prepareScript(StyledText content, LoadRoute route)
+namespace {
+// What the three rounds of change handling make of the text of a plain
+// script, as lines. Each step looks at one line at a time (CR LF line
+// breaks included), so a text may be prepared in pieces that begin after
+// a CR LF.
+std::vector<LinePtr> preparedLines(const QString& text, DocumentModel::LoadRoute route)
+{
+    // What each round's full rewrite does to the text.
+    const auto written = [](QString t) {
+        return t.replace(ModFormat::endOfModTight(), ModFormat::endOfMod());
+    };
+    return LineStore::share(LineStore::splitLines(normalizedStyledText(
+        StyledText{written(RepairScript(written(withSeparators(written(text), route)))), {}})));
+}
+} // namespace
+
+DocumentModel::PreparedScript DocumentModel::prepareScript(StyledText content, LoadRoute route,
+                                                           qsizetype halvesFrom)
 {
     PreparedScript out{std::move(content), LineStore(), false};
     if (!out.content.runs.empty())
         return out;
-    // What each round's full rewrite does to the text of a plain script.
-    const auto written = [](QString text) {
-        return text.replace(ModFormat::endOfModTight(), ModFormat::endOfMod());
-    };
-    out.lines.assign(normalizedStyledText(StyledText{
-        written(RepairScript(written(withSeparators(written(out.content.text), route)))), {}}));
+    const QString& text = out.content.text;
+    // A big script is prepared as two halves at once: the window waits for
+    // this, and the steps are passes over memory more than over arithmetic.
+    qsizetype middle = 0; // where the second half begins after a CR LF; 0: one piece
+    if (text.size() >= halvesFrom) {
+        const qsizetype lineBreak = text.indexOf(u"\r\n", text.size() / 2);
+        if (lineBreak >= 0 && lineBreak + 2 < text.size())
+            middle = lineBreak + 2;
+    }
+    if (middle == 0) {
+        out.lines.assignLines(preparedLines(text, route));
+    } else {
+        auto later = std::async(std::launch::async, [&text, middle, route] {
+            return preparedLines(text.sliced(middle), route);
+        });
+        std::vector<LinePtr> lines = preparedLines(text.first(middle), route);
+        std::vector<LinePtr> rest = later.get();
+        lines.pop_back(); // the empty line after the first half's last CR LF
+        lines.insert(lines.end(), std::make_move_iterator(rest.begin()),
+                     std::make_move_iterator(rest.end()));
+        out.lines.assignLines(std::move(lines));
+    }
     out.prepared = true;
     return out;
 }

@@ -68,7 +68,10 @@ public:
         LineStore lines;    // what the rounds make of a plain script
         bool prepared = false;
     };
-    static PreparedScript prepareScript(StyledText content, LoadRoute route);
+    static constexpr qsizetype PrepareHalvesFrom = 1 << 20;
+    // `halvesFrom`: the length from which the text is prepared in two halves at once.
+    static PreparedScript prepareScript(StyledText content, LoadRoute route,
+                                        qsizetype halvesFrom = PrepareHalvesFrom);
     void loadScript(const PreparedScript& script, LoadRoute route);
     void loadScript(const StyledText& content, LoadRoute route)
     {

@@ -22,8 +22,29 @@ QString RepairScript(const QString& input)
 {
     static const QRegularExpression noteLabel(
         QStringLiteral("## (?:Author Notes?|author notes?): ?"));
-    QString text = input;
-    text.replace(noteLabel, ModFormat::authorNoteLabel());
+    // Every label begins "## " and is a few characters long: the expression
+    // is tried only there, on those characters (given the whole text, it
+    // checks all of it for valid UTF-16 at every try).
+    constexpr qsizetype LongestLabel = 17; // "## Author Notes: "
+    QString text;
+    qsizetype labelsEnd = 0;
+    for (qsizetype at = input.indexOf(u"## "); at >= 0; at = input.indexOf(u"## ", at + 1)) {
+        const QRegularExpressionMatch m = noteLabel.match(
+            QStringView(input).sliced(at, std::min(LongestLabel, input.size() - at)), 0,
+            QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!m.hasMatch())
+            continue;
+        if (text.isNull())
+            text.reserve(input.size() + 64);
+        text += QStringView(input).sliced(labelsEnd, at - labelsEnd);
+        text += ModFormat::authorNoteLabel();
+        labelsEnd = at + m.capturedLength();
+        at = labelsEnd - 1;
+    }
+    if (labelsEnd == 0)
+        text = input;
+    else
+        text += QStringView(input).sliced(labelsEnd);
 
     // Only banner lines change: the text between them is copied a stretch
     // at a time.

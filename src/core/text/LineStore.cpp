@@ -51,6 +51,12 @@ void LineStore::assign(const StyledText& content)
     m_length = int(content.text.size());
 }
 
+void LineStore::assignLines(std::vector<LinePtr> lines)
+{
+    m_lines.assign(std::move(lines));
+    m_length = m_lines.weightBefore(m_lines.size()) - 2;
+}
+
 StyledText LineStore::content() const
 {
     StyledText out;

@@ -19,7 +19,8 @@ class LineStore {
 public:
     LineStore();
 
-    void assign(const StyledText& content); // CR LF breaks that carry no colour
+    void assign(const StyledText& content);       // CR LF breaks that carry no colour
+    void assignLines(std::vector<LinePtr> lines); // at least one
     StyledText content() const;
 
     int lineCount() const { return m_lines.size(); }

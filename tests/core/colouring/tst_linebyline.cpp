@@ -321,12 +321,21 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, route);
         const StyledText content = Rtf::readRichOrPlain(QString::fromLatin1(bytes));
+        const auto loadRoute =
+            route ? DocumentModel::LoadRoute::CommandLine : DocumentModel::LoadRoute::Open;
         Pair p;
         p.act([&](Side& s) {
             s.control.setSelStart(5);
-            s.model.loadScript(content, route ? DocumentModel::LoadRoute::CommandLine
-                                              : DocumentModel::LoadRoute::Open);
+            s.model.loadScript(content, loadRoute);
         });
+        // A big script is prepared as two halves at once: the same lines.
+        const LineStore halves = DocumentModel::prepareScript(content, loadRoute, 0).lines;
+        const LineStore whole =
+            DocumentModel::prepareScript(content, loadRoute, std::numeric_limits<qsizetype>::max())
+                .lines;
+        QCOMPARE(halves.lineCount(), whole.lineCount());
+        QCOMPARE(halves.content().text, whole.content().text);
+        QCOMPARE(halves.length(), whole.length());
         QCOMPARE(firstDifference(p), QString());
         QCOMPARE(p.fast.model.UpdateBrowserTF(), p.reference.model.UpdateBrowserTF());
         QVERIFY(!p.fast.model.hasUnsavedChanges());

@@ -41,6 +41,12 @@ private slots:
                                            << "## Author Note: hi";
         QTest::newRow("author notes lower") << "## author notes: hi"
                                             << "## Author Note: hi";
+        QTest::newRow("labels run together") << "## Author Notes:## author note:x"
+                                             << "## Author Note: ## Author Note: x";
+        QTest::newRow("a label inside hashes") << "#### Author Notes: hi\r\n## ## Author Note:"
+                                               << "#### Author Note: hi\r\n## ## Author Note: ";
+        QTest::newRow("labels on several lines") << "## x\r\n## Author Notes: a\r\n## author notes:"
+                                                 << "## x\r\n## Author Note: a\r\n## Author Note: ";
         QTest::newRow("AUTHOR NOTE kept") << "## AUTHOR NOTE: hi"
                                           << "## AUTHOR NOTE: hi";
         QTest::newRow("nothing to repair") << "plain text\r\n"
