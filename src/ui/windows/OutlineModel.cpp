@@ -85,6 +85,8 @@ void OutlineModel::setActions(const ActionOutline::Nodes& nodes,
             m_actions.replace(c.line, c.removed, std::move(added));
             continue;
         }
+        if (c.line == 0 && c.removed == m_actions.size())
+            m_wanted = FirstActions; // a script of its own: the view starts again
         const int removedRows = std::min(c.removed, m_shown - c.line);
         if (removedRows > 0)
             beginRemoveRows(actions, c.line, c.line + removedRows - 1);
@@ -92,12 +94,16 @@ void OutlineModel::setActions(const ActionOutline::Nodes& nodes,
         m_shown -= removedRows;
         if (removedRows > 0)
             endRemoveRows();
-        if (c.added > 0) {
-            beginInsertRows(actions, c.line, c.line + c.added - 1);
-            m_actions.replace(c.line, 0, std::move(added));
-            m_shown += c.added;
+        // Among rows the view has, new ones are given to it; after the last
+        // of them, no more than it wants.
+        const int addedRows =
+            c.line < m_shown ? c.added : std::clamp(m_wanted - c.line, 0, c.added);
+        if (addedRows > 0)
+            beginInsertRows(actions, c.line, c.line + addedRows - 1);
+        m_actions.replace(c.line, 0, std::move(added));
+        m_shown += addedRows;
+        if (addedRows > 0)
             endInsertRows();
-        }
     }
     m_wanted = std::max(m_wanted, m_shown);
     showWanted();

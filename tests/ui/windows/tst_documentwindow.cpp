@@ -403,6 +403,14 @@ private slots:
         QCOMPARE(childCount(actions), total);
         QVERIFY(shownAsNodes());
         QCOMPARE(tree->currentIndex(), childOf(actions, OutlineModel::FirstActions - 1));
+        // Another script in place of the whole text starts again with the first actions.
+        c.setSelStart(0);
+        c.setSelLength(c.textLength());
+        c.setSelText(QString(text).replace("OPEN", "COPY") + "#\r\n#-----[ OPEN ]---\r\n");
+        QCOMPARE(int(nodes().size()), total + 1);
+        QCOMPARE(nodes()[0].text, QString("COPY"));
+        QCOMPARE(childCount(actions), int(OutlineModel::FirstActions));
+        QVERIFY(shownAsNodes());
     }
 
     void checker_underlinesItsFindings_andF8GoesFromOneToTheNext()
