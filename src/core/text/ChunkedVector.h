@@ -50,8 +50,9 @@ public:
     {
         const auto [c, offset] = locate(i);
         T& slot = ownChunk(c)[size_t(offset)];
-        if (m_weight) {
-            const int delta = m_weight(value) - m_weight(slot);
+        // A line coloured anew keeps its length: the chunks after it are
+        // not visited (loading colours every banner of a script).
+        if (const int delta = m_weight ? m_weight(value) - m_weight(slot) : 0; delta != 0) {
             m_chunkWeights[size_t(c)] += delta;
             for (size_t k = size_t(c) + 1; k < m_weightStarts.size(); ++k)
                 m_weightStarts[k] += delta;

@@ -143,14 +143,13 @@ LineSplice LineStore::replace(int start, int length, const StyledText& insert)
 
 void LineStore::replaceLines(int first, int count, std::vector<LinePtr> lines)
 {
-    for (int i = first; i < first + count; ++i)
-        m_length -= int(m_lines[i]->text.size()) + 2;
-    for (const LinePtr& l : lines)
-        m_length += int(l->text.size()) + 2;
     if (count == 1 && lines.size() == 1)
         m_lines.set(first, std::move(lines.front()));
     else
         m_lines.replace(first, count, std::move(lines));
+    // The chunks sum their lines' weights already; reading each line again
+    // waits on memory for every one of them.
+    m_length = std::max(m_lines.weightBefore(m_lines.size()) - 2, 0);
 }
 
 bool LineStore::sameText(const LineStore& other) const

@@ -99,13 +99,22 @@ void QtRichTextControl::setLines(const LineStore& lines)
     // from the last up, so the lines above each keep their numbers.
     const auto differences = m_store.lines().differences(
         lines.lines(), [](const LinePtr& a, const LinePtr& b) { return sameLine(a, b); });
-    for (auto d = differences.rbegin(); d != differences.rend(); ++d) {
-        std::vector<LinePtr> put;
-        put.reserve(size_t(d->added));
-        for (int i = d->otherAt; i < d->otherAt + d->added; ++i)
-            put.push_back(lines.lines()[i]);
-        m_store.replaceLines(d->at, d->removed, std::move(put));
-        changed({d->at, d->removed, d->added});
+    const int before = m_store.lineCount();
+    if (differences.size() == 1 && differences.front().removed == before &&
+        differences.front().added == lines.lineCount()) {
+        // Nothing kept (a script opened): the store shares the other's
+        // chunks, their lines and weights, rather than visit every line.
+        m_store = lines;
+        changed({0, before, lines.lineCount()});
+    } else {
+        for (auto d = differences.rbegin(); d != differences.rend(); ++d) {
+            std::vector<LinePtr> put;
+            put.reserve(size_t(d->added));
+            for (int i = d->otherAt; i < d->otherAt + d->added; ++i)
+                put.push_back(lines.lines()[i]);
+            m_store.replaceLines(d->at, d->removed, std::move(put));
+            changed({d->at, d->removed, d->added});
+        }
     }
     m_selStart = 0;
     m_selLength = 0;

@@ -80,6 +80,10 @@ public:
     using ShowProgress = std::function<void(qint64 done, qint64 total)>;
     void setShowProgress(ShowProgress progress) { m_showProgress = std::move(progress); }
     static constexpr int ShowSlice = 1 << 15;
+    // While the widget is being brought up to date, events handled between
+    // slices included: work that reads the widget, or that can wait for
+    // it, waits.
+    bool isShowing() const { return m_programmatic > 0; }
 
 private:
     // Every edit runs as one; the widget is brought up to date when the

@@ -234,6 +234,10 @@ void DocumentWindow::Form_Resize()
 
 void DocumentWindow::writeJournal()
 {
+    if (m_control->isShowing()) { // a script being opened is not yet the user's work
+        m_journalTimer->start();
+        return;
+    }
     m_journalTimer->stop();
     if (!m_services.journal)
         return;

@@ -132,6 +132,7 @@ private slots:
         c.setShowProgress([&](qint64 done, qint64 total) {
             reported.push_back(done);
             QVERIFY(total >= qint64(many.size()) - 1); // the first may fill the empty line
+            QVERIFY(c.isShowing());
         });
         if (at < 0) {
             c.setText(many.join(QStringLiteral("\r\n")));
@@ -146,6 +147,7 @@ private slots:
         c.setSelColor(MarkerColors::Green);
         QCOMPARE(reported, (std::vector<qint64>{QtRichTextControl::ShowSlice,
                                                 2 * QtRichTextControl::ShowSlice}));
+        QVERIFY(!c.isShowing());
         const StyledText shown = c.documentContent();
         const StyledText held = c.styledText();
         QCOMPARE(shown.text, held.text);
