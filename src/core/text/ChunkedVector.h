@@ -50,8 +50,8 @@ public:
     {
         const auto [c, offset] = locate(i);
         T& slot = ownChunk(c)[size_t(offset)];
-        // A line coloured anew keeps its length: the chunks after it are
-        // not visited (loading colours every banner of a script).
+        // An element whose weight stays the same (a line coloured anew)
+        // leaves the chunks after it alone: loading colours every banner.
         if (const int delta = m_weight ? m_weight(value) - m_weight(slot) : 0; delta != 0) {
             m_chunkWeights[size_t(c)] += delta;
             for (size_t k = size_t(c) + 1; k < m_weightStarts.size(); ++k)
