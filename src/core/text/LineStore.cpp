@@ -54,7 +54,14 @@ void LineStore::assign(const StyledText& content)
 void LineStore::assignLines(std::vector<LinePtr> lines)
 {
     m_lines.assign(std::move(lines));
-    m_length = m_lines.weightBefore(m_lines.size()) - 2;
+    measure();
+}
+
+void LineStore::measure()
+{
+    // The chunks sum their lines' weights already; reading each line again
+    // waits on memory for every one of them.
+    m_length = std::max(m_lines.weightBefore(m_lines.size()) - 2, 0);
 }
 
 StyledText LineStore::content() const
@@ -147,9 +154,7 @@ void LineStore::replaceLines(int first, int count, std::vector<LinePtr> lines)
         m_lines.set(first, std::move(lines.front()));
     else
         m_lines.replace(first, count, std::move(lines));
-    // The chunks sum their lines' weights already; reading each line again
-    // waits on memory for every one of them.
-    m_length = std::max(m_lines.weightBefore(m_lines.size()) - 2, 0);
+    measure();
 }
 
 bool LineStore::sameText(const LineStore& other) const

@@ -52,6 +52,8 @@ public:
     static std::vector<LinePtr> share(std::vector<StyledText> lines);
 
 private:
+    void measure(); // the length from the lines' summed weights
+
     // Each line weighs its length and a line break.
     ChunkedVector<LinePtr> m_lines{[](const LinePtr& l) { return int(l->text.size()) + 2; }};
     int m_length = 0;
