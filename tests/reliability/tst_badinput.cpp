@@ -76,6 +76,14 @@ private slots:
         writeAll(path, bytes);
         f.dialogs.fileNames = {path};
         f.window->mnuFileOpen_Click();
+        if (bytes.contains('\0')) {
+            // An archive or an image holds NUL bytes: refused, so never written back.
+            QVERIFY2(f.dialogs.lastText().contains("It is a binary file, not a MOD script."),
+                     qPrintable(f.dialogs.lastText()));
+            QCOMPARE(f.doc()->caption(), QString("Document 1"));
+            QCOMPARE(readAll(path), bytes);
+            return;
+        }
         QCOMPARE(f.dialogs.questions.size(), 0);
         QCOMPARE(f.doc()->caption(), path);
         // Whatever came in is a script now: it saves and opens again.
@@ -117,6 +125,8 @@ private slots:
                                                << "encoded as UTF-16";
         QTest::newRow("UTF-16 without a mark") << "utf16"
                                                << "encoded as UTF-16";
+        QTest::newRow("a zip archive named .mod") << "zip"
+                                                  << "It is a binary file, not a MOD script.";
         QTest::newRow("a line that grows past the limit as its end markers are written out")
             << "markers"
             << "Line 1 is 20001 characters long";
@@ -162,6 +172,10 @@ private slots:
                 bytes += kind == "utf16be" ? QByteArray(1, '\0') + lo : QByteArray(1, lo) + '\0';
             }
             writeAll(path, bytes);
+        } else if (kind == "zip") {
+            // A stored zip entry: local header, name, data with a lone CR, central directory.
+            writeAll(path, QByteArray("PK\x03\x04\x14\0\0\0\0\0", 10) + "install.mod" +
+                               QByteArray("#-----[ OPEN ]---\r x\0\0PK\x01\x02", 26));
         } else if (kind == "markers") {
             writeAll(path, QByteArray(19996, 'x') + "#EoM");
         } else if (kind == "unreadable") {

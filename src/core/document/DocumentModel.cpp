@@ -262,6 +262,18 @@ void DocumentModel::Timer1_Timer()
     m_timer.stop();
 }
 
+void DocumentModel::takeSnapshot()
+{
+    LineStore now = m_control.lineSnapshot();
+    if (!m_snapshots.Text1.isEmpty() && m_snapshots.Text1.lines().sameText(now))
+        return;
+    const qsizetype length = now.length();
+    m_snapshots.tick(
+        length, [&now] { return TextSnapshot(std::move(now)); }, true);
+    m_timer.stop();
+    emit undoControlsChanged(undoControls());
+}
+
 void DocumentModel::RefreshActionOutline()
 {
     if (m_outline.refresh(m_control.text()))

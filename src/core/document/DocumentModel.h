@@ -91,6 +91,11 @@ public:
     // shows the new Text1.
     void undo(int levels);
 
+    // Before and after an edit that undo takes back on its own (Replace
+    // All): the text becomes the newest snapshot now, whatever its length
+    // did, unless it already is.
+    void takeSnapshot();
+
     UndoControls undoControls() const { return m_snapshots.controls(); }
     // The window now holds another script: its snapshots go, so that no
     // undo brings back the text of the one before.

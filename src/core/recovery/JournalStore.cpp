@@ -32,6 +32,9 @@ JournalStore::JournalStore(const QString& folder) : m_folder(folder)
     m_writer.setExpiryTimeout(-1);
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return;
+    // The journals hold the user's unsaved scripts: for the user's eyes only.
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     m_instance = QStringLiteral("%1-%2")
                      .arg(QCoreApplication::applicationPid())
                      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
@@ -79,6 +82,7 @@ void JournalStore::write(int document, const QString& filePath, const QString& c
             QSaveFile file(path);
             if (!file.open(QIODevice::WriteOnly))
                 return;
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
             file.write(RecoveryJournal::encode(filePath, caption, encoding, lines));
             file.commit();
         });
@@ -137,6 +141,17 @@ QList<JournalStore::Orphan> JournalStore::claimOrphans()
             orphan.problem = d.problem;
         }
         out << orphan;
+    }
+    // A program that ended with nothing unsaved leaves only its lock file:
+    // taking the lock and letting it go removes it.
+    for (const QFileInfo& info : dir.entryInfoList({QStringLiteral("*.lock")}, QDir::Files)) {
+        const QString instance = info.completeBaseName();
+        if (instance == m_instance || owners.count(instance) > 0)
+            continue;
+        QLockFile stale(info.filePath());
+        stale.setStaleLockTime(0);
+        if (stale.tryLock(0))
+            stale.unlock();
     }
     std::stable_partition(out.begin(), out.end(),
                           [](const Orphan& o) { return o.entry.has_value(); });

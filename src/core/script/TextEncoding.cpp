@@ -64,6 +64,12 @@ DecodedText decodeText(const QByteArray& bytes)
                     "TextEncoding",
                     "It is encoded as UTF-16, which Quillwright cannot edit; save it "
                     "as UTF-8 or Windows-1252 first.")};
+    // No script holds a NUL byte; an archive or an image does, and saving it
+    // back as text would destroy it.
+    if (bytes.contains('\0'))
+        return {
+            QString(), TextEncoding::Windows1252,
+            QCoreApplication::translate("TextEncoding", "It is a binary file, not a MOD script.")};
     if (bytes.startsWith(Utf8Bom)) {
         if (const auto text = strictUtf8(QByteArrayView(bytes).sliced(3)))
             return {*text, TextEncoding::Utf8WithBom, QString()};

@@ -53,6 +53,8 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     m_model = std::make_unique<DocumentModel>(*m_control);
     m_findBar = new FindBar(*m_control, m_services.dialogs, this);
     m_lineBar = new GoToLineBar(*m_control, this);
+    for (auto signal : {&FindBar::aboutToReplace, &FindBar::replaced})
+        connect(m_findBar, signal, m_model.get(), &DocumentModel::takeSnapshot);
     for (QWidget* bar : std::initializer_list<QWidget*>{m_findBar, m_lineBar})
         bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(m_findBar, &FindBar::visibilityChanged, this, [this] {
@@ -108,10 +110,13 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &DocumentWindow::fileChangedOnDisk);
     m_journalTimer = new QTimer(this);
     m_journalTimer->setSingleShot(true);
-    m_journalTimer->setInterval(JournalPause);
-    // Only a timer's restart on the keystroke path; the journal waits for the pause.
-    connect(m_control.get(), &RichTextControl::changed, m_journalTimer,
-            qOverload<>(&QTimer::start));
+    m_journalTimer->setInterval(JournalDelay);
+    // A throttle, not a pause: a restart on every key would put the journal
+    // off for as long as someone types, and a crash then loses all of it.
+    connect(m_control.get(), &RichTextControl::changed, m_journalTimer, [this] {
+        if (!m_journalTimer->isActive())
+            m_journalTimer->start();
+    });
     connect(m_journalTimer, &QTimer::timeout, this, &DocumentWindow::writeJournal);
     // The checker too waits for the pause: a timer's restart is all a key pays.
     m_checkTimer = new QTimer(this);

@@ -70,9 +70,10 @@ public:
     bool saveTo(const QString& path, Adopt adopt = Adopt::Path);
 
     void Form_Load();
-    // The recovery journal, written at a pause in typing while the text is
-    // unsaved and removed once it is saved or closed without saving.
-    static constexpr int JournalPause = 1000; // milliseconds after the last change
+    // The recovery journal, written while the text is unsaved and removed once
+    // it is saved or closed without saving. Steady typing never postpones it:
+    // it is written this long after the first change it has not yet got.
+    static constexpr int JournalDelay = 1000; // milliseconds
     void writeJournal();
     // The session is ending (SIGTERM, SIGHUP): the window closes without a
     // question and its journal stays for the next start.

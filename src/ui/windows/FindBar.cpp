@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -130,6 +131,17 @@ FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* pa
     key(QKeySequence(Qt::ALT | Qt::Key_R), [this] { replace(); });
     key(QKeySequence(Qt::ALT | Qt::Key_A), [this] { replaceAll(); });
     key(QKeySequence(Qt::Key_Escape), [this] { close(); });
+    m_recount = new QTimer(this);
+    m_recount->setSingleShot(true);
+    m_recount->setInterval(200);
+    connect(m_recount, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            showCount();
+    });
+    connect(&m_control, &RichTextControl::changed, m_recount, [this] {
+        if (isVisible())
+            m_recount->start();
+    });
     hide();
 }
 
@@ -316,7 +328,9 @@ bool FindBar::replace()
     if (selected.length > 0 && s.next(lines, selected.start, scope()) == selected) {
         const QString with = s.replacement(lines, selected, m_replace->text());
         const int grown = int(with.size()) - selected.length;
+        emit aboutToReplace();
         m_control.setSelText(with);
+        emit replaced();
         if (m_selectionScope)
             m_selectionScope->end += grown;
     }
@@ -349,7 +363,9 @@ int FindBar::replaceAll()
         }
     }
     const int grown = r.lines.length() - before.length();
+    emit aboutToReplace();
     m_control.setLines(r.lines); // one edit: one run of the change handling, one undo level
+    emit replaced();
     const int caret = std::min(r.last.start, m_control.textLength());
     m_control.setSelStart(caret);
     m_control.editor()->ensureCursorVisible();

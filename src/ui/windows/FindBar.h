@@ -10,6 +10,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class QToolButton;
 class QtRichTextControl;
 
@@ -47,6 +48,9 @@ public:
 signals:
     // The bar was shown or hidden: the window lays itself out again.
     void visibilityChanged();
+    // Around each replacement, so that undo takes it back on its own.
+    void aboutToReplace();
+    void replaced();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,4 +98,5 @@ private:
     std::optional<MatchesKey> m_matchesFor;
     bool m_matchesCapped = false;
     int m_typedFrom = 0; // where the search as one types starts
+    QTimer* m_recount;   // the count follows the text (an undo, typing) at a pause
 };

@@ -2,11 +2,16 @@
 #include "core/recovery/RecoveryJournal.h"
 #include "core/text/LineStore.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using RecoveryJournal::Entry;
 
@@ -130,6 +135,19 @@ private slots:
             ended.remove(3);
         } // ended without removing its journals, as after a crash
         live.flush();
+        // Unsaved scripts are private.
+        struct stat mode {};
+        QCOMPARE(::stat(QFile::encodeName(live.journalPath(1)).constData(), &mode), 0);
+        QCOMPARE(mode.st_mode & 0777, 0600u);
+        // A program that died with nothing unsaved leaves only its lock file.
+        const pid_t dead = fork();
+        if (dead == 0)
+            _exit(0);
+        waitpid(dead, nullptr, 0);
+        const QString deadLock = folder + "/" + QString::number(dead) + "-0badc0de.lock";
+        write(deadLock, QByteArray::number(dead) + "\n" +
+                            QCoreApplication::applicationName().toUtf8() + "\n" +
+                            QSysInfo::machineHostName().toUtf8() + "\n");
         JournalStore next(folder);
         const QList<JournalStore::Orphan> orphans = next.claimOrphans();
         QStringList texts;
@@ -137,6 +155,8 @@ private slots:
             texts << (o.entry ? o.entry->text : o.problem);
         texts.sort();
         QCOMPARE(texts, (QStringList{"first, later", "second"}));
+        QVERIFY(!QFile::exists(deadLock));
+        QVERIFY(QDir(folder).entryList({"*.lock"}).size() >= 2); // the live ones stay
         // Claimed: a third program starting now finds nothing to offer.
         JournalStore third(folder);
         QVERIFY(third.claimOrphans().isEmpty());

@@ -163,19 +163,30 @@ void replaceAll(Window& w, Reference& ref, QRandomGenerator& rng)
         expression = "(?<!\\w)" + expression + "(?!\\w)";
     const QRegularExpression re(expression, QRegularExpression::CaseInsensitiveOption |
                                                 QRegularExpression::UseUnicodePropertiesOption);
-    ChangeBatch batch(ref.control);
-    for (int line = 0; line < ref.control.lineCount(); ++line) {
-        StyledText made = *ref.control.line(line);
-        std::vector<std::pair<int, int>> found;
-        for (auto it = re.globalMatch(made.text); it.hasNext();) {
-            const QRegularExpressionMatch m = it.next();
-            found.emplace_back(int(m.capturedStart()), int(m.capturedLength()));
+    bool any = false;
+    for (int line = 0; line < ref.control.lineCount() && !any; ++line)
+        any = re.match(ref.control.line(line)->text).hasMatch();
+    if (!any)
+        return;
+    // A Replace All is an undo step of its own: a snapshot before and after.
+    ref.model.takeSnapshot();
+    ref.control.setSelStart(0);
+    {
+        ChangeBatch batch(ref.control);
+        for (int line = 0; line < ref.control.lineCount(); ++line) {
+            StyledText made = *ref.control.line(line);
+            std::vector<std::pair<int, int>> found;
+            for (auto it = re.globalMatch(made.text); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                found.emplace_back(int(m.capturedStart()), int(m.capturedLength()));
+            }
+            for (auto f = found.rbegin(); f != found.rend(); ++f)
+                made = splicedStyledText(made, f->first, f->second, StyledText{with, {}});
+            if (!found.empty())
+                ref.control.setLine(line, made);
         }
-        for (auto f = found.rbegin(); f != found.rend(); ++f)
-            made = splicedStyledText(made, f->first, f->second, StyledText{with, {}});
-        if (!found.empty())
-            ref.control.setLine(line, made);
     }
+    ref.model.takeSnapshot();
     ref.control.setSelStart(0);
 }
 
@@ -186,6 +197,10 @@ void compareStyled(const StyledText& actual, const StyledText& expected, int ste
         while (at < std::min(actual.text.size(), expected.text.size()) &&
                actual.text[at] == expected.text[at] && actual.colorAt(at) == expected.colorAt(at))
             ++at;
+        if (qEnvironmentVariableIsSet("ORACLE_TRACE"))
+            for (int i = std::max(at - 40, 0); i < std::min<int>(at + 20, actual.text.size()); ++i)
+                qDebug() << i << actual.text[i] << Qt::hex << actual.colorAt(i).raw()
+                         << expected.colorAt(i).raw();
         QFAIL(qPrintable(QString("step %1 differs at %2: window \"%3\" reference \"%4\"")
                              .arg(step)
                              .arg(at)
@@ -340,7 +355,9 @@ private slots:
         QVERIFY(!w.window.Actionlist()->isExpanded(actions));
         w.window.Actionlist()->expand(actions);
         c.setSelStart(c.textLength());
-        c.setSelText("\r\n#\r\n#-----[ COPY ]---\r\n#\r\nx");
+        // 50 characters or more since the last snapshot: the outline follows.
+        c.setSelText(
+            "\r\n#\r\n#-----[ COPY ]---\r\n#\r\ncopy root/templates/x.gif to templates/x.gif");
         QCOMPARE(childCount(actions), 4);
         QVERIFY(w.window.Actionlist()->isExpanded(actions));
         w.window.showActionNode(childOf(actions, 2));
@@ -356,6 +373,58 @@ private slots:
         QVERIFY(w.editor()->hasFocus());
         w.window.showActionNode(actions); // not an action: nothing moves
         QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
+    }
+
+    void replaceAll_isOneUndoStep_whateverTheLengthDoes_data()
+    {
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("with");
+        QTest::newRow("same length, match case") << "php"
+                                                 << "PHP";
+        QTest::newRow("shorter") << "index"
+                                 << "i";
+        QTest::newRow("longer") << "php"
+                                << "php3";
+        QTest::newRow("a banner keyword away") << "OPEN"
+                                               << "COPY";
+    }
+
+    void replaceAll_isOneUndoStep_whateverTheLengthDoes()
+    {
+        QFETCH(QString, find);
+        QFETCH(QString, with);
+        Window w;
+        RichTextControl& c = w.control();
+        c.setText("#\r\n#-----[ OPEN ]---\r\n#\r\nindex.php\r\n#\r\n#-----[ OPEN ]---\r\n"
+                  "#\r\nviewtopic.php\r\n");
+        w.window.model().Timer1_Timer();
+        QTest::keyClicks(w.editor(), "x"); // typed, no pause since
+        const QString before = c.text();
+        FindBar* bar = w.window.findBar();
+        QTest::keyClick(w.editor(), Qt::Key_H, Qt::ControlModifier);
+        bar->setOptions({true, false, false}, false);
+        bar->findField()->setText(find);
+        bar->replaceField()->setText(with);
+        QTest::keyClick(bar->findField(), Qt::Key_A, Qt::AltModifier);
+        QVERIFY(c.text() != before);
+        QVERIFY(w.window.model().undoControls().levelOne);
+        // A second, lengthening Replace All: one undo goes back to the first's result.
+        const QString afterFirst = c.text();
+        bar->findField()->setText("#");
+        bar->replaceField()->setText("##");
+        QTest::keyClick(bar->findField(), Qt::Key_A, Qt::AltModifier);
+        w.window.model().Timer1_Timer(); // a pause changes nothing now
+        w.window.model().undo(1);
+        QCOMPARE(c.text(), afterFirst);
+        w.window.model().undo(1);
+        QCOMPARE(c.text(), before);
+        // The outline shows the banners back and the bar counts the text back.
+        QCOMPARE(childCount(w.window.outlineNode("actions")), 2);
+        QVERIFY(textOf(childOf(w.window.outlineNode("actions"), 0)).contains("OPEN"));
+        bar->findField()->setText(find);
+        QTRY_VERIFY2(bar->status()->text().endsWith(QString::number(before.count(find))) ||
+                         bar->status()->text().startsWith(QString::number(before.count(find))),
+                     qPrintable(bar->status()->text()));
     }
 
     void outline_ofAHugeScript_holdsTheFirstActions_andMoreAsTheUserScrolls()
@@ -385,7 +454,9 @@ private slots:
         QSignalSpy removed(tree->model(), &QAbstractItemModel::rowsRemoved);
         QSignalSpy inserted(tree->model(), &QAbstractItemModel::rowsInserted);
         c.setSelStart(c.textLength());
-        c.setSelText("\r\n#\r\n#-----[ COPY ]---\r\n#\r\nx");
+        // 50 characters or more since the last snapshot: the outline follows.
+        c.setSelText(
+            "\r\n#\r\n#-----[ COPY ]---\r\n#\r\ncopy root/templates/x.gif to templates/x.gif");
         QCOMPARE(int(nodes().size()), total + 1);
         QCOMPARE(removed.count() + inserted.count(), 0);
         // One removed among them: the rest move up and the view is filled again.
@@ -617,7 +688,11 @@ private slots:
                 ref.model.Timer1_Timer();
             }
             if (qEnvironmentVariableIsSet("ORACLE_TRACE"))
-                qDebug() << step << action << w.control().selStart() << w.control().textLength();
+                qDebug() << step << action << w.control().selStart() << w.control().textLength()
+                         << w.window.model().snapshots().Text2.size()
+                         << ref.model.snapshots().Text2.size()
+                         << w.window.model().snapshots().Text1.size()
+                         << ref.model.snapshots().Text1.size();
             compareStyled(w.window.control().documentContent(), ref.control.styledText(), step);
             compareStyled(w.control().styledText(), w.window.control().documentContent(), step);
             QCOMPARE(staleCompositions(w.editor()), 0);
