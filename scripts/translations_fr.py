@@ -5,6 +5,16 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ("EditMenuAdditions", "&Redo"): "&Rétablir",
+    ("EditMenuAdditions", "&Find..."): "Rec&hercher...",
+    ("EditMenuAdditions", "R&eplace..."): "R&emplacer...",
+    ("EditMenuAdditions", "&Go to Line..."): "&Aller à la ligne...",
+    ("EditMenuAdditions", "&Next Problem"): "Problème &suivant",
+    ("EditMenuAdditions", "&Previous Problem"): "Problème &précédent",
+    ("MainWindow", "The file %1 no longer exists. It is taken off the list of recent files."):
+        "Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.",
+    ("TextEncoding", "It is a binary file, not a MOD script."):
+        "C'est un fichier binaire, pas un script MOD.",
     ("AuthorDialog", "Author Details"): "Détails sur l'auteur",
     ("AuthorDialog", "name:"): "nom :",
     ("AuthorDialog", "e-mail:"): "courriel :",

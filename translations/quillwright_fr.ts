@@ -283,6 +283,33 @@
     </message>
 </context>
 <context>
+    <name>EditMenuAdditions</name>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>Rec&amp;hercher...</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>R&amp;emplacer...</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Line...</source>
+        <translation>&amp;Aller à la ligne...</translation>
+    </message>
+    <message>
+        <source>&amp;Next Problem</source>
+        <translation>Problème &amp;suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Problem</source>
+        <translation>Problème &amp;précédent</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Replace</source>
@@ -542,6 +569,10 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
         <source>Check against forum files...</source>
         <translation>Vérifier avec les fichiers du forum...</translation>
     </message>
+    <message>
+        <source>The file %1 no longer exists. It is taken off the list of recent files.</source>
+        <translation>Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -764,6 +795,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>It is encoded as UTF-16, which Quillwright cannot edit; save it as UTF-8 or Windows-1252 first.</source>
         <translation>Il est encodé en UTF-16, que Quillwright ne peut pas modifier ; enregistrez-le d'abord en UTF-8 ou en Windows-1252.</translation>
+    </message>
+    <message>
+        <source>It is a binary file, not a MOD script.</source>
+        <translation>C'est un fichier binaire, pas un script MOD.</translation>
     </message>
 </context>
 <context>

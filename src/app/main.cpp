@@ -65,8 +65,14 @@ int main(int argc, char** argv)
     frmMain.MDIForm_Load(request.fileName);
     if (frmSplash)
         frmSplash->close();
+    // A SIGTERM during start-up (answered inside a message's own event
+    // loop) must not be followed by a main loop that nothing ends.
+    if (frmMain.sessionEnding())
+        return 0;
     frmMain.show();
     frmMain.offerRecovery();
+    if (frmMain.sessionEnding())
+        return 0;
 
     const QString showTips =
         settings.value(SettingsStore::executableName(), QStringLiteral("Options"),

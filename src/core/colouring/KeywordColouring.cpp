@@ -41,8 +41,7 @@ constexpr std::array<Rule, 21> Rules = {{
 
 // A line that holds none of "OPEN ", "OR ", "FIND ", "ADD ", "REPLACE WITH ",
 // "IN-LINE", "SAVE/CLOSE ALL FILES", "EoM" and "## " cannot match a rule: a
-// match is one of the search texts, or one without its leading blank after
-// the delimiter of a control word, standing in one colour in the visible text.
+// match is one of the search texts standing in one colour in the visible text.
 bool mayMatch(const QString& t)
 {
     static constexpr QStringView triggers[] = {
@@ -78,6 +77,28 @@ int localIndex(std::vector<TextColor>& table, TextColor c)
     return int(table.size());
 }
 
+// Whether the blank at `at` ends a control word ("\cf0 ", "\tab "): it is
+// part of the markup, not a blank of the text, so a keyword after it does
+// not stand after a blank.
+bool endsControlWord(QStringView rtf, qsizetype at)
+{
+    qsizetype i = at - 1;
+    while (i >= 0 && rtf[i].isDigit())
+        --i;
+    if (i >= 0 && rtf[i] == u'-')
+        --i;
+    const qsizetype letters = i;
+    while (i >= 0 && rtf[i].unicode() < 128 && rtf[i].isLetter())
+        --i;
+    if (i == letters || i < 0 || rtf[i] != u'\\')
+        return false;
+    // "\\" is a backslash of the text: the word is markup only after an odd run.
+    qsizetype backslashes = 0;
+    for (qsizetype j = i; j >= 0 && rtf[j] == u'\\'; --j)
+        ++backslashes;
+    return backslashes % 2 == 1;
+}
+
 } // namespace
 
 QString RewriteKeywordRtf(const QString& rtf)
@@ -94,10 +115,19 @@ QString RewriteKeywordRtf(const QString& rtf)
         return r;
     }();
     // Each rule replaces every occurrence, left to right, in the result of
-    // the rule before it; a rule that finds nothing costs one search.
+    // the rule before it; a rule that finds nothing costs one search. A rule
+    // whose text begins with a blank wants a blank of the text there, never
+    // the one that ends a control word.
     QString out = rtf;
     for (const Compiled& rule : rules) {
-        qsizetype found = rule.search.indexIn(out);
+        const bool afterBlank = rule.search.pattern().startsWith(u' ');
+        const auto nextMatch = [&](qsizetype from) {
+            qsizetype at = rule.search.indexIn(out, from);
+            while (afterBlank && at >= 0 && endsControlWord(out, at))
+                at = rule.search.indexIn(out, at + 1);
+            return at;
+        };
+        qsizetype found = nextMatch(0);
         if (found < 0)
             continue;
         const qsizetype searchLength = rule.search.pattern().size();
@@ -108,7 +138,7 @@ QString RewriteKeywordRtf(const QString& rtf)
             next.append(QStringView(out).sliced(copied, found - copied));
             next.append(rule.replacement);
             copied = found + searchLength;
-            found = rule.search.indexIn(out, copied);
+            found = nextMatch(copied);
         }
         next.append(QStringView(out).sliced(copied));
         out = std::move(next);
@@ -158,14 +188,16 @@ RewrittenLine rewriteKeywordLine(const StyledText& line, const LineContext& cont
         localIndex(table, r.color);
     int writerIndex = localIndex(table, context.writerColor);
     int readerIndex = localIndex(table, context.readerColor);
-    // The character before the line in the whole form: the blank that ends
-    // the body start, or the line feed after \par.
-    QString body = context.firstLine ? QStringLiteral(" ") : QStringLiteral("\n");
+    // What stands before the line in the whole form: the body start, which
+    // ends in a control word, or the line feed after \par.
+    const QString before = context.firstLine ? Rtf::BodyStart.toString() : QStringLiteral("\n");
+    QString body = before;
     body += Rtf::writeBody(line, table, writerIndex);
     const QString rewritten = RewriteKeywordRtf(body);
     if (rewritten == body && context.readerColor == context.writerColor)
         return {line, colorTableEntry(table, writerIndex), false};
-    StyledText out = Rtf::readBody(QStringView(rewritten).sliced(1), table, readerIndex);
+    StyledText out =
+        Rtf::readBody(QStringView(rewritten).sliced(before.size()), table, readerIndex);
     out.runs = canonicalRuns(out.runs);
     const bool changed = out.text != line.text || out.runs != line.runs;
     if (!changed)

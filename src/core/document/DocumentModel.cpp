@@ -283,6 +283,7 @@ void DocumentModel::RefreshActionOutline()
 void DocumentModel::restartHistory()
 {
     m_snapshots.clear();
+    m_undone.clear();
     emit undoControlsChanged(undoControls());
 }
 
@@ -292,9 +293,33 @@ void DocumentModel::undo(int levels)
     if ((levels == 1 && !available.levelOne) || (levels == 2 && !available.levelTwo) ||
         (levels == 3 && !available.levelThree) || levels < 1 || levels > 3)
         return;
+    if (!canRedo())
+        m_undone.clear();
+    m_undone.push_back({m_snapshots, m_control.lineSnapshot()});
     // The snapshot's lines come back as they were, colours and all; lines
     // it shares with the text now are not touched.
     m_control.setLines(m_snapshots.undo(levels).lines());
+    m_undoneRevision = m_control.revision();
+    emit undoControlsChanged(undoControls());
+}
+
+bool DocumentModel::canRedo() const
+{
+    return !m_undone.empty() && m_control.revision() == m_undoneRevision;
+}
+
+void DocumentModel::redo()
+{
+    if (!canRedo())
+        return;
+    Undone last = std::move(m_undone.back());
+    m_undone.pop_back();
+    // The slots first, so that the change handler meets the text among the
+    // snapshots it was shown with.
+    m_snapshots = std::move(last.snapshots);
+    m_control.setLines(last.text);
+    m_undoneRevision = m_control.revision();
+    emit undoControlsChanged(undoControls());
 }
 
 DocumentModel::~DocumentModel() = default;

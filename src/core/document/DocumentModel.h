@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class LineRewriteMemo;
 class RichTextControl;
@@ -96,6 +97,11 @@ public:
     // did, unless it already is.
     void takeSnapshot();
 
+    // Redo takes back the last undo, as long as nothing changed the text
+    // since; undos in a row are taken back one by one.
+    bool canRedo() const;
+    void redo();
+
     UndoControls undoControls() const { return m_snapshots.controls(); }
     // The window now holds another script: its snapshots go, so that no
     // undo brings back the text of the one before.
@@ -133,6 +139,13 @@ private:
     // The text as last opened or saved, sharing its lines with the control's
     // store; none: unsaved whatever the text.
     std::optional<LineStore> m_unchanged;
+    // What each undo in a row replaced: the slots and the text shown.
+    struct Undone {
+        Snapshots snapshots;
+        LineStore text;
+    };
+    std::vector<Undone> m_undone;
+    quint64 m_undoneRevision = 0; // the text's revision right after the last undo or redo
     bool m_updateBrowserTF = true;
     bool m_inHandler = false;
     bool m_reference = false;

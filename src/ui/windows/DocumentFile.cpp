@@ -80,5 +80,6 @@ bool DocumentWindow::saveTo(const QString& path, Adopt adopt)
     if (!ownFile && adopt == Adopt::Path)
         setFilePath(path);
     m_model->markUnchanged();
+    emit savedTo(path);
     return true;
 }

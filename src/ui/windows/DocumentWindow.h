@@ -105,6 +105,8 @@ signals:
     void changedOnDisk(const QString& path);
     // A check found what findings() now holds.
     void findingsChanged();
+    // The script was written to `path`.
+    void savedTo(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -11,11 +11,15 @@
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/RecentFiles.h"
 #include "ui/windows/SaveScript.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPointer>
 #include <QScopedValueRollback>
@@ -25,52 +29,97 @@ namespace {
 const QString Title = QStringLiteral("Quillwright");
 }
 
-bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
-                          DocumentModel::LoadRoute route)
+std::optional<MainWindow::LoadedScript> MainWindow::readScript(const QString& fileName,
+                                                               DocumentModel::LoadRoute route)
 {
-    struct Loaded {
-        ScriptFile::ReadResult read;
-        DocumentModel::PreparedScript script;
-    };
-    const QPointer<DocumentWindow> target(doc);
     const QScopedValueRollback loading(m_loading, m_loading + 1);
-    BusyProgress busy(this, tr("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
+    auto busy = std::make_shared<BusyProgress>(
+        this, tr("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
     // Reading and the text work go on while the window handles events;
-    // Cancel leaves the window as it was.
-    std::optional<Loaded> loaded = busy.run<Loaded>([fileName, route] {
-        Loaded l;
+    // Cancel leaves everything as it was.
+    std::optional<LoadedScript> loaded = busy->run<LoadedScript>([fileName, route] {
+        LoadedScript l;
         l.read = ScriptFile::read(fileName);
         if (l.read.ok)
             l.script = DocumentModel::prepareScript(std::move(l.read.content), route);
         return l;
     });
-    if (!loaded || !target)
-        return false;
+    if (!loaded || m_sessionEnding)
+        return std::nullopt;
     if (!loaded->read.ok) {
+        busy.reset();
         m_services.dialogs->message(
             this, Title,
             tr("Could not open %1.\n\n%2")
                 .arg(QDir::toNativeSeparators(fileName), loaded->read.error),
             DialogService::Icon::Critical);
-        return false;
+        return std::nullopt;
     }
+    loaded->busy = std::move(busy);
+    return loaded;
+}
+
+void MainWindow::showScript(DocumentWindow* doc, const QString& fileName, LoadedScript& loaded,
+                            DocumentModel::LoadRoute route)
+{
+    const QScopedValueRollback loading(m_loading, m_loading + 1);
+    BusyProgress& busy = *loaded.busy;
     busy.setLabel(tr("Showing %1...").arg(QDir::toNativeSeparators(fileName)));
     doc->control().setShowProgress([&busy](qint64 done, qint64 total) { busy.step(done, total); });
-    doc->model().loadScript(loaded->script, route);
+    doc->model().loadScript(loaded.script, route);
     doc->control().setShowProgress({});
-    doc->fileWasRead(fileName, loaded->read.encoding, loaded->read.stamp);
+    doc->fileWasRead(fileName, loaded.read.encoding, loaded.read.stamp);
+    loaded.busy.reset();
+    rememberRecentFile(fileName);
     updateMenus();
+}
+
+bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
+                          DocumentModel::LoadRoute route)
+{
+    const QPointer<DocumentWindow> target(doc);
+    std::optional<LoadedScript> loaded = readScript(fileName, route);
+    if (!loaded || !target)
+        return false;
+    showScript(doc, fileName, *loaded, route);
+    return true;
+}
+
+DocumentWindow* MainWindow::documentOf(const QString& path) const
+{
+    const QFileInfo wanted(path);
+    for (DocumentWindow* doc : documents())
+        if (!doc->isUntitled() && QFileInfo(doc->filePath()) == wanted)
+            return doc;
+    return nullptr;
+}
+
+bool MainWindow::activateDocumentOf(const QString& path)
+{
+    DocumentWindow* doc = documentOf(path);
+    if (!doc)
+        return false;
+    for (QMdiSubWindow* sub : m_mdi->subWindowList())
+        if (sub->widget() == doc)
+            m_mdi->setActiveSubWindow(sub);
     return true;
 }
 
 void MainWindow::openFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
+        if (m_sessionEnding)
+            return;
+        if (activateDocumentOf(path))
+            continue;
+        // Nothing is made until the file is read: a refused file leaves no window behind.
+        std::optional<LoadedScript> loaded = readScript(path, DocumentModel::LoadRoute::Open);
+        if (!loaded)
+            continue;
         DocumentWindow* doc = NewDocument();
         if (!doc)
             return;
-        if (!loadInto(doc, path, DocumentModel::LoadRoute::Open))
-            doc->close();
+        showScript(doc, path, *loaded, DocumentModel::LoadRoute::Open);
     }
 }
 
@@ -114,6 +163,12 @@ void MainWindow::mnuFileOpen_Click()
     if (name.isEmpty())
         return;
     m_dialogFileName = name;
+    // A file open in another window is shown there, never in two windows at once.
+    const bool own = !doc->isUntitled() && QFileInfo(doc->filePath()) == QFileInfo(name);
+    if (DocumentWindow* holder = documentOf(name); holder && !own) {
+        activateDocumentOf(name);
+        return;
+    }
     loadInto(doc, name, DocumentModel::LoadRoute::Open);
 }
 
@@ -206,4 +261,23 @@ void MainWindow::mnuFileSend_Click()
 void MainWindow::mnuFileExit_Click()
 {
     close();
+}
+
+void MainWindow::rememberRecentFile(const QString& path)
+{
+    m_recentFiles->add(path);
+}
+
+void MainWindow::openRecentFile(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_services.dialogs->message(
+            this, Title,
+            tr("The file %1 no longer exists. It is taken off the list of recent files.")
+                .arg(QDir::toNativeSeparators(path)),
+            DialogService::Icon::Warning);
+        m_recentFiles->remove(path);
+        return;
+    }
+    openFiles({path});
 }

@@ -10,6 +10,8 @@
 #include "ui/platform/Icons.h"
 #include "ui/platform/LoadCaptions.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/EditMenuAdditions.h"
+#include "ui/windows/WindowList.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -132,6 +134,7 @@ DocumentWindow* MainWindow::NewDocument()
         m_statusPanel->setText(
             tr("%1 has changed on disk since it was opened.").arg(QDir::toNativeSeparators(path)));
     });
+    connect(doc, &DocumentWindow::savedTo, this, &MainWindow::rememberRecentFile);
     connect(doc, &DocumentWindow::outlineRouteRequested, this, [this](OutlineRoute route) {
         if (route == OutlineRoute::AuthorDialog)
             showAuthorDetails();
@@ -197,6 +200,8 @@ void MainWindow::updateMenus()
     applyUndoControls(doc ? doc->model().undoControls() : UndoControls{});
     m_encodingPanel->setText(doc ? encodingName(doc->encoding()) : QString());
     m_checkPanel->setText(doc ? Checker::summary(Checker::count(doc->findings())) : QString());
+    m_editAdditions->update();
+    m_windowList->rebuild();
 }
 
 void MainWindow::setForumFolder(const QString& folder)
@@ -224,6 +229,7 @@ void MainWindow::applyUndoControls(const UndoControls& c)
     m_undoEntries[1]->setEnabled(c.levelTwo);
     m_undoEntries[2]->setEnabled(c.levelThree);
     action(Command::EditUndo)->setEnabled(c.levelOne);
+    m_editAdditions->update();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

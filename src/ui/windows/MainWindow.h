@@ -2,6 +2,7 @@
 
 #include "core/document/DocumentModel.h"
 #include "core/document/Snapshots.h"
+#include "core/script/ScriptFile.h"
 #include "ui/windows/MainWindowCommands.h"
 
 #include <QHash>
@@ -9,8 +10,13 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class AuthorDialog;
+class EditMenuAdditions;
+class RecentFiles;
+class WindowList;
+class BusyProgress;
 class CommandsWindow;
 class OptionsDialog;
 class DialogService;
@@ -71,6 +77,9 @@ public:
     QMdiArea* mdiArea() const { return m_mdi; }
     QAction* action(Command command) const { return m_actions[size_t(command)]; }
     QAction* toolbarButton(ToolButton button) const { return m_toolbarButtons[size_t(button)]; }
+    RecentFiles* recentFiles() const { return m_recentFiles; }
+    // Opens a file of the recent list, or says it is gone and drops it.
+    void openRecentFile(const QString& path);
     // The toolbar's entries in order, separators included.
     QList<QAction*> toolbarEntries() const;
     QLabel* statusPanel() const { return m_statusPanel; }
@@ -89,6 +98,7 @@ public:
     // The session ends (SIGTERM, SIGHUP): every journal is written, then the
     // program quits as File, Exit would, without questions.
     void endSession();
+    bool sessionEnding() const { return m_sessionEnding; }
 
 public slots:
     void mnuFileOpen_Click();
@@ -164,6 +174,19 @@ private:
     void showUnfinished(const QString& handler);
     // Reads the file and makes it the document's script (DocumentModel::loadScript).
     bool loadInto(DocumentWindow* doc, const QString& fileName, DocumentModel::LoadRoute route);
+    // Loading in two steps, so that no window is made for a file that cannot be read.
+    struct LoadedScript {
+        ScriptFile::ReadResult read;
+        DocumentModel::PreparedScript script;
+        std::shared_ptr<BusyProgress> busy;
+    };
+    std::optional<LoadedScript> readScript(const QString& fileName, DocumentModel::LoadRoute route);
+    void showScript(DocumentWindow* doc, const QString& fileName, LoadedScript& loaded,
+                    DocumentModel::LoadRoute route);
+    // The document that holds the file at `path`, if one does.
+    DocumentWindow* documentOf(const QString& path) const;
+    bool activateDocumentOf(const QString& path);
+    void rememberRecentFile(const QString& path);
 
     AppServices m_services;
     QMdiArea* m_mdi = nullptr;
@@ -180,10 +203,14 @@ private:
     std::array<QAction*, ToolButtonCount> m_toolbarButtons{};
     std::array<QAction*, 3> m_undoEntries{}; // the undo button's levels one to three
     int m_documentCount = 0;
-    int m_loading = 0;        // loads under way, handling events meanwhile
+    int m_loading = 0; // loads under way, handling events meanwhile
+    bool m_sessionEnding = false;
     QString m_dialogFileName; // dlgCommonDialog keeps its last file name
     std::unique_ptr<QPrinter> m_printer;
     QPointer<PropertiesDialog> m_properties;
     QPointer<CommandsWindow> m_commands;
     QTimer* m_stateReportTimer = nullptr;
+    RecentFiles* m_recentFiles = nullptr;
+    EditMenuAdditions* m_editAdditions = nullptr;
+    WindowList* m_windowList = nullptr;
 };

@@ -1,7 +1,10 @@
 // The main window's menus, toolbar and status bar, built from typed tables.
 #include "ui/platform/Icons.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/EditMenuAdditions.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/RecentFiles.h"
+#include "ui/windows/WindowList.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -192,6 +195,8 @@ void MainWindow::createActions()
 
 void MainWindow::createMenus()
 {
+    std::array<QAction*, RecentFiles::Count> recentEntries{};
+    size_t recentCount = 0;
     for (const Menu& menu : menuTree()) {
         QMenu* m = menuBar()->addMenu(QString::number(menu.caption));
         m->setObjectName(QString::fromLatin1(menu.name));
@@ -206,12 +211,19 @@ void MainWindow::createMenus()
                 // No caption: a styled separator would show it as a heading.
                 a->setSeparator(true);
             } else {
-                a->setVisible(false); // recent files: nothing fills them
+                a->setVisible(false); // a recent file: shown once there is one
                 a->setEnabled(false);
+                recentEntries[recentCount++] = a;
             }
             m->addAction(a);
         }
     }
+    m_recentFiles = new RecentFiles(m_services.settings, recentEntries, this);
+    connect(m_recentFiles, &RecentFiles::openRequested, this, &MainWindow::openRecentFile);
+    auto* edit = menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    m_editAdditions = new EditMenuAdditions(*this, *edit);
+    auto* window = menuBar()->findChild<QMenu*>(QStringLiteral("mnuWindow"));
+    m_windowList = new WindowList(*m_mdi, *window);
 }
 
 void MainWindow::createToolBar()

@@ -9,7 +9,9 @@
 
 #include <QTimer>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -80,6 +82,19 @@ DocumentWindow* MainWindow::recoverDocument(const RecoveryJournal::Entry& entry)
 
 void MainWindow::endSession()
 {
+    m_sessionEnding = true;
+    // A modal message or dialog runs an event loop of its own, and the one
+    // that put it up waits for it: each is answered "no answer", so that its
+    // caller goes on and finds the session ending.
+    for (int guard = 0; guard < 16; ++guard) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            break;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->done(QDialog::Rejected);
+        else
+            modal->hide();
+    }
     // A load handles events while it runs; the documents it fills must
     // stay until it is done.
     if (m_loading > 0) {
@@ -93,6 +108,11 @@ void MainWindow::endSession()
     if (m_services.journal)
         m_services.journal->flush();
     // Other top-level windows (the tip, a dialog) must not keep it running.
-    if (close())
-        QCoreApplication::quit();
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != this && top->isVisible())
+            top->close();
+    close();
+    // Ends every event loop running now; start-up, which has none yet,
+    // asks sessionEnding() before it starts one.
+    QCoreApplication::quit();
 }

@@ -151,10 +151,32 @@ private slots:
         d.append("second addition\r\n");
         d.model.Timer1_Timer();
         QCOMPARE(d.model.undoControls(), (UndoControls{true, true, false}));
+        const QString both = d.control.text();
+        d.append("typed, no pause");
+        const QString typed = d.control.text();
+        QVERIFY(!d.model.canRedo());
         d.model.undo(2);
         QCOMPARE(d.control.text(), ModFormat::defaultTemplate());
         QCOMPARE(d.model.undoControls(), UndoControls{});
         QCOMPARE(d.colorOf("Mod Title:"), Blue);
+        // Redo takes the undo back, with the levels it had.
+        QVERIFY(d.model.canRedo());
+        d.model.redo();
+        QCOMPARE(d.control.text(), typed);
+        QCOMPARE(d.model.undoControls(), (UndoControls{true, true, false}));
+        QVERIFY(!d.model.canRedo());
+        // Two undos, two redos; anything typed in between ends the redos.
+        d.model.undo(1);
+        QCOMPARE(d.control.text(), both.left(both.indexOf("second addition")));
+        d.model.undo(1);
+        d.model.redo();
+        d.model.redo();
+        QCOMPARE(d.control.text(), typed);
+        d.model.undo(1);
+        d.append("x");
+        QVERIFY(!d.model.canRedo());
+        d.model.redo();
+        QVERIFY(d.control.text().endsWith("x"));
     }
 };
 

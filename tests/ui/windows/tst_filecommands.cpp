@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -335,6 +336,44 @@ private slots:
         QVERIFY(!docs[1]->model().hasUnsavedChanges());
         QCOMPARE(docs[2]->filePath(), other);
         QVERIFY(f.dialogs.lastText().contains("missing.mod"));
+        // Nothing was made for the file that could not be read: no empty frame, no number used.
+        QCOMPARE(f.window->mdiArea()->subWindowList().size(), 3);
+        QCOMPARE(docs[2]->caption(), other);
+        QCOMPARE(f.window->DocumentCount(), 3);
+        // A file already open is shown, not opened again.
+        f.window->openFiles({good, f.path("missing.mod")});
+        QCOMPARE(f.window->documents().size(), 3);
+        QCOMPARE(f.doc(), docs[1]);
+        // The Window menu lists them, the active one checked.
+        auto* menu = f.window->findChild<QMenu*>("mnuWindow");
+        emit menu->aboutToShow();
+        QAction* second = menu->findChild<QAction*>("mnuWindowList2");
+        QVERIFY(second);
+        QCOMPARE(second->text(), "&2 " + QDir::toNativeSeparators(good));
+        QVERIFY(second->isChecked());
+        menu->findChild<QAction*>("mnuWindowList3")->trigger();
+        QCOMPARE(f.doc(), docs[2]);
+        // The File menu's recent files: the newest first, a gone file dropped with a word.
+        QList<QAction*> recent;
+        for (QAction* a : f.window->findChild<QMenu*>("mnuFile")->actions())
+            if (a->objectName() == "mnuFileMRU")
+                recent << a;
+        QCOMPARE(recent[0]->text(), QString("&1 notes.txt"));
+        QCOMPARE(recent[1]->text(), QString("&2 dropped.mod"));
+        QVERIFY(!recent[2]->isVisible());
+        QCOMPARE(recent[1]->statusTip(), QDir::toNativeSeparators(good));
+        QFile::remove(other);
+        recent[0]->trigger();
+        QVERIFY(f.dialogs.lastText().contains("no longer exists"));
+        QCOMPARE(recent[0]->text(), QString("&1 dropped.mod"));
+        QVERIFY(!recent[1]->isVisible());
+        // Kept for the next start.
+        MainWindow next(AppServices{&f.settings, &f.dialogs, f.path("program"), "", nullptr});
+        QAction* kept = nullptr;
+        for (QAction* a : next.findChild<QMenu*>("mnuFile")->actions())
+            if (a->objectName() == "mnuFileMRU" && !kept)
+                kept = a;
+        QCOMPARE(kept->text(), QString("&1 dropped.mod"));
     }
 
     void open_failureIsReportedAndTheDocumentKept_data()

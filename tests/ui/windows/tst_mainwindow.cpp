@@ -272,7 +272,35 @@ private slots:
         QCOMPARE(names(f.window->findChild<QMenu*>("mnuWindow")->actions()),
                  (QStringList{"mnuWindowNewWindow", "mnuWindowBar0", "mnuWindowCascade",
                               "mnuWindowTileHorizontal", "mnuWindowTileVertical",
-                              "mnuWindowArrangeIcons"}));
+                              "mnuWindowArrangeIcons", "mnuWindowBar1", "mnuWindowList1"}));
+        // What editors have in Edit comes after the menu's own entries.
+        auto* edit = f.window->findChild<QMenu*>("mnuEdit");
+        QCOMPARE(names(edit->actions()),
+                 (QStringList{"mnuEditUndo", "mnuEditBar0", "mnuEditCut", "mnuEditCopy",
+                              "mnuEditPaste", "mnuEditPasteSpecial", "mnuEditBar1", "mnuEditRedo",
+                              "mnuEditFind", "mnuEditReplace", "mnuEditGoToLine",
+                              "mnuEditNextProblem", "mnuEditPreviousProblem"}));
+        QCOMPARE(edit->actions()[7]->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+        QCOMPARE(edit->actions()[8]->shortcut(),
+                 QKeySequence::keyBindings(QKeySequence::Find).value(0));
+        // Ctrl+F opens the find bar of the active document through the entry's key.
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.doc()->mod_fly()->setFocus();
+        QTest::keyClick(f.doc()->mod_fly(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(f.doc()->findBar()->isVisible());
+        // Redo after an undo, from its key, until something is typed.
+        f.doc()->model().Timer1_Timer();
+        f.doc()->control().setSelText("typed");
+        f.doc()->model().Timer1_Timer();
+        const QString typed = f.doc()->control().text();
+        f.window->undoLevels(1);
+        QVERIFY(edit->actions()[7]->isEnabled());
+        f.doc()->mod_fly()->setFocus();
+        QTest::keyClick(f.doc()->mod_fly(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(f.doc()->control().text(), typed);
+        QVERIFY(!edit->actions()[7]->isEnabled());
     }
 
     void menus_readFrenchOnAFrenchInterface()
@@ -300,10 +328,10 @@ private slots:
         // What stays the same in both languages: names, keywords, and words
         // French shares with English.
         const QStringList sameInBoth = {
-            "Quillwright",  "OK",          "Options",    "Options...", "Version", "Document 1",
-            "Windows-1252", "Mod",         "Cascade",    "Publish",    "TEXT",    "LIST",
-            "Actions",      "Description", "Mod Header", "Regex",      "Script",  "Exemple 1",
-            "Exemple 2",    "Exemple 3",   "Exemple 4"};
+            "Quillwright",  "OK",          "Options",    "Options...",  "Version", "Document 1",
+            "Windows-1252", "Mod",         "Cascade",    "Publish",     "TEXT",    "LIST",
+            "Actions",      "Description", "Mod Header", "Regex",       "Script",  "Exemple 1",
+            "Exemple 2",    "Exemple 3",   "Exemple 4",  "1 Document 1"};
         const QStringList keywords = ModFormat::builderKeywords();
         QStringList english_left;
         for (const QString& text : french.texts)
