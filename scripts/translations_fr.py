@@ -5,6 +5,21 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ("FindBar", "The pattern is too complex for this text."):
+        "Le motif est trop complexe pour ce texte.",
+    ("FindBar", "%n match"): ("%n occurrence", "%n occurrences"),
+    ("FindBar", "%n matches"): ("%n occurrence", "%n occurrences"),
+    ("QRegularExpression", "missing closing parenthesis"): "parenthèse fermante manquante",
+    ("QRegularExpression", "unmatched closing parenthesis"):
+        "parenthèse fermante sans parenthèse ouvrante",
+    ("QRegularExpression", "quantifier does not follow a repeatable item"):
+        "le quantificateur ne suit pas un élément répétable",
+    ("QRegularExpression", "syntax error in subpattern name (missing terminator?)"):
+        "erreur de syntaxe dans le nom du sous-motif (terminaison manquante ?)",
+    ("QRegularExpression", "two named subpatterns have the same name (PCRE2_DUPNAMES not set)"):
+        "deux sous-motifs nommés portent le même nom",
+    ("QRegularExpression", "unknown property after \\P or \\p"):
+        "propriété inconnue après \\P ou \\p",
     ("EditMenuAdditions", "&Redo"): "&Rétablir",
     ("EditMenuAdditions", "&Find..."): "Rec&hercher...",
     ("EditMenuAdditions", "R&eplace..."): "R&emplacer...",

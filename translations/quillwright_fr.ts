@@ -419,6 +419,18 @@
         <source>%1 matches</source>
         <translation>%1 occurrences</translation>
     </message>
+    <message>
+        <source>The pattern is too complex for this text.</source>
+        <translation>Le motif est trop complexe pour ce texte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match</source>
+        <translation><numerusform>%n occurrence</numerusform><numerusform>%n occurrences</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation><numerusform>%n occurrence</numerusform><numerusform>%n occurrences</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>GoToLineBar</name>
@@ -693,6 +705,33 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     <message>
         <source>Line numbers</source>
         <translation>Numéros de ligne</translation>
+    </message>
+</context>
+<context>
+    <name>QRegularExpression</name>
+    <message>
+        <source>missing closing parenthesis</source>
+        <translation>parenthèse fermante manquante</translation>
+    </message>
+    <message>
+        <source>unmatched closing parenthesis</source>
+        <translation>parenthèse fermante sans parenthèse ouvrante</translation>
+    </message>
+    <message>
+        <source>quantifier does not follow a repeatable item</source>
+        <translation>le quantificateur ne suit pas un élément répétable</translation>
+    </message>
+    <message>
+        <source>syntax error in subpattern name (missing terminator?)</source>
+        <translation>erreur de syntaxe dans le nom du sous-motif (terminaison manquante ?)</translation>
+    </message>
+    <message>
+        <source>two named subpatterns have the same name (PCRE2_DUPNAMES not set)</source>
+        <translation>deux sous-motifs nommés portent le même nom</translation>
+    </message>
+    <message>
+        <source>unknown property after \P or \p</source>
+        <translation>propriété inconnue après \P ou \p</translation>
     </message>
 </context>
 <context>

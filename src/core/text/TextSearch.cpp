@@ -21,6 +21,18 @@ LinePart partOf(const LineStore& lines, int i, int from, int end)
     const int length = int(lines.line(i).text.size());
     return {lineStart, std::max(from - lineStart, 0), std::min(length, end - lineStart)};
 }
+// The engine's messages that Qt's own French leaves out: named here so that
+// they are translated with the program's texts.
+[[maybe_unused]] constexpr const char* EngineMessages[] = {
+    QT_TRANSLATE_NOOP("QRegularExpression", "missing closing parenthesis"),
+    QT_TRANSLATE_NOOP("QRegularExpression", "unmatched closing parenthesis"),
+    QT_TRANSLATE_NOOP("QRegularExpression", "quantifier does not follow a repeatable item"),
+    QT_TRANSLATE_NOOP("QRegularExpression",
+                      "syntax error in subpattern name (missing terminator?)"),
+    QT_TRANSLATE_NOOP("QRegularExpression",
+                      "two named subpatterns have the same name (PCRE2_DUPNAMES not set)"),
+    QT_TRANSLATE_NOOP("QRegularExpression", "unknown property after \\P or \\p"),
+};
 } // namespace
 
 TextSearch::TextSearch(const QString& pattern, SearchOptions options)
@@ -59,18 +71,27 @@ void TextSearch::inLine(const QString& line, int from, int to, Each each) const
 {
     if (m_options.regularExpression) {
         int at = from;
+        int lastEnd = -1; // where the last match ended: an empty match there is not another
         while (at <= to) {
             const QRegularExpressionMatch m = m_regex.match(line, at);
+            if (!m.isValid()) { // the engine gave up (its backtracking limit)
+                m_gaveUp = true;
+                return;
+            }
             if (!m.hasMatch())
                 return;
             const int start = int(m.capturedStart());
             const int length = int(m.capturedLength());
             if (start + length > to)
                 return;
-            if (length > 0 && wholeWordAt(line, start, length)) {
+            // An empty match ("^", "$", "\b", "a*" where there is no a) is a
+            // place, as in the editors users know; not right after a match.
+            const bool empty = length == 0;
+            if ((!empty || start != lastEnd) && (empty || wholeWordAt(line, start, length))) {
                 if (!each(start, length, m))
                     return;
-                at = start + length;
+                lastEnd = start + length;
+                at = empty ? start + 1 : start + length;
             } else {
                 at = start + 1;
             }
@@ -98,7 +119,7 @@ TextMatch TextSearch::next(const LineStore& lines, int from, TextRange range) co
     if (!m_valid)
         return {};
     from = std::max(from, range.start);
-    if (from >= range.end)
+    if (from > range.end) // at the end there may still be an empty match ("$")
         return {};
     const int lastLine = lines.lineAt(range.end);
     for (int i = lines.lineAt(from); i <= lastLine; ++i) {

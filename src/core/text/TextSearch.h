@@ -10,8 +10,9 @@
 
 // Finding and replacing in a script as text editors do: plain text or a
 // regular expression, with or without case, whole words only, inside a
-// range of the text. A match never crosses a line break and is never
-// empty, so every match can be selected and stepped over.
+// range of the text. A match never crosses a line break. A regular
+// expression may match an empty place ("^", "$", "\b"): such a match is a
+// caret position, and Replace All inserts there.
 struct SearchOptions {
     bool matchCase = false;
     bool wholeWords = false;
@@ -40,6 +41,9 @@ public:
     // compile; error() then says why (empty for an empty pattern).
     bool isValid() const { return m_valid; }
     QString error() const { return m_error; }
+    // The regular-expression engine reached its backtracking limit in a
+    // search so far: what it found is not all there is.
+    bool gaveUp() const { return m_gaveUp; }
 
     // The first match that starts at or after `from` and ends inside the range.
     TextMatch next(const LineStore& lines, int from, TextRange range) const;
@@ -75,4 +79,5 @@ private:
     QRegularExpression m_regex;
     bool m_valid = false;
     QString m_error;
+    mutable bool m_gaveUp = false;
 };

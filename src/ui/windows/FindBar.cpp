@@ -183,7 +183,9 @@ const std::vector<TextMatch>& FindBar::matches()
 {
     const MatchesKey key = matchesKey();
     if (m_matchesFor != key) {
-        m_matches = search().all(m_control.lineSnapshot(), scope(), CountLimit);
+        const TextSearch s = search();
+        m_matches = s.all(m_control.lineSnapshot(), scope(), CountLimit);
+        m_matchesGaveUp = s.gaveUp();
         m_matchesCapped = int(m_matches.size()) == CountLimit;
         m_matchesFor = key;
     }
@@ -264,6 +266,10 @@ bool FindBar::step(bool forward, bool fromSelectionStart)
     const auto byStart = [](const TextMatch& m, int pos) { return m.start < pos; };
     if (forward) {
         auto it = std::lower_bound(all.begin(), all.end(), from, byStart);
+        // An empty match is a place: from the one selected, the next is the one after.
+        if (!fromSelectionStart && it != all.end() && it->length == 0 &&
+            *it == TextMatch{selStart, m_control.selLength()})
+            ++it;
         if (it == all.end() && m_matchesCapped) {
             found = s.next(m_control.lineSnapshot(), from, range);
         } else if (it != all.end()) {
@@ -325,7 +331,7 @@ bool FindBar::replace()
         return false;
     const LineStore lines = m_control.lineSnapshot();
     const TextMatch selected{m_control.selStart(), m_control.selLength()};
-    if (selected.length > 0 && s.next(lines, selected.start, scope()) == selected) {
+    if (s.next(lines, selected.start, scope()) == selected) {
         const QString with = s.replacement(lines, selected, m_replace->text());
         const int grown = int(with.size()) - selected.length;
         emit aboutToReplace();
@@ -347,7 +353,7 @@ int FindBar::replaceAll()
     const TextRange range = scope();
     const LineStore before = m_control.lineSnapshot();
     TextSearch::Replaced r = s.replaceAll(before, range, m_replace->text());
-    if (r.count == 0) {
+    if (r.count == 0 || s.gaveUp()) { // never a part of "all" as if it were all
         showCount();
         return 0;
     }
@@ -393,14 +399,21 @@ void FindBar::showCount(const QString& notice)
         const TextMatch selected{m_control.selStart(), m_control.selLength()};
         const auto it = std::lower_bound(all.begin(), all.end(), selected.start,
                                          [](const TextMatch& m, int pos) { return m.start < pos; });
-        if (all.empty()) {
+        if (m_matchesGaveUp) {
+            // What was found is not all there is: neither a count nor "Not found".
+            text = tr("The pattern is too complex for this text.");
+            p.setColor(QPalette::Base, QColor(0xff, 0xdd, 0xdd));
+        } else if (all.empty()) {
             text = tr("Not found");
             // The field says so too, as text editors colour it.
             p.setColor(QPalette::Base, QColor(0xff, 0xdd, 0xdd));
         } else if (it != all.end() && *it == selected) {
             text = tr("%1 of %2").arg(int(it - all.begin()) + 1).arg(total);
-        } else {
+        } else if (m_matchesCapped) {
             text = tr("%1 matches").arg(total);
+        } else {
+            const int n = int(all.size());
+            text = n == 1 ? tr("%n match", nullptr, n) : tr("%n matches", nullptr, n);
         }
     }
     m_find->setPalette(p);

@@ -97,6 +97,7 @@ private:
     MatchesKey matchesKey() const;
     std::optional<MatchesKey> m_matchesFor;
     bool m_matchesCapped = false;
-    int m_typedFrom = 0; // where the search as one types starts
-    QTimer* m_recount;   // the count follows the text (an undo, typing) at a pause
+    bool m_matchesGaveUp = false; // the engine's backtracking limit was reached
+    int m_typedFrom = 0;          // where the search as one types starts
+    QTimer* m_recount;            // the count follows the text (an undo, typing) at a pause
 };

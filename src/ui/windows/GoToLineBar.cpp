@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <limits>
 
 GoToLineBar::GoToLineBar(QtRichTextControl& control, QWidget* parent)
     : QWidget(parent), m_control(control), m_field(new QSpinBox(this)), m_of(new QLabel(this))
@@ -15,7 +16,9 @@ GoToLineBar::GoToLineBar(QtRichTextControl& control, QWidget* parent)
     setAutoFillBackground(true);
     m_field->setObjectName(QStringLiteral("goToLineField"));
     m_field->setAccessibleName(tr("Line number"));
-    m_field->setMinimum(1);
+    // Any number is taken, as in the editors users know: past the end is the
+    // last line, 0 the first. A maximum of the line count would drop digits.
+    m_field->setRange(0, std::numeric_limits<int>::max());
     m_of->setTextFormat(Qt::PlainText);
     auto* label = new QLabel(tr("Go to line:"), this);
     label->setBuddy(m_field);
@@ -36,7 +39,6 @@ GoToLineBar::GoToLineBar(QtRichTextControl& control, QWidget* parent)
 void GoToLineBar::open()
 {
     const int lines = m_control.lineCount();
-    m_field->setMaximum(lines);
     m_field->setValue(m_control.lineAt(m_control.selStart()) + 1);
     m_of->setText(tr("of %1").arg(lines));
     show();

@@ -75,6 +75,17 @@ private slots:
                                                     << "## Author Note: x";
         QTest::newRow("#EoM split by a colour change stays") << "#\\cf0 EoM"
                                                              << "#\\cf0 EoM";
+        // The blank that ends a control word is markup, not a blank of the text.
+        QTest::newRow("a tab's delimiter before a keyword") << "\\tab OPEN x"
+                                                            << "\\tab OPEN x";
+        QTest::newRow("a colour change's delimiter before a keyword") << "\\cf2 OPEN x"
+                                                                      << "\\cf2 OPEN x";
+        QTest::newRow("OR straight after a coloured keyword") << "IN-LINE FINDOR x"
+                                                              << "\\cf1 IN-LINE FIND\\cf0 OR x";
+        QTest::newRow("a real blank after a delimiter") << "\\cf2  OPEN x"
+                                                        << "\\cf2  \\cf1 OPEN\\cf0  x";
+        QTest::newRow("a backslash of the text before a word") << "\\\\tab OPEN x"
+                                                               << "\\\\tab \\cf1 OPEN\\cf0  x";
     }
 
     void rewrite()

@@ -406,6 +406,10 @@ private slots:
             << "\r\n#\r\n#-----[ OPEN ]---\r\n"
             << ""
             << "" << false;
+        QTest::newRow("a keyword after a line that ends in the title's colour")
+            << QStringLiteral("## MOD Title:") << -1 << "\r\nOPEN x"
+            << "\r\nOPEN x"
+            << "" << false;
         QTest::newRow("a keyword at the very start of the text")
             << QStringLiteral("OPEN x") << 0 << " "
             << ""

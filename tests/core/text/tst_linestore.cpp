@@ -238,11 +238,15 @@ private slots:
             << "(\\d+)\\.(\\d+)"
             << "r" << -1 << -1 << 0 << 16 << -1 << 2 << "\\2.\\1"
             << "## MOD Version: 2.1.3\r\n## MOD Version: 9.0";
-        QTest::newRow("a regular expression never matches empty")
+        QTest::newRow("an empty match is a place, an empty line too")
             << "ab\r\n\r\ncd"
             << "x*"
-            << "r" << -1 << -1 << 0 << -1 << -1 << 0 << "y"
-            << "ab\r\n\r\ncd";
+            << "r" << -1 << -1 << 0 << 0 << -1 << 7 << "y"
+            << "yayby\r\ny\r\nycydy";
+        QTest::newRow("line starts") << "ab\r\n\r\ncd"
+                                     << "^"
+                                     << "r" << -1 << -1 << 1 << 4 << 0 << 3 << "## "
+                                     << "## ab\r\n## \r\n## cd";
         QTest::newRow("\\n in the replacement breaks the line")
             << "a;b;c"
             << ";"
@@ -303,7 +307,7 @@ private slots:
         for (const TextMatch& m : all) {
             QCOMPARE(search.next(lines, at, scope), m);
             QCOMPARE(lines.content().text.mid(m.start, m.length).contains(u'\n'), false);
-            at = m.start + m.length;
+            at = m.start + std::max(m.length, 1); // past an empty match's place
         }
         const TextSearch::Replaced r = search.replaceAll(lines, scope, with);
         QCOMPARE(r.count, count);

@@ -347,6 +347,15 @@ private slots:
         QTest::keyClick(lineBar->field(), Qt::Key_Return);
         QCOMPARE(c.selStart(), c.lineStart(7));
         QVERIFY(!lineBar->isVisible() && w.editor()->hasFocus());
+        // Any number: past the end is the last line, 0 the first.
+        for (const auto& [typed, line] : {std::pair{"99999", c.lineCount() - 1}, {"0", 0}}) {
+            QTest::keyClick(editor, Qt::Key_G, Qt::ControlModifier);
+            lineBar->field()->selectAll();
+            QTest::keyClicks(lineBar->field(), typed);
+            QCOMPARE(lineBar->field()->text(), QString(typed));
+            QTest::keyClick(lineBar->field(), Qt::Key_Return);
+            QCOMPARE(c.selStart(), c.lineStart(line));
+        }
         // The outline takes the caret to a banner, on a click or on Return.
         QModelIndex actions = w.window.outlineNode("actions");
         QCOMPARE(childCount(actions), 3);
@@ -373,6 +382,70 @@ private slots:
         QVERIFY(w.editor()->hasFocus());
         w.window.showActionNode(actions); // not an action: nothing moves
         QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
+    }
+
+    void findBar_saysWhatTheSearchFound_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("regularExpression");
+        QTest::addColumn<QString>("with");
+        QTest::addColumn<QString>("status"); // after typing the pattern
+        QTest::addColumn<QString>("replaced");
+        const QString t = "aaa\r\nab\r\nb";
+        QTest::newRow("one match") << "ab" << false << "x"
+                                   << "1 of 1"
+                                   << "aaa\r\nx\r\nb";
+        QTest::newRow("two matches, plural") << "b" << false << "B"
+                                             << "1 of 2"
+                                             << "aaa\r\naB\r\nB";
+        QTest::newRow("a line start is a place") << "^" << true << "## "
+                                                 << "1 of 3"
+                                                 << "## aaa\r\n## ab\r\n## b";
+        QTest::newRow("a line end is a place") << "$" << true << ";"
+                                               << "1 of 3"
+                                               << "aaa;\r\nab;\r\nb;";
+        QTest::newRow("an empty match beside a match is no second one")
+            << "a*" << true << "-"
+            << "1 of 5"
+            << "-\r\n-b-\r\n-b-"; // as sed and the editors built on it
+        QTest::newRow("the engine's limit is said, never \"Not found\"")
+            << "(a|a?)+$" << true << "x"
+            << "The pattern is too complex for this text."
+            << "";
+    }
+
+    void findBar_saysWhatTheSearchFound()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(bool, regularExpression);
+        QFETCH(QString, with);
+        QFETCH(QString, status);
+        QFETCH(QString, replaced);
+        Window w;
+        RichTextControl& c = w.control();
+        QString text = "aaa\r\nab\r\nb";
+        if (replaced.isEmpty()) // a line long enough to exhaust the engine
+            text = QString(30000, u'a') + "b";
+        c.setText(text);
+        c.setSelStart(0);
+        FindBar* bar = w.window.findBar();
+        QTest::keyClick(w.editor(), Qt::Key_H, Qt::ControlModifier);
+        bar->setOptions({true, false, regularExpression}, false);
+        QTest::keyClicks(bar->findField(), pattern);
+        QCOMPARE(bar->status()->text(), status);
+        bar->replaceField()->setText(with);
+        QTest::keyClick(bar->findField(), Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(c.text(), replaced.isEmpty() ? text : replaced);
+        if (replaced.isEmpty())
+            return;
+        // Stepping goes from place to place and comes round again.
+        w.window.model().undo(1);
+        bar->findField()->setText(pattern);
+        c.setSelStart(0);
+        QVERIFY(bar->findNext());
+        const int first = c.selStart();
+        QVERIFY(bar->findNext());
+        QVERIFY(c.selStart() > first || bar->status()->text().startsWith("Continued"));
     }
 
     void replaceAll_isOneUndoStep_whateverTheLengthDoes_data()

@@ -6,6 +6,7 @@
 #include "core/checker/Finding.h"
 #include "core/frame/StringTable.h"
 #include "core/script/ModFormat.h"
+#include "core/text/TextSearch.h"
 #include "ui/dialogs/AuthorDialog.h"
 #include "ui/dialogs/CommandsWindow.h"
 #include "ui/dialogs/OptionsDialog.h"
@@ -324,7 +325,10 @@ private slots:
         StringTable::overrideLanguage(StringTable::Language::French);
         Translations::use(StringTable::Language::French);
         const Walked french = walkEverything();
+        // The find bar's word on a pattern that is not one, where Qt's own French has none.
+        const QString regexError = TextSearch("a(b", {false, false, true}).error();
         Translations::use(StringTable::Language::Neutral);
+        QCOMPARE(regexError, QString::fromUtf8("parenthèse fermante manquante"));
         // What stays the same in both languages: names, keywords, and words
         // French shares with English.
         const QStringList sameInBoth = {
