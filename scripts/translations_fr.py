@@ -5,6 +5,26 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ("DiskChangeBar", "Reload"): "Recharger",
+    ("DiskChangeBar", "Save"): "Enregistrer",
+    ("DiskChangeBar", "Keep Mine"): "Garder la mienne",
+    ("DiskChangeBar", "Close"): "Fermer",
+    ("DiskChangeBar", "The file %1 was deleted from disk. Save it again?"):
+        "Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?",
+    ("DiskChangeBar", "The file %1 was changed on disk by another program."):
+        "Le fichier %1 a été modifié sur le disque par un autre programme.",
+    ("DocumentWindow", "The file %1 was deleted from disk. Save it again?"):
+        "Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?",
+    ("DocumentWindow", "%1 was deleted from disk."): "%1 a été supprimé du disque.",
+    ("DocumentWindow", "%1 has changed on disk since it was opened."):
+        "%1 a été modifié sur le disque depuis son ouverture.",
+    ("DocumentWindow", "Read %1 again from disk? The changes made here since it was last saved are lost."):
+        "Relire %1 depuis le disque ? Les modifications faites ici depuis le dernier enregistrement seront perdues.",
+    ("MainWindow", "The encoding the script is saved in: a click chooses it for the next save"):
+        "L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement",
+    ("SaveScript", "Save"): "Enregistrer",
+    ("SaveScript", "Save as UTF-8"): "Enregistrer en UTF-8",
+    ("SaveScript", "Cancel"): "Annuler",
     ("FindBar", "The pattern is too complex for this text."):
         "Le motif est trop complexe pour ce texte.",
     ("FindBar", "%n match"): ("%n occurrence", "%n occurrences"),

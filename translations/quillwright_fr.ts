@@ -244,6 +244,33 @@
     </message>
 </context>
 <context>
+    <name>DiskChangeBar</name>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Garder la mienne</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The file %1 was deleted from disk. Save it again?</source>
+        <translation>Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?</translation>
+    </message>
+    <message>
+        <source>The file %1 was changed on disk by another program.</source>
+        <translation>Le fichier %1 a été modifié sur le disque par un autre programme.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentWindow</name>
     <message>
         <source>The file %1 has changed on disk since it was opened. Overwrite it?</source>
@@ -280,6 +307,22 @@
     <message>
         <source>Outline of the script</source>
         <translation>Plan du script</translation>
+    </message>
+    <message>
+        <source>%1 was deleted from disk.</source>
+        <translation>%1 a été supprimé du disque.</translation>
+    </message>
+    <message>
+        <source>%1 has changed on disk since it was opened.</source>
+        <translation>%1 a été modifié sur le disque depuis son ouverture.</translation>
+    </message>
+    <message>
+        <source>The file %1 was deleted from disk. Save it again?</source>
+        <translation>Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?</translation>
+    </message>
+    <message>
+        <source>Read %1 again from disk? The changes made here since it was last saved are lost.</source>
+        <translation>Relire %1 depuis le disque ? Les modifications faites ici depuis le dernier enregistrement seront perdues.</translation>
     </message>
 </context>
 <context>
@@ -506,10 +549,6 @@
         <translation>Plus aucune fenêtre de document ne peut être numérotée.</translation>
     </message>
     <message>
-        <source>%1 has changed on disk since it was opened.</source>
-        <translation>%1 a été modifié sur le disque depuis son ouverture.</translation>
-    </message>
-    <message>
         <source>Document %1</source>
         <translation>Document %1</translation>
     </message>
@@ -520,10 +559,6 @@
     <message>
         <source>Status</source>
         <translation>État</translation>
-    </message>
-    <message>
-        <source>The encoding the script is saved in</source>
-        <translation>L'encodage dans lequel le script est enregistré</translation>
     </message>
     <message>
         <source>Quillwright ended without saving this work:
@@ -584,6 +619,10 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     <message>
         <source>The file %1 no longer exists. It is taken off the list of recent files.</source>
         <translation>Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.</translation>
+    </message>
+    <message>
+        <source>The encoding the script is saved in: a click chooses it for the next save</source>
+        <translation>L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement</translation>
     </message>
 </context>
 <context>
@@ -784,6 +823,18 @@ Enregistrer quand même, en écrivant « ? » à leur place ?</translation>
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save as UTF-8</source>
+        <translation>Enregistrer en UTF-8</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "core/script/ModFormat.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
+#include "ui/windows/DiskChangeBar.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/SaveScript.h"
 
@@ -38,8 +39,26 @@ void DocumentWindow::fileChangedOnDisk()
 {
     // A file replaced by a rename is no longer watched: watch the new one.
     watchFile();
-    if (!m_diskStamp.sameAs(ScriptFile::stampOf(m_filePath)))
-        emit changedOnDisk(m_filePath);
+    const ScriptFile::FileStamp now = ScriptFile::stampOf(m_filePath);
+    if (m_diskStamp.sameAs(now))
+        return;
+    const QString shown = QDir::toNativeSeparators(m_filePath);
+    if (!now.exists) {
+        m_diskBar->showFor(DiskChangeBar::Kind::Deleted, m_filePath, true);
+        setStatusMessage(tr("%1 was deleted from disk.").arg(shown));
+    } else {
+        m_diskBar->showFor(DiskChangeBar::Kind::Changed, m_filePath, m_model->hasUnsavedChanges());
+        setStatusMessage(tr("%1 has changed on disk since it was opened.").arg(shown));
+    }
+    emit changedOnDisk(m_filePath);
+}
+
+void DocumentWindow::setStatusMessage(const QString& message)
+{
+    if (message == m_statusMessage)
+        return;
+    m_statusMessage = message;
+    emit statusMessageChanged();
 }
 
 bool DocumentWindow::saveTo(const QString& path, Adopt adopt)
@@ -57,7 +76,11 @@ bool DocumentWindow::saveTo(const QString& path, Adopt adopt)
                                                       QFileInfo(m_filePath).absoluteFilePath();
     if (ownFile && m_diskStamp.exists) {
         ScriptFile::FileStamp now = ScriptFile::stampOf(path);
-        if (!m_diskStamp.sameAs(now) && now.exists) {
+        if (!now.exists) {
+            if (!confirm(tr("The file %1 was deleted from disk. Save it again?").arg(shown)))
+                return false;
+            now = m_diskStamp; // asked: nothing more to ask
+        } else if (!m_diskStamp.sameAs(now)) {
             // Only the time may differ: the bytes tell.
             if (const ScriptFile::ReadResult r = ScriptFile::read(path); r.ok)
                 now.hash = r.stamp.hash;

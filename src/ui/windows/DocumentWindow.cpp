@@ -10,6 +10,7 @@
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
 #include "ui/platform/Icons.h"
+#include "ui/windows/DiskChangeBar.h"
 #include "ui/windows/FindBar.h"
 #include "ui/windows/GoToLineBar.h"
 #include "ui/windows/SaveScript.h"
@@ -53,6 +54,26 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     m_model = std::make_unique<DocumentModel>(*m_control);
     m_findBar = new FindBar(*m_control, m_services.dialogs, this);
     m_lineBar = new GoToLineBar(*m_control, this);
+    m_diskBar = new DiskChangeBar(this);
+    connect(m_diskBar, &DiskChangeBar::visibilityChanged, this, &DocumentWindow::Form_Resize);
+    connect(m_diskBar, &DiskChangeBar::saveRequested, this, [this] {
+        // The bar asked already: the file is known to be gone.
+        m_diskStamp.exists = false;
+        if (saveTo(m_filePath))
+            m_diskBar->close();
+    });
+    connect(m_diskBar, &DiskChangeBar::reloadRequested, this, [this] {
+        // Reading the file again throws away what is unsaved here: asked first.
+        if (m_model->hasUnsavedChanges() && m_services.dialogs &&
+            m_services.dialogs->ask(this, ModFormat::programTitle(),
+                                    tr("Read %1 again from disk? The changes made here since it "
+                                       "was last saved are lost.")
+                                        .arg(QDir::toNativeSeparators(m_filePath)),
+                                    DialogService::Buttons::OkCancel, DialogService::Icon::Warning,
+                                    DialogService::Button::Cancel) != DialogService::Button::Ok)
+            return;
+        emit reloadRequested();
+    });
     for (auto signal : {&FindBar::aboutToReplace, &FindBar::replaced})
         connect(m_findBar, signal, m_model.get(), &DocumentModel::takeSnapshot);
     for (QWidget* bar : std::initializer_list<QWidget*>{m_findBar, m_lineBar})
@@ -136,6 +157,9 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
                                         DialogService::Icon::Warning);
     });
     connect(m_model.get(), &DocumentModel::markedUnchanged, this, [this] {
+        // Saved or read again: what the disk holds is the script now.
+        m_diskBar->close();
+        setStatusMessage(QString());
         m_journalTimer->stop();
         if (m_services.journal)
             m_services.journal->remove(m_services.number);
@@ -222,7 +246,11 @@ void DocumentWindow::Form_Resize()
     const DocumentLayout l =
         DocumentLayout::forSize(pixelsToTwips(width(), dpiX), pixelsToTwips(height(), dpiY));
     const int textWidth = std::max(twipsToPixels(l.textWidth, dpiX), 0);
-    // A bar asked for sits below the script, as wide as it.
+    // The disk-change bar sits above the script; a bar asked for below it,
+    // each as wide as the script.
+    const int top = m_diskBar->isHidden() ? 0 : std::min(m_diskBar->sizeHint().height(), height());
+    if (top > 0)
+        m_diskBar->setGeometry(0, 0, textWidth, top);
     int textHeight = height();
     for (QWidget* bar : std::initializer_list<QWidget*>{m_findBar, m_lineBar}) {
         if (bar->isHidden())
@@ -231,7 +259,7 @@ void DocumentWindow::Form_Resize()
         textHeight -= barHeight;
         bar->setGeometry(0, textHeight, textWidth, barHeight);
     }
-    m_modFly->setGeometry(0, 0, textWidth, textHeight);
+    m_modFly->setGeometry(0, top, textWidth, std::max(textHeight - top, 0));
     if (l.rightMargin > 0)
         m_control->setRightMargin(int(l.rightMargin));
     m_actionlist->setGeometry(textWidth, 0, std::max(width() - textWidth, 0), height());

@@ -8,6 +8,7 @@
 #include <memory>
 
 class DialogService;
+class DiskChangeBar;
 class FindBar;
 class GoToLineBar;
 class JournalStore;
@@ -94,6 +95,10 @@ public:
     // F8 and Shift+F8: the caret to the next or the previous finding.
     void goToFinding(int direction);
     FindBar* findBar() const { return m_findBar; }
+    DiskChangeBar* diskChangeBar() const { return m_diskBar; }
+    // What the status bar says of this document while it is the active one
+    // (its file changed or went on disk); empty when nothing.
+    QString statusMessage() const { return m_statusMessage; }
     GoToLineBar* goToLineBar() const { return m_lineBar; }
     // An action node of the outline takes the caret to its banner line.
     void showActionNode(const QModelIndex& node);
@@ -107,6 +112,9 @@ signals:
     void findingsChanged();
     // The script was written to `path`.
     void savedTo(const QString& path);
+    // The user asked for the file to be read again (the disk-change bar).
+    void reloadRequested();
+    void statusMessageChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -126,6 +134,9 @@ private:
     OutlineModel* m_outline;
     FindBar* m_findBar;
     GoToLineBar* m_lineBar;
+    DiskChangeBar* m_diskBar;
+    QString m_statusMessage;
+    void setStatusMessage(const QString& message);
     std::unique_ptr<QtRichTextControl> m_control;
     std::unique_ptr<DocumentModel> m_model;
     void watchFile();

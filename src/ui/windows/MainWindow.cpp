@@ -130,11 +130,13 @@ DocumentWindow* MainWindow::NewDocument()
     });
     if (!m_forumFolder.isEmpty())
         doc->setForumFolder(m_forumFolder);
-    connect(doc, &DocumentWindow::changedOnDisk, this, [this](const QString& path) {
-        m_statusPanel->setText(
-            tr("%1 has changed on disk since it was opened.").arg(QDir::toNativeSeparators(path)));
+    connect(doc, &DocumentWindow::statusMessageChanged, this, &MainWindow::showDocumentStatus);
+    connect(doc, &DocumentWindow::reloadRequested, this,
+            [this, doc] { loadInto(doc, doc->filePath(), DocumentModel::LoadRoute::Open); });
+    connect(doc, &DocumentWindow::savedTo, this, [this](const QString& path) {
+        rememberRecentFile(path);
+        updateMenus(); // saving may have made the script UTF-8
     });
-    connect(doc, &DocumentWindow::savedTo, this, &MainWindow::rememberRecentFile);
     connect(doc, &DocumentWindow::outlineRouteRequested, this, [this](OutlineRoute route) {
         if (route == OutlineRoute::AuthorDialog)
             showAuthorDetails();
@@ -199,9 +201,27 @@ void MainWindow::updateMenus()
     DocumentWindow* doc = activeDocument();
     applyUndoControls(doc ? doc->model().undoControls() : UndoControls{});
     m_encodingPanel->setText(doc ? encodingName(doc->encoding()) : QString());
+    m_encodingPanel->setEnabled(doc != nullptr);
     m_checkPanel->setText(doc ? Checker::summary(Checker::count(doc->findings())) : QString());
     m_editAdditions->update();
     m_windowList->rebuild();
+    showDocumentStatus();
+}
+
+void MainWindow::showDocumentStatus()
+{
+    // A document's message is its own: it goes when another is active.
+    const DocumentWindow* doc = activeDocument();
+    const QString message = doc ? doc->statusMessage() : QString();
+    if (!message.isEmpty()) {
+        if (!m_statusOwned)
+            m_statusIdle = m_statusPanel->text();
+        m_statusOwned = true;
+        m_statusPanel->setText(message);
+    } else if (m_statusOwned) {
+        m_statusOwned = false;
+        m_statusPanel->setText(m_statusIdle);
+    }
 }
 
 void MainWindow::setForumFolder(const QString& folder)

@@ -84,7 +84,8 @@ public:
     QList<QAction*> toolbarEntries() const;
     QLabel* statusPanel() const { return m_statusPanel; }
     // The active document's encoding, a permanent field of the status bar.
-    QLabel* encodingPanel() const { return m_encodingPanel; }
+    // A click offers the other encoding for the next save.
+    QToolButton* encodingPanel() const { return m_encodingPanel; }
     const AppServices& services() const { return m_services; }
     // The printer that Print and Page Setup share.
     QPrinter* printer();
@@ -167,6 +168,7 @@ private:
     void updateMenus();
     void fitIntoArea(QMdiSubWindow* sub) const;
     void applyUndoControls(const UndoControls& controls);
+    void showDocumentStatus();
     void MDIForm_Unload();
     void writeStateReport() const;
     // The header dialog, loaded (its boxes read) for the active script.
@@ -194,7 +196,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QToolButton* m_undoButton = nullptr;
     QLabel* m_statusPanel = nullptr;
-    QLabel* m_encodingPanel = nullptr;
+    QToolButton* m_encodingPanel = nullptr;
     QToolButton* m_checkPanel = nullptr;
     QString m_forumFolder;
     QLabel* m_datePanel = nullptr;
@@ -211,6 +213,8 @@ private:
     QPointer<CommandsWindow> m_commands;
     QTimer* m_stateReportTimer = nullptr;
     RecentFiles* m_recentFiles = nullptr;
+    bool m_statusOwned = false; // the status panel shows the active document's message
+    QString m_statusIdle;       // what it showed before
     EditMenuAdditions* m_editAdditions = nullptr;
     WindowList* m_windowList = nullptr;
 };

@@ -278,15 +278,42 @@ void MainWindow::createStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     m_statusPanel = new QLabel(tr("Status"), bar);
-    m_encodingPanel = new QLabel(bar);
+    m_encodingPanel = new QToolButton(bar);
     m_encodingPanel->setObjectName(QStringLiteral("encodingPanel"));
-    m_encodingPanel->setToolTip(tr("The encoding the script is saved in"));
+    m_encodingPanel->setToolTip(
+        tr("The encoding the script is saved in: a click chooses it for the next save"));
+    m_encodingPanel->setAutoRaise(true);
+    m_encodingPanel->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_encodingPanel->setPopupMode(QToolButton::InstantPopup);
+    auto* encodings = new QMenu(m_encodingPanel);
+    encodings->setObjectName(QStringLiteral("encodingMenu"));
+    for (TextEncoding e : {TextEncoding::Windows1252, TextEncoding::Utf8}) {
+        QAction* a = encodings->addAction(encodingName(e));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, e] {
+            DocumentWindow* doc = activeDocument();
+            if (!doc)
+                return;
+            // UTF-8 with its mark is UTF-8 already: the mark stays.
+            const bool utf8Already = doc->encoding() != TextEncoding::Windows1252;
+            if (e == TextEncoding::Windows1252 || !utf8Already)
+                doc->setEncoding(e);
+            updateMenus();
+        });
+    }
+    connect(encodings, &QMenu::aboutToShow, this, [this, encodings] {
+        const DocumentWindow* doc = activeDocument();
+        const bool utf8 = doc && doc->encoding() != TextEncoding::Windows1252;
+        encodings->actions()[0]->setChecked(doc && !utf8);
+        encodings->actions()[1]->setChecked(utf8);
+    });
+    m_encodingPanel->setMenu(encodings);
     m_datePanel = new QLabel(bar);
     m_datePanel->setObjectName(QStringLiteral("datePanel"));
     m_timePanel = new QLabel(bar);
     m_timePanel->setObjectName(QStringLiteral("timePanel"));
     // The status names files: plain text, whatever their names hold.
-    for (QLabel* panel : {m_statusPanel, m_encodingPanel, m_datePanel, m_timePanel})
+    for (QLabel* panel : {m_statusPanel, m_datePanel, m_timePanel})
         panel->setTextFormat(Qt::PlainText);
     bar->addWidget(m_statusPanel, 1);
     // The checker's findings, after the status: a click or F8 goes to the next.

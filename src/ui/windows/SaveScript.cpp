@@ -13,9 +13,9 @@ namespace SaveScript {
 
 ScriptFile::WriteResult write(QWidget* parent, DialogService& dialogs,
                               const RichTextControl& control, const QString& path,
-                              TextEncoding encoding)
+                              TextEncoding& encoding)
 {
-    const EncodedText encoded = encodeLines(control.lineSnapshot(), encoding);
+    EncodedText encoded = encodeLines(control.lineSnapshot(), encoding);
     if (encoded.unmappable > 0) {
         const int line = control.lineAt(encoded.firstUnmappable) + 1;
         const QString warning =
@@ -27,10 +27,18 @@ ScriptFile::WriteResult write(QWidget* parent, DialogService& dialogs,
                 .arg(encoded.unmappable)
                 .arg(line);
         // Return must not write "?" over the user's characters.
-        if (dialogs.ask(parent, ModFormat::programTitle(), warning,
-                        DialogService::Buttons::OkCancel, DialogService::Icon::Warning,
-                        DialogService::Button::Cancel) != DialogService::Button::Ok)
+        const int choice =
+            dialogs.choose(parent, ModFormat::programTitle(), warning,
+                           {QCoreApplication::translate("SaveScript", "Save"),
+                            QCoreApplication::translate("SaveScript", "Save as UTF-8"),
+                            QCoreApplication::translate("SaveScript", "Cancel")},
+                           2, DialogService::Icon::Warning);
+        if (choice == 1) {
+            encoding = TextEncoding::Utf8; // nothing lost, from now on
+            encoded = encodeLines(control.lineSnapshot(), encoding);
+        } else if (choice != 0) {
             return {};
+        }
     }
     const ScriptFile::WriteResult r = ScriptFile::write(path, encoded.bytes);
     if (!r.ok)

@@ -6,6 +6,7 @@
 #include "core/script/ModFormat.h"
 #include "core/script/ScriptFile.h"
 #include "ui/platform/BusyProgress.h"
+#include "ui/windows/DiskChangeBar.h"
 #include "ui/windows/DocumentWindow.h"
 
 #include <QApplication>
@@ -20,8 +21,10 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 #include <QUrl>
 #include <sys/stat.h>
@@ -195,7 +198,7 @@ private slots:
         after.window->show();
         after.window->mdiArea()->setActiveSubWindow(after.window->mdiArea()->subWindowList()[1]);
         QCOMPARE(after.doc(), file);
-        after.dialogs.answers = {Button::Ok}; // "?" for the character Windows-1252 lacks
+        after.dialogs.choices = {0}; // "?" for the character Windows-1252 lacks
         after.window->mnuFileSave_Click();
         QVERIFY(readAll(script).startsWith("## MOD Title: mine\r\ntyped ?"));
         after.journal->flush();
@@ -466,16 +469,35 @@ private slots:
         writeAll(path, "old");
         f.doc()->setFilePath(path);
         edit(f.doc(), QString::fromUtf8("a\nb \u4e2d\u6587"));
-        f.dialogs.answers = {Button::Cancel};
+        f.dialogs.choices = {2};
         f.window->mnuFileSave_Click();
         QVERIFY(f.dialogs.lastText().contains("2 character(s)"));
         // Return must not write "?" over the characters.
-        QCOMPARE(f.dialogs.questions.last().defaultButton, std::optional(Button::Cancel));
+        QCOMPARE(f.dialogs.questions.last().ownButtons,
+                 (QStringList{"Save", "Save as UTF-8", "Cancel"}));
+        QCOMPARE(f.dialogs.questions.last().defaultChoice, 2);
         QVERIFY(f.dialogs.lastText().contains("line 2"));
         QCOMPARE(readAll(path), QByteArray("old"));
-        f.dialogs.answers = {Button::Ok};
+        f.dialogs.choices = {0};
         f.window->mnuFileSave_Click();
         QVERIFY(readAll(path).startsWith("a\r\nb ??####"));
+        // Saved as UTF-8: nothing lost, and the script stays UTF-8.
+        edit(f.doc(), QString::fromUtf8("\u4e2d"));
+        f.dialogs.choices = {1};
+        f.window->mnuFileSave_Click();
+        QVERIFY(readAll(path).startsWith(QString::fromUtf8("\u4e2da\r\nb ").toUtf8()));
+        QCOMPARE(f.doc()->encoding(), TextEncoding::Utf8);
+        QCOMPARE(f.window->encodingPanel()->text(), QString("UTF-8"));
+        const qsizetype asked = f.dialogs.questions.size();
+        edit(f.doc(), "y");
+        f.window->mnuFileSave_Click();
+        QCOMPARE(f.dialogs.questions.size(), asked);
+        // The encoding field offers the other encoding for the next save.
+        QMenu* encodings = f.window->encodingPanel()->menu();
+        QCOMPARE(encodings->actions().size(), 2);
+        encodings->actions()[0]->trigger(); // Windows-1252
+        QCOMPARE(f.doc()->encoding(), TextEncoding::Windows1252);
+        QCOMPARE(f.window->encodingPanel()->text(), QString("Windows-1252"));
     }
 
     // A script of megabytes is written in two halves at once: every line in
@@ -494,7 +516,7 @@ private slots:
         lines[50000] += QString::fromUtf8(" \u6587");
         f.doc()->control().setText(lines.join("\r\n"));
         QVERIFY(f.doc()->control().textLength() > (1 << 21));
-        f.dialogs.answers = {Button::Ok};
+        f.dialogs.choices = {0};
         f.window->mnuFileSave_Click();
         QVERIFY(f.dialogs.lastText().contains("3 character(s)"));
         QVERIFY(f.dialogs.lastText().contains("line 45001"));
@@ -517,6 +539,17 @@ private slots:
             other.write("## written by another program\r\n");
         }
         QTRY_VERIFY(f.window->statusPanel()->text().contains("changed on disk"));
+        // Unsaved work here: the bar offers Reload only, and the message is this document's.
+        DiskChangeBar* bar = f.doc()->diskChangeBar();
+        QVERIFY(bar->isVisibleTo(f.doc()));
+        QVERIFY(bar->findChild<QPushButton*>("diskChangeReload")->isVisibleTo(bar));
+        QVERIFY(!bar->findChild<QPushButton*>("diskChangeKeep")->isVisibleTo(bar));
+        DocumentWindow* mine = f.doc();
+        f.window->NewDocument();
+        QVERIFY(!f.window->statusPanel()->text().contains("changed on disk"));
+        f.window->mdiArea()->activatePreviousSubWindow();
+        QCOMPARE(f.doc(), mine);
+        QVERIFY(f.window->statusPanel()->text().contains("changed on disk"));
         f.dialogs.answers = {Button::Cancel};
         f.window->mnuFileSave_Click();
         const ScriptedDialogs::Question& q = f.dialogs.questions.last();
@@ -527,11 +560,48 @@ private slots:
         f.dialogs.answers = {Button::Ok};
         f.window->mnuFileSave_Click();
         QVERIFY(readAll(path).startsWith("my edit ## MOD Title"));
+        QVERIFY(!bar->isVisibleTo(f.doc()));
+        QVERIFY(!f.window->statusPanel()->text().contains("changed on disk"));
         // Saved: the next Save asks nothing.
         edit(f.doc(), "x");
         const qsizetype asked = f.dialogs.questions.size();
         f.window->mnuFileSave_Click();
         QCOMPARE(f.dialogs.questions.size(), asked);
+    }
+
+    void fileChangedOnDisk_withNothingUnsaved_isReloadedFromTheBar_andADeletedOneSavedAgain()
+    {
+        MainWindowFixture f;
+        const QString path = f.path("shared.mod");
+        writeAll(path, "## MOD Title: mine\r\n");
+        f.dialogs.fileNames = {path};
+        f.window->mnuFileOpen_Click();
+        writeAll(path, "## MOD Title: theirs\r\n");
+        DiskChangeBar* bar = f.doc()->diskChangeBar();
+        QTRY_VERIFY(bar->isVisibleTo(f.doc()));
+        QVERIFY(bar->findChild<QPushButton*>("diskChangeKeep")->isVisibleTo(bar));
+        bar->findChild<QPushButton*>("diskChangeReload")->click();
+        QVERIFY(f.doc()->control().text().contains("theirs"));
+        QVERIFY(!f.doc()->model().hasUnsavedChanges());
+        QVERIFY(!bar->isVisibleTo(f.doc()));
+        QCOMPARE(f.dialogs.questions.size(), 0); // nothing of ours was lost
+        // Deleted: said so, and Save writes it again.
+        QVERIFY(QFile::remove(path));
+        QTRY_VERIFY(bar->isVisibleTo(f.doc()));
+        QVERIFY(bar->message().contains("was deleted from disk. Save it again?"));
+        QVERIFY(f.window->statusPanel()->text().contains("was deleted from disk"));
+        bar->findChild<QPushButton*>("diskChangeSave")->click();
+        QVERIFY(readAll(path).contains("theirs"));
+        QVERIFY(!bar->isVisibleTo(f.doc()));
+        QCOMPARE(f.dialogs.questions.size(), 0);
+        // Deleted again, and saved from the menu: the question says what happened.
+        QVERIFY(QFile::remove(path));
+        edit(f.doc(), "x");
+        f.dialogs.answers = {Button::Ok};
+        f.window->mnuFileSave_Click();
+        QCOMPARE(f.dialogs.lastText(),
+                 "The file " + path + " was deleted from disk. Save it again?");
+        QVERIFY(readAll(path).startsWith("x"));
     }
 
     void save_keepsThePermissionBits_andAsksBeforeAFileNoOneMayWrite()
@@ -635,7 +705,7 @@ private slots:
         f.window->mnuFileSave_Click();
         QCOMPARE(readAll(path), bytes);
         edit(f.doc(), QString::fromUtf8("\u0141 "));
-        f.dialogs.answers = {Button::Ok}; // "?" where Windows-1252 lacks the letter
+        f.dialogs.choices = {0}; // "?" where Windows-1252 lacks the letter
         f.window->mnuFileSave_Click();
         QCOMPARE(readAll(path), savedAfterTyping);
     }

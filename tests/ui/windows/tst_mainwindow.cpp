@@ -332,10 +332,10 @@ private slots:
         // What stays the same in both languages: names, keywords, and words
         // French shares with English.
         const QStringList sameInBoth = {
-            "Quillwright",  "OK",          "Options",    "Options...",  "Version", "Document 1",
-            "Windows-1252", "Mod",         "Cascade",    "Publish",     "TEXT",    "LIST",
-            "Actions",      "Description", "Mod Header", "Regex",       "Script",  "Exemple 1",
-            "Exemple 2",    "Exemple 3",   "Exemple 4",  "1 Document 1"};
+            "Quillwright",  "OK",          "Options",    "Options...",   "Version", "Document 1",
+            "Windows-1252", "Mod",         "Cascade",    "Publish",      "TEXT",    "LIST",
+            "Actions",      "Description", "Mod Header", "Regex",        "Script",  "Exemple 1",
+            "Exemple 2",    "Exemple 3",   "Exemple 4",  "1 Document 1", "UTF-8"};
         const QStringList keywords = ModFormat::builderKeywords();
         QStringList english_left;
         for (const QString& text : french.texts)
