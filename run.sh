@@ -7,6 +7,10 @@ source scripts/deps.sh
 quillwright_install_deps
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)" --target quillwright
+# --help and --version answer on the terminal: no display needed.
+case "${1:-}" in
+  --help | -h | --version) exec build/bin/quillwright "$@" ;;
+esac
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found. To run Quillwright on a machine without one, use a virtual display:"
   echo "  xvfb-run -a ./run.sh ${*:-}"

@@ -5,6 +5,27 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ("ScriptFile", "You may not change this file: it belongs to another user, or its permissions let no one write it. Save the script under another name."):
+        "Vous ne pouvez pas modifier ce fichier : il appartient à un autre utilisateur, ou ses droits "
+        "ne permettent à personne de l'écrire. Enregistrez le script sous un autre nom.",
+    ("CommandLine", "Usage: quillwright [--forum DIR] [FILE]\n"
+                    "       quillwright --help | --version\n"
+                    "\n"
+                    "Edits phpBB2 MOD scripts. FILE is opened at start-up; every argument\n"
+                    "is part of its name, so a name with blanks needs no quotes.\n"
+                    "\n"
+                    "  --forum DIR  check every FIND against the forum's files in DIR\n"
+                    "  --help       show this text and exit\n"
+                    "  --version    show the version and exit\n"):
+        "Utilisation : quillwright [--forum DOSSIER] [FICHIER]\n"
+        "              quillwright --help | --version\n"
+        "\n"
+        "Modifie des scripts MOD de phpBB2. FICHIER est ouvert au démarrage ; chaque\n"
+        "argument fait partie de son nom : un nom avec des blancs se passe de guillemets.\n"
+        "\n"
+        "  --forum DOSSIER  essaie chaque FIND sur les fichiers du forum dans DOSSIER\n"
+        "  --help           affiche ce texte et quitte\n"
+        "  --version        affiche la version et quitte\n",
     ("DiskChangeBar", "Reload"): "Recharger",
     ("DiskChangeBar", "Save"): "Enregistrer",
     ("DiskChangeBar", "Keep Mine"): "Garder la mienne",

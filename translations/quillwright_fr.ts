@@ -206,6 +206,31 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quillwright [--forum DIR] [FILE]
+       quillwright --help | --version
+
+Edits phpBB2 MOD scripts. FILE is opened at start-up; every argument
+is part of its name, so a name with blanks needs no quotes.
+
+  --forum DIR  check every FIND against the forum's files in DIR
+  --help       show this text and exit
+  --version    show the version and exit
+</source>
+        <translation>Utilisation : quillwright [--forum DOSSIER] [FICHIER]
+              quillwright --help | --version
+
+Modifie des scripts MOD de phpBB2. FICHIER est ouvert au démarrage ; chaque
+argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
+
+  --forum DOSSIER  essaie chaque FIND sur les fichiers du forum dans DOSSIER
+  --help           affiche ce texte et quitte
+  --version        affiche la version et quitte
+</translation>
+    </message>
+</context>
+<context>
     <name>CommandsWindow</name>
     <message>
         <source>action builder</source>
@@ -874,6 +899,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The device does not take the text now.</source>
         <translation>Le périphérique n'accepte pas le texte pour l'instant.</translation>
+    </message>
+    <message>
+        <source>You may not change this file: it belongs to another user, or its permissions let no one write it. Save the script under another name.</source>
+        <translation>Vous ne pouvez pas modifier ce fichier : il appartient à un autre utilisateur, ou ses droits ne permettent à personne de l'écrire. Enregistrez le script sous un autre nom.</translation>
     </message>
 </context>
 <context>

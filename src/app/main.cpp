@@ -24,6 +24,9 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine::Request request = CommandLine::parse(arguments);
     if (request.action != CommandLine::Action::Run) {
+        // No display is needed, but the translations want an application.
+        QCoreApplication console(argc, argv);
+        Translations::use(StringTable::currentLanguage());
         const QString out = request.action == CommandLine::Action::Help
                                 ? CommandLine::usage()
                                 : CommandLine::versionText();

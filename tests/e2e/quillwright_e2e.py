@@ -718,6 +718,9 @@ def journey_command_line_without_display(display, home):
         expect(r.returncode == 0, f"{arg} ended with {r.returncode}: {r.stderr}")
         expect(r.stdout.startswith(wanted), f"{arg} said {r.stdout!r}")
     expect(re.fullmatch(r"Quillwright \d+\.\d+\.\d+", VERSION), f"the version line is {VERSION!r}")
+    french = dict(env, LANG="fr_FR.UTF-8", LANGUAGE="fr_FR", LC_ALL="fr_FR.UTF-8")
+    r = subprocess.run([BINARY, "--help"], capture_output=True, text=True, timeout=30, env=french)
+    expect(r.stdout.startswith("Utilisation : quillwright"), f"--help in French said {r.stdout!r}")
 
 
 def header_scripts():

@@ -2,6 +2,8 @@
 
 #include "core/script/ModFormat.h"
 
+#include <QCoreApplication>
+
 namespace CommandLine {
 
 QString fileName(const QStringList& arguments)
@@ -36,15 +38,16 @@ Request parse(const QStringList& arguments)
 
 QString usage()
 {
-    return QStringLiteral("Usage: quillwright [--forum DIR] [FILE]\n"
-                          "       quillwright --help | --version\n"
-                          "\n"
-                          "Edits phpBB2 MOD scripts. FILE is opened at start-up; every argument\n"
-                          "is part of its name, so a name with blanks needs no quotes.\n"
-                          "\n"
-                          "  --forum DIR  check every FIND against the forum's files in DIR\n"
-                          "  --help       show this text and exit\n"
-                          "  --version    show the version and exit\n");
+    return QCoreApplication::translate(
+        "CommandLine", "Usage: quillwright [--forum DIR] [FILE]\n"
+                       "       quillwright --help | --version\n"
+                       "\n"
+                       "Edits phpBB2 MOD scripts. FILE is opened at start-up; every argument\n"
+                       "is part of its name, so a name with blanks needs no quotes.\n"
+                       "\n"
+                       "  --forum DIR  check every FIND against the forum's files in DIR\n"
+                       "  --help       show this text and exit\n"
+                       "  --version    show the version and exit\n");
 }
 
 QString versionText()

@@ -256,6 +256,13 @@ WriteResult write(const QString& path, const QByteArray& bytes)
         r.error = notRegularMessage();
         return r;
     }
+    // Qt's own word for this names neither the reason nor the way out.
+    if (exists && ::access(QFile::encodeName(path).constData(), W_OK) != 0 && errno == EACCES) {
+        r.error = QCoreApplication::translate(
+            "ScriptFile", "You may not change this file: it belongs to another user, or its "
+                          "permissions let no one write it. Save the script under another name.");
+        return r;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         r.error = file.errorString();

@@ -248,14 +248,19 @@ void DocumentWindow::Form_Resize()
     const int textWidth = std::max(twipsToPixels(l.textWidth, dpiX), 0);
     // The disk-change bar sits above the script; a bar asked for below it,
     // each as wide as the script.
-    const int top = m_diskBar->isHidden() ? 0 : std::min(m_diskBar->sizeHint().height(), height());
+    // A bar whose contents wrap is as high as they need at this width.
+    const auto heightOf = [&](QWidget* bar) {
+        const int wanted = bar->hasHeightForWidth() ? bar->heightForWidth(textWidth) : -1;
+        return std::min(wanted > 0 ? wanted : bar->sizeHint().height(), height());
+    };
+    const int top = m_diskBar->isHidden() ? 0 : heightOf(m_diskBar);
     if (top > 0)
         m_diskBar->setGeometry(0, 0, textWidth, top);
     int textHeight = height();
     for (QWidget* bar : std::initializer_list<QWidget*>{m_findBar, m_lineBar}) {
         if (bar->isHidden())
             continue;
-        const int barHeight = std::min(bar->sizeHint().height(), height());
+        const int barHeight = heightOf(bar);
         textHeight -= barHeight;
         bar->setGeometry(0, textHeight, textWidth, barHeight);
     }

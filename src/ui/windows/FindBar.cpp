@@ -5,6 +5,7 @@
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/CommandKeys.h"
 #include "ui/platform/DialogService.h"
+#include "ui/platform/FlowLayout.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -89,12 +90,12 @@ FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* pa
     grid->addWidget(m_replace, 1, 1);
     grid->addWidget(m_replaceButton, 1, 2);
     grid->addWidget(m_replaceAllButton, 1, 3, 1, 2);
-    auto* options = new QHBoxLayout;
+    // The options and the count wrap to another row in a narrow window.
+    auto* options = new FlowLayout;
     options->addWidget(m_matchCase);
     options->addWidget(m_wholeWords);
     options->addWidget(m_regularExpression);
     options->addWidget(m_inSelection);
-    options->addStretch();
     options->addWidget(m_status);
     grid->addLayout(options, 2, 0, 1, 5);
     grid->setColumnStretch(1, 1);

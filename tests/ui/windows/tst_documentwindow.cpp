@@ -286,6 +286,16 @@ private slots:
         QVERIFY(bar->isVisible() && bar->findField()->hasFocus());
         QVERIFY(!bar->replaceField()->isVisible());
         QVERIFY(w.editor()->height() + bar->height() <= w.window.height());
+        // In a narrow window the options wrap to more rows instead of being cut off.
+        const QSize wide = w.window.size();
+        w.window.resize(260, 400);
+        for (const char* name :
+             {"matchCase", "wholeWords", "regularExpression", "inSelection", "findStatus"}) {
+            const QWidget* part = bar->findChild<QWidget*>(name);
+            const QRect inBar(part->mapTo(bar, QPoint(0, 0)), part->size());
+            QVERIFY2(bar->rect().contains(inBar), name);
+        }
+        w.window.resize(wide);
         // Found as it is typed, from where the caret was.
         QTest::keyClicks(bar->findField(), "ind");
         QCOMPARE(c.selText(), QString("ind"));

@@ -649,7 +649,8 @@ private slots:
             if (geteuid() == 0)
                 _exit(3);
             const ScriptFile::WriteResult r = ScriptFile::write(path, "mine\r\n");
-            const bool refused = r.error.contains("ermission") || r.error.contains("not writable");
+            const bool refused = r.error.startsWith("You may not change this file") &&
+                                 !r.error.contains("not writable");
             _exit(!r.ok && refused ? 0 : 1);
         }
         int status = 0;
