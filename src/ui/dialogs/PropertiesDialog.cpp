@@ -6,6 +6,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -36,73 +38,89 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
     setObjectName(QStringLiteral("frmproperties"));
     setWindowTitle(tr("Properties"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPx(this, 4560), twipsToPx(this, 5160));
+    // Laid out in a grid, in the places the twips gave it, so that longer
+    // captions (French) push the boxes over instead of being cut off.
+    resize(twipsToPx(this, 4560), twipsToPx(this, 5160));
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(twipsToPx(this, 60));
+    grid->setColumnStretch(1, 1);
 
-    auto label = [this](const char* text, int top) {
+    auto label = [this](const char* text) {
         auto* l = new QLabel(tr(text), this);
         l->setTextFormat(Qt::PlainText);
-        l->setGeometry(twipsRect(this, 120, top, 930, 375));
-        l->setWordWrap(true);
-        QFont small = l->font(); // two-word captions wrap onto a second line
+        QFont small = l->font();
         small.setPointSizeF(std::min(small.pointSizeF(), 8.0));
         l->setFont(small);
         return l;
     };
-    auto line = [this](const char* name, int top, int width) {
+    auto line = [this](const char* name) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(name));
-        e->setGeometry(twipsRect(this, 1080, top, width, 325));
         return e;
     };
-    auto multi = [this](const char* name, int top) {
+    auto multi = [this](const char* name) {
         auto* e = new QPlainTextEdit(this);
         e->setObjectName(QString::fromLatin1(name));
-        e->setGeometry(twipsRect(this, 1080, top, 3375, 930));
+        e->setMinimumHeight(twipsToPx(this, 930));
         e->setTabChangesFocus(true);
         return e;
     };
-    auto button = [this](const char* name, const char* text, int left, int top, int width,
-                         int height) {
+    auto button = [this](const char* name, const char* text, int width) {
         auto* b = new QPushButton(tr(text), this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(twipsRect(this, left, top, width, height));
+        b->setMinimumWidth(twipsToPx(this, width));
         b->setAutoDefault(false); // Enter presses no button
         return b;
     };
 
-    QLabel* labels[] = {label(QT_TR_NOOP("Title:"), 120),
-                        label(QT_TR_NOOP("Version:"), 600),
-                        label(QT_TR_NOOP("Author:"), 1080),
-                        label(QT_TR_NOOP("Description:"), 1560),
-                        label(QT_TR_NOOP("Installation level:"), 2640),
-                        label(QT_TR_NOOP("Installation time:"), 3120),
-                        label(QT_TR_NOOP("Author Notes:"), 3600)};
-    m_title = line("mod_title", 120, 3375);
-    m_version = line("mod_version", 600, 3375);
-    m_author = line("mod_author", 1080, 3135);
-    auto* command1 = button("Command1", "...", 4200, 1080, 255, 325);
-    m_desc = multi("mod_desc", 1560);
-    m_level = line("mod_level", 2640, 3135);
+    QLabel* labels[] = {label(QT_TR_NOOP("Title:")),
+                        label(QT_TR_NOOP("Version:")),
+                        label(QT_TR_NOOP("Author:")),
+                        label(QT_TR_NOOP("Description:")),
+                        label(QT_TR_NOOP("Installation level:")),
+                        label(QT_TR_NOOP("Installation time:")),
+                        label(QT_TR_NOOP("Author Notes:"))};
+    m_title = line("mod_title");
+    m_version = line("mod_version");
+    m_author = line("mod_author");
+    auto* command1 = button("Command1", "...", 255);
+    command1->setMaximumWidth(twipsToPx(this, 400));
+    m_desc = multi("mod_desc");
+    m_level = line("mod_level");
     m_combo = new QComboBox(this);
     m_combo->setObjectName(QStringLiteral("Combo1"));
     m_combo->setEditable(true);
     m_combo->addItems({QStringLiteral("easy"), QStringLiteral("moderate"), QStringLiteral("hard")});
-    m_combo->setGeometry(twipsRect(this, 1080, 2640, 3135, 315));
     m_combo->hide();
     m_combo->installEventFilter(this);
-    auto* command2 = button("Command2", "...", 4200, 2640, 255, 325);
-    m_time = line("mod_time", 3120, 3375);
-    m_notes = multi("mod_authnote", 3600);
+    auto* command2 = button("Command2", "...", 255);
+    command2->setMaximumWidth(twipsToPx(this, 400));
+    m_time = line("mod_time");
+    m_notes = multi("mod_authnote");
+    QWidget* boxes[] = {m_title, m_version, m_author, m_desc, m_level, m_time, m_notes};
+    for (int row = 0; row < int(std::size(labels)); ++row) {
+        grid->addWidget(labels[row], row, 0, Qt::AlignLeft | Qt::AlignTop);
+        const bool withButton = boxes[row] == m_author || boxes[row] == m_level;
+        grid->addWidget(boxes[row], row, 1, 1, withButton ? 1 : 2);
+    }
+    grid->addWidget(m_combo, 4, 1); // takes the level box's place while it is shown
+    grid->addWidget(command1, 2, 2);
+    grid->addWidget(command2, 4, 2);
     // Each box is named by its label, for screen readers and Alt keys alike.
-    const QWidget* boxes[] = {m_title, m_version, m_author, m_desc, m_level, m_time, m_notes};
     for (size_t i = 0; i < std::size(labels); ++i)
-        labels[i]->setBuddy(const_cast<QWidget*>(boxes[i]));
+        labels[i]->setBuddy(boxes[i]);
     m_combo->setAccessibleName(tr("Installation level"));
     command1->setAccessibleName(tr("Author details"));
     command2->setAccessibleName(tr("Choose the installation level"));
-    auto* ok = button("cmdOK", QT_TR_NOOP("OK"), 960, 4680, 1095, 375);
-    auto* cancel = button("cmdCancel", QT_TR_NOOP("Cancel"), 2160, 4680, 1095, 375);
-    auto* apply = button("cmdApply", QT_TR_NOOP("Apply"), 3360, 4680, 1095, 375);
+    auto* ok = button("cmdOK", QT_TR_NOOP("OK"), 1095);
+    auto* cancel = button("cmdCancel", QT_TR_NOOP("Cancel"), 1095);
+    auto* apply = button("cmdApply", QT_TR_NOOP("Apply"), 1095);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(apply);
+    grid->addLayout(buttons, int(std::size(labels)), 0, 1, 3);
 
     const QList<QWidget*> order = {ok,      cancel, apply,   m_title,  m_version, m_author, m_desc,
                                    m_level, m_time, m_notes, command1, command2,  m_combo};

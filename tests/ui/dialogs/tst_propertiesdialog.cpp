@@ -4,13 +4,16 @@
 #include "core/script/ModFormat.h"
 #include "ui/dialogs/AuthorDialog.h"
 #include "ui/dialogs/PropertiesDialog.h"
+#include "ui/platform/Translations.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTreeView>
 
@@ -53,6 +56,36 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(d));
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>(d, "cmdOK"));
         QCOMPARE(f.doc()->control().selStart(), 0);
+    }
+
+    void captions_areWholeInEitherLanguage_data()
+    {
+        QTest::addColumn<bool>("french");
+        QTest::newRow("English") << false;
+        QTest::newRow("French") << true;
+    }
+
+    void captions_areWholeInEitherLanguage()
+    {
+        QFETCH(bool, french);
+        if (french) {
+            StringTable::overrideLanguage(StringTable::Language::French);
+            Translations::use(StringTable::Language::French);
+        }
+        const auto back = qScopeGuard([] { Translations::use(StringTable::Language::Neutral); });
+        MainWindowFixture f;
+        f.window->show();
+        PropertiesDialog* d = f.window->showProperties();
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        for (QLabel* label : d->findChildren<QLabel*>()) {
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+            QVERIFY2(d->rect().contains(label->geometry()), qPrintable(label->text()));
+        }
+        for (QPushButton* b : d->findChildren<QPushButton*>())
+            QVERIFY2(b->width() > b->fontMetrics().horizontalAdvance(b->text()),
+                     qPrintable(b->text()));
+        // The boxes still start level with each other, right of the captions.
+        QCOMPARE(child<QLineEdit>(d, "mod_title")->x(), child<QLineEdit>(d, "mod_time")->x());
     }
 
     void tabOrder_runsFromTheButtonsThroughTheBoxes()
