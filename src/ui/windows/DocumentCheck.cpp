@@ -89,7 +89,8 @@ void DocumentWindow::underlineFindings()
                                           : QColor(0, 0x70, 0xd0));
         marks << mark;
     }
-    m_modFly->setExtraSelections(marks);
+    m_checkMarks = std::move(marks);
+    showMarks();
 }
 
 void DocumentWindow::underlineFindingsInView()

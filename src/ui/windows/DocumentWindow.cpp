@@ -74,6 +74,8 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
             return;
         emit reloadRequested();
     });
+    m_findBar->setHistoryStore(m_services.settings);
+    connect(m_findBar, &FindBar::matchesChanged, this, &DocumentWindow::markFindMatchesInView);
     for (auto signal : {&FindBar::aboutToReplace, &FindBar::replaced})
         connect(m_findBar, signal, m_model.get(), &DocumentModel::takeSnapshot);
     for (QWidget* bar : std::initializer_list<QWidget*>{m_findBar, m_lineBar})
@@ -149,6 +151,8 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
             [this] { m_findingsCurrent = false; });
     connect(m_modFly->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &DocumentWindow::underlineFindingsInView);
+    connect(m_modFly->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &DocumentWindow::markFindMatchesInView);
     m_modFly->viewport()->installEventFilter(this);
     connect(m_control.get(), &RichTextControl::editRefused, this, [this](const QString& reason) {
         if (m_services.dialogs)

@@ -4,6 +4,7 @@
 #include "core/document/DocumentModel.h"
 #include "core/script/ScriptFile.h"
 
+#include <QTextEdit>
 #include <QWidget>
 #include <memory>
 
@@ -153,6 +154,12 @@ private:
     std::pair<int, int> m_underlined{0, -1}; // the lines whose findings are underlined
     QString m_forumFolder;
     void underlineFindings();
+    // The checker's underlines and the find bar's matches in view share the
+    // editor's extra selections.
+    QList<QTextEdit::ExtraSelection> m_checkMarks;
+    QList<QTextEdit::ExtraSelection> m_findMarks;
+    void showMarks();
+    void markFindMatchesInView();
     void underlineFindingsInView();
     QString findingsAt(const QPoint& viewportPos) const;
     bool m_endingSession = false;

@@ -2,12 +2,14 @@
 
 #include "core/script/ModFormat.h"
 #include "core/script/ScriptFile.h"
+#include "core/settings/SettingsStore.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/CommandKeys.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FlowLayout.h"
 
 #include <QCheckBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStringListModel>
 #include <QTimer>
 #include <QToolButton>
 
@@ -218,12 +221,79 @@ void FindBar::open(Mode mode)
     showCount();
 }
 
+std::vector<TextMatch> FindBar::matchesIn(int from, int to)
+{
+    std::vector<TextMatch> out;
+    if (isHidden() || m_find->text().isEmpty() || !search().isValid())
+        return out;
+    const std::vector<TextMatch>& all = matches();
+    auto it = std::lower_bound(all.begin(), all.end(), from,
+                               [](const TextMatch& m, int pos) { return m.start < pos; });
+    for (; it != all.end() && it->start < to; ++it)
+        out.push_back(*it);
+    return out;
+}
+
+namespace {
+QString historyKey(bool find, int i)
+{
+    return (find ? QStringLiteral("Find") : QStringLiteral("Replace")) + QString::number(i + 1);
+}
+} // namespace
+
+QStringList FindBar::history(QLineEdit* field) const
+{
+    QStringList entries;
+    for (int i = 0; m_settings && i < HistoryLength; ++i) {
+        const QString e = m_settings->value(ModFormat::programTitle(), QStringLiteral("History"),
+                                            historyKey(field == m_find, i), QString());
+        if (!e.isEmpty())
+            entries << e;
+    }
+    return entries;
+}
+
+void FindBar::remember(QLineEdit* field)
+{
+    const QString text = field->text();
+    if (!m_settings || text.isEmpty())
+        return;
+    QStringList entries = history(field);
+    entries.removeAll(text);
+    entries.prepend(text);
+    for (int i = 0; i < HistoryLength; ++i)
+        m_settings->setValue(ModFormat::programTitle(), QStringLiteral("History"),
+                             historyKey(field == m_find, i), entries.value(i));
+}
+
+void FindBar::offerHistory(QLineEdit* field)
+{
+    const QStringList entries = history(field);
+    // Not the field's own completer: that would pop up at every letter typed.
+    auto* completer = field->findChild<QCompleter*>();
+    if (!completer) {
+        completer = new QCompleter(new QStringListModel(field), field);
+        completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        completer->setWidget(field);
+        connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
+                [this, field](const QString& entry) {
+                    field->setText(entry);
+                    if (field == m_find)
+                        searchAsTyped();
+                });
+    }
+    static_cast<QStringListModel*>(completer->model())->setStringList(entries);
+    if (!entries.isEmpty())
+        completer->complete();
+}
+
 void FindBar::close()
 {
     hide();
     m_selectionScope.reset();
     m_inSelection->setChecked(false);
     emit visibilityChanged();
+    emit matchesChanged();
     m_control.editor()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -231,7 +301,14 @@ bool FindBar::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // Down (or Alt+Down) offers the entries used before, as a combo box would.
+        if (key->key() == Qt::Key_Down &&
+            (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::AltModifier)) {
+            offerHistory(static_cast<QLineEdit*>(watched));
+            return true;
+        }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            remember(m_find);
             if (watched == m_replace)
                 replace();
             else if (key->modifiers() & Qt::ShiftModifier)
@@ -335,6 +412,7 @@ bool FindBar::replace()
     if (s.next(lines, selected.start, scope()) == selected) {
         const QString with = s.replacement(lines, selected, m_replace->text());
         const int grown = int(with.size()) - selected.length;
+        remember(m_replace);
         emit aboutToReplace();
         m_control.setSelText(with);
         emit replaced();
@@ -370,6 +448,8 @@ int FindBar::replaceAll()
         }
     }
     const int grown = r.lines.length() - before.length();
+    remember(m_find);
+    remember(m_replace);
     emit aboutToReplace();
     m_control.setLines(r.lines); // one edit: one run of the change handling, one undo level
     emit replaced();
@@ -419,4 +499,5 @@ void FindBar::showCount(const QString& notice)
     }
     m_find->setPalette(p);
     m_status->setText(notice.isEmpty() ? text : notice + QStringLiteral(" \u2014 ") + text);
+    emit matchesChanged();
 }

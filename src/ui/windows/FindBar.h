@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class SettingsStore;
 class QToolButton;
 class QtRichTextControl;
 
@@ -39,6 +40,13 @@ public:
     // Replaces every match in the stretch searched as one edit; returns how many.
     int replaceAll();
 
+    // The matches that start in [from, to) of the CR LF text, while the bar
+    // is shown: what is in view is highlighted.
+    std::vector<TextMatch> matchesIn(int from, int to);
+    // Where the fields' last entries are kept (shared by every document's bar).
+    void setHistoryStore(SettingsStore* settings) { m_settings = settings; }
+    static constexpr int HistoryLength = 10;
+
     QLineEdit* findField() const { return m_find; }
     QLineEdit* replaceField() const { return m_replace; }
     QLabel* status() const { return m_status; }
@@ -51,6 +59,9 @@ signals:
     // Around each replacement, so that undo takes it back on its own.
     void aboutToReplace();
     void replaced();
+    // What matchesIn() answers may have changed (another pattern, the bar
+    // shown or hidden, the text counted again).
+    void matchesChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +78,10 @@ private:
     void select(TextMatch match);
     void showCount(const QString& notice = QString());
     void searchAsTyped();
+    // The field's text goes to the top of its remembered entries.
+    void remember(QLineEdit* field);
+    void offerHistory(QLineEdit* field);
+    QStringList history(QLineEdit* field) const;
 
     QtRichTextControl& m_control;
     DialogService* m_dialogs;
@@ -100,4 +115,5 @@ private:
     bool m_matchesGaveUp = false; // the engine's backtracking limit was reached
     int m_typedFrom = 0;          // where the search as one types starts
     QTimer* m_recount;            // the count follows the text (an undo, typing) at a pause
+    SettingsStore* m_settings = nullptr;
 };

@@ -300,13 +300,23 @@ private slots:
         QTest::keyClicks(bar->findField(), "ind");
         QCOMPARE(c.selText(), QString("ind"));
         QCOMPARE(bar->status()->text(), QString("1 of 3")); // FIND holds it too
+        // Every match in view is highlighted while the bar is open.
+        const auto highlighted = [&w] {
+            int n = 0;
+            for (const QTextEdit::ExtraSelection& s : w.editor()->extraSelections())
+                n += s.format.hasProperty(QTextFormat::BackgroundBrush) ? 1 : 0;
+            return n;
+        };
+        QCOMPARE(highlighted(), 3);
         QTest::keyClicks(bar->findField(), "ex.");
         QCOMPARE(c.selStart(), int(c.text().indexOf("index.php")));
         QCOMPARE(bar->status()->text(), QString("1 of 1"));
         QTest::keyClick(bar->findField(), Qt::Key_Return);
         QVERIFY(bar->status()->text().startsWith("Continued from the top"));
+        QCOMPARE(highlighted(), 1);
         QTest::keyClick(bar->findField(), Qt::Key_Escape);
         QVERIFY(!bar->isVisible() && w.editor()->hasFocus());
+        QCOMPARE(highlighted(), 0);
         // F3 and Shift+F3 from the script, on what was last looked for.
         bar->findField()->setText("OPEN");
         c.setSelStart(0);

@@ -18,9 +18,11 @@
 #include "ui/windows/TipWindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -35,6 +37,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
+#include <QStringListModel>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
@@ -291,6 +294,23 @@ private slots:
         f.doc()->mod_fly()->setFocus();
         QTest::keyClick(f.doc()->mod_fly(), Qt::Key_F, Qt::ControlModifier);
         QVERIFY(f.doc()->findBar()->isVisible());
+        // What was looked for is offered again, in another document too, newest first.
+        for (const char* looked : {"MOD", "Title", "MOD"}) {
+            f.doc()->findBar()->findField()->setText(looked);
+            QTest::keyClick(f.doc()->findBar()->findField(), Qt::Key_Return);
+        }
+        DocumentWindow* first = f.doc();
+        f.window->NewDocument();
+        f.doc()->findBar()->open(FindBar::Mode::Find);
+        QTest::keyClick(f.doc()->findBar()->findField(), Qt::Key_Down);
+        auto* offered = f.doc()->findBar()->findField()->findChild<QCompleter*>();
+        QVERIFY(offered && offered->popup()->isVisible());
+        QCOMPARE(static_cast<QStringListModel*>(offered->model())->stringList(),
+                 (QStringList{"MOD", "Title"}));
+        offered->popup()->hide();
+        f.doc()->close();
+        f.window->mdiArea()->setActiveSubWindow(f.window->mdiArea()->subWindowList().first());
+        QCOMPARE(f.doc(), first);
         // Redo after an undo, from its key, until something is typed.
         f.doc()->model().Timer1_Timer();
         f.doc()->control().setSelText("typed");
