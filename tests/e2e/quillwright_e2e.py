@@ -574,6 +574,124 @@ def journey_sigterm_keeps_work(display, home):
     expect(text == original + "typed then logged out", "the work was not kept: " + repr(text))
 
 
+def journey_steady_typing_survives_kill(display, home):
+    """Typing without a pause for 20 s, then SIGKILL: all but the last 2 s come back."""
+    script = os.path.join(home, "steady.mod")
+    original = "## MOD Title: steady\r\n"
+    write_cp1252(script, original)
+    s = Session(display, home, args=[script], placement=(15000, 12000))
+    typed = "".join(f"w{i:03d} " for i in range(160))  # 800 characters
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+End")
+        start = time.time()
+        s.x("type", "--delay", "50", typed)  # about 20 s, never a pause of a second
+        ms_per_key = (time.time() - start) * 1000 / len(typed)
+        s.proc.send_signal(signal.SIGKILL)
+        s.proc.wait(timeout=10)
+    finally:
+        s.kill()
+    recover_and_save(display, home)
+    text = open(script, "rb").read().decode("cp1252")
+    expect(text.startswith(original), "the recovered script lost its start: " + text[:80])
+    kept = text[len(original):]
+    expect(typed.startswith(kept), "the recovered text is not what was typed: " + kept[-80:])
+    lost_ms = (len(typed) - len(kept)) * ms_per_key
+    print(f"note: kept {len(kept)} of {len(typed)} characters typed in {len(typed) * ms_per_key / 1000:.1f} s")
+    expect(lost_ms <= 2500, f"the last {lost_ms:.0f} ms of typing were lost (kept {len(kept)} of {len(typed)})")
+
+
+def journey_binary_file_refused(display, home):
+    """A zip archive named .mod is refused at open and never written back."""
+    archive = os.path.join(home, "package.mod")
+    import zipfile
+    with zipfile.ZipFile(archive, "w") as z:
+        z.writestr("install.mod", "## MOD Title: x\r\n#-----[ OPEN ]---\r\nindex.php\r" * 50)
+    before = open(archive, "rb").read()
+    s = Session(display, home, placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.open_file(archive)
+        deadline = time.time() + 20
+        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
+            expect(time.time() < deadline, "no refusal appeared")
+            time.sleep(0.2)
+        time.sleep(0.5)
+        s.keys("Return")
+        state = s.fresh_report()
+        expect(all(d.get("caption") != archive for d in state["documents"]),
+               "the archive was opened as a script")
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+s")  # Document 1 is untitled: a save dialog, cancelled
+        s.window("Save")
+        s.keys("Escape")
+        s.gone("Save")
+        s.quit()
+    finally:
+        s.kill()
+    expect(open(archive, "rb").read() == before, "the archive was changed")
+    log = open(os.path.join(home, "program.log")).read()
+    expect("Segmentation" not in log, "the program crashed")
+
+
+def journey_sigterm_inside_modal_windows(display, home):
+    """SIGTERM ends the program within 2 s with the tip up, and with an error message up the
+    journal of the unsaved work is written for the next start."""
+    s = Session(display, home, placement=(15000, 12000))
+    try:
+        s.window("Tip of the Day")
+        s.proc.send_signal(signal.SIGTERM)
+        start = time.time()
+        expect(s.proc.wait(timeout=10) == 0, "SIGTERM with the tip up did not end the program cleanly")
+        expect(time.time() - start < 2, f"ending took {time.time() - start:.1f} s")
+    finally:
+        s.kill()
+    fifo = os.path.join(home, "pipe.mod")
+    os.mkfifo(fifo)
+    script = os.path.join(home, "after.mod")
+    s = Session(display, home, placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.type("unsaved before the pipe")
+        s.open_file(fifo, unsaved_answer="n")
+        deadline = time.time() + 20
+        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
+            expect(time.time() < deadline, "no error message appeared")
+            time.sleep(0.2)
+        s.proc.send_signal(signal.SIGTERM)
+        start = time.time()
+        expect(s.proc.wait(timeout=10) == 0, "SIGTERM with a message up did not end the program cleanly")
+        expect(time.time() - start < 2, f"ending took {time.time() - start:.1f} s")
+    finally:
+        s.kill()
+    s = Session(display, home, placement=(15000, 12000))
+    try:
+        deadline = time.time() + 20
+        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
+            expect(time.time() < deadline, "no recovery question appeared")
+            time.sleep(0.2)
+        time.sleep(0.5)
+        s.keys("Return")  # Recover
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+s")
+        dialog = s.window("Save")
+        s.focus(dialog)
+        s.keys("ctrl+a")
+        s.type(script)
+        s.keys("Return")
+        s.gone("Save")
+        time.sleep(0.5)
+        s.quit()
+    finally:
+        s.kill()
+    expect(open(script, "rb").read().decode("cp1252").startswith("unsaved before the pipe"),
+           "the work typed before the message was not kept")
+
+
 def journey_open_undo_save(display, home):
     """Undo after File, Open never brings back the text the window held before."""
     script = os.path.join(home, "opened.mod")
@@ -779,7 +897,8 @@ def journey_header_ok_unchanged(display, home):
 
 JOURNEYS = ["first_start", "write_script", "reopen_and_undo", "french", "windows_options_browser",
             "crash_recovery", "sigterm_keeps_work", "open_undo_save", "end_marker_and_colours", "drag_word",
-            "header_ok_unchanged", "find_replace_goto_outline", "command_line_without_display"]
+            "header_ok_unchanged", "find_replace_goto_outline", "command_line_without_display",
+            "steady_typing_survives_kill", "binary_file_refused", "sigterm_inside_modal_windows"]
 
 
 def main():
