@@ -5,6 +5,7 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ("RecoveryJournal", "binary, not a script"): "binaire, pas un script",
     ("ScriptFile", "You may not change this file: it belongs to another user, or its permissions let no one write it. Save the script under another name."):
         "Vous ne pouvez pas modifier ce fichier : il appartient à un autre utilisateur, ou ses droits "
         "ne permettent à personne de l'écrire. Enregistrez le script sous un autre nom.",

@@ -824,6 +824,10 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
         <source>not valid text</source>
         <translation>texte non valide</translation>
     </message>
+    <message>
+        <source>binary, not a script</source>
+        <translation>binaire, pas un script</translation>
+    </message>
 </context>
 <context>
     <name>SaveScript</name>

@@ -105,6 +105,10 @@ Decoded decode(const QByteArray& bytes)
     const auto decodedCaption = utf8(QByteArray::fromPercentEncoding(*caption));
     if (!decodedText || !decodedPath || !decodedCaption)
         return {std::nullopt, QCoreApplication::translate("RecoveryJournal", "not valid text")};
+    // No script holds a NUL: such a journal was not written by the program.
+    if (text.contains('\0'))
+        return {std::nullopt,
+                QCoreApplication::translate("RecoveryJournal", "binary, not a script")};
     return {Entry{*decodedPath, *decodedCaption, *decodedText, *known}, QString()};
 }
 

@@ -108,6 +108,9 @@ private slots:
                                         .toHex()) +
                    invalid
             << "not valid text";
+        QTest::newRow("a NUL in the text")
+            << RecoveryJournal::encode(Entry{"", "", QString::fromLatin1("a\0b", 3)})
+            << "binary, not a script";
     }
 
     void hostileJournals_areRefusedWithAReason()
