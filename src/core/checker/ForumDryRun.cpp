@@ -99,44 +99,17 @@ ForumFiles forumFolder(const QString& root)
 std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFiles& forum)
 {
     std::vector<Finding> out;
-    const int count = int(lines.size());
-    // Banners up to the end marker, each with its content, notes at both ends left out.
-    struct Block {
-        int banner;
-        Banner b;
-        int first;
-        int last;
-    };
-    std::vector<Block> blocks;
-    int end = count;
-    for (int i = 0; i < count; ++i) {
-        if (isEndMarker(lines[size_t(i)])) {
-            end = i;
-            break;
-        }
-        if (const auto b = readBanner(lines[size_t(i)]))
-            blocks.push_back({i, *b, 0, 0});
-    }
-    for (size_t k = 0; k < blocks.size(); ++k) {
-        int first = blocks[k].banner + 1;
-        int last = k + 1 < blocks.size() ? blocks[k + 1].banner : end;
-        while (first < last && isNote(lines[size_t(first)]))
-            ++first;
-        while (last > first && isNote(lines[size_t(last - 1)]))
-            --last;
-        blocks[k].first = first;
-        blocks[k].last = last;
-    }
+    const std::vector<ModReader::Action> blocks = ModReader::read(lines).installed();
 
     std::optional<Prepared> file; // the file the last OPEN opened, when the forum has it
     bool skipping = true;         // no file to apply actions to
     int searchFrom = 0;           // into the file's non-blank lines
     std::vector<int> matched;     // the file lines the last FIND matched
     bool findFailed = false;
-    for (const Block& block : blocks) {
-        const QString& keyword = block.b.normalized;
-        const int col = block.b.column;
-        const int len = int(block.b.keyword.size());
+    for (const ModReader::Action& block : blocks) {
+        const QString& keyword = block.normalized;
+        const int col = block.banner.column;
+        const int len = int(block.banner.keyword.size());
         if (keyword == u"OPEN") {
             file.reset();
             skipping = true;
@@ -191,7 +164,7 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
                 earlier >= 0)
                 message +=
                     tr("; it matches earlier, at line %1").arg(file->nonBlank[size_t(earlier)] + 1);
-            out.push_back({block.banner + 1, col, len, Severity::Error,
+            out.push_back({block.bannerLine + 1, col, len, Severity::Error,
                            QStringLiteral("find-no-match"), message});
         } else if (keyword == u"IN-LINE FIND") {
             // With no FIND since the OPEN the script check says so; after a
@@ -208,7 +181,7 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
                 return file->stripped[size_t(l)].contains(wanted);
             });
             if (!found)
-                out.push_back({block.banner + 1, col, len, Severity::Error,
+                out.push_back({block.bannerLine + 1, col, len, Severity::Error,
                                QStringLiteral("inline-no-match"),
                                tr("IN-LINE FIND matches nothing in the lines the FIND above "
                                   "found in %1")

@@ -20,141 +20,14 @@ Finding at(int index, int column, int length, Severity severity, const char* rul
     return {index + 1, column, length, severity, QString::fromLatin1(rule), message};
 }
 
+using Block = ModReader::Action;
+using ModReader::headerLabel;
+using ModReader::Kind;
+
 bool isBlank(QStringView line)
 {
     return line.trimmed().isEmpty();
 }
-
-// The keyword's kind decides what an action needs before it.
-enum class Kind { Open, Find, InlineFind, Add, Replace, Increment, Inline, Copy, Save, Other };
-
-Kind kindOf(const QString& normalized)
-{
-    if (normalized == u"OPEN")
-        return Kind::Open;
-    if (normalized == u"FIND")
-        return Kind::Find;
-    if (normalized == u"IN-LINE FIND")
-        return Kind::InlineFind;
-    if (normalized == u"AFTER ADD" || normalized == u"BEFORE ADD")
-        return Kind::Add;
-    if (normalized == u"REPLACE WITH" || normalized == u"REPLACE")
-        return Kind::Replace;
-    if (normalized == u"INCREMENT")
-        return Kind::Increment;
-    if (normalized.startsWith(u"IN-LINE "))
-        return Kind::Inline;
-    if (normalized == u"COPY")
-        return Kind::Copy;
-    if (normalized == u"SAVE/CLOSE ALL FILES")
-        return Kind::Save;
-    return Kind::Other;
-}
-
-QString normalizedKeyword(QStringView keyword)
-{
-    QString out;
-    out.reserve(keyword.size());
-    bool blank = false;
-    for (QChar c : keyword.trimmed()) {
-        if (c == u',')
-            c = u' ';
-        if (c.isSpace()) {
-            blank = true;
-            continue;
-        }
-        if (blank && !out.isEmpty())
-            out += u' ';
-        blank = false;
-        out += c.toUpper();
-    }
-    return out;
-}
-
-// The builder's and the outline's keywords, and those of the MOD template
-// that real scripts use beside them (COPY, DIY INSTRUCTIONS, INCREMENT and
-// their IN-LINE forms).
-const QSet<QString>& knownKeywords()
-{
-    static const QSet<QString> known = [] {
-        QSet<QString> k;
-        for (const QStringList* list :
-             {&ModFormat::builderKeywords(), &ModFormat::outlineOnlyKeywords()})
-            for (const QString& w : *list)
-                k.insert(normalizedKeyword(w));
-        for (const char* w : {"COPY", "DIY INSTRUCTIONS", "INCREMENT", "IN-LINE INCREMENT",
-                              "IN-LINE BEFORE, ADD", "IN-LINE REPLACE", "IN-LINE REPLACE WITH",
-                              "REPLACE", "SQL", "OPEN", "FIND", "SAVE/CLOSE ALL FILES"})
-            k.insert(normalizedKeyword(QString::fromLatin1(w)));
-        return k;
-    }();
-    return known;
-}
-
-// A banner's parts as views into its line, made without allocating: most
-// lines of a script are not banners, and the rest repeat a few keywords.
-struct BannerView {
-    QStringView keyword;
-    int column = 1;
-    bool standard = false;
-};
-
-std::optional<BannerView> scanBanner(QStringView line)
-{
-    qsizetype i = 0;
-    const qsizetype n = line.size();
-    while (i < n && line[i].isSpace())
-        ++i;
-    const qsizetype start = i;
-    if (i >= n || line[i] != u'#')
-        return std::nullopt;
-    while (i < n && line[i] == u'#')
-        ++i;
-    while (i < n && line[i].isSpace())
-        ++i;
-    if (i >= n || line[i] != u'-')
-        return std::nullopt;
-    while (i < n && line[i] == u'-')
-        ++i;
-    while (i < n && line[i].isSpace())
-        ++i;
-    if (i >= n || line[i] != u'[')
-        return std::nullopt;
-    const qsizetype open = i;
-    const qsizetype close = line.indexOf(u']', open + 1);
-    if (close < 0)
-        return std::nullopt;
-    const QStringView inside = line.sliced(open + 1, close - open - 1);
-    qsizetype a = 0;
-    qsizetype b = inside.size();
-    while (a < b && inside[a].isSpace())
-        ++a;
-    while (b > a && inside[b - 1].isSpace())
-        --b;
-    BannerView v;
-    v.keyword = inside.sliced(a, b - a);
-    v.column = int(open + 1 + a) + 1;
-    // As the template writes it: nothing before, one blank each side, dashes after.
-    bool dashesAfter = true;
-    for (qsizetype k = close + 1; k < n; ++k)
-        if (line[k] != u'-') {
-            dashesAfter = line.sliced(k).trimmed().isEmpty();
-            break;
-        }
-    static const QString opening = ModFormat::bannerOpening();
-    v.standard = start == 0 && a == 1 && b + 1 == inside.size() && !v.keyword.isEmpty() &&
-                 line.startsWith(opening) && dashesAfter;
-    return v;
-}
-
-struct Block {
-    int bannerLine = 0;
-    BannerView banner;
-    bool known = false;
-    Kind kind = Kind::Other;
-    int first = 0; // content lines [first, last), notes at both ends left out
-    int last = 0;
-};
 
 // The header's fields, by the names the checker reports them under.
 struct HeaderField {
@@ -177,24 +50,6 @@ struct FieldSeen {
     int count = 0;
     QString value; // the line's value and its continuation lines, joined by blanks
 };
-
-// "## Label: value": the label lower-cased without a leading "mod ".
-std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line)
-{
-    if (!line.startsWith(QStringLiteral("##")))
-        return std::nullopt;
-    QStringView rest = line.sliced(2).trimmed();
-    const qsizetype colon = rest.indexOf(u':');
-    if (colon <= 0)
-        return std::nullopt;
-    QString label = rest.first(colon).trimmed().toString().toLower();
-    for (QChar c : label)
-        if (!c.isLetter() && c != u' ' && c != u',')
-            return std::nullopt;
-    if (label.startsWith(QStringLiteral("mod ")))
-        label.remove(0, 4);
-    return std::pair{label, rest.sliced(colon + 1).trimmed()};
-}
 
 QStringList listed(const QString& value)
 {
@@ -229,40 +84,15 @@ private:
 
     const std::vector<QStringView>& m_lines;
     std::vector<Block> m_blocks;
-    QHash<QStringView, std::pair<bool, Kind>> m_keywords; // known, and its kind
-    int m_end = -1;                                       // the line of "# EoM"
+    int m_end = -1; // the line of "# EoM"
     std::vector<Finding> m_out;
 };
 
 void Check::readBlocks()
 {
-    for (int i = 0; i < count(); ++i) {
-        if (m_end < 0 && isEndMarker(line(i)))
-            m_end = i;
-        if (const auto b = scanBanner(line(i))) {
-            // A script repeats a few keywords: each is read once.
-            auto known = m_keywords.constFind(b->keyword);
-            if (known == m_keywords.constEnd()) {
-                const QString normalized = normalizedKeyword(b->keyword);
-                known = m_keywords.insert(
-                    b->keyword, {knownKeywords().contains(normalized), kindOf(normalized)});
-            }
-            m_blocks.push_back({i, *b, known->first, known->second, 0, 0});
-        }
-    }
-    for (size_t k = 0; k < m_blocks.size(); ++k) {
-        Block& b = m_blocks[k];
-        int last = k + 1 < m_blocks.size() ? m_blocks[k + 1].bannerLine : count();
-        if (m_end > b.bannerLine && m_end < last)
-            last = m_end;
-        int first = b.bannerLine + 1;
-        while (first < last && isNote(line(first)))
-            ++first;
-        while (last > first && isNote(line(last - 1)))
-            --last;
-        b.first = first;
-        b.last = last;
-    }
+    ModReader::Script read = ModReader::read(m_lines);
+    m_blocks = std::move(read.actions);
+    m_end = read.end;
 }
 
 void Check::header()
@@ -594,62 +424,6 @@ std::vector<QStringView> views(const QStringList& lines)
 }
 
 } // namespace
-
-QStringList readLines(const QByteArray& bytes)
-{
-    QByteArrayView data(bytes);
-    if (data.startsWith("\xEF\xBB\xBF"))
-        data = data.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(data);
-    if (utf8.hasError())
-        text = Windows1252::decode(data.toByteArray());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    QStringList lines = text.split(u'\n');
-    if (lines.size() > 1 && lines.last().isEmpty())
-        lines.removeLast(); // the break that ends the last line
-    return lines;
-}
-
-std::optional<Banner> readBanner(QStringView line)
-{
-    const std::optional<BannerView> v = scanBanner(line);
-    if (!v)
-        return std::nullopt;
-    return Banner{v->keyword.toString(), normalizedKeyword(v->keyword), v->column, v->standard};
-}
-
-bool isNote(QStringView line)
-{
-    const QStringView t = line.trimmed();
-    return t.isEmpty() || t.startsWith(u'#');
-}
-
-QString scriptPath(QStringView path)
-{
-    QString p = path.trimmed().toString();
-    p.replace(u'\\', u'/');
-    if (p.startsWith(QStringLiteral("./")))
-        p.remove(0, 2);
-    else if (p.startsWith(u'/'))
-        p.remove(0, 1);
-    return p;
-}
-
-bool isEndMarker(QStringView line)
-{
-    // Most lines are told apart by their first character that is not a blank.
-    qsizetype i = 0;
-    while (i < line.size() && line[i].isSpace())
-        ++i;
-    if (i == line.size() || line[i] != u'#')
-        return false;
-    const QStringView t = line.trimmed();
-    if (!t.startsWith(u'#'))
-        return false;
-    return t.sliced(1).trimmed().compare(QStringLiteral("EoM"), Qt::CaseInsensitive) == 0;
-}
 
 std::vector<Finding> checkScript(const std::vector<QStringView>& lines)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/checker/Finding.h"
+#include "core/script/ModReader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,27 +19,13 @@ class LineStore;
 // FIND tried against the forum's own files. Plain text in, findings out.
 namespace Checker {
 
-// A file's lines as the checker reads them: UTF-8 when the bytes are valid
-// UTF-8 (a leading byte-order mark dropped), else Windows-1252; CR LF, LF and
-// a lone CR all end a line.
-QStringList readLines(const QByteArray& bytes);
-
-// A banner as installers recognise it: "#", dashes and "[ KEYWORD ]" with
-// blanks allowed between and anything after the "]".
-struct Banner {
-    QString keyword;       // as written, trimmed
-    QString normalized;    // upper case, commas gone, runs of blanks one blank
-    int column = 1;        // where the keyword starts
-    bool standard = false; // "#-----[ KEYWORD ]" and dashes, as the template writes it
-};
-std::optional<Banner> readBanner(QStringView line);
-// Whether a line ends the script: "# EoM", case and the blank aside.
-bool isEndMarker(QStringView line);
-// Whether a line at either end of a block is an author's note (or the "#"
-// frame), not content: empty, or beginning with "#".
-bool isNote(QStringView line);
-// A path as scripts write it: "\" read as "/", one leading "./" or "/" dropped.
-QString scriptPath(QStringView path);
+// The checker reads scripts and forum files as installers do.
+using ModReader::Banner;
+using ModReader::isEndMarker;
+using ModReader::isNote;
+using ModReader::readBanner;
+using ModReader::readLines;
+using ModReader::scriptPath;
 
 std::vector<Finding> checkScript(const std::vector<QStringView>& lines);
 std::vector<Finding> checkScript(const QStringList& lines);

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+#include <utility>
+#include <vector>
+
+// A MOD script read the way installers read it, for every tool that works
+// on what a script does (the checker, its dry run against a forum, the
+// installer, the script writer): banners with blanks and dashes as authors
+// type them, keywords compared ignoring case, commas and runs of blanks,
+// author's notes at the edges of a block, the end marker, paths as scripts
+// write them. The editor's outline and colouring read banners literally, as
+// the program always has: see docs/ARCHITECTURE.md.
+namespace ModReader {
+
+// What an action does, which decides what it needs before it.
+enum class Kind { Open, Find, InlineFind, Add, Replace, Increment, Inline, Copy, Save, Other };
+Kind kindOf(const QString& normalized);
+// Upper case, commas gone, runs of blanks one blank: "After, Add" is "AFTER ADD".
+QString normalizedKeyword(QStringView keyword);
+// The keywords of the MOD template, normalized.
+const QSet<QString>& knownKeywords();
+
+// A banner's parts as views into its line: "#", dashes and "[ KEYWORD ]"
+// with blanks allowed between and anything after the "]".
+struct BannerView {
+    QStringView keyword;
+    int column = 1;        // where the keyword starts, from 1
+    bool standard = false; // "#-----[ KEYWORD ]" and dashes, as the template writes it
+};
+std::optional<BannerView> scanBanner(QStringView line);
+
+// The same, owning its text.
+struct Banner {
+    QString keyword;    // as written, trimmed
+    QString normalized; // see normalizedKeyword
+    int column = 1;
+    bool standard = false;
+};
+std::optional<Banner> readBanner(QStringView line);
+
+// Whether a line ends the script: "# EoM", case and the blank aside.
+bool isEndMarker(QStringView line);
+// Whether a line at either end of a block is an author's note (or the "#"
+// frame), not content: empty, or beginning with "#".
+bool isNote(QStringView line);
+// A path as scripts write it: "\" read as "/", one leading "./" or "/" dropped.
+QString scriptPath(QStringView path);
+// "## Label: value": the label lower-cased without a leading "mod ", and the value.
+std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line);
+
+// A file's lines: UTF-8 when the bytes are valid UTF-8 (a leading
+// byte-order mark dropped), else Windows-1252; CR LF, LF and a lone CR all
+// end a line.
+QStringList readLines(const QByteArray& bytes);
+
+// One action: its banner and its content, the lines [first, last) between
+// it and the next banner (or the end marker), notes at both ends left out.
+struct Action {
+    int bannerLine = 0; // from 0
+    BannerView banner;
+    bool known = false;
+    Kind kind = Kind::Other;
+    QString normalized;
+    int first = 0;
+    int last = 0;
+};
+struct HeaderField {
+    int line = 0; // from 0
+    QString label;
+    QStringView value;
+};
+struct Script {
+    std::vector<HeaderField> header; // the "## Label: value" lines before the first banner
+    std::vector<Action> actions;     // every banner, those after the end marker too
+    int end = -1;                    // the line of the end marker; -1: none
+    // The actions an installer carries out: those before the end marker.
+    std::vector<Action> installed() const;
+};
+// The views must outlive the result, which points into them.
+Script read(const std::vector<QStringView>& lines);
+
+} // namespace ModReader
