@@ -17,15 +17,7 @@ QString tr(const char* text)
     return QCoreApplication::translate("Checker", text);
 }
 
-QString withoutWhitespace(QStringView line)
-{
-    QString out;
-    out.reserve(line.size());
-    for (QChar c : line)
-        if (!c.isSpace())
-            out += c;
-    return out;
-}
+using ModReader::withoutWhitespace;
 
 // Languages and templates other than the ones every forum has are optional
 // installs: their absence is worth a warning, not an error.
@@ -58,20 +50,24 @@ Prepared prepare(const QString& path, const QStringList& lines)
     return p;
 }
 
-// The first place at or after `from` (an index into the non-blank lines)
-// where every FIND line is contained in consecutive non-blank file lines.
+// The first place at or after `from` (an index into the non-blank lines),
+// starting before `to` less the FIND's length, where every FIND line is
+// contained in consecutive non-blank file lines.
 int findFrom(const Prepared& file, const std::vector<QString>& find, int from, int to)
 {
+    const int total = int(file.nonBlank.size());
     const int k = int(find.size());
-    for (int s = from; s + k <= to; ++s) {
-        int j = 0;
-        while (j < k &&
-               file.stripped[size_t(file.nonBlank[size_t(s + j)])].contains(find[size_t(j)]))
-            ++j;
-        if (j == k)
-            return s;
-    }
-    return -1;
+    const auto lineOf = [&](int index) {
+        return index < total ? file.nonBlank[size_t(index)] : int(file.stripped.size());
+    };
+    const std::vector<int> matched = ModReader::findLines(
+        int(file.stripped.size()), [&](int line) { return file.stripped[size_t(line)].isEmpty(); },
+        [&](int line, int j) { return file.stripped[size_t(line)].contains(find[size_t(j)]); }, k,
+        lineOf(from), lineOf(std::max(to - k + 1, 0)));
+    if (matched.empty())
+        return -1;
+    return int(std::lower_bound(file.nonBlank.begin(), file.nonBlank.end(), matched.front()) -
+               file.nonBlank.begin());
 }
 
 } // namespace

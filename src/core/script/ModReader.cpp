@@ -193,6 +193,46 @@ bool isEndMarker(QStringView line)
     return t.sliced(1).trimmed().compare(QStringLiteral("EoM"), Qt::CaseInsensitive) == 0;
 }
 
+QString withoutWhitespace(QStringView line)
+{
+    QString out;
+    out.reserve(line.size());
+    for (QChar c : line)
+        if (!c.isSpace())
+            out += c;
+    return out;
+}
+
+std::vector<int> findLines(int lineCount, const std::function<bool(int line)>& isBlank,
+                           const std::function<bool(int line, int findLine)>& contains,
+                           int findCount, int from, int startBefore)
+{
+    std::vector<int> matched;
+    if (findCount <= 0)
+        return matched;
+    for (int start = std::max(from, 0); start < lineCount && start < startBefore; ++start) {
+        if (isBlank(start))
+            continue;
+        matched.clear();
+        int line = start;
+        bool ranOut = false;
+        for (int j = 0; j < findCount; ++j) {
+            while (line < lineCount && isBlank(line))
+                ++line;
+            ranOut = line >= lineCount;
+            if (ranOut || !contains(line, j))
+                break;
+            matched.push_back(line++);
+        }
+        if (int(matched.size()) == findCount)
+            return matched;
+        if (ranOut) // a later start has fewer lines still
+            break;
+    }
+    matched.clear();
+    return matched;
+}
+
 Script read(const std::vector<QStringView>& lines)
 {
     Script s;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -58,6 +59,17 @@ std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line);
 // byte-order mark dropped), else Windows-1252; CR LF, LF and a lone CR all
 // end a line.
 QStringList readLines(const QByteArray& bytes);
+
+// A line as FINDs compare it: every blank gone.
+QString withoutWhitespace(QStringView line);
+// Where a FIND matches, as installers search: the first place whose first
+// line is at or after `from` and before `startBefore`, where FIND line j is
+// contained (contains(line, j)) in the j-th of consecutive non-blank lines
+// (blank lines between them are passed over). The file lines matched, or
+// nothing.
+std::vector<int> findLines(int lineCount, const std::function<bool(int line)>& isBlank,
+                           const std::function<bool(int line, int findLine)>& contains,
+                           int findCount, int from, int startBefore);
 
 // One action: its banner and its content, the lines [first, last) between
 // it and the next banner (or the end marker), notes at both ends left out.
