@@ -19,16 +19,7 @@ QString tr(const char* text)
 
 using ModReader::withoutWhitespace;
 
-// Languages and templates other than the ones every forum has are optional
-// installs: their absence is worth a warning, not an error.
-bool isOptionalInstall(const QString& path)
-{
-    const QString p = path.toLower();
-    return (p.startsWith(QStringLiteral("language/")) &&
-            !p.startsWith(QStringLiteral("language/lang_english/"))) ||
-           (p.startsWith(QStringLiteral("templates/")) &&
-            !p.startsWith(QStringLiteral("templates/subsilver/")));
-}
+using ModReader::isOptionalInstall;
 
 // A forum file made ready for FINDs: its lines without whitespace, and
 // which of them are not blank.

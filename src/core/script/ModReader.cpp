@@ -193,6 +193,15 @@ bool isEndMarker(QStringView line)
     return t.sliced(1).trimmed().compare(QStringLiteral("EoM"), Qt::CaseInsensitive) == 0;
 }
 
+bool isOptionalInstall(const QString& path)
+{
+    const QString p = path.toLower();
+    return (p.startsWith(QStringLiteral("language/")) &&
+            !p.startsWith(QStringLiteral("language/lang_english/"))) ||
+           (p.startsWith(QStringLiteral("templates/")) &&
+            !p.startsWith(QStringLiteral("templates/subsilver/")));
+}
+
 QString withoutWhitespace(QStringView line)
 {
     QString out;

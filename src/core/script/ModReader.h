@@ -52,6 +52,9 @@ bool isEndMarker(QStringView line);
 bool isNote(QStringView line);
 // A path as scripts write it: "\" read as "/", one leading "./" or "/" dropped.
 QString scriptPath(QStringView path);
+// Languages and templates other than the ones every forum has are installed
+// apart: a forum without them is not at fault.
+bool isOptionalInstall(const QString& path);
 // "## Label: value": the label lower-cased without a leading "mod ", and the value.
 std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line);
 

@@ -1,0 +1,163 @@
+#include "core/install/ForumFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace Install {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Install", text);
+}
+
+bool inside(const QString& root, const QString& path)
+{
+    return path == root || path.startsWith(root + u'/');
+}
+
+// The real folder of a path, links resolved; the path itself when it does not exist.
+QString resolved(const QString& path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : canonical;
+}
+
+} // namespace
+
+bool leavesFolder(const QString& root, const QString& path)
+{
+    if (!isConfined(path))
+        return true;
+    const QString base = resolved(root);
+    // The deepest part of the path that exists decides where it leads.
+    QString probe = QDir(root).filePath(path);
+    while (!QFileInfo::exists(probe) && !QFileInfo(probe).isSymLink()) {
+        const QString up = QFileInfo(probe).path();
+        if (up == probe)
+            break;
+        probe = up;
+    }
+    return !inside(base, resolved(probe));
+}
+
+Files folderFiles(const QString& root)
+{
+    auto cache = std::make_shared<QHash<QString, std::optional<QByteArray>>>();
+    return [root, cache](const QString& path) -> std::optional<QByteArray> {
+        if (const auto it = cache->constFind(path); it != cache->constEnd())
+            return *it;
+        std::optional<QByteArray> bytes;
+        const QString full = QDir(root).filePath(path);
+        if (!leavesFolder(root, path) && QFileInfo(full).isFile()) {
+            QFile f(full);
+            if (f.open(QIODevice::ReadOnly))
+                bytes = f.readAll();
+        }
+        cache->insert(path, bytes);
+        return bytes;
+    };
+}
+
+QString unfitTarget(const QString& forumRoot, const QString& target)
+{
+    if (target.trimmed().isEmpty())
+        return tr("No folder was given for the forum's copy.");
+    const QString forum = resolved(forumRoot);
+    const QString where = resolved(target);
+    if (inside(forum, where))
+        return tr("%1 is the forum's folder or a folder inside it: the copy goes elsewhere, so "
+                  "that the forum stays as it is.")
+            .arg(QDir::toNativeSeparators(target));
+    const QFileInfo info(target);
+    if (info.exists() && !info.isDir())
+        return tr("%1 is a file, not a folder.").arg(QDir::toNativeSeparators(target));
+    if (info.isDir() && !QDir(target).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                              QDir::Hidden | QDir::System))
+        return tr("%1 is not empty: the copy goes into a new or empty folder.")
+            .arg(QDir::toNativeSeparators(target));
+    return QString();
+}
+
+WriteOutcome writeForumCopy(const QString& forumRoot, const QString& target, const Result& result,
+                            const std::function<bool(int done, int total)>& progress)
+{
+    WriteOutcome out;
+    if (const QString unfit = unfitTarget(forumRoot, target); !unfit.isEmpty()) {
+        out.error = unfit;
+        return out;
+    }
+    const QString absoluteTarget = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
+    const QString parent = QFileInfo(absoluteTarget).path();
+    if (!QDir().mkpath(parent)) {
+        out.error = tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(parent));
+        return out;
+    }
+    // Beside the target, so that the rename at the end stays on one file system.
+    QTemporaryDir work(parent + u'/' + QFileInfo(absoluteTarget).fileName() +
+                       QStringLiteral(".partial-XXXXXX"));
+    if (!work.isValid()) {
+        out.error = tr("No folder can be made beside %1: %2")
+                        .arg(QDir::toNativeSeparators(target), work.errorString());
+        return out;
+    }
+    QStringList files;
+    QDirIterator it(forumRoot, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(forumRoot).relativeFilePath(it.next());
+    files.sort();
+    const int total = int(files.size() + result.files.size());
+    const auto fail = [&out](const QString& why) {
+        out.error = why;
+        out.written = 0;
+        return out;
+    };
+    for (const QString& rel : files) {
+        const QString from = QDir(forumRoot).filePath(rel);
+        const QString to = work.filePath(rel);
+        QDir().mkpath(QFileInfo(to).path());
+        const QFileInfo info(from);
+        // A link is copied as the link it is; nothing is ever written through one.
+        const bool done =
+            info.isSymLink() ? QFile::link(info.symLinkTarget(), to) : QFile::copy(from, to);
+        if (!done)
+            return fail(tr("%1 could not be copied.").arg(QDir::toNativeSeparators(from)));
+        ++out.written;
+        if (progress && !progress(out.written, total))
+            return fail(tr("Cancelled: nothing was written."));
+    }
+    for (const ChangedFile& f : result.files) {
+        if (!isConfined(f.path) || leavesFolder(work.path(), f.path))
+            return fail(tr("%1 lies outside the forum's folder: nothing was written.").arg(f.path));
+        const QString to = work.filePath(f.path);
+        if (QFileInfo(to).isSymLink())
+            QFile::remove(to); // the changed file replaces the link, never its target
+        QDir().mkpath(QFileInfo(to).path());
+        QSaveFile file(to);
+        if (!file.open(QIODevice::WriteOnly) || file.write(f.result) != f.result.size() ||
+            !file.commit())
+            return fail(tr("%1 could not be written: %2")
+                            .arg(QDir::toNativeSeparators(to), file.errorString()));
+        ++out.written;
+        if (progress && !progress(out.written, total))
+            return fail(tr("Cancelled: nothing was written."));
+    }
+    // The empty target, if there was one, makes way for the finished copy.
+    if (QFileInfo(absoluteTarget).isDir() && !QDir().rmdir(absoluteTarget))
+        return fail(tr("%1 could not be replaced.").arg(QDir::toNativeSeparators(target)));
+    if (!QDir().rename(work.path(), absoluteTarget))
+        return fail(tr("The copy could not be moved to %1.").arg(QDir::toNativeSeparators(target)));
+    work.setAutoRemove(false);
+    out.ok = true;
+    return out;
+}
+
+} // namespace Install

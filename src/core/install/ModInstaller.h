@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/checker/Finding.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The installer: MOD scripts applied to a forum's files in memory, as the
+// phpBB2 MOD community's installers apply them. Files in, changed files and
+// a report out; nothing is written here (see InstallWriter).
+namespace Install {
+
+// The bytes of a file by its path relative to a folder (the forum, or the
+// MOD's package beside the script), or nothing when there is none.
+using Files = std::function<std::optional<QByteArray>(const QString& path)>;
+
+struct Script {
+    QString name;      // how the report names it (its file name)
+    QStringList lines; // as read (ModReader::readLines)
+    Files package;     // what COPY copies from; may be empty
+};
+
+// Something for the user to do by hand: a COPY whose source is not there,
+// SQL to run, DIY instructions.
+struct ToDo {
+    int script = 0; // index into the scripts installed
+    int line = 0;   // the banner's line, from 1
+    QString kind;   // "copy", "sql", "diy"
+    QString text;   // the block's content
+};
+
+struct Finding {
+    int script = 0;
+    Checker::Finding finding; // line and column of the banner (or the OPEN's path)
+};
+
+struct ChangedFile {
+    QString path;
+    std::optional<QByteArray> original; // none: the installation makes it (COPY)
+    QByteArray result;
+    bool text = true; // a text file, which a diff can show
+};
+
+struct Result {
+    std::vector<ChangedFile> files; // in the order first opened or copied; changed ones only
+    std::vector<Finding> findings;  // failures, in script order
+    std::vector<ToDo> todo;
+    int applied = 0; // actions carried out
+    int failed = 0;  // actions reported and those skipped because of them
+};
+
+// A path an OPEN or COPY may write: relative, with no ".." and no empty
+// part. Scripts' "\" and a leading "./" or "/" are read as ModReader reads them.
+bool isConfined(const QString& path);
+
+// Whether a path of the forum leads outside its folder (a symbolic link
+// pointing elsewhere): such a file is neither read nor written.
+using Leaves = std::function<bool(const QString& path)>;
+
+// Each script applied to the result of the ones before it.
+Result install(const std::vector<Script>& scripts, const Files& forum, const Leaves& leaves = {});
+
+} // namespace Install

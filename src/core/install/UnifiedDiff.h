@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace Install {
+
+// One file's change as a unified diff, as diff -u writes it and patch -p1
+// applies it in the forum's folder: "--- a/PATH" and "+++ b/PATH" (or
+// /dev/null for a file that is new), hunks with `context` lines around each
+// change. Lines are compared and written as the bytes they are, their CR
+// included, so that the patch gives the same bytes as the installation.
+QByteArray unifiedDiff(const QString& path, const std::optional<QByteArray>& before,
+                       const QByteArray& after, int context = 3);
+
+} // namespace Install
