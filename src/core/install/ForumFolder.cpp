@@ -86,10 +86,11 @@ QString unfitTarget(const QString& forumRoot, const QString& target)
     return QString();
 }
 
-WriteOutcome writeForumCopy(const QString& forumRoot, const QString& target, const Result& result,
+WriteOutcome writeForumCopy(const QString& forumFolder, const QString& target, const Result& result,
                             const std::function<bool(int done, int total)>& progress)
 {
     WriteOutcome out;
+    const QString forumRoot = QDir::cleanPath(QFileInfo(forumFolder).absoluteFilePath());
     if (const QString unfit = unfitTarget(forumRoot, target); !unfit.isEmpty()) {
         out.error = unfit;
         return out;

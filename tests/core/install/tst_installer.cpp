@@ -311,6 +311,41 @@ private slots:
             QCOMPARE(readFile(QDir(target).filePath(f.path)), f.result);
     }
 
+    void commandLine_diffAndInstall_reportInTheCompilerForm()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("forum/viewtopic.php"), Viewtopic);
+        writeFile(dir.filePath("bad forum"), "a file");
+        const QStringList lines = script({"OPEN|viewtopic.php", "FIND|$colspan", "AFTER, ADD|ok;",
+                                          "FIND|nowhere", "SQL|DROP TABLE x;"});
+        writeFile(dir.filePath("x.mod"), lines.join("\r\n").toLatin1());
+        const auto run = [&](const QStringList& args) {
+            QProcess p;
+            p.setWorkingDirectory(dir.path());
+            p.start(QUILLWRIGHT_MOD, args);
+            p.waitForFinished(30000);
+            return std::tuple{p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+        };
+        const auto [code, out, err] = run({"diff", "--forum=forum", "x.mod"});
+        QCOMPARE(code, 1);
+        QVERIFY(out.startsWith("--- a/viewtopic.php\n+++ b/viewtopic.php\n@@ "));
+        QVERIFY(out.contains("+ok;\r\n"));
+        const int findLine = int(lines.indexOf("#-----[ FIND ]" + Dashes, 12)) + 1;
+        QVERIFY2(err.contains("x.mod:" + QByteArray::number(findLine) +
+                              ":9: error: FIND matches "
+                              "nothing in viewtopic.php"),
+                 err);
+        QVERIFY(err.contains("note: to do by hand: DROP TABLE x; [todo-sql]"));
+        const auto [written, none, said] =
+            run({"install", "--forum", "forum", "-o", "out", "x.mod"});
+        QCOMPARE(written, 1); // written, but an action failed
+        QVERIFY(readFile(dir.filePath("out/viewtopic.php")).contains("ok;\r\n"));
+        QCOMPARE(std::get<0>(run({"install", "--forum", "bad forum", "-o", "o2", "x.mod"})), 2);
+        QCOMPARE(std::get<0>(run({"install", "--forum", "forum", "-o", "forum/in", "x.mod"})), 1);
+        QVERIFY(!QFileInfo::exists(dir.filePath("forum/in")));
+        QCOMPARE(std::get<0>(run({"frobnicate"})), 2);
+    }
+
     void forumCopy_isWrittenWholeOrNotAtAll()
     {
         QTemporaryDir forum;

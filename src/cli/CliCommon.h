@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <cstdio>
+
+// What the command-line tools share: their words in the user's language,
+// and lines to standard output or error.
+namespace Cli {
+
+// The tools' texts, under one context of the translations.
+struct CliText {
+    Q_DECLARE_TR_FUNCTIONS(CliText)
+};
+
+inline void say(FILE* to, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), to);
+    std::fputc('\n', to);
+}
+
+// Loads the French texts on a French desktop.
+void useUserLanguage();
+
+} // namespace Cli

@@ -1,0 +1,192 @@
+#include "cli/InstallCommands.h"
+
+#include "cli/CliCommon.h"
+#include "core/install/ForumFolder.h"
+#include "core/install/ModInstaller.h"
+#include "core/install/UnifiedDiff.h"
+#include "core/script/ModReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using Cli::CliText;
+using Cli::say;
+
+namespace {
+
+struct Request {
+    QString forum;
+    QString output;
+    QStringList scripts;
+    bool help = false;
+    QString error; // bad usage
+};
+
+Request parse(const QStringList& args, bool wantsOutput)
+{
+    Request r;
+    bool options = true;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const auto value = [&](const QString& name, QString& into) {
+            if (a.startsWith(name + u'=')) {
+                into = a.sliced(name.size() + 1);
+                return true;
+            }
+            if (a != name)
+                return false;
+            if (++i == args.size())
+                r.error = CliText::tr("%1 needs a folder").arg(name);
+            else
+                into = args[i];
+            return true;
+        };
+        if (options && a == u"--") {
+            options = false;
+        } else if (options && (a == u"--help" || a == u"-h")) {
+            r.help = true;
+        } else if (options && value(QStringLiteral("--forum"), r.forum)) {
+        } else if (options && wantsOutput &&
+                   (value(QStringLiteral("-o"), r.output) ||
+                    value(QStringLiteral("--output"), r.output))) {
+        } else if (options && a.startsWith(u'-') && a.size() > 1) {
+            r.error = CliText::tr("unknown option %1").arg(a);
+        } else {
+            r.scripts << a;
+        }
+    }
+    if (r.help || !r.error.isEmpty())
+        return r;
+    if (r.forum.isEmpty())
+        r.error = CliText::tr("--forum DIR names the forum's folder");
+    else if (!QFileInfo(r.forum).isDir())
+        r.error = CliText::tr("%1 is not a folder").arg(r.forum);
+    else if (wantsOutput && r.output.isEmpty())
+        r.error = CliText::tr("-o OUTDIR names the folder for the forum's copy");
+    else if (r.scripts.isEmpty())
+        r.error = CliText::tr("no script was given");
+    return r;
+}
+
+QString diffUsage()
+{
+    return CliText::tr(
+        "Usage: quillwright-mod diff --forum DIR SCRIPT...\n"
+        "\n"
+        "Applies the MOD scripts, each to the result of the ones before, to the forum's\n"
+        "files in DIR without writing anything, and prints the whole installation as one\n"
+        "unified diff: `patch -p1` in the forum's folder applies it. What failed and what\n"
+        "is left to do by hand (COPY without its file, SQL, DIY INSTRUCTIONS) go to\n"
+        "standard error as SCRIPT:LINE:COL: error|warning|note: MESSAGE [rule-id].\n"
+        "\n"
+        "Exit status: 0 when every action applied, 1 when one failed, 2 for bad usage or\n"
+        "a script that cannot be read.");
+}
+
+QString installUsage()
+{
+    return CliText::tr(
+        "Usage: quillwright-mod install --forum DIR -o OUTDIR SCRIPT...\n"
+        "\n"
+        "Applies the MOD scripts, each to the result of the ones before, to the forum's\n"
+        "files in DIR and writes the forum with the changes into OUTDIR, a new or empty\n"
+        "folder outside the forum: whole or not at all. The forum itself is never written.\n"
+        "What failed and what is left to do go to standard error, as for diff.\n"
+        "\n"
+        "Exit status: 0 when every action applied, 1 when one failed or the copy could\n"
+        "not be written, 2 for bad usage or a script that cannot be read.");
+}
+
+// The scripts read, each with the folder beside it as its package.
+bool readScripts(const QStringList& names, std::vector<Install::Script>& out)
+{
+    for (const QString& name : names) {
+        QFile f(name);
+        const QFileInfo info(name);
+        if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+            say(stderr, CliText::tr("quillwright-mod: cannot read %1: %2")
+                            .arg(name, info.isDir()     ? CliText::tr("it is a folder")
+                                       : !info.exists() ? CliText::tr("there is no such file")
+                                                        : f.errorString()));
+            return false;
+        }
+        out.push_back(
+            {name, ModReader::readLines(f.readAll()), Install::folderFiles(info.absolutePath())});
+    }
+    return true;
+}
+
+// Findings and to-dos in the compiler form; true when an action failed.
+bool report(const std::vector<Install::Script>& scripts, const Install::Result& r)
+{
+    for (const Install::Finding& f : r.findings)
+        say(stderr, Checker::compilerLine(scripts[size_t(f.script)].name, f.finding));
+    for (const Install::ToDo& t : r.todo) {
+        Checker::Finding note{t.line,
+                              1,
+                              0,
+                              Checker::Severity::Note,
+                              QStringLiteral("todo-") + t.kind,
+                              CliText::tr("to do by hand: %1")
+                                  .arg(QString(t.text).replace(u'\n', QStringLiteral(" / ")))};
+        say(stderr, Checker::compilerLine(scripts[size_t(t.script)].name, note));
+    }
+    return std::any_of(r.findings.begin(), r.findings.end(), [](const Install::Finding& f) {
+        return f.finding.severity == Checker::Severity::Error;
+    });
+}
+
+int run(const QStringList& args, bool writing)
+{
+    const Request r = parse(args, writing);
+    if (r.help) {
+        say(stdout, writing ? installUsage() : diffUsage());
+        return 0;
+    }
+    if (!r.error.isEmpty()) {
+        say(stderr,
+            QStringLiteral("quillwright-mod %1: ").arg(writing ? "install" : "diff") + r.error);
+        say(stderr, writing ? installUsage() : diffUsage());
+        return 2;
+    }
+    std::vector<Install::Script> scripts;
+    if (!readScripts(r.scripts, scripts))
+        return 2;
+    const QString forum = r.forum;
+    const Install::Result result =
+        Install::install(scripts, Install::folderFiles(forum),
+                         [forum](const QString& p) { return Install::leavesFolder(forum, p); });
+    const bool failed = report(scripts, result);
+    if (!writing) {
+        for (const Install::ChangedFile& f : result.files) {
+            if (!f.text) {
+                say(stderr, CliText::tr("quillwright-mod: %1 is not text and is left out of the "
+                                        "diff")
+                                .arg(f.path));
+                continue;
+            }
+            const QByteArray diff = Install::unifiedDiff(f.path, f.original, f.result);
+            std::fwrite(diff.constData(), 1, size_t(diff.size()), stdout);
+        }
+        return failed ? 1 : 0;
+    }
+    const Install::WriteOutcome written = Install::writeForumCopy(forum, r.output, result);
+    if (!written.ok) {
+        say(stderr, QStringLiteral("quillwright-mod install: ") + written.error);
+        return 1;
+    }
+    return failed ? 1 : 0;
+}
+
+} // namespace
+
+int runDiff(const QStringList& args)
+{
+    return run(args, false);
+}
+
+int runInstall(const QStringList& args)
+{
+    return run(args, true);
+}
