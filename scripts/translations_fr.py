@@ -5,6 +5,146 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ('CliText', "Usage: %1 [--json] [--forum DIR] FILE...\n\nChecks phpBB2 MOD scripts against the conventions of the MOD template and\nprints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\n\n  --json       print the findings as a JSON array instead\n  --forum DIR  try every OPEN, FIND and IN-LINE FIND against the forum's files\n               in DIR (nothing there is written)\n\nExit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or\na file that cannot be read."):
+        "Utilisation : %1 [--json] [--forum DOSSIER] FICHIER...\n\nVérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et\naffiche chaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].\n\n  --json           affiche les constats en tableau JSON\n  --forum DOSSIER  essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du\n                   forum dans DOSSIER (rien n'y est écrit)\n\nCode de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou\nun fichier illisible.",
+    ('CliText', '%1: --forum needs a folder'):
+        '%1 : --forum demande un dossier',
+    ('CliText', '%1: unknown option %2'):
+        '%1 : option inconnue %2',
+    ('CliText', '%1: %2 is not a folder'):
+        "%1 : %2 n'est pas un dossier",
+    ('CliText', 'there is no such file'):
+        "ce fichier n'existe pas",
+    ('CliText', 'it is a folder'):
+        "c'est un dossier",
+    ('CliText', '%1: cannot read %2: %3'):
+        '%1 : impossible de lire %2 : %3',
+    ('CliText', '%1 needs a folder'):
+        '%1 demande un dossier',
+    ('CliText', 'unknown option %1'):
+        'option inconnue %1',
+    ('CliText', "--forum DIR names the forum's folder"):
+        '--forum DOSSIER désigne le dossier du forum',
+    ('CliText', '%1 is not a folder'):
+        "%1 n'est pas un dossier",
+    ('CliText', "-o OUTDIR names the folder for the forum's copy"):
+        '-o DOSSIER désigne le dossier de la copie du forum',
+    ('CliText', 'no script was given'):
+        "aucun script n'a été donné",
+    ('CliText', "Usage: quillwright-mod diff --forum DIR SCRIPT...\n\nApplies the MOD scripts, each to the result of the ones before, to the forum's\nfiles in DIR without writing anything, and prints the whole installation as one\nunified diff: `patch -p1` in the forum's folder applies it. What failed and what\nis left to do by hand (COPY without its file, SQL, DIY INSTRUCTIONS) go to\nstandard error as SCRIPT:LINE:COL: error|warning|note: MESSAGE [rule-id].\n\nExit status: 0 when every action applied, 1 when one failed, 2 for bad usage or\na script that cannot be read."):
+        "Utilisation : quillwright-mod diff --forum DOSSIER SCRIPT...\n\nApplique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum\ndans DOSSIER sans rien écrire, et affiche toute l'installation en un seul diff\nunifié : `patch -p1` dans le dossier du forum l'applique. Les échecs et ce qui\nreste à faire à la main (COPY sans son fichier, SQL, DIY INSTRUCTIONS) vont sur\nla sortie d'erreur sous la forme SCRIPT:LIGNE:COL: error|warning|note: MESSAGE [règle].\n\nCode de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue, 2 pour\nun mauvais usage ou un script illisible.",
+    ('CliText', "Usage: quillwright-mod install --forum DIR -o OUTDIR SCRIPT...\n\nApplies the MOD scripts, each to the result of the ones before, to the forum's\nfiles in DIR and writes the forum with the changes into OUTDIR, a new or empty\nfolder outside the forum: whole or not at all. The forum itself is never written.\nWhat failed and what is left to do go to standard error, as for diff.\n\nExit status: 0 when every action applied, 1 when one failed or the copy could\nnot be written, 2 for bad usage or a script that cannot be read."):
+        "Utilisation : quillwright-mod install --forum DOSSIER -o SORTIE SCRIPT...\n\nApplique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum\ndans DOSSIER et écrit le forum modifié dans SORTIE, un dossier nouveau ou vide hors\ndu forum : en entier ou pas du tout. Le forum lui-même n'est jamais écrit.\nLes échecs et ce qui reste à faire vont sur la sortie d'erreur, comme pour diff.\n\nCode de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue ou que\nla copie n'a pu être écrite, 2 pour un mauvais usage ou un script illisible.",
+    ('CliText', 'quillwright-mod: cannot read %1: %2'):
+        'quillwright-mod : impossible de lire %1 : %2',
+    ('CliText', 'quillwright-mod: %1 is not text and is left out of the diff'):
+        "quillwright-mod : %1 n'est pas du texte et reste hors du diff",
+    ('CliText', 'Usage: quillwright-mod COMMAND [OPTIONS] ...\n\n  check    check scripts against the MOD template (as quillwright-check)\n  diff     show what scripts change in a forum, as a unified diff\n  install  write a copy of a forum with the scripts installed\n\nquillwright-mod COMMAND --help says more of each.'):
+        "Utilisation : quillwright-mod COMMANDE [OPTIONS] ...\n\n  check    vérifie des scripts selon le modèle MOD (comme quillwright-check)\n  diff     montre ce que des scripts changent dans un forum, en diff unifié\n  install  écrit une copie d'un forum avec les scripts installés\n\nquillwright-mod COMMANDE --help en dit plus sur chacune.",
+    ('CliText', 'quillwright-mod: %1 is not a command'):
+        "quillwright-mod : %1 n'est pas une commande",
+    ('Install', "No folder was given for the forum's copy."):
+        "Aucun dossier n'a été donné pour la copie du forum.",
+    ('Install', "%1 is the forum's folder or a folder inside it: the copy goes elsewhere, so that the forum stays as it is."):
+        "%1 est le dossier du forum ou un dossier qu'il contient : la copie va ailleurs, pour que le forum reste tel quel.",
+    ('Install', '%1 is a file, not a folder.'):
+        '%1 est un fichier, pas un dossier.',
+    ('Install', '%1 is not empty: the copy goes into a new or empty folder.'):
+        "%1 n'est pas vide : la copie va dans un dossier nouveau ou vide.",
+    ('Install', 'The folder %1 cannot be made.'):
+        'Le dossier %1 ne peut pas être créé.',
+    ('Install', 'No folder can be made beside %1: %2'):
+        'Aucun dossier ne peut être créé à côté de %1 : %2',
+    ('Install', '%1 could not be copied.'):
+        "%1 n'a pas pu être copié.",
+    ('Install', 'Cancelled: nothing was written.'):
+        "Annulé : rien n'a été écrit.",
+    ('Install', "%1 lies outside the forum's folder: nothing was written."):
+        "%1 est hors du dossier du forum : rien n'a été écrit.",
+    ('Install', '%1 could not be written: %2'):
+        "%1 n'a pas pu être écrit : %2",
+    ('Install', '%1 could not be replaced.'):
+        "%1 n'a pas pu être remplacé.",
+    ('Install', 'The copy could not be moved to %1.'):
+        "La copie n'a pas pu être placée dans %1.",
+    ('Install', 'to do by hand: %1'):
+        'à faire à la main : %1',
+    ('Install', '; it matches the forum as it was before: it conflicts with %1, action at line %2'):
+        " ; il trouve le forum tel qu'il était avant : conflit avec %1, action de la ligne %2",
+    ('Install', 'FIND matches nothing in %1 from line %2'):
+        'FIND ne trouve rien dans %1 à partir de la ligne %2',
+    ('Install', 'IN-LINE FIND matches nothing in the lines the FIND above found in %1'):
+        'IN-LINE FIND ne trouve rien dans les lignes trouvées par le FIND précédent dans %1',
+    ('Install', 'INCREMENT finds no number {%:%1} in the lines found in %2'):
+        'INCREMENT ne trouve pas de nombre {%:%1} dans les lignes trouvées dans %2',
+    ('Install', "COPY to %1 is refused: only paths inside the forum's folder are written"):
+        'COPY vers %1 est refusé : seuls les chemins du dossier du forum sont écrits',
+    ('Install', "OPEN %1 is refused: only files inside the forum's folder are changed"):
+        'OPEN %1 est refusé : seuls les fichiers du dossier du forum sont modifiés',
+    ('Install', "OPEN %1 is refused: it leads outside the forum's folder"):
+        'OPEN %1 est refusé : il mène hors du dossier du forum',
+    ('Install', 'The forum has no %1 (a language or template installed apart)'):
+        "Le forum n'a pas de %1 (une langue ou un thème installé à part)",
+    ('Install', 'The forum has no %1'):
+        "Le forum n'a pas de %1",
+    ('Install', '%1 is not a text file'):
+        "%1 n'est pas un fichier texte",
+    ('Install', '%1 has no FIND before it in %2'):
+        "%1 n'a pas de FIND avant lui dans %2",
+    ('Install', '%1 has no IN-LINE FIND before it'):
+        "%1 n'a pas de IN-LINE FIND avant lui",
+    ('InstallMenuCommands', '&Preview Installation...'):
+        "&Aperçu de l'installation...",
+    ('InstallMenuCommands', '&Install into Folder...'):
+        '&Installer dans un dossier...',
+    ('InstallMenuCommands', 'Install into Folder'):
+        'Installer dans un dossier',
+    ('InstallMenuCommands', "Writing the forum's copy into %1..."):
+        'Écriture de la copie du forum dans %1...',
+    ('InstallMenuCommands', "The forum's copy was not written.\n\n%1"):
+        "La copie du forum n'a pas été écrite.\n\n%1",
+    ('InstallMenuCommands', 'Every action applied; nothing is left to do by hand.'):
+        'Toutes les actions se sont appliquées ; rien ne reste à faire à la main.',
+    ('InstallMenuCommands', 'The forum with the script installed is in %1: %2 files changed, %3 actions failed, %4 things left to do by hand.\n\nThe report is in %5.'):
+        'Le forum avec le script installé est dans %1 : %2 fichiers modifiés, %3 actions en échec, %4 choses à faire à la main.\n\nLe rapport est dans %5.',
+    ('InstallPreview', 'Install into Folder...'):
+        'Installer dans un dossier...',
+    ('InstallPreview', 'Preview Installation'):
+        "Aperçu de l'installation",
+    ('InstallPreview', 'Files the script changes'):
+        'Fichiers que le script modifie',
+    ('InstallPreview', 'File'):
+        'Fichier',
+    ('InstallPreview', 'Result'):
+        'Résultat',
+    ('InstallPreview', 'Changes to the chosen file'):
+        'Modifications du fichier choisi',
+    ('InstallPreview', 'Left to do by hand'):
+        'Reste à faire à la main',
+    ('InstallPreview', 'Close'):
+        'Fermer',
+    ('InstallPreview', 'Left to do by hand:'):
+        'Reste à faire à la main :',
+    ('InstallPreview', 'No script is open.'):
+        "Aucun script n'est ouvert.",
+    ('InstallPreview', 'failed'):
+        'en échec',
+    ('InstallPreview', 'changed'):
+        'modifié',
+    ('InstallPreview', 'unchanged'):
+        'inchangé',
+    ('InstallPreview', 'line %1: %2'):
+        'ligne %1 : %2',
+    ('InstallPreview', 'line %1, %2: %3'):
+        'ligne %1, %2 : %3',
+    ('InstallPreview', '%1 on the forum in %2: %3 actions applied, %4 failed; %5 files changed, %6 left to do by hand. Nothing is written until you install into a folder.'):
+        "%1 sur le forum de %2 : %3 actions appliquées, %4 en échec ; %5 fichiers modifiés, %6 à faire à la main. Rien n'est écrit tant que vous n'installez pas dans un dossier.",
+    ('InstallPreview', 'No change to %1.'):
+        'Aucune modification de %1.',
+    ('InstallPreview', '%1 is copied as it is (not text).'):
+        '%1 est copié tel quel (pas du texte).',
+    ('InstallPreview', '@@ from line %1 @@'):
+        '@@ depuis la ligne %1 @@',
     ("RecoveryJournal", "binary, not a script"): "binaire, pas un script",
     ("ScriptFile", "You may not change this file: it belongs to another user, or its permissions let no one write it. Save the script under another name."):
         "Vous ne pouvez pas modifier ce fichier : il appartient à un autre utilisateur, ou ses droits "

@@ -206,6 +206,151 @@
     </message>
 </context>
 <context>
+    <name>CliText</name>
+    <message>
+        <source>Usage: %1 [--json] [--forum DIR] FILE...
+
+Checks phpBB2 MOD scripts against the conventions of the MOD template and
+prints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].
+
+  --json       print the findings as a JSON array instead
+  --forum DIR  try every OPEN, FIND and IN-LINE FIND against the forum's files
+               in DIR (nothing there is written)
+
+Exit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or
+a file that cannot be read.</source>
+        <translation>Utilisation : %1 [--json] [--forum DOSSIER] FICHIER...
+
+Vérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et
+affiche chaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].
+
+  --json           affiche les constats en tableau JSON
+  --forum DOSSIER  essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du
+                   forum dans DOSSIER (rien n'y est écrit)
+
+Code de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou
+un fichier illisible.</translation>
+    </message>
+    <message>
+        <source>%1: --forum needs a folder</source>
+        <translation>%1 : --forum demande un dossier</translation>
+    </message>
+    <message>
+        <source>%1: unknown option %2</source>
+        <translation>%1 : option inconnue %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a folder</source>
+        <translation>%1 : %2 n'est pas un dossier</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n'existe pas</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c'est un dossier</translation>
+    </message>
+    <message>
+        <source>%1: cannot read %2: %3</source>
+        <translation>%1 : impossible de lire %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 needs a folder</source>
+        <translation>%1 demande un dossier</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>--forum DIR names the forum's folder</source>
+        <translation>--forum DOSSIER désigne le dossier du forum</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n'est pas un dossier</translation>
+    </message>
+    <message>
+        <source>-o OUTDIR names the folder for the forum's copy</source>
+        <translation>-o DOSSIER désigne le dossier de la copie du forum</translation>
+    </message>
+    <message>
+        <source>no script was given</source>
+        <translation>aucun script n'a été donné</translation>
+    </message>
+    <message>
+        <source>Usage: quillwright-mod diff --forum DIR SCRIPT...
+
+Applies the MOD scripts, each to the result of the ones before, to the forum's
+files in DIR without writing anything, and prints the whole installation as one
+unified diff: `patch -p1` in the forum's folder applies it. What failed and what
+is left to do by hand (COPY without its file, SQL, DIY INSTRUCTIONS) go to
+standard error as SCRIPT:LINE:COL: error|warning|note: MESSAGE [rule-id].
+
+Exit status: 0 when every action applied, 1 when one failed, 2 for bad usage or
+a script that cannot be read.</source>
+        <translation>Utilisation : quillwright-mod diff --forum DOSSIER SCRIPT...
+
+Applique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum
+dans DOSSIER sans rien écrire, et affiche toute l'installation en un seul diff
+unifié : `patch -p1` dans le dossier du forum l'applique. Les échecs et ce qui
+reste à faire à la main (COPY sans son fichier, SQL, DIY INSTRUCTIONS) vont sur
+la sortie d'erreur sous la forme SCRIPT:LIGNE:COL: error|warning|note: MESSAGE [règle].
+
+Code de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue, 2 pour
+un mauvais usage ou un script illisible.</translation>
+    </message>
+    <message>
+        <source>Usage: quillwright-mod install --forum DIR -o OUTDIR SCRIPT...
+
+Applies the MOD scripts, each to the result of the ones before, to the forum's
+files in DIR and writes the forum with the changes into OUTDIR, a new or empty
+folder outside the forum: whole or not at all. The forum itself is never written.
+What failed and what is left to do go to standard error, as for diff.
+
+Exit status: 0 when every action applied, 1 when one failed or the copy could
+not be written, 2 for bad usage or a script that cannot be read.</source>
+        <translation>Utilisation : quillwright-mod install --forum DOSSIER -o SORTIE SCRIPT...
+
+Applique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum
+dans DOSSIER et écrit le forum modifié dans SORTIE, un dossier nouveau ou vide hors
+du forum : en entier ou pas du tout. Le forum lui-même n'est jamais écrit.
+Les échecs et ce qui reste à faire vont sur la sortie d'erreur, comme pour diff.
+
+Code de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue ou que
+la copie n'a pu être écrite, 2 pour un mauvais usage ou un script illisible.</translation>
+    </message>
+    <message>
+        <source>quillwright-mod: cannot read %1: %2</source>
+        <translation>quillwright-mod : impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>quillwright-mod: %1 is not text and is left out of the diff</source>
+        <translation>quillwright-mod : %1 n'est pas du texte et reste hors du diff</translation>
+    </message>
+    <message>
+        <source>Usage: quillwright-mod COMMAND [OPTIONS] ...
+
+  check    check scripts against the MOD template (as quillwright-check)
+  diff     show what scripts change in a forum, as a unified diff
+  install  write a copy of a forum with the scripts installed
+
+quillwright-mod COMMAND --help says more of each.</source>
+        <translation>Utilisation : quillwright-mod COMMANDE [OPTIONS] ...
+
+  check    vérifie des scripts selon le modèle MOD (comme quillwright-check)
+  diff     montre ce que des scripts changent dans un forum, en diff unifié
+  install  écrit une copie d'un forum avec les scripts installés
+
+quillwright-mod COMMANDE --help en dit plus sur chacune.</translation>
+    </message>
+    <message>
+        <source>quillwright-mod: %1 is not a command</source>
+        <translation>quillwright-mod : %1 n'est pas une commande</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: quillwright [--forum DIR] [FILE]
@@ -517,6 +662,227 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>of %1</source>
         <translation>sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>Install</name>
+    <message>
+        <source>No folder was given for the forum's copy.</source>
+        <translation>Aucun dossier n'a été donné pour la copie du forum.</translation>
+    </message>
+    <message>
+        <source>%1 is the forum's folder or a folder inside it: the copy goes elsewhere, so that the forum stays as it is.</source>
+        <translation>%1 est le dossier du forum ou un dossier qu'il contient : la copie va ailleurs, pour que le forum reste tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is not empty: the copy goes into a new or empty folder.</source>
+        <translation>%1 n'est pas vide : la copie va dans un dossier nouveau ou vide.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>No folder can be made beside %1: %2</source>
+        <translation>Aucun dossier ne peut être créé à côté de %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied.</source>
+        <translation>%1 n'a pas pu être copié.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written.</source>
+        <translation>Annulé : rien n'a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the forum's folder: nothing was written.</source>
+        <translation>%1 est hors du dossier du forum : rien n'a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n'a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced.</source>
+        <translation>%1 n'a pas pu être remplacé.</translation>
+    </message>
+    <message>
+        <source>The copy could not be moved to %1.</source>
+        <translation>La copie n'a pas pu être placée dans %1.</translation>
+    </message>
+    <message>
+        <source>to do by hand: %1</source>
+        <translation>à faire à la main : %1</translation>
+    </message>
+    <message>
+        <source>; it matches the forum as it was before: it conflicts with %1, action at line %2</source>
+        <translation> ; il trouve le forum tel qu'il était avant : conflit avec %1, action de la ligne %2</translation>
+    </message>
+    <message>
+        <source>FIND matches nothing in %1 from line %2</source>
+        <translation>FIND ne trouve rien dans %1 à partir de la ligne %2</translation>
+    </message>
+    <message>
+        <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
+        <translation>IN-LINE FIND ne trouve rien dans les lignes trouvées par le FIND précédent dans %1</translation>
+    </message>
+    <message>
+        <source>INCREMENT finds no number {%:%1} in the lines found in %2</source>
+        <translation>INCREMENT ne trouve pas de nombre {%:%1} dans les lignes trouvées dans %2</translation>
+    </message>
+    <message>
+        <source>COPY to %1 is refused: only paths inside the forum's folder are written</source>
+        <translation>COPY vers %1 est refusé : seuls les chemins du dossier du forum sont écrits</translation>
+    </message>
+    <message>
+        <source>OPEN %1 is refused: only files inside the forum's folder are changed</source>
+        <translation>OPEN %1 est refusé : seuls les fichiers du dossier du forum sont modifiés</translation>
+    </message>
+    <message>
+        <source>OPEN %1 is refused: it leads outside the forum's folder</source>
+        <translation>OPEN %1 est refusé : il mène hors du dossier du forum</translation>
+    </message>
+    <message>
+        <source>The forum has no %1 (a language or template installed apart)</source>
+        <translation>Le forum n'a pas de %1 (une langue ou un thème installé à part)</translation>
+    </message>
+    <message>
+        <source>The forum has no %1</source>
+        <translation>Le forum n'a pas de %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file</source>
+        <translation>%1 n'est pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>%1 has no FIND before it in %2</source>
+        <translation>%1 n'a pas de FIND avant lui dans %2</translation>
+    </message>
+    <message>
+        <source>%1 has no IN-LINE FIND before it</source>
+        <translation>%1 n'a pas de IN-LINE FIND avant lui</translation>
+    </message>
+</context>
+<context>
+    <name>InstallMenuCommands</name>
+    <message>
+        <source>&amp;Preview Installation...</source>
+        <translation>&amp;Aperçu de l'installation...</translation>
+    </message>
+    <message>
+        <source>&amp;Install into Folder...</source>
+        <translation>&amp;Installer dans un dossier...</translation>
+    </message>
+    <message>
+        <source>Install into Folder</source>
+        <translation>Installer dans un dossier</translation>
+    </message>
+    <message>
+        <source>Writing the forum's copy into %1...</source>
+        <translation>Écriture de la copie du forum dans %1...</translation>
+    </message>
+    <message>
+        <source>The forum's copy was not written.
+
+%1</source>
+        <translation>La copie du forum n'a pas été écrite.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Every action applied; nothing is left to do by hand.</source>
+        <translation>Toutes les actions se sont appliquées ; rien ne reste à faire à la main.</translation>
+    </message>
+    <message>
+        <source>The forum with the script installed is in %1: %2 files changed, %3 actions failed, %4 things left to do by hand.
+
+The report is in %5.</source>
+        <translation>Le forum avec le script installé est dans %1 : %2 fichiers modifiés, %3 actions en échec, %4 choses à faire à la main.
+
+Le rapport est dans %5.</translation>
+    </message>
+</context>
+<context>
+    <name>InstallPreview</name>
+    <message>
+        <source>Install into Folder...</source>
+        <translation>Installer dans un dossier...</translation>
+    </message>
+    <message>
+        <source>Preview Installation</source>
+        <translation>Aperçu de l'installation</translation>
+    </message>
+    <message>
+        <source>Files the script changes</source>
+        <translation>Fichiers que le script modifie</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Changes to the chosen file</source>
+        <translation>Modifications du fichier choisi</translation>
+    </message>
+    <message>
+        <source>Left to do by hand</source>
+        <translation>Reste à faire à la main</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Left to do by hand:</source>
+        <translation>Reste à faire à la main :</translation>
+    </message>
+    <message>
+        <source>No script is open.</source>
+        <translation>Aucun script n'est ouvert.</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>en échec</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>modifié</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <translation>ligne %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 on the forum in %2: %3 actions applied, %4 failed; %5 files changed, %6 left to do by hand. Nothing is written until you install into a folder.</source>
+        <translation>%1 sur le forum de %2 : %3 actions appliquées, %4 en échec ; %5 fichiers modifiés, %6 à faire à la main. Rien n'est écrit tant que vous n'installez pas dans un dossier.</translation>
+    </message>
+    <message>
+        <source>No change to %1.</source>
+        <translation>Aucune modification de %1.</translation>
+    </message>
+    <message>
+        <source>%1 is copied as it is (not text).</source>
+        <translation>%1 est copié tel quel (pas du texte).</translation>
+    </message>
+    <message>
+        <source>@@ from line %1 @@</source>
+        <translation>@@ depuis la ligne %1 @@</translation>
     </message>
 </context>
 <context>

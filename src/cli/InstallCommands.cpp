@@ -120,18 +120,8 @@ bool readScripts(const QStringList& names, std::vector<Install::Script>& out)
 // Findings and to-dos in the compiler form; true when an action failed.
 bool report(const std::vector<Install::Script>& scripts, const Install::Result& r)
 {
-    for (const Install::Finding& f : r.findings)
-        say(stderr, Checker::compilerLine(scripts[size_t(f.script)].name, f.finding));
-    for (const Install::ToDo& t : r.todo) {
-        Checker::Finding note{t.line,
-                              1,
-                              0,
-                              Checker::Severity::Note,
-                              QStringLiteral("todo-") + t.kind,
-                              CliText::tr("to do by hand: %1")
-                                  .arg(QString(t.text).replace(u'\n', QStringLiteral(" / ")))};
-        say(stderr, Checker::compilerLine(scripts[size_t(t.script)].name, note));
-    }
+    for (const QString& line : Install::reportLines(scripts, r))
+        say(stderr, line);
     return std::any_of(r.findings.begin(), r.findings.end(), [](const Install::Finding& f) {
         return f.finding.severity == Checker::Severity::Error;
     });

@@ -13,11 +13,6 @@
 namespace Install {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Install", text);
-}
-
 bool inside(const QString& root, const QString& path)
 {
     return path == root || path.startsWith(root + u'/');
@@ -69,19 +64,23 @@ Files folderFiles(const QString& root)
 QString unfitTarget(const QString& forumRoot, const QString& target)
 {
     if (target.trimmed().isEmpty())
-        return tr("No folder was given for the forum's copy.");
+        return QCoreApplication::translate("Install", "No folder was given for the forum's copy.");
     const QString forum = resolved(forumRoot);
     const QString where = resolved(target);
     if (inside(forum, where))
-        return tr("%1 is the forum's folder or a folder inside it: the copy goes elsewhere, so "
-                  "that the forum stays as it is.")
+        return QCoreApplication::translate(
+                   "Install",
+                   "%1 is the forum's folder or a folder inside it: the copy goes elsewhere, so "
+                   "that the forum stays as it is.")
             .arg(QDir::toNativeSeparators(target));
     const QFileInfo info(target);
     if (info.exists() && !info.isDir())
-        return tr("%1 is a file, not a folder.").arg(QDir::toNativeSeparators(target));
+        return QCoreApplication::translate("Install", "%1 is a file, not a folder.")
+            .arg(QDir::toNativeSeparators(target));
     if (info.isDir() && !QDir(target).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot |
                                               QDir::Hidden | QDir::System))
-        return tr("%1 is not empty: the copy goes into a new or empty folder.")
+        return QCoreApplication::translate(
+                   "Install", "%1 is not empty: the copy goes into a new or empty folder.")
             .arg(QDir::toNativeSeparators(target));
     return QString();
 }
@@ -98,14 +97,15 @@ WriteOutcome writeForumCopy(const QString& forumFolder, const QString& target, c
     const QString absoluteTarget = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
     const QString parent = QFileInfo(absoluteTarget).path();
     if (!QDir().mkpath(parent)) {
-        out.error = tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(parent));
+        out.error = QCoreApplication::translate("Install", "The folder %1 cannot be made.")
+                        .arg(QDir::toNativeSeparators(parent));
         return out;
     }
     // Beside the target, so that the rename at the end stays on one file system.
     QTemporaryDir work(parent + u'/' + QFileInfo(absoluteTarget).fileName() +
                        QStringLiteral(".partial-XXXXXX"));
     if (!work.isValid()) {
-        out.error = tr("No folder can be made beside %1: %2")
+        out.error = QCoreApplication::translate("Install", "No folder can be made beside %1: %2")
                         .arg(QDir::toNativeSeparators(target), work.errorString());
         return out;
     }
@@ -130,14 +130,17 @@ WriteOutcome writeForumCopy(const QString& forumFolder, const QString& target, c
         const bool done =
             info.isSymLink() ? QFile::link(info.symLinkTarget(), to) : QFile::copy(from, to);
         if (!done)
-            return fail(tr("%1 could not be copied.").arg(QDir::toNativeSeparators(from)));
+            return fail(QCoreApplication::translate("Install", "%1 could not be copied.")
+                            .arg(QDir::toNativeSeparators(from)));
         ++out.written;
         if (progress && !progress(out.written, total))
-            return fail(tr("Cancelled: nothing was written."));
+            return fail(QCoreApplication::translate("Install", "Cancelled: nothing was written."));
     }
     for (const ChangedFile& f : result.files) {
         if (!isConfined(f.path) || leavesFolder(work.path(), f.path))
-            return fail(tr("%1 lies outside the forum's folder: nothing was written.").arg(f.path));
+            return fail(QCoreApplication::translate(
+                            "Install", "%1 lies outside the forum's folder: nothing was written.")
+                            .arg(f.path));
         const QString to = work.filePath(f.path);
         if (QFileInfo(to).isSymLink())
             QFile::remove(to); // the changed file replaces the link, never its target
@@ -145,17 +148,19 @@ WriteOutcome writeForumCopy(const QString& forumFolder, const QString& target, c
         QSaveFile file(to);
         if (!file.open(QIODevice::WriteOnly) || file.write(f.result) != f.result.size() ||
             !file.commit())
-            return fail(tr("%1 could not be written: %2")
+            return fail(QCoreApplication::translate("Install", "%1 could not be written: %2")
                             .arg(QDir::toNativeSeparators(to), file.errorString()));
         ++out.written;
         if (progress && !progress(out.written, total))
-            return fail(tr("Cancelled: nothing was written."));
+            return fail(QCoreApplication::translate("Install", "Cancelled: nothing was written."));
     }
     // The empty target, if there was one, makes way for the finished copy.
     if (QFileInfo(absoluteTarget).isDir() && !QDir().rmdir(absoluteTarget))
-        return fail(tr("%1 could not be replaced.").arg(QDir::toNativeSeparators(target)));
+        return fail(QCoreApplication::translate("Install", "%1 could not be replaced.")
+                        .arg(QDir::toNativeSeparators(target)));
     if (!QDir().rename(work.path(), absoluteTarget))
-        return fail(tr("The copy could not be moved to %1.").arg(QDir::toNativeSeparators(target)));
+        return fail(QCoreApplication::translate("Install", "The copy could not be moved to %1.")
+                        .arg(QDir::toNativeSeparators(target)));
     work.setAutoRemove(false);
     out.ok = true;
     return out;

@@ -11,11 +11,6 @@
 namespace Install {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Install", text);
-}
-
 using ModReader::withoutWhitespace;
 
 // "{%:1}" in a FIND or IN-LINE FIND stands for a number INCREMENT changes.
@@ -128,6 +123,13 @@ private:
     Result m_result;
     std::vector<std::unique_ptr<OpenFile>> m_files; // in the order first opened
     QHash<QString, OpenFile*> m_byPath;
+    QString m_reportPath; // the file findings are about now
+    void opened(const QString& path)
+    {
+        m_reportPath = path;
+        if (!m_result.opened.contains(path))
+            m_result.opened << path;
+    }
 
     // The state of the script being installed.
     int m_script = 0;
@@ -155,7 +157,9 @@ void Installer::report(int line, int column, int length, Checker::Severity sever
                        const char* rule, const QString& message)
 {
     m_result.findings.push_back(
-        {m_script, {line + 1, column, length, severity, QString::fromLatin1(rule), message}});
+        {m_script,
+         m_reportPath,
+         {line + 1, column, length, severity, QString::fromLatin1(rule), message}});
     ++m_result.failed;
 }
 
@@ -246,7 +250,9 @@ QString Installer::conflictWith(const std::vector<FindLine>& find) const
     }
     if (!by)
         return QString();
-    return tr("; it matches the forum as it was before: it conflicts with %1, action at line %2")
+    return QCoreApplication::translate(
+               "Install",
+               "; it matches the forum as it was before: it conflicts with %1, action at line %2")
         .arg(m_scripts[size_t(by->first)].name)
         .arg(by->second + 1);
 }
@@ -269,9 +275,10 @@ bool Installer::find(const ModReader::Action& a)
         },
         int(lines.size()), m_searchFrom, INT_MAX);
     if (hit.empty()) {
-        QString message = tr("FIND matches nothing in %1 from line %2")
-                              .arg(m_file->path)
-                              .arg(std::min(m_searchFrom, int(m_file->stripped.size())) + 1);
+        QString message =
+            QCoreApplication::translate("Install", "FIND matches nothing in %1 from line %2")
+                .arg(m_file->path)
+                .arg(std::min(m_searchFrom, int(m_file->stripped.size())) + 1);
         message += conflictWith(lines);
         report(a.bannerLine, a.banner.column, int(a.banner.keyword.size()),
                Checker::Severity::Error, "find-no-match", message);
@@ -331,7 +338,8 @@ bool Installer::inlineFind(const ModReader::Action& a)
     }
     report(a.bannerLine, a.banner.column, int(a.banner.keyword.size()), Checker::Severity::Error,
            "inline-no-match",
-           tr("IN-LINE FIND matches nothing in the lines the FIND above found in %1")
+           QCoreApplication::translate(
+               "Install", "IN-LINE FIND matches nothing in the lines the FIND above found in %1")
                .arg(m_file->path));
     return false;
 }
@@ -411,7 +419,8 @@ void Installer::increment(const ModReader::Action& a)
     if (number == m_numbers.end()) {
         report(a.bannerLine, a.banner.column, int(a.banner.keyword.size()),
                Checker::Severity::Error, "increment-no-number",
-               tr("INCREMENT finds no number {%:%1} in the lines found in %2")
+               QCoreApplication::translate(
+                   "Install", "INCREMENT finds no number {%:%1} in the lines found in %2")
                    .arg(id)
                    .arg(m_file->path));
         return;
@@ -442,9 +451,13 @@ void Installer::copy(const ModReader::Action& a)
         const QString from = m.hasMatch() ? ModReader::scriptPath(m.captured(1)) : QString();
         const QString rawTo = m.hasMatch() ? m.captured(2).trimmed() : QString();
         const QString to = ModReader::scriptPath(rawTo);
+        if (m.hasMatch())
+            opened(to);
         if (m.hasMatch() && (!isConfined(rawTo) || (m_leaves && m_leaves(to)))) {
             report(i, 1, int(text.size()), Checker::Severity::Error, "path-outside-forum",
-                   tr("COPY to %1 is refused: only paths inside the forum's folder are written")
+                   QCoreApplication::translate(
+                       "Install",
+                       "COPY to %1 is refused: only paths inside the forum's folder are written")
                        .arg(rawTo));
             continue;
         }
@@ -512,10 +525,13 @@ void Installer::runScript(int index)
             if (i >= a.last)
                 continue;
             const QString raw = views[size_t(i)].trimmed().toString();
+            opened(ModReader::scriptPath(raw));
             if (!isConfined(raw)) {
                 report(i, 1, int(views[size_t(i)].size()), Checker::Severity::Error,
                        "path-outside-forum",
-                       tr("OPEN %1 is refused: only files inside the forum's folder are changed")
+                       QCoreApplication::translate(
+                           "Install",
+                           "OPEN %1 is refused: only files inside the forum's folder are changed")
                            .arg(raw));
                 continue;
             }
@@ -523,24 +539,29 @@ void Installer::runScript(int index)
             if (m_leaves && m_leaves(path)) {
                 report(i, 1, int(views[size_t(i)].size()), Checker::Severity::Error,
                        "path-outside-forum",
-                       tr("OPEN %1 is refused: it leads outside the forum's folder").arg(raw));
+                       QCoreApplication::translate(
+                           "Install", "OPEN %1 is refused: it leads outside the forum's folder")
+                           .arg(raw));
                 continue;
             }
             OpenFile* file = open(path);
             if (!file) {
                 const bool optional = ModReader::isOptionalInstall(path);
-                report(i, 1, int(views[size_t(i)].size()),
-                       optional ? Checker::Severity::Warning : Checker::Severity::Error,
-                       "open-missing",
-                       optional ? tr("The forum has no %1 (a language or template installed "
-                                     "apart)")
-                                      .arg(path)
-                                : tr("The forum has no %1").arg(path));
+                report(
+                    i, 1, int(views[size_t(i)].size()),
+                    optional ? Checker::Severity::Warning : Checker::Severity::Error,
+                    "open-missing",
+                    optional
+                        ? QCoreApplication::translate(
+                              "Install", "The forum has no %1 (a language or template installed "
+                                         "apart)")
+                              .arg(path)
+                        : QCoreApplication::translate("Install", "The forum has no %1").arg(path));
                 continue;
             }
             if (!file->isText) {
                 report(i, 1, int(views[size_t(i)].size()), Checker::Severity::Error, "open-binary",
-                       tr("%1 is not a text file").arg(path));
+                       QCoreApplication::translate("Install", "%1 is not a text file").arg(path));
                 continue;
             }
             m_file = file;
@@ -581,7 +602,7 @@ void Installer::runScript(int index)
         if (m_skipToFind || !m_haveFind) {
             if (!m_skipToFind) // nothing failed: the script simply has no FIND here
                 report(a.bannerLine, column, length, Checker::Severity::Error, "no-find",
-                       tr("%1 has no FIND before it in %2")
+                       QCoreApplication::translate("Install", "%1 has no FIND before it in %2")
                            .arg(a.banner.keyword.toString(), m_file->path));
             else
                 ++m_result.failed;
@@ -613,8 +634,10 @@ void Installer::runScript(int index)
         } else if (k.startsWith(u"IN-LINE ")) {
             if (!m_haveFragment) {
                 if (!m_skipToInline)
-                    report(a.bannerLine, column, length, Checker::Severity::Error, "no-inline-find",
-                           tr("%1 has no IN-LINE FIND before it").arg(a.banner.keyword.toString()));
+                    report(
+                        a.bannerLine, column, length, Checker::Severity::Error, "no-inline-find",
+                        QCoreApplication::translate("Install", "%1 has no IN-LINE FIND before it")
+                            .arg(a.banner.keyword.toString()));
                 else
                     ++m_result.failed;
                 continue;
@@ -665,6 +688,31 @@ Result Installer::run()
 }
 
 } // namespace
+
+QStringList reportLines(const std::vector<Script>& scripts, const Result& result)
+{
+    QStringList out;
+    for (const Finding& f : result.findings)
+        out << Checker::compilerLine(scripts[size_t(f.script)].name, f.finding);
+    for (const ToDo& t : result.todo) {
+        const Checker::Finding note{
+            t.line,
+            1,
+            0,
+            Checker::Severity::Note,
+            QStringLiteral("todo-") + t.kind,
+            QCoreApplication::translate("Install", "to do by hand: %1")
+                .arg(QString(t.text).replace(u'\n', QStringLiteral(" / ")))};
+        out << Checker::compilerLine(scripts[size_t(t.script)].name, note);
+    }
+    return out;
+}
+
+bool failedIn(const Result& result, const QString& path)
+{
+    return std::any_of(result.findings.begin(), result.findings.end(),
+                       [&](const Finding& f) { return f.path == path; });
+}
 
 bool isConfined(const QString& path)
 {

@@ -35,6 +35,7 @@ struct ToDo {
 
 struct Finding {
     int script = 0;
+    QString path;             // the forum file it concerns; empty when none
     Checker::Finding finding; // line and column of the banner (or the OPEN's path)
 };
 
@@ -47,11 +48,17 @@ struct ChangedFile {
 
 struct Result {
     std::vector<ChangedFile> files; // in the order first opened or copied; changed ones only
+    QStringList opened;             // every file OPENed or copied to, in that order
     std::vector<Finding> findings;  // failures, in script order
     std::vector<ToDo> todo;
     int applied = 0; // actions carried out
     int failed = 0;  // actions reported and those skipped because of them
 };
+
+// The report in the compiler form: findings, then what is left to do, a line each.
+QStringList reportLines(const std::vector<Script>& scripts, const Result& result);
+// Whether an action on the file failed.
+bool failedIn(const Result& result, const QString& path);
 
 // A path an OPEN or COPY may write: relative, with no ".." and no empty
 // part. Scripts' "\" and a leading "./" or "/" are read as ModReader reads them.

@@ -27,8 +27,8 @@ enum class Op : char { Same, Gone, Added };
 // The shortest edit between a and b (Myers' algorithm) over what differs
 // between their common start and end; past `limit` edits it gives up and
 // replaces the whole middle, which is still a correct diff.
-std::vector<Op> editScript(const std::vector<QByteArrayView>& a,
-                           const std::vector<QByteArrayView>& b)
+template <typename Line>
+std::vector<Op> editScript(const std::vector<Line>& a, const std::vector<Line>& b)
 {
     int head = 0;
     while (head < int(a.size()) && head < int(b.size()) && a[size_t(head)] == b[size_t(head)])
@@ -100,44 +100,31 @@ std::vector<Op> editScript(const std::vector<QByteArrayView>& a,
     return ops;
 }
 
-void appendLine(QByteArray& out, char mark, QByteArrayView line)
+// The stretches of ops shown: each change with `context` ops alike around
+// it, two changes joined when no more than twice that lies between.
+struct Hunk {
+    size_t first = 0;
+    size_t last = 0; // one past
+    int oldStart = 0;
+    int oldCount = 0;
+    int newStart = 0;
+    int newCount = 0;
+};
+std::vector<Hunk> hunks(const std::vector<Op>& ops, int context)
 {
-    out += mark;
-    out += line;
-    if (!line.endsWith('\n'))
-        out += "\n\\ No newline at end of file\n";
-}
-
-} // namespace
-
-QByteArray unifiedDiff(const QString& path, const std::optional<QByteArray>& before,
-                       const QByteArray& after, int context)
-{
-    const QByteArray empty;
-    const std::vector<QByteArrayView> a = splitLines(before ? *before : empty);
-    const std::vector<QByteArrayView> b = splitLines(after);
-    const std::vector<Op> ops = editScript(a, b);
-    if (std::all_of(ops.begin(), ops.end(), [](Op o) { return o == Op::Same; }))
-        return {};
-    QByteArray out;
-    const QByteArray name = path.toUtf8();
-    out += before ? "--- a/" + name + "\n" : QByteArray("--- /dev/null\n");
-    out += "+++ b/" + name + "\n";
-    // Where each op stands in a and in b.
     std::vector<int> ia(ops.size() + 1);
     std::vector<int> ib(ops.size() + 1);
     for (size_t i = 0; i < ops.size(); ++i) {
         ia[i + 1] = ia[i] + (ops[i] != Op::Added ? 1 : 0);
         ib[i + 1] = ib[i] + (ops[i] != Op::Gone ? 1 : 0);
     }
+    std::vector<Hunk> out;
     size_t i = 0;
     while (i < ops.size()) {
         while (i < ops.size() && ops[i] == Op::Same)
             ++i;
         if (i == ops.size())
             break;
-        // A hunk: context before, then changes until a run of more than
-        // twice the context lines alike.
         const size_t start = i >= size_t(context) ? i - size_t(context) : 0;
         size_t end = i;
         while (end < ops.size()) {
@@ -152,22 +139,81 @@ QByteArray unifiedDiff(const QString& path, const std::optional<QByteArray>& bef
             while (end < ops.size() && ops[end] != Op::Same)
                 ++end;
         }
-        const int aCount = ia[end] - ia[start];
-        const int bCount = ib[end] - ib[start];
+        out.push_back({start, end, ia[start], ia[end] - ia[start], ib[start], ib[end] - ib[start]});
+        i = end;
+    }
+    return out;
+}
+
+void appendLine(QByteArray& out, char mark, QByteArrayView line)
+{
+    out += mark;
+    out += line;
+    if (!line.endsWith('\n'))
+        out += "\n\\ No newline at end of file\n";
+}
+
+} // namespace
+
+std::vector<DiffRow> diffRows(const QStringList& before, const QStringList& after, int context)
+{
+    const std::vector<QString> a(before.begin(), before.end());
+    const std::vector<QString> b(after.begin(), after.end());
+    const std::vector<Op> ops = editScript(a, b);
+    std::vector<DiffRow> rows;
+    for (const Hunk& h : hunks(ops, context)) {
+        rows.push_back({DiffRow::Hunk, h.oldStart + 1, h.newStart + 1, QString()});
+        int ia = h.oldStart;
+        int ib = h.newStart;
+        for (size_t k = h.first; k < h.last; ++k) {
+            if (ops[k] == Op::Same) {
+                rows.push_back({DiffRow::Same, ia + 1, ib + 1, a[size_t(ia)]});
+                ++ia;
+                ++ib;
+            } else if (ops[k] == Op::Gone) {
+                rows.push_back({DiffRow::Gone, ia + 1, 0, a[size_t(ia)]});
+                ++ia;
+            } else {
+                rows.push_back({DiffRow::Added, 0, ib + 1, b[size_t(ib)]});
+                ++ib;
+            }
+        }
+    }
+    return rows;
+}
+
+QByteArray unifiedDiff(const QString& path, const std::optional<QByteArray>& before,
+                       const QByteArray& after, int context)
+{
+    const QByteArray empty;
+    const std::vector<QByteArrayView> a = splitLines(before ? *before : empty);
+    const std::vector<QByteArrayView> b = splitLines(after);
+    const std::vector<Op> ops = editScript(a, b);
+    if (std::all_of(ops.begin(), ops.end(), [](Op o) { return o == Op::Same; }))
+        return {};
+    QByteArray out;
+    const QByteArray name = path.toUtf8();
+    out += before ? "--- a/" + name + "\n" : QByteArray("--- /dev/null\n");
+    out += "+++ b/" + name + "\n";
+    for (const Hunk& h : hunks(ops, context)) {
         const auto range = [](int first, int count) {
             return QByteArray::number(count == 0 ? first : first + 1) + "," +
                    QByteArray::number(count);
         };
-        out += "@@ -" + range(ia[start], aCount) + " +" + range(ib[start], bCount) + " @@\n";
-        for (size_t k = start; k < end; ++k) {
-            if (ops[k] == Op::Same)
-                appendLine(out, ' ', a[size_t(ia[k])]);
-            else if (ops[k] == Op::Gone)
-                appendLine(out, '-', a[size_t(ia[k])]);
-            else
-                appendLine(out, '+', b[size_t(ib[k])]);
+        out +=
+            "@@ -" + range(h.oldStart, h.oldCount) + " +" + range(h.newStart, h.newCount) + " @@\n";
+        int ia = h.oldStart;
+        int ib = h.newStart;
+        for (size_t k = h.first; k < h.last; ++k) {
+            if (ops[k] == Op::Same) {
+                appendLine(out, ' ', a[size_t(ia++)]);
+                ++ib;
+            } else if (ops[k] == Op::Gone) {
+                appendLine(out, '-', a[size_t(ia++)]);
+            } else {
+                appendLine(out, '+', b[size_t(ib++)]);
+            }
         }
-        i = end;
     }
     return out;
 }

@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace Install {
 
@@ -13,5 +15,16 @@ namespace Install {
 // included, so that the patch gives the same bytes as the installation.
 QByteArray unifiedDiff(const QString& path, const std::optional<QByteArray>& before,
                        const QByteArray& after, int context = 3);
+
+// The same for a picture of the change: rows of lines with their numbers
+// in the forum's file (old) and in the installed one (new), 0 where a line
+// has none; each stretch begins with a Hunk row.
+struct DiffRow {
+    enum Kind { Hunk, Same, Gone, Added } kind = Same;
+    int oldLine = 0;
+    int newLine = 0;
+    QString text;
+};
+std::vector<DiffRow> diffRows(const QStringList& before, const QStringList& after, int context = 3);
 
 } // namespace Install

@@ -11,6 +11,7 @@
 #include "ui/platform/LoadCaptions.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/EditMenuAdditions.h"
+#include "ui/windows/InstallMenuCommands.h"
 #include "ui/windows/WindowList.h"
 
 #include <QAction>
@@ -204,6 +205,7 @@ void MainWindow::updateMenus()
     m_encodingPanel->setEnabled(doc != nullptr);
     m_checkPanel->setText(doc ? Checker::summary(Checker::count(doc->findings())) : QString());
     m_editAdditions->update();
+    m_installCommands->update();
     m_windowList->rebuild();
     showDocumentStatus();
 }

@@ -14,6 +14,7 @@
 
 class AuthorDialog;
 class EditMenuAdditions;
+class InstallMenuCommands;
 class RecentFiles;
 class WindowList;
 class BusyProgress;
@@ -78,6 +79,7 @@ public:
     QAction* action(Command command) const { return m_actions[size_t(command)]; }
     QAction* toolbarButton(ToolButton button) const { return m_toolbarButtons[size_t(button)]; }
     RecentFiles* recentFiles() const { return m_recentFiles; }
+    InstallMenuCommands* installCommands() const { return m_installCommands; }
     // Opens a file of the recent list, or says it is gone and drops it.
     void openRecentFile(const QString& path);
     // The toolbar's entries in order, separators included.
@@ -216,5 +218,6 @@ private:
     bool m_statusOwned = false; // the status panel shows the active document's message
     QString m_statusIdle;       // what it showed before
     EditMenuAdditions* m_editAdditions = nullptr;
+    InstallMenuCommands* m_installCommands = nullptr;
     WindowList* m_windowList = nullptr;
 };

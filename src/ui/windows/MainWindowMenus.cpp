@@ -2,6 +2,7 @@
 #include "ui/platform/Icons.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/EditMenuAdditions.h"
+#include "ui/windows/InstallMenuCommands.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/RecentFiles.h"
 #include "ui/windows/WindowList.h"
@@ -222,6 +223,8 @@ void MainWindow::createMenus()
     connect(m_recentFiles, &RecentFiles::openRequested, this, &MainWindow::openRecentFile);
     auto* edit = menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit"));
     m_editAdditions = new EditMenuAdditions(*this, *edit);
+    auto* tools = menuBar()->findChild<QMenu*>(QStringLiteral("mnuTools"));
+    m_installCommands = new InstallMenuCommands(*this, *tools);
     auto* window = menuBar()->findChild<QMenu*>(QStringLiteral("mnuWindow"));
     m_windowList = new WindowList(*m_mdi, *window);
 }

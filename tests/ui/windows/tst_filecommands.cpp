@@ -8,17 +8,22 @@
 #include "ui/platform/BusyProgress.h"
 #include "ui/windows/DiskChangeBar.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/InstallMenuCommands.h"
+#include "ui/windows/InstallPreview.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -26,6 +31,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QUrl>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -602,6 +608,67 @@ private slots:
         QCOMPARE(f.dialogs.lastText(),
                  "The file " + path + " was deleted from disk. Save it again?");
         QVERIFY(readAll(path).startsWith("x"));
+    }
+
+    void previewInstallation_showsEveryChange_followsTheScript_andInstallsIntoACopy()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        const QString forum = f.path("forum");
+        QDir().mkpath(forum);
+        writeAll(forum + "/viewtopic.php", "<?php\r\n$colspan = 2;\r\n?>");
+        f.dialogs.fileNames = {forum}; // asked once: no forum is remembered yet
+        const QString dashes(42, u'-');
+        f.doc()->control().setText("#\r\n#-----[ OPEN ]" + dashes +
+                                   "\r\n#\r\nviewtopic.php\r\n"
+                                   "#\r\n#-----[ FIND ]" +
+                                   dashes +
+                                   "\r\n#\r\n$colspan\r\n"
+                                   "#\r\n#-----[ AFTER, ADD ]" +
+                                   dashes +
+                                   "\r\n#\r\n$mine = 1;\r\n"
+                                   "#\r\n#-----[ SQL ]" +
+                                   dashes + "\r\n#\r\nDROP TABLE x;\r\n# EoM");
+        QAction* preview = f.window->findChild<QAction*>("mnuToolsPreviewInstallation");
+        QCOMPARE(preview->shortcut(), QKeySequence(Qt::Key_F9));
+        preview->trigger();
+        InstallPreview* p = f.window->installCommands()->preview();
+        QVERIFY(p && p->isVisible());
+        QCOMPARE(f.window->forumFolder(), forum);
+        QCOMPARE(p->files()->topLevelItem(0)->text(0), QString("viewtopic.php"));
+        QCOMPARE(p->files()->topLevelItem(0)->text(1), QString("changed"));
+        QVERIFY(p->diff()->toPlainText().contains("    3 + $mine = 1;"));
+        QCOMPARE(p->toDo()->count(), 1);
+        QVERIFY(readAll(forum + "/viewtopic.php").endsWith("?>")); // nothing written
+        // An edit that makes the FIND fail: shown at the pause, and a click on it
+        // takes the script to the banner.
+        RichTextControl& c = f.doc()->control();
+        c.setSelStart(int(c.text().indexOf("$colspan")));
+        c.setSelLength(8);
+        c.setSelText("$nowhere");
+        QTRY_COMPARE(p->files()->topLevelItem(0)->text(1), QString("failed"));
+        QTreeWidgetItem* why = p->files()->topLevelItem(0)->child(0);
+        QVERIFY(why->text(0).contains("FIND matches nothing"));
+        c.setSelStart(0);
+        p->files()->setCurrentItem(why);
+        QCOMPARE(c.lineAt(c.selStart()),
+                 int(c.text().left(c.text().indexOf("#-----[ FIND")).count("\r\n")));
+        c.setSelStart(int(c.text().indexOf("$nowhere")));
+        c.setSelLength(8);
+        c.setSelText("$colspan");
+        QTRY_COMPARE(p->files()->topLevelItem(0)->text(1), QString("changed"));
+        // Install into Folder: never into the forum, then a whole copy and its report.
+        f.dialogs.fileNames = {forum + "/inside"};
+        f.window->installCommands()->installIntoFolder();
+        QVERIFY(f.dialogs.lastText().contains("inside it"));
+        const QString copy = f.path("copy");
+        f.dialogs.fileNames = {copy};
+        f.window->installCommands()->installIntoFolder();
+        QVERIFY2(f.dialogs.lastText().contains("1 files changed"),
+                 qPrintable(f.dialogs.lastText()));
+        QVERIFY(readAll(copy + "/viewtopic.php").contains("$mine = 1;\r\n"));
+        QVERIFY(readAll(copy + ".report.txt").contains("to do by hand: DROP TABLE x;"));
+        QVERIFY(readAll(forum + "/viewtopic.php").endsWith("$colspan = 2;\r\n?>"));
     }
 
     void save_keepsThePermissionBits_andAsksBeforeAFileNoOneMayWrite()
