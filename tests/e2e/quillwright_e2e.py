@@ -692,6 +692,44 @@ def journey_sigterm_inside_modal_windows(display, home):
            "the work typed before the message was not kept")
 
 
+def journey_comforts_redo_and_recent(display, home):
+    """Redo takes an undo back, and File lists the script for the next start."""
+    script = os.path.join(home, "recent.mod")
+    original = "## MOD Title: recent\r\n"
+    write_cp1252(script, original)
+    s = Session(display, home, placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.open_file(script)
+        s.focus(s.window(MAIN))
+        s.keys("ctrl+End")
+        s.type("kept after redo " * 4)
+        time.sleep(1.3)  # a pause: the snapshot
+        s.keys("ctrl+z", "ctrl+y", "ctrl+s")
+        time.sleep(0.5)
+        s.quit()
+    finally:
+        s.kill()
+    text = open(script, "rb").read().decode("cp1252")
+    expect(text == original + "kept after redo " * 4, "redo did not bring the typing back: " + repr(text))
+    s = Session(display, home)  # the settings as the first run left them
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("alt+f", "1")  # the first recent file
+        deadline = time.time() + 20
+        while time.time() < deadline:
+            docs = [d for d in s.report()["documents"] if d.get("caption") == script]
+            if docs:
+                break
+            time.sleep(0.3)
+        expect(docs, "File, 1 did not open the recent script")
+        s.quit()
+    finally:
+        s.kill()
+
+
 def journey_open_undo_save(display, home):
     """Undo after File, Open never brings back the text the window held before."""
     script = os.path.join(home, "opened.mod")
@@ -898,7 +936,8 @@ def journey_header_ok_unchanged(display, home):
 JOURNEYS = ["first_start", "write_script", "reopen_and_undo", "french", "windows_options_browser",
             "crash_recovery", "sigterm_keeps_work", "open_undo_save", "end_marker_and_colours", "drag_word",
             "header_ok_unchanged", "find_replace_goto_outline", "command_line_without_display",
-            "steady_typing_survives_kill", "binary_file_refused", "sigterm_inside_modal_windows"]
+            "steady_typing_survives_kill", "binary_file_refused", "sigterm_inside_modal_windows",
+            "comforts_redo_and_recent"]
 
 
 def main():

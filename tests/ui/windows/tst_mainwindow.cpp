@@ -288,9 +288,11 @@ private slots:
                  (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
         QCOMPARE(edit->actions()[8]->shortcut(),
                  QKeySequence::keyBindings(QKeySequence::Find).value(0));
-        // Ctrl+F opens the find bar of the active document through the entry's key.
+        // The entries act on the active document; Ctrl+F, which they show, too.
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        edit->actions()[10]->trigger(); // Go to Line...
+        QVERIFY(f.doc()->goToLineBar()->isVisible());
         f.doc()->mod_fly()->setFocus();
         QTest::keyClick(f.doc()->mod_fly(), Qt::Key_F, Qt::ControlModifier);
         QVERIFY(f.doc()->findBar()->isVisible());
