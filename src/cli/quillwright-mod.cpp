@@ -3,6 +3,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/CliCommon.h"
 #include "cli/InstallCommands.h"
+#include "cli/WriteCommand.h"
 #include "core/script/ModFormat.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@ QString usage()
                        "  check    check scripts against the MOD template (as quillwright-check)\n"
                        "  diff     show what scripts change in a forum, as a unified diff\n"
                        "  install  write a copy of a forum with the scripts installed\n"
+                       "  write    write the script of the changes between two forums\n"
                        "\n"
                        "quillwright-mod COMMAND --help says more of each.");
 }
@@ -38,6 +40,8 @@ int main(int argc, char** argv)
         return runDiff(rest);
     if (command == u"install")
         return runInstall(rest);
+    if (command == u"write")
+        return runWrite(rest);
     if (command == u"--version") {
         say(stdout, QStringLiteral("quillwright-mod ") + ModFormat::versionNumber());
         return 0;

@@ -730,6 +730,46 @@ def journey_comforts_redo_and_recent(display, home):
         s.kill()
 
 
+def journey_install_preview(display, home):
+    """F9 shows what the script changes in the forum, and writes nothing."""
+    forum = os.path.join(home, "forum")
+    os.makedirs(os.path.join(forum, "templates", "subSilver"))
+    viewtopic = ("<?php\r\ndefine('IN_PHPBB', true);\r\n$phpbb_root_path = './';\r\n"
+                 "include($phpbb_root_path . 'common.php');\r\n\r\n"
+                 "$topic_id = intval($HTTP_GET_VARS[POST_TOPIC_URL]);\r\n"
+                 "$start = ( isset($HTTP_GET_VARS['start']) ) ? intval($HTTP_GET_VARS['start']) : 0;\r\n"
+                 "$template->assign_vars(array('L_AUTHOR' => $lang['Author']));\r\n?>")
+    write_cp1252(os.path.join(forum, "viewtopic.php"), viewtopic)
+    script = os.path.join(home, "quick_reply.mod")
+    banner = lambda k: "#\r\n#-----[ " + k + " ]" + DASHES + "\r\n#\r\n"
+    write_cp1252(script, "## MOD Title: Quick Reply\r\n" + "#" * 62 + "\r\n"
+                 + banner("OPEN") + "viewtopic.php\r\n"
+                 + banner("FIND") + "$topic_id = intval(\r\n"
+                 + banner("AFTER, ADD") + "$quick_reply = true;\r\n"
+                 + banner("FIND") + "$template->assign_vars(\r\n"
+                 + banner("IN-LINE FIND") + "$lang['Author']\r\n"
+                 + banner("IN-LINE AFTER, ADD") + ", 'L_QUICK_REPLY' => $lang['Quick_reply']\r\n"
+                 + banner("OPEN") + "templates/subSilver/quick_reply.tpl\r\n"
+                 + banner("SQL") + "INSERT INTO phpbb_config VALUES ('quick_reply', 1);\r\n"
+                 + banner("SAVE/CLOSE ALL FILES") + "# EoM\r\n")
+    s = Session(display, home, args=["--forum", forum, script], placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("F9")
+        preview = s.window("Preview Installation")
+        s.screenshot("install-preview", "Preview Installation")
+        s.focus(preview)
+        s.keys("Escape")
+        s.x("windowclose", preview, check=False)
+        s.gone("Preview Installation")
+        s.quit()
+    finally:
+        s.kill()
+    expect(open(os.path.join(forum, "viewtopic.php"), "rb").read().decode("cp1252") == viewtopic,
+           "the preview wrote into the forum")
+
+
 def journey_open_undo_save(display, home):
     """Undo after File, Open never brings back the text the window held before."""
     script = os.path.join(home, "opened.mod")
@@ -937,7 +977,7 @@ JOURNEYS = ["first_start", "write_script", "reopen_and_undo", "french", "windows
             "crash_recovery", "sigterm_keeps_work", "open_undo_save", "end_marker_and_colours", "drag_word",
             "header_ok_unchanged", "find_replace_goto_outline", "command_line_without_display",
             "steady_typing_survives_kill", "binary_file_refused", "sigterm_inside_modal_windows",
-            "comforts_redo_and_recent"]
+            "comforts_redo_and_recent", "install_preview"]
 
 
 def main():

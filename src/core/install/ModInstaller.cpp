@@ -30,7 +30,7 @@ struct FindLine {
 
 // A fragment located by its non-blank characters in order with any blanks
 // between them; placeholders match digits.
-QRegularExpression fragmentPattern(QStringView fragment, std::vector<int>* numbers)
+QRegularExpression fragmentPatternWith(QStringView fragment, std::vector<int>* numbers)
 {
     QString re;
     const QString stripped = withoutWhitespace(fragment);
@@ -59,7 +59,7 @@ FindLine findLine(QStringView line)
 {
     FindLine f{withoutWhitespace(line), std::nullopt, {}};
     if (f.stripped.contains(placeholder()))
-        f.pattern = fragmentPattern(line, &f.numbers);
+        f.pattern = fragmentPatternWith(line, &f.numbers);
     return f;
 }
 
@@ -319,7 +319,7 @@ bool Installer::inlineFind(const ModReader::Action& a)
     if (text.empty() || withoutWhitespace(text.front()).isEmpty())
         return false;
     std::vector<int> numbers;
-    const QRegularExpression pattern = fragmentPattern(text.front(), &numbers);
+    const QRegularExpression pattern = fragmentPatternWith(text.front(), &numbers);
     // Every IN-LINE FIND under a FIND looks in the FIND's lines from their start.
     for (int line = m_matchStart; line < m_matchEnd; ++line) {
         const QString& l = m_file->text.lines[size_t(line)].text;
@@ -688,6 +688,11 @@ Result Installer::run()
 }
 
 } // namespace
+
+QRegularExpression fragmentPattern(QStringView fragment)
+{
+    return fragmentPatternWith(fragment, nullptr);
+}
 
 QStringList reportLines(const std::vector<Script>& scripts, const Result& result)
 {

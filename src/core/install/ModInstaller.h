@@ -3,6 +3,7 @@
 #include "core/checker/Finding.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -59,6 +60,10 @@ struct Result {
 QStringList reportLines(const std::vector<Script>& scripts, const Result& result);
 // Whether an action on the file failed.
 bool failedIn(const Result& result, const QString& path);
+
+// How IN-LINE FIND looks for a fragment: its non-blank characters in order
+// with any blanks between them, "{%:N}" standing for a number.
+QRegularExpression fragmentPattern(QStringView fragment);
 
 // A path an OPEN or COPY may write: relative, with no ".." and no empty
 // part. Scripts' "\" and a leading "./" or "/" are read as ModReader reads them.

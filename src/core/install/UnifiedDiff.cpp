@@ -182,6 +182,16 @@ std::vector<DiffRow> diffRows(const QStringList& before, const QStringList& afte
     return rows;
 }
 
+std::vector<LineChange> lineChanges(const QStringList& before, const QStringList& after)
+{
+    const std::vector<QString> a(before.begin(), before.end());
+    const std::vector<QString> b(after.begin(), after.end());
+    std::vector<LineChange> out;
+    for (const Hunk& h : hunks(editScript(a, b), 0))
+        out.push_back({h.oldStart, h.oldCount, h.newStart, h.newCount});
+    return out;
+}
+
 QByteArray unifiedDiff(const QString& path, const std::optional<QByteArray>& before,
                        const QByteArray& after, int context)
 {

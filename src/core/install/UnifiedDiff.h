@@ -27,4 +27,14 @@ struct DiffRow {
 };
 std::vector<DiffRow> diffRows(const QStringList& before, const QStringList& after, int context = 3);
 
+// Where two texts' lines differ: each stretch of old lines [oldStart,
+// oldStart + oldCount) that became new lines [newStart, newStart + newCount).
+struct LineChange {
+    int oldStart = 0;
+    int oldCount = 0;
+    int newStart = 0;
+    int newCount = 0;
+};
+std::vector<LineChange> lineChanges(const QStringList& before, const QStringList& after);
+
 } // namespace Install

@@ -87,6 +87,7 @@ InstallPreview::InstallPreview(QWidget* parent)
     sides->addWidget(m_files);
     sides->addWidget(m_diff);
     sides->setStretchFactor(1, 3);
+    sides->setSizes({320, 640});
     auto* todoLabel = new QLabel(tr("Left to do by hand:"), this);
     todoLabel->setBuddy(m_todo);
     auto* buttons = new QHBoxLayout;

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QStringList>
+
+// `quillwright-mod write ORIGINAL CHANGED`: the MOD script of the changes,
+// like diff. Returns the exit status.
+int runWrite(const QStringList& args);
