@@ -94,8 +94,10 @@ printf "find bar at 5 MB: first find (counting every match) %s ms, next match %s
   "$(v find 5000000 replace_all_ms)"
 printf "script checker at 1 MB: %s ms a check, %s findings\n" "$(v check 1000000 check_ms)" \
   "$(v check 1000000 findings)"
-printf "installer: %s of 100 actions applied into a forum of 310 files and 3 MB in %s ms; the preview's first picture %s ms\n\n" \
+printf "installer: %s of 100 actions applied into a forum of 310 files and 3 MB in %s ms; the preview's first picture %s ms\n" \
   "$(v install 0 install_applied)" "$(v install 0 install_ms)" "$(v install 0 preview_ms)"
+printf "script writer: the same ten files' changes written as %s actions in %s ms (installs back exactly: %s)\n\n" \
+  "$(v install 0 write_actions)" "$(v install 0 write_ms)" "$(v install 0 write_exact)"
 
 goal() { # name value limit
   local verdict=FAIL
@@ -135,3 +137,4 @@ goal "replace-all-10000-ms" "$(v find 5000000 replace_all_ms)" 1000
 goal "check-1MB-ms" "$(v check 1000000 check_ms)" 5
 goal "install-100-actions-ms" "$(v install 0 install_ms)" 50
 goal "preview-first-picture-ms" "$(v install 0 preview_ms)" 200
+goal "write-10-files-ms" "$(v install 0 write_ms)" 200

@@ -16,7 +16,8 @@
 //   check      the script checker at the pause, on a script that keeps to
 //              the template's conventions
 //   install    a script of a hundred actions installed in memory into a
-//              forum of phpBB 2.0's size, and the preview's first picture
+//              forum of phpBB 2.0's size, and the preview's first picture;
+//              then the script written back from the forum and that result
 // and prints one line of name=value figures (milliseconds, kilobytes).
 #include "SyntheticForum.h"
 #include "SyntheticScript.h"
@@ -28,6 +29,7 @@
 #include "core/script/ScriptFile.h"
 #include "core/script/Windows1252.h"
 #include "core/settings/SettingsStore.h"
+#include "core/writer/ScriptWriter.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
 #include "ui/windows/DocumentWindow.h"
@@ -450,6 +452,21 @@ int install(const QString& path, const QString& dir)
     print("install_ms", percentile(runs, 0.5));
     print("install_applied", result.applied);
     print("install_failed", result.failed);
+    // The script written from the forum and the forum with those changes:
+    // ten files changed, as a MOD of that size changes them.
+    const Writer::Tree original = Writer::readTree(root);
+    Writer::Tree changed = original;
+    for (const Install::ChangedFile& f : result.files)
+        changed[f.path] = f.result;
+    std::vector<double> writes;
+    Writer::Written written;
+    for (int i = 0; i < 5; ++i)
+        writes.push_back(timed([&] { written = Writer::write(original, changed); }));
+    print("write_ms", percentile(writes, 0.5));
+    print("write_exact", written.exact() ? 1 : 0);
+    print("write_actions", written.actions);
+    print("write_script_bytes", double(written.script.size()));
+    print("hand_script_bytes", double(script.size()));
     // The preview from the command to its first picture, in the program's window.
     OpenedScript opened(path, dir, script);
     opened.window.setForumFolder(root);

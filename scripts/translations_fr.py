@@ -5,6 +5,54 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ('CliText', 'Usage: quillwright-mod COMMAND [OPTIONS] ...\n\n  check    check scripts against the MOD template (as quillwright-check)\n  diff     show what scripts change in a forum, as a unified diff\n  install  write a copy of a forum with the scripts installed\n  write    write the script of the changes between two forums\n\nquillwright-mod COMMAND --help says more of each.'):
+        "Utilisation : quillwright-mod COMMANDE [OPTIONS] ...\n\n  check    vérifie des scripts selon le modèle MOD (comme quillwright-check)\n  diff     montre ce que des scripts changent dans un forum, en diff unifié\n  install  écrit une copie d'un forum avec les scripts installés\n  write    écrit le script des modifications entre deux forums\n\nquillwright-mod COMMANDE --help en dit plus sur chacune.",
+    ('CliText', 'Usage: quillwright-mod write [-o FILE] ORIGINAL CHANGED\n\nWrites the MOD script that turns the forum in ORIGINAL into the one in CHANGED:\nan OPEN with FIND and AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE actions for\neach changed file, COPY for new files, DIY INSTRUCTIONS for deleted and binary\nones. The script is printed (or written to FILE) after it is proven: installed\non ORIGINAL it gives CHANGED back byte for byte.\n\nExit status: 0 when it installs back exactly, 1 when a file could not be\nexpressed as actions (it is named on standard error and copied whole), 2 for\nbad usage.'):
+        "Utilisation : quillwright-mod write [-o FICHIER] ORIGINAL MODIFIÉ\n\nÉcrit le script MOD qui change le forum de ORIGINAL en celui de MODIFIÉ : un OPEN\navec des actions FIND et AFTER, ADD, BEFORE, ADD, REPLACE WITH ou IN-LINE pour chaque\nfichier modifié, COPY pour les nouveaux fichiers, DIY INSTRUCTIONS pour les fichiers\nsupprimés ou binaires. Le script est affiché (ou écrit dans FICHIER) après sa preuve :\ninstallé sur ORIGINAL, il redonne MODIFIÉ octet pour octet.\n\nCode de sortie : 0 quand il redonne tout exactement, 1 quand un fichier n'a pu être\ndit en actions (il est nommé sur la sortie d'erreur et copié entier), 2 pour un\nmauvais usage.",
+    ('CliText', 'quillwright-mod write: %1 needs a file'):
+        'quillwright-mod write : %1 demande un fichier',
+    ('CliText', 'quillwright-mod write: unknown option %1'):
+        'quillwright-mod write : option inconnue %1',
+    ('CliText', 'quillwright-mod write: %1 is not a folder'):
+        "quillwright-mod write : %1 n'est pas un dossier",
+    ('CliText', 'quillwright-mod write: %1 could not be written: %2'):
+        "quillwright-mod write : %1 n'a pas pu être écrit : %2",
+    ('CliText', '%1: only line ends or blanks at line ends differ: left alone'):
+        '%1 : seuls les fins de ligne ou les blancs en fin de ligne diffèrent : laissé tel quel',
+    ('CliText', '%1: no actions express these changes: the script copies the whole file'):
+        '%1 : aucune action ne dit ces modifications : le script copie le fichier entier',
+    ('CliText', '%1: the script does not install it back exactly'):
+        '%1 : le script ne le redonne pas exactement',
+    ('WriteMenuCommands', '&New Script from Changes...'):
+        '&Nouveau script depuis des modifications...',
+    ('WriteMenuCommands', '&Rewrite Actions from Changes...'):
+        'Ré&écrire les actions depuis des modifications...',
+    ('WriteMenuCommands', 'The original forum'):
+        "Le forum d'origine",
+    ('WriteMenuCommands', 'The forum with your changes'):
+        'Le forum avec vos modifications',
+    ('WriteMenuCommands', 'The original and the changed forum are the same folder.'):
+        "Le forum d'origine et le forum modifié sont le même dossier.",
+    ('WriteMenuCommands', 'Writing the script of the changes in %1...'):
+        'Écriture du script des modifications de %1...',
+    ('WriteMenuCommands', 'Installs back exactly: %1 files, %2 actions.'):
+        'Redonne tout exactement : %1 fichiers, %2 actions.',
+    ('WriteMenuCommands', 'Not said in actions, copied whole: %1.'):
+        'Non dit en actions, copié entier : %1.',
+    ('WriteMenuCommands', 'Does not install back exactly: %1.'):
+        'Ne redonne pas exactement : %1.',
+    ('WriteMenuCommands', 'Only line ends or blanks at line ends differ, left alone: %1.'):
+        'Seuls les fins de ligne ou les blancs en fin de ligne diffèrent, laissé tel quel : %1.',
+    ('Writer', 'Changes'):
+        'Modifications',
+    ('Writer', 'Your Name < you@example.org > (Your Full Name) http://www.example.org'):
+        'Votre nom < vous@example.org > (Votre nom complet) http://www.example.org',
+    ('Writer', 'Changes %1.'):
+        'Modifie %1.',
+    ('Writer', 'Delete the file %1 from the forum.'):
+        'Supprimez le fichier %1 du forum.',
+    ('Writer', "Replace %1 with the one in this MOD's package (root/%1)."):
+        'Remplacez %1 par celui du paquet de ce MOD (root/%1).',
     ('CliText', "Usage: %1 [--json] [--forum DIR] FILE...\n\nChecks phpBB2 MOD scripts against the conventions of the MOD template and\nprints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\n\n  --json       print the findings as a JSON array instead\n  --forum DIR  try every OPEN, FIND and IN-LINE FIND against the forum's files\n               in DIR (nothing there is written)\n\nExit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or\na file that cannot be read."):
         "Utilisation : %1 [--json] [--forum DOSSIER] FICHIER...\n\nVérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et\naffiche chaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].\n\n  --json           affiche les constats en tableau JSON\n  --forum DOSSIER  essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du\n                   forum dans DOSSIER (rien n'y est écrit)\n\nCode de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou\nun fichier illisible.",
     ('CliText', '%1: --forum needs a folder'):

@@ -330,11 +330,16 @@ la copie n'a pu être écrite, 2 pour un mauvais usage ou un script illisible.</
         <translation>quillwright-mod : %1 n'est pas du texte et reste hors du diff</translation>
     </message>
     <message>
+        <source>quillwright-mod: %1 is not a command</source>
+        <translation>quillwright-mod : %1 n'est pas une commande</translation>
+    </message>
+    <message>
         <source>Usage: quillwright-mod COMMAND [OPTIONS] ...
 
   check    check scripts against the MOD template (as quillwright-check)
   diff     show what scripts change in a forum, as a unified diff
   install  write a copy of a forum with the scripts installed
+  write    write the script of the changes between two forums
 
 quillwright-mod COMMAND --help says more of each.</source>
         <translation>Utilisation : quillwright-mod COMMANDE [OPTIONS] ...
@@ -342,12 +347,61 @@ quillwright-mod COMMAND --help says more of each.</source>
   check    vérifie des scripts selon le modèle MOD (comme quillwright-check)
   diff     montre ce que des scripts changent dans un forum, en diff unifié
   install  écrit une copie d'un forum avec les scripts installés
+  write    écrit le script des modifications entre deux forums
 
 quillwright-mod COMMANDE --help en dit plus sur chacune.</translation>
     </message>
     <message>
-        <source>quillwright-mod: %1 is not a command</source>
-        <translation>quillwright-mod : %1 n'est pas une commande</translation>
+        <source>Usage: quillwright-mod write [-o FILE] ORIGINAL CHANGED
+
+Writes the MOD script that turns the forum in ORIGINAL into the one in CHANGED:
+an OPEN with FIND and AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE actions for
+each changed file, COPY for new files, DIY INSTRUCTIONS for deleted and binary
+ones. The script is printed (or written to FILE) after it is proven: installed
+on ORIGINAL it gives CHANGED back byte for byte.
+
+Exit status: 0 when it installs back exactly, 1 when a file could not be
+expressed as actions (it is named on standard error and copied whole), 2 for
+bad usage.</source>
+        <translation>Utilisation : quillwright-mod write [-o FICHIER] ORIGINAL MODIFIÉ
+
+Écrit le script MOD qui change le forum de ORIGINAL en celui de MODIFIÉ : un OPEN
+avec des actions FIND et AFTER, ADD, BEFORE, ADD, REPLACE WITH ou IN-LINE pour chaque
+fichier modifié, COPY pour les nouveaux fichiers, DIY INSTRUCTIONS pour les fichiers
+supprimés ou binaires. Le script est affiché (ou écrit dans FICHIER) après sa preuve :
+installé sur ORIGINAL, il redonne MODIFIÉ octet pour octet.
+
+Code de sortie : 0 quand il redonne tout exactement, 1 quand un fichier n'a pu être
+dit en actions (il est nommé sur la sortie d'erreur et copié entier), 2 pour un
+mauvais usage.</translation>
+    </message>
+    <message>
+        <source>quillwright-mod write: %1 needs a file</source>
+        <translation>quillwright-mod write : %1 demande un fichier</translation>
+    </message>
+    <message>
+        <source>quillwright-mod write: unknown option %1</source>
+        <translation>quillwright-mod write : option inconnue %1</translation>
+    </message>
+    <message>
+        <source>quillwright-mod write: %1 is not a folder</source>
+        <translation>quillwright-mod write : %1 n'est pas un dossier</translation>
+    </message>
+    <message>
+        <source>quillwright-mod write: %1 could not be written: %2</source>
+        <translation>quillwright-mod write : %1 n'a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>%1: only line ends or blanks at line ends differ: left alone</source>
+        <translation>%1 : seuls les fins de ligne ou les blancs en fin de ligne diffèrent : laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1: no actions express these changes: the script copies the whole file</source>
+        <translation>%1 : aucune action ne dit ces modifications : le script copie le fichier entier</translation>
+    </message>
+    <message>
+        <source>%1: the script does not install it back exactly</source>
+        <translation>%1 : le script ne le redonne pas exactement</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1376,72 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Create a text file named %1 using NotePad with 1 tip per line. Then place it in the same directory as the application. </source>
         <translation>Créez un fichier texte nommé %1 avec le Bloc-notes, une astuce par ligne. Placez-le ensuite dans le même dossier que l'application. </translation>
+    </message>
+</context>
+<context>
+    <name>WriteMenuCommands</name>
+    <message>
+        <source>&amp;New Script from Changes...</source>
+        <translation>&amp;Nouveau script depuis des modifications...</translation>
+    </message>
+    <message>
+        <source>&amp;Rewrite Actions from Changes...</source>
+        <translation>Ré&amp;écrire les actions depuis des modifications...</translation>
+    </message>
+    <message>
+        <source>The original forum</source>
+        <translation>Le forum d'origine</translation>
+    </message>
+    <message>
+        <source>The forum with your changes</source>
+        <translation>Le forum avec vos modifications</translation>
+    </message>
+    <message>
+        <source>The original and the changed forum are the same folder.</source>
+        <translation>Le forum d'origine et le forum modifié sont le même dossier.</translation>
+    </message>
+    <message>
+        <source>Writing the script of the changes in %1...</source>
+        <translation>Écriture du script des modifications de %1...</translation>
+    </message>
+    <message>
+        <source>Installs back exactly: %1 files, %2 actions.</source>
+        <translation>Redonne tout exactement : %1 fichiers, %2 actions.</translation>
+    </message>
+    <message>
+        <source>Not said in actions, copied whole: %1.</source>
+        <translation>Non dit en actions, copié entier : %1.</translation>
+    </message>
+    <message>
+        <source>Does not install back exactly: %1.</source>
+        <translation>Ne redonne pas exactement : %1.</translation>
+    </message>
+    <message>
+        <source>Only line ends or blanks at line ends differ, left alone: %1.</source>
+        <translation>Seuls les fins de ligne ou les blancs en fin de ligne diffèrent, laissé tel quel : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Writer</name>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Your Name &lt; you@example.org &gt; (Your Full Name) http://www.example.org</source>
+        <translation>Votre nom &lt; vous@example.org &gt; (Votre nom complet) http://www.example.org</translation>
+    </message>
+    <message>
+        <source>Changes %1.</source>
+        <translation>Modifie %1.</translation>
+    </message>
+    <message>
+        <source>Delete the file %1 from the forum.</source>
+        <translation>Supprimez le fichier %1 du forum.</translation>
+    </message>
+    <message>
+        <source>Replace %1 with the one in this MOD's package (root/%1).</source>
+        <translation>Remplacez %1 par celui du paquet de ce MOD (root/%1).</translation>
     </message>
 </context>
 </TS>

@@ -247,8 +247,12 @@ Script read(const std::vector<QStringView>& lines)
     Script s;
     const int count = int(lines.size());
     // A script repeats a few keywords: each is read once.
-    QHash<QStringView, std::pair<bool, Kind>> keywords;
-    QHash<QStringView, QString> normalized;
+    struct Keyword {
+        bool known;
+        Kind kind;
+        QString normalized;
+    };
+    QHash<QStringView, Keyword> keywords;
     for (int i = 0; i < count; ++i) {
         const QStringView line = lines[size_t(i)];
         if (s.end < 0 && isEndMarker(line))
@@ -256,12 +260,12 @@ Script read(const std::vector<QStringView>& lines)
         if (const auto b = scanBanner(line)) {
             auto known = keywords.constFind(b->keyword);
             if (known == keywords.constEnd()) {
-                const QString n = normalizedKeyword(b->keyword);
-                normalized.insert(b->keyword, n);
-                known = keywords.insert(b->keyword, {knownKeywords().contains(n), kindOf(n)});
+                QString n = normalizedKeyword(b->keyword);
+                const bool isKnown = knownKeywords().contains(n);
+                const Kind kind = kindOf(n);
+                known = keywords.insert(b->keyword, {isKnown, kind, std::move(n)});
             }
-            s.actions.push_back(
-                {i, *b, known->first, known->second, normalized.value(b->keyword), 0, 0});
+            s.actions.push_back({i, *b, known->known, known->kind, known->normalized, 0, 0});
         } else if (s.actions.empty()) {
             if (const auto label = headerLabel(line))
                 s.header.push_back({i, label->first, label->second});

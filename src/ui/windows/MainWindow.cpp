@@ -13,6 +13,7 @@
 #include "ui/windows/EditMenuAdditions.h"
 #include "ui/windows/InstallMenuCommands.h"
 #include "ui/windows/WindowList.h"
+#include "ui/windows/WriteMenuCommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -206,7 +207,7 @@ void MainWindow::updateMenus()
     m_checkPanel->setText(doc ? Checker::summary(Checker::count(doc->findings())) : QString());
     m_editAdditions->update();
     m_installCommands->update();
-    m_windowList->rebuild();
+    m_writeCommands->update();
     showDocumentStatus();
 }
 

@@ -15,6 +15,7 @@
 class AuthorDialog;
 class EditMenuAdditions;
 class InstallMenuCommands;
+class WriteMenuCommands;
 class RecentFiles;
 class WindowList;
 class BusyProgress;
@@ -80,6 +81,7 @@ public:
     QAction* toolbarButton(ToolButton button) const { return m_toolbarButtons[size_t(button)]; }
     RecentFiles* recentFiles() const { return m_recentFiles; }
     InstallMenuCommands* installCommands() const { return m_installCommands; }
+    WriteMenuCommands* writeCommands() const { return m_writeCommands; }
     // Opens a file of the recent list, or says it is gone and drops it.
     void openRecentFile(const QString& path);
     // The toolbar's entries in order, separators included.
@@ -219,5 +221,6 @@ private:
     QString m_statusIdle;       // what it showed before
     EditMenuAdditions* m_editAdditions = nullptr;
     InstallMenuCommands* m_installCommands = nullptr;
+    WriteMenuCommands* m_writeCommands = nullptr;
     WindowList* m_windowList = nullptr;
 };

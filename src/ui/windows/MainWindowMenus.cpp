@@ -6,6 +6,7 @@
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/RecentFiles.h"
 #include "ui/windows/WindowList.h"
+#include "ui/windows/WriteMenuCommands.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -225,6 +226,7 @@ void MainWindow::createMenus()
     m_editAdditions = new EditMenuAdditions(*this, *edit);
     auto* tools = menuBar()->findChild<QMenu*>(QStringLiteral("mnuTools"));
     m_installCommands = new InstallMenuCommands(*this, *tools);
+    m_writeCommands = new WriteMenuCommands(*this, *tools);
     auto* window = menuBar()->findChild<QMenu*>(QStringLiteral("mnuWindow"));
     m_windowList = new WindowList(*m_mdi, *window);
 }

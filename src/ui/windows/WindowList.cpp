@@ -12,7 +12,10 @@ WindowList::WindowList(QMdiArea& area, QMenu& windowMenu)
     : QObject(&windowMenu), m_area(area), m_menu(windowMenu), m_group(new QActionGroup(this))
 {
     m_group->setExclusive(true);
+    // Made when the menu opens and when windows come, go or take turns, not
+    // at every update of the menus (a check of the script is one).
     connect(&m_menu, &QMenu::aboutToShow, this, &WindowList::rebuild);
+    connect(&m_area, &QMdiArea::subWindowActivated, this, &WindowList::rebuild);
     rebuild();
 }
 

@@ -5,6 +5,7 @@
 #include "core/frame/StringTable.h"
 #include "core/script/ModFormat.h"
 #include "core/script/ScriptFile.h"
+#include "ui/dialogs/PropertiesDialog.h"
 #include "ui/platform/BusyProgress.h"
 #include "ui/windows/DiskChangeBar.h"
 #include "ui/windows/DocumentWindow.h"
@@ -669,6 +670,41 @@ private slots:
         QVERIFY(readAll(copy + "/viewtopic.php").contains("$mine = 1;\r\n"));
         QVERIFY(readAll(copy + ".report.txt").contains("to do by hand: DROP TABLE x;"));
         QVERIFY(readAll(forum + "/viewtopic.php").endsWith("$colspan = 2;\r\n?>"));
+    }
+
+    void newScriptFromChanges_writesTheActions_andRewritingKeepsTheAuthorsHeader()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        const QString original = f.path("phpBB");
+        const QString changed = f.path("my-mod");
+        QDir().mkpath(original);
+        QDir().mkpath(changed);
+        writeAll(original + "/viewtopic.php", "<?php\r\n$colspan = 2;\r\n?>");
+        writeAll(changed + "/viewtopic.php", "<?php\r\n$colspan = 2;\r\n$mine = 1;\r\n?>");
+        f.dialogs.fileNames = {original, changed};
+        f.window->findChild<QAction*>("mnuToolsNewScriptFromChanges")->trigger();
+        RichTextControl& c = f.doc()->control();
+        QVERIFY(c.text().contains("## Mod Title: my-mod\r\n"));
+        QVERIFY(c.text().contains("#-----[ AFTER, ADD ]"));
+        QCOMPARE(f.window->statusPanel()->text(),
+                 QString("Installs back exactly: 1 files, 3 actions."));
+        QVERIFY(f.doc()->model().hasUnsavedChanges());
+        QVERIFY(f.window->propertiesDialog()); // the rest of the header is the author's
+        f.window->propertiesDialog()->close();
+        // The author's title stays when the actions are written again.
+        c.setText(QString(c.text()).replace("## Mod Title: my-mod", "## Mod Title: Quick Reply"));
+        f.doc()->model().Timer1_Timer();
+        const QString before = c.text();
+        writeAll(changed + "/viewtopic.php", "<?php\r\n$colspan = 3;\r\n?>");
+        f.dialogs.fileNames = {original, changed}; // offered where they were
+        f.window->findChild<QAction*>("mnuToolsRewriteActions")->trigger();
+        QCOMPARE(f.dialogs.fileDialogStartNames.mid(2), (QStringList{original, changed}));
+        QVERIFY(c.text().contains("## Mod Title: Quick Reply\r\n"));
+        QVERIFY(c.text().contains("$colspan = 3;"));
+        QVERIFY(!c.text().contains("$mine"));
+        f.window->undoLevels(1);
+        QCOMPARE(c.text(), before);
     }
 
     void save_keepsThePermissionBits_andAsksBeforeAFileNoOneMayWrite()
