@@ -247,6 +247,14 @@ def settings(home, app="Quillwright"):
     return values
 
 
+def wait_for_message(s, what, timeout=20):
+    """A message box is a second window titled as the main window."""
+    deadline = time.time() + timeout
+    while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
+        expect(time.time() < deadline, f"no {what} appeared")
+        time.sleep(0.2)
+
+
 def close_tip(s, title="Tip of the Day"):
     tip = s.window(title)
     s.focus(tip)
@@ -517,10 +525,7 @@ def recover_and_save(display, home):
     s = Session(display, home, placement=(15000, 12000))
     try:
         # The question is a second window titled as the main window.
-        deadline = time.time() + 20
-        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
-            expect(time.time() < deadline, "no recovery question appeared")
-            time.sleep(0.2)
+        wait_for_message(s, "recovery question")
         time.sleep(0.5)
         s.keys("Return")  # Recover
         close_tip(s)
@@ -614,10 +619,7 @@ def journey_binary_file_refused(display, home):
         close_tip(s)
         s.focus(s.window(MAIN))
         s.open_file(archive)
-        deadline = time.time() + 20
-        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
-            expect(time.time() < deadline, "no refusal appeared")
-            time.sleep(0.2)
+        wait_for_message(s, "refusal")
         time.sleep(0.5)
         s.keys("Return")
         state = s.fresh_report()
@@ -657,10 +659,7 @@ def journey_sigterm_inside_modal_windows(display, home):
         s.focus(s.window(MAIN))
         s.type("unsaved before the pipe")
         s.open_file(fifo, unsaved_answer="n")
-        deadline = time.time() + 20
-        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
-            expect(time.time() < deadline, "no error message appeared")
-            time.sleep(0.2)
+        wait_for_message(s, "error message")
         s.proc.send_signal(signal.SIGTERM)
         start = time.time()
         expect(s.proc.wait(timeout=10) == 0, "SIGTERM with a message up did not end the program cleanly")
@@ -669,10 +668,7 @@ def journey_sigterm_inside_modal_windows(display, home):
         s.kill()
     s = Session(display, home, placement=(15000, 12000))
     try:
-        deadline = time.time() + 20
-        while len(s.x("search", "--onlyvisible", "--name", "^Quillwright$", check=False).split()) < 2:
-            expect(time.time() < deadline, "no recovery question appeared")
-            time.sleep(0.2)
+        wait_for_message(s, "recovery question")
         time.sleep(0.5)
         s.keys("Return")  # Recover
         close_tip(s)

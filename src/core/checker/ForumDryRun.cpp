@@ -103,10 +103,8 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
             matched.clear();
             findFailed = false;
             searchFrom = 0;
-            int i = block.first;
-            while (i < block.last && lines[size_t(i)].trimmed().isEmpty())
-                ++i;
-            if (i >= block.last)
+            const int i = ModReader::firstContentLine(block, lines);
+            if (i < 0)
                 continue;
             const QString path = scriptPath(lines[size_t(i)]);
             const std::optional<QStringList> content = forum(path);
@@ -158,10 +156,8 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
             // FIND that failed there is nothing to look in.
             if (skipping || matched.empty() || findFailed)
                 continue;
-            int i = block.first;
-            while (i < block.last && lines[size_t(i)].trimmed().isEmpty())
-                ++i;
-            if (i >= block.last)
+            const int i = ModReader::firstContentLine(block, lines);
+            if (i < 0)
                 continue;
             const QString wanted = withoutWhitespace(lines[size_t(i)]);
             const bool found = std::any_of(matched.begin(), matched.end(), [&](int l) {

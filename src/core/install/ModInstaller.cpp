@@ -519,10 +519,8 @@ void Installer::runScript(int index)
             m_haveFind = m_haveFragment = m_skipToFind = m_skipToInline = false;
             m_numbers.clear();
             m_searchFrom = 0;
-            int i = a.first;
-            while (i < a.last && views[size_t(i)].trimmed().isEmpty())
-                ++i;
-            if (i >= a.last)
+            const int i = ModReader::firstContentLine(a, views);
+            if (i < 0)
                 continue;
             const QString raw = views[size_t(i)].trimmed().toString();
             opened(ModReader::scriptPath(raw));

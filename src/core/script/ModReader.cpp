@@ -287,6 +287,14 @@ Script read(const std::vector<QStringView>& lines)
     return s;
 }
 
+int firstContentLine(const Action& action, const std::vector<QStringView>& lines)
+{
+    for (int i = action.first; i < action.last; ++i)
+        if (!lines[size_t(i)].trimmed().isEmpty())
+            return i;
+    return -1;
+}
+
 std::vector<Action> Script::installed() const
 {
     std::vector<Action> out;

@@ -99,5 +99,8 @@ struct Script {
 };
 // The views must outlive the result, which points into them.
 Script read(const std::vector<QStringView>& lines);
+// The first content line of an action that is not blank (an OPEN's path,
+// an IN-LINE FIND's fragment); -1 when there is none.
+int firstContentLine(const Action& action, const std::vector<QStringView>& lines);
 
 } // namespace ModReader
