@@ -88,8 +88,9 @@ int runCheck(const QString& program, const QStringList& args)
             unreadable = true;
             continue;
         }
-        const QStringList lines = Checker::readLines(f.readAll());
-        std::vector<Checker::Finding> findings = Checker::checkScript(lines);
+        TextEncoding encoding = TextEncoding::Windows1252;
+        const QStringList lines = Checker::readLines(f.readAll(), &encoding);
+        std::vector<Checker::Finding> findings = Checker::checkScript(lines, encoding);
         if (forumFiles) {
             const std::vector<Checker::Finding> tried = Checker::dryRun(lines, forumFiles);
             findings.insert(findings.end(), tried.begin(), tried.end());

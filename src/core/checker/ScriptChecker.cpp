@@ -51,6 +51,15 @@ struct FieldSeen {
     QString value; // the line's value and its continuation lines, joined by blanks
 };
 
+// "N/A", "(n/a)", "none" or a count of files says there is nothing to list.
+bool isList(const QString& value)
+{
+    static const QRegularExpression notAList(
+        QStringLiteral("^[\\(\\[]?\\s*(n/?a|none|-+|\\d+(\\s*files?)?)?\\s*[\\)\\]]?\\.?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return !notAList.match(value.trimmed()).hasMatch();
+}
+
 QStringList listed(const QString& value)
 {
     QStringList out;
@@ -70,7 +79,11 @@ class Check {
     Q_DECLARE_TR_FUNCTIONS(Checker)
 
 public:
-    explicit Check(const std::vector<QStringView>& lines) : m_lines(lines) {}
+    Check(const std::vector<QStringView>& lines, TextEncoding encoding)
+        : m_lines(lines), m_encoding(encoding)
+    {}
+    static constexpr int Cap = 20;           // findings after "# EoM" shown
+    static constexpr int CharacterCap = 200; // characters a script cannot hold shown
     std::vector<Finding> run();
 
 private:
@@ -83,6 +96,7 @@ private:
     int count() const { return int(m_lines.size()); }
 
     const std::vector<QStringView>& m_lines;
+    TextEncoding m_encoding;
     std::vector<Block> m_blocks;
     int m_end = -1; // the line of "# EoM"
     std::vector<Finding> m_out;
@@ -128,17 +142,28 @@ void Check::header()
             if (label->first != QLatin1String(Fields[f].key))
                 continue;
             FieldSeen& s = seen[f];
+            const QString key = QString::fromLatin1(Fields[f].key);
             if (++s.count == 1) {
                 s.line = i;
                 s.value = label->second.toString();
-                continuing = int(f);
-            } else {
+                // Lists and the description go on over the lines below; a
+                // version or a level never takes the next lines in.
+                if (key == u"description" || key == u"files to edit" || key == u"included files")
+                    continuing = int(f);
+            } else if (key != u"author") { // co-authors each have their line
                 m_out.push_back(at(i, 1, int(l.size()), Severity::Warning, "header-duplicate",
                                    tr("\"%1\" is given more than once").arg(Fields[f].name)));
             }
         }
     }
     const int firstLine = 0;
+    if (std::all_of(seen.begin(), seen.end(), [](const FieldSeen& s) { return s.count == 0; })) {
+        // An upgrade snippet or another kind of file: one word, not one per label.
+        m_out.push_back(at(firstLine, 1, 0, Severity::Error, "header-missing",
+                           tr("This does not look like a MOD script: it has no MOD header "
+                              "(\"## MOD Title:\" and the other labels)")));
+        return;
+    }
     for (size_t f = 0; f < std::size(Fields); ++f) {
         const FieldSeen& s = seen[f];
         const QString name = QString::fromLatin1(Fields[f].name);
@@ -148,12 +173,16 @@ void Check::header()
             continue;
         }
         const QString value = s.value.trimmed();
+        const QString key = QString::fromLatin1(Fields[f].key);
+        // A script with no COPY has no files to include, and one that opens
+        // nothing none to edit: saying so by leaving the list empty is fine.
+        if ((key == u"included files" || key == u"files to edit") && !isList(value))
+            continue;
         if (value.isEmpty()) {
             m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Error, "header-empty",
                                tr("\"%1\" is empty").arg(name)));
             continue;
         }
-        const QString key = QString::fromLatin1(Fields[f].key);
         static const QRegularExpression versionForm(
             QStringLiteral("^\\d+\\.\\d+\\.\\d+[A-Za-z]?$"));
         if (key == u"version" && !versionForm.match(value).hasMatch())
@@ -163,9 +192,18 @@ void Check::header()
                                   "follow)")
                                    .arg(value)));
         if (key == u"installation level") {
-            const QString level = value.section(u' ', 0, 0).toLower();
+            // "(Easy)" as the template's own "(Easy/Intermediate/Advanced)" has it, any case.
+            QString level = value;
+            level.remove(QRegularExpression(QStringLiteral("[()\\[\\]]")));
+            level = level.trimmed()
+                        .section(QRegularExpression(QStringLiteral("[\\s/,]")), 0, 0)
+                        .toLower();
+            static const QStringList older = {QStringLiteral("moderate"), QStringLiteral("medium"),
+                                              QStringLiteral("beginner"), QStringLiteral("hard"),
+                                              QStringLiteral("simple"),   QStringLiteral("expert")};
             if (level != u"easy" && level != u"intermediate" && level != u"advanced")
-                m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning,
+                m_out.push_back(at(s.line, 1, int(line(s.line).size()),
+                                   older.contains(level) ? Severity::Note : Severity::Warning,
                                    "level-value",
                                    tr("The installation level \"%1\" is not one of Easy, "
                                       "Intermediate, Advanced")
@@ -173,7 +211,7 @@ void Check::header()
         }
         if (key == u"author") {
             static const QRegularExpression form(
-                QStringLiteral("^[^<>()]+ < [^<>]* > \\([^()]*\\) \\S*$"));
+                QStringLiteral("^[^<>()]+<[^<>]*>\\s*\\([^()]*\\)\\s*\\S*$"));
             if (!form.match(
                          line(s.line).sliced(line(s.line).indexOf(u':') + 1).trimmed().toString())
                      .hasMatch())
@@ -182,6 +220,50 @@ void Check::header()
                                    tr("The author line is not in the form \"name < e-mail > "
                                       "(real name) web site\"")));
         }
+    }
+    // A notice translated (French, Chinese) or written as a "#" comment is
+    // still there: told by its place between the header's separators.
+    std::vector<std::pair<int, int>> paragraphs; // [first, last] between separator lines
+    {
+        int start = -1;
+        const auto isSeparator = [this](int i) {
+            const QStringView t = line(i).trimmed();
+            return t.size() >= 10 &&
+                   std::all_of(t.begin(), t.end(), [](QChar c) { return c == u'#'; });
+        };
+        for (int i = 0; i <= headerEnd; ++i) {
+            const bool edge = i == headerEnd || isSeparator(i);
+            const QStringView t = i < headerEnd ? line(i).trimmed() : QStringView();
+            const bool empty = t.isEmpty() || std::all_of(t.begin(), t.end(), [](QChar c) {
+                                   return c == u'#' || c.isSpace();
+                               });
+            if (edge) {
+                if (start >= 0)
+                    paragraphs.emplace_back(start, i - 1);
+                start = -1;
+            } else if (start < 0 && !empty) {
+                start = i;
+            }
+        }
+    }
+    const auto labelled = [this](int from, int to) {
+        for (int i = from; i <= to; ++i)
+            if (headerLabel(line(i)))
+                return true;
+        return false;
+    };
+    for (const auto& [from, to] : paragraphs) {
+        for (int i = from; i <= to && !security; ++i)
+            security = line(i).contains(QStringLiteral("phpbb.com/mods"), Qt::CaseInsensitive) ||
+                       line(i).contains(QStringLiteral("phpbbhacks"), Qt::CaseInsensitive);
+    }
+    // The backup notice is the header's last paragraph: a line or two of text.
+    if (!backup && !paragraphs.empty() && paragraphs.size() >= 3) {
+        const auto [from, to] = paragraphs.back();
+        int text = 0;
+        for (int i = from; i <= to; ++i)
+            text += int(line(i).trimmed().size());
+        backup = to - from <= 2 && !labelled(from, to) && text >= 30;
     }
     if (!security)
         m_out.push_back(at(0, 1, 0, Severity::Warning, "security-notice-missing",
@@ -217,15 +299,20 @@ void Check::header()
     const auto compare = [&](size_t f, const QStringList& actual, const char* rule,
                              const QString& notListedText, const QString& notDoneText) {
         const FieldSeen& s = seen[f];
-        if (s.count == 0 || s.value.trimmed().isEmpty())
+        if (s.count == 0)
             return;
+        if (!isList(s.value)) {
+            if (!actual.isEmpty())
+                m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Note, rule,
+                                   notListedText.arg(actual.join(QStringLiteral(", ")))));
+            return;
+        }
         const QStringList named = listed(s.value);
         if (named.isEmpty() && actual.isEmpty())
             return;
+        // Exactly, so that a doubled folder or a bare name is found.
         const auto same = [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) == 0 ||
-                   a.endsWith(u'/' + b, Qt::CaseInsensitive) ||
-                   b.endsWith(u'/' + a, Qt::CaseInsensitive);
+            return a.compare(b, Qt::CaseInsensitive) == 0;
         };
         QStringList notListed;
         for (const QString& a : actual)
@@ -276,15 +363,17 @@ void Check::actions()
                                    .arg(b.banner.keyword.toString())));
         const bool hashBefore = b.bannerLine > 0 && line(b.bannerLine - 1).trimmed() == u"#";
         // After it, "#" or an author's "#" note on the block.
-        const bool hashAfter =
-            b.bannerLine + 1 < count() && line(b.bannerLine + 1).trimmed().startsWith(u'#');
+        const bool hashAfter = b.bannerLine + 1 < count() &&
+                               line(b.bannerLine + 1).trimmed().startsWith(u'#') &&
+                               !isEndMarker(line(b.bannerLine + 1));
         if (!hashBefore || !hashAfter)
             m_out.push_back(at(b.bannerLine, 1, int(line(b.bannerLine).size()), Severity::Warning,
                                "banner-frame",
                                hashBefore ? tr("The banner has no \"#\" line after it")
                                           : tr("The banner has no \"#\" line before it; the "
                                                "outline does not see it")));
-        const bool needsContent = b.kind != Kind::Save;
+        // An empty REPLACE WITH is how scripts delete lines.
+        const bool needsContent = b.kind != Kind::Save && b.kind != Kind::Replace;
         if (needsContent && b.first >= b.last)
             m_out.push_back(
                 at(b.bannerLine, col, len, Severity::Warning, "empty-block",
@@ -368,18 +457,36 @@ void Check::end()
         m_out.push_back(at(m_end, 1, int(line(m_end).size()), Severity::Error, "eom-without-save",
                            tr("\"# EoM\" without a SAVE/CLOSE ALL FILES block before it")));
     int reported = 0;
-    for (int i = m_end + 1; i < count() && reported < 20; ++i)
-        if (!isBlank(line(i))) {
-            m_out.push_back(at(i, 1, int(line(i).size()), Severity::Error, "after-eom",
-                               tr("Text after \"# EoM\": installers stop reading there")));
-            ++reported;
+    int more = 0;
+    int last = m_end;
+    for (int i = m_end + 1; i < count(); ++i) {
+        // "#" lines and blank ones after the marker are its frame.
+        const QStringView t = line(i).trimmed();
+        if (t.isEmpty() || std::all_of(t.begin(), t.end(), [](QChar c) { return c == u'#'; }))
+            continue;
+        if (reported == Cap) {
+            ++more;
+            last = i;
+            continue;
         }
+        m_out.push_back(at(i, 1, int(line(i).size()), Severity::Error, "after-eom",
+                           tr("Text after \"# EoM\": installers stop reading there")));
+        ++reported;
+    }
+    if (more > 0)
+        m_out.push_back(at(last, 1, 0, Severity::Note, "after-eom",
+                           tr("%n more line(s) of text after \"# EoM\" not shown", nullptr, more)));
 }
 
 void Check::characters()
 {
+    // A script read as UTF-8 is saved as UTF-8: nothing is lost.
+    if (m_encoding != TextEncoding::Windows1252)
+        return;
     int reported = 0;
-    for (int i = 0; i < count() && reported < 200; ++i) {
+    int more = 0;
+    int lastLine = 0;
+    for (int i = 0; i < count(); ++i) {
         const QStringView l = line(i);
         // Nearly every line is ASCII, which a loop the compiler vectorises tells.
         char16_t any = 0;
@@ -392,15 +499,24 @@ void Check::characters()
             if (u < 0x80 || Windows1252::encodeChar(u) >= 0)
                 continue;
             const bool pair = QChar::isHighSurrogate(u) && c + 1 < l.size();
-            m_out.push_back(at(i, int(c) + 1, pair ? 2 : 1, Severity::Warning, "not-windows-1252",
-                               tr("A MOD script file cannot hold this character: saving writes "
-                                  "\"?\"")));
+            if (reported < CharacterCap) {
+                m_out.push_back(at(i, int(c) + 1, pair ? 2 : 1, Severity::Warning,
+                                   "not-windows-1252",
+                                   tr("A MOD script file cannot hold this character: saving "
+                                      "writes \"?\"")));
+                ++reported;
+            } else {
+                ++more;
+                lastLine = i;
+            }
             if (pair)
                 ++c;
-            if (++reported >= 200)
-                break;
         }
     }
+    if (more > 0)
+        m_out.push_back(
+            at(lastLine, 1, 0, Severity::Note, "not-windows-1252",
+               tr("%n more character(s) a MOD script file cannot hold not shown", nullptr, more)));
 }
 
 std::vector<Finding> Check::run()
@@ -425,23 +541,23 @@ std::vector<QStringView> views(const QStringList& lines)
 
 } // namespace
 
-std::vector<Finding> checkScript(const std::vector<QStringView>& lines)
+std::vector<Finding> checkScript(const std::vector<QStringView>& lines, TextEncoding encoding)
 {
-    return Check(lines).run();
+    return Check(lines, encoding).run();
 }
 
-std::vector<Finding> checkScript(const QStringList& lines)
+std::vector<Finding> checkScript(const QStringList& lines, TextEncoding encoding)
 {
     const std::vector<QStringView> v = views(lines);
-    return checkScript(v);
+    return checkScript(v, encoding);
 }
 
-std::vector<Finding> checkScript(const LineStore& store)
+std::vector<Finding> checkScript(const LineStore& store, TextEncoding encoding)
 {
     std::vector<QStringView> v;
     v.reserve(size_t(store.lineCount()));
     store.lines().forEach([&v](const LinePtr& l) { v.emplace_back(l->text); });
-    return checkScript(v);
+    return checkScript(v, encoding);
 }
 
 } // namespace Checker

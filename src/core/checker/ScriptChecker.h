@@ -2,6 +2,7 @@
 
 #include "core/checker/Finding.h"
 #include "core/script/ModReader.h"
+#include "core/script/TextEncoding.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,9 +28,13 @@ using ModReader::readBanner;
 using ModReader::readLines;
 using ModReader::scriptPath;
 
-std::vector<Finding> checkScript(const std::vector<QStringView>& lines);
-std::vector<Finding> checkScript(const QStringList& lines);
-std::vector<Finding> checkScript(const LineStore& lines);
+// `encoding`: what the script is saved in; one saved as UTF-8 holds any character.
+std::vector<Finding> checkScript(const std::vector<QStringView>& lines,
+                                 TextEncoding encoding = TextEncoding::Windows1252);
+std::vector<Finding> checkScript(const QStringList& lines,
+                                 TextEncoding encoding = TextEncoding::Windows1252);
+std::vector<Finding> checkScript(const LineStore& lines,
+                                 TextEncoding encoding = TextEncoding::Windows1252);
 
 // The lines of a forum file by its path under the forum's folder, or
 // nothing when there is no such file.

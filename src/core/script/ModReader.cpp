@@ -84,10 +84,12 @@ std::optional<BannerView> scanBanner(QStringView line)
         ++i;
     while (i < n && line[i].isSpace())
         ++i;
-    if (i >= n || line[i] != u'-')
-        return std::nullopt;
+    // Dashes, two or more: "##   - [Fix] ..." in a MOD's history is a list, not a banner.
+    const qsizetype dashes = i;
     while (i < n && line[i] == u'-')
         ++i;
+    if (i - dashes < 2)
+        return std::nullopt;
     while (i < n && line[i].isSpace())
         ++i;
     if (i >= n || line[i] != u'[')
@@ -137,15 +139,21 @@ std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line)
     return std::pair{label, rest.sliced(colon + 1).trimmed()};
 }
 
-QStringList readLines(const QByteArray& bytes)
+QStringList readLines(const QByteArray& bytes, TextEncoding* encoding)
 {
     QByteArrayView data(bytes);
     if (data.startsWith("\xEF\xBB\xBF"))
         data = data.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(data);
-    if (utf8.hasError())
+    const bool isUtf8 = !utf8.hasError();
+    if (!isUtf8)
         text = Windows1252::decode(data.toByteArray());
+    if (encoding) {
+        const bool ascii =
+            std::all_of(data.begin(), data.end(), [](char c) { return (c & 0x80) == 0; });
+        *encoding = !isUtf8 || ascii ? TextEncoding::Windows1252 : TextEncoding::Utf8;
+    }
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     QStringList lines = text.split(u'\n');

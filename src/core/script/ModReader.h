@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/script/TextEncoding.h"
+
 #include <QByteArray>
 #include <QSet>
 #include <QString>
@@ -61,7 +63,8 @@ std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line);
 // A file's lines: UTF-8 when the bytes are valid UTF-8 (a leading
 // byte-order mark dropped), else Windows-1252; CR LF, LF and a lone CR all
 // end a line.
-QStringList readLines(const QByteArray& bytes);
+// `encoding`, when given, says which it was (plain ASCII counts as Windows-1252).
+QStringList readLines(const QByteArray& bytes, TextEncoding* encoding = nullptr);
 
 // A line as FINDs compare it: every blank gone.
 QString withoutWhitespace(QStringView line);

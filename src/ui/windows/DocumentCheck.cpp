@@ -30,7 +30,7 @@ void DocumentWindow::checkNow()
 {
     m_checkTimer->stop();
     const LineStore lines = m_control->lineSnapshot();
-    std::vector<Checker::Finding> found = Checker::checkScript(lines);
+    std::vector<Checker::Finding> found = Checker::checkScript(lines, m_encoding);
     if (!m_forumFolder.isEmpty()) {
         std::vector<QStringView> views;
         views.reserve(size_t(lines.lineCount()));

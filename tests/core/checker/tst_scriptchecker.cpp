@@ -143,7 +143,7 @@ private slots:
         QTest::newRow("a version not N.N.N") << changed("1.0.2b", "1.0 beta") << "version-format"
                                              << "## MOD Version:" << W << QStringList{};
         QTest::newRow("a level of its own")
-            << changed("Level: Easy", "Level: hard") << "level-value"
+            << changed("Level: Easy", "Level: tricky") << "level-value"
             << "## Installation Level:" << W << QStringList{};
         QTest::newRow("an author without the parts")
             << changed("joe < joe@example.org > (Joe Bloggs) http://example.org", "joe")
@@ -207,7 +207,7 @@ private slots:
             << "files-to-edit"
             << "## Files To Edit:" << W << QStringList{};
         QTest::newRow("Included Files forgets a copy")
-            << changed("## Included Files: quick_reply.php", "## Included Files: n/a")
+            << changed("## Included Files: quick_reply.php", "## Included Files: reply.php")
             << "included-files"
             << "## Included Files:" << W << QStringList{};
         QTest::newRow("no end marker") << changed("#\n# EoM\n", "") << "eom-missing"
@@ -218,6 +218,24 @@ private slots:
         QTest::newRow("text after the end marker") << Good + "\nthanks for reading\n"
                                                    << "after-eom"
                                                    << "thanks for reading" << E << QStringList{};
+        QTest::newRow("a doubled folder in Files To Edit")
+            << changed("##                templates/subSilver/viewtopic_body.tpl",
+                       "##                templates/templates/subSilver/viewtopic_body.tpl")
+            << "files-to-edit"
+            << "## Files To Edit:" << W << QStringList{};
+        QTest::newRow("a bare file name in Files To Edit")
+            << changed("##                templates/subSilver/viewtopic_body.tpl",
+                       "##                viewtopic_body.tpl")
+            << "files-to-edit"
+            << "## Files To Edit:" << W << QStringList{};
+        QTest::newRow("the end marker straight after the SAVE banner")
+            << changed("ALL FILES ]------------------------------------------\n#\n# EoM",
+                       "ALL FILES ]------------------------------------------\n# EoM")
+            << "banner-frame"
+            << "#-----[ SAVE/CLOSE" << W << QStringList{};
+        QTest::newRow("a file that is not a MOD script, one finding")
+            << QString("<?php\n$upgrade = true;\n") << "header-missing"
+            << "<?php" << E << QStringList{"eom-missing", "security-notice-missing"};
         QTest::newRow("a character a script file cannot hold")
             << changed("Adds a quick", QString::fromUtf8("Adds a \u0141ukasz quick"))
             << "not-windows-1252"
@@ -241,6 +259,96 @@ private slots:
         // The good script's other rules stay quiet: one fault, its findings only.
         for (const Finding& f : found)
             QVERIFY2(f.rule == rule || others.contains(f.rule), qPrintable(describe(found)));
+    }
+
+    // What real authors write, and a reviewer accepts: no error, no warning.
+    void whatAuthorsWrite_isNoFault_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("co-authors, each on an Author line")
+            << changed("## MOD Description:",
+                       "## MOD Author: ann < ann@example.org > (Ann) http://example.org\n"
+                       "## MOD Description:")
+            << false;
+        QTest::newRow("an empty REPLACE WITH deletes, with a note")
+            << changed("#-----[ AFTER, ADD ]------------------------------------------\n#\n"
+                       "'QUICK_REPLY' => true,",
+                       "#-----[ REPLACE WITH ]------------------------------------------\n"
+                       "# this line must be deleted")
+            << false;
+        QTest::newRow("the level in brackets, as the template writes the choice")
+            << changed("Level: Easy", "Level: (easy)") << false;
+        QTest::newRow("an older level word is a note at most")
+            << changed("Level: Easy", "Level: Moderate") << false;
+        QTest::newRow("the author's parts without blanks")
+            << changed("joe < joe@example.org > (Joe Bloggs) http://example.org",
+                       "joe <joe@example.org> (Joe Bloggs) http://example.org")
+            << false;
+        QTest::newRow("Included Files N/A in a script with no COPY")
+            << changed("## Included Files: quick_reply.php", "## Included Files: (n/a)")
+                   .replace("#-----[ COPY ]------------------------------------------\n#\n"
+                            "copy quick_reply.php to quick_reply.php\n#\n",
+                            "")
+            << false;
+        QTest::newRow("Included Files empty in a script with no COPY")
+            << changed("## Included Files: quick_reply.php", "## Included Files:")
+                   .replace("#-----[ COPY ]------------------------------------------\n#\n"
+                            "copy quick_reply.php to quick_reply.php\n#\n",
+                            "")
+            << false;
+        QTest::newRow("a count for Files To Edit")
+            << changed("viewtopic.php,\n##                templates/subSilver/viewtopic_body.tpl",
+                       "2")
+            << false;
+        QTest::newRow("the notices in French")
+            << changed(
+                   "## For Security Purposes, Please Check: http://www.phpbb.com/mods/ for the\n"
+                   "## latest version of this MOD.",
+                   "## Pour votre sécurité, vérifiez sur http://www.phpbb.com/mods/ la\n"
+                   "## dernière version de ce MOD.")
+                   .replace(
+                       "## Before Adding This MOD To Your Forum, You Should Back Up All Files "
+                       "Related To This MOD",
+                       "## Avant d'ajouter ce MOD, sauvegardez tous les fichiers qu'il modifie")
+            << false;
+        QTest::newRow("the backup notice as a # comment")
+            << changed("## Before Adding This MOD", "# Before Adding This MOD") << false;
+        QTest::newRow("a lone # after the end marker") << Good + "#\n\n#\n" << false;
+        QTest::newRow("a MOD history line with a [Fix]")
+            << changed(
+                   "## Author Notes: none",
+                   "## Author Notes: none\n##\n## MOD History:\n##      - [Fix] style attribute")
+            << false;
+        QTest::newRow("the next header lines after a good version")
+            << changed("## MOD Version: 1.0.2b\n",
+                       "## MOD Version: 1.0.2b\n## Dies ist nur ein Test\n")
+            << false;
+        QTest::newRow("a UTF-8 translation")
+            << changed("Adds a quick reply box", QString::fromUtf8("快速回复 Łódź")) << true;
+    }
+    void whatAuthorsWrite_isNoFault()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, utf8);
+        QStringList faults;
+        for (const Finding& f :
+             checkScript(lines(text), utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1252))
+            if (f.severity != Severity::Note)
+                faults << compilerLine("s.mod", f);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+    }
+
+    void cappedFindings_sayHowManyMore()
+    {
+        QString text = Good;
+        for (int i = 0; i < 30; ++i)
+            text += "more text\n";
+        const std::vector<Finding> found = checkScript(lines(text));
+        const auto after = std::count_if(found.begin(), found.end(),
+                                         [](const Finding& f) { return f.rule == "after-eom"; });
+        QCOMPARE(after, 21);
+        QVERIFY(found.back().message.startsWith("10 more line"));
     }
 
     void dryRun_triesEachFindAgainstTheForumsFiles_data()
