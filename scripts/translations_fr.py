@@ -5,6 +5,82 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ('CliText', "Usage: %1 [OPTIONS] [--] FILE|DIR|- ...\n\nChecks phpBB2 MOD scripts against the conventions of the MOD template and\nprints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\nLINE and COL count from 1; COL counts bytes of the line as the file stores it.\nA folder is searched for MOD scripts (files that begin with a MOD header);\n- reads a script from standard input (named <stdin>).\n\n  --json               print the findings as a JSON array instead\n  --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's\n                       files in DIR (nothing there is written)\n  --ignore RULE[,...]  report nothing of these rules\n  --select RULE[,...]  report only these rules\n  --werror             warnings make the exit status 1 too\n  --color=auto|always|never\n                       colour the severity as compilers do (auto: on a terminal)\n\nExit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or\na file that cannot be read."):
+        "Utilisation : %1 [OPTIONS] [--] FICHIER|DOSSIER|- ...\n\nVérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et affiche\nchaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].\nLIGNE et COL comptent à partir de 1 ; COL compte les octets de la ligne telle que le\nfichier la garde. Un dossier est parcouru à la recherche de scripts MOD (les fichiers\nqui commencent par un en-tête MOD) ; - lit un script sur l'entrée standard (nommé <stdin>).\n\n  --json                 affiche les constats en tableau JSON\n  --forum DOSSIER        essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du\n                         forum dans DOSSIER (rien n'y est écrit)\n  --ignore RÈGLE[,...]   ne signale rien de ces règles\n  --select RÈGLE[,...]   ne signale que ces règles\n  --werror               les avertissements donnent aussi le code de sortie 1\n  --color=auto|always|never\n                         colore la gravité comme les compilateurs (auto : sur un terminal)\n\nCode de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou un\nfichier illisible.",
+    ('Checker', 'The header lacks a field the template has, or the file has no MOD header at all'):
+        "L'en-tête n'a pas un champ du modèle, ou le fichier n'a pas d'en-tête MOD",
+    ('Checker', 'A header field is there but empty'):
+        "Un champ de l'en-tête est là mais vide",
+    ('Checker', 'A header field other than the author is given twice'):
+        "Un champ de l'en-tête autre que l'auteur est donné deux fois",
+    ('Checker', 'The version is not in the form 1.2.3 (a letter may follow)'):
+        "La version n'est pas de la forme 1.2.3 (une lettre peut suivre)",
+    ('Checker', 'The installation level is not Easy, Intermediate or Advanced (an older word is a note)'):
+        "Le niveau d'installation n'est pas Easy, Intermediate ou Advanced (un mot plus ancien est une remarque)",
+    ('Checker', 'The author line is not "name <e-mail> (real name) web site"'):
+        "La ligne de l'auteur n'est pas « nom <courriel> (vrai nom) site »",
+    ('Checker', 'The header has no security notice, in any language'):
+        "L'en-tête n'a d'avis de sécurité dans aucune langue",
+    ('Checker', 'The header does not end with the notice to back up the files'):
+        "L'en-tête ne finit pas par l'avis de sauvegarder les fichiers",
+    ('Checker', '"Files To Edit" and the files the script opens differ'):
+        '« Files To Edit » et les fichiers que le script ouvre diffèrent',
+    ('Checker', '"Included Files" and the files the script copies differ'):
+        '« Included Files » et les fichiers que le script copie diffèrent',
+    ('Checker', "A banner's keyword is not one installers know"):
+        "Le mot-clé d'une bannière n'est pas connu des installateurs",
+    ('Checker', 'A banner is not written as "#-----[ KEYWORD ]---"'):
+        "Une bannière n'est pas écrite « #-----[ MOT-CLÉ ]--- »",
+    ('Checker', 'A banner lacks its "#" line before or after it'):
+        "Une bannière n'a pas sa ligne « # » avant ou après elle",
+    ('Checker', 'An action other than REPLACE WITH has nothing in it'):
+        'Une action autre que REPLACE WITH est vide',
+    ('Checker', 'Nothing is done to the file an OPEN opens'):
+        "Rien n'est fait au fichier qu'un OPEN ouvre",
+    ('Checker', 'A FIND or IN-LINE FIND comes before any OPEN'):
+        'Un FIND ou IN-LINE FIND vient avant tout OPEN',
+    ('Checker', 'An ADD, REPLACE, INCREMENT or IN-LINE action comes before any OPEN'):
+        'Une action ADD, REPLACE, INCREMENT ou IN-LINE vient avant tout OPEN',
+    ('Checker', 'An ADD, REPLACE or INCREMENT has no FIND before it in its file'):
+        "Un ADD, REPLACE ou INCREMENT n'a pas de FIND avant lui dans son fichier",
+    ('Checker', 'An IN-LINE FIND has no FIND before it in its file'):
+        "Un IN-LINE FIND n'a pas de FIND avant lui dans son fichier",
+    ('Checker', 'An IN-LINE action has no IN-LINE FIND before it'):
+        "Une action IN-LINE n'a pas de IN-LINE FIND avant elle",
+    ('Checker', '"# EoM" has no SAVE/CLOSE ALL FILES block before it'):
+        "« # EoM » n'a pas de bloc SAVE/CLOSE ALL FILES avant lui",
+    ('Checker', 'Text follows "# EoM"'):
+        'Du texte suit « # EoM »',
+    ('Checker', 'A Windows-1252 script holds a character it cannot save'):
+        "Un script Windows-1252 contient un caractère qu'il ne peut pas enregistrer",
+    ('Checker', 'The forum has no file an OPEN names (a warning for languages and templates)'):
+        "Le forum n'a pas le fichier qu'un OPEN nomme (un avertissement pour les langues et les thèmes)",
+    ('Checker', "A FIND matches nothing in the forum's file from where the one before left off"):
+        "Un FIND ne trouve rien dans le fichier du forum à partir de là où le précédent s'est arrêté",
+    ('Checker', 'An IN-LINE FIND matches nothing in the lines its FIND found'):
+        'Un IN-LINE FIND ne trouve rien dans les lignes trouvées par son FIND',
+    ('Checker', 'An action needs a FIND that its file does not have (installing)'):
+        "Une action demande un FIND que son fichier n'a pas (installation)",
+    ('Checker', 'An IN-LINE action needs an IN-LINE FIND (installing)'):
+        'Une action IN-LINE demande un IN-LINE FIND (installation)',
+    ('Checker', 'INCREMENT finds no {%:N} number in the lines found (installing)'):
+        'INCREMENT ne trouve pas de nombre {%:N} dans les lignes trouvées (installation)',
+    ('Checker', 'An OPEN names a file that is not text (installing)'):
+        "Un OPEN nomme un fichier qui n'est pas du texte (installation)",
+    ('Checker', "An OPEN or COPY leads outside the forum's folder (installing)"):
+        'Un OPEN ou COPY mène hors du dossier du forum (installation)',
+    ('Checker', 'This does not look like a MOD script: it has no MOD header ("## MOD Title:" and the other labels)'):
+        "Ce n'est pas un script MOD : il n'a pas d'en-tête MOD (« ## MOD Title: » et les autres libellés)",
+    ('Checker', '%n more line(s) of text after "# EoM" not shown'):
+        ('%n autre ligne de texte après « # EoM » non montrée', '%n autres lignes de texte après « # EoM » non montrées'),
+    ('Checker', '%n more character(s) a MOD script file cannot hold not shown'):
+        ("%n autre caractère qu'un script MOD ne peut contenir non montré", "%n autres caractères qu'un script MOD ne peut contenir non montrés"),
+    ('CliText', '--forum needs a folder'):
+        '--forum demande un dossier',
+    ('CliText', '--color takes auto, always or never'):
+        '--color prend auto, always ou never',
+    ('CliText', '%1 is not a rule of the checker'):
+        "%1 n'est pas une règle du vérificateur",
     ('CliText', 'Usage: quillwright-mod COMMAND [OPTIONS] ...\n\n  check    check scripts against the MOD template (as quillwright-check)\n  diff     show what scripts change in a forum, as a unified diff\n  install  write a copy of a forum with the scripts installed\n  write    write the script of the changes between two forums\n\nquillwright-mod COMMAND --help says more of each.'):
         "Utilisation : quillwright-mod COMMANDE [OPTIONS] ...\n\n  check    vérifie des scripts selon le modèle MOD (comme quillwright-check)\n  diff     montre ce que des scripts changent dans un forum, en diff unifié\n  install  écrit une copie d'un forum avec les scripts installés\n  write    écrit le script des modifications entre deux forums\n\nquillwright-mod COMMANDE --help en dit plus sur chacune.",
     ('CliText', 'Usage: quillwright-mod write [-o FILE] ORIGINAL CHANGED\n\nWrites the MOD script that turns the forum in ORIGINAL into the one in CHANGED:\nan OPEN with FIND and AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE actions for\neach changed file, COPY for new files, DIY INSTRUCTIONS for deleted and binary\nones. The script is printed (or written to FILE) after it is proven: installed\non ORIGINAL it gives CHANGED back byte for byte.\n\nExit status: 0 when it installs back exactly, 1 when a file could not be\nexpressed as actions (it is named on standard error and copied whole), 2 for\nbad usage.'):

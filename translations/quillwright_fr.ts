@@ -204,41 +204,145 @@
         <source>A MOD script file cannot hold this character: saving writes "?"</source>
         <translation>Un fichier de script MOD ne peut pas contenir ce caractère : l'enregistrement écrit « ? »</translation>
     </message>
+    <message>
+        <source>The header lacks a field the template has, or the file has no MOD header at all</source>
+        <translation>L'en-tête n'a pas un champ du modèle, ou le fichier n'a pas d'en-tête MOD</translation>
+    </message>
+    <message>
+        <source>A header field is there but empty</source>
+        <translation>Un champ de l'en-tête est là mais vide</translation>
+    </message>
+    <message>
+        <source>A header field other than the author is given twice</source>
+        <translation>Un champ de l'en-tête autre que l'auteur est donné deux fois</translation>
+    </message>
+    <message>
+        <source>The version is not in the form 1.2.3 (a letter may follow)</source>
+        <translation>La version n'est pas de la forme 1.2.3 (une lettre peut suivre)</translation>
+    </message>
+    <message>
+        <source>The installation level is not Easy, Intermediate or Advanced (an older word is a note)</source>
+        <translation>Le niveau d'installation n'est pas Easy, Intermediate ou Advanced (un mot plus ancien est une remarque)</translation>
+    </message>
+    <message>
+        <source>The author line is not "name &lt;e-mail&gt; (real name) web site"</source>
+        <translation>La ligne de l'auteur n'est pas « nom &lt;courriel&gt; (vrai nom) site »</translation>
+    </message>
+    <message>
+        <source>The header has no security notice, in any language</source>
+        <translation>L'en-tête n'a d'avis de sécurité dans aucune langue</translation>
+    </message>
+    <message>
+        <source>The header does not end with the notice to back up the files</source>
+        <translation>L'en-tête ne finit pas par l'avis de sauvegarder les fichiers</translation>
+    </message>
+    <message>
+        <source>"Files To Edit" and the files the script opens differ</source>
+        <translation>« Files To Edit » et les fichiers que le script ouvre diffèrent</translation>
+    </message>
+    <message>
+        <source>"Included Files" and the files the script copies differ</source>
+        <translation>« Included Files » et les fichiers que le script copie diffèrent</translation>
+    </message>
+    <message>
+        <source>A banner's keyword is not one installers know</source>
+        <translation>Le mot-clé d'une bannière n'est pas connu des installateurs</translation>
+    </message>
+    <message>
+        <source>A banner is not written as "#-----[ KEYWORD ]---"</source>
+        <translation>Une bannière n'est pas écrite « #-----[ MOT-CLÉ ]--- »</translation>
+    </message>
+    <message>
+        <source>A banner lacks its "#" line before or after it</source>
+        <translation>Une bannière n'a pas sa ligne « # » avant ou après elle</translation>
+    </message>
+    <message>
+        <source>An action other than REPLACE WITH has nothing in it</source>
+        <translation>Une action autre que REPLACE WITH est vide</translation>
+    </message>
+    <message>
+        <source>Nothing is done to the file an OPEN opens</source>
+        <translation>Rien n'est fait au fichier qu'un OPEN ouvre</translation>
+    </message>
+    <message>
+        <source>A FIND or IN-LINE FIND comes before any OPEN</source>
+        <translation>Un FIND ou IN-LINE FIND vient avant tout OPEN</translation>
+    </message>
+    <message>
+        <source>An ADD, REPLACE, INCREMENT or IN-LINE action comes before any OPEN</source>
+        <translation>Une action ADD, REPLACE, INCREMENT ou IN-LINE vient avant tout OPEN</translation>
+    </message>
+    <message>
+        <source>An ADD, REPLACE or INCREMENT has no FIND before it in its file</source>
+        <translation>Un ADD, REPLACE ou INCREMENT n'a pas de FIND avant lui dans son fichier</translation>
+    </message>
+    <message>
+        <source>An IN-LINE FIND has no FIND before it in its file</source>
+        <translation>Un IN-LINE FIND n'a pas de FIND avant lui dans son fichier</translation>
+    </message>
+    <message>
+        <source>An IN-LINE action has no IN-LINE FIND before it</source>
+        <translation>Une action IN-LINE n'a pas de IN-LINE FIND avant elle</translation>
+    </message>
+    <message>
+        <source>"# EoM" has no SAVE/CLOSE ALL FILES block before it</source>
+        <translation>« # EoM » n'a pas de bloc SAVE/CLOSE ALL FILES avant lui</translation>
+    </message>
+    <message>
+        <source>Text follows "# EoM"</source>
+        <translation>Du texte suit « # EoM »</translation>
+    </message>
+    <message>
+        <source>A Windows-1252 script holds a character it cannot save</source>
+        <translation>Un script Windows-1252 contient un caractère qu'il ne peut pas enregistrer</translation>
+    </message>
+    <message>
+        <source>The forum has no file an OPEN names (a warning for languages and templates)</source>
+        <translation>Le forum n'a pas le fichier qu'un OPEN nomme (un avertissement pour les langues et les thèmes)</translation>
+    </message>
+    <message>
+        <source>A FIND matches nothing in the forum's file from where the one before left off</source>
+        <translation>Un FIND ne trouve rien dans le fichier du forum à partir de là où le précédent s'est arrêté</translation>
+    </message>
+    <message>
+        <source>An IN-LINE FIND matches nothing in the lines its FIND found</source>
+        <translation>Un IN-LINE FIND ne trouve rien dans les lignes trouvées par son FIND</translation>
+    </message>
+    <message>
+        <source>An action needs a FIND that its file does not have (installing)</source>
+        <translation>Une action demande un FIND que son fichier n'a pas (installation)</translation>
+    </message>
+    <message>
+        <source>An IN-LINE action needs an IN-LINE FIND (installing)</source>
+        <translation>Une action IN-LINE demande un IN-LINE FIND (installation)</translation>
+    </message>
+    <message>
+        <source>INCREMENT finds no {%:N} number in the lines found (installing)</source>
+        <translation>INCREMENT ne trouve pas de nombre {%:N} dans les lignes trouvées (installation)</translation>
+    </message>
+    <message>
+        <source>An OPEN names a file that is not text (installing)</source>
+        <translation>Un OPEN nomme un fichier qui n'est pas du texte (installation)</translation>
+    </message>
+    <message>
+        <source>An OPEN or COPY leads outside the forum's folder (installing)</source>
+        <translation>Un OPEN ou COPY mène hors du dossier du forum (installation)</translation>
+    </message>
+    <message>
+        <source>This does not look like a MOD script: it has no MOD header ("## MOD Title:" and the other labels)</source>
+        <translation>Ce n'est pas un script MOD : il n'a pas d'en-tête MOD (« ## MOD Title: » et les autres libellés)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of text after "# EoM" not shown</source>
+        <translation><numerusform>%n autre ligne de texte après « # EoM » non montrée</numerusform><numerusform>%n autres lignes de texte après « # EoM » non montrées</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more character(s) a MOD script file cannot hold not shown</source>
+        <translation><numerusform>%n autre caractère qu'un script MOD ne peut contenir non montré</numerusform><numerusform>%n autres caractères qu'un script MOD ne peut contenir non montrés</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>CliText</name>
-    <message>
-        <source>Usage: %1 [--json] [--forum DIR] FILE...
-
-Checks phpBB2 MOD scripts against the conventions of the MOD template and
-prints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].
-
-  --json       print the findings as a JSON array instead
-  --forum DIR  try every OPEN, FIND and IN-LINE FIND against the forum's files
-               in DIR (nothing there is written)
-
-Exit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or
-a file that cannot be read.</source>
-        <translation>Utilisation : %1 [--json] [--forum DOSSIER] FICHIER...
-
-Vérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et
-affiche chaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].
-
-  --json           affiche les constats en tableau JSON
-  --forum DOSSIER  essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du
-                   forum dans DOSSIER (rien n'y est écrit)
-
-Code de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou
-un fichier illisible.</translation>
-    </message>
-    <message>
-        <source>%1: --forum needs a folder</source>
-        <translation>%1 : --forum demande un dossier</translation>
-    </message>
-    <message>
-        <source>%1: unknown option %2</source>
-        <translation>%1 : option inconnue %2</translation>
-    </message>
     <message>
         <source>%1: %2 is not a folder</source>
         <translation>%1 : %2 n'est pas un dossier</translation>
@@ -402,6 +506,58 @@ mauvais usage.</translation>
     <message>
         <source>%1: the script does not install it back exactly</source>
         <translation>%1 : le script ne le redonne pas exactement</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [OPTIONS] [--] FILE|DIR|- ...
+
+Checks phpBB2 MOD scripts against the conventions of the MOD template and
+prints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].
+LINE and COL count from 1; COL counts bytes of the line as the file stores it.
+A folder is searched for MOD scripts (files that begin with a MOD header);
+- reads a script from standard input (named &lt;stdin&gt;).
+
+  --json               print the findings as a JSON array instead
+  --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's
+                       files in DIR (nothing there is written)
+  --ignore RULE[,...]  report nothing of these rules
+  --select RULE[,...]  report only these rules
+  --werror             warnings make the exit status 1 too
+  --color=auto|always|never
+                       colour the severity as compilers do (auto: on a terminal)
+
+Exit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or
+a file that cannot be read.</source>
+        <translation>Utilisation : %1 [OPTIONS] [--] FICHIER|DOSSIER|- ...
+
+Vérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et affiche
+chaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].
+LIGNE et COL comptent à partir de 1 ; COL compte les octets de la ligne telle que le
+fichier la garde. Un dossier est parcouru à la recherche de scripts MOD (les fichiers
+qui commencent par un en-tête MOD) ; - lit un script sur l'entrée standard (nommé &lt;stdin&gt;).
+
+  --json                 affiche les constats en tableau JSON
+  --forum DOSSIER        essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du
+                         forum dans DOSSIER (rien n'y est écrit)
+  --ignore RÈGLE[,...]   ne signale rien de ces règles
+  --select RÈGLE[,...]   ne signale que ces règles
+  --werror               les avertissements donnent aussi le code de sortie 1
+  --color=auto|always|never
+                         colore la gravité comme les compilateurs (auto : sur un terminal)
+
+Code de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou un
+fichier illisible.</translation>
+    </message>
+    <message>
+        <source>--forum needs a folder</source>
+        <translation>--forum demande un dossier</translation>
+    </message>
+    <message>
+        <source>--color takes auto, always or never</source>
+        <translation>--color prend auto, always ou never</translation>
+    </message>
+    <message>
+        <source>%1 is not a rule of the checker</source>
+        <translation>%1 n'est pas une règle du vérificateur</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,18 @@
 #include "cli/CheckCommand.h"
 
 #include "cli/CliCommon.h"
+#include "core/checker/Rules.h"
 #include "core/checker/ScriptChecker.h"
 #include "core/script/ModFormat.h"
+#include "core/script/ModReader.h"
+#include "core/script/TextEncoding.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
+#include <unistd.h>
 
 using Cli::CliText;
 using Cli::say;
@@ -15,18 +22,68 @@ namespace {
 QString usage(const QString& program)
 {
     return CliText::tr(
-               "Usage: %1 [--json] [--forum DIR] FILE...\n"
+               "Usage: %1 [OPTIONS] [--] FILE|DIR|- ...\n"
                "\n"
                "Checks phpBB2 MOD scripts against the conventions of the MOD template and\n"
                "prints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\n"
+               "LINE and COL count from 1; COL counts bytes of the line as the file stores it.\n"
+               "A folder is searched for MOD scripts (files that begin with a MOD header);\n"
+               "- reads a script from standard input (named <stdin>).\n"
                "\n"
-               "  --json       print the findings as a JSON array instead\n"
-               "  --forum DIR  try every OPEN, FIND and IN-LINE FIND against the forum's files\n"
-               "               in DIR (nothing there is written)\n"
+               "  --json               print the findings as a JSON array instead\n"
+               "  --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's\n"
+               "                       files in DIR (nothing there is written)\n"
+               "  --ignore RULE[,...]  report nothing of these rules\n"
+               "  --select RULE[,...]  report only these rules\n"
+               "  --werror             warnings make the exit status 1 too\n"
+               "  --color=auto|always|never\n"
+               "                       colour the severity as compilers do (auto: on a terminal)\n"
                "\n"
                "Exit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or\n"
                "a file that cannot be read.")
         .arg(program);
+}
+
+// Whether a file begins as a MOD script does: its first lines that say
+// something hold a "## ... :" label.
+bool looksLikeScript(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QStringList lines = ModReader::readLines(f.read(4096));
+    int seen = 0;
+    for (const QString& l : lines) {
+        if (ModReader::headerLabel(l))
+            return true;
+        if (!l.trimmed().isEmpty() && !l.trimmed().startsWith(u'#') && ++seen > 3)
+            break;
+    }
+    return false;
+}
+
+// Where a column stands in the bytes of the line as the file stores it.
+int byteColumn(const QString& line, int column, TextEncoding encoding)
+{
+    const QString before = line.left(column - 1);
+    return int(encodeText(before, encoding).bytes.size()) + 1;
+}
+
+QString coloured(const QString& line, Checker::Severity severity, bool colour)
+{
+    if (!colour)
+        return line;
+    // As gcc colours them: the place bold, the severity red, magenta or cyan.
+    const QString name = Checker::severityName(severity) + u':';
+    const qsizetype at = line.indexOf(QStringLiteral(": ") + name);
+    if (at < 0)
+        return line;
+    const char* tint = severity == Checker::Severity::Error     ? "\033[01;31m"
+                       : severity == Checker::Severity::Warning ? "\033[01;35m"
+                                                                : "\033[01;36m";
+    return QStringLiteral("\033[01m") + line.first(at + 1) + QStringLiteral("\033[m ") +
+           QString::fromLatin1(tint) + name + QStringLiteral("\033[m") +
+           line.sliced(at + 2 + name.size());
 }
 
 } // namespace
@@ -34,34 +91,64 @@ QString usage(const QString& program)
 int runCheck(const QString& program, const QStringList& args)
 {
     bool asJson = false;
+    bool werror = false;
+    bool options = true;
+    QString colour = QStringLiteral("auto");
     QString forum;
     QStringList files;
+    QStringList ignored;
+    QStringList selected;
+    const auto bad = [&](const QString& why) {
+        say(stderr, QStringLiteral("%1: ").arg(program) + why);
+        say(stderr, usage(program));
+        return 2;
+    };
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == u"--help" || a == u"-h") {
+        // "--name value" and "--name=value" alike.
+        const auto value = [&](const QString& name, QString& into) {
+            if (a.startsWith(name + u'=')) {
+                into = a.sliced(name.size() + 1);
+                return true;
+            }
+            if (a != name)
+                return false;
+            into = ++i < args.size() ? args[i] : QString();
+            return true;
+        };
+        QString list;
+        if (!options || a == u"-" || !a.startsWith(u'-')) {
+            files << a;
+        } else if (a == u"--") {
+            options = false;
+        } else if (a == u"--help" || a == u"-h") {
             say(stdout, usage(program));
             return 0;
-        }
-        if (a == u"--version") {
+        } else if (a == u"--version") {
             say(stdout, QStringLiteral("%1 ").arg(program) + ModFormat::versionNumber());
             return 0;
-        }
-        if (a == u"--json") {
+        } else if (a == u"--json") {
             asJson = true;
-        } else if (a == u"--forum") {
-            if (++i == args.size()) {
-                say(stderr, CliText::tr("%1: --forum needs a folder").arg(program));
-                return 2;
-            }
-            forum = args[i];
-        } else if (a.startsWith(u'-') && a != u"-") {
-            say(stderr, CliText::tr("%1: unknown option %2").arg(program, a));
-            say(stderr, usage(program));
-            return 2;
+        } else if (a == u"--werror") {
+            werror = true;
+        } else if (value(QStringLiteral("--forum"), forum)) {
+            if (forum.isEmpty())
+                return bad(CliText::tr("--forum needs a folder"));
+        } else if (value(QStringLiteral("--ignore"), list)) {
+            ignored += list.split(u',', Qt::SkipEmptyParts);
+        } else if (value(QStringLiteral("--select"), list)) {
+            selected += list.split(u',', Qt::SkipEmptyParts);
+        } else if (value(QStringLiteral("--color"), colour) ||
+                   value(QStringLiteral("--colour"), colour)) {
+            if (colour != u"auto" && colour != u"always" && colour != u"never")
+                return bad(CliText::tr("--color takes auto, always or never"));
         } else {
-            files << a;
+            return bad(CliText::tr("unknown option %1").arg(a));
         }
     }
+    for (const QString& rule : ignored + selected)
+        if (!Checker::isRule(rule))
+            return bad(CliText::tr("%1 is not a rule of the checker").arg(rule));
     if (files.isEmpty()) {
         say(stderr, usage(program));
         return 2;
@@ -70,39 +157,81 @@ int runCheck(const QString& program, const QStringList& args)
         say(stderr, CliText::tr("%1: %2 is not a folder").arg(program, forum));
         return 2;
     }
+    const bool colourOn =
+        colour == u"always" || (colour == u"auto" && !asJson && isatty(fileno(stdout)));
     const Checker::ForumFiles forumFiles =
         forum.isEmpty() ? Checker::ForumFiles() : Checker::forumFolder(forum);
 
-    bool unreadable = false;
-    bool errors = false;
-    std::vector<std::pair<QString, std::vector<Checker::Finding>>> all;
+    // A folder stands for the MOD scripts inside it.
+    QStringList names;
     for (const QString& name : files) {
-        QFile f(name);
-        const QFileInfo info(name);
-        const bool opened = info.isFile() && f.open(QIODevice::ReadOnly);
-        if (!opened) {
-            const QString why = !info.exists() ? CliText::tr("there is no such file")
-                                : info.isDir() ? CliText::tr("it is a folder")
-                                               : f.errorString();
-            say(stderr, CliText::tr("%1: cannot read %2: %3").arg(program, name, why));
-            unreadable = true;
-            continue;
+        if (name != u"-" && QFileInfo(name).isDir()) {
+            QStringList found;
+            QDirIterator it(name, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                if (looksLikeScript(path))
+                    found << path;
+            }
+            found.sort();
+            names += found;
+        } else {
+            names << name;
+        }
+    }
+
+    bool unreadable = false;
+    bool failed = false;
+    std::vector<std::pair<QString, std::vector<Checker::Finding>>> all;
+    for (const QString& name : names) {
+        QByteArray bytes;
+        QString shown = name;
+        if (name == u"-") {
+            QFile in;
+            in.open(stdin, QIODevice::ReadOnly);
+            bytes = in.readAll();
+            shown = QStringLiteral("<stdin>");
+        } else {
+            QFile f(name);
+            const QFileInfo info(name);
+            if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+                const QString why = !info.exists() ? CliText::tr("there is no such file")
+                                    : info.isDir() ? CliText::tr("it is a folder")
+                                                   : f.errorString();
+                say(stderr, CliText::tr("%1: cannot read %2: %3").arg(program, name, why));
+                unreadable = true;
+                continue;
+            }
+            bytes = f.readAll();
         }
         TextEncoding encoding = TextEncoding::Windows1252;
-        const QStringList lines = Checker::readLines(f.readAll(), &encoding);
+        const QStringList lines = Checker::readLines(bytes, &encoding);
         std::vector<Checker::Finding> findings = Checker::checkScript(lines, encoding);
         if (forumFiles) {
             const std::vector<Checker::Finding> tried = Checker::dryRun(lines, forumFiles);
             findings.insert(findings.end(), tried.begin(), tried.end());
             Checker::sortFindings(findings);
         }
-        errors = errors || Checker::count(findings).errors > 0;
+        findings.erase(std::remove_if(findings.begin(), findings.end(),
+                                      [&](const Checker::Finding& f) {
+                                          return ignored.contains(f.rule) ||
+                                                 (!selected.isEmpty() &&
+                                                  !selected.contains(f.rule));
+                                      }),
+                       findings.end());
+        // Columns in bytes of the line as stored, as clang prints them.
+        for (Checker::Finding& f : findings)
+            if (f.line >= 1 && f.line <= lines.size())
+                f.column = byteColumn(lines[f.line - 1], f.column, encoding);
+        const Checker::Counts counts = Checker::count(findings);
+        failed = failed || counts.errors > 0 || (werror && counts.warnings > 0);
         if (!asJson)
             for (const Checker::Finding& finding : findings)
-                say(stdout, Checker::compilerLine(name, finding));
-        all.emplace_back(name, std::move(findings));
+                say(stdout,
+                    coloured(Checker::compilerLine(shown, finding), finding.severity, colourOn));
+        all.emplace_back(shown, std::move(findings));
     }
     if (asJson)
         std::fputs(Checker::json(all).constData(), stdout);
-    return unreadable ? 2 : errors ? 1 : 0;
+    return unreadable ? 2 : failed ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 // Every OPEN, FIND and IN-LINE FIND of a script tried against the forum's
 // own files, as an installer would apply them, without writing anything.
+#include "core/checker/Rules.h"
 #include "core/checker/ScriptChecker.h"
 
 #include <QCoreApplication>
@@ -112,7 +113,7 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
                 const bool optional = isOptionalInstall(path);
                 out.push_back({i + 1, 1, int(lines[size_t(i)].size()),
                                optional ? Severity::Warning : Severity::Error,
-                               QStringLiteral("open-missing"),
+                               QString::fromLatin1(Rule::OpenMissing),
                                optional ? tr("The forum has no %1 (a language or template "
                                              "installed apart)")
                                               .arg(path)
@@ -150,7 +151,7 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
                 message +=
                     tr("; it matches earlier, at line %1").arg(file->nonBlank[size_t(earlier)] + 1);
             out.push_back({block.bannerLine + 1, col, len, Severity::Error,
-                           QStringLiteral("find-no-match"), message});
+                           QString::fromLatin1(Rule::FindNoMatch), message});
         } else if (keyword == u"IN-LINE FIND") {
             // With no FIND since the OPEN the script check says so; after a
             // FIND that failed there is nothing to look in.
@@ -165,7 +166,7 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
             });
             if (!found)
                 out.push_back({block.bannerLine + 1, col, len, Severity::Error,
-                               QStringLiteral("inline-no-match"),
+                               QString::fromLatin1(Rule::InlineNoMatch),
                                tr("IN-LINE FIND matches nothing in the lines the FIND above "
                                   "found in %1")
                                    .arg(file->path)});

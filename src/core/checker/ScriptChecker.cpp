@@ -1,4 +1,5 @@
 #include "core/checker/ScriptChecker.h"
+#include "core/checker/Rules.h"
 
 #include "core/script/ModFormat.h"
 #include "core/script/Windows1252.h"
@@ -151,7 +152,7 @@ void Check::header()
                 if (key == u"description" || key == u"files to edit" || key == u"included files")
                     continuing = int(f);
             } else if (key != u"author") { // co-authors each have their line
-                m_out.push_back(at(i, 1, int(l.size()), Severity::Warning, "header-duplicate",
+                m_out.push_back(at(i, 1, int(l.size()), Severity::Warning, Rule::HeaderDuplicate,
                                    tr("\"%1\" is given more than once").arg(Fields[f].name)));
             }
         }
@@ -159,7 +160,7 @@ void Check::header()
     const int firstLine = 0;
     if (std::all_of(seen.begin(), seen.end(), [](const FieldSeen& s) { return s.count == 0; })) {
         // An upgrade snippet or another kind of file: one word, not one per label.
-        m_out.push_back(at(firstLine, 1, 0, Severity::Error, "header-missing",
+        m_out.push_back(at(firstLine, 1, 0, Severity::Error, Rule::HeaderMissing,
                            tr("This does not look like a MOD script: it has no MOD header "
                               "(\"## MOD Title:\" and the other labels)")));
         return;
@@ -168,7 +169,7 @@ void Check::header()
         const FieldSeen& s = seen[f];
         const QString name = QString::fromLatin1(Fields[f].name);
         if (s.count == 0) {
-            m_out.push_back(at(firstLine, 1, 0, Severity::Error, "header-missing",
+            m_out.push_back(at(firstLine, 1, 0, Severity::Error, Rule::HeaderMissing,
                                tr("The header has no \"## %1:\" line").arg(name)));
             continue;
         }
@@ -179,15 +180,15 @@ void Check::header()
         if ((key == u"included files" || key == u"files to edit") && !isList(value))
             continue;
         if (value.isEmpty()) {
-            m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Error, "header-empty",
-                               tr("\"%1\" is empty").arg(name)));
+            m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Error,
+                               Rule::HeaderEmpty, tr("\"%1\" is empty").arg(name)));
             continue;
         }
         static const QRegularExpression versionForm(
             QStringLiteral("^\\d+\\.\\d+\\.\\d+[A-Za-z]?$"));
         if (key == u"version" && !versionForm.match(value).hasMatch())
             m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning,
-                               "version-format",
+                               Rule::VersionFormat,
                                tr("The version \"%1\" is not in the form 1.2.3 (a letter may "
                                   "follow)")
                                    .arg(value)));
@@ -204,7 +205,7 @@ void Check::header()
             if (level != u"easy" && level != u"intermediate" && level != u"advanced")
                 m_out.push_back(at(s.line, 1, int(line(s.line).size()),
                                    older.contains(level) ? Severity::Note : Severity::Warning,
-                                   "level-value",
+                                   Rule::LevelValue,
                                    tr("The installation level \"%1\" is not one of Easy, "
                                       "Intermediate, Advanced")
                                        .arg(value)));
@@ -216,7 +217,7 @@ void Check::header()
                          line(s.line).sliced(line(s.line).indexOf(u':') + 1).trimmed().toString())
                      .hasMatch())
                 m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning,
-                                   "author-format",
+                                   Rule::AuthorFormat,
                                    tr("The author line is not in the form \"name < e-mail > "
                                       "(real name) web site\"")));
         }
@@ -266,11 +267,11 @@ void Check::header()
         backup = to - from <= 2 && !labelled(from, to) && text >= 30;
     }
     if (!security)
-        m_out.push_back(at(0, 1, 0, Severity::Warning, "security-notice-missing",
+        m_out.push_back(at(0, 1, 0, Severity::Warning, Rule::SecurityNoticeMissing,
                            tr("The header has no security notice (\"For Security Purposes, "
                               "Please Check: ...\")")));
     if (!backup)
-        m_out.push_back(at(0, 1, 0, Severity::Warning, "backup-notice-missing",
+        m_out.push_back(at(0, 1, 0, Severity::Warning, Rule::BackupNoticeMissing,
                            tr("The header does not tell the reader to back up the files the "
                               "MOD changes")));
 
@@ -331,10 +332,10 @@ void Check::header()
             m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning, rule,
                                notDoneText.arg(notDone.join(QStringLiteral(", ")))));
     };
-    compare(6, opened, "files-to-edit",
+    compare(6, opened, Rule::FilesToEdit,
             tr("\"Files To Edit\" does not list %1, which the script opens"),
             tr("\"Files To Edit\" lists %1, which no OPEN opens"));
-    compare(7, copied, "included-files",
+    compare(7, copied, Rule::IncludedFiles,
             tr("\"Included Files\" does not list %1, which the script copies"),
             tr("\"Included Files\" lists %1, which no COPY copies"));
 }
@@ -351,14 +352,14 @@ void Check::actions()
         const int col = b.banner.column;
         const int len = int(b.banner.keyword.size());
         if (!b.known) {
-            m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "unknown-keyword",
+            m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::UnknownKeyword,
                                tr("\"%1\" is not a keyword that installers know")
                                    .arg(b.banner.keyword.toString())));
             continue;
         }
         if (!b.banner.standard)
             m_out.push_back(at(b.bannerLine, 1, int(line(b.bannerLine).size()), Severity::Warning,
-                               "banner-form",
+                               Rule::BannerForm,
                                tr("The banner is not written as \"#-----[ %1 ]---\"")
                                    .arg(b.banner.keyword.toString())));
         const bool hashBefore = b.bannerLine > 0 && line(b.bannerLine - 1).trimmed() == u"#";
@@ -368,7 +369,7 @@ void Check::actions()
                                !isEndMarker(line(b.bannerLine + 1));
         if (!hashBefore || !hashAfter)
             m_out.push_back(at(b.bannerLine, 1, int(line(b.bannerLine).size()), Severity::Warning,
-                               "banner-frame",
+                               Rule::BannerFrame,
                                hashBefore ? tr("The banner has no \"#\" line after it")
                                           : tr("The banner has no \"#\" line before it; the "
                                                "outline does not see it")));
@@ -376,7 +377,7 @@ void Check::actions()
         const bool needsContent = b.kind != Kind::Save && b.kind != Kind::Replace;
         if (needsContent && b.first >= b.last)
             m_out.push_back(
-                at(b.bannerLine, col, len, Severity::Warning, "empty-block",
+                at(b.bannerLine, col, len, Severity::Warning, Rule::EmptyBlock,
                    tr("The %1 block has nothing in it").arg(b.banner.keyword.toString())));
         switch (b.kind) {
         case Kind::Open: {
@@ -390,23 +391,24 @@ void Check::actions()
                                next->kind == Kind::Increment || next->kind == Kind::Inline ||
                                next->kind == Kind::Other);
             if (!acts)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Warning, "open-without-action",
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Warning,
+                                   Rule::OpenWithoutAction,
                                    tr("Nothing is done to the file this OPEN opens")));
             break;
         }
         case Kind::Find:
             if (!open)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "find-before-open",
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::FindBeforeOpen,
                                    tr("FIND before any OPEN: installers do not know which file "
                                       "to look in")));
             found = true;
             break;
         case Kind::InlineFind:
             if (!open)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "find-before-open",
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::FindBeforeOpen,
                                    tr("IN-LINE FIND before any OPEN")));
             else if (!found)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "inline-without-find",
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::InlineWithoutFind,
                                    tr("IN-LINE FIND without a FIND before it in this file")));
             inlineFound = true;
             break;
@@ -414,20 +416,20 @@ void Check::actions()
         case Kind::Replace:
         case Kind::Increment:
             if (!open)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "action-before-open",
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::ActionBeforeOpen,
                                    tr("%1 before any OPEN").arg(b.banner.keyword.toString())));
             else if (!found)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "action-without-find",
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::ActionWithoutFind,
                                    tr("%1 without a FIND before it in this file")
                                        .arg(b.banner.keyword.toString())));
             break;
         case Kind::Inline:
             if (!open)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, "action-before-open",
+                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::ActionBeforeOpen,
                                    tr("%1 before any OPEN").arg(b.banner.keyword.toString())));
             else if (!inlineFound)
                 m_out.push_back(at(b.bannerLine, col, len, Severity::Error,
-                                   "inline-without-inline-find",
+                                   Rule::InlineWithoutInlineFind,
                                    tr("%1 without an IN-LINE FIND before it in this file")
                                        .arg(b.banner.keyword.toString())));
             break;
@@ -445,7 +447,7 @@ void Check::end()
     while (lastText >= 0 && isBlank(line(lastText)))
         --lastText;
     if (m_end < 0) {
-        m_out.push_back(at(std::max(lastText, 0), 1, 0, Severity::Error, "eom-missing",
+        m_out.push_back(at(std::max(lastText, 0), 1, 0, Severity::Error, Rule::EomMissing,
                            tr("The script does not end with \"# EoM\"")));
         return;
     }
@@ -454,7 +456,7 @@ void Check::end()
         if (b.bannerLine < m_end && b.kind == Kind::Save)
             saved = true;
     if (!saved)
-        m_out.push_back(at(m_end, 1, int(line(m_end).size()), Severity::Error, "eom-without-save",
+        m_out.push_back(at(m_end, 1, int(line(m_end).size()), Severity::Error, Rule::EomWithoutSave,
                            tr("\"# EoM\" without a SAVE/CLOSE ALL FILES block before it")));
     int reported = 0;
     int more = 0;
@@ -469,12 +471,12 @@ void Check::end()
             last = i;
             continue;
         }
-        m_out.push_back(at(i, 1, int(line(i).size()), Severity::Error, "after-eom",
+        m_out.push_back(at(i, 1, int(line(i).size()), Severity::Error, Rule::AfterEom,
                            tr("Text after \"# EoM\": installers stop reading there")));
         ++reported;
     }
     if (more > 0)
-        m_out.push_back(at(last, 1, 0, Severity::Note, "after-eom",
+        m_out.push_back(at(last, 1, 0, Severity::Note, Rule::AfterEom,
                            tr("%n more line(s) of text after \"# EoM\" not shown", nullptr, more)));
 }
 
@@ -501,7 +503,7 @@ void Check::characters()
             const bool pair = QChar::isHighSurrogate(u) && c + 1 < l.size();
             if (reported < CharacterCap) {
                 m_out.push_back(at(i, int(c) + 1, pair ? 2 : 1, Severity::Warning,
-                                   "not-windows-1252",
+                                   Rule::NotWindows1252,
                                    tr("A MOD script file cannot hold this character: saving "
                                       "writes \"?\"")));
                 ++reported;
@@ -515,7 +517,7 @@ void Check::characters()
     }
     if (more > 0)
         m_out.push_back(
-            at(lastLine, 1, 0, Severity::Note, "not-windows-1252",
+            at(lastLine, 1, 0, Severity::Note, Rule::NotWindows1252,
                tr("%n more character(s) a MOD script file cannot hold not shown", nullptr, more)));
 }
 

@@ -1,5 +1,6 @@
 #include "core/install/ModInstaller.h"
 
+#include "core/checker/Rules.h"
 #include "core/install/ForumTextFile.h"
 #include "core/script/ModReader.h"
 
@@ -281,7 +282,7 @@ bool Installer::find(const ModReader::Action& a)
                 .arg(std::min(m_searchFrom, int(m_file->stripped.size())) + 1);
         message += conflictWith(lines);
         report(a.bannerLine, a.banner.column, int(a.banner.keyword.size()),
-               Checker::Severity::Error, "find-no-match", message);
+               Checker::Severity::Error, Checker::Rule::FindNoMatch, message);
         return false;
     }
     m_matched = hit;
@@ -337,7 +338,7 @@ bool Installer::inlineFind(const ModReader::Action& a)
         return true;
     }
     report(a.bannerLine, a.banner.column, int(a.banner.keyword.size()), Checker::Severity::Error,
-           "inline-no-match",
+           Checker::Rule::InlineNoMatch,
            QCoreApplication::translate(
                "Install", "IN-LINE FIND matches nothing in the lines the FIND above found in %1")
                .arg(m_file->path));
@@ -418,7 +419,7 @@ void Installer::increment(const ModReader::Action& a)
     const auto number = m_numbers.find(id);
     if (number == m_numbers.end()) {
         report(a.bannerLine, a.banner.column, int(a.banner.keyword.size()),
-               Checker::Severity::Error, "increment-no-number",
+               Checker::Severity::Error, Checker::Rule::IncrementNoNumber,
                QCoreApplication::translate(
                    "Install", "INCREMENT finds no number {%:%1} in the lines found in %2")
                    .arg(id)
@@ -454,7 +455,8 @@ void Installer::copy(const ModReader::Action& a)
         if (m.hasMatch())
             opened(to);
         if (m.hasMatch() && (!isConfined(rawTo) || (m_leaves && m_leaves(to)))) {
-            report(i, 1, int(text.size()), Checker::Severity::Error, "path-outside-forum",
+            report(i, 1, int(text.size()), Checker::Severity::Error,
+                   Checker::Rule::PathOutsideForum,
                    QCoreApplication::translate(
                        "Install",
                        "COPY to %1 is refused: only paths inside the forum's folder are written")
@@ -526,7 +528,7 @@ void Installer::runScript(int index)
             opened(ModReader::scriptPath(raw));
             if (!isConfined(raw)) {
                 report(i, 1, int(views[size_t(i)].size()), Checker::Severity::Error,
-                       "path-outside-forum",
+                       Checker::Rule::PathOutsideForum,
                        QCoreApplication::translate(
                            "Install",
                            "OPEN %1 is refused: only files inside the forum's folder are changed")
@@ -536,7 +538,7 @@ void Installer::runScript(int index)
             const QString path = ModReader::scriptPath(raw);
             if (m_leaves && m_leaves(path)) {
                 report(i, 1, int(views[size_t(i)].size()), Checker::Severity::Error,
-                       "path-outside-forum",
+                       Checker::Rule::PathOutsideForum,
                        QCoreApplication::translate(
                            "Install", "OPEN %1 is refused: it leads outside the forum's folder")
                            .arg(raw));
@@ -548,7 +550,7 @@ void Installer::runScript(int index)
                 report(
                     i, 1, int(views[size_t(i)].size()),
                     optional ? Checker::Severity::Warning : Checker::Severity::Error,
-                    "open-missing",
+                    Checker::Rule::OpenMissing,
                     optional
                         ? QCoreApplication::translate(
                               "Install", "The forum has no %1 (a language or template installed "
@@ -558,7 +560,8 @@ void Installer::runScript(int index)
                 continue;
             }
             if (!file->isText) {
-                report(i, 1, int(views[size_t(i)].size()), Checker::Severity::Error, "open-binary",
+                report(i, 1, int(views[size_t(i)].size()), Checker::Severity::Error,
+                       Checker::Rule::OpenBinary,
                        QCoreApplication::translate("Install", "%1 is not a text file").arg(path));
                 continue;
             }
@@ -599,7 +602,8 @@ void Installer::runScript(int index)
         }
         if (m_skipToFind || !m_haveFind) {
             if (!m_skipToFind) // nothing failed: the script simply has no FIND here
-                report(a.bannerLine, column, length, Checker::Severity::Error, "no-find",
+                report(a.bannerLine, column, length, Checker::Severity::Error,
+                       Checker::Rule::NoFind,
                        QCoreApplication::translate("Install", "%1 has no FIND before it in %2")
                            .arg(a.banner.keyword.toString(), m_file->path));
             else
@@ -633,7 +637,8 @@ void Installer::runScript(int index)
             if (!m_haveFragment) {
                 if (!m_skipToInline)
                     report(
-                        a.bannerLine, column, length, Checker::Severity::Error, "no-inline-find",
+                        a.bannerLine, column, length, Checker::Severity::Error,
+                        Checker::Rule::NoInlineFind,
                         QCoreApplication::translate("Install", "%1 has no IN-LINE FIND before it")
                             .arg(a.banner.keyword.toString()));
                 else

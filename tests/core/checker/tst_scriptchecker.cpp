@@ -458,6 +458,28 @@ private slots:
         QTest::newRow("an unknown option") << QStringList{"--fast", "good"} << 2 << "";
         QTest::newRow("a forum that is no folder")
             << QStringList{"--forum", "good", "good"} << 2 << "";
+        QTest::newRow("--forum=DIR")
+            << QStringList{"--forum=forum", "good"} << 1 << "[find-no-match]";
+        QTest::newRow("a script from standard input")
+            << QStringList{"-"} << 1 << "<stdin>:59:1: error: Text after";
+        QTest::newRow("-- ends the options") << QStringList{"--", "-odd.mod"} << 0 << "";
+        QTest::newRow("a rule ignored") << QStringList{"--ignore", "after-eom", "bad"} << 0 << "";
+        QTest::newRow("only the rules selected")
+            << QStringList{"--select=find-no-match", "--forum", "forum", "bad"} << 1
+            << "good"; // the name of no file shown: only find-no-match, on bad.mod
+        QTest::newRow("a rule that is none")
+            << QStringList{"--ignore", "after-eon", "bad"} << 2 << "";
+        QTest::newRow("warnings fail with --werror")
+            << QStringList{"--werror", "warn"} << 1 << "[level-value]";
+        QTest::newRow("a warning alone does not") << QStringList{"warn"} << 0 << "[level-value]";
+        QTest::newRow("a folder: the MOD scripts in it")
+            << QStringList{"."} << 1 << "bad.mod:59:1: error";
+        QTest::newRow("columns count the bytes of the line as stored")
+            << QStringList{"--ignore=files-to-edit,included-files", "utf8"} << 1
+            << "utf8.mod:35:9: error"; // "ü" is two bytes before the keyword
+        QTest::newRow("coloured as gcc colours")
+            << QStringList{"--color=always", "bad"} << 1 << "\033[01;31merror:\033[m";
+        QTest::newRow("a colour that is none") << QStringList{"--color=pink", "bad"} << 2 << "";
     }
     void commandLine_printsTheCompilerForm_andSaysByItsStatus()
     {
@@ -472,10 +494,18 @@ private slots:
         };
         write("good.mod", Good);
         write("bad.mod", Good + "\nthanks for reading\n");
+        write("-odd.mod", Good);
+        write("warn.mod", changed("Level: Easy", "Level: tricky"));
+        write("notes.txt", "not a script\n");
+        write("utf8.mod",
+              changed("#-----[ FIND ]------------------------------------------\n# "
+                      "this",
+                      QString::fromUtf8(
+                          "#-----[ ü ]------------------------------------------\n# this")));
         QDir(dir.path()).mkpath("forum");
         write("forum/viewtopic.php", "<?php\n");
         for (QString& a : args)
-            if (a == "good" || a == "bad")
+            if (a == "good" || a == "bad" || a == "warn" || a == "utf8")
                 a += ".mod";
         QProcess p;
         p.setWorkingDirectory(dir.path());
@@ -484,13 +514,21 @@ private slots:
         env.insert("LANGUAGE", "en");
         p.setProcessEnvironment(env);
         p.start(QUILLWRIGHT_CHECK, args);
+        if (args == QStringList{"-"}) {
+            p.write((Good + "\nthanks for reading\n").toUtf8());
+            p.closeWriteChannel();
+        }
         QVERIFY(p.waitForFinished(30000));
         const QString stdOut = QString::fromLocal8Bit(p.readAllStandardOutput());
         const QString stdErr = QString::fromLocal8Bit(p.readAllStandardError());
         QCOMPARE(p.exitCode(), status);
         if (out.isEmpty() && status == 0)
             QVERIFY2(stdOut.isEmpty(), qPrintable(stdOut));
-        if (!out.isEmpty())
+        if (!out.isEmpty() && QTest::currentDataTag() == QLatin1String("only the rules selected"))
+            QVERIFY2(!stdOut.contains(out) && stdOut.contains("[find-no-match]") &&
+                         !stdOut.contains("[after-eom]"),
+                     qPrintable(stdOut));
+        else if (!out.isEmpty())
             QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
         if (status == 2)
             QVERIFY(!stdErr.isEmpty()); // it says why
