@@ -5,6 +5,19 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ("ProblemsPanel", "Problems"): "Problèmes",
+    ("ProblemsPanel", "&Problems"): "&Problèmes",
+    ("ProblemsPanel", "Forget This Forum"): "Oublier ce forum",
+    ("ProblemsPanel", "Problems of the script"): "Problèmes du script",
+    ("ProblemsPanel", "Line"): "Ligne",
+    ("ProblemsPanel", "Problem"): "Problème",
+    ("ProblemsPanel", "Rule"): "Règle",
+    ("ProblemsPanel", "Don't Report This Kind of Problem (%1)"): "Ne plus signaler ce genre de problème (%1)",
+    ("ProblemsPanel", "Report Again"): "Signaler de nouveau",
+    ("ProblemsPanel", "Each FIND is tried against a forum's files once you choose one (Check against forum files... in the status bar's menu)."):
+        "Chaque FIND est essayé sur les fichiers d'un forum une fois que vous en choisissez un (Vérifier avec les fichiers d'un forum... dans le menu de la barre d'état).",
+    ("ProblemsPanel", "Each FIND is tried against the files of the forum in %1."):
+        "Chaque FIND est essayé sur les fichiers du forum de %1.",
     ('CliText', "Usage: %1 [OPTIONS] [--] FILE|DIR|- ...\n\nChecks phpBB2 MOD scripts against the conventions of the MOD template and\nprints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\nLINE and COL count from 1; COL counts bytes of the line as the file stores it.\nA folder is searched for MOD scripts (files that begin with a MOD header);\n- reads a script from standard input (named <stdin>).\n\n  --json               print the findings as a JSON array instead\n  --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's\n                       files in DIR (nothing there is written)\n  --ignore RULE[,...]  report nothing of these rules\n  --select RULE[,...]  report only these rules\n  --werror             warnings make the exit status 1 too\n  --color=auto|always|never\n                       colour the severity as compilers do (auto: on a terminal)\n\nExit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or\na file that cannot be read."):
         "Utilisation : %1 [OPTIONS] [--] FICHIER|DOSSIER|- ...\n\nVérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et affiche\nchaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].\nLIGNE et COL comptent à partir de 1 ; COL compte les octets de la ligne telle que le\nfichier la garde. Un dossier est parcouru à la recherche de scripts MOD (les fichiers\nqui commencent par un en-tête MOD) ; - lit un script sur l'entrée standard (nommé <stdin>).\n\n  --json                 affiche les constats en tableau JSON\n  --forum DOSSIER        essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du\n                         forum dans DOSSIER (rien n'y est écrit)\n  --ignore RÈGLE[,...]   ne signale rien de ces règles\n  --select RÈGLE[,...]   ne signale que ces règles\n  --werror               les avertissements donnent aussi le code de sortie 1\n  --color=auto|always|never\n                         colore la gravité comme les compilateurs (auto : sur un terminal)\n\nCode de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou un\nfichier illisible.",
     ('Checker', 'The header lacks a field the template has, or the file has no MOD header at all'):

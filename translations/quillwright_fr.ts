@@ -1282,6 +1282,53 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     </message>
 </context>
 <context>
+    <name>ProblemsPanel</name>
+    <message>
+        <source>Problems</source>
+        <translation>Problèmes</translation>
+    </message>
+    <message>
+        <source>Forget This Forum</source>
+        <translation>Oublier ce forum</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>&amp;Problèmes</translation>
+    </message>
+    <message>
+        <source>Problems of the script</source>
+        <translation>Problèmes du script</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Don't Report This Kind of Problem (%1)</source>
+        <translation>Ne plus signaler ce genre de problème (%1)</translation>
+    </message>
+    <message>
+        <source>Report Again</source>
+        <translation>Signaler de nouveau</translation>
+    </message>
+    <message>
+        <source>Each FIND is tried against a forum's files once you choose one (Check against forum files... in the status bar's menu).</source>
+        <translation>Chaque FIND est essayé sur les fichiers d'un forum une fois que vous en choisissez un (Vérifier avec les fichiers d'un forum... dans le menu de la barre d'état).</translation>
+    </message>
+    <message>
+        <source>Each FIND is tried against the files of the forum in %1.</source>
+        <translation>Chaque FIND est essayé sur les fichiers du forum de %1.</translation>
+    </message>
+</context>
+<context>
     <name>PropertiesDialog</name>
     <message>
         <source>Properties</source>

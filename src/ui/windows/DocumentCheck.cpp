@@ -26,6 +26,24 @@ void DocumentWindow::setForumFolder(const QString& folder)
     checkNow();
 }
 
+void DocumentWindow::setIgnoredRules(const QStringList& rules)
+{
+    m_ignoredRules = rules;
+    checkNow();
+}
+
+QString DocumentWindow::ruleAtCaret() const
+{
+    const int caret = m_control->selStart();
+    const int line = m_control->lineAt(caret) + 1;
+    const int column = caret - m_control->lineStart(line - 1) + 1;
+    for (const Checker::Finding& f : m_findings)
+        if (f.line == line &&
+            (f.length == 0 || (column >= f.column && column <= f.column + f.length)))
+            return f.rule;
+    return QString();
+}
+
 void DocumentWindow::checkNow()
 {
     m_checkTimer->stop();
@@ -41,6 +59,10 @@ void DocumentWindow::checkNow()
         found.insert(found.end(), tried.begin(), tried.end());
         Checker::sortFindings(found);
     }
+    found.erase(std::remove_if(
+                    found.begin(), found.end(),
+                    [this](const Checker::Finding& f) { return m_ignoredRules.contains(f.rule); }),
+                found.end());
     m_findings = std::move(found);
     m_findingsCurrent = true;
     underlineFindings();
@@ -114,7 +136,7 @@ QString DocumentWindow::findingsAt(const QPoint& viewportPos) const
         if (f.line != line)
             continue;
         if (f.length == 0 || (column >= f.column && column <= f.column + f.length))
-            messages << f.message;
+            messages << f.message + QStringLiteral(" [") + f.rule + u']';
     }
     return messages.join(QLatin1Char('\n'));
 }

@@ -93,6 +93,10 @@ public:
     // With a forum's folder, each check also tries every FIND against its files.
     void setForumFolder(const QString& folder);
     QString forumFolder() const { return m_forumFolder; }
+    // Kinds of problem the user chose not to see (rule ids).
+    void setIgnoredRules(const QStringList& rules);
+    // The rule of a finding at the caret; empty when none is there.
+    QString ruleAtCaret() const;
     // F8 and Shift+F8: the caret to the next or the previous finding.
     void goToFinding(int direction);
     FindBar* findBar() const { return m_findBar; }
@@ -153,6 +157,7 @@ private:
     bool m_findingsCurrent = false;          // no change since the check that found them
     std::pair<int, int> m_underlined{0, -1}; // the lines whose findings are underlined
     QString m_forumFolder;
+    QStringList m_ignoredRules;
     void underlineFindings();
     // The checker's underlines and the find bar's matches in view share the
     // editor's extra selections.

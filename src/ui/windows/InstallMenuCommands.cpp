@@ -24,8 +24,6 @@
 InstallMenuCommands::InstallMenuCommands(MainWindow& window, QMenu& toolsMenu)
     : QObject(&window), m_window(window)
 {
-    auto* bar = toolsMenu.addSeparator();
-    bar->setObjectName(QStringLiteral("mnuToolsBar0"));
     m_previewAction = toolsMenu.addAction(tr("&Preview Installation..."));
     m_previewAction->setObjectName(QStringLiteral("mnuToolsPreviewInstallation"));
     m_previewAction->setShortcut(QKeySequence(Qt::Key_F9));

@@ -12,6 +12,7 @@
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/EditMenuAdditions.h"
 #include "ui/windows/InstallMenuCommands.h"
+#include "ui/windows/ProblemsPanel.h"
 #include "ui/windows/WindowList.h"
 #include "ui/windows/WriteMenuCommands.h"
 
@@ -130,6 +131,7 @@ DocumentWindow* MainWindow::NewDocument()
         if (activeDocument() == doc)
             updateMenus();
     });
+    doc->setIgnoredRules(m_problems->ignoredRules());
     if (!m_forumFolder.isEmpty())
         doc->setForumFolder(m_forumFolder);
     connect(doc, &DocumentWindow::statusMessageChanged, this, &MainWindow::showDocumentStatus);
@@ -208,6 +210,7 @@ void MainWindow::updateMenus()
     m_editAdditions->update();
     m_installCommands->update();
     m_writeCommands->update();
+    m_problems->refresh();
     showDocumentStatus();
 }
 
@@ -232,6 +235,14 @@ void MainWindow::setForumFolder(const QString& folder)
     m_forumFolder = folder;
     for (DocumentWindow* doc : documents())
         doc->setForumFolder(folder);
+}
+
+void MainWindow::forgetForumFolder()
+{
+    if (m_services.settings)
+        m_services.settings->setValue(App, SettingsSection, QStringLiteral("ForumFolder"),
+                                      QString());
+    setForumFolder(QString());
 }
 
 void MainWindow::chooseForumFolder()

@@ -15,6 +15,7 @@
 class AuthorDialog;
 class EditMenuAdditions;
 class InstallMenuCommands;
+class ProblemsPanel;
 class WriteMenuCommands;
 class RecentFiles;
 class WindowList;
@@ -69,6 +70,8 @@ public:
     // The checker's field in the status bar: "2 errors, 1 warning".
     QToolButton* checkPanel() const { return m_checkPanel; }
     void chooseForumFolder();
+    // The dry run stops: no forum is remembered.
+    void forgetForumFolder();
     // Each file in a document window of its own, read, repaired and
     // coloured as File, Open does; a window whose file cannot be read goes.
     void openFiles(const QStringList& paths);
@@ -81,6 +84,7 @@ public:
     QAction* toolbarButton(ToolButton button) const { return m_toolbarButtons[size_t(button)]; }
     RecentFiles* recentFiles() const { return m_recentFiles; }
     InstallMenuCommands* installCommands() const { return m_installCommands; }
+    ProblemsPanel* problems() const { return m_problems; }
     WriteMenuCommands* writeCommands() const { return m_writeCommands; }
     // Opens a file of the recent list, or says it is gone and drops it.
     void openRecentFile(const QString& path);
@@ -221,6 +225,7 @@ private:
     QString m_statusIdle;       // what it showed before
     EditMenuAdditions* m_editAdditions = nullptr;
     InstallMenuCommands* m_installCommands = nullptr;
+    ProblemsPanel* m_problems = nullptr;
     WriteMenuCommands* m_writeCommands = nullptr;
     WindowList* m_windowList = nullptr;
 };

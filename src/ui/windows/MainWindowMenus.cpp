@@ -4,6 +4,7 @@
 #include "ui/windows/EditMenuAdditions.h"
 #include "ui/windows/InstallMenuCommands.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/ProblemsPanel.h"
 #include "ui/windows/RecentFiles.h"
 #include "ui/windows/WindowList.h"
 #include "ui/windows/WriteMenuCommands.h"
@@ -225,6 +226,8 @@ void MainWindow::createMenus()
     auto* edit = menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit"));
     m_editAdditions = new EditMenuAdditions(*this, *edit);
     auto* tools = menuBar()->findChild<QMenu*>(QStringLiteral("mnuTools"));
+    m_problems = new ProblemsPanel(*this, *tools);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problems);
     m_installCommands = new InstallMenuCommands(*this, *tools);
     m_writeCommands = new WriteMenuCommands(*this, *tools);
     auto* window = menuBar()->findChild<QMenu*>(QStringLiteral("mnuWindow"));
@@ -328,11 +331,19 @@ void MainWindow::createStatusBar()
     m_checkPanel->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_checkPanel->setToolTip(tr("The script checker's findings: a click or F8 goes to the next "
                                 "(Shift+F8 the one before)"));
-    m_checkPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_checkPanel->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* forum = new QAction(tr("Check against forum files..."), m_checkPanel);
     forum->setObjectName(QStringLiteral("checkAgainstForum"));
     m_checkPanel->addAction(forum);
     connect(forum, &QAction::triggered, this, &MainWindow::chooseForumFolder);
+    // The forum, and the kinds of problem not to report (the one at the caret).
+    connect(m_checkPanel, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu;
+        menu.addActions(m_checkPanel->actions());
+        DocumentWindow* doc = activeDocument();
+        m_problems->addRuleActions(menu, doc ? doc->ruleAtCaret() : QString());
+        menu.exec(m_checkPanel->mapToGlobal(at));
+    });
     connect(m_checkPanel, &QToolButton::clicked, this, [this] {
         if (DocumentWindow* doc = activeDocument())
             doc->goToFinding(1);

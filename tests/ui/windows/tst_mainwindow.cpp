@@ -14,6 +14,7 @@
 #include "ui/platform/Translations.h"
 #include "ui/windows/FindBar.h"
 #include "ui/windows/GoToLineBar.h"
+#include "ui/windows/ProblemsPanel.h"
 #include "ui/windows/SplashWindow.h"
 #include "ui/windows/TipWindow.h"
 
@@ -34,6 +35,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
@@ -43,6 +45,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <QTreeWidget>
 
 namespace {
 int px(double twips, const QWidget* w)
@@ -388,6 +391,43 @@ private slots:
                             [](const Checker::Finding& x) { return x.rule == "open-missing"; }));
         MainWindowFixture next;
         QCOMPARE(next.window->forumFolder(), QString()); // its own settings folder
+        // Tools, Problems: every finding in line order, and where the dry run looks.
+        ProblemsPanel* problems = f.window->problems();
+        f.window->findChild<QAction*>("mnuToolsProblems")->trigger();
+        QVERIFY(problems->isVisibleTo(f.window.get()));
+        QTreeWidget* list = problems->list();
+        QCOMPARE(list->topLevelItemCount(), int(f.doc()->findings().size()));
+        QVERIFY(problems->findChild<QLabel*>("problemsForum")
+                    ->text()
+                    .contains(QDir::toNativeSeparators(f.path("forum"))));
+        const int last = list->topLevelItemCount() - 1;
+        emit list->itemActivated(list->topLevelItem(last), 0);
+        RichTextControl& c = f.doc()->control();
+        QCOMPARE(c.lineAt(c.selStart()) + 1, f.doc()->findings().back().line);
+        // A kind of problem not to report: the one at the caret, remembered,
+        // and offered back from the same menu.
+        const QString rule = f.doc()->ruleAtCaret();
+        QVERIFY(std::any_of(f.doc()->findings().begin(), f.doc()->findings().end(),
+                            [&](const Checker::Finding& x) {
+                                return x.rule == rule && x.line == f.doc()->findings().back().line;
+                            }));
+        QMenu menu;
+        problems->addRuleActions(menu, rule);
+        menu.findChild<QAction*>("ignoreRule")->trigger();
+        const auto& now = f.doc()->findings();
+        QVERIFY(std::none_of(now.begin(), now.end(),
+                             [&](const Checker::Finding& x) { return x.rule == rule; }));
+        QCOMPARE(f.settings.value("Quillwright", "Checker", "Ignored", ""), rule);
+        QCOMPARE(list->topLevelItemCount(), int(now.size()));
+        QMenu again;
+        problems->addRuleActions(again, QString());
+        again.findChild<QMenu*>("reportAgain")->actions().first()->trigger();
+        QVERIFY(std::any_of(f.doc()->findings().begin(), f.doc()->findings().end(),
+                            [&](const Checker::Finding& x) { return x.rule == rule; }));
+        // Forgotten: no forum is tried, and none is remembered.
+        problems->findChild<QPushButton*>("problemsForgetForum")->click();
+        QCOMPARE(f.window->forumFolder(), QString());
+        QCOMPARE(f.settings.value("Quillwright", "Settings", "ForumFolder", "x"), QString());
     }
 
     void toolbar_hasItsKeysInOrderWithUndoSeventh()
