@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -122,221 +123,54 @@ private slots:
         QVERIFY2(found.empty(), qPrintable(describe(found)));
     }
 
-    void eachRule_findsItsFault_data()
+    // The golden cases: a script per case, in the styles real authors write,
+    // and the findings it must give in the command line's own form
+    // (scripts/update-checker-golden.sh writes them after a deliberate
+    // change). RULE--*.mod must give RULE; good--*.mod, what authors write
+    // and reviewers accept, no error or warning.
+    void goldenCases_giveTheirFindings_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("rule");
-        QTest::addColumn<QString>("at"); // the text of the line the finding is on
-        QTest::addColumn<int>("severity");
-        QTest::addColumn<QStringList>("others"); // what the fault also brings about
-        const int E = int(Severity::Error);
-        const int W = int(Severity::Warning);
-        QTest::newRow("a field missing")
-            << changed("## MOD Version: 1.0.2b\n", "") << "header-missing"
-            << "############" << E << QStringList{};
-        QTest::newRow("a field empty") << changed("Quick Reply\n", "\n") << "header-empty"
-                                       << "## MOD Title:" << E << QStringList{};
-        QTest::newRow("a field twice")
-            << changed("## \n## Installation", "## MOD Title: Again\n## Installation")
-            << "header-duplicate"
-            << "## MOD Title: Again" << W << QStringList{};
-        QTest::newRow("a version not N.N.N") << changed("1.0.2b", "1.0 beta") << "version-format"
-                                             << "## MOD Version:" << W << QStringList{};
-        QTest::newRow("a level of its own")
-            << changed("Level: Easy", "Level: tricky") << "level-value"
-            << "## Installation Level:" << W << QStringList{};
-        QTest::newRow("an author without the parts")
-            << changed("joe < joe@example.org > (Joe Bloggs) http://example.org", "joe")
-            << "author-format"
-            << "## MOD Author:" << W << QStringList{};
-        QTest::newRow("no security notice")
-            << changed(
-                   "## For Security Purposes, Please Check: http://www.phpbb.com/mods/ for the\n",
-                   "")
-            << "security-notice-missing"
-            << "############" << W << QStringList{};
-        QTest::newRow("no backup notice")
-            << changed("## Before Adding This MOD To Your Forum, You Should Back Up All Files "
-                       "Related To This MOD\n",
-                       "")
-            << "backup-notice-missing"
-            << "############" << W << QStringList{};
-        QTest::newRow("a translated keyword")
-            << changed("[ FIND ]", "[ CHERCHER ]") << "unknown-keyword"
-            << "#-----[ CHERCHER" << E << QStringList{"action-without-find"};
-        QTest::newRow("a banner without its # line before")
-            << changed("#\n#-----[ COPY ]", "\n#-----[ COPY ]") << "banner-frame"
-            << "#-----[ COPY ]" << W << QStringList{};
-        QTest::newRow("a banner in a form of its own")
-            << changed("#-----[ COPY ]", "## ---[COPY]") << "banner-form"
-            << "## ---[COPY]" << W << QStringList{};
-        QTest::newRow("FIND before any OPEN")
-            << changed("#-----[ COPY ]", "#-----[ FIND ]") << "find-before-open"
-            << "#-----[ FIND ]" << E << QStringList{"included-files"};
-        QTest::newRow("AFTER, ADD before any OPEN")
-            << changed("#-----[ COPY ]", "#-----[ AFTER, ADD ]") << "action-before-open"
-            << "#-----[ AFTER, ADD ]" << E << QStringList{"included-files"};
-        QTest::newRow("IN-LINE FIND without a FIND")
-            << changed(
-                   "#-----[ FIND ]------------------------------------------\n#\n<td",
-                   "#-----[ DIY INSTRUCTIONS ]------------------------------------------\n#\n<td")
-            << "inline-without-find"
-            << "#-----[ IN-LINE FIND" << E << QStringList{};
-        QTest::newRow("IN-LINE action without an IN-LINE FIND")
-            << changed("[ IN-LINE FIND ]", "[ DIY INSTRUCTIONS ]") << "inline-without-inline-find"
-            << "#-----[ IN-LINE AFTER" << E << QStringList{};
-        QTest::newRow("ADD without a FIND")
-            << changed(
-                   "#-----[ FIND ]------------------------------------------\n# this",
-                   "#-----[ DIY INSTRUCTIONS ]------------------------------------------\n# this")
-            << "action-without-find"
-            << "#-----[ AFTER, ADD" << E << QStringList{};
-        QTest::newRow("a block with nothing in it")
-            << changed("'QUICK_REPLY' => true,\n", "") << "empty-block"
-            << "#-----[ AFTER, ADD" << W << QStringList{};
-        QTest::newRow("an OPEN that nothing follows")
-            << changed(
-                   "viewtopic.php\n#\n#-----[ FIND ]------------------------------------------\n# "
-                   "this is a partial line\n$template->assign_vars(array(\n#\n#-----[ AFTER, ADD "
-                   "]------------------------------------------\n#\n'QUICK_REPLY' => true,\n",
-                   "viewtopic.php\n")
-            << "open-without-action"
-            << "#-----[ OPEN" << W << QStringList{};
-        QTest::newRow("Files To Edit forgets a file")
-            << changed(",\n##                templates/subSilver/viewtopic_body.tpl", "")
-            << "files-to-edit"
-            << "## Files To Edit:" << W << QStringList{};
-        QTest::newRow("Included Files forgets a copy")
-            << changed("## Included Files: quick_reply.php", "## Included Files: reply.php")
-            << "included-files"
-            << "## Included Files:" << W << QStringList{};
-        QTest::newRow("no end marker") << changed("#\n# EoM\n", "") << "eom-missing"
-                                       << "#-----[ SAVE/CLOSE" << E << QStringList{"banner-frame"};
-        QTest::newRow("an end marker without SAVE/CLOSE ALL FILES")
-            << changed("[ SAVE/CLOSE ALL FILES ]", "[ DIY INSTRUCTIONS ]") << "eom-without-save"
-            << "# EoM" << E << QStringList{"empty-block"};
-        QTest::newRow("text after the end marker") << Good + "\nthanks for reading\n"
-                                                   << "after-eom"
-                                                   << "thanks for reading" << E << QStringList{};
-        QTest::newRow("a doubled folder in Files To Edit")
-            << changed("##                templates/subSilver/viewtopic_body.tpl",
-                       "##                templates/templates/subSilver/viewtopic_body.tpl")
-            << "files-to-edit"
-            << "## Files To Edit:" << W << QStringList{};
-        QTest::newRow("a bare file name in Files To Edit")
-            << changed("##                templates/subSilver/viewtopic_body.tpl",
-                       "##                viewtopic_body.tpl")
-            << "files-to-edit"
-            << "## Files To Edit:" << W << QStringList{};
-        QTest::newRow("the end marker straight after the SAVE banner")
-            << changed("ALL FILES ]------------------------------------------\n#\n# EoM",
-                       "ALL FILES ]------------------------------------------\n# EoM")
-            << "banner-frame"
-            << "#-----[ SAVE/CLOSE" << W << QStringList{};
-        QTest::newRow("a file that is not a MOD script, one finding")
-            << QString("<?php\n$upgrade = true;\n") << "header-missing"
-            << "<?php" << E << QStringList{"eom-missing", "security-notice-missing"};
-        QTest::newRow("a character a script file cannot hold")
-            << changed("Adds a quick", QString::fromUtf8("Adds a \u0141ukasz quick"))
-            << "not-windows-1252"
-            << "## MOD Description:" << W << QStringList{};
+        QTest::addColumn<QString>("script");
+        const QDir golden(QUILLWRIGHT_GOLDEN);
+        const QStringList scripts = golden.entryList({"*.mod"}, QDir::Files, QDir::Name);
+        QVERIFY(scripts.size() >= 40);
+        for (const QString& name : scripts)
+            QTest::newRow(qPrintable(name)) << name;
     }
-    void eachRule_findsItsFault()
+    void goldenCases_giveTheirFindings()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, rule);
-        QFETCH(QString, at);
-        QFETCH(int, severity);
-        QFETCH(QStringList, others);
-        const std::vector<Finding> found = checkScript(lines(text));
-        const int line = lineOf(text, at);
-        const bool there = std::any_of(found.begin(), found.end(), [&](const Finding& f) {
-            return f.rule == rule && f.line == line && int(f.severity) == severity;
-        });
-        QVERIFY2(there,
-                 qPrintable(
-                     QString("no %1 on line %2 in:\n%3").arg(rule).arg(line).arg(describe(found))));
-        // The good script's other rules stay quiet: one fault, its findings only.
-        for (const Finding& f : found)
-            QVERIFY2(f.rule == rule || others.contains(f.rule), qPrintable(describe(found)));
+        QFETCH(QString, script);
+        QFile expectedFile(
+            QDir(QUILLWRIGHT_GOLDEN).filePath(QFileInfo(script).completeBaseName() + ".expected"));
+        QVERIFY2(expectedFile.open(QIODevice::ReadOnly), "no .expected beside it");
+        const QString expected = QString::fromUtf8(expectedFile.readAll());
+        QProcess p;
+        p.setWorkingDirectory(QUILLWRIGHT_GOLDEN);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LANGUAGE", "en");
+        env.insert("LC_ALL", "C.UTF-8");
+        p.setProcessEnvironment(env);
+        p.start(QUILLWRIGHT_CHECK, {"--color=never", script});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), expected);
+        const QString rule = script.section("--", 0, 0);
+        if (rule == "good")
+            QVERIFY2(!expected.contains(" error: ") && !expected.contains(" warning: "),
+                     qPrintable(expected));
+        else
+            QVERIFY2(expected.contains("[" + rule + "]"), qPrintable(expected));
     }
 
-    // What real authors write, and a reviewer accepts: no error, no warning.
-    void whatAuthorsWrite_isNoFault_data()
+    // A character Windows-1252 lacks can only be typed or pasted into a
+    // script kept in Windows-1252: no file of that encoding holds one.
+    void characterACodePageLacks_isFoundInAWindows1252ScriptOnly()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("utf8");
-        QTest::newRow("co-authors, each on an Author line")
-            << changed("## MOD Description:",
-                       "## MOD Author: ann < ann@example.org > (Ann) http://example.org\n"
-                       "## MOD Description:")
-            << false;
-        QTest::newRow("an empty REPLACE WITH deletes, with a note")
-            << changed("#-----[ AFTER, ADD ]------------------------------------------\n#\n"
-                       "'QUICK_REPLY' => true,",
-                       "#-----[ REPLACE WITH ]------------------------------------------\n"
-                       "# this line must be deleted")
-            << false;
-        QTest::newRow("the level in brackets, as the template writes the choice")
-            << changed("Level: Easy", "Level: (easy)") << false;
-        QTest::newRow("an older level word is a note at most")
-            << changed("Level: Easy", "Level: Moderate") << false;
-        QTest::newRow("the author's parts without blanks")
-            << changed("joe < joe@example.org > (Joe Bloggs) http://example.org",
-                       "joe <joe@example.org> (Joe Bloggs) http://example.org")
-            << false;
-        QTest::newRow("Included Files N/A in a script with no COPY")
-            << changed("## Included Files: quick_reply.php", "## Included Files: (n/a)")
-                   .replace("#-----[ COPY ]------------------------------------------\n#\n"
-                            "copy quick_reply.php to quick_reply.php\n#\n",
-                            "")
-            << false;
-        QTest::newRow("Included Files empty in a script with no COPY")
-            << changed("## Included Files: quick_reply.php", "## Included Files:")
-                   .replace("#-----[ COPY ]------------------------------------------\n#\n"
-                            "copy quick_reply.php to quick_reply.php\n#\n",
-                            "")
-            << false;
-        QTest::newRow("a count for Files To Edit")
-            << changed("viewtopic.php,\n##                templates/subSilver/viewtopic_body.tpl",
-                       "2")
-            << false;
-        QTest::newRow("the notices in French")
-            << changed(
-                   "## For Security Purposes, Please Check: http://www.phpbb.com/mods/ for the\n"
-                   "## latest version of this MOD.",
-                   "## Pour votre sécurité, vérifiez sur http://www.phpbb.com/mods/ la\n"
-                   "## dernière version de ce MOD.")
-                   .replace(
-                       "## Before Adding This MOD To Your Forum, You Should Back Up All Files "
-                       "Related To This MOD",
-                       "## Avant d'ajouter ce MOD, sauvegardez tous les fichiers qu'il modifie")
-            << false;
-        QTest::newRow("the backup notice as a # comment")
-            << changed("## Before Adding This MOD", "# Before Adding This MOD") << false;
-        QTest::newRow("a lone # after the end marker") << Good + "#\n\n#\n" << false;
-        QTest::newRow("a MOD history line with a [Fix]")
-            << changed(
-                   "## Author Notes: none",
-                   "## Author Notes: none\n##\n## MOD History:\n##      - [Fix] style attribute")
-            << false;
-        QTest::newRow("the next header lines after a good version")
-            << changed("## MOD Version: 1.0.2b\n",
-                       "## MOD Version: 1.0.2b\n## Dies ist nur ein Test\n")
-            << false;
-        QTest::newRow("a UTF-8 translation")
-            << changed("Adds a quick reply box", QString::fromUtf8("快速回复 Łódź")) << true;
-    }
-    void whatAuthorsWrite_isNoFault()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, utf8);
-        QStringList faults;
-        for (const Finding& f :
-             checkScript(lines(text), utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1252))
-            if (f.severity != Severity::Note)
-                faults << compilerLine("s.mod", f);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+        const QString text = changed("Adds a quick", QString::fromUtf8("Adds a \u0141ukasz quick"));
+        const auto found = checkScript(lines(text), TextEncoding::Windows1252);
+        QCOMPARE(int(found.size()), 1);
+        QCOMPARE(found.front().rule, QString("not-windows-1252"));
+        QCOMPARE(found.front().line, lineOf(text, "## MOD Description:"));
+        QVERIFY(checkScript(lines(text), TextEncoding::Utf8).empty());
     }
 
     void cappedFindings_sayHowManyMore()
