@@ -92,8 +92,8 @@ printf "typing at the end of a %s-character line: %s ms a key (median)\n" 19970 
 printf "find bar at 5 MB: first find (counting every match) %s ms, next match %s ms, Replace All of %s matches %s ms\n" \
   "$(v find 5000000 find_first_ms)" "$(v find 5000000 find_next_ms)" "$(v find 5000000 replaced)" \
   "$(v find 5000000 replace_all_ms)"
-printf "script checker at 1 MB: %s ms a check, %s findings\n" "$(v check 1000000 check_ms)" \
-  "$(v check 1000000 findings)"
+printf "script checker at 1 MB: %s ms a check, %s findings; 1,600 scripts (15 MB) read and checked in %s ms\n" \
+  "$(v check 1000000 check_ms)" "$(v check 1000000 findings)" "$(v check 1000000 check_corpus_ms)"
 printf "installer: %s of 100 actions applied into a forum of 310 files and 3 MB in %s ms; the preview's first picture %s ms\n" \
   "$(v install 0 install_applied)" "$(v install 0 install_ms)" "$(v install 0 preview_ms)"
 printf "script writer: the same ten files' changes written as %s actions in %s ms (installs back exactly: %s)\n\n" \
@@ -138,3 +138,4 @@ goal "check-1MB-ms" "$(v check 1000000 check_ms)" 5
 goal "install-100-actions-ms" "$(v install 0 install_ms)" 50
 goal "preview-first-picture-ms" "$(v install 0 preview_ms)" 200
 goal "write-10-files-ms" "$(v install 0 write_ms)" 200
+goal "check-1600-scripts-ms" "$(v check 1000000 check_corpus_ms)" 1000
