@@ -704,6 +704,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>Read %1 again from disk? The changes made here since it was last saved are lost.</source>
         <translation>Relire %1 depuis le disque ? Les modifications faites ici depuis le dernier enregistrement seront perdues.</translation>
     </message>
+    <message>
+        <source>Don't Report This Kind of Problem (%1)</source>
+        <translation>Ne plus signaler ce genre de problème (%1)</translation>
+    </message>
 </context>
 <context>
     <name>EditMenuAdditions</name>

@@ -35,13 +35,20 @@ void DocumentWindow::setIgnoredRules(const QStringList& rules)
 QString DocumentWindow::ruleAtCaret() const
 {
     const int caret = m_control->selStart();
-    const int line = m_control->lineAt(caret) + 1;
-    const int column = caret - m_control->lineStart(line - 1) + 1;
+    const int line = m_control->lineAt(caret);
+    const std::vector<const Checker::Finding*> here =
+        findingsAtPlace(line + 1, caret - m_control->lineStart(line) + 1);
+    return here.empty() ? QString() : here.front()->rule;
+}
+
+std::vector<const Checker::Finding*> DocumentWindow::findingsAtPlace(int line, int column) const
+{
+    std::vector<const Checker::Finding*> out;
     for (const Checker::Finding& f : m_findings)
         if (f.line == line &&
             (f.length == 0 || (column >= f.column && column <= f.column + f.length)))
-            return f.rule;
-    return QString();
+            out.push_back(&f);
+    return out;
 }
 
 void DocumentWindow::checkNow()
@@ -129,16 +136,18 @@ void DocumentWindow::underlineFindingsInView()
 QString DocumentWindow::findingsAt(const QPoint& viewportPos) const
 {
     const QTextCursor c = m_modFly->cursorForPosition(viewportPos);
-    const int line = c.blockNumber() + 1;
-    const int column = c.positionInBlock() + 1;
     QStringList messages;
-    for (const Checker::Finding& f : m_findings) {
-        if (f.line != line)
-            continue;
-        if (f.length == 0 || (column >= f.column && column <= f.column + f.length))
-            messages << f.message + QStringLiteral(" [") + f.rule + u']';
-    }
+    for (const Checker::Finding* f : findingsAtPlace(c.blockNumber() + 1, c.positionInBlock() + 1))
+        messages << f->message + QStringLiteral(" [") + f->rule + u']';
     return messages.join(QLatin1Char('\n'));
+}
+
+QString DocumentWindow::ruleAt(const QPoint& viewportPos) const
+{
+    const QTextCursor c = m_modFly->cursorForPosition(viewportPos);
+    const std::vector<const Checker::Finding*> here =
+        findingsAtPlace(c.blockNumber() + 1, c.positionInBlock() + 1);
+    return here.empty() ? QString() : here.front()->rule;
 }
 
 void DocumentWindow::goToFinding(int direction)

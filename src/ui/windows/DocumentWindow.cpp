@@ -16,11 +16,13 @@
 #include "ui/windows/SaveScript.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
@@ -362,6 +364,21 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_modFly->viewport() && event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         showPlainTip(help, findingsAt(help->pos()), m_modFly->viewport());
+        return true;
+    }
+    if (watched == m_modFly->viewport() && event->type() == QEvent::ContextMenu) {
+        // The editor's own menu, and for a finding under the mouse the choice
+        // not to be told of its kind again.
+        auto* asked = static_cast<QContextMenuEvent*>(event);
+        const QString rule = ruleAt(asked->pos());
+        if (rule.isEmpty())
+            return QWidget::eventFilter(watched, event);
+        std::unique_ptr<QMenu> menu(m_modFly->createStandardContextMenu(asked->pos()));
+        menu->addSeparator();
+        QAction* ignore = menu->addAction(tr("Don't Report This Kind of Problem (%1)").arg(rule));
+        connect(ignore, &QAction::triggered, this,
+                [this, rule] { emit ignoreRuleRequested(rule); });
+        menu->exec(asked->globalPos());
         return true;
     }
     if (watched == m_actionlist->viewport() && event->type() == QEvent::ToolTip) {

@@ -120,6 +120,8 @@ signals:
     // The user asked for the file to be read again (the disk-change bar).
     void reloadRequested();
     void statusMessageChanged();
+    // The user chose not to be told of this kind of problem again.
+    void ignoreRuleRequested(const QString& rule);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -167,5 +169,8 @@ private:
     void markFindMatchesInView();
     void underlineFindingsInView();
     QString findingsAt(const QPoint& viewportPos) const;
+    QString ruleAt(const QPoint& viewportPos) const;
+    // The findings that cover column `column` of line `line` (both from 1).
+    std::vector<const Checker::Finding*> findingsAtPlace(int line, int column) const;
     bool m_endingSession = false;
 };

@@ -132,6 +132,7 @@ DocumentWindow* MainWindow::NewDocument()
             updateMenus();
     });
     doc->setIgnoredRules(m_problems->ignoredRules());
+    connect(doc, &DocumentWindow::ignoreRuleRequested, m_problems, &ProblemsPanel::ignoreRule);
     if (!m_forumFolder.isEmpty())
         doc->setForumFolder(m_forumFolder);
     connect(doc, &DocumentWindow::statusMessageChanged, this, &MainWindow::showDocumentStatus);
