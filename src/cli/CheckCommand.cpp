@@ -11,7 +11,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 using Cli::CliText;
@@ -86,10 +88,35 @@ QString coloured(const QString& line, Checker::Severity severity, bool colour)
            line.sliced(at + 2 + name.size());
 }
 
+// A file named on the command line; one whose name is not valid text here
+// is opened by the bytes it was given as.
+std::optional<QByteArray> readFile(const QString& name, const QByteArray& raw, QString& why)
+{
+    QFile f(name);
+    const QFileInfo info(name);
+    if (!info.exists() && !raw.isEmpty() && QFile::encodeName(name) != raw) {
+        const int fd = ::open(raw.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0 && f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+            return f.readAll();
+        if (fd >= 0)
+            ::close(fd);
+    }
+    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+        why = !info.exists() ? CliText::tr("there is no such file")
+              : info.isDir() ? CliText::tr("it is a folder")
+                             : f.errorString();
+        return std::nullopt;
+    }
+    return f.readAll();
+}
+
 } // namespace
 
-int runCheck(const QString& program, const QStringList& args)
+int runCheck(const QString& program, const QStringList& args, const QByteArrayList& raw)
 {
+    QHash<QString, QByteArray> bytesOf; // a file argument's name as the bytes given
+    for (qsizetype i = 0; i < args.size() && i < raw.size(); ++i)
+        bytesOf.insert(args[i], raw[i]);
     bool asJson = false;
     bool werror = false;
     bool options = true;
@@ -192,17 +219,14 @@ int runCheck(const QString& program, const QStringList& args)
             bytes = in.readAll();
             shown = QStringLiteral("<stdin>");
         } else {
-            QFile f(name);
-            const QFileInfo info(name);
-            if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
-                const QString why = !info.exists() ? CliText::tr("there is no such file")
-                                    : info.isDir() ? CliText::tr("it is a folder")
-                                                   : f.errorString();
+            QString why;
+            const std::optional<QByteArray> read = readFile(name, bytesOf.value(name), why);
+            if (!read) {
                 say(stderr, CliText::tr("%1: cannot read %2: %3").arg(program, name, why));
                 unreadable = true;
                 continue;
             }
-            bytes = f.readAll();
+            bytes = *read;
         }
         TextEncoding encoding = TextEncoding::Windows1252;
         const QStringList lines = Checker::readLines(bytes, &encoding);

@@ -10,5 +10,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     Cli::useUserLanguage();
-    return runCheck(QStringLiteral("quillwright-check"), QCoreApplication::arguments().mid(1));
+    QByteArrayList raw;
+    for (int i = 1; i < argc; ++i)
+        raw << QByteArray(argv[i]);
+    return runCheck(QStringLiteral("quillwright-check"), QCoreApplication::arguments().mid(1), raw);
 }

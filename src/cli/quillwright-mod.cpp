@@ -34,8 +34,12 @@ int main(int argc, char** argv)
     const QStringList args = QCoreApplication::arguments().mid(1);
     const QString command = args.value(0);
     const QStringList rest = args.mid(1);
-    if (command == u"check")
-        return runCheck(QStringLiteral("quillwright-mod check"), rest);
+    if (command == u"check") {
+        QByteArrayList raw;
+        for (int i = 2; i < argc; ++i)
+            raw << QByteArray(argv[i]);
+        return runCheck(QStringLiteral("quillwright-mod check"), rest, raw);
+    }
     if (command == u"diff")
         return runDiff(rest);
     if (command == u"install")

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Checker;
 
@@ -171,6 +173,26 @@ private slots:
         QCOMPARE(found.front().rule, QString("not-windows-1252"));
         QCOMPARE(found.front().line, lineOf(text, "## MOD Description:"));
         QVERIFY(checkScript(lines(text), TextEncoding::Utf8).empty());
+    }
+
+    void commandLine_opensAFileNameThatIsNotValidText()
+    {
+        QTemporaryDir dir;
+        const QByteArray name = QFile::encodeName(dir.path()) + "/caf\xe9.mod";
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        const QByteArray text = Good.toUtf8() + "\nthanks for reading\n";
+        QCOMPARE(::write(fd, text.constData(), size_t(text.size())), ssize_t(text.size()));
+        ::close(fd);
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(
+            "sh",
+            {"-c",
+             QString("LANGUAGE=en \"%1\" \"$(printf 'caf\\351.mod')\"").arg(QUILLWRIGHT_CHECK)});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardOutput().contains(".mod:59:1: error: Text after"));
     }
 
     void cappedFindings_sayHowManyMore()
