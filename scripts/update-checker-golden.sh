@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 cmake --build build --target quillwright-check >/dev/null
 cd tests/core/checker/golden
 for script in *.mod; do
-  LANGUAGE=en LC_ALL=C.UTF-8 ../../../../build/bin/quillwright-check --color=never "$script" \
-    > "${script%.mod}.expected" || true
+  # NAME.args holds options of the case's own (--forum forum: the small forum here).
+  args=()
+  [ -f "${script%.mod}.args" ] && read -r -a args < "${script%.mod}.args"
+  LANGUAGE=en LC_ALL=C.UTF-8 ../../../../build/bin/quillwright-check --color=never "${args[@]}" \
+    "$script" > "${script%.mod}.expected" || true
 done

@@ -152,7 +152,14 @@ private slots:
         env.insert("LANGUAGE", "en");
         env.insert("LC_ALL", "C.UTF-8");
         p.setProcessEnvironment(env);
-        p.start(QUILLWRIGHT_CHECK, {"--color=never", script});
+        // NAME.args: options of the case's own, such as the small forum beside it.
+        QStringList args = {"--color=never"};
+        QFile extra(
+            QDir(QUILLWRIGHT_GOLDEN).filePath(QFileInfo(script).completeBaseName() + ".args"));
+        if (extra.open(QIODevice::ReadOnly))
+            args += QString::fromUtf8(extra.readAll())
+                        .split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+        p.start(QUILLWRIGHT_CHECK, args << script);
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), expected);
         const QString rule = script.section("--", 0, 0);

@@ -1,0 +1,3 @@
+<tr>
+<td class="row1">{L_USERNAME}</td>
+</tr>

@@ -1,0 +1,5 @@
+<?php
+$template->assign_vars(array(
+	"L_X" => 1,
+));
+?>
