@@ -6,6 +6,7 @@
 #include "ui/platform/SetTopmost.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,6 +20,7 @@ CommandsWindow::CommandsWindow(QWidget* parent)
     setObjectName(QStringLiteral("commands"));
     setWindowTitle(tr("action builder"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAccessibleName(windowTitle());
 
     m_keywords->setObjectName(QStringLiteral("List1"));
     m_keywords->setAccessibleName(tr("Keywords"));
@@ -79,6 +81,10 @@ void CommandsWindow::Form_Load()
     LoadCaptions(this);
     show();
     SetTopmost(this, true);
+    // Keys meant for the builder must never go into the script.
+    raise();
+    activateWindow();
+    m_keywords->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 bool CommandsWindow::listTabSelected() const
@@ -133,4 +139,14 @@ void CommandsWindow::OKButton_Click()
         value = m_text->toPlainText();
     }
     emit addBlock(ActionBuilder::buildBlock(keyword(), value));
+}
+
+void CommandsWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes the builder, as it closes a dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -31,6 +31,9 @@ signals:
     // The block to append to the very end of the active script.
     void addBlock(const QString& block);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     bool listTabSelected() const;
     QString keyword() const; // the highlighted one, or none

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -69,7 +70,9 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
         auto* b = new QPushButton(tr(text), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setMinimumWidth(twipsToPx(this, width));
-        b->setAutoDefault(false); // Enter presses no button
+        b->setAutoDefault(false); // Enter in a box presses no button
+        // but Return on a button presses it, as Space does.
+        b->installEventFilter(this);
         return b;
     };
 
@@ -136,7 +139,8 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
 
     centreOnScreen(this);
     ReadHeader();
-    ok->setFocus();
+    // A keyboard reason, so that the focus ring shows on OK.
+    ok->setFocus(Qt::TabFocusReason);
 }
 
 HeaderValues PropertiesDialog::boxes() const
@@ -206,6 +210,14 @@ void PropertiesDialog::Command2_Click()
 
 bool PropertiesDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    if (auto* button = qobject_cast<QPushButton*>(watched);
+        button && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            button->click();
+            return true;
+        }
+    }
     // Leaving the level choice puts its text into the level box. A popup of
     // the combo's own list is not leaving it.
     if (watched == m_combo && event->type() == QEvent::FocusOut && m_combo->isVisible() &&

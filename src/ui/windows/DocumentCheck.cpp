@@ -111,7 +111,10 @@ void DocumentWindow::underlineFindings()
         mark.cursor = QTextCursor(block);
         mark.cursor.setPosition(block.position() + start);
         mark.cursor.setPosition(block.position() + end, QTextCursor::KeepAnchor);
-        mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        // Errors wave, warnings and notes dot: a cue that is not colour alone.
+        mark.format.setUnderlineStyle(f->severity == Checker::Severity::Error
+                                          ? QTextCharFormat::WaveUnderline
+                                          : QTextCharFormat::DotLine);
         mark.format.setUnderlineColor(f->severity == Checker::Severity::Error ? QColor(0xd0, 0, 0)
                                       : f->severity == Checker::Severity::Warning
                                           ? QColor(0xf0, 0x8c, 0)

@@ -314,8 +314,11 @@ bool DocumentWindow::saveChangesPrompt()
     if (!m_model->hasUnsavedChanges() || !m_services.dialogs)
         return true;
     DialogService& dialogs = *m_services.dialogs;
-    switch (dialogs.ask(this, tr("Save changes"), tr("Would you like to Save any changes"),
-                        DialogService::Buttons::YesNoCancel, DialogService::Icon::None)) {
+    // The document's name on a second line: at Exit several may ask in turn.
+    const QString question = tr("Would you like to Save any changes") + QStringLiteral("\n\n") +
+                             (isUntitled() ? caption() : QDir::toNativeSeparators(m_filePath));
+    switch (dialogs.ask(this, tr("Save changes"), question, DialogService::Buttons::YesNoCancel,
+                        DialogService::Icon::None)) {
     case DialogService::Button::Cancel:
         return false;
     case DialogService::Button::No:

@@ -290,6 +290,10 @@ void FindBar::offerHistory(QLineEdit* field)
 void FindBar::close()
 {
     hide();
+    // The match stays where the caret is, but not selected: the next Tab
+    // or letter would otherwise replace it.
+    if (m_control.selLength() > 0)
+        m_control.setSelStart(m_control.selStart() + m_control.selLength());
     m_selectionScope.reset();
     m_inSelection->setChecked(false);
     emit visibilityChanged();

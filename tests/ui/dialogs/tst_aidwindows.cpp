@@ -53,6 +53,11 @@ private slots:
         QCOMPARE(c->TabStrip1()->tabToolTip(1), QString("Select text/file from a list"));
         f.window->tbToolBar_ButtonClick("cmd");
         QCOMPARE(f.window->findChildren<CommandsWindow*>().size(), 1);
+        // The keys go to the builder from the start, and Esc closes it.
+        QCOMPARE(c->focusWidget(), static_cast<QWidget*>(c->List1()));
+        QTest::keyClick(c->List1(), Qt::Key_Escape);
+        QTRY_VERIFY(!f.window->actionBuilder());
+        f.window->tbToolBar_ButtonClick("cmd");
         QVERIFY(f.window->close());
         QTRY_VERIFY(!f.window->actionBuilder());
     }

@@ -120,6 +120,15 @@ private slots:
         QTest::keyClick(title, Qt::Key_Escape);
         QTRY_VERIFY(!f.window->propertiesDialog());
         QVERIFY(!f.doc()->control().text().contains("typed"));
+        // Return on the focused OK presses it, as Space does; it opens with the focus.
+        d = f.window->showProperties();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        auto* ok = child<QPushButton>(d, "cmdOK");
+        QCOMPARE(QApplication::focusWidget(), ok);
+        child<QLineEdit>(d, "mod_title")->setText("by Return");
+        QTest::keyClick(ok, Qt::Key_Return);
+        QTRY_VERIFY(!f.window->propertiesDialog());
+        QVERIFY(f.doc()->control().text().contains("by Return"));
     }
 
     void applyWrites_thenCancelKeepsWhatApplyWrote()

@@ -317,6 +317,9 @@ private slots:
         QTest::keyClick(bar->findField(), Qt::Key_Escape);
         QVERIFY(!bar->isVisible() && w.editor()->hasFocus());
         QCOMPARE(highlighted(), 0);
+        // The match is not left selected: a Tab now would replace it.
+        QCOMPARE(c.selLength(), 0);
+        QCOMPARE(c.selStart(), int(c.text().indexOf("index.php")) + 6);
         // F3 and Shift+F3 from the script, on what was last looked for.
         bar->findField()->setText("OPEN");
         c.setSelStart(0);

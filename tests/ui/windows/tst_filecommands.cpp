@@ -266,7 +266,9 @@ private slots:
         edit(f.doc(), "work ");
         f.dialogs.answers = {Button::Cancel};
         f.window->mnuFileOpen_Click();
-        QCOMPARE(f.dialogs.questions.last().text, QString("Would you like to Save any changes"));
+        // The document is named on a line of its own.
+        QCOMPARE(f.dialogs.questions.last().text,
+                 QString("Would you like to Save any changes\n\nDocument 1"));
         QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
         QVERIFY(f.doc()->control().text().startsWith("work "));
     }

@@ -573,7 +573,8 @@ private slots:
         f.dialogs.answers = {DialogService::Button::Cancel};
         QVERIFY(!f.window->close());
         QCOMPARE(f.dialogs.questions.last().title, QString("Save changes"));
-        QCOMPARE(f.dialogs.questions.last().text, QString("Would you like to Save any changes"));
+        QCOMPARE(f.dialogs.questions.last().text,
+                 QString("Would you like to Save any changes\n\nDocument 1"));
         QCOMPARE(f.window->documents().size(), 1);
         QVERIFY(!f.settings.value("Quillwright", "Settings", "Repair", "").size());
     }
