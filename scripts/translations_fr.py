@@ -5,6 +5,8 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ("MainWindow", "Toolbar"): "Barre d'outils",
+    ("MainWindow", "Commands"): "Commandes",
     ("DocumentWindow", "Don't Report This Kind of Problem (%1)"): "Ne plus signaler ce genre de problème (%1)",
     ("ProblemsPanel", "Problems"): "Problèmes",
     ("ProblemsPanel", "&Problems"): "&Problèmes",

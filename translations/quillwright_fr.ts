@@ -1229,6 +1229,14 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
         <source>The encoding the script is saved in: a click chooses it for the next save</source>
         <translation>L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement</translation>
     </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d'outils</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Commandes</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>

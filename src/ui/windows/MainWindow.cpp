@@ -6,6 +6,7 @@
 #include "core/settings/SettingsStore.h"
 #include "ui/dialogs/CommandsWindow.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/Accessibility.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/Icons.h"
 #include "ui/platform/LoadCaptions.h"
@@ -54,6 +55,7 @@ MainWindow::MainWindow(const AppServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmMain"));
+    Accessibility::install();
     setAcceptDrops(true); // files dropped anywhere on the window are opened
     setWindowTitle(ModFormat::programTitle());
     setWindowIcon(Icons::byName(QStringLiteral("app")));
@@ -83,6 +85,7 @@ MainWindow::~MainWindow()
 void MainWindow::MDIForm_Load(const QString& commandLine)
 {
     LoadCaptions(this);
+    nameToolbarButtons();
     SettingsStore* s = m_services.settings;
     if (s && m_forumFolder.isEmpty())
         m_forumFolder = s->value(App, SettingsSection, QStringLiteral("ForumFolder"), QString());
@@ -213,6 +216,16 @@ void MainWindow::updateMenus()
     m_writeCommands->update();
     m_problems->refresh();
     showDocumentStatus();
+}
+
+void MainWindow::nameToolbarButtons()
+{
+    // A screen reader reads a button's text, which for the toolbar is its
+    // key ("cmd", "undo"): its tooltip in the user's language says what it does.
+    for (QAction* a : m_toolBar->actions())
+        if (QWidget* button = m_toolBar->widgetForAction(a); button && !a->toolTip().isEmpty())
+            button->setAccessibleName(a->toolTip());
+    m_undoButton->setAccessibleName(toolbarButton(ToolButton::Undo)->toolTip());
 }
 
 void MainWindow::showDocumentStatus()

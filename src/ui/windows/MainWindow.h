@@ -177,6 +177,7 @@ private:
     void fitIntoArea(QMdiSubWindow* sub) const;
     void applyUndoControls(const UndoControls& controls);
     void showDocumentStatus();
+    void nameToolbarButtons();
     void MDIForm_Unload();
     void writeStateReport() const;
     // The header dialog, loaded (its boxes read) for the active script.

@@ -238,8 +238,10 @@ void MainWindow::createToolBar()
 {
     m_coolBar = addToolBar(QStringLiteral("CoolBar1"));
     m_coolBar->setObjectName(QStringLiteral("CoolBar1"));
+    m_coolBar->setWindowTitle(tr("Toolbar")); // what assistive technology calls it
     m_toolBar = new QToolBar(QStringLiteral("tbToolBar"), m_coolBar);
     m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
+    m_toolBar->setWindowTitle(tr("Commands"));
     m_toolBar->setIconSize(QSize(16, 16));
     m_coolBar->addWidget(m_toolBar);
 

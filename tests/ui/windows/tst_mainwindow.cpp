@@ -21,6 +21,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
@@ -67,6 +68,7 @@ namespace {
 struct Walked {
     QStringList texts;
     QStringList unnamed;
+    QStringList namedByValue; // what a screen reader says of them is their value
 };
 
 void addText(Walked& w, QString text)
@@ -126,6 +128,29 @@ void walk(QWidget* root, Walked& w)
                           qobject_cast<QAbstractSpinBox*>(x->parentWidget());
         if (field && !part && x->accessibleName().isEmpty() && !labelled.contains(x))
             w.unnamed << x->objectName() + " in " + root->objectName();
+        // What assistive technology is told: every actionable object has a
+        // name, and the name is not its value (a combo named "Lucida Console").
+        const bool actionable = field || qobject_cast<QAbstractButton*>(x) ||
+                                qobject_cast<QToolBar*>(x) || qobject_cast<QTabBar*>(x);
+        if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(x);
+            a && actionable && !part && x->isVisibleTo(root)) {
+            const QString name = a->text(QAccessible::Name);
+            const QString value = a->text(QAccessible::Value);
+            if (name.trimmed().isEmpty())
+                w.unnamed << x->metaObject()->className() + QString(" ") + x->objectName() +
+                                 " in " + root->objectName();
+            // A list's "value" is its name again: only fields and buttons are checked.
+            else if ((name == value && !qobject_cast<QAbstractItemView*>(x)) ||
+                     (qobject_cast<QComboBox*>(x) &&
+                      name == static_cast<QComboBox*>(x)->currentText()) ||
+                     name == x->objectName() || // "undo", "CoolBar1": names that say nothing
+                     // a toolbar button read by its key ("cmd") though its tooltip says more
+                     (qobject_cast<QToolButton*>(x) &&
+                      static_cast<QToolButton*>(x)->defaultAction() &&
+                      name == static_cast<QToolButton*>(x)->defaultAction()->property("key") &&
+                      !x->toolTip().isEmpty() && x->toolTip() != name))
+                w.namedByValue << x->objectName() + " (" + name + ") in " + root->objectName();
+        }
     }
 }
 
@@ -370,6 +395,7 @@ private slots:
                 english_left << text;
         QVERIFY2(english_left.isEmpty(), qPrintable(english_left.join(" | ")));
         QVERIFY2(english.unnamed.isEmpty(), qPrintable(english.unnamed.join(", ")));
+        QVERIFY2(english.namedByValue.isEmpty(), qPrintable(english.namedByValue.join(", ")));
     }
 
     void checkPanel_summarisesTheActiveScript_andAForumIsRemembered()
