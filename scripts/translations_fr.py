@@ -5,6 +5,12 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
+    ("DocumentWindow", "Error"): "Erreur",
+    ("DocumentWindow", "Warning"): "Avertissement",
+    ("DocumentWindow", "Note"): "Remarque",
+    ("DocumentWindow", "%1: %2"): "%1 : %2",
+    ("FindBar", "Clear"): "Effacer",
+    ("GoToLineBar", "Line number, of %1"): "Numéro de ligne, sur %1",
     ("MainWindow", "Toolbar"): "Barre d'outils",
     ("MainWindow", "Commands"): "Commandes",
     ("DocumentWindow", "Don't Report This Kind of Problem (%1)"): "Ne plus signaler ce genre de problème (%1)",

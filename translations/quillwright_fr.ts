@@ -708,6 +708,22 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>Don't Report This Kind of Problem (%1)</source>
         <translation>Ne plus signaler ce genre de problème (%1)</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>EditMenuAdditions</name>
@@ -858,6 +874,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>%n matches</source>
         <translation><numerusform>%n occurrence</numerusform><numerusform>%n occurrences</numerusform></translation>
     </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
 </context>
 <context>
     <name>GoToLineBar</name>
@@ -876,6 +896,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>of %1</source>
         <translation>sur %1</translation>
+    </message>
+    <message>
+        <source>Line number, of %1</source>
+        <translation>Numéro de ligne, sur %1</translation>
     </message>
 </context>
 <context>

@@ -43,12 +43,35 @@ QString DocumentWindow::ruleAtCaret() const
 
 std::vector<const Checker::Finding*> DocumentWindow::findingsAtPlace(int line, int column) const
 {
+    // The findings are in line order: the caret's line is looked up, not walked to.
     std::vector<const Checker::Finding*> out;
-    for (const Checker::Finding& f : m_findings)
-        if (f.line == line &&
-            (f.length == 0 || (column >= f.column && column <= f.column + f.length)))
-            out.push_back(&f);
+    auto f = std::partition_point(m_findings.begin(), m_findings.end(),
+                                  [line](const Checker::Finding& x) { return x.line < line; });
+    for (; f != m_findings.end() && f->line == line; ++f)
+        if (f->length == 0 || (column >= f->column && column <= f->column + f->length))
+            out.push_back(&*f);
     return out;
+}
+
+void DocumentWindow::showCaretFinding()
+{
+    QString message;
+    if (m_findingsCurrent) {
+        const int caret = m_control->selStart();
+        const int line = m_control->lineAt(caret);
+        const auto here = findingsAtPlace(line + 1, caret - m_control->lineStart(line) + 1);
+        if (!here.empty()) {
+            const Checker::Finding& f = *here.front();
+            const QString severity = f.severity == Checker::Severity::Error     ? tr("Error")
+                                     : f.severity == Checker::Severity::Warning ? tr("Warning")
+                                                                                : tr("Note");
+            message = tr("%1: %2").arg(severity, f.message);
+        }
+    }
+    if (message == m_caretFinding)
+        return;
+    m_caretFinding = message;
+    emit statusMessageChanged();
 }
 
 void DocumentWindow::checkNow()
@@ -73,6 +96,7 @@ void DocumentWindow::checkNow()
     m_findings = std::move(found);
     m_findingsCurrent = true;
     underlineFindings();
+    showCaretFinding();
     emit findingsChanged();
 }
 

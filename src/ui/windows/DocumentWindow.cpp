@@ -118,7 +118,13 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
             m_modFly->setFocus(Qt::ShortcutFocusReason);
     });
     connect(m_actionlist, &QTreeView::clicked, this, &DocumentWindow::showActionNode);
-    connect(m_actionlist, &QTreeView::activated, this, &DocumentWindow::showActionNode);
+    // Return or Space on a header node opens its dialog, as a double-click does.
+    connect(m_actionlist, &QTreeView::activated, this, [this](const QModelIndex& node) {
+        if (m_outline->isAction(node))
+            showActionNode(node);
+        else
+            Actionlist_DblClick();
+    });
     m_actionlist->viewport()->installEventFilter(this);
     connect(m_model.get(), &DocumentModel::outlineRebuilt, this,
             &DocumentWindow::rebuildActionNodes);
@@ -153,6 +159,8 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
             [this] { m_findingsCurrent = false; });
     connect(m_modFly->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &DocumentWindow::underlineFindingsInView);
+    connect(m_modFly, &QPlainTextEdit::cursorPositionChanged, this,
+            &DocumentWindow::showCaretFinding);
     connect(m_modFly->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &DocumentWindow::markFindMatchesInView);
     m_modFly->viewport()->installEventFilter(this);

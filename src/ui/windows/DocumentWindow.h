@@ -103,7 +103,12 @@ public:
     DiskChangeBar* diskChangeBar() const { return m_diskBar; }
     // What the status bar says of this document while it is the active one
     // (its file changed or went on disk); empty when nothing.
-    QString statusMessage() const { return m_statusMessage; }
+    // The disk's word comes first; else the finding under the caret, with
+    // its severity in words ("Warning: ..."), so that F8 is heard, not only seen.
+    QString statusMessage() const
+    {
+        return m_statusMessage.isEmpty() ? m_caretFinding : m_statusMessage;
+    }
     GoToLineBar* goToLineBar() const { return m_lineBar; }
     // An action node of the outline takes the caret to its banner line.
     void showActionNode(const QModelIndex& node);
@@ -143,6 +148,8 @@ private:
     GoToLineBar* m_lineBar;
     DiskChangeBar* m_diskBar;
     QString m_statusMessage;
+    QString m_caretFinding;
+    void showCaretFinding();
     void setStatusMessage(const QString& message);
     std::unique_ptr<QtRichTextControl> m_control;
     std::unique_ptr<DocumentModel> m_model;

@@ -48,6 +48,8 @@ FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* pa
     m_find->setPlaceholderText(tr("Find"));
     m_find->setAccessibleName(tr("Find"));
     m_find->setClearButtonEnabled(true);
+    for (QToolButton* clear : m_find->findChildren<QToolButton*>())
+        clear->setAccessibleName(tr("Clear"));
     m_replace->setObjectName(QStringLiteral("replaceField"));
     m_replace->setPlaceholderText(tr("Replace with"));
     m_replace->setAccessibleName(tr("Replace with"));

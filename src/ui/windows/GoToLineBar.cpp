@@ -41,6 +41,7 @@ void GoToLineBar::open()
     const int lines = m_control.lineCount();
     m_field->setValue(m_control.lineAt(m_control.selStart()) + 1);
     m_of->setText(tr("of %1").arg(lines));
+    m_field->setAccessibleName(tr("Line number, of %1").arg(lines));
     show();
     emit visibilityChanged();
     m_field->setFocus(Qt::ShortcutFocusReason);

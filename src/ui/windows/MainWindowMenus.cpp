@@ -356,8 +356,14 @@ void MainWindow::createStatusBar()
     bar->addPermanentWidget(m_timePanel);
     auto refresh = [this] {
         const QDateTime now = QDateTime::currentDateTime();
-        m_datePanel->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
-        m_timePanel->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+        // Set only when the words change: each setting tells assistive
+        // technology the name changed, and a clock must not speak every second.
+        const QString date = QLocale().toString(now.date(), QLocale::ShortFormat);
+        const QString time = QLocale().toString(now.time(), QLocale::ShortFormat);
+        if (m_datePanel->text() != date)
+            m_datePanel->setText(date);
+        if (m_timePanel->text() != time)
+            m_timePanel->setText(time);
     };
     refresh();
     auto* clock = new QTimer(this);

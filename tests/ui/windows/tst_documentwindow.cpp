@@ -405,6 +405,12 @@ private slots:
         QVERIFY(w.editor()->hasFocus());
         w.window.showActionNode(actions); // not an action: nothing moves
         QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
+        // Return on a header node opens its dialog, as a double-click does.
+        QSignalSpy routes(&w.window, &DocumentWindow::outlineRouteRequested);
+        w.window.Actionlist()->setCurrentIndex(w.window.outlineNode("author"));
+        QTest::keyClick(w.window.Actionlist(), Qt::Key_Return);
+        QCOMPARE(routes.count(), 1);
+        QCOMPARE(routes.first().first().value<OutlineRoute>(), OutlineRoute::AuthorDialog);
     }
 
     void findBar_saysWhatTheSearchFound_data()
@@ -614,6 +620,15 @@ private slots:
         QTest::keyClick(w.editor(), Qt::Key_F8);
         QCOMPARE(c.lineAt(c.selStart()), 2);
         QCOMPARE(c.selStart() - c.lineStart(2), int(QString("#-----[ ").size()));
+        // What F8 reached is said in words, severity first, not only underlined.
+        QVERIFY2(w.window.statusMessage().startsWith("Error: FIND before any OPEN"),
+                 qPrintable(w.window.statusMessage()));
+        // Warnings are dotted, a cue besides their colour.
+        const auto warning = std::find_if(marks.begin(), marks.end(), [](const auto& m) {
+            return m.format.underlineColor().green() > 100 && m.format.underlineColor().red() > 200;
+        });
+        QVERIFY(warning != marks.end());
+        QCOMPARE(warning->format.underlineStyle(), QTextCharFormat::DotLine);
         QTest::keyClick(w.editor(), Qt::Key_F8); // "# EoM" with no SAVE/CLOSE ALL FILES
         QCOMPARE(c.lineAt(c.selStart()), 5);
         QTest::keyClick(w.editor(), Qt::Key_F8);
