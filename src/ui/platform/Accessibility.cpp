@@ -25,6 +25,11 @@ public:
 
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
+    // The action builder is a tool window that stays on top, but to the user
+    // a dialog: it is told as one (Qt would say "filler").
+    if (className == QLatin1String("CommandsWindow") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog,
+                                     static_cast<QWidget*>(object)->windowTitle());
     auto* box = qobject_cast<QComboBox*>(object);
     if (className != QLatin1String("QComboBox") || !box || box->accessibleName().isEmpty())
         return nullptr;

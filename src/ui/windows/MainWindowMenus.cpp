@@ -1,4 +1,5 @@
 // The main window's menus, toolbar and status bar, built from typed tables.
+#include "ui/editor/ModEditor.h"
 #include "ui/platform/Icons.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/EditMenuAdditions.h"
@@ -10,6 +11,7 @@
 #include "ui/windows/WriteMenuCommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
@@ -221,6 +223,16 @@ void MainWindow::createMenus()
             m->addAction(a);
         }
     }
+    // A menu closed with Esc leaves the focus on the menu bar, where letters
+    // and F6 do nothing and a dialog gives it back there: the script takes it.
+    for (QMenu* m : menuBar()->findChildren<QMenu*>())
+        connect(m, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (QApplication::focusWidget() == menuBar() && !QApplication::activePopupWidget())
+                    if (DocumentWindow* doc = activeDocument())
+                        doc->mod_fly()->setFocus(Qt::MenuBarFocusReason);
+            });
+        });
     m_recentFiles = new RecentFiles(m_services.settings, recentEntries, this);
     connect(m_recentFiles, &RecentFiles::openRequested, this, &MainWindow::openRecentFile);
     auto* edit = menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit"));

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QAccessible>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
@@ -53,6 +54,8 @@ private slots:
         QCOMPARE(c->TabStrip1()->tabToolTip(1), QString("Select text/file from a list"));
         f.window->tbToolBar_ButtonClick("cmd");
         QCOMPARE(f.window->findChildren<CommandsWindow*>().size(), 1);
+        // A dialog to assistive technology, not a "filler".
+        QCOMPARE(QAccessible::queryAccessibleInterface(c)->role(), QAccessible::Dialog);
         // The keys go to the builder from the start, and Esc closes it.
         QCOMPARE(c->focusWidget(), static_cast<QWidget*>(c->List1()));
         QTest::keyClick(c->List1(), Qt::Key_Escape);
