@@ -8,6 +8,7 @@
 #include "ui/platform/SetTopmost.h"
 #include "ui/windows/SplashWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QAccessible>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
