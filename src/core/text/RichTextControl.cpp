@@ -119,6 +119,24 @@ bool RichTextControl::acceptsReplacement(int start, int length, const QString& i
     }
 }
 
+bool RichTextControl::acceptsLines(const LineStore& lines)
+{
+    const int count = lines.lineCount();
+    for (int i = 0; i < count; ++i) {
+        const QString& made = lines.line(i).text;
+        // A line shorter than the limit by a quarter cannot settle past it.
+        if (made.size() <= ScriptFile::MaxLineLength * 3 / 4)
+            continue;
+        const int settled = ScriptFile::settledLength(made);
+        const int before = i < lineCount() ? ScriptFile::settledLength(line(i)->text) : 0;
+        if (settled > ScriptFile::MaxLineLength && settled > before) {
+            emit editRefused(ScriptFile::overlongEditMessage({i + 1, settled}));
+            return false;
+        }
+    }
+    return true;
+}
+
 void RichTextControl::recordLineSplice(int line, int removed, int added)
 {
     if (m_lineChanges.everything)

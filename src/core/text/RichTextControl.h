@@ -78,6 +78,10 @@ public:
     // when no line it makes passes the limit of ScriptFile, or none it makes
     // is longer than the lines it replaces; otherwise editRefused() says why.
     bool acceptsReplacement(int start, int length, const QString& insert);
+    // The same rule for lines that are to take the place of the text's
+    // (Replace All): a line longer than the limit and than the line it
+    // replaces is refused, and editRefused() says why.
+    bool acceptsLines(const LineStore& lines);
 
     // Every change of the content since the last call, notified or not,
     // for keeping per-line information in step.

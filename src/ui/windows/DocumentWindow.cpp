@@ -54,7 +54,7 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     m_actionlist->setModel(m_outline);
     m_control = std::make_unique<QtRichTextControl>(m_modFly);
     m_model = std::make_unique<DocumentModel>(*m_control);
-    m_findBar = new FindBar(*m_control, m_services.dialogs, this);
+    m_findBar = new FindBar(*m_control, this);
     m_lineBar = new GoToLineBar(*m_control, this);
     m_diskBar = new DiskChangeBar(this);
     connect(m_diskBar, &DiskChangeBar::visibilityChanged, this, &DocumentWindow::Form_Resize);

@@ -1,11 +1,9 @@
 #include "ui/windows/FindBar.h"
 
 #include "core/script/ModFormat.h"
-#include "core/script/ScriptFile.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/CommandKeys.h"
-#include "ui/platform/DialogService.h"
 #include "ui/platform/FlowLayout.h"
 
 #include <QCheckBox>
@@ -33,8 +31,8 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent)
 }
 } // namespace
 
-FindBar::FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* parent)
-    : QWidget(parent), m_control(control), m_dialogs(dialogs), m_find(new QLineEdit(this)),
+FindBar::FindBar(QtRichTextControl& control, QWidget* parent)
+    : QWidget(parent), m_control(control), m_find(new QLineEdit(this)),
       m_replace(new QLineEdit(this)), m_replaceButton(new QPushButton(tr("Replace"), this)),
       m_replaceAllButton(new QPushButton(tr("Replace All"), this)),
       m_matchCase(new QCheckBox(tr("Match case"), this)),
@@ -442,17 +440,10 @@ int FindBar::replaceAll()
         showCount();
         return 0;
     }
-    // One rule for the length of a line, whatever edit makes it.
-    for (int i = 0; i < r.lines.lineCount(); ++i) {
-        const int length = ScriptFile::settledLength(r.lines.line(i).text);
-        if (length > ScriptFile::MaxLineLength && m_dialogs) {
-            m_dialogs->message(this, ModFormat::programTitle(),
-                               tr("This change was not made.") + QStringLiteral("\n\n") +
-                                   ScriptFile::overlongEditMessage({i + 1, length}),
-                               DialogService::Icon::Warning);
-            return 0;
-        }
-    }
+    // One rule for the length of a line, whatever edit makes it: the
+    // control's, which says why when it refuses.
+    if (!m_control.acceptsLines(r.lines))
+        return 0;
     const int grown = r.lines.length() - before.length();
     remember(m_find);
     remember(m_replace);

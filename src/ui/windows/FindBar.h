@@ -5,7 +5,6 @@
 #include <QWidget>
 #include <optional>
 
-class DialogService;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -23,7 +22,7 @@ class QtRichTextControl;
 class FindBar : public QWidget {
     Q_OBJECT
 public:
-    FindBar(QtRichTextControl& control, DialogService* dialogs, QWidget* parent = nullptr);
+    explicit FindBar(QtRichTextControl& control, QWidget* parent = nullptr);
 
     enum class Mode { Find, Replace };
     // Shows the bar with the focus in the find field. A selection on one
@@ -84,7 +83,6 @@ private:
     QStringList history(QLineEdit* field) const;
 
     QtRichTextControl& m_control;
-    DialogService* m_dialogs;
     QLineEdit* m_find;
     QLineEdit* m_replace;
     QLabel* m_replaceLabel;

@@ -524,6 +524,17 @@ private slots:
         QCOMPARE(childCount(w.window.outlineNode("actions")), 2);
         QVERIFY(textOf(childOf(w.window.outlineNode("actions"), 0)).contains("OPEN"));
         bar->findField()->setText(find);
+        // A Replace All that would make a line too long is refused, with the
+        // control's own word (the same rule as typing).
+        c.setText(QString(19990, u'a') + "\r\nb");
+        bar->findField()->setText("a");
+        bar->replaceField()->setText("aa");
+        QTest::keyClick(bar->findField(), Qt::Key_A, Qt::AltModifier);
+        QVERIFY(c.text().startsWith(QString(19990, u'a') + "\r\n"));
+        QVERIFY2(w.dialogs.lastText().contains("Line 1 would be 39980 characters long"),
+                 qPrintable(w.dialogs.lastText()));
+        c.setText(before);
+        bar->findField()->setText(find);
         QTRY_VERIFY2(bar->status()->text().endsWith(QString::number(before.count(find))) ||
                          bar->status()->text().startsWith(QString::number(before.count(find))),
                      qPrintable(bar->status()->text()));
