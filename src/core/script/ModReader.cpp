@@ -1,10 +1,8 @@
 #include "core/script/ModReader.h"
 
 #include "core/script/ModFormat.h"
-#include "core/script/Windows1252.h"
 
 #include <QHash>
-#include <QStringDecoder>
 
 namespace ModReader {
 
@@ -141,19 +139,13 @@ std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line)
 
 QStringList readLines(const QByteArray& bytes, TextEncoding* encoding)
 {
-    QByteArrayView data(bytes);
-    if (data.startsWith("\xEF\xBB\xBF"))
-        data = data.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(data);
-    const bool isUtf8 = !utf8.hasError();
-    if (!isUtf8)
-        text = Windows1252::decode(data.toByteArray());
-    if (encoding) {
-        const bool ascii =
-            std::all_of(data.begin(), data.end(), [](char c) { return (c & 0x80) == 0; });
-        *encoding = !isUtf8 || ascii ? TextEncoding::Windows1252 : TextEncoding::Utf8;
-    }
+    // The one decoder of the program: UTF-8 (its mark dropped) else
+    // Windows-1252; bytes that are not text (UTF-16, a NUL) give no lines.
+    const DecodedText decoded = decodeText(bytes);
+    if (encoding)
+        *encoding = decoded.encoding == TextEncoding::Windows1252 ? TextEncoding::Windows1252
+                                                                  : TextEncoding::Utf8;
+    QString text = decoded.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     QStringList lines = text.split(u'\n');

@@ -34,6 +34,16 @@ QString notRegularMessage()
     return QCoreApplication::translate("ScriptFile", "It is not a regular file.");
 }
 
+// What a file's status says of it: the one place a stamp is made.
+FileStamp stampFrom(const struct stat& st)
+{
+    FileStamp s;
+    s.exists = true;
+    s.size = st.st_size;
+    s.modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    return s;
+}
+
 } // namespace
 
 bool FileStamp::sameAs(const FileStamp& other) const
@@ -54,14 +64,10 @@ FileStamp stampOf(const QString& path, const QByteArray& bytes)
 
 FileStamp stampOf(const QString& path)
 {
-    FileStamp s;
     struct stat st {};
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return s;
-    s.exists = true;
-    s.size = st.st_size;
-    s.modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
-    return s;
+        return {};
+    return stampFrom(st);
 }
 
 ReadResult read(const QString& path)
@@ -133,9 +139,7 @@ ReadResult read(const QString& path)
         r.error = overlongLineMessage(line);
         return r;
     }
-    r.stamp.exists = true;
-    r.stamp.size = st.st_size;
-    r.stamp.modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    r.stamp = stampFrom(st);
     r.stamp.hash = bytesHash(bytes);
     r.ok = true;
     return r;
