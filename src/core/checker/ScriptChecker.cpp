@@ -9,7 +9,6 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <QStringDecoder>
 #include <algorithm>
 
 namespace Checker {
