@@ -20,6 +20,7 @@ public:
     QLineEdit* author_phpbb() const { return m_phpbb; }
     QLineEdit* author_url() const { return m_url; }
 
+    // OKButton_Click: the documented name of the OK button's handler.
     void OKButton_Click();
     void CancelButton_Click();
 

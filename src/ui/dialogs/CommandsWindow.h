@@ -22,6 +22,7 @@ public:
     void Command1_Click();
     void OKButton_Click();
 
+    // List1: the keywords, under their documented name (List1_Click: one chosen).
     QListWidget* List1() const { return m_keywords; }
     QPlainTextEdit* cmdtxt() const { return m_text; }
     QListWidget* cmdlist() const { return m_files; }

@@ -19,6 +19,7 @@ public:
     OptionsDialog(SettingsStore* settings, RichTextControl* control, QWidget* parent = nullptr);
 
     QTabBar* tbsOptions() const { return m_tabs; }
+    // Combo1: the font choice, under its documented name.
     QComboBox* Combo1() const { return m_fonts; }
     QWidget* page(int index) const { return m_pages[index]; }
 

@@ -25,6 +25,9 @@ public:
     HeaderValues boxes() const;
     void setBoxes(const HeaderValues& values);
     QLineEdit* mod_author() const { return m_author; }
+    // Combo1: the installation-level choice that Command2 ("...") shows in
+    // place of the level box; the names are those the program's operations
+    // are documented under.
     QComboBox* Combo1() const { return m_combo; }
 
     void cmdApply_Click();
