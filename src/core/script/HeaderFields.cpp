@@ -81,8 +81,6 @@ QString notesToScript(const QString& boxNotes)
     return lines.join(Crlf);
 }
 
-} // namespace HeaderFields
-
 HeaderValues ReadHeader(RichTextControl& c)
 {
     HeaderValues out;
@@ -150,3 +148,5 @@ void WriteHeader(RichTextControl& c, const HeaderValues& values, const HeaderVal
 {
     writeFields(c, values, &read);
 }
+
+} // namespace HeaderFields

@@ -27,8 +27,6 @@ QString searchText(HeaderValues::Field field);
 QString notesFromScript(const QString& scriptNotes);
 QString notesToScript(const QString& boxNotes);
 
-} // namespace HeaderFields
-
 // Reads each value from behind its label up to the line before the next
 // "##" (the notes up to the next "####"). A field whose label or end is not
 // found reads as empty. The caret ends at the start of the script.
@@ -44,3 +42,5 @@ void WriteHeader(RichTextControl& control, const HeaderValues& values);
 // the notes' script form does not round-trip every layout authors use
 // ("## " blank lines, "###" rules, tabs after the "#").
 void WriteHeader(RichTextControl& control, const HeaderValues& values, const HeaderValues& read);
+
+} // namespace HeaderFields

@@ -170,7 +170,7 @@ void PropertiesDialog::setBoxes(const HeaderValues& v)
 void PropertiesDialog::ReadHeader()
 {
     if (m_control)
-        setBoxes(::ReadHeader(*m_control));
+        setBoxes(HeaderFields::ReadHeader(*m_control));
     m_written = boxes();
 }
 
@@ -180,7 +180,7 @@ void PropertiesDialog::WriteHeader()
         return;
     // Only the boxes the user changed since they were read or last written.
     const HeaderValues now = boxes();
-    ::WriteHeader(*m_control, now, m_written);
+    HeaderFields::WriteHeader(*m_control, now, m_written);
     m_written = now;
 }
 

@@ -194,8 +194,8 @@ QString randomAction(Pair& p, QRandomGenerator& rng)
         v[HeaderValues::Description] = QStringLiteral("FIND \r\nthen ADD ");
         v[HeaderValues::Notes] = QStringLiteral("## MOD Author: x\r\n#EoM");
         p.act([&](Side& s) {
-            ReadHeader(s.control);
-            WriteHeader(s.control, v);
+            HeaderFields::ReadHeader(s.control);
+            HeaderFields::WriteHeader(s.control, v);
         });
         return QStringLiteral("write the header");
     }

@@ -35,14 +35,14 @@ HeaderValues readText(const QString& text)
 {
     MemoryRichTextControl c;
     c.setText(text);
-    return ReadHeader(c);
+    return HeaderFields::ReadHeader(c);
 }
 
 QString writeText(const QString& text, const HeaderValues& v)
 {
     MemoryRichTextControl c;
     c.setText(text);
-    WriteHeader(c, v);
+    HeaderFields::WriteHeader(c, v);
     return c.text();
 }
 
@@ -100,7 +100,7 @@ private slots:
         MemoryRichTextControl c;
         c.setText(forumHeader("n"));
         c.setSelStart(40);
-        ReadHeader(c);
+        HeaderFields::ReadHeader(c);
         QCOMPARE(c.selStart(), 0);
         QCOMPARE(c.selLength(), 0);
     }
@@ -202,7 +202,7 @@ private slots:
         const HeaderValues read = readText(script);
         MemoryRichTextControl c;
         c.setText(script);
-        WriteHeader(c, read, read);
+        HeaderFields::WriteHeader(c, read, read);
         QCOMPARE(c.text(), script);
         if (everyFieldRoundTrips)
             QCOMPARE(writeText(script, read), script);
@@ -211,7 +211,7 @@ private slots:
         HeaderValues typed = read;
         typed[F::Title] = "typed";
         c.setText(script);
-        WriteHeader(c, typed, read);
+        HeaderFields::WriteHeader(c, typed, read);
         if (script.contains("Title: X##"))
             QCOMPARE(c.text(), script);
         else
