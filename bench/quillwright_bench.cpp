@@ -23,12 +23,12 @@
 #include "SyntheticScript.h"
 
 #include "core/checker/ScriptChecker.h"
+#include "core/encoding/Windows1252.h"
 #include "core/install/ForumFolder.h"
 #include "core/install/ModInstaller.h"
 #include "core/recovery/JournalStore.h"
 #include "core/script/ModReader.h"
 #include "core/script/ScriptFile.h"
-#include "core/script/Windows1252.h"
 #include "core/settings/SettingsStore.h"
 #include "core/writer/ScriptWriter.h"
 #include "ui/editor/QtRichTextControl.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/script/Windows1252.h"
+#include "core/encoding/Windows1252.h"
 
 #include <QByteArray>
 #include <QString>

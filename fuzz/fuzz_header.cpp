@@ -2,8 +2,8 @@
 // changes nothing, and writing replaces at most the old values, so the
 // text grows by no more than the new values and their line breaks.
 #include "FuzzInput.h"
+#include "core/control/MemoryRichTextControl.h"
 #include "core/script/HeaderFields.h"
-#include "core/text/MemoryRichTextControl.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

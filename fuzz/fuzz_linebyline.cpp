@@ -2,9 +2,9 @@
 // bytes are a list of edits, done to two in-memory documents, one handled
 // each way; text, colours, selection and outline must agree after each.
 #include "FuzzInput.h"
+#include "core/control/MemoryRichTextControl.h"
 #include "core/document/DocumentModel.h"
 #include "core/rtf/Rtf.h"
-#include "core/text/MemoryRichTextControl.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,6 +1,6 @@
 // The outline scan on any text: one keyword per counted banner.
 #include "FuzzInput.h"
-#include "core/script/ActionOutline.h"
+#include "core/outline/ActionOutline.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

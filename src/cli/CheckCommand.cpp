@@ -3,9 +3,9 @@
 #include "cli/CliCommon.h"
 #include "core/checker/Rules.h"
 #include "core/checker/ScriptChecker.h"
+#include "core/encoding/TextEncoding.h"
 #include "core/script/ModFormat.h"
 #include "core/script/ModReader.h"
-#include "core/script/TextEncoding.h"
 
 #include <QDir>
 #include <QDirIterator>

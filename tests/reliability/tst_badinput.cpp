@@ -2,13 +2,13 @@
 #include "support/TestFiles.h"
 
 #include "HostileInputs.h"
+#include "core/control/ClipboardMime.h"
 #include "core/frame/StringTable.h"
 #include "core/script/ModFormat.h"
-#include "core/text/ClipboardMime.h"
 
+#include "core/encoding/Windows1252.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ScriptFile.h"
-#include "core/script/Windows1252.h"
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>

@@ -1,8 +1,8 @@
 #include "core/checker/ScriptChecker.h"
 #include "core/checker/Rules.h"
 
+#include "core/encoding/Windows1252.h"
 #include "core/script/ModFormat.h"
-#include "core/script/Windows1252.h"
 #include "core/text/LineStore.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/checker/Finding.h"
+#include "core/encoding/TextEncoding.h"
 #include "core/script/ModReader.h"
-#include "core/script/TextEncoding.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "core/colouring/KeywordColouring.h"
 
+#include "core/control/RichTextControl.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ModFormat.h"
-#include "core/text/RichTextControl.h"
 
 #include <QStringMatcher>
 

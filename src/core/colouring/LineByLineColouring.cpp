@@ -1,8 +1,8 @@
 #include "core/colouring/LineByLineColouring.h"
 
 #include "core/colouring/KeywordColouring.h"
-#include "core/text/LineIndex.h"
-#include "core/text/RichTextControl.h"
+#include "core/colouring/LineIndex.h"
+#include "core/control/RichTextControl.h"
 
 namespace {
 

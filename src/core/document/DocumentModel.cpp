@@ -2,11 +2,11 @@
 
 #include "core/colouring/KeywordColouring.h"
 #include "core/colouring/LineByLineColouring.h"
+#include "core/control/RichTextControl.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ModFormat.h"
 #include "core/script/RepairScript.h"
 #include "core/script/StampGenerator.h"
-#include "core/text/RichTextControl.h"
 
 #include <QFileInfo>
 #include <future>

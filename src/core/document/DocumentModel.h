@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/colouring/LineIndex.h"
 #include "core/document/Snapshots.h"
-#include "core/script/ActionOutline.h"
-#include "core/text/LineIndex.h"
+#include "core/outline/ActionOutline.h"
 #include "core/text/LineStore.h"
 
 #include <QObject>

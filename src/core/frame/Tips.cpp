@@ -1,6 +1,6 @@
 #include "core/frame/Tips.h"
 
-#include "core/script/Windows1252.h"
+#include "core/encoding/Windows1252.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
+#include "core/encoding/Windows1252.h"
 #include "core/rtf/Rtf.h"
-#include "core/script/Windows1252.h"
 
 #include <algorithm>
 #include <vector>

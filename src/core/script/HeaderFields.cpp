@@ -1,6 +1,6 @@
 #include "core/script/HeaderFields.h"
 
-#include "core/text/RichTextControl.h"
+#include "core/control/RichTextControl.h"
 
 namespace {
 

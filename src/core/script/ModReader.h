@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/script/TextEncoding.h"
+#include "core/encoding/TextEncoding.h"
 
 #include <QByteArray>
 #include <QSet>

@@ -1,7 +1,7 @@
 #include "core/script/StampGenerator.h"
 
+#include "core/control/RichTextControl.h"
 #include "core/script/ModFormat.h"
-#include "core/text/RichTextControl.h"
 
 void StampGenerator(RichTextControl& c)
 {

@@ -1,8 +1,8 @@
 #include "ui/dialogs/OptionsDialog.h"
 
+#include "core/control/RichTextControl.h"
 #include "core/frame/OptionsTabs.h"
 #include "core/settings/SettingsStore.h"
-#include "core/text/RichTextControl.h"
 #include "ui/platform/LoadCaptions.h"
 #include "ui/platform/Twips.h"
 

@@ -1,6 +1,6 @@
 #include "ui/dialogs/PropertiesDialog.h"
 
-#include "core/text/RichTextControl.h"
+#include "core/control/RichTextControl.h"
 #include "ui/platform/Twips.h"
 
 #include <QAbstractItemView>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/control/RichTextControl.h"
 #include "core/text/ChangedLines.h"
 #include "core/text/LineStore.h"
-#include "core/text/RichTextControl.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "ui/editor/ModEditor.h"
 
-#include "core/text/ClipboardMime.h"
-#include "core/text/RichTextControl.h"
+#include "core/control/ClipboardMime.h"
+#include "core/control/RichTextControl.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/CommandKeys.h"
 

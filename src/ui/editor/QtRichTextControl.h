@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/control/RichTextControl.h"
 #include "core/text/LineStore.h"
-#include "core/text/RichTextControl.h"
 #include "ui/editor/LineAlignment.h"
 #include "ui/editor/ModEditor.h"
 

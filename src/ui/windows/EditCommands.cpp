@@ -1,7 +1,7 @@
 // The Edit menu and the toolbar of the main window.
 #include "ui/windows/MainWindow.h"
 
-#include "core/text/ClipboardMime.h"
+#include "core/control/ClipboardMime.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
 #include "ui/windows/DocumentWindow.h"

@@ -1,11 +1,11 @@
 // The File menu of the main window, and loading scripts into documents.
 #include "ui/windows/MainWindow.h"
 
+#include "core/control/ClipboardMime.h"
 #include "core/script/ModFormat.h"
 #include "core/script/RepairScript.h"
 #include "core/script/ScriptFile.h"
 #include "core/script/StampGenerator.h"
-#include "core/text/ClipboardMime.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"

@@ -1,8 +1,8 @@
 #include "ui/windows/InstallMenuCommands.h"
 
+#include "core/control/RichTextControl.h"
 #include "core/install/ForumFolder.h"
 #include "core/script/ModFormat.h"
-#include "core/text/RichTextControl.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"

@@ -1,9 +1,9 @@
 #include "ui/windows/InstallPreview.h"
 
+#include "core/control/RichTextControl.h"
 #include "core/install/ForumFolder.h"
 #include "core/install/ForumTextFile.h"
 #include "core/install/UnifiedDiff.h"
-#include "core/text/RichTextControl.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/windows/DocumentWindow.h"
 

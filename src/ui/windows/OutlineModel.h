@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/script/ActionOutline.h"
+#include "core/outline/ActionOutline.h"
 
 #include <QAbstractItemModel>
 #include <vector>

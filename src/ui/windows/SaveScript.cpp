@@ -1,8 +1,8 @@
 #include "ui/windows/SaveScript.h"
 
+#include "core/control/RichTextControl.h"
 #include "core/script/ModFormat.h"
 #include "core/script/ScriptFile.h"
-#include "core/text/RichTextControl.h"
 #include "ui/platform/DialogService.h"
 
 #include <QCoreApplication>

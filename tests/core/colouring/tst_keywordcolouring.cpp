@@ -1,7 +1,7 @@
 #include "core/colouring/KeywordColouring.h"
+#include "core/control/MemoryRichTextControl.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ModFormat.h"
-#include "core/text/MemoryRichTextControl.h"
 
 #include <QTest>
 

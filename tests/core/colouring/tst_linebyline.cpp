@@ -2,12 +2,12 @@
 // same edits on two in-memory documents, one handled each way, must leave
 // the same text, colours, selection, outline and undo controls after every
 // step. DIFFERENTIAL_SEQUENCES and DIFFERENTIAL_SEED change the run.
+#include "core/control/MemoryRichTextControl.h"
 #include "core/document/DocumentModel.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ActionBuilder.h"
 #include "core/script/HeaderFields.h"
 #include "core/script/ModFormat.h"
-#include "core/text/MemoryRichTextControl.h"
 
 #include <QRandomGenerator>
 #include <QTest>

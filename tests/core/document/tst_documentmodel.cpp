@@ -1,6 +1,6 @@
+#include "core/control/MemoryRichTextControl.h"
 #include "core/document/DocumentModel.h"
 #include "core/script/ModFormat.h"
-#include "core/text/MemoryRichTextControl.h"
 
 #include <QFile>
 #include <QSignalSpy>

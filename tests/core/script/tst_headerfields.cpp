@@ -1,7 +1,7 @@
+#include "core/control/MemoryRichTextControl.h"
 #include "core/script/AuthorDetails.h"
 #include "core/script/HeaderFields.h"
 #include "core/script/ModFormat.h"
-#include "core/text/MemoryRichTextControl.h"
 
 #include <QRandomGenerator>
 #include <QTest>

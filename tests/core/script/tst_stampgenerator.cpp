@@ -1,6 +1,6 @@
+#include "core/control/MemoryRichTextControl.h"
 #include "core/script/ModFormat.h"
 #include "core/script/StampGenerator.h"
-#include "core/text/MemoryRichTextControl.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "core/text/ControlContract.h"
+#include "core/control/ControlContract.h"
 #include "ui/editor/LineAlignment.h"
 #include "ui/editor/QtRichTextControl.h"
 

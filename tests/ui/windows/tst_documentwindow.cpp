@@ -1,7 +1,7 @@
 #include "core/checker/Finding.h"
+#include "core/control/MemoryRichTextControl.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ModFormat.h"
-#include "core/text/MemoryRichTextControl.h"
 #include "support/OutlineNodes.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/editor/QtRichTextControl.h"
@@ -10,7 +10,7 @@
 #include "ui/windows/GoToLineBar.h"
 #include "ui/windows/OutlineModel.h"
 
-#include "core/text/ClipboardMime.h"
+#include "core/control/ClipboardMime.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "core/text/LineIndex.h"
+#include "core/colouring/LineIndex.h"
 
 #include <QString>
 #include <algorithm>

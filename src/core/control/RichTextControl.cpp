@@ -1,7 +1,7 @@
-#include "core/text/RichTextControl.h"
+#include "core/control/RichTextControl.h"
+#include "core/encoding/Windows1252.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ScriptFile.h"
-#include "core/script/Windows1252.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "core/text/MemoryRichTextControl.h"
+#include "core/control/MemoryRichTextControl.h"
 #include "core/rtf/Rtf.h"
 
 #include <QStringMatcher>

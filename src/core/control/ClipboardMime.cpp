@@ -1,8 +1,8 @@
-#include "core/text/ClipboardMime.h"
+#include "core/control/ClipboardMime.h"
+#include "core/control/RichTextControl.h"
+#include "core/encoding/Windows1252.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ScriptFile.h"
-#include "core/script/Windows1252.h"
-#include "core/text/RichTextControl.h"
 
 #include <QMimeData>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "core/script/Windows1252.h"
+#include "core/encoding/Windows1252.h"
 
 namespace Windows1252 {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/text/RichTextControl.h"
+#include "core/control/RichTextControl.h"
 
 #include <vector>
 

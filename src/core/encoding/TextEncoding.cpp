@@ -1,6 +1,6 @@
-#include "core/script/TextEncoding.h"
+#include "core/encoding/TextEncoding.h"
 
-#include "core/script/Windows1252.h"
+#include "core/encoding/Windows1252.h"
 #include "core/text/LineStore.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "core/script/ActionOutline.h"
+#include "core/outline/ActionOutline.h"
 
+#include "core/control/RichTextControl.h"
 #include "core/script/ModFormat.h"
-#include "core/text/RichTextControl.h"
 
 #include <algorithm>
 #include <utility>

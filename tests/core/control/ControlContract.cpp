@@ -1,8 +1,8 @@
-#include "core/text/ControlContract.h"
+#include "core/control/ControlContract.h"
 #include "support/TestFiles.h"
 
+#include "core/encoding/Windows1252.h"
 #include "core/rtf/Rtf.h"
-#include "core/script/Windows1252.h"
 
 #include <QFile>
 #include <QRandomGenerator>

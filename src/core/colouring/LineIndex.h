@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/control/RichTextControl.h"
 #include "core/text/ChunkedVector.h"
-#include "core/text/RichTextControl.h"
 #include "core/text/SortedLines.h"
 #include "core/text/TextColor.h"
 

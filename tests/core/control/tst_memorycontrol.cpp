@@ -1,5 +1,5 @@
-#include "core/text/ControlContract.h"
-#include "core/text/MemoryRichTextControl.h"
+#include "core/control/ControlContract.h"
+#include "core/control/MemoryRichTextControl.h"
 
 #include <QTest>
 

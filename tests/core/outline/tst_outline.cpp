@@ -1,6 +1,6 @@
-#include "core/script/ActionOutline.h"
-#include "core/text/LineIndex.h"
-#include "core/text/MemoryRichTextControl.h"
+#include "core/colouring/LineIndex.h"
+#include "core/control/MemoryRichTextControl.h"
+#include "core/outline/ActionOutline.h"
 
 #include <QRandomGenerator>
 
