@@ -8,3 +8,39 @@ if grep -rnE "#include [<\"](ui/|Qt(Gui|Widgets|PrintSupport|Svg|WebEngine[A-Za-
   echo "check-layers: the lines above bring widgets into the core library"
   exit 1
 fi
+
+# Inside the core the folders keep one order, lowest first; each includes
+# only its own folder and those below it (and the few neighbours named here).
+level() {
+  case "$1" in
+    text | settings) echo 0 ;;
+    encoding) echo 1 ;;
+    rtf) echo 2 ;;
+    control) echo 3 ;;
+    script) echo 4 ;;
+    colouring | outline | checker | install | writer) echo 5 ;;
+    document) echo 6 ;;
+    recovery) echo 7 ;;
+    frame) echo 8 ;;
+    *) echo 99 ;;
+  esac
+}
+neighbours=" install>checker writer>install writer>checker "
+bad=0
+while IFS= read -r hit; do
+  from=$(sed -E 's|^src/core/([a-z]+)/.*|\1|' <<<"$hit")
+  to=$(sed -E 's|.*#include "core/([a-z]+)/.*|\1|' <<<"$hit")
+  [ "$from" = "$to" ] && continue
+  lf=$(level "$from")
+  lt=$(level "$to")
+  if [ "$lt" -gt "$lf" ] || { [ "$lt" -eq "$lf" ] && [[ $neighbours != *" $from>$to "* ]]; }; then
+    echo "$hit"
+    bad=1
+  fi
+done < <(grep -rnE '#include "core/[a-z]+/' src/core)
+if [ "$bad" -ne 0 ]; then
+  echo "check-layers: the lines above break the order of the core's folders"
+  echo "  (text, settings < encoding < rtf < control < script < colouring, outline, checker,"
+  echo "   install, writer < document < recovery < frame)"
+  exit 1
+fi

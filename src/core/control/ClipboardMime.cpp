@@ -2,7 +2,6 @@
 #include "core/control/RichTextControl.h"
 #include "core/encoding/Windows1252.h"
 #include "core/rtf/Rtf.h"
-#include "core/script/ScriptFile.h"
 
 #include <QMimeData>
 #include <QUrl>
@@ -63,9 +62,16 @@ PasteResult paste(RichTextControl& control, const QMimeData* mime)
     }
     if (!found)
         return {};
-    if (const ScriptFile::LongLine line = ScriptFile::findOverlongLine(content.text);
-        line.number > 0)
-        return {false, ScriptFile::overlongLineMessage(line)};
+    // A line too long for the rules is refused before anything is pasted.
+    if (const ControlRules& rules = control.rules(); rules.lineLimit > 0) {
+        int number = 1;
+        for (const QString& line : content.text.split(QStringLiteral("\r\n"))) {
+            if (line.size() > rules.lineLimit * 3 / 4)
+                if (const int settled = rules.settledLength(line); settled > rules.lineLimit)
+                    return {false, rules.overlongText(number, settled)};
+            ++number;
+        }
+    }
     // The control refuses what would make a line too long, and says so.
     const quint64 before = control.revision();
     if (rich)

@@ -1,7 +1,6 @@
 #include "core/control/RichTextControl.h"
 #include "core/encoding/Windows1252.h"
 #include "core/rtf/Rtf.h"
-#include "core/script/ScriptFile.h"
 
 #include <algorithm>
 #include <utility>
@@ -87,6 +86,8 @@ LineChanges RichTextControl::takeLineChanges()
 
 bool RichTextControl::acceptsReplacement(int start, int length, const QString& insert)
 {
+    if (m_rules.lineLimit <= 0)
+        return true;
     const int first = lineAt(start);
     const int last = lineAt(start + length);
     const QString firstLine = line(first)->text;
@@ -96,7 +97,7 @@ bool RichTextControl::acceptsReplacement(int start, int length, const QString& i
     // The longest line the replaced ones had: an edit may shorten an overlong line.
     int before = 0;
     for (int i = first; i <= last; ++i)
-        before = std::max(before, ScriptFile::settledLength(line(i)->text));
+        before = std::max(before, m_rules.settledLength(line(i)->text));
     const QStringView text(insert);
     qsizetype from = 0;
     for (int piece = 0;; ++piece) {
@@ -108,9 +109,9 @@ bool RichTextControl::acceptsReplacement(int start, int length, const QString& i
             made.prepend(QStringView(firstLine).first(head));
         if (lastPiece)
             made.append(QStringView(lastLine).sliced(tail));
-        const int settled = ScriptFile::settledLength(made);
-        if (settled > ScriptFile::MaxLineLength && settled > before) {
-            emit editRefused(ScriptFile::overlongEditMessage({first + piece + 1, settled}));
+        const int settled = m_rules.settledLength(made);
+        if (settled > m_rules.lineLimit && settled > before) {
+            emit editRefused(m_rules.overlongEdit(first + piece + 1, settled));
             return false;
         }
         if (lastPiece)
@@ -121,16 +122,18 @@ bool RichTextControl::acceptsReplacement(int start, int length, const QString& i
 
 bool RichTextControl::acceptsLines(const LineStore& lines)
 {
+    if (m_rules.lineLimit <= 0)
+        return true;
     const int count = lines.lineCount();
     for (int i = 0; i < count; ++i) {
         const QString& made = lines.line(i).text;
         // A line shorter than the limit by a quarter cannot settle past it.
-        if (made.size() <= ScriptFile::MaxLineLength * 3 / 4)
+        if (made.size() <= m_rules.lineLimit * 3 / 4)
             continue;
-        const int settled = ScriptFile::settledLength(made);
-        const int before = i < lineCount() ? ScriptFile::settledLength(line(i)->text) : 0;
-        if (settled > ScriptFile::MaxLineLength && settled > before) {
-            emit editRefused(ScriptFile::overlongEditMessage({i + 1, settled}));
+        const int settled = m_rules.settledLength(made);
+        const int before = i < lineCount() ? m_rules.settledLength(line(i)->text) : 0;
+        if (settled > m_rules.lineLimit && settled > before) {
+            emit editRefused(m_rules.overlongEdit(i + 1, settled));
             return false;
         }
     }
@@ -171,20 +174,22 @@ int RichTextControl::snapPosition(const QString& text, int pos)
 
 bool RichTextControl::loadFile(const QString& path, QString* error)
 {
-    ScriptFile::ReadResult r = ScriptFile::read(path);
-    if (!r.ok) {
+    StyledText content;
+    QString why;
+    if (!m_rules.read || !m_rules.read(path, content, why)) {
         if (error)
-            *error = r.error;
+            *error = why;
         return false;
     }
-    setStyledText(r.content);
+    setStyledText(content);
     return true;
 }
 
 bool RichTextControl::saveFile(const QString& path, QString* error) const
 {
-    const ScriptFile::WriteResult r = ScriptFile::write(path, Windows1252::encode(text()).bytes);
-    if (!r.ok && error)
-        *error = r.error;
-    return r.ok;
+    QString why;
+    const bool ok = m_rules.write && m_rules.write(path, text(), why);
+    if (!ok && error)
+        *error = why;
+    return ok;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/control/ControlRules.h"
 #include "core/text/LineSplice.h"
 #include "core/text/LineStore.h"
 #include "core/text/StyledText.h"
@@ -74,8 +75,12 @@ public:
     // control over a store changes only the lines that differ.
     virtual void setLines(const LineStore& lines);
 
+    // The rules the script layer gives the control (the line limit, files).
+    void setRules(ControlRules rules) { m_rules = std::move(rules); }
+    const ControlRules& rules() const { return m_rules; }
+
     // Replacing [start, start + length) by `insert` (CR LF breaks): true
-    // when no line it makes passes the limit of ScriptFile, or none it makes
+    // when no line it makes passes the limit of the rules, or none it makes
     // is longer than the lines it replaces; otherwise editRefused() says why.
     bool acceptsReplacement(int start, int length, const QString& insert);
     // The same rule for lines that are to take the place of the text's
@@ -140,6 +145,7 @@ private:
     int m_blocked = 0;
     quint64 m_revision = 0;
     LineChanges m_lineChanges;
+    ControlRules m_rules;
 };
 
 // Edits made while a batch is open reach the listeners as one change, when

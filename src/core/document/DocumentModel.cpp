@@ -1,4 +1,5 @@
 #include "core/document/DocumentModel.h"
+#include "core/script/ScriptFile.h"
 
 #include "core/colouring/KeywordColouring.h"
 #include "core/colouring/LineByLineColouring.h"
@@ -31,6 +32,8 @@ DocumentModel::DocumentModel(RichTextControl& control, QObject* parent)
     : QObject(parent), m_control(control), m_index(markerTexts()),
       m_memo(std::make_unique<LineRewriteMemo>())
 {
+    // The control holds a script: the script's rules for lines and files.
+    m_control.setRules(ScriptFile::controlRules());
     m_timer.setInterval(SnapshotInterval);
     connect(&m_timer, &QTimer::timeout, this, &DocumentModel::Timer1_Timer);
     connect(&m_control, &RichTextControl::changed, this, &DocumentModel::mod_fly_Change);

@@ -1,4 +1,5 @@
 #include "core/script/ScriptFile.h"
+#include "core/encoding/Windows1252.h"
 #include "core/rtf/Rtf.h"
 
 #include <QCoreApplication>
@@ -292,6 +293,27 @@ WriteResult write(const QString& path, const QByteArray& bytes)
     }
     r.stamp = stampOf(path, bytes);
     r.ok = true;
+    return r;
+}
+
+ControlRules controlRules()
+{
+    ControlRules r;
+    r.lineLimit = MaxLineLength;
+    r.settledLength = [](QStringView line) { return settledLength(line); };
+    r.overlongEdit = [](int line, int length) { return overlongEditMessage({line, length}); };
+    r.overlongText = [](int line, int length) { return overlongLineMessage({line, length}); };
+    r.read = [](const QString& path, StyledText& content, QString& error) {
+        ReadResult got = read(path);
+        content = std::move(got.content);
+        error = got.error;
+        return got.ok;
+    };
+    r.write = [](const QString& path, const QString& text, QString& error) {
+        const WriteResult done = write(path, Windows1252::encode(text).bytes);
+        error = done.error;
+        return done.ok;
+    };
     return r;
 }
 

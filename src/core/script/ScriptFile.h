@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/control/ControlRules.h"
 #include "core/encoding/TextEncoding.h"
 #include "core/text/StyledText.h"
 
@@ -70,5 +71,9 @@ WriteResult write(const QString& path, const QByteArray& bytes);
 // An existing regular file whose permission bits let no one write it: a
 // reason to ask before replacing it, since root would write it anyway.
 bool isWriteProtected(const QString& path);
+
+// The rules a control holding a script follows: the line limit above, and
+// files read and written as here.
+ControlRules controlRules();
 
 } // namespace ScriptFile

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/script/ScriptFile.h"
+
 #include "core/control/RichTextControl.h"
 
 #include <QObject>
@@ -50,7 +52,13 @@ private slots:
     void lineChanges_coverEveryLineThatChanged();
 
 private:
-    std::unique_ptr<RichTextControl> make() { return m_make(); }
+    // A control holding a script: the script's rules for lines and files.
+    std::unique_ptr<RichTextControl> make()
+    {
+        std::unique_ptr<RichTextControl> c = m_make();
+        c->setRules(ScriptFile::controlRules());
+        return c;
+    }
     Factory m_make;
     OutsideEdit m_outside;
 };
