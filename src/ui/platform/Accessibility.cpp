@@ -3,9 +3,24 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
+
+const char* const AnnouncerProperty = "quillwrightAnnouncer";
+
+class Announcer : public QAccessibleWidget {
+public:
+    explicit Announcer(QLabel* label) : QAccessibleWidget(label, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
 
 class NamedComboBox : public QAccessibleWidget {
 public:
@@ -30,6 +45,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     if (className == QLatin1String("CommandsWindow") && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog,
                                      static_cast<QWidget*>(object)->windowTitle());
+    if (auto* label = qobject_cast<QLabel*>(object);
+        label && label->property(AnnouncerProperty).toBool())
+        return new Announcer(label);
     auto* box = qobject_cast<QComboBox*>(object);
     if (className != QLatin1String("QComboBox") || !box || box->accessibleName().isEmpty())
         return nullptr;
@@ -47,6 +65,23 @@ void install()
         return;
     installed = true;
     QAccessible::installFactory(factory);
+}
+
+void makeAnnouncer(QLabel* label)
+{
+    install();
+    label->setProperty(AnnouncerProperty, true);
+}
+
+void announce(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    if (text.isEmpty() || !label->isVisible())
+        return;
+    QAccessibleEvent shown(label, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 } // namespace Accessibility

@@ -5,6 +5,16 @@
 // reader then says "Lucida Console" for the font box); a combo box given an
 // accessible name is named by it here, its text staying its value. The
 // action builder, a tool window, is told as the dialog it is.
+// A label whose changes matter while the focus is elsewhere (the find
+// bar's "Not found", the finding under the caret) is an announcer: it is
+// told as an alert, and each new text is raised as the alert showing again,
+// which screen readers speak (a plain name change is spoken only for the
+// focused object).
+class QLabel;
+class QString;
 namespace Accessibility {
 void install(); // once; later calls do nothing
-}
+void makeAnnouncer(QLabel* label);
+// Sets the text and, when it says something new, raises it.
+void announce(QLabel* label, const QString& text);
+} // namespace Accessibility

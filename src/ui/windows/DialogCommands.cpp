@@ -6,6 +6,7 @@
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/PropertiesDialog.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/Accessibility.h"
 #include "ui/windows/DocumentWindow.h"
 
 #include <QLabel>
@@ -72,7 +73,8 @@ void MainWindow::appendActionBlock(const QString& block)
 {
     DocumentWindow* doc = activeDocument();
     if (!doc) {
-        m_statusPanel->setText(tr("No script is open: open or create one to add the action to."));
+        Accessibility::announce(m_statusPanel,
+                                tr("No script is open: open or create one to add the action to."));
         return;
     }
     doc->model().setUpdateBrowserTF(true);

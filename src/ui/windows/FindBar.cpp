@@ -3,6 +3,7 @@
 #include "core/script/ModFormat.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/Accessibility.h"
 #include "ui/platform/CommandKeys.h"
 #include "ui/platform/FlowLayout.h"
 
@@ -63,6 +64,7 @@ FindBar::FindBar(QtRichTextControl& control, QWidget* parent)
     m_inSelection->setObjectName(QStringLiteral("inSelection"));
     m_status->setObjectName(QStringLiteral("findStatus"));
     m_status->setTextFormat(Qt::PlainText);
+    Accessibility::makeAnnouncer(m_status);
     auto* previous = new QPushButton(tr("Previous"), this);
     previous->setObjectName(QStringLiteral("findPrevious"));
     previous->setToolTip(tr("The match before (Shift+F3)"));
@@ -495,6 +497,7 @@ void FindBar::showCount(const QString& notice)
         }
     }
     m_find->setPalette(p);
-    m_status->setText(notice.isEmpty() ? text : notice + QStringLiteral(" \u2014 ") + text);
+    Accessibility::announce(m_status,
+                            notice.isEmpty() ? text : notice + QStringLiteral(" \u2014 ") + text);
     emit matchesChanged();
 }

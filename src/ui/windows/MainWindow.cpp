@@ -237,7 +237,7 @@ void MainWindow::showDocumentStatus()
         if (!m_statusOwned)
             m_statusIdle = m_statusPanel->text();
         m_statusOwned = true;
-        m_statusPanel->setText(message);
+        Accessibility::announce(m_statusPanel, message);
     } else if (m_statusOwned) {
         m_statusOwned = false;
         m_statusPanel->setText(m_statusIdle);

@@ -1,5 +1,6 @@
 // The main window's menus, toolbar and status bar, built from typed tables.
 #include "ui/editor/ModEditor.h"
+#include "ui/platform/Accessibility.h"
 #include "ui/platform/Icons.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/EditMenuAdditions.h"
@@ -300,6 +301,7 @@ void MainWindow::createStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     m_statusPanel = new QLabel(tr("Status"), bar);
+    Accessibility::makeAnnouncer(m_statusPanel);
     m_encodingPanel = new QToolButton(bar);
     m_encodingPanel->setObjectName(QStringLiteral("encodingPanel"));
     m_encodingPanel->setToolTip(

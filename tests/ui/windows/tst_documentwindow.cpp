@@ -13,6 +13,7 @@
 #include "core/control/ClipboardMime.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -313,6 +314,10 @@ private slots:
         QCOMPARE(bar->status()->text(), QString("1 of 1"));
         QTest::keyClick(bar->findField(), Qt::Key_Return);
         QVERIFY(bar->status()->text().startsWith("Continued from the top"));
+        // Told as an alert, spoken while the focus stays in the find field.
+        QAccessibleInterface* status = QAccessible::queryAccessibleInterface(bar->status());
+        QCOMPARE(status->role(), QAccessible::AlertMessage);
+        QCOMPARE(status->text(QAccessible::Name), bar->status()->text());
         QCOMPARE(highlighted(), 1);
         QTest::keyClick(bar->findField(), Qt::Key_Escape);
         QVERIFY(!bar->isVisible() && w.editor()->hasFocus());
