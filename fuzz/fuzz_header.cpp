@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MemoryRichTextControl c;
     c.setText(fuzzText(data, size));
     const QString before = c.text();
-    const HeaderValues read = ReadHeader(c);
+    const HeaderValues read = HeaderFields::ReadHeader(c);
     FUZZ_CHECK(c.text() == before);
     HeaderValues other;
     qsizetype added = 0;
@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         other.value[i] = QStringLiteral("v%1\r\nline").arg(i);
         added += other.value[i].size() * 2 + 2; // notes lines gain "## "
     }
-    WriteHeader(c, other);
+    HeaderFields::WriteHeader(c, other);
     FUZZ_CHECK(c.text().size() <= before.size() + added);
-    ReadHeader(c);
+    HeaderFields::ReadHeader(c);
     return 0;
 }

@@ -17,6 +17,8 @@
 #include <unistd.h>
 
 using Cli::CliText;
+using Cli::optionValue;
+using Cli::OptionValue;
 using Cli::say;
 
 namespace {
@@ -134,14 +136,10 @@ int runCheck(const QString& program, const QStringList& args, const QByteArrayLi
         const QString& a = args[i];
         // "--name value" and "--name=value" alike.
         const auto value = [&](const QString& name, QString& into) {
-            if (a.startsWith(name + u'=')) {
-                into = a.sliced(name.size() + 1);
-                return true;
-            }
-            if (a != name)
-                return false;
-            into = ++i < args.size() ? args[i] : QString();
-            return true;
+            const OptionValue v = optionValue(args, i, name);
+            if (v.matched)
+                into = v.value;
+            return v.matched;
         };
         QString list;
         if (!options || a == u"-" || !a.startsWith(u'-')) {

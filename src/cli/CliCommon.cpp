@@ -6,6 +6,18 @@
 
 namespace Cli {
 
+OptionValue optionValue(const QStringList& args, qsizetype& i, const QString& name)
+{
+    const QString& a = args[i];
+    if (a.startsWith(name + u'='))
+        return {true, false, a.sliced(name.size() + 1)};
+    if (a != name)
+        return {};
+    if (++i == args.size())
+        return {true, true, QString()};
+    return {true, false, args[i]};
+}
+
 void useUserLanguage()
 {
     static QTranslator french;

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 
 using Cli::CliText;
+using Cli::optionValue;
+using Cli::OptionValue;
 using Cli::say;
 
 namespace {
@@ -30,17 +32,12 @@ Request parse(const QStringList& args, bool wantsOutput)
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const auto value = [&](const QString& name, QString& into) {
-            if (a.startsWith(name + u'=')) {
-                into = a.sliced(name.size() + 1);
-                return true;
-            }
-            if (a != name)
-                return false;
-            if (++i == args.size())
+            const OptionValue v = optionValue(args, i, name);
+            if (v.missing)
                 r.error = CliText::tr("%1 needs a folder").arg(name);
-            else
-                into = args[i];
-            return true;
+            else if (v.matched)
+                into = v.value;
+            return v.matched;
         };
         if (options && a == u"--") {
             options = false;

@@ -85,15 +85,8 @@ QString MemoryRichTextControl::selRtf() const
     return Rtf::write(part, m_fontName);
 }
 
-void MemoryRichTextControl::setSelRtf(const QString& rtf)
+void MemoryRichTextControl::replaceSelectionStyled(const StyledText& content)
 {
-    if (!Rtf::looksLikeRtf(rtf)) {
-        setSelText(rtf);
-        return;
-    }
-    const StyledText content = normalizedStyledText(Rtf::read(rtf));
-    if (!acceptsReplacement(m_selStart, m_selLength, content.text))
-        return;
     replaceSelection(content);
 }
 

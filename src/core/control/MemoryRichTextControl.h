@@ -27,7 +27,6 @@ public:
     QString selText() const override;
     void setSelText(const QString& text) override;
     QString selRtf() const override;
-    void setSelRtf(const QString& rtf) override;
 
     TextColor selColor() const override;
     void setSelColor(TextColor color) override;
@@ -41,6 +40,9 @@ public:
     void setFontName(const QString& name) override { m_fontName = name; }
     int rightMargin() const override { return m_rightMargin; }
     void setRightMargin(int twips) override { m_rightMargin = twips; }
+
+protected:
+    void replaceSelectionStyled(const StyledText& content) override;
 
 private:
     void replaceSelection(const StyledText& insert);

@@ -7,6 +7,17 @@
 
 RichTextControl::~RichTextControl() = default;
 
+void RichTextControl::setSelRtf(const QString& rtf)
+{
+    if (!Rtf::looksLikeRtf(rtf)) {
+        setSelText(rtf);
+        return;
+    }
+    const StyledText content = normalizedStyledText(Rtf::read(rtf));
+    if (acceptsReplacement(selStart(), selLength(), content.text))
+        replaceSelectionStyled(content);
+}
+
 ChangeBatch::~ChangeBatch()
 {
     m_control.unblockNotifications();

@@ -44,7 +44,8 @@ public:
     // character before it on the same line, the default at a line start.
     virtual void setSelText(const QString& text) = 0;
     virtual QString selRtf() const = 0;
-    virtual void setSelRtf(const QString& rtf) = 0;
+    // RTF replaces the selection with its colours, anything else as text.
+    void setSelRtf(const QString& rtf);
 
     // The colour of the selection; TextColor::mixed() when it holds more
     // than one. Line breaks carry no colour and are not counted.
@@ -130,6 +131,8 @@ protected:
     // A widget control keeps its view still while a handler writes to it.
     virtual void batchBegan() {}
     virtual void batchEnded() {}
+    // The selection becomes `content`, already accepted by the line rules.
+    virtual void replaceSelectionStyled(const StyledText& content) = 0;
     void notifyChanged()
     {
         ++m_revision;

@@ -168,15 +168,8 @@ QString QtRichTextControl::selRtf() const
     return Rtf::write(m_store.slice(m_selStart, m_selLength), m_fontName);
 }
 
-void QtRichTextControl::setSelRtf(const QString& rtf)
+void QtRichTextControl::replaceSelectionStyled(const StyledText& content)
 {
-    if (!Rtf::looksLikeRtf(rtf)) {
-        setSelText(rtf);
-        return;
-    }
-    const StyledText content = normalizedStyledText(Rtf::read(rtf));
-    if (!acceptsReplacement(m_selStart, m_selLength, content.text))
-        return;
     replaceRange(m_selStart, m_selLength, content);
 }
 

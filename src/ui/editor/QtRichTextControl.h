@@ -42,7 +42,6 @@ public:
     QString selText() const override;
     void setSelText(const QString& text) override;
     QString selRtf() const override;
-    void setSelRtf(const QString& rtf) override;
 
     TextColor selColor() const override;
     void setSelColor(TextColor color) override;
@@ -84,6 +83,9 @@ public:
     // slices included: work that reads the widget, or that can wait for
     // it, waits.
     bool isShowing() const { return m_programmatic > 0; }
+
+protected:
+    void replaceSelectionStyled(const StyledText& content) override;
 
 private:
     // Every edit runs as one; the widget is brought up to date when the
