@@ -520,16 +520,21 @@ def write_cp1252(path, text):
         f.write(text.encode("cp1252"))
 
 
+def answer_recovery(s):
+    """Answers the recovery question at start-up with Return (Recover); the script has the focus."""
+    # The question is a second window titled as the main window.
+    wait_for_message(s, "recovery question")
+    time.sleep(0.5)
+    s.keys("Return")  # Recover
+    close_tip(s)
+    s.focus(s.window(MAIN))
+
+
 def recover_and_save(display, home):
     """Starts the program, answers its recovery question with Return (Recover) and saves."""
     s = Session(display, home, placement=(15000, 12000))
     try:
-        # The question is a second window titled as the main window.
-        wait_for_message(s, "recovery question")
-        time.sleep(0.5)
-        s.keys("Return")  # Recover
-        close_tip(s)
-        s.focus(s.window(MAIN))
+        answer_recovery(s)
         s.keys("ctrl+s")
         time.sleep(0.5)
         s.quit()
@@ -668,11 +673,7 @@ def journey_sigterm_inside_modal_windows(display, home):
         s.kill()
     s = Session(display, home, placement=(15000, 12000))
     try:
-        wait_for_message(s, "recovery question")
-        time.sleep(0.5)
-        s.keys("Return")  # Recover
-        close_tip(s)
-        s.focus(s.window(MAIN))
+        answer_recovery(s)
         s.keys("ctrl+s")
         dialog = s.window("Save")
         s.focus(dialog)

@@ -3,6 +3,7 @@
 #include "core/control/RichTextControl.h"
 #include "core/frame/OptionsTabs.h"
 #include "core/settings/SettingsStore.h"
+#include "ui/platform/Accessibility.h"
 #include "ui/platform/LoadCaptions.h"
 #include "ui/platform/Twips.h"
 
@@ -43,8 +44,8 @@ OptionsDialog::OptionsDialog(SettingsStore* settings, RichTextControl* control, 
     }
     m_fonts = new QComboBox(m_pages[0]->findChild<QGroupBox*>());
     m_fonts->setObjectName(QStringLiteral("Combo1"));
-    m_fonts->setAccessibleName(tr("Font"));
     m_fonts->setEditable(true);
+    Accessibility::nameComboBox(m_fonts, tr("Font"));
     m_fonts->setInsertPolicy(QComboBox::NoInsert);
     m_fonts->setGeometry(twipsRect(this, 240, 480, 3800, 330));
 

@@ -1,6 +1,7 @@
 #include "ui/dialogs/PropertiesDialog.h"
 
 #include "core/control/RichTextControl.h"
+#include "ui/platform/Accessibility.h"
 #include "ui/platform/Twips.h"
 
 #include <QAbstractItemView>
@@ -112,7 +113,7 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
     // Each box is named by its label, for screen readers and Alt keys alike.
     for (size_t i = 0; i < std::size(labels); ++i)
         labels[i]->setBuddy(boxes[i]);
-    m_combo->setAccessibleName(tr("Installation level"));
+    Accessibility::nameComboBox(m_combo, tr("Installation level"));
     command1->setAccessibleName(tr("Author details"));
     command2->setAccessibleName(tr("Choose the installation level"));
     auto* ok = button("cmdOK", QT_TR_NOOP("OK"), 1095);

@@ -67,6 +67,14 @@ void install()
     QAccessible::installFactory(factory);
 }
 
+void nameComboBox(QComboBox* box, const QString& name)
+{
+    install();
+    box->setAccessibleName(name);
+    if (QLineEdit* edit = box->lineEdit())
+        edit->setAccessibleName(name);
+}
+
 void makeAnnouncer(QLabel* label)
 {
     install();

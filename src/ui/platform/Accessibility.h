@@ -10,11 +10,15 @@
 // told as an alert, and each new text is raised as the alert showing again,
 // which screen readers speak (a plain name change is spoken only for the
 // focused object).
+class QComboBox;
 class QLabel;
 class QString;
 namespace Accessibility {
 void install(); // once; later calls do nothing
 void makeAnnouncer(QLabel* label);
+// An editable combo box and its edit part, which Qt leaves unnamed, both
+// named `name`.
+void nameComboBox(QComboBox* box, const QString& name);
 // Sets the text and, when it says something new, raises it.
 void announce(QLabel* label, const QString& text);
 } // namespace Accessibility

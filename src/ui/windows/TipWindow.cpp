@@ -46,6 +46,8 @@ TipWindow::TipWindow(SettingsStore* settings, const QString& programFolder,
     picture->setAutoFillBackground(true);
     picture->setBackgroundRole(QPalette::Base);
     picture->setFocusPolicy(Qt::TabFocus);
+    // It takes the focus, so it says what it holds.
+    picture->setAccessibleName(tr("Tip of the Day"));
     auto* did = new QLabel(tr("Did you know..."), picture);
     did->setTextFormat(Qt::PlainText);
     did->setObjectName(QStringLiteral("Label1"));

@@ -27,6 +27,7 @@
 #include <QCompleter>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,10 +131,15 @@ void walk(QWidget* root, Walked& w)
             w.unnamed << x->objectName() + " in " + root->objectName();
         // What assistive technology is told: every actionable object has a
         // name, and the name is not its value (a combo named "Lucida Console").
-        const bool actionable = field || qobject_cast<QAbstractButton*>(x) ||
-                                qobject_cast<QToolBar*>(x) || qobject_cast<QTabBar*>(x);
+        // A frame that takes the focus (the tip's) is read when it gets it.
+        const bool actionable =
+            field || qobject_cast<QAbstractButton*>(x) || qobject_cast<QToolBar*>(x) ||
+            qobject_cast<QTabBar*>(x) ||
+            (x->metaObject() == &QFrame::staticMetaObject && x->focusPolicy() != Qt::NoFocus);
+        // The edit part of a combo box is read on its own when it has the focus.
+        const bool spinPart = qobject_cast<QAbstractSpinBox*>(x->parentWidget());
         if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(x);
-            a && actionable && !part && x->isVisibleTo(root)) {
+            a && actionable && !spinPart && x->isVisibleTo(root)) {
             const QString name = a->text(QAccessible::Name);
             const QString value = a->text(QAccessible::Value);
             if (name.trimmed().isEmpty())
