@@ -8,6 +8,7 @@
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/Accessibility.h"
 #include "ui/platform/DialogService.h"
+#include "ui/platform/FocusFrame.h"
 #include "ui/platform/Icons.h"
 #include "ui/platform/LoadCaptions.h"
 #include "ui/windows/DocumentWindow.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(const AppServices& services, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     Accessibility::install();
+    FocusFrame::install();
     setAcceptDrops(true); // files dropped anywhere on the window are opened
     setWindowTitle(ModFormat::programTitle());
     setWindowIcon(Icons::byName(QStringLiteral("app")));

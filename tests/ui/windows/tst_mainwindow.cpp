@@ -29,6 +29,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,18 +37,21 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QStringListModel>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <cmath>
 
 namespace {
 int px(double twips, const QWidget* w)
@@ -402,6 +406,37 @@ private slots:
         QVERIFY2(english_left.isEmpty(), qPrintable(english_left.join(" | ")));
         QVERIFY2(english.unnamed.isEmpty(), qPrintable(english.unnamed.join(", ")));
         QVERIFY2(english.namedByValue.isEmpty(), qPrintable(english.namedByValue.join(", ")));
+    }
+
+    void focusFrame_ofTheOutlinesCurrentItem_reachesFourAndAHalfToOne()
+    {
+        MainWindowFixture f;
+        QTreeView* outline = f.doc()->Actionlist();
+        const QColor base = outline->palette().color(QPalette::Base);
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(base);
+        QStyleOptionFocusRect option;
+        option.initFrom(outline);
+        option.rect = image.rect();
+        option.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
+        QPainter painter(&image);
+        outline->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, outline);
+        painter.end();
+        // WCAG's contrast of the frame's strongest pixel against the list.
+        const auto luminance = [](QColor c) {
+            const auto channel = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+                   0.0722 * channel(c.blueF());
+        };
+        double best = 1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const double a = luminance(image.pixelColor(x, y)), b = luminance(base);
+                best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+            }
+        QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
     }
 
     void checkPanel_summarisesTheActiveScript_andAForumIsRemembered()
