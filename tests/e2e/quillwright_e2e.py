@@ -767,6 +767,114 @@ def journey_install_preview(display, home):
            "the preview wrote into the forum")
 
 
+def journey_keys_only(display, home):
+    """The whole task by keys alone under a window manager: the keys land where
+    the user expects at every step, and what F8 reached is read from the status bar."""
+    if not shutil.which("openbox"):
+        raise Failure("openbox is not installed (scripts/deps.sh installs it)")
+    wm = subprocess.Popen(["openbox", "--sm-disable"], env={**os.environ, "DISPLAY": display.name},
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    script = os.path.join(home, "keys.mod")
+    banner = lambda k: "#\r\n#-----[ " + k + " ]" + DASHES + "\r\n#\r\n"
+    body = ("## MOD Title: Keys\r\n## MOD Version: 1.0.0\r\n" + "#" * 62 + "\r\n"
+            + banner("FIND") + "include('common.php');\r\n"
+            + banner("OPEN") + "index.php\r\n"
+            + banner("FIND") + "$page_title = '';\r\n"
+            + banner("SAVE/CLOSE ALL FILES") + "# EoM\r\n")
+    write_cp1252(script, body)
+    s = Session(display, home, placement=(15000, 12000))
+
+    def focus_in(window, widget_class=None):
+        focus = s.fresh_report().get("focus", {})
+        expect(focus.get("window") == window and (not widget_class or focus.get("class") == widget_class),
+               f"the keys go to {focus}, not to {widget_class or 'a widget'} in {window}")
+
+    try:
+        time.sleep(1)
+        s.window("Tip of the Day")
+        s.keys("Return")  # the tip has the focus: the keys alone dismiss it
+        s.gone("Tip of the Day")
+        focus_in("frmMain", "ModEditor")
+        s.open_file(script)
+        focus_in("frmMain", "ModEditor")
+        # To the outline and back, then a jump from it.
+        s.keys("F6")
+        focus_in("frmMain", "QTreeView")
+        s.keys("F6")
+        focus_in("frmMain", "ModEditor")
+        # Actions opens from the keyboard; Return on its second action goes there.
+        s.keys("F6", "Home", "Down", "Down", "Right", "Down", "Down", "Return")
+        time.sleep(0.3)
+        doc = s.active_document()
+        expect(doc["selStart"] == doc["text"].index("#-----[ OPEN"),
+               f"Return on OPEN in the outline did not go there: {doc['selStart']}")
+        s.keys("F6")
+        focus_in("frmMain", "ModEditor")
+        # Find and replace, go to a line.
+        s.keys("ctrl+h")
+        s.keys("ctrl+a")
+        s.type("page_title")
+        s.keys("Tab")
+        s.type("page_name")
+        s.keys("alt+a", "Escape")
+        focus_in("frmMain", "ModEditor")
+        doc = s.active_document()
+        expect("$page_name = '';" in doc["text"], "Replace All by keys replaced nothing")
+        s.keys("ctrl+g")
+        s.type("5")
+        s.keys("Return")
+        focus_in("frmMain", "ModEditor")
+        doc = s.active_document()
+        expect(doc["selStart"] == len("\r\n".join(doc["text"].split("\r\n")[:4])) + 2,
+               f"Ctrl+G 5 left the caret at {doc['selStart']}")
+        # Properties: OK has the focus; four Tabs reach the version.
+        s.keys("alt+f", "i")
+        s.window("Properties")
+        focus_in("frmproperties", "QPushButton")
+        s.keys("Tab", "Tab", "Tab", "Tab", "ctrl+a")
+        s.type("1.0.1")
+        s.keys("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "Return")
+        s.gone("Properties")
+        expect("## MOD Version: 1.0.1" in s.active_document()["text"], "Return on OK did not keep the version")
+        # The builder takes the keys from the start; Esc closes it.
+        s.keys("ctrl+shift+a")
+        s.window("action builder")
+        focus_in("commands", "QListWidget")
+        s.keys("Home")  # OPEN
+
+        def tab_to(widget):
+            for _ in range(4):
+                if s.fresh_report().get("focus", {}).get("widget") == widget:
+                    return
+                s.keys("Tab")
+            raise Failure(f"Tab does not reach {widget} in the builder: {s.fresh_report().get('focus')}")
+
+        tab_to("cmdtxt")
+        s.type("viewtopic.php")
+        tab_to("OKButton")
+        s.keys("space")
+        time.sleep(0.5)
+        text = s.active_document()["text"]
+        expect("viewtopic.php" in text[text.rindex("[ OPEN ]"):], "the builder added no OPEN by keys")
+        s.keys("Escape")
+        s.gone("action builder")
+        # F8: the finding reached is said in the status bar.
+        s.keys("ctrl+Home", "F8")
+        status = s.fresh_report()["status"]
+        expect(status.startswith("Error: FIND before any OPEN"), f"F8 left the status bar saying {status!r}")
+        s.keys("ctrl+s")
+        time.sleep(0.5)
+        s.keys("ctrl+w")
+        time.sleep(0.5)
+        s.quit()
+    finally:
+        s.kill()
+        wm.terminate()
+        wm.wait(timeout=10)
+    saved = open(script, "rb").read().decode("cp1252")
+    expect("## MOD Version: 1.0.1" in saved and "$page_name" in saved, "the saved script lacks the changes")
+
+
 def journey_open_undo_save(display, home):
     """Undo after File, Open never brings back the text the window held before."""
     script = os.path.join(home, "opened.mod")
@@ -974,7 +1082,7 @@ JOURNEYS = ["first_start", "write_script", "reopen_and_undo", "french", "windows
             "crash_recovery", "sigterm_keeps_work", "open_undo_save", "end_marker_and_colours", "drag_word",
             "header_ok_unchanged", "find_replace_goto_outline", "command_line_without_display",
             "steady_typing_survives_kill", "binary_file_refused", "sigterm_inside_modal_windows",
-            "comforts_redo_and_recent", "install_preview"]
+            "comforts_redo_and_recent", "install_preview", "keys_only"]
 
 
 def main():

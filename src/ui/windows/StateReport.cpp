@@ -9,10 +9,12 @@
 #include "ui/windows/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -82,8 +84,16 @@ void MainWindow::writeStateReport() const
                                     {"globalX", global.x()},
                                     {"globalY", global.y()}});
     }
-    QJsonObject report{
-        {"title", windowTitle()}, {"menus", menus}, {"documents", docs}, {"children", children}};
+    QJsonObject report{{"title", windowTitle()},
+                       {"menus", menus},
+                       {"documents", docs},
+                       {"children", children},
+                       {"status", m_statusPanel->text()}};
+    // Where the keys go: the keys-only journey checks each step lands there.
+    if (const QWidget* focus = QApplication::focusWidget())
+        report.insert("focus", QJsonObject{{"widget", focus->objectName()},
+                                           {"class", focus->metaObject()->className()},
+                                           {"window", focus->window()->objectName()}});
     if (m_undoButton && m_undoButton->isVisible()) {
         const QRect r(m_undoButton->mapToGlobal(QPoint(0, 0)), m_undoButton->size());
         report.insert(
