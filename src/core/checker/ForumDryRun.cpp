@@ -2,11 +2,9 @@
 // own files, as an installer would apply them, without writing anything.
 #include "core/checker/Rules.h"
 #include "core/checker/ScriptChecker.h"
+#include "core/script/ForumPaths.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <memory>
 
@@ -66,19 +64,15 @@ int findFrom(const Prepared& file, const std::vector<QString>& find, int from, i
 
 ForumFiles forumFolder(const QString& root)
 {
+    // The installer's reading of the forum: the same files reach both.
+    const ForumPaths::Files files = ForumPaths::folderFiles(root);
     auto cache = std::make_shared<QHash<QString, std::optional<QStringList>>>();
-    const QString base = QDir::cleanPath(QDir(root).absolutePath());
-    return [base, cache](const QString& path) -> std::optional<QStringList> {
+    return [files, cache](const QString& path) -> std::optional<QStringList> {
         if (const auto it = cache->constFind(path); it != cache->constEnd())
             return *it;
         std::optional<QStringList> lines;
-        // Only files under the forum's folder are read.
-        const QString full = QDir::cleanPath(base + u'/' + path);
-        if (full.startsWith(base + u'/') && QFileInfo(full).isFile()) {
-            QFile f(full);
-            if (f.open(QIODevice::ReadOnly))
-                lines = readLines(f.readAll());
-        }
+        if (const std::optional<QByteArray> bytes = files(path))
+            lines = readLines(*bytes);
         cache->insert(path, lines);
         return lines;
     };

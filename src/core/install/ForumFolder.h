@@ -9,11 +9,8 @@
 // with an installation's changes written, never the forum itself.
 namespace Install {
 
-// The files of a folder, read once each. A path that leaves the folder,
-// by ".." or through a symbolic link that points outside it, reads as no file.
-Files folderFiles(const QString& root);
-// Whether `path` under `root` resolves outside `root` (through a link).
-bool leavesFolder(const QString& root, const QString& path);
+using ForumPaths::folderFiles;
+using ForumPaths::leavesFolder;
 
 struct WriteOutcome {
     bool ok = false;

@@ -722,20 +722,6 @@ bool failedIn(const Result& result, const QString& path)
                        [&](const Finding& f) { return f.path == path; });
 }
 
-bool isConfined(const QString& path)
-{
-    QString p = path.trimmed();
-    p.replace(u'\\', u'/');
-    if (p.isEmpty() || p.startsWith(u'/') || p.startsWith(u'~') || (p.size() >= 2 && p[1] == u':'))
-        return false;
-    if (p.startsWith(QStringLiteral("./")))
-        p.remove(0, 2);
-    const QStringList parts = p.split(u'/');
-    return std::none_of(parts.begin(), parts.end(), [](const QString& part) {
-        return part.isEmpty() || part == u".." || part == u".";
-    });
-}
-
 Result install(const std::vector<Script>& scripts, const Files& forum, const Leaves& leaves)
 {
     return Installer(scripts, forum, leaves).run();

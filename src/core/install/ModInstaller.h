@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/checker/Finding.h"
+#include "core/script/ForumPaths.h"
 
 #include <QByteArray>
 #include <QRegularExpression>
@@ -17,7 +18,7 @@ namespace Install {
 
 // The bytes of a file by its path relative to a folder (the forum, or the
 // MOD's package beside the script), or nothing when there is none.
-using Files = std::function<std::optional<QByteArray>(const QString& path)>;
+using Files = ForumPaths::Files;
 
 struct Script {
     QString name;      // how the report names it (its file name)
@@ -65,9 +66,9 @@ bool failedIn(const Result& result, const QString& path);
 // with any blanks between them, "{%:N}" standing for a number.
 QRegularExpression fragmentPattern(QStringView fragment);
 
-// A path an OPEN or COPY may write: relative, with no ".." and no empty
-// part. Scripts' "\" and a leading "./" or "/" are read as ModReader reads them.
-bool isConfined(const QString& path);
+// A path an OPEN or COPY may write (scripts' "\" and a leading "./" read
+// as ModReader reads them).
+using ForumPaths::isConfined;
 
 // Whether a path of the forum leads outside its folder (a symbolic link
 // pointing elsewhere): such a file is neither read nor written.
