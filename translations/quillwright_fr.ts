@@ -611,6 +611,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>Files of the forum</source>
         <translation>Fichiers du forum</translation>
     </message>
+    <message>
+        <source>Kind of content</source>
+        <translation>Type de contenu</translation>
+    </message>
 </context>
 <context>
     <name>DialogService</name>
@@ -837,10 +841,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>Continued from the bottom</source>
         <translation>Reprise à la fin</translation>
-    </message>
-    <message>
-        <source>This change was not made.</source>
-        <translation>Cette modification n'a pas été faite.</translation>
     </message>
     <message numerus="yes">
         <source>%n replaced</source>
@@ -1315,6 +1315,10 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     <message>
         <source>Font</source>
         <translation>Police</translation>
+    </message>
+    <message>
+        <source>Option pages</source>
+        <translation>Pages d'options</translation>
     </message>
 </context>
 <context>

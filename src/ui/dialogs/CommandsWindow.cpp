@@ -1,6 +1,7 @@
 #include "ui/dialogs/CommandsWindow.h"
 
 #include "core/script/ModFormat.h"
+#include "ui/platform/Accessibility.h"
 #include "ui/platform/Icons.h"
 #include "ui/platform/LoadCaptions.h"
 #include "ui/platform/SetTopmost.h"
@@ -35,6 +36,7 @@ CommandsWindow::CommandsWindow(QWidget* parent)
     m_files->addItems(ActionBuilder::phpbbFiles());
     m_files->hide();
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    Accessibility::nameTabBar(m_tabs, tr("Kind of content"));
     m_tabs->addTab(Icons::byName(QStringLiteral("new")), QStringLiteral("TEXT"));
     m_tabs->addTab(Icons::byName(QStringLiteral("find")), QStringLiteral("LIST"));
     for (int i = 0; i < 2; ++i)

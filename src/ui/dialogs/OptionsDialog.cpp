@@ -25,6 +25,7 @@ OptionsDialog::OptionsDialog(SettingsStore* settings, RichTextControl* control, 
     setFixedSize(twipsToPx(this, 6000), twipsToPx(this, 4600));
 
     m_tabs->setObjectName(QStringLiteral("tbsOptions"));
+    Accessibility::nameTabBar(m_tabs, tr("Option pages"));
     for (const char* caption : {QT_TR_NOOP("General"), QT_TR_NOOP("Mod Source"),
                                 QT_TR_NOOP("Colour Coding"), QT_TR_NOOP("Compatibility")})
         m_tabs->addTab(tr(caption));

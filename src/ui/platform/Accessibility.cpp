@@ -5,6 +5,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTabBar>
+
+#include <vector>
 
 namespace {
 
@@ -38,8 +42,127 @@ public:
     }
 };
 
+// One page of a named tab list. Qt's own pages are private to its tab-list
+// interface, which names the list after the page shown; replacing the list
+// means telling its pages too.
+class TabPage : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    TabPage(QTabBar* bar, int index) : m_bar(bar), m_index(index) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                 : nullptr;
+    }
+    bool isValid() const override { return m_bar && m_index < m_bar->count(); }
+    QObject* object() const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::PageTab; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid())
+            return s;
+        s.focusable = m_bar->focusPolicy() != Qt::NoFocus;
+        s.selectable = true;
+        s.selected = m_bar->currentIndex() == m_index;
+        s.focused = s.selected && m_bar->hasFocus();
+        s.disabled = !m_bar->isTabEnabled(m_index);
+        s.invisible = !m_bar->isVisible() || !m_bar->isTabVisible(m_index);
+        return s;
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect r = m_bar->tabRect(m_index);
+        return QRect(m_bar->mapToGlobal(r.topLeft()), r.size());
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid())
+            return {};
+        if (t == QAccessible::Name)
+            return QString(m_bar->tabText(m_index)).remove(u'&');
+        if (t == QAccessible::Description)
+            return m_bar->tabToolTip(m_index);
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_bar.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& name) override
+    {
+        if (isValid() && name == pressAction())
+            m_bar->setCurrentIndex(m_index);
+    }
+
+private:
+    QPointer<QTabBar> m_bar;
+    int m_index;
+};
+
+// A tab list named for what its pages choose ("Option pages"), the page
+// shown being its selected child, not its name.
+class NamedTabList : public QAccessibleWidget {
+public:
+    explicit NamedTabList(QTabBar* bar) : QAccessibleWidget(bar, QAccessible::PageTabList) {}
+    ~NamedTabList() override
+    {
+        for (QAccessible::Id id : m_pages)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    QTabBar* bar() const { return static_cast<QTabBar*>(object()); }
+    int childCount() const override { return bar()->count(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= bar()->count())
+            return nullptr;
+        while (int(m_pages.size()) <= index)
+            m_pages.push_back(
+                QAccessible::registerAccessibleInterface(new TabPage(bar(), int(m_pages.size()))));
+        return QAccessible::accessibleInterface(m_pages[size_t(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* page) const override
+    {
+        for (size_t i = 0; i < m_pages.size(); ++i)
+            if (QAccessible::accessibleInterface(m_pages[i]) == page)
+                return int(i);
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QPoint at = bar()->mapFromGlobal(QPoint(x, y));
+        const int index = bar()->tabAt(at);
+        return index < 0 ? nullptr : child(index);
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return bar()->hasFocus() ? child(bar()->currentIndex()) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? bar()->accessibleName() : QAccessibleWidget::text(t);
+    }
+
+private:
+    mutable std::vector<QAccessible::Id> m_pages;
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
+    if (auto* bar = qobject_cast<QTabBar*>(object);
+        bar && className == QLatin1String("QTabBar") && !bar->accessibleName().isEmpty())
+        return new NamedTabList(bar);
     // The action builder is a tool window that stays on top, but to the user
     // a dialog: it is told as one (Qt would say "filler").
     if (className == QLatin1String("CommandsWindow") && object->isWidgetType())
@@ -73,6 +196,12 @@ void nameComboBox(QComboBox* box, const QString& name)
     box->setAccessibleName(name);
     if (QLineEdit* edit = box->lineEdit())
         edit->setAccessibleName(name);
+}
+
+void nameTabBar(QTabBar* bar, const QString& name)
+{
+    install();
+    bar->setAccessibleName(name);
 }
 
 void makeAnnouncer(QLabel* label)

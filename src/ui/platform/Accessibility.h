@@ -13,12 +13,16 @@
 class QComboBox;
 class QLabel;
 class QString;
+class QTabBar;
 namespace Accessibility {
 void install(); // once; later calls do nothing
 void makeAnnouncer(QLabel* label);
 // An editable combo box and its edit part, which Qt leaves unnamed, both
 // named `name`.
 void nameComboBox(QComboBox* box, const QString& name);
+// A tab list named for what it chooses; Qt would name it after the page
+// shown, which is its selected page's name.
+void nameTabBar(QTabBar* bar, const QString& name);
 // Sets the text and, when it says something new, raises it.
 void announce(QLabel* label, const QString& text);
 } // namespace Accessibility

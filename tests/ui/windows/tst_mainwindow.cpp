@@ -146,6 +146,13 @@ void walk(QWidget* root, Walked& w)
             a && actionable && !spinPart && x->isVisibleTo(root)) {
             const QString name = a->text(QAccessible::Name);
             const QString value = a->text(QAccessible::Value);
+            // Each page of a tab list is read by its own caption.
+            if (auto* tabs = qobject_cast<QTabBar*>(x))
+                for (int i = 0; i < tabs->count(); ++i)
+                    if (a->childCount() != tabs->count() ||
+                        a->child(i)->text(QAccessible::Name) != tabs->tabText(i).remove('&'))
+                        w.unnamed << "page " + QString::number(i) + " of " + x->objectName() +
+                                         " in " + root->objectName();
             if (name.trimmed().isEmpty())
                 w.unnamed << x->metaObject()->className() + QString(" ") + x->objectName() +
                                  " in " + root->objectName();
@@ -154,6 +161,10 @@ void walk(QWidget* root, Walked& w)
                      (qobject_cast<QComboBox*>(x) &&
                       name == static_cast<QComboBox*>(x)->currentText()) ||
                      name == x->objectName() || // "undo", "CoolBar1": names that say nothing
+                     // a tab list named after the page it shows ("General")
+                     (qobject_cast<QTabBar*>(x) &&
+                      name == static_cast<QTabBar*>(x)->tabText(
+                                  static_cast<QTabBar*>(x)->currentIndex())) ||
                      // a toolbar button read by its key ("cmd") though its tooltip says more
                      (qobject_cast<QToolButton*>(x) &&
                       static_cast<QToolButton*>(x)->defaultAction() &&
