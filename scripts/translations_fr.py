@@ -11,8 +11,8 @@ FR = {
     ("DocumentWindow", "%1: %2"): "%1 : %2",
     ("FindBar", "Clear"): "Effacer",
     ("GoToLineBar", "Line number, of %1"): "Numéro de ligne, sur %1",
-    ("MainWindow", "Toolbar"): "Barre d'outils",
-    ("MainWindow", "Commands"): "Commandes",
+    ("MainToolBar", "Toolbar"): "Barre d'outils",
+    ("MainToolBar", "Commands"): "Commandes",
     ("DocumentWindow", "Don't Report This Kind of Problem (%1)"): "Ne plus signaler ce genre de problème (%1)",
     ("ProblemsPanel", "Problems"): "Problèmes",
     ("ProblemsPanel", "&Problems"): "&Problèmes",
@@ -328,7 +328,7 @@ FR = {
         "%1 a été modifié sur le disque depuis son ouverture.",
     ("DocumentWindow", "Read %1 again from disk? The changes made here since it was last saved are lost."):
         "Relire %1 depuis le disque ? Les modifications faites ici depuis le dernier enregistrement seront perdues.",
-    ("MainWindow", "The encoding the script is saved in: a click chooses it for the next save"):
+    ("StatusFields", "The encoding the script is saved in: a click chooses it for the next save"):
         "L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement",
     ("SaveScript", "Save"): "Enregistrer",
     ("SaveScript", "Save as UTF-8"): "Enregistrer en UTF-8",
@@ -354,7 +354,7 @@ FR = {
     ("EditMenuAdditions", "&Go to Line..."): "&Aller à la ligne...",
     ("EditMenuAdditions", "&Next Problem"): "Problème &suivant",
     ("EditMenuAdditions", "&Previous Problem"): "Problème &précédent",
-    ("MainWindow", "The file %1 no longer exists. It is taken off the list of recent files."):
+    ("FileCommands", "The file %1 no longer exists. It is taken off the list of recent files."):
         "Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.",
     ("TextEncoding", "It is a binary file, not a MOD script."):
         "C'est un fichier binaire, pas un script MOD.",
@@ -416,35 +416,35 @@ FR = {
     ("GoToLineBar", "Go to line:"): "Aller à la ligne :",
     ("GoToLineBar", "Go"): "Aller",
     ("GoToLineBar", "of %1"): "sur %1",
-    ("MainWindow", "No script is open: open or create one to add the action to."):
+    ("DialogCommands", "No script is open: open or create one to add the action to."):
         "Aucun script n'est ouvert : ouvrez-en ou créez-en un pour y ajouter l'action.",
-    ("MainWindow", "The clipboard was not pasted.\n\n"): "Le presse-papiers n'a pas été collé.\n\n",
-    ("MainWindow", "Add 'Find' button code."): "Ajouter le code du bouton « Rechercher ».",
-    ("MainWindow", "Opening %1..."): "Ouverture de %1...",
-    ("MainWindow", "Could not open %1.\n\n%2"): "Impossible d'ouvrir %1.\n\n%2",
-    ("MainWindow", "Showing %1..."): "Affichage de %1...",
-    ("MainWindow", "Open"): "Ouvrir",
-    ("MainWindow", "Save"): "Enregistrer",
-    ("MainWindow", "Save As"): "Enregistrer sous",
-    ("MainWindow", "Add '%1' code."): "Ajouter le code de « %1 ».",
+    ("EditCommands", "The clipboard was not pasted.\n\n"): "Le presse-papiers n'a pas été collé.\n\n",
+    ("MainToolBar", "Add 'Find' button code."): "Ajouter le code du bouton « Rechercher ».",
+    ("FileCommands", "Opening %1..."): "Ouverture de %1...",
+    ("FileCommands", "Could not open %1.\n\n%2"): "Impossible d'ouvrir %1.\n\n%2",
+    ("FileCommands", "Showing %1..."): "Affichage de %1...",
+    ("FileCommands", "Open"): "Ouvrir",
+    ("FileCommands", "Save"): "Enregistrer",
+    ("FileCommands", "Save As"): "Enregistrer sous",
+    ("FileCommands", "Add '%1' code."): "Ajouter le code de « %1 ».",
     ("MainWindow", "No more document windows can be numbered."):
         "Plus aucune fenêtre de document ne peut être numérotée.",
     ("MainWindow", "%1 has changed on disk since it was opened."):
         "%1 a été modifié sur le disque depuis son ouverture.",
     ("MainWindow", "Document %1"): "Document %1",
-    ("MainWindow", "Undo"): "Annuler",
-    ("MainWindow", "one undo level"): "annuler un niveau",
-    ("MainWindow", "two undo levels"): "annuler deux niveaux",
-    ("MainWindow", "three undo levels"): "annuler trois niveaux",
-    ("MainWindow", "Status"): "État",
+    ("MainToolBar", "Undo"): "Annuler",
+    ("MainToolBar", "one undo level"): "annuler un niveau",
+    ("MainToolBar", "two undo levels"): "annuler deux niveaux",
+    ("MainToolBar", "three undo levels"): "annuler trois niveaux",
+    ("StatusFields", "Status"): "État",
     ("MainWindow", "The encoding the script is saved in"): "L'encodage dans lequel le script est enregistré",
-    ("MainWindow", "Quillwright ended without saving this work:\n\n%1\n\nRecover opens each in a window of its own; Discard deletes it."):
+    ("SessionCommands", "Quillwright ended without saving this work:\n\n%1\n\nRecover opens each in a window of its own; Discard deletes it."):
         "Quillwright s'est arrêté sans enregistrer ce travail :\n\n%1\n\nRécupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.",
-    ("MainWindow", "These recovery files cannot be read and are kept with the ending \".damaged\":\n\n%1"):
+    ("SessionCommands", "These recovery files cannot be read and are kept with the ending \".damaged\":\n\n%1"):
         "Ces fichiers de récupération sont illisibles et sont conservés avec l'extension « .damaged » :\n\n%1",
-    ("MainWindow", "Recover"): "Récupérer",
-    ("MainWindow", "Discard"): "Abandonner",
-    ("MainWindow", "Unable to display Help Contents. There is no Help associated with this project."):
+    ("SessionCommands", "Recover"): "Récupérer",
+    ("SessionCommands", "Discard"): "Abandonner",
+    ("DialogCommands", "Unable to display Help Contents. There is no Help associated with this project."):
         "Impossible d'afficher le sommaire de l'aide. Aucune aide n'est associée à ce projet.",
     ("OptionsDialog", "Options"): "Options",
     ("OptionsDialog", "General"): "Général",
@@ -576,9 +576,9 @@ FR = {
         "Texte après « # EoM » : les installeurs s'arrêtent de lire là",
     ("Checker", "A MOD script file cannot hold this character: saving writes \"?\""):
         "Un fichier de script MOD ne peut pas contenir ce caractère : l'enregistrement écrit « ? »",
-    ("MainWindow", "Check against forum files"): "Vérifier avec les fichiers du forum",
-    ("MainWindow", "Check against forum files..."): "Vérifier avec les fichiers du forum...",
-    ("MainWindow", "The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)"):
+    ("CheckerForum", "Check against forum files"): "Vérifier avec les fichiers du forum",
+    ("StatusFields", "Check against forum files..."): "Vérifier avec les fichiers du forum...",
+    ("StatusFields", "The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)"):
         "Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)",
 }
 

@@ -342,6 +342,13 @@
     </message>
 </context>
 <context>
+    <name>CheckerForum</name>
+    <message>
+        <source>Check against forum files</source>
+        <translation>Vérifier avec les fichiers du forum</translation>
+    </message>
+</context>
+<context>
     <name>CliText</name>
     <message>
         <source>%1: %2 is not a folder</source>
@@ -617,6 +624,17 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
+    <name>DialogCommands</name>
+    <message>
+        <source>No script is open: open or create one to add the action to.</source>
+        <translation>Aucun script n'est ouvert : ouvrez-en ou créez-en un pour y ajouter l'action.</translation>
+    </message>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>Impossible d'afficher le sommaire de l'aide. Aucune aide n'est associée à ce projet.</translation>
+    </message>
+</context>
+<context>
     <name>DialogService</name>
     <message>
         <source>Print</source>
@@ -730,6 +748,17 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
+    <name>EditCommands</name>
+    <message>
+        <source>The clipboard was not pasted.
+
+</source>
+        <translation>Le presse-papiers n'a pas été collé.
+
+</translation>
+    </message>
+</context>
+<context>
     <name>EditMenuAdditions</name>
     <message>
         <source>&amp;Redo</source>
@@ -754,6 +783,45 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>&amp;Previous Problem</source>
         <translation>Problème &amp;précédent</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Ouverture de %1...</translation>
+    </message>
+    <message>
+        <source>Could not open %1.
+
+%2</source>
+        <translation>Impossible d'ouvrir %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Showing %1...</source>
+        <translation>Affichage de %1...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Add '%1' code.</source>
+        <translation>Ajouter le code de « %1 ».</translation>
+    </message>
+    <message>
+        <source>The file %1 no longer exists. It is taken off the list of recent files.</source>
+        <translation>Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.</translation>
     </message>
 </context>
 <context>
@@ -1124,102 +1192,18 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>MainToolBar</name>
     <message>
-        <source>No script is open: open or create one to add the action to.</source>
-        <translation>Aucun script n'est ouvert : ouvrez-en ou créez-en un pour y ajouter l'action.</translation>
+        <source>Toolbar</source>
+        <translation>Barre d'outils</translation>
     </message>
     <message>
-        <source>The clipboard was not pasted.
-
-</source>
-        <translation>Le presse-papiers n'a pas été collé.
-
-</translation>
-    </message>
-    <message>
-        <source>Add 'Find' button code.</source>
-        <translation>Ajouter le code du bouton « Rechercher ».</translation>
-    </message>
-    <message>
-        <source>Opening %1...</source>
-        <translation>Ouverture de %1...</translation>
-    </message>
-    <message>
-        <source>Could not open %1.
-
-%2</source>
-        <translation>Impossible d'ouvrir %1.
-
-%2</translation>
-    </message>
-    <message>
-        <source>Showing %1...</source>
-        <translation>Affichage de %1...</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Enregistrer sous</translation>
-    </message>
-    <message>
-        <source>Add '%1' code.</source>
-        <translation>Ajouter le code de « %1 ».</translation>
-    </message>
-    <message>
-        <source>No more document windows can be numbered.</source>
-        <translation>Plus aucune fenêtre de document ne peut être numérotée.</translation>
-    </message>
-    <message>
-        <source>Document %1</source>
-        <translation>Document %1</translation>
+        <source>Commands</source>
+        <translation>Commandes</translation>
     </message>
     <message>
         <source>Undo</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>Quillwright ended without saving this work:
-
-%1
-
-Recover opens each in a window of its own; Discard deletes it.</source>
-        <translation>Quillwright s'est arrêté sans enregistrer ce travail :
-
-%1
-
-Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</translation>
-    </message>
-    <message>
-        <source>These recovery files cannot be read and are kept with the ending ".damaged":
-
-%1</source>
-        <translation>Ces fichiers de récupération sont illisibles et sont conservés avec l'extension « .damaged » :
-
-%1</translation>
-    </message>
-    <message>
-        <source>Recover</source>
-        <translation>Récupérer</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Abandonner</translation>
-    </message>
-    <message>
-        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation>Impossible d'afficher le sommaire de l'aide. Aucune aide n'est associée à ce projet.</translation>
     </message>
     <message>
         <source>one undo level</source>
@@ -1234,32 +1218,19 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
         <translation>annuler trois niveaux</translation>
     </message>
     <message>
-        <source>Check against forum files</source>
-        <translation>Vérifier avec les fichiers du forum</translation>
+        <source>Add 'Find' button code.</source>
+        <translation>Ajouter le code du bouton « Rechercher ».</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>No more document windows can be numbered.</source>
+        <translation>Plus aucune fenêtre de document ne peut être numérotée.</translation>
     </message>
     <message>
-        <source>The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)</source>
-        <translation>Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)</translation>
-    </message>
-    <message>
-        <source>Check against forum files...</source>
-        <translation>Vérifier avec les fichiers du forum...</translation>
-    </message>
-    <message>
-        <source>The file %1 no longer exists. It is taken off the list of recent files.</source>
-        <translation>Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.</translation>
-    </message>
-    <message>
-        <source>The encoding the script is saved in: a click chooses it for the next save</source>
-        <translation>L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Barre d'outils</translation>
-    </message>
-    <message>
-        <source>Commands</source>
-        <translation>Commandes</translation>
+        <source>Document %1</source>
+        <translation>Document %1</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +1541,56 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>You may not change this file: it belongs to another user, or its permissions let no one write it. Save the script under another name.</source>
         <translation>Vous ne pouvez pas modifier ce fichier : il appartient à un autre utilisateur, ou ses droits ne permettent à personne de l'écrire. Enregistrez le script sous un autre nom.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionCommands</name>
+    <message>
+        <source>Quillwright ended without saving this work:
+
+%1
+
+Recover opens each in a window of its own; Discard deletes it.</source>
+        <translation>Quillwright s'est arrêté sans enregistrer ce travail :
+
+%1
+
+Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</translation>
+    </message>
+    <message>
+        <source>These recovery files cannot be read and are kept with the ending ".damaged":
+
+%1</source>
+        <translation>Ces fichiers de récupération sont illisibles et sont conservés avec l'extension « .damaged » :
+
+%1</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Récupérer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>StatusFields</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>The encoding the script is saved in: a click chooses it for the next save</source>
+        <translation>L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement</translation>
+    </message>
+    <message>
+        <source>The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)</source>
+        <translation>Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)</translation>
+    </message>
+    <message>
+        <source>Check against forum files...</source>
+        <translation>Vérifier avec les fichiers du forum...</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,9 @@
 #include "ui/platform/DialogService.h"
 #include "ui/platform/SessionSignals.h"
 #include "ui/platform/Translations.h"
+#include "ui/windows/CheckerForum.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/SessionCommands.h"
 #include "ui/windows/SplashWindow.h"
 #include "ui/windows/TipWindow.h"
 
@@ -61,20 +63,20 @@ int main(int argc, char** argv)
     // A log-out or a kill ends the program as File, Exit would, without
     // questions; the journals keep the unsaved work for the next start.
     SessionSignals sessionSignals;
-    QObject::connect(&sessionSignals, &SessionSignals::sessionEnding, &frmMain,
-                     &MainWindow::endSession);
+    QObject::connect(&sessionSignals, &SessionSignals::sessionEnding, &frmMain.session(),
+                     &SessionCommands::endSession);
     if (!request.forumFolder.isEmpty())
-        frmMain.setForumFolder(request.forumFolder);
+        frmMain.forum().setFolder(request.forumFolder);
     frmMain.MDIForm_Load(request.fileName);
     if (frmSplash)
         frmSplash->close();
     // A SIGTERM during start-up (answered inside a message's own event
     // loop) must not be followed by a main loop that nothing ends.
-    if (frmMain.sessionEnding())
+    if (frmMain.session().sessionEnding())
         return 0;
     frmMain.show();
-    frmMain.offerRecovery();
-    if (frmMain.sessionEnding())
+    frmMain.session().offerRecovery();
+    if (frmMain.session().sessionEnding())
         return 0;
 
     const QString showTips =

@@ -75,7 +75,7 @@ private slots:
         const QString path = f.path("hostile.mod");
         writeAll(path, bytes);
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         if (bytes.contains('\0')) {
             // An archive or an image holds NUL bytes: refused, so never written back.
             QVERIFY2(f.dialogs.lastText().contains("It is a binary file, not a MOD script."),
@@ -88,13 +88,13 @@ private slots:
         QCOMPARE(f.doc()->caption(), path);
         // Whatever came in is a script now: it saves and opens again.
         f.dialogs.choices = {0};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QVERIFY(f.dialogs.questions.isEmpty() || f.dialogs.lastText().contains("cannot hold"));
         if (savedAsRead)
             QCOMPARE(readAll(path), bytes);
         const qsizetype asked = f.dialogs.questions.size();
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         QCOMPARE(f.dialogs.questions.size(), asked); // opened again without a word
         QCOMPARE(f.doc()->filePath(), path);
     }
@@ -193,7 +193,7 @@ private slots:
         const QString before = f.doc()->control().text();
         f.dialogs.answers = {DialogService::Button::No}; // do not save "my work" first
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         QCOMPARE(f.doc()->control().text(), before);
         QCOMPARE(f.doc()->caption(), QString("Document 1"));
         QVERIFY(f.dialogs.lastText().contains(path));

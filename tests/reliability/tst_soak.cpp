@@ -131,14 +131,14 @@ private slots:
                 c.setSelLength(rng.bounded(4));
                 c.setSelText(pieces[rng.bounded(pieces.size())]);
             } else if (action < 65) {
-                f.window->appendActionBlock(ActionBuilder::buildBlock(
+                f.window->dialogs().appendActionBlock(ActionBuilder::buildBlock(
                     keywords[rng.bounded(keywords.size())], "line " + QString::number(i)));
             } else if (action < 75) {
                 d->model().Timer1_Timer();
             } else if (action < 80) {
-                f.window->undoLevels(1 + rng.bounded(3));
+                f.window->edits().undoLevels(1 + rng.bounded(3));
             } else if (action < 85) {
-                PropertiesDialog* p = f.window->showProperties();
+                PropertiesDialog* p = f.window->dialogs().showProperties();
                 p->findChild<QLineEdit*>("mod_title")->setText("Title " + QString::number(i));
                 p->findChild<QPushButton*>(rng.bounded(2) ? "cmdOK" : "cmdApply")->click();
                 delete p;
@@ -146,14 +146,14 @@ private slots:
                 const QString path = f.path(QString("soak%1.mod").arg(rng.bounded(3)));
                 f.dialogs.fileNames = {path};
                 f.dialogs.answers = {DialogService::Button::Yes, DialogService::Button::Ok};
-                f.window->mnuFileSaveAs_Click();
+                f.window->files().mnuFileSaveAs_Click();
                 QCOMPARE(readAll(path), cp1252(c.text()));
                 ++saves;
             } else if (!d->isUntitled()) {
                 f.dialogs.answers = {DialogService::Button::No}; // do not save first
                 f.dialogs.fileNames = {d->filePath()};
                 const QByteArray onDisk = readAll(d->filePath());
-                f.window->mnuFileOpen_Click();
+                f.window->files().mnuFileOpen_Click();
                 // What was saved comes back, repaired, with "#EoM" coloured into "# EoM".
                 auto tight = [](QString t) { return t.replace("# EoM", "#EoM"); };
                 const QString expected = RepairScript(

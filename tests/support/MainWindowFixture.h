@@ -4,8 +4,16 @@
 #include "core/recovery/JournalStore.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/windows/CheckerForum.h"
+#include "ui/windows/DialogCommands.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/EditCommands.h"
+#include "ui/windows/FileCommands.h"
+#include "ui/windows/MainToolBar.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/SessionCommands.h"
+#include "ui/windows/StatusFields.h"
+#include "ui/windows/ViewCommands.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -1,14 +1,21 @@
-// The main window's own dialogs: header properties and author details.
-#include "ui/windows/MainWindow.h"
+// The main window's own dialogs and its Help menu.
+#include "ui/windows/DialogCommands.h"
 
+#include "ui/windows/CommandRoutes.h"
+
+#include "core/script/ModFormat.h"
 #include "ui/dialogs/AuthorDialog.h"
 #include "ui/dialogs/CommandsWindow.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/PropertiesDialog.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/Accessibility.h"
+#include "ui/platform/DialogService.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/StatusFields.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -21,23 +28,41 @@ void showModal(QDialog* dialog)
 }
 } // namespace
 
-PropertiesDialog* MainWindow::loadProperties()
+DialogCommands::DialogCommands(MainWindow& window) : QObject(&window), m_window(window)
 {
-    DocumentWindow* doc = activeDocument();
-    m_properties = new PropertiesDialog(doc ? &doc->control() : nullptr, this);
+    routeCommands(window, this,
+                  {{Command::HelpContents, &DialogCommands::mnuHelpContents_Click},
+                   {Command::HelpSearchForHelpOn, &DialogCommands::mnuHelpSearchForHelpOn_Click},
+                   {Command::HelpAbout, &DialogCommands::mnuHelpAbout_Click}});
+}
+
+PropertiesDialog* DialogCommands::loadProperties()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    m_properties = new PropertiesDialog(doc ? &doc->control() : nullptr, &m_window);
     connect(m_properties, &PropertiesDialog::authorDetailsRequested, this,
             [this](QLineEdit* field) { showAuthorDetails(field); });
     return m_properties;
 }
 
-PropertiesDialog* MainWindow::showProperties()
+PropertiesDialog* DialogCommands::propertiesDialog() const
+{
+    return m_properties;
+}
+
+CommandsWindow* DialogCommands::actionBuilder() const
+{
+    return m_commands;
+}
+
+PropertiesDialog* DialogCommands::showProperties()
 {
     PropertiesDialog* dialog = loadProperties();
     showModal(dialog);
     return dialog;
 }
 
-AuthorDialog* MainWindow::showAuthorDetails(QLineEdit* authorField)
+AuthorDialog* DialogCommands::showAuthorDetails(QLineEdit* authorField)
 {
     if (!authorField) {
         if (!m_properties)
@@ -49,31 +74,21 @@ AuthorDialog* MainWindow::showAuthorDetails(QLineEdit* authorField)
     return dialog;
 }
 
-PropertiesDialog* MainWindow::propertiesDialog() const
-{
-    return m_properties;
-}
-
-CommandsWindow* MainWindow::showActionBuilder()
+CommandsWindow* DialogCommands::showActionBuilder()
 {
     if (m_commands)
         return m_commands; // already open: nothing more
-    m_commands = new CommandsWindow(this);
-    connect(m_commands, &CommandsWindow::addBlock, this, &MainWindow::appendActionBlock);
+    m_commands = new CommandsWindow(&m_window);
+    connect(m_commands, &CommandsWindow::addBlock, this, &DialogCommands::appendActionBlock);
     m_commands->Form_Load();
     return m_commands;
 }
 
-CommandsWindow* MainWindow::actionBuilder() const
+void DialogCommands::appendActionBlock(const QString& block)
 {
-    return m_commands;
-}
-
-void MainWindow::appendActionBlock(const QString& block)
-{
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_window.activeDocument();
     if (!doc) {
-        Accessibility::announce(m_statusPanel,
+        Accessibility::announce(m_window.status().statusPanel(),
                                 tr("No script is open: open or create one to add the action to."));
         return;
     }
@@ -88,10 +103,30 @@ void MainWindow::appendActionBlock(const QString& block)
     c.setText(text + added);
 }
 
-OptionsDialog* MainWindow::showOptions()
+OptionsDialog* DialogCommands::showOptions()
 {
-    DocumentWindow* doc = activeDocument();
-    auto* dialog = new OptionsDialog(m_services.settings, doc ? &doc->control() : nullptr, this);
+    DocumentWindow* doc = m_window.activeDocument();
+    auto* dialog =
+        new OptionsDialog(m_window.services().settings, doc ? &doc->control() : nullptr, &m_window);
     showModal(dialog);
     return dialog;
+}
+
+void DialogCommands::mnuHelpContents_Click()
+{
+    m_window.services().dialogs->message(&m_window, m_window.windowTitle(),
+                                         tr("Unable to display Help Contents. There is no Help "
+                                            "associated with this project."),
+                                         DialogService::Icon::Information);
+}
+
+void DialogCommands::mnuHelpSearchForHelpOn_Click()
+{
+    mnuHelpContents_Click();
+}
+
+void DialogCommands::mnuHelpAbout_Click()
+{
+    m_window.services().dialogs->message(&m_window, ModFormat::programTitle(),
+                                         ModFormat::versionLine());
 }

@@ -1,91 +1,87 @@
-// The Edit menu and the toolbar of the main window.
-#include "ui/windows/MainWindow.h"
+// The Edit menu of the main window.
+#include "ui/windows/EditCommands.h"
+
+#include "ui/windows/CommandRoutes.h"
 
 #include "core/control/ClipboardMime.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/EditMenuAdditions.h"
+#include "ui/windows/FileCommands.h"
+#include "ui/windows/MainToolBar.h"
+#include "ui/windows/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 
-void MainWindow::undoLevels(int levels)
+EditCommands::EditCommands(MainWindow& window, QMenu& editMenu)
+    : QObject(&window), m_window(window), m_additions(new EditMenuAdditions(window, editMenu))
 {
-    if (DocumentWindow* doc = activeDocument())
+    routeCommands(window, this,
+                  {{Command::EditUndo, &EditCommands::mnuEditUndo_Click},
+                   {Command::EditCut, &EditCommands::mnuEditCut_Click},
+                   {Command::EditCopy, &EditCommands::mnuEditCopy_Click},
+                   {Command::EditPaste, &EditCommands::mnuEditPaste_Click},
+                   {Command::EditPasteSpecial, &EditCommands::mnuEditPasteSpecial_Click}});
+}
+
+void EditCommands::applyUndoControls(const UndoControls& c)
+{
+    m_window.toolbar().applyUndoControls(c);
+    m_window.action(Command::EditUndo)->setEnabled(c.levelOne);
+    m_additions->update();
+}
+
+void EditCommands::update()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    applyUndoControls(doc ? doc->model().undoControls() : UndoControls{});
+}
+
+void EditCommands::undoLevels(int levels)
+{
+    if (DocumentWindow* doc = m_window.activeDocument())
         doc->model().undo(levels);
 }
 
-void MainWindow::mnuEditUndo_Click()
+void EditCommands::mnuEditUndo_Click()
 {
     undoLevels(1);
 }
 
-void MainWindow::mnuEditCut_Click()
+void EditCommands::mnuEditCut_Click()
 {
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_window.activeDocument();
     if (!doc || doc->control().selLength() == 0)
         return;
     QApplication::clipboard()->setMimeData(ClipboardMime::fromSelection(doc->control()));
     doc->control().setSelText(QString());
 }
 
-void MainWindow::mnuEditCopy_Click()
+void EditCommands::mnuEditCopy_Click()
 {
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_window.activeDocument();
     if (!doc || doc->control().selLength() == 0)
         return;
     QApplication::clipboard()->setMimeData(ClipboardMime::fromSelection(doc->control()));
 }
 
-void MainWindow::mnuEditPaste_Click()
+void EditCommands::mnuEditPaste_Click()
 {
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_window.activeDocument();
     if (!doc)
         return;
     const ClipboardMime::PasteResult r =
         ClipboardMime::paste(doc->control(), QApplication::clipboard()->mimeData());
     if (!r.refusal.isEmpty())
-        m_services.dialogs->message(this, QStringLiteral("Quillwright"),
-                                    tr("The clipboard was not pasted.\n\n") + r.refusal,
-                                    DialogService::Icon::Warning);
+        m_window.services().dialogs->message(&m_window, QStringLiteral("Quillwright"),
+                                             tr("The clipboard was not pasted.\n\n") + r.refusal,
+                                             DialogService::Icon::Warning);
 }
 
-void MainWindow::mnuEditPasteSpecial_Click()
+void EditCommands::mnuEditPasteSpecial_Click()
 {
-    showUnfinished(QStringLiteral("mnuEditPasteSpecial_Click"));
-}
-
-void MainWindow::tbToolBar_ButtonClick(const QString& key)
-{
-    if (key == u"New")
-        NewDocument();
-    else if (key == u"Open")
-        mnuFileOpen_Click();
-    else if (key == u"Save")
-        mnuFileSave_Click();
-    else if (key == u"Print")
-        mnuFilePrint_Click();
-    else if (key == u"Cut")
-        mnuEditCut_Click();
-    else if (key == u"Copy")
-        mnuEditCopy_Click();
-    else if (key == u"Paste")
-        mnuEditPaste_Click();
-    else if (key == u"Find")
-        m_services.dialogs->message(this, QStringLiteral("Quillwright"),
-                                    tr("Add 'Find' button code."));
-    else if (key == u"cmd")
-        showActionBuilder();
-    else if (key == u"undo")
-        undoLevels(1);
-}
-
-void MainWindow::tbToolBar_ButtonMenuClick(const QString& key)
-{
-    if (key == u"one")
-        undoLevels(1);
-    else if (key == u"two")
-        undoLevels(2);
-    else if (key == u"three")
-        undoLevels(3);
+    m_window.files().showUnfinished(QStringLiteral("mnuEditPasteSpecial_Click"));
 }

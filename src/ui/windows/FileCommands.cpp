@@ -1,5 +1,7 @@
 // The File menu of the main window, and loading scripts into documents.
-#include "ui/windows/MainWindow.h"
+#include "ui/windows/FileCommands.h"
+
+#include "ui/windows/CommandRoutes.h"
 
 #include "core/control/ClipboardMime.h"
 #include "core/script/ModFormat.h"
@@ -10,10 +12,14 @@
 #include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
+#include "ui/windows/DialogCommands.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/MainWindow.h"
 #include "ui/windows/RecentFiles.h"
 #include "ui/windows/SaveScript.h"
+#include "ui/windows/SessionCommands.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
@@ -22,6 +28,7 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPointer>
+#include <QPrinter>
 #include <QScopedValueRollback>
 #include <QUrl>
 
@@ -29,12 +36,45 @@ namespace {
 const QString Title = QStringLiteral("Quillwright");
 }
 
-std::optional<MainWindow::LoadedScript> MainWindow::readScript(const QString& fileName,
-                                                               DocumentModel::LoadRoute route)
+FileCommands::FileCommands(MainWindow& window) : QObject(&window), m_window(window)
+{
+    routeCommands(window, this,
+                  {{Command::FileOpen, &FileCommands::mnuFileOpen_Click},
+                   {Command::FileClose, &FileCommands::mnuFileClose_Click},
+                   {Command::FileSave, &FileCommands::mnuFileSave_Click},
+                   {Command::FileSaveAs, &FileCommands::mnuFileSaveAs_Click},
+                   {Command::FileSaveAll, &FileCommands::mnuFileSaveAll_Click},
+                   {Command::Publish, &FileCommands::mnuPublish_Click},
+                   {Command::FileProperties, &FileCommands::mnuFileProperties_Click},
+                   {Command::FilePageSetup, &FileCommands::mnuFilePageSetup_Click},
+                   {Command::FilePrintPreview, &FileCommands::mnuFilePrintPreview_Click},
+                   {Command::FilePrint, &FileCommands::mnuFilePrint_Click},
+                   {Command::FileSend, &FileCommands::mnuFileSend_Click},
+                   {Command::FileExit, &FileCommands::mnuFileExit_Click}});
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+}
+
+FileCommands::~FileCommands() = default;
+
+bool FileCommands::reload(DocumentWindow* doc)
+{
+    return loadInto(doc, doc->filePath(), DocumentModel::LoadRoute::Open);
+}
+
+QPrinter* FileCommands::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_printer.get();
+}
+
+std::optional<FileCommands::LoadedScript> FileCommands::readScript(const QString& fileName,
+                                                                   DocumentModel::LoadRoute route)
 {
     const QScopedValueRollback loading(m_loading, m_loading + 1);
     auto busy = std::make_shared<BusyProgress>(
-        this, tr("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
+        &m_window, tr("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
     // Reading and the text work go on while the window handles events;
     // Cancel leaves everything as it was.
     std::optional<LoadedScript> loaded = busy->run<LoadedScript>([fileName, route] {
@@ -44,12 +84,12 @@ std::optional<MainWindow::LoadedScript> MainWindow::readScript(const QString& fi
             l.script = DocumentModel::prepareScript(std::move(l.read.content), route);
         return l;
     });
-    if (!loaded || m_sessionEnding)
+    if (!loaded || m_window.session().sessionEnding())
         return std::nullopt;
     if (!loaded->read.ok) {
         busy.reset();
-        m_services.dialogs->message(
-            this, Title,
+        m_window.services().dialogs->message(
+            &m_window, Title,
             tr("Could not open %1.\n\n%2")
                 .arg(QDir::toNativeSeparators(fileName), loaded->read.error),
             DialogService::Icon::Critical);
@@ -59,8 +99,8 @@ std::optional<MainWindow::LoadedScript> MainWindow::readScript(const QString& fi
     return loaded;
 }
 
-void MainWindow::showScript(DocumentWindow* doc, const QString& fileName, LoadedScript& loaded,
-                            DocumentModel::LoadRoute route)
+void FileCommands::showScript(DocumentWindow* doc, const QString& fileName, LoadedScript& loaded,
+                              DocumentModel::LoadRoute route)
 {
     const QScopedValueRollback loading(m_loading, m_loading + 1);
     BusyProgress& busy = *loaded.busy;
@@ -70,12 +110,12 @@ void MainWindow::showScript(DocumentWindow* doc, const QString& fileName, Loaded
     doc->control().setShowProgress({});
     doc->fileWasRead(fileName, loaded.read.encoding, loaded.read.stamp);
     loaded.busy.reset();
-    rememberRecentFile(fileName);
-    updateMenus();
+    m_window.recentFiles()->add(fileName);
+    m_window.updateMenus();
 }
 
-bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
-                          DocumentModel::LoadRoute route)
+bool FileCommands::loadInto(DocumentWindow* doc, const QString& fileName,
+                            DocumentModel::LoadRoute route)
 {
     const QPointer<DocumentWindow> target(doc);
     std::optional<LoadedScript> loaded = readScript(fileName, route);
@@ -85,30 +125,30 @@ bool MainWindow::loadInto(DocumentWindow* doc, const QString& fileName,
     return true;
 }
 
-DocumentWindow* MainWindow::documentOf(const QString& path) const
+DocumentWindow* FileCommands::documentOf(const QString& path) const
 {
     const QFileInfo wanted(path);
-    for (DocumentWindow* doc : documents())
+    for (DocumentWindow* doc : m_window.documents())
         if (!doc->isUntitled() && QFileInfo(doc->filePath()) == wanted)
             return doc;
     return nullptr;
 }
 
-bool MainWindow::activateDocumentOf(const QString& path)
+bool FileCommands::activateDocumentOf(const QString& path)
 {
     DocumentWindow* doc = documentOf(path);
     if (!doc)
         return false;
-    for (QMdiSubWindow* sub : m_mdi->subWindowList())
+    for (QMdiSubWindow* sub : m_window.mdiArea()->subWindowList())
         if (sub->widget() == doc)
-            m_mdi->setActiveSubWindow(sub);
+            m_window.mdiArea()->setActiveSubWindow(sub);
     return true;
 }
 
-void MainWindow::openFiles(const QStringList& paths)
+void FileCommands::openFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
-        if (m_sessionEnding)
+        if (m_window.session().sessionEnding())
             return;
         if (activateDocumentOf(path))
             continue;
@@ -116,50 +156,50 @@ void MainWindow::openFiles(const QStringList& paths)
         std::optional<LoadedScript> loaded = readScript(path, DocumentModel::LoadRoute::Open);
         if (!loaded)
             continue;
-        DocumentWindow* doc = NewDocument();
+        DocumentWindow* doc = m_window.NewDocument();
         if (!doc)
             return;
         showScript(doc, path, *loaded, DocumentModel::LoadRoute::Open);
     }
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+bool FileCommands::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!ClipboardMime::droppedFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    if (watched != &m_window)
+        return false;
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!ClipboardMime::droppedFiles(drag->mimeData()).isEmpty())
+            drag->acceptProposedAction();
+        return true;
+    }
+    if (event->type() != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QStringList files = ClipboardMime::droppedFiles(drop->mimeData());
+    if (!files.isEmpty()) {
+        drop->acceptProposedAction();
+        openFiles(files);
+    }
+    return true;
 }
 
-void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+void FileCommands::loadCommandLineFile(const QString& fileName)
 {
-    if (!ClipboardMime::droppedFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* event)
-{
-    const QStringList files = ClipboardMime::droppedFiles(event->mimeData());
-    if (files.isEmpty())
-        return;
-    event->acceptProposedAction();
-    openFiles(files);
-}
-
-void MainWindow::loadCommandLineFile(const QString& fileName)
-{
-    if (DocumentWindow* doc = activeDocument())
+    if (DocumentWindow* doc = m_window.activeDocument())
         loadInto(doc, fileName, DocumentModel::LoadRoute::CommandLine);
 }
 
-void MainWindow::mnuFileOpen_Click()
+void FileCommands::mnuFileOpen_Click()
 {
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_window.activeDocument();
     // Opening replaces the window's text: unsaved work is asked about first.
     if (doc && !doc->saveChangesPrompt())
         return;
-    if (!doc && !(doc = NewDocument()))
+    if (!doc && !(doc = m_window.NewDocument()))
         return;
-    const QString name = m_services.dialogs->openFileName(
-        this, tr("Open"), qtFileFilter(FileFilters::open()), m_dialogFileName);
+    const QString name = m_window.services().dialogs->openFileName(
+        &m_window, tr("Open"), qtFileFilter(FileFilters::open()), m_dialogFileName);
     if (name.isEmpty())
         return;
     m_dialogFileName = name;
@@ -172,20 +212,20 @@ void MainWindow::mnuFileOpen_Click()
     loadInto(doc, name, DocumentModel::LoadRoute::Open);
 }
 
-void MainWindow::mnuFileSave_Click()
+void FileCommands::mnuFileSave_Click()
 {
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_window.activeDocument();
     if (!doc)
         return;
     StampGenerator(doc->control());
     QString path = doc->filePath();
     if (doc->isUntitled()) {
-        path = m_services.dialogs->saveFileName(this, tr("Save"), qtFileFilter(FileFilters::save()),
-                                                m_dialogFileName);
+        path = m_window.services().dialogs->saveFileName(
+            &m_window, tr("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
         if (path.isEmpty())
             return;
         m_dialogFileName = path;
-        if (!SaveScript::confirmReplace(this, *m_services.dialogs, path, QString()))
+        if (!SaveScript::confirmReplace(&m_window, *m_window.services().dialogs, path, QString()))
             return;
         doc->saveTo(path, DocumentWindow::Adopt::Nothing);
         return;
@@ -193,90 +233,85 @@ void MainWindow::mnuFileSave_Click()
     doc->saveTo(path);
 }
 
-void MainWindow::mnuFileSaveAs_Click()
+void FileCommands::mnuFileSaveAs_Click()
 {
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_window.activeDocument();
     if (!doc)
         return;
     StampGenerator(doc->control());
-    const QString path = m_services.dialogs->saveFileName(
-        this, tr("Save As"), qtFileFilter(FileFilters::saveAs()), m_dialogFileName);
+    const QString path = m_window.services().dialogs->saveFileName(
+        &m_window, tr("Save As"), qtFileFilter(FileFilters::saveAs()), m_dialogFileName);
     if (path.isEmpty())
         return;
     m_dialogFileName = path;
     const QString own = doc->filePath();
-    if (!SaveScript::confirmReplace(this, *m_services.dialogs, path, own))
+    if (!SaveScript::confirmReplace(&m_window, *m_window.services().dialogs, path, own))
         return;
     // The caption changes only once the file is really written.
     doc->saveTo(path);
 }
 
-void MainWindow::mnuPublish_Click()
+void FileCommands::mnuPublish_Click()
 {
     QDesktopServices::openUrl(QUrl(ModFormat::modDatabaseUrl()));
 }
 
-void MainWindow::mnuFileProperties_Click()
+void FileCommands::mnuFileProperties_Click()
 {
-    showProperties();
+    m_window.dialogs().showProperties();
 }
 
-void MainWindow::mnuFilePageSetup_Click()
+void FileCommands::mnuFilePageSetup_Click()
 {
-    m_services.dialogs->pageSetup(this, printer());
+    m_window.services().dialogs->pageSetup(&m_window, printer());
 }
 
-void MainWindow::mnuFilePrint_Click()
+void FileCommands::mnuFilePrint_Click()
 {
-    DocumentWindow* doc = activeDocument();
+    DocumentWindow* doc = m_window.activeDocument();
     if (!doc)
         return;
     const bool selection = doc->control().selLength() > 0;
-    if (!m_services.dialogs->print(this, printer(), selection))
+    if (!m_window.services().dialogs->print(&m_window, printer(), selection))
         return;
     doc->control().printSelection(printer());
 }
 
-void MainWindow::showUnfinished(const QString& handler)
+void FileCommands::showUnfinished(const QString& handler)
 {
-    m_services.dialogs->message(this, Title, tr("Add '%1' code.").arg(handler));
+    m_window.services().dialogs->message(&m_window, Title, tr("Add '%1' code.").arg(handler));
 }
 
-void MainWindow::mnuFileClose_Click()
+void FileCommands::mnuFileClose_Click()
 {
     showUnfinished(QStringLiteral("mnuFileClose_Click"));
 }
-void MainWindow::mnuFileSaveAll_Click()
+void FileCommands::mnuFileSaveAll_Click()
 {
     showUnfinished(QStringLiteral("mnuFileSaveAll_Click"));
 }
-void MainWindow::mnuFilePrintPreview_Click()
+void FileCommands::mnuFilePrintPreview_Click()
 {
     showUnfinished(QStringLiteral("mnuFilePrintPreview_Click"));
 }
-void MainWindow::mnuFileSend_Click()
+void FileCommands::mnuFileSend_Click()
 {
     showUnfinished(QStringLiteral("mnuFileSend_Click"));
 }
-void MainWindow::mnuFileExit_Click()
+void FileCommands::mnuFileExit_Click()
 {
-    close();
+    m_window.close();
 }
 
-void MainWindow::rememberRecentFile(const QString& path)
-{
-    m_recentFiles->add(path);
-}
-
-void MainWindow::openRecentFile(const QString& path)
+void FileCommands::openRecentFile(const QString& path)
 {
     if (!QFileInfo::exists(path)) {
-        m_services.dialogs->message(
-            this, Title,
+        m_window.services().dialogs->message(
+            &m_window, Title,
             tr("The file %1 no longer exists. It is taken off the list of recent files.")
                 .arg(QDir::toNativeSeparators(path)),
             DialogService::Icon::Warning);
-        m_recentFiles->remove(path);
+        m_window.recentFiles()->remove(path);
         return;
     }
     openFiles({path});

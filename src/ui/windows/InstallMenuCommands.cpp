@@ -6,6 +6,7 @@
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"
+#include "ui/windows/CheckerForum.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/InstallPreview.h"
 #include "ui/windows/MainWindow.h"
@@ -47,9 +48,9 @@ void InstallMenuCommands::update()
 
 QString InstallMenuCommands::forum()
 {
-    if (m_window.forumFolder().isEmpty())
-        m_window.chooseForumFolder();
-    return m_window.forumFolder();
+    if (m_window.forum().folder().isEmpty())
+        m_window.forum().choose();
+    return m_window.forum().folder();
 }
 
 void InstallMenuCommands::goToScriptLine(DocumentWindow* script, int line)

@@ -11,10 +11,20 @@
 #include "ui/platform/FocusFrame.h"
 #include "ui/platform/Icons.h"
 #include "ui/platform/LoadCaptions.h"
+#include "ui/windows/CheckerForum.h"
+#include "ui/windows/DialogCommands.h"
 #include "ui/windows/DocumentWindow.h"
-#include "ui/windows/EditMenuAdditions.h"
+#include "ui/windows/EditCommands.h"
+#include "ui/windows/FileCommands.h"
 #include "ui/windows/InstallMenuCommands.h"
+#include "ui/windows/MainToolBar.h"
 #include "ui/windows/ProblemsPanel.h"
+#include "ui/windows/RecentFiles.h"
+#include "ui/windows/SessionCommands.h"
+#include "ui/windows/StateReport.h"
+#include "ui/windows/StatusFields.h"
+#include "ui/windows/ViewCommands.h"
+#include "ui/windows/WindowCommands.h"
 #include "ui/windows/WindowList.h"
 #include "ui/windows/WriteMenuCommands.h"
 
@@ -58,7 +68,6 @@ MainWindow::MainWindow(const AppServices& services, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     Accessibility::install();
     FocusFrame::install();
-    setAcceptDrops(true); // files dropped anywhere on the window are opened
     setWindowTitle(ModFormat::programTitle());
     setWindowIcon(Icons::byName(QStringLiteral("app")));
     m_mdi = new QMdiArea(this);
@@ -68,9 +77,16 @@ MainWindow::MainWindow(const AppServices& services, QWidget* parent)
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::updateMenus);
     createActions();
+    m_forum = new CheckerForum(*this);
+    m_files = new FileCommands(*this);
+    m_views = new ViewCommands(*this);
+    m_dialogs = new DialogCommands(*this);
+    m_windows = new WindowCommands(*this);
+    m_session = new SessionCommands(*this);
     createMenus();
-    createToolBar();
-    createStatusBar();
+    m_toolbar = new MainToolBar(*this);
+    m_status = new StatusFields(*this);
+    m_stateReport = new StateReport(*this);
     updateMenus();
 }
 
@@ -87,10 +103,8 @@ MainWindow::~MainWindow()
 void MainWindow::MDIForm_Load(const QString& commandLine)
 {
     LoadCaptions(this);
-    nameToolbarButtons();
+    m_toolbar->nameButtons();
     SettingsStore* s = m_services.settings;
-    if (s && m_forumFolder.isEmpty())
-        m_forumFolder = s->value(App, SettingsSection, QStringLiteral("ForumFolder"), QString());
     const double dpi = screenDpi(this);
     auto twips = [&](const char* key, double def) {
         return s ? s->number(App, SettingsSection, QString::fromLatin1(key), def) : def;
@@ -108,7 +122,7 @@ void MainWindow::MDIForm_Load(const QString& commandLine)
     resize(placed.size());
     NewDocument();
     if (!commandLine.isEmpty())
-        loadCommandLineFile(commandLine);
+        m_files->loadCommandLineFile(commandLine);
 }
 
 DocumentWindow* MainWindow::NewDocument()
@@ -130,7 +144,7 @@ DocumentWindow* MainWindow::NewDocument()
     connect(&doc->model(), &DocumentModel::undoControlsChanged, this,
             [this, doc](const UndoControls& c) {
                 if (activeDocument() == doc)
-                    applyUndoControls(c);
+                    m_edits->applyUndoControls(c);
             });
     connect(doc, &DocumentWindow::findingsChanged, this, [this, doc] {
         if (activeDocument() == doc)
@@ -138,55 +152,39 @@ DocumentWindow* MainWindow::NewDocument()
     });
     doc->setIgnoredRules(m_problems->ignoredRules());
     connect(doc, &DocumentWindow::ignoreRuleRequested, m_problems, &ProblemsPanel::ignoreRule);
-    if (!m_forumFolder.isEmpty())
-        doc->setForumFolder(m_forumFolder);
-    connect(doc, &DocumentWindow::statusMessageChanged, this, &MainWindow::showDocumentStatus);
-    connect(doc, &DocumentWindow::reloadRequested, this,
-            [this, doc] { loadInto(doc, doc->filePath(), DocumentModel::LoadRoute::Open); });
+    if (!m_forum->folder().isEmpty())
+        doc->setForumFolder(m_forum->folder());
+    connect(doc, &DocumentWindow::statusMessageChanged, m_status,
+            &StatusFields::showDocumentStatus);
+    connect(doc, &DocumentWindow::reloadRequested, this, [this, doc] { m_files->reload(doc); });
     connect(doc, &DocumentWindow::savedTo, this, [this](const QString& path) {
-        rememberRecentFile(path);
+        m_recentFiles->add(path);
         updateMenus(); // saving may have made the script UTF-8
     });
     connect(doc, &DocumentWindow::outlineRouteRequested, this, [this](OutlineRoute route) {
         if (route == OutlineRoute::AuthorDialog)
-            showAuthorDetails();
+            m_dialogs->showAuthorDetails();
         else if (route == OutlineRoute::HeaderDialog)
-            showProperties();
+            m_dialogs->showProperties();
     });
     doc->Form_Load();
     doc->setCaption(tr("Document %1").arg(m_documentCount));
     QMdiSubWindow* sub = m_mdi->addSubWindow(doc);
     sub->setWindowIcon(doc->windowIcon());
     sub->resize(sub->sizeHint());
-    fitIntoArea(sub);
+    WindowCommands::fitIntoArea(*m_mdi, sub);
     doc->show();
     m_mdi->setActiveSubWindow(sub);
     updateMenus();
     return doc;
 }
 
-void MainWindow::fitIntoArea(QMdiSubWindow* sub) const
-{
-    // A child larger than the area would leave the area scrolled sideways.
-    const QSize area = m_mdi->viewport()->size();
-    if (!isVisible() || area.width() < 200 || area.height() < 150)
-        return;
-    sub->resize(sub->size().boundedTo(area));
-    if (!QRect(QPoint(0, 0), area).contains(sub->geometry()))
-        sub->move(0, 0);
-}
-
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    QTimer::singleShot(200, this, &MainWindow::writeStateReport);
-    if (!m_stateReportTimer && qEnvironmentVariableIsSet("QUILLWRIGHT_STATE_FILE")) {
-        m_stateReportTimer = new QTimer(this);
-        connect(m_stateReportTimer, &QTimer::timeout, this, &MainWindow::writeStateReport);
-        m_stateReportTimer->start(500);
-    }
+    m_stateReport->start();
     for (QMdiSubWindow* sub : m_mdi->subWindowList())
-        fitIntoArea(sub);
+        WindowCommands::fitIntoArea(*m_mdi, sub);
 }
 
 DocumentWindow* MainWindow::activeDocument() const
@@ -208,120 +206,21 @@ QList<DocumentWindow*> MainWindow::documents() const
 
 void MainWindow::updateMenus()
 {
-    DocumentWindow* doc = activeDocument();
-    applyUndoControls(doc ? doc->model().undoControls() : UndoControls{});
-    m_encodingPanel->setText(doc ? encodingName(doc->encoding()) : QString());
-    m_encodingPanel->setEnabled(doc != nullptr);
-    m_checkPanel->setText(doc ? Checker::summary(Checker::count(doc->findings())) : QString());
-    m_editAdditions->update();
+    m_edits->update();
+    m_status->update();
     m_installCommands->update();
     m_writeCommands->update();
     m_problems->refresh();
-    showDocumentStatus();
-}
-
-void MainWindow::nameToolbarButtons()
-{
-    // A screen reader reads a button's text, which for the toolbar is its
-    // key ("cmd", "undo"): its tooltip in the user's language says what it does.
-    for (QAction* a : m_toolBar->actions())
-        if (QWidget* button = m_toolBar->widgetForAction(a); button && !a->toolTip().isEmpty())
-            button->setAccessibleName(a->toolTip());
-    m_undoButton->setAccessibleName(toolbarButton(ToolButton::Undo)->toolTip());
-}
-
-void MainWindow::showDocumentStatus()
-{
-    // A document's message is its own: it goes when another is active.
-    const DocumentWindow* doc = activeDocument();
-    const QString message = doc ? doc->statusMessage() : QString();
-    if (!message.isEmpty()) {
-        if (!m_statusOwned)
-            m_statusIdle = m_statusPanel->text();
-        m_statusOwned = true;
-        Accessibility::announce(m_statusPanel, message);
-    } else if (m_statusOwned) {
-        m_statusOwned = false;
-        m_statusPanel->setText(m_statusIdle);
-    }
-}
-
-void MainWindow::setForumFolder(const QString& folder)
-{
-    m_forumFolder = folder;
-    for (DocumentWindow* doc : documents())
-        doc->setForumFolder(folder);
-}
-
-void MainWindow::forgetForumFolder()
-{
-    if (m_services.settings)
-        m_services.settings->setValue(App, SettingsSection, QStringLiteral("ForumFolder"),
-                                      QString());
-    setForumFolder(QString());
-}
-
-void MainWindow::chooseForumFolder()
-{
-    const QString chosen =
-        m_services.dialogs->folderName(this, tr("Check against forum files"), m_forumFolder);
-    if (chosen.isEmpty())
-        return;
-    if (m_services.settings)
-        m_services.settings->setValue(App, SettingsSection, QStringLiteral("ForumFolder"), chosen);
-    setForumFolder(chosen);
-}
-
-void MainWindow::applyUndoControls(const UndoControls& c)
-{
-    toolbarButton(ToolButton::Undo)->setEnabled(c.levelOne);
-    m_undoEntries[0]->setEnabled(c.levelOne);
-    m_undoEntries[1]->setEnabled(c.levelTwo);
-    m_undoEntries[2]->setEnabled(c.levelThree);
-    action(Command::EditUndo)->setEnabled(c.levelOne);
-    m_editAdditions->update();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // The last report is the one of the windows as the user left them: none
-    // is written while they close.
-    if (m_stateReportTimer)
-        m_stateReportTimer->stop();
-    writeStateReport();
+    m_stateReport->writeLast();
     // Each document asks in turn; a Cancel keeps the program running.
-    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
-        if (!sub->close()) {
-            if (m_stateReportTimer)
-                m_stateReportTimer->start();
-            event->ignore();
-            return;
-        }
+    if (!m_session->closeAll()) {
+        m_stateReport->resume();
+        event->ignore();
+        return;
     }
-    MDIForm_Unload();
     event->accept();
-}
-
-void MainWindow::MDIForm_Unload()
-{
-    if (SettingsStore* s = m_services.settings) {
-        if (!isMinimized()) {
-            const double dpi = screenDpi(this);
-            auto twips = [dpi](int px) { return QString::number(qRound(px * 1440.0 / dpi)); };
-            s->setValue(App, SettingsSection, QStringLiteral("MainLeft"), twips(pos().x()));
-            s->setValue(App, SettingsSection, QStringLiteral("MainTop"), twips(pos().y()));
-            s->setValue(App, SettingsSection, QStringLiteral("MainWidth"), twips(width()));
-            s->setValue(App, SettingsSection, QStringLiteral("MainHeight"), twips(height()));
-        }
-        s->setValue(App, SettingsSection, QStringLiteral("Repair"), QStringLiteral("YES"));
-    }
-    if (m_commands)
-        m_commands->close();
-}
-
-QPrinter* MainWindow::printer()
-{
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return m_printer.get();
 }

@@ -3,6 +3,7 @@
 #include "core/checker/Finding.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/windows/CheckerForum.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/MainWindow.h"
 
@@ -66,7 +67,7 @@ ProblemsPanel::ProblemsPanel(MainWindow& window, QMenu& toolsMenu)
         menu.exec(m_list->viewport()->mapToGlobal(at));
     });
     connect(m_forget, &QPushButton::clicked, this, [this] {
-        m_window.forgetForumFolder();
+        m_window.forum().forget();
         refresh();
     });
     // After the dock's own answer to the action, which shows it.
@@ -134,7 +135,7 @@ void ProblemsPanel::goTo(int line, int column)
 
 void ProblemsPanel::refresh()
 {
-    const QString forum = m_window.forumFolder();
+    const QString forum = m_window.forum().folder();
     m_forum->setText(forum.isEmpty()
                          ? tr("Each FIND is tried against a forum's files once you choose one "
                               "(Check against forum files... in the status bar's menu).")

@@ -1,10 +1,16 @@
 // Unsaved work across the ends of a session: the recovery offered at
 // start-up, and the quiet exit when the session ends.
+#include "ui/windows/SessionCommands.h"
+
 #include "core/recovery/JournalStore.h"
 #include "core/script/ModFormat.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/dialogs/CommandsWindow.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
+#include "ui/windows/DialogCommands.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/FileCommands.h"
 #include "ui/windows/MainWindow.h"
 
 #include <QTimer>
@@ -15,10 +21,18 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 
-void MainWindow::offerRecovery()
+namespace {
+const QString App = QStringLiteral("Quillwright");
+const QString Section = QStringLiteral("Settings");
+} // namespace
+
+SessionCommands::SessionCommands(MainWindow& window) : QObject(&window), m_window(window) {}
+
+void SessionCommands::offerRecovery()
 {
-    JournalStore* store = m_services.journal;
+    JournalStore* store = m_window.services().journal;
     if (!store)
         return;
     const QList<JournalStore::Orphan> orphans = store->claimOrphans();
@@ -43,9 +57,9 @@ void MainWindow::offerRecovery()
                 tr("These recovery files cannot be read and are kept with the ending "
                    "\".damaged\":\n\n%1")
                     .arg(unreadable.join(QLatin1Char('\n')));
-    const int choice = m_services.dialogs->choose(this, ModFormat::programTitle(), text,
-                                                  {tr("Recover"), tr("Discard")}, 0,
-                                                  DialogService::Icon::Question);
+    const int choice = m_window.services().dialogs->choose(&m_window, ModFormat::programTitle(),
+                                                           text, {tr("Recover"), tr("Discard")}, 0,
+                                                           DialogService::Icon::Question);
     if (choice < 0) { // no answer: asked again at the next start
         store->settleOrphans(orphans, false);
         return;
@@ -59,9 +73,9 @@ void MainWindow::offerRecovery()
     store->settleOrphans(orphans, true);
 }
 
-DocumentWindow* MainWindow::recoverDocument(const RecoveryJournal::Entry& entry)
+DocumentWindow* SessionCommands::recoverDocument(const RecoveryJournal::Entry& entry)
 {
-    DocumentWindow* doc = NewDocument();
+    DocumentWindow* doc = m_window.NewDocument();
     if (!doc)
         return nullptr;
     DocumentModel& model = doc->model();
@@ -76,11 +90,11 @@ DocumentWindow* MainWindow::recoverDocument(const RecoveryJournal::Entry& entry)
     model.setUpdateBrowserTF(true);
     model.markUnsaved();
     doc->writeJournal();
-    updateMenus();
+    m_window.updateMenus();
     return doc;
 }
 
-void MainWindow::endSession()
+void SessionCommands::endSession()
 {
     m_sessionEnding = true;
     // A modal message or dialog runs an event loop of its own, and the one
@@ -97,22 +111,49 @@ void MainWindow::endSession()
     }
     // A load handles events while it runs; the documents it fills must
     // stay until it is done.
-    if (m_loading > 0) {
-        QTimer::singleShot(50, this, &MainWindow::endSession);
+    if (m_window.files().isLoading()) {
+        QTimer::singleShot(50, this, &SessionCommands::endSession);
         return;
     }
-    for (DocumentWindow* doc : documents()) {
+    for (DocumentWindow* doc : m_window.documents()) {
         doc->writeJournal();
         doc->endWithSession();
     }
-    if (m_services.journal)
-        m_services.journal->flush();
+    if (m_window.services().journal)
+        m_window.services().journal->flush();
     // Other top-level windows (the tip, a dialog) must not keep it running.
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (top != this && top->isVisible())
+        if (top != &m_window && top->isVisible())
             top->close();
-    close();
+    m_window.close();
     // Ends every event loop running now; start-up, which has none yet,
     // asks sessionEnding() before it starts one.
     QCoreApplication::quit();
+}
+
+bool SessionCommands::closeAll()
+{
+    for (QMdiSubWindow* sub : m_window.mdiArea()->subWindowList())
+        if (!sub->close())
+            return false;
+    MDIForm_Unload();
+    return true;
+}
+
+void SessionCommands::MDIForm_Unload()
+{
+    if (SettingsStore* s = m_window.services().settings) {
+        if (!m_window.isMinimized()) {
+            const QScreen* screen = m_window.screen();
+            const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+            auto twips = [dpi](int px) { return QString::number(qRound(px * 1440.0 / dpi)); };
+            s->setValue(App, Section, QStringLiteral("MainLeft"), twips(m_window.pos().x()));
+            s->setValue(App, Section, QStringLiteral("MainTop"), twips(m_window.pos().y()));
+            s->setValue(App, Section, QStringLiteral("MainWidth"), twips(m_window.width()));
+            s->setValue(App, Section, QStringLiteral("MainHeight"), twips(m_window.height()));
+        }
+        s->setValue(App, Section, QStringLiteral("Repair"), QStringLiteral("YES"));
+    }
+    if (CommandsWindow* builder = m_window.dialogs().actionBuilder())
+        builder->close();
 }

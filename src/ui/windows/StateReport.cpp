@@ -2,11 +2,15 @@
 // end-to-end journeys that drive it from outside. QUILLWRIGHT_STATE_FILE names
 // the file; the report is written when the main window shows, every half
 // second while it runs, and as it closes.
+#include "ui/windows/StateReport.h"
+
 #include "core/text/StyledText.h"
 #include "ui/editor/ModEditor.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/MainToolBar.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/StatusFields.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,21 +24,45 @@
 #include <QMenuBar>
 #include <QSaveFile>
 #include <QTextCursor>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 
-void MainWindow::writeStateReport() const
+StateReport::StateReport(MainWindow& window) : QObject(&window), m_window(window) {}
+
+void StateReport::start()
 {
-    // A plain description of what the program shows, for end-to-end tests
-    // that drive it from outside: QUILLWRIGHT_STATE_FILE names the file.
+    QTimer::singleShot(200, this, &StateReport::write);
+    if (!m_timer && qEnvironmentVariableIsSet("QUILLWRIGHT_STATE_FILE")) {
+        m_timer = new QTimer(this);
+        connect(m_timer, &QTimer::timeout, this, &StateReport::write);
+        m_timer->start(500);
+    }
+}
+
+void StateReport::writeLast()
+{
+    if (m_timer)
+        m_timer->stop();
+    write();
+}
+
+void StateReport::resume()
+{
+    if (m_timer)
+        m_timer->start();
+}
+
+void StateReport::write() const
+{
     const QString path = qEnvironmentVariable("QUILLWRIGHT_STATE_FILE");
     if (path.isEmpty())
         return;
     QJsonArray menus;
-    for (QAction* a : menuBar()->actions())
+    for (QAction* a : m_window.menuBar()->actions())
         menus.append(a->text());
     QJsonArray docs;
-    for (DocumentWindow* d : documents()) {
+    for (DocumentWindow* d : m_window.documents()) {
         QJsonArray actions;
         for (const ActionOutline::Node& n : d->model().outline().nodes())
             actions.append(n.text);
@@ -68,13 +96,13 @@ void MainWindow::writeStateReport() const
                                 {"actionNodes", nodes},
                                 {"selStart", d->control().selStart()},
                                 {"runs", runs},
-                                {"active", d == activeDocument()},
+                                {"active", d == m_window.activeDocument()},
                                 {"editor", QJsonObject{{"globalX", origin.x() + first.x()},
                                                        {"globalY", origin.y() + first.y()},
                                                        {"lineHeight", first.height()}}}});
     }
     QJsonArray children;
-    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
+    for (QMdiSubWindow* sub : m_window.mdiArea()->subWindowList()) {
         const QPoint global = sub->mapToGlobal(QPoint(0, 0));
         children.append(QJsonObject{{"title", sub->windowTitle()},
                                     {"x", sub->x()},
@@ -84,18 +112,18 @@ void MainWindow::writeStateReport() const
                                     {"globalX", global.x()},
                                     {"globalY", global.y()}});
     }
-    QJsonObject report{{"title", windowTitle()},
+    QJsonObject report{{"title", m_window.windowTitle()},
                        {"menus", menus},
                        {"documents", docs},
                        {"children", children},
-                       {"status", m_statusPanel->text()}};
+                       {"status", m_window.status().statusPanel()->text()}};
     // Where the keys go: the keys-only journey checks each step lands there.
     if (const QWidget* focus = QApplication::focusWidget())
         report.insert("focus", QJsonObject{{"widget", focus->objectName()},
                                            {"class", focus->metaObject()->className()},
                                            {"window", focus->window()->objectName()}});
-    if (m_undoButton && m_undoButton->isVisible()) {
-        const QRect r(m_undoButton->mapToGlobal(QPoint(0, 0)), m_undoButton->size());
+    if (const QToolButton* undo = m_window.toolbar().undoButton(); undo && undo->isVisible()) {
+        const QRect r(undo->mapToGlobal(QPoint(0, 0)), undo->size());
         report.insert(
             "undoButton",
             QJsonObject{{"x", r.x()}, {"y", r.y()}, {"width", r.width()}, {"height", r.height()}});

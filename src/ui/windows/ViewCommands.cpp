@@ -1,110 +1,70 @@
-// The View, Tools, Window and Help menus of the main window.
-#include "ui/windows/MainWindow.h"
+// The View and Tools menus of the main window.
+#include "ui/windows/ViewCommands.h"
 
-#include "core/frame/WindowArrangement.h"
+#include "ui/windows/CommandRoutes.h"
+
 #include "core/script/ModFormat.h"
 #include "ui/platform/DialogService.h"
 #include "ui/windows/BrowserWindow.h"
+#include "ui/windows/DialogCommands.h"
+#include "ui/windows/FileCommands.h"
+#include "ui/windows/MainToolBar.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/WindowCommands.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
-#include <QToolBar>
 
-void MainWindow::mnuViewToolbar_Click()
+ViewCommands::ViewCommands(MainWindow& window) : QObject(&window), m_window(window)
 {
-    const bool on = action(Command::ViewToolbar)->isChecked();
-    m_toolBar->setVisible(on);
-    m_coolBar->setVisible(on);
+    routeCommands(window, this,
+                  {{Command::ViewToolbar, &ViewCommands::mnuViewToolbar_Click},
+                   {Command::ViewStatusBar, &ViewCommands::mnuViewStatusBar_Click},
+                   {Command::ViewRefresh, &ViewCommands::mnuViewRefresh_Click},
+                   {Command::ViewOptions, &ViewCommands::mnuViewOptions_Click},
+                   {Command::ViewWebBrowser, &ViewCommands::mnuViewWebBrowser_Click},
+                   {Command::ToolsOptions, &ViewCommands::mnuToolsOptions_Click}});
+    for (Command c : {Command::ViewToolbar, Command::ViewStatusBar}) {
+        window.action(c)->setCheckable(true);
+        window.action(c)->setChecked(true);
+    }
 }
 
-void MainWindow::mnuViewStatusBar_Click()
+void ViewCommands::mnuViewToolbar_Click()
 {
-    statusBar()->setVisible(action(Command::ViewStatusBar)->isChecked());
+    const bool on = m_window.action(Command::ViewToolbar)->isChecked();
+    m_window.toolbar().setVisible(on);
 }
 
-void MainWindow::mnuViewRefresh_Click()
+void ViewCommands::mnuViewStatusBar_Click()
 {
-    showUnfinished(QStringLiteral("mnuViewRefresh_Click"));
+    m_window.statusBar()->setVisible(m_window.action(Command::ViewStatusBar)->isChecked());
 }
-void MainWindow::mnuViewOptions_Click()
+
+void ViewCommands::mnuViewRefresh_Click()
 {
-    showOptions();
+    m_window.files().showUnfinished(QStringLiteral("mnuViewRefresh_Click"));
 }
-void MainWindow::mnuToolsOptions_Click()
+void ViewCommands::mnuViewOptions_Click()
 {
-    showOptions();
+    m_window.dialogs().showOptions();
 }
-void MainWindow::mnuViewWebBrowser_Click()
+void ViewCommands::mnuToolsOptions_Click()
+{
+    m_window.dialogs().showOptions();
+}
+void ViewCommands::mnuViewWebBrowser_Click()
 {
     auto* browser = new BrowserWindow;
-    browser->StartingAddress = m_services.webStartAddress.isEmpty() ? ModFormat::supportTopicUrl()
-                                                                    : m_services.webStartAddress;
-    QMdiSubWindow* sub = m_mdi->addSubWindow(browser);
+    browser->StartingAddress = m_window.services().webStartAddress.isEmpty()
+                                   ? ModFormat::supportTopicUrl()
+                                   : m_window.services().webStartAddress;
+    QMdiSubWindow* sub = m_window.mdiArea()->addSubWindow(browser);
     sub->setWindowIcon(browser->windowIcon());
     sub->resize(sub->sizeHint());
-    fitIntoArea(sub);
+    WindowCommands::fitIntoArea(*m_window.mdiArea(), sub);
     browser->Form_Load();
-    m_mdi->setActiveSubWindow(sub);
-}
-
-namespace {
-void arrange(QMdiArea* area, WindowArrangement::Mode mode)
-{
-    const QList<QMdiSubWindow*> subs = area->subWindowList(QMdiArea::CreationOrder);
-    if (mode == WindowArrangement::Mode::Cascade) {
-        area->cascadeSubWindows();
-        return;
-    }
-    std::vector<bool> minimised;
-    for (QMdiSubWindow* s : subs)
-        minimised.push_back(s->isMinimized());
-    const QSize iconSize = subs.isEmpty() ? QSize(160, 28) : subs.first()->minimumSizeHint();
-    const std::vector<QRect> places = WindowArrangement::place(
-        mode, area->viewport()->rect(), minimised,
-        QSize(std::max(iconSize.width(), 160), std::max(iconSize.height(), 24)));
-    for (int i = 0; i < subs.size(); ++i) {
-        if (places[size_t(i)].isNull())
-            continue;
-        if (mode != WindowArrangement::Mode::ArrangeIcons && subs[i]->isMaximized())
-            subs[i]->showNormal();
-        subs[i]->setGeometry(places[size_t(i)]);
-    }
-}
-} // namespace
-
-void MainWindow::mnuWindowCascade_Click()
-{
-    arrange(m_mdi, WindowArrangement::Mode::Cascade);
-}
-void MainWindow::mnuWindowTileHorizontal_Click()
-{
-    arrange(m_mdi, WindowArrangement::Mode::TileHorizontal);
-}
-void MainWindow::mnuWindowTileVertical_Click()
-{
-    arrange(m_mdi, WindowArrangement::Mode::TileVertical);
-}
-void MainWindow::mnuWindowArrangeIcons_Click()
-{
-    arrange(m_mdi, WindowArrangement::Mode::ArrangeIcons);
-}
-
-void MainWindow::mnuHelpContents_Click()
-{
-    m_services.dialogs->message(this, windowTitle(),
-                                tr("Unable to display Help Contents. There is no Help "
-                                   "associated with this project."),
-                                DialogService::Icon::Information);
-}
-
-void MainWindow::mnuHelpSearchForHelpOn_Click()
-{
-    mnuHelpContents_Click();
-}
-
-void MainWindow::mnuHelpAbout_Click()
-{
-    m_services.dialogs->message(this, ModFormat::programTitle(), ModFormat::versionLine());
+    m_window.mdiArea()->setActiveSubWindow(sub);
 }

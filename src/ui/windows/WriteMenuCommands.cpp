@@ -6,8 +6,10 @@
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"
+#include "ui/windows/DialogCommands.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/StatusFields.h"
 
 #include <QAction>
 #include <QDir>
@@ -93,7 +95,7 @@ void WriteMenuCommands::say(const Writer::Written& w)
     if (!w.leftAlone.isEmpty())
         text += u' ' + tr("Only line ends or blanks at line ends differ, left alone: %1.")
                            .arg(w.leftAlone.join(QStringLiteral(", ")));
-    m_window.statusPanel()->setText(text);
+    m_window.status().statusPanel()->setText(text);
 }
 
 void WriteMenuCommands::newScriptFromChanges()
@@ -114,7 +116,7 @@ void WriteMenuCommands::newScriptFromChanges()
     doc->model().markUnsaved();
     say(*w);
     // The rest of the header is the author's to write.
-    m_window.showProperties();
+    m_window.dialogs().showProperties();
 }
 
 void WriteMenuCommands::rewriteActionsFromChanges()

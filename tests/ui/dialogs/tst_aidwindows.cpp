@@ -40,8 +40,8 @@ private slots:
     void builder_opensOnceOnTopWithItsStartState()
     {
         MainWindowFixture f;
-        f.window->tbToolBar_ButtonClick("cmd");
-        CommandsWindow* c = f.window->actionBuilder();
+        f.window->toolbar().tbToolBar_ButtonClick("cmd");
+        CommandsWindow* c = f.window->dialogs().actionBuilder();
         QVERIFY(c && c->isVisible());
         QCOMPARE(c->windowTitle(), QString("action builder"));
         QVERIFY(c->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -52,23 +52,23 @@ private slots:
         QCOMPARE(c->TabStrip1()->tabText(c->TabStrip1()->currentIndex()), QString("TEXT"));
         QCOMPARE(c->TabStrip1()->tabToolTip(0), QString("Insert custom text"));
         QCOMPARE(c->TabStrip1()->tabToolTip(1), QString("Select text/file from a list"));
-        f.window->tbToolBar_ButtonClick("cmd");
+        f.window->toolbar().tbToolBar_ButtonClick("cmd");
         QCOMPARE(f.window->findChildren<CommandsWindow*>().size(), 1);
         // A dialog to assistive technology, not a "filler".
         QCOMPARE(QAccessible::queryAccessibleInterface(c)->role(), QAccessible::Dialog);
         // The keys go to the builder from the start, and Esc closes it.
         QCOMPARE(c->focusWidget(), static_cast<QWidget*>(c->List1()));
         QTest::keyClick(c->List1(), Qt::Key_Escape);
-        QTRY_VERIFY(!f.window->actionBuilder());
-        f.window->tbToolBar_ButtonClick("cmd");
+        QTRY_VERIFY(!f.window->dialogs().actionBuilder());
+        f.window->toolbar().tbToolBar_ButtonClick("cmd");
         QVERIFY(f.window->close());
-        QTRY_VERIFY(!f.window->actionBuilder());
+        QTRY_VERIFY(!f.window->dialogs().actionBuilder());
     }
 
     void builder_appendsBlocksThatTheOutlineAndColouringPickUp()
     {
         MainWindowFixture f;
-        CommandsWindow* c = f.window->showActionBuilder();
+        CommandsWindow* c = f.window->dialogs().showActionBuilder();
         choose(c->List1(), "OPEN");
         QVERIFY(c->TabStrip1()->isVisible());
         c->TabStrip1()->setCurrentIndex(1);
@@ -116,7 +116,7 @@ private slots:
         MainWindowFixture f;
         RichTextControl& c = f.doc()->control();
         c.setText("#\r\n#-----[ SAVE/CLOSE ALL FILES ]---\r\n#\r\n# EoM");
-        CommandsWindow* b = f.window->showActionBuilder();
+        CommandsWindow* b = f.window->dialogs().showActionBuilder();
         // Focus makes the first keyword current without highlighting it.
         b->List1()->setFocus();
         b->List1()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
@@ -134,10 +134,10 @@ private slots:
     {
         MainWindowFixture f;
         f.window->mdiArea()->closeAllSubWindows();
-        CommandsWindow* c = f.window->showActionBuilder();
+        CommandsWindow* c = f.window->dialogs().showActionBuilder();
         choose(c->List1(), "FIND");
         c->OKButton_Click();
-        QVERIFY(f.window->statusPanel()->text().contains("No script is open"));
+        QVERIFY(f.window->status().statusPanel()->text().contains("No script is open"));
     }
 
     void setTopmost_keepsPositionAndSizeAndReportsTheState()
@@ -167,7 +167,7 @@ private slots:
     {
         MainWindowFixture f;
         f.window->show();
-        OptionsDialog* o = f.window->showOptions();
+        OptionsDialog* o = f.window->dialogs().showOptions();
         QVERIFY(QTest::qWaitForWindowActive(o));
         QCOMPARE(o->findChild<QGroupBox*>("fraSample1")->title(), QString("Sample 1"));
         QCOMPARE(o->findChild<QPushButton*>("cmdApply")->text(), QString("&Apply"));
@@ -193,7 +193,7 @@ private slots:
         MainWindowFixture f;
         DocumentWindow* first = f.doc();
         DocumentWindow* second = f.window->NewDocument();
-        OptionsDialog* o = f.window->showOptions();
+        OptionsDialog* o = f.window->dialogs().showOptions();
         QCOMPARE(o->Combo1()->currentText(), QString("Lucida Console"));
         QCOMPARE(o->Combo1()->count(), QFontDatabase::families().size());
         o->Combo1()->setEditText("DejaVu Sans Mono");
@@ -210,7 +210,7 @@ private slots:
     {
         MainWindowFixture f;
         f.window->mdiArea()->closeAllSubWindows();
-        OptionsDialog* o = f.window->showOptions();
+        OptionsDialog* o = f.window->dialogs().showOptions();
         QCOMPARE(o->Combo1()->currentText(), QString());
         o->Combo1()->setEditText("Courier");
         o->findChild<QPushButton*>("cmdOK")->click();

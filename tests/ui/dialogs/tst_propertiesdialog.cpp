@@ -47,7 +47,7 @@ private slots:
     {
         MainWindowFixture f;
         f.window->show();
-        PropertiesDialog* d = f.window->showProperties();
+        PropertiesDialog* d = f.window->dialogs().showProperties();
         QCOMPARE(d->windowTitle(), QString("Properties"));
         QVERIFY(d->isModal());
         QCOMPARE(child<QLineEdit>(d, "mod_version")->text(), QString("1.0.0"));
@@ -75,7 +75,7 @@ private slots:
         const auto back = qScopeGuard([] { Translations::use(StringTable::Language::Neutral); });
         MainWindowFixture f;
         f.window->show();
-        PropertiesDialog* d = f.window->showProperties();
+        PropertiesDialog* d = f.window->dialogs().showProperties();
         QVERIFY(QTest::qWaitForWindowExposed(d));
         for (QLabel* label : d->findChildren<QLabel*>()) {
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
@@ -91,7 +91,7 @@ private slots:
     void tabOrder_runsFromTheButtonsThroughTheBoxes()
     {
         MainWindowFixture f;
-        PropertiesDialog* d = f.window->showProperties();
+        PropertiesDialog* d = f.window->dialogs().showProperties();
         QStringList order;
         QWidget* w = child<QPushButton>(d, "cmdOK");
         for (int i = 0; i < 13; ++i) {
@@ -109,7 +109,7 @@ private slots:
     {
         MainWindowFixture f;
         f.window->show();
-        PropertiesDialog* d = f.window->showProperties();
+        PropertiesDialog* d = f.window->dialogs().showProperties();
         QVERIFY(QTest::qWaitForWindowActive(d));
         auto* title = child<QLineEdit>(d, "mod_title");
         title->setFocus();
@@ -118,23 +118,23 @@ private slots:
         QVERIFY(d->isVisible());
         QVERIFY(!f.doc()->control().text().contains("typed"));
         QTest::keyClick(title, Qt::Key_Escape);
-        QTRY_VERIFY(!f.window->propertiesDialog());
+        QTRY_VERIFY(!f.window->dialogs().propertiesDialog());
         QVERIFY(!f.doc()->control().text().contains("typed"));
         // Return on the focused OK presses it, as Space does; it opens with the focus.
-        d = f.window->showProperties();
+        d = f.window->dialogs().showProperties();
         QVERIFY(QTest::qWaitForWindowActive(d));
         auto* ok = child<QPushButton>(d, "cmdOK");
         QCOMPARE(QApplication::focusWidget(), ok);
         child<QLineEdit>(d, "mod_title")->setText("by Return");
         QTest::keyClick(ok, Qt::Key_Return);
-        QTRY_VERIFY(!f.window->propertiesDialog());
+        QTRY_VERIFY(!f.window->dialogs().propertiesDialog());
         QVERIFY(f.doc()->control().text().contains("by Return"));
     }
 
     void applyWrites_thenCancelKeepsWhatApplyWrote()
     {
         MainWindowFixture f;
-        PropertiesDialog* d = f.window->showProperties();
+        PropertiesDialog* d = f.window->dialogs().showProperties();
         child<QLineEdit>(d, "mod_title")->setText("My MOD");
         child<QPlainTextEdit>(d, "mod_authnote")->setPlainText("one\ntwo");
         child<QPushButton>(d, "cmdApply")->click();
@@ -154,10 +154,10 @@ private slots:
     void okWritesAndCloses()
     {
         MainWindowFixture f;
-        PropertiesDialog* d = f.window->showProperties();
+        PropertiesDialog* d = f.window->dialogs().showProperties();
         child<QLineEdit>(d, "mod_version")->setText("2.0.0");
         child<QPushButton>(d, "cmdOK")->click();
-        QTRY_VERIFY(!f.window->propertiesDialog());
+        QTRY_VERIFY(!f.window->dialogs().propertiesDialog());
         QVERIFY(f.doc()->control().text().contains("## Mod Version: 2.0.0\r\n"));
     }
 
@@ -190,7 +190,7 @@ private slots:
         QFETCH(QString, header);
         MainWindowFixture f;
         f.doc()->control().setText(header);
-        PropertiesDialog* d = f.window->showProperties();
+        PropertiesDialog* d = f.window->dialogs().showProperties();
         // The author dialog opened and confirmed without a change, too.
         AuthorDialog a(d->mod_author());
         a.OKButton_Click();
@@ -203,7 +203,7 @@ private slots:
     {
         MainWindowFixture f;
         f.window->show();
-        PropertiesDialog* d = f.window->showProperties();
+        PropertiesDialog* d = f.window->dialogs().showProperties();
         QVERIFY(QTest::qWaitForWindowActive(d));
         QComboBox* combo = d->Combo1();
         QVERIFY(!combo->isVisible());
@@ -221,7 +221,7 @@ private slots:
     {
         MainWindowFixture f;
         f.window->mdiArea()->closeAllSubWindows();
-        PropertiesDialog* d = f.window->showProperties();
+        PropertiesDialog* d = f.window->dialogs().showProperties();
         QCOMPARE(d->boxes(), HeaderValues{});
         child<QLineEdit>(d, "mod_title")->setText("x");
         child<QPushButton>(d, "cmdOK")->click();
@@ -231,7 +231,7 @@ private slots:
     void authorButton_splitsAndJoinsTheAuthorBox()
     {
         MainWindowFixture f;
-        PropertiesDialog* d = f.window->showProperties();
+        PropertiesDialog* d = f.window->dialogs().showProperties();
         child<QLineEdit>(d, "mod_author")->setText("joe < j@x.org > (Joe) http://x.org");
         child<QPushButton>(d, "Command1")->click();
         auto* a = QApplication::activeModalWidget()
@@ -274,19 +274,20 @@ private slots:
     {
         MainWindowFixture f;
         doubleClickNode(f.doc(), "title");
-        QVERIFY(f.window->propertiesDialog());
-        QVERIFY(f.window->propertiesDialog()->isModal());
-        delete f.window->propertiesDialog();
+        QVERIFY(f.window->dialogs().propertiesDialog());
+        QVERIFY(f.window->dialogs().propertiesDialog()->isModal());
+        delete f.window->dialogs().propertiesDialog();
 
         doubleClickNode(f.doc(), "author");
-        QVERIFY(f.window->propertiesDialog()); // loaded for the author field, shown beside it
-        QVERIFY(!f.window->propertiesDialog()->isModal());
-        QVERIFY(f.window->propertiesDialog()->findChild<AuthorDialog*>());
-        delete f.window->propertiesDialog();
+        QVERIFY(
+            f.window->dialogs().propertiesDialog()); // loaded for the author field, shown beside it
+        QVERIFY(!f.window->dialogs().propertiesDialog()->isModal());
+        QVERIFY(f.window->dialogs().propertiesDialog()->findChild<AuthorDialog*>());
+        delete f.window->dialogs().propertiesDialog();
 
         doubleClickNode(f.doc(), "actions");
         doubleClickNode(f.doc(), "mod");
-        QVERIFY(!f.window->propertiesDialog());
+        QVERIFY(!f.window->dialogs().propertiesDialog());
     }
 };
 

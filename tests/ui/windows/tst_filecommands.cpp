@@ -94,7 +94,7 @@ private slots:
         writeAll(path,
                  QByteArray(65, '#') + "\n## Author Note:x\n#\n#-----[ Open ]---\n#\n\x80\xe9\n");
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         DocumentWindow* d = f.doc();
         QCOMPARE(d->caption(), path);
         QCOMPARE(d->control().text(),
@@ -116,13 +116,13 @@ private slots:
         const QString path = f.path("twice.mod");
         writeAll(path, QByteArray(65, '#') + "\r\n## Author Note: n\r\n");
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         const QString once = f.doc()->control().text();
         const QString saved = f.path("saved.mod");
         f.dialogs.fileNames = {saved};
-        f.window->mnuFileSaveAs_Click();
+        f.window->files().mnuFileSaveAs_Click();
         f.dialogs.fileNames = {saved};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         QCOMPARE(f.doc()->control().text(), once);
     }
 
@@ -133,7 +133,7 @@ private slots:
         writeAll(path,
                  "{\\rtf1\\ansi{\\colortbl ;\\red255\\green0\\blue0;}\\cf1 red\\cf0  plain\\par}");
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         QCOMPARE(f.doc()->control().text(), QString("red plain\r\n"));
     }
 
@@ -146,21 +146,22 @@ private slots:
         writeAll(first, "#\r\n#-----[ OPEN ]---\r\n#\r\na.php\r\n");
         writeAll(second, "#\r\n#-----[ COPY ]---\r\n#\r\nb.php\r\n");
         f.dialogs.fileNames = {first};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         m.Timer1_Timer();
         edit(f.doc(), QString(60, 'x'));
         m.Timer1_Timer();
         QVERIFY(f.window->action(Command::EditUndo)->isEnabled());
         f.dialogs.answers = {Button::No};
         f.dialogs.fileNames = {second};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         // Same number of banners: the node still shows the new keyword.
         QCOMPARE(textOf(childOf(f.doc()->outlineNode("actions"), 0)), QString("COPY"));
         QVERIFY(!f.window->action(Command::EditUndo)->isEnabled());
         m.Timer1_Timer();
         f.window->action(Command::EditUndo)->trigger();
-        f.window->mnuEditUndo_Click(); // even called directly, there is no level to go back to
-        f.window->mnuFileSave_Click();
+        f.window->edits()
+            .mnuEditUndo_Click(); // even called directly, there is no level to go back to
+        f.window->files().mnuFileSave_Click();
         QCOMPARE(readAll(second), QByteArray("#\r\n#-----[ COPY ]---\r\n#\r\nb.php\r\n"));
     }
 
@@ -173,7 +174,7 @@ private slots:
             MainWindowFixture before(QString(), true, folder);
             writeAll(script, "## MOD Title: mine\r\n");
             before.dialogs.fileNames = {script};
-            before.window->mnuFileOpen_Click();
+            before.window->files().mnuFileOpen_Click();
             before.doc()->control().setSelStart(before.doc()->control().textLength());
             before.doc()->control().setSelText(QString::fromUtf8("typed \u0141"));
             before.window->NewDocument()->control().setSelText("untitled work");
@@ -184,7 +185,7 @@ private slots:
         }
         MainWindowFixture after(QString(), true, folder);
         after.dialogs.choices = {0};
-        after.window->offerRecovery();
+        after.window->session().offerRecovery();
         const ScriptedDialogs::Question& q = after.dialogs.questions.last();
         QCOMPARE(q.title, QString("Quillwright"));
         QCOMPARE(q.ownButtons, (QStringList{"Recover", "Discard"}));
@@ -206,7 +207,7 @@ private slots:
         after.window->mdiArea()->setActiveSubWindow(after.window->mdiArea()->subWindowList()[1]);
         QCOMPARE(after.doc(), file);
         after.dialogs.choices = {0}; // "?" for the character Windows-1252 lacks
-        after.window->mnuFileSave_Click();
+        after.window->files().mnuFileSave_Click();
         QVERIFY(readAll(script).startsWith("## MOD Title: mine\r\ntyped ?"));
         after.journal->flush();
         QCOMPARE(QDir(folder).entryList({"*.journal"}).size(), 1);
@@ -220,13 +221,13 @@ private slots:
             MainWindowFixture before(QString(), true, folder);
             before.window->show();
             before.doc()->control().setSelText("typed just before the log-out");
-            before.window->endSession(); // at once: no pause in typing came
+            before.window->session().endSession(); // at once: no pause in typing came
             QVERIFY(before.dialogs.questions.isEmpty());
             QVERIFY(!before.window->isVisible());
         }
         MainWindowFixture after(QString(), true, folder);
         after.dialogs.choices = {0};
-        after.window->offerRecovery();
+        after.window->session().offerRecovery();
         QVERIFY(after.doc()->control().text().startsWith("typed just before the log-out"));
     }
 
@@ -244,7 +245,7 @@ private slots:
         {
             MainWindowFixture after(QString(), true, folder);
             after.dialogs.choices = {1};
-            after.window->offerRecovery();
+            after.window->session().offerRecovery();
             QCOMPARE(after.window->documents().size(), 1);
             after.doc()->control().setSelText("more");
             after.doc()->writeJournal();
@@ -256,7 +257,7 @@ private slots:
         }
         QVERIFY(QDir(folder).entryList({"*.journal"}).isEmpty());
         MainWindowFixture next(QString(), true, folder);
-        next.window->offerRecovery();
+        next.window->session().offerRecovery();
         QVERIFY(next.dialogs.questions.isEmpty());
     }
 
@@ -265,7 +266,7 @@ private slots:
         MainWindowFixture f;
         edit(f.doc(), "work ");
         f.dialogs.answers = {Button::Cancel};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         // The document is named on a line of its own.
         QCOMPARE(f.dialogs.questions.last().text,
                  QString("Would you like to Save any changes\n\nDocument 1"));
@@ -280,7 +281,7 @@ private slots:
         const QString path = f.path("a.mod");
         writeAll(path, "x\n");
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         QCOMPARE(f.window->documents().size(), 1);
         QCOMPARE(f.doc()->control().text(), QString("x\r\n"));
         QCOMPARE(f.window->DocumentCount(), 2);
@@ -353,7 +354,7 @@ private slots:
         QCOMPARE(docs[2]->caption(), other);
         QCOMPARE(f.window->DocumentCount(), 3);
         // A file already open is shown, not opened again.
-        f.window->openFiles({good, f.path("missing.mod")});
+        f.window->files().openFiles({good, f.path("missing.mod")});
         QCOMPARE(f.window->documents().size(), 3);
         QCOMPARE(f.doc(), docs[1]);
         // The Window menu lists them, the active one checked.
@@ -411,7 +412,7 @@ private slots:
         huge.close();
         const QString before = f.doc()->control().text();
         f.dialogs.fileNames = {f.path(name)};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         QCOMPARE(f.doc()->control().text(), before);
         QCOMPARE(f.doc()->caption(), QString("Document 1"));
         QVERIFY(f.dialogs.lastText().contains(f.path(name)));
@@ -424,7 +425,7 @@ private slots:
         const QString path = f.path("out.mod");
         f.doc()->setFilePath(path);
         edit(f.doc(), QString::fromUtf8("#-----[ OPEN ]---\n\u20ac\u00e9 "));
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         const QByteArray bytes = readAll(path);
         QVERIFY(bytes.startsWith("#-----[ OPEN ]---\r\n\x80\xe9 ####"));
         QVERIFY(!bytes.contains("\\cf"));
@@ -438,10 +439,10 @@ private slots:
         MainWindowFixture f;
         const QString path = f.path("first.mod");
         f.dialogs.fileNames = {path, QString()};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QCOMPARE(readAll(path), ModFormat::defaultTemplate().toLatin1());
         QCOMPARE(f.doc()->caption(), QString("Document 1"));
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QCOMPARE(f.dialogs.fileDialogTitles, (QStringList{"Save", "Save"}));
         QCOMPARE(f.dialogs.fileDialogStartNames.last(), path); // the shared dialog remembers
         QCOMPARE(
@@ -456,18 +457,18 @@ private slots:
         writeAll(other, "keep");
         f.dialogs.fileNames = {other};
         f.dialogs.answers = {Button::No};
-        f.window->mnuFileSaveAs_Click();
+        f.window->files().mnuFileSaveAs_Click();
         QCOMPARE(readAll(other), QByteArray("keep"));
         QCOMPARE(f.doc()->caption(), QString("Document 1"));
         f.dialogs.fileNames = {f.path("noext")};
-        f.window->mnuFileSaveAs_Click();
+        f.window->files().mnuFileSaveAs_Click();
         QCOMPARE(f.doc()->caption(), f.path("noext"));
         QVERIFY(QFile::exists(f.path("noext")));
         QCOMPARE(f.dialogs.fileDialogTitles.last(), QString("Save As"));
         QCOMPARE(f.dialogs.fileDialogFilters.last(), QString("Mod files (*.mod) (*.mod)"));
         // Saving again over its own file asks nothing.
         f.dialogs.fileNames = {f.path("noext")};
-        f.window->mnuFileSaveAs_Click();
+        f.window->files().mnuFileSaveAs_Click();
         QCOMPARE(f.dialogs.unexpected, 0);
     }
 
@@ -479,7 +480,7 @@ private slots:
         f.doc()->setFilePath(path);
         edit(f.doc(), QString::fromUtf8("a\nb \u4e2d\u6587"));
         f.dialogs.choices = {2};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QVERIFY(f.dialogs.lastText().contains("2 character(s)"));
         // Return must not write "?" over the characters.
         QCOMPARE(f.dialogs.questions.last().ownButtons,
@@ -488,25 +489,25 @@ private slots:
         QVERIFY(f.dialogs.lastText().contains("line 2"));
         QCOMPARE(readAll(path), QByteArray("old"));
         f.dialogs.choices = {0};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QVERIFY(readAll(path).startsWith("a\r\nb ??####"));
         // Saved as UTF-8: nothing lost, and the script stays UTF-8.
         edit(f.doc(), QString::fromUtf8("\u4e2d"));
         f.dialogs.choices = {1};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QVERIFY(readAll(path).startsWith(QString::fromUtf8("\u4e2da\r\nb ").toUtf8()));
         QCOMPARE(f.doc()->encoding(), TextEncoding::Utf8);
-        QCOMPARE(f.window->encodingPanel()->text(), QString("UTF-8"));
+        QCOMPARE(f.window->status().encodingPanel()->text(), QString("UTF-8"));
         const qsizetype asked = f.dialogs.questions.size();
         edit(f.doc(), "y");
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QCOMPARE(f.dialogs.questions.size(), asked);
         // The encoding field offers the other encoding for the next save.
-        QMenu* encodings = f.window->encodingPanel()->menu();
+        QMenu* encodings = f.window->status().encodingPanel()->menu();
         QCOMPARE(encodings->actions().size(), 2);
         encodings->actions()[0]->trigger(); // Windows-1252
         QCOMPARE(f.doc()->encoding(), TextEncoding::Windows1252);
-        QCOMPARE(f.window->encodingPanel()->text(), QString("Windows-1252"));
+        QCOMPARE(f.window->status().encodingPanel()->text(), QString("Windows-1252"));
     }
 
     // A script of megabytes is written in two halves at once: every line in
@@ -526,7 +527,7 @@ private slots:
         f.doc()->control().setText(lines.join("\r\n"));
         QVERIFY(f.doc()->control().textLength() > (1 << 21));
         f.dialogs.choices = {0};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QVERIFY(f.dialogs.lastText().contains("3 character(s)"));
         QVERIFY(f.dialogs.lastText().contains("line 45001"));
         lines[45000].replace(QString::fromUtf8("\u4e2d \U0001F600"), "? ?");
@@ -540,14 +541,14 @@ private slots:
         const QString path = f.path("shared.mod");
         writeAll(path, "## MOD Title: mine\r\n");
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         edit(f.doc(), "my edit ");
         {
             QFile other(path); // another program appends to the file
             QVERIFY(other.open(QIODevice::Append));
             other.write("## written by another program\r\n");
         }
-        QTRY_VERIFY(f.window->statusPanel()->text().contains("changed on disk"));
+        QTRY_VERIFY(f.window->status().statusPanel()->text().contains("changed on disk"));
         // Unsaved work here: the bar offers Reload only, and the message is this document's.
         DiskChangeBar* bar = f.doc()->diskChangeBar();
         QVERIFY(bar->isVisibleTo(f.doc()));
@@ -555,26 +556,26 @@ private slots:
         QVERIFY(!bar->findChild<QPushButton*>("diskChangeKeep")->isVisibleTo(bar));
         DocumentWindow* mine = f.doc();
         f.window->NewDocument();
-        QVERIFY(!f.window->statusPanel()->text().contains("changed on disk"));
+        QVERIFY(!f.window->status().statusPanel()->text().contains("changed on disk"));
         f.window->mdiArea()->activatePreviousSubWindow();
         QCOMPARE(f.doc(), mine);
-        QVERIFY(f.window->statusPanel()->text().contains("changed on disk"));
+        QVERIFY(f.window->status().statusPanel()->text().contains("changed on disk"));
         f.dialogs.answers = {Button::Cancel};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         const ScriptedDialogs::Question& q = f.dialogs.questions.last();
         QVERIFY(q.text.contains("has changed on disk since it was opened"));
         QCOMPARE(q.defaultButton, std::optional(Button::Cancel));
         QVERIFY(readAll(path).endsWith("## written by another program\r\n"));
         QVERIFY(f.doc()->model().hasUnsavedChanges());
         f.dialogs.answers = {Button::Ok};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QVERIFY(readAll(path).startsWith("my edit ## MOD Title"));
         QVERIFY(!bar->isVisibleTo(f.doc()));
-        QVERIFY(!f.window->statusPanel()->text().contains("changed on disk"));
+        QVERIFY(!f.window->status().statusPanel()->text().contains("changed on disk"));
         // Saved: the next Save asks nothing.
         edit(f.doc(), "x");
         const qsizetype asked = f.dialogs.questions.size();
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QCOMPARE(f.dialogs.questions.size(), asked);
     }
 
@@ -584,7 +585,7 @@ private slots:
         const QString path = f.path("shared.mod");
         writeAll(path, "## MOD Title: mine\r\n");
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         writeAll(path, "## MOD Title: theirs\r\n");
         DiskChangeBar* bar = f.doc()->diskChangeBar();
         QTRY_VERIFY(bar->isVisibleTo(f.doc()));
@@ -598,7 +599,7 @@ private slots:
         QVERIFY(QFile::remove(path));
         QTRY_VERIFY(bar->isVisibleTo(f.doc()));
         QVERIFY(bar->message().contains("was deleted from disk. Save it again?"));
-        QVERIFY(f.window->statusPanel()->text().contains("was deleted from disk"));
+        QVERIFY(f.window->status().statusPanel()->text().contains("was deleted from disk"));
         bar->findChild<QPushButton*>("diskChangeSave")->click();
         QVERIFY(readAll(path).contains("theirs"));
         QVERIFY(!bar->isVisibleTo(f.doc()));
@@ -607,7 +608,7 @@ private slots:
         QVERIFY(QFile::remove(path));
         edit(f.doc(), "x");
         f.dialogs.answers = {Button::Ok};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QCOMPARE(f.dialogs.lastText(),
                  "The file " + path + " was deleted from disk. Save it again?");
         QVERIFY(readAll(path).startsWith("x"));
@@ -637,7 +638,7 @@ private slots:
         preview->trigger();
         InstallPreview* p = f.window->installCommands()->preview();
         QVERIFY(p && p->isVisible());
-        QCOMPARE(f.window->forumFolder(), forum);
+        QCOMPARE(f.window->forum().folder(), forum);
         QCOMPARE(p->files()->topLevelItem(0)->text(0), QString("viewtopic.php"));
         QCOMPARE(p->files()->topLevelItem(0)->text(1), QString("changed"));
         QVERIFY(p->diff()->toPlainText().contains("    3 + $mine = 1;"));
@@ -689,11 +690,11 @@ private slots:
         RichTextControl& c = f.doc()->control();
         QVERIFY(c.text().contains("## Mod Title: my-mod\r\n"));
         QVERIFY(c.text().contains("#-----[ AFTER, ADD ]"));
-        QCOMPARE(f.window->statusPanel()->text(),
+        QCOMPARE(f.window->status().statusPanel()->text(),
                  QString("Installs back exactly: 1 files, 3 actions."));
         QVERIFY(f.doc()->model().hasUnsavedChanges());
-        QVERIFY(f.window->propertiesDialog()); // the rest of the header is the author's
-        f.window->propertiesDialog()->close();
+        QVERIFY(f.window->dialogs().propertiesDialog()); // the rest of the header is the author's
+        f.window->dialogs().propertiesDialog()->close();
         // The author's title stays when the actions are written again.
         c.setText(QString(c.text()).replace("## Mod Title: my-mod", "## Mod Title: Quick Reply"));
         f.doc()->model().Timer1_Timer();
@@ -705,7 +706,7 @@ private slots:
         QVERIFY(c.text().contains("## Mod Title: Quick Reply\r\n"));
         QVERIFY(c.text().contains("$colspan = 3;"));
         QVERIFY(!c.text().contains("$mine"));
-        f.window->undoLevels(1);
+        f.window->edits().undoLevels(1);
         QCOMPARE(c.text(), before);
     }
 
@@ -716,9 +717,9 @@ private slots:
         writeAll(path, "old\r\n");
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0640) == 0);
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         edit(f.doc(), "new ");
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QCOMPARE(readAll(path), QByteArray("new old\r\n"));
         struct stat st {};
         QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
@@ -727,12 +728,12 @@ private slots:
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
         edit(f.doc(), "newer ");
         f.dialogs.answers = {Button::Cancel};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QVERIFY(f.dialogs.lastText().contains("read-only"));
         QCOMPARE(f.dialogs.questions.last().defaultButton, std::optional(Button::Cancel));
         QCOMPARE(readAll(path), QByteArray("new old\r\n"));
         f.dialogs.answers = {Button::Ok};
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QCOMPARE(readAll(path), QByteArray("newer new old\r\n"));
         QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
         QCOMPARE(int(st.st_mode & 07777), 0444);
@@ -804,15 +805,15 @@ private slots:
         const QString path = f.path("enc.mod");
         writeAll(path, bytes);
         f.dialogs.fileNames = {path};
-        f.window->mnuFileOpen_Click();
+        f.window->files().mnuFileOpen_Click();
         QCOMPARE(f.doc()->control().text(), shown);
         QCOMPARE(encodingName(f.doc()->encoding()), encoding);
-        QCOMPARE(f.window->encodingPanel()->text(), encoding);
-        f.window->mnuFileSave_Click();
+        QCOMPARE(f.window->status().encodingPanel()->text(), encoding);
+        f.window->files().mnuFileSave_Click();
         QCOMPARE(readAll(path), bytes);
         edit(f.doc(), QString::fromUtf8("\u0141 "));
         f.dialogs.choices = {0}; // "?" where Windows-1252 lacks the letter
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QCOMPARE(readAll(path), savedAfterTyping);
     }
 
@@ -856,7 +857,7 @@ private slots:
         f.doc()->setFilePath(path);
         const QByteArray before = QFileInfo(path).isFile() ? readAll(path) : QByteArray();
         const QString text = f.doc()->control().text();
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QVERIFY2(f.dialogs.lastText().contains("Could not save"), qPrintable(f.dialogs.lastText()));
         QVERIFY(f.dialogs.lastText().contains(path));
         if (QFileInfo(path).isFile())
@@ -871,7 +872,7 @@ private slots:
             QSKIP("no /dev/full on this machine");
         MainWindowFixture f;
         f.doc()->setFilePath("/dev/full");
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QVERIFY(f.dialogs.lastText().contains("Could not save /dev/full"));
         QVERIFY(QFileInfo("/dev/full").isFile() == false); // the device is still a device
     }
@@ -881,16 +882,16 @@ private slots:
         MainWindowFixture f;
         f.window->mdiArea()->closeAllSubWindows();
         for (const char* key : {"Save", "Print", "Cut", "Copy", "Paste", "undo"})
-            f.window->tbToolBar_ButtonClick(key);
-        f.window->mnuFileSaveAs_Click();
+            f.window->toolbar().tbToolBar_ButtonClick(key);
+        f.window->files().mnuFileSaveAs_Click();
         QCOMPARE(f.dialogs.questions.size(), 0);
         QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
         QCOMPARE(f.dialogs.printCalls, 0);
-        f.window->tbToolBar_ButtonClick("New");
+        f.window->toolbar().tbToolBar_ButtonClick("New");
         QCOMPARE(f.window->documents().size(), 1);
-        f.window->tbToolBar_ButtonClick("Find");
+        f.window->toolbar().tbToolBar_ButtonClick("Find");
         QCOMPARE(f.dialogs.lastText(), QString("Add 'Find' button code."));
-        f.window->tbToolBar_ButtonClick("nonsense");
+        f.window->toolbar().tbToolBar_ButtonClick("nonsense");
     }
 
     void documentCommands_ignoreABrowserWindow()
@@ -901,11 +902,11 @@ private slots:
         f.window->action(Command::ViewWebBrowser)->trigger();
         QCOMPARE(f.window->mdiArea()->subWindowList().size(), 3);
         QVERIFY(!f.window->activeDocument());
-        f.window->mnuFileSave_Click();
-        f.window->mnuFileSaveAs_Click();
-        f.window->mnuFilePrint_Click();
-        f.window->undoLevels(1);
-        f.window->appendActionBlock("#\r\n");
+        f.window->files().mnuFileSave_Click();
+        f.window->files().mnuFileSaveAs_Click();
+        f.window->files().mnuFilePrint_Click();
+        f.window->edits().undoLevels(1);
+        f.window->dialogs().appendActionBlock("#\r\n");
         QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
         QCOMPARE(f.dialogs.printCalls, 0);
         QCOMPARE(f.window->documents().first()->control().text(), before);
@@ -959,21 +960,21 @@ private slots:
         const int at = int(f.doc()->control().text().indexOf("## Mod Version"));
         f.doc()->control().setSelStart(at);
         f.doc()->control().setSelLength(21);
-        f.window->printer()->setOutputFormat(QPrinter::PdfFormat);
-        f.window->printer()->setOutputFileName(pdf);
+        f.window->files().printer()->setOutputFormat(QPrinter::PdfFormat);
+        f.window->files().printer()->setOutputFileName(pdf);
         f.dialogs.printAccepted = false;
-        f.window->mnuFilePrint_Click();
+        f.window->files().mnuFilePrint_Click();
         QVERIFY(!QFile::exists(pdf));
         QVERIFY(f.dialogs.lastPrintSelectionOnly);
         f.dialogs.printAccepted = true;
-        f.window->mnuFilePrint_Click();
+        f.window->files().mnuFilePrint_Click();
         QVERIFY(readAll(pdf).startsWith("%PDF"));
         const QString selection = pdfText(pdf);
         QVERIFY2(selection.contains("## Mod Version: 1.0.0"), qPrintable(selection));
         QVERIFY(!selection.contains("Generator"));
         // Nothing selected: the whole script.
         f.doc()->control().setSelStart(0);
-        f.window->mnuFilePrint_Click();
+        f.window->files().mnuFilePrint_Click();
         QVERIFY(!f.dialogs.lastPrintSelectionOnly);
         const QString all = pdfText(pdf);
         QVERIFY(all.contains(ModFormat::generatorLine()));
@@ -1002,7 +1003,7 @@ private slots:
         s.Text2 = QString("B");
         s.Text3 = QString("C");
         s.Text4 = QString("D");
-        f.window->tbToolBar_ButtonMenuClick(entry);
+        f.window->toolbar().tbToolBar_ButtonMenuClick(entry);
         QCOMPARE(f.doc()->control().text(), shown);
         QCOMPARE(s.Text1.text(), shown);
         QCOMPARE(f.window->action(Command::EditUndo)->isEnabled(), !s.Text2.isEmpty());
@@ -1015,19 +1016,19 @@ private slots:
         const int at = int(c.text().indexOf("Generator:"));
         c.setSelStart(at);
         c.setSelLength(10);
-        f.window->mnuEditCopy_Click();
+        f.window->edits().mnuEditCopy_Click();
         const QMimeData* mime = QApplication::clipboard()->mimeData();
         QCOMPARE(mime->text(), QString("Generator:"));
         QVERIFY(mime->data("text/rtf").startsWith("{\\rtf1"));
         QVERIFY(mime->hasFormat("application/rtf"));
         c.setSelStart(0);
-        f.window->mnuEditPaste_Click();
+        f.window->edits().mnuEditPaste_Click();
         QVERIFY(c.text().startsWith("Generator:####"));
         QCOMPARE(c.styledText().colorAt(0), MarkerColors::Blue);
         // Another program's plain text arrives plain.
         QApplication::clipboard()->setText("plain words");
         c.setSelStart(0);
-        f.window->mnuEditPaste_Click();
+        f.window->edits().mnuEditPaste_Click();
         QVERIFY(c.text().startsWith("plain wordsGenerator:"));
         QCOMPARE(c.styledText().colorAt(0), TextColor());
     }
@@ -1038,10 +1039,10 @@ private slots:
         RichTextControl& c = f.doc()->control();
         const QString before = c.text();
         c.setSelStart(0);
-        f.window->mnuEditCut_Click();
+        f.window->edits().mnuEditCut_Click();
         QCOMPARE(c.text(), before);
         c.setSelLength(5);
-        f.window->mnuEditCut_Click();
+        f.window->edits().mnuEditCut_Click();
         QCOMPARE(c.text(), before.mid(5));
         QCOMPARE(QApplication::clipboard()->text(), before.left(5));
     }

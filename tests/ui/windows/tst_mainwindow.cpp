@@ -188,7 +188,7 @@ Walked walkEverything()
     doc->goToLineBar()->open();
     walk(doc, w);
     f.dialogs.fileNames = {f.path("missing.mod")};
-    f.window->mnuFileOpen_Click();
+    f.window->files().mnuFileOpen_Click();
     for (const ScriptedDialogs::Question& q : f.dialogs.questions)
         addText(w, q.text);
     for (const QString& title : f.dialogs.fileDialogTitles)
@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(d->control().selStart(), 0);
         QCOMPARE(w.DocumentCount(), 1);
         QVERIFY(!w.action(Command::EditUndo)->isEnabled());
-        QVERIFY(!w.toolbarButton(ToolButton::Undo)->isEnabled());
+        QVERIFY(!w.toolbar().button(ToolButton::Undo)->isEnabled());
     }
 
     void outlineSkeleton_hasItsKeysTextsAndParents()
@@ -367,7 +367,7 @@ private slots:
         f.doc()->control().setSelText("typed");
         f.doc()->model().Timer1_Timer();
         const QString typed = f.doc()->control().text();
-        f.window->undoLevels(1);
+        f.window->edits().undoLevels(1);
         QVERIFY(edit->actions()[7]->isEnabled());
         f.doc()->mod_fly()->setFocus();
         QTest::keyClick(f.doc()->mod_fly(), Qt::Key_Y, Qt::ControlModifier);
@@ -384,7 +384,7 @@ private slots:
             titles << a->text();
         QCOMPARE(titles, (QStringList{"&Fichier", "&Editer", "Affichage", "Outils",
                                       QString::fromUtf8("Fenêtres"), "Aide"}));
-        QCOMPARE(f.window->toolbarButton(ToolButton::Cmd)->toolTip(),
+        QCOMPARE(f.window->toolbar().button(ToolButton::Cmd)->toolTip(),
                  QString::fromUtf8("Insérer nouvelle commande"));
         QCOMPARE(f.window->windowTitle(), QString("Quillwright"));
     }
@@ -456,19 +456,19 @@ private slots:
         f.doc()->checkNow();
         const Checker::Counts counts = Checker::count(f.doc()->findings());
         QVERIFY(counts.errors > 0); // the template leaves the title empty
-        QCOMPARE(f.window->checkPanel()->text(), Checker::summary(counts));
+        QCOMPARE(f.window->status().checkPanel()->text(), Checker::summary(counts));
         // A forum chosen in the field's menu: its files are tried, and it is kept.
         QDir(f.path("forum")).mkpath(".");
         f.dialogs.fileNames = {f.path("forum")};
         f.doc()->control().setText(f.doc()->control().text() +
                                    "#\r\n#-----[ OPEN ]---\r\n#\r\nviewtopic.php\r\n");
-        f.window->checkPanel()->actions().first()->trigger();
+        f.window->status().checkPanel()->actions().first()->trigger();
         QCOMPARE(f.settings.value("Quillwright", "Settings", "ForumFolder", ""), f.path("forum"));
         const auto& found = f.doc()->findings();
         QVERIFY(std::any_of(found.begin(), found.end(),
                             [](const Checker::Finding& x) { return x.rule == "open-missing"; }));
         MainWindowFixture next;
-        QCOMPARE(next.window->forumFolder(), QString()); // its own settings folder
+        QCOMPARE(next.window->forum().folder(), QString()); // its own settings folder
         // Tools, Problems: every finding in line order, and where the dry run looks.
         ProblemsPanel* problems = f.window->problems();
         f.window->findChild<QAction*>("mnuToolsProblems")->trigger();
@@ -504,7 +504,7 @@ private slots:
                             [&](const Checker::Finding& x) { return x.rule == rule; }));
         // Forgotten: no forum is tried, and none is remembered.
         problems->findChild<QPushButton*>("problemsForgetForum")->click();
-        QCOMPARE(f.window->forumFolder(), QString());
+        QCOMPARE(f.window->forum().folder(), QString());
         QCOMPARE(f.settings.value("Quillwright", "Settings", "ForumFolder", "x"), QString());
     }
 
@@ -512,12 +512,12 @@ private slots:
     {
         MainWindowFixture f;
         QStringList keys;
-        for (QAction* a : f.window->toolbarEntries())
+        for (QAction* a : f.window->toolbar().entries())
             keys << (a->isSeparator() ? QString("-") : a->property("key").toString());
         QCOMPARE(keys, (QStringList{"New", "Open", "Save", "-", "Print", "-", "undo", "-", "Cut",
                                     "Copy", "Paste", "-", "Find", "-", "cmd"}));
-        QCOMPARE(f.window->toolbarButton(ToolButton::New)->toolTip(), QString("New"));
-        QCOMPARE(f.window->toolbarButton(ToolButton::Find)->toolTip(), QString("Find"));
+        QCOMPARE(f.window->toolbar().button(ToolButton::New)->toolTip(), QString("New"));
+        QCOMPARE(f.window->toolbar().button(ToolButton::Find)->toolTip(), QString("Find"));
         auto* undo = f.window->findChild<QToolButton*>("undo");
         QVERIFY(undo && undo->menu());
         QStringList entries;
@@ -603,7 +603,7 @@ private slots:
         QDir::setCurrent(dir.path());
         MainWindowFixture f("Documents/x.mod");
         f.doc()->control().setSelText("y");
-        f.window->mnuFileSave_Click();
+        f.window->files().mnuFileSave_Click();
         QDir::setCurrent(previous);
         QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
         QVERIFY(readAll(dir.filePath("Documents/x.mod")).startsWith("y## MOD Title: x"));
