@@ -17,7 +17,8 @@ def strip(text):
     text = re.sub(r"//[^\n]*", "", text)
     text = re.sub(r"/\*.*?\*/", "", text, flags=re.S)
     text = re.sub(r'"(\\.|[^"\\])*"', '""', text)
-    return re.sub(r"'(\\.|[^'\\])*'", "''", text)
+    text = re.sub(r"'(\\.|[^'\\])*'", "''", text)
+    return re.sub(r"\bQ_(OBJECT|GADGET)\b", ";", text)
 
 
 def body_end(text, open_brace):

@@ -5,15 +5,15 @@ fills in translations/quillwright_fr.ts; a text without an entry here stays
 unfinished there, and the test that walks every window in French finds it.
 """
 FR = {
-    ("DocumentWindow", "Error"): "Erreur",
-    ("DocumentWindow", "Warning"): "Avertissement",
-    ("DocumentWindow", "Note"): "Remarque",
-    ("DocumentWindow", "%1: %2"): "%1 : %2",
+    ("DocumentChecks", "Error"): "Erreur",
+    ("DocumentChecks", "Warning"): "Avertissement",
+    ("DocumentChecks", "Note"): "Remarque",
+    ("DocumentChecks", "%1: %2"): "%1 : %2",
     ("FindBar", "Clear"): "Effacer",
     ("GoToLineBar", "Line number, of %1"): "Numéro de ligne, sur %1",
     ("MainToolBar", "Toolbar"): "Barre d'outils",
     ("MainToolBar", "Commands"): "Commandes",
-    ("DocumentWindow", "Don't Report This Kind of Problem (%1)"): "Ne plus signaler ce genre de problème (%1)",
+    ("DocumentChecks", "Don't Report This Kind of Problem (%1)"): "Ne plus signaler ce genre de problème (%1)",
     ("ProblemsPanel", "Problems"): "Problèmes",
     ("ProblemsPanel", "&Problems"): "&Problèmes",
     ("ProblemsPanel", "Forget This Forum"): "Oublier ce forum",
@@ -321,12 +321,12 @@ FR = {
         "Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?",
     ("DiskChangeBar", "The file %1 was changed on disk by another program."):
         "Le fichier %1 a été modifié sur le disque par un autre programme.",
-    ("DocumentWindow", "The file %1 was deleted from disk. Save it again?"):
+    ("DocumentFile", "The file %1 was deleted from disk. Save it again?"):
         "Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?",
-    ("DocumentWindow", "%1 was deleted from disk."): "%1 a été supprimé du disque.",
-    ("DocumentWindow", "%1 has changed on disk since it was opened."):
+    ("DocumentFile", "%1 was deleted from disk."): "%1 a été supprimé du disque.",
+    ("DocumentFile", "%1 has changed on disk since it was opened."):
         "%1 a été modifié sur le disque depuis son ouverture.",
-    ("DocumentWindow", "Read %1 again from disk? The changes made here since it was last saved are lost."):
+    ("DocumentFile", "Read %1 again from disk? The changes made here since it was last saved are lost."):
         "Relire %1 depuis le disque ? Les modifications faites ici depuis le dernier enregistrement seront perdues.",
     ("StatusFields", "The encoding the script is saved in: a click chooses it for the next save"):
         "L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement",
@@ -374,9 +374,9 @@ FR = {
     ("CommandsWindow", "Add"): "Ajouter",
     ("DialogService", "Print"): "Imprimer",
     ("DialogService", "Page Setup"): "Mise en page",
-    ("DocumentWindow", "The file %1 has changed on disk since it was opened. Overwrite it?"):
+    ("DocumentFile", "The file %1 has changed on disk since it was opened. Overwrite it?"):
         "Le fichier %1 a été modifié sur le disque depuis son ouverture. L'écraser ?",
-    ("DocumentWindow", "The file %1 is read-only: no one may write it. Save it anyway?"):
+    ("DocumentFile", "The file %1 is read-only: no one may write it. Save it anyway?"):
         "Le fichier %1 est en lecture seule : personne ne peut l'écrire. L'enregistrer quand même ?",
     ("DocumentWindow", "This change was not made.\n\n"): "Cette modification n'a pas été faite.\n\n",
     ("DocumentWindow", "Save changes"): "Enregistrer les modifications",

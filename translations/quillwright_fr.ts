@@ -673,7 +673,46 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>DocumentWindow</name>
+    <name>DocumentChecks</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Don't Report This Kind of Problem (%1)</source>
+        <translation>Ne plus signaler ce genre de problème (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFile</name>
+    <message>
+        <source>Read %1 again from disk? The changes made here since it was last saved are lost.</source>
+        <translation>Relire %1 depuis le disque ? Les modifications faites ici depuis le dernier enregistrement seront perdues.</translation>
+    </message>
+    <message>
+        <source>%1 was deleted from disk.</source>
+        <translation>%1 a été supprimé du disque.</translation>
+    </message>
+    <message>
+        <source>%1 has changed on disk since it was opened.</source>
+        <translation>%1 a été modifié sur le disque depuis son ouverture.</translation>
+    </message>
+    <message>
+        <source>The file %1 was deleted from disk. Save it again?</source>
+        <translation>Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?</translation>
+    </message>
     <message>
         <source>The file %1 has changed on disk since it was opened. Overwrite it?</source>
         <translation>Le fichier %1 a été modifié sur le disque depuis son ouverture. L'écraser ?</translation>
@@ -682,6 +721,9 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>The file %1 is read-only: no one may write it. Save it anyway?</source>
         <translation>Le fichier %1 est en lecture seule : personne ne peut l'écrire. L'enregistrer quand même ?</translation>
     </message>
+</context>
+<context>
+    <name>DocumentWindow</name>
     <message>
         <source>This change was not made.
 
@@ -709,42 +751,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>Outline of the script</source>
         <translation>Plan du script</translation>
-    </message>
-    <message>
-        <source>%1 was deleted from disk.</source>
-        <translation>%1 a été supprimé du disque.</translation>
-    </message>
-    <message>
-        <source>%1 has changed on disk since it was opened.</source>
-        <translation>%1 a été modifié sur le disque depuis son ouverture.</translation>
-    </message>
-    <message>
-        <source>The file %1 was deleted from disk. Save it again?</source>
-        <translation>Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?</translation>
-    </message>
-    <message>
-        <source>Read %1 again from disk? The changes made here since it was last saved are lost.</source>
-        <translation>Relire %1 depuis le disque ? Les modifications faites ici depuis le dernier enregistrement seront perdues.</translation>
-    </message>
-    <message>
-        <source>Don't Report This Kind of Problem (%1)</source>
-        <translation>Ne plus signaler ce genre de problème (%1)</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Remarque</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

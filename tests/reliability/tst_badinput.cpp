@@ -96,7 +96,7 @@ private slots:
         f.dialogs.fileNames = {path};
         f.window->files().mnuFileOpen_Click();
         QCOMPARE(f.dialogs.questions.size(), asked); // opened again without a word
-        QCOMPARE(f.doc()->filePath(), path);
+        QCOMPARE(f.doc()->file().path(), path);
     }
 
     void refusedFiles_leaveTheActiveDocumentAsItWas_data()

@@ -149,10 +149,10 @@ private slots:
                 f.window->files().mnuFileSaveAs_Click();
                 QCOMPARE(readAll(path), cp1252(c.text()));
                 ++saves;
-            } else if (!d->isUntitled()) {
+            } else if (!d->file().isUntitled()) {
                 f.dialogs.answers = {DialogService::Button::No}; // do not save first
-                f.dialogs.fileNames = {d->filePath()};
-                const QByteArray onDisk = readAll(d->filePath());
+                f.dialogs.fileNames = {d->file().path()};
+                const QByteArray onDisk = readAll(d->file().path());
                 f.window->files().mnuFileOpen_Click();
                 // What was saved comes back, repaired, with "#EoM" coloured into "# EoM".
                 auto tight = [](QString t) { return t.replace("# EoM", "#EoM"); };

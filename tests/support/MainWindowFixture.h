@@ -6,6 +6,8 @@
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/windows/CheckerForum.h"
 #include "ui/windows/DialogCommands.h"
+#include "ui/windows/DocumentChecks.h"
+#include "ui/windows/DocumentFile.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/EditCommands.h"
 #include "ui/windows/FileCommands.h"

@@ -2,6 +2,7 @@
 
 #include "core/settings/SettingsStore.h"
 #include "ui/platform/DialogService.h"
+#include "ui/windows/DocumentChecks.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/MainWindow.h"
 
@@ -21,7 +22,7 @@ void CheckerForum::setFolder(const QString& folder)
 {
     m_folder = folder;
     for (DocumentWindow* doc : m_window.documents())
-        doc->setForumFolder(folder);
+        doc->checks().setForumFolder(folder);
 }
 
 void CheckerForum::forget()

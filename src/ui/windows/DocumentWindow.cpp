@@ -11,6 +11,9 @@
 #include "ui/platform/FileFilters.h"
 #include "ui/platform/Icons.h"
 #include "ui/windows/DiskChangeBar.h"
+#include "ui/windows/DocumentChecks.h"
+#include "ui/windows/DocumentFile.h"
+#include "ui/windows/EditorMarks.h"
 #include "ui/windows/FindBar.h"
 #include "ui/windows/GoToLineBar.h"
 #include "ui/windows/SaveScript.h"
@@ -18,13 +21,13 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeView>
@@ -56,28 +59,19 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     m_model = std::make_unique<DocumentModel>(*m_control);
     m_findBar = new FindBar(*m_control, this);
     m_lineBar = new GoToLineBar(*m_control, this);
-    m_diskBar = new DiskChangeBar(this);
-    connect(m_diskBar, &DiskChangeBar::visibilityChanged, this, &DocumentWindow::Form_Resize);
-    connect(m_diskBar, &DiskChangeBar::saveRequested, this, [this] {
-        // The bar asked already: the file is known to be gone.
-        m_diskStamp.exists = false;
-        if (saveTo(m_filePath))
-            m_diskBar->close();
-    });
-    connect(m_diskBar, &DiskChangeBar::reloadRequested, this, [this] {
-        // Reading the file again throws away what is unsaved here: asked first.
-        if (m_model->hasUnsavedChanges() && m_services.dialogs &&
-            m_services.dialogs->ask(this, ModFormat::programTitle(),
-                                    tr("Read %1 again from disk? The changes made here since it "
-                                       "was last saved are lost.")
-                                        .arg(QDir::toNativeSeparators(m_filePath)),
-                                    DialogService::Buttons::OkCancel, DialogService::Icon::Warning,
-                                    DialogService::Button::Cancel) != DialogService::Button::Ok)
-            return;
-        emit reloadRequested();
-    });
+    m_marks = std::make_unique<EditorMarks>(*m_modFly);
+    m_file = new DocumentFile(*this, *m_control, *m_model, m_services.dialogs);
+    connect(m_file, &DocumentFile::pathChanged, this, &DocumentWindow::setCaption);
+    connect(m_file, &DocumentFile::diskMessageChanged, this, &DocumentWindow::statusMessageChanged);
+    connect(m_file->changeBar(), &DiskChangeBar::visibilityChanged, this,
+            &DocumentWindow::Form_Resize);
+    m_checks = new DocumentChecks(
+        *m_control, *m_modFly, *m_marks, [this] { return m_file->encoding(); }, this);
+    connect(m_checks, &DocumentChecks::caretFindingChanged, this,
+            &DocumentWindow::statusMessageChanged);
     m_findBar->setHistoryStore(m_services.settings);
-    connect(m_findBar, &FindBar::matchesChanged, this, &DocumentWindow::markFindMatchesInView);
+    connect(m_findBar, &FindBar::matchesChanged, this,
+            [this] { m_marks->showFindMatches(*m_findBar, *m_control); });
     for (auto signal : {&FindBar::aboutToReplace, &FindBar::replaced})
         connect(m_findBar, signal, m_model.get(), &DocumentModel::takeSnapshot);
     for (QWidget* bar : std::initializer_list<QWidget*>{m_findBar, m_lineBar})
@@ -108,8 +102,8 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     });
     key(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { m_findBar->findPrevious(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { m_lineBar->open(); });
-    key(QKeySequence(Qt::Key_F8), [this] { goToFinding(1); });
-    key(QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { goToFinding(-1); });
+    key(QKeySequence(Qt::Key_F8), [this] { m_checks->goToFinding(1); });
+    key(QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { m_checks->goToFinding(-1); });
     // Tab types a tab in the script: F6 goes between the script and its outline.
     key(QKeySequence(Qt::Key_F6), [this] {
         if (m_modFly->hasFocus())
@@ -137,8 +131,6 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
             m_actionlist->isExpanded(outlineNode(QStringLiteral("actions"))))
             m_outline->showMoreActions();
     });
-    m_watcher = new QFileSystemWatcher(this);
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &DocumentWindow::fileChangedOnDisk);
     m_journalTimer = new QTimer(this);
     m_journalTimer->setSingleShot(true);
     m_journalTimer->setInterval(JournalDelay);
@@ -149,21 +141,8 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
             m_journalTimer->start();
     });
     connect(m_journalTimer, &QTimer::timeout, this, &DocumentWindow::writeJournal);
-    // The checker too waits for the pause: a timer's restart is all a key pays.
-    m_checkTimer = new QTimer(this);
-    m_checkTimer->setSingleShot(true);
-    m_checkTimer->setInterval(CheckPause);
-    connect(m_control.get(), &RichTextControl::changed, m_checkTimer, qOverload<>(&QTimer::start));
-    connect(m_checkTimer, &QTimer::timeout, this, &DocumentWindow::checkNow);
-    connect(m_control.get(), &RichTextControl::changed, this,
-            [this] { m_findingsCurrent = false; });
     connect(m_modFly->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &DocumentWindow::underlineFindingsInView);
-    connect(m_modFly, &QPlainTextEdit::cursorPositionChanged, this,
-            &DocumentWindow::showCaretFinding);
-    connect(m_modFly->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &DocumentWindow::markFindMatchesInView);
-    m_modFly->viewport()->installEventFilter(this);
+            [this] { m_marks->showFindMatches(*m_findBar, *m_control); });
     connect(m_control.get(), &RichTextControl::editRefused, this, [this](const QString& reason) {
         if (m_services.dialogs)
             m_services.dialogs->message(this, ModFormat::programTitle(),
@@ -171,9 +150,7 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
                                         DialogService::Icon::Warning);
     });
     connect(m_model.get(), &DocumentModel::markedUnchanged, this, [this] {
-        // Saved or read again: what the disk holds is the script now.
-        m_diskBar->close();
-        setStatusMessage(QString());
+        // Saved or read again: nothing unsaved for the journal to keep.
         m_journalTimer->stop();
         if (m_services.journal)
             m_services.journal->remove(m_services.number);
@@ -250,7 +227,7 @@ void DocumentWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     Form_Resize();
     // A taller window shows lines that may lie beyond the underlined ones.
-    underlineFindingsInView();
+    m_checks->underlineFindingsInView();
 }
 
 void DocumentWindow::Form_Resize()
@@ -267,9 +244,10 @@ void DocumentWindow::Form_Resize()
         const int wanted = bar->hasHeightForWidth() ? bar->heightForWidth(textWidth) : -1;
         return std::min(wanted > 0 ? wanted : bar->sizeHint().height(), height());
     };
-    const int top = m_diskBar->isHidden() ? 0 : heightOf(m_diskBar);
+    QWidget* diskBar = m_file->changeBar();
+    const int top = diskBar->isHidden() ? 0 : heightOf(diskBar);
     if (top > 0)
-        m_diskBar->setGeometry(0, 0, textWidth, top);
+        diskBar->setGeometry(0, 0, textWidth, top);
     int textHeight = height();
     for (QWidget* bar : std::initializer_list<QWidget*>{m_findBar, m_lineBar}) {
         if (bar->isHidden())
@@ -294,7 +272,7 @@ void DocumentWindow::writeJournal()
     if (!m_services.journal)
         return;
     if (m_model->hasUnsavedChanges())
-        m_services.journal->write(m_services.number, m_filePath, caption(), m_encoding,
+        m_services.journal->write(m_services.number, m_file->path(), caption(), m_file->encoding(),
                                   m_control->lineSnapshot());
     else
         m_services.journal->remove(m_services.number);
@@ -323,8 +301,9 @@ bool DocumentWindow::saveChangesPrompt()
         return true;
     DialogService& dialogs = *m_services.dialogs;
     // The document's name on a second line: at Exit several may ask in turn.
-    const QString question = tr("Would you like to Save any changes") + QStringLiteral("\n\n") +
-                             (isUntitled() ? caption() : QDir::toNativeSeparators(m_filePath));
+    const QString question =
+        tr("Would you like to Save any changes") + QStringLiteral("\n\n") +
+        (m_file->isUntitled() ? caption() : QDir::toNativeSeparators(m_file->path()));
     switch (dialogs.ask(this, tr("Save changes"), question, DialogService::Buttons::YesNoCancel,
                         DialogService::Icon::None)) {
     case DialogService::Button::Cancel:
@@ -335,14 +314,14 @@ bool DocumentWindow::saveChangesPrompt()
         break;
     }
     StampGenerator(*m_control);
-    QString path = m_filePath;
-    if (isUntitled()) {
+    QString path = m_file->path();
+    if (m_file->isUntitled()) {
         path = dialogs.saveFileName(this, tr("Save"), qtFileFilter(FileFilters::save()), QString());
         // Cancelling the file dialog after asking to save keeps the work.
         if (path.isEmpty() || !SaveScript::confirmReplace(this, dialogs, path, QString()))
             return false;
     }
-    return saveTo(path);
+    return m_file->saveTo(path);
 }
 
 void DocumentWindow::showActionNode(const QModelIndex& node)
@@ -357,8 +336,8 @@ void DocumentWindow::showActionNode(const QModelIndex& node)
 }
 
 namespace {
-// Shows `tip` as it is, never read as markup (a file name, a message
-// quoting the script), or hides the tooltip when there is none.
+// Shows `tip` as it is, never read as markup (a file name), or hides the
+// tooltip when there is none.
 void showPlainTip(const QHelpEvent* help, const QString& tip, QWidget* over)
 {
     if (tip.isEmpty())
@@ -372,26 +351,6 @@ void showPlainTip(const QHelpEvent* help, const QString& tip, QWidget* over)
 
 bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_modFly->viewport() && event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        showPlainTip(help, findingsAt(help->pos()), m_modFly->viewport());
-        return true;
-    }
-    if (watched == m_modFly->viewport() && event->type() == QEvent::ContextMenu) {
-        // The editor's own menu, and for a finding under the mouse the choice
-        // not to be told of its kind again.
-        auto* asked = static_cast<QContextMenuEvent*>(event);
-        const QString rule = ruleAt(asked->pos());
-        if (rule.isEmpty())
-            return QWidget::eventFilter(watched, event);
-        std::unique_ptr<QMenu> menu(m_modFly->createStandardContextMenu(asked->pos()));
-        menu->addSeparator();
-        QAction* ignore = menu->addAction(tr("Don't Report This Kind of Problem (%1)").arg(rule));
-        connect(ignore, &QAction::triggered, this,
-                [this, rule] { emit ignoreRuleRequested(rule); });
-        menu->exec(asked->globalPos());
-        return true;
-    }
     if (watched == m_actionlist->viewport() && event->type() == QEvent::ToolTip) {
         // Worked out when asked: the line after a banner can change without
         // the node being made again.
@@ -408,4 +367,10 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QString DocumentWindow::statusMessage() const
+{
+    const QString disk = m_file->diskMessage();
+    return disk.isEmpty() ? m_checks->caretFinding() : disk;
 }

@@ -1,5 +1,6 @@
 #include "ui/windows/EditMenuAdditions.h"
 
+#include "ui/windows/DocumentChecks.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/FindBar.h"
 #include "ui/windows/GoToLineBar.h"
@@ -38,11 +39,11 @@ EditMenuAdditions::EditMenuAdditions(MainWindow& window, QMenu& editMenu)
     QAction* next =
         add(editMenu, "mnuEditNextProblem", tr("&Next Problem"), {QKeySequence(Qt::Key_F8)}, false);
     connect(next, &QAction::triggered, this,
-            onDocument([](DocumentWindow& doc) { doc.goToFinding(1); }));
+            onDocument([](DocumentWindow& doc) { doc.checks().goToFinding(1); }));
     QAction* previous = add(editMenu, "mnuEditPreviousProblem", tr("&Previous Problem"),
                             {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, false);
     connect(previous, &QAction::triggered, this,
-            onDocument([](DocumentWindow& doc) { doc.goToFinding(-1); }));
+            onDocument([](DocumentWindow& doc) { doc.checks().goToFinding(-1); }));
     m_documentEntries = {find, replace, line, next, previous};
 }
 

@@ -13,6 +13,7 @@
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
 #include "ui/windows/DialogCommands.h"
+#include "ui/windows/DocumentFile.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/RecentFiles.h"
@@ -59,7 +60,7 @@ FileCommands::~FileCommands() = default;
 
 bool FileCommands::reload(DocumentWindow* doc)
 {
-    return loadInto(doc, doc->filePath(), DocumentModel::LoadRoute::Open);
+    return loadInto(doc, doc->file().path(), DocumentModel::LoadRoute::Open);
 }
 
 QPrinter* FileCommands::printer()
@@ -108,7 +109,7 @@ void FileCommands::showScript(DocumentWindow* doc, const QString& fileName, Load
     doc->control().setShowProgress([&busy](qint64 done, qint64 total) { busy.step(done, total); });
     doc->model().loadScript(loaded.script, route);
     doc->control().setShowProgress({});
-    doc->fileWasRead(fileName, loaded.read.encoding, loaded.read.stamp);
+    doc->file().wasRead(fileName, loaded.read.encoding, loaded.read.stamp);
     loaded.busy.reset();
     m_window.recentFiles()->add(fileName);
     m_window.updateMenus();
@@ -129,7 +130,7 @@ DocumentWindow* FileCommands::documentOf(const QString& path) const
 {
     const QFileInfo wanted(path);
     for (DocumentWindow* doc : m_window.documents())
-        if (!doc->isUntitled() && QFileInfo(doc->filePath()) == wanted)
+        if (!doc->file().isUntitled() && QFileInfo(doc->file().path()) == wanted)
             return doc;
     return nullptr;
 }
@@ -204,7 +205,7 @@ void FileCommands::mnuFileOpen_Click()
         return;
     m_dialogFileName = name;
     // A file open in another window is shown there, never in two windows at once.
-    const bool own = !doc->isUntitled() && QFileInfo(doc->filePath()) == QFileInfo(name);
+    const bool own = !doc->file().isUntitled() && QFileInfo(doc->file().path()) == QFileInfo(name);
     if (DocumentWindow* holder = documentOf(name); holder && !own) {
         activateDocumentOf(name);
         return;
@@ -218,8 +219,8 @@ void FileCommands::mnuFileSave_Click()
     if (!doc)
         return;
     StampGenerator(doc->control());
-    QString path = doc->filePath();
-    if (doc->isUntitled()) {
+    QString path = doc->file().path();
+    if (doc->file().isUntitled()) {
         path = m_window.services().dialogs->saveFileName(
             &m_window, tr("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
         if (path.isEmpty())
@@ -227,10 +228,10 @@ void FileCommands::mnuFileSave_Click()
         m_dialogFileName = path;
         if (!SaveScript::confirmReplace(&m_window, *m_window.services().dialogs, path, QString()))
             return;
-        doc->saveTo(path, DocumentWindow::Adopt::Nothing);
+        doc->file().saveTo(path, DocumentFile::Adopt::Nothing);
         return;
     }
-    doc->saveTo(path);
+    doc->file().saveTo(path);
 }
 
 void FileCommands::mnuFileSaveAs_Click()
@@ -244,11 +245,11 @@ void FileCommands::mnuFileSaveAs_Click()
     if (path.isEmpty())
         return;
     m_dialogFileName = path;
-    const QString own = doc->filePath();
+    const QString own = doc->file().path();
     if (!SaveScript::confirmReplace(&m_window, *m_window.services().dialogs, path, own))
         return;
     // The caption changes only once the file is really written.
-    doc->saveTo(path);
+    doc->file().saveTo(path);
 }
 
 void FileCommands::mnuPublish_Click()

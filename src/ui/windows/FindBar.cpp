@@ -8,7 +8,6 @@
 #include "ui/platform/FlowLayout.h"
 
 #include <QCheckBox>
-#include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStringListModel>
 #include <QTimer>
 #include <QToolButton>
 
@@ -236,59 +234,6 @@ std::vector<TextMatch> FindBar::matchesIn(int from, int to)
     return out;
 }
 
-namespace {
-QString historyKey(bool find, int i)
-{
-    return (find ? QStringLiteral("Find") : QStringLiteral("Replace")) + QString::number(i + 1);
-}
-} // namespace
-
-QStringList FindBar::history(QLineEdit* field) const
-{
-    QStringList entries;
-    for (int i = 0; m_settings && i < HistoryLength; ++i) {
-        const QString e = m_settings->value(ModFormat::programTitle(), QStringLiteral("History"),
-                                            historyKey(field == m_find, i), QString());
-        if (!e.isEmpty())
-            entries << e;
-    }
-    return entries;
-}
-
-void FindBar::remember(QLineEdit* field)
-{
-    const QString text = field->text();
-    if (!m_settings || text.isEmpty())
-        return;
-    QStringList entries = history(field);
-    entries.removeAll(text);
-    entries.prepend(text);
-    for (int i = 0; i < HistoryLength; ++i)
-        m_settings->setValue(ModFormat::programTitle(), QStringLiteral("History"),
-                             historyKey(field == m_find, i), entries.value(i));
-}
-
-void FindBar::offerHistory(QLineEdit* field)
-{
-    const QStringList entries = history(field);
-    // Not the field's own completer: that would pop up at every letter typed.
-    auto* completer = field->findChild<QCompleter*>();
-    if (!completer) {
-        completer = new QCompleter(new QStringListModel(field), field);
-        completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-        completer->setWidget(field);
-        connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
-                [this, field](const QString& entry) {
-                    field->setText(entry);
-                    if (field == m_find)
-                        searchAsTyped();
-                });
-    }
-    static_cast<QStringListModel*>(completer->model())->setStringList(entries);
-    if (!entries.isEmpty())
-        completer->complete();
-}
-
 void FindBar::close()
 {
     hide();
@@ -310,11 +255,15 @@ bool FindBar::eventFilter(QObject* watched, QEvent* event)
         // Down (or Alt+Down) offers the entries used before, as a combo box would.
         if (key->key() == Qt::Key_Down &&
             (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::AltModifier)) {
-            offerHistory(static_cast<QLineEdit*>(watched));
+            auto* field = static_cast<QLineEdit*>(watched);
+            if (field == m_find)
+                m_findHistory.offer(field, [this] { searchAsTyped(); });
+            else
+                m_replaceHistory.offer(field, [] {});
             return true;
         }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            remember(m_find);
+            m_findHistory.remember(m_find->text());
             if (watched == m_replace)
                 replace();
             else if (key->modifiers() & Qt::ShiftModifier)
@@ -418,7 +367,7 @@ bool FindBar::replace()
     if (s.next(lines, selected.start, scope()) == selected) {
         const QString with = s.replacement(lines, selected, m_replace->text());
         const int grown = int(with.size()) - selected.length;
-        remember(m_replace);
+        m_replaceHistory.remember(m_replace->text());
         emit aboutToReplace();
         m_control.setSelText(with);
         emit replaced();
@@ -447,8 +396,8 @@ int FindBar::replaceAll()
     if (!m_control.acceptsLines(r.lines))
         return 0;
     const int grown = r.lines.length() - before.length();
-    remember(m_find);
-    remember(m_replace);
+    m_findHistory.remember(m_find->text());
+    m_replaceHistory.remember(m_replace->text());
     emit aboutToReplace();
     m_control.setLines(r.lines); // one edit: one run of the change handling, one undo level
     emit replaced();

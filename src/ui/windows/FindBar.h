@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/text/TextSearch.h"
+#include "ui/windows/FieldHistory.h"
 
 #include <QWidget>
 #include <optional>
@@ -43,8 +44,11 @@ public:
     // is shown: what is in view is highlighted.
     std::vector<TextMatch> matchesIn(int from, int to);
     // Where the fields' last entries are kept (shared by every document's bar).
-    void setHistoryStore(SettingsStore* settings) { m_settings = settings; }
-    static constexpr int HistoryLength = 10;
+    void setHistoryStore(SettingsStore* settings)
+    {
+        m_findHistory.setStore(settings);
+        m_replaceHistory.setStore(settings);
+    }
 
     QLineEdit* findField() const { return m_find; }
     QLineEdit* replaceField() const { return m_replace; }
@@ -77,10 +81,6 @@ private:
     void select(TextMatch match);
     void showCount(const QString& notice = QString());
     void searchAsTyped();
-    // The field's text goes to the top of its remembered entries.
-    void remember(QLineEdit* field);
-    void offerHistory(QLineEdit* field);
-    QStringList history(QLineEdit* field) const;
 
     QtRichTextControl& m_control;
     QLineEdit* m_find;
@@ -113,5 +113,6 @@ private:
     bool m_matchesGaveUp = false; // the engine's backtracking limit was reached
     int m_typedFrom = 0;          // where the search as one types starts
     QTimer* m_recount;            // the count follows the text (an undo, typing) at a pause
-    SettingsStore* m_settings = nullptr;
+    FieldHistory m_findHistory{QStringLiteral("Find")};
+    FieldHistory m_replaceHistory{QStringLiteral("Replace")};
 };

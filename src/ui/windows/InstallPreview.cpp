@@ -5,6 +5,8 @@
 #include "core/install/ForumTextFile.h"
 #include "core/install/UnifiedDiff.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/windows/DocumentChecks.h"
+#include "ui/windows/DocumentFile.h"
 #include "ui/windows/DocumentWindow.h"
 
 #include <QDir>
@@ -41,9 +43,10 @@ QStringList textLines(const std::optional<QByteArray>& bytes)
 ScriptInstallation installScript(DocumentWindow* doc, const QString& forumFolder)
 {
     ScriptInstallation out;
-    const QString name = doc->isUntitled() ? doc->caption() : QFileInfo(doc->filePath()).fileName();
+    const QString name =
+        doc->file().isUntitled() ? doc->caption() : QFileInfo(doc->file().path()).fileName();
     const QString folder =
-        doc->isUntitled() ? QString() : QFileInfo(doc->filePath()).absolutePath();
+        doc->file().isUntitled() ? QString() : QFileInfo(doc->file().path()).absolutePath();
     QStringList lines;
     const LineStore store = doc->control().lineSnapshot();
     store.lines().forEach([&lines](const LinePtr& l) { lines << l->text; });
@@ -112,7 +115,7 @@ InstallPreview::InstallPreview(QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     // Again at the pause after the script changes, as the checker does.
     m_again->setSingleShot(true);
-    m_again->setInterval(DocumentWindow::CheckPause);
+    m_again->setInterval(DocumentChecks::CheckPause);
     connect(m_again, &QTimer::timeout, this, &InstallPreview::refresh);
 }
 

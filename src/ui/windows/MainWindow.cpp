@@ -13,6 +13,8 @@
 #include "ui/platform/LoadCaptions.h"
 #include "ui/windows/CheckerForum.h"
 #include "ui/windows/DialogCommands.h"
+#include "ui/windows/DocumentChecks.h"
+#include "ui/windows/DocumentFile.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/EditCommands.h"
 #include "ui/windows/FileCommands.h"
@@ -146,18 +148,20 @@ DocumentWindow* MainWindow::NewDocument()
                 if (activeDocument() == doc)
                     m_edits->applyUndoControls(c);
             });
-    connect(doc, &DocumentWindow::findingsChanged, this, [this, doc] {
+    connect(&doc->checks(), &DocumentChecks::findingsChanged, this, [this, doc] {
         if (activeDocument() == doc)
             updateMenus();
     });
-    doc->setIgnoredRules(m_problems->ignoredRules());
-    connect(doc, &DocumentWindow::ignoreRuleRequested, m_problems, &ProblemsPanel::ignoreRule);
+    doc->checks().setIgnoredRules(m_problems->ignoredRules());
+    connect(&doc->checks(), &DocumentChecks::ignoreRuleRequested, m_problems,
+            &ProblemsPanel::ignoreRule);
     if (!m_forum->folder().isEmpty())
-        doc->setForumFolder(m_forum->folder());
+        doc->checks().setForumFolder(m_forum->folder());
     connect(doc, &DocumentWindow::statusMessageChanged, m_status,
             &StatusFields::showDocumentStatus);
-    connect(doc, &DocumentWindow::reloadRequested, this, [this, doc] { m_files->reload(doc); });
-    connect(doc, &DocumentWindow::savedTo, this, [this](const QString& path) {
+    connect(&doc->file(), &DocumentFile::reloadRequested, this,
+            [this, doc] { m_files->reload(doc); });
+    connect(&doc->file(), &DocumentFile::savedTo, this, [this](const QString& path) {
         m_recentFiles->add(path);
         updateMenus(); // saving may have made the script UTF-8
     });

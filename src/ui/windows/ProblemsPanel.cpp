@@ -4,6 +4,7 @@
 #include "core/settings/SettingsStore.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/windows/CheckerForum.h"
+#include "ui/windows/DocumentChecks.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/MainWindow.h"
 
@@ -86,7 +87,7 @@ void ProblemsPanel::saveIgnored()
     if (SettingsStore* s = m_window.services().settings)
         s->setValue(App, Section, IgnoredKey, m_ignored.join(u','));
     for (DocumentWindow* doc : m_window.documents())
-        doc->setIgnoredRules(m_ignored);
+        doc->checks().setIgnoredRules(m_ignored);
     refresh();
 }
 
@@ -149,7 +150,7 @@ void ProblemsPanel::refresh()
     if (!doc)
         return;
     const QStyle* style = QApplication::style();
-    for (const Checker::Finding& f : doc->findings()) {
+    for (const Checker::Finding& f : doc->checks().findings()) {
         auto* item = new QTreeWidgetItem(m_list, {QString::number(f.line), f.message, f.rule});
         item->setData(0, LineRole, f.line);
         item->setData(0, ColumnRole, f.column);

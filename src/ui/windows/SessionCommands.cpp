@@ -9,6 +9,7 @@
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
 #include "ui/windows/DialogCommands.h"
+#include "ui/windows/DocumentFile.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/FileCommands.h"
 #include "ui/windows/MainWindow.h"
@@ -82,11 +83,11 @@ DocumentWindow* SessionCommands::recoverDocument(const RecoveryJournal::Entry& e
     model.setUpdateBrowserTF(true);
     doc->control().setText(entry.text);
     model.restartHistory();
-    doc->setEncoding(entry.encoding);
+    doc->file().setEncoding(entry.encoding);
     if (entry.filePath.isEmpty())
         doc->setCaption(entry.caption);
     else
-        doc->setFilePath(entry.filePath);
+        doc->file().setPath(entry.filePath);
     model.setUpdateBrowserTF(true);
     model.markUnsaved();
     doc->writeJournal();

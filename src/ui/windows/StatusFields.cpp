@@ -4,6 +4,8 @@
 #include "core/checker/Finding.h"
 #include "ui/platform/Accessibility.h"
 #include "ui/windows/CheckerForum.h"
+#include "ui/windows/DocumentChecks.h"
+#include "ui/windows/DocumentFile.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/MainWindow.h"
 #include "ui/windows/ProblemsPanel.h"
@@ -40,15 +42,15 @@ StatusFields::StatusFields(MainWindow& window) : QObject(&window), m_window(wind
             if (!doc)
                 return;
             // UTF-8 with its mark is UTF-8 already: the mark stays.
-            const bool utf8Already = doc->encoding() != TextEncoding::Windows1252;
+            const bool utf8Already = doc->file().encoding() != TextEncoding::Windows1252;
             if (e == TextEncoding::Windows1252 || !utf8Already)
-                doc->setEncoding(e);
+                doc->file().setEncoding(e);
             m_window.updateMenus();
         });
     }
     connect(encodings, &QMenu::aboutToShow, this, [this, encodings] {
         const DocumentWindow* doc = m_window.activeDocument();
-        const bool utf8 = doc && doc->encoding() != TextEncoding::Windows1252;
+        const bool utf8 = doc && doc->file().encoding() != TextEncoding::Windows1252;
         encodings->actions()[0]->setChecked(doc && !utf8);
         encodings->actions()[1]->setChecked(utf8);
     });
@@ -78,12 +80,12 @@ StatusFields::StatusFields(MainWindow& window) : QObject(&window), m_window(wind
         QMenu menu;
         menu.addActions(m_checkPanel->actions());
         DocumentWindow* doc = m_window.activeDocument();
-        m_window.problems()->addRuleActions(menu, doc ? doc->ruleAtCaret() : QString());
+        m_window.problems()->addRuleActions(menu, doc ? doc->checks().ruleAtCaret() : QString());
         menu.exec(m_checkPanel->mapToGlobal(at));
     });
     connect(m_checkPanel, &QToolButton::clicked, this, [this] {
         if (DocumentWindow* doc = m_window.activeDocument())
-            doc->goToFinding(1);
+            doc->checks().goToFinding(1);
     });
     bar->addPermanentWidget(m_checkPanel);
     bar->addPermanentWidget(m_encodingPanel);
@@ -109,9 +111,10 @@ StatusFields::StatusFields(MainWindow& window) : QObject(&window), m_window(wind
 void StatusFields::update()
 {
     const DocumentWindow* doc = m_window.activeDocument();
-    m_encodingPanel->setText(doc ? encodingName(doc->encoding()) : QString());
+    m_encodingPanel->setText(doc ? encodingName(doc->file().encoding()) : QString());
     m_encodingPanel->setEnabled(doc != nullptr);
-    m_checkPanel->setText(doc ? Checker::summary(Checker::count(doc->findings())) : QString());
+    m_checkPanel->setText(doc ? Checker::summary(Checker::count(doc->checks().findings()))
+                              : QString());
     showDocumentStatus();
 }
 

@@ -5,6 +5,7 @@
 #include "support/OutlineNodes.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/windows/DocumentChecks.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/FindBar.h"
 #include "ui/windows/GoToLineBar.h"
@@ -609,9 +610,9 @@ private slots:
         c.setText("## MOD Title: X\r\n#\r\n#-----[ FIND ]---\r\n#\r\nabc\r\n# EoM\r\nleft over");
         c.setSelStart(3);
         const StyledText before = c.styledText();
-        QSignalSpy found(&w.window, &DocumentWindow::findingsChanged);
-        QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, DocumentWindow::CheckPause * 3);
-        const std::vector<Checker::Finding>& f = w.window.findings();
+        QSignalSpy found(&w.window.checks(), &DocumentChecks::findingsChanged);
+        QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, DocumentChecks::CheckPause * 3);
+        const std::vector<Checker::Finding>& f = w.window.checks().findings();
         const auto has = [&](const char* rule, int line) {
             return std::any_of(f.begin(), f.end(), [&](const Checker::Finding& x) {
                 return x.rule == rule && x.line == line;
@@ -655,8 +656,9 @@ private slots:
         c.setSelStart(c.lineStart(6));
         c.setSelLength(c.textLength() - c.selStart());
         c.setSelText(QString());
-        w.window.checkNow();
-        QVERIFY(std::none_of(w.window.findings().begin(), w.window.findings().end(),
+        w.window.checks().checkNow();
+        QVERIFY(std::none_of(w.window.checks().findings().begin(),
+                             w.window.checks().findings().end(),
                              [](const Checker::Finding& x) { return x.rule == "after-eom"; }));
     }
 
@@ -667,7 +669,7 @@ private slots:
         const QString find = "#\r\n#-----[ FIND ]---\r\n#\r\nabc\r\n";
         c.setText(find + QString("abc\r\n").repeated(3000) + find +
                   QString("abc\r\n").repeated(1000));
-        w.window.checkNow();
+        w.window.checks().checkNow();
         const auto underlinedLines = [&] {
             QList<int> lines;
             for (const QTextEdit::ExtraSelection& m : w.editor()->extraSelections())
@@ -690,7 +692,7 @@ private slots:
         c.setSelText("\r\n");
         bar->setValue(0);
         QCOMPARE(underlinedLines(), QList<int>{3006});
-        w.window.checkNow();
+        w.window.checks().checkNow();
         QCOMPARE(underlinedLines(), QList<int>{2});
     }
 
@@ -810,7 +812,7 @@ private slots:
                 ref.control.setSelRtf(piece);
             } else {
                 // The checker's underlines change nothing the handler or undo sees.
-                w.window.checkNow();
+                w.window.checks().checkNow();
                 w.window.model().Timer1_Timer();
                 ref.model.Timer1_Timer();
             }

@@ -8,6 +8,7 @@
 #include "ui/dialogs/PropertiesDialog.h"
 #include "ui/platform/BusyProgress.h"
 #include "ui/windows/DiskChangeBar.h"
+#include "ui/windows/DocumentFile.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/InstallMenuCommands.h"
 #include "ui/windows/InstallPreview.h"
@@ -194,11 +195,11 @@ private slots:
         DocumentWindow* recovered = after.doc(); // the last one opened is active
         QCOMPARE(after.window->documents().size(), 3);
         DocumentWindow* file = after.window->documents()[1];
-        QCOMPARE(file->filePath(), script);
+        QCOMPARE(file->file().path(), script);
         QCOMPARE(file->control().text(), QString::fromUtf8("## MOD Title: mine\r\ntyped \u0141"));
         QVERIFY(file->model().hasUnsavedChanges());
         QCOMPARE(recovered->caption(), QString("Document 2"));
-        QVERIFY(recovered->isUntitled());
+        QVERIFY(recovered->file().isUntitled());
         QVERIFY(recovered->control().text().startsWith("untitled work"));
         // Only the recovered windows' own journals are left, and saving removes one.
         after.journal->flush();
@@ -343,11 +344,11 @@ private slots:
         QCOMPARE(first->control().text(), before);
         const QList<DocumentWindow*> docs = f.window->documents();
         QCOMPARE(docs.size(), 3); // the missing file's window went again
-        QCOMPARE(docs[1]->filePath(), good);
+        QCOMPARE(docs[1]->file().path(), good);
         QVERIFY(docs[1]->control().text().contains("# EoM"));
         QCOMPARE(docs[1]->model().outline().nodes().size(), size_t(1));
         QVERIFY(!docs[1]->model().hasUnsavedChanges());
-        QCOMPARE(docs[2]->filePath(), other);
+        QCOMPARE(docs[2]->file().path(), other);
         QVERIFY(f.dialogs.lastText().contains("missing.mod"));
         // Nothing was made for the file that could not be read: no empty frame, no number used.
         QCOMPARE(f.window->mdiArea()->subWindowList().size(), 3);
@@ -423,7 +424,7 @@ private slots:
     {
         MainWindowFixture f;
         const QString path = f.path("out.mod");
-        f.doc()->setFilePath(path);
+        f.doc()->file().setPath(path);
         edit(f.doc(), QString::fromUtf8("#-----[ OPEN ]---\n\u20ac\u00e9 "));
         f.window->files().mnuFileSave_Click();
         const QByteArray bytes = readAll(path);
@@ -477,7 +478,7 @@ private slots:
         MainWindowFixture f;
         const QString path = f.path("u.mod");
         writeAll(path, "old");
-        f.doc()->setFilePath(path);
+        f.doc()->file().setPath(path);
         edit(f.doc(), QString::fromUtf8("a\nb \u4e2d\u6587"));
         f.dialogs.choices = {2};
         f.window->files().mnuFileSave_Click();
@@ -496,7 +497,7 @@ private slots:
         f.dialogs.choices = {1};
         f.window->files().mnuFileSave_Click();
         QVERIFY(readAll(path).startsWith(QString::fromUtf8("\u4e2da\r\nb ").toUtf8()));
-        QCOMPARE(f.doc()->encoding(), TextEncoding::Utf8);
+        QCOMPARE(f.doc()->file().encoding(), TextEncoding::Utf8);
         QCOMPARE(f.window->status().encodingPanel()->text(), QString("UTF-8"));
         const qsizetype asked = f.dialogs.questions.size();
         edit(f.doc(), "y");
@@ -506,7 +507,7 @@ private slots:
         QMenu* encodings = f.window->status().encodingPanel()->menu();
         QCOMPARE(encodings->actions().size(), 2);
         encodings->actions()[0]->trigger(); // Windows-1252
-        QCOMPARE(f.doc()->encoding(), TextEncoding::Windows1252);
+        QCOMPARE(f.doc()->file().encoding(), TextEncoding::Windows1252);
         QCOMPARE(f.window->status().encodingPanel()->text(), QString("Windows-1252"));
     }
 
@@ -518,7 +519,7 @@ private slots:
         MainWindowFixture f;
         const QString path = f.path("big.mod");
         writeAll(path, "old");
-        f.doc()->setFilePath(path);
+        f.doc()->file().setPath(path);
         QStringList lines;
         for (int i = 0; i < 60000; ++i)
             lines << QString("line %1 of a script long enough to be written in halves").arg(i);
@@ -550,7 +551,7 @@ private slots:
         }
         QTRY_VERIFY(f.window->status().statusPanel()->text().contains("changed on disk"));
         // Unsaved work here: the bar offers Reload only, and the message is this document's.
-        DiskChangeBar* bar = f.doc()->diskChangeBar();
+        DiskChangeBar* bar = f.doc()->file().changeBar();
         QVERIFY(bar->isVisibleTo(f.doc()));
         QVERIFY(bar->findChild<QPushButton*>("diskChangeReload")->isVisibleTo(bar));
         QVERIFY(!bar->findChild<QPushButton*>("diskChangeKeep")->isVisibleTo(bar));
@@ -587,7 +588,7 @@ private slots:
         f.dialogs.fileNames = {path};
         f.window->files().mnuFileOpen_Click();
         writeAll(path, "## MOD Title: theirs\r\n");
-        DiskChangeBar* bar = f.doc()->diskChangeBar();
+        DiskChangeBar* bar = f.doc()->file().changeBar();
         QTRY_VERIFY(bar->isVisibleTo(f.doc()));
         QVERIFY(bar->findChild<QPushButton*>("diskChangeKeep")->isVisibleTo(bar));
         bar->findChild<QPushButton*>("diskChangeReload")->click();
@@ -807,7 +808,7 @@ private slots:
         f.dialogs.fileNames = {path};
         f.window->files().mnuFileOpen_Click();
         QCOMPARE(f.doc()->control().text(), shown);
-        QCOMPARE(encodingName(f.doc()->encoding()), encoding);
+        QCOMPARE(encodingName(f.doc()->file().encoding()), encoding);
         QCOMPARE(f.window->status().encodingPanel()->text(), encoding);
         f.window->files().mnuFileSave_Click();
         QCOMPARE(readAll(path), bytes);
@@ -854,7 +855,7 @@ private slots:
                 edit(f.doc(), (QString(10000, 'x') + "\r\n").repeated(4));
             }
         }
-        f.doc()->setFilePath(path);
+        f.doc()->file().setPath(path);
         const QByteArray before = QFileInfo(path).isFile() ? readAll(path) : QByteArray();
         const QString text = f.doc()->control().text();
         f.window->files().mnuFileSave_Click();
@@ -871,7 +872,7 @@ private slots:
         if (!QFileInfo::exists("/dev/full"))
             QSKIP("no /dev/full on this machine");
         MainWindowFixture f;
-        f.doc()->setFilePath("/dev/full");
+        f.doc()->file().setPath("/dev/full");
         f.window->files().mnuFileSave_Click();
         QVERIFY(f.dialogs.lastText().contains("Could not save /dev/full"));
         QVERIFY(QFileInfo("/dev/full").isFile() == false); // the device is still a device

@@ -453,8 +453,8 @@ private slots:
     void checkPanel_summarisesTheActiveScript_andAForumIsRemembered()
     {
         MainWindowFixture f;
-        f.doc()->checkNow();
-        const Checker::Counts counts = Checker::count(f.doc()->findings());
+        f.doc()->checks().checkNow();
+        const Checker::Counts counts = Checker::count(f.doc()->checks().findings());
         QVERIFY(counts.errors > 0); // the template leaves the title empty
         QCOMPARE(f.window->status().checkPanel()->text(), Checker::summary(counts));
         // A forum chosen in the field's menu: its files are tried, and it is kept.
@@ -464,7 +464,7 @@ private slots:
                                    "#\r\n#-----[ OPEN ]---\r\n#\r\nviewtopic.php\r\n");
         f.window->status().checkPanel()->actions().first()->trigger();
         QCOMPARE(f.settings.value("Quillwright", "Settings", "ForumFolder", ""), f.path("forum"));
-        const auto& found = f.doc()->findings();
+        const auto& found = f.doc()->checks().findings();
         QVERIFY(std::any_of(found.begin(), found.end(),
                             [](const Checker::Finding& x) { return x.rule == "open-missing"; }));
         MainWindowFixture next;
@@ -474,25 +474,26 @@ private slots:
         f.window->findChild<QAction*>("mnuToolsProblems")->trigger();
         QVERIFY(problems->isVisibleTo(f.window.get()));
         QTreeWidget* list = problems->list();
-        QCOMPARE(list->topLevelItemCount(), int(f.doc()->findings().size()));
+        QCOMPARE(list->topLevelItemCount(), int(f.doc()->checks().findings().size()));
         QVERIFY(problems->findChild<QLabel*>("problemsForum")
                     ->text()
                     .contains(QDir::toNativeSeparators(f.path("forum"))));
         const int last = list->topLevelItemCount() - 1;
         emit list->itemActivated(list->topLevelItem(last), 0);
         RichTextControl& c = f.doc()->control();
-        QCOMPARE(c.lineAt(c.selStart()) + 1, f.doc()->findings().back().line);
+        QCOMPARE(c.lineAt(c.selStart()) + 1, f.doc()->checks().findings().back().line);
         // A kind of problem not to report: the one at the caret, remembered,
         // and offered back from the same menu.
-        const QString rule = f.doc()->ruleAtCaret();
-        QVERIFY(std::any_of(f.doc()->findings().begin(), f.doc()->findings().end(),
-                            [&](const Checker::Finding& x) {
-                                return x.rule == rule && x.line == f.doc()->findings().back().line;
+        const QString rule = f.doc()->checks().ruleAtCaret();
+        QVERIFY(std::any_of(f.doc()->checks().findings().begin(),
+                            f.doc()->checks().findings().end(), [&](const Checker::Finding& x) {
+                                return x.rule == rule &&
+                                       x.line == f.doc()->checks().findings().back().line;
                             }));
         QMenu menu;
         problems->addRuleActions(menu, rule);
         menu.findChild<QAction*>("ignoreRule")->trigger();
-        const auto& now = f.doc()->findings();
+        const auto& now = f.doc()->checks().findings();
         QVERIFY(std::none_of(now.begin(), now.end(),
                              [&](const Checker::Finding& x) { return x.rule == rule; }));
         QCOMPARE(f.settings.value("Quillwright", "Checker", "Ignored", ""), rule);
@@ -500,7 +501,8 @@ private slots:
         QMenu again;
         problems->addRuleActions(again, QString());
         again.findChild<QMenu*>("reportAgain")->actions().first()->trigger();
-        QVERIFY(std::any_of(f.doc()->findings().begin(), f.doc()->findings().end(),
+        QVERIFY(std::any_of(f.doc()->checks().findings().begin(),
+                            f.doc()->checks().findings().end(),
                             [&](const Checker::Finding& x) { return x.rule == rule; }));
         // Forgotten: no forum is tried, and none is remembered.
         problems->findChild<QPushButton*>("problemsForgetForum")->click();
@@ -663,7 +665,7 @@ private slots:
         const QString path = f.path("saved.mod");
         writeAll(path, "old");
         DocumentWindow* d = f.doc();
-        d->setFilePath(path);
+        d->file().setPath(path);
         d->control().setSelStart(0);
         d->control().setSelText("x");
         DocumentWindow* d2 = f.window->NewDocument();

@@ -1,14 +1,18 @@
-// The script checker in a document window: a check at the pause, the
-// findings underlined through the editor's extra selections (the script's
-// colours belong to the colouring and travel with copied text), their
-// messages as tooltips, and F8 from one to the next.
+#include "ui/windows/DocumentChecks.h"
+
 #include "core/checker/ScriptChecker.h"
 #include "ui/editor/ModEditor.h"
 #include "ui/editor/QtRichTextControl.h"
-#include "ui/windows/DocumentWindow.h"
+#include "ui/windows/EditorMarks.h"
 
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolTip>
+#include <memory>
 
 namespace {
 // More underlines than this say nothing more and cost every repaint.
@@ -20,28 +24,46 @@ constexpr size_t UnderlineLimit = 2000;
 constexpr int UnderlineMargin = 150;
 } // namespace
 
-void DocumentWindow::setForumFolder(const QString& folder)
+DocumentChecks::DocumentChecks(QtRichTextControl& control, ModEditor& editor, EditorMarks& marks,
+                               std::function<TextEncoding()> encoding, QObject* parent)
+    : QObject(parent), m_control(control), m_editor(editor), m_marks(marks),
+      m_encoding(std::move(encoding)), m_timer(new QTimer(this))
+{
+    // The checker waits for the pause: a timer's restart is all a key pays.
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(CheckPause);
+    connect(&control, &RichTextControl::changed, m_timer, qOverload<>(&QTimer::start));
+    connect(m_timer, &QTimer::timeout, this, &DocumentChecks::checkNow);
+    connect(&control, &RichTextControl::changed, this, [this] { m_current = false; });
+    connect(editor.verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &DocumentChecks::underlineFindingsInView);
+    connect(&editor, &QPlainTextEdit::cursorPositionChanged, this,
+            &DocumentChecks::showCaretFinding);
+    editor.viewport()->installEventFilter(this);
+}
+
+void DocumentChecks::setForumFolder(const QString& folder)
 {
     m_forumFolder = folder;
     checkNow();
 }
 
-void DocumentWindow::setIgnoredRules(const QStringList& rules)
+void DocumentChecks::setIgnoredRules(const QStringList& rules)
 {
     m_ignoredRules = rules;
     checkNow();
 }
 
-QString DocumentWindow::ruleAtCaret() const
+QString DocumentChecks::ruleAtCaret() const
 {
-    const int caret = m_control->selStart();
-    const int line = m_control->lineAt(caret);
+    const int caret = m_control.selStart();
+    const int line = m_control.lineAt(caret);
     const std::vector<const Checker::Finding*> here =
-        findingsAtPlace(line + 1, caret - m_control->lineStart(line) + 1);
+        findingsAtPlace(line + 1, caret - m_control.lineStart(line) + 1);
     return here.empty() ? QString() : here.front()->rule;
 }
 
-std::vector<const Checker::Finding*> DocumentWindow::findingsAtPlace(int line, int column) const
+std::vector<const Checker::Finding*> DocumentChecks::findingsAtPlace(int line, int column) const
 {
     // The findings are in line order: the caret's line is looked up, not walked to.
     std::vector<const Checker::Finding*> out;
@@ -53,13 +75,13 @@ std::vector<const Checker::Finding*> DocumentWindow::findingsAtPlace(int line, i
     return out;
 }
 
-void DocumentWindow::showCaretFinding()
+void DocumentChecks::showCaretFinding()
 {
     QString message;
-    if (m_findingsCurrent) {
-        const int caret = m_control->selStart();
-        const int line = m_control->lineAt(caret);
-        const auto here = findingsAtPlace(line + 1, caret - m_control->lineStart(line) + 1);
+    if (m_current) {
+        const int caret = m_control.selStart();
+        const int line = m_control.lineAt(caret);
+        const auto here = findingsAtPlace(line + 1, caret - m_control.lineStart(line) + 1);
         if (!here.empty()) {
             const Checker::Finding& f = *here.front();
             const QString severity = f.severity == Checker::Severity::Error     ? tr("Error")
@@ -71,14 +93,14 @@ void DocumentWindow::showCaretFinding()
     if (message == m_caretFinding)
         return;
     m_caretFinding = message;
-    emit statusMessageChanged();
+    emit caretFindingChanged();
 }
 
-void DocumentWindow::checkNow()
+void DocumentChecks::checkNow()
 {
-    m_checkTimer->stop();
-    const LineStore lines = m_control->lineSnapshot();
-    std::vector<Checker::Finding> found = Checker::checkScript(lines, m_encoding);
+    m_timer->stop();
+    const LineStore lines = m_control.lineSnapshot();
+    std::vector<Checker::Finding> found = Checker::checkScript(lines, m_encoding());
     if (!m_forumFolder.isEmpty()) {
         std::vector<QStringView> views;
         views.reserve(size_t(lines.lineCount()));
@@ -94,18 +116,18 @@ void DocumentWindow::checkNow()
                     [this](const Checker::Finding& f) { return m_ignoredRules.contains(f.rule); }),
                 found.end());
     m_findings = std::move(found);
-    m_findingsCurrent = true;
+    m_current = true;
     underlineFindings();
     showCaretFinding();
     emit findingsChanged();
 }
 
-void DocumentWindow::underlineFindings()
+void DocumentChecks::underlineFindings()
 {
-    const auto [first, last] = m_modFly->visibleLines();
+    const auto [first, last] = m_editor.visibleLines();
     m_underlined = {std::max(0, first - UnderlineMargin), last + UnderlineMargin};
     QList<QTextEdit::ExtraSelection> marks;
-    QTextDocument* doc = m_modFly->document();
+    QTextDocument* doc = m_editor.document();
     // Findings come in line order: the first one in reach is looked up, and
     // the blocks from there are walked once.
     auto f = std::partition_point(m_findings.begin(), m_findings.end(),
@@ -145,45 +167,44 @@ void DocumentWindow::underlineFindings()
                                           : QColor(0, 0x70, 0xd0));
         marks << mark;
     }
-    m_checkMarks = std::move(marks);
-    showMarks();
+    m_marks.setCheckMarks(std::move(marks));
 }
 
-void DocumentWindow::underlineFindingsInView()
+void DocumentChecks::underlineFindingsInView()
 {
     // After a change the findings' lines may be out of date until the next
     // check, which is at most a pause away and marks the view again.
-    if (!m_findingsCurrent)
+    if (!m_current)
         return;
-    const auto [first, last] = m_modFly->visibleLines();
+    const auto [first, last] = m_editor.visibleLines();
     if (first < m_underlined.first || last > m_underlined.second)
         underlineFindings();
 }
 
-QString DocumentWindow::findingsAt(const QPoint& viewportPos) const
+QString DocumentChecks::findingsAt(const QPoint& viewportPos) const
 {
-    const QTextCursor c = m_modFly->cursorForPosition(viewportPos);
+    const QTextCursor c = m_editor.cursorForPosition(viewportPos);
     QStringList messages;
     for (const Checker::Finding* f : findingsAtPlace(c.blockNumber() + 1, c.positionInBlock() + 1))
         messages << f->message + QStringLiteral(" [") + f->rule + u']';
     return messages.join(QLatin1Char('\n'));
 }
 
-QString DocumentWindow::ruleAt(const QPoint& viewportPos) const
+QString DocumentChecks::ruleAt(const QPoint& viewportPos) const
 {
-    const QTextCursor c = m_modFly->cursorForPosition(viewportPos);
+    const QTextCursor c = m_editor.cursorForPosition(viewportPos);
     const std::vector<const Checker::Finding*> here =
         findingsAtPlace(c.blockNumber() + 1, c.positionInBlock() + 1);
     return here.empty() ? QString() : here.front()->rule;
 }
 
-void DocumentWindow::goToFinding(int direction)
+void DocumentChecks::goToFinding(int direction)
 {
     if (m_findings.empty())
         return;
-    const int caret = m_control->selStart();
-    const int line = m_control->lineAt(caret) + 1;
-    const int column = caret - m_control->lineStart(line - 1) + 1;
+    const int caret = m_control.selStart();
+    const int line = m_control.lineAt(caret) + 1;
+    const int column = caret - m_control.lineStart(line - 1) + 1;
     const auto position = [](const Checker::Finding& f) { return std::pair{f.line, f.column}; };
     const std::pair here{line, column};
     const Checker::Finding* target = nullptr;
@@ -204,9 +225,48 @@ void DocumentWindow::goToFinding(int direction)
         if (!target)
             target = &m_findings.back();
     }
-    const int targetLine = std::min(target->line - 1, m_control->lineCount() - 1);
-    const int start = m_control->lineStart(targetLine);
-    const int lineLength = int(m_control->line(targetLine)->text.size());
-    m_control->setSelStart(start + std::min(target->column - 1, lineLength));
-    m_modFly->ensureCursorVisible();
+    const int targetLine = std::min(target->line - 1, m_control.lineCount() - 1);
+    const int start = m_control.lineStart(targetLine);
+    const int lineLength = int(m_control.line(targetLine)->text.size());
+    m_control.setSelStart(start + std::min(target->column - 1, lineLength));
+    m_editor.ensureCursorVisible();
+}
+
+namespace {
+// Shows `tip` as it is, never read as markup (a message quoting the
+// script), or hides the tooltip when there is none.
+void showPlainTip(const QHelpEvent* help, const QString& tip, QWidget* over)
+{
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(
+            help->globalPos(),
+            QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()), over);
+}
+} // namespace
+
+bool DocumentChecks::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_editor.viewport())
+        return false;
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        showPlainTip(help, findingsAt(help->pos()), m_editor.viewport());
+        return true;
+    }
+    if (event->type() != QEvent::ContextMenu)
+        return false;
+    // The editor's own menu, and for a finding under the mouse the choice
+    // not to be told of its kind again.
+    auto* asked = static_cast<QContextMenuEvent*>(event);
+    const QString rule = ruleAt(asked->pos());
+    if (rule.isEmpty())
+        return false;
+    std::unique_ptr<QMenu> menu(m_editor.createStandardContextMenu(asked->pos()));
+    menu->addSeparator();
+    QAction* ignore = menu->addAction(tr("Don't Report This Kind of Problem (%1)").arg(rule));
+    connect(ignore, &QAction::triggered, this, [this, rule] { emit ignoreRuleRequested(rule); });
+    menu->exec(asked->globalPos());
+    return true;
 }
