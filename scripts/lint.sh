@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The checks that need no test run: formatting, the layer rule and clang-tidy.
+# The checks that need no test run: formatting, the layer rule, the size of
+# the widget classes and clang-tidy.
 # Exits non-zero on the first kind of finding, after printing all of its kind.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +13,9 @@ clang-format --dry-run --Werror $sources
 
 echo "lint: the core library includes no widget header and nothing of ui/"
 scripts/check-layers.sh
+
+echo "lint: no widget class declares more than 30 methods"
+python3 scripts/check-class-sizes.py
 
 echo "lint: clang-tidy on src/"
 cmake -S . -B build -DQUILLWRIGHT_TESTS=ON >/dev/null

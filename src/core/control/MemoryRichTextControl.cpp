@@ -6,21 +6,6 @@
 
 MemoryRichTextControl::MemoryRichTextControl(QObject* parent) : RichTextControl(parent) {}
 
-void MemoryRichTextControl::setText(const QString& text)
-{
-    setStyledText(StyledText{text, {}});
-}
-
-QString MemoryRichTextControl::rtf() const
-{
-    return Rtf::write(styledText(), m_fontName);
-}
-
-void MemoryRichTextControl::setRtf(const QString& rtf)
-{
-    setStyledText(Rtf::readRichOrPlain(rtf));
-}
-
 StyledText MemoryRichTextControl::styledText() const
 {
     return StyledText{m_text, StyledText::runsFromColors(m_colors)};
@@ -82,7 +67,7 @@ QString MemoryRichTextControl::selRtf() const
     std::vector<TextColor> colors(m_colors.begin() + m_selStart,
                                   m_colors.begin() + m_selStart + m_selLength);
     part.runs = StyledText::runsFromColors(colors);
-    return Rtf::write(part, m_fontName);
+    return Rtf::write(part, fontName());
 }
 
 void MemoryRichTextControl::replaceSelectionStyled(const StyledText& content)

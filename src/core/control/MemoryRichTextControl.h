@@ -13,9 +13,6 @@ public:
 
     QString text() const override { return m_text; }
     int textLength() const override { return int(m_text.size()); }
-    void setText(const QString& text) override;
-    QString rtf() const override;
-    void setRtf(const QString& rtf) override;
     StyledText styledText() const override;
     void setStyledText(const StyledText& content) override;
 
@@ -36,11 +33,6 @@ public:
     int lineStart(int line) const override;
     LinePtr line(int line) const override;
 
-    QString fontName() const override { return m_fontName; }
-    void setFontName(const QString& name) override { m_fontName = name; }
-    int rightMargin() const override { return m_rightMargin; }
-    void setRightMargin(int twips) override { m_rightMargin = twips; }
-
 protected:
     void replaceSelectionStyled(const StyledText& content) override;
 
@@ -51,6 +43,4 @@ private:
     std::vector<TextColor> m_colors;
     int m_selStart = 0;
     int m_selLength = 0;
-    QString m_fontName = QStringLiteral("Lucida Console");
-    int m_rightMargin = 0;
 };

@@ -7,6 +7,22 @@
 
 RichTextControl::~RichTextControl() = default;
 
+QString RichTextControl::rtf() const
+{
+    return Rtf::write(styledText(), m_fontName);
+}
+
+void RichTextControl::setRtf(const QString& rtf)
+{
+    setStyledText(Rtf::readRichOrPlain(rtf));
+}
+
+void RichTextControl::setFontName(const QString& name)
+{
+    m_fontName = name;
+    fontChanged();
+}
+
 void RichTextControl::setSelRtf(const QString& rtf)
 {
     if (!Rtf::looksLikeRtf(rtf)) {

@@ -25,10 +25,11 @@ public:
 
     virtual QString text() const = 0;
     virtual int textLength() const = 0;
-    virtual void setText(const QString& text) = 0;
+    void setText(const QString& text) { setStyledText(StyledText{text, {}}); }
 
-    virtual QString rtf() const = 0;
-    virtual void setRtf(const QString& rtf) = 0; // not RTF: shown as plain text
+    // The content as RTF in the control's font.
+    QString rtf() const;
+    void setRtf(const QString& rtf); // not RTF: shown as plain text
     virtual StyledText styledText() const = 0;
     virtual void setStyledText(const StyledText& content) = 0;
 
@@ -93,10 +94,10 @@ public:
     // for keeping per-line information in step.
     LineChanges takeLineChanges();
 
-    virtual QString fontName() const = 0;
-    virtual void setFontName(const QString& name) = 0;
-    virtual int rightMargin() const = 0; // twips
-    virtual void setRightMargin(int twips) = 0;
+    QString fontName() const { return m_fontName; }
+    void setFontName(const QString& name);
+    int rightMargin() const { return m_rightMargin; } // twips
+    void setRightMargin(int twips) { m_rightMargin = twips; }
 
     // A file beginning with "{\rtf" is read as RTF, anything else as
     // Windows-1252 text. On failure the content stays and *error says why.
@@ -131,6 +132,8 @@ protected:
     // A widget control keeps its view still while a handler writes to it.
     virtual void batchBegan() {}
     virtual void batchEnded() {}
+    // A widget control shows the text in the new font.
+    virtual void fontChanged() {}
     // The selection becomes `content`, already accepted by the line rules.
     virtual void replaceSelectionStyled(const StyledText& content) = 0;
     void notifyChanged()
@@ -149,6 +152,8 @@ private:
     quint64 m_revision = 0;
     LineChanges m_lineChanges;
     ControlRules m_rules;
+    QString m_fontName = QStringLiteral("Lucida Console");
+    int m_rightMargin = 0;
 };
 
 // Edits made while a batch is open reach the listeners as one change, when

@@ -162,7 +162,8 @@ void ModEditor::dropEvent(QDropEvent* e)
         QPlainTextEdit::dropEvent(e);
         return;
     }
-    int to = m_control->fromDocPosition(cursorForPosition(e->position().toPoint()).position());
+    int to =
+        m_control->mirror().fromDocPosition(cursorForPosition(e->position().toPoint()).position());
     const std::optional<Stretch> own = ownDrag(e->mimeData());
     const bool move = own && e->dropAction() == Qt::MoveAction;
     // The text lands where it was dropped, in one change of the script:
@@ -209,8 +210,8 @@ void ModEditor::insertFromMimeData(const QMimeData* source)
     // The widget may have moved its cursor without telling (a drop does):
     // the text goes where the widget's cursor is.
     const QTextCursor c = textCursor();
-    const int start = m_control->fromDocPosition(c.selectionStart());
+    const int start = m_control->mirror().fromDocPosition(c.selectionStart());
     m_control->setSelStart(start);
-    m_control->setSelLength(m_control->fromDocPosition(c.selectionEnd()) - start);
+    m_control->setSelLength(m_control->mirror().fromDocPosition(c.selectionEnd()) - start);
     ClipboardMime::paste(*m_control, source);
 }

@@ -1,37 +1,78 @@
 #include "ui/editor/QtRichTextControl.h"
 
 #include "core/rtf/Rtf.h"
+#include "ui/editor/LineAlignment.h"
 #include "ui/editor/QtTextFormats.h"
 
-#include <QFontInfo>
-#include <QPrinter>
 #include <QStringMatcher>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <algorithm>
+#include <tuple>
+
+namespace {
+// A position between CR and LF is put on the CR.
+int snapped(const LineStore& store, int pos)
+{
+    pos = std::clamp(pos, 0, store.length());
+    const int line = store.lineAt(pos);
+    if (pos - store.lineStart(line) > store.line(line).text.size())
+        return pos - 1;
+    return pos;
+}
+} // namespace
 
 QtRichTextControl::QtRichTextControl(QPlainTextEdit* editor, QObject* parent)
-    : RichTextControl(parent), m_editor(editor)
+    : RichTextControl(parent), m_editor(editor),
+      m_mirror(std::make_unique<EditorMirror>(*editor, m_store))
 {
     if (auto* mod = qobject_cast<ModEditor*>(editor))
         mod->setControl(this);
     m_editor->setUndoRedoEnabled(false);
-    setFontName(m_fontName);
-    // Whatever the widget holds already becomes the first content.
-    m_store.assign(normalizedStyledText(documentContent()));
-    m_shown = m_store.lines();
-    m_blockCount = m_editor->document()->blockCount();
+    // The plain-text layout wraps at the width of the view, which the
+    // document window keeps a few pixels wider than the right margin asks.
+    m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    fontChanged();
     connect(m_editor->document(), &QTextDocument::contentsChange, this,
-            &QtRichTextControl::onContentsChange);
-    connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this,
-            &QtRichTextControl::onCursorMoved);
-    connect(m_editor, &QPlainTextEdit::selectionChanged, this, &QtRichTextControl::onCursorMoved);
+            [this](int pos, int, int added) { takeWidgetEdit(pos, added); });
+    const auto selectionMoved = [this] {
+        if (m_mirror->isShowing() || m_depth > 0)
+            return;
+        std::tie(m_selStart, m_selLength) = m_mirror->widgetSelection();
+    };
+    connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this, selectionMoved);
+    connect(m_editor, &QPlainTextEdit::selectionChanged, this, selectionMoved);
 }
+
+QtRichTextControl::~QtRichTextControl() = default;
 
 QtRichTextControl::Operation::~Operation()
 {
-    if (--m_c.m_depth == 0)
-        m_c.show();
+    if (--m_c.m_depth > 0)
+        return;
+    if (!m_c.m_unshown.empty()) {
+        m_c.m_mirror->showLines(m_c.m_unshown);
+        m_c.m_selectionUnshown = true; // the widget's cursor moved with the edits
+    }
+    if (m_c.m_selectionUnshown) {
+        m_c.m_selectionUnshown = false;
+        m_c.m_mirror->showSelection(m_c.m_selStart, m_c.m_selLength);
+    }
+}
+
+void QtRichTextControl::takeWidgetEdit(int pos, int added)
+{
+    if (m_mirror->isShowing())
+        return; // the control's own showing
+    // The widget edited on its own (a cut, a drop, an input method): the
+    // blocks it changed are read back into the store.
+    EditorMirror::ReadBack read = m_mirror->readBack(pos, added);
+    const int addedLines = int(read.lines.size());
+    Operation op(*this);
+    m_store.replaceLines(read.line, read.removed, std::move(read.lines));
+    m_text.reset();
+    recordLineSplice(read.line, read.removed, addedLines);
+    std::tie(m_selStart, m_selLength) = m_mirror->widgetSelection();
+    notifyChanged();
 }
 
 void QtRichTextControl::changed(const LineSplice& splice)
@@ -41,35 +82,11 @@ void QtRichTextControl::changed(const LineSplice& splice)
     recordLineSplice(splice.line, splice.removed, splice.added);
 }
 
-int QtRichTextControl::snapped(int pos) const
-{
-    pos = std::clamp(pos, 0, m_store.length());
-    const int line = m_store.lineAt(pos);
-    if (pos - m_store.lineStart(line) > m_store.line(line).text.size())
-        return pos - 1; // between CR and LF: on the CR
-    return pos;
-}
-
 QString QtRichTextControl::text() const
 {
     if (!m_text)
         m_text = m_store.content().text;
     return *m_text;
-}
-
-void QtRichTextControl::setText(const QString& text)
-{
-    setStyledText(StyledText{text, {}});
-}
-
-QString QtRichTextControl::rtf() const
-{
-    return Rtf::write(m_store.content(), m_fontName);
-}
-
-void QtRichTextControl::setRtf(const QString& rtf)
-{
-    setStyledText(Rtf::readRichOrPlain(rtf));
 }
 
 void QtRichTextControl::setStyledText(const StyledText& content)
@@ -125,7 +142,7 @@ void QtRichTextControl::setLines(const LineStore& lines)
 void QtRichTextControl::setSelStart(int start)
 {
     Operation op(*this);
-    m_selStart = snapped(start);
+    m_selStart = snapped(m_store, start);
     m_selLength = 0;
     m_selectionUnshown = true;
 }
@@ -133,8 +150,8 @@ void QtRichTextControl::setSelStart(int start)
 void QtRichTextControl::setSelLength(int length)
 {
     Operation op(*this);
-    const int end =
-        snapped(std::clamp(m_selStart + std::max(length, 0), m_selStart, m_store.length()));
+    const int end = snapped(
+        m_store, std::clamp(m_selStart + std::max(length, 0), m_selStart, m_store.length()));
     m_selLength = std::max(end - m_selStart, 0);
     m_selectionUnshown = true;
 }
@@ -165,7 +182,7 @@ void QtRichTextControl::setSelText(const QString& text)
 
 QString QtRichTextControl::selRtf() const
 {
-    return Rtf::write(m_store.slice(m_selStart, m_selLength), m_fontName);
+    return Rtf::write(m_store.slice(m_selStart, m_selLength), fontName());
 }
 
 void QtRichTextControl::replaceSelectionStyled(const StyledText& content)
@@ -245,42 +262,14 @@ void QtRichTextControl::setLine(int line, const StyledText& content)
     // change handler puts it back anyway), within the text and off the
     // middle of a CR LF.
     const int length = m_selLength;
-    m_selStart = snapped(m_selStart);
-    m_selLength =
-        snapped(std::clamp(m_selStart + length, m_selStart, m_store.length())) - m_selStart;
+    m_selStart = snapped(m_store, m_selStart);
+    m_selLength = snapped(m_store, std::clamp(m_selStart + length, m_selStart, m_store.length())) -
+                  m_selStart;
     m_selectionUnshown = true;
     notifyChanged();
 }
 
-void QtRichTextControl::setFontName(const QString& name)
+void QtRichTextControl::fontChanged()
 {
-    m_fontName = name;
-    QFont font(name);
-    font.setPointSizeF(9.75);
-    font.setStyleHint(QFont::TypeWriter);
-    if (!QFontInfo(font).fixedPitch() && QFontInfo(font).family() != name)
-        font.setFamilies({name, QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
-    ProgrammaticEdit guard(m_programmatic);
-    m_editor->document()->setDefaultFont(font);
-}
-
-void QtRichTextControl::setRightMargin(int twips)
-{
-    // The plain-text layout wraps at the width of the view, which the
-    // document window keeps a few pixels wider than the margin asks.
-    m_rightMargin = twips;
-    m_editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-}
-
-void QtRichTextControl::printSelection(QPrinter* printer) const
-{
-    QTextDocument doc;
-    doc.setDefaultFont(m_editor->document()->defaultFont());
-    const QTextCursor c = m_editor->textCursor();
-    QTextCursor target(&doc);
-    if (c.hasSelection())
-        target.insertFragment(c.selection());
-    else
-        target.insertFragment(QTextDocumentFragment(m_editor->document()));
-    doc.print(printer);
+    m_mirror->setFont(fontName());
 }

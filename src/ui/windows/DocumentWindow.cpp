@@ -264,7 +264,7 @@ void DocumentWindow::Form_Resize()
 
 void DocumentWindow::writeJournal()
 {
-    if (m_control->isShowing()) { // a script being opened is not yet the user's work
+    if (m_control->mirror().isShowing()) { // a script being opened is not yet the user's work
         m_journalTimer->start();
         return;
     }

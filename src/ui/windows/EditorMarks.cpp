@@ -33,8 +33,8 @@ void EditorMarks::showFindMatches(FindBar& bar, const QtRichTextControl& control
                 continue; // a place, not a stretch: nothing to paint
             QTextEdit::ExtraSelection mark;
             mark.cursor = QTextCursor(m_editor.document());
-            mark.cursor.setPosition(control.toDocPosition(m.start));
-            mark.cursor.setPosition(control.toDocPosition(m.start + m.length),
+            mark.cursor.setPosition(control.mirror().toDocPosition(m.start));
+            mark.cursor.setPosition(control.mirror().toDocPosition(m.start + m.length),
                                     QTextCursor::KeepAnchor);
             mark.format = found;
             marks << mark;

@@ -106,9 +106,10 @@ void FileCommands::showScript(DocumentWindow* doc, const QString& fileName, Load
     const QScopedValueRollback loading(m_loading, m_loading + 1);
     BusyProgress& busy = *loaded.busy;
     busy.setLabel(tr("Showing %1...").arg(QDir::toNativeSeparators(fileName)));
-    doc->control().setShowProgress([&busy](qint64 done, qint64 total) { busy.step(done, total); });
+    doc->control().mirror().setShowProgress(
+        [&busy](qint64 done, qint64 total) { busy.step(done, total); });
     doc->model().loadScript(loaded.script, route);
-    doc->control().setShowProgress({});
+    doc->control().mirror().setShowProgress({});
     doc->file().wasRead(fileName, loaded.read.encoding, loaded.read.stamp);
     loaded.busy.reset();
     m_window.recentFiles()->add(fileName);
@@ -275,7 +276,7 @@ void FileCommands::mnuFilePrint_Click()
     const bool selection = doc->control().selLength() > 0;
     if (!m_window.services().dialogs->print(&m_window, printer(), selection))
         return;
-    doc->control().printSelection(printer());
+    doc->control().mirror().printSelection(printer());
 }
 
 void FileCommands::showUnfinished(const QString& handler)

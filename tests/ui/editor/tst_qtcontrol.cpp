@@ -99,13 +99,14 @@ private slots:
                     StyledText{QStringLiteral("L%1").arg(step), {{0, 1, MarkerColors::Green}}});
             else
                 c.setSelText(pieces[rng.bounded(int(pieces.size()))]);
-            const StyledText shown = c.documentContent();
+            const StyledText shown = c.mirror().documentContent();
             const StyledText held = c.styledText();
             QCOMPARE(shown.text, held.text);
             QCOMPARE(canonicalRuns(shown.runs), held.runs);
             const QTextCursor cursor = editor.textCursor();
-            QCOMPARE(c.fromDocPosition(cursor.selectionStart()), c.selStart());
-            QCOMPARE(c.fromDocPosition(cursor.selectionEnd()), c.selStart() + c.selLength());
+            QCOMPARE(c.mirror().fromDocPosition(cursor.selectionStart()), c.selStart());
+            QCOMPARE(c.mirror().fromDocPosition(cursor.selectionEnd()),
+                     c.selStart() + c.selLength());
         }
     }
 
@@ -125,14 +126,14 @@ private slots:
         QtRichTextControl c(&editor);
         c.setText(before);
         QStringList many;
-        for (int i = 0; i < 2 * QtRichTextControl::ShowSlice + 7; ++i)
+        for (int i = 0; i < 2 * EditorMirror::ShowSlice + 7; ++i)
             many << (i % 3 == 0 ? QStringLiteral("#-----[ FIND ]--")
                                 : QStringLiteral("line %1").arg(i));
         std::vector<qint64> reported;
-        c.setShowProgress([&](qint64 done, qint64 total) {
+        c.mirror().setShowProgress([&](qint64 done, qint64 total) {
             reported.push_back(done);
             QVERIFY(total >= qint64(many.size()) - 1); // the first may fill the empty line
-            QVERIFY(c.isShowing());
+            QVERIFY(c.mirror().isShowing());
         });
         if (at < 0) {
             c.setText(many.join(QStringLiteral("\r\n")));
@@ -145,10 +146,10 @@ private slots:
         c.setSelStart(0);
         c.setSelLength(16);
         c.setSelColor(MarkerColors::Green);
-        QCOMPARE(reported, (std::vector<qint64>{QtRichTextControl::ShowSlice,
-                                                2 * QtRichTextControl::ShowSlice}));
-        QVERIFY(!c.isShowing());
-        const StyledText shown = c.documentContent();
+        QCOMPARE(reported,
+                 (std::vector<qint64>{EditorMirror::ShowSlice, 2 * EditorMirror::ShowSlice}));
+        QVERIFY(!c.mirror().isShowing());
+        const StyledText shown = c.mirror().documentContent();
         const StyledText held = c.styledText();
         QCOMPARE(shown.text, held.text);
         QCOMPARE(canonicalRuns(shown.runs), held.runs);
@@ -163,8 +164,8 @@ int main(int argc, char** argv)
     const auto outsideEdit = [](RichTextControl& c, int pos, int removed, const QString& insert) {
         auto& qt = static_cast<QtRichTextControl&>(c);
         QTextCursor cursor(qt.editor()->document());
-        cursor.setPosition(qt.toDocPosition(pos));
-        cursor.setPosition(qt.toDocPosition(pos + removed), QTextCursor::KeepAnchor);
+        cursor.setPosition(qt.mirror().toDocPosition(pos));
+        cursor.setPosition(qt.mirror().toDocPosition(pos + removed), QTextCursor::KeepAnchor);
         cursor.insertText(QString(insert).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     };
     ControlContract contract(makeQtControl, outsideEdit);

@@ -110,7 +110,8 @@ void dragAndDrop(Window& w, Reference& ref, QRandomGenerator& rng)
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     const QRect view = editor->viewport()->rect();
     const QPoint at(rng.bounded(view.width()), rng.bounded(view.height()));
-    const int to = w.window.control().fromDocPosition(editor->cursorForPosition(at).position());
+    const int to =
+        w.window.control().mirror().fromDocPosition(editor->cursorForPosition(at).position());
     const bool copy = rng.bounded(3) == 0;
     const Qt::KeyboardModifiers mods = copy ? Qt::ControlModifier : Qt::NoModifier;
     const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
@@ -822,8 +823,10 @@ private slots:
                          << ref.model.snapshots().Text2.size()
                          << w.window.model().snapshots().Text1.size()
                          << ref.model.snapshots().Text1.size();
-            compareStyled(w.window.control().documentContent(), ref.control.styledText(), step);
-            compareStyled(w.control().styledText(), w.window.control().documentContent(), step);
+            compareStyled(w.window.control().mirror().documentContent(), ref.control.styledText(),
+                          step);
+            compareStyled(w.control().styledText(), w.window.control().mirror().documentContent(),
+                          step);
             QCOMPARE(staleCompositions(w.editor()), 0);
             QCOMPARE(w.control().selStart(), ref.control.selStart());
             QCOMPARE(w.window.model().outline().nodes(), ref.model.outline().nodes());

@@ -1,10 +1,14 @@
-// Bringing the editor widget up to date with the control's line store, and
-// taking in the edits the widget makes on its own.
-#include "ui/editor/QtRichTextControl.h"
+#include "ui/editor/EditorMirror.h"
 
+#include "ui/editor/LineAlignment.h"
+#include "ui/editor/ModEditor.h"
 #include "ui/editor/QtTextFormats.h"
 
+#include <QFontInfo>
+#include <QPlainTextEdit>
+#include <QPrinter>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <algorithm>
 
 namespace {
@@ -39,23 +43,7 @@ void updateBlock(QTextCursor& c, const QTextBlock& block, const StyledText& old,
     }
 }
 
-} // namespace
-
-QTextBlock QtRichTextControl::blockNumber(int line) const
-{
-    // Lines are mostly asked for one after another: the next block is one
-    // step away where finding it by number walks the document's tree.
-    if (m_lastBlock.isValid() && m_lastBlockNumber == line)
-        return m_lastBlock;
-    if (m_lastBlock.isValid() && m_lastBlockNumber + 1 == line)
-        m_lastBlock = m_lastBlock.next();
-    else
-        m_lastBlock = m_editor->document()->findBlockByNumber(line);
-    m_lastBlockNumber = line;
-    return m_lastBlock;
-}
-
-StyledText QtRichTextControl::blockContent(const QTextBlock& block) const
+StyledText blockContent(const QTextBlock& block)
 {
     StyledText out{block.text(), {}};
     int offset = 0; // a fragment's position costs a walk of the document's tree
@@ -70,18 +58,34 @@ StyledText QtRichTextControl::blockContent(const QTextBlock& block) const
     return out;
 }
 
-StyledText QtRichTextControl::documentContent() const
+} // namespace
+
+QTextBlock EditorMirror::blockNumber(int line) const
+{
+    // Lines are mostly asked for one after another: the next block is one
+    // step away where finding it by number walks the document's tree.
+    if (m_lastBlock.isValid() && m_lastBlockNumber == line)
+        return m_lastBlock;
+    if (m_lastBlock.isValid() && m_lastBlockNumber + 1 == line)
+        m_lastBlock = m_lastBlock.next();
+    else
+        m_lastBlock = m_editor.document()->findBlockByNumber(line);
+    m_lastBlockNumber = line;
+    return m_lastBlock;
+}
+
+StyledText EditorMirror::documentContent() const
 {
     StyledText out;
-    for (QTextBlock b = m_editor->document()->begin(); b.isValid(); b = b.next()) {
-        if (b != m_editor->document()->begin())
+    for (QTextBlock b = m_editor.document()->begin(); b.isValid(); b = b.next()) {
+        if (b != m_editor.document()->begin())
             out.text += u"\r\n";
         appendStyledText(out, blockContent(b));
     }
     return out;
 }
 
-int QtRichTextControl::toDocPosition(int pos) const
+int EditorMirror::toDocPosition(int pos) const
 {
     const int line = m_store.lineAt(pos);
     const int offset =
@@ -89,34 +93,24 @@ int QtRichTextControl::toDocPosition(int pos) const
     return blockNumber(line).position() + offset;
 }
 
-int QtRichTextControl::fromDocPosition(int docPos) const
+int EditorMirror::fromDocPosition(int docPos) const
 {
-    return docPos + m_editor->document()->findBlock(docPos).blockNumber();
+    return docPos + m_editor.document()->findBlock(docPos).blockNumber();
 }
 
-void QtRichTextControl::show()
-{
-    if (!m_unshown.empty()) {
-        showLines();
-        m_selectionUnshown = true; // the widget's cursor moved with the edits
-    }
-    if (m_selectionUnshown)
-        showSelection();
-}
-
-void QtRichTextControl::showLines()
+void EditorMirror::showLines(ChangedLines& changed)
 {
     ProgrammaticEdit guard(m_programmatic);
-    auto* modEditor = qobject_cast<ModEditor*>(m_editor);
+    auto* modEditor = qobject_cast<ModEditor*>(&m_editor);
     if (modEditor)
         modEditor->reserveLineNumbers(m_store.lineCount());
-    QTextDocument* doc = m_editor->document();
+    QTextDocument* doc = m_editor.document();
     const ChunkedVector<LinePtr>& lines = m_store.lines();
     QTextCursor c(doc);
     // Top down, so that above each stretch the document is numbered as
     // the store already. An edit block a stretch: the widget lays out again
     // what an edit block spans, and two stretches may lie far apart.
-    for (const ChangedLines::Stretch& s : m_unshown.stretches()) {
+    for (const ChangedLines::Stretch& s : changed.stretches()) {
         c.beginEditBlock();
         for (const LineSplice& sp :
              alignLines(m_shown, s.start, s.replaced, lines, s.start, s.length)) {
@@ -173,44 +167,37 @@ void QtRichTextControl::showLines()
         }
         c.endEditBlock();
     }
-    m_unshown.clear();
+    changed.clear();
     m_lastBlock = QTextBlock();
     m_blockCount = doc->blockCount();
     if (modEditor)
         modEditor->reserveLineNumbers(0);
 }
 
-void QtRichTextControl::showSelection()
+void EditorMirror::showSelection(int start, int length)
 {
-    m_selectionUnshown = false;
-    const int anchor = toDocPosition(m_selStart);
-    const int position = toDocPosition(m_selStart + m_selLength);
-    const QTextCursor now = m_editor->textCursor();
+    const int anchor = toDocPosition(start);
+    const int position = toDocPosition(start + length);
+    const QTextCursor now = m_editor.textCursor();
     if (now.anchor() == anchor && now.position() == position)
         return;
-    QTextCursor c(m_editor->document());
+    QTextCursor c(m_editor.document());
     c.setPosition(anchor);
     c.setPosition(position, QTextCursor::KeepAnchor);
     ProgrammaticEdit guard(m_programmatic);
-    m_editor->setTextCursor(c);
+    m_editor.setTextCursor(c);
 }
 
-void QtRichTextControl::onCursorMoved()
+std::pair<int, int> EditorMirror::widgetSelection() const
 {
-    if (m_programmatic > 0 || m_depth > 0)
-        return;
-    const QTextCursor c = m_editor->textCursor();
-    m_selStart = fromDocPosition(c.selectionStart());
-    m_selLength = fromDocPosition(c.selectionEnd()) - m_selStart;
+    const QTextCursor c = m_editor.textCursor();
+    const int start = fromDocPosition(c.selectionStart());
+    return {start, fromDocPosition(c.selectionEnd()) - start};
 }
 
-void QtRichTextControl::onContentsChange(int pos, int, int added)
+EditorMirror::ReadBack EditorMirror::readBack(int pos, int added)
 {
-    if (m_programmatic > 0)
-        return; // the control's own showing
-    // The widget edited on its own (a cut, a drop, an input method): the
-    // blocks it changed are read back into the store.
-    const QTextDocument* doc = m_editor->document();
+    const QTextDocument* doc = m_editor.document();
     const int blocks = doc->blockCount();
     const int last = doc->characterCount() - 1;
     const int first = doc->findBlock(std::clamp(pos, 0, last)).blockNumber();
@@ -222,14 +209,39 @@ void QtRichTextControl::onContentsChange(int pos, int, int added)
     std::vector<StyledText> read;
     for (int i = first; i < first + addedLines; ++i)
         read.push_back(blockContent(doc->findBlockByNumber(i)));
-    std::vector<LinePtr> lines = LineStore::share(std::move(read));
-    Operation op(*this);
-    m_shown.replace(first, removedLines, lines);
-    m_store.replaceLines(first, removedLines, std::move(lines));
-    m_text.reset();
-    recordLineSplice(first, removedLines, addedLines);
-    const QTextCursor c = m_editor->textCursor();
-    m_selStart = fromDocPosition(c.selectionStart());
-    m_selLength = fromDocPosition(c.selectionEnd()) - m_selStart;
-    notifyChanged();
+    ReadBack out{first, removedLines, LineStore::share(std::move(read))};
+    m_shown.replace(first, removedLines, out.lines);
+    return out;
+}
+
+EditorMirror::EditorMirror(QPlainTextEdit& editor, LineStore& store)
+    : m_editor(editor), m_store(store)
+{
+    store.assign(normalizedStyledText(documentContent()));
+    m_shown = store.lines();
+    m_blockCount = editor.document()->blockCount();
+}
+
+void EditorMirror::setFont(const QString& name)
+{
+    QFont font(name);
+    font.setPointSizeF(9.75);
+    font.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(font).fixedPitch() && QFontInfo(font).family() != name)
+        font.setFamilies({name, QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
+    ProgrammaticEdit guard(m_programmatic);
+    m_editor.document()->setDefaultFont(font);
+}
+
+void EditorMirror::printSelection(QPrinter* printer) const
+{
+    QTextDocument doc;
+    doc.setDefaultFont(m_editor.document()->defaultFont());
+    const QTextCursor c = m_editor.textCursor();
+    QTextCursor target(&doc);
+    if (c.hasSelection())
+        target.insertFragment(c.selection());
+    else
+        target.insertFragment(QTextDocumentFragment(m_editor.document()));
+    doc.print(printer);
 }
