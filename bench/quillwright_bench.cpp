@@ -33,7 +33,11 @@
 #include "core/writer/ScriptWriter.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
+#include "ui/windows/CheckerForum.h"
+#include "ui/windows/DocumentChecks.h"
 #include "ui/windows/DocumentWindow.h"
+#include "ui/windows/EditCommands.h"
+#include "ui/windows/FileCommands.h"
 #include "ui/windows/FindBar.h"
 #include "ui/windows/InstallMenuCommands.h"
 #include "ui/windows/InstallPreview.h"
@@ -229,7 +233,7 @@ int ours(const QString& path, const QString& dir)
                          [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
         sinceTick.start();
         ticker.start(10);
-        print("open_ms", timed([&] { window.mnuFileOpen_Click(); }));
+        print("open_ms", timed([&] { window.files().mnuFileOpen_Click(); }));
         longestGap = std::max(longestGap, sinceTick.elapsed());
         print("open_gap_ms", double(longestGap));
     }
@@ -252,10 +256,10 @@ int ours(const QString& path, const QString& dir)
     }
     print("snapshot_ms", percentile(ticks, 0.5));
     type(editor, 'z');
-    print("undo1_ms", timed([&] { window.undoLevels(1); }));
+    print("undo1_ms", timed([&] { window.edits().undoLevels(1); }));
     type(editor, 'z');
     doc->model().Timer1_Timer();
-    print("undo3_ms", timed([&] { window.undoLevels(3); }));
+    print("undo3_ms", timed([&] { window.edits().undoLevels(3); }));
     print("peak_kb", double(peakKb()));
 
     pasteAndCut([&] { return c.textLength(); },
@@ -263,9 +267,10 @@ int ours(const QString& path, const QString& dir)
                     c.setSelStart(start);
                     c.setSelLength(length);
                 },
-                [&] { window.mnuEditPaste_Click(); }, [&] { window.mnuEditCut_Click(); });
+                [&] { window.edits().mnuEditPaste_Click(); },
+                [&] { window.edits().mnuEditCut_Click(); });
 
-    print("save_ms", timedThrice([&] { window.mnuFileSave_Click(); }));
+    print("save_ms", timedThrice([&] { window.files().mnuFileSave_Click(); }));
     const LineStore lines = c.lineSnapshot();
     print("journal_ms", timed([&] {
               journal.write(1, path, path, TextEncoding::Windows1252, lines);
@@ -392,7 +397,7 @@ struct OpenedScript {
         window.resize(1100, 800);
         window.show();
         QCoreApplication::processEvents();
-        window.mnuFileOpen_Click();
+        window.files().mnuFileOpen_Click();
         doc = window.activeDocument();
         g_view = doc->mod_fly()->viewport();
     }
@@ -429,9 +434,9 @@ int check(const QString& path, const QString& dir, qsizetype bytes)
     // The rules over every line, and the underlines of what they find.
     std::vector<double> checks;
     for (int i = 0; i < 9; ++i)
-        checks.push_back(timed([&] { doc->checkNow(); }));
+        checks.push_back(timed([&] { doc->checks().checkNow(); }));
     print("check_ms", percentile(checks, 0.5));
-    print("findings", double(doc->findings().size()));
+    print("findings", double(doc->checks().findings().size()));
     // 1,600 scripts of the template's style (15 MB), each read from its
     // bytes and checked, in one process, as quillwright-check over a folder.
     std::vector<QByteArray> corpus;
@@ -484,7 +489,7 @@ int install(const QString& path, const QString& dir)
     print("hand_script_bytes", double(script.size()));
     // The preview from the command to its first picture, in the program's window.
     OpenedScript opened(path, dir, script);
-    opened.window.setForumFolder(root);
+    opened.window.forum().setFolder(root);
     print("preview_ms", timed([&] { opened.window.installCommands()->previewInstallation(); }));
     std::printf("\n");
     return result.failed == 0 && result.applied == 100 ? 0 : 1;

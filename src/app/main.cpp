@@ -39,8 +39,8 @@ int main(int argc, char** argv)
     // The browser engine refuses to start as root with its sandbox on.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // The web browser window shares OpenGL contexts with the rest of the program.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No OpenGL is asked for here: the web browser's engine, which needs a
+    // shared context, is loaded with it when its window first opens.
     QApplication app(argc, argv);
     QApplication::setApplicationName(ModFormat::programTitle());
     QApplication::setApplicationVersion(ModFormat::versionNumber());

@@ -225,11 +225,32 @@ RewrittenLine LineRewriteMemo::rewrite(const StyledText& line, const LineContext
     Key key{line, context};
     if (const auto it = m_known.find(key); it != m_known.end())
         return it->second;
-    if (m_known.size() >= 1 << 16)
-        m_known.clear(); // a bound on memory; the answers are only repeated
+    if (const auto it = m_older.find(key); it != m_older.end()) {
+        const RewrittenLine result = it->second;
+        remember(std::move(key), result); // asked again: kept a generation longer
+        return result;
+    }
     RewrittenLine result = rewriteKeywordLine(line, context);
-    m_known.emplace(std::move(key), result);
+    remember(std::move(key), result);
     return result;
+}
+
+void LineRewriteMemo::remember(Key key, const RewrittenLine& result)
+{
+    // The text of the line and of its answer, their colour runs and the
+    // hash node around them.
+    const qsizetype bytes =
+        (key.line.text.size() + result.line.text.size()) * qsizetype(sizeof(QChar)) +
+        qsizetype(key.line.runs.size() + result.line.runs.size()) * qsizetype(sizeof(ColorRun)) +
+        160;
+    if (m_bytes + bytes > m_budget && !m_known.empty()) {
+        m_older = std::move(m_known);
+        m_olderBytes = m_bytes;
+        m_known = Answers();
+        m_bytes = 0;
+    }
+    m_bytes += bytes;
+    m_known.emplace(std::move(key), result);
 }
 
 TextColor colorTableEntry(const std::vector<TextColor>& table, int index)

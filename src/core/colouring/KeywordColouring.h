@@ -44,10 +44,18 @@ RewrittenLine rewriteKeywordLine(const StyledText& line, const LineContext& cont
 
 // Remembers the lines it rewrote. A script recoloured after an edit that
 // took all its colours away asks for the same lines again (File, Open sets
-// off three such rounds); the answers are those of rewriteKeywordLine.
+// off three such rounds, an undo of a whole-text change one); the answers
+// are those of rewriteKeywordLine. What it holds is bounded in bytes, in
+// two generations: when the newer one passes the budget it becomes the
+// older and the oldest answers go, so typing, whose lines are never asked
+// again, does not make it grow for as long as the session lasts.
 class LineRewriteMemo {
 public:
     RewrittenLine rewrite(const StyledText& line, const LineContext& context);
+    // About as many bytes as each generation may hold; a script's worth
+    // keeps the rounds of a whole-text change answered.
+    void setBudget(qsizetype bytes) { m_budget = bytes; }
+    qsizetype bytesHeld() const { return m_bytes + m_olderBytes; }
 
 private:
     struct Key {
@@ -64,7 +72,14 @@ private:
     struct KeyHash {
         size_t operator()(const Key& k) const;
     };
-    std::unordered_map<Key, RewrittenLine, KeyHash> m_known;
+    using Answers = std::unordered_map<Key, RewrittenLine, KeyHash>;
+    void remember(Key key, const RewrittenLine& result);
+
+    Answers m_known;
+    Answers m_older;
+    qsizetype m_bytes = 0;
+    qsizetype m_olderBytes = 0;
+    qsizetype m_budget = qsizetype(1) << 20;
 };
 
 // The colour that \cfN selects in a table listed without its default

@@ -164,6 +164,9 @@ void DocumentModel::lineByLineChange(int& start, int& end)
         const int endLine = m_control.lineAt(end);
         const int startOffset = start - m_control.lineStart(startLine);
         const int endOffset = end - m_control.lineStart(endLine);
+        // A script's worth of answers (its text and theirs) in each generation.
+        m_memo->setBudget(
+            std::max<qsizetype>(qsizetype(1) << 20, qsizetype(m_control.textLength()) * 6));
         const std::vector<GrownLine> longer = rewriteKeywordLines(m_control, m_index, *m_memo);
         // The rewrite writes "# EoM" for "#EoM": the caret stays after it.
         const auto moved = [&](int line, int offset) {

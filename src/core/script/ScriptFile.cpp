@@ -116,8 +116,11 @@ ReadResult read(const QString& path)
                       .arg(MaxFileSize / (1024LL * 1024));
         return r;
     }
-    // The size may have changed since the check; never read more than the limit.
-    const QByteArray bytes = file.read(MaxFileSize + 1);
+    // The size may have changed since the check; never read more than the
+    // limit. A read allocates what it may read: the size told, then the rest.
+    QByteArray bytes = file.read(qint64(st.st_size) + 1);
+    if (bytes.size() > st.st_size && file.error() == QFileDevice::NoError)
+        bytes += file.read(MaxFileSize + 1 - bytes.size());
     if (file.error() != QFileDevice::NoError) {
         r.error = file.errorString();
         return r;

@@ -5,6 +5,8 @@
 #include "ui/platform/Icons.h"
 #include "ui/platform/LoadCaptions.h"
 #include "ui/platform/Twips.h"
+#include "ui/platform/WebView.h"
+#include "ui/platform/WebViewLoader.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -14,17 +16,9 @@
 #include <QToolBar>
 #include <QUrl>
 
-#ifdef QUILLWRIGHT_HAVE_WEBENGINE
-#include <QWebEngineView>
-#endif
-
 bool BrowserWindow::available()
 {
-#ifdef QUILLWRIGHT_HAVE_WEBENGINE
-    return true;
-#else
-    return false;
-#endif
+    return WebViewLoader::available();
 }
 
 BrowserWindow::BrowserWindow(QWidget* parent)
@@ -68,23 +62,29 @@ BrowserWindow::BrowserWindow(QWidget* parent)
     connect(m_address->lineEdit(), &QLineEdit::returnPressed, this, [this] { cboAddress_Click(); });
     m_address->lineEdit()->installEventFilter(new AltKeysTypeNothing(m_address));
 
-#ifdef QUILLWRIGHT_HAVE_WEBENGINE
-    m_view = new QWebEngineView(this);
-    m_view->setObjectName(QStringLiteral("brwWebBrowser"));
-    m_view->setGeometry(twipsRect(this, 50, 1215, 5393, 3734));
-    connect(m_view, &QWebEngineView::loadStarted, this, [this] { m_busy = true; });
-    connect(m_view, &QWebEngineView::loadFinished, this, [this] {
-        m_busy = false;
-        brwWebBrowser_DownloadComplete();
-        brwWebBrowser_NavigateComplete();
-    });
-#else
-    auto* note = new QLabel(tr("This build of Quillwright has no web browser component."), this);
-    note->setObjectName(QStringLiteral("brwWebBrowser"));
-    note->setAlignment(Qt::AlignCenter);
-    note->setGeometry(twipsRect(this, 50, 1215, 5393, 3734));
-    m_placeholder = note;
-#endif
+    // The engine is loaded now, the first time a browser opens.
+    m_view = WebViewLoader::createView(this);
+    QWidget* page = m_view ? m_view->widget() : nullptr;
+    if (m_view) {
+        m_view->onLoadStarted([this] { m_busy = true; });
+        m_view->onLoadFinished([this](bool) {
+            m_busy = false;
+            brwWebBrowser_DownloadComplete();
+            brwWebBrowser_NavigateComplete();
+        });
+    } else {
+        const QString why = WebViewLoader::lastError();
+        auto* note = new QLabel(
+            why.isEmpty() ? tr("This build of Quillwright has no web browser component.")
+                          : tr("The web browser component could not be loaded:\n%1").arg(why),
+            this);
+        note->setAlignment(Qt::AlignCenter);
+        note->setWordWrap(true);
+        page = note;
+    }
+    page->setObjectName(QStringLiteral("brwWebBrowser"));
+    page->setGeometry(twipsRect(this, 50, 1215, 5393, 3734));
+    m_page = page;
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &BrowserWindow::timTimer_Timer);
 }
@@ -117,7 +117,7 @@ void BrowserWindow::Form_Resize()
     m_toolBar->resize(width(), m_toolBar->height());
     m_picAddress->resize(width(), m_picAddress->height());
     m_address->resize(std::max(width() - margin, 1), m_address->height());
-    QWidget* browser = m_view ? static_cast<QWidget*>(m_view) : m_placeholder;
+    QWidget* browser = m_page;
     const int height = this->height() - (m_picAddress->y() + m_picAddress->height()) - margin;
     if (height > 0 && width() - margin > 0)
         browser->resize(width() - margin, height);
@@ -125,21 +125,15 @@ void BrowserWindow::Form_Resize()
 
 void BrowserWindow::navigate(const QString& address)
 {
-#ifdef QUILLWRIGHT_HAVE_WEBENGINE
+    if (!m_view)
+        return;
     m_busy = true;
     m_view->load(QUrl::fromUserInput(address));
-#else
-    Q_UNUSED(address);
-#endif
 }
 
 QString BrowserWindow::pageTitle() const
 {
-#ifdef QUILLWRIGHT_HAVE_WEBENGINE
-    return m_view->title();
-#else
-    return QString();
-#endif
+    return m_view ? m_view->title() : QString();
 }
 
 void BrowserWindow::cboAddress_Click()
@@ -167,7 +161,8 @@ void BrowserWindow::brwWebBrowser_DownloadComplete()
 
 void BrowserWindow::brwWebBrowser_NavigateComplete()
 {
-#ifdef QUILLWRIGHT_HAVE_WEBENGINE
+    if (!m_view)
+        return;
     setWindowTitle(pageTitle());
     const QString current = m_view->url().toString();
     SuppressNavigate = true;
@@ -176,13 +171,15 @@ void BrowserWindow::brwWebBrowser_NavigateComplete()
     m_address->addItems(m_history.entries());
     m_address->setCurrentIndex(0);
     SuppressNavigate = false;
-#endif
 }
 
 void BrowserWindow::tbToolBar_ButtonClick(const QString& key)
 {
     m_timer.start();
-#ifdef QUILLWRIGHT_HAVE_WEBENGINE
+    if (!m_view) {
+        m_timer.stop();
+        return;
+    }
     if (key == u"Back")
         m_view->back();
     else if (key == u"Forward")
@@ -193,13 +190,10 @@ void BrowserWindow::tbToolBar_ButtonClick(const QString& key)
         navigate(StartingAddress);
     else if (key == u"Search")
         navigate(ModFormat::forumSearchUrl());
-#endif
     if (key == u"Stop") {
         m_timer.stop();
-#ifdef QUILLWRIGHT_HAVE_WEBENGINE
         m_view->stop();
         m_busy = false;
-#endif
         setWindowTitle(pageTitle());
     }
 }

@@ -8,7 +8,7 @@
 class QComboBox;
 class QLabel;
 class QToolBar;
-class QWebEngineView;
+class WebView;
 
 // frmBrowser: a small web browser in a child window of the main window.
 class BrowserWindow : public QWidget {
@@ -29,7 +29,8 @@ public:
 
     QComboBox* cboAddress() const { return m_address; }
     QTimer& timTimer() { return m_timer; }
-    QWebEngineView* brwWebBrowser() const { return m_view; }
+    // The page view, or a note saying why there is none.
+    QWidget* brwWebBrowser() const { return m_page; }
     QToolBar* toolBar() const { return m_toolBar; }
     // Whether this build has a browser component at all.
     static bool available();
@@ -47,8 +48,8 @@ private:
     QWidget* m_picAddress;
     QLabel* m_label;
     QComboBox* m_address;
-    QWebEngineView* m_view = nullptr;
-    QWidget* m_placeholder = nullptr;
+    WebView* m_view = nullptr; // owned by its widget, a child of the window
+    QWidget* m_page = nullptr;
     AddressHistory m_history;
     QTimer m_timer;
     bool m_busy = false;
