@@ -15,6 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 quillwright_install_deps
+quillwright_install_deps "${QUILLWRIGHT_BENCH_PACKAGES[@]}"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUILLWRIGHT_BENCH=ON -DQUILLWRIGHT_TESTS=ON >/dev/null
 if [ "${1:-}" = "--differential" ]; then
   cmake --build build -j"$(nproc)" --target tst_linebyline >/dev/null
@@ -24,7 +25,7 @@ if [ "${1:-}" = "--differential" ]; then
     lineByLineHandler_matchesTheReferenceOnRandomEditSequences
   exit
 fi
-cmake --build build -j"$(nproc)" --target quillwright_bench >/dev/null
+cmake --build build -j"$(nproc)" --target quillwright_bench quillwright >/dev/null
 export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.qpa.*=false"
 sizes=(10000 1000000 5000000 20000000)
 if [ $# -gt 0 ]; then
@@ -70,6 +71,40 @@ for ((i = 0; i < runs; i++)); do
   run install 0
 done
 
+# Memory at rest in the real program under Xvfb, beside Mousepad in the same
+# run: each started with a fresh HOME (no journals, no settings), with no
+# file, a 1 MB and a 5 MB script, left until it is idle, then its VmRSS read.
+rest_display=:$((70 + RANDOM % 20))
+Xvfb "$rest_display" -noreset -screen 0 1280x1024x24 >/dev/null 2>&1 &
+rest_xvfb=$!
+trap 'kill $rest_xvfb 2>/dev/null || true' EXIT
+rest_dir=$(mktemp -d)
+for size in 1000000 5000000; do
+  "$bin" script "$size" "$rest_dir/$size.mod"
+done
+rest_rss() { # program file -> VmRSS in KB once the program is idle
+  local home pid rss
+  home=$(mktemp -d)
+  # shellcheck disable=SC2086
+  env HOME="$home" XDG_CONFIG_HOME="$home/.config" DISPLAY="$rest_display" QT_QPA_PLATFORM=xcb \
+    NO_AT_BRIDGE=1 $1 $2 >/dev/null 2>&1 &
+  pid=$!
+  sleep "${REST_SETTLE:-6}" # opened, coloured, checked, and the tip of the day up
+  rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo nan)
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null || true
+  rm -rf "$home"
+  echo "${rss:-nan}"
+}
+for ((i = 0; i < runs; i++)); do
+  for file in "" 1000000 5000000; do
+    path=${file:+$rest_dir/$file.mod}
+    R[rest,${file:-0},ours]+="$(rest_rss build/bin/quillwright "$path") "
+    R[rest,${file:-0},mousepad]+="$(rest_rss mousepad "$path") "
+  done
+done
+rm -rf "$rest_dir"
+
 printf "\nms until idle after a repaint (ours / floor = bare QPlainTextEdit, or QSaveFile for save)\n"
 printf "%-9s | %-15s | %-8s | %-15s | %-8s | %-8s | %-8s | %-8s | %-8s | %-15s | %-15s | %-8s | %-16s\n" \
   "bytes" "open" "first" "key med / p95" "peer p95" "snapshot" "undo1" "undo3" "paste" \
@@ -98,6 +133,12 @@ printf "installer: %s of 100 actions applied into a forum of 310 files and 3 MB 
   "$(v install 0 install_applied)" "$(v install 0 install_ms)" "$(v install 0 preview_ms)"
 printf "script writer: the same ten files' changes written as %s actions in %s ms (installs back exactly: %s)\n\n" \
   "$(v install 0 write_actions)" "$(v install 0 write_ms)" "$(v install 0 write_exact)"
+
+mb() { if [[ $1 == nan ]]; then echo nan; else echo $(($1 / 1024)); fi; }
+printf "memory at rest, VmRSS MB (ours / Mousepad): no file %s / %s, 1 MB %s / %s, 5 MB %s / %s\n\n" \
+  "$(mb "$(v rest 0 ours)")" "$(mb "$(v rest 0 mousepad)")" \
+  "$(mb "$(v rest 1000000 ours)")" "$(mb "$(v rest 1000000 mousepad)")" \
+  "$(mb "$(v rest 5000000 ours)")" "$(mb "$(v rest 5000000 mousepad)")"
 
 goal() { # name value limit
   local verdict=FAIL
@@ -139,3 +180,6 @@ goal "install-100-actions-ms" "$(v install 0 install_ms)" 50
 goal "preview-first-picture-ms" "$(v install 0 preview_ms)" 200
 goal "write-10-files-ms" "$(v install 0 write_ms)" 200
 goal "check-1600-scripts-ms" "$(v check 1000000 check_corpus_ms)" 1000
+goal "rss-nofile-vs-mousepad" "$(ratio "$(v rest 0 ours)" "$(v rest 0 mousepad)")" 1.5
+goal "rss-1MB-vs-mousepad" "$(ratio "$(v rest 1000000 ours)" "$(v rest 1000000 mousepad)")" 2.0
+goal "rss-5MB-vs-mousepad" "$(ratio "$(v rest 5000000 ours)" "$(v rest 5000000 mousepad)")" 2.5

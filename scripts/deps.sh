@@ -14,9 +14,16 @@ QUILLWRIGHT_PACKAGES=(
   libglib2.0-bin patch openbox
 )
 
+# What ./bench.sh adds: the peer it measures memory at rest against, and the
+# heap profiler that docs/PERFORMANCE.md's breakdown comes from.
+QUILLWRIGHT_BENCH_PACKAGES=(mousepad heaptrack)
+
+# quillwright_install_deps [PACKAGE...]: the list above, or the ones named.
 quillwright_install_deps() {
   local missing=()
-  for p in "${QUILLWRIGHT_PACKAGES[@]}"; do
+  local wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${QUILLWRIGHT_PACKAGES[@]}")
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0

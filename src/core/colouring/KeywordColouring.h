@@ -79,7 +79,7 @@ private:
     Answers m_older;
     qsizetype m_bytes = 0;
     qsizetype m_olderBytes = 0;
-    qsizetype m_budget = qsizetype(1) << 20;
+    qsizetype m_budget = qsizetype(1) << 18;
 };
 
 // The colour that \cfN selects in a table listed without its default

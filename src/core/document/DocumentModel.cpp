@@ -166,7 +166,7 @@ void DocumentModel::lineByLineChange(int& start, int& end)
         const int endOffset = end - m_control.lineStart(endLine);
         // A script's worth of answers (its text and theirs) in each generation.
         m_memo->setBudget(
-            std::max<qsizetype>(qsizetype(1) << 20, qsizetype(m_control.textLength()) * 6));
+            std::max<qsizetype>(qsizetype(1) << 18, qsizetype(m_control.textLength()) * 6));
         const std::vector<GrownLine> longer = rewriteKeywordLines(m_control, m_index, *m_memo);
         // The rewrite writes "# EoM" for "#EoM": the caret stays after it.
         const auto moved = [&](int line, int offset) {

@@ -6,6 +6,7 @@
 
 #include <QStringMatcher>
 #include <QTextDocument>
+#include <QTimer>
 #include <algorithm>
 #include <tuple>
 
@@ -84,8 +85,12 @@ void QtRichTextControl::changed(const LineSplice& splice)
 
 QString QtRichTextControl::text() const
 {
-    if (!m_text)
+    if (!m_text) {
         m_text = m_store.content().text;
+        // Kept for the rest of the work at hand, which often asks again;
+        // not at rest, where it would double what a big script costs.
+        QTimer::singleShot(0, this, [this] { m_text.reset(); });
+    }
     return *m_text;
 }
 

@@ -12,6 +12,7 @@
 #include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
+#include "ui/platform/FreedMemory.h"
 #include "ui/windows/DialogCommands.h"
 #include "ui/windows/DocumentFile.h"
 #include "ui/windows/DocumentWindow.h"
@@ -31,6 +32,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -114,6 +116,9 @@ void FileCommands::showScript(DocumentWindow* doc, const QString& fileName, Load
     loaded.busy.reset();
     m_window.recentFiles()->add(fileName);
     m_window.updateMenus();
+    // The load's transient copies are freed, and so are those of the
+    // colouring, the outline and the check that follow it at their pauses.
+    QTimer::singleShot(ReleasePause, this, &FreedMemory::release);
 }
 
 bool FileCommands::loadInto(DocumentWindow* doc, const QString& fileName,

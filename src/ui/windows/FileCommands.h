@@ -19,6 +19,9 @@ class FileCommands : public QObject {
     Q_OBJECT
 public:
     explicit FileCommands(MainWindow& window);
+    // After a load, when its work at the pauses is done too, the memory it
+    // freed goes back to the system.
+    static constexpr int ReleasePause = 3000; // milliseconds
     ~FileCommands() override;
 
     // Each file in a document window of its own, read, repaired and

@@ -32,6 +32,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -123,7 +124,16 @@ void MainWindow::MDIForm_Load(const QString& commandLine)
     move(placed.topLeft());
     resize(placed.size());
     NewDocument();
-    if (!commandLine.isEmpty())
+    if (commandLine.isEmpty())
+        return;
+    // The frame shows before a file named on the command line is read: the
+    // user sees the window and the progress at once, and the script's widget
+    // takes its size while it holds the template. Sized after, the widget
+    // would lay out every line of a big script again, at half a kilobyte a
+    // line that stays.
+    show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (!m_session->sessionEnding())
         m_files->loadCommandLineFile(commandLine);
 }
 
