@@ -27,6 +27,13 @@ for f in bin/quillwright bin/quillwright-check share/quillwright/TIPOFDAY.TXT sh
   check "installed $f" test -s "$prefix/$f"
 done
 check "no data in the binaries folder" test ! -e "$prefix/bin/TIPOFDAY.TXT"
+# The web engine's plugin, where the program looks for it: beside the
+# libraries, on the path from the program's folder it was built with.
+if compgen -G "$build/lib*/quillwright/quillwright_browser.so" >/dev/null ||
+  compgen -G "$build/lib/*/quillwright/quillwright_browser.so" >/dev/null; then
+  check "installed the browser plugin beside the libraries" \
+    sh -c "ls '$prefix'/lib/quillwright/quillwright_browser.so '$prefix'/lib/*/quillwright/quillwright_browser.so 2>/dev/null | grep -q ."
+fi
 if command -v desktop-file-validate >/dev/null; then
   check "desktop entry valid" desktop-file-validate "$prefix/share/applications/quillwright.desktop"
 fi
