@@ -112,6 +112,31 @@ private slots:
         QCOMPARE(once.colorAt(once.text.indexOf("# EoM")), Green);
     }
 
+    // Typing makes lines that are never asked for again: the memo keeps
+    // answering as the rewrite does, but holds no more than its budget in
+    // each of its two generations, and an answer asked again survives.
+    void rewriteMemo_answersAsTheRewriteAndStaysWithinItsBudget()
+    {
+        LineRewriteMemo memo;
+        memo.setBudget(64 * 1024);
+        const LineContext context{false, {}, {}};
+        const StyledText kept{"#-----[ OPEN ]--- kept", {}};
+        for (int i = 0; i < 20000; ++i) {
+            const StyledText typed{"#-----[ FIND ]--- line " + QString::number(i), {}};
+            const RewrittenLine r = memo.rewrite(typed, context);
+            if (i % 1000 == 0) {
+                const RewrittenLine direct = rewriteKeywordLine(typed, context);
+                QCOMPARE(r.line.text, direct.line.text);
+                QCOMPARE(r.line.runs, direct.line.runs);
+            }
+            memo.rewrite(kept, context);
+            QVERIFY2(memo.bytesHeld() <= 2 * 64 * 1024 + 1024,
+                     qPrintable(QString::number(memo.bytesHeld())));
+        }
+        QCOMPARE(memo.rewrite(kept, context).line.runs,
+                 rewriteKeywordLine(kept, context).line.runs);
+    }
+
     // Standard scripts colour their title, backup notice and end marker in
     // that order, so the fixed table the change handler writes with gives
     // the colours the order of first use gave.

@@ -37,6 +37,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QOpenGLContext>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -236,6 +237,12 @@ private slots:
         QCOMPARE(w.DocumentCount(), 1);
         QVERIFY(!w.action(Command::EditUndo)->isEnabled());
         QVERIFY(!w.toolbar().button(ToolButton::Undo)->isEnabled());
+        // Nothing of the web browser before its window opens: the engine and
+        // the shared OpenGL context it needs cost every session otherwise.
+        QFile maps("/proc/self/maps");
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("libQt6WebEngine"));
+        QVERIFY(!QOpenGLContext::globalShareContext());
     }
 
     void outlineSkeleton_hasItsKeysTextsAndParents()
