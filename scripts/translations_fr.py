@@ -368,6 +368,8 @@ FR = {
     ("BrowserWindow", "This build of Quillwright has no web browser component."):
         "Cette version de Quillwright n'a pas de navigateur web.",
     ("BrowserWindow", "Working..."): "Chargement...",
+    ("BrowserWindow", "The web browser component could not be loaded:\n%1"):
+        "Le composant de navigation web n'a pas pu être chargé :\n%1",
     ("CommandsWindow", "action builder"): "constructeur d'actions",
     ("CommandsWindow", "empty box"): "vider la zone",
     ("CommandsWindow", "Kind of content"): "Type de contenu",

@@ -41,6 +41,12 @@
         <source>Working...</source>
         <translation>Chargement...</translation>
     </message>
+    <message>
+        <source>The web browser component could not be loaded:
+%1</source>
+        <translation>Le composant de navigation web n'a pas pu être chargé :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Checker</name>

@@ -3,6 +3,7 @@
 #include "core/checker/ScriptChecker.h"
 #include "ui/editor/ModEditor.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/platform/PlainToolTip.h"
 #include "ui/windows/EditorMarks.h"
 
 #include <QContextMenuEvent>
@@ -11,7 +12,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
-#include <QToolTip>
 #include <memory>
 
 namespace {
@@ -232,27 +232,13 @@ void DocumentChecks::goToFinding(int direction)
     m_editor.ensureCursorVisible();
 }
 
-namespace {
-// Shows `tip` as it is, never read as markup (a message quoting the
-// script), or hides the tooltip when there is none.
-void showPlainTip(const QHelpEvent* help, const QString& tip, QWidget* over)
-{
-    if (tip.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(
-            help->globalPos(),
-            QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()), over);
-}
-} // namespace
-
 bool DocumentChecks::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_editor.viewport())
         return false;
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        showPlainTip(help, findingsAt(help->pos()), m_editor.viewport());
+        showPlainToolTip(help, findingsAt(help->pos()), m_editor.viewport());
         return true;
     }
     if (event->type() != QEvent::ContextMenu)

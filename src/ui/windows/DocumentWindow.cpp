@@ -10,6 +10,7 @@
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
 #include "ui/platform/Icons.h"
+#include "ui/platform/PlainToolTip.h"
 #include "ui/windows/DiskChangeBar.h"
 #include "ui/windows/DocumentChecks.h"
 #include "ui/windows/DocumentFile.h"
@@ -29,7 +30,6 @@
 #include <QShortcut>
 #include <QTextCursor>
 #include <QTimer>
-#include <QToolTip>
 #include <QTreeView>
 
 OutlineRoute outlineRoute(const QString& nodeKey, const QString& parentKey)
@@ -335,20 +335,6 @@ void DocumentWindow::showActionNode(const QModelIndex& node)
     m_modFly->centerCursor();
 }
 
-namespace {
-// Shows `tip` as it is, never read as markup (a file name), or hides the
-// tooltip when there is none.
-void showPlainTip(const QHelpEvent* help, const QString& tip, QWidget* over)
-{
-    if (tip.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(
-            help->globalPos(),
-            QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()), over);
-}
-} // namespace
-
 bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_actionlist->viewport() && event->type() == QEvent::ToolTip) {
@@ -363,7 +349,7 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
             if (line >= 0)
                 tip = m_model->openedFile(line);
         }
-        showPlainTip(help, tip, m_actionlist->viewport());
+        showPlainToolTip(help, tip, m_actionlist->viewport());
         return true;
     }
     return QWidget::eventFilter(watched, event);
