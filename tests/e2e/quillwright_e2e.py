@@ -772,8 +772,23 @@ def journey_keys_only(display, home):
     the user expects at every step, and what F8 reached is read from the status bar."""
     if not shutil.which("openbox"):
         raise Failure("openbox is not installed (scripts/deps.sh installs it)")
+    # A window manager that ran on this display before left its mark on the root.
+    subprocess.run(["xprop", "-root", "-remove", "_NET_SUPPORTING_WM_CHECK"],
+                   env={**os.environ, "DISPLAY": display.name}, capture_output=True)
     wm = subprocess.Popen(["openbox", "--sm-disable"], env={**os.environ, "DISPLAY": display.name},
                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # The program starts in well under a second: a window it maps before the
+    # window manager manages the screen is never managed (and never focused).
+    deadline = time.time() + 10
+    while time.time() < deadline:
+        check = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                               env={**os.environ, "DISPLAY": display.name},
+                               capture_output=True, text=True)
+        if "window id" in check.stdout:
+            break
+        time.sleep(0.05)
+    else:
+        raise Failure("openbox did not start managing the screen")
     script = os.path.join(home, "keys.mod")
     banner = lambda k: "#\r\n#-----[ " + k + " ]" + DASHES + "\r\n#\r\n"
     body = ("## MOD Title: Keys\r\n## MOD Version: 1.0.0\r\n" + "#" * 62 + "\r\n"
