@@ -444,9 +444,9 @@ int check(const QString& path, const QString& dir, qsizetype bytes)
         corpus.push_back(Windows1252::encode(conventionalScript(9400, i + 1)).bytes);
     int corpusFindings = 0;
     print("check_corpus_ms", timed([&] {
-              for (const QByteArray& bytes : corpus) {
+              for (const QByteArray& file : corpus) {
                   TextEncoding encoding = TextEncoding::Windows1252;
-                  const QStringList lines = ModReader::readLines(bytes, &encoding);
+                  const QStringList lines = ModReader::readLines(file, &encoding);
                   corpusFindings += int(Checker::checkScript(lines, encoding).size());
               }
           }));

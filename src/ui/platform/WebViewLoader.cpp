@@ -24,12 +24,8 @@ QString& error()
 
 QString pluginFile()
 {
-    const QString name = QStringLiteral("quillwright_browser.so");
-    const QString env = qEnvironmentVariable("QUILLWRIGHT_PLUGIN_DIR");
-    if (!env.isEmpty())
-        return QDir(env).filePath(name);
     return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral(QUILLWRIGHT_PLUGIN_PATH "/") + name);
+        .filePath(QStringLiteral(QUILLWRIGHT_PLUGIN_PATH "/quillwright_browser.so"));
 }
 
 void shareOpenGL()

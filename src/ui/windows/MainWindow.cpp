@@ -236,5 +236,23 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    MDIForm_Unload();
     event->accept();
+}
+
+void MainWindow::MDIForm_Unload()
+{
+    if (SettingsStore* s = m_services.settings) {
+        if (!isMinimized()) {
+            const double dpi = screenDpi(this);
+            auto twips = [dpi](int px) { return QString::number(qRound(px * 1440.0 / dpi)); };
+            s->setValue(App, SettingsSection, QStringLiteral("MainLeft"), twips(pos().x()));
+            s->setValue(App, SettingsSection, QStringLiteral("MainTop"), twips(pos().y()));
+            s->setValue(App, SettingsSection, QStringLiteral("MainWidth"), twips(width()));
+            s->setValue(App, SettingsSection, QStringLiteral("MainHeight"), twips(height()));
+        }
+        s->setValue(App, SettingsSection, QStringLiteral("Repair"), QStringLiteral("YES"));
+    }
+    if (CommandsWindow* builder = m_dialogs->actionBuilder())
+        builder->close();
 }

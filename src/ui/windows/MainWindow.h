@@ -83,6 +83,8 @@ protected:
 private:
     void createActions();
     void createMenus();
+    // Unload: the frame's placement, read back by Load, and the repair setting.
+    void MDIForm_Unload();
 
     AppServices m_services;
     QMdiArea* m_mdi = nullptr;

@@ -4,11 +4,8 @@
 
 #include "core/recovery/JournalStore.h"
 #include "core/script/ModFormat.h"
-#include "core/settings/SettingsStore.h"
-#include "ui/dialogs/CommandsWindow.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/DialogService.h"
-#include "ui/windows/DialogCommands.h"
 #include "ui/windows/DocumentFile.h"
 #include "ui/windows/DocumentWindow.h"
 #include "ui/windows/FileCommands.h"
@@ -22,12 +19,6 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QScreen>
-
-namespace {
-const QString App = QStringLiteral("Quillwright");
-const QString Section = QStringLiteral("Settings");
-} // namespace
 
 SessionCommands::SessionCommands(MainWindow& window) : QObject(&window), m_window(window) {}
 
@@ -137,24 +128,5 @@ bool SessionCommands::closeAll()
     for (QMdiSubWindow* sub : m_window.mdiArea()->subWindowList())
         if (!sub->close())
             return false;
-    MDIForm_Unload();
     return true;
-}
-
-void SessionCommands::MDIForm_Unload()
-{
-    if (SettingsStore* s = m_window.services().settings) {
-        if (!m_window.isMinimized()) {
-            const QScreen* screen = m_window.screen();
-            const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-            auto twips = [dpi](int px) { return QString::number(qRound(px * 1440.0 / dpi)); };
-            s->setValue(App, Section, QStringLiteral("MainLeft"), twips(m_window.pos().x()));
-            s->setValue(App, Section, QStringLiteral("MainTop"), twips(m_window.pos().y()));
-            s->setValue(App, Section, QStringLiteral("MainWidth"), twips(m_window.width()));
-            s->setValue(App, Section, QStringLiteral("MainHeight"), twips(m_window.height()));
-        }
-        s->setValue(App, Section, QStringLiteral("Repair"), QStringLiteral("YES"));
-    }
-    if (CommandsWindow* builder = m_window.dialogs().actionBuilder())
-        builder->close();
 }

@@ -25,13 +25,10 @@ public:
     void endSession();
     bool sessionEnding() const { return m_sessionEnding; }
     // Each document asks in turn about its unsaved work; false when one was
-    // cancelled, and the program goes on. On true the placement is stored.
+    // cancelled, and the program goes on.
     bool closeAll();
 
 private:
-    // Unload: the frame's placement and the repair setting are stored.
-    void MDIForm_Unload();
-
     MainWindow& m_window;
     bool m_sessionEnding = false;
 };
