@@ -7,6 +7,8 @@
 
 #include <QHash>
 
+using namespace Quillwright;
+
 namespace {
 Install::Files filesOf(QHash<QString, QByteArray> files)
 {

@@ -1,54 +1,6 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
-    <name>AuthorDialog</name>
-    <message>
-        <source>Author Details</source>
-        <translation>Détails sur l'auteur</translation>
-    </message>
-    <message>
-        <source>name:</source>
-        <translation>nom :</translation>
-    </message>
-    <message>
-        <source>e-mail:</source>
-        <translation>courriel :</translation>
-    </message>
-    <message>
-        <source>phpBB username:</source>
-        <translation>nom d'utilisateur phpBB :</translation>
-    </message>
-    <message>
-        <source>your url:</source>
-        <translation>votre site :</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>BrowserWindow</name>
-    <message>
-        <source>This build of Quillwright has no web browser component.</source>
-        <translation>Cette version de Quillwright n'a pas de navigateur web.</translation>
-    </message>
-    <message>
-        <source>Working...</source>
-        <translation>Chargement...</translation>
-    </message>
-    <message>
-        <source>The web browser component could not be loaded:
-%1</source>
-        <translation>Le composant de navigation web n'a pas pu être chargé :
-%1</translation>
-    </message>
-</context>
-<context>
     <name>Checker</name>
     <message>
         <source>No problems</source>
@@ -77,26 +29,6 @@
     <message>
         <source>%1 notes</source>
         <translation>%1 remarques</translation>
-    </message>
-    <message>
-        <source>The forum has no %1 (a language or template installed apart)</source>
-        <translation>Le forum n'a pas de %1 (une langue ou un modèle installé à part)</translation>
-    </message>
-    <message>
-        <source>The forum has no %1</source>
-        <translation>Le forum n'a pas de %1</translation>
-    </message>
-    <message>
-        <source>FIND matches nothing in %1 from line %2</source>
-        <translation>FIND ne trouve rien dans %1 à partir de la ligne %2</translation>
-    </message>
-    <message>
-        <source>; it matches earlier, at line %1</source>
-        <translation> ; il trouve plus haut, à la ligne %1</translation>
-    </message>
-    <message>
-        <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
-        <translation>IN-LINE FIND ne trouve rien dans les lignes que le FIND précédent a trouvées dans %1</translation>
     </message>
     <message>
         <source>"%1" is given more than once</source>
@@ -348,13 +280,6 @@
     </message>
 </context>
 <context>
-    <name>CheckerForum</name>
-    <message>
-        <source>Check against forum files</source>
-        <translation>Vérifier avec les fichiers du forum</translation>
-    </message>
-</context>
-<context>
     <name>CliText</name>
     <message>
         <source>%1: %2 is not a folder</source>
@@ -599,48 +524,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>CommandsWindow</name>
-    <message>
-        <source>action builder</source>
-        <translation>constructeur d'actions</translation>
-    </message>
-    <message>
-        <source>empty box</source>
-        <translation>vider la zone</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Keywords</source>
-        <translation>Mots-clés</translation>
-    </message>
-    <message>
-        <source>Text of the action</source>
-        <translation>Texte de l'action</translation>
-    </message>
-    <message>
-        <source>Files of the forum</source>
-        <translation>Fichiers du forum</translation>
-    </message>
-    <message>
-        <source>Kind of content</source>
-        <translation>Type de contenu</translation>
-    </message>
-</context>
-<context>
-    <name>DialogCommands</name>
-    <message>
-        <source>No script is open: open or create one to add the action to.</source>
-        <translation>Aucun script n'est ouvert : ouvrez-en ou créez-en un pour y ajouter l'action.</translation>
-    </message>
-    <message>
-        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation>Impossible d'afficher le sommaire de l'aide. Aucune aide n'est associée à ce projet.</translation>
-    </message>
-</context>
-<context>
     <name>DialogService</name>
     <message>
         <source>Print</source>
@@ -649,337 +532,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>Page Setup</source>
         <translation>Mise en page</translation>
-    </message>
-</context>
-<context>
-    <name>DiskChangeBar</name>
-    <message>
-        <source>Reload</source>
-        <translation>Recharger</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Keep Mine</source>
-        <translation>Garder la mienne</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>The file %1 was deleted from disk. Save it again?</source>
-        <translation>Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?</translation>
-    </message>
-    <message>
-        <source>The file %1 was changed on disk by another program.</source>
-        <translation>Le fichier %1 a été modifié sur le disque par un autre programme.</translation>
-    </message>
-</context>
-<context>
-    <name>DocumentChecks</name>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Remarque</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>Don't Report This Kind of Problem (%1)</source>
-        <translation>Ne plus signaler ce genre de problème (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>DocumentFile</name>
-    <message>
-        <source>Read %1 again from disk? The changes made here since it was last saved are lost.</source>
-        <translation>Relire %1 depuis le disque ? Les modifications faites ici depuis le dernier enregistrement seront perdues.</translation>
-    </message>
-    <message>
-        <source>%1 was deleted from disk.</source>
-        <translation>%1 a été supprimé du disque.</translation>
-    </message>
-    <message>
-        <source>%1 has changed on disk since it was opened.</source>
-        <translation>%1 a été modifié sur le disque depuis son ouverture.</translation>
-    </message>
-    <message>
-        <source>The file %1 was deleted from disk. Save it again?</source>
-        <translation>Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?</translation>
-    </message>
-    <message>
-        <source>The file %1 has changed on disk since it was opened. Overwrite it?</source>
-        <translation>Le fichier %1 a été modifié sur le disque depuis son ouverture. L'écraser ?</translation>
-    </message>
-    <message>
-        <source>The file %1 is read-only: no one may write it. Save it anyway?</source>
-        <translation>Le fichier %1 est en lecture seule : personne ne peut l'écrire. L'enregistrer quand même ?</translation>
-    </message>
-</context>
-<context>
-    <name>DocumentWindow</name>
-    <message>
-        <source>This change was not made.
-
-</source>
-        <translation>Cette modification n'a pas été faite.
-
-</translation>
-    </message>
-    <message>
-        <source>Save changes</source>
-        <translation>Enregistrer les modifications</translation>
-    </message>
-    <message>
-        <source>Would you like to Save any changes</source>
-        <translation>Voulez-vous enregistrer les modifications</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Script</source>
-        <translation>Script</translation>
-    </message>
-    <message>
-        <source>Outline of the script</source>
-        <translation>Plan du script</translation>
-    </message>
-</context>
-<context>
-    <name>EditCommands</name>
-    <message>
-        <source>The clipboard was not pasted.
-
-</source>
-        <translation>Le presse-papiers n'a pas été collé.
-
-</translation>
-    </message>
-</context>
-<context>
-    <name>EditMenuAdditions</name>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>&amp;Find...</source>
-        <translation>Rec&amp;hercher...</translation>
-    </message>
-    <message>
-        <source>R&amp;eplace...</source>
-        <translation>R&amp;emplacer...</translation>
-    </message>
-    <message>
-        <source>&amp;Go to Line...</source>
-        <translation>&amp;Aller à la ligne...</translation>
-    </message>
-    <message>
-        <source>&amp;Next Problem</source>
-        <translation>Problème &amp;suivant</translation>
-    </message>
-    <message>
-        <source>&amp;Previous Problem</source>
-        <translation>Problème &amp;précédent</translation>
-    </message>
-</context>
-<context>
-    <name>FileCommands</name>
-    <message>
-        <source>Opening %1...</source>
-        <translation>Ouverture de %1...</translation>
-    </message>
-    <message>
-        <source>Could not open %1.
-
-%2</source>
-        <translation>Impossible d'ouvrir %1.
-
-%2</translation>
-    </message>
-    <message>
-        <source>Showing %1...</source>
-        <translation>Affichage de %1...</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Enregistrer sous</translation>
-    </message>
-    <message>
-        <source>Add '%1' code.</source>
-        <translation>Ajouter le code de « %1 ».</translation>
-    </message>
-    <message>
-        <source>The file %1 no longer exists. It is taken off the list of recent files.</source>
-        <translation>Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.</translation>
-    </message>
-</context>
-<context>
-    <name>FindBar</name>
-    <message>
-        <source>Replace</source>
-        <translation>Remplacer</translation>
-    </message>
-    <message>
-        <source>Replace All</source>
-        <translation>Tout remplacer</translation>
-    </message>
-    <message>
-        <source>Match case</source>
-        <translation>Respecter la casse</translation>
-    </message>
-    <message>
-        <source>Whole words</source>
-        <translation>Mots entiers</translation>
-    </message>
-    <message>
-        <source>Regex</source>
-        <translation>Expression rationnelle</translation>
-    </message>
-    <message>
-        <source>In selection</source>
-        <translation>Dans la sélection</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Rechercher</translation>
-    </message>
-    <message>
-        <source>Replace with</source>
-        <translation>Remplacer par</translation>
-    </message>
-    <message>
-        <source>Replace the match and find the next (Alt+R)</source>
-        <translation>Remplacer l'occurrence et chercher la suivante (Alt+R)</translation>
-    </message>
-    <message>
-        <source>Replace every match as one change (Alt+A)</source>
-        <translation>Remplacer toutes les occurrences en une seule modification (Alt+A)</translation>
-    </message>
-    <message>
-        <source>The text looked for is a regular expression; \1 in the replacement stands for its first group</source>
-        <translation>Le texte cherché est une expression rationnelle ; \1 dans le remplacement désigne son premier groupe</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Précédent</translation>
-    </message>
-    <message>
-        <source>The match before (Shift+F3)</source>
-        <translation>L'occurrence précédente (Maj+F3)</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Suivant</translation>
-    </message>
-    <message>
-        <source>The next match (F3)</source>
-        <translation>L'occurrence suivante (F3)</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Close the bar (Esc)</source>
-        <translation>Fermer la barre (Échap)</translation>
-    </message>
-    <message>
-        <source>Replace:</source>
-        <translation>Remplacer :</translation>
-    </message>
-    <message>
-        <source>Find:</source>
-        <translation>Rechercher :</translation>
-    </message>
-    <message>
-        <source>Continued from the top</source>
-        <translation>Reprise au début</translation>
-    </message>
-    <message>
-        <source>Continued from the bottom</source>
-        <translation>Reprise à la fin</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n replaced</source>
-        <translation><numerusform>%n remplacée</numerusform><numerusform>%n remplacées</numerusform></translation>
-    </message>
-    <message>
-        <source>Not a regular expression: %1</source>
-        <translation>Expression rationnelle incorrecte : %1</translation>
-    </message>
-    <message>
-        <source>Not found</source>
-        <translation>Introuvable</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>%1 matches</source>
-        <translation>%1 occurrences</translation>
-    </message>
-    <message>
-        <source>The pattern is too complex for this text.</source>
-        <translation>Le motif est trop complexe pour ce texte.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n match</source>
-        <translation><numerusform>%n occurrence</numerusform><numerusform>%n occurrences</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches</source>
-        <translation><numerusform>%n occurrence</numerusform><numerusform>%n occurrences</numerusform></translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
-</context>
-<context>
-    <name>GoToLineBar</name>
-    <message>
-        <source>Line number</source>
-        <translation>Numéro de ligne</translation>
-    </message>
-    <message>
-        <source>Go to line:</source>
-        <translation>Aller à la ligne :</translation>
-    </message>
-    <message>
-        <source>Go</source>
-        <translation>Aller</translation>
-    </message>
-    <message>
-        <source>of %1</source>
-        <translation>sur %1</translation>
-    </message>
-    <message>
-        <source>Line number, of %1</source>
-        <translation>Numéro de ligne, sur %1</translation>
     </message>
 </context>
 <context>
@@ -1086,7 +638,492 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>InstallMenuCommands</name>
+    <name>QObject</name>
+    <message>
+        <source>Line numbers</source>
+        <translation>Numéros de ligne</translation>
+    </message>
+</context>
+<context>
+    <name>QRegularExpression</name>
+    <message>
+        <source>missing closing parenthesis</source>
+        <translation>parenthèse fermante manquante</translation>
+    </message>
+    <message>
+        <source>unmatched closing parenthesis</source>
+        <translation>parenthèse fermante sans parenthèse ouvrante</translation>
+    </message>
+    <message>
+        <source>quantifier does not follow a repeatable item</source>
+        <translation>le quantificateur ne suit pas un élément répétable</translation>
+    </message>
+    <message>
+        <source>syntax error in subpattern name (missing terminator?)</source>
+        <translation>erreur de syntaxe dans le nom du sous-motif (terminaison manquante ?)</translation>
+    </message>
+    <message>
+        <source>two named subpatterns have the same name (PCRE2_DUPNAMES not set)</source>
+        <translation>deux sous-motifs nommés portent le même nom</translation>
+    </message>
+    <message>
+        <source>unknown property after \P or \p</source>
+        <translation>propriété inconnue après \P ou \p</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::AuthorDialog</name>
+    <message>
+        <source>Author Details</source>
+        <translation>Détails sur l'auteur</translation>
+    </message>
+    <message>
+        <source>name:</source>
+        <translation>nom :</translation>
+    </message>
+    <message>
+        <source>e-mail:</source>
+        <translation>courriel :</translation>
+    </message>
+    <message>
+        <source>phpBB username:</source>
+        <translation>nom d'utilisateur phpBB :</translation>
+    </message>
+    <message>
+        <source>your url:</source>
+        <translation>votre site :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::BrowserWindow</name>
+    <message>
+        <source>This build of Quillwright has no web browser component.</source>
+        <translation>Cette version de Quillwright n'a pas de navigateur web.</translation>
+    </message>
+    <message>
+        <source>The web browser component could not be loaded:
+%1</source>
+        <translation>Le composant de navigation web n'a pas pu être chargé :
+%1</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Chargement...</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::Checker</name>
+    <message>
+        <source>The forum has no %1 (a language or template installed apart)</source>
+        <translation>Le forum n'a pas de %1 (une langue ou un modèle installé à part)</translation>
+    </message>
+    <message>
+        <source>The forum has no %1</source>
+        <translation>Le forum n'a pas de %1</translation>
+    </message>
+    <message>
+        <source>FIND matches nothing in %1 from line %2</source>
+        <translation>FIND ne trouve rien dans %1 à partir de la ligne %2</translation>
+    </message>
+    <message>
+        <source>; it matches earlier, at line %1</source>
+        <translation> ; il trouve plus haut, à la ligne %1</translation>
+    </message>
+    <message>
+        <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
+        <translation>IN-LINE FIND ne trouve rien dans les lignes que le FIND précédent a trouvées dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::CheckerForum</name>
+    <message>
+        <source>Check against forum files</source>
+        <translation>Vérifier avec les fichiers du forum</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::CommandsWindow</name>
+    <message>
+        <source>action builder</source>
+        <translation>constructeur d'actions</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Mots-clés</translation>
+    </message>
+    <message>
+        <source>Text of the action</source>
+        <translation>Texte de l'action</translation>
+    </message>
+    <message>
+        <source>Files of the forum</source>
+        <translation>Fichiers du forum</translation>
+    </message>
+    <message>
+        <source>Kind of content</source>
+        <translation>Type de contenu</translation>
+    </message>
+    <message>
+        <source>empty box</source>
+        <translation>vider la zone</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::DialogCommands</name>
+    <message>
+        <source>No script is open: open or create one to add the action to.</source>
+        <translation>Aucun script n'est ouvert : ouvrez-en ou créez-en un pour y ajouter l'action.</translation>
+    </message>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>Impossible d'afficher le sommaire de l'aide. Aucune aide n'est associée à ce projet.</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::DiskChangeBar</name>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Garder la mienne</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The file %1 was deleted from disk. Save it again?</source>
+        <translation>Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?</translation>
+    </message>
+    <message>
+        <source>The file %1 was changed on disk by another program.</source>
+        <translation>Le fichier %1 a été modifié sur le disque par un autre programme.</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::DocumentChecks</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Don't Report This Kind of Problem (%1)</source>
+        <translation>Ne plus signaler ce genre de problème (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::DocumentFile</name>
+    <message>
+        <source>Read %1 again from disk? The changes made here since it was last saved are lost.</source>
+        <translation>Relire %1 depuis le disque ? Les modifications faites ici depuis le dernier enregistrement seront perdues.</translation>
+    </message>
+    <message>
+        <source>%1 was deleted from disk.</source>
+        <translation>%1 a été supprimé du disque.</translation>
+    </message>
+    <message>
+        <source>%1 has changed on disk since it was opened.</source>
+        <translation>%1 a été modifié sur le disque depuis son ouverture.</translation>
+    </message>
+    <message>
+        <source>The file %1 was deleted from disk. Save it again?</source>
+        <translation>Le fichier %1 a été supprimé du disque. L'enregistrer de nouveau ?</translation>
+    </message>
+    <message>
+        <source>The file %1 has changed on disk since it was opened. Overwrite it?</source>
+        <translation>Le fichier %1 a été modifié sur le disque depuis son ouverture. L'écraser ?</translation>
+    </message>
+    <message>
+        <source>The file %1 is read-only: no one may write it. Save it anyway?</source>
+        <translation>Le fichier %1 est en lecture seule : personne ne peut l'écrire. L'enregistrer quand même ?</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::DocumentWindow</name>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Outline of the script</source>
+        <translation>Plan du script</translation>
+    </message>
+    <message>
+        <source>This change was not made.
+
+</source>
+        <translation>Cette modification n'a pas été faite.
+
+</translation>
+    </message>
+    <message>
+        <source>Would you like to Save any changes</source>
+        <translation>Voulez-vous enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::EditCommands</name>
+    <message>
+        <source>The clipboard was not pasted.
+
+</source>
+        <translation>Le presse-papiers n'a pas été collé.
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::EditMenuAdditions</name>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>Rec&amp;hercher...</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>R&amp;emplacer...</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Line...</source>
+        <translation>&amp;Aller à la ligne...</translation>
+    </message>
+    <message>
+        <source>&amp;Next Problem</source>
+        <translation>Problème &amp;suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Problem</source>
+        <translation>Problème &amp;précédent</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::FileCommands</name>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Ouverture de %1...</translation>
+    </message>
+    <message>
+        <source>Could not open %1.
+
+%2</source>
+        <translation>Impossible d'ouvrir %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Showing %1...</source>
+        <translation>Affichage de %1...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Add '%1' code.</source>
+        <translation>Ajouter le code de « %1 ».</translation>
+    </message>
+    <message>
+        <source>The file %1 no longer exists. It is taken off the list of recent files.</source>
+        <translation>Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::FindBar</name>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Tout remplacer</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Mots entiers</translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation>Expression rationnelle</translation>
+    </message>
+    <message>
+        <source>In selection</source>
+        <translation>Dans la sélection</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Remplacer par</translation>
+    </message>
+    <message>
+        <source>Replace the match and find the next (Alt+R)</source>
+        <translation>Remplacer l'occurrence et chercher la suivante (Alt+R)</translation>
+    </message>
+    <message>
+        <source>Replace every match as one change (Alt+A)</source>
+        <translation>Remplacer toutes les occurrences en une seule modification (Alt+A)</translation>
+    </message>
+    <message>
+        <source>The text looked for is a regular expression; \1 in the replacement stands for its first group</source>
+        <translation>Le texte cherché est une expression rationnelle ; \1 dans le remplacement désigne son premier groupe</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>The match before (Shift+F3)</source>
+        <translation>L'occurrence précédente (Maj+F3)</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>The next match (F3)</source>
+        <translation>L'occurrence suivante (F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the bar (Esc)</source>
+        <translation>Fermer la barre (Échap)</translation>
+    </message>
+    <message>
+        <source>Replace:</source>
+        <translation>Remplacer :</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Continued from the top</source>
+        <translation>Reprise au début</translation>
+    </message>
+    <message>
+        <source>Continued from the bottom</source>
+        <translation>Reprise à la fin</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation><numerusform>%n remplacée</numerusform><numerusform>%n remplacées</numerusform></translation>
+    </message>
+    <message>
+        <source>Not a regular expression: %1</source>
+        <translation>Expression rationnelle incorrecte : %1</translation>
+    </message>
+    <message>
+        <source>The pattern is too complex for this text.</source>
+        <translation>Le motif est trop complexe pour ce texte.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 occurrences</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match</source>
+        <translation><numerusform>%n occurrence</numerusform><numerusform>%n occurrences</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation><numerusform>%n occurrence</numerusform><numerusform>%n occurrences</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::GoToLineBar</name>
+    <message>
+        <source>Line number</source>
+        <translation>Numéro de ligne</translation>
+    </message>
+    <message>
+        <source>Go to line:</source>
+        <translation>Aller à la ligne :</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>sur %1</translation>
+    </message>
+    <message>
+        <source>Line number, of %1</source>
+        <translation>Numéro de ligne, sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::InstallMenuCommands</name>
     <message>
         <source>&amp;Preview Installation...</source>
         <translation>&amp;Aperçu de l'installation...</translation>
@@ -1125,7 +1162,7 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>InstallPreview</name>
+    <name>Quillwright::InstallPreview</name>
     <message>
         <source>Install into Folder...</source>
         <translation>Installer dans un dossier...</translation>
@@ -1204,7 +1241,7 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>MainToolBar</name>
+    <name>Quillwright::MainToolBar</name>
     <message>
         <source>Toolbar</source>
         <translation>Barre d'outils</translation>
@@ -1235,7 +1272,7 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>Quillwright::MainWindow</name>
     <message>
         <source>No more document windows can be numbered.</source>
         <translation>Plus aucune fenêtre de document ne peut être numérotée.</translation>
@@ -1246,10 +1283,14 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>OptionsDialog</name>
+    <name>Quillwright::OptionsDialog</name>
     <message>
         <source>Options</source>
         <translation>Options</translation>
+    </message>
+    <message>
+        <source>Option pages</source>
+        <translation>Pages d'options</translation>
     </message>
     <message>
         <source>General</source>
@@ -1284,6 +1325,10 @@ Le rapport est dans %5.</translation>
         <translation>Exemple 4</translation>
     </message>
     <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1295,17 +1340,9 @@ Le rapport est dans %5.</translation>
         <source>&amp;Apply</source>
         <translation>&amp;Appliquer</translation>
     </message>
-    <message>
-        <source>Font</source>
-        <translation>Police</translation>
-    </message>
-    <message>
-        <source>Option pages</source>
-        <translation>Pages d'options</translation>
-    </message>
 </context>
 <context>
-    <name>ProblemsPanel</name>
+    <name>Quillwright::ProblemsPanel</name>
     <message>
         <source>Problems</source>
         <translation>Problèmes</translation>
@@ -1352,7 +1389,7 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>PropertiesDialog</name>
+    <name>Quillwright::PropertiesDialog</name>
     <message>
         <source>Properties</source>
         <translation>Propriétés</translation>
@@ -1386,18 +1423,6 @@ Le rapport est dans %5.</translation>
         <translation>Notes de l'auteur :</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Appliquer</translation>
-    </message>
-    <message>
         <source>Installation level</source>
         <translation>Niveau d'installation</translation>
     </message>
@@ -1409,39 +1434,156 @@ Le rapport est dans %5.</translation>
         <source>Choose the installation level</source>
         <translation>Choisir le niveau d'installation</translation>
     </message>
-</context>
-<context>
-    <name>QObject</name>
     <message>
-        <source>Line numbers</source>
-        <translation>Numéros de ligne</translation>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
     </message>
 </context>
 <context>
-    <name>QRegularExpression</name>
+    <name>Quillwright::SessionCommands</name>
     <message>
-        <source>missing closing parenthesis</source>
-        <translation>parenthèse fermante manquante</translation>
+        <source>Quillwright ended without saving this work:
+
+%1
+
+Recover opens each in a window of its own; Discard deletes it.</source>
+        <translation>Quillwright s'est arrêté sans enregistrer ce travail :
+
+%1
+
+Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</translation>
     </message>
     <message>
-        <source>unmatched closing parenthesis</source>
-        <translation>parenthèse fermante sans parenthèse ouvrante</translation>
+        <source>These recovery files cannot be read and are kept with the ending ".damaged":
+
+%1</source>
+        <translation>Ces fichiers de récupération sont illisibles et sont conservés avec l'extension « .damaged » :
+
+%1</translation>
     </message>
     <message>
-        <source>quantifier does not follow a repeatable item</source>
-        <translation>le quantificateur ne suit pas un élément répétable</translation>
+        <source>Recover</source>
+        <translation>Récupérer</translation>
     </message>
     <message>
-        <source>syntax error in subpattern name (missing terminator?)</source>
-        <translation>erreur de syntaxe dans le nom du sous-motif (terminaison manquante ?)</translation>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::StatusFields</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
     </message>
     <message>
-        <source>two named subpatterns have the same name (PCRE2_DUPNAMES not set)</source>
-        <translation>deux sous-motifs nommés portent le même nom</translation>
+        <source>The encoding the script is saved in: a click chooses it for the next save</source>
+        <translation>L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement</translation>
     </message>
     <message>
-        <source>unknown property after \P or \p</source>
-        <translation>propriété inconnue après \P ou \p</translation>
+        <source>The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)</source>
+        <translation>Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)</translation>
+    </message>
+    <message>
+        <source>Check against forum files...</source>
+        <translation>Vérifier avec les fichiers du forum...</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::TipWindow</name>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>Astuce du jour</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tip</source>
+        <translation>Astuce &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Show Tips at Startup</source>
+        <translation>&amp;Afficher les astuces au démarrage</translation>
+    </message>
+    <message>
+        <source>Did you know...</source>
+        <translation>Le saviez-vous...</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::WriteMenuCommands</name>
+    <message>
+        <source>&amp;New Script from Changes...</source>
+        <translation>&amp;Nouveau script depuis des modifications...</translation>
+    </message>
+    <message>
+        <source>&amp;Rewrite Actions from Changes...</source>
+        <translation>Ré&amp;écrire les actions depuis des modifications...</translation>
+    </message>
+    <message>
+        <source>The original forum</source>
+        <translation>Le forum d'origine</translation>
+    </message>
+    <message>
+        <source>The forum with your changes</source>
+        <translation>Le forum avec vos modifications</translation>
+    </message>
+    <message>
+        <source>The original and the changed forum are the same folder.</source>
+        <translation>Le forum d'origine et le forum modifié sont le même dossier.</translation>
+    </message>
+    <message>
+        <source>Writing the script of the changes in %1...</source>
+        <translation>Écriture du script des modifications de %1...</translation>
+    </message>
+    <message>
+        <source>Installs back exactly: %1 files, %2 actions.</source>
+        <translation>Redonne tout exactement : %1 fichiers, %2 actions.</translation>
+    </message>
+    <message>
+        <source>Not said in actions, copied whole: %1.</source>
+        <translation>Non dit en actions, copié entier : %1.</translation>
+    </message>
+    <message>
+        <source>Does not install back exactly: %1.</source>
+        <translation>Ne redonne pas exactement : %1.</translation>
+    </message>
+    <message>
+        <source>Only line ends or blanks at line ends differ, left alone: %1.</source>
+        <translation>Seuls les fins de ligne ou les blancs en fin de ligne diffèrent, laissé tel quel : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::Writer</name>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Your Name &lt; you@example.org &gt; (Your Full Name) http://www.example.org</source>
+        <translation>Votre nom &lt; vous@example.org &gt; (Votre nom complet) http://www.example.org</translation>
+    </message>
+    <message>
+        <source>Changes %1.</source>
+        <translation>Modifie %1.</translation>
+    </message>
+    <message>
+        <source>Delete the file %1 from the forum.</source>
+        <translation>Supprimez le fichier %1 du forum.</translation>
+    </message>
+    <message>
+        <source>Replace %1 with the one in this MOD's package (root/%1).</source>
+        <translation>Remplacez %1 par celui du paquet de ce MOD (root/%1).</translation>
     </message>
 </context>
 <context>
@@ -1556,56 +1698,6 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
-    <name>SessionCommands</name>
-    <message>
-        <source>Quillwright ended without saving this work:
-
-%1
-
-Recover opens each in a window of its own; Discard deletes it.</source>
-        <translation>Quillwright s'est arrêté sans enregistrer ce travail :
-
-%1
-
-Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</translation>
-    </message>
-    <message>
-        <source>These recovery files cannot be read and are kept with the ending ".damaged":
-
-%1</source>
-        <translation>Ces fichiers de récupération sont illisibles et sont conservés avec l'extension « .damaged » :
-
-%1</translation>
-    </message>
-    <message>
-        <source>Recover</source>
-        <translation>Récupérer</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Abandonner</translation>
-    </message>
-</context>
-<context>
-    <name>StatusFields</name>
-    <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>The encoding the script is saved in: a click chooses it for the next save</source>
-        <translation>L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement</translation>
-    </message>
-    <message>
-        <source>The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)</source>
-        <translation>Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)</translation>
-    </message>
-    <message>
-        <source>Check against forum files...</source>
-        <translation>Vérifier avec les fichiers du forum...</translation>
-    </message>
-</context>
-<context>
     <name>TextEncoding</name>
     <message>
         <source>UTF-8 with BOM</source>
@@ -1621,29 +1713,6 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     </message>
 </context>
 <context>
-    <name>TipWindow</name>
-    <message>
-        <source>Tip of the Day</source>
-        <translation>Astuce du jour</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>&amp;Next Tip</source>
-        <translation>Astuce &amp;suivante</translation>
-    </message>
-    <message>
-        <source>&amp;Show Tips at Startup</source>
-        <translation>&amp;Afficher les astuces au démarrage</translation>
-    </message>
-    <message>
-        <source>Did you know...</source>
-        <translation>Le saviez-vous...</translation>
-    </message>
-</context>
-<context>
     <name>Tips</name>
     <message>
         <source>That the %1 file was not found? </source>
@@ -1652,72 +1721,6 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     <message>
         <source>Create a text file named %1 using NotePad with 1 tip per line. Then place it in the same directory as the application. </source>
         <translation>Créez un fichier texte nommé %1 avec le Bloc-notes, une astuce par ligne. Placez-le ensuite dans le même dossier que l'application. </translation>
-    </message>
-</context>
-<context>
-    <name>WriteMenuCommands</name>
-    <message>
-        <source>&amp;New Script from Changes...</source>
-        <translation>&amp;Nouveau script depuis des modifications...</translation>
-    </message>
-    <message>
-        <source>&amp;Rewrite Actions from Changes...</source>
-        <translation>Ré&amp;écrire les actions depuis des modifications...</translation>
-    </message>
-    <message>
-        <source>The original forum</source>
-        <translation>Le forum d'origine</translation>
-    </message>
-    <message>
-        <source>The forum with your changes</source>
-        <translation>Le forum avec vos modifications</translation>
-    </message>
-    <message>
-        <source>The original and the changed forum are the same folder.</source>
-        <translation>Le forum d'origine et le forum modifié sont le même dossier.</translation>
-    </message>
-    <message>
-        <source>Writing the script of the changes in %1...</source>
-        <translation>Écriture du script des modifications de %1...</translation>
-    </message>
-    <message>
-        <source>Installs back exactly: %1 files, %2 actions.</source>
-        <translation>Redonne tout exactement : %1 fichiers, %2 actions.</translation>
-    </message>
-    <message>
-        <source>Not said in actions, copied whole: %1.</source>
-        <translation>Non dit en actions, copié entier : %1.</translation>
-    </message>
-    <message>
-        <source>Does not install back exactly: %1.</source>
-        <translation>Ne redonne pas exactement : %1.</translation>
-    </message>
-    <message>
-        <source>Only line ends or blanks at line ends differ, left alone: %1.</source>
-        <translation>Seuls les fins de ligne ou les blancs en fin de ligne diffèrent, laissé tel quel : %1.</translation>
-    </message>
-</context>
-<context>
-    <name>Writer</name>
-    <message>
-        <source>Changes</source>
-        <translation>Modifications</translation>
-    </message>
-    <message>
-        <source>Your Name &lt; you@example.org &gt; (Your Full Name) http://www.example.org</source>
-        <translation>Votre nom &lt; vous@example.org &gt; (Votre nom complet) http://www.example.org</translation>
-    </message>
-    <message>
-        <source>Changes %1.</source>
-        <translation>Modifie %1.</translation>
-    </message>
-    <message>
-        <source>Delete the file %1 from the forum.</source>
-        <translation>Supprimez le fichier %1 du forum.</translation>
-    </message>
-    <message>
-        <source>Replace %1 with the one in this MOD's package (root/%1).</source>
-        <translation>Remplacez %1 par celui du paquet de ce MOD (root/%1).</translation>
     </message>
 </context>
 </TS>

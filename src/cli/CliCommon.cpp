@@ -4,6 +4,8 @@
 
 #include <QTranslator>
 
+namespace Quillwright {
+
 namespace Cli {
 
 OptionValue optionValue(const QStringList& args, qsizetype& i, const QString& name)
@@ -27,3 +29,5 @@ void useUserLanguage()
 }
 
 } // namespace Cli
+
+} // namespace Quillwright

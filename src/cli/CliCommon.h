@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <cstdio>
 
+namespace Quillwright {
+
 // What the command-line tools share: their words in the user's language,
 // and lines to standard output or error.
 namespace Cli {
@@ -33,3 +35,5 @@ OptionValue optionValue(const QStringList& args, qsizetype& i, const QString& na
 void useUserLanguage();
 
 } // namespace Cli
+
+} // namespace Quillwright

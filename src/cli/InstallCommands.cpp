@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace Quillwright {
+
 using Cli::CliText;
 using Cli::optionValue;
 using Cli::OptionValue;
@@ -177,3 +179,5 @@ int runInstall(const QStringList& args)
 {
     return run(args, true);
 }
+
+} // namespace Quillwright

@@ -8,12 +8,14 @@
 #include <QHash>
 #include <memory>
 
+namespace Quillwright {
+
 namespace Checker {
 namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("Checker", text);
+    return QCoreApplication::translate("Quillwright::Checker", text);
 }
 
 using ModReader::withoutWhitespace;
@@ -179,3 +181,5 @@ std::vector<Finding> dryRun(const QStringList& lines, const ForumFiles& forum)
 }
 
 } // namespace Checker
+
+} // namespace Quillwright

@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 class LineStore;
 
 // The script checker: a MOD script checked against the conventions of the
@@ -47,3 +49,5 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
 std::vector<Finding> dryRun(const QStringList& lines, const ForumFiles& forum);
 
 } // namespace Checker
+
+} // namespace Quillwright

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
+namespace Quillwright {
+
 namespace Install {
 using ForumPaths::inside;
 using ForumPaths::resolved;
@@ -120,3 +122,5 @@ WriteOutcome writeForumCopy(const QString& forumFolder, const QString& target, c
 }
 
 } // namespace Install
+
+} // namespace Quillwright

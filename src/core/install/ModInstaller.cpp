@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <map>
 
+namespace Quillwright {
+
 namespace Install {
 namespace {
 
@@ -728,3 +730,5 @@ Result install(const std::vector<Script>& scripts, const Files& forum, const Lea
 }
 
 } // namespace Install
+
+} // namespace Quillwright

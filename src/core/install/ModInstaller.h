@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 // The installer: MOD scripts applied to a forum's files in memory, as the
 // phpBB2 MOD community's installers apply them. Files in, changed files and
 // a report out; nothing is written here (see InstallWriter).
@@ -78,3 +80,5 @@ using Leaves = std::function<bool(const QString& path)>;
 Result install(const std::vector<Script>& scripts, const Files& forum, const Leaves& leaves = {});
 
 } // namespace Install
+
+} // namespace Quillwright

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace Quillwright {
+
 namespace ForumPaths {
 
 bool inside(const QString& root, const QString& path)
@@ -70,3 +72,5 @@ Files folderFiles(const QString& root)
 }
 
 } // namespace ForumPaths
+
+} // namespace Quillwright

@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+namespace Quillwright {
+
 // Which of a forum's files a script may reach, and their bytes: one rule
 // for the dry run, which reads them, and the installer, which changes them.
 namespace ForumPaths {
@@ -26,3 +28,5 @@ bool leavesFolder(const QString& root, const QString& path);
 Files folderFiles(const QString& root);
 
 } // namespace ForumPaths
+
+} // namespace Quillwright

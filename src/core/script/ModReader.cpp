@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+namespace Quillwright {
+
 namespace ModReader {
 
 Kind kindOf(const QString& normalized)
@@ -305,3 +307,5 @@ std::vector<Action> Script::installed() const
 }
 
 } // namespace ModReader
+
+} // namespace Quillwright

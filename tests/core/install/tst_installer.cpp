@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Quillwright;
+
 namespace {
 
 const QString Dashes = QStringLiteral("------------------------------------------");
