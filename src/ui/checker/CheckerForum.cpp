@@ -1,5 +1,7 @@
 #include "ui/checker/CheckerForum.h"
 
+#include "core/script/ModFormat.h"
+
 #include "core/settings/SettingsStore.h"
 #include "ui/checker/DocumentChecks.h"
 #include "ui/document/DocumentWindow.h"
@@ -9,7 +11,7 @@
 namespace Quillwright {
 
 namespace {
-const QString App = QStringLiteral("Quillwright");
+const QString App = ModFormat::programTitle();
 const QString Section = QStringLiteral("Settings");
 const QString Key = QStringLiteral("ForumFolder");
 } // namespace

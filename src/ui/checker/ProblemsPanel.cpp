@@ -1,5 +1,7 @@
 #include "ui/checker/ProblemsPanel.h"
 
+#include "core/script/ModFormat.h"
+
 #include "core/checker/Finding.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/checker/CheckerForum.h"
@@ -24,7 +26,7 @@
 namespace Quillwright {
 
 namespace {
-const QString App = QStringLiteral("Quillwright");
+const QString App = ModFormat::programTitle();
 const QString Section = QStringLiteral("Checker");
 const QString IgnoredKey = QStringLiteral("Ignored");
 enum Role { LineRole = Qt::UserRole, ColumnRole };

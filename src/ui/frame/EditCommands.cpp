@@ -1,6 +1,8 @@
 // The Edit menu of the main window.
 #include "ui/frame/EditCommands.h"
 
+#include "core/script/ModFormat.h"
+
 #include "ui/frame/CommandRoutes.h"
 
 #include "core/control/ClipboardMime.h"
@@ -76,7 +78,7 @@ void EditCommands::mnuEditPaste_Click()
     const ClipboardMime::PasteResult r =
         ClipboardMime::paste(doc->control(), QApplication::clipboard()->mimeData());
     if (!r.refusal.isEmpty())
-        m_frame.services().dialogs->message(m_frame.widget(), QStringLiteral("Quillwright"),
+        m_frame.services().dialogs->message(m_frame.widget(), ModFormat::programTitle(),
                                             tr("The clipboard was not pasted.\n\n") + r.refusal,
                                             DialogService::Icon::Warning);
 }

@@ -35,7 +35,7 @@
 namespace Quillwright {
 
 namespace {
-const QString Title = QStringLiteral("Quillwright");
+const QString Title = ModFormat::programTitle();
 }
 
 FileCommands::FileCommands(Frame& frame) : QObject(frame.widget()), m_frame(frame)

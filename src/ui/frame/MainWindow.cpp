@@ -1,6 +1,7 @@
 #include "ui/frame/MainWindow.h"
 
 #include "core/checker/Finding.h"
+#include "core/frame/Twips.h"
 #include "core/frame/WindowPlacement.h"
 #include "core/script/ModFormat.h"
 #include "core/settings/SettingsStore.h"
@@ -56,7 +57,7 @@ namespace Quillwright {
 
 namespace {
 
-const QString App = QStringLiteral("Quillwright");
+const QString App = ModFormat::programTitle();
 const QString SettingsSection = QStringLiteral("Settings");
 
 double screenDpi(const QWidget* w)
@@ -294,7 +295,7 @@ void MainWindow::MDIForm_Unload()
     if (SettingsStore* s = m_services.settings) {
         if (!isMinimized()) {
             const double dpi = screenDpi(this);
-            auto twips = [dpi](int px) { return QString::number(qRound(px * 1440.0 / dpi)); };
+            auto twips = [dpi](int px) { return QString::number(qRound(pixelsToTwips(px, dpi))); };
             s->setValue(App, SettingsSection, QStringLiteral("MainLeft"), twips(pos().x()));
             s->setValue(App, SettingsSection, QStringLiteral("MainTop"), twips(pos().y()));
             s->setValue(App, SettingsSection, QStringLiteral("MainWidth"), twips(width()));

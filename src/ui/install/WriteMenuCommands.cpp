@@ -1,5 +1,7 @@
 #include "ui/install/WriteMenuCommands.h"
 
+#include "core/script/ModFormat.h"
+
 #include "core/script/ModReader.h"
 #include "core/settings/SettingsStore.h"
 #include "core/writer/ScriptWriter.h"
@@ -42,7 +44,7 @@ bool WriteMenuCommands::askFolders(QString& original, QString& changed)
     DialogService& dialogs = *m_frame.services().dialogs;
     SettingsStore* settings = m_frame.services().settings;
     const auto remembered = [settings](const char* key) {
-        return settings ? settings->value(QStringLiteral("Quillwright"), Section,
+        return settings ? settings->value(ModFormat::programTitle(), Section,
                                           QString::fromLatin1(key), QString())
                         : QString();
     };
@@ -55,16 +57,15 @@ bool WriteMenuCommands::askFolders(QString& original, QString& changed)
     if (changed.isEmpty())
         return false;
     if (QFileInfo(original).canonicalFilePath() == QFileInfo(changed).canonicalFilePath()) {
-        dialogs.message(m_frame.widget(), QStringLiteral("Quillwright"),
+        dialogs.message(m_frame.widget(), ModFormat::programTitle(),
                         tr("The original and the changed forum are the same folder."),
                         DialogService::Icon::Warning);
         return false;
     }
     if (settings) {
-        settings->setValue(QStringLiteral("Quillwright"), Section, QStringLiteral("Original"),
+        settings->setValue(ModFormat::programTitle(), Section, QStringLiteral("Original"),
                            original);
-        settings->setValue(QStringLiteral("Quillwright"), Section, QStringLiteral("Changed"),
-                           changed);
+        settings->setValue(ModFormat::programTitle(), Section, QStringLiteral("Changed"), changed);
     }
     return true;
 }
