@@ -234,8 +234,8 @@ void FileCommands::mnuFileSave_Click()
         if (!SaveScript::confirmReplace(m_frame.widget(), *m_frame.services().dialogs, path,
                                         QString()))
             return;
-        doc->file().saveTo(path, DocumentFile::Adopt::Nothing);
-        return;
+        // The window takes the name, as Save As gives it: the next Save
+        // asks nothing, and the script's folder (its root/ for COPY) is known.
     }
     doc->file().saveTo(path);
 }

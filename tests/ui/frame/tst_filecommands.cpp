@@ -437,17 +437,20 @@ private slots:
         QVERIFY(!f.doc()->model().hasUnsavedChanges());
     }
 
-    void save_ofAnUntitledDocumentAsksEveryTimeAndKeepsTheCaption()
+    void save_ofAnUntitledDocumentNamesTheWindowSoTheNextSaveAsksNothing()
     {
         MainWindowFixture f;
         const QString path = f.path("first.mod");
-        f.dialogs.fileNames = {path, QString()};
+        f.dialogs.fileNames = {path};
         f.window->files().mnuFileSave_Click();
         QCOMPARE(readAll(path), ModFormat::defaultTemplate().toLatin1());
-        QCOMPARE(f.doc()->caption(), QString("Document 1"));
+        QCOMPARE(f.doc()->caption(), path);
+        QCOMPARE(f.doc()->file().path(), path);
+        f.doc()->control().setSelText("more ");
         f.window->files().mnuFileSave_Click();
-        QCOMPARE(f.dialogs.fileDialogTitles, (QStringList{"Save", "Save"}));
-        QCOMPARE(f.dialogs.fileDialogStartNames.last(), path); // the shared dialog remembers
+        QVERIFY(readAll(path).startsWith("more "));
+        QCOMPARE(f.dialogs.fileDialogTitles, (QStringList{"Save"}));
+        QCOMPARE(f.dialogs.questions.size(), 0);
         QCOMPARE(
             f.dialogs.fileDialogFilters.first(),
             QString("phpbb2 Mod Files (*.mod) (*.mod);;Plain Ascii text files(*.txt) (*.txt)"));
