@@ -41,11 +41,12 @@ public:
                std::optional<Button> defaultButton = std::nullopt) override
     {
         questions.append({title, text, buttons, icon, defaultButton, {}, -1});
-        if (buttons == Buttons::Ok)
-            return Button::Ok;
+        // A responder sees messages too: what is on disk as one shows, say.
         if (responder)
             if (const std::optional<Button> b = responder(questions.last()))
                 return *b;
+        if (buttons == Buttons::Ok)
+            return Button::Ok;
         if (answers.isEmpty()) {
             ++unexpected;
             return Button::Cancel;
@@ -73,6 +74,10 @@ public:
         return nextFile(title, filter, start);
     }
     QString folderName(QWidget*, const QString& title, const QString& start) override
+    {
+        return nextFile(title, QString(), start);
+    }
+    QString newFolderName(QWidget*, const QString& title, const QString& start) override
     {
         return nextFile(title, QString(), start);
     }

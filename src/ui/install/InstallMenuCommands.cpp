@@ -4,6 +4,7 @@
 #include "core/install/ForumFolder.h"
 #include "core/script/ModFormat.h"
 #include "ui/checker/CheckerForum.h"
+#include "ui/document/DocumentFile.h"
 #include "ui/document/DocumentWindow.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/frame/Frame.h"
@@ -24,6 +25,26 @@
 
 namespace Quillwright {
 
+namespace {
+
+// Where COPY finds its files, and what tells one package from another.
+QString scriptFolder(const DocumentWindow* doc)
+{
+    return doc && !doc->file().isUntitled() ? QFileInfo(doc->file().path()).absolutePath()
+                                            : QString();
+}
+
+// Scripts in one folder, or one inside the other (a package's contrib/ or
+// translations/), are of one package.
+bool samePackage(const QString& a, const QString& b)
+{
+    const QString x = QDir::cleanPath(a) + u'/';
+    const QString y = QDir::cleanPath(b) + u'/';
+    return x.startsWith(y) || y.startsWith(x);
+}
+
+} // namespace
+
 InstallMenuCommands::InstallMenuCommands(Frame& frame, QMenu& toolsMenu)
     : QObject(frame.widget()), m_frame(frame)
 {
@@ -34,6 +55,10 @@ InstallMenuCommands::InstallMenuCommands(Frame& frame, QMenu& toolsMenu)
     m_installAction->setObjectName(QStringLiteral("mnuToolsInstallIntoFolder"));
     connect(m_previewAction, &QAction::triggered, this, &InstallMenuCommands::previewInstallation);
     connect(m_installAction, &QAction::triggered, this, &InstallMenuCommands::installIntoFolder);
+    connect(&frame.forum(), &CheckerForum::folderChanged, this, [this](const QString& folder) {
+        if (m_preview)
+            m_preview->setForum(folder, forumNote(m_preview->script()));
+    });
 }
 
 InstallPreview* InstallMenuCommands::preview() const
@@ -43,16 +68,45 @@ InstallPreview* InstallMenuCommands::preview() const
 
 void InstallMenuCommands::update()
 {
-    const bool script = m_frame.activeDocument() != nullptr;
-    m_previewAction->setEnabled(script);
-    m_installAction->setEnabled(script);
+    DocumentWindow* active = m_frame.activeDocument();
+    m_previewAction->setEnabled(active != nullptr);
+    m_installAction->setEnabled(active != nullptr);
+    // The preview shows the script the user is in; a child window that is
+    // not a script leaves it on the last one.
+    if (m_preview && m_preview->isVisible() && active && active != m_preview->script()) {
+        m_preview->setForum(m_frame.forum().folder(), forumNote(active));
+        m_preview->follow(active);
+    }
 }
 
-QString InstallMenuCommands::forum()
+QString InstallMenuCommands::forum(QWidget* over, DocumentWindow* doc)
 {
     if (m_frame.forum().folder().isEmpty())
-        m_frame.forum().choose();
+        m_frame.forum().ask(over, tr("The forum to install into"), scriptFolder(doc));
     return m_frame.forum().folder();
+}
+
+QString InstallMenuCommands::forumNote(DocumentWindow* doc) const
+{
+    const QString chosenFor = m_frame.forum().chosenFor();
+    const QString mine = scriptFolder(doc);
+    if (chosenFor.isEmpty() || mine.isEmpty() || samePackage(chosenFor, mine))
+        return QString();
+    return tr("It was chosen for the script in %1: change it if this script is for another forum.")
+        .arg(QDir::toNativeSeparators(chosenFor));
+}
+
+void InstallMenuCommands::changeForum()
+{
+    if (!m_preview)
+        return;
+    DocumentWindow* doc = m_preview->script();
+    if (m_frame.forum().ask(m_preview, tr("The forum to install into"), scriptFolder(doc)))
+        m_preview->setForum(m_frame.forum().folder(), forumNote(doc));
+    if (m_preview) {
+        m_preview->raise();
+        m_preview->activateWindow();
+    }
 }
 
 void InstallMenuCommands::goToScriptLine(DocumentWindow* script, int line)
@@ -72,81 +126,112 @@ void InstallMenuCommands::previewInstallation()
     DocumentWindow* doc = m_frame.activeDocument();
     if (!doc)
         return;
-    const QString folder = forum();
+    const QString folder = forum(m_frame.widget(), doc);
     if (folder.isEmpty())
         return;
     if (!m_preview) {
+        // The main window's own: it stays above it, and goes with it.
         m_preview = new InstallPreview(m_frame.widget());
         m_preview->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_preview, &InstallPreview::goToScriptLine, this,
                 &InstallMenuCommands::goToScriptLine);
         connect(m_preview, &InstallPreview::installRequested, this,
-                &InstallMenuCommands::installIntoFolder);
+                [this] { install(m_preview, m_preview->script()); });
+        connect(m_preview, &InstallPreview::changeForumRequested, this,
+                &InstallMenuCommands::changeForum);
     }
-    m_preview->show(doc, folder);
+    const QString note = forumNote(doc);
+    m_preview->setForum(folder, note);
+    m_preview->show(doc);
+    if (!note.isEmpty())
+        m_frame.showStatus(tr("The preview installs into the forum in %1. %2")
+                               .arg(QDir::toNativeSeparators(folder), note));
 }
 
 void InstallMenuCommands::installIntoFolder()
 {
-    DialogService& dialogs = *m_frame.services().dialogs;
-    DocumentWindow* doc = m_preview && m_preview->isVisible() && m_preview->script()
-                              ? m_preview->script()
-                              : m_frame.activeDocument();
+    install(m_frame.widget(), m_frame.activeDocument());
+}
+
+void InstallMenuCommands::install(QWidget* over, DocumentWindow* doc)
+{
     if (!doc)
         return;
-    const QString folder = forum();
+    // The dialogs are the preview's when it asked: the focus goes back there
+    // after them, not to the script.
+    QPointer<QWidget> owner(over);
+    const auto giveBack = [this, owner] {
+        if (owner && owner == m_preview) {
+            owner->raise();
+            owner->activateWindow();
+        }
+    };
+    DialogService& dialogs = *m_frame.services().dialogs;
+    const QString folder = forum(over, doc);
     if (folder.isEmpty())
-        return;
+        return giveBack();
     const QString target =
-        dialogs.folderName(m_frame.widget(), tr("Install into Folder"), QFileInfo(folder).path());
+        dialogs.newFolderName(over, tr("Install into Folder"), QFileInfo(folder).path());
     if (target.isEmpty())
-        return;
+        return giveBack();
     if (const QString unfit = Install::unfitTarget(folder, target); !unfit.isEmpty()) {
-        dialogs.message(m_frame.widget(), ModFormat::programTitle(), unfit,
-                        DialogService::Icon::Warning);
-        return;
+        dialogs.message(over, ModFormat::programTitle(), unfit, DialogService::Icon::Warning);
+        return giveBack();
     }
     // The installation of the script as it is now.
     const ScriptInstallation done = installScript(doc, folder);
     const Install::Result& result = done.result;
     const std::vector<Install::Script>& scripts = done.scripts;
+    const QString name = scripts.front().name;
 
     auto cancelled = std::make_shared<std::atomic_bool>(false);
-    BusyProgress busy(
-        m_frame.widget(),
-        tr("Writing the forum's copy into %1...").arg(QDir::toNativeSeparators(target)));
-    std::optional<Install::WriteOutcome> written =
-        busy.run<Install::WriteOutcome>([folder, target, result, cancelled] {
+    std::optional<Install::WriteOutcome> written;
+    {
+        BusyProgress busy(
+            over, tr("Writing the forum's copy into %1...").arg(QDir::toNativeSeparators(target)));
+        written = busy.run<Install::WriteOutcome>([folder, target, result, cancelled] {
             return Install::writeForumCopy(folder, target, result,
                                            [cancelled](int, int) { return !*cancelled; });
         });
+    }
+    // The preview may have been closed meanwhile.
+    QWidget* const parent = owner ? owner.data() : m_frame.widget();
     if (!written) {
         *cancelled = true; // the copy stops at its next file and leaves nothing behind
-        return;
+        return giveBack();
     }
     if (!written->ok) {
-        dialogs.message(m_frame.widget(), ModFormat::programTitle(),
+        dialogs.message(parent, ModFormat::programTitle(),
                         tr("The forum's copy was not written.\n\n%1").arg(written->error),
                         DialogService::Icon::Critical);
-        return;
+        return giveBack();
     }
-    // The report beside the copy, in the form editors read.
+    // The report beside the copy, in the form editors read, whole on disk
+    // before the message names it.
     const QString reportPath = QDir::cleanPath(target) + QStringLiteral(".report.txt");
-    QFile report(reportPath);
     QStringList lines = Install::reportLines(scripts, result);
     if (lines.isEmpty())
         lines << tr("Every action applied; nothing is left to do by hand.");
-    if (report.open(QIODevice::WriteOnly))
-        report.write((lines.join(u'\n') + u'\n').toUtf8());
-    dialogs.message(m_frame.widget(), ModFormat::programTitle(),
-                    tr("The forum with the script installed is in %1: %2 files changed, %3 "
-                       "actions failed, %4 things left to do by hand.\n\nThe report is in %5.")
-                        .arg(QDir::toNativeSeparators(target))
-                        .arg(result.files.size())
-                        .arg(result.failed)
-                        .arg(result.todo.size())
-                        .arg(QDir::toNativeSeparators(reportPath)),
-                    DialogService::Icon::Information);
+    const QByteArray bytes = (lines.join(u'\n') + u'\n').toUtf8();
+    QFile report(reportPath);
+    const bool reported =
+        report.open(QIODevice::WriteOnly) && report.write(bytes) == bytes.size() && report.flush();
+    report.close();
+    const QString counts = installCounts(result);
+    const QString said =
+        tr("%1 is installed into %2: %3.").arg(name, QDir::toNativeSeparators(target), counts);
+    m_frame.showStatus(said);
+    if (owner && owner == m_preview)
+        m_preview->announce(said);
+    const QString where =
+        reported ? tr("The report is in %1.").arg(QDir::toNativeSeparators(reportPath))
+                 : tr("The report could not be written to %1: %2")
+                       .arg(QDir::toNativeSeparators(reportPath), report.errorString());
+    dialogs.message(parent, ModFormat::programTitle(),
+                    tr("The forum with %1 installed is in %2: %3.\n\n%4")
+                        .arg(name, QDir::toNativeSeparators(target), counts, where),
+                    reported ? DialogService::Icon::Information : DialogService::Icon::Warning);
+    giveBack();
 }
 
 } // namespace Quillwright

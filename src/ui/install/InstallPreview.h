@@ -2,8 +2,8 @@
 
 #include "core/install/ModInstaller.h"
 
+#include <QDialog>
 #include <QPointer>
-#include <QWidget>
 
 class QLabel;
 class QListWidget;
@@ -16,6 +16,7 @@ class QTreeWidgetItem;
 namespace Quillwright {
 
 class DocumentWindow;
+class PreviewDiff;
 
 // A document's script installed in memory on the forum in `forumFolder`,
 // its COPY sources beside its file.
@@ -25,45 +26,76 @@ struct ScriptInstallation {
 };
 ScriptInstallation installScript(DocumentWindow* doc, const QString& forumFolder);
 
+// What an installation did, counted as people say it ("1 file changed",
+// "2 files changed").
+QString installCounts(const Install::Result& result);
+
 // What the active script would do to the forum, before anything is done:
-// the files it OPENs on the left (changed, failed, unchanged), the chosen
-// file's changes on the right as a coloured diff with the forum's line
-// numbers, and what is left to do by hand below. It follows the script as it
-// is edited (again at each pause) and never writes anything.
-class InstallPreview : public QWidget {
+// the forum in use (with a button to change it), the files the script
+// OPENs on the left (changed, failed, unchanged) with why a chosen one
+// failed, the chosen file's changes on the right as a coloured diff with the
+// forum's line numbers, and what is left to do by hand below, each to-do's
+// lines as the script wrote them. It follows the active script, and the
+// script as it is edited (again at each pause, keeping the chosen file and
+// the place in its diff), never takes the focus by itself and never writes
+// anything. A window of the main window's, so it stays above it.
+class InstallPreview : public QDialog {
     Q_OBJECT
 public:
     explicit InstallPreview(QWidget* parent = nullptr);
 
-    // The script shown, and the forum it is tried on.
-    void show(DocumentWindow* script, const QString& forumFolder);
+    // Shows the script on the forum set, and brings the window to the user.
+    void show(DocumentWindow* script);
+    // Shows another script (the active one) without taking the focus.
+    void follow(DocumentWindow* script);
+    // The forum in use, and a note on it (chosen for another script's package).
+    void setForum(const QString& forumFolder, const QString& note);
     void refresh();
+    // Tells the user, and assistive technology, how an installation went.
+    void announce(const QString& text);
 
     const Install::Result& result() const { return m_result; }
     const std::vector<Install::Script>& scripts() const { return m_scripts; }
     QString forumFolder() const { return m_forum; }
     DocumentWindow* script() const { return m_doc; }
     QTreeWidget* files() const { return m_files; }
-    QPlainTextEdit* diff() const { return m_diff; }
+    QPlainTextEdit* diff() const;
+    QPlainTextEdit* failure() const { return m_failure; }
     QListWidget* toDo() const { return m_todo; }
 
 signals:
     // A failed action was chosen: its banner line (from 1) in the script.
     void goToScriptLine(DocumentWindow* script, int line);
     void installRequested();
+    void changeForumRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void watch(DocumentWindow* script);
+    void placeInsideScreen();
+    void showFiles();
+    void showToDo();
+    void showChosen(QTreeWidgetItem* item);
     void showFile(const QString& path);
     void itemChosen(QTreeWidgetItem* item);
+    void copyToDo();
 
     QPointer<DocumentWindow> m_doc;
     QString m_forum;
+    QString m_forumNote;
     std::vector<Install::Script> m_scripts;
     Install::Result m_result;
+    bool m_placed = false;
     QLabel* m_summary;
+    QLabel* m_forumLabel;
+    QPushButton* m_changeForum;
     QTreeWidget* m_files;
-    QPlainTextEdit* m_diff;
+    QPlainTextEdit* m_failure;
+    PreviewDiff* m_diff;
     QListWidget* m_todo;
+    QLabel* m_status;
     QPushButton* m_install;
     QTimer* m_again;
 };

@@ -1,7 +1,9 @@
 #include "ui/platform/DialogService.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -112,6 +114,47 @@ QString QtDialogService::openFileName(QWidget* parent, const QString& title, con
 QString QtDialogService::folderName(QWidget* parent, const QString& title, const QString& start)
 {
     return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
+namespace {
+
+// Qt's folder dialog refuses a name that is not there yet ("Directory not
+// found"); this one takes a new name typed in a folder that exists.
+class NewFolderDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    QString chosen;
+
+    void accept() override
+    {
+        if (const QStringList names = selectedFiles(); names.size() == 1) {
+            const QFileInfo typed(names.front());
+            if (!typed.exists() && typed.absoluteDir().exists()) {
+                chosen = QDir::cleanPath(typed.absoluteFilePath());
+                QDialog::accept();
+                return;
+            }
+        }
+        QFileDialog::accept();
+        if (result() == QDialog::Accepted)
+            chosen = selectedFiles().value(0);
+    }
+};
+
+} // namespace
+
+QString QtDialogService::newFolderName(QWidget* parent, const QString& title, const QString& start)
+{
+    NewFolderDialog dialog(parent, title, start);
+    dialog.setObjectName(QStringLiteral("newFolderDialog"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    // The system's dialog would not let this one take a new name.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.chosen;
 }
 
 QString QtDialogService::saveFileName(QWidget* parent, const QString& title, const QString& filter,

@@ -36,6 +36,10 @@ public:
                                  const QString& startName) = 0;
     // The folder chosen, or an empty text when the user cancelled.
     virtual QString folderName(QWidget* parent, const QString& title, const QString& start) = 0;
+    // A folder to write into: an existing one, or the name of a new one
+    // typed in a folder that exists (the caller makes it). Empty when the
+    // user cancelled.
+    virtual QString newFolderName(QWidget* parent, const QString& title, const QString& start) = 0;
     // False when the user cancelled.
     virtual bool print(QWidget* parent, QPrinter* printer, bool selectionOnly) = 0;
     virtual bool pageSetup(QWidget* parent, QPrinter* printer) = 0;
@@ -58,6 +62,7 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& startName) override;
     QString folderName(QWidget* parent, const QString& title, const QString& start) override;
+    QString newFolderName(QWidget* parent, const QString& title, const QString& start) override;
     bool print(QWidget* parent, QPrinter* printer, bool selectionOnly) override;
     bool pageSetup(QWidget* parent, QPrinter* printer) override;
 };

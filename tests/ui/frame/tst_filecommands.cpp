@@ -674,7 +674,7 @@ private slots:
         const QString copy = f.path("copy");
         f.dialogs.fileNames = {copy};
         f.window->findChild<InstallMenuCommands*>()->installIntoFolder();
-        QVERIFY2(f.dialogs.lastText().contains("1 files changed"),
+        QVERIFY2(f.dialogs.lastText().contains("1 file changed"),
                  qPrintable(f.dialogs.lastText()));
         QVERIFY(readAll(copy + "/viewtopic.php").contains("$mine = 1;\r\n"));
         QVERIFY(readAll(copy + ".report.txt").contains("to do by hand: DROP TABLE x;"));
