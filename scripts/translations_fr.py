@@ -251,8 +251,20 @@ FR = {
         "La copie du forum n'a pas été écrite.\n\n%1",
     ('InstallMenuCommands', 'Every action applied; nothing is left to do by hand.'):
         'Toutes les actions se sont appliquées ; rien ne reste à faire à la main.',
-    ('InstallMenuCommands', 'The forum with the script installed is in %1: %2 files changed, %3 actions failed, %4 things left to do by hand.\n\nThe report is in %5.'):
-        'Le forum avec le script installé est dans %1 : %2 fichiers modifiés, %3 actions en échec, %4 choses à faire à la main.\n\nLe rapport est dans %5.',
+    ('InstallMenuCommands', 'The forum with %1 installed is in %2: %3.\n\n%4'):
+        'Le forum avec %1 installé est dans %2 : %3.\n\n%4',
+    ('InstallMenuCommands', 'The report is in %1.'):
+        'Le rapport est dans %1.',
+    ('InstallMenuCommands', 'The report could not be written to %1: %2'):
+        "Le rapport n'a pas pu être écrit dans %1 : %2",
+    ('InstallMenuCommands', '%1 is installed into %2: %3.'):
+        '%1 est installé dans %2 : %3.',
+    ('InstallMenuCommands', 'The forum to install into'):
+        'Le forum où installer',
+    ('InstallMenuCommands', 'It was chosen for the script in %1: change it if this script is for another forum.'):
+        'Il a été choisi pour le script de %1 : changez-le si ce script est pour un autre forum.',
+    ('InstallMenuCommands', 'The preview installs into the forum in %1. %2'):
+        "L'aperçu installe dans le forum de %1. %2",
     ('InstallPreview', 'Install into Folder...'):
         'Installer dans un dossier...',
     ('InstallPreview', 'Preview Installation'):
@@ -283,14 +295,54 @@ FR = {
         'ligne %1 : %2',
     ('InstallPreview', 'line %1, %2: %3'):
         'ligne %1, %2 : %3',
-    ('InstallPreview', '%1 on the forum in %2: %3 actions applied, %4 failed; %5 files changed, %6 left to do by hand. Nothing is written until you install into a folder.'):
-        "%1 sur le forum de %2 : %3 actions appliquées, %4 en échec ; %5 fichiers modifiés, %6 à faire à la main. Rien n'est écrit tant que vous n'installez pas dans un dossier.",
+    ('InstallPreview', '%1. Nothing is written until you install into a folder.'):
+        "%1. Rien n'est écrit tant que vous n'installez pas dans un dossier.",
+    ('InstallPreview', '%1, %2; %3; %4'):
+        '%1, %2 ; %3 ; %4',
+    ('InstallPreview', '%n action applied'):
+        ('%n action appliquée', '%n actions appliquées'),
+    ('InstallPreview', '%n actions applied'):
+        ('%n action appliquée', '%n actions appliquées'),
+    ('InstallPreview', '%n action failed'):
+        ('%n action en échec', '%n actions en échec'),
+    ('InstallPreview', '%n actions failed'):
+        ('%n action en échec', '%n actions en échec'),
+    ('InstallPreview', '%n file changed'):
+        ('%n fichier modifié', '%n fichiers modifiés'),
+    ('InstallPreview', '%n files changed'):
+        ('%n fichier modifié', '%n fichiers modifiés'),
+    ('InstallPreview', '%n thing left to do by hand'):
+        ('%n chose à faire à la main', '%n choses à faire à la main'),
+    ('InstallPreview', '%n things left to do by hand'):
+        ('%n chose à faire à la main', '%n choses à faire à la main'),
+    ('InstallPreview', 'Preview Installation - %1'):
+        "Aperçu de l'installation - %1",
+    ('InstallPreview', 'Change &Forum...'):
+        'Changer de &forum...',
+    ('InstallPreview', 'Forum: %1'):
+        'Forum : %1',
+    ('InstallPreview', 'No forum is chosen: Change Forum chooses one.'):
+        "Aucun forum n'est choisi : Changer de forum en choisit un.",
+    ('InstallPreview', 'Why it failed'):
+        "Raison de l'échec",
+    ('InstallPreview', '&Copy'):
+        '&Copier',
+    ('InstallPreview', 'line %1, %2:'):
+        'ligne %1, %2 :',
     ('InstallPreview', 'No change to %1.'):
         'Aucune modification de %1.',
     ('InstallPreview', '%1 is copied as it is (not text).'):
         '%1 est copié tel quel (pas du texte).',
-    ('InstallPreview', '@@ from line %1 @@'):
+    ('PreviewDiff', '@@ from line %1 @@'):
         '@@ depuis la ligne %1 @@',
+    ('PreviewDiff', 'Changes from line %1'):
+        'Modifications depuis la ligne %1',
+    ('PreviewDiff', 'Unchanged, line %1, line %2 once installed'):
+        'Inchangée, ligne %1, ligne %2 une fois installé',
+    ('PreviewDiff', 'Removed, line %1'):
+        'Supprimée, ligne %1',
+    ('PreviewDiff', 'Added, line %1 once installed'):
+        'Ajoutée, ligne %1 une fois installé',
     ("RecoveryJournal", "binary, not a script"): "binaire, pas un script",
     ("ScriptFile", "You may not change this file: it belongs to another user, or its permissions let no one write it. Save the script under another name."):
         "Vous ne pouvez pas modifier ce fichier : il appartient à un autre utilisateur, ou ses droits "

@@ -535,6 +535,13 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
+    <name>Frame</name>
+    <message>
+        <source>Add '%1' code.</source>
+        <translation>Ajouter le code de « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>Install</name>
     <message>
         <source>No folder was given for the forum's copy.</source>
@@ -968,10 +975,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>Enregistrer sous</translation>
     </message>
     <message>
-        <source>Add '%1' code.</source>
-        <translation>Ajouter le code de « %1 ».</translation>
-    </message>
-    <message>
         <source>The file %1 no longer exists. It is taken off the list of recent files.</source>
         <translation>Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.</translation>
     </message>
@@ -1153,12 +1156,36 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>Toutes les actions se sont appliquées ; rien ne reste à faire à la main.</translation>
     </message>
     <message>
-        <source>The forum with the script installed is in %1: %2 files changed, %3 actions failed, %4 things left to do by hand.
+        <source>The forum to install into</source>
+        <translation>Le forum où installer</translation>
+    </message>
+    <message>
+        <source>It was chosen for the script in %1: change it if this script is for another forum.</source>
+        <translation>Il a été choisi pour le script de %1 : changez-le si ce script est pour un autre forum.</translation>
+    </message>
+    <message>
+        <source>The preview installs into the forum in %1. %2</source>
+        <translation>L'aperçu installe dans le forum de %1. %2</translation>
+    </message>
+    <message>
+        <source>%1 is installed into %2: %3.</source>
+        <translation>%1 est installé dans %2 : %3.</translation>
+    </message>
+    <message>
+        <source>The report is in %1.</source>
+        <translation>Le rapport est dans %1.</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Le rapport n'a pas pu être écrit dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The forum with %1 installed is in %2: %3.
 
-The report is in %5.</source>
-        <translation>Le forum avec le script installé est dans %1 : %2 fichiers modifiés, %3 actions en échec, %4 choses à faire à la main.
+%4</source>
+        <translation>Le forum avec %1 installé est dans %2 : %3.
 
-Le rapport est dans %5.</translation>
+%4</translation>
     </message>
 </context>
 <context>
@@ -1224,10 +1251,6 @@ Le rapport est dans %5.</translation>
         <translation>ligne %1, %2 : %3</translation>
     </message>
     <message>
-        <source>%1 on the forum in %2: %3 actions applied, %4 failed; %5 files changed, %6 left to do by hand. Nothing is written until you install into a folder.</source>
-        <translation>%1 sur le forum de %2 : %3 actions appliquées, %4 en échec ; %5 fichiers modifiés, %6 à faire à la main. Rien n'est écrit tant que vous n'installez pas dans un dossier.</translation>
-    </message>
-    <message>
         <source>No change to %1.</source>
         <translation>Aucune modification de %1.</translation>
     </message>
@@ -1236,8 +1259,72 @@ Le rapport est dans %5.</translation>
         <translation>%1 est copié tel quel (pas du texte).</translation>
     </message>
     <message>
-        <source>@@ from line %1 @@</source>
-        <translation>@@ depuis la ligne %1 @@</translation>
+        <source>%1, %2; %3; %4</source>
+        <translation>%1, %2 ; %3 ; %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n action applied</source>
+        <translation><numerusform>%n action appliquée</numerusform><numerusform>%n actions appliquées</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions applied</source>
+        <translation><numerusform>%n action appliquée</numerusform><numerusform>%n actions appliquées</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n action failed</source>
+        <translation><numerusform>%n action en échec</numerusform><numerusform>%n actions en échec</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions failed</source>
+        <translation><numerusform>%n action en échec</numerusform><numerusform>%n actions en échec</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file changed</source>
+        <translation><numerusform>%n fichier modifié</numerusform><numerusform>%n fichiers modifiés</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files changed</source>
+        <translation><numerusform>%n fichier modifié</numerusform><numerusform>%n fichiers modifiés</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thing left to do by hand</source>
+        <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n things left to do by hand</source>
+        <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
+    </message>
+    <message>
+        <source>Change &amp;Forum...</source>
+        <translation>Changer de &amp;forum...</translation>
+    </message>
+    <message>
+        <source>Why it failed</source>
+        <translation>Raison de l'échec</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Forum: %1</source>
+        <translation>Forum : %1</translation>
+    </message>
+    <message>
+        <source>No forum is chosen: Change Forum chooses one.</source>
+        <translation>Aucun forum n'est choisi : Changer de forum en choisit un.</translation>
+    </message>
+    <message>
+        <source>Preview Installation - %1</source>
+        <translation>Aperçu de l'installation - %1</translation>
+    </message>
+    <message>
+        <source>%1. Nothing is written until you install into a folder.</source>
+        <translation>%1. Rien n'est écrit tant que vous n'installez pas dans un dossier.</translation>
+    </message>
+    <message>
+        <source>line %1, %2:</source>
+        <translation>ligne %1, %2 :</translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1426,29 @@ Le rapport est dans %5.</translation>
     <message>
         <source>&amp;Apply</source>
         <translation>&amp;Appliquer</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::PreviewDiff</name>
+    <message>
+        <source>@@ from line %1 @@</source>
+        <translation>@@ depuis la ligne %1 @@</translation>
+    </message>
+    <message>
+        <source>Changes from line %1</source>
+        <translation>Modifications depuis la ligne %1</translation>
+    </message>
+    <message>
+        <source>Unchanged, line %1, line %2 once installed</source>
+        <translation>Inchangée, ligne %1, ligne %2 une fois installé</translation>
+    </message>
+    <message>
+        <source>Removed, line %1</source>
+        <translation>Supprimée, ligne %1</translation>
+    </message>
+    <message>
+        <source>Added, line %1 once installed</source>
+        <translation>Ajoutée, ligne %1 une fois installé</translation>
     </message>
 </context>
 <context>

@@ -182,7 +182,7 @@ void InstallMenuCommands::install(QWidget* over, DocumentWindow* doc)
     const ScriptInstallation done = installScript(doc, folder);
     const Install::Result& result = done.result;
     const std::vector<Install::Script>& scripts = done.scripts;
-    const QString name = scripts.front().name;
+    const QString name = doc->caption(); // as the main window names it
 
     auto cancelled = std::make_shared<std::atomic_bool>(false);
     std::optional<Install::WriteOutcome> written;

@@ -298,10 +298,10 @@ void InstallPreview::refresh()
     ScriptInstallation done = installScript(m_doc, m_forum);
     m_scripts = std::move(done.scripts);
     m_result = std::move(done.result);
-    const QString name = m_scripts.front().name;
-    setWindowTitle(tr("Preview Installation - %1").arg(name));
-    m_summary->setText(tr("%1: %2. Nothing is written until you install into a folder.")
-                           .arg(name, installCounts(m_result)));
+    // Named as the main window names it: packages all call theirs install.mod.
+    setWindowTitle(tr("Preview Installation - %1").arg(m_doc->caption()));
+    m_summary->setText(
+        tr("%1. Nothing is written until you install into a folder.").arg(installCounts(m_result)));
     m_install->setEnabled(true);
     showFiles();
     showToDo();

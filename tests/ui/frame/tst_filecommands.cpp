@@ -12,6 +12,8 @@
 #include "ui/install/InstallMenuCommands.h"
 #include "ui/install/InstallPreview.h"
 #include "ui/platform/BusyProgress.h"
+#include "ui/platform/DialogService.h"
+#include "ui/platform/Translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,9 +21,12 @@
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPdfWriter>
@@ -29,6 +34,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -74,6 +80,12 @@ void edit(DocumentWindow* d, const QString& text)
 {
     d->control().setSelStart(0);
     d->control().setSelText(text);
+}
+
+// A banner as the builder writes it, for scripts the tests install.
+QString banner(const QString& keyword)
+{
+    return "#\r\n#-----[ " + keyword + " ]" + QString(42, u'-') + "\r\n#\r\n";
 }
 
 class UrlCatcher : public QObject {
@@ -674,11 +686,282 @@ private slots:
         const QString copy = f.path("copy");
         f.dialogs.fileNames = {copy};
         f.window->findChild<InstallMenuCommands*>()->installIntoFolder();
-        QVERIFY2(f.dialogs.lastText().contains("1 file changed"),
-                 qPrintable(f.dialogs.lastText()));
+        QVERIFY2(f.dialogs.lastText().contains("1 file changed"), qPrintable(f.dialogs.lastText()));
         QVERIFY(readAll(copy + "/viewtopic.php").contains("$mine = 1;\r\n"));
         QVERIFY(readAll(copy + ".report.txt").contains("to do by hand: DROP TABLE x;"));
         QVERIFY(readAll(forum + "/viewtopic.php").endsWith("$colspan = 2;\r\n?>"));
+    }
+
+    void previewInstallation_followsTheActiveScript_andInstallsWhatItShows()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        const QString forum = f.path("forum");
+        QDir().mkpath(forum);
+        writeAll(forum + "/viewtopic.php", "<?php\r\n$colspan = 2;\r\n?>");
+        writeAll(forum + "/index.php", "<?php\r\n$page_title = '';\r\n?>");
+        // Two packages, each script named as packages name it, in a folder of its own.
+        QDir().mkpath(f.path("quick-reply"));
+        QDir().mkpath(f.path("page-title"));
+        const QString a = f.path("quick-reply/install.mod");
+        const QString b = f.path("page-title/install.mod");
+        writeAll(a, (banner("OPEN") + "viewtopic.php\r\n" + banner("FIND") + "$colspan\r\n" +
+                     banner("AFTER, ADD") + "$quick = 1;\r\n# EoM")
+                        .toUtf8());
+        writeAll(b, (banner("OPEN") + "index.php\r\n" + banner("FIND") + "$page_title\r\n" +
+                     banner("AFTER, ADD") + "$title = 1;\r\n" + banner("SQL") +
+                     "CREATE TABLE phpbb_titles (\r\n  id INT\r\n);\r\n# EoM")
+                        .toUtf8());
+        f.dialogs.fileNames = {a};
+        f.window->files().mnuFileOpen_Click();
+        DocumentWindow* docA = f.doc();
+        f.window->NewDocument();
+        f.dialogs.fileNames = {b};
+        f.window->files().mnuFileOpen_Click();
+        DocumentWindow* docB = f.doc();
+        QVERIFY(docA != docB);
+        QMdiArea* area = f.window->mdiArea();
+        const auto activate = [&](DocumentWindow* d) {
+            for (QMdiSubWindow* sub : area->subWindowList())
+                if (sub->widget() == d)
+                    area->setActiveSubWindow(sub);
+            QCOMPARE(f.doc(), d);
+        };
+        activate(docA);
+        // No forum yet: the dialog says what it is asked for.
+        f.dialogs.fileNames = {forum};
+        f.window->findChild<QAction*>("mnuToolsPreviewInstallation")->trigger();
+        QCOMPARE(f.dialogs.fileDialogTitles.last(), QString("The forum to install into"));
+        InstallPreview* p = f.window->findChild<InstallMenuCommands*>()->preview();
+        QVERIFY(p && p->isVisible());
+        // The main window's own window (so above it), inside the screen.
+        QVERIFY(p->isWindow());
+        QCOMPARE(p->parentWidget(), f.window.get());
+        QCOMPARE(p->windowType(), Qt::Dialog);
+        QVERIFY(p->screen()->availableGeometry().contains(p->frameGeometry()));
+        QCOMPARE(p->windowTitle(), "Preview Installation - " + a);
+        QCOMPARE(p->files()->topLevelItem(0)->text(0), QString("viewtopic.php"));
+        QCOMPARE(p->files()->topLevelItem(0)->toolTip(0), forum + "/viewtopic.php");
+        auto* forumLabel = p->findChild<QLabel*>("previewForum");
+        QCOMPARE(forumLabel->text(), "Forum: " + forum);
+
+        // Another script made active from the main window: the preview is on
+        // it without taking the focus, and says whose forum it uses.
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        activate(docB);
+        QCOMPARE(QApplication::activeWindow(), f.window.get());
+        QCOMPARE(p->script(), docB);
+        QCOMPARE(p->windowTitle(), "Preview Installation - " + b);
+        QCOMPARE(p->files()->topLevelItem(0)->text(0), QString("index.php"));
+        QVERIFY2(
+            forumLabel->text().contains("It was chosen for the script in " + f.path("quick-reply")),
+            qPrintable(forumLabel->text()));
+        // Its to-do keeps the script's lines, and is copied as they are.
+        QCOMPARE(p->toDo()->count(), 1);
+        QVERIFY2(p->toDo()->item(0)->text().endsWith("\nCREATE TABLE phpbb_titles (\n  id INT\n);"),
+                 qPrintable(p->toDo()->item(0)->text()));
+        p->toDo()->setCurrentRow(0);
+        QTest::keyClick(p->toDo(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString("CREATE TABLE phpbb_titles (\n  id INT\n);"));
+
+        // Install into Folder from the menu: the active script, named; the
+        // report whole on disk before the message shows.
+        const QString copyB = f.path("copy-b");
+        f.dialogs.fileNames = {copyB};
+        QByteArray reportAtMessage;
+        f.dialogs.responder = [&](const ScriptedDialogs::Question& q) -> std::optional<Button> {
+            if (q.text.contains("installed is in"))
+                reportAtMessage = readAll(copyB + ".report.txt");
+            return std::nullopt;
+        };
+        f.window->findChild<QAction*>("mnuToolsInstallIntoFolder")->trigger();
+        QCOMPARE(f.dialogs.fileDialogTitles.last(), QString("Install into Folder"));
+        QCOMPARE(f.dialogs.lastText(),
+                 "The forum with " + b + " installed is in " + copyB +
+                     ": 3 actions applied, 0 actions failed; 1 file changed; 1 thing left to do "
+                     "by hand.\n\nThe report is in " +
+                     copyB + ".report.txt.");
+        QVERIFY(reportAtMessage.contains("CREATE TABLE phpbb_titles ("));
+        QVERIFY(readAll(copyB + "/index.php").contains("$title = 1;"));
+        QVERIFY(!readAll(copyB + "/viewtopic.php").contains("$quick"));
+
+        // Change Forum, over the preview, says what it asks for; the forum is B's now.
+        f.dialogs.fileNames = {forum};
+        p->findChild<QPushButton*>("previewChangeForum")->click();
+        QCOMPARE(f.dialogs.fileDialogTitles.last(), QString("The forum to install into"));
+        QCOMPARE(forumLabel->text(), "Forum: " + forum);
+
+        // The preview's own Install into Folder, with A active again: A.
+        activate(docA);
+        QVERIFY(forumLabel->text().contains(f.path("page-title")));
+        const QString copyA = f.path("copy-a");
+        f.dialogs.fileNames = {copyA};
+        auto* install = p->findChild<QPushButton*>("previewInstall");
+        QVERIFY(install->isDefault());
+        install->click();
+        QVERIFY(f.dialogs.lastText().startsWith("The forum with " + a + " installed is in"));
+        QTRY_COMPARE(QApplication::activeWindow(), p); // back where the user asked
+        QVERIFY(readAll(copyA + "/viewtopic.php").contains("$quick = 1;"));
+        QVERIFY(!readAll(copyA + "/index.php").contains("$title"));
+        QVERIFY(p->findChild<QLabel*>("previewStatus")
+                    ->text()
+                    .startsWith(a + " is installed into " + copyA + ": "));
+        // Esc closes it.
+        QTest::keyClick(p->files(), Qt::Key_Escape);
+        QVERIFY(!p->isVisible());
+    }
+
+    void previewInstallation_keepsItsPlaceThroughReRuns_andNeverTakesTheFocus()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        const QString forum = f.path("forum");
+        QDir().mkpath(forum);
+        writeAll(forum + "/viewtopic.php", "<?php\r\n$colspan = 2;\r\n?>");
+        QByteArray index = "<?php\r\n";
+        for (int i = 1; i <= 40; ++i)
+            index += "$line" + QByteArray::number(i) + " = " + QByteArray::number(i) + ";\r\n";
+        writeAll(forum + "/index.php", index + "?>");
+        f.dialogs.fileNames = {forum};
+        RichTextControl& c = f.doc()->control();
+        c.setText(banner("OPEN") + "viewtopic.php\r\n" + banner("FIND") + "$colspan\r\n" +
+                  banner("AFTER, ADD") + "$quick = 1;\r\n" + banner("OPEN") + "index.php\r\n" +
+                  banner("FIND") + "$line20 =\r\n" + banner("AFTER, ADD") + "$mine = 1;\r\n" +
+                  banner("FIND") + "$line30 =\r\n" + banner("REPLACE WITH") +
+                  "$line30 = 300;\r\n# EoM");
+        f.window->findChild<QAction*>("mnuToolsPreviewInstallation")->trigger();
+        InstallPreview* p = f.window->findChild<InstallMenuCommands*>()->preview();
+        QCOMPARE(p->files()->topLevelItemCount(), 2);
+        p->files()->setCurrentItem(p->files()->topLevelItem(1));
+        // The diff is read line by line: the caret moves, and each line's kind
+        // and numbers go with it.
+        QPlainTextEdit* diff = p->diff();
+        QCOMPARE(diff->textCursor().blockNumber(), 0);
+        QCOMPARE(diff->accessibleDescription(), QString("Changes from line 19"));
+        QTest::keyClick(diff, Qt::Key_Down);
+        QCOMPARE(diff->textCursor().blockNumber(), 1);
+        QCOMPARE(diff->accessibleDescription(),
+                 QString("Unchanged, line 19, line 19 once installed"));
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(diff, Qt::Key_Down);
+        QCOMPARE(diff->accessibleDescription(), QString("Added, line 22 once installed"));
+        QTest::keyClick(diff, Qt::Key_PageDown);
+        QCOMPARE(diff->textCursor().blockNumber(), diff->blockCount() - 1);
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(diff, Qt::Key_Up);
+        QCOMPARE(diff->accessibleDescription(), QString("Removed, line 31"));
+        const int caretLine = diff->textCursor().blockNumber();
+
+        // The user types in the script: the preview runs again at the pause,
+        // keeps the chosen file and the caret in its diff, and leaves the
+        // focus in the script.
+        f.window->activateWindow();
+        f.doc()->mod_fly()->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        c.setSelStart(int(c.text().indexOf("# EoM")));
+        c.setSelText(banner("SQL") + "DROP TABLE x;\r\n");
+        QTRY_COMPARE(p->toDo()->count(), 1);
+        QCOMPARE(p->files()->currentItem(), p->files()->topLevelItem(1));
+        QCOMPARE(diff->textCursor().blockNumber(), caretLine);
+        // A third file opened: the list is new, the chosen file is still chosen.
+        c.setSelStart(c.text().indexOf("#\r\n#-----[ SQL"));
+        c.setSelText(banner("OPEN") + "faq.php\r\n");
+        QTRY_COMPARE(p->files()->topLevelItemCount(), 3);
+        QCOMPARE(p->files()->currentItem()->text(0), QString("index.php"));
+        QCOMPARE(diff->textCursor().blockNumber(), caretLine);
+        // A failure chosen, then more typing: the script's caret stays where the user is.
+        c.setSelStart(int(c.text().indexOf("$line30 =")));
+        c.setSelLength(7);
+        c.setSelText("$nothing");
+        QTRY_COMPARE(p->files()->topLevelItem(1)->text(1), QString("failed"));
+        p->files()->setCurrentItem(p->files()->topLevelItem(1)->child(0));
+        auto* failure = p->findChild<QPlainTextEdit*>("previewFailure");
+        QVERIFY(failure->isVisibleTo(p));
+        QVERIFY2(failure->toPlainText().contains("FIND matches nothing"),
+                 qPrintable(failure->toPlainText()));
+        c.setSelStart(5);
+        c.setSelText("x");
+        const int typedAt = c.selStart();
+        QTRY_VERIFY(p->files()->topLevelItem(1)->child(0)->text(0).contains("FIND"));
+        QTest::qWait(DocumentChecks::CheckPause * 2);
+        QCOMPARE(c.selStart(), typedAt);
+        QCOMPARE(QApplication::focusWidget(), f.doc()->mod_fly());
+    }
+
+    void installIntoFolder_takesANewFolderNameTypedInItsDialog()
+    {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath("empty"));
+        QtDialogService real;
+        // The name typed in the real dialog, then Return, as a user does: a
+        // new folder's, or an existing one's.
+        for (const QString& typed : {QString("forum with quick reply"), dir.filePath("empty")}) {
+            QTimer typing;
+            connect(&typing, &QTimer::timeout, [&] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                typing.stop();
+                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                name->setText(typed);
+                QTest::keyClick(name, Qt::Key_Return);
+            });
+            typing.start(50);
+            QCOMPARE(real.newFolderName(nullptr, "Install into Folder", dir.path()),
+                     QDir(dir.path()).absoluteFilePath(typed));
+        }
+    }
+
+    void installCounts_sayOneInTheSingular_inBothLanguages_data()
+    {
+        QTest::addColumn<bool>("french");
+        QTest::addColumn<int>("applied");
+        QTest::addColumn<int>("failed");
+        QTest::addColumn<int>("files");
+        QTest::addColumn<int>("todo");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("one of each") << false << 1 << 1 << 1 << 1
+                                     << "1 action applied, 1 action failed; 1 file changed; 1 "
+                                        "thing left to do by hand";
+        QTest::newRow("two of each") << false << 2 << 2 << 2 << 2
+                                     << "2 actions applied, 2 actions failed; 2 files changed; 2 "
+                                        "things left to do by hand";
+        QTest::newRow("none") << false << 0 << 0 << 0 << 0
+                              << "0 actions applied, 0 actions failed; 0 files changed; 0 things "
+                                 "left to do by hand";
+        QTest::newRow("french, one")
+            << true << 1 << 1 << 1 << 1
+            << QString::fromUtf8("1 action appliquée, 1 action en échec ; 1 fichier "
+                                 "modifié ; 1 chose à faire à la main");
+        QTest::newRow("french, none is singular")
+            << true << 0 << 0 << 0 << 0
+            << QString::fromUtf8("0 action appliquée, 0 action en échec ; 0 fichier modifié ; 0 "
+                                 "chose à faire à la main");
+        QTest::newRow("french, two")
+            << true << 2 << 2 << 2 << 2
+            << QString::fromUtf8("2 actions appliquées, 2 actions en échec ; 2 "
+                                 "fichiers modifiés ; 2 choses à faire à la main");
+    }
+
+    void installCounts_sayOneInTheSingular_inBothLanguages()
+    {
+        QFETCH(bool, french);
+        QFETCH(int, applied);
+        QFETCH(int, failed);
+        QFETCH(int, files);
+        QFETCH(int, todo);
+        QFETCH(QString, said);
+        Install::Result r;
+        r.applied = applied;
+        r.failed = failed;
+        r.files.resize(size_t(files));
+        r.todo.resize(size_t(todo));
+        Translations::use(french ? StringTable::Language::French : StringTable::Language::Neutral);
+        const QString counts = installCounts(r);
+        Translations::use(StringTable::Language::Neutral);
+        QCOMPARE(counts, said);
     }
 
     void newScriptFromChanges_writesTheActions_andRewritingKeepsTheAuthorsHeader()

@@ -16,6 +16,7 @@
 #include "ui/find/GoToLineBar.h"
 #include "ui/frame/SplashWindow.h"
 #include "ui/frame/TipWindow.h"
+#include "ui/install/InstallPreview.h"
 #include "ui/platform/Translations.h"
 
 #include <QAbstractButton>
@@ -206,6 +207,9 @@ Walked walkEverything()
         walk(&options, w);
         CommandsWindow builder;
         walk(&builder, w);
+        InstallPreview preview;
+        preview.setForum(f.path("forum"), QString());
+        walk(&preview, w);
     }
     auto* tip = new TipWindow(&f.settings, f.path("nowhere"), [] { return 0.0; });
     tip->Form_Load();
