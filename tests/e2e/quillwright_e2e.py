@@ -727,8 +727,17 @@ def journey_comforts_redo_and_recent(display, home):
         s.kill()
 
 
+def ere(text):
+    """`text` matched literally in the extended regular expression xdotool searches with."""
+    return re.sub(r"([.\[\]()*+?{}|^$\\])", r"\\\1", text)
+
+
 def journey_install_preview(display, home):
-    """F9 shows what the script changes in the forum, and writes nothing."""
+    """F9 shows what the active script changes in the forum, and writes
+    nothing; it follows the active document without taking the focus, and
+    Install into Folder, from the preview (Return) or from the Tools menu,
+    installs that script into a new folder typed in the dialog, the focus
+    going back where the user asked from."""
     forum = os.path.join(home, "forum")
     os.makedirs(os.path.join(forum, "templates", "subSilver"))
     viewtopic = ("<?php\r\ndefine('IN_PHPBB', true);\r\n$phpbb_root_path = './';\r\n"
@@ -736,10 +745,16 @@ def journey_install_preview(display, home):
                  "$topic_id = intval($HTTP_GET_VARS[POST_TOPIC_URL]);\r\n"
                  "$start = ( isset($HTTP_GET_VARS['start']) ) ? intval($HTTP_GET_VARS['start']) : 0;\r\n"
                  "$template->assign_vars(array('L_AUTHOR' => $lang['Author']));\r\n?>")
+    index = "<?php\r\n$page_title = $lang['Index'];\r\ninclude($phpbb_root_path . 'includes/page_header.php');\r\n?>"
     write_cp1252(os.path.join(forum, "viewtopic.php"), viewtopic)
-    script = os.path.join(home, "quick_reply.mod")
+    write_cp1252(os.path.join(forum, "index.php"), index)
     banner = lambda k: "#\r\n#-----[ " + k + " ]" + DASHES + "\r\n#\r\n"
-    write_cp1252(script, "## MOD Title: Quick Reply\r\n" + "#" * 62 + "\r\n"
+    # Two packages, each with its install script in a folder of its own.
+    reply = os.path.join(home, "quick-reply", "install.mod")
+    title = os.path.join(home, "page-title", "install.mod")
+    os.makedirs(os.path.dirname(reply))
+    os.makedirs(os.path.dirname(title))
+    write_cp1252(reply, "## MOD Title: Quick Reply\r\n" + "#" * 62 + "\r\n"
                  + banner("OPEN") + "viewtopic.php\r\n"
                  + banner("FIND") + "$topic_id = intval(\r\n"
                  + banner("AFTER, ADD") + "$quick_reply = true;\r\n"
@@ -749,22 +764,98 @@ def journey_install_preview(display, home):
                  + banner("OPEN") + "templates/subSilver/quick_reply.tpl\r\n"
                  + banner("SQL") + "INSERT INTO phpbb_config VALUES ('quick_reply', 1);\r\n"
                  + banner("SAVE/CLOSE ALL FILES") + "# EoM\r\n")
-    s = Session(display, home, args=["--forum", forum, script], placement=(15000, 12000))
+    write_cp1252(title, "## MOD Title: Page Title\r\n" + "#" * 62 + "\r\n"
+                 + banner("OPEN") + "index.php\r\n"
+                 + banner("FIND") + "$page_title =\r\n"
+                 + banner("AFTER, ADD") + "$page_title .= ' - Home';\r\n"
+                 + banner("SAVE/CLOSE ALL FILES") + "# EoM\r\n")
+    preview_of = lambda script: "Preview Installation - " + ere(script)
+    s = Session(display, home, args=["--forum", forum, reply], placement=(15000, 12000))
     try:
         close_tip(s)
-        s.focus(s.window(MAIN))
+        main = s.window(MAIN)
+        s.focus(main)
         s.keys("F9")
-        preview = s.window("Preview Installation")
-        s.screenshot("install-preview", "Preview Installation")
+        preview = s.window(preview_of(reply))
+        # The second script in a window of its own: the preview follows it,
+        # and the keys stay in the main window.
+        s.focus(main)
+        s.keys("ctrl+n")
+        s.open_file(title)
+        preview = s.window(preview_of(title))
+        focus = s.fresh_report().get("focus", {})
+        expect(focus.get("window") != "installPreview", f"the preview took the focus: {focus}")
+        # From the preview, Return (its default button): a new folder typed in the dialog.
+        s.focus(preview)
+        s.keys("Return")
+        s.focus(s.window("Install into Folder"))
+        copy_title = os.path.join(home, "forum with page title")
+        s.keys("ctrl+a")
+        s.type(copy_title)
+        s.keys("Return")
+        wait_for_message(s, "the installation's message")
+        s.keys("Return")
+        time.sleep(0.5)
+        expect(os.path.isdir(copy_title), "Install into Folder refused the new folder typed in its dialog")
+        installed = open(os.path.join(copy_title, "index.php"), "rb").read().decode("cp1252")
+        expect("$page_title .= ' - Home';" in installed, "the preview did not install the active script")
+        expect(open(os.path.join(copy_title, "viewtopic.php"), "rb").read().decode("cp1252") == viewtopic,
+               "the preview installed the script it showed first, not the active one")
+        expect(os.path.exists(copy_title + ".report.txt"), "no report beside the copy")
+        focus = s.fresh_report().get("focus", {})
+        expect(focus.get("window") == "installPreview",
+               f"after Install into Folder the keys go to {focus}, not back to the preview")
+        # The first script made active again (Window, 1), and installed from the Tools menu.
+        s.focus(main)
+        s.keys("alt+w", "1")
+        preview = s.window(preview_of(reply))
+        s.focus(main)
+        s.keys("alt+t", "i")
+        s.focus(s.window("Install into Folder"))
+        copy_reply = os.path.join(home, "forum with quick reply")
+        s.keys("ctrl+a")
+        s.type(copy_reply)
+        s.keys("Return")
+        wait_for_message(s, "the installation's message")
+        s.keys("Return")
+        time.sleep(0.5)
+        installed = open(os.path.join(copy_reply, "viewtopic.php"), "rb").read().decode("cp1252")
+        expect("$quick_reply = true;" in installed, "Tools, Install into Folder did not install the active script")
+        expect(open(os.path.join(copy_reply, "index.php"), "rb").read().decode("cp1252") == index,
+               "Tools, Install into Folder installed another script than the active one")
+        # Esc closes the preview.
         s.focus(preview)
         s.keys("Escape")
-        s.x("windowclose", preview, check=False)
-        s.gone("Preview Installation")
+        s.gone(preview_of(reply))
         s.quit()
     finally:
         s.kill()
     expect(open(os.path.join(forum, "viewtopic.php"), "rb").read().decode("cp1252") == viewtopic,
            "the preview wrote into the forum")
+
+
+def journey_preview_screenshot(display, home):
+    """The preview of a real MOD package, for the README: PREVIEW_PACKAGE names
+    the package's install script and PREVIEW_FORUM the forum
+    (scripts/update-screenshots.sh runs it when both are set)."""
+    script = os.environ.get("PREVIEW_PACKAGE", "")
+    forum = os.environ.get("PREVIEW_FORUM", "")
+    expect(os.path.isfile(script) and os.path.isdir(forum), "PREVIEW_PACKAGE and PREVIEW_FORUM name no script and forum")
+    s = Session(display, home, args=["--forum", forum, script], placement=(15000, 12000))
+    try:
+        close_tip(s)
+        s.focus(s.window(MAIN))
+        s.keys("F9")
+        preview_of_any = "Preview Installation - .*"
+        preview = s.window(preview_of_any)
+        s.focus(preview)
+        s.keys("Down", "Down")  # the third file's changes
+        s.screenshot("install-preview", preview_of_any)
+        s.keys("Escape")
+        s.gone(preview_of_any)
+        s.quit()
+    finally:
+        s.kill()
 
 
 def journey_keys_only(display, home):

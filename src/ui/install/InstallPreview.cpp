@@ -415,10 +415,12 @@ bool InstallPreview::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    // Return in a list goes to what the row names, not to the default button.
+    // Return on a failure or a to-do goes to its line in the script, not to
+    // the default button; on a file, whose changes already show, it installs.
     const bool enter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                        key->modifiers() == Qt::NoModifier;
-    if (watched == m_files && enter && m_files->currentItem()) {
+    if (watched == m_files && enter && m_files->currentItem() &&
+        m_files->currentItem()->parent()) {
         itemChosen(m_files->currentItem());
         return true;
     }
