@@ -9,7 +9,6 @@
 // with an installation's changes written, never the forum itself.
 namespace Install {
 
-using ForumPaths::folderFiles;
 using ForumPaths::leavesFolder;
 
 struct WriteOutcome {

@@ -50,11 +50,8 @@ ScriptInstallation installScript(DocumentWindow* doc, const QString& forumFolder
     QStringList lines;
     const LineStore store = doc->control().lineSnapshot();
     store.lines().forEach([&lines](const LinePtr& l) { lines << l->text; });
-    out.scripts.push_back(
-        {name, lines, folder.isEmpty() ? Install::Files() : Install::folderFiles(folder)});
-    out.result = Install::install(
-        out.scripts, Install::folderFiles(forumFolder),
-        [forumFolder](const QString& p) { return Install::leavesFolder(forumFolder, p); });
+    out.scripts.push_back({name, lines, folder.isEmpty() ? FileTree() : FileTree::folder(folder)});
+    out.result = Install::install(out.scripts, forumFolder);
     return out;
 }
 

@@ -31,13 +31,9 @@ QStringList script(const QStringList& actions)
     return lines;
 }
 
-Install::Files filesOf(const QHash<QString, QByteArray>& files)
+FileTree filesOf(const QHash<QString, QByteArray>& files)
 {
-    return [files](const QString& path) -> std::optional<QByteArray> {
-        if (files.contains(path))
-            return files.value(path);
-        return std::nullopt;
-    };
+    return FileTree::memory(files);
 }
 
 QStringList rulesOf(const Install::Result& r)
@@ -225,9 +221,7 @@ private slots:
             {"OPEN|" + path, "FIND|secret", "AFTER, ADD|evil", "COPY|copy root/a.txt to " + path});
         const Install::Result r =
             Install::install({{"evil.mod", lines, filesOf({{"root/a.txt", "evil\n"}})}},
-                             Install::folderFiles(forum.path()), [&](const QString& p) {
-                                 return Install::leavesFolder(forum.path(), p);
-                             });
+                             FileTree::folder(forum.path()));
         QCOMPARE(rulesOf(r), (QStringList{"path-outside-forum", "path-outside-forum"}));
         QVERIFY(r.files.empty());
         QCOMPARE(readFile(elsewhere.filePath("x.php")), QByteArray("secret\n"));
@@ -291,7 +285,7 @@ private slots:
                     "BEFORE, ADD|$lang['B'] = 'b';", "COPY|copy root/new.php to includes/new.php"});
         const Install::Result r =
             Install::install({{"x.mod", lines, filesOf({{"root/new.php", "<?php\n"}})}},
-                             Install::folderFiles(forum.path()));
+                             FileTree::folder(forum.path()));
         QVERIFY(r.findings.empty());
         QCOMPARE(int(r.files.size()), 4);
         QByteArray patch;
