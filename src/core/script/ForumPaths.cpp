@@ -13,11 +13,23 @@ bool inside(const QString& root, const QString& path)
     return path == root || path.startsWith(root + u'/');
 }
 
-// The real folder of a path, links resolved; the path itself when it does not exist.
+// The real place of a path, links resolved; for a path that is not there,
+// its deepest folder that is, and the rest. A link that leads nowhere still
+// says where it would lead: a file written through it would land there.
 QString resolved(const QString& path)
 {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : canonical;
+    QString p = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(p);
+        if (info.exists())
+            return info.canonicalFilePath();
+        if (!info.isSymLink()) {
+            const QString up = info.path();
+            return up == p ? p : QDir::cleanPath(resolved(up) + u'/' + info.fileName());
+        }
+        p = QDir::cleanPath(info.symLinkTarget());
+    }
+    return p;
 }
 
 bool isConfined(const QString& path)
