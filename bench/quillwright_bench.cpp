@@ -466,13 +466,11 @@ int install(const QString& path, const QString& dir)
     Install::Result result;
     for (int i = 0; i < 9; ++i)
         runs.push_back(timed([&] {
-            result = Install::install({{"bench.mod", lines, {}}},
-                                      FileTree([&root](const QString& p) {
-                                          QFile f(QDir(root).filePath(p));
-                                          return f.open(QIODevice::ReadOnly)
-                                                     ? std::optional(f.readAll())
-                                                     : std::nullopt;
-                                      }));
+            result = Install::install(
+                {{"bench.mod", lines, {}}}, FileTree([&root](const QString& p) {
+                    QFile f(QDir(root).filePath(p));
+                    return f.open(QIODevice::ReadOnly) ? std::optional(f.readAll()) : std::nullopt;
+                }));
         }));
     print("install_ms", percentile(runs, 0.5));
     print("install_applied", result.applied);

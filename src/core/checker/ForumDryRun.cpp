@@ -93,10 +93,10 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
     // its file; after a FIND that failed, or a keyword no installer knows,
     // what needs a FIND waits for the next one.
     std::optional<Prepared> file;
-    int searchFrom = 0;        // the next FIND starts at this line
-    QStringList matched;       // the lines the last FIND matched, as the actions since left them
-    bool haveFind = false;     // a FIND matched since the OPEN
-    bool skipToFind = false;   // a FIND failed, or an unknown keyword came
+    int searchFrom = 0;      // the next FIND starts at this line
+    QStringList matched;     // the lines the last FIND matched, as the actions since left them
+    bool haveFind = false;   // a FIND matched since the OPEN
+    bool skipToFind = false; // a FIND failed, or an unknown keyword came
     for (const ModReader::Action& block : blocks) {
         const int col = block.banner.column;
         const int len = int(block.banner.keyword.size());
@@ -162,10 +162,10 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
             const std::optional<QStringView> fragment = ModReader::inlineText(block, lines);
             const QRegularExpression pattern =
                 ModReader::fragmentPattern(fragment.value_or(QStringView()));
-            const bool found =
-                fragment && !withoutWhitespace(*fragment).isEmpty() &&
-                std::any_of(matched.begin(), matched.end(),
-                            [&](const QString& l) { return pattern.match(l).hasMatch(); });
+            const bool found = fragment && !withoutWhitespace(*fragment).isEmpty() &&
+                               std::any_of(matched.begin(), matched.end(), [&](const QString& l) {
+                                   return pattern.match(l).hasMatch();
+                               });
             if (!found)
                 out.push_back({block.bannerLine + 1, col, len, Severity::Error,
                                QString::fromLatin1(Rule::InlineNoMatch),

@@ -41,7 +41,7 @@ bool matchesName(const QString& pattern, const QString& name)
 {
     QString re;
     for (const QChar c : pattern)
-        re += c == u'*' ? QStringLiteral(".*")
+        re += c == u'*'   ? QStringLiteral(".*")
               : c == u'?' ? QStringLiteral(".")
                           : QRegularExpression::escape(QString(c));
     return QRegularExpression(QRegularExpression::anchoredPattern(re),

@@ -144,7 +144,8 @@ WriteOutcome writeForumCopy(const QString& forumFolder, const QString& target, c
     }
     // Every entry, links not followed: a folder that is a link is copied as the link.
     QStringList entries;
-    QDirIterator it(forumRoot, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+    QDirIterator it(forumRoot,
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext())
         entries << QDir(forumRoot).relativeFilePath(it.next());

@@ -16,13 +16,8 @@
 namespace Install {
 namespace {
 
-using ModReader::withoutWhitespace;
 using Checker::Severity;
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Install", text);
-}
+using ModReader::withoutWhitespace;
 
 // A number found in a line by a placeholder: where it stands.
 struct Number {
@@ -67,9 +62,7 @@ bool isLeftToPeople(const QString& normalized)
 // A known keyword a mistyped one stands for: "IN-LINE-FIND" for "IN-LINE FIND".
 QString lookalike(const QString& normalized)
 {
-    const auto squeezed = [](QString k) {
-        return k.remove(u' ').remove(u'-').remove(u'_');
-    };
+    const auto squeezed = [](QString k) { return k.remove(u' ').remove(u'-').remove(u'_'); };
     const QString wanted = squeezed(normalized);
     for (const QString& k : ModReader::knownKeywords())
         if (squeezed(k) == wanted)
@@ -128,10 +121,10 @@ private:
     const std::vector<QStringView>* m_lines = nullptr;
     const ModReader::Action* m_action = nullptr;
     OpenFile* m_file = nullptr;
-    bool m_opened = false;      // an OPEN came, whether or not it succeeded
-    int m_searchFrom = 0;       // the next FIND starts at this line
-    int m_matchStart = -1;      // the first of the lines the last FIND matched
-    int m_matchEnd = -1;        // one past the last (consecutive after edits)
+    bool m_opened = false; // an OPEN came, whether or not it succeeded
+    int m_searchFrom = 0;  // the next FIND starts at this line
+    int m_matchStart = -1; // the first of the lines the last FIND matched
+    int m_matchEnd = -1;   // one past the last (consecutive after edits)
     std::map<int, Number> m_numbers;
     // The last IN-LINE FIND's fragment, and where IN-LINE additions after it go.
     int m_fragmentLine = -1;
@@ -250,7 +243,9 @@ QString Installer::conflictWith(const ModReader::FindText& find) const
     }
     if (!by)
         return QString();
-    return tr("; it matches the forum as it was before: it conflicts with %1, action at line %2")
+    return QCoreApplication::translate(
+               "Install",
+               "; it matches the forum as it was before: it conflicts with %1, action at line %2")
         .arg(m_scripts[size_t(by->first)].name)
         .arg(by->second + 1);
 }
@@ -263,15 +258,17 @@ bool Installer::find(const ModReader::Action& a)
     if (hit.empty()) {
         const int finding =
             lines.isEmpty()
-                ? reportAtBanner(a, Checker::Rule::FindNoMatch,
-                                 tr("FIND has no line to look for in %1").arg(m_file->path))
-                : reportAtBanner(a, Checker::Rule::FindNoMatch,
-                                 tr("FIND matches nothing in %1 from line %2")
-                                         .arg(m_file->path)
-                                         .arg(std::min(m_searchFrom,
-                                                       int(m_file->stripped.size())) +
-                                              1) +
-                                     conflictWith(lines));
+                ? reportAtBanner(
+                      a, Checker::Rule::FindNoMatch,
+                      QCoreApplication::translate("Install", "FIND has no line to look for in %1")
+                          .arg(m_file->path))
+                : reportAtBanner(
+                      a, Checker::Rule::FindNoMatch,
+                      QCoreApplication::translate("Install",
+                                                  "FIND matches nothing in %1 from line %2")
+                              .arg(m_file->path)
+                              .arg(std::min(m_searchFrom, int(m_file->stripped.size())) + 1) +
+                          conflictWith(lines));
         if (!lines.isEmpty())
             explainFailedFind(finding, a, lines);
         m_skipCause = finding;
@@ -296,23 +293,29 @@ void Installer::explainFailedFind(int finding, const ModReader::Action& a,
     std::vector<Note>& notes = m_result.findings[size_t(finding)].notes;
     for (int i = a.first; i < a.last; ++i)
         if (!(*m_lines)[size_t(i)].trimmed().isEmpty()) {
-            notes.push_back({QString(), i + 1, tr("the FIND's first line: %1").arg(find.written(0))});
+            notes.push_back({QString(), i + 1,
+                             QCoreApplication::translate("Install", "the FIND's first line: %1")
+                                 .arg(find.written(0))});
             break;
         }
     if (const std::vector<int> earlier =
             ModReader::findLines(m_file->stripped, find, 0, m_searchFrom);
         !earlier.empty())
-        notes.push_back({m_file->path, earlier.front() + 1,
-                         tr("the whole FIND stands here, above line %1 where the FIND before it "
+        notes.push_back(
+            {m_file->path, earlier.front() + 1,
+             QCoreApplication::translate(
+                 "Install", "the whole FIND stands here, above line %1 where the FIND before it "
                             "left off")
-                             .arg(m_searchFrom + 1)});
+                 .arg(m_searchFrom + 1)});
     else if (const CloseLines close = closeLines(m_file->stripped, find); close.count > 0)
-        notes.push_back({m_file->path, close.first + 1,
-                         tr("%1 of the FIND's %2 lines stand here, in that order, to line %3: "
+        notes.push_back(
+            {m_file->path, close.first + 1,
+             QCoreApplication::translate(
+                 "Install", "%1 of the FIND's %2 lines stand here, in that order, to line %3: "
                             "compare them with the script's")
-                             .arg(close.count)
-                             .arg(find.size())
-                             .arg(close.last + 1)});
+                 .arg(close.count)
+                 .arg(find.size())
+                 .arg(close.last + 1)});
     if (!m_explained) {
         m_explained = true;
         const Script& s = m_scripts[size_t(m_script)];
@@ -325,8 +328,9 @@ bool Installer::inlineFind(const ModReader::Action& a)
 {
     const std::optional<QStringView> fragment = ModReader::inlineText(a, *m_lines);
     if (!fragment || withoutWhitespace(*fragment).isEmpty()) {
-        m_skipCause = reportAtBanner(a, Checker::Rule::InlineNoMatch,
-                                     tr("IN-LINE FIND has nothing to look for"));
+        m_skipCause = reportAtBanner(
+            a, Checker::Rule::InlineNoMatch,
+            QCoreApplication::translate("Install", "IN-LINE FIND has nothing to look for"));
         return false;
     }
     std::vector<int> ids;
@@ -348,11 +352,13 @@ bool Installer::inlineFind(const ModReader::Action& a)
     }
     m_skipCause = reportAtBanner(
         a, Checker::Rule::InlineNoMatch,
-        tr("IN-LINE FIND matches nothing in the lines the FIND above found in %1")
+        QCoreApplication::translate(
+            "Install", "IN-LINE FIND matches nothing in the lines the FIND above found in %1")
             .arg(m_file->path));
     m_result.findings.back().notes.push_back(
         {QString(), ModReader::firstContentLine(a, *m_lines) + 1,
-         tr("the fragment: %1").arg(fragment->trimmed().toString())});
+         QCoreApplication::translate("Install", "the fragment: %1")
+             .arg(fragment->trimmed().toString())});
     return false;
 }
 
@@ -427,7 +433,8 @@ void Installer::increment(const ModReader::Action& a)
     const auto number = m_numbers.find(id);
     if (number == m_numbers.end()) {
         reportAtBanner(a, Checker::Rule::IncrementNoNumber,
-                       tr("INCREMENT finds no number {%:%1} in the lines found in %2")
+                       QCoreApplication::translate(
+                           "Install", "INCREMENT finds no number {%:%1} in the lines found in %2")
                            .arg(id)
                            .arg(m_file->path));
         return;
@@ -435,9 +442,9 @@ void Installer::increment(const ModReader::Action& a)
     const bool given = m.hasMatch() && !m.captured(3).isEmpty();
     Number& n = number->second;
     QString line = m_file->text.lines[size_t(n.line)].text;
-    const QString now = addDecimal(line.mid(n.start, n.length),
-                                   given ? m.captured(3) : QStringLiteral("1"),
-                                   given && m.captured(2) == u"-");
+    const QString now =
+        addDecimal(line.mid(n.start, n.length), given ? m.captured(3) : QStringLiteral("1"),
+                   given && m.captured(2) == u"-");
     line.replace(n.start, n.length, now);
     n.length = now.size();
     changeLine(n.line, line);
@@ -447,9 +454,8 @@ void Installer::increment(const ModReader::Action& a)
 bool Installer::isMadeFolder(const QString& path) const
 {
     const QString below = path + u'/';
-    return std::any_of(m_files.begin(), m_files.end(), [&](const auto& f) {
-        return !f->original && f->path.startsWith(below);
-    });
+    return std::any_of(m_files.begin(), m_files.end(),
+                       [&](const auto& f) { return !f->original && f->path.startsWith(below); });
 }
 
 OpenFile* Installer::placeCopy(const QString& path, const QByteArray& bytes)
@@ -495,13 +501,17 @@ void Installer::copyAction(const ModReader::Action& a)
         case CopyLine::Verdict::TargetOutside:
             opened(ModReader::scriptPath(copy.target));
             report(i, 1, int(text.size()), Severity::Error, Checker::Rule::PathOutsideForum,
-                   tr("COPY to %1 is refused: only paths inside the forum's folder are written")
+                   QCoreApplication::translate(
+                       "Install",
+                       "COPY to %1 is refused: only paths inside the forum's folder are written")
                        .arg(copy.target));
             break;
         case CopyLine::Verdict::SourceOutside:
             m_reportPath.clear();
             report(i, 1, int(text.size()), Severity::Error, Checker::Rule::PathOutsidePackage,
-                   tr("COPY from %1 is refused: only files inside the MOD's package are copied")
+                   QCoreApplication::translate(
+                       "Install",
+                       "COPY from %1 is refused: only files inside the MOD's package are copied")
                        .arg(copy.source));
             break;
         case CopyLine::Verdict::NotCopyLine:
@@ -564,12 +574,15 @@ void Installer::unknownKeyword(const ModReader::Action& a)
     const bool inFile = m_file != nullptr;
     if (inFile)
         endSkip();
-    const int finding = reportAtBanner(
-        a, Checker::Rule::UnknownKeyword,
-        tr("%1 is not a keyword installers know: the block is left out").arg(a.banner.keyword));
+    const int finding =
+        reportAtBanner(a, Checker::Rule::UnknownKeyword,
+                       QCoreApplication::translate(
+                           "Install", "%1 is not a keyword installers know: the block is left out")
+                           .arg(a.banner.keyword));
     if (const QString meant = lookalike(a.normalized); !meant.isEmpty())
         m_result.findings.back().notes.push_back(
-            {QString(), a.bannerLine + 1, tr("did you mean %1?").arg(meant)});
+            {QString(), a.bannerLine + 1,
+             QCoreApplication::translate("Install", "did you mean %1?").arg(meant)});
     // A translated keyword may have been a FIND: what needs one waits for the next.
     if (inFile) {
         m_skipToFind = true;
@@ -613,10 +626,14 @@ void Installer::runScript(int index)
         m_reportPath.clear();
         report(0, 1, 0, Severity::Error, Checker::Rule::NoAction,
                actions.empty()
-                   ? tr("The script has no action an installer can read: no \"#-----[ KEYWORD ]\" "
-                        "banner before its end")
-                   : tr("The script has no action an installer can read: no banner's keyword is "
-                        "one installers know"));
+                   ? QCoreApplication::translate(
+                         "Install",
+                         "The script has no action an installer can read: no \"#-----[ KEYWORD ]\" "
+                         "banner before its end")
+                   : QCoreApplication::translate(
+                         "Install",
+                         "The script has no action an installer can read: no banner's keyword is "
+                         "one installers know"));
     }
     m_lines = nullptr;
 }
@@ -635,7 +652,8 @@ void Installer::fileAction(const ModReader::Action& a)
                            isFind || a.kind == ModReader::Kind::InlineFind
                                ? Checker::Rule::FindBeforeOpen
                                : Checker::Rule::ActionBeforeOpen,
-                           tr("%1 comes before any OPEN: there is no file to change")
+                           QCoreApplication::translate(
+                               "Install", "%1 comes before any OPEN: there is no file to change")
                                .arg(a.banner.keyword.toString()));
         return;
     }
@@ -653,7 +671,7 @@ void Installer::fileAction(const ModReader::Action& a)
             skip(a);
         else // nothing failed: the script simply has no FIND here
             reportAtBanner(a, Checker::Rule::NoFind,
-                           tr("%1 has no FIND before it in %2")
+                           QCoreApplication::translate("Install", "%1 has no FIND before it in %2")
                                .arg(a.banner.keyword.toString(), m_file->path));
         return;
     }
@@ -695,8 +713,10 @@ void Installer::inlineEdit(const ModReader::Action& a)
         if (m_skipToInline)
             skip(a);
         else
-            reportAtBanner(a, Checker::Rule::NoInlineFind,
-                           tr("%1 has no IN-LINE FIND before it").arg(a.banner.keyword.toString()));
+            reportAtBanner(
+                a, Checker::Rule::NoInlineFind,
+                QCoreApplication::translate("Install", "%1 has no IN-LINE FIND before it")
+                    .arg(a.banner.keyword.toString()));
         return;
     }
     const QString added = ModReader::inlineText(a, *m_lines).value_or(QStringView()).toString();
@@ -758,8 +778,9 @@ QStringList reportLines(const std::vector<Script>& scripts, const Result& result
             0,
             Severity::Note,
             QStringLiteral("todo-") + t.kind,
-            oneLine ? tr("to do by hand: %1").arg(t.text)
-                    : tr("to do by hand, the lines below as the script writes them:")};
+            oneLine ? QCoreApplication::translate("Install", "to do by hand: %1").arg(t.text)
+                    : QCoreApplication::translate(
+                          "Install", "to do by hand, the lines below as the script writes them:")};
         out << Checker::compilerLine(scripts[size_t(t.script)].name, note);
         if (!oneLine)
             out << t.text.split(u'\n');
@@ -772,7 +793,7 @@ QString summary(const Result& r)
     const int applied = r.applied;
     const int changed = int(r.files.size());
     const int left = int(r.todo.size());
-    return tr("%1, %2; %3; %4")
+    return QCoreApplication::translate("Install", "%1, %2; %3; %4")
         .arg(applied == 1
                  ? QCoreApplication::translate("Install", "%n action applied", nullptr, applied)
                  : QCoreApplication::translate("Install", "%n actions applied", nullptr, applied),
@@ -794,9 +815,8 @@ bool failedIn(const Result& result, const QString& path)
 
 bool hasErrors(const Result& result)
 {
-    return std::any_of(result.findings.begin(), result.findings.end(), [](const Finding& f) {
-        return f.finding.severity == Severity::Error;
-    });
+    return std::any_of(result.findings.begin(), result.findings.end(),
+                       [](const Finding& f) { return f.finding.severity == Severity::Error; });
 }
 
 Result install(const std::vector<Script>& scripts, const FileTree& forum)

@@ -24,9 +24,8 @@ public:
     // Files by a function, which lists no folder (the writer's proof, tests).
     FileTree(Read read);
     template <typename F>
-        requires std::is_invocable_r_v<std::optional<QByteArray>, F, const QString&>
-    FileTree(F read) : FileTree(Read(std::move(read)))
-    {}
+    requires std::is_invocable_r_v < std::optional<QByteArray>, F,
+    const QString& > FileTree(F read) : FileTree(Read(std::move(read))) {}
     // The files of a folder on disk. Trees of one folder share what they
     // read: each file is read once and kept until it changes on disk.
     static FileTree folder(const QString& root);

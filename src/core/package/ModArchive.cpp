@@ -47,7 +47,8 @@ bool isScript(const QByteArray& bytes)
 {
     if (!decodeText(bytes.first(std::min<qsizetype>(bytes.size(), 64 * 1024))).refusal.isEmpty())
         return false;
-    const QStringList lines = ModReader::readLines(bytes.first(std::min<qsizetype>(bytes.size(), 16 * 1024)));
+    const QStringList lines =
+        ModReader::readLines(bytes.first(std::min<qsizetype>(bytes.size(), 16 * 1024)));
     for (const QString& l : lines) {
         if (ModReader::scanBanner(l))
             return false;
@@ -95,8 +96,8 @@ Package readEntries(archive* a, qint64 packed, const Limits& limits)
         if (type == AE_IFDIR)
             continue;
         if (type != AE_IFREG)
-            return refuse(tr("Its entry %1 is not a file or a folder: the archive is refused")
-                              .arg(name));
+            return refuse(
+                tr("Its entry %1 is not a file or a folder: the archive is refused").arg(name));
         if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > limits.entrySize)
             return refuse(tr("Its entry %1 unpacks to more than %2 MB: the archive is refused")
                               .arg(name)

@@ -27,7 +27,7 @@ struct Limits {
 bool looksLikeArchive(const QByteArray& head);
 
 struct Package {
-    FileTree files;     // every file, by its path in the archive
+    FileTree files;      // every file, by its path in the archive
     QStringList scripts; // the MOD scripts in it (text that opens with a MOD header), by path
     QString error;       // why the archive is refused; then nothing else is set
 };

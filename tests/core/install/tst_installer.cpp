@@ -98,8 +98,9 @@ QStringList verdicts(const QStringList& lines, std::vector<std::pair<int, QStrin
     for (const auto& [line, rule] : found) {
         if (!DryRunRules.contains(rule))
             continue;
-        const auto in = std::find_if(s.actions.rbegin(), s.actions.rend(),
-                                     [&](const ModReader::Action& a) { return a.bannerLine < line; });
+        const auto in =
+            std::find_if(s.actions.rbegin(), s.actions.rend(),
+                         [&](const ModReader::Action& a) { return a.bannerLine < line; });
         if (in != s.actions.rend() && in->kind == ModReader::Kind::Copy)
             continue;
         out << QString::number(line) + u' ' + rule;
@@ -142,9 +143,10 @@ QStringList describe(const QString& root, const QStringList& leaveOut = {})
     p.start("find", {".", "-printf", "%P %y %m %T@ %l\\n"});
     p.waitForFinished(30000);
     QStringList out = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    out.erase(std::remove_if(out.begin(), out.end(),
-                             [&](const QString& l) { return leaveOut.contains(l.section(u' ', 0, 0)); }),
-              out.end());
+    out.erase(
+        std::remove_if(out.begin(), out.end(),
+                       [&](const QString& l) { return leaveOut.contains(l.section(u' ', 0, 0)); }),
+        out.end());
     out.sort();
     return out;
 }
@@ -188,11 +190,11 @@ private slots:
             QVERIFY2(!failed, diff.err.constData());
         else
             QVERIFY2(diff.err.contains("[" + rule.toUtf8() + "]"), diff.err.constData());
-        const Run check = run(QUILLWRIGHT_CHECK,
-                              QStringList{"--color=never", "--forum", "forum", "--select",
-                                          DryRunRules.join(u',')} +
-                                  scripts,
-                              dir.path());
+        const Run check = run(
+            QUILLWRIGHT_CHECK,
+            QStringList{"--color=never", "--forum", "forum", "--select", DryRunRules.join(u',')} +
+                scripts,
+            dir.path());
         QCOMPARE(QString::fromUtf8(check.out),
                  QString::fromUtf8(readFile(dir.filePath("expected.findings"))));
 
@@ -215,9 +217,9 @@ private slots:
             return;
         QTemporaryDir work;
         const QString out = work.filePath("out");
-        const Run install = run(
-            QUILLWRIGHT_MOD, QStringList{"install", "--forum", "forum", "-o", out} + scripts,
-            dir.path());
+        const Run install =
+            run(QUILLWRIGHT_MOD, QStringList{"install", "--forum", "forum", "-o", out} + scripts,
+                dir.path());
         QCOMPARE(install.status, diff.status);
         const QString patched = work.filePath("patched");
         QVERIFY(Install::writeForumCopy(dir.filePath("forum"), patched, {}).ok);
@@ -260,8 +262,8 @@ private slots:
               Checker::Rule::PathOutsideForum, Checker::Rule::PathOutsidePackage,
               Checker::Rule::FindNoMatch, Checker::Rule::InlineNoMatch, Checker::Rule::NoFind,
               Checker::Rule::NoInlineFind, Checker::Rule::IncrementNoNumber,
-              Checker::Rule::UnknownKeyword, Checker::Rule::NoAction,
-              Checker::Rule::FindBeforeOpen, Checker::Rule::ActionBeforeOpen})
+              Checker::Rule::UnknownKeyword, Checker::Rule::NoAction, Checker::Rule::FindBeforeOpen,
+              Checker::Rule::ActionBeforeOpen})
             QVERIFY2(reports.contains(QStringLiteral("[%1]").arg(rule)), rule);
     }
 
@@ -285,9 +287,9 @@ private slots:
         writeFile(forum.filePath("index.php"), "<?php\n");
         const QStringList lines = script(
             {"OPEN|" + path, "FIND|secret", "AFTER, ADD|evil", "COPY|copy root/a.txt to " + path});
-        const Install::Result r = Install::install(
-            {{"evil.mod", lines, FileTree::memory({{"root/a.txt", "evil\n"}})}},
-            FileTree::folder(forum.path()));
+        const Install::Result r =
+            Install::install({{"evil.mod", lines, FileTree::memory({{"root/a.txt", "evil\n"}})}},
+                             FileTree::folder(forum.path()));
         QCOMPARE(rulesOf(r), (QStringList{"path-outside-forum", "path-outside-forum"}));
         QVERIFY(r.files.empty());
         QVERIFY(r.todo.empty());
@@ -301,19 +303,20 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
         const QStringList install = {"install", "--forum", "forum", "-o"};
-        QTest::newRow("a FIND that fails") << QStringList{"diff", "--forum=forum", "x.mod"} << 1
-                                           << "x.mod:17:9: error: FIND matches nothing in viewtopic.php";
-        QTest::newRow("what is left to do")
+        QTest::newRow("a FIND that fails")
             << QStringList{"diff", "--forum=forum", "x.mod"} << 1
-            << "note: to do by hand: DROP TABLE x; [todo-sql]";
-        QTest::newRow("how it went") << QStringList{"diff", "--forum=forum", "x.mod"} << 1
-                                     << "quillwright-mod: 3 actions applied, 1 failed; 1 file changed; 1 thing left to do "
-                                        "by hand";
+            << "x.mod:17:9: error: FIND matches nothing in viewtopic.php";
+        QTest::newRow("what is left to do") << QStringList{"diff", "--forum=forum", "x.mod"} << 1
+                                            << "note: to do by hand: DROP TABLE x; [todo-sql]";
+        QTest::newRow("how it went")
+            << QStringList{"diff", "--forum=forum", "x.mod"} << 1
+            << "quillwright-mod: 3 actions applied, 1 failed; 1 file changed; 1 thing left to do "
+               "by hand";
         QTest::newRow("a forum that is no folder")
             << QStringList{"install", "--forum", "bad forum", "-o", "o2", "x.mod"} << 2
             << "is not a folder";
-        QTest::newRow("a copy inside the forum") << install + QStringList{"forum/in", "x.mod"} << 1
-                                                 << "a folder inside it";
+        QTest::newRow("a copy inside the forum")
+            << install + QStringList{"forum/in", "x.mod"} << 1 << "a folder inside it";
         QTest::newRow("not a command") << QStringList{"frobnicate"} << 2 << "is not a command";
         QTest::newRow("a script in UTF-16") << install + QStringList{"o3", "utf16.mod"} << 2
                                             << "cannot read utf16.mod: It is encoded as UTF-16";
@@ -323,8 +326,7 @@ private slots:
             << install + QStringList{"o4", "quick_reply.zip"} << 0
             << "quillwright-mod: 4 actions applied, 0 failed; 2 files changed; 0 things left";
         QTest::newRow("a package named .mod")
-            << QStringList{"diff", "--forum", "forum", "package.mod"} << 0
-            << "4 actions applied";
+            << QStringList{"diff", "--forum", "forum", "package.mod"} << 0 << "4 actions applied";
         QTest::newRow("a package with several scripts")
             << QStringList{"diff", "--forum", "forum", "two.zip"} << 2
             << "several MOD scripts: QR/contrib/add-on.mod, QR/upgrade.mod; name one with "
@@ -377,8 +379,8 @@ private slots:
                 .join("\r\n")
                 .toLatin1();
         writeZip(dir.filePath("quick_reply.zip"), {{"QR/install.mod", good},
-                                                    {"QR/root/quick_reply.php", "<?php\n"},
-                                                    {"QR/contrib/readme.txt", "thanks\n"}});
+                                                   {"QR/root/quick_reply.php", "<?php\n"},
+                                                   {"QR/contrib/readme.txt", "thanks\n"}});
         QVERIFY(QFile::copy(dir.filePath("quick_reply.zip"), dir.filePath("package.mod")));
         writeZip(dir.filePath("two.zip"),
                  {{"QR/upgrade.mod", good}, {"QR/contrib/add-on.mod", failing}});
@@ -448,14 +450,13 @@ private slots:
         QCOMPARE(::chmod(QFile::encodeName(forum + "/templates/subSilver"), 0555), 0);
         QCOMPARE(::chmod(QFile::encodeName(forum), 0751), 0);
         QProcess touch;
-        touch.start("find", {forum, "-exec", "touch", "-h", "-d", "2004-03-01 12:00:00.5", "{}",
-                             "+"});
+        touch.start("find",
+                    {forum, "-exec", "touch", "-h", "-d", "2004-03-01 12:00:00.5", "{}", "+"});
         QVERIFY(touch.waitForFinished(30000));
         Install::Result r;
         r.files.push_back({"config.php", std::nullopt, "<?php $dbpasswd = 'y'; ?>\n", true});
         r.files.push_back({"templates/subSilver/quick.tpl", std::nullopt, "<form>\n", true});
-        const Install::WriteOutcome done =
-            Install::writeForumCopy(forum, dir.filePath("copy"), r);
+        const Install::WriteOutcome done = Install::writeForumCopy(forum, dir.filePath("copy"), r);
         QVERIFY2(done.ok, qPrintable(done.error));
         QProcess cp;
         cp.start("cp", {"-a", forum, dir.filePath("reference")});
@@ -465,8 +466,10 @@ private slots:
         QCOMPARE(describe(dir.filePath("copy"), changed),
                  describe(dir.filePath("reference"), changed));
         QFileInfo config(dir.filePath("copy/config.php"));
-        QCOMPARE(int(config.permissions() & 0x7777), int(QFileInfo(forum + "/config.php").permissions() & 0x7777));
-        QCOMPARE(readFile(dir.filePath("copy/templates/subSilver/quick.tpl")), QByteArray("<form>\n"));
+        QCOMPARE(int(config.permissions() & 0x7777),
+                 int(QFileInfo(forum + "/config.php").permissions() & 0x7777));
+        QCOMPARE(readFile(dir.filePath("copy/templates/subSilver/quick.tpl")),
+                 QByteArray("<form>\n"));
         QCOMPARE(QFileInfo(dir.filePath("copy/templates/topic.php")).symLinkTarget(),
                  dir.filePath("copy/viewtopic.php"));
 
