@@ -666,6 +666,8 @@ FR = {
         'Son entrée %1 ne peut pas être décompressée : %2',
     ('ModArchive', 'It is not a zip archive that can be read: %1'):
         "Ce n'est pas une archive zip lisible : %1",
+    ('Install', 'its keywords are %1: installers read the English ones (OPEN, FIND, AFTER, ADD ...), even in a translated script'):
+        "ses mots-clés sont %1 : les installateurs lisent les mots anglais (OPEN, FIND, AFTER, ADD ...), même dans un script traduit",
 }
 
 if __name__ == "__main__":

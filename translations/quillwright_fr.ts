@@ -1233,6 +1233,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>%1 has no IN-LINE FIND before it</source>
         <translation>%1 n'a pas de IN-LINE FIND avant lui</translation>
     </message>
+    <message>
+        <source>its keywords are %1: installers read the English ones (OPEN, FIND, AFTER, ADD ...), even in a translated script</source>
+        <translation>ses mots-clés sont %1 : les installateurs lisent les mots anglais (OPEN, FIND, AFTER, ADD ...), même dans un script traduit</translation>
+    </message>
 </context>
 <context>
     <name>InstallMenuCommands</name>

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 #include <map>
 
 namespace Install {
@@ -83,6 +84,7 @@ private:
     void copyAction(const ModReader::Action& a);
     void toDo(const ModReader::Action& a);
     void unknownKeyword(const ModReader::Action& a);
+    void nothingToInstall(const std::vector<ModReader::Action>& actions);
     void fileAction(const ModReader::Action& a);
     void inlineEdit(const ModReader::Action& a);
     OpenFile* open(const QString& path);
@@ -590,6 +592,46 @@ void Installer::unknownKeyword(const ModReader::Action& a)
     }
 }
 
+// A script with no action an installer can read (its keywords translated,
+// or no banner at all) is one error, its keywords named, not one per banner.
+void Installer::nothingToInstall(const std::vector<ModReader::Action>& actions)
+{
+    QStringList keywords;
+    for (const ModReader::Action& a : actions)
+        if (const QString k = u'"' + a.banner.keyword.toString() + u'"'; !keywords.contains(k))
+            keywords << k;
+    const auto unknown = std::remove_if(
+        m_result.findings.begin(), m_result.findings.end(), [this](const Finding& f) {
+            return f.script == m_script &&
+                   f.finding.rule == QLatin1String(Checker::Rule::UnknownKeyword);
+        });
+    m_result.failed -= int(m_result.findings.end() - unknown);
+    m_result.findings.erase(unknown, m_result.findings.end());
+    m_reportPath.clear();
+    if (actions.empty()) {
+        report(0, 1, 0, Severity::Error, Checker::Rule::NoAction,
+               QCoreApplication::translate("Install",
+                                           "The script has no action an installer can read: no "
+                                           "\"#-----[ KEYWORD ]\" banner before its end"));
+        return;
+    }
+    report(0, 1, 0, Severity::Error, Checker::Rule::NoAction,
+           QCoreApplication::translate("Install",
+                                       "The script has no action an installer can read: no "
+                                       "banner's keyword is one installers know"));
+    const int named = 6;
+    QString list = keywords.mid(0, named).join(QStringLiteral(", "));
+    if (keywords.size() > named)
+        list += QCoreApplication::translate("Install", ", and %n more", nullptr,
+                                            int(keywords.size()) - named);
+    m_result.findings.back().notes.push_back(
+        {QString(), actions.front().bannerLine + 1,
+         QCoreApplication::translate("Install",
+                                     "its keywords are %1: installers read the English ones "
+                                     "(OPEN, FIND, AFTER, ADD ...), even in a translated script")
+             .arg(list)});
+}
+
 void Installer::runScript(int index)
 {
     m_script = index;
@@ -622,19 +664,8 @@ void Installer::runScript(int index)
         }
     }
     endSkip();
-    if (readable == 0) {
-        m_reportPath.clear();
-        report(0, 1, 0, Severity::Error, Checker::Rule::NoAction,
-               actions.empty()
-                   ? QCoreApplication::translate(
-                         "Install",
-                         "The script has no action an installer can read: no \"#-----[ KEYWORD ]\" "
-                         "banner before its end")
-                   : QCoreApplication::translate(
-                         "Install",
-                         "The script has no action an installer can read: no banner's keyword is "
-                         "one installers know"));
-    }
+    if (readable == 0)
+        nothingToInstall(actions);
     m_lines = nullptr;
 }
 
