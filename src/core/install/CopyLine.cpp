@@ -105,6 +105,13 @@ CopyLine readCopyLine(QStringView line, const FileTree& package, const FileTree&
         return out;
     }
     for (const auto& [source, target] : out.files)
+        if (package.leaves(source)) {
+            out.verdict = CopyLine::Verdict::SourceOutside;
+            out.source = source;
+            out.files.clear();
+            return out;
+        }
+    for (const auto& [source, target] : out.files)
         if (forum.leaves(target)) {
             out.verdict = CopyLine::Verdict::TargetOutside;
             out.target = target;

@@ -120,11 +120,9 @@ public:
         const QDir top(m_root);
         QDirIterator it(top.filePath(folder), QDir::Files | QDir::Hidden | QDir::System,
                         QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = top.relativeFilePath(it.next());
-            if (!leaves(path))
-                out << path;
-        }
+        // Links that lead out are listed too: whoever copies them says no.
+        while (it.hasNext())
+            out << top.relativeFilePath(it.next());
         out.sort();
         return out;
     }

@@ -36,7 +36,7 @@ public:
     std::optional<QByteArray> read(const QString& path) const;
     bool isFolder(const QString& path) const; // "" is the top
     // Every file below `folder` ("" for the top), subfolders included, as
-    // paths of the tree, sorted.
+    // paths of the tree, sorted; a link that leads out is listed (see leaves).
     QStringList filesUnder(const QString& folder) const;
     // Whether `path` leads outside the tree (a link pointing elsewhere).
     bool leaves(const QString& path) const;

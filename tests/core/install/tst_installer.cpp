@@ -294,6 +294,15 @@ private slots:
         QVERIFY(r.files.empty());
         QVERIFY(r.todo.empty());
         QCOMPARE(readFile(elsewhere.filePath("x.php")), QByteArray("secret\n"));
+        // A package's link that leads out is not copied, not even by a wildcard.
+        QTemporaryDir package;
+        writeFile(package.filePath("root/a.php"), "<?php\n");
+        QVERIFY(QFile::link(elsewhere.filePath("x.php"), package.filePath("root/b.php")));
+        const Install::Result all = Install::install(
+            {{"all.mod", script({"COPY|copy root/*.* to *.*"}), FileTree::folder(package.path())}},
+            FileTree::folder(forum.path()));
+        QCOMPARE(rulesOf(all), QStringList{"path-outside-package"});
+        QVERIFY(all.files.empty() && all.todo.empty());
     }
 
     // What a shell user types, what the tool answers: its status, and a line it says.
