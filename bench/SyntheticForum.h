@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Quillwright {
+
 // A forum of phpBB 2.0's size written into a folder: 89 PHP files of up to
 // about 105 KB (41,000 lines in all), 98 templates and language and image
 // files, about 310 files and 3 MB; and a script of a hundred actions over
@@ -80,3 +82,5 @@ struct SyntheticForum {
         return out.join(QStringLiteral("\r\n"));
     }
 };
+
+} // namespace Quillwright

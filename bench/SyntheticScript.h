@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Quillwright {
+
 // A deterministic MOD script of about `bytes` characters made of realistic
 // action blocks, for benchmarks and scale tests.
 inline QString syntheticScript(qsizetype bytes, quint32 seed = 42)
@@ -96,3 +98,5 @@ inline QString conventionalScript(qsizetype bytes, quint32 seed = 7)
     block("SAVE/CLOSE ALL FILES", "# EoM\r\n");
     return text;
 }
+
+} // namespace Quillwright

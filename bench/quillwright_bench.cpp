@@ -31,17 +31,17 @@
 #include "core/script/ScriptFile.h"
 #include "core/settings/SettingsStore.h"
 #include "core/writer/ScriptWriter.h"
+#include "ui/checker/CheckerForum.h"
+#include "ui/checker/DocumentChecks.h"
+#include "ui/document/DocumentWindow.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/find/FindBar.h"
+#include "ui/frame/EditCommands.h"
+#include "ui/frame/FileCommands.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/install/InstallMenuCommands.h"
+#include "ui/install/InstallPreview.h"
 #include "ui/platform/DialogService.h"
-#include "ui/windows/CheckerForum.h"
-#include "ui/windows/DocumentChecks.h"
-#include "ui/windows/DocumentWindow.h"
-#include "ui/windows/EditCommands.h"
-#include "ui/windows/FileCommands.h"
-#include "ui/windows/FindBar.h"
-#include "ui/windows/InstallMenuCommands.h"
-#include "ui/windows/InstallPreview.h"
-#include "ui/windows/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -62,6 +62,8 @@
 #include <cstdio>
 #include <functional>
 #include <sys/resource.h>
+
+using namespace Quillwright;
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace Quillwright {
+
 // Fuzz bytes as the program would see them: a script file's bytes decoded
 // from Windows-1252.
 inline QString fuzzText(const uint8_t* data, size_t size)
@@ -19,3 +21,5 @@ inline QString fuzzText(const uint8_t* data, size_t size)
         if (!(cond))                                                                               \
             __builtin_trap();                                                                      \
     } while (0)
+
+} // namespace Quillwright

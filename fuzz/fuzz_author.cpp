@@ -3,6 +3,8 @@
 #include "FuzzInput.h"
 #include "core/script/AuthorDetails.h"
 
+using namespace Quillwright;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString line = fuzzText(data, size);

@@ -5,6 +5,8 @@
 #include "core/control/MemoryRichTextControl.h"
 #include "core/script/HeaderFields.h"
 
+using namespace Quillwright;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     MemoryRichTextControl c;

@@ -7,6 +7,8 @@
 
 #include <QHash>
 
+using namespace Quillwright;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QStringList lines =

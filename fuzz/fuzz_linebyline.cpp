@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <memory>
 
+using namespace Quillwright;
+
 namespace {
 
 struct Side {

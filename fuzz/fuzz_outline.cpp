@@ -2,6 +2,8 @@
 #include "FuzzInput.h"
 #include "core/outline/ActionOutline.h"
 
+using namespace Quillwright;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = fuzzText(data, size);

@@ -5,6 +5,8 @@
 #include "core/colouring/KeywordColouring.h"
 #include "core/rtf/Rtf.h"
 
+using namespace Quillwright;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const StyledText content = normalizedStyledText(Rtf::read(fuzzText(data, size)));

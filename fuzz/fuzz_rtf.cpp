@@ -2,6 +2,8 @@
 #include "FuzzInput.h"
 #include "core/rtf/Rtf.h"
 
+using namespace Quillwright;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const StyledText first = Rtf::read(fuzzText(data, size));

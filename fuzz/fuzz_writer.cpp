@@ -6,6 +6,8 @@
 #include "core/script/ModReader.h"
 #include "core/writer/ScriptWriter.h"
 
+using namespace Quillwright;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // Before the first NUL: the forum's file; after it: the author's.

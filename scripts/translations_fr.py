@@ -682,7 +682,9 @@ if __name__ == "__main__":
         for message in context.findall("message"):
             source = message.find("source").text
             translation = message.find("translation")
-            wanted = FR.get((name, source))
+            # Entries are keyed by the class or namespace name; a class's tr()
+            # context carries the project's namespace before it.
+            wanted = FR.get((name, source)) or FR.get((name.removeprefix("Quillwright::"), source))
             if wanted is None:
                 print(f"no French for {name}: {source!r}")
                 missing += 1

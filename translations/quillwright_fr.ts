@@ -1,54 +1,6 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
-    <name>AuthorDialog</name>
-    <message>
-        <source>Author Details</source>
-        <translation>Détails sur l'auteur</translation>
-    </message>
-    <message>
-        <source>name:</source>
-        <translation>nom :</translation>
-    </message>
-    <message>
-        <source>e-mail:</source>
-        <translation>courriel :</translation>
-    </message>
-    <message>
-        <source>phpBB username:</source>
-        <translation>nom d'utilisateur phpBB :</translation>
-    </message>
-    <message>
-        <source>your url:</source>
-        <translation>votre site :</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>BrowserWindow</name>
-    <message>
-        <source>This build of Quillwright has no web browser component.</source>
-        <translation>Cette version de Quillwright n'a pas de navigateur web.</translation>
-    </message>
-    <message>
-        <source>Working...</source>
-        <translation>Chargement...</translation>
-    </message>
-    <message>
-        <source>The web browser component could not be loaded:
-%1</source>
-        <translation>Le composant de navigation web n'a pas pu être chargé :
-%1</translation>
-    </message>
-</context>
-<context>
     <name>Checker</name>
     <message>
         <source>No problems</source>
@@ -77,26 +29,6 @@
     <message>
         <source>%1 notes</source>
         <translation>%1 remarques</translation>
-    </message>
-    <message>
-        <source>The forum has no %1 (a language or template installed apart)</source>
-        <translation>Le forum n'a pas de %1 (une langue ou un modèle installé à part)</translation>
-    </message>
-    <message>
-        <source>The forum has no %1</source>
-        <translation>Le forum n'a pas de %1</translation>
-    </message>
-    <message>
-        <source>FIND matches nothing in %1 from line %2</source>
-        <translation>FIND ne trouve rien dans %1 à partir de la ligne %2</translation>
-    </message>
-    <message>
-        <source>; it matches earlier, at line %1</source>
-        <translation> ; il trouve plus haut, à la ligne %1</translation>
-    </message>
-    <message>
-        <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
-        <translation>IN-LINE FIND ne trouve rien dans les lignes que le FIND précédent a trouvées dans %1</translation>
     </message>
     <message>
         <source>"%1" is given more than once</source>
@@ -347,39 +279,12 @@
         <translation><numerusform>%n autre caractère qu'un script MOD ne peut contenir non montré</numerusform><numerusform>%n autres caractères qu'un script MOD ne peut contenir non montrés</numerusform></translation>
     </message>
     <message>
-        <source>OPEN names no file to open</source>
-        <translation>OPEN ne nomme aucun fichier à ouvrir</translation>
-    </message>
-    <message>
-        <source>OPEN %1 is refused: only files inside the forum's folder are changed</source>
-        <translation>OPEN %1 est refusé : seuls les fichiers du dossier du forum sont modifiés</translation>
-    </message>
-    <message>
-        <source>OPEN %1 is refused: it leads outside the forum's folder</source>
-        <translation>OPEN %1 est refusé : il mène hors du dossier du forum</translation>
-    </message>
-    <message>
-        <source>%1 is not a text file</source>
-        <translation>%1 n'est pas un fichier texte</translation>
-    </message>
-    <message>
-        <source>FIND has no line to look for in %1</source>
-        <translation>FIND n'a aucune ligne à chercher dans %1</translation>
-    </message>
-    <message>
         <source>A COPY takes a file from outside the MOD's package (installing)</source>
         <translation>Un COPY prend un fichier hors du paquet du MOD (installation)</translation>
     </message>
     <message>
         <source>The script has no action an installer can read (installing)</source>
         <translation>Le script n'a aucune action qu'un installateur sache lire (installation)</translation>
-    </message>
-</context>
-<context>
-    <name>CheckerForum</name>
-    <message>
-        <source>Check against forum files</source>
-        <translation>Vérifier avec les fichiers du forum</translation>
     </message>
 </context>
 <context>
@@ -660,18 +565,348 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>CommandsWindow</name>
+    <name>DialogService</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Mise en page</translation>
+    </message>
+</context>
+<context>
+    <name>Install</name>
+    <message>
+        <source>No folder was given for the forum's copy.</source>
+        <translation>Aucun dossier n'a été donné pour la copie du forum.</translation>
+    </message>
+    <message>
+        <source>%1 is the forum's folder or a folder inside it: the copy goes elsewhere, so that the forum stays as it is.</source>
+        <translation>%1 est le dossier du forum ou un dossier qu'il contient : la copie va ailleurs, pour que le forum reste tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is not empty: the copy goes into a new or empty folder.</source>
+        <translation>%1 n'est pas vide : la copie va dans un dossier nouveau ou vide.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>No folder can be made beside %1: %2</source>
+        <translation>Aucun dossier ne peut être créé à côté de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written.</source>
+        <translation>Annulé : rien n'a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the forum's folder: nothing was written.</source>
+        <translation>%1 est hors du dossier du forum : rien n'a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n'a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced.</source>
+        <translation>%1 n'a pas pu être remplacé.</translation>
+    </message>
+    <message>
+        <source>The copy could not be moved to %1.</source>
+        <translation>La copie n'a pas pu être placée dans %1.</translation>
+    </message>
+    <message>
+        <source>to do by hand: %1</source>
+        <translation>à faire à la main : %1</translation>
+    </message>
+    <message>
+        <source>; it matches the forum as it was before: it conflicts with %1, action at line %2</source>
+        <translation> ; il trouve le forum tel qu'il était avant : conflit avec %1, action de la ligne %2</translation>
+    </message>
+    <message>
+        <source>FIND matches nothing in %1 from line %2</source>
+        <translation>FIND ne trouve rien dans %1 à partir de la ligne %2</translation>
+    </message>
+    <message>
+        <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
+        <translation>IN-LINE FIND ne trouve rien dans les lignes trouvées par le FIND précédent dans %1</translation>
+    </message>
+    <message>
+        <source>INCREMENT finds no number {%:%1} in the lines found in %2</source>
+        <translation>INCREMENT ne trouve pas de nombre {%:%1} dans les lignes trouvées dans %2</translation>
+    </message>
+    <message>
+        <source>COPY to %1 is refused: only paths inside the forum's folder are written</source>
+        <translation>COPY vers %1 est refusé : seuls les chemins du dossier du forum sont écrits</translation>
+    </message>
+    <message>
+        <source>%1 has no FIND before it in %2</source>
+        <translation>%1 n'a pas de FIND avant lui dans %2</translation>
+    </message>
+    <message>
+        <source>%1 has no IN-LINE FIND before it</source>
+        <translation>%1 n'a pas de IN-LINE FIND avant lui</translation>
+    </message>
+    <message>
+        <source>the script's title, "%1", says it changes phpBB's own code: the forum must be at phpBB %2 first</source>
+        <translation>le titre du script, « %1 », dit qu'il change le code de phpBB lui-même : le forum doit d'abord être en phpBB %2</translation>
+    </message>
+    <message>
+        <source>the script's title, "%1", says it is an upgrade, an add-on or an update: it needs that MOD (or its earlier version) installed first</source>
+        <translation>le titre du script, « %1 », dit que c'est une mise à jour ou un complément : il faut d'abord installer ce MOD (ou sa version précédente)</translation>
+    </message>
+    <message>
+        <source>the script's name, %1, says it is an upgrade, an add-on or an update: it needs that MOD (or its earlier version) installed first</source>
+        <translation>le nom du script, %1, dit que c'est une mise à jour ou un complément : il faut d'abord installer ce MOD (ou sa version précédente)</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (ligne %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>, and %n more</source>
+        <translation><numerusform>, et %n autre</numerusform><numerusform>, et %n autres</numerusform></translation>
+    </message>
+    <message>
+        <source>skipped with it: %1</source>
+        <translation>sautés avec lui : %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2</source>
+        <translation>%1 n'a pas pu être copié : %2</translation>
+    </message>
+    <message>
+        <source>FIND has no line to look for in %1</source>
+        <translation>FIND n'a aucune ligne à chercher dans %1</translation>
+    </message>
+    <message>
+        <source>the FIND's first line: %1</source>
+        <translation>la première ligne du FIND : %1</translation>
+    </message>
+    <message>
+        <source>the whole FIND stands here, above line %1 where the FIND before it left off</source>
+        <translation>tout le FIND se trouve ici, au-dessus de la ligne %1 où le FIND précédent s'est arrêté</translation>
+    </message>
+    <message>
+        <source>%1 of the FIND's %2 lines stand here, in that order, to line %3: compare them with the script's</source>
+        <translation>%1 des %2 lignes du FIND se trouvent ici, dans cet ordre, jusqu'à la ligne %3 : comparez-les à celles du script</translation>
+    </message>
+    <message>
+        <source>IN-LINE FIND has nothing to look for</source>
+        <translation>IN-LINE FIND n'a rien à chercher</translation>
+    </message>
+    <message>
+        <source>the fragment: %1</source>
+        <translation>le fragment : %1</translation>
+    </message>
+    <message>
+        <source>COPY from %1 is refused: only files inside the MOD's package are copied</source>
+        <translation>COPY depuis %1 est refusé : seuls les fichiers du paquet du MOD sont copiés</translation>
+    </message>
+    <message>
+        <source>%1 is not a keyword installers know: the block is left out</source>
+        <translation>%1 n'est pas un mot-clé que les installateurs connaissent : le bloc est laissé de côté</translation>
+    </message>
+    <message>
+        <source>did you mean %1?</source>
+        <translation>vouliez-vous dire %1 ?</translation>
+    </message>
+    <message>
+        <source>The script has no action an installer can read: no "#-----[ KEYWORD ]" banner before its end</source>
+        <translation>Le script n'a aucune action qu'un installateur sache lire : aucune bannière « #-----[ MOT-CLÉ ] » avant sa fin</translation>
+    </message>
+    <message>
+        <source>The script has no action an installer can read: no banner's keyword is one installers know</source>
+        <translation>Le script n'a aucune action qu'un installateur sache lire : aucun mot-clé de ses bannières n'est connu des installateurs</translation>
+    </message>
+    <message>
+        <source>its keywords are %1: installers read the English ones (OPEN, FIND, AFTER, ADD ...), even in a translated script</source>
+        <translation>ses mots-clés sont %1 : les installateurs lisent les mots anglais (OPEN, FIND, AFTER, ADD ...), même dans un script traduit</translation>
+    </message>
+    <message>
+        <source>%1 comes before any OPEN: there is no file to change</source>
+        <translation>%1 vient avant tout OPEN : il n'y a aucun fichier à modifier</translation>
+    </message>
+    <message>
+        <source>to do by hand, the lines below as the script writes them:</source>
+        <translation>à faire à la main, les lignes ci-dessous telles que le script les écrit :</translation>
+    </message>
+    <message>
+        <source>%1, %2; %3; %4</source>
+        <translation>%1, %2 ; %3 ; %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n action applied</source>
+        <translation><numerusform>%n action appliquée</numerusform><numerusform>%n actions appliquées</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions applied</source>
+        <translation><numerusform>%n action appliquée</numerusform><numerusform>%n actions appliquées</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation><numerusform>%n en échec</numerusform><numerusform>%n en échec</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file changed</source>
+        <translation><numerusform>%n fichier modifié</numerusform><numerusform>%n fichiers modifiés</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files changed</source>
+        <translation><numerusform>%n fichier modifié</numerusform><numerusform>%n fichiers modifiés</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thing left to do by hand</source>
+        <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n things left to do by hand</source>
+        <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Line numbers</source>
+        <translation>Numéros de ligne</translation>
+    </message>
+</context>
+<context>
+    <name>QRegularExpression</name>
+    <message>
+        <source>missing closing parenthesis</source>
+        <translation>parenthèse fermante manquante</translation>
+    </message>
+    <message>
+        <source>unmatched closing parenthesis</source>
+        <translation>parenthèse fermante sans parenthèse ouvrante</translation>
+    </message>
+    <message>
+        <source>quantifier does not follow a repeatable item</source>
+        <translation>le quantificateur ne suit pas un élément répétable</translation>
+    </message>
+    <message>
+        <source>syntax error in subpattern name (missing terminator?)</source>
+        <translation>erreur de syntaxe dans le nom du sous-motif (terminaison manquante ?)</translation>
+    </message>
+    <message>
+        <source>two named subpatterns have the same name (PCRE2_DUPNAMES not set)</source>
+        <translation>deux sous-motifs nommés portent le même nom</translation>
+    </message>
+    <message>
+        <source>unknown property after \P or \p</source>
+        <translation>propriété inconnue après \P ou \p</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::AuthorDialog</name>
+    <message>
+        <source>Author Details</source>
+        <translation>Détails sur l'auteur</translation>
+    </message>
+    <message>
+        <source>name:</source>
+        <translation>nom :</translation>
+    </message>
+    <message>
+        <source>e-mail:</source>
+        <translation>courriel :</translation>
+    </message>
+    <message>
+        <source>phpBB username:</source>
+        <translation>nom d'utilisateur phpBB :</translation>
+    </message>
+    <message>
+        <source>your url:</source>
+        <translation>votre site :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::BrowserWindow</name>
+    <message>
+        <source>This build of Quillwright has no web browser component.</source>
+        <translation>Cette version de Quillwright n'a pas de navigateur web.</translation>
+    </message>
+    <message>
+        <source>The web browser component could not be loaded:
+%1</source>
+        <translation>Le composant de navigation web n'a pas pu être chargé :
+%1</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Chargement...</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::Checker</name>
+    <message>
+        <source>The forum has no %1 (a language or template installed apart)</source>
+        <translation>Le forum n'a pas de %1 (une langue ou un modèle installé à part)</translation>
+    </message>
+    <message>
+        <source>The forum has no %1</source>
+        <translation>Le forum n'a pas de %1</translation>
+    </message>
+    <message>
+        <source>FIND matches nothing in %1 from line %2</source>
+        <translation>FIND ne trouve rien dans %1 à partir de la ligne %2</translation>
+    </message>
+    <message>
+        <source>; it matches earlier, at line %1</source>
+        <translation> ; il trouve plus haut, à la ligne %1</translation>
+    </message>
+    <message>
+        <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
+        <translation>IN-LINE FIND ne trouve rien dans les lignes que le FIND précédent a trouvées dans %1</translation>
+    </message>
+    <message>
+        <source>OPEN names no file to open</source>
+        <translation>OPEN ne nomme aucun fichier à ouvrir</translation>
+    </message>
+    <message>
+        <source>OPEN %1 is refused: only files inside the forum's folder are changed</source>
+        <translation>OPEN %1 est refusé : seuls les fichiers du dossier du forum sont modifiés</translation>
+    </message>
+    <message>
+        <source>OPEN %1 is refused: it leads outside the forum's folder</source>
+        <translation>OPEN %1 est refusé : il mène hors du dossier du forum</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file</source>
+        <translation>%1 n'est pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>FIND has no line to look for in %1</source>
+        <translation>FIND n'a aucune ligne à chercher dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::CheckerForum</name>
+    <message>
+        <source>Check against forum files</source>
+        <translation>Vérifier avec les fichiers du forum</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::CommandsWindow</name>
     <message>
         <source>action builder</source>
         <translation>constructeur d'actions</translation>
-    </message>
-    <message>
-        <source>empty box</source>
-        <translation>vider la zone</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Keywords</source>
@@ -689,9 +924,17 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>Kind of content</source>
         <translation>Type de contenu</translation>
     </message>
+    <message>
+        <source>empty box</source>
+        <translation>vider la zone</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
 </context>
 <context>
-    <name>DialogCommands</name>
+    <name>Quillwright::DialogCommands</name>
     <message>
         <source>No script is open: open or create one to add the action to.</source>
         <translation>Aucun script n'est ouvert : ouvrez-en ou créez-en un pour y ajouter l'action.</translation>
@@ -702,18 +945,7 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>DialogService</name>
-    <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Page Setup</source>
-        <translation>Mise en page</translation>
-    </message>
-</context>
-<context>
-    <name>DiskChangeBar</name>
+    <name>Quillwright::DiskChangeBar</name>
     <message>
         <source>Reload</source>
         <translation>Recharger</translation>
@@ -740,7 +972,7 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>DocumentChecks</name>
+    <name>Quillwright::DocumentChecks</name>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
@@ -763,7 +995,7 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>DocumentFile</name>
+    <name>Quillwright::DocumentFile</name>
     <message>
         <source>Read %1 again from disk? The changes made here since it was last saved are lost.</source>
         <translation>Relire %1 depuis le disque ? Les modifications faites ici depuis le dernier enregistrement seront perdues.</translation>
@@ -790,7 +1022,15 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>DocumentWindow</name>
+    <name>Quillwright::DocumentWindow</name>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Outline of the script</source>
+        <translation>Plan du script</translation>
+    </message>
     <message>
         <source>This change was not made.
 
@@ -800,28 +1040,20 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
 </translation>
     </message>
     <message>
-        <source>Save changes</source>
-        <translation>Enregistrer les modifications</translation>
-    </message>
-    <message>
         <source>Would you like to Save any changes</source>
         <translation>Voulez-vous enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Enregistrer les modifications</translation>
     </message>
     <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
-    <message>
-        <source>Script</source>
-        <translation>Script</translation>
-    </message>
-    <message>
-        <source>Outline of the script</source>
-        <translation>Plan du script</translation>
-    </message>
 </context>
 <context>
-    <name>EditCommands</name>
+    <name>Quillwright::EditCommands</name>
     <message>
         <source>The clipboard was not pasted.
 
@@ -832,7 +1064,7 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>EditMenuAdditions</name>
+    <name>Quillwright::EditMenuAdditions</name>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
@@ -859,7 +1091,7 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>FileCommands</name>
+    <name>Quillwright::FileCommands</name>
     <message>
         <source>Opening %1...</source>
         <translation>Ouverture de %1...</translation>
@@ -898,7 +1130,7 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>FindBar</name>
+    <name>Quillwright::FindBar</name>
     <message>
         <source>Replace</source>
         <translation>Remplacer</translation>
@@ -926,6 +1158,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>Find</source>
         <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Replace with</source>
@@ -992,6 +1228,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>Expression rationnelle incorrecte : %1</translation>
     </message>
     <message>
+        <source>The pattern is too complex for this text.</source>
+        <translation>Le motif est trop complexe pour ce texte.</translation>
+    </message>
+    <message>
         <source>Not found</source>
         <translation>Introuvable</translation>
     </message>
@@ -1003,10 +1243,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>%1 matches</source>
         <translation>%1 occurrences</translation>
     </message>
-    <message>
-        <source>The pattern is too complex for this text.</source>
-        <translation>Le motif est trop complexe pour ce texte.</translation>
-    </message>
     <message numerus="yes">
         <source>%n match</source>
         <translation><numerusform>%n occurrence</numerusform><numerusform>%n occurrences</numerusform></translation>
@@ -1015,13 +1251,9 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>%n matches</source>
         <translation><numerusform>%n occurrence</numerusform><numerusform>%n occurrences</numerusform></translation>
     </message>
-    <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
 </context>
 <context>
-    <name>GoToLineBar</name>
+    <name>Quillwright::GoToLineBar</name>
     <message>
         <source>Line number</source>
         <translation>Numéro de ligne</translation>
@@ -1044,202 +1276,7 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
-    <name>Install</name>
-    <message>
-        <source>No folder was given for the forum's copy.</source>
-        <translation>Aucun dossier n'a été donné pour la copie du forum.</translation>
-    </message>
-    <message>
-        <source>%1 is the forum's folder or a folder inside it: the copy goes elsewhere, so that the forum stays as it is.</source>
-        <translation>%1 est le dossier du forum ou un dossier qu'il contient : la copie va ailleurs, pour que le forum reste tel quel.</translation>
-    </message>
-    <message>
-        <source>%1 is a file, not a folder.</source>
-        <translation>%1 est un fichier, pas un dossier.</translation>
-    </message>
-    <message>
-        <source>%1 is not empty: the copy goes into a new or empty folder.</source>
-        <translation>%1 n'est pas vide : la copie va dans un dossier nouveau ou vide.</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be made.</source>
-        <translation>Le dossier %1 ne peut pas être créé.</translation>
-    </message>
-    <message>
-        <source>No folder can be made beside %1: %2</source>
-        <translation>Aucun dossier ne peut être créé à côté de %1 : %2</translation>
-    </message>
-    <message>
-        <source>Cancelled: nothing was written.</source>
-        <translation>Annulé : rien n'a été écrit.</translation>
-    </message>
-    <message>
-        <source>%1 lies outside the forum's folder: nothing was written.</source>
-        <translation>%1 est hors du dossier du forum : rien n'a été écrit.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 n'a pas pu être écrit : %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be replaced.</source>
-        <translation>%1 n'a pas pu être remplacé.</translation>
-    </message>
-    <message>
-        <source>The copy could not be moved to %1.</source>
-        <translation>La copie n'a pas pu être placée dans %1.</translation>
-    </message>
-    <message>
-        <source>to do by hand: %1</source>
-        <translation>à faire à la main : %1</translation>
-    </message>
-    <message>
-        <source>the script's title, "%1", says it changes phpBB's own code: the forum must be at phpBB %2 first</source>
-        <translation>le titre du script, « %1 », dit qu'il change le code de phpBB lui-même : le forum doit d'abord être en phpBB %2</translation>
-    </message>
-    <message>
-        <source>the script's title, "%1", says it is an upgrade, an add-on or an update: it needs that MOD (or its earlier version) installed first</source>
-        <translation>le titre du script, « %1 », dit que c'est une mise à jour ou un complément : il faut d'abord installer ce MOD (ou sa version précédente)</translation>
-    </message>
-    <message>
-        <source>the script's name, %1, says it is an upgrade, an add-on or an update: it needs that MOD (or its earlier version) installed first</source>
-        <translation>le nom du script, %1, dit que c'est une mise à jour ou un complément : il faut d'abord installer ce MOD (ou sa version précédente)</translation>
-    </message>
-    <message>
-        <source>%1 (line %2)</source>
-        <translation>%1 (ligne %2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>, and %n more</source>
-        <translation><numerusform>, et %n autre</numerusform><numerusform>, et %n autres</numerusform></translation>
-    </message>
-    <message>
-        <source>skipped with it: %1</source>
-        <translation>sautés avec lui : %1</translation>
-    </message>
-    <message>
-        <source>%1 could not be copied: %2</source>
-        <translation>%1 n'a pas pu être copié : %2</translation>
-    </message>
-    <message>
-        <source>to do by hand, the lines below as the script writes them:</source>
-        <translation>à faire à la main, les lignes ci-dessous telles que le script les écrit :</translation>
-    </message>
-    <message>
-        <source>%1, %2; %3; %4</source>
-        <translation>%1, %2 ; %3 ; %4</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n action applied</source>
-        <translation><numerusform>%n action appliquée</numerusform><numerusform>%n actions appliquées</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n actions applied</source>
-        <translation><numerusform>%n action appliquée</numerusform><numerusform>%n actions appliquées</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n failed</source>
-        <translation><numerusform>%n en échec</numerusform><numerusform>%n en échec</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file changed</source>
-        <translation><numerusform>%n fichier modifié</numerusform><numerusform>%n fichiers modifiés</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files changed</source>
-        <translation><numerusform>%n fichier modifié</numerusform><numerusform>%n fichiers modifiés</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n thing left to do by hand</source>
-        <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n things left to do by hand</source>
-        <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
-    </message>
-    <message>
-        <source>; it matches the forum as it was before: it conflicts with %1, action at line %2</source>
-        <translation> ; il trouve le forum tel qu'il était avant : conflit avec %1, action de la ligne %2</translation>
-    </message>
-    <message>
-        <source>FIND has no line to look for in %1</source>
-        <translation>FIND n'a aucune ligne à chercher dans %1</translation>
-    </message>
-    <message>
-        <source>FIND matches nothing in %1 from line %2</source>
-        <translation>FIND ne trouve rien dans %1 à partir de la ligne %2</translation>
-    </message>
-    <message>
-        <source>the FIND's first line: %1</source>
-        <translation>la première ligne du FIND : %1</translation>
-    </message>
-    <message>
-        <source>the whole FIND stands here, above line %1 where the FIND before it left off</source>
-        <translation>tout le FIND se trouve ici, au-dessus de la ligne %1 où le FIND précédent s'est arrêté</translation>
-    </message>
-    <message>
-        <source>%1 of the FIND's %2 lines stand here, in that order, to line %3: compare them with the script's</source>
-        <translation>%1 des %2 lignes du FIND se trouvent ici, dans cet ordre, jusqu'à la ligne %3 : comparez-les à celles du script</translation>
-    </message>
-    <message>
-        <source>IN-LINE FIND has nothing to look for</source>
-        <translation>IN-LINE FIND n'a rien à chercher</translation>
-    </message>
-    <message>
-        <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
-        <translation>IN-LINE FIND ne trouve rien dans les lignes trouvées par le FIND précédent dans %1</translation>
-    </message>
-    <message>
-        <source>the fragment: %1</source>
-        <translation>le fragment : %1</translation>
-    </message>
-    <message>
-        <source>INCREMENT finds no number {%:%1} in the lines found in %2</source>
-        <translation>INCREMENT ne trouve pas de nombre {%:%1} dans les lignes trouvées dans %2</translation>
-    </message>
-    <message>
-        <source>COPY to %1 is refused: only paths inside the forum's folder are written</source>
-        <translation>COPY vers %1 est refusé : seuls les chemins du dossier du forum sont écrits</translation>
-    </message>
-    <message>
-        <source>COPY from %1 is refused: only files inside the MOD's package are copied</source>
-        <translation>COPY depuis %1 est refusé : seuls les fichiers du paquet du MOD sont copiés</translation>
-    </message>
-    <message>
-        <source>%1 is not a keyword installers know: the block is left out</source>
-        <translation>%1 n'est pas un mot-clé que les installateurs connaissent : le bloc est laissé de côté</translation>
-    </message>
-    <message>
-        <source>did you mean %1?</source>
-        <translation>vouliez-vous dire %1 ?</translation>
-    </message>
-    <message>
-        <source>The script has no action an installer can read: no "#-----[ KEYWORD ]" banner before its end</source>
-        <translation>Le script n'a aucune action qu'un installateur sache lire : aucune bannière « #-----[ MOT-CLÉ ] » avant sa fin</translation>
-    </message>
-    <message>
-        <source>The script has no action an installer can read: no banner's keyword is one installers know</source>
-        <translation>Le script n'a aucune action qu'un installateur sache lire : aucun mot-clé de ses bannières n'est connu des installateurs</translation>
-    </message>
-    <message>
-        <source>%1 comes before any OPEN: there is no file to change</source>
-        <translation>%1 vient avant tout OPEN : il n'y a aucun fichier à modifier</translation>
-    </message>
-    <message>
-        <source>%1 has no FIND before it in %2</source>
-        <translation>%1 n'a pas de FIND avant lui dans %2</translation>
-    </message>
-    <message>
-        <source>%1 has no IN-LINE FIND before it</source>
-        <translation>%1 n'a pas de IN-LINE FIND avant lui</translation>
-    </message>
-    <message>
-        <source>its keywords are %1: installers read the English ones (OPEN, FIND, AFTER, ADD ...), even in a translated script</source>
-        <translation>ses mots-clés sont %1 : les installateurs lisent les mots anglais (OPEN, FIND, AFTER, ADD ...), même dans un script traduit</translation>
-    </message>
-</context>
-<context>
-    <name>InstallMenuCommands</name>
+    <name>Quillwright::InstallMenuCommands</name>
     <message>
         <source>&amp;Preview Installation...</source>
         <translation>&amp;Aperçu de l'installation...</translation>
@@ -1278,7 +1315,7 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>InstallPreview</name>
+    <name>Quillwright::InstallPreview</name>
     <message>
         <source>Install into Folder...</source>
         <translation>Installer dans un dossier...</translation>
@@ -1357,7 +1394,7 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>MainToolBar</name>
+    <name>Quillwright::MainToolBar</name>
     <message>
         <source>Toolbar</source>
         <translation>Barre d'outils</translation>
@@ -1388,7 +1425,7 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>Quillwright::MainWindow</name>
     <message>
         <source>No more document windows can be numbered.</source>
         <translation>Plus aucune fenêtre de document ne peut être numérotée.</translation>
@@ -1399,7 +1436,7 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>ModArchive</name>
+    <name>Quillwright::ModArchive</name>
     <message>
         <source>It holds more than %1 entries: it is refused, as an archive made to fill a disk would be</source>
         <translation>Elle contient plus de %1 entrées : elle est refusée, comme le serait une archive faite pour remplir un disque</translation>
@@ -1434,10 +1471,14 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>OptionsDialog</name>
+    <name>Quillwright::OptionsDialog</name>
     <message>
         <source>Options</source>
         <translation>Options</translation>
+    </message>
+    <message>
+        <source>Option pages</source>
+        <translation>Pages d'options</translation>
     </message>
     <message>
         <source>General</source>
@@ -1472,6 +1513,10 @@ Le rapport est dans %5.</translation>
         <translation>Exemple 4</translation>
     </message>
     <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1483,17 +1528,9 @@ Le rapport est dans %5.</translation>
         <source>&amp;Apply</source>
         <translation>&amp;Appliquer</translation>
     </message>
-    <message>
-        <source>Font</source>
-        <translation>Police</translation>
-    </message>
-    <message>
-        <source>Option pages</source>
-        <translation>Pages d'options</translation>
-    </message>
 </context>
 <context>
-    <name>ProblemsPanel</name>
+    <name>Quillwright::ProblemsPanel</name>
     <message>
         <source>Problems</source>
         <translation>Problèmes</translation>
@@ -1540,7 +1577,7 @@ Le rapport est dans %5.</translation>
     </message>
 </context>
 <context>
-    <name>PropertiesDialog</name>
+    <name>Quillwright::PropertiesDialog</name>
     <message>
         <source>Properties</source>
         <translation>Propriétés</translation>
@@ -1574,18 +1611,6 @@ Le rapport est dans %5.</translation>
         <translation>Notes de l'auteur :</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Appliquer</translation>
-    </message>
-    <message>
         <source>Installation level</source>
         <translation>Niveau d'installation</translation>
     </message>
@@ -1597,39 +1622,156 @@ Le rapport est dans %5.</translation>
         <source>Choose the installation level</source>
         <translation>Choisir le niveau d'installation</translation>
     </message>
-</context>
-<context>
-    <name>QObject</name>
     <message>
-        <source>Line numbers</source>
-        <translation>Numéros de ligne</translation>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
     </message>
 </context>
 <context>
-    <name>QRegularExpression</name>
+    <name>Quillwright::SessionCommands</name>
     <message>
-        <source>missing closing parenthesis</source>
-        <translation>parenthèse fermante manquante</translation>
+        <source>Quillwright ended without saving this work:
+
+%1
+
+Recover opens each in a window of its own; Discard deletes it.</source>
+        <translation>Quillwright s'est arrêté sans enregistrer ce travail :
+
+%1
+
+Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</translation>
     </message>
     <message>
-        <source>unmatched closing parenthesis</source>
-        <translation>parenthèse fermante sans parenthèse ouvrante</translation>
+        <source>These recovery files cannot be read and are kept with the ending ".damaged":
+
+%1</source>
+        <translation>Ces fichiers de récupération sont illisibles et sont conservés avec l'extension « .damaged » :
+
+%1</translation>
     </message>
     <message>
-        <source>quantifier does not follow a repeatable item</source>
-        <translation>le quantificateur ne suit pas un élément répétable</translation>
+        <source>Recover</source>
+        <translation>Récupérer</translation>
     </message>
     <message>
-        <source>syntax error in subpattern name (missing terminator?)</source>
-        <translation>erreur de syntaxe dans le nom du sous-motif (terminaison manquante ?)</translation>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::StatusFields</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
     </message>
     <message>
-        <source>two named subpatterns have the same name (PCRE2_DUPNAMES not set)</source>
-        <translation>deux sous-motifs nommés portent le même nom</translation>
+        <source>The encoding the script is saved in: a click chooses it for the next save</source>
+        <translation>L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement</translation>
     </message>
     <message>
-        <source>unknown property after \P or \p</source>
-        <translation>propriété inconnue après \P ou \p</translation>
+        <source>The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)</source>
+        <translation>Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)</translation>
+    </message>
+    <message>
+        <source>Check against forum files...</source>
+        <translation>Vérifier avec les fichiers du forum...</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::TipWindow</name>
+    <message>
+        <source>Tip of the Day</source>
+        <translation>Astuce du jour</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tip</source>
+        <translation>Astuce &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Show Tips at Startup</source>
+        <translation>&amp;Afficher les astuces au démarrage</translation>
+    </message>
+    <message>
+        <source>Did you know...</source>
+        <translation>Le saviez-vous...</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::WriteMenuCommands</name>
+    <message>
+        <source>&amp;New Script from Changes...</source>
+        <translation>&amp;Nouveau script depuis des modifications...</translation>
+    </message>
+    <message>
+        <source>&amp;Rewrite Actions from Changes...</source>
+        <translation>Ré&amp;écrire les actions depuis des modifications...</translation>
+    </message>
+    <message>
+        <source>The original forum</source>
+        <translation>Le forum d'origine</translation>
+    </message>
+    <message>
+        <source>The forum with your changes</source>
+        <translation>Le forum avec vos modifications</translation>
+    </message>
+    <message>
+        <source>The original and the changed forum are the same folder.</source>
+        <translation>Le forum d'origine et le forum modifié sont le même dossier.</translation>
+    </message>
+    <message>
+        <source>Writing the script of the changes in %1...</source>
+        <translation>Écriture du script des modifications de %1...</translation>
+    </message>
+    <message>
+        <source>Installs back exactly: %1 files, %2 actions.</source>
+        <translation>Redonne tout exactement : %1 fichiers, %2 actions.</translation>
+    </message>
+    <message>
+        <source>Not said in actions, copied whole: %1.</source>
+        <translation>Non dit en actions, copié entier : %1.</translation>
+    </message>
+    <message>
+        <source>Does not install back exactly: %1.</source>
+        <translation>Ne redonne pas exactement : %1.</translation>
+    </message>
+    <message>
+        <source>Only line ends or blanks at line ends differ, left alone: %1.</source>
+        <translation>Seuls les fins de ligne ou les blancs en fin de ligne diffèrent, laissé tel quel : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::Writer</name>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Your Name &lt; you@example.org &gt; (Your Full Name) http://www.example.org</source>
+        <translation>Votre nom &lt; vous@example.org &gt; (Votre nom complet) http://www.example.org</translation>
+    </message>
+    <message>
+        <source>Changes %1.</source>
+        <translation>Modifie %1.</translation>
+    </message>
+    <message>
+        <source>Delete the file %1 from the forum.</source>
+        <translation>Supprimez le fichier %1 du forum.</translation>
+    </message>
+    <message>
+        <source>Replace %1 with the one in this MOD's package (root/%1).</source>
+        <translation>Remplacez %1 par celui du paquet de ce MOD (root/%1).</translation>
     </message>
 </context>
 <context>
@@ -1744,56 +1886,6 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
-    <name>SessionCommands</name>
-    <message>
-        <source>Quillwright ended without saving this work:
-
-%1
-
-Recover opens each in a window of its own; Discard deletes it.</source>
-        <translation>Quillwright s'est arrêté sans enregistrer ce travail :
-
-%1
-
-Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</translation>
-    </message>
-    <message>
-        <source>These recovery files cannot be read and are kept with the ending ".damaged":
-
-%1</source>
-        <translation>Ces fichiers de récupération sont illisibles et sont conservés avec l'extension « .damaged » :
-
-%1</translation>
-    </message>
-    <message>
-        <source>Recover</source>
-        <translation>Récupérer</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Abandonner</translation>
-    </message>
-</context>
-<context>
-    <name>StatusFields</name>
-    <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>The encoding the script is saved in: a click chooses it for the next save</source>
-        <translation>L'encodage dans lequel le script est enregistré : un clic le choisit pour le prochain enregistrement</translation>
-    </message>
-    <message>
-        <source>The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)</source>
-        <translation>Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)</translation>
-    </message>
-    <message>
-        <source>Check against forum files...</source>
-        <translation>Vérifier avec les fichiers du forum...</translation>
-    </message>
-</context>
-<context>
     <name>TextEncoding</name>
     <message>
         <source>UTF-8 with BOM</source>
@@ -1809,29 +1901,6 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     </message>
 </context>
 <context>
-    <name>TipWindow</name>
-    <message>
-        <source>Tip of the Day</source>
-        <translation>Astuce du jour</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>&amp;Next Tip</source>
-        <translation>Astuce &amp;suivante</translation>
-    </message>
-    <message>
-        <source>&amp;Show Tips at Startup</source>
-        <translation>&amp;Afficher les astuces au démarrage</translation>
-    </message>
-    <message>
-        <source>Did you know...</source>
-        <translation>Le saviez-vous...</translation>
-    </message>
-</context>
-<context>
     <name>Tips</name>
     <message>
         <source>That the %1 file was not found? </source>
@@ -1840,72 +1909,6 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     <message>
         <source>Create a text file named %1 using NotePad with 1 tip per line. Then place it in the same directory as the application. </source>
         <translation>Créez un fichier texte nommé %1 avec le Bloc-notes, une astuce par ligne. Placez-le ensuite dans le même dossier que l'application. </translation>
-    </message>
-</context>
-<context>
-    <name>WriteMenuCommands</name>
-    <message>
-        <source>&amp;New Script from Changes...</source>
-        <translation>&amp;Nouveau script depuis des modifications...</translation>
-    </message>
-    <message>
-        <source>&amp;Rewrite Actions from Changes...</source>
-        <translation>Ré&amp;écrire les actions depuis des modifications...</translation>
-    </message>
-    <message>
-        <source>The original forum</source>
-        <translation>Le forum d'origine</translation>
-    </message>
-    <message>
-        <source>The forum with your changes</source>
-        <translation>Le forum avec vos modifications</translation>
-    </message>
-    <message>
-        <source>The original and the changed forum are the same folder.</source>
-        <translation>Le forum d'origine et le forum modifié sont le même dossier.</translation>
-    </message>
-    <message>
-        <source>Writing the script of the changes in %1...</source>
-        <translation>Écriture du script des modifications de %1...</translation>
-    </message>
-    <message>
-        <source>Installs back exactly: %1 files, %2 actions.</source>
-        <translation>Redonne tout exactement : %1 fichiers, %2 actions.</translation>
-    </message>
-    <message>
-        <source>Not said in actions, copied whole: %1.</source>
-        <translation>Non dit en actions, copié entier : %1.</translation>
-    </message>
-    <message>
-        <source>Does not install back exactly: %1.</source>
-        <translation>Ne redonne pas exactement : %1.</translation>
-    </message>
-    <message>
-        <source>Only line ends or blanks at line ends differ, left alone: %1.</source>
-        <translation>Seuls les fins de ligne ou les blancs en fin de ligne diffèrent, laissé tel quel : %1.</translation>
-    </message>
-</context>
-<context>
-    <name>Writer</name>
-    <message>
-        <source>Changes</source>
-        <translation>Modifications</translation>
-    </message>
-    <message>
-        <source>Your Name &lt; you@example.org &gt; (Your Full Name) http://www.example.org</source>
-        <translation>Votre nom &lt; vous@example.org &gt; (Votre nom complet) http://www.example.org</translation>
-    </message>
-    <message>
-        <source>Changes %1.</source>
-        <translation>Modifie %1.</translation>
-    </message>
-    <message>
-        <source>Delete the file %1 from the forum.</source>
-        <translation>Supprimez le fichier %1 du forum.</translation>
-    </message>
-    <message>
-        <source>Replace %1 with the one in this MOD's package (root/%1).</source>
-        <translation>Remplacez %1 par celui du paquet de ce MOD (root/%1).</translation>
     </message>
 </context>
 </TS>

@@ -2,20 +2,22 @@
 #include "core/recovery/JournalStore.h"
 #include "core/script/ModFormat.h"
 #include "core/settings/SettingsStore.h"
+#include "ui/checker/CheckerForum.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/frame/SessionCommands.h"
+#include "ui/frame/SplashWindow.h"
+#include "ui/frame/TipWindow.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/SessionSignals.h"
 #include "ui/platform/Translations.h"
-#include "ui/windows/CheckerForum.h"
-#include "ui/windows/MainWindow.h"
-#include "ui/windows/SessionCommands.h"
-#include "ui/windows/SplashWindow.h"
-#include "ui/windows/TipWindow.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QStandardPaths>
 #include <cstdio>
 #include <unistd.h>
+
+using namespace Quillwright;
 
 int main(int argc, char** argv)
 {

@@ -16,6 +16,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace Quillwright {
+
 using Cli::CliText;
 using Cli::optionValue;
 using Cli::OptionValue;
@@ -271,3 +273,5 @@ int runCheck(const QString& program, const QStringList& args, const QByteArrayLi
         std::fputs(Checker::json(all).constData(), stdout);
     return unreadable ? 2 : failed ? 1 : 0;
 }
+
+} // namespace Quillwright

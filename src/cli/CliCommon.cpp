@@ -8,6 +8,8 @@
 
 #include <QTranslator>
 
+namespace Quillwright {
+
 namespace Cli {
 
 OptionValue optionValue(const QStringList& args, qsizetype& i, const QString& name)
@@ -74,3 +76,5 @@ void useUserLanguage()
 }
 
 } // namespace Cli
+
+} // namespace Quillwright

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <cstdio>
 
+namespace Quillwright {
+
 // What the command-line tools share: their words in the user's language,
 // and lines to standard output or error.
 namespace Cli {
@@ -50,3 +52,5 @@ NamedScript readNamedScript(const QString& name, const QByteArray& bytes, const 
 void useUserLanguage();
 
 } // namespace Cli
+
+} // namespace Quillwright

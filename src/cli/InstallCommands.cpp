@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace Quillwright {
+
 using Cli::CliText;
 using Cli::optionValue;
 using Cli::OptionValue;
@@ -185,3 +187,5 @@ int runInstall(const QStringList& args)
 {
     return run(args, true);
 }
+
+} // namespace Quillwright

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace Quillwright {
+
 using Cli::CliText;
 using Cli::say;
 
@@ -94,3 +96,5 @@ int runWrite(const QStringList& args)
         say(stderr, CliText::tr("%1: the script does not install it back exactly").arg(p));
     return w.exact() ? 0 : 1;
 }
+
+} // namespace Quillwright

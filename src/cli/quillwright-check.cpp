@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+using namespace Quillwright;
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);

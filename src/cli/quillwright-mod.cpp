@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+using namespace Quillwright;
+
 using Cli::CliText;
 using Cli::say;
 

@@ -809,14 +809,14 @@ def journey_keys_only(display, home):
         s.window("Tip of the Day")
         s.keys("Return")  # the tip has the focus: the keys alone dismiss it
         s.gone("Tip of the Day")
-        focus_in("frmMain", "ModEditor")
+        focus_in("frmMain", "Quillwright::ModEditor")
         s.open_file(script)
-        focus_in("frmMain", "ModEditor")
+        focus_in("frmMain", "Quillwright::ModEditor")
         # To the outline and back, then a jump from it.
         s.keys("F6")
         focus_in("frmMain", "QTreeView")
         s.keys("F6")
-        focus_in("frmMain", "ModEditor")
+        focus_in("frmMain", "Quillwright::ModEditor")
         # Actions opens from the keyboard; Return on its second action goes there.
         s.keys("F6", "Home", "Down", "Down", "Right", "Down", "Down", "Return")
         time.sleep(0.3)
@@ -824,7 +824,7 @@ def journey_keys_only(display, home):
         expect(doc["selStart"] == doc["text"].index("#-----[ OPEN"),
                f"Return on OPEN in the outline did not go there: {doc['selStart']}")
         s.keys("F6")
-        focus_in("frmMain", "ModEditor")
+        focus_in("frmMain", "Quillwright::ModEditor")
         # Find and replace, go to a line.
         s.keys("ctrl+h")
         s.keys("ctrl+a")
@@ -832,13 +832,13 @@ def journey_keys_only(display, home):
         s.keys("Tab")
         s.type("page_name")
         s.keys("alt+a", "Escape")
-        focus_in("frmMain", "ModEditor")
+        focus_in("frmMain", "Quillwright::ModEditor")
         doc = s.active_document()
         expect("$page_name = '';" in doc["text"], "Replace All by keys replaced nothing")
         s.keys("ctrl+g")
         s.type("5")
         s.keys("Return")
-        focus_in("frmMain", "ModEditor")
+        focus_in("frmMain", "Quillwright::ModEditor")
         doc = s.active_document()
         expect(doc["selStart"] == len("\r\n".join(doc["text"].split("\r\n")[:4])) + 2,
                f"Ctrl+G 5 left the caret at {doc['selStart']}")

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QPair>
 
+namespace Quillwright {
+
 // Inputs that try to break the readers: each a name and the bytes of a file.
 inline QList<QPair<const char*, QByteArray>> hostileInputs()
 {
@@ -33,3 +35,5 @@ inline QList<QPair<const char*, QByteArray>> hostileInputs()
                          QByteArray("{\\rtf1 {{{\\cf1 a}}}}}}}{\\colortbl ;\\red")));
     return out;
 }
+
+} // namespace Quillwright

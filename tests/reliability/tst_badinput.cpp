@@ -26,6 +26,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Quillwright;
+
 namespace {
 // Reads the file in a child process that has given up root, and says
 // whether the read was refused for lack of permission.

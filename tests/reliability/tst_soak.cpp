@@ -15,6 +15,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Quillwright;
+
 namespace {
 long residentKb()
 {

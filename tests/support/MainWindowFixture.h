@@ -3,22 +3,24 @@
 #include "ScriptedDialogs.h"
 #include "core/recovery/JournalStore.h"
 #include "core/settings/SettingsStore.h"
+#include "ui/checker/CheckerForum.h"
+#include "ui/checker/DocumentChecks.h"
+#include "ui/document/DocumentFile.h"
+#include "ui/document/DocumentWindow.h"
 #include "ui/editor/QtRichTextControl.h"
-#include "ui/windows/CheckerForum.h"
-#include "ui/windows/DialogCommands.h"
-#include "ui/windows/DocumentChecks.h"
-#include "ui/windows/DocumentFile.h"
-#include "ui/windows/DocumentWindow.h"
-#include "ui/windows/EditCommands.h"
-#include "ui/windows/FileCommands.h"
-#include "ui/windows/MainToolBar.h"
-#include "ui/windows/MainWindow.h"
-#include "ui/windows/SessionCommands.h"
-#include "ui/windows/StatusFields.h"
-#include "ui/windows/ViewCommands.h"
+#include "ui/frame/DialogCommands.h"
+#include "ui/frame/EditCommands.h"
+#include "ui/frame/FileCommands.h"
+#include "ui/frame/MainToolBar.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/frame/SessionCommands.h"
+#include "ui/frame/StatusFields.h"
+#include "ui/frame/ViewCommands.h"
 
 #include <QTemporaryDir>
 #include <memory>
+
+namespace Quillwright {
 
 // A main window with its own settings folder and scripted dialogs, and
 // recovery journals in `journalFolder` when one is given.
@@ -48,3 +50,5 @@ struct MainWindowFixture {
     DocumentWindow* doc() const { return window->activeDocument(); }
     QString path(const QString& name) const { return dir.filePath(name); }
 };
+
+} // namespace Quillwright

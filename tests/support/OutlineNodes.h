@@ -3,6 +3,8 @@
 #include <QAbstractItemModel>
 #include <QIcon>
 
+namespace Quillwright {
+
 // The outline's nodes as the tests read them.
 inline int childCount(const QModelIndex& node)
 {
@@ -20,3 +22,5 @@ inline bool hasPicture(const QModelIndex& node)
 {
     return !node.data(Qt::DecorationRole).value<QIcon>().isNull();
 }
+
+} // namespace Quillwright

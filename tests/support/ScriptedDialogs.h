@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+namespace Quillwright {
+
 // A dialog service whose answers the test writes in advance. Every question
 // is recorded; a question with no answer left counts as unexpected and is
 // answered Cancel, so a test never blocks.
@@ -97,3 +99,5 @@ private:
         return fileNames.takeFirst();
     }
 };
+
+} // namespace Quillwright

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTest>
 
+namespace Quillwright {
+
 // Reading and writing whole files in tests.
 inline QByteArray readAll(const QString& path)
 {
@@ -18,3 +20,5 @@ inline void writeAll(const QString& path, const QByteArray& bytes)
     QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
     f.write(bytes);
 }
+
+} // namespace Quillwright

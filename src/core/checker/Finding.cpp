@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <algorithm>
 
+namespace Quillwright {
+
 namespace Checker {
 
 QString severityName(Severity severity)
@@ -83,3 +85,5 @@ void sortFindings(std::vector<Finding>& findings)
 }
 
 } // namespace Checker
+
+} // namespace Quillwright

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <vector>
 
+namespace Quillwright {
+
 // What the script checker reports: a place in the script, how bad it is, a
 // rule id that stays the same from version to version, and a message.
 namespace Checker {
@@ -41,3 +43,5 @@ QString summary(const Counts& counts);
 void sortFindings(std::vector<Finding>& findings);
 
 } // namespace Checker
+
+} // namespace Quillwright

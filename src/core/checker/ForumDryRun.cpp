@@ -7,12 +7,14 @@
 
 #include <QCoreApplication>
 
+namespace Quillwright {
+
 namespace Checker {
 namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("Checker", text);
+    return QCoreApplication::translate("Quillwright::Checker", text);
 }
 
 using ModReader::withoutWhitespace;
@@ -187,3 +189,5 @@ std::vector<Finding> dryRun(const QStringList& lines, const ForumFiles& forum)
 }
 
 } // namespace Checker
+
+} // namespace Quillwright

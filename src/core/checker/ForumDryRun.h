@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 // Every OPEN, FIND and IN-LINE FIND of a script tried against a forum's own
 // files, as the installer would apply them, without writing anything.
 namespace Checker {
@@ -34,3 +36,5 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
 std::vector<Finding> dryRun(const QStringList& lines, const ForumFiles& forum);
 
 } // namespace Checker
+
+} // namespace Quillwright

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace Quillwright {
+
 namespace Checker {
 
 const std::vector<RuleInfo>& rules()
@@ -104,3 +106,5 @@ bool isRule(const QString& id)
 }
 
 } // namespace Checker
+
+} // namespace Quillwright

@@ -5,6 +5,8 @@
 #include <QString>
 #include <vector>
 
+namespace Quillwright {
+
 // Every rule of the checker, its dry run and the installer: the id a finding
 // carries (the same from version to version: editors and CI filter on it),
 // how bad it is by default, and what it says. Each id is written here once.
@@ -56,3 +58,5 @@ const std::vector<RuleInfo>& rules();
 bool isRule(const QString& id);
 
 } // namespace Checker
+
+} // namespace Quillwright

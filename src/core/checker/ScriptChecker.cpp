@@ -11,6 +11,8 @@
 #include <QSet>
 #include <algorithm>
 
+namespace Quillwright {
+
 namespace Checker {
 namespace {
 
@@ -562,3 +564,5 @@ std::vector<Finding> checkScript(const LineStore& store, TextEncoding encoding)
 }
 
 } // namespace Checker
+
+} // namespace Quillwright

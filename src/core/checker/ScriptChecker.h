@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 class LineStore;
 
 // The script checker: a MOD script checked against the conventions of the
@@ -38,3 +40,5 @@ std::vector<Finding> checkScript(const LineStore& lines,
                                  TextEncoding encoding = TextEncoding::Windows1252);
 
 } // namespace Checker
+
+} // namespace Quillwright

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+namespace Quillwright {
+
 namespace {
 
 using Rule = std::pair<const char16_t*, const char16_t*>;
@@ -294,3 +296,5 @@ void ColourMarkers(RichTextControl& c, int savedStart, int savedLength, const Ma
         }
     }
 }
+
+} // namespace Quillwright

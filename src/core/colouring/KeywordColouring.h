@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace Quillwright {
+
 class RichTextControl;
 
 // The keyword rewrite: 21 case-sensitive replace-alls over the RTF form,
@@ -103,3 +105,5 @@ void ColourMarkers(RichTextControl& control, int savedStart, int savedLength,
 // The three marker texts in the order the pass searches them.
 const QString& markerText(int step);
 inline constexpr int MarkerCount = 3;
+
+} // namespace Quillwright

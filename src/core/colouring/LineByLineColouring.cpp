@@ -4,6 +4,8 @@
 #include "core/colouring/LineIndex.h"
 #include "core/control/RichTextControl.h"
 
+namespace Quillwright {
+
 namespace {
 
 // The writer's colour where line `line` begins: that of the last character
@@ -76,3 +78,5 @@ void colourMarkersIndexed(RichTextControl& c, const LineIndex& index, int savedS
         return found;
     });
 }
+
+} // namespace Quillwright

@@ -3,6 +3,8 @@
 #include <QString>
 #include <vector>
 
+namespace Quillwright {
+
 class LineIndex;
 class LineRewriteMemo;
 class RichTextControl;
@@ -29,3 +31,5 @@ std::vector<GrownLine> rewriteKeywordLines(RichTextControl& control, LineIndex& 
 // The marker pass with its searches answered from the index.
 void colourMarkersIndexed(RichTextControl& control, const LineIndex& index, int savedStart,
                           int savedLength);
+
+} // namespace Quillwright

@@ -3,6 +3,8 @@
 #include <QString>
 #include <algorithm>
 
+namespace Quillwright {
+
 namespace {
 
 const QString BannerStart = QStringLiteral("#-----[ ");
@@ -369,3 +371,5 @@ void LineIndex::markUnrewritten(int line)
         m_unrewritten.push_back(line);
     }
 }
+
+} // namespace Quillwright

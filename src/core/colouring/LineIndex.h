@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 // What the change handler keeps about every line, so that a keystroke
 // costs about the same in a script of any size: which lines hold the
 // marker texts, which lines take part in a banner, and what the keyword
@@ -119,3 +121,5 @@ private:
     void recordBannerChange(int banner, int removed, int added);
     bool m_started = false;
 };
+
+} // namespace Quillwright

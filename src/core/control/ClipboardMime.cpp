@@ -6,6 +6,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+namespace Quillwright {
+
 namespace ClipboardMime {
 namespace {
 const QString RtfType = QStringLiteral("text/rtf");
@@ -82,3 +84,5 @@ PasteResult paste(RichTextControl& control, const QMimeData* mime)
 }
 
 } // namespace ClipboardMime
+
+} // namespace Quillwright

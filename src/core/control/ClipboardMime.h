@@ -4,6 +4,9 @@
 #include <QStringList>
 
 class QMimeData;
+
+namespace Quillwright {
+
 class RichTextControl;
 
 // What Copy puts on the clipboard and how Paste takes it back: plain text
@@ -25,3 +28,5 @@ struct PasteResult {
 PasteResult paste(RichTextControl& control, const QMimeData* mime);
 
 } // namespace ClipboardMime
+
+} // namespace Quillwright

@@ -6,6 +6,8 @@
 #include <QStringView>
 #include <functional>
 
+namespace Quillwright {
+
 // What a control is told from above about the files it holds: how long a
 // line may grow and how a file is read and written. The control knows no
 // script format; the script layer hands it these (ScriptFile::controlRules)
@@ -22,3 +24,5 @@ struct ControlRules {
     std::function<bool(const QString& path, StyledText& content, QString& error)> read;
     std::function<bool(const QString& path, const QString& text, QString& error)> write;
 };
+
+} // namespace Quillwright

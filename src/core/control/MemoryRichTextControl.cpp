@@ -4,6 +4,8 @@
 #include <QStringMatcher>
 #include <algorithm>
 
+namespace Quillwright {
+
 MemoryRichTextControl::MemoryRichTextControl(QObject* parent) : RichTextControl(parent) {}
 
 StyledText MemoryRichTextControl::styledText() const
@@ -148,3 +150,5 @@ LinePtr MemoryRichTextControl::line(int line) const
     return std::make_shared<const StyledText>(
         StyledText{m_text.sliced(start, end - start), StyledText::runsFromColors(colors)});
 }
+
+} // namespace Quillwright

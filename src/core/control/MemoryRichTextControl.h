@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace Quillwright {
+
 // The reference editor: a string, one colour per character and a
 // selection. Every logic test runs on it; the editor widget's control must agree.
 class MemoryRichTextControl : public RichTextControl {
@@ -44,3 +46,5 @@ private:
     int m_selStart = 0;
     int m_selLength = 0;
 };
+
+} // namespace Quillwright

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace Quillwright {
+
 RichTextControl::~RichTextControl() = default;
 
 QString RichTextControl::rtf() const
@@ -220,3 +222,5 @@ bool RichTextControl::saveFile(const QString& path, QString* error) const
         *error = why;
     return ok;
 }
+
+} // namespace Quillwright

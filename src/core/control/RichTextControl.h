@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 // What the program asks of the editor that holds a script. Positions are
 // 0-based indexes into the plain text, in which every line break is CR LF;
 // a position between CR and LF acts as the position of the CR.
@@ -184,3 +186,5 @@ public:
 private:
     RichTextControl& m_control;
 };
+
+} // namespace Quillwright

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <future>
 
+namespace Quillwright {
+
 namespace {
 const QString NewDocumentRtf = QStringLiteral(
     "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
@@ -364,3 +366,5 @@ QString DocumentModel::openedFile(int bannerLine) const
     }
     return QString();
 }
+
+} // namespace Quillwright

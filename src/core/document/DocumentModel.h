@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 class LineRewriteMemo;
 class RichTextControl;
 
@@ -150,3 +152,5 @@ private:
     bool m_inHandler = false;
     bool m_reference = false;
 };
+
+} // namespace Quillwright

@@ -1,5 +1,7 @@
 #include "core/document/Snapshots.h"
 
+namespace Quillwright {
+
 TextSnapshot::TextSnapshot(const QString& text)
 {
     m_lines.assign(StyledText{normalizeLineEnds(text), {}});
@@ -50,3 +52,5 @@ const TextSnapshot& Snapshots::undo(int levels)
     }
     return Text1;
 }
+
+} // namespace Quillwright

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+namespace Quillwright {
+
 // Which undo controls of the main window may be used: the undo button, its
 // first drop-down entry and Edit, Undo follow level 1; the entries "two"
 // and "three" follow levels 2 and 3.
@@ -15,8 +17,6 @@ struct UndoControls {
     bool levelThree = false;
     friend bool operator==(const UndoControls&, const UndoControls&) = default;
 };
-
-Q_DECLARE_METATYPE(UndoControls)
 
 // The script as it was at one moment: its lines, shared with the editor's
 // line store, so a snapshot costs a pointer a chunk of lines however long
@@ -58,3 +58,7 @@ public:
     UndoControls controls() const { return {!Text2.isEmpty(), !Text3.isEmpty(), !Text4.isEmpty()}; }
     void clear() { Text1 = Text2 = Text3 = Text4 = TextSnapshot(); }
 };
+
+} // namespace Quillwright
+
+Q_DECLARE_METATYPE(Quillwright::UndoControls)

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <future>
 
+namespace Quillwright {
+
 namespace {
 
 const QByteArray Utf8Bom("\xEF\xBB\xBF", 3);
@@ -200,3 +202,5 @@ EncodedText encodeLines(const LineStore& lines, TextEncoding encoding)
     });
     return {std::move(bytes), 0, -1};
 }
+
+} // namespace Quillwright

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace Quillwright {
+
 // How a script's bytes become text and back. Scripts are Windows-1252, as
 // they always were; a file that is valid UTF-8 holding characters beyond
 // ASCII, or that begins with a UTF-8 byte-order mark, is read and written
@@ -29,3 +31,5 @@ EncodedText encodeText(const QString& text, TextEncoding encoding);
 // whole text first.
 class LineStore;
 EncodedText encodeLines(const LineStore& lines, TextEncoding encoding);
+
+} // namespace Quillwright

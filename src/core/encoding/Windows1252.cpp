@@ -1,5 +1,7 @@
 #include "core/encoding/Windows1252.h"
 
+namespace Quillwright {
+
 namespace Windows1252 {
 namespace {
 constexpr char16_t High[32] = {
@@ -87,3 +89,5 @@ char* encodeTo(char* d, QStringView text, qsizetype position, Encoded& e)
 }
 
 } // namespace Windows1252
+
+} // namespace Quillwright

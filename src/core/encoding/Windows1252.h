@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace Quillwright {
+
 // The script files' code page. Our own table keeps the mapping identical on
 // every machine, including the five bytes Windows leaves undefined, which
 // map to the C1 control characters of the same value (as Windows does).
@@ -26,3 +28,5 @@ Encoded encode(QStringView text);
 char* encodeTo(char* out, QStringView text, qsizetype position, Encoded& e);
 
 } // namespace Windows1252
+
+} // namespace Quillwright

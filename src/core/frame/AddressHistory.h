@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace Quillwright {
+
 // The address list of a browser window, most recent first. An address the
 // browser reports moves to the top, once; the start address enters as it
 // was given, so a differently written report of it stands beside it.
@@ -22,3 +24,5 @@ public:
 private:
     QStringList m_entries;
 };
+
+} // namespace Quillwright

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+namespace Quillwright {
+
 namespace CommandLine {
 
 QString fileName(const QStringList& arguments)
@@ -57,3 +59,5 @@ QString versionText()
 }
 
 } // namespace CommandLine
+
+} // namespace Quillwright

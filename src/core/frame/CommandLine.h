@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Quillwright {
+
 // What the program was asked to do by its arguments. --help and --version
 // are answered on standard output before any window (or display) is
 // needed; every other argument list names one file, as it always has: the
@@ -27,3 +29,5 @@ QString usage();       // the --help text, ending in a line break
 QString versionText(); // "Quillwright", a blank, the version number and a line break
 
 } // namespace CommandLine
+
+} // namespace Quillwright

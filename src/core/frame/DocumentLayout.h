@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace Quillwright {
+
 // The two panes of a document window, in twips: the text takes four fifths
 // of the width less 700 twips, the outline the rest, with no gap.
 struct DocumentLayout {
@@ -30,3 +32,5 @@ inline double pixelsToTwips(int pixels, int dpi)
 {
     return pixels * 1440.0 / dpi;
 }
+
+} // namespace Quillwright

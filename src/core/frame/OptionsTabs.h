@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Quillwright {
+
 // Form_KeyDown of the options dialog: Tab with Ctrl moves to the next tab,
 // with Ctrl and Shift to the previous one, wrapping around. Only the two
 // low bits of the shift state count (1 Shift, 2 Ctrl), so Alt changes
@@ -23,3 +25,5 @@ constexpr int nextTab(int current, int count, int keyCode, int shiftState)
 }
 
 } // namespace OptionsTabs
+
+} // namespace Quillwright

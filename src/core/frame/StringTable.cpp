@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace Quillwright {
+
 namespace StringTable {
 namespace {
 
@@ -146,3 +148,5 @@ int leadingNumber(const QString& text)
 }
 
 } // namespace StringTable
+
+} // namespace Quillwright

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace Quillwright {
+
 // The program's window texts, ids 1000 to 1071, in a neutral (English) and
 // a French version. Windows carry the ids where their texts go; the caption
 // loader swaps them for the text of the user's language.
@@ -25,3 +27,5 @@ std::optional<int> wholeNumber(const QString& text);
 int leadingNumber(const QString& text);
 
 } // namespace StringTable
+
+} // namespace Quillwright

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace Quillwright {
+
 namespace Tips {
 
 std::optional<QStringList> loadTips(const QString& name)
@@ -70,3 +72,5 @@ QString locate(const QString& programFolder)
 }
 
 } // namespace Tips
+
+} // namespace Quillwright

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+namespace Quillwright {
+
 // The tip of the day's logic: the tips file, the draw and the text shown
 // when the file is missing.
 namespace Tips {
@@ -30,3 +32,5 @@ inline QString fileName()
 QString locate(const QString& programFolder);
 
 } // namespace Tips
+
+} // namespace Quillwright

@@ -1,5 +1,7 @@
 #include "core/frame/WindowArrangement.h"
 
+namespace Quillwright {
+
 namespace WindowArrangement {
 
 std::vector<QRect> place(Mode mode, const QRect& area, const std::vector<bool>& minimised,
@@ -47,3 +49,5 @@ std::vector<QRect> place(Mode mode, const QRect& area, const std::vector<bool>& 
 }
 
 } // namespace WindowArrangement
+
+} // namespace Quillwright

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <vector>
 
+namespace Quillwright {
+
 // Where the Window menu's arrangements put the child windows.
 namespace WindowArrangement {
 
@@ -16,3 +18,5 @@ std::vector<QRect> place(Mode mode, const QRect& area, const std::vector<bool>& 
                          const QSize& iconSize);
 
 } // namespace WindowArrangement
+
+} // namespace Quillwright

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <optional>
 
+namespace Quillwright {
+
 namespace WindowPlacement {
 namespace {
 
@@ -54,3 +56,5 @@ QRect place(const Twips& stored, double dpi, const QList<QRect>& screens)
 }
 
 } // namespace WindowPlacement
+
+} // namespace Quillwright

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QRect>
 
+namespace Quillwright {
+
 // Where the main window opens, from the four stored values in twips
 // (MainLeft, MainTop, MainWidth, MainHeight). A value that is not finite or
 // overflows, a window smaller than usable, or one whose title bar would lie
@@ -29,3 +31,5 @@ struct Twips {
 QRect place(const Twips& stored, double dpi, const QList<QRect>& screens);
 
 } // namespace WindowPlacement
+
+} // namespace Quillwright

@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+namespace Quillwright {
+
 namespace Install {
 namespace {
 
@@ -123,3 +125,5 @@ CopyLine readCopyLine(QStringView line, const FileTree& package, const FileTree&
 }
 
 } // namespace Install
+
+} // namespace Quillwright

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+namespace Quillwright {
+
 // A line of a COPY block, "copy root/x.php to x.php", read as authors mean
 // it: a leading "/" or "\" is the forum's root; a target that ends in "/",
 // or names a folder, receives the file under its own name; "*" and "?" in
@@ -38,3 +40,5 @@ CopyLine readCopyLine(QStringView line, const FileTree& package, const FileTree&
                       const std::function<bool(const QString& path)>& isForumFolder);
 
 } // namespace Install
+
+} // namespace Quillwright

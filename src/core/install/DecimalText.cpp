@@ -1,5 +1,7 @@
 #include "core/install/DecimalText.h"
 
+namespace Quillwright {
+
 namespace Install {
 namespace {
 
@@ -63,3 +65,5 @@ QString addDecimal(const QString& number, const QString& by, bool down)
 }
 
 } // namespace Install
+
+} // namespace Quillwright

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Quillwright {
+
 // Numbers in forum files are text: INCREMENT adds to them as decimal text
 // of any length, never through a machine integer that overflows.
 namespace Install {
@@ -11,3 +13,5 @@ namespace Install {
 QString addDecimal(const QString& number, const QString& by, bool down);
 
 } // namespace Install
+
+} // namespace Quillwright

@@ -4,13 +4,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+namespace Quillwright {
+
 namespace Install {
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Install", text);
-}
 
 // Lines of a FIND after the one matched may stand this many non-blank
 // lines further on: a line or two the forum's version added between.
@@ -87,20 +84,26 @@ std::optional<Note> prerequisiteNote(const QString& name, const QStringList& lin
     }
     if (const QRegularExpressionMatch m = phpbb.match(title); m.hasMatch())
         return Note{QString(), titleLine + 1,
-                    tr("the script's title, \"%1\", says it changes phpBB's own code: the forum "
-                       "must be at phpBB %2 first")
+                    QCoreApplication::translate(
+                        "Install",
+                        "the script's title, \"%1\", says it changes phpBB's own code: the forum "
+                        "must be at phpBB %2 first")
                         .arg(title, m.captured(1))};
     if (needs.match(title).hasMatch())
         return Note{QString(), titleLine + 1,
-                    tr("the script's title, \"%1\", says it is an upgrade, an add-on or an "
-                       "update: it needs that MOD (or its earlier version) installed first")
+                    QCoreApplication::translate(
+                        "Install",
+                        "the script's title, \"%1\", says it is an upgrade, an add-on or an "
+                        "update: it needs that MOD (or its earlier version) installed first")
                         .arg(title)};
     // File names write their blanks as "_": "update_1_0_1_to_1_0_2.txt".
     const QString file = QFileInfo(name).completeBaseName();
     if (needs.match(QString(file).replace(u'_', u' ')).hasMatch())
         return Note{QString(), 1,
-                    tr("the script's name, %1, says it is an upgrade, an add-on or an update: "
-                       "it needs that MOD (or its earlier version) installed first")
+                    QCoreApplication::translate(
+                        "Install",
+                        "the script's name, %1, says it is an upgrade, an add-on or an update: "
+                        "it needs that MOD (or its earlier version) installed first")
                         .arg(QFileInfo(name).fileName())};
     return std::nullopt;
 }
@@ -110,12 +113,16 @@ Note skippedNote(const std::vector<Skipped>& skipped)
     constexpr int Named = 6;
     QStringList names;
     for (size_t i = 0; i < skipped.size() && i < size_t(Named); ++i)
-        names << tr("%1 (line %2)").arg(skipped[i].keyword).arg(skipped[i].line);
+        names << QCoreApplication::translate("Install", "%1 (line %2)")
+                     .arg(skipped[i].keyword)
+                     .arg(skipped[i].line);
     QString list = names.join(QStringLiteral(", "));
     if (const int more = int(skipped.size()) - Named; more > 0)
         list += QCoreApplication::translate("Install", ", and %n more", nullptr, more);
     return Note{QString(), skipped.empty() ? 0 : skipped.front().line,
-                tr("skipped with it: %1").arg(list)};
+                QCoreApplication::translate("Install", "skipped with it: %1").arg(list)};
 }
 
 } // namespace Install
+
+} // namespace Quillwright

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 // What the report adds to a failure so that a forum owner can act on it
 // without reading the script: most FINDs that match nothing belong to
 // upgrades and add-ons whose MOD is not installed, or to phpBB's own
@@ -39,3 +41,5 @@ struct Skipped {
 Note skippedNote(const std::vector<Skipped>& skipped);
 
 } // namespace Install
+
+} // namespace Quillwright

@@ -15,6 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace Quillwright {
+
 namespace Install {
 using ForumPaths::inside;
 using ForumPaths::resolved;
@@ -213,3 +215,5 @@ WriteOutcome writeForumCopy(const QString& forumFolder, const QString& target, c
 }
 
 } // namespace Install
+
+} // namespace Quillwright

@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+namespace Quillwright {
+
 // The installer's files on disk: a forum's folder read, and a copy of it
 // with an installation's changes written, never the forum itself.
 namespace Install {
@@ -26,3 +28,5 @@ WriteOutcome writeForumCopy(const QString& forumRoot, const QString& target, con
                             const std::function<bool(int done, int total)>& progress = {});
 
 } // namespace Install
+
+} // namespace Quillwright

@@ -1,5 +1,7 @@
 #include "core/install/ForumTextFile.h"
 
+namespace Quillwright {
+
 std::optional<ForumTextFile> ForumTextFile::decode(const QByteArray& bytes)
 {
     const DecodedText decoded = decodeText(bytes);
@@ -76,3 +78,5 @@ void ForumTextFile::remove(int at, int count)
     if (lastGoes && !lines.empty() && !hadEnd)
         lines.back().end.clear();
 }
+
+} // namespace Quillwright

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 // A forum file as the installer edits it: its lines, each with the line end
 // it had, so that the lines an installation does not touch come out byte
 // for byte as they went in, whatever mix of CR LF, LF and CR the file has.
@@ -29,3 +31,5 @@ struct ForumTextFile {
     void insert(int at, const std::vector<QString>& texts);
     void remove(int at, int count);
 };
+
+} // namespace Quillwright

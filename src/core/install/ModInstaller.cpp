@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <map>
 
+namespace Quillwright {
+
 namespace Install {
 namespace {
 
@@ -861,3 +863,5 @@ Result install(const std::vector<Script>& scripts, const QString& forumFolder)
 }
 
 } // namespace Install
+
+} // namespace Quillwright

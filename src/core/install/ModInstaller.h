@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 // The installer: MOD scripts applied to a forum's files in memory, as the
 // phpBB2 MOD community's installers apply them. Files in, changed files and
 // a report out; nothing is written here (see ForumFolder).
@@ -82,3 +84,5 @@ Result install(const std::vector<Script>& scripts, const FileTree& forum);
 Result install(const std::vector<Script>& scripts, const QString& forumFolder);
 
 } // namespace Install
+
+} // namespace Quillwright

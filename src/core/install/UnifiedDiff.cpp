@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace Quillwright {
+
 namespace Install {
 namespace {
 
@@ -229,3 +231,5 @@ QByteArray unifiedDiff(const QString& path, const std::optional<QByteArray>& bef
 }
 
 } // namespace Install
+
+} // namespace Quillwright

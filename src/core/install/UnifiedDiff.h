@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+namespace Quillwright {
+
 namespace Install {
 
 // One file's change as a unified diff, as diff -u writes it and patch -p1
@@ -38,3 +40,5 @@ struct LineChange {
 std::vector<LineChange> lineChanges(const QStringList& before, const QStringList& after);
 
 } // namespace Install
+
+} // namespace Quillwright

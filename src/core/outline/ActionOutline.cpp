@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace Quillwright {
+
 namespace ActionOutline {
 namespace {
 const QString Pattern = QStringLiteral("#\r\n#-----[ ");
@@ -168,3 +170,5 @@ QString nodeKey(int index)
 }
 
 } // namespace ActionOutline
+
+} // namespace Quillwright

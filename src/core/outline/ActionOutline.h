@@ -9,6 +9,8 @@
 
 #include <vector>
 
+namespace Quillwright {
+
 class RichTextControl;
 
 // The action nodes under "Actions": one per banner that stands directly
@@ -78,3 +80,5 @@ private:
 };
 
 } // namespace ActionOutline
+
+} // namespace Quillwright

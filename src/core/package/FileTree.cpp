@@ -10,6 +10,8 @@
 #include <deque>
 #include <sys/stat.h>
 
+namespace Quillwright {
+
 namespace {
 
 // A file as the system last saw it: any write changes its change time.
@@ -238,3 +240,5 @@ QString FileTree::root() const
 {
     return m_source ? m_source->root() : QString();
 }
+
+} // namespace Quillwright

@@ -9,6 +9,8 @@
 #include <optional>
 #include <type_traits>
 
+namespace Quillwright {
+
 // A folder of files as the installer and its dry run read it: the forum, or
 // a MOD's package beside its script, on disk, in memory or unpacked from an
 // archive. Paths are relative and "/"-separated, as ModReader::scriptPath
@@ -61,3 +63,5 @@ public:
 private:
     std::shared_ptr<const Source> m_source;
 };
+
+} // namespace Quillwright

@@ -12,12 +12,14 @@
 #include <archive_entry.h>
 #include <memory>
 
+namespace Quillwright {
+
 namespace ModArchive {
 namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("ModArchive", text);
+    return QCoreApplication::translate("Quillwright::ModArchive", text);
 }
 
 // An entry's name as a path of the package, or nothing when it leaves the
@@ -220,3 +222,5 @@ Script openScript(const Package& package, const QString& path)
 }
 
 } // namespace ModArchive
+
+} // namespace Quillwright

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Quillwright {
+
 // MOD packages as their authors published them: zip archives holding the
 // install script, root/, contrib/, translations and upgrades. An archive is
 // read whole into memory and refused, whole, when an entry climbs out of
@@ -53,3 +55,5 @@ struct Script {
 Script openScript(const Package& package, const QString& path);
 
 } // namespace ModArchive
+
+} // namespace Quillwright

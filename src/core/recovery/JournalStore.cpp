@@ -12,6 +12,8 @@
 #include <QSaveFile>
 #include <algorithm>
 
+namespace Quillwright {
+
 namespace {
 
 const QString Suffix = QStringLiteral(".journal");
@@ -170,3 +172,5 @@ void JournalStore::settleOrphans(const QList<Orphan>& orphans, bool done)
     }
     m_claims.clear(); // unlocking removes the lock files
 }
+
+} // namespace Quillwright

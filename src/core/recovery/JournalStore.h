@@ -11,8 +11,11 @@
 #include <optional>
 #include <vector>
 
-class LineStore;
 class QLockFile;
+
+namespace Quillwright {
+
+class LineStore;
 
 // The recovery journals of one running program, in a folder of their own
 // (the per-user data folder's "recovery"). The program owns its journals
@@ -70,3 +73,5 @@ private:
     QMutex m_mutex;
     std::map<int, quint64> m_generations; // guarded by m_mutex
 };
+
+} // namespace Quillwright

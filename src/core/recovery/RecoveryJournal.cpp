@@ -8,6 +8,8 @@
 #include <QStringDecoder>
 #include <QUrl>
 
+namespace Quillwright {
+
 namespace RecoveryJournal {
 namespace {
 
@@ -113,3 +115,5 @@ Decoded decode(const QByteArray& bytes)
 }
 
 } // namespace RecoveryJournal
+
+} // namespace Quillwright

@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+namespace Quillwright {
+
 class LineStore;
 
 // The file that keeps a document's unsaved text while the program runs, so
@@ -47,3 +49,5 @@ Decoded decode(const QByteArray& bytes);
 inline constexpr qint64 MaxBytes = 512LL * 1024 * 1024;
 
 } // namespace RecoveryJournal
+
+} // namespace Quillwright

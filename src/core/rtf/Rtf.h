@@ -6,6 +6,8 @@
 #include <QStringView>
 #include <vector>
 
+namespace Quillwright {
+
 // The flat RTF form that the keyword colouring rewrites. Its exact shape
 // matters: the rewrite matches literal text in it, so the writer keeps to
 // one flat form (no groups in the body, a \cfN before each change of
@@ -46,3 +48,5 @@ StyledText readRichOrPlain(const QString& text);
 inline constexpr int MaxGroupDepth = 512;
 
 } // namespace Rtf
+
+} // namespace Quillwright

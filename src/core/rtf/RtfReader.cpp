@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace Quillwright {
+
 namespace Rtf {
 namespace {
 
@@ -407,3 +409,5 @@ StyledText read(QStringView rtf)
 }
 
 } // namespace Rtf
+
+} // namespace Quillwright

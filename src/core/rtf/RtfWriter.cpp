@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace Quillwright {
+
 namespace Rtf {
 namespace {
 
@@ -198,3 +200,5 @@ StyledText readRichOrPlain(const QString& text)
 }
 
 } // namespace Rtf
+
+} // namespace Quillwright

@@ -3,6 +3,8 @@
 #include "core/script/ModFormat.h"
 #include "core/text/StyledText.h"
 
+namespace Quillwright {
+
 namespace ActionBuilder {
 
 const QStringList& phpbbFiles()
@@ -115,3 +117,5 @@ View tabChosen(const View& now, bool listTabSelected)
 }
 
 } // namespace ActionBuilder
+
+} // namespace Quillwright

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Quillwright {
+
 // The logic of the action builder window.
 namespace ActionBuilder {
 
@@ -28,3 +30,5 @@ View keywordChosen(const View& now, const QString& keyword, bool listTabSelected
 View tabChosen(const View& now, bool listTabSelected);
 
 } // namespace ActionBuilder
+
+} // namespace Quillwright

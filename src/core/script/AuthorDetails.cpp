@@ -1,5 +1,7 @@
 #include "core/script/AuthorDetails.h"
 
+namespace Quillwright {
+
 namespace {
 const QString BeforeEmail = QStringLiteral(" < ");
 const QString BeforeName = QStringLiteral(" > (");
@@ -33,3 +35,5 @@ QString joinAuthor(const AuthorParts& p)
 {
     return p.phpbb + BeforeEmail + p.email + BeforeName + p.name + BeforeUrl + p.url;
 }
+
+} // namespace Quillwright

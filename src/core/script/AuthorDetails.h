@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Quillwright {
+
 // The author line of a MOD header: user name, " < ", e-mail address,
 // " > (", full name, ") ", web address.
 struct AuthorParts {
@@ -17,3 +19,5 @@ struct AuthorParts {
 AuthorParts splitAuthor(const QString& line);
 // Joins with all three separators, also around empty parts.
 QString joinAuthor(const AuthorParts& parts);
+
+} // namespace Quillwright

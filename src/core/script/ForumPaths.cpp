@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <algorithm>
 
+namespace Quillwright {
+
 namespace ForumPaths {
 
 bool inside(const QString& root, const QString& path)
@@ -69,3 +71,5 @@ bool leavesFolder(const QString& root, const QString& path)
 }
 
 } // namespace ForumPaths
+
+} // namespace Quillwright

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Quillwright {
+
 // Which of a forum's files a script may reach: one rule for the dry run,
 // which reads them, and the installer, which changes them.
 namespace ForumPaths {
@@ -20,3 +22,5 @@ bool isConfined(const QString& path);
 bool leavesFolder(const QString& root, const QString& path);
 
 } // namespace ForumPaths
+
+} // namespace Quillwright

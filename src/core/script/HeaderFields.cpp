@@ -2,6 +2,8 @@
 
 #include "core/control/RichTextControl.h"
 
+namespace Quillwright {
+
 namespace {
 
 const QString Crlf = QStringLiteral("\r\n");
@@ -150,3 +152,5 @@ void WriteHeader(RichTextControl& c, const HeaderValues& values, const HeaderVal
 }
 
 } // namespace HeaderFields
+
+} // namespace Quillwright

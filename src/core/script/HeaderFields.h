@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 
+namespace Quillwright {
+
 class RichTextControl;
 
 // The seven header values the Properties dialog edits, read out of the
@@ -44,3 +46,5 @@ void WriteHeader(RichTextControl& control, const HeaderValues& values);
 void WriteHeader(RichTextControl& control, const HeaderValues& values, const HeaderValues& read);
 
 } // namespace HeaderFields
+
+} // namespace Quillwright

@@ -2,6 +2,8 @@
 
 #include "core/Version.h"
 
+namespace Quillwright {
+
 namespace ModFormat {
 
 QString programTitle()
@@ -214,3 +216,5 @@ QString defaultTemplate()
 }
 
 } // namespace ModFormat
+
+} // namespace Quillwright

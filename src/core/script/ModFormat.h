@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Quillwright {
+
 // Every literal of the MOD script text format. Scripts are understood by
 // substring search, so these texts are the contract between the parts of
 // the program: a label that differs by one blank is not recognised.
@@ -59,3 +61,5 @@ QStringList templateLines();
 QString defaultTemplate();
 
 } // namespace ModFormat
+
+} // namespace Quillwright

@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+namespace Quillwright {
+
 namespace ModReader {
 
 Kind kindOf(const QString& normalized)
@@ -404,3 +406,5 @@ std::vector<Action> Script::installed() const
 }
 
 } // namespace ModReader
+
+} // namespace Quillwright

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+namespace Quillwright {
+
 // A MOD script read the way installers read it, for every tool that works
 // on what a script does (the checker, its dry run against a forum, the
 // installer, the script writer): banners with blanks and dashes as authors
@@ -152,3 +154,5 @@ int firstContentLine(const Action& action, const std::vector<QStringView>& lines
 std::optional<QStringView> inlineText(const Action& action, const std::vector<QStringView>& lines);
 
 } // namespace ModReader
+
+} // namespace Quillwright

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QStringMatcher>
 
+namespace Quillwright {
+
 namespace {
 
 void repairBannerLine(QString& line)
@@ -104,3 +106,5 @@ QString removeBlankAfterProgramSeparators(const QString& text)
     out.replace(ModFormat::programSeparatorBlank(), ModFormat::programSeparator());
     return out;
 }
+
+} // namespace Quillwright

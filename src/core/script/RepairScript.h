@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Quillwright {
+
 // Brings a freshly loaded script to the program's forms of "AFTER, ADD",
 // "OPEN" and the author-notes label.
 //
@@ -17,3 +19,5 @@ QString addBlankAfterProgramSeparators(const QString& text);
 
 // The command-line load turns every 65 "#" plus blank back into 65 "#".
 QString removeBlankAfterProgramSeparators(const QString& text);
+
+} // namespace Quillwright

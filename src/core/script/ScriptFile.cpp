@@ -15,6 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace Quillwright {
+
 namespace ScriptFile {
 
 namespace {
@@ -321,3 +323,5 @@ ControlRules controlRules()
 }
 
 } // namespace ScriptFile
+
+} // namespace Quillwright

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+namespace Quillwright {
+
 // Reading and writing script files, shared by every editor control.
 namespace ScriptFile {
 
@@ -77,3 +79,5 @@ bool isWriteProtected(const QString& path);
 ControlRules controlRules();
 
 } // namespace ScriptFile
+
+} // namespace Quillwright

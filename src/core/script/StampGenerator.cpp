@@ -3,6 +3,8 @@
 #include "core/control/RichTextControl.h"
 #include "core/script/ModFormat.h"
 
+namespace Quillwright {
+
 void StampGenerator(RichTextControl& c)
 {
     const QString current = ModFormat::generatorLine();
@@ -38,3 +40,5 @@ void StampGenerator(RichTextControl& c)
     c.setSelStart(0);
     c.setSelLength(0);
 }
+
+} // namespace Quillwright

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Quillwright {
+
 class RichTextControl;
 
 // Keeps the header's Generator line at the running version. In the forum
@@ -8,3 +10,5 @@ class RichTextControl;
 // the very start of the text, or stands before the old label, the text is
 // left as it is. The caret ends at the start of the text.
 void StampGenerator(RichTextControl& control);
+
+} // namespace Quillwright

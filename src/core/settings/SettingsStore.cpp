@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+namespace Quillwright {
+
 SettingsStore::SettingsStore(const QString& folder) : m_folder(folder)
 {
     if (m_folder.isEmpty())
@@ -51,3 +53,5 @@ QString SettingsStore::executableName()
     const QString path = QCoreApplication::applicationFilePath();
     return path.isEmpty() ? QStringLiteral("Quillwright") : QFileInfo(path).completeBaseName();
 }
+
+} // namespace Quillwright

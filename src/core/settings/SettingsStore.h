@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Quillwright {
+
 // The per-user settings store: one INI file per application name, one INI
 // group per section, values kept as text. Tests give it a folder of their
 // own so that they never touch the user's settings.
@@ -29,3 +31,5 @@ public:
 private:
     QString m_folder;
 };
+
+} // namespace Quillwright

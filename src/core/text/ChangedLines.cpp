@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace Quillwright {
+
 void ChangedLines::add(const LineSplice& s)
 {
     // The stretches that meet the spliced lines become one with it.
@@ -39,3 +41,5 @@ void ChangedLines::add(const LineSplice& s)
         m_stretches.erase(first + 1, last);
     }
 }
+
+} // namespace Quillwright

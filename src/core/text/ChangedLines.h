@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace Quillwright {
+
 // Which lines (or other entries) changed since a copy was last brought up to
 // date: stretches of the current entries, each with the number of entries it
 // replaced in the copy. Sorted and apart, so a copy is brought up to date by
@@ -23,3 +25,5 @@ public:
 private:
     std::vector<Stretch> m_stretches;
 };
+
+} // namespace Quillwright

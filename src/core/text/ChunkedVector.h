@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+namespace Quillwright {
+
 // A sequence for one entry per line of a script: replacing a stretch in the
 // middle costs the chunks it touches, not the length of the sequence.
 // Elements live in chunks of about ChunkSize; each chunk knows where it
@@ -339,3 +341,5 @@ private:
     int m_totalWeight = 0;
     mutable int m_lastChunk = 0;
 };
+
+} // namespace Quillwright

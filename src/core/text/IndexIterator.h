@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Quillwright {
+
 // Walks a sequence that answers [] by place, for range-for over sequences
 // that keep their elements in pieces rather than in one array.
 template <typename Sequence> class IndexIterator {
@@ -17,3 +19,5 @@ private:
     const Sequence* m_sequence;
     int m_place;
 };
+
+} // namespace Quillwright

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace Quillwright {
+
 // Lines [line, line + removed) of the content before a change became
 // lines [line, line + added) after it; a change inside one line is {n, 1, 1}.
 struct LineSplice {
@@ -15,3 +17,5 @@ struct LineChanges {
     std::vector<LineSplice> splices; // in the order they happened
     bool everything = false;         // too many to list: treat every line as new
 };
+
+} // namespace Quillwright

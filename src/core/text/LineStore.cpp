@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace Quillwright {
+
 LineStore::LineStore()
 {
     m_lines.assign({std::make_shared<const StyledText>()});
@@ -125,7 +127,7 @@ TextColor LineStore::rangeColor(int start, int length) const
             return {};
         return l.colorAt(offset - 1);
     }
-    return ::rangeColor(slice(start, length), 0, length);
+    return Quillwright::rangeColor(slice(start, length), 0, length);
 }
 
 LineSplice LineStore::replace(int start, int length, const StyledText& insert)
@@ -181,3 +183,5 @@ bool sameLine(const LinePtr& a, const LinePtr& b)
 {
     return a == b || sameLine(*a, *b);
 }
+
+} // namespace Quillwright

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+namespace Quillwright {
+
 // Lines are shared and never changed in place (LinePtr): an edit puts new
 // ones in, so whoever kept the old ones (the widget's picture of what it
 // shows) shares the unchanged ones and tells changed ones apart by address.
@@ -61,3 +63,5 @@ private:
 
 bool sameLine(const StyledText& a, const StyledText& b);
 bool sameLine(const LinePtr& a, const LinePtr& b);
+
+} // namespace Quillwright

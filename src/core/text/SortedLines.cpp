@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace Quillwright {
+
 int SortedLines::lowerBound(int line) const
 {
     const auto before = m_data.begin() + std::ptrdiff_t(m_gapStart);
@@ -94,3 +96,5 @@ std::vector<int> SortedLines::values() const
     out.insert(out.end(), m_data.begin() + std::ptrdiff_t(m_gapEnd), m_data.end());
     return out;
 }
+
+} // namespace Quillwright

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <vector>
 
+namespace Quillwright {
+
 // A sorted set of line numbers (the lines that hold a banner, or a marker
 // text). A paste reads its lines top down, and each that belongs here goes in
 // just after the one before it: the set keeps a gap where it last changed, so
@@ -53,3 +55,5 @@ private:
     size_t m_gapStart = 0;
     size_t m_gapEnd = 0;
 };
+
+} // namespace Quillwright

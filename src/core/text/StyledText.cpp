@@ -4,6 +4,8 @@
 #include <iterator>
 #include <optional>
 
+namespace Quillwright {
+
 TextColor StyledText::colorAt(int index) const
 {
     auto it = std::upper_bound(runs.begin(), runs.end(), index,
@@ -307,3 +309,5 @@ StyledText uniformlyColoured(const QString& text, TextColor color)
     }
     return out;
 }
+
+} // namespace Quillwright

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+namespace Quillwright {
+
 // A run of characters sharing one colour.
 struct ColorRun {
     int start = 0;
@@ -65,3 +67,5 @@ std::vector<ColorRun> canonicalRuns(const std::vector<ColorRun>& runs);
 
 // The text in one colour; its line breaks keep the default colour.
 StyledText uniformlyColoured(const QString& text, TextColor color);
+
+} // namespace Quillwright

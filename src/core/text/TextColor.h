@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace Quillwright {
+
 // The colour of a character: the control's default colour, an explicit RGB
 // colour, or (only as an answer about a selection) "mixed". Explicit colours
 // keep alpha 0xff so that none of them can equal the two special values.
@@ -38,3 +40,5 @@ inline constexpr TextColor Blue = TextColor::rgb(0, 0, 255);
 inline constexpr TextColor DarkRed = TextColor::rgb(197, 3, 3);
 inline constexpr TextColor Green = TextColor::rgb(0, 128, 0);
 } // namespace MarkerColors
+
+} // namespace Quillwright

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace Quillwright {
+
 namespace {
 bool isWordCharacter(QChar c)
 {
@@ -284,3 +286,5 @@ TextSearch::Replaced TextSearch::replaceAll(const LineStore& lines, TextRange ra
     }
     return out;
 }
+
+} // namespace Quillwright

@@ -8,6 +8,8 @@
 #include <climits>
 #include <vector>
 
+namespace Quillwright {
+
 // Finding and replacing in a script as text editors do: plain text or a
 // regular expression, with or without case, whole words only, inside a
 // range of the text. A match never crosses a line break. A regular
@@ -81,3 +83,5 @@ private:
     QString m_error;
     mutable bool m_gaveUp = false;
 };
+
+} // namespace Quillwright

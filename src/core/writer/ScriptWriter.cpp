@@ -12,12 +12,14 @@
 #include <QFile>
 #include <algorithm>
 
+namespace Quillwright {
+
 namespace Writer {
 namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("Writer", text);
+    return QCoreApplication::translate("Quillwright::Writer", text);
 }
 
 int category(const QString& path)
@@ -532,3 +534,5 @@ Written write(const Tree& original, const Tree& changed, const Options& options)
 }
 
 } // namespace Writer
+
+} // namespace Quillwright

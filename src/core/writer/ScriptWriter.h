@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Quillwright {
+
 // The script writer: the MOD script of the changes between a forum and the
 // author's changed copy of it. One OPEN per changed text file, each change
 // a FIND of the fewest original lines that the installer finds first at
@@ -44,3 +46,5 @@ Written write(const Tree& original, const Tree& changed, const Options& options 
 bool pathOrder(const QString& a, const QString& b);
 
 } // namespace Writer
+
+} // namespace Quillwright

@@ -1,8 +1,10 @@
 // The web engine behind the browser window, in a plugin of its own.
-#include "ui/platform/WebView.h"
+#include "ui/browser/WebView.h"
 
 #include <QObject>
 #include <QWebEngineView>
+
+namespace Quillwright {
 
 namespace {
 
@@ -33,9 +35,11 @@ public:
 class EngineViewPlugin : public QObject, public WebViewPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID WebViewPlugin_iid)
-    Q_INTERFACES(WebViewPlugin)
+    Q_INTERFACES(Quillwright::WebViewPlugin)
 public:
     WebView* createView(QWidget* parent) override { return new EngineView(parent); }
 };
+
+} // namespace Quillwright
 
 #include "EngineViewPlugin.moc"

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace Quillwright {
+
 AuthorDialog::AuthorDialog(QLineEdit* authorField, QWidget* parent)
     : QDialog(parent), m_target(authorField)
 {
@@ -74,3 +76,5 @@ void AuthorDialog::CancelButton_Click()
 {
     reject();
 }
+
+} // namespace Quillwright

@@ -7,6 +7,8 @@
 
 class QLineEdit;
 
+namespace Quillwright {
+
 // author_dialog: the author line in its four parts. It reads the author
 // field it is given when it opens and writes the joined line back on OK,
 // when one of the parts was changed: a line not in the exact form stays.
@@ -32,3 +34,5 @@ private:
     QLineEdit* m_url;
     AuthorParts m_opened; // the parts as the dialog opened with them
 };
+
+} // namespace Quillwright

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTabBar>
 
+namespace Quillwright {
+
 CommandsWindow::CommandsWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint),
       m_keywords(new QListWidget(this)), m_text(new QPlainTextEdit(this)),
@@ -152,3 +154,5 @@ void CommandsWindow::keyPressEvent(QKeyEvent* event)
     }
     QWidget::keyPressEvent(event);
 }
+
+} // namespace Quillwright

@@ -9,6 +9,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
 
+namespace Quillwright {
+
 // commands: the action builder, a small tool window that stays above all
 // others and appends action blocks to the active script.
 class CommandsWindow : public QWidget {
@@ -46,3 +48,5 @@ private:
     QListWidget* m_files;
     QTabBar* m_tabs;
 };
+
+} // namespace Quillwright

@@ -15,6 +15,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+namespace Quillwright {
+
 OptionsDialog::OptionsDialog(SettingsStore* settings, RichTextControl* control, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_control(control), m_tabs(new QTabBar(this))
 {
@@ -142,3 +144,5 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace Quillwright

@@ -6,6 +6,9 @@
 class QComboBox;
 class QGroupBox;
 class QTabBar;
+
+namespace Quillwright {
+
 class RichTextControl;
 class SettingsStore;
 
@@ -39,3 +42,5 @@ private:
     QComboBox* m_fonts;
     QWidget* m_pages[4];
 };
+
+} // namespace Quillwright

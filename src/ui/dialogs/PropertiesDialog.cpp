@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTextDocument>
 
+namespace Quillwright {
+
 namespace {
 // The boxes hold CR LF text, as the script does; the widgets use LF. The
 // document's raw text keeps non-breaking spaces, which toPlainText() turns
@@ -228,3 +230,5 @@ bool PropertiesDialog::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace Quillwright

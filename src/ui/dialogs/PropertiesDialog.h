@@ -9,6 +9,9 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace Quillwright {
+
 class RichTextControl;
 
 // frmproperties: the seven header fields of the active script. Loading
@@ -56,3 +59,5 @@ private:
     QPlainTextEdit* m_notes;
     HeaderValues m_written; // what the boxes held when last read or written
 };
+
+} // namespace Quillwright

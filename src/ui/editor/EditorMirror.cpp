@@ -11,6 +11,8 @@
 #include <QTextDocumentFragment>
 #include <algorithm>
 
+namespace Quillwright {
+
 namespace {
 
 // The text of `now` put into a block that holds `old`: only the changed
@@ -245,3 +247,5 @@ void EditorMirror::printSelection(QPrinter* printer) const
         target.insertFragment(QTextDocumentFragment(m_editor.document()));
     doc.print(printer);
 }
+
+} // namespace Quillwright

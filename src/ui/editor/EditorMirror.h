@@ -9,6 +9,8 @@
 class QPlainTextEdit;
 class QPrinter;
 
+namespace Quillwright {
+
 // The editor widget's document as a mirror of a control's line store. It
 // shows what changed in the store since it last showed (only the lines
 // whose text or colours differ, each stretch in one edit block), and reads
@@ -69,3 +71,5 @@ private:
     mutable int m_lastBlockNumber = -1;
     ShowProgress m_showProgress;
 };
+
+} // namespace Quillwright

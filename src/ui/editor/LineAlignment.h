@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace Quillwright {
+
 // How the editor widget's picture of the script is brought up to date: the
 // lines it shows are lined up with the store's lines inside each stretch
 // that changed since it was last shown (ChangedLines).
@@ -68,3 +70,5 @@ std::vector<LineSplice> alignLines(const From& from, int fromFirst, int fromCoun
     }
     return out;
 }
+
+} // namespace Quillwright

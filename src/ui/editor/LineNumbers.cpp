@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTextBlock>
 
+namespace Quillwright {
+
 namespace {
 class LineNumberGutter : public QWidget {
 public:
@@ -133,3 +135,5 @@ std::pair<int, int> ModEditor::visibleLines() const
     }
     return {first, last};
 }
+
+} // namespace Quillwright

@@ -11,6 +11,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+namespace Quillwright {
+
 ModEditor::ModEditor(QWidget* parent) : QPlainTextEdit(parent)
 {
     setUndoRedoEnabled(false);
@@ -215,3 +217,5 @@ void ModEditor::insertFromMimeData(const QMimeData* source)
     m_control->setSelLength(m_control->mirror().fromDocPosition(c.selectionEnd()) - start);
     ClipboardMime::paste(*m_control, source);
 }
+
+} // namespace Quillwright

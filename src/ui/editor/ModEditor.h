@@ -3,8 +3,11 @@
 #include <QPlainTextEdit>
 #include <optional>
 
-class QtRichTextControl;
 class QMimeData;
+
+namespace Quillwright {
+
+class QtRichTextControl;
 
 // The editor that shows a script (mod_fly): a QPlainTextEdit, whose layout
 // touches only the lines that change, holding coloured text. Typed text
@@ -63,3 +66,5 @@ private:
     int m_lineNumberDigits = 0;
     int m_reservedLines = 0;
 };
+
+} // namespace Quillwright

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <tuple>
 
+namespace Quillwright {
+
 namespace {
 // A position between CR and LF is put on the CR.
 int snapped(const LineStore& store, int pos)
@@ -278,3 +280,5 @@ void QtRichTextControl::fontChanged()
 {
     m_mirror->setFont(fontName());
 }
+
+} // namespace Quillwright

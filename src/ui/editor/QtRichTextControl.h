@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 
+namespace Quillwright {
+
 // The control over the editor widget. The script lives in a line store,
 // which every question is answered from; the widget shows it. Edits change
 // the store, and when the outermost edit (with the change handling it set
@@ -88,3 +90,5 @@ private:
     int m_depth = 0;
     mutable std::optional<QString> m_text; // the whole text, built when asked for
 };
+
+} // namespace Quillwright

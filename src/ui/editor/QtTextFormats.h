@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace Quillwright {
+
 // Colours as the widget's character formats carry them.
 inline TextColor colorOf(const QTextCharFormat& f)
 {
@@ -77,3 +79,5 @@ public:
 private:
     int& m_counter;
 };
+
+} // namespace Quillwright

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+namespace Quillwright {
+
 namespace {
 
 const char* const AnnouncerProperty = "quillwrightAnnouncer";
@@ -165,7 +167,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return new NamedTabList(bar);
     // The action builder is a tool window that stays on top, but to the user
     // a dialog: it is told as one (Qt would say "filler").
-    if (className == QLatin1String("CommandsWindow") && object->isWidgetType())
+    if (className == QLatin1String("Quillwright::CommandsWindow") && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog,
                                      static_cast<QWidget*>(object)->windowTitle());
     if (auto* label = qobject_cast<QLabel*>(object);
@@ -222,3 +224,5 @@ void announce(QLabel* label, const QString& text)
 }
 
 } // namespace Accessibility
+
+} // namespace Quillwright

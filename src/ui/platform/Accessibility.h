@@ -1,5 +1,12 @@
 #pragma once
 
+class QComboBox;
+class QLabel;
+class QString;
+class QTabBar;
+
+namespace Quillwright {
+
 // What assistive technology is told of the program's widgets beyond Qt's
 // own answers. On Linux Qt names a combo box by its current text (a screen
 // reader then says "Lucida Console" for the font box); a combo box given an
@@ -10,10 +17,6 @@
 // told as an alert, and each new text is raised as the alert showing again,
 // which screen readers speak (a plain name change is spoken only for the
 // focused object).
-class QComboBox;
-class QLabel;
-class QString;
-class QTabBar;
 namespace Accessibility {
 void install(); // once; later calls do nothing
 void makeAnnouncer(QLabel* label);
@@ -26,3 +29,5 @@ void nameTabBar(QTabBar* bar, const QString& name);
 // Sets the text and, when it says something new, raises it.
 void announce(QLabel* label, const QString& text);
 } // namespace Accessibility
+
+} // namespace Quillwright

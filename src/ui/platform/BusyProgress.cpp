@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QTimer>
 
+namespace Quillwright {
+
 BusyProgress::BusyProgress(QWidget* parent, const QString& label) : m_parent(parent), m_label(label)
 {
     m_clock.start();
@@ -92,3 +94,5 @@ void BusyProgress::step(qint64 done, qint64 total)
     m_dialog->setValue(scale); // handles events, the dialog being modal
     QCoreApplication::processEvents();
 }
+
+} // namespace Quillwright

@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 
+namespace Quillwright {
+
 // Long work with the window alive: the work runs on a thread of its own (or
 // on this one in steps) while events are handled, and a progress dialog
 // with Cancel shows once it has taken longer than a moment.
@@ -54,3 +56,5 @@ template <typename T> std::optional<T> BusyProgress::run(std::function<T()> job)
         return std::nullopt;
     return std::move(*result);
 }
+
+} // namespace Quillwright

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QObject>
 
+namespace Quillwright {
+
 // A key pressed with Alt (and not Ctrl: Ctrl+Alt is AltGr on many layouts)
 // that no shortcut took is a command the program does not have, never text:
 // a menu without a mnemonic in one language must not type its letter.
@@ -27,3 +29,5 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+} // namespace Quillwright

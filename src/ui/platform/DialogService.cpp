@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+namespace Quillwright {
+
 DialogService::~DialogService() = default;
 
 namespace {
@@ -150,3 +152,5 @@ QString qtFileFilter(const QString& barSeparatedFilter)
     }
     return filters.join(QStringLiteral(";;"));
 }
+
+} // namespace Quillwright

@@ -7,6 +7,8 @@
 class QPrinter;
 class QWidget;
 
+namespace Quillwright {
+
 // Every modal question the program asks goes through here, so that tests
 // can script the answers and no test ever blocks on a dialog.
 class DialogService {
@@ -62,3 +64,5 @@ public:
 
 // "desc|pattern;pattern|desc|pattern" to Qt's "desc (pattern pattern);;...".
 QString qtFileFilter(const QString& barSeparatedFilter);
+
+} // namespace Quillwright

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace Quillwright {
+
 // The file dialogs' filters as the program has always worded them
 // ("all" and "phpbb2" in lower case, no blank in "files(*.txt)").
 namespace FileFilters {
@@ -19,3 +21,5 @@ inline QString saveAs()
     return QStringLiteral("Mod files (*.mod)|*.mod");
 }
 } // namespace FileFilters
+
+} // namespace Quillwright

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace Quillwright {
+
 FlowLayout::FlowLayout(QWidget* parent, int spacing) : QLayout(parent), m_spacing(spacing)
 {
     setContentsMargins(0, 0, 0, 0);
@@ -77,3 +79,5 @@ int FlowLayout::arrange(const QRect& rect, bool place) const
     const QMargins m = contentsMargins();
     return y + rowHeight - rect.y() + m.bottom();
 }
+
+} // namespace Quillwright

@@ -3,6 +3,8 @@
 #include <QLayout>
 #include <QList>
 
+namespace Quillwright {
+
 // Lays its items out in a row and carries them to the next row where the
 // width runs out, as words on a page: nothing is clipped in a narrow window.
 class FlowLayout : public QLayout {
@@ -28,3 +30,5 @@ private:
     QList<QLayoutItem*> m_items;
     int m_spacing;
 };
+
+} // namespace Quillwright

@@ -6,6 +6,8 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 
+namespace Quillwright {
+
 namespace {
 
 class FocusFrameStyle : public QProxyStyle {
@@ -42,3 +44,5 @@ void install()
 }
 
 } // namespace FocusFrame
+
+} // namespace Quillwright

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Quillwright {
+
 // The frame around the current item of a list or of the outline, the only
 // sign of where the keys act. The stock style draws it as a pale blend of
 // the highlight (1.75:1 against the list); here it is a solid line in the
@@ -7,3 +9,5 @@
 namespace FocusFrame {
 void install(); // once for the application; later calls do nothing
 }
+
+} // namespace Quillwright

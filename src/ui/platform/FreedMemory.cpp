@@ -6,6 +6,8 @@
 #include <malloc.h>
 #endif
 
+namespace Quillwright {
+
 namespace FreedMemory {
 
 void release()
@@ -16,3 +18,5 @@ void release()
 }
 
 } // namespace FreedMemory
+
+} // namespace Quillwright

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace Quillwright {
+
 // Gives the freed memory of the allocator back to the system. Opening a big
 // script reads, splits, repairs and colours it on a worker thread and then
 // shows it: the transient copies are freed, but the C library keeps the
@@ -8,3 +10,5 @@
 namespace FreedMemory {
 void release();
 }
+
+} // namespace Quillwright

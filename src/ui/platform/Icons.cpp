@@ -3,10 +3,14 @@
 #include <QHash>
 #include <array>
 
+// Qt's resource initialiser is a global function: it cannot be called
+// from inside a namespace.
 static void initIconResources()
 {
     Q_INIT_RESOURCE(icons);
 }
+
+namespace Quillwright {
 
 namespace Icons {
 
@@ -51,3 +55,5 @@ QIcon outlinePicture(int index)
 }
 
 } // namespace Icons
+
+} // namespace Quillwright

@@ -12,6 +12,8 @@
 #include <QVariant>
 #include <QWidget>
 
+namespace Quillwright {
+
 using StringTable::leadingNumber;
 using StringTable::wholeNumber;
 
@@ -144,3 +146,5 @@ void LoadCaptions(QWidget* form)
         }
     }
 }
+
+} // namespace Quillwright

@@ -4,6 +4,8 @@ class QWidget;
 class QObject;
 class QString;
 
+namespace Quillwright {
+
 // Replaces the string-table ids that a window carries with the texts of the
 // user's language. The window's own id is its "tag" property; each control
 // (any named child object) is handled by its type name: "Menu", "Label",
@@ -13,3 +15,5 @@ void LoadCaptions(QWidget* form);
 
 // The type name the caption loader uses for a control.
 QString controlTypeName(const QObject* control);
+
+} // namespace Quillwright

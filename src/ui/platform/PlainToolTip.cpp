@@ -3,6 +3,8 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+namespace Quillwright {
+
 void showPlainToolTip(const QHelpEvent* help, const QString& tip, QWidget* over)
 {
     if (tip.isEmpty())
@@ -12,3 +14,5 @@ void showPlainToolTip(const QHelpEvent* help, const QString& tip, QWidget* over)
             help->globalPos(),
             QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped()), over);
 }
+
+} // namespace Quillwright

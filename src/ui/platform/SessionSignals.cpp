@@ -5,6 +5,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+namespace Quillwright {
+
 namespace {
 
 int pipeEnds[2] = {-1, -1}; // [0] read by the event loop, [1] written by the handler
@@ -45,3 +47,5 @@ SessionSignals::~SessionSignals()
         end = -1;
     }
 }
+
+} // namespace Quillwright

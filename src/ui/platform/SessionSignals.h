@@ -4,6 +4,8 @@
 
 class QSocketNotifier;
 
+namespace Quillwright {
+
 // SIGTERM and SIGHUP (log-out, kill, a closed terminal) reach the event
 // loop as a signal of this object, through a pipe the handler writes one
 // byte to: a signal handler itself may do next to nothing.
@@ -19,3 +21,5 @@ signals:
 private:
     QSocketNotifier* m_notifier = nullptr;
 };
+
+} // namespace Quillwright

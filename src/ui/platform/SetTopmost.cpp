@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace Quillwright {
+
 int SetTopmost(QWidget* window, bool topmost)
 {
     if (!window)
@@ -15,3 +17,5 @@ int SetTopmost(QWidget* window, bool topmost)
         window->show();
     return topmost ? 1 : 0;
 }
+
+} // namespace Quillwright

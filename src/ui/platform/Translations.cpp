@@ -5,6 +5,8 @@
 #include <QTranslator>
 #include <memory>
 
+namespace Quillwright {
+
 namespace Translations {
 
 void use(StringTable::Language language)
@@ -28,3 +30,5 @@ void use(StringTable::Language language)
 }
 
 } // namespace Translations
+
+} // namespace Quillwright

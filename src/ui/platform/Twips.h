@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace Quillwright {
+
 // Window layouts are given in twips (1/1440 inch); the screen's logical
 // DPI turns them into pixels. They were drawn for an 8-point system font of
 // about 6 pixels a character at 96 DPI: a wider font scales the layout up
@@ -40,3 +42,5 @@ inline void centreOnScreen(QWidget* w)
                 area.top() + (area.height() - w->height()) / 2);
     }
 }
+
+} // namespace Quillwright

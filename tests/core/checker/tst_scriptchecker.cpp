@@ -11,6 +11,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace Quillwright;
+
 using namespace Checker;
 
 namespace {

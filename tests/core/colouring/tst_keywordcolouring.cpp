@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using namespace Quillwright;
+
 namespace {
 const TextColor Blue = MarkerColors::Blue;
 const TextColor Green = MarkerColors::Green;

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <functional>
 
+using namespace Quillwright;
+
 namespace {
 
 struct Side {

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <optional>
 
+namespace Quillwright {
+
 namespace {
 const TextColor Blue = MarkerColors::Blue;
 const TextColor Red = MarkerColors::DarkRed;
@@ -536,3 +538,5 @@ void ControlContract::lineChanges_coverEveryLineThatChanged()
         }
     }
 }
+
+} // namespace Quillwright

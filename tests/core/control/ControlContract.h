@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+namespace Quillwright {
+
 // One contract, run against every editor control: the in-memory reference
 // and the one over the editor widget (a QPlainTextEdit) must give the
 // same answers.
@@ -62,3 +64,5 @@ private:
     Factory m_make;
     OutsideEdit m_outside;
 };
+
+} // namespace Quillwright

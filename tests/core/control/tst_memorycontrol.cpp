@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Quillwright;
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Quillwright;
+
 namespace {
 const TextColor Blue = MarkerColors::Blue;
 

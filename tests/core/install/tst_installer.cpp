@@ -17,6 +17,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Quillwright;
+
 namespace {
 
 const QString Dashes = QStringLiteral("------------------------------------------");

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace Quillwright;
+
 using namespace ActionOutline;
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Quillwright;
+
 namespace {
 const TextColor Blue = MarkerColors::Blue;
 const TextColor Red = TextColor::rgb(255, 0, 0);

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Quillwright;
+
 using ActionBuilder::View;
 
 Q_DECLARE_METATYPE(View)

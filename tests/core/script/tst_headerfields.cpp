@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Quillwright;
+
 using F = HeaderValues::Field;
 
 namespace {

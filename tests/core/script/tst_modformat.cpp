@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Quillwright;
+
 class TestModFormat : public QObject {
     Q_OBJECT
 private slots:

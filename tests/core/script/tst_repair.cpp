@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Quillwright;
+
 class TestRepair : public QObject {
     Q_OBJECT
 private slots:

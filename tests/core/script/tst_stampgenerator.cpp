@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Quillwright;
+
 namespace {
 const QString Notice = QString(62, '#') +
                        " \r\n## For Security Purposes, Please Check: "

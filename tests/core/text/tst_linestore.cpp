@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Quillwright;
+
 namespace {
 
 StyledText randomPiece(QRandomGenerator& rng)

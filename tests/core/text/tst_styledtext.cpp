@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Quillwright;
+
 namespace {
 const TextColor A = TextColor::rgb(1, 0, 0);
 const TextColor B = TextColor::rgb(0, 2, 0);

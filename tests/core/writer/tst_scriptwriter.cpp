@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Quillwright;
+
 namespace {
 
 // A forum of phpBB 2.0's kind, as MODs find it.

@@ -5,8 +5,8 @@
 #include "core/script/ModFormat.h"
 #include "ui/dialogs/CommandsWindow.h"
 #include "ui/dialogs/OptionsDialog.h"
+#include "ui/frame/SplashWindow.h"
 #include "ui/platform/SetTopmost.h"
-#include "ui/windows/SplashWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
+
+using namespace Quillwright;
 
 namespace {
 void choose(QListWidget* list, const QString& text)

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTreeView>
 
+using namespace Quillwright;
+
 namespace {
 template <typename T> T* child(QWidget* w, const char* name)
 {

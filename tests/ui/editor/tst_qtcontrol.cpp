@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTextCursor>
 
+using namespace Quillwright;
+
 namespace {
 // The control does not own its widget; the editor lives as long as the control.
 std::unique_ptr<RichTextControl> makeQtControl()

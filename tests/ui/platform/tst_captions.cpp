@@ -13,6 +13,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+using namespace Quillwright;
+
 using StringTable::Language;
 
 namespace {

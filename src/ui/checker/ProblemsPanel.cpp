@@ -1,0 +1,171 @@
+#include "ui/checker/ProblemsPanel.h"
+
+#include "core/checker/Finding.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/checker/CheckerForum.h"
+#include "ui/checker/DocumentChecks.h"
+#include "ui/document/DocumentWindow.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/frame/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace Quillwright {
+
+namespace {
+const QString App = QStringLiteral("Quillwright");
+const QString Section = QStringLiteral("Checker");
+const QString IgnoredKey = QStringLiteral("Ignored");
+enum Role { LineRole = Qt::UserRole, ColumnRole };
+} // namespace
+
+ProblemsPanel::ProblemsPanel(MainWindow& window, QMenu& toolsMenu)
+    : QDockWidget(tr("Problems"), &window), m_window(window), m_forum(new QLabel(this)),
+      m_forget(new QPushButton(tr("Forget This Forum"), this)), m_list(new QTreeWidget(this))
+{
+    setObjectName(QStringLiteral("problemsDock"));
+    auto* bar = toolsMenu.addSeparator();
+    bar->setObjectName(QStringLiteral("mnuToolsBar0"));
+    m_toggle = toggleViewAction();
+    m_toggle->setObjectName(QStringLiteral("mnuToolsProblems"));
+    m_toggle->setText(tr("&Problems"));
+    toolsMenu.addAction(m_toggle);
+    m_forum->setObjectName(QStringLiteral("problemsForum"));
+    m_forum->setTextFormat(Qt::PlainText);
+    m_forum->setWordWrap(true);
+    m_forget->setObjectName(QStringLiteral("problemsForgetForum"));
+    m_list->setObjectName(QStringLiteral("problemsList"));
+    m_list->setAccessibleName(tr("Problems of the script"));
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderLabels({tr("Line"), tr("Problem"), tr("Rule")});
+    m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* body = new QWidget(this);
+    auto* forumRow = new QHBoxLayout;
+    forumRow->addWidget(m_forum, 1);
+    forumRow->addWidget(m_forget);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addLayout(forumRow);
+    layout->addWidget(m_list);
+    setWidget(body);
+    connect(m_list, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        goTo(item->data(0, LineRole).toInt(), item->data(0, ColumnRole).toInt());
+    });
+    connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu;
+        const QTreeWidgetItem* item = m_list->itemAt(at);
+        addRuleActions(menu, item ? item->text(2) : QString());
+        menu.exec(m_list->viewport()->mapToGlobal(at));
+    });
+    connect(m_forget, &QPushButton::clicked, this, [this] {
+        m_window.forum().forget();
+        refresh();
+    });
+    // After the dock's own answer to the action, which shows it.
+    connect(m_toggle, &QAction::triggered, this, [this](bool shown) {
+        if (shown)
+            refresh();
+    });
+    if (SettingsStore* s = m_window.services().settings)
+        m_ignored = s->value(App, Section, IgnoredKey, QString()).split(u',', Qt::SkipEmptyParts);
+    hide();
+    m_toggle->setChecked(false); // a window never shown sends no hide event to say so
+}
+
+void ProblemsPanel::saveIgnored()
+{
+    if (SettingsStore* s = m_window.services().settings)
+        s->setValue(App, Section, IgnoredKey, m_ignored.join(u','));
+    for (DocumentWindow* doc : m_window.documents())
+        doc->checks().setIgnoredRules(m_ignored);
+    refresh();
+}
+
+void ProblemsPanel::ignoreRule(const QString& rule)
+{
+    if (rule.isEmpty() || m_ignored.contains(rule))
+        return;
+    m_ignored << rule;
+    saveIgnored();
+}
+
+void ProblemsPanel::reportRuleAgain(const QString& rule)
+{
+    if (m_ignored.removeAll(rule) > 0)
+        saveIgnored();
+}
+
+void ProblemsPanel::addRuleActions(QMenu& menu, const QString& ruleAtCaret)
+{
+    if (!ruleAtCaret.isEmpty()) {
+        QAction* a = menu.addAction(tr("Don't Report This Kind of Problem (%1)").arg(ruleAtCaret));
+        a->setObjectName(QStringLiteral("ignoreRule"));
+        connect(a, &QAction::triggered, this, [this, ruleAtCaret] { ignoreRule(ruleAtCaret); });
+    }
+    if (m_ignored.isEmpty())
+        return;
+    QMenu* again = menu.addMenu(tr("Report Again"));
+    again->setObjectName(QStringLiteral("reportAgain"));
+    for (const QString& rule : m_ignored) {
+        QAction* a = again->addAction(rule);
+        connect(a, &QAction::triggered, this, [this, rule] { reportRuleAgain(rule); });
+    }
+}
+
+void ProblemsPanel::goTo(int line, int column)
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    if (!doc || line < 1)
+        return;
+    RichTextControl& c = doc->control();
+    const int l = std::min(line - 1, c.lineCount() - 1);
+    c.setSelStart(c.lineStart(l) + std::min(column - 1, int(c.line(l)->text.size())));
+    doc->mod_fly()->ensureCursorVisible();
+    doc->mod_fly()->setFocus(Qt::OtherFocusReason);
+}
+
+void ProblemsPanel::refresh()
+{
+    const QString forum = m_window.forum().folder();
+    m_forum->setText(forum.isEmpty()
+                         ? tr("Each FIND is tried against a forum's files once you choose one "
+                              "(Check against forum files... in the status bar's menu).")
+                         : tr("Each FIND is tried against the files of the forum in %1.")
+                               .arg(QDir::toNativeSeparators(forum)));
+    m_forget->setVisible(!forum.isEmpty());
+    if (isHidden())
+        return;
+    m_list->clear();
+    const DocumentWindow* doc = m_window.activeDocument();
+    if (!doc)
+        return;
+    const QStyle* style = QApplication::style();
+    for (const Checker::Finding& f : doc->checks().findings()) {
+        auto* item = new QTreeWidgetItem(m_list, {QString::number(f.line), f.message, f.rule});
+        item->setData(0, LineRole, f.line);
+        item->setData(0, ColumnRole, f.column);
+        item->setIcon(0, style->standardIcon(f.severity == Checker::Severity::Error
+                                                 ? QStyle::SP_MessageBoxCritical
+                                             : f.severity == Checker::Severity::Warning
+                                                 ? QStyle::SP_MessageBoxWarning
+                                                 : QStyle::SP_MessageBoxInformation));
+        // The severity in words too, for screen readers and for the eye.
+        item->setToolTip(0, Checker::severityName(f.severity));
+        item->setData(0, Qt::AccessibleTextRole,
+                      Checker::severityName(f.severity) + u' ' + QString::number(f.line));
+    }
+}
+
+} // namespace Quillwright

@@ -1,0 +1,136 @@
+// The main window's own dialogs and its Help menu.
+#include "ui/frame/DialogCommands.h"
+
+#include "ui/frame/CommandRoutes.h"
+
+#include "core/script/ModFormat.h"
+#include "ui/dialogs/AuthorDialog.h"
+#include "ui/dialogs/CommandsWindow.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/PropertiesDialog.h"
+#include "ui/document/DocumentWindow.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/frame/StatusFields.h"
+#include "ui/platform/Accessibility.h"
+#include "ui/platform/DialogService.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace Quillwright {
+
+namespace {
+// Modal without a nested event loop, so commands return at once.
+void showModal(QDialog* dialog)
+{
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+}
+} // namespace
+
+DialogCommands::DialogCommands(MainWindow& window) : QObject(&window), m_window(window)
+{
+    routeCommands(window, this,
+                  {{Command::HelpContents, &DialogCommands::mnuHelpContents_Click},
+                   {Command::HelpSearchForHelpOn, &DialogCommands::mnuHelpSearchForHelpOn_Click},
+                   {Command::HelpAbout, &DialogCommands::mnuHelpAbout_Click}});
+}
+
+PropertiesDialog* DialogCommands::loadProperties()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    m_properties = new PropertiesDialog(doc ? &doc->control() : nullptr, &m_window);
+    connect(m_properties, &PropertiesDialog::authorDetailsRequested, this,
+            [this](QLineEdit* field) { showAuthorDetails(field); });
+    return m_properties;
+}
+
+PropertiesDialog* DialogCommands::propertiesDialog() const
+{
+    return m_properties;
+}
+
+CommandsWindow* DialogCommands::actionBuilder() const
+{
+    return m_commands;
+}
+
+PropertiesDialog* DialogCommands::showProperties()
+{
+    PropertiesDialog* dialog = loadProperties();
+    showModal(dialog);
+    return dialog;
+}
+
+AuthorDialog* DialogCommands::showAuthorDetails(QLineEdit* authorField)
+{
+    if (!authorField) {
+        if (!m_properties)
+            loadProperties()->show(); // beside the author dialog, not modal
+        authorField = m_properties->mod_author();
+    }
+    auto* dialog = new AuthorDialog(authorField, authorField->window());
+    showModal(dialog);
+    return dialog;
+}
+
+CommandsWindow* DialogCommands::showActionBuilder()
+{
+    if (m_commands)
+        return m_commands; // already open: nothing more
+    m_commands = new CommandsWindow(&m_window);
+    connect(m_commands, &CommandsWindow::addBlock, this, &DialogCommands::appendActionBlock);
+    m_commands->Form_Load();
+    return m_commands;
+}
+
+void DialogCommands::appendActionBlock(const QString& block)
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    if (!doc) {
+        Accessibility::announce(m_window.status().statusPanel(),
+                                tr("No script is open: open or create one to add the action to."));
+        return;
+    }
+    doc->model().setUpdateBrowserTF(true);
+    RichTextControl& c = doc->control();
+    // The block starts on a line of its own, whatever the script ends with.
+    const QString text = c.text();
+    const bool ownLine = text.isEmpty() || text.endsWith(QLatin1Char('\n'));
+    const QString added = (ownLine ? QString() : QStringLiteral("\r\n")) + normalizeLineEnds(block);
+    if (!c.acceptsReplacement(int(text.size()), 0, added))
+        return;
+    c.setText(text + added);
+}
+
+OptionsDialog* DialogCommands::showOptions()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    auto* dialog =
+        new OptionsDialog(m_window.services().settings, doc ? &doc->control() : nullptr, &m_window);
+    showModal(dialog);
+    return dialog;
+}
+
+void DialogCommands::mnuHelpContents_Click()
+{
+    m_window.services().dialogs->message(&m_window, m_window.windowTitle(),
+                                         tr("Unable to display Help Contents. There is no Help "
+                                            "associated with this project."),
+                                         DialogService::Icon::Information);
+}
+
+void DialogCommands::mnuHelpSearchForHelpOn_Click()
+{
+    mnuHelpContents_Click();
+}
+
+void DialogCommands::mnuHelpAbout_Click()
+{
+    m_window.services().dialogs->message(&m_window, ModFormat::programTitle(),
+                                         ModFormat::versionLine());
+}
+
+} // namespace Quillwright

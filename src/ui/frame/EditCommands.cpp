@@ -1,0 +1,91 @@
+// The Edit menu of the main window.
+#include "ui/frame/EditCommands.h"
+
+#include "ui/frame/CommandRoutes.h"
+
+#include "core/control/ClipboardMime.h"
+#include "ui/document/DocumentWindow.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/frame/EditMenuAdditions.h"
+#include "ui/frame/FileCommands.h"
+#include "ui/frame/MainToolBar.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/platform/DialogService.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+
+namespace Quillwright {
+
+EditCommands::EditCommands(MainWindow& window, QMenu& editMenu)
+    : QObject(&window), m_window(window), m_additions(new EditMenuAdditions(window, editMenu))
+{
+    routeCommands(window, this,
+                  {{Command::EditUndo, &EditCommands::mnuEditUndo_Click},
+                   {Command::EditCut, &EditCommands::mnuEditCut_Click},
+                   {Command::EditCopy, &EditCommands::mnuEditCopy_Click},
+                   {Command::EditPaste, &EditCommands::mnuEditPaste_Click},
+                   {Command::EditPasteSpecial, &EditCommands::mnuEditPasteSpecial_Click}});
+}
+
+void EditCommands::applyUndoControls(const UndoControls& c)
+{
+    m_window.toolbar().applyUndoControls(c);
+    m_window.action(Command::EditUndo)->setEnabled(c.levelOne);
+    m_additions->update();
+}
+
+void EditCommands::update()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    applyUndoControls(doc ? doc->model().undoControls() : UndoControls{});
+}
+
+void EditCommands::undoLevels(int levels)
+{
+    if (DocumentWindow* doc = m_window.activeDocument())
+        doc->model().undo(levels);
+}
+
+void EditCommands::mnuEditUndo_Click()
+{
+    undoLevels(1);
+}
+
+void EditCommands::mnuEditCut_Click()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    if (!doc || doc->control().selLength() == 0)
+        return;
+    QApplication::clipboard()->setMimeData(ClipboardMime::fromSelection(doc->control()));
+    doc->control().setSelText(QString());
+}
+
+void EditCommands::mnuEditCopy_Click()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    if (!doc || doc->control().selLength() == 0)
+        return;
+    QApplication::clipboard()->setMimeData(ClipboardMime::fromSelection(doc->control()));
+}
+
+void EditCommands::mnuEditPaste_Click()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    if (!doc)
+        return;
+    const ClipboardMime::PasteResult r =
+        ClipboardMime::paste(doc->control(), QApplication::clipboard()->mimeData());
+    if (!r.refusal.isEmpty())
+        m_window.services().dialogs->message(&m_window, QStringLiteral("Quillwright"),
+                                             tr("The clipboard was not pasted.\n\n") + r.refusal,
+                                             DialogService::Icon::Warning);
+}
+
+void EditCommands::mnuEditPasteSpecial_Click()
+{
+    m_window.files().showUnfinished(QStringLiteral("mnuEditPasteSpecial_Click"));
+}
+
+} // namespace Quillwright

@@ -1,0 +1,329 @@
+// The File menu of the main window, and loading scripts into documents.
+#include "ui/frame/FileCommands.h"
+
+#include "ui/frame/CommandRoutes.h"
+
+#include "core/control/ClipboardMime.h"
+#include "core/script/ModFormat.h"
+#include "core/script/RepairScript.h"
+#include "core/script/ScriptFile.h"
+#include "core/script/StampGenerator.h"
+#include "ui/document/DocumentFile.h"
+#include "ui/document/DocumentWindow.h"
+#include "ui/document/SaveScript.h"
+#include "ui/editor/QtRichTextControl.h"
+#include "ui/frame/DialogCommands.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/frame/RecentFiles.h"
+#include "ui/frame/SessionCommands.h"
+#include "ui/platform/BusyProgress.h"
+#include "ui/platform/DialogService.h"
+#include "ui/platform/FileFilters.h"
+#include "ui/platform/FreedMemory.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPointer>
+#include <QPrinter>
+#include <QScopedValueRollback>
+#include <QTimer>
+#include <QUrl>
+
+namespace Quillwright {
+
+namespace {
+const QString Title = QStringLiteral("Quillwright");
+}
+
+FileCommands::FileCommands(MainWindow& window) : QObject(&window), m_window(window)
+{
+    routeCommands(window, this,
+                  {{Command::FileOpen, &FileCommands::mnuFileOpen_Click},
+                   {Command::FileClose, &FileCommands::mnuFileClose_Click},
+                   {Command::FileSave, &FileCommands::mnuFileSave_Click},
+                   {Command::FileSaveAs, &FileCommands::mnuFileSaveAs_Click},
+                   {Command::FileSaveAll, &FileCommands::mnuFileSaveAll_Click},
+                   {Command::Publish, &FileCommands::mnuPublish_Click},
+                   {Command::FileProperties, &FileCommands::mnuFileProperties_Click},
+                   {Command::FilePageSetup, &FileCommands::mnuFilePageSetup_Click},
+                   {Command::FilePrintPreview, &FileCommands::mnuFilePrintPreview_Click},
+                   {Command::FilePrint, &FileCommands::mnuFilePrint_Click},
+                   {Command::FileSend, &FileCommands::mnuFileSend_Click},
+                   {Command::FileExit, &FileCommands::mnuFileExit_Click}});
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+}
+
+FileCommands::~FileCommands() = default;
+
+bool FileCommands::reload(DocumentWindow* doc)
+{
+    return loadInto(doc, doc->file().path(), DocumentModel::LoadRoute::Open);
+}
+
+QPrinter* FileCommands::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_printer.get();
+}
+
+std::optional<FileCommands::LoadedScript> FileCommands::readScript(const QString& fileName,
+                                                                   DocumentModel::LoadRoute route)
+{
+    const QScopedValueRollback loading(m_loading, m_loading + 1);
+    auto busy = std::make_shared<BusyProgress>(
+        &m_window, tr("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
+    // Reading and the text work go on while the window handles events;
+    // Cancel leaves everything as it was.
+    std::optional<LoadedScript> loaded = busy->run<LoadedScript>([fileName, route] {
+        LoadedScript l;
+        l.read = ScriptFile::read(fileName);
+        if (l.read.ok)
+            l.script = DocumentModel::prepareScript(std::move(l.read.content), route);
+        return l;
+    });
+    if (!loaded || m_window.session().sessionEnding())
+        return std::nullopt;
+    if (!loaded->read.ok) {
+        busy.reset();
+        m_window.services().dialogs->message(
+            &m_window, Title,
+            tr("Could not open %1.\n\n%2")
+                .arg(QDir::toNativeSeparators(fileName), loaded->read.error),
+            DialogService::Icon::Critical);
+        return std::nullopt;
+    }
+    loaded->busy = std::move(busy);
+    return loaded;
+}
+
+void FileCommands::showScript(DocumentWindow* doc, const QString& fileName, LoadedScript& loaded,
+                              DocumentModel::LoadRoute route)
+{
+    const QScopedValueRollback loading(m_loading, m_loading + 1);
+    BusyProgress& busy = *loaded.busy;
+    busy.setLabel(tr("Showing %1...").arg(QDir::toNativeSeparators(fileName)));
+    doc->control().mirror().setShowProgress(
+        [&busy](qint64 done, qint64 total) { busy.step(done, total); });
+    doc->model().loadScript(loaded.script, route);
+    doc->control().mirror().setShowProgress({});
+    doc->file().wasRead(fileName, loaded.read.encoding, loaded.read.stamp);
+    loaded.busy.reset();
+    m_window.recentFiles()->add(fileName);
+    m_window.updateMenus();
+    // The load's transient copies are freed, and so are those of the
+    // colouring, the outline and the check that follow it at their pauses.
+    QTimer::singleShot(ReleasePause, this, &FreedMemory::release);
+}
+
+bool FileCommands::loadInto(DocumentWindow* doc, const QString& fileName,
+                            DocumentModel::LoadRoute route)
+{
+    const QPointer<DocumentWindow> target(doc);
+    std::optional<LoadedScript> loaded = readScript(fileName, route);
+    if (!loaded || !target)
+        return false;
+    showScript(doc, fileName, *loaded, route);
+    return true;
+}
+
+DocumentWindow* FileCommands::documentOf(const QString& path) const
+{
+    const QFileInfo wanted(path);
+    for (DocumentWindow* doc : m_window.documents())
+        if (!doc->file().isUntitled() && QFileInfo(doc->file().path()) == wanted)
+            return doc;
+    return nullptr;
+}
+
+bool FileCommands::activateDocumentOf(const QString& path)
+{
+    DocumentWindow* doc = documentOf(path);
+    if (!doc)
+        return false;
+    for (QMdiSubWindow* sub : m_window.mdiArea()->subWindowList())
+        if (sub->widget() == doc)
+            m_window.mdiArea()->setActiveSubWindow(sub);
+    return true;
+}
+
+void FileCommands::openFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        if (m_window.session().sessionEnding())
+            return;
+        if (activateDocumentOf(path))
+            continue;
+        // Nothing is made until the file is read: a refused file leaves no window behind.
+        std::optional<LoadedScript> loaded = readScript(path, DocumentModel::LoadRoute::Open);
+        if (!loaded)
+            continue;
+        DocumentWindow* doc = m_window.NewDocument();
+        if (!doc)
+            return;
+        showScript(doc, path, *loaded, DocumentModel::LoadRoute::Open);
+    }
+}
+
+bool FileCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &m_window)
+        return false;
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!ClipboardMime::droppedFiles(drag->mimeData()).isEmpty())
+            drag->acceptProposedAction();
+        return true;
+    }
+    if (event->type() != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QStringList files = ClipboardMime::droppedFiles(drop->mimeData());
+    if (!files.isEmpty()) {
+        drop->acceptProposedAction();
+        openFiles(files);
+    }
+    return true;
+}
+
+void FileCommands::loadCommandLineFile(const QString& fileName)
+{
+    if (DocumentWindow* doc = m_window.activeDocument())
+        loadInto(doc, fileName, DocumentModel::LoadRoute::CommandLine);
+}
+
+void FileCommands::mnuFileOpen_Click()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    // Opening replaces the window's text: unsaved work is asked about first.
+    if (doc && !doc->saveChangesPrompt())
+        return;
+    if (!doc && !(doc = m_window.NewDocument()))
+        return;
+    const QString name = m_window.services().dialogs->openFileName(
+        &m_window, tr("Open"), qtFileFilter(FileFilters::open()), m_dialogFileName);
+    if (name.isEmpty())
+        return;
+    m_dialogFileName = name;
+    // A file open in another window is shown there, never in two windows at once.
+    const bool own = !doc->file().isUntitled() && QFileInfo(doc->file().path()) == QFileInfo(name);
+    if (DocumentWindow* holder = documentOf(name); holder && !own) {
+        activateDocumentOf(name);
+        return;
+    }
+    loadInto(doc, name, DocumentModel::LoadRoute::Open);
+}
+
+void FileCommands::mnuFileSave_Click()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    if (!doc)
+        return;
+    StampGenerator(doc->control());
+    QString path = doc->file().path();
+    if (doc->file().isUntitled()) {
+        path = m_window.services().dialogs->saveFileName(
+            &m_window, tr("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
+        if (path.isEmpty())
+            return;
+        m_dialogFileName = path;
+        if (!SaveScript::confirmReplace(&m_window, *m_window.services().dialogs, path, QString()))
+            return;
+        doc->file().saveTo(path, DocumentFile::Adopt::Nothing);
+        return;
+    }
+    doc->file().saveTo(path);
+}
+
+void FileCommands::mnuFileSaveAs_Click()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    if (!doc)
+        return;
+    StampGenerator(doc->control());
+    const QString path = m_window.services().dialogs->saveFileName(
+        &m_window, tr("Save As"), qtFileFilter(FileFilters::saveAs()), m_dialogFileName);
+    if (path.isEmpty())
+        return;
+    m_dialogFileName = path;
+    const QString own = doc->file().path();
+    if (!SaveScript::confirmReplace(&m_window, *m_window.services().dialogs, path, own))
+        return;
+    // The caption changes only once the file is really written.
+    doc->file().saveTo(path);
+}
+
+void FileCommands::mnuPublish_Click()
+{
+    QDesktopServices::openUrl(QUrl(ModFormat::modDatabaseUrl()));
+}
+
+void FileCommands::mnuFileProperties_Click()
+{
+    m_window.dialogs().showProperties();
+}
+
+void FileCommands::mnuFilePageSetup_Click()
+{
+    m_window.services().dialogs->pageSetup(&m_window, printer());
+}
+
+void FileCommands::mnuFilePrint_Click()
+{
+    DocumentWindow* doc = m_window.activeDocument();
+    if (!doc)
+        return;
+    const bool selection = doc->control().selLength() > 0;
+    if (!m_window.services().dialogs->print(&m_window, printer(), selection))
+        return;
+    doc->control().mirror().printSelection(printer());
+}
+
+void FileCommands::showUnfinished(const QString& handler)
+{
+    m_window.services().dialogs->message(&m_window, Title, tr("Add '%1' code.").arg(handler));
+}
+
+void FileCommands::mnuFileClose_Click()
+{
+    showUnfinished(QStringLiteral("mnuFileClose_Click"));
+}
+void FileCommands::mnuFileSaveAll_Click()
+{
+    showUnfinished(QStringLiteral("mnuFileSaveAll_Click"));
+}
+void FileCommands::mnuFilePrintPreview_Click()
+{
+    showUnfinished(QStringLiteral("mnuFilePrintPreview_Click"));
+}
+void FileCommands::mnuFileSend_Click()
+{
+    showUnfinished(QStringLiteral("mnuFileSend_Click"));
+}
+void FileCommands::mnuFileExit_Click()
+{
+    m_window.close();
+}
+
+void FileCommands::openRecentFile(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_window.services().dialogs->message(
+            &m_window, Title,
+            tr("The file %1 no longer exists. It is taken off the list of recent files.")
+                .arg(QDir::toNativeSeparators(path)),
+            DialogService::Icon::Warning);
+        m_window.recentFiles()->remove(path);
+        return;
+    }
+    openFiles({path});
+}
+
+} // namespace Quillwright

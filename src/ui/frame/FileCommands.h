@@ -1,0 +1,85 @@
+#pragma once
+
+#include "core/document/DocumentModel.h"
+#include "core/script/ScriptFile.h"
+
+#include <QObject>
+#include <memory>
+#include <optional>
+
+class QPrinter;
+
+namespace Quillwright {
+
+class BusyProgress;
+class DocumentWindow;
+class MainWindow;
+
+// The File menu, and the reading of scripts into document windows: from
+// the menu, the recent files, the command line and files dropped on the
+// frame.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit FileCommands(MainWindow& window);
+    // After a load, when its work at the pauses is done too, the memory it
+    // freed goes back to the system.
+    static constexpr int ReleasePause = 3000; // milliseconds
+    ~FileCommands() override;
+
+    // Each file in a document window of its own, read, repaired and
+    // coloured as File, Open does; a file that cannot be read makes no window.
+    void openFiles(const QStringList& paths);
+    // Opens a file of the recent list, or says it is gone and drops it.
+    void openRecentFile(const QString& path);
+    void loadCommandLineFile(const QString& fileName);
+    // Reads the file again into its window (the disk-change bar's Reload).
+    bool reload(DocumentWindow* doc);
+    // Loads under way, which handle events meanwhile.
+    bool isLoading() const { return m_loading > 0; }
+    // The printer that Print and Page Setup share.
+    QPrinter* printer();
+    // Says that a command has no code yet ("Add '...' code.").
+    void showUnfinished(const QString& handler);
+
+public slots:
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileClose_Click();
+    void mnuFileSaveAll_Click();
+    void mnuPublish_Click();
+    void mnuFileProperties_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
+    void mnuFileSend_Click();
+    void mnuFileExit_Click();
+
+protected:
+    // Files dropped anywhere on the frame are opened.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Loading in two steps, so that no window is made for a file that cannot be read.
+    struct LoadedScript {
+        ScriptFile::ReadResult read;
+        DocumentModel::PreparedScript script;
+        std::shared_ptr<BusyProgress> busy;
+    };
+    std::optional<LoadedScript> readScript(const QString& fileName, DocumentModel::LoadRoute route);
+    void showScript(DocumentWindow* doc, const QString& fileName, LoadedScript& loaded,
+                    DocumentModel::LoadRoute route);
+    // Reads the file and makes it the document's script (DocumentModel::loadScript).
+    bool loadInto(DocumentWindow* doc, const QString& fileName, DocumentModel::LoadRoute route);
+    // The document that holds the file at `path`, if one does.
+    DocumentWindow* documentOf(const QString& path) const;
+    bool activateDocumentOf(const QString& path);
+
+    MainWindow& m_window;
+    int m_loading = 0;
+    QString m_dialogFileName; // dlgCommonDialog keeps its last file name
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace Quillwright

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+namespace Quillwright {
+
+class MainWindow;
+
+// The View menu and Tools, Options: the bars shown, the options dialog, the
+// web browser in a window of the frame.
+class ViewCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit ViewCommands(MainWindow& window);
+
+public slots:
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewRefresh_Click();
+    void mnuViewOptions_Click();
+    void mnuViewWebBrowser_Click();
+    void mnuToolsOptions_Click();
+
+private:
+    MainWindow& m_window;
+};
+
+} // namespace Quillwright
