@@ -45,3 +45,23 @@ if [ "$bad" -ne 0 ]; then
   echo "   install, writer < document < recovery < frame)"
   exit 1
 fi
+
+# The window layer is in folders by feature. Below them all, platform/ (the
+# thin layer over Qt) uses no other folder, and editor/ (the script's widget)
+# only platform/. The controllers know the main window through the Frame
+# interface: only the frame's own files and the program's start include the
+# main window's header.
+bad=0
+if grep -rnE '#include "ui/' src/ui/platform | grep -vE '#include "ui/platform/'; then
+  echo "check-layers: platform/ uses another folder of the window layer"
+  bad=1
+fi
+if grep -rnE '#include "ui/' src/ui/editor | grep -vE '#include "ui/(platform|editor)/'; then
+  echo "check-layers: editor/ uses a folder of the window layer above it"
+  bad=1
+fi
+if grep -rln '#include "ui/frame/MainWindow.h"' src | grep -vE '^src/(ui/frame/MainWindow[A-Za-z]*\.cpp|app/)'; then
+  echo "check-layers: the files above include the main window; controllers see it as a Frame"
+  bad=1
+fi
+exit "$bad"

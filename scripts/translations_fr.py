@@ -422,7 +422,7 @@ FR = {
     ("FileCommands", "Open"): "Ouvrir",
     ("FileCommands", "Save"): "Enregistrer",
     ("FileCommands", "Save As"): "Enregistrer sous",
-    ("FileCommands", "Add '%1' code."): "Ajouter le code de « %1 ».",
+    ("Frame", "Add '%1' code."): "Ajouter le code de « %1 ».",
     ("MainWindow", "No more document windows can be numbered."):
         "Plus aucune fenêtre de document ne peut être numérotée.",
     ("MainWindow", "%1 has changed on disk since it was opened."):

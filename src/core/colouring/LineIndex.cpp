@@ -1,14 +1,13 @@
 #include "core/colouring/LineIndex.h"
 
+#include "core/script/ModFormat.h"
+
 #include <QString>
 #include <algorithm>
 
 namespace Quillwright {
 
 namespace {
-
-const QString BannerStart = QStringLiteral("#-----[ ");
-const QString BannerClosing = QStringLiteral(" ]---");
 
 // The same for a list in any order, dropping what lay in [from, from - delta).
 void shiftList(std::vector<int>& list, int from, int delta)
@@ -305,14 +304,10 @@ void LineIndex::readLine(const RichTextControl& c, int line)
     if (t.endsWith(u'#'))
         banner |= EndsWithHash;
     std::optional<BannerKeyword> keyword;
-    if (t.startsWith(BannerStart)) {
+    if (const auto literal = ModFormat::literalBanner(t)) {
         banner |= StartsBanner;
-        // The keyword runs to the first " ]---"; without one on the line it
-        // reads on into the lines after.
-        const qsizetype end = t.indexOf(BannerClosing, BannerStart.size());
-        keyword =
-            end < 0 ? BannerKeyword{QString(), true}
-                    : BannerKeyword{t.sliced(BannerStart.size(), end - BannerStart.size()), false};
+        keyword = literal->closed ? BannerKeyword{literal->keyword.toString(), false}
+                                  : BannerKeyword{QString(), true};
     }
     setKeyword(line, keyword);
     setBannerFlags(line, banner);

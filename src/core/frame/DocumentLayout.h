@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cmath>
+#include "core/frame/Twips.h"
 
 namespace Quillwright {
 
@@ -23,14 +23,5 @@ struct DocumentLayout {
         return l;
     }
 };
-
-inline int twipsToPixels(double twips, int dpi)
-{
-    return int(std::lround(twips * dpi / 1440.0));
-}
-inline double pixelsToTwips(int pixels, int dpi)
-{
-    return pixels * 1440.0 / dpi;
-}
 
 } // namespace Quillwright

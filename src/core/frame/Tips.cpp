@@ -1,6 +1,6 @@
 #include "core/frame/Tips.h"
 
-#include "core/encoding/Windows1252.h"
+#include "core/encoding/TextEncoding.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,7 +21,8 @@ std::optional<QStringList> loadTips(const QString& name)
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QString text = Windows1252::decode(file.read(4LL * 1024 * 1024));
+    // The tips are read as scripts are: Windows-1252, or UTF-8 when they are.
+    const QString text = decodeText(file.read(4LL * 1024 * 1024)).text;
     QStringList tips;
     qsizetype pos = 0;
     while (pos < text.size()) {

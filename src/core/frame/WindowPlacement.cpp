@@ -1,5 +1,7 @@
 #include "core/frame/WindowPlacement.h"
 
+#include "core/frame/Twips.h"
+
 #include <cmath>
 #include <optional>
 
@@ -13,7 +15,7 @@ constexpr double LargestPixels = 1 << 24;
 
 std::optional<int> pixels(double twips, double dpi)
 {
-    const double px = twips * dpi / 1440.0;
+    const double px = twipsToPixelsF(twips, dpi);
     if (!std::isfinite(px) || std::abs(px) > LargestPixels)
         return std::nullopt;
     return int(std::lround(px));

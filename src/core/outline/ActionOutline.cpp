@@ -10,8 +10,9 @@ namespace Quillwright {
 
 namespace ActionOutline {
 namespace {
-const QString Pattern = QStringLiteral("#\r\n#-----[ ");
-const QString Closing = QStringLiteral(" ]---");
+// A banner as the whole text shows it: a line of "#" and the literal opening.
+const QString Pattern = QStringLiteral("#\r\n") + ModFormat::bannerOpening();
+const QString Closing = ModFormat::bannerKeywordEnd();
 } // namespace
 
 int countBanners(const QString& text)
@@ -39,15 +40,18 @@ QStringList scanKeywords(const QString& text)
 QStringList keywordsOnLines(const RichTextControl& control, const std::vector<int>& bannerLines,
                             bool* readOn)
 {
-    const qsizetype opening = ModFormat::bannerOpening().size();
     QStringList keywords;
     keywords.reserve(qsizetype(bannerLines.size()));
     bool read = false;
     for (int line : bannerLines) {
         const QString text = control.line(line)->text;
-        const qsizetype end = text.indexOf(Closing, opening);
-        if (end >= 0) {
-            keywords << text.mid(opening, end - opening);
+        const auto literal = ModFormat::literalBanner(text);
+        if (!literal) { // the index gives banner lines only
+            keywords << QString();
+            continue;
+        }
+        if (literal->closed) {
+            keywords << literal->keyword.toString();
             continue;
         }
         // Not closed on its own line: as the whole text reads, the lines
@@ -55,7 +59,7 @@ QStringList keywordsOnLines(const RichTextControl& control, const std::vector<in
         // no break, so it lies within one line), or to the end and the
         // pattern after it. Read a line at a time, never the whole text.
         read = true;
-        QString keyword = text.mid(opening);
+        QString keyword = literal->keyword.toString();
         bool closed = false;
         for (int next = line + 1; next < control.lineCount() && !closed; ++next) {
             const LinePtr after = control.line(next);

@@ -8,7 +8,7 @@ namespace ModFormat {
 
 QString programTitle()
 {
-    return QStringLiteral("Quillwright");
+    return QString::fromLatin1(Version::ProgramTitle);
 }
 
 QString versionNumber()
@@ -136,6 +136,20 @@ QString bannerOpening()
 QString bannerClosing()
 {
     return QStringLiteral(" ]") + QString(42, QLatin1Char('-'));
+}
+QString bannerKeywordEnd()
+{
+    return QStringLiteral(" ]---");
+}
+std::optional<LiteralBanner> literalBanner(QStringView line)
+{
+    static const QString opening = bannerOpening();
+    static const QString end = bannerKeywordEnd();
+    if (!line.startsWith(opening))
+        return std::nullopt;
+    const QStringView rest = line.sliced(opening.size());
+    const qsizetype at = rest.indexOf(end);
+    return at < 0 ? LiteralBanner{rest, false} : LiteralBanner{rest.left(at), true};
 }
 QString endOfMod()
 {

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <optional>
 
 namespace Quillwright {
 
@@ -48,6 +50,17 @@ QString authorNotesLabel();   // "## Author Notes: "
 
 QString bannerOpening(); // "#-----[ "
 QString bannerClosing(); // " ]------------------------------------------"
+// The editor's literal reading of a banner, which the colours and the outline
+// show: a line that begins with the opening is a banner, and its keyword runs
+// to the first " ]---"; without one on the line the keyword reads on into the
+// lines after (`closed` false, `keyword` the rest of the line). Tools that
+// work on what a script does read banners as installers do (ModReader).
+QString bannerKeywordEnd(); // " ]---"
+struct LiteralBanner {
+    QStringView keyword;
+    bool closed = false;
+};
+std::optional<LiteralBanner> literalBanner(QStringView line);
 QString endOfMod();      // "# EoM"
 QString endOfModTight(); // "#EoM"
 

@@ -1,5 +1,7 @@
 #include "core/settings/SettingsStore.h"
 
+#include "core/Version.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -51,7 +53,8 @@ double SettingsStore::number(const QString& application, const QString& section,
 QString SettingsStore::executableName()
 {
     const QString path = QCoreApplication::applicationFilePath();
-    return path.isEmpty() ? QStringLiteral("Quillwright") : QFileInfo(path).completeBaseName();
+    return path.isEmpty() ? QString::fromLatin1(Version::ProgramTitle)
+                          : QFileInfo(path).completeBaseName();
 }
 
 } // namespace Quillwright

@@ -4,7 +4,7 @@
 
 namespace Quillwright {
 
-class MainWindow;
+class Frame;
 
 // The forum whose files the script checker tries each FIND against, for
 // every document; remembered in the settings. Without one the dry run
@@ -12,7 +12,7 @@ class MainWindow;
 class CheckerForum : public QObject {
     Q_OBJECT
 public:
-    explicit CheckerForum(MainWindow& window);
+    explicit CheckerForum(Frame& frame);
 
     QString folder() const { return m_folder; }
     void setFolder(const QString& folder);
@@ -23,7 +23,7 @@ public:
 private:
     void remember(const QString& folder);
 
-    MainWindow& m_window;
+    Frame& m_frame;
     QString m_folder;
 };
 

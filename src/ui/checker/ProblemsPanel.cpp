@@ -1,12 +1,14 @@
 #include "ui/checker/ProblemsPanel.h"
 
+#include "core/script/ModFormat.h"
+
 #include "core/checker/Finding.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/checker/CheckerForum.h"
 #include "ui/checker/DocumentChecks.h"
 #include "ui/document/DocumentWindow.h"
 #include "ui/editor/QtRichTextControl.h"
-#include "ui/frame/MainWindow.h"
+#include "ui/frame/Frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,14 +26,14 @@
 namespace Quillwright {
 
 namespace {
-const QString App = QStringLiteral("Quillwright");
+const QString App = ModFormat::programTitle();
 const QString Section = QStringLiteral("Checker");
 const QString IgnoredKey = QStringLiteral("Ignored");
 enum Role { LineRole = Qt::UserRole, ColumnRole };
 } // namespace
 
-ProblemsPanel::ProblemsPanel(MainWindow& window, QMenu& toolsMenu)
-    : QDockWidget(tr("Problems"), &window), m_window(window), m_forum(new QLabel(this)),
+ProblemsPanel::ProblemsPanel(Frame& frame, QMenu& toolsMenu)
+    : QDockWidget(tr("Problems"), frame.widget()), m_frame(frame), m_forum(new QLabel(this)),
       m_forget(new QPushButton(tr("Forget This Forum"), this)), m_list(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("problemsDock"));
@@ -70,7 +72,7 @@ ProblemsPanel::ProblemsPanel(MainWindow& window, QMenu& toolsMenu)
         menu.exec(m_list->viewport()->mapToGlobal(at));
     });
     connect(m_forget, &QPushButton::clicked, this, [this] {
-        m_window.forum().forget();
+        m_frame.forum().forget();
         refresh();
     });
     // After the dock's own answer to the action, which shows it.
@@ -78,7 +80,7 @@ ProblemsPanel::ProblemsPanel(MainWindow& window, QMenu& toolsMenu)
         if (shown)
             refresh();
     });
-    if (SettingsStore* s = m_window.services().settings)
+    if (SettingsStore* s = m_frame.services().settings)
         m_ignored = s->value(App, Section, IgnoredKey, QString()).split(u',', Qt::SkipEmptyParts);
     hide();
     m_toggle->setChecked(false); // a window never shown sends no hide event to say so
@@ -86,9 +88,9 @@ ProblemsPanel::ProblemsPanel(MainWindow& window, QMenu& toolsMenu)
 
 void ProblemsPanel::saveIgnored()
 {
-    if (SettingsStore* s = m_window.services().settings)
+    if (SettingsStore* s = m_frame.services().settings)
         s->setValue(App, Section, IgnoredKey, m_ignored.join(u','));
-    for (DocumentWindow* doc : m_window.documents())
+    for (DocumentWindow* doc : m_frame.documents())
         doc->checks().setIgnoredRules(m_ignored);
     refresh();
 }
@@ -126,7 +128,7 @@ void ProblemsPanel::addRuleActions(QMenu& menu, const QString& ruleAtCaret)
 
 void ProblemsPanel::goTo(int line, int column)
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     if (!doc || line < 1)
         return;
     RichTextControl& c = doc->control();
@@ -138,7 +140,7 @@ void ProblemsPanel::goTo(int line, int column)
 
 void ProblemsPanel::refresh()
 {
-    const QString forum = m_window.forum().folder();
+    const QString forum = m_frame.forum().folder();
     m_forum->setText(forum.isEmpty()
                          ? tr("Each FIND is tried against a forum's files once you choose one "
                               "(Check against forum files... in the status bar's menu).")
@@ -148,7 +150,7 @@ void ProblemsPanel::refresh()
     if (isHidden())
         return;
     m_list->clear();
-    const DocumentWindow* doc = m_window.activeDocument();
+    const DocumentWindow* doc = m_frame.activeDocument();
     if (!doc)
         return;
     const QStyle* style = QApplication::style();

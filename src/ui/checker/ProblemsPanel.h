@@ -12,7 +12,7 @@ class QTreeWidget;
 namespace Quillwright {
 
 class DocumentWindow;
-class MainWindow;
+class Frame;
 
 // The checker's findings of the active script as a list (Tools, Problems):
 // severity, line, message and rule, in line order, following the checks as
@@ -23,7 +23,7 @@ class MainWindow;
 class ProblemsPanel : public QDockWidget {
     Q_OBJECT
 public:
-    ProblemsPanel(MainWindow& window, QMenu& toolsMenu);
+    ProblemsPanel(Frame& frame, QMenu& toolsMenu);
 
     QTreeWidget* list() const { return m_list; }
     QAction* toggle() const { return m_toggle; }
@@ -39,7 +39,7 @@ private:
     void saveIgnored();
     void goTo(int line, int column);
 
-    MainWindow& m_window;
+    Frame& m_frame;
     QAction* m_toggle;
     QLabel* m_forum;
     QPushButton* m_forget;

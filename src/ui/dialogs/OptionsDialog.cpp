@@ -1,5 +1,7 @@
 #include "ui/dialogs/OptionsDialog.h"
 
+#include "core/script/ModFormat.h"
+
 #include "core/control/RichTextControl.h"
 #include "core/frame/OptionsTabs.h"
 #include "core/settings/SettingsStore.h"
@@ -87,7 +89,7 @@ void OptionsDialog::cmdApply_Click()
 {
     const QString font = m_fonts->currentText();
     if (m_settings)
-        m_settings->setValue(QStringLiteral("Quillwright"), QStringLiteral("Settings"),
+        m_settings->setValue(ModFormat::programTitle(), QStringLiteral("Settings"),
                              QStringLiteral("font"), font);
     if (m_control)
         m_control->setFontName(font);

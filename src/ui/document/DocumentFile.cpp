@@ -93,7 +93,7 @@ void DocumentFile::setDiskMessage(const QString& message)
     emit diskMessageChanged();
 }
 
-bool DocumentFile::saveTo(const QString& path, Adopt adopt)
+bool DocumentFile::saveTo(const QString& path)
 {
     if (!m_dialogs)
         return false;
@@ -130,9 +130,8 @@ bool DocumentFile::saveTo(const QString& path, Adopt adopt)
         SaveScript::write(&m_window, dialogs, m_control, path, m_encoding);
     if (!written.ok)
         return false;
-    if (ownFile || adopt == Adopt::Path)
-        m_stamp = written.stamp;
-    if (!ownFile && adopt == Adopt::Path)
+    m_stamp = written.stamp;
+    if (!ownFile)
         setPath(path);
     m_model.markUnchanged();
     emit savedTo(path);

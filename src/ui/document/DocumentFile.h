@@ -38,8 +38,7 @@ public:
     // and another program changed it since, or when no one may write the
     // file. On success nothing is unsaved and, with `adopt`, the path is the
     // document's (Save of an untitled script keeps it untitled).
-    enum class Adopt { Path, Nothing };
-    bool saveTo(const QString& path, Adopt adopt = Adopt::Path);
+    bool saveTo(const QString& path);
     DiskChangeBar* changeBar() const { return m_bar; }
     // What the disk says of the file ("... was deleted from disk."); empty
     // when nothing.

@@ -171,7 +171,7 @@ void DocumentWindow::Form_Load()
     buildSkeleton();
     const QString font =
         m_services.settings
-            ? m_services.settings->value(QStringLiteral("Quillwright"), QStringLiteral("Settings"),
+            ? m_services.settings->value(ModFormat::programTitle(), QStringLiteral("Settings"),
                                          QStringLiteral("font"), QStringLiteral("Lucida Console"))
             : QStringLiteral("Lucida Console");
     const QString defaultTxt = m_services.programFolder.isEmpty()

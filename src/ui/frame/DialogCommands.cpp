@@ -10,8 +10,7 @@
 #include "ui/dialogs/PropertiesDialog.h"
 #include "ui/document/DocumentWindow.h"
 #include "ui/editor/QtRichTextControl.h"
-#include "ui/frame/MainWindow.h"
-#include "ui/frame/StatusFields.h"
+#include "ui/frame/Frame.h"
 #include "ui/platform/Accessibility.h"
 #include "ui/platform/DialogService.h"
 
@@ -30,9 +29,9 @@ void showModal(QDialog* dialog)
 }
 } // namespace
 
-DialogCommands::DialogCommands(MainWindow& window) : QObject(&window), m_window(window)
+DialogCommands::DialogCommands(Frame& frame) : QObject(frame.widget()), m_frame(frame)
 {
-    routeCommands(window, this,
+    routeCommands(frame, this,
                   {{Command::HelpContents, &DialogCommands::mnuHelpContents_Click},
                    {Command::HelpSearchForHelpOn, &DialogCommands::mnuHelpSearchForHelpOn_Click},
                    {Command::HelpAbout, &DialogCommands::mnuHelpAbout_Click}});
@@ -40,8 +39,8 @@ DialogCommands::DialogCommands(MainWindow& window) : QObject(&window), m_window(
 
 PropertiesDialog* DialogCommands::loadProperties()
 {
-    DocumentWindow* doc = m_window.activeDocument();
-    m_properties = new PropertiesDialog(doc ? &doc->control() : nullptr, &m_window);
+    DocumentWindow* doc = m_frame.activeDocument();
+    m_properties = new PropertiesDialog(doc ? &doc->control() : nullptr, m_frame.widget());
     connect(m_properties, &PropertiesDialog::authorDetailsRequested, this,
             [this](QLineEdit* field) { showAuthorDetails(field); });
     return m_properties;
@@ -80,7 +79,7 @@ CommandsWindow* DialogCommands::showActionBuilder()
 {
     if (m_commands)
         return m_commands; // already open: nothing more
-    m_commands = new CommandsWindow(&m_window);
+    m_commands = new CommandsWindow(m_frame.widget());
     connect(m_commands, &CommandsWindow::addBlock, this, &DialogCommands::appendActionBlock);
     m_commands->Form_Load();
     return m_commands;
@@ -88,10 +87,9 @@ CommandsWindow* DialogCommands::showActionBuilder()
 
 void DialogCommands::appendActionBlock(const QString& block)
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     if (!doc) {
-        Accessibility::announce(m_window.status().statusPanel(),
-                                tr("No script is open: open or create one to add the action to."));
+        m_frame.showStatus(tr("No script is open: open or create one to add the action to."));
         return;
     }
     doc->model().setUpdateBrowserTF(true);
@@ -107,19 +105,19 @@ void DialogCommands::appendActionBlock(const QString& block)
 
 OptionsDialog* DialogCommands::showOptions()
 {
-    DocumentWindow* doc = m_window.activeDocument();
-    auto* dialog =
-        new OptionsDialog(m_window.services().settings, doc ? &doc->control() : nullptr, &m_window);
+    DocumentWindow* doc = m_frame.activeDocument();
+    auto* dialog = new OptionsDialog(m_frame.services().settings, doc ? &doc->control() : nullptr,
+                                     m_frame.widget());
     showModal(dialog);
     return dialog;
 }
 
 void DialogCommands::mnuHelpContents_Click()
 {
-    m_window.services().dialogs->message(&m_window, m_window.windowTitle(),
-                                         tr("Unable to display Help Contents. There is no Help "
-                                            "associated with this project."),
-                                         DialogService::Icon::Information);
+    m_frame.services().dialogs->message(m_frame.widget(), m_frame.widget()->windowTitle(),
+                                        tr("Unable to display Help Contents. There is no Help "
+                                           "associated with this project."),
+                                        DialogService::Icon::Information);
 }
 
 void DialogCommands::mnuHelpSearchForHelpOn_Click()
@@ -129,8 +127,8 @@ void DialogCommands::mnuHelpSearchForHelpOn_Click()
 
 void DialogCommands::mnuHelpAbout_Click()
 {
-    m_window.services().dialogs->message(&m_window, ModFormat::programTitle(),
-                                         ModFormat::versionLine());
+    m_frame.services().dialogs->message(m_frame.widget(), ModFormat::programTitle(),
+                                        ModFormat::versionLine());
 }
 
 } // namespace Quillwright

@@ -9,7 +9,7 @@ namespace Quillwright {
 
 class AuthorDialog;
 class CommandsWindow;
-class MainWindow;
+class Frame;
 class OptionsDialog;
 class PropertiesDialog;
 
@@ -18,7 +18,7 @@ class PropertiesDialog;
 class DialogCommands : public QObject {
     Q_OBJECT
 public:
-    explicit DialogCommands(MainWindow& window);
+    explicit DialogCommands(Frame& frame);
 
     // The header dialog for the active script, shown modal.
     PropertiesDialog* showProperties();
@@ -43,7 +43,7 @@ private:
     // The header dialog, loaded (its boxes read) for the active script.
     PropertiesDialog* loadProperties();
 
-    MainWindow& m_window;
+    Frame& m_frame;
     QPointer<PropertiesDialog> m_properties;
     QPointer<CommandsWindow> m_commands;
 };

@@ -1,15 +1,15 @@
 // The Edit menu of the main window.
 #include "ui/frame/EditCommands.h"
 
+#include "core/script/ModFormat.h"
+
 #include "ui/frame/CommandRoutes.h"
 
 #include "core/control/ClipboardMime.h"
 #include "ui/document/DocumentWindow.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/frame/EditMenuAdditions.h"
-#include "ui/frame/FileCommands.h"
-#include "ui/frame/MainToolBar.h"
-#include "ui/frame/MainWindow.h"
+#include "ui/frame/Frame.h"
 #include "ui/platform/DialogService.h"
 
 #include <QAction>
@@ -18,10 +18,10 @@
 
 namespace Quillwright {
 
-EditCommands::EditCommands(MainWindow& window, QMenu& editMenu)
-    : QObject(&window), m_window(window), m_additions(new EditMenuAdditions(window, editMenu))
+EditCommands::EditCommands(Frame& frame, QMenu& editMenu)
+    : QObject(frame.widget()), m_frame(frame), m_additions(new EditMenuAdditions(frame, editMenu))
 {
-    routeCommands(window, this,
+    routeCommands(frame, this,
                   {{Command::EditUndo, &EditCommands::mnuEditUndo_Click},
                    {Command::EditCut, &EditCommands::mnuEditCut_Click},
                    {Command::EditCopy, &EditCommands::mnuEditCopy_Click},
@@ -31,20 +31,20 @@ EditCommands::EditCommands(MainWindow& window, QMenu& editMenu)
 
 void EditCommands::applyUndoControls(const UndoControls& c)
 {
-    m_window.toolbar().applyUndoControls(c);
-    m_window.action(Command::EditUndo)->setEnabled(c.levelOne);
+    emit undoControlsApplied(c);
+    m_frame.action(Command::EditUndo)->setEnabled(c.levelOne);
     m_additions->update();
 }
 
 void EditCommands::update()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     applyUndoControls(doc ? doc->model().undoControls() : UndoControls{});
 }
 
 void EditCommands::undoLevels(int levels)
 {
-    if (DocumentWindow* doc = m_window.activeDocument())
+    if (DocumentWindow* doc = m_frame.activeDocument())
         doc->model().undo(levels);
 }
 
@@ -55,7 +55,7 @@ void EditCommands::mnuEditUndo_Click()
 
 void EditCommands::mnuEditCut_Click()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     if (!doc || doc->control().selLength() == 0)
         return;
     QApplication::clipboard()->setMimeData(ClipboardMime::fromSelection(doc->control()));
@@ -64,7 +64,7 @@ void EditCommands::mnuEditCut_Click()
 
 void EditCommands::mnuEditCopy_Click()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     if (!doc || doc->control().selLength() == 0)
         return;
     QApplication::clipboard()->setMimeData(ClipboardMime::fromSelection(doc->control()));
@@ -72,20 +72,20 @@ void EditCommands::mnuEditCopy_Click()
 
 void EditCommands::mnuEditPaste_Click()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     if (!doc)
         return;
     const ClipboardMime::PasteResult r =
         ClipboardMime::paste(doc->control(), QApplication::clipboard()->mimeData());
     if (!r.refusal.isEmpty())
-        m_window.services().dialogs->message(&m_window, QStringLiteral("Quillwright"),
-                                             tr("The clipboard was not pasted.\n\n") + r.refusal,
-                                             DialogService::Icon::Warning);
+        m_frame.services().dialogs->message(m_frame.widget(), ModFormat::programTitle(),
+                                            tr("The clipboard was not pasted.\n\n") + r.refusal,
+                                            DialogService::Icon::Warning);
 }
 
 void EditCommands::mnuEditPasteSpecial_Click()
 {
-    m_window.files().showUnfinished(QStringLiteral("mnuEditPasteSpecial_Click"));
+    showUnfinished(m_frame, QStringLiteral("mnuEditPasteSpecial_Click"));
 }
 
 } // namespace Quillwright

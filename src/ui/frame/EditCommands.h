@@ -7,7 +7,7 @@ class QMenu;
 namespace Quillwright {
 
 class EditMenuAdditions;
-class MainWindow;
+class Frame;
 struct UndoControls;
 
 // The Edit menu's commands on the active script: undo by levels, and the
@@ -16,7 +16,7 @@ struct UndoControls;
 class EditCommands : public QObject {
     Q_OBJECT
 public:
-    EditCommands(MainWindow& window, QMenu& editMenu);
+    EditCommands(Frame& frame, QMenu& editMenu);
 
     // Undo by 1 to 3 levels on the active document.
     void undoLevels(int levels);
@@ -24,6 +24,10 @@ public:
     void applyUndoControls(const UndoControls& controls);
     // Every entry as the active document allows.
     void update();
+
+signals:
+    // The undo entries were set: the toolbar's undo button follows them.
+    void undoControlsApplied(const UndoControls& controls);
 
 public slots:
     void mnuEditUndo_Click();
@@ -33,7 +37,7 @@ public slots:
     void mnuEditPasteSpecial_Click();
 
 private:
-    MainWindow& m_window;
+    Frame& m_frame;
     EditMenuAdditions* m_additions;
 };
 

@@ -4,15 +4,15 @@
 #include "ui/document/DocumentWindow.h"
 #include "ui/find/FindBar.h"
 #include "ui/find/GoToLineBar.h"
-#include "ui/frame/MainWindow.h"
+#include "ui/frame/Frame.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace Quillwright {
 
-EditMenuAdditions::EditMenuAdditions(MainWindow& window, QMenu& editMenu)
-    : QObject(&window), m_window(window)
+EditMenuAdditions::EditMenuAdditions(Frame& frame, QMenu& editMenu)
+    : QObject(frame.widget()), m_frame(frame)
 {
     auto* bar = editMenu.addSeparator();
     bar->setObjectName(QStringLiteral("mnuEditBar1"));
@@ -21,7 +21,7 @@ EditMenuAdditions::EditMenuAdditions(MainWindow& window, QMenu& editMenu)
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, true);
     const auto onDocument = [this](auto act) {
         return [this, act] {
-            if (DocumentWindow* doc = m_window.activeDocument())
+            if (DocumentWindow* doc = m_frame.activeDocument())
                 act(*doc);
         };
     };
@@ -65,7 +65,7 @@ QAction* EditMenuAdditions::add(QMenu& menu, const char* name, const QString& ca
 
 void EditMenuAdditions::update()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     m_redo->setEnabled(doc && doc->model().canRedo());
     for (QAction* a : m_documentEntries)
         a->setEnabled(doc != nullptr);

@@ -7,7 +7,7 @@ class QMenu;
 
 namespace Quillwright {
 
-class MainWindow;
+class Frame;
 
 // What a user of the common text editors looks for in the Edit menu, after
 // a separator below its own entries: Redo, Find, Replace, Go to Line and the
@@ -18,7 +18,7 @@ class MainWindow;
 class EditMenuAdditions : public QObject {
     Q_OBJECT
 public:
-    EditMenuAdditions(MainWindow& window, QMenu& editMenu);
+    EditMenuAdditions(Frame& frame, QMenu& editMenu);
 
     QAction* redo() const { return m_redo; }
     // Enables the entries for the active document.
@@ -28,7 +28,7 @@ private:
     QAction* add(QMenu& menu, const char* name, const QString& caption,
                  const QList<QKeySequence>& keys, bool ownKeys);
 
-    MainWindow& m_window;
+    Frame& m_frame;
     QAction* m_redo = nullptr;
     QList<QAction*> m_documentEntries;
 };

@@ -12,10 +12,7 @@
 #include "ui/document/DocumentWindow.h"
 #include "ui/document/SaveScript.h"
 #include "ui/editor/QtRichTextControl.h"
-#include "ui/frame/DialogCommands.h"
-#include "ui/frame/MainWindow.h"
-#include "ui/frame/RecentFiles.h"
-#include "ui/frame/SessionCommands.h"
+#include "ui/frame/Frame.h"
 #include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FileFilters.h"
@@ -38,12 +35,12 @@
 namespace Quillwright {
 
 namespace {
-const QString Title = QStringLiteral("Quillwright");
+const QString Title = ModFormat::programTitle();
 }
 
-FileCommands::FileCommands(MainWindow& window) : QObject(&window), m_window(window)
+FileCommands::FileCommands(Frame& frame) : QObject(frame.widget()), m_frame(frame)
 {
-    routeCommands(window, this,
+    routeCommands(frame, this,
                   {{Command::FileOpen, &FileCommands::mnuFileOpen_Click},
                    {Command::FileClose, &FileCommands::mnuFileClose_Click},
                    {Command::FileSave, &FileCommands::mnuFileSave_Click},
@@ -56,8 +53,8 @@ FileCommands::FileCommands(MainWindow& window) : QObject(&window), m_window(wind
                    {Command::FilePrint, &FileCommands::mnuFilePrint_Click},
                    {Command::FileSend, &FileCommands::mnuFileSend_Click},
                    {Command::FileExit, &FileCommands::mnuFileExit_Click}});
-    window.setAcceptDrops(true);
-    window.installEventFilter(this);
+    frame.widget()->setAcceptDrops(true);
+    frame.widget()->installEventFilter(this);
 }
 
 FileCommands::~FileCommands() = default;
@@ -79,7 +76,7 @@ std::optional<FileCommands::LoadedScript> FileCommands::readScript(const QString
 {
     const QScopedValueRollback loading(m_loading, m_loading + 1);
     auto busy = std::make_shared<BusyProgress>(
-        &m_window, tr("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
+        m_frame.widget(), tr("Opening %1...").arg(QDir::toNativeSeparators(fileName)));
     // Reading and the text work go on while the window handles events;
     // Cancel leaves everything as it was.
     std::optional<LoadedScript> loaded = busy->run<LoadedScript>([fileName, route] {
@@ -89,12 +86,12 @@ std::optional<FileCommands::LoadedScript> FileCommands::readScript(const QString
             l.script = DocumentModel::prepareScript(std::move(l.read.content), route);
         return l;
     });
-    if (!loaded || m_window.session().sessionEnding())
+    if (!loaded || m_frame.sessionEnding())
         return std::nullopt;
     if (!loaded->read.ok) {
         busy.reset();
-        m_window.services().dialogs->message(
-            &m_window, Title,
+        m_frame.services().dialogs->message(
+            m_frame.widget(), Title,
             tr("Could not open %1.\n\n%2")
                 .arg(QDir::toNativeSeparators(fileName), loaded->read.error),
             DialogService::Icon::Critical);
@@ -116,8 +113,8 @@ void FileCommands::showScript(DocumentWindow* doc, const QString& fileName, Load
     doc->control().mirror().setShowProgress({});
     doc->file().wasRead(fileName, loaded.read.encoding, loaded.read.stamp);
     loaded.busy.reset();
-    m_window.recentFiles()->add(fileName);
-    m_window.updateMenus();
+    emit fileOpened(fileName);
+    m_frame.updateMenus();
     // The load's transient copies are freed, and so are those of the
     // colouring, the outline and the check that follow it at their pauses.
     QTimer::singleShot(ReleasePause, this, &FreedMemory::release);
@@ -137,7 +134,7 @@ bool FileCommands::loadInto(DocumentWindow* doc, const QString& fileName,
 DocumentWindow* FileCommands::documentOf(const QString& path) const
 {
     const QFileInfo wanted(path);
-    for (DocumentWindow* doc : m_window.documents())
+    for (DocumentWindow* doc : m_frame.documents())
         if (!doc->file().isUntitled() && QFileInfo(doc->file().path()) == wanted)
             return doc;
     return nullptr;
@@ -148,16 +145,16 @@ bool FileCommands::activateDocumentOf(const QString& path)
     DocumentWindow* doc = documentOf(path);
     if (!doc)
         return false;
-    for (QMdiSubWindow* sub : m_window.mdiArea()->subWindowList())
+    for (QMdiSubWindow* sub : m_frame.mdiArea()->subWindowList())
         if (sub->widget() == doc)
-            m_window.mdiArea()->setActiveSubWindow(sub);
+            m_frame.mdiArea()->setActiveSubWindow(sub);
     return true;
 }
 
 void FileCommands::openFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
-        if (m_window.session().sessionEnding())
+        if (m_frame.sessionEnding())
             return;
         if (activateDocumentOf(path))
             continue;
@@ -165,7 +162,7 @@ void FileCommands::openFiles(const QStringList& paths)
         std::optional<LoadedScript> loaded = readScript(path, DocumentModel::LoadRoute::Open);
         if (!loaded)
             continue;
-        DocumentWindow* doc = m_window.NewDocument();
+        DocumentWindow* doc = m_frame.NewDocument();
         if (!doc)
             return;
         showScript(doc, path, *loaded, DocumentModel::LoadRoute::Open);
@@ -174,7 +171,7 @@ void FileCommands::openFiles(const QStringList& paths)
 
 bool FileCommands::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != &m_window)
+    if (watched != m_frame.widget())
         return false;
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
@@ -195,20 +192,20 @@ bool FileCommands::eventFilter(QObject* watched, QEvent* event)
 
 void FileCommands::loadCommandLineFile(const QString& fileName)
 {
-    if (DocumentWindow* doc = m_window.activeDocument())
+    if (DocumentWindow* doc = m_frame.activeDocument())
         loadInto(doc, fileName, DocumentModel::LoadRoute::CommandLine);
 }
 
 void FileCommands::mnuFileOpen_Click()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     // Opening replaces the window's text: unsaved work is asked about first.
     if (doc && !doc->saveChangesPrompt())
         return;
-    if (!doc && !(doc = m_window.NewDocument()))
+    if (!doc && !(doc = m_frame.NewDocument()))
         return;
-    const QString name = m_window.services().dialogs->openFileName(
-        &m_window, tr("Open"), qtFileFilter(FileFilters::open()), m_dialogFileName);
+    const QString name = m_frame.services().dialogs->openFileName(
+        m_frame.widget(), tr("Open"), qtFileFilter(FileFilters::open()), m_dialogFileName);
     if (name.isEmpty())
         return;
     m_dialogFileName = name;
@@ -223,38 +220,39 @@ void FileCommands::mnuFileOpen_Click()
 
 void FileCommands::mnuFileSave_Click()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     if (!doc)
         return;
     StampGenerator(doc->control());
     QString path = doc->file().path();
     if (doc->file().isUntitled()) {
-        path = m_window.services().dialogs->saveFileName(
-            &m_window, tr("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
+        path = m_frame.services().dialogs->saveFileName(
+            m_frame.widget(), tr("Save"), qtFileFilter(FileFilters::save()), m_dialogFileName);
         if (path.isEmpty())
             return;
         m_dialogFileName = path;
-        if (!SaveScript::confirmReplace(&m_window, *m_window.services().dialogs, path, QString()))
+        if (!SaveScript::confirmReplace(m_frame.widget(), *m_frame.services().dialogs, path,
+                                        QString()))
             return;
-        doc->file().saveTo(path, DocumentFile::Adopt::Nothing);
-        return;
+        // The window takes the name, as Save As gives it: the next Save
+        // asks nothing, and the script's folder (its root/ for COPY) is known.
     }
     doc->file().saveTo(path);
 }
 
 void FileCommands::mnuFileSaveAs_Click()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     if (!doc)
         return;
     StampGenerator(doc->control());
-    const QString path = m_window.services().dialogs->saveFileName(
-        &m_window, tr("Save As"), qtFileFilter(FileFilters::saveAs()), m_dialogFileName);
+    const QString path = m_frame.services().dialogs->saveFileName(
+        m_frame.widget(), tr("Save As"), qtFileFilter(FileFilters::saveAs()), m_dialogFileName);
     if (path.isEmpty())
         return;
     m_dialogFileName = path;
     const QString own = doc->file().path();
-    if (!SaveScript::confirmReplace(&m_window, *m_window.services().dialogs, path, own))
+    if (!SaveScript::confirmReplace(m_frame.widget(), *m_frame.services().dialogs, path, own))
         return;
     // The caption changes only once the file is really written.
     doc->file().saveTo(path);
@@ -267,60 +265,55 @@ void FileCommands::mnuPublish_Click()
 
 void FileCommands::mnuFileProperties_Click()
 {
-    m_window.dialogs().showProperties();
+    emit propertiesRequested();
 }
 
 void FileCommands::mnuFilePageSetup_Click()
 {
-    m_window.services().dialogs->pageSetup(&m_window, printer());
+    m_frame.services().dialogs->pageSetup(m_frame.widget(), printer());
 }
 
 void FileCommands::mnuFilePrint_Click()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     if (!doc)
         return;
     const bool selection = doc->control().selLength() > 0;
-    if (!m_window.services().dialogs->print(&m_window, printer(), selection))
+    if (!m_frame.services().dialogs->print(m_frame.widget(), printer(), selection))
         return;
     doc->control().mirror().printSelection(printer());
 }
 
-void FileCommands::showUnfinished(const QString& handler)
-{
-    m_window.services().dialogs->message(&m_window, Title, tr("Add '%1' code.").arg(handler));
-}
-
 void FileCommands::mnuFileClose_Click()
 {
-    showUnfinished(QStringLiteral("mnuFileClose_Click"));
+    showUnfinished(m_frame, QStringLiteral("mnuFileClose_Click"));
 }
 void FileCommands::mnuFileSaveAll_Click()
 {
-    showUnfinished(QStringLiteral("mnuFileSaveAll_Click"));
+    showUnfinished(m_frame, QStringLiteral("mnuFileSaveAll_Click"));
 }
 void FileCommands::mnuFilePrintPreview_Click()
 {
-    showUnfinished(QStringLiteral("mnuFilePrintPreview_Click"));
+    showUnfinished(m_frame, QStringLiteral("mnuFilePrintPreview_Click"));
 }
 void FileCommands::mnuFileSend_Click()
 {
-    showUnfinished(QStringLiteral("mnuFileSend_Click"));
+    showUnfinished(m_frame, QStringLiteral("mnuFileSend_Click"));
 }
 void FileCommands::mnuFileExit_Click()
 {
-    m_window.close();
+    m_frame.widget()->close();
 }
 
 void FileCommands::openRecentFile(const QString& path)
 {
     if (!QFileInfo::exists(path)) {
-        m_window.services().dialogs->message(
-            &m_window, Title,
+        m_frame.services().dialogs->message(
+            m_frame.widget(), Title,
             tr("The file %1 no longer exists. It is taken off the list of recent files.")
                 .arg(QDir::toNativeSeparators(path)),
             DialogService::Icon::Warning);
-        m_window.recentFiles()->remove(path);
+        emit recentFileGone(path);
         return;
     }
     openFiles({path});

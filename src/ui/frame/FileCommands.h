@@ -13,7 +13,7 @@ namespace Quillwright {
 
 class BusyProgress;
 class DocumentWindow;
-class MainWindow;
+class Frame;
 
 // The File menu, and the reading of scripts into document windows: from
 // the menu, the recent files, the command line and files dropped on the
@@ -21,7 +21,7 @@ class MainWindow;
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    explicit FileCommands(MainWindow& window);
+    explicit FileCommands(Frame& frame);
     // After a load, when its work at the pauses is done too, the memory it
     // freed goes back to the system.
     static constexpr int ReleasePause = 3000; // milliseconds
@@ -39,8 +39,14 @@ public:
     bool isLoading() const { return m_loading > 0; }
     // The printer that Print and Page Setup share.
     QPrinter* printer();
-    // Says that a command has no code yet ("Add '...' code.").
-    void showUnfinished(const QString& handler);
+
+signals:
+    // A script was read into a window, or saved under a name: a recent file.
+    void fileOpened(const QString& path);
+    // A recent file that is no longer there.
+    void recentFileGone(const QString& path);
+    // File, Properties: the header dialog for the active script.
+    void propertiesRequested();
 
 public slots:
     void mnuFileOpen_Click();
@@ -76,7 +82,7 @@ private:
     DocumentWindow* documentOf(const QString& path) const;
     bool activateDocumentOf(const QString& path);
 
-    MainWindow& m_window;
+    Frame& m_frame;
     int m_loading = 0;
     QString m_dialogFileName; // dlgCommonDialog keeps its last file name
     std::unique_ptr<QPrinter> m_printer;

@@ -2,10 +2,8 @@
 #include "ui/frame/MainToolBar.h"
 
 #include "core/document/Snapshots.h"
-#include "ui/frame/DialogCommands.h"
-#include "ui/frame/EditCommands.h"
-#include "ui/frame/FileCommands.h"
-#include "ui/frame/MainWindow.h"
+#include "core/script/ModFormat.h"
+#include "ui/frame/Frame.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/Icons.h"
 
@@ -42,9 +40,9 @@ bool separatorBefore(ToolButton b)
 
 } // namespace
 
-MainToolBar::MainToolBar(MainWindow& window) : QObject(&window), m_window(window)
+MainToolBar::MainToolBar(Frame& frame) : QObject(frame.widget()), m_frame(frame)
 {
-    m_coolBar = window.addToolBar(QStringLiteral("CoolBar1"));
+    m_coolBar = frame.widget()->addToolBar(QStringLiteral("CoolBar1"));
     m_coolBar->setObjectName(QStringLiteral("CoolBar1"));
     m_coolBar->setWindowTitle(tr("Toolbar")); // what assistive technology calls it
     m_toolBar = new QToolBar(QStringLiteral("tbToolBar"), m_coolBar);
@@ -57,10 +55,11 @@ MainToolBar::MainToolBar(MainWindow& window) : QObject(&window), m_window(window
         if (separatorBefore(b.button))
             m_toolBar->addSeparator();
         const QString key = QString::fromLatin1(b.key);
-        auto* a = new QAction(Icons::byName(QString::fromLatin1(b.icon)), key, &window);
+        auto* a = new QAction(Icons::byName(QString::fromLatin1(b.icon)), key, frame.widget());
         a->setProperty("key", key);
         a->setToolTip(b.tooltip ? QString::number(b.tooltip) : QString());
-        connect(a, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        connect(a, &QAction::triggered, this,
+                [this, button = b.button] { tbToolBar_ButtonClick(button); });
         m_buttons[size_t(b.button)] = a;
         if (b.button == ToolButton::Cmd)
             a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)); // "add an action"
@@ -76,9 +75,9 @@ MainToolBar::MainToolBar(MainWindow& window) : QObject(&window), m_window(window
             {"three", QT_TR_NOOP("three undo levels")}};
         for (size_t i = 0; i < std::size(levels); ++i) {
             auto* level = menu->addAction(tr(levels[i].second));
-            const QString k = QString::fromLatin1(levels[i].first);
-            level->setProperty("key", k);
-            connect(level, &QAction::triggered, this, [this, k] { tbToolBar_ButtonMenuClick(k); });
+            level->setProperty("key", QString::fromLatin1(levels[i].first));
+            connect(level, &QAction::triggered, this,
+                    [this, levels = int(i) + 1] { tbToolBar_ButtonMenuClick(levels); });
             m_undoEntries[i] = level;
         }
         m_undoButton = new QToolButton(m_toolBar);
@@ -120,39 +119,49 @@ void MainToolBar::applyUndoControls(const UndoControls& c)
     m_undoEntries[2]->setEnabled(c.levelThree);
 }
 
-void MainToolBar::tbToolBar_ButtonClick(const QString& key)
+void MainToolBar::tbToolBar_ButtonClick(ToolButton button)
 {
-    if (key == u"New")
-        m_window.NewDocument();
-    else if (key == u"Open")
-        m_window.files().mnuFileOpen_Click();
-    else if (key == u"Save")
-        m_window.files().mnuFileSave_Click();
-    else if (key == u"Print")
-        m_window.files().mnuFilePrint_Click();
-    else if (key == u"Cut")
-        m_window.edits().mnuEditCut_Click();
-    else if (key == u"Copy")
-        m_window.edits().mnuEditCopy_Click();
-    else if (key == u"Paste")
-        m_window.edits().mnuEditPaste_Click();
-    else if (key == u"Find")
-        m_window.services().dialogs->message(&m_window, QStringLiteral("Quillwright"),
-                                             tr("Add 'Find' button code."));
-    else if (key == u"cmd")
-        m_window.dialogs().showActionBuilder();
-    else if (key == u"undo")
-        m_window.edits().undoLevels(1);
+    switch (button) {
+    case ToolButton::New:
+        m_frame.action(Command::FileNew)->trigger();
+        break;
+    case ToolButton::Open:
+        m_frame.action(Command::FileOpen)->trigger();
+        break;
+    case ToolButton::Save:
+        m_frame.action(Command::FileSave)->trigger();
+        break;
+    case ToolButton::Print:
+        m_frame.action(Command::FilePrint)->trigger();
+        break;
+    case ToolButton::Cut:
+        m_frame.action(Command::EditCut)->trigger();
+        break;
+    case ToolButton::Copy:
+        m_frame.action(Command::EditCopy)->trigger();
+        break;
+    case ToolButton::Paste:
+        m_frame.action(Command::EditPaste)->trigger();
+        break;
+    case ToolButton::Find:
+        m_frame.services().dialogs->message(m_frame.widget(), ModFormat::programTitle(),
+                                            tr("Add 'Find' button code."));
+        break;
+    case ToolButton::Cmd:
+        emit actionBuilderRequested();
+        break;
+    case ToolButton::Undo:
+        emit undoRequested(1);
+        break;
+    case ToolButton::Count:
+        break;
+    }
 }
 
-void MainToolBar::tbToolBar_ButtonMenuClick(const QString& key)
+void MainToolBar::tbToolBar_ButtonMenuClick(int levels)
 {
-    if (key == u"one")
-        m_window.edits().undoLevels(1);
-    else if (key == u"two")
-        m_window.edits().undoLevels(2);
-    else if (key == u"three")
-        m_window.edits().undoLevels(3);
+    if (levels >= 1 && levels <= 3)
+        emit undoRequested(levels);
 }
 
 } // namespace Quillwright

@@ -11,7 +11,7 @@ class QToolButton;
 
 namespace Quillwright {
 
-class MainWindow;
+class Frame;
 struct UndoControls;
 
 // The toolbar tbToolBar inside CoolBar1: a button for each of the commands
@@ -19,7 +19,7 @@ struct UndoControls;
 class MainToolBar : public QObject {
     Q_OBJECT
 public:
-    explicit MainToolBar(MainWindow& window);
+    explicit MainToolBar(Frame& frame);
 
     QAction* button(ToolButton b) const { return m_buttons[size_t(b)]; }
     // The entries in order, separators included.
@@ -30,12 +30,20 @@ public:
     void nameButtons();
     void applyUndoControls(const UndoControls& controls);
 
+signals:
+    // The builder button: the action builder, opened once.
+    void actionBuilderRequested();
+    // The undo button (one level) or an entry of its menu (one to three).
+    void undoRequested(int levels);
+
 public slots:
-    void tbToolBar_ButtonClick(const QString& key);
-    void tbToolBar_ButtonMenuClick(const QString& key);
+    // A button's click: the command of the menu it stands for, through the
+    // command table.
+    void tbToolBar_ButtonClick(ToolButton button);
+    void tbToolBar_ButtonMenuClick(int levels);
 
 private:
-    MainWindow& m_window;
+    Frame& m_frame;
     QToolBar* m_coolBar = nullptr;
     QToolBar* m_toolBar = nullptr;
     QToolButton* m_undoButton = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/frame/MainWindow.h"
 
 #include "core/checker/Finding.h"
+#include "core/frame/Twips.h"
 #include "core/frame/WindowPlacement.h"
 #include "core/script/ModFormat.h"
 #include "core/settings/SettingsStore.h"
@@ -56,7 +57,7 @@ namespace Quillwright {
 
 namespace {
 
-const QString App = QStringLiteral("Quillwright");
+const QString App = ModFormat::programTitle();
 const QString SettingsSection = QStringLiteral("Settings");
 
 double screenDpi(const QWidget* w)
@@ -81,18 +82,44 @@ MainWindow::MainWindow(const AppServices& services, QWidget* parent)
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::updateMenus);
-    createActions();
+    createMenus();
+    createControllers();
+    updateMenus();
+}
+
+void MainWindow::createControllers()
+{
     m_forum = new CheckerForum(*this);
     m_files = new FileCommands(*this);
     m_views = new ViewCommands(*this);
     m_dialogs = new DialogCommands(*this);
     m_windows = new WindowCommands(*this);
     m_session = new SessionCommands(*this);
-    createMenus();
+    m_recentFiles = new RecentFiles(m_services.settings, m_recentEntries, this);
+    m_edits = new EditCommands(*this, *menu(Menu::Edit));
+    m_problems = new ProblemsPanel(*this, *menu(Menu::Tools));
+    addDockWidget(Qt::BottomDockWidgetArea, m_problems);
+    m_installCommands = new InstallMenuCommands(*this, *menu(Menu::Tools));
+    m_writeCommands = new WriteMenuCommands(*this, *menu(Menu::Tools));
+    m_windowList = new WindowList(*m_mdi, *menu(Menu::Window));
     m_toolbar = new MainToolBar(*this);
     m_status = new StatusFields(*this);
-    m_stateReport = new StateReport(*this);
-    updateMenus();
+    m_stateReport = new StateReport(*this, m_status->statusPanel(), m_toolbar->undoButton());
+
+    connect(m_recentFiles, &RecentFiles::openRequested, m_files, &FileCommands::openRecentFile);
+    connect(m_files, &FileCommands::fileOpened, m_recentFiles, &RecentFiles::add);
+    connect(m_files, &FileCommands::recentFileGone, m_recentFiles, &RecentFiles::remove);
+    connect(m_files, &FileCommands::propertiesRequested, m_dialogs,
+            [this] { m_dialogs->showProperties(); });
+    connect(m_edits, &EditCommands::undoControlsApplied, m_toolbar,
+            &MainToolBar::applyUndoControls);
+    connect(m_toolbar, &MainToolBar::undoRequested, m_edits, &EditCommands::undoLevels);
+    connect(m_toolbar, &MainToolBar::actionBuilderRequested, m_dialogs,
+            [this] { m_dialogs->showActionBuilder(); });
+    connect(m_views, &ViewCommands::toolbarShown, m_toolbar, &MainToolBar::setVisible);
+    connect(m_views, &ViewCommands::optionsRequested, m_dialogs,
+            [this] { m_dialogs->showOptions(); });
+    connect(m_status, &StatusFields::ruleMenuRequested, m_problems, &ProblemsPanel::addRuleActions);
 }
 
 MainWindow::~MainWindow()
@@ -185,14 +212,35 @@ DocumentWindow* MainWindow::NewDocument()
     });
     doc->Form_Load();
     doc->setCaption(tr("Document %1").arg(m_documentCount));
-    QMdiSubWindow* sub = m_mdi->addSubWindow(doc);
-    sub->setWindowIcon(doc->windowIcon());
-    sub->resize(sub->sizeHint());
-    WindowCommands::fitIntoArea(*m_mdi, sub);
+    QMdiSubWindow* sub = addChild(doc);
     doc->show();
     m_mdi->setActiveSubWindow(sub);
     updateMenus();
     return doc;
+}
+
+QMdiSubWindow* MainWindow::addChild(QWidget* child)
+{
+    QMdiSubWindow* sub = m_mdi->addSubWindow(child);
+    sub->setWindowIcon(child->windowIcon());
+    sub->resize(sub->sizeHint());
+    WindowCommands::fitIntoArea(*m_mdi, sub);
+    return sub;
+}
+
+void MainWindow::showStatus(const QString& text)
+{
+    Accessibility::announce(m_status->statusPanel(), text);
+}
+
+bool MainWindow::sessionEnding() const
+{
+    return m_session->sessionEnding();
+}
+
+bool MainWindow::isLoading() const
+{
+    return m_files->isLoading();
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -247,7 +295,7 @@ void MainWindow::MDIForm_Unload()
     if (SettingsStore* s = m_services.settings) {
         if (!isMinimized()) {
             const double dpi = screenDpi(this);
-            auto twips = [dpi](int px) { return QString::number(qRound(px * 1440.0 / dpi)); };
+            auto twips = [dpi](int px) { return QString::number(qRound(pixelsToTwips(px, dpi))); };
             s->setValue(App, SettingsSection, QStringLiteral("MainLeft"), twips(pos().x()));
             s->setValue(App, SettingsSection, QStringLiteral("MainTop"), twips(pos().y()));
             s->setValue(App, SettingsSection, QStringLiteral("MainWidth"), twips(width()));

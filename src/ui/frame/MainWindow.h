@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/frame/MainWindowCommands.h"
+#include "ui/frame/Frame.h"
 
 #include <QMainWindow>
 #include <array>
@@ -26,27 +26,13 @@ class ProblemsPanel;
 class WriteMenuCommands;
 class RecentFiles;
 class WindowList;
-class DialogService;
-class DocumentWindow;
-class JournalStore;
-class SettingsStore;
-
-// The services the main window is given, so that tests can hand it a
-// scripted dialog service and a settings folder of their own.
-struct AppServices {
-    SettingsStore* settings = nullptr;
-    DialogService* dialogs = nullptr;
-    QString programFolder; // default.txt and TIPOFDAY.TXT live here
-    // Where View, Web Browser starts; empty means the support forum topic.
-    QString webStartAddress;
-    JournalStore* journal = nullptr; // null: no recovery journals
-};
 
 // frmMain: the multiple-document frame with its menus, toolbar and status
 // bar. The commands are small controllers, each given the frame (its
-// services and its active document) and owning its actions' slots: the
-// frame builds the menus from the command table and keeps the documents.
-class MainWindow : public QMainWindow {
+// services and its active document, the Frame interface) and owning its
+// actions' slots: the frame builds the menus from the command table, keeps
+// the documents and connects what one controller offers another.
+class MainWindow : public QMainWindow, public Frame {
     Q_OBJECT
 public:
     explicit MainWindow(const AppServices& services, QWidget* parent = nullptr);
@@ -55,43 +41,48 @@ public:
     // Load: captions, stored placement, Document 1, the command-line file.
     void MDIForm_Load(const QString& commandLine);
 
-    DocumentWindow* NewDocument();
     int DocumentCount() const { return m_documentCount; }
-    // The active child when it is a document window; null otherwise.
-    DocumentWindow* activeDocument() const;
-    QList<DocumentWindow*> documents() const;
-    QMdiArea* mdiArea() const { return m_mdi; }
-    QAction* action(Command command) const { return m_actions[size_t(command)]; }
-    const AppServices& services() const { return m_services; }
-    // Brings menus, toolbar and status fields up to the active document.
-    void updateMenus();
+
+    // The frame as its controllers see it.
+    QMainWindow* widget() const override { return const_cast<MainWindow*>(this); }
+    const AppServices& services() const override { return m_services; }
+    DocumentWindow* activeDocument() const override;
+    QList<DocumentWindow*> documents() const override;
+    DocumentWindow* NewDocument() override;
+    QMdiArea* mdiArea() const override { return m_mdi; }
+    QMdiSubWindow* addChild(QWidget* child) override;
+    QAction* action(Command command) const override { return m_actions[size_t(command)]; }
+    QMenu* menu(Menu menu) const override { return m_menus[size_t(menu)]; }
+    void updateMenus() override;
+    CheckerForum& forum() const override { return *m_forum; }
+    void showStatus(const QString& text) override;
+    bool sessionEnding() const override;
+    bool isLoading() const override;
 
     FileCommands& files() const { return *m_files; }
     EditCommands& edits() const { return *m_edits; }
-    ViewCommands& views() const { return *m_views; }
     DialogCommands& dialogs() const { return *m_dialogs; }
     SessionCommands& session() const { return *m_session; }
     MainToolBar& toolbar() const { return *m_toolbar; }
     StatusFields& status() const { return *m_status; }
-    CheckerForum& forum() const { return *m_forum; }
-    RecentFiles* recentFiles() const { return m_recentFiles; }
-    InstallMenuCommands* installCommands() const { return m_installCommands; }
-    ProblemsPanel* problems() const { return m_problems; }
-    WriteMenuCommands* writeCommands() const { return m_writeCommands; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void createActions();
+    // The actions and menus from the command table.
     void createMenus();
+    // The controllers, made once the menus are there, and what one offers another.
+    void createControllers();
     // Unload: the frame's placement, read back by Load, and the repair setting.
     void MDIForm_Unload();
 
     AppServices m_services;
     QMdiArea* m_mdi = nullptr;
     std::array<QAction*, CommandCount> m_actions{};
+    std::array<QMenu*, MenuCount> m_menus{};
+    std::array<QAction*, 3> m_recentEntries{}; // the File menu's recent-file slots
     int m_documentCount = 0;
     FileCommands* m_files = nullptr;
     EditCommands* m_edits = nullptr;

@@ -42,11 +42,15 @@ enum class Command {
     Count
 };
 
+// The menus of the menu bar, in its order.
+enum class Menu { File, Edit, View, Tools, Window, Help, Count };
+
 // The buttons of the toolbar tbToolBar, each with the key its click passes
 // to tbToolBar_ButtonClick ("New", ..., "undo", ..., "cmd").
 enum class ToolButton { New, Open, Save, Print, Undo, Cut, Copy, Paste, Find, Cmd, Count };
 
 inline constexpr std::size_t CommandCount = std::size_t(Command::Count);
+inline constexpr std::size_t MenuCount = std::size_t(Menu::Count);
 inline constexpr std::size_t ToolButtonCount = std::size_t(ToolButton::Count);
 
 } // namespace Quillwright

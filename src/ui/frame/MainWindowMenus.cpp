@@ -1,14 +1,7 @@
 // The main window's actions and menus, built from typed tables.
-#include "ui/checker/ProblemsPanel.h"
 #include "ui/document/DocumentWindow.h"
 #include "ui/editor/ModEditor.h"
-#include "ui/frame/EditCommands.h"
-#include "ui/frame/FileCommands.h"
 #include "ui/frame/MainWindow.h"
-#include "ui/frame/RecentFiles.h"
-#include "ui/frame/WindowList.h"
-#include "ui/install/InstallMenuCommands.h"
-#include "ui/install/WriteMenuCommands.h"
 #include "ui/platform/Accessibility.h"
 #include "ui/platform/Icons.h"
 
@@ -91,16 +84,19 @@ constexpr MenuEntry recent()
     return {MenuEntry::RecentFile, Command::Count, "mnuFileMRU"};
 }
 
-struct Menu {
+struct MenuRow {
+    Menu menu;
     const char* name;
     int caption;
     std::vector<MenuEntry> entries;
 };
 
-const std::vector<Menu>& menuTree()
+// In the order of the enum, which is the menu bar's order.
+const std::vector<MenuRow>& menuTree()
 {
-    static const std::vector<Menu> tree = {
-        {"mnuFile",
+    static const std::vector<MenuRow> tree = {
+        {Menu::File,
+         "mnuFile",
          1000,
          {entry(Command::FileNew),
           entry(Command::FileOpen),
@@ -124,22 +120,26 @@ const std::vector<Menu>& menuTree()
           recent(),
           bar("mnuFileBar5"),
           entry(Command::FileExit)}},
-        {"mnuEdit",
+        {Menu::Edit,
+         "mnuEdit",
          1013,
          {entry(Command::EditUndo), bar("mnuEditBar0"), entry(Command::EditCut),
           entry(Command::EditCopy), entry(Command::EditPaste), entry(Command::EditPasteSpecial)}},
-        {"mnuView",
+        {Menu::View,
+         "mnuView",
          1019,
          {entry(Command::ViewToolbar), entry(Command::ViewStatusBar), bar("mnuViewBar0"),
           entry(Command::ViewRefresh), entry(Command::ViewOptions),
           entry(Command::ViewWebBrowser)}},
-        {"mnuTools", 1025, {entry(Command::ToolsOptions)}},
-        {"mnuWindow",
+        {Menu::Tools, "mnuTools", 1025, {entry(Command::ToolsOptions)}},
+        {Menu::Window,
+         "mnuWindow",
          1027,
          {entry(Command::WindowNewWindow), bar("mnuWindowBar0"), entry(Command::WindowCascade),
           entry(Command::WindowTileHorizontal), entry(Command::WindowTileVertical),
           entry(Command::WindowArrangeIcons)}},
-        {"mnuHelp",
+        {Menu::Help,
+         "mnuHelp",
          1033,
          {entry(Command::HelpContents), entry(Command::HelpSearchForHelpOn), bar("mnuHelpBar0"),
           entry(Command::HelpAbout)}},
@@ -149,7 +149,7 @@ const std::vector<Menu>& menuTree()
 
 } // namespace
 
-void MainWindow::createActions()
+void MainWindow::createMenus()
 {
     for (const CommandRow& row : Commands) {
         auto* a = new QAction(QString::number(row.caption), this);
@@ -161,16 +161,12 @@ void MainWindow::createActions()
     // New and New Window both make an untitled document.
     connect(action(Command::FileNew), &QAction::triggered, this, [this] { NewDocument(); });
     connect(action(Command::WindowNewWindow), &QAction::triggered, this, [this] { NewDocument(); });
-}
-
-void MainWindow::createMenus()
-{
-    std::array<QAction*, RecentFiles::Count> recentEntries{};
     size_t recentCount = 0;
-    for (const Menu& menu : menuTree()) {
-        QMenu* m = menuBar()->addMenu(QString::number(menu.caption));
-        m->setObjectName(QString::fromLatin1(menu.name));
-        for (const MenuEntry& e : menu.entries) {
+    for (const MenuRow& row : menuTree()) {
+        QMenu* m = menuBar()->addMenu(QString::number(row.caption));
+        m->setObjectName(QString::fromLatin1(row.name));
+        m_menus[size_t(row.menu)] = m;
+        for (const MenuEntry& e : row.entries) {
             if (e.kind == MenuEntry::Entry) {
                 m->addAction(action(e.command));
                 continue;
@@ -183,14 +179,14 @@ void MainWindow::createMenus()
             } else {
                 a->setVisible(false); // a recent file: shown once there is one
                 a->setEnabled(false);
-                recentEntries[recentCount++] = a;
+                m_recentEntries[recentCount++] = a;
             }
             m->addAction(a);
         }
     }
     // A menu closed with Esc leaves the focus on the menu bar, where letters
     // and F6 do nothing and a dialog gives it back there: the script takes it.
-    for (QMenu* m : menuBar()->findChildren<QMenu*>())
+    for (QMenu* m : m_menus)
         connect(m, &QMenu::aboutToHide, this, [this] {
             QTimer::singleShot(0, this, [this] {
                 if (QApplication::focusWidget() == menuBar() && !QApplication::activePopupWidget())
@@ -198,17 +194,6 @@ void MainWindow::createMenus()
                         doc->mod_fly()->setFocus(Qt::MenuBarFocusReason);
             });
         });
-    m_recentFiles = new RecentFiles(m_services.settings, recentEntries, this);
-    connect(m_recentFiles, &RecentFiles::openRequested, m_files, &FileCommands::openRecentFile);
-    auto* edit = menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit"));
-    m_edits = new EditCommands(*this, *edit);
-    auto* tools = menuBar()->findChild<QMenu*>(QStringLiteral("mnuTools"));
-    m_problems = new ProblemsPanel(*this, *tools);
-    addDockWidget(Qt::BottomDockWidgetArea, m_problems);
-    m_installCommands = new InstallMenuCommands(*this, *tools);
-    m_writeCommands = new WriteMenuCommands(*this, *tools);
-    auto* window = menuBar()->findChild<QMenu*>(QStringLiteral("mnuWindow"));
-    m_windowList = new WindowList(*m_mdi, *window);
 }
 
 } // namespace Quillwright

@@ -7,8 +7,7 @@
 #include "ui/document/DocumentFile.h"
 #include "ui/document/DocumentWindow.h"
 #include "ui/editor/QtRichTextControl.h"
-#include "ui/frame/FileCommands.h"
-#include "ui/frame/MainWindow.h"
+#include "ui/frame/Frame.h"
 #include "ui/platform/DialogService.h"
 
 #include <QTimer>
@@ -22,11 +21,11 @@
 
 namespace Quillwright {
 
-SessionCommands::SessionCommands(MainWindow& window) : QObject(&window), m_window(window) {}
+SessionCommands::SessionCommands(Frame& frame) : QObject(frame.widget()), m_frame(frame) {}
 
 void SessionCommands::offerRecovery()
 {
-    JournalStore* store = m_window.services().journal;
+    JournalStore* store = m_frame.services().journal;
     if (!store)
         return;
     const QList<JournalStore::Orphan> orphans = store->claimOrphans();
@@ -51,9 +50,9 @@ void SessionCommands::offerRecovery()
                 tr("These recovery files cannot be read and are kept with the ending "
                    "\".damaged\":\n\n%1")
                     .arg(unreadable.join(QLatin1Char('\n')));
-    const int choice = m_window.services().dialogs->choose(&m_window, ModFormat::programTitle(),
-                                                           text, {tr("Recover"), tr("Discard")}, 0,
-                                                           DialogService::Icon::Question);
+    const int choice = m_frame.services().dialogs->choose(
+        m_frame.widget(), ModFormat::programTitle(), text, {tr("Recover"), tr("Discard")}, 0,
+        DialogService::Icon::Question);
     if (choice < 0) { // no answer: asked again at the next start
         store->settleOrphans(orphans, false);
         return;
@@ -69,7 +68,7 @@ void SessionCommands::offerRecovery()
 
 DocumentWindow* SessionCommands::recoverDocument(const RecoveryJournal::Entry& entry)
 {
-    DocumentWindow* doc = m_window.NewDocument();
+    DocumentWindow* doc = m_frame.NewDocument();
     if (!doc)
         return nullptr;
     DocumentModel& model = doc->model();
@@ -84,7 +83,7 @@ DocumentWindow* SessionCommands::recoverDocument(const RecoveryJournal::Entry& e
     model.setUpdateBrowserTF(true);
     model.markUnsaved();
     doc->writeJournal();
-    m_window.updateMenus();
+    m_frame.updateMenus();
     return doc;
 }
 
@@ -105,21 +104,21 @@ void SessionCommands::endSession()
     }
     // A load handles events while it runs; the documents it fills must
     // stay until it is done.
-    if (m_window.files().isLoading()) {
+    if (m_frame.isLoading()) {
         QTimer::singleShot(50, this, &SessionCommands::endSession);
         return;
     }
-    for (DocumentWindow* doc : m_window.documents()) {
+    for (DocumentWindow* doc : m_frame.documents()) {
         doc->writeJournal();
         doc->endWithSession();
     }
-    if (m_window.services().journal)
-        m_window.services().journal->flush();
+    if (m_frame.services().journal)
+        m_frame.services().journal->flush();
     // Other top-level windows (the tip, a dialog) must not keep it running.
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (top != &m_window && top->isVisible())
+        if (top != m_frame.widget() && top->isVisible())
             top->close();
-    m_window.close();
+    m_frame.widget()->close();
     // Ends every event loop running now; start-up, which has none yet,
     // asks sessionEnding() before it starts one.
     QCoreApplication::quit();
@@ -127,7 +126,7 @@ void SessionCommands::endSession()
 
 bool SessionCommands::closeAll()
 {
-    for (QMdiSubWindow* sub : m_window.mdiArea()->subWindowList())
+    for (QMdiSubWindow* sub : m_frame.mdiArea()->subWindowList())
         if (!sub->close())
             return false;
     return true;

@@ -5,7 +5,7 @@
 namespace Quillwright {
 
 class DocumentWindow;
-class MainWindow;
+class Frame;
 namespace RecoveryJournal {
 struct Entry;
 }
@@ -16,7 +16,7 @@ struct Entry;
 class SessionCommands : public QObject {
     Q_OBJECT
 public:
-    explicit SessionCommands(MainWindow& window);
+    explicit SessionCommands(Frame& frame);
 
     // Recover (the default) opens each in a window of its own; Discard
     // deletes it.
@@ -31,7 +31,7 @@ public:
     bool closeAll();
 
 private:
-    MainWindow& m_window;
+    Frame& m_frame;
     bool m_sessionEnding = false;
 };
 

@@ -8,9 +8,7 @@
 #include "ui/document/DocumentWindow.h"
 #include "ui/editor/ModEditor.h"
 #include "ui/editor/QtRichTextControl.h"
-#include "ui/frame/MainToolBar.h"
-#include "ui/frame/MainWindow.h"
-#include "ui/frame/StatusFields.h"
+#include "ui/frame/Frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +28,9 @@
 
 namespace Quillwright {
 
-StateReport::StateReport(MainWindow& window) : QObject(&window), m_window(window) {}
+StateReport::StateReport(Frame& frame, const QLabel* statusPanel, const QToolButton* undoButton)
+    : QObject(frame.widget()), m_frame(frame), m_statusPanel(statusPanel), m_undoButton(undoButton)
+{}
 
 void StateReport::start()
 {
@@ -61,10 +61,10 @@ void StateReport::write() const
     if (path.isEmpty())
         return;
     QJsonArray menus;
-    for (QAction* a : m_window.menuBar()->actions())
+    for (QAction* a : m_frame.widget()->menuBar()->actions())
         menus.append(a->text());
     QJsonArray docs;
-    for (DocumentWindow* d : m_window.documents()) {
+    for (DocumentWindow* d : m_frame.documents()) {
         QJsonArray actions;
         for (const ActionOutline::Node& n : d->model().outline().nodes())
             actions.append(n.text);
@@ -98,13 +98,13 @@ void StateReport::write() const
                                 {"actionNodes", nodes},
                                 {"selStart", d->control().selStart()},
                                 {"runs", runs},
-                                {"active", d == m_window.activeDocument()},
+                                {"active", d == m_frame.activeDocument()},
                                 {"editor", QJsonObject{{"globalX", origin.x() + first.x()},
                                                        {"globalY", origin.y() + first.y()},
                                                        {"lineHeight", first.height()}}}});
     }
     QJsonArray children;
-    for (QMdiSubWindow* sub : m_window.mdiArea()->subWindowList()) {
+    for (QMdiSubWindow* sub : m_frame.mdiArea()->subWindowList()) {
         const QPoint global = sub->mapToGlobal(QPoint(0, 0));
         children.append(QJsonObject{{"title", sub->windowTitle()},
                                     {"x", sub->x()},
@@ -114,17 +114,17 @@ void StateReport::write() const
                                     {"globalX", global.x()},
                                     {"globalY", global.y()}});
     }
-    QJsonObject report{{"title", m_window.windowTitle()},
+    QJsonObject report{{"title", m_frame.widget()->windowTitle()},
                        {"menus", menus},
                        {"documents", docs},
                        {"children", children},
-                       {"status", m_window.status().statusPanel()->text()}};
+                       {"status", m_statusPanel->text()}};
     // Where the keys go: the keys-only journey checks each step lands there.
     if (const QWidget* focus = QApplication::focusWidget())
         report.insert("focus", QJsonObject{{"widget", focus->objectName()},
                                            {"class", focus->metaObject()->className()},
                                            {"window", focus->window()->objectName()}});
-    if (const QToolButton* undo = m_window.toolbar().undoButton(); undo && undo->isVisible()) {
+    if (const QToolButton* undo = m_undoButton; undo && undo->isVisible()) {
         const QRect r(undo->mapToGlobal(QPoint(0, 0)), undo->size());
         report.insert(
             "undoButton",

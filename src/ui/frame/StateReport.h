@@ -2,11 +2,13 @@
 
 #include <QObject>
 
+class QLabel;
 class QTimer;
+class QToolButton;
 
 namespace Quillwright {
 
-class MainWindow;
+class Frame;
 
 // The state report: a plain description of what the program shows, for the
 // end-to-end journeys that drive it from outside. QUILLWRIGHT_STATE_FILE names
@@ -14,7 +16,8 @@ class MainWindow;
 class StateReport : public QObject {
     Q_OBJECT
 public:
-    explicit StateReport(MainWindow& window);
+    // The status panel and the undo button are read as they show.
+    StateReport(Frame& frame, const QLabel* statusPanel, const QToolButton* undoButton);
 
     // The frame shows: a report now and every half second while it runs.
     void start();
@@ -26,7 +29,9 @@ public:
 private:
     void write() const;
 
-    MainWindow& m_window;
+    Frame& m_frame;
+    const QLabel* m_statusPanel;
+    const QToolButton* m_undoButton;
     QTimer* m_timer = nullptr;
 };
 

@@ -4,10 +4,9 @@
 #include "core/checker/Finding.h"
 #include "ui/checker/CheckerForum.h"
 #include "ui/checker/DocumentChecks.h"
-#include "ui/checker/ProblemsPanel.h"
 #include "ui/document/DocumentFile.h"
 #include "ui/document/DocumentWindow.h"
-#include "ui/frame/MainWindow.h"
+#include "ui/frame/Frame.h"
 #include "ui/platform/Accessibility.h"
 
 #include <QAction>
@@ -21,9 +20,9 @@
 
 namespace Quillwright {
 
-StatusFields::StatusFields(MainWindow& window) : QObject(&window), m_window(window)
+StatusFields::StatusFields(Frame& frame) : QObject(frame.widget()), m_frame(frame)
 {
-    QStatusBar* bar = window.statusBar();
+    QStatusBar* bar = frame.widget()->statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     m_statusPanel = new QLabel(tr("Status"), bar);
     Accessibility::makeAnnouncer(m_statusPanel);
@@ -40,18 +39,18 @@ StatusFields::StatusFields(MainWindow& window) : QObject(&window), m_window(wind
         QAction* a = encodings->addAction(encodingName(e));
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, e] {
-            DocumentWindow* doc = m_window.activeDocument();
+            DocumentWindow* doc = m_frame.activeDocument();
             if (!doc)
                 return;
             // UTF-8 with its mark is UTF-8 already: the mark stays.
             const bool utf8Already = doc->file().encoding() != TextEncoding::Windows1252;
             if (e == TextEncoding::Windows1252 || !utf8Already)
                 doc->file().setEncoding(e);
-            m_window.updateMenus();
+            m_frame.updateMenus();
         });
     }
     connect(encodings, &QMenu::aboutToShow, this, [this, encodings] {
-        const DocumentWindow* doc = m_window.activeDocument();
+        const DocumentWindow* doc = m_frame.activeDocument();
         const bool utf8 = doc && doc->file().encoding() != TextEncoding::Windows1252;
         encodings->actions()[0]->setChecked(doc && !utf8);
         encodings->actions()[1]->setChecked(utf8);
@@ -76,17 +75,17 @@ StatusFields::StatusFields(MainWindow& window) : QObject(&window), m_window(wind
     auto* forum = new QAction(tr("Check against forum files..."), m_checkPanel);
     forum->setObjectName(QStringLiteral("checkAgainstForum"));
     m_checkPanel->addAction(forum);
-    connect(forum, &QAction::triggered, &window.forum(), &CheckerForum::choose);
+    connect(forum, &QAction::triggered, &frame.forum(), &CheckerForum::choose);
     // The forum, and the kinds of problem not to report (the one at the caret).
     connect(m_checkPanel, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu;
         menu.addActions(m_checkPanel->actions());
-        DocumentWindow* doc = m_window.activeDocument();
-        m_window.problems()->addRuleActions(menu, doc ? doc->checks().ruleAtCaret() : QString());
+        DocumentWindow* doc = m_frame.activeDocument();
+        emit ruleMenuRequested(menu, doc ? doc->checks().ruleAtCaret() : QString());
         menu.exec(m_checkPanel->mapToGlobal(at));
     });
     connect(m_checkPanel, &QToolButton::clicked, this, [this] {
-        if (DocumentWindow* doc = m_window.activeDocument())
+        if (DocumentWindow* doc = m_frame.activeDocument())
             doc->checks().goToFinding(1);
     });
     bar->addPermanentWidget(m_checkPanel);
@@ -112,7 +111,7 @@ StatusFields::StatusFields(MainWindow& window) : QObject(&window), m_window(wind
 
 void StatusFields::update()
 {
-    const DocumentWindow* doc = m_window.activeDocument();
+    const DocumentWindow* doc = m_frame.activeDocument();
     m_encodingPanel->setText(doc ? encodingName(doc->file().encoding()) : QString());
     m_encodingPanel->setEnabled(doc != nullptr);
     m_checkPanel->setText(doc ? Checker::summary(Checker::count(doc->checks().findings()))
@@ -122,7 +121,7 @@ void StatusFields::update()
 
 void StatusFields::showDocumentStatus()
 {
-    const DocumentWindow* doc = m_window.activeDocument();
+    const DocumentWindow* doc = m_frame.activeDocument();
     const QString message = doc ? doc->statusMessage() : QString();
     if (!message.isEmpty()) {
         if (!m_statusOwned)

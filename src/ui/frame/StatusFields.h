@@ -3,11 +3,12 @@
 #include <QObject>
 
 class QLabel;
+class QMenu;
 class QToolButton;
 
 namespace Quillwright {
 
-class MainWindow;
+class Frame;
 
 // The fields of the main window's status bar sbStatusBar: the status (the
 // active document's message while it has one), the checker's summary, the
@@ -15,7 +16,7 @@ class MainWindow;
 class StatusFields : public QObject {
     Q_OBJECT
 public:
-    explicit StatusFields(MainWindow& window);
+    explicit StatusFields(Frame& frame);
 
     QLabel* statusPanel() const { return m_statusPanel; }
     // The active document's encoding; a click offers the other encoding for
@@ -28,8 +29,13 @@ public:
     // A document's message is its own: it goes when another is active.
     void showDocumentStatus();
 
+signals:
+    // The findings field's menu is about to show: the kinds of problem not
+    // to report (the one at the caret first) are added to it.
+    void ruleMenuRequested(QMenu& menu, const QString& ruleAtCaret);
+
 private:
-    MainWindow& m_window;
+    Frame& m_frame;
     QLabel* m_statusPanel = nullptr;
     QToolButton* m_encodingPanel = nullptr;
     QToolButton* m_checkPanel = nullptr;

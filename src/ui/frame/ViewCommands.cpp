@@ -5,11 +5,7 @@
 
 #include "core/script/ModFormat.h"
 #include "ui/browser/BrowserWindow.h"
-#include "ui/frame/DialogCommands.h"
-#include "ui/frame/FileCommands.h"
-#include "ui/frame/MainToolBar.h"
-#include "ui/frame/MainWindow.h"
-#include "ui/frame/WindowCommands.h"
+#include "ui/frame/Frame.h"
 #include "ui/platform/DialogService.h"
 
 #include <QAction>
@@ -19,9 +15,9 @@
 
 namespace Quillwright {
 
-ViewCommands::ViewCommands(MainWindow& window) : QObject(&window), m_window(window)
+ViewCommands::ViewCommands(Frame& frame) : QObject(frame.widget()), m_frame(frame)
 {
-    routeCommands(window, this,
+    routeCommands(frame, this,
                   {{Command::ViewToolbar, &ViewCommands::mnuViewToolbar_Click},
                    {Command::ViewStatusBar, &ViewCommands::mnuViewStatusBar_Click},
                    {Command::ViewRefresh, &ViewCommands::mnuViewRefresh_Click},
@@ -29,46 +25,43 @@ ViewCommands::ViewCommands(MainWindow& window) : QObject(&window), m_window(wind
                    {Command::ViewWebBrowser, &ViewCommands::mnuViewWebBrowser_Click},
                    {Command::ToolsOptions, &ViewCommands::mnuToolsOptions_Click}});
     for (Command c : {Command::ViewToolbar, Command::ViewStatusBar}) {
-        window.action(c)->setCheckable(true);
-        window.action(c)->setChecked(true);
+        frame.action(c)->setCheckable(true);
+        frame.action(c)->setChecked(true);
     }
 }
 
 void ViewCommands::mnuViewToolbar_Click()
 {
-    const bool on = m_window.action(Command::ViewToolbar)->isChecked();
-    m_window.toolbar().setVisible(on);
+    const bool on = m_frame.action(Command::ViewToolbar)->isChecked();
+    emit toolbarShown(on);
 }
 
 void ViewCommands::mnuViewStatusBar_Click()
 {
-    m_window.statusBar()->setVisible(m_window.action(Command::ViewStatusBar)->isChecked());
+    m_frame.widget()->statusBar()->setVisible(m_frame.action(Command::ViewStatusBar)->isChecked());
 }
 
 void ViewCommands::mnuViewRefresh_Click()
 {
-    m_window.files().showUnfinished(QStringLiteral("mnuViewRefresh_Click"));
+    showUnfinished(m_frame, QStringLiteral("mnuViewRefresh_Click"));
 }
 void ViewCommands::mnuViewOptions_Click()
 {
-    m_window.dialogs().showOptions();
+    emit optionsRequested();
 }
 void ViewCommands::mnuToolsOptions_Click()
 {
-    m_window.dialogs().showOptions();
+    emit optionsRequested();
 }
 void ViewCommands::mnuViewWebBrowser_Click()
 {
     auto* browser = new BrowserWindow;
-    browser->StartingAddress = m_window.services().webStartAddress.isEmpty()
+    browser->StartingAddress = m_frame.services().webStartAddress.isEmpty()
                                    ? ModFormat::supportTopicUrl()
-                                   : m_window.services().webStartAddress;
-    QMdiSubWindow* sub = m_window.mdiArea()->addSubWindow(browser);
-    sub->setWindowIcon(browser->windowIcon());
-    sub->resize(sub->sizeHint());
-    WindowCommands::fitIntoArea(*m_window.mdiArea(), sub);
+                                   : m_frame.services().webStartAddress;
+    QMdiSubWindow* sub = m_frame.addChild(browser);
     browser->Form_Load();
-    m_window.mdiArea()->setActiveSubWindow(sub);
+    m_frame.mdiArea()->setActiveSubWindow(sub);
 }
 
 } // namespace Quillwright

@@ -4,14 +4,19 @@
 
 namespace Quillwright {
 
-class MainWindow;
+class Frame;
 
 // The View menu and Tools, Options: the bars shown, the options dialog, the
 // web browser in a window of the frame.
 class ViewCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ViewCommands(MainWindow& window);
+    explicit ViewCommands(Frame& frame);
+
+signals:
+    void toolbarShown(bool shown);
+    // View, Options and Tools, Options: the options dialog.
+    void optionsRequested();
 
 public slots:
     void mnuViewToolbar_Click();
@@ -22,7 +27,7 @@ public slots:
     void mnuToolsOptions_Click();
 
 private:
-    MainWindow& m_window;
+    Frame& m_frame;
 };
 
 } // namespace Quillwright

@@ -4,7 +4,7 @@
 #include "ui/frame/CommandRoutes.h"
 
 #include "core/frame/WindowArrangement.h"
-#include "ui/frame/MainWindow.h"
+#include "ui/frame/Frame.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -39,24 +39,24 @@ void arrange(QMdiArea* area, WindowArrangement::Mode mode)
 
 void WindowCommands::mnuWindowCascade_Click()
 {
-    arrange(m_window.mdiArea(), WindowArrangement::Mode::Cascade);
+    arrange(m_frame.mdiArea(), WindowArrangement::Mode::Cascade);
 }
 void WindowCommands::mnuWindowTileHorizontal_Click()
 {
-    arrange(m_window.mdiArea(), WindowArrangement::Mode::TileHorizontal);
+    arrange(m_frame.mdiArea(), WindowArrangement::Mode::TileHorizontal);
 }
 void WindowCommands::mnuWindowTileVertical_Click()
 {
-    arrange(m_window.mdiArea(), WindowArrangement::Mode::TileVertical);
+    arrange(m_frame.mdiArea(), WindowArrangement::Mode::TileVertical);
 }
 void WindowCommands::mnuWindowArrangeIcons_Click()
 {
-    arrange(m_window.mdiArea(), WindowArrangement::Mode::ArrangeIcons);
+    arrange(m_frame.mdiArea(), WindowArrangement::Mode::ArrangeIcons);
 }
 
-WindowCommands::WindowCommands(MainWindow& window) : QObject(&window), m_window(window)
+WindowCommands::WindowCommands(Frame& frame) : QObject(frame.widget()), m_frame(frame)
 {
-    routeCommands(window, this,
+    routeCommands(frame, this,
                   {{Command::WindowCascade, &WindowCommands::mnuWindowCascade_Click},
                    {Command::WindowTileHorizontal, &WindowCommands::mnuWindowTileHorizontal_Click},
                    {Command::WindowTileVertical, &WindowCommands::mnuWindowTileVertical_Click},

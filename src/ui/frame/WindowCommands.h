@@ -7,13 +7,13 @@ class QMdiSubWindow;
 
 namespace Quillwright {
 
-class MainWindow;
+class Frame;
 
 // The Window menu's arrangements of the frame's windows.
 class WindowCommands : public QObject {
     Q_OBJECT
 public:
-    explicit WindowCommands(MainWindow& window);
+    explicit WindowCommands(Frame& frame);
 
     // A child larger than the area would leave the area scrolled sideways:
     // it is made to fit once the frame shows.
@@ -26,7 +26,7 @@ public slots:
     void mnuWindowArrangeIcons_Click();
 
 private:
-    MainWindow& m_window;
+    Frame& m_frame;
 };
 
 } // namespace Quillwright

@@ -6,7 +6,7 @@
 #include "ui/checker/CheckerForum.h"
 #include "ui/document/DocumentWindow.h"
 #include "ui/editor/QtRichTextControl.h"
-#include "ui/frame/MainWindow.h"
+#include "ui/frame/Frame.h"
 #include "ui/install/InstallPreview.h"
 #include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"
@@ -24,8 +24,8 @@
 
 namespace Quillwright {
 
-InstallMenuCommands::InstallMenuCommands(MainWindow& window, QMenu& toolsMenu)
-    : QObject(&window), m_window(window)
+InstallMenuCommands::InstallMenuCommands(Frame& frame, QMenu& toolsMenu)
+    : QObject(frame.widget()), m_frame(frame)
 {
     m_previewAction = toolsMenu.addAction(tr("&Preview Installation..."));
     m_previewAction->setObjectName(QStringLiteral("mnuToolsPreviewInstallation"));
@@ -43,25 +43,25 @@ InstallPreview* InstallMenuCommands::preview() const
 
 void InstallMenuCommands::update()
 {
-    const bool script = m_window.activeDocument() != nullptr;
+    const bool script = m_frame.activeDocument() != nullptr;
     m_previewAction->setEnabled(script);
     m_installAction->setEnabled(script);
 }
 
 QString InstallMenuCommands::forum()
 {
-    if (m_window.forum().folder().isEmpty())
-        m_window.forum().choose();
-    return m_window.forum().folder();
+    if (m_frame.forum().folder().isEmpty())
+        m_frame.forum().choose();
+    return m_frame.forum().folder();
 }
 
 void InstallMenuCommands::goToScriptLine(DocumentWindow* script, int line)
 {
     if (!script)
         return;
-    for (QMdiSubWindow* sub : m_window.mdiArea()->subWindowList())
+    for (QMdiSubWindow* sub : m_frame.mdiArea()->subWindowList())
         if (sub->widget() == script)
-            m_window.mdiArea()->setActiveSubWindow(sub);
+            m_frame.mdiArea()->setActiveSubWindow(sub);
     RichTextControl& c = script->control();
     c.setSelStart(c.lineStart(std::clamp(line - 1, 0, c.lineCount() - 1)));
     script->mod_fly()->ensureCursorVisible();
@@ -69,14 +69,14 @@ void InstallMenuCommands::goToScriptLine(DocumentWindow* script, int line)
 
 void InstallMenuCommands::previewInstallation()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     if (!doc)
         return;
     const QString folder = forum();
     if (folder.isEmpty())
         return;
     if (!m_preview) {
-        m_preview = new InstallPreview(&m_window);
+        m_preview = new InstallPreview(m_frame.widget());
         m_preview->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_preview, &InstallPreview::goToScriptLine, this,
                 &InstallMenuCommands::goToScriptLine);
@@ -88,21 +88,22 @@ void InstallMenuCommands::previewInstallation()
 
 void InstallMenuCommands::installIntoFolder()
 {
-    DialogService& dialogs = *m_window.services().dialogs;
+    DialogService& dialogs = *m_frame.services().dialogs;
     DocumentWindow* doc = m_preview && m_preview->isVisible() && m_preview->script()
                               ? m_preview->script()
-                              : m_window.activeDocument();
+                              : m_frame.activeDocument();
     if (!doc)
         return;
     const QString folder = forum();
     if (folder.isEmpty())
         return;
     const QString target =
-        dialogs.folderName(&m_window, tr("Install into Folder"), QFileInfo(folder).path());
+        dialogs.folderName(m_frame.widget(), tr("Install into Folder"), QFileInfo(folder).path());
     if (target.isEmpty())
         return;
     if (const QString unfit = Install::unfitTarget(folder, target); !unfit.isEmpty()) {
-        dialogs.message(&m_window, ModFormat::programTitle(), unfit, DialogService::Icon::Warning);
+        dialogs.message(m_frame.widget(), ModFormat::programTitle(), unfit,
+                        DialogService::Icon::Warning);
         return;
     }
     // The installation of the script as it is now.
@@ -112,7 +113,8 @@ void InstallMenuCommands::installIntoFolder()
 
     auto cancelled = std::make_shared<std::atomic_bool>(false);
     BusyProgress busy(
-        &m_window, tr("Writing the forum's copy into %1...").arg(QDir::toNativeSeparators(target)));
+        m_frame.widget(),
+        tr("Writing the forum's copy into %1...").arg(QDir::toNativeSeparators(target)));
     std::optional<Install::WriteOutcome> written =
         busy.run<Install::WriteOutcome>([folder, target, result, cancelled] {
             return Install::writeForumCopy(folder, target, result,
@@ -123,7 +125,7 @@ void InstallMenuCommands::installIntoFolder()
         return;
     }
     if (!written->ok) {
-        dialogs.message(&m_window, ModFormat::programTitle(),
+        dialogs.message(m_frame.widget(), ModFormat::programTitle(),
                         tr("The forum's copy was not written.\n\n%1").arg(written->error),
                         DialogService::Icon::Critical);
         return;
@@ -136,7 +138,7 @@ void InstallMenuCommands::installIntoFolder()
         lines << tr("Every action applied; nothing is left to do by hand.");
     if (report.open(QIODevice::WriteOnly))
         report.write((lines.join(u'\n') + u'\n').toUtf8());
-    dialogs.message(&m_window, ModFormat::programTitle(),
+    dialogs.message(m_frame.widget(), ModFormat::programTitle(),
                     tr("The forum with the script installed is in %1: %2 files changed, %3 "
                        "actions failed, %4 things left to do by hand.\n\nThe report is in %5.")
                         .arg(QDir::toNativeSeparators(target))

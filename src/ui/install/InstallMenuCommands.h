@@ -10,7 +10,7 @@ namespace Quillwright {
 
 class DocumentWindow;
 class InstallPreview;
-class MainWindow;
+class Frame;
 
 // The Tools menu's commands for installing the active script, after a
 // separator below its own entries: Preview Installation (F9) shows every
@@ -20,7 +20,7 @@ class MainWindow;
 class InstallMenuCommands : public QObject {
     Q_OBJECT
 public:
-    InstallMenuCommands(MainWindow& window, QMenu& toolsMenu);
+    InstallMenuCommands(Frame& frame, QMenu& toolsMenu);
 
     void previewInstallation();
     void installIntoFolder();
@@ -32,7 +32,7 @@ private:
     QString forum();
     void goToScriptLine(DocumentWindow* script, int line);
 
-    MainWindow& m_window;
+    Frame& m_frame;
     QAction* m_previewAction;
     QAction* m_installAction;
     QPointer<InstallPreview> m_preview;

@@ -1,13 +1,13 @@
 #include "ui/install/WriteMenuCommands.h"
 
+#include "core/script/ModFormat.h"
+
 #include "core/script/ModReader.h"
 #include "core/settings/SettingsStore.h"
 #include "core/writer/ScriptWriter.h"
 #include "ui/document/DocumentWindow.h"
 #include "ui/editor/QtRichTextControl.h"
-#include "ui/frame/DialogCommands.h"
-#include "ui/frame/MainWindow.h"
-#include "ui/frame/StatusFields.h"
+#include "ui/frame/Frame.h"
 #include "ui/platform/BusyProgress.h"
 #include "ui/platform/DialogService.h"
 
@@ -23,8 +23,8 @@ namespace {
 const QString Section = QStringLiteral("Script Writer");
 }
 
-WriteMenuCommands::WriteMenuCommands(MainWindow& window, QMenu& toolsMenu)
-    : QObject(&window), m_window(window)
+WriteMenuCommands::WriteMenuCommands(Frame& frame, QMenu& toolsMenu)
+    : QObject(frame.widget()), m_frame(frame)
 {
     QAction* create = toolsMenu.addAction(tr("&New Script from Changes..."));
     create->setObjectName(QStringLiteral("mnuToolsNewScriptFromChanges"));
@@ -36,36 +36,36 @@ WriteMenuCommands::WriteMenuCommands(MainWindow& window, QMenu& toolsMenu)
 
 void WriteMenuCommands::update()
 {
-    m_rewrite->setEnabled(m_window.activeDocument() != nullptr);
+    m_rewrite->setEnabled(m_frame.activeDocument() != nullptr);
 }
 
 bool WriteMenuCommands::askFolders(QString& original, QString& changed)
 {
-    DialogService& dialogs = *m_window.services().dialogs;
-    SettingsStore* settings = m_window.services().settings;
+    DialogService& dialogs = *m_frame.services().dialogs;
+    SettingsStore* settings = m_frame.services().settings;
     const auto remembered = [settings](const char* key) {
-        return settings ? settings->value(QStringLiteral("Quillwright"), Section,
+        return settings ? settings->value(ModFormat::programTitle(), Section,
                                           QString::fromLatin1(key), QString())
                         : QString();
     };
-    original = dialogs.folderName(&m_window, tr("The original forum"), remembered("Original"));
+    original =
+        dialogs.folderName(m_frame.widget(), tr("The original forum"), remembered("Original"));
     if (original.isEmpty())
         return false;
-    changed =
-        dialogs.folderName(&m_window, tr("The forum with your changes"), remembered("Changed"));
+    changed = dialogs.folderName(m_frame.widget(), tr("The forum with your changes"),
+                                 remembered("Changed"));
     if (changed.isEmpty())
         return false;
     if (QFileInfo(original).canonicalFilePath() == QFileInfo(changed).canonicalFilePath()) {
-        dialogs.message(&m_window, QStringLiteral("Quillwright"),
+        dialogs.message(m_frame.widget(), ModFormat::programTitle(),
                         tr("The original and the changed forum are the same folder."),
                         DialogService::Icon::Warning);
         return false;
     }
     if (settings) {
-        settings->setValue(QStringLiteral("Quillwright"), Section, QStringLiteral("Original"),
+        settings->setValue(ModFormat::programTitle(), Section, QStringLiteral("Original"),
                            original);
-        settings->setValue(QStringLiteral("Quillwright"), Section, QStringLiteral("Changed"),
-                           changed);
+        settings->setValue(ModFormat::programTitle(), Section, QStringLiteral("Changed"), changed);
     }
     return true;
 }
@@ -75,7 +75,7 @@ std::optional<Writer::Written> WriteMenuCommands::writeFrom(const QString& origi
                                                             const QStringList& header)
 {
     BusyProgress busy(
-        &m_window,
+        m_frame.widget(),
         tr("Writing the script of the changes in %1...").arg(QDir::toNativeSeparators(changed)));
     Writer::Options options;
     options.title = QFileInfo(changed).fileName();
@@ -97,7 +97,7 @@ void WriteMenuCommands::say(const Writer::Written& w)
     if (!w.leftAlone.isEmpty())
         text += u' ' + tr("Only line ends or blanks at line ends differ, left alone: %1.")
                            .arg(w.leftAlone.join(QStringLiteral(", ")));
-    m_window.status().statusPanel()->setText(text);
+    m_frame.showStatus(text);
 }
 
 void WriteMenuCommands::newScriptFromChanges()
@@ -109,7 +109,7 @@ void WriteMenuCommands::newScriptFromChanges()
     const std::optional<Writer::Written> w = writeFrom(original, changed, {});
     if (!w)
         return;
-    DocumentWindow* doc = m_window.NewDocument();
+    DocumentWindow* doc = m_frame.NewDocument();
     if (!doc)
         return;
     doc->model().setUpdateBrowserTF(true);
@@ -118,12 +118,12 @@ void WriteMenuCommands::newScriptFromChanges()
     doc->model().markUnsaved();
     say(*w);
     // The rest of the header is the author's to write.
-    m_window.dialogs().showProperties();
+    m_frame.action(Command::FileProperties)->trigger();
 }
 
 void WriteMenuCommands::rewriteActionsFromChanges()
 {
-    DocumentWindow* doc = m_window.activeDocument();
+    DocumentWindow* doc = m_frame.activeDocument();
     if (!doc)
         return;
     QString original;

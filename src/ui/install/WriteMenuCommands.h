@@ -8,7 +8,7 @@ class QMenu;
 
 namespace Quillwright {
 
-class MainWindow;
+class Frame;
 namespace Writer {
 struct Written;
 }
@@ -21,7 +21,7 @@ struct Written;
 class WriteMenuCommands : public QObject {
     Q_OBJECT
 public:
-    WriteMenuCommands(MainWindow& window, QMenu& toolsMenu);
+    WriteMenuCommands(Frame& frame, QMenu& toolsMenu);
 
     void newScriptFromChanges();
     void rewriteActionsFromChanges();
@@ -34,7 +34,7 @@ private:
                                              const QStringList& header);
     void say(const Writer::Written& written);
 
-    MainWindow& m_window;
+    Frame& m_frame;
     QAction* m_rewrite;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/platform/BusyProgress.h"
 
+#include "core/script/ModFormat.h"
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
@@ -29,7 +31,7 @@ void BusyProgress::showIfDue(bool due)
         return;
     m_dialog = new QProgressDialog(m_parent);
     m_dialog->setObjectName(QStringLiteral("busyProgress"));
-    m_dialog->setWindowTitle(QStringLiteral("Quillwright"));
+    m_dialog->setWindowTitle(ModFormat::programTitle());
     // File names are shown as they are, never read as markup.
     auto* label = new QLabel(m_dialog);
     label->setTextFormat(Qt::PlainText);

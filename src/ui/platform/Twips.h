@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/frame/Twips.h"
+
 #include <QFontMetricsF>
 #include <QRect>
 #include <QScreen>
@@ -26,7 +28,7 @@ inline int twipsToPx(const QWidget* w, double twips)
 {
     const QScreen* s = w->screen();
     const double dpi = s ? s->logicalDotsPerInch() : 96.0;
-    return int(std::lround(twips * dpi / 1440.0 * layoutScale(w, dpi)));
+    return int(std::lround(twipsToPixelsF(twips, dpi) * layoutScale(w, dpi)));
 }
 
 inline QRect twipsRect(const QWidget* w, double left, double top, double width, double height)

@@ -42,7 +42,7 @@ private slots:
     void builder_opensOnceOnTopWithItsStartState()
     {
         MainWindowFixture f;
-        f.window->toolbar().tbToolBar_ButtonClick("cmd");
+        f.window->toolbar().tbToolBar_ButtonClick(ToolButton::Cmd);
         CommandsWindow* c = f.window->dialogs().actionBuilder();
         QVERIFY(c && c->isVisible());
         QCOMPARE(c->windowTitle(), QString("action builder"));
@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(c->TabStrip1()->tabText(c->TabStrip1()->currentIndex()), QString("TEXT"));
         QCOMPARE(c->TabStrip1()->tabToolTip(0), QString("Insert custom text"));
         QCOMPARE(c->TabStrip1()->tabToolTip(1), QString("Select text/file from a list"));
-        f.window->toolbar().tbToolBar_ButtonClick("cmd");
+        f.window->toolbar().tbToolBar_ButtonClick(ToolButton::Cmd);
         QCOMPARE(f.window->findChildren<CommandsWindow*>().size(), 1);
         // A dialog to assistive technology, not a "filler".
         QCOMPARE(QAccessible::queryAccessibleInterface(c)->role(), QAccessible::Dialog);
@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(c->focusWidget(), static_cast<QWidget*>(c->List1()));
         QTest::keyClick(c->List1(), Qt::Key_Escape);
         QTRY_VERIFY(!f.window->dialogs().actionBuilder());
-        f.window->toolbar().tbToolBar_ButtonClick("cmd");
+        f.window->toolbar().tbToolBar_ButtonClick(ToolButton::Cmd);
         QVERIFY(f.window->close());
         QTRY_VERIFY(!f.window->dialogs().actionBuilder());
     }

@@ -437,17 +437,20 @@ private slots:
         QVERIFY(!f.doc()->model().hasUnsavedChanges());
     }
 
-    void save_ofAnUntitledDocumentAsksEveryTimeAndKeepsTheCaption()
+    void save_ofAnUntitledDocumentNamesTheWindowSoTheNextSaveAsksNothing()
     {
         MainWindowFixture f;
         const QString path = f.path("first.mod");
-        f.dialogs.fileNames = {path, QString()};
+        f.dialogs.fileNames = {path};
         f.window->files().mnuFileSave_Click();
         QCOMPARE(readAll(path), ModFormat::defaultTemplate().toLatin1());
-        QCOMPARE(f.doc()->caption(), QString("Document 1"));
+        QCOMPARE(f.doc()->caption(), path);
+        QCOMPARE(f.doc()->file().path(), path);
+        f.doc()->control().setSelText("more ");
         f.window->files().mnuFileSave_Click();
-        QCOMPARE(f.dialogs.fileDialogTitles, (QStringList{"Save", "Save"}));
-        QCOMPARE(f.dialogs.fileDialogStartNames.last(), path); // the shared dialog remembers
+        QVERIFY(readAll(path).startsWith("more "));
+        QCOMPARE(f.dialogs.fileDialogTitles, (QStringList{"Save"}));
+        QCOMPARE(f.dialogs.questions.size(), 0);
         QCOMPARE(
             f.dialogs.fileDialogFilters.first(),
             QString("phpbb2 Mod Files (*.mod) (*.mod);;Plain Ascii text files(*.txt) (*.txt)"));
@@ -639,7 +642,7 @@ private slots:
         QAction* preview = f.window->findChild<QAction*>("mnuToolsPreviewInstallation");
         QCOMPARE(preview->shortcut(), QKeySequence(Qt::Key_F9));
         preview->trigger();
-        InstallPreview* p = f.window->installCommands()->preview();
+        InstallPreview* p = f.window->findChild<InstallMenuCommands*>()->preview();
         QVERIFY(p && p->isVisible());
         QCOMPARE(f.window->forum().folder(), forum);
         QCOMPARE(p->files()->topLevelItem(0)->text(0), QString("viewtopic.php"));
@@ -666,11 +669,11 @@ private slots:
         QTRY_COMPARE(p->files()->topLevelItem(0)->text(1), QString("changed"));
         // Install into Folder: never into the forum, then a whole copy and its report.
         f.dialogs.fileNames = {forum + "/inside"};
-        f.window->installCommands()->installIntoFolder();
+        f.window->findChild<InstallMenuCommands*>()->installIntoFolder();
         QVERIFY(f.dialogs.lastText().contains("inside it"));
         const QString copy = f.path("copy");
         f.dialogs.fileNames = {copy};
-        f.window->installCommands()->installIntoFolder();
+        f.window->findChild<InstallMenuCommands*>()->installIntoFolder();
         QVERIFY2(f.dialogs.lastText().contains("1 files changed"),
                  qPrintable(f.dialogs.lastText()));
         QVERIFY(readAll(copy + "/viewtopic.php").contains("$mine = 1;\r\n"));
@@ -884,17 +887,17 @@ private slots:
     {
         MainWindowFixture f;
         f.window->mdiArea()->closeAllSubWindows();
-        for (const char* key : {"Save", "Print", "Cut", "Copy", "Paste", "undo"})
-            f.window->toolbar().tbToolBar_ButtonClick(key);
+        for (ToolButton b : {ToolButton::Save, ToolButton::Print, ToolButton::Cut, ToolButton::Copy,
+                             ToolButton::Paste, ToolButton::Undo})
+            f.window->toolbar().tbToolBar_ButtonClick(b);
         f.window->files().mnuFileSaveAs_Click();
         QCOMPARE(f.dialogs.questions.size(), 0);
         QVERIFY(f.dialogs.fileDialogTitles.isEmpty());
         QCOMPARE(f.dialogs.printCalls, 0);
-        f.window->toolbar().tbToolBar_ButtonClick("New");
+        f.window->toolbar().tbToolBar_ButtonClick(ToolButton::New);
         QCOMPARE(f.window->documents().size(), 1);
-        f.window->toolbar().tbToolBar_ButtonClick("Find");
+        f.window->toolbar().tbToolBar_ButtonClick(ToolButton::Find);
         QCOMPARE(f.dialogs.lastText(), QString("Add 'Find' button code."));
-        f.window->toolbar().tbToolBar_ButtonClick("nonsense");
     }
 
     void documentCommands_ignoreABrowserWindow()
@@ -986,19 +989,16 @@ private slots:
 
     void undoLevels_restoreTheSnapshots_data()
     {
-        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("levels");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("one") << "one"
-                             << "B";
-        QTest::newRow("two") << "two"
-                             << "C";
-        QTest::newRow("three") << "three"
-                               << "D";
+        QTest::newRow("one") << 1 << "B";
+        QTest::newRow("two") << 2 << "C";
+        QTest::newRow("three") << 3 << "D";
     }
 
     void undoLevels_restoreTheSnapshots()
     {
-        QFETCH(QString, entry);
+        QFETCH(int, levels);
         QFETCH(QString, shown);
         MainWindowFixture f;
         Snapshots& s = f.doc()->model().snapshots();
@@ -1006,7 +1006,7 @@ private slots:
         s.Text2 = QString("B");
         s.Text3 = QString("C");
         s.Text4 = QString("D");
-        f.window->toolbar().tbToolBar_ButtonMenuClick(entry);
+        f.window->toolbar().tbToolBar_ButtonMenuClick(levels);
         QCOMPARE(f.doc()->control().text(), shown);
         QCOMPARE(s.Text1.text(), shown);
         QCOMPARE(f.window->action(Command::EditUndo)->isEnabled(), !s.Text2.isEmpty());

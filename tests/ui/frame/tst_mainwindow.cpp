@@ -479,7 +479,7 @@ private slots:
         MainWindowFixture next;
         QCOMPARE(next.window->forum().folder(), QString()); // its own settings folder
         // Tools, Problems: every finding in line order, and where the dry run looks.
-        ProblemsPanel* problems = f.window->problems();
+        ProblemsPanel* problems = f.window->findChild<ProblemsPanel*>();
         f.window->findChild<QAction*>("mnuToolsProblems")->trigger();
         QVERIFY(problems->isVisibleTo(f.window.get()));
         QTreeWidget* list = problems->list();
