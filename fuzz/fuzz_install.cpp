@@ -9,26 +9,15 @@
 
 using namespace Quillwright;
 
-namespace {
-Install::Files filesOf(QHash<QString, QByteArray> files)
-{
-    return [files](const QString& path) -> std::optional<QByteArray> {
-        if (files.contains(path))
-            return files.value(path);
-        return std::nullopt;
-    };
-}
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QStringList lines =
         ModReader::readLines(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    const Install::Files forum = filesOf(
+    const FileTree forum = FileTree::memory(
         {{"viewtopic.php", "<?php\r\n$colspan = 2;\r\nif ($a)\r\n{\r\n\t$b = 1;\r\n}\r\n?>"},
          {"includes/functions.php", "<?php\nfunction a($x)\n{\n\treturn $x;\n}\n"},
          {"templates/subSilver/viewtopic_body.tpl", "<tr>{POLL_DISPLAY}</tr>\n<td>{L_5}</td>"}});
-    const Install::Files package = filesOf({{"root/a.txt", "a\n"}});
+    const FileTree package = FileTree::memory({{"root/a.txt", "a\n"}, {"root/b/c.gif", "GIF89a"}});
     const std::vector<Install::Script> scripts = {{"a.mod", lines, package},
                                                   {"b.mod", lines, package}};
     const Install::Result r = Install::install(scripts, forum);

@@ -18,10 +18,11 @@ level() {
     rtf) echo 2 ;;
     control) echo 3 ;;
     script) echo 4 ;;
-    colouring | outline | checker | install | writer) echo 5 ;;
-    document) echo 6 ;;
-    recovery) echo 7 ;;
-    frame) echo 8 ;;
+    package) echo 5 ;;
+    colouring | outline | checker | install | writer) echo 6 ;;
+    document) echo 7 ;;
+    recovery) echo 8 ;;
+    frame) echo 9 ;;
     *) echo 99 ;;
   esac
 }
@@ -40,7 +41,7 @@ while IFS= read -r hit; do
 done < <(grep -rnE '#include "core/[a-z]+/' src/core)
 if [ "$bad" -ne 0 ]; then
   echo "check-layers: the lines above break the order of the core's folders"
-  echo "  (text, settings < encoding < rtf < control < script < colouring, outline, checker,"
+  echo "  (text, settings < encoding < rtf < control < script < package < colouring, outline, checker,"
   echo "   install, writer < document < recovery < frame)"
   exit 1
 fi

@@ -11,7 +11,7 @@ QUILLWRIGHT_PACKAGES=(
   clang libclang-rt-dev
   libbenchmark-dev bc imagemagick x11-apps poppler-utils
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n shared-mime-info desktop-file-utils appstream
-  libglib2.0-bin patch openbox
+  libglib2.0-bin patch openbox libarchive-dev
 )
 
 # What ./bench.sh adds: the peer it measures memory at rest against, and the

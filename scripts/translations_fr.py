@@ -27,8 +27,8 @@ FR = {
         "Chaque FIND est essayé sur les fichiers d'un forum une fois que vous en choisissez un (Vérifier avec les fichiers d'un forum... dans le menu de la barre d'état).",
     ("ProblemsPanel", "Each FIND is tried against the files of the forum in %1."):
         "Chaque FIND est essayé sur les fichiers du forum de %1.",
-    ('CliText', "Usage: %1 [OPTIONS] [--] FILE|DIR|- ...\n\nChecks phpBB2 MOD scripts against the conventions of the MOD template and\nprints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\nLINE and COL count from 1; COL counts bytes of the line as the file stores it.\nA folder is searched for MOD scripts (files that begin with a MOD header);\n- reads a script from standard input (named <stdin>).\n\n  --json               print the findings as a JSON array instead\n  --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's\n                       files in DIR (nothing there is written)\n  --ignore RULE[,...]  report nothing of these rules\n  --select RULE[,...]  report only these rules\n  --werror             warnings make the exit status 1 too\n  --color=auto|always|never\n                       colour the severity as compilers do (auto: on a terminal)\n\nExit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or\na file that cannot be read."):
-        "Utilisation : %1 [OPTIONS] [--] FICHIER|DOSSIER|- ...\n\nVérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et affiche\nchaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].\nLIGNE et COL comptent à partir de 1 ; COL compte les octets de la ligne telle que le\nfichier la garde. Un dossier est parcouru à la recherche de scripts MOD (les fichiers\nqui commencent par un en-tête MOD) ; - lit un script sur l'entrée standard (nommé <stdin>).\n\n  --json                 affiche les constats en tableau JSON\n  --forum DOSSIER        essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du\n                         forum dans DOSSIER (rien n'y est écrit)\n  --ignore RÈGLE[,...]   ne signale rien de ces règles\n  --select RÈGLE[,...]   ne signale que ces règles\n  --werror               les avertissements donnent aussi le code de sortie 1\n  --color=auto|always|never\n                         colore la gravité comme les compilateurs (auto : sur un terminal)\n\nCode de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou un\nfichier illisible.",
+    ('CliText', "Usage: %1 [OPTIONS] [--] FILE|DIR|- ...\n\nChecks phpBB2 MOD scripts against the conventions of the MOD template and\nprints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\nLINE and COL count from 1; COL counts bytes of the line as the file stores it.\nA folder is searched for MOD scripts (files that begin with a MOD header);\n- reads a script from standard input (named <stdin>). A zip archive, a MOD\npackage as downloaded, stands for its script named install.\n\n  --json               print the findings as a JSON array instead\n  --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's\n                       files in DIR (nothing there is written)\n  --script NAME        the script to check in a MOD package's zip archive\n                       (without it, the one named install)\n  --ignore RULE[,...]  report nothing of these rules\n  --select RULE[,...]  report only these rules\n  --werror             warnings make the exit status 1 too\n  --color=auto|always|never\n                       colour the severity as compilers do (auto: on a terminal)\n\nExit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or\na file that cannot be read."):
+        "Utilisation : %1 [OPTIONS] [--] FICHIER|DOSSIER|- ...\n\nVérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et affiche\nchaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].\nLIGNE et COL comptent à partir de 1 ; COL compte les octets de la ligne telle que le\nfichier la garde. Un dossier est parcouru à la recherche de scripts MOD (les fichiers\nqui commencent par un en-tête MOD) ; - lit un script sur l'entrée standard (nommé <stdin>).\nUne archive zip, un paquet MOD tel que téléchargé, vaut pour son script nommé install.\n\n  --json                 affiche les constats en tableau JSON\n  --forum DOSSIER        essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du\n                         forum dans DOSSIER (rien n'y est écrit)\n  --script NOM           le script à vérifier dans l'archive zip d'un paquet MOD\n                         (sans lui, celui nommé install)\n  --ignore RÈGLE[,...]   ne signale rien de ces règles\n  --select RÈGLE[,...]   ne signale que ces règles\n  --werror               les avertissements donnent aussi le code de sortie 1\n  --color=auto|always|never\n                         colore la gravité comme les compilateurs (auto : sur un terminal)\n\nCode de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou un\nfichier illisible.",
     ('Checker', 'The header lacks a field the template has, or the file has no MOD header at all'):
         "L'en-tête n'a pas un champ du modèle, ou le fichier n'a pas d'en-tête MOD",
     ('Checker', 'A header field is there but empty'):
@@ -177,10 +177,10 @@ FR = {
         '-o DOSSIER désigne le dossier de la copie du forum',
     ('CliText', 'no script was given'):
         "aucun script n'a été donné",
-    ('CliText', "Usage: quillwright-mod diff --forum DIR SCRIPT...\n\nApplies the MOD scripts, each to the result of the ones before, to the forum's\nfiles in DIR without writing anything, and prints the whole installation as one\nunified diff: `patch -p1` in the forum's folder applies it. What failed and what\nis left to do by hand (COPY without its file, SQL, DIY INSTRUCTIONS) go to\nstandard error as SCRIPT:LINE:COL: error|warning|note: MESSAGE [rule-id].\n\nExit status: 0 when every action applied, 1 when one failed, 2 for bad usage or\na script that cannot be read."):
-        "Utilisation : quillwright-mod diff --forum DOSSIER SCRIPT...\n\nApplique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum\ndans DOSSIER sans rien écrire, et affiche toute l'installation en un seul diff\nunifié : `patch -p1` dans le dossier du forum l'applique. Les échecs et ce qui\nreste à faire à la main (COPY sans son fichier, SQL, DIY INSTRUCTIONS) vont sur\nla sortie d'erreur sous la forme SCRIPT:LIGNE:COL: error|warning|note: MESSAGE [règle].\n\nCode de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue, 2 pour\nun mauvais usage ou un script illisible.",
-    ('CliText', "Usage: quillwright-mod install --forum DIR -o OUTDIR SCRIPT...\n\nApplies the MOD scripts, each to the result of the ones before, to the forum's\nfiles in DIR and writes the forum with the changes into OUTDIR, a new or empty\nfolder outside the forum: whole or not at all. The forum itself is never written.\nWhat failed and what is left to do go to standard error, as for diff.\n\nExit status: 0 when every action applied, 1 when one failed or the copy could\nnot be written, 2 for bad usage or a script that cannot be read."):
-        "Utilisation : quillwright-mod install --forum DOSSIER -o SORTIE SCRIPT...\n\nApplique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum\ndans DOSSIER et écrit le forum modifié dans SORTIE, un dossier nouveau ou vide hors\ndu forum : en entier ou pas du tout. Le forum lui-même n'est jamais écrit.\nLes échecs et ce qui reste à faire vont sur la sortie d'erreur, comme pour diff.\n\nCode de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue ou que\nla copie n'a pu être écrite, 2 pour un mauvais usage ou un script illisible.",
+    ('CliText', "Usage: quillwright-mod diff --forum DIR [--script NAME] SCRIPT...\n\nApplies the MOD scripts, each to the result of the ones before, to the forum's\nfiles in DIR without writing anything, and prints the whole installation as one\nunified diff: `patch -p1` in the forum's folder applies it. What failed and what\nis left to do by hand (COPY without its file, SQL, DIY INSTRUCTIONS) go to\nstandard error as SCRIPT:LINE:COL: error|warning|note: MESSAGE [rule-id].\nA SCRIPT may be a MOD package as downloaded, a zip archive: its script named\ninstall is taken, or the one --script NAME names.\n\nExit status: 0 when every action applied, 1 when one failed, 2 for bad usage or\na script that cannot be read."):
+        "Utilisation : quillwright-mod diff --forum DOSSIER [--script NOM] SCRIPT...\n\nApplique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum\ndans DOSSIER sans rien écrire, et affiche toute l'installation en un seul diff\nunifié : `patch -p1` dans le dossier du forum l'applique. Les échecs et ce qui\nreste à faire à la main (COPY sans son fichier, SQL, DIY INSTRUCTIONS) vont sur\nla sortie d'erreur sous la forme SCRIPT:LIGNE:COL: error|warning|note: MESSAGE [règle].\nUn SCRIPT peut être un paquet MOD tel que téléchargé, une archive zip : son script\nnommé install est pris, ou celui que --script NOM nomme.\n\nCode de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue, 2 pour\nun mauvais usage ou un script illisible.",
+    ('CliText', "Usage: quillwright-mod install --forum DIR -o OUTDIR [--script NAME] SCRIPT...\n\nApplies the MOD scripts, each to the result of the ones before, to the forum's\nfiles in DIR and writes the forum with the changes into OUTDIR, a new or empty\nfolder outside the forum: whole or not at all, links, modes and times as the\nforum has them. The forum itself is never written. What failed and what is\nleft to do go to standard error, as for diff. A SCRIPT may be a zip archive,\nas for diff.\n\nExit status: 0 when every action applied, 1 when one failed or the copy could\nnot be written, 2 for bad usage or a script that cannot be read."):
+        "Utilisation : quillwright-mod install --forum DOSSIER -o SORTIE [--script NOM] SCRIPT...\n\nApplique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum\ndans DOSSIER et écrit le forum modifié dans SORTIE, un dossier nouveau ou vide hors\ndu forum : en entier ou pas du tout, liens, droits et dates tels que le forum les a.\nLe forum lui-même n'est jamais écrit. Les échecs et ce qui reste à faire vont sur la\nsortie d'erreur, comme pour diff. Un SCRIPT peut être une archive zip, comme pour diff.\n\nCode de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue ou que\nla copie n'a pu être écrite, 2 pour un mauvais usage ou un script illisible.",
     ('CliText', 'quillwright-mod: cannot read %1: %2'):
         'quillwright-mod : impossible de lire %1 : %2',
     ('CliText', 'quillwright-mod: %1 is not text and is left out of the diff'):
@@ -201,8 +201,6 @@ FR = {
         'Le dossier %1 ne peut pas être créé.',
     ('Install', 'No folder can be made beside %1: %2'):
         'Aucun dossier ne peut être créé à côté de %1 : %2',
-    ('Install', '%1 could not be copied.'):
-        "%1 n'a pas pu être copié.",
     ('Install', 'Cancelled: nothing was written.'):
         "Annulé : rien n'a été écrit.",
     ('Install', "%1 lies outside the forum's folder: nothing was written."):
@@ -225,15 +223,11 @@ FR = {
         'INCREMENT ne trouve pas de nombre {%:%1} dans les lignes trouvées dans %2',
     ('Install', "COPY to %1 is refused: only paths inside the forum's folder are written"):
         'COPY vers %1 est refusé : seuls les chemins du dossier du forum sont écrits',
-    ('Install', "OPEN %1 is refused: only files inside the forum's folder are changed"):
+    ('Checker', "OPEN %1 is refused: only files inside the forum's folder are changed"):
         'OPEN %1 est refusé : seuls les fichiers du dossier du forum sont modifiés',
-    ('Install', "OPEN %1 is refused: it leads outside the forum's folder"):
+    ('Checker', "OPEN %1 is refused: it leads outside the forum's folder"):
         'OPEN %1 est refusé : il mène hors du dossier du forum',
-    ('Install', 'The forum has no %1 (a language or template installed apart)'):
-        "Le forum n'a pas de %1 (une langue ou un thème installé à part)",
-    ('Install', 'The forum has no %1'):
-        "Le forum n'a pas de %1",
-    ('Install', '%1 is not a text file'):
+    ('Checker', '%1 is not a text file'):
         "%1 n'est pas un fichier texte",
     ('Install', '%1 has no FIND before it in %2'):
         "%1 n'a pas de FIND avant lui dans %2",
@@ -297,24 +291,6 @@ FR = {
         'ligne %1, %2 : %3',
     ('InstallPreview', '%1. Nothing is written until you install into a folder.'):
         "%1. Rien n'est écrit tant que vous n'installez pas dans un dossier.",
-    ('InstallPreview', '%1, %2; %3; %4'):
-        '%1, %2 ; %3 ; %4',
-    ('InstallPreview', '%n action applied'):
-        ('%n action appliquée', '%n actions appliquées'),
-    ('InstallPreview', '%n actions applied'):
-        ('%n action appliquée', '%n actions appliquées'),
-    ('InstallPreview', '%n action failed'):
-        ('%n action en échec', '%n actions en échec'),
-    ('InstallPreview', '%n actions failed'):
-        ('%n action en échec', '%n actions en échec'),
-    ('InstallPreview', '%n file changed'):
-        ('%n fichier modifié', '%n fichiers modifiés'),
-    ('InstallPreview', '%n files changed'):
-        ('%n fichier modifié', '%n fichiers modifiés'),
-    ('InstallPreview', '%n thing left to do by hand'):
-        ('%n chose à faire à la main', '%n choses à faire à la main'),
-    ('InstallPreview', '%n things left to do by hand'):
-        ('%n chose à faire à la main', '%n choses à faire à la main'),
     ('InstallPreview', 'Preview Installation - %1'):
         "Aperçu de l'installation - %1",
     ('InstallPreview', 'Change &Forum...'):
@@ -327,6 +303,10 @@ FR = {
         "Raison de l'échec",
     ('InstallPreview', '&Copy'):
         '&Copier',
+    ('InstallPreview', 'line %1: '):
+        'ligne %1 : ',
+    ('InstallPreview', '%1, line %2: '):
+        '%1, ligne %2 : ',
     ('InstallPreview', 'line %1, %2:'):
         'ligne %1, %2 :',
     ('InstallPreview', 'No change to %1.'):
@@ -634,6 +614,98 @@ FR = {
     ("StatusFields", "Check against forum files..."): "Vérifier avec les fichiers du forum...",
     ("StatusFields", "The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)"):
         "Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)",
+    ('Checker', 'OPEN names no file to open'):
+        "OPEN ne nomme aucun fichier à ouvrir",
+    ('Checker', 'FIND has no line to look for in %1'):
+        "FIND n'a aucune ligne à chercher dans %1",
+    ('Checker', "A COPY takes a file from outside the MOD's package (installing)"):
+        "Un COPY prend un fichier hors du paquet du MOD (installation)",
+    ('Checker', 'The script has no action an installer can read (installing)'):
+        "Le script n'a aucune action qu'un installateur sache lire (installation)",
+    ('CliText', 'the archive has no %1; its MOD scripts: %2'):
+        "l'archive n'a pas de %1 ; ses scripts MOD : %2",
+    ('CliText', 'none'):
+        'aucun',
+    ('CliText', 'the archive holds no MOD script'):
+        "l'archive ne contient aucun script MOD",
+    ('CliText', 'the archive holds several MOD scripts: %1; name one with --script NAME'):
+        "l'archive contient plusieurs scripts MOD : %1 ; nommez-en un avec --script NOM",
+    ('CliText', "%1 needs a script's name"):
+        "%1 demande le nom d'un script",
+    ('Install', 'the script\'s title, "%1", says it changes phpBB\'s own code: the forum must be at phpBB %2 first'):
+        "le titre du script, « %1 », dit qu'il change le code de phpBB lui-même : le forum doit d'abord être en phpBB %2",
+    ('Install', 'the script\'s title, "%1", says it is an upgrade, an add-on or an update: it needs that MOD (or its earlier version) installed first'):
+        "le titre du script, « %1 », dit que c'est une mise à jour ou un complément : il faut d'abord installer ce MOD (ou sa version précédente)",
+    ('Install', "the script's name, %1, says it is an upgrade, an add-on or an update: it needs that MOD (or its earlier version) installed first"):
+        "le nom du script, %1, dit que c'est une mise à jour ou un complément : il faut d'abord installer ce MOD (ou sa version précédente)",
+    ('Install', '%1 (line %2)'):
+        '%1 (ligne %2)',
+    ('Install', ', and %n more'):
+        (', et %n autre', ', et %n autres'),
+    ('Install', 'skipped with it: %1'):
+        'sautés avec lui : %1',
+    ('Install', '%1 could not be copied: %2'):
+        "%1 n'a pas pu être copié : %2",
+    ('Install', 'to do by hand, the lines below as the script writes them:'):
+        "à faire à la main, les lignes ci-dessous telles que le script les écrit :",
+    ('Install', '%1, %2; %3; %4'):
+        '%1, %2 ; %3 ; %4',
+    ('Install', '%n action applied'):
+        ('%n action appliquée', '%n actions appliquées'),
+    ('Install', '%n actions applied'):
+        ('%n action appliquée', '%n actions appliquées'),
+    ('Install', '%n failed'):
+        ('%n en échec', '%n en échec'),
+    ('Install', '%n file changed'):
+        ('%n fichier modifié', '%n fichiers modifiés'),
+    ('Install', '%n files changed'):
+        ('%n fichier modifié', '%n fichiers modifiés'),
+    ('Install', '%n thing left to do by hand'):
+        ('%n chose à faire à la main', '%n choses à faire à la main'),
+    ('Install', '%n things left to do by hand'):
+        ('%n chose à faire à la main', '%n choses à faire à la main'),
+    ('Install', 'FIND has no line to look for in %1'):
+        "FIND n'a aucune ligne à chercher dans %1",
+    ('Install', "the FIND's first line: %1"):
+        'la première ligne du FIND : %1',
+    ('Install', 'the whole FIND stands here, above line %1 where the FIND before it left off'):
+        "tout le FIND se trouve ici, au-dessus de la ligne %1 où le FIND précédent s'est arrêté",
+    ('Install', "%1 of the FIND's %2 lines stand here, in that order, to line %3: compare them with the script's"):
+        '%1 des %2 lignes du FIND se trouvent ici, dans cet ordre, jusqu\'à la ligne %3 : comparez-les à celles du script',
+    ('Install', 'IN-LINE FIND has nothing to look for'):
+        "IN-LINE FIND n'a rien à chercher",
+    ('Install', 'the fragment: %1'):
+        'le fragment : %1',
+    ('Install', "COPY from %1 is refused: only files inside the MOD's package are copied"):
+        'COPY depuis %1 est refusé : seuls les fichiers du paquet du MOD sont copiés',
+    ('Install', '%1 is not a keyword installers know: the block is left out'):
+        "%1 n'est pas un mot-clé que les installateurs connaissent : le bloc est laissé de côté",
+    ('Install', 'did you mean %1?'):
+        'vouliez-vous dire %1 ?',
+    ('Install', 'The script has no action an installer can read: no "#-----[ KEYWORD ]" banner before its end'):
+        "Le script n'a aucune action qu'un installateur sache lire : aucune bannière « #-----[ MOT-CLÉ ] » avant sa fin",
+    ('Install', "The script has no action an installer can read: no banner's keyword is one installers know"):
+        "Le script n'a aucune action qu'un installateur sache lire : aucun mot-clé de ses bannières n'est connu des installateurs",
+    ('Install', '%1 comes before any OPEN: there is no file to change'):
+        "%1 vient avant tout OPEN : il n'y a aucun fichier à modifier",
+    ('ModArchive', 'It holds more than %1 entries: it is refused, as an archive made to fill a disk would be'):
+        "Elle contient plus de %1 entrées : elle est refusée, comme le serait une archive faite pour remplir un disque",
+    ('ModArchive', "Its entry %1 leads outside the archive's folder: the archive is refused"):
+        "Son entrée %1 mène hors du dossier de l'archive : l'archive est refusée",
+    ('ModArchive', 'Its entry %1 is a link: the archive is refused, since a link could lead anywhere'):
+        "Son entrée %1 est un lien : l'archive est refusée, car un lien pourrait mener n'importe où",
+    ('ModArchive', 'Its entry %1 is not a file or a folder: the archive is refused'):
+        "Son entrée %1 n'est ni un fichier ni un dossier : l'archive est refusée",
+    ('ModArchive', 'Its entry %1 unpacks to more than %2 MB: the archive is refused'):
+        "Son entrée %1 se décompresse en plus de %2 Mo : l'archive est refusée",
+    ('ModArchive', 'It unpacks to far more than its own size: it is refused, as an archive made to fill a disk would be'):
+        "Elle se décompresse en bien plus que sa propre taille : elle est refusée, comme le serait une archive faite pour remplir un disque",
+    ('ModArchive', 'Its entry %1 cannot be unpacked: %2'):
+        'Son entrée %1 ne peut pas être décompressée : %2',
+    ('ModArchive', 'It is not a zip archive that can be read: %1'):
+        "Ce n'est pas une archive zip lisible : %1",
+    ('Install', 'its keywords are %1: installers read the English ones (OPEN, FIND, AFTER, ADD ...), even in a translated script'):
+        "ses mots-clés sont %1 : les installateurs lisent les mots anglais (OPEN, FIND, AFTER, ADD ...), même dans un script traduit",
 }
 
 if __name__ == "__main__":

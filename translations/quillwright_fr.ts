@@ -278,6 +278,14 @@
         <source>%n more character(s) a MOD script file cannot hold not shown</source>
         <translation><numerusform>%n autre caractère qu'un script MOD ne peut contenir non montré</numerusform><numerusform>%n autres caractères qu'un script MOD ne peut contenir non montrés</numerusform></translation>
     </message>
+    <message>
+        <source>A COPY takes a file from outside the MOD's package (installing)</source>
+        <translation>Un COPY prend un fichier hors du paquet du MOD (installation)</translation>
+    </message>
+    <message>
+        <source>The script has no action an installer can read (installing)</source>
+        <translation>Le script n'a aucune action qu'un installateur sache lire (installation)</translation>
+    </message>
 </context>
 <context>
     <name>CliText</name>
@@ -320,48 +328,6 @@
     <message>
         <source>no script was given</source>
         <translation>aucun script n'a été donné</translation>
-    </message>
-    <message>
-        <source>Usage: quillwright-mod diff --forum DIR SCRIPT...
-
-Applies the MOD scripts, each to the result of the ones before, to the forum's
-files in DIR without writing anything, and prints the whole installation as one
-unified diff: `patch -p1` in the forum's folder applies it. What failed and what
-is left to do by hand (COPY without its file, SQL, DIY INSTRUCTIONS) go to
-standard error as SCRIPT:LINE:COL: error|warning|note: MESSAGE [rule-id].
-
-Exit status: 0 when every action applied, 1 when one failed, 2 for bad usage or
-a script that cannot be read.</source>
-        <translation>Utilisation : quillwright-mod diff --forum DOSSIER SCRIPT...
-
-Applique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum
-dans DOSSIER sans rien écrire, et affiche toute l'installation en un seul diff
-unifié : `patch -p1` dans le dossier du forum l'applique. Les échecs et ce qui
-reste à faire à la main (COPY sans son fichier, SQL, DIY INSTRUCTIONS) vont sur
-la sortie d'erreur sous la forme SCRIPT:LIGNE:COL: error|warning|note: MESSAGE [règle].
-
-Code de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue, 2 pour
-un mauvais usage ou un script illisible.</translation>
-    </message>
-    <message>
-        <source>Usage: quillwright-mod install --forum DIR -o OUTDIR SCRIPT...
-
-Applies the MOD scripts, each to the result of the ones before, to the forum's
-files in DIR and writes the forum with the changes into OUTDIR, a new or empty
-folder outside the forum: whole or not at all. The forum itself is never written.
-What failed and what is left to do go to standard error, as for diff.
-
-Exit status: 0 when every action applied, 1 when one failed or the copy could
-not be written, 2 for bad usage or a script that cannot be read.</source>
-        <translation>Utilisation : quillwright-mod install --forum DOSSIER -o SORTIE SCRIPT...
-
-Applique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum
-dans DOSSIER et écrit le forum modifié dans SORTIE, un dossier nouveau ou vide hors
-du forum : en entier ou pas du tout. Le forum lui-même n'est jamais écrit.
-Les échecs et ce qui reste à faire vont sur la sortie d'erreur, comme pour diff.
-
-Code de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue ou que
-la copie n'a pu être écrite, 2 pour un mauvais usage ou un script illisible.</translation>
     </message>
     <message>
         <source>quillwright-mod: cannot read %1: %2</source>
@@ -446,17 +412,32 @@ mauvais usage.</translation>
         <translation>%1 : le script ne le redonne pas exactement</translation>
     </message>
     <message>
+        <source>--forum needs a folder</source>
+        <translation>--forum demande un dossier</translation>
+    </message>
+    <message>
+        <source>--color takes auto, always or never</source>
+        <translation>--color prend auto, always ou never</translation>
+    </message>
+    <message>
+        <source>%1 is not a rule of the checker</source>
+        <translation>%1 n'est pas une règle du vérificateur</translation>
+    </message>
+    <message>
         <source>Usage: %1 [OPTIONS] [--] FILE|DIR|- ...
 
 Checks phpBB2 MOD scripts against the conventions of the MOD template and
 prints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].
 LINE and COL count from 1; COL counts bytes of the line as the file stores it.
 A folder is searched for MOD scripts (files that begin with a MOD header);
-- reads a script from standard input (named &lt;stdin&gt;).
+- reads a script from standard input (named &lt;stdin&gt;). A zip archive, a MOD
+package as downloaded, stands for its script named install.
 
   --json               print the findings as a JSON array instead
   --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's
                        files in DIR (nothing there is written)
+  --script NAME        the script to check in a MOD package's zip archive
+                       (without it, the one named install)
   --ignore RULE[,...]  report nothing of these rules
   --select RULE[,...]  report only these rules
   --werror             warnings make the exit status 1 too
@@ -472,10 +453,13 @@ chaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [rè
 LIGNE et COL comptent à partir de 1 ; COL compte les octets de la ligne telle que le
 fichier la garde. Un dossier est parcouru à la recherche de scripts MOD (les fichiers
 qui commencent par un en-tête MOD) ; - lit un script sur l'entrée standard (nommé &lt;stdin&gt;).
+Une archive zip, un paquet MOD tel que téléchargé, vaut pour son script nommé install.
 
   --json                 affiche les constats en tableau JSON
   --forum DOSSIER        essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du
                          forum dans DOSSIER (rien n'y est écrit)
+  --script NOM           le script à vérifier dans l'archive zip d'un paquet MOD
+                         (sans lui, celui nommé install)
   --ignore RÈGLE[,...]   ne signale rien de ces règles
   --select RÈGLE[,...]   ne signale que ces règles
   --werror               les avertissements donnent aussi le code de sortie 1
@@ -486,16 +470,73 @@ Code de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou un
 fichier illisible.</translation>
     </message>
     <message>
-        <source>--forum needs a folder</source>
-        <translation>--forum demande un dossier</translation>
+        <source>the archive has no %1; its MOD scripts: %2</source>
+        <translation>l'archive n'a pas de %1 ; ses scripts MOD : %2</translation>
     </message>
     <message>
-        <source>--color takes auto, always or never</source>
-        <translation>--color prend auto, always ou never</translation>
+        <source>none</source>
+        <translation>aucun</translation>
     </message>
     <message>
-        <source>%1 is not a rule of the checker</source>
-        <translation>%1 n'est pas une règle du vérificateur</translation>
+        <source>the archive holds no MOD script</source>
+        <translation>l'archive ne contient aucun script MOD</translation>
+    </message>
+    <message>
+        <source>the archive holds several MOD scripts: %1; name one with --script NAME</source>
+        <translation>l'archive contient plusieurs scripts MOD : %1 ; nommez-en un avec --script NOM</translation>
+    </message>
+    <message>
+        <source>%1 needs a script's name</source>
+        <translation>%1 demande le nom d'un script</translation>
+    </message>
+    <message>
+        <source>Usage: quillwright-mod diff --forum DIR [--script NAME] SCRIPT...
+
+Applies the MOD scripts, each to the result of the ones before, to the forum's
+files in DIR without writing anything, and prints the whole installation as one
+unified diff: `patch -p1` in the forum's folder applies it. What failed and what
+is left to do by hand (COPY without its file, SQL, DIY INSTRUCTIONS) go to
+standard error as SCRIPT:LINE:COL: error|warning|note: MESSAGE [rule-id].
+A SCRIPT may be a MOD package as downloaded, a zip archive: its script named
+install is taken, or the one --script NAME names.
+
+Exit status: 0 when every action applied, 1 when one failed, 2 for bad usage or
+a script that cannot be read.</source>
+        <translation>Utilisation : quillwright-mod diff --forum DOSSIER [--script NOM] SCRIPT...
+
+Applique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum
+dans DOSSIER sans rien écrire, et affiche toute l'installation en un seul diff
+unifié : `patch -p1` dans le dossier du forum l'applique. Les échecs et ce qui
+reste à faire à la main (COPY sans son fichier, SQL, DIY INSTRUCTIONS) vont sur
+la sortie d'erreur sous la forme SCRIPT:LIGNE:COL: error|warning|note: MESSAGE [règle].
+Un SCRIPT peut être un paquet MOD tel que téléchargé, une archive zip : son script
+nommé install est pris, ou celui que --script NOM nomme.
+
+Code de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue, 2 pour
+un mauvais usage ou un script illisible.</translation>
+    </message>
+    <message>
+        <source>Usage: quillwright-mod install --forum DIR -o OUTDIR [--script NAME] SCRIPT...
+
+Applies the MOD scripts, each to the result of the ones before, to the forum's
+files in DIR and writes the forum with the changes into OUTDIR, a new or empty
+folder outside the forum: whole or not at all, links, modes and times as the
+forum has them. The forum itself is never written. What failed and what is
+left to do go to standard error, as for diff. A SCRIPT may be a zip archive,
+as for diff.
+
+Exit status: 0 when every action applied, 1 when one failed or the copy could
+not be written, 2 for bad usage or a script that cannot be read.</source>
+        <translation>Utilisation : quillwright-mod install --forum DOSSIER -o SORTIE [--script NOM] SCRIPT...
+
+Applique les scripts MOD, chacun au résultat des précédents, aux fichiers du forum
+dans DOSSIER et écrit le forum modifié dans SORTIE, un dossier nouveau ou vide hors
+du forum : en entier ou pas du tout, liens, droits et dates tels que le forum les a.
+Le forum lui-même n'est jamais écrit. Les échecs et ce qui reste à faire vont sur la
+sortie d'erreur, comme pour diff. Un SCRIPT peut être une archive zip, comme pour diff.
+
+Code de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue ou que
+la copie n'a pu être écrite, 2 pour un mauvais usage ou un script illisible.</translation>
     </message>
 </context>
 <context>
@@ -568,10 +609,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>Aucun dossier ne peut être créé à côté de %1 : %2</translation>
     </message>
     <message>
-        <source>%1 could not be copied.</source>
-        <translation>%1 n'a pas pu être copié.</translation>
-    </message>
-    <message>
         <source>Cancelled: nothing was written.</source>
         <translation>Annulé : rien n'a été écrit.</translation>
     </message>
@@ -616,32 +653,128 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>COPY vers %1 est refusé : seuls les chemins du dossier du forum sont écrits</translation>
     </message>
     <message>
-        <source>OPEN %1 is refused: only files inside the forum's folder are changed</source>
-        <translation>OPEN %1 est refusé : seuls les fichiers du dossier du forum sont modifiés</translation>
-    </message>
-    <message>
-        <source>OPEN %1 is refused: it leads outside the forum's folder</source>
-        <translation>OPEN %1 est refusé : il mène hors du dossier du forum</translation>
-    </message>
-    <message>
-        <source>The forum has no %1 (a language or template installed apart)</source>
-        <translation>Le forum n'a pas de %1 (une langue ou un thème installé à part)</translation>
-    </message>
-    <message>
-        <source>The forum has no %1</source>
-        <translation>Le forum n'a pas de %1</translation>
-    </message>
-    <message>
-        <source>%1 is not a text file</source>
-        <translation>%1 n'est pas un fichier texte</translation>
-    </message>
-    <message>
         <source>%1 has no FIND before it in %2</source>
         <translation>%1 n'a pas de FIND avant lui dans %2</translation>
     </message>
     <message>
         <source>%1 has no IN-LINE FIND before it</source>
         <translation>%1 n'a pas de IN-LINE FIND avant lui</translation>
+    </message>
+    <message>
+        <source>the script's title, "%1", says it changes phpBB's own code: the forum must be at phpBB %2 first</source>
+        <translation>le titre du script, « %1 », dit qu'il change le code de phpBB lui-même : le forum doit d'abord être en phpBB %2</translation>
+    </message>
+    <message>
+        <source>the script's title, "%1", says it is an upgrade, an add-on or an update: it needs that MOD (or its earlier version) installed first</source>
+        <translation>le titre du script, « %1 », dit que c'est une mise à jour ou un complément : il faut d'abord installer ce MOD (ou sa version précédente)</translation>
+    </message>
+    <message>
+        <source>the script's name, %1, says it is an upgrade, an add-on or an update: it needs that MOD (or its earlier version) installed first</source>
+        <translation>le nom du script, %1, dit que c'est une mise à jour ou un complément : il faut d'abord installer ce MOD (ou sa version précédente)</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (ligne %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>, and %n more</source>
+        <translation><numerusform>, et %n autre</numerusform><numerusform>, et %n autres</numerusform></translation>
+    </message>
+    <message>
+        <source>skipped with it: %1</source>
+        <translation>sautés avec lui : %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2</source>
+        <translation>%1 n'a pas pu être copié : %2</translation>
+    </message>
+    <message>
+        <source>FIND has no line to look for in %1</source>
+        <translation>FIND n'a aucune ligne à chercher dans %1</translation>
+    </message>
+    <message>
+        <source>the FIND's first line: %1</source>
+        <translation>la première ligne du FIND : %1</translation>
+    </message>
+    <message>
+        <source>the whole FIND stands here, above line %1 where the FIND before it left off</source>
+        <translation>tout le FIND se trouve ici, au-dessus de la ligne %1 où le FIND précédent s'est arrêté</translation>
+    </message>
+    <message>
+        <source>%1 of the FIND's %2 lines stand here, in that order, to line %3: compare them with the script's</source>
+        <translation>%1 des %2 lignes du FIND se trouvent ici, dans cet ordre, jusqu'à la ligne %3 : comparez-les à celles du script</translation>
+    </message>
+    <message>
+        <source>IN-LINE FIND has nothing to look for</source>
+        <translation>IN-LINE FIND n'a rien à chercher</translation>
+    </message>
+    <message>
+        <source>the fragment: %1</source>
+        <translation>le fragment : %1</translation>
+    </message>
+    <message>
+        <source>COPY from %1 is refused: only files inside the MOD's package are copied</source>
+        <translation>COPY depuis %1 est refusé : seuls les fichiers du paquet du MOD sont copiés</translation>
+    </message>
+    <message>
+        <source>%1 is not a keyword installers know: the block is left out</source>
+        <translation>%1 n'est pas un mot-clé que les installateurs connaissent : le bloc est laissé de côté</translation>
+    </message>
+    <message>
+        <source>did you mean %1?</source>
+        <translation>vouliez-vous dire %1 ?</translation>
+    </message>
+    <message>
+        <source>The script has no action an installer can read: no "#-----[ KEYWORD ]" banner before its end</source>
+        <translation>Le script n'a aucune action qu'un installateur sache lire : aucune bannière « #-----[ MOT-CLÉ ] » avant sa fin</translation>
+    </message>
+    <message>
+        <source>The script has no action an installer can read: no banner's keyword is one installers know</source>
+        <translation>Le script n'a aucune action qu'un installateur sache lire : aucun mot-clé de ses bannières n'est connu des installateurs</translation>
+    </message>
+    <message>
+        <source>its keywords are %1: installers read the English ones (OPEN, FIND, AFTER, ADD ...), even in a translated script</source>
+        <translation>ses mots-clés sont %1 : les installateurs lisent les mots anglais (OPEN, FIND, AFTER, ADD ...), même dans un script traduit</translation>
+    </message>
+    <message>
+        <source>%1 comes before any OPEN: there is no file to change</source>
+        <translation>%1 vient avant tout OPEN : il n'y a aucun fichier à modifier</translation>
+    </message>
+    <message>
+        <source>to do by hand, the lines below as the script writes them:</source>
+        <translation>à faire à la main, les lignes ci-dessous telles que le script les écrit :</translation>
+    </message>
+    <message>
+        <source>%1, %2; %3; %4</source>
+        <translation>%1, %2 ; %3 ; %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n action applied</source>
+        <translation><numerusform>%n action appliquée</numerusform><numerusform>%n actions appliquées</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions applied</source>
+        <translation><numerusform>%n action appliquée</numerusform><numerusform>%n actions appliquées</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation><numerusform>%n en échec</numerusform><numerusform>%n en échec</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file changed</source>
+        <translation><numerusform>%n fichier modifié</numerusform><numerusform>%n fichiers modifiés</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files changed</source>
+        <translation><numerusform>%n fichier modifié</numerusform><numerusform>%n fichiers modifiés</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thing left to do by hand</source>
+        <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n things left to do by hand</source>
+        <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
     </message>
 </context>
 <context>
@@ -747,6 +880,26 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
         <translation>IN-LINE FIND ne trouve rien dans les lignes que le FIND précédent a trouvées dans %1</translation>
+    </message>
+    <message>
+        <source>OPEN names no file to open</source>
+        <translation>OPEN ne nomme aucun fichier à ouvrir</translation>
+    </message>
+    <message>
+        <source>OPEN %1 is refused: only files inside the forum's folder are changed</source>
+        <translation>OPEN %1 est refusé : seuls les fichiers du dossier du forum sont modifiés</translation>
+    </message>
+    <message>
+        <source>OPEN %1 is refused: it leads outside the forum's folder</source>
+        <translation>OPEN %1 est refusé : il mène hors du dossier du forum</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file</source>
+        <translation>%1 n'est pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>FIND has no line to look for in %1</source>
+        <translation>FIND n'a aucune ligne à chercher dans %1</translation>
     </message>
 </context>
 <context>
@@ -1259,42 +1412,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>%1 est copié tel quel (pas du texte).</translation>
     </message>
     <message>
-        <source>%1, %2; %3; %4</source>
-        <translation>%1, %2 ; %3 ; %4</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n action applied</source>
-        <translation><numerusform>%n action appliquée</numerusform><numerusform>%n actions appliquées</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n actions applied</source>
-        <translation><numerusform>%n action appliquée</numerusform><numerusform>%n actions appliquées</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n action failed</source>
-        <translation><numerusform>%n action en échec</numerusform><numerusform>%n actions en échec</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n actions failed</source>
-        <translation><numerusform>%n action en échec</numerusform><numerusform>%n actions en échec</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file changed</source>
-        <translation><numerusform>%n fichier modifié</numerusform><numerusform>%n fichiers modifiés</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files changed</source>
-        <translation><numerusform>%n fichier modifié</numerusform><numerusform>%n fichiers modifiés</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n thing left to do by hand</source>
-        <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n things left to do by hand</source>
-        <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
-    </message>
-    <message>
         <source>Change &amp;Forum...</source>
         <translation>Changer de &amp;forum...</translation>
     </message>
@@ -1325,6 +1442,14 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>line %1, %2:</source>
         <translation>ligne %1, %2 :</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>ligne %1 : </translation>
+    </message>
+    <message>
+        <source>%1, line %2: </source>
+        <translation>%1, ligne %2 : </translation>
     </message>
 </context>
 <context>
@@ -1367,6 +1492,41 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>Document %1</source>
         <translation>Document %1</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::ModArchive</name>
+    <message>
+        <source>It holds more than %1 entries: it is refused, as an archive made to fill a disk would be</source>
+        <translation>Elle contient plus de %1 entrées : elle est refusée, comme le serait une archive faite pour remplir un disque</translation>
+    </message>
+    <message>
+        <source>Its entry %1 leads outside the archive's folder: the archive is refused</source>
+        <translation>Son entrée %1 mène hors du dossier de l'archive : l'archive est refusée</translation>
+    </message>
+    <message>
+        <source>Its entry %1 is a link: the archive is refused, since a link could lead anywhere</source>
+        <translation>Son entrée %1 est un lien : l'archive est refusée, car un lien pourrait mener n'importe où</translation>
+    </message>
+    <message>
+        <source>Its entry %1 is not a file or a folder: the archive is refused</source>
+        <translation>Son entrée %1 n'est ni un fichier ni un dossier : l'archive est refusée</translation>
+    </message>
+    <message>
+        <source>Its entry %1 unpacks to more than %2 MB: the archive is refused</source>
+        <translation>Son entrée %1 se décompresse en plus de %2 Mo : l'archive est refusée</translation>
+    </message>
+    <message>
+        <source>It unpacks to far more than its own size: it is refused, as an archive made to fill a disk would be</source>
+        <translation>Elle se décompresse en bien plus que sa propre taille : elle est refusée, comme le serait une archive faite pour remplir un disque</translation>
+    </message>
+    <message>
+        <source>Its entry %1 cannot be unpacked: %2</source>
+        <translation>Son entrée %1 ne peut pas être décompressée : %2</translation>
+    </message>
+    <message>
+        <source>It is not a zip archive that can be read: %1</source>
+        <translation>Ce n'est pas une archive zip lisible : %1</translation>
     </message>
 </context>
 <context>

@@ -34,11 +34,14 @@ QString usage(const QString& program)
                "prints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\n"
                "LINE and COL count from 1; COL counts bytes of the line as the file stores it.\n"
                "A folder is searched for MOD scripts (files that begin with a MOD header);\n"
-               "- reads a script from standard input (named <stdin>).\n"
+               "- reads a script from standard input (named <stdin>). A zip archive, a MOD\n"
+               "package as downloaded, stands for its script named install.\n"
                "\n"
                "  --json               print the findings as a JSON array instead\n"
                "  --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's\n"
                "                       files in DIR (nothing there is written)\n"
+               "  --script NAME        the script to check in a MOD package's zip archive\n"
+               "                       (without it, the one named install)\n"
                "  --ignore RULE[,...]  report nothing of these rules\n"
                "  --select RULE[,...]  report only these rules\n"
                "  --werror             warnings make the exit status 1 too\n"
@@ -126,6 +129,7 @@ int runCheck(const QString& program, const QStringList& args, const QByteArrayLi
     bool options = true;
     QString colour = QStringLiteral("auto");
     QString forum;
+    QString wanted; // the script of an archive
     QStringList files;
     QStringList ignored;
     QStringList selected;
@@ -161,6 +165,7 @@ int runCheck(const QString& program, const QStringList& args, const QByteArrayLi
         } else if (value(QStringLiteral("--forum"), forum)) {
             if (forum.isEmpty())
                 return bad(CliText::tr("--forum needs a folder"));
+        } else if (value(QStringLiteral("--script"), wanted)) {
         } else if (value(QStringLiteral("--ignore"), list)) {
             ignored += list.split(u',', Qt::SkipEmptyParts);
         } else if (value(QStringLiteral("--select"), list)) {
@@ -228,8 +233,17 @@ int runCheck(const QString& program, const QStringList& args, const QByteArrayLi
             }
             bytes = *read;
         }
-        TextEncoding encoding = TextEncoding::Windows1252;
-        const QStringList lines = Checker::readLines(bytes, &encoding);
+        // A zip archive stands for the script inside it; bytes that are not text are refused.
+        const Cli::NamedScript script = Cli::readNamedScript(name, bytes, wanted);
+        if (!script.error.isEmpty()) {
+            say(stderr, CliText::tr("%1: cannot read %2: %3").arg(program, shown, script.error));
+            unreadable = true;
+            continue;
+        }
+        if (script.name != name)
+            shown = script.name;
+        const TextEncoding encoding = script.encoding;
+        const QStringList& lines = script.lines;
         std::vector<Checker::Finding> findings = Checker::checkScript(lines, encoding);
         if (forumFiles) {
             const std::vector<Checker::Finding> tried = Checker::dryRun(lines, forumFiles);

@@ -1,6 +1,10 @@
 #include "cli/CliCommon.h"
 
 #include "core/frame/StringTable.h"
+#include "core/package/ModArchive.h"
+#include "core/script/ModReader.h"
+
+#include <QFileInfo>
 
 #include <QTranslator>
 
@@ -18,6 +22,49 @@ OptionValue optionValue(const QStringList& args, qsizetype& i, const QString& na
     if (++i == args.size())
         return {true, true, QString()};
     return {true, false, args[i]};
+}
+
+NamedScript readNamedScript(const QString& name, const QByteArray& bytes, const QString& wanted)
+{
+    NamedScript out;
+    QByteArray text = bytes;
+    out.name = name;
+    if (ModArchive::looksLikeArchive(bytes)) {
+        const ModArchive::Package package = ModArchive::read(bytes);
+        if (!package.error.isEmpty()) {
+            out.error = package.error;
+            return out;
+        }
+        const ModArchive::Choice choice = ModArchive::chooseScript(package, wanted);
+        if (choice.script.isEmpty()) {
+            const QString list = (wanted.isEmpty() || choice.ambiguous.isEmpty() ? package.scripts
+                                                                                 : choice.ambiguous)
+                                     .join(QStringLiteral(", "));
+            if (!wanted.isEmpty() && choice.ambiguous.isEmpty())
+                out.error = CliText::tr("the archive has no %1; its MOD scripts: %2")
+                                .arg(wanted, list.isEmpty() ? CliText::tr("none") : list);
+            else if (list.isEmpty())
+                out.error = CliText::tr("the archive holds no MOD script");
+            else
+                out.error = CliText::tr("the archive holds several MOD scripts: %1; name one "
+                                        "with --script NAME")
+                                .arg(list);
+            return out;
+        }
+        const ModArchive::Script script = ModArchive::openScript(package, choice.script);
+        out.name = name + u'/' + script.path;
+        out.package = script.package;
+        text = script.bytes;
+    } else {
+        out.package = FileTree::folder(QFileInfo(name).absolutePath());
+    }
+    QString refusal;
+    out.lines = ModReader::readLines(text, &out.encoding, &refusal);
+    if (!refusal.isEmpty()) {
+        out = NamedScript{};
+        out.error = refusal;
+    }
+    return out;
 }
 
 void useUserLanguage()

@@ -4,7 +4,6 @@
 #include "core/install/ForumFolder.h"
 #include "core/install/ModInstaller.h"
 #include "core/install/UnifiedDiff.h"
-#include "core/script/ModReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +21,7 @@ namespace {
 struct Request {
     QString forum;
     QString output;
+    QString script; // which script of an archive
     QStringList scripts;
     bool help = false;
     QString error; // bad usage
@@ -36,7 +36,8 @@ Request parse(const QStringList& args, bool wantsOutput)
         const auto value = [&](const QString& name, QString& into) {
             const OptionValue v = optionValue(args, i, name);
             if (v.missing)
-                r.error = CliText::tr("%1 needs a folder").arg(name);
+                r.error = name == u"--script" ? CliText::tr("%1 needs a script's name").arg(name)
+                                              : CliText::tr("%1 needs a folder").arg(name);
             else if (v.matched)
                 into = v.value;
             return v.matched;
@@ -46,6 +47,7 @@ Request parse(const QStringList& args, bool wantsOutput)
         } else if (options && (a == u"--help" || a == u"-h")) {
             r.help = true;
         } else if (options && value(QStringLiteral("--forum"), r.forum)) {
+        } else if (options && value(QStringLiteral("--script"), r.script)) {
         } else if (options && wantsOutput &&
                    (value(QStringLiteral("-o"), r.output) ||
                     value(QStringLiteral("--output"), r.output))) {
@@ -71,13 +73,15 @@ Request parse(const QStringList& args, bool wantsOutput)
 QString diffUsage()
 {
     return CliText::tr(
-        "Usage: quillwright-mod diff --forum DIR SCRIPT...\n"
+        "Usage: quillwright-mod diff --forum DIR [--script NAME] SCRIPT...\n"
         "\n"
         "Applies the MOD scripts, each to the result of the ones before, to the forum's\n"
         "files in DIR without writing anything, and prints the whole installation as one\n"
         "unified diff: `patch -p1` in the forum's folder applies it. What failed and what\n"
         "is left to do by hand (COPY without its file, SQL, DIY INSTRUCTIONS) go to\n"
         "standard error as SCRIPT:LINE:COL: error|warning|note: MESSAGE [rule-id].\n"
+        "A SCRIPT may be a MOD package as downloaded, a zip archive: its script named\n"
+        "install is taken, or the one --script NAME names.\n"
         "\n"
         "Exit status: 0 when every action applied, 1 when one failed, 2 for bad usage or\n"
         "a script that cannot be read.");
@@ -86,19 +90,22 @@ QString diffUsage()
 QString installUsage()
 {
     return CliText::tr(
-        "Usage: quillwright-mod install --forum DIR -o OUTDIR SCRIPT...\n"
+        "Usage: quillwright-mod install --forum DIR -o OUTDIR [--script NAME] SCRIPT...\n"
         "\n"
         "Applies the MOD scripts, each to the result of the ones before, to the forum's\n"
         "files in DIR and writes the forum with the changes into OUTDIR, a new or empty\n"
-        "folder outside the forum: whole or not at all. The forum itself is never written.\n"
-        "What failed and what is left to do go to standard error, as for diff.\n"
+        "folder outside the forum: whole or not at all, links, modes and times as the\n"
+        "forum has them. The forum itself is never written. What failed and what is\n"
+        "left to do go to standard error, as for diff. A SCRIPT may be a zip archive,\n"
+        "as for diff.\n"
         "\n"
         "Exit status: 0 when every action applied, 1 when one failed or the copy could\n"
         "not be written, 2 for bad usage or a script that cannot be read.");
 }
 
-// The scripts read, each with the folder beside it as its package.
-bool readScripts(const QStringList& names, std::vector<Install::Script>& out)
+// The scripts read, each with its package: the folder beside it, or its
+// folder in the archive it came in.
+bool readScripts(const QStringList& names, const QString& wanted, std::vector<Install::Script>& out)
 {
     for (const QString& name : names) {
         QFile f(name);
@@ -110,20 +117,23 @@ bool readScripts(const QStringList& names, std::vector<Install::Script>& out)
                                                         : f.errorString()));
             return false;
         }
-        out.push_back(
-            {name, ModReader::readLines(f.readAll()), Install::folderFiles(info.absolutePath())});
+        const Cli::NamedScript script = Cli::readNamedScript(name, f.readAll(), wanted);
+        if (!script.error.isEmpty()) {
+            say(stderr, CliText::tr("quillwright-mod: cannot read %1: %2").arg(name, script.error));
+            return false;
+        }
+        out.push_back({script.name, script.lines, script.package});
     }
     return true;
 }
 
-// Findings and to-dos in the compiler form; true when an action failed.
+// Findings and to-dos in the compiler form, then how it went; true when an action failed.
 bool report(const std::vector<Install::Script>& scripts, const Install::Result& r)
 {
     for (const QString& line : Install::reportLines(scripts, r))
         say(stderr, line);
-    return std::any_of(r.findings.begin(), r.findings.end(), [](const Install::Finding& f) {
-        return f.finding.severity == Checker::Severity::Error;
-    });
+    say(stderr, QStringLiteral("quillwright-mod: ") + Install::summary(r));
+    return Install::hasErrors(r);
 }
 
 int run(const QStringList& args, bool writing)
@@ -140,12 +150,10 @@ int run(const QStringList& args, bool writing)
         return 2;
     }
     std::vector<Install::Script> scripts;
-    if (!readScripts(r.scripts, scripts))
+    if (!readScripts(r.scripts, r.script, scripts))
         return 2;
     const QString forum = r.forum;
-    const Install::Result result =
-        Install::install(scripts, Install::folderFiles(forum),
-                         [forum](const QString& p) { return Install::leavesFolder(forum, p); });
+    const Install::Result result = Install::install(scripts, forum);
     const bool failed = report(scripts, result);
     if (!writing) {
         for (const Install::ChangedFile& f : result.files) {

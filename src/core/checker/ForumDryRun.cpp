@@ -1,12 +1,11 @@
-// Every OPEN, FIND and IN-LINE FIND of a script tried against the forum's
-// own files, as an installer would apply them, without writing anything.
+#include "core/checker/ForumDryRun.h"
+
 #include "core/checker/Rules.h"
-#include "core/checker/ScriptChecker.h"
+#include "core/encoding/TextEncoding.h"
 #include "core/script/ForumPaths.h"
+#include "core/script/ModReader.h"
 
 #include <QCoreApplication>
-#include <QHash>
-#include <memory>
 
 namespace Quillwright {
 
@@ -20,64 +19,71 @@ QString tr(const char* text)
 
 using ModReader::withoutWhitespace;
 
-using ModReader::isOptionalInstall;
-
-// A forum file made ready for FINDs: its lines without whitespace, and
-// which of them are not blank.
+// The file the last OPEN opened: its lines as written and without blanks.
 struct Prepared {
     QString path;
+    QStringList lines;
     std::vector<QString> stripped;
-    std::vector<int> nonBlank;
 };
 
 Prepared prepare(const QString& path, const QStringList& lines)
 {
-    Prepared p{path, {}, {}};
+    Prepared p{path, lines, {}};
     p.stripped.reserve(size_t(lines.size()));
-    for (int i = 0; i < lines.size(); ++i) {
-        p.stripped.push_back(withoutWhitespace(lines[i]));
-        if (!p.stripped.back().isEmpty())
-            p.nonBlank.push_back(i);
-    }
+    for (const QString& l : lines)
+        p.stripped.push_back(withoutWhitespace(l));
     return p;
 }
 
-// The first place at or after `from` (an index into the non-blank lines),
-// starting before `to` less the FIND's length, where every FIND line is
-// contained in consecutive non-blank file lines.
-int findFrom(const Prepared& file, const std::vector<QString>& find, int from, int to)
+std::vector<QStringView> contentOf(const ModReader::Action& a,
+                                   const std::vector<QStringView>& lines)
 {
-    const int total = int(file.nonBlank.size());
-    const int k = int(find.size());
-    const auto lineOf = [&](int index) {
-        return index < total ? file.nonBlank[size_t(index)] : int(file.stripped.size());
-    };
-    const std::vector<int> matched = ModReader::findLines(
-        int(file.stripped.size()), [&](int line) { return file.stripped[size_t(line)].isEmpty(); },
-        [&](int line, int j) { return file.stripped[size_t(line)].contains(find[size_t(j)]); }, k,
-        lineOf(from), lineOf(std::max(to - k + 1, 0)));
-    if (matched.empty())
-        return -1;
-    return int(std::lower_bound(file.nonBlank.begin(), file.nonBlank.end(), matched.front()) -
-               file.nonBlank.begin());
+    return {lines.begin() + a.first, lines.begin() + std::max(a.first, a.last)};
 }
 
 } // namespace
 
 ForumFiles forumFolder(const QString& root)
 {
-    // The installer's reading of the forum: the same files reach both.
-    const ForumPaths::Files files = ForumPaths::folderFiles(root);
-    auto cache = std::make_shared<QHash<QString, std::optional<QStringList>>>();
-    return [files, cache](const QString& path) -> std::optional<QStringList> {
-        if (const auto it = cache->constFind(path); it != cache->constEnd())
-            return *it;
-        std::optional<QStringList> lines;
-        if (const std::optional<QByteArray> bytes = files(path))
-            lines = readLines(*bytes);
-        cache->insert(path, lines);
-        return lines;
+    return FileTree::folder(root);
+}
+
+std::optional<Finding> openFinding(const ModReader::Action& open,
+                                   const std::vector<QStringView>& lines, const FileTree& forum,
+                                   std::optional<bool> text)
+{
+    const int line = ModReader::firstContentLine(open, lines);
+    if (line < 0)
+        return Finding{open.bannerLine + 1,
+                       open.banner.column,
+                       int(open.banner.keyword.size()),
+                       Severity::Error,
+                       QString::fromLatin1(Rule::OpenMissing),
+                       tr("OPEN names no file to open")};
+    const QStringView written = lines[size_t(line)];
+    const QString raw = written.trimmed().toString();
+    const QString path = ModReader::scriptPath(raw);
+    const int length = int(written.size());
+    const auto finding = [&](Severity severity, const char* rule, const QString& message) {
+        return Finding{line + 1, 1, length, severity, QString::fromLatin1(rule), message};
     };
+    if (!ForumPaths::isConfined(raw))
+        return finding(
+            Severity::Error, Rule::PathOutsideForum,
+            tr("OPEN %1 is refused: only files inside the forum's folder are changed").arg(raw));
+    if (forum.leaves(path))
+        return finding(Severity::Error, Rule::PathOutsideForum,
+                       tr("OPEN %1 is refused: it leads outside the forum's folder").arg(raw));
+    if (!text) {
+        if (ModReader::isOptionalInstall(path))
+            return finding(
+                Severity::Warning, Rule::OpenMissing,
+                tr("The forum has no %1 (a language or template installed apart)").arg(path));
+        return finding(Severity::Error, Rule::OpenMissing, tr("The forum has no %1").arg(path));
+    }
+    if (!*text)
+        return finding(Severity::Error, Rule::OpenBinary, tr("%1 is not a text file").arg(path));
+    return std::nullopt;
 }
 
 std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFiles& forum)
@@ -85,81 +91,83 @@ std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFi
     std::vector<Finding> out;
     const std::vector<ModReader::Action> blocks = ModReader::read(lines).installed();
 
-    std::optional<Prepared> file; // the file the last OPEN opened, when the forum has it
-    bool skipping = true;         // no file to apply actions to
-    int searchFrom = 0;           // into the file's non-blank lines
-    std::vector<int> matched;     // the file lines the last FIND matched
-    bool findFailed = false;
+    // As the installer goes: after an OPEN that failed nothing is tried in
+    // its file; after a FIND that failed, or a keyword no installer knows,
+    // what needs a FIND waits for the next one.
+    std::optional<Prepared> file;
+    int searchFrom = 0;      // the next FIND starts at this line
+    QStringList matched;     // the lines the last FIND matched, as the actions since left them
+    bool haveFind = false;   // a FIND matched since the OPEN
+    bool skipToFind = false; // a FIND failed, or an unknown keyword came
     for (const ModReader::Action& block : blocks) {
-        const QString& keyword = block.normalized;
         const int col = block.banner.column;
         const int len = int(block.banner.keyword.size());
-        if (keyword == u"OPEN") {
+        if (block.kind == ModReader::Kind::Open) {
             file.reset();
-            skipping = true;
             matched.clear();
-            findFailed = false;
+            haveFind = skipToFind = false;
             searchFrom = 0;
             const int i = ModReader::firstContentLine(block, lines);
-            if (i < 0)
-                continue;
-            const QString path = scriptPath(lines[size_t(i)]);
-            const std::optional<QStringList> content = forum(path);
-            if (!content) {
-                const bool optional = isOptionalInstall(path);
-                out.push_back({i + 1, 1, int(lines[size_t(i)].size()),
-                               optional ? Severity::Warning : Severity::Error,
-                               QString::fromLatin1(Rule::OpenMissing),
-                               optional ? tr("The forum has no %1 (a language or template "
-                                             "installed apart)")
-                                              .arg(path)
-                                        : tr("The forum has no %1").arg(path)});
+            const QString path = i < 0 ? QString() : ModReader::scriptPath(lines[size_t(i)]);
+            const std::optional<QByteArray> bytes =
+                i >= 0 && ForumPaths::isConfined(path) ? forum.read(path) : std::nullopt;
+            QString refusal;
+            const QStringList content =
+                bytes ? ModReader::readLines(*bytes, nullptr, &refusal) : QStringList();
+            const std::optional<bool> text =
+                bytes ? std::optional(refusal.isEmpty()) : std::nullopt;
+            if (std::optional<Finding> refused = openFinding(block, lines, forum, text)) {
+                out.push_back(*refused);
                 continue;
             }
-            file = prepare(path, *content);
-            skipping = false;
-        } else if (keyword == u"FIND") {
-            if (skipping)
-                continue;
-            std::vector<QString> find;
-            for (int i = block.first; i < block.last; ++i)
-                if (QString s = withoutWhitespace(lines[size_t(i)]); !s.isEmpty())
-                    find.push_back(std::move(s));
-            if (find.empty())
-                continue;
-            const int total = int(file->nonBlank.size());
-            const int at = findFrom(*file, find, searchFrom, total);
-            if (at >= 0) {
-                matched.assign(file->nonBlank.begin() + at,
-                               file->nonBlank.begin() + at + int(find.size()));
-                searchFrom = at + int(find.size());
-                findFailed = false;
+            file = prepare(path, content);
+            continue;
+        }
+        if (!file || block.kind == ModReader::Kind::Copy || block.kind == ModReader::Kind::Save)
+            continue;
+        if (!block.known) {
+            skipToFind = true;
+            continue;
+        }
+        if (block.kind == ModReader::Kind::Find) {
+            const ModReader::FindText find(contentOf(block, lines));
+            const std::vector<int> hit = ModReader::findLines(file->stripped, find, searchFrom);
+            haveFind = !hit.empty();
+            skipToFind = !haveFind;
+            matched.clear();
+            if (haveFind) {
+                for (int l : hit)
+                    matched << file->lines[l];
+                searchFrom = hit.back() + 1;
                 continue;
             }
-            findFailed = true;
-            const int startLine = searchFrom < total ? file->nonBlank[size_t(searchFrom)] + 1
-                                                     : int(file->stripped.size());
-            QString message =
-                tr("FIND matches nothing in %1 from line %2").arg(file->path).arg(startLine);
-            if (const int earlier =
-                    findFrom(*file, find, 0, std::min(total, searchFrom + int(find.size()) - 1));
-                earlier >= 0)
-                message +=
-                    tr("; it matches earlier, at line %1").arg(file->nonBlank[size_t(earlier)] + 1);
+            QString message = find.isEmpty()
+                                  ? tr("FIND has no line to look for in %1").arg(file->path)
+                                  : tr("FIND matches nothing in %1 from line %2")
+                                        .arg(file->path)
+                                        .arg(std::min(searchFrom, int(file->stripped.size())) + 1);
+            if (const std::vector<int> earlier =
+                    ModReader::findLines(file->stripped, find, 0, searchFrom);
+                !earlier.empty())
+                message += tr("; it matches earlier, at line %1").arg(earlier.front() + 1);
             out.push_back({block.bannerLine + 1, col, len, Severity::Error,
                            QString::fromLatin1(Rule::FindNoMatch), message});
-        } else if (keyword == u"IN-LINE FIND") {
-            // With no FIND since the OPEN the script check says so; after a
-            // FIND that failed there is nothing to look in.
-            if (skipping || matched.empty() || findFailed)
-                continue;
-            const int i = ModReader::firstContentLine(block, lines);
-            if (i < 0)
-                continue;
-            const QString wanted = withoutWhitespace(lines[size_t(i)]);
-            const bool found = std::any_of(matched.begin(), matched.end(), [&](int l) {
-                return file->stripped[size_t(l)].contains(wanted);
-            });
+            continue;
+        }
+        if (skipToFind || !haveFind)
+            continue; // the installer reports it, or the script check does
+        if (block.kind == ModReader::Kind::Replace) {
+            matched.clear();
+            for (const QStringView l : contentOf(block, lines))
+                matched << l.toString();
+        } else if (block.kind == ModReader::Kind::InlineFind) {
+            const std::optional<QStringView> fragment = ModReader::inlineText(block, lines);
+            const QRegularExpression pattern =
+                ModReader::fragmentPattern(fragment.value_or(QStringView()));
+            const bool found = fragment && !withoutWhitespace(*fragment).isEmpty() &&
+                               std::any_of(matched.begin(), matched.end(), [&](const QString& l) {
+                                   return pattern.match(l).hasMatch();
+                               });
             if (!found)
                 out.push_back({block.bannerLine + 1, col, len, Severity::Error,
                                QString::fromLatin1(Rule::InlineNoMatch),

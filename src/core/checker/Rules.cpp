@@ -88,6 +88,12 @@ const std::vector<RuleInfo>& rules()
         {Rule::PathOutsideForum, Severity::Error,
          QT_TRANSLATE_NOOP("Checker",
                            "An OPEN or COPY leads outside the forum's folder (installing)")},
+        {Rule::PathOutsidePackage, Severity::Error,
+         QT_TRANSLATE_NOOP("Checker",
+                           "A COPY takes a file from outside the MOD's package (installing)")},
+        {Rule::NoAction, Severity::Error,
+         QT_TRANSLATE_NOOP("Checker",
+                           "The script has no action an installer can read (installing)")},
     };
     return all;
 }

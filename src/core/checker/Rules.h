@@ -45,6 +45,8 @@ inline constexpr char NoInlineFind[] = "no-inline-find";
 inline constexpr char IncrementNoNumber[] = "increment-no-number";
 inline constexpr char OpenBinary[] = "open-binary";
 inline constexpr char PathOutsideForum[] = "path-outside-forum";
+inline constexpr char PathOutsidePackage[] = "path-outside-package";
+inline constexpr char NoAction[] = "no-action";
 } // namespace Rule
 
 struct RuleInfo {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/checker/Finding.h"
+#include "core/checker/ForumDryRun.h"
 #include "core/encoding/TextEncoding.h"
 #include "core/script/ModReader.h"
 
@@ -37,16 +38,6 @@ std::vector<Finding> checkScript(const QStringList& lines,
                                  TextEncoding encoding = TextEncoding::Windows1252);
 std::vector<Finding> checkScript(const LineStore& lines,
                                  TextEncoding encoding = TextEncoding::Windows1252);
-
-// The lines of a forum file by its path under the forum's folder, or
-// nothing when there is no such file.
-using ForumFiles = std::function<std::optional<QStringList>(const QString& path)>;
-// Reads files from a folder, each once.
-ForumFiles forumFolder(const QString& root);
-// Every OPEN, FIND and IN-LINE FIND tried against the forum's files; no
-// file of the forum is written.
-std::vector<Finding> dryRun(const std::vector<QStringView>& lines, const ForumFiles& forum);
-std::vector<Finding> dryRun(const QStringList& lines, const ForumFiles& forum);
 
 } // namespace Checker
 

@@ -11,7 +11,6 @@ namespace Quillwright {
 // with an installation's changes written, never the forum itself.
 namespace Install {
 
-using ForumPaths::folderFiles;
 using ForumPaths::leavesFolder;
 
 struct WriteOutcome {

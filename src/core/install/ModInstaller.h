@@ -1,13 +1,12 @@
 #pragma once
 
 #include "core/checker/Finding.h"
+#include "core/package/FileTree.h"
 #include "core/script/ForumPaths.h"
 
 #include <QByteArray>
-#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -15,32 +14,37 @@ namespace Quillwright {
 
 // The installer: MOD scripts applied to a forum's files in memory, as the
 // phpBB2 MOD community's installers apply them. Files in, changed files and
-// a report out; nothing is written here (see InstallWriter).
+// a report out; nothing is written here (see ForumFolder).
 namespace Install {
-
-// The bytes of a file by its path relative to a folder (the forum, or the
-// MOD's package beside the script), or nothing when there is none.
-using Files = ForumPaths::Files;
 
 struct Script {
     QString name;      // how the report names it (its file name)
     QStringList lines; // as read (ModReader::readLines)
-    Files package;     // what COPY copies from; may be empty
+    FileTree package;  // what COPY copies from: the folder beside the script; may be empty
 };
 
-// Something for the user to do by hand: a COPY whose source is not there,
-// SQL to run, DIY instructions.
+// Something for the user to do by hand: a COPY whose source the package
+// lacks, SQL to run, DIY instructions, an action installers leave to people.
 struct ToDo {
     int script = 0; // index into the scripts installed
     int line = 0;   // the banner's line, from 1
-    QString kind;   // "copy", "sql", "diy"
-    QString text;   // the block's content
+    QString kind;   // "copy", "sql", "diy", or the keyword in lower case ("delete")
+    QString text;   // the block's content, its lines as the script writes them
+};
+
+// More about a finding, on a line of its own: the FIND's first line, the
+// actions skipped with it, where the file holds lines close to it.
+struct Note {
+    QString file; // a forum file's path; empty: the script
+    int line = 0; // from 1
+    QString message;
 };
 
 struct Finding {
     int script = 0;
     QString path;             // the forum file it concerns; empty when none
     Checker::Finding finding; // line and column of the banner (or the OPEN's path)
+    std::vector<Note> notes;
 };
 
 struct ChangedFile {
@@ -59,25 +63,25 @@ struct Result {
     int failed = 0;  // actions reported and those skipped because of them
 };
 
-// The report in the compiler form: findings, then what is left to do, a line each.
+// The report in the compiler form: each finding with its notes, then what
+// is left to do, its lines as the script writes them.
 QStringList reportLines(const std::vector<Script>& scripts, const Result& result);
+// "12 actions applied, 1 failed; 3 files changed; 1 thing left to do by hand".
+QString summary(const Result& result);
 // Whether an action on the file failed.
 bool failedIn(const Result& result, const QString& path);
-
-// How IN-LINE FIND looks for a fragment: its non-blank characters in order
-// with any blanks between them, "{%:N}" standing for a number.
-QRegularExpression fragmentPattern(QStringView fragment);
+// Whether a finding is an error (a warning is a language or template the forum lacks).
+bool hasErrors(const Result& result);
 
 // A path an OPEN or COPY may write (scripts' "\" and a leading "./" read
 // as ModReader reads them).
 using ForumPaths::isConfined;
 
-// Whether a path of the forum leads outside its folder (a symbolic link
-// pointing elsewhere): such a file is neither read nor written.
-using Leaves = std::function<bool(const QString& path)>;
-
 // Each script applied to the result of the ones before it.
-Result install(const std::vector<Script>& scripts, const Files& forum, const Leaves& leaves = {});
+Result install(const std::vector<Script>& scripts, const FileTree& forum);
+// The same on the forum in a folder, for the command line and the preview
+// alike: the forum's files are read once and kept until they change on disk.
+Result install(const std::vector<Script>& scripts, const QString& forumFolder);
 
 } // namespace Install
 

@@ -1,11 +1,10 @@
 #include "core/script/ForumPaths.h"
 
+#include "core/script/ModReader.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <algorithm>
-#include <memory>
 
 namespace Quillwright {
 
@@ -16,21 +15,39 @@ bool inside(const QString& root, const QString& path)
     return path == root || path.startsWith(root + u'/');
 }
 
-// The real folder of a path, links resolved; the path itself when it does not exist.
+// The real place of a path, links resolved; for a path that is not there,
+// its deepest folder that is, and the rest. A link that leads nowhere still
+// says where it would lead: a file written through it would land there.
 QString resolved(const QString& path)
 {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : canonical;
+    QString p = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(p);
+        if (info.exists())
+            return info.canonicalFilePath();
+        if (!info.isSymLink()) {
+            const QString up = info.path();
+            return up == p ? p : QDir::cleanPath(resolved(up) + u'/' + info.fileName());
+        }
+        p = QDir::cleanPath(info.symLinkTarget());
+    }
+    return p;
 }
 
 bool isConfined(const QString& path)
 {
     QString p = path.trimmed();
     p.replace(u'\\', u'/');
-    if (p.isEmpty() || p.startsWith(u'/') || p.startsWith(u'~') || (p.size() >= 2 && p[1] == u':'))
+    if (p.startsWith(QStringLiteral("//")) || p.startsWith(u'~') || (p.size() >= 2 && p[1] == u':'))
         return false;
     if (p.startsWith(QStringLiteral("./")))
         p.remove(0, 2);
+    else if (p.startsWith(u'/'))
+        p.remove(0, 1);
+    if (p.endsWith(u'/'))
+        p.chop(1);
+    if (p.isEmpty())
+        return false;
     const QStringList parts = p.split(u'/');
     return std::none_of(parts.begin(), parts.end(), [](const QString& part) {
         return part.isEmpty() || part == u".." || part == u".";
@@ -43,7 +60,7 @@ bool leavesFolder(const QString& root, const QString& path)
         return true;
     const QString base = resolved(root);
     // The deepest part of the path that exists decides where it leads.
-    QString probe = QDir(root).filePath(path);
+    QString probe = QDir(root).filePath(ModReader::scriptPath(path));
     while (!QFileInfo::exists(probe) && !QFileInfo(probe).isSymLink()) {
         const QString up = QFileInfo(probe).path();
         if (up == probe)
@@ -51,24 +68,6 @@ bool leavesFolder(const QString& root, const QString& path)
         probe = up;
     }
     return !inside(base, resolved(probe));
-}
-
-Files folderFiles(const QString& root)
-{
-    auto cache = std::make_shared<QHash<QString, std::optional<QByteArray>>>();
-    return [root, cache](const QString& path) -> std::optional<QByteArray> {
-        if (const auto it = cache->constFind(path); it != cache->constEnd())
-            return *it;
-        std::optional<QByteArray> bytes;
-        const QString full = QDir(root).filePath(path);
-        if (!leavesFolder(root, path) && QFileInfo(full).isFile()) {
-            QFile f(full);
-            if (f.open(QIODevice::ReadOnly))
-                bytes = f.readAll();
-        }
-        cache->insert(path, bytes);
-        return bytes;
-    };
 }
 
 } // namespace ForumPaths

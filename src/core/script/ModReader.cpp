@@ -139,7 +139,7 @@ std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line)
     return std::pair{label, rest.sliced(colon + 1).trimmed()};
 }
 
-QStringList readLines(const QByteArray& bytes, TextEncoding* encoding)
+QStringList readLines(const QByteArray& bytes, TextEncoding* encoding, QString* refusal)
 {
     // The one decoder of the program: UTF-8 (its mark dropped) else
     // Windows-1252; bytes that are not text (UTF-16, a NUL) give no lines.
@@ -147,6 +147,8 @@ QStringList readLines(const QByteArray& bytes, TextEncoding* encoding)
     if (encoding)
         *encoding = decoded.encoding == TextEncoding::Windows1252 ? TextEncoding::Windows1252
                                                                   : TextEncoding::Utf8;
+    if (refusal)
+        *refusal = decoded.refusal;
     QString text = decoded.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
@@ -214,13 +216,96 @@ QString withoutWhitespace(QStringView line)
     return out;
 }
 
-std::vector<int> findLines(int lineCount, const std::function<bool(int line)>& isBlank,
-                           const std::function<bool(int line, int findLine)>& contains,
-                           int findCount, int from, int startBefore)
+namespace {
+
+// "{%:1}" in a FIND or IN-LINE FIND stands for a number INCREMENT changes.
+const QRegularExpression& placeholder()
+{
+    static const QRegularExpression re(QStringLiteral("\\{%:(\\d+)\\}"));
+    return re;
+}
+
+} // namespace
+
+QRegularExpression fragmentPattern(QStringView fragment, std::vector<int>* ids)
+{
+    QString re;
+    const QString stripped = withoutWhitespace(fragment);
+    qsizetype i = 0;
+    auto it = placeholder().globalMatch(stripped);
+    while (i < stripped.size()) {
+        QRegularExpressionMatch m;
+        if (it.hasNext() && it.peekNext().capturedStart() == i)
+            m = it.next();
+        if (!re.isEmpty())
+            re += QStringLiteral("\\s*");
+        if (m.hasMatch()) {
+            re += QStringLiteral("(\\d+)");
+            if (ids)
+                ids->push_back(m.captured(1).toInt());
+            i = m.capturedEnd();
+        } else {
+            re += QRegularExpression::escape(stripped.sliced(i, 1));
+            ++i;
+        }
+    }
+    return QRegularExpression(re);
+}
+
+FindText::FindText(const std::vector<QStringView>& lines)
+{
+    for (const QStringView line : lines) {
+        Line l{line.toString(), withoutWhitespace(line), std::nullopt, {}};
+        if (l.stripped.isEmpty())
+            continue;
+        if (l.stripped.contains(placeholder()))
+            l.pattern = fragmentPattern(line, &l.ids);
+        m_lines.push_back(std::move(l));
+    }
+}
+
+FindText::FindText(const QStringList& lines)
+    : FindText(std::vector<QStringView>(lines.begin(), lines.end()))
+{}
+
+bool FindText::standsIn(int j, const QString& strippedLine) const
+{
+    const Line& l = m_lines[size_t(j)];
+    return l.pattern ? l.pattern->match(strippedLine).hasMatch()
+                     : strippedLine.contains(l.stripped);
+}
+
+std::vector<FindText::Number> FindText::numbers(int j, const QString& fileLine) const
+{
+    const Line& l = m_lines[size_t(j)];
+    std::vector<Number> out;
+    if (!l.pattern)
+        return out;
+    const QRegularExpressionMatch m = l.pattern->match(withoutWhitespace(fileLine));
+    // The group's place in the blank-free line, mapped back to the line.
+    std::vector<qsizetype> toLine;
+    for (qsizetype i = 0; i < fileLine.size(); ++i)
+        if (!fileLine[i].isSpace())
+            toLine.push_back(i);
+    for (size_t g = 0; g < l.ids.size(); ++g) {
+        const qsizetype s = m.capturedStart(int(g) + 1);
+        const qsizetype e = m.capturedEnd(int(g) + 1);
+        if (s < 0 || e <= s)
+            continue;
+        out.push_back({l.ids[g], toLine[size_t(s)], toLine[size_t(e - 1)] + 1 - toLine[size_t(s)]});
+    }
+    return out;
+}
+
+std::vector<int> findLines(const std::vector<QString>& strippedFile, const FindText& find, int from,
+                           int startBefore)
 {
     std::vector<int> matched;
+    const int findCount = find.size();
+    const int lineCount = int(strippedFile.size());
     if (findCount <= 0)
         return matched;
+    const auto isBlank = [&](int line) { return strippedFile[size_t(line)].isEmpty(); };
     for (int start = std::max(from, 0); start < lineCount && start < startBefore; ++start) {
         if (isBlank(start))
             continue;
@@ -231,7 +316,7 @@ std::vector<int> findLines(int lineCount, const std::function<bool(int line)>& i
             while (line < lineCount && isBlank(line))
                 ++line;
             ranOut = line >= lineCount;
-            if (ranOut || !contains(line, j))
+            if (ranOut || !find.standsIn(j, strippedFile[size_t(line)]))
                 break;
             matched.push_back(line++);
         }
@@ -295,6 +380,20 @@ int firstContentLine(const Action& action, const std::vector<QStringView>& lines
         if (!lines[size_t(i)].trimmed().isEmpty())
             return i;
     return -1;
+}
+
+std::optional<QStringView> inlineText(const Action& action, const std::vector<QStringView>& lines)
+{
+    if (action.first < action.last)
+        return lines[size_t(action.first)];
+    for (int i = action.bannerLine + 1; i < int(lines.size()); ++i) {
+        const QStringView l = lines[size_t(i)];
+        if (scanBanner(l) || isEndMarker(l))
+            break;
+        if (!l.isEmpty() && !l.trimmed().startsWith(u'#'))
+            return l;
+    }
+    return std::nullopt;
 }
 
 std::vector<Action> Script::installed() const

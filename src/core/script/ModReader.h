@@ -3,11 +3,12 @@
 #include "core/encoding/TextEncoding.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <functional>
+#include <climits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -65,19 +66,59 @@ std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line);
 // A file's lines: UTF-8 when the bytes are valid UTF-8 (a leading
 // byte-order mark dropped), else Windows-1252; CR LF, LF and a lone CR all
 // end a line.
-// `encoding`, when given, says which it was (plain ASCII counts as Windows-1252).
-QStringList readLines(const QByteArray& bytes, TextEncoding* encoding = nullptr);
+// `encoding`, when given, says which it was (plain ASCII counts as Windows-1252);
+// `refusal`, why the bytes are not text at all (UTF-16, a binary file), and then
+// there are no lines.
+QStringList readLines(const QByteArray& bytes, TextEncoding* encoding = nullptr,
+                      QString* refusal = nullptr);
 
 // A line as FINDs compare it: every blank gone.
 QString withoutWhitespace(QStringView line);
-// Where a FIND matches, as installers search: the first place whose first
-// line is at or after `from` and before `startBefore`, where FIND line j is
-// contained (contains(line, j)) in the j-th of consecutive non-blank lines
-// (blank lines between them are passed over). The file lines matched, or
-// nothing.
-std::vector<int> findLines(int lineCount, const std::function<bool(int line)>& isBlank,
-                           const std::function<bool(int line, int findLine)>& contains,
-                           int findCount, int from, int startBefore);
+
+// The FIND test, for every tool that asks where a FIND matches (the
+// installer, the dry run, the writer): each non-blank line of the FIND is
+// compared without its blanks, and "{%:N}" in it stands for a number (which
+// INCREMENT may change).
+class FindText {
+public:
+    FindText() = default;
+    explicit FindText(const std::vector<QStringView>& lines);
+    explicit FindText(const QStringList& lines);
+    int size() const { return int(m_lines.size()); }
+    bool isEmpty() const { return m_lines.empty(); }
+    // Line j of the FIND as the script writes it.
+    const QString& written(int j) const { return m_lines[size_t(j)].written; }
+    // Whether line j of the FIND stands in a file's line, given without its blanks.
+    bool standsIn(int j, const QString& strippedLine) const;
+    // Where the numbers of line j's placeholders stand in the file's line
+    // it matched (as the line is written, blanks included).
+    struct Number {
+        int id = 0; // N of "{%:N}"
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    std::vector<Number> numbers(int j, const QString& fileLine) const;
+
+private:
+    struct Line {
+        QString written;
+        QString stripped;
+        std::optional<QRegularExpression> pattern; // with placeholders
+        std::vector<int> ids;                      // the placeholder of each group
+    };
+    std::vector<Line> m_lines;
+};
+// Where a FIND matches a file given as its lines without blanks, as
+// installers search: the first place whose first line is at or after
+// `from` and before `startBefore`, where FIND line j stands in the j-th of
+// consecutive non-blank lines (blank lines between them are passed over).
+// The file lines matched, or nothing.
+std::vector<int> findLines(const std::vector<QString>& strippedFile, const FindText& find,
+                           int from = 0, int startBefore = INT_MAX);
+// How IN-LINE FIND looks for a fragment in a line: its non-blank characters
+// in order with any blanks between them, "{%:N}" standing for a number;
+// `ids`, when given, receives the placeholder of each group.
+QRegularExpression fragmentPattern(QStringView fragment, std::vector<int>* ids = nullptr);
 
 // One action: its banner and its content, the lines [first, last) between
 // it and the next banner (or the end marker), notes at both ends left out.
@@ -107,6 +148,10 @@ Script read(const std::vector<QStringView>& lines);
 // The first content line of an action that is not blank (an OPEN's path,
 // an IN-LINE FIND's fragment); -1 when there is none.
 int firstContentLine(const Action& action, const std::vector<QStringView>& lines);
+
+// The text of an IN-LINE action: its first content line, or, when the
+// notes rule leaves none, a line of blanks alone (" " added after a word).
+std::optional<QStringView> inlineText(const Action& action, const std::vector<QStringView>& lines);
 
 } // namespace ModReader
 

@@ -62,7 +62,7 @@ public:
         : m_old(original), m_new(changed)
     {
         for (const QString& l : m_old)
-            m_stripped << ModReader::withoutWhitespace(l);
+            m_stripped.push_back(ModReader::withoutWhitespace(l));
     }
     std::vector<Block> run();
 
@@ -83,21 +83,15 @@ private:
 
     QStringList m_old;
     QStringList m_new;
-    QStringList m_stripped;
+    std::vector<QString> m_stripped;
     int m_cursor = 0;
     std::vector<Block> m_out;
 };
 
 bool FileWriter::findsExactly(int first, int last) const
 {
-    std::vector<QString> find;
-    for (int i = first; i <= last; ++i)
-        if (!m_stripped[i].isEmpty())
-            find.push_back(m_stripped[i]);
-    const std::vector<int> hit = ModReader::findLines(
-        count(), [this](int l) { return m_stripped[l].isEmpty(); },
-        [&](int l, int j) { return m_stripped[l].contains(find[size_t(j)]); }, int(find.size()),
-        m_cursor, INT_MAX);
+    const std::vector<int> hit =
+        ModReader::findLines(m_stripped, ModReader::FindText(lines(first, last + 1)), m_cursor);
     return !hit.empty() && hit.front() == first && hit.back() == last;
 }
 
@@ -177,7 +171,7 @@ bool FileWriter::inlineChange(int line, const QString& now)
         if (was[from].isSpace())
             continue;
         const QString fragment = was.mid(from, to - from);
-        const QRegularExpression pattern = Install::fragmentPattern(fragment);
+        const QRegularExpression pattern = ModReader::fragmentPattern(fragment);
         // The installer takes the first of the FIND's lines that holds it, leftmost.
         int at = -1;
         qsizetype start = -1;
@@ -500,10 +494,10 @@ Written write(const Tree& original, const Tree& changed, const Options& options)
         append(out, QStringLiteral("SAVE/CLOSE ALL FILES"), {ModFormat::endOfMod()});
         return out;
     };
-    const Install::Files forum = [&original](const QString& p) -> std::optional<QByteArray> {
+    const FileTree forum = [&original](const QString& p) -> std::optional<QByteArray> {
         return original.contains(p) ? std::optional(original[p]) : std::nullopt;
     };
-    const Install::Files package = [&changed](const QString& p) -> std::optional<QByteArray> {
+    const FileTree package = [&changed](const QString& p) -> std::optional<QByteArray> {
         const QString path = p.startsWith(QStringLiteral("root/")) ? p.mid(5) : QString();
         return changed.contains(path) ? std::optional(changed[path]) : std::nullopt;
     };

@@ -217,7 +217,7 @@ void InstallMenuCommands::install(QWidget* over, DocumentWindow* doc)
     const bool reported =
         report.open(QIODevice::WriteOnly) && report.write(bytes) == bytes.size() && report.flush();
     report.close();
-    const QString counts = installCounts(result);
+    const QString counts = Install::summary(result);
     const QString said =
         tr("%1 is installed into %2: %3.").arg(name, QDir::toNativeSeparators(target), counts);
     m_frame.showStatus(said);

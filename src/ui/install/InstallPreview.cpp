@@ -59,31 +59,9 @@ ScriptInstallation installScript(DocumentWindow* doc, const QString& forumFolder
     QStringList lines;
     const LineStore store = doc->control().lineSnapshot();
     store.lines().forEach([&lines](const LinePtr& l) { lines << l->text; });
-    out.scripts.push_back(
-        {name, lines, folder.isEmpty() ? Install::Files() : Install::folderFiles(folder)});
-    out.result = Install::install(
-        out.scripts, Install::folderFiles(forumFolder),
-        [forumFolder](const QString& p) { return Install::leavesFolder(forumFolder, p); });
+    out.scripts.push_back({name, lines, folder.isEmpty() ? FileTree() : FileTree::folder(folder)});
+    out.result = Install::install(out.scripts, forumFolder);
     return out;
-}
-
-QString installCounts(const Install::Result& r)
-{
-    const int applied = r.applied;
-    const int failed = r.failed;
-    const int changed = int(r.files.size());
-    const int left = int(r.todo.size());
-    // English says one thing in the singular; French also says none so,
-    // which its own forms of each text take care of.
-    return InstallPreview::tr("%1, %2; %3; %4")
-        .arg(applied == 1 ? InstallPreview::tr("%n action applied", nullptr, applied)
-                          : InstallPreview::tr("%n actions applied", nullptr, applied),
-             failed == 1 ? InstallPreview::tr("%n action failed", nullptr, failed)
-                         : InstallPreview::tr("%n actions failed", nullptr, failed),
-             changed == 1 ? InstallPreview::tr("%n file changed", nullptr, changed)
-                          : InstallPreview::tr("%n files changed", nullptr, changed),
-             left == 1 ? InstallPreview::tr("%n thing left to do by hand", nullptr, left)
-                       : InstallPreview::tr("%n things left to do by hand", nullptr, left));
 }
 
 InstallPreview::InstallPreview(QWidget* parent)
@@ -300,8 +278,8 @@ void InstallPreview::refresh()
     m_result = std::move(done.result);
     // Named as the main window names it: packages all call theirs install.mod.
     setWindowTitle(tr("Preview Installation - %1").arg(m_doc->caption()));
-    m_summary->setText(
-        tr("%1. Nothing is written until you install into a folder.").arg(installCounts(m_result)));
+    m_summary->setText(tr("%1. Nothing is written until you install into a folder.")
+                           .arg(Install::summary(m_result)));
     m_install->setEnabled(true);
     showFiles();
     showToDo();
@@ -346,7 +324,7 @@ void InstallPreview::showFiles()
             const Checker::Finding& f = why[j]->finding;
             // A row says the first line; the box below the list says it all.
             row->setText(0, tr("line %1: %2").arg(f.line).arg(f.message.section(u'\n', 0, 0)));
-            row->setToolTip(0, f.message);
+            row->setToolTip(0, failureText(*why[j]));
             row->setData(0, PathRole, path);
             row->setData(0, LineRole, f.line);
         }
@@ -419,8 +397,7 @@ bool InstallPreview::eventFilter(QObject* watched, QEvent* event)
     // the default button; on a file, whose changes already show, it installs.
     const bool enter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                        key->modifiers() == Qt::NoModifier;
-    if (watched == m_files && enter && m_files->currentItem() &&
-        m_files->currentItem()->parent()) {
+    if (watched == m_files && enter && m_files->currentItem() && m_files->currentItem()->parent()) {
         itemChosen(m_files->currentItem());
         return true;
     }
@@ -445,6 +422,20 @@ void InstallPreview::itemChosen(QTreeWidgetItem* item)
     showChosen(item);
 }
 
+QString InstallPreview::failureText(const Install::Finding& f) const
+{
+    // The finding, then what explains it (the FIND's first line, what was
+    // skipped with it, where the file holds lines close to it), a line each.
+    QStringList lines{tr("line %1: %2").arg(f.finding.line).arg(f.finding.message)};
+    for (const Install::Note& n : f.notes) {
+        const QString where = n.line <= 0        ? QString()
+                              : n.file.isEmpty() ? tr("line %1: ").arg(n.line)
+                                                 : tr("%1, line %2: ").arg(n.file).arg(n.line);
+        lines << QStringLiteral("    ") + where + n.message;
+    }
+    return lines.join(u'\n');
+}
+
 void InstallPreview::showChosen(QTreeWidgetItem* item)
 {
     const QString path = item ? item->data(0, PathRole).toString() : QString();
@@ -452,7 +443,7 @@ void InstallPreview::showChosen(QTreeWidgetItem* item)
     if (item)
         for (const Install::Finding& f : m_result.findings)
             if (f.path == path)
-                why << tr("line %1: %2").arg(f.finding.line).arg(f.finding.message);
+                why << failureText(f);
     const QString text = why.join(QStringLiteral("\n\n"));
     if (m_failure->toPlainText() != text)
         m_failure->setPlainText(text);

@@ -26,10 +26,6 @@ struct ScriptInstallation {
 };
 ScriptInstallation installScript(DocumentWindow* doc, const QString& forumFolder);
 
-// What an installation did, counted as people say it ("1 file changed",
-// "2 files changed").
-QString installCounts(const Install::Result& result);
-
 // What the active script would do to the forum, before anything is done:
 // the forum in use (with a button to change it), the files the script
 // OPENs on the left (changed, failed, unchanged) with why a chosen one
@@ -79,6 +75,7 @@ private:
     void showToDo();
     void showChosen(QTreeWidgetItem* item);
     void showFile(const QString& path);
+    QString failureText(const Install::Finding& finding) const;
     void itemChosen(QTreeWidgetItem* item);
     void copyToDo();
 

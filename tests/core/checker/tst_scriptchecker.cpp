@@ -129,7 +129,7 @@ private slots:
 
     // The golden cases: a script per case, in the styles real authors write,
     // and the findings it must give in the command line's own form
-    // (scripts/update-checker-golden.sh writes them after a deliberate
+    // (scripts/update-golden.sh writes them after a deliberate
     // change). RULE--*.mod must give RULE; good--*.mod, what authors write
     // and reviewers accept, no error or warning.
     void goldenCases_giveTheirFindings_data()

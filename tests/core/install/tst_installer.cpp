@@ -1,14 +1,21 @@
+#include "core/checker/ForumDryRun.h"
+#include "core/checker/Rules.h"
 #include "core/install/ForumFolder.h"
 #include "core/install/ModInstaller.h"
-#include "core/install/UnifiedDiff.h"
 #include "core/script/ModReader.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <archive.h>
+#include <archive_entry.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Quillwright;
 
@@ -16,30 +23,21 @@ namespace {
 
 const QString Dashes = QStringLiteral("------------------------------------------");
 
-// A script in the layout of the MOD template: "ACTION:content" pieces, each
+// A script in the layout of the MOD template: "ACTION|content" pieces, each
 // an action with its "#" frame.
 QStringList script(const QStringList& actions)
 {
     QStringList lines = {"## MOD Title: test", "##############", ""};
     for (const QString& a : actions) {
-        const qsizetype colon = a.indexOf(u'|');
+        const qsizetype bar = a.indexOf(u'|');
         lines << "#"
-              << "#-----[ " + a.first(colon) + " ]" + Dashes << "#";
-        lines << a.sliced(colon + 1).split(u'\n');
+              << "#-----[ " + a.first(bar) + " ]" + Dashes << "#";
+        lines << a.sliced(bar + 1).split(u'\n');
     }
     lines << "#"
           << "#-----[ SAVE/CLOSE ALL FILES ]" + Dashes << "#"
           << "# EoM";
     return lines;
-}
-
-Install::Files filesOf(const QHash<QString, QByteArray>& files)
-{
-    return [files](const QString& path) -> std::optional<QByteArray> {
-        if (files.contains(path))
-            return files.value(path);
-        return std::nullopt;
-    };
 }
 
 QStringList rulesOf(const Install::Result& r)
@@ -48,14 +46,6 @@ QStringList rulesOf(const Install::Result& r)
     for (const Install::Finding& f : r.findings)
         out << f.finding.rule;
     return out;
-}
-
-QByteArray resultOf(const Install::Result& r, const QString& path)
-{
-    for (const Install::ChangedFile& f : r.files)
-        if (f.path == path)
-            return f.result;
-    return "(unchanged)";
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -72,137 +62,211 @@ QByteArray readFile(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-const QByteArray Viewtopic = "<?php\r\n"
-                             "define('IN_PHPBB', true);\r\n"
-                             "\r\n"
-                             "$topic_id = intval($HTTP_GET_VARS['t']);\r\n"
-                             "$sql = \"SELECT * FROM \" . TOPICS_TABLE . \" WHERE topic_id = "
-                             "$topic_id\";\r\n"
-                             "if ( !($result = $db->sql_query($sql)) )\r\n"
-                             "{\r\n"
-                             "\tmessage_die(GENERAL_ERROR, 'No topic', '', __LINE__);\r\n"
-                             "}\r\n"
-                             "$template->assign_vars(array('L_POSTS' => $lang['Posts']));\r\n"
-                             "$colspan = 2;\r\n"
-                             "?>";
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run run(const QString& program, const QStringList& args, const QString& folder)
+{
+    QProcess p;
+    p.setWorkingDirectory(folder);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANGUAGE", "en");
+    env.insert("LC_ALL", "C.UTF-8");
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+// The scripts of a golden case, in the order they are installed.
+QStringList caseScripts(const QDir& dir)
+{
+    return dir.entryList({"*.mod", "*.txt"}, QDir::Files, QDir::Name);
+}
+
+// The rules the dry run gives, which the installer must give alike.
+const QStringList DryRunRules = {"open-missing", "open-binary", "path-outside-forum",
+                                 "find-no-match", "inline-no-match"};
+
+// "line rule" of each finding about an OPEN, FIND or IN-LINE FIND (not a COPY).
+QStringList verdicts(const QStringList& lines, std::vector<std::pair<int, QString>> found)
+{
+    std::vector<QStringView> views(lines.begin(), lines.end());
+    const ModReader::Script s = ModReader::read(views);
+    QStringList out;
+    for (const auto& [line, rule] : found) {
+        if (!DryRunRules.contains(rule))
+            continue;
+        const auto in =
+            std::find_if(s.actions.rbegin(), s.actions.rend(),
+                         [&](const ModReader::Action& a) { return a.bannerLine < line; });
+        if (in != s.actions.rend() && in->kind == ModReader::Kind::Copy)
+            continue;
+        out << QString::number(line) + u' ' + rule;
+    }
+    out.sort();
+    return out;
+}
+
+// A zip archive of `entries` (a name ending in "@" is a link to what follows it).
+void writeZip(const QString& path, const QList<std::pair<QByteArray, QByteArray>>& entries)
+{
+    archive* a = archive_write_new();
+    archive_write_set_format_zip(a);
+    QVERIFY(archive_write_open_filename(a, QFile::encodeName(path).constData()) == ARCHIVE_OK);
+    for (const auto& [name, bytes] : entries) {
+        archive_entry* e = archive_entry_new();
+        const bool link = name.endsWith('@');
+        archive_entry_set_pathname(e, link ? name.chopped(1).constData() : name.constData());
+        archive_entry_set_filetype(e, link ? AE_IFLNK : AE_IFREG);
+        archive_entry_set_perm(e, 0644);
+        if (link)
+            archive_entry_set_symlink(e, bytes.constData());
+        else
+            archive_entry_set_size(e, bytes.size());
+        archive_write_header(a, e);
+        if (!link)
+            archive_write_data(a, bytes.constData(), size_t(bytes.size()));
+        archive_entry_free(e);
+    }
+    archive_write_close(a);
+    archive_write_free(a);
+}
+
+// Each entry of a folder as `find -printf` describes it: path, kind, mode,
+// modification time, link target. Links are not followed.
+QStringList describe(const QString& root, const QStringList& leaveOut = {})
+{
+    QProcess p;
+    p.setWorkingDirectory(root);
+    p.start("find", {".", "-printf", "%P %y %m %T@ %l\\n"});
+    p.waitForFinished(30000);
+    QStringList out = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    out.erase(
+        std::remove_if(out.begin(), out.end(),
+                       [&](const QString& l) { return leaveOut.contains(l.section(u' ', 0, 0)); }),
+        out.end());
+    out.sort();
+    return out;
+}
+
+const QByteArray Viewtopic = "<?php\r\n$colspan = 2;\r\n$template->pparse('body');\r\n?>\r\n";
 
 } // namespace
 
 class TestInstaller : public QObject {
     Q_OBJECT
 private slots:
-    // What a careful person applying the script by hand would write.
-    void install_writesWhatAPersonWouldByHand_data()
+    // The golden cases: a small forum and the scripts of a case, with the
+    // unified diff, the report and the dry run's findings they must give
+    // (scripts/update-golden.sh writes them after a deliberate change). The
+    // dry run and the installer must agree on every OPEN, FIND and IN-LINE
+    // FIND, and the diff, applied by patch, must give the installed copy.
+    void goldenCases_giveTheirDiffReportAndFindings_data()
     {
-        QTest::addColumn<QByteArray>("original");
-        QTest::addColumn<QStringList>("actions");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::addColumn<QStringList>("rules");
-        const QString open = "OPEN|viewtopic.php";
-        QByteArray v = Viewtopic;
-        QTest::newRow("after a partial FIND line, whole lines, CR LF kept")
-            << v << QStringList{open, "FIND|$topic_id = intval(", "AFTER, ADD|$mode = 1;\n$x = 2;"}
-            << QByteArray(v).replace("['t']);\r\n", "['t']);\r\n$mode = 1;\r\n$x = 2;\r\n")
-            << QStringList{};
-        QTest::newRow("before, and the FIND's lines as a block")
-            << v << QStringList{open, "FIND|if ( !($result\n{", "BEFORE, ADD|// mine"}
-            << QByteArray(v).replace("if ( !($result", "// mine\r\nif ( !($result")
-            << QStringList{};
-        QTest::newRow("replace with, blanks ignored in the FIND")
-            << v << QStringList{open, "FIND|$colspan   =   2;", "REPLACE WITH|$colspan = 3;"}
-            << QByteArray(v).replace("$colspan = 2;", "$colspan = 3;") << QStringList{};
-        QTest::newRow("an empty replace with deletes, a note in it")
-            << v
-            << QStringList{open, "FIND|$colspan = 2;", "REPLACE WITH|# this line must be deleted"}
-            << QByteArray(v).replace("$colspan = 2;\r\n", "") << QStringList{};
-        QTest::newRow("one FIND, before and after")
-            << v << QStringList{open, "FIND|$colspan", "BEFORE, ADD|a;", "AFTER, ADD|b;"}
-            << QByteArray(v).replace("$colspan = 2;\r\n", "a;\r\n$colspan = 2;\r\nb;\r\n")
-            << QStringList{};
-        QTest::newRow("the next FIND goes on after the lines added")
-            << v
-            << QStringList{open, "FIND|define(", "AFTER, ADD|$colspan = 9;", "FIND|$colspan",
-                           "REPLACE WITH|$colspan = 4;"}
-            << QByteArray(v)
-                   .replace("true);\r\n", "true);\r\n$colspan = 9;\r\n")
-                   .replace("$colspan = 2;", "$colspan = 4;")
-            << QStringList{};
-        QTest::newRow("a FIND never looks above the one before; the rest goes on")
-            << v << QStringList{open,      "FIND|$colspan",     "FIND|define(", "AFTER, ADD|lost",
-                                "FIND|?>", "BEFORE, ADD|// end"}
-            << QByteArray(v).replace("?>", "// end\r\n?>") << QStringList{"find-no-match"};
-        QTest::newRow("in-line after, add keeps its leading blank")
-            << v
-            << QStringList{open, "FIND|$template->assign_vars", "IN-LINE FIND|$lang['Posts']",
-                           "IN-LINE AFTER, ADD|, 'L_NEW' => $lang['New']"}
-            << QByteArray(v).replace("$lang['Posts']", "$lang['Posts'], 'L_NEW' => $lang['New']")
-            << QStringList{};
-        QTest::newRow("in-line before and replace; a second IN-LINE FIND from the line's start")
-            << v
-            << QStringList{open,
-                           "FIND|SELECT",
-                           "IN-LINE FIND|TOPICS_TABLE",
-                           "IN-LINE REPLACE WITH|POSTS_TABLE",
-                           "IN-LINE FIND|SELECT",
-                           "IN-LINE BEFORE, ADD|DISTINCT "}
-            << QByteArray(v)
-                   .replace("TOPICS_TABLE", "POSTS_TABLE")
-                   .replace("\"SELECT", "\"DISTINCT SELECT")
-            << QStringList{};
-        QTest::newRow("an in-line fragment with blanks of its own")
-            << v
-            << QStringList{open, "FIND|if ( !(", "IN-LINE FIND|$db->sql_query( $sql )",
-                           "IN-LINE AFTER, ADD| && $ok"}
-            << QByteArray(v).replace("sql_query($sql)", "sql_query($sql) && $ok") << QStringList{};
-        QTest::newRow("increment the number a placeholder found")
-            << v << QStringList{open, "FIND|$colspan = {%:1};", "INCREMENT|%:1 +1"}
-            << QByteArray(v).replace("$colspan = 2;", "$colspan = 3;") << QStringList{};
-        QTest::newRow("increment written with braces, by fifteen down")
-            << QByteArray("$colspan = 20;\n")
-            << QStringList{open, "FIND|$colspan = {%:1}", "INCREMENT|{%:1} -15"}
-            << QByteArray("$colspan = 5;\n") << QStringList{};
-        QTest::newRow("an LF file gets LF, and stays without a final line end")
-            << QByteArray("a\nb") << QStringList{open, "FIND|b", "AFTER, ADD|c"}
-            << QByteArray("a\nb\nc") << QStringList{};
-        QTest::newRow("a file opened twice is searched from the top again")
-            << v << QStringList{open, "FIND|$colspan", "AFTER, ADD|// one",
-                                open, "FIND|define(",  "AFTER, ADD|// two"}
-            << QByteArray(v)
-                   .replace("$colspan = 2;\r\n", "$colspan = 2;\r\n// one\r\n")
-                   .replace("true);\r\n", "true);\r\n// two\r\n")
-            << QStringList{};
-        QTest::newRow("after an unknown keyword, what needs a FIND waits for the next")
-            << v
-            << QStringList{open,      "FIND|define(",    "CHERCHER|$colspan", "AFTER, ADD|lost",
-                           "FIND|?>", "BEFORE, ADD|kept"}
-            << QByteArray(v).replace("?>", "kept\r\n?>") << QStringList{};
-        QTest::newRow("Windows-1252 letters stay the bytes they were")
-            << QByteArray("$l = 'caf\xe9';\r\n")
-            << QStringList{open, "FIND|$l", QString::fromLatin1("AFTER, ADD|$m = 'd\xe9j\xe0';")}
-            << QByteArray("$l = 'caf\xe9';\r\n$m = 'd\xe9j\xe0';\r\n") << QStringList{};
-        QTest::newRow("a FIND that matches nothing changes nothing")
-            << v << QStringList{open, "FIND|no such line", "AFTER, ADD|x"}
-            << QByteArray("(unchanged)") << QStringList{"find-no-match"};
-        QTest::newRow("an IN-LINE FIND that matches nothing skips its IN-LINE actions")
-            << v
-            << QStringList{open, "FIND|$colspan", "IN-LINE FIND|nothing", "IN-LINE AFTER, ADD|x",
-                           "AFTER, ADD|// still"}
-            << QByteArray(v).replace("$colspan = 2;\r\n", "$colspan = 2;\r\n// still\r\n")
-            << QStringList{"inline-no-match"};
+        QTest::addColumn<QString>("name");
+        const QStringList cases =
+            QDir(QUILLWRIGHT_INSTALL_GOLDEN).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QVERIFY(cases.size() >= 20);
+        for (const QString& name : cases)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void goldenCases_giveTheirDiffReportAndFindings()
+    {
+        QFETCH(QString, name);
+        const QDir dir(QDir(QUILLWRIGHT_INSTALL_GOLDEN).filePath(name));
+        const QStringList scripts = caseScripts(dir);
+        QVERIFY(!scripts.isEmpty());
+        const Run diff =
+            run(QUILLWRIGHT_MOD, QStringList{"diff", "--forum", "forum"} + scripts, dir.path());
+        QCOMPARE(QString::fromUtf8(diff.err),
+                 QString::fromUtf8(readFile(dir.filePath("expected.report"))));
+        QCOMPARE(diff.out, readFile(dir.filePath("expected.diff")));
+        const bool failed = diff.err.contains(": error: ");
+        QCOMPARE(diff.status, failed ? 1 : 0);
+        const QString rule = name.section("--", 0, 0);
+        if (rule == "good")
+            QVERIFY2(!failed, diff.err.constData());
+        else
+            QVERIFY2(diff.err.contains("[" + rule.toUtf8() + "]"), diff.err.constData());
+        const Run check = run(
+            QUILLWRIGHT_CHECK,
+            QStringList{"--color=never", "--forum", "forum", "--select", DryRunRules.join(u',')} +
+                scripts,
+            dir.path());
+        QCOMPARE(QString::fromUtf8(check.out),
+                 QString::fromUtf8(readFile(dir.filePath("expected.findings"))));
+
+        // Each script alone: what the dry run finds, the installer finds, and no more.
+        const FileTree forum = FileTree::folder(dir.filePath("forum"));
+        for (const QString& s : scripts) {
+            const QStringList lines = ModReader::readLines(readFile(dir.filePath(s)));
+            std::vector<std::pair<int, QString>> tried;
+            for (const Checker::Finding& f : Checker::dryRun(lines, forum))
+                tried.emplace_back(f.line, f.rule);
+            std::vector<std::pair<int, QString>> installed;
+            for (const Install::Finding& f :
+                 Install::install({{s, lines, FileTree::folder(dir.path())}}, forum).findings)
+                installed.emplace_back(f.finding.line, f.finding.rule);
+            QCOMPARE(verdicts(lines, installed), verdicts(lines, tried));
+        }
+
+        // The installed copy is the forum with the diff applied, and the files it leaves out.
+        if (QStandardPaths::findExecutable("patch").isEmpty())
+            return;
+        QTemporaryDir work;
+        const QString out = work.filePath("out");
+        const Run install =
+            run(QUILLWRIGHT_MOD, QStringList{"install", "--forum", "forum", "-o", out} + scripts,
+                dir.path());
+        QCOMPARE(install.status, diff.status);
+        const QString patched = work.filePath("patched");
+        QVERIFY(Install::writeForumCopy(dir.filePath("forum"), patched, {}).ok);
+        QProcess patch;
+        patch.setWorkingDirectory(patched);
+        patch.start("patch", {"-p1", "--quiet", "--binary"});
+        patch.write(diff.out);
+        patch.closeWriteChannel();
+        QVERIFY(patch.waitForFinished(30000));
+        QVERIFY2(patch.exitCode() == 0, patch.readAll().constData());
+        QDirIterator files(out, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = QDir(out).relativeFilePath(files.next());
+            if (readFile(QDir(patched).filePath(path)) != readFile(QDir(out).filePath(path)))
+                QVERIFY2(diff.err.contains(path.toUtf8() + " is not text"), qPrintable(path));
+        }
     }
 
-    void install_writesWhatAPersonWouldByHand()
+    // Every keyword installers know and every failure the installer reports
+    // has a golden case of its own.
+    void goldenCases_coverEveryKeywordAndFailure()
     {
-        QFETCH(QByteArray, original);
-        QFETCH(QStringList, actions);
-        QFETCH(QByteArray, expected);
-        QFETCH(QStringList, rules);
-        // The script as a Windows-1252 file is read.
-        const QByteArray bytes = script(actions).join("\r\n").toLatin1();
-        const Install::Result r = Install::install({{"test.mod", ModReader::readLines(bytes), {}}},
-                                                   filesOf({{"viewtopic.php", original}}));
-        QCOMPARE(rulesOf(r), rules);
-        QCOMPARE(resultOf(r, "viewtopic.php"), expected);
+        QSet<QString> keywords;
+        QString reports;
+        const QDir golden(QUILLWRIGHT_INSTALL_GOLDEN);
+        for (const QString& name : golden.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QDir dir(golden.filePath(name));
+            reports += QString::fromUtf8(readFile(dir.filePath("expected.report")));
+            for (const QString& s : caseScripts(dir)) {
+                const QStringList lines = ModReader::readLines(readFile(dir.filePath(s)));
+                const std::vector<QStringView> views(lines.begin(), lines.end());
+                for (const ModReader::Action& a : ModReader::read(views).actions)
+                    keywords.insert(a.normalized);
+            }
+        }
+        for (const QString& k : ModReader::knownKeywords())
+            QVERIFY2(keywords.contains(k), qPrintable(k));
+        for (const char* rule :
+             {Checker::Rule::OpenMissing, Checker::Rule::OpenBinary,
+              Checker::Rule::PathOutsideForum, Checker::Rule::PathOutsidePackage,
+              Checker::Rule::FindNoMatch, Checker::Rule::InlineNoMatch, Checker::Rule::NoFind,
+              Checker::Rule::NoInlineFind, Checker::Rule::IncrementNoNumber,
+              Checker::Rule::UnknownKeyword, Checker::Rule::NoAction, Checker::Rule::FindBeforeOpen,
+              Checker::Rule::ActionBeforeOpen})
+            QVERIFY2(reports.contains(QStringLiteral("[%1]").arg(rule)), rule);
     }
 
     void install_refusesPathsOutsideTheForum_data()
@@ -210,11 +274,11 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::newRow("up and out") << "../../etc/passwd";
         QTest::newRow("up from inside") << "includes/../../x.php";
-        QTest::newRow("absolute") << "/etc/passwd";
+        QTest::newRow("a network share") << "//server/share/x.php";
+        QTest::newRow("a home folder") << "~/x.php";
         QTest::newRow("a drive") << "C:\\autoexec.bat";
         QTest::newRow("through a link to elsewhere") << "outside/x.php";
     }
-
     void install_refusesPathsOutsideTheForum()
     {
         QFETCH(QString, path);
@@ -226,126 +290,126 @@ private slots:
         const QStringList lines = script(
             {"OPEN|" + path, "FIND|secret", "AFTER, ADD|evil", "COPY|copy root/a.txt to " + path});
         const Install::Result r =
-            Install::install({{"evil.mod", lines, filesOf({{"root/a.txt", "evil\n"}})}},
-                             Install::folderFiles(forum.path()), [&](const QString& p) {
-                                 return Install::leavesFolder(forum.path(), p);
-                             });
+            Install::install({{"evil.mod", lines, FileTree::memory({{"root/a.txt", "evil\n"}})}},
+                             FileTree::folder(forum.path()));
         QCOMPARE(rulesOf(r), (QStringList{"path-outside-forum", "path-outside-forum"}));
         QVERIFY(r.files.empty());
+        QVERIFY(r.todo.empty());
         QCOMPARE(readFile(elsewhere.filePath("x.php")), QByteArray("secret\n"));
+        // A package's link that leads out is not copied, not even by a wildcard.
+        QTemporaryDir package;
+        writeFile(package.filePath("root/a.php"), "<?php\n");
+        QVERIFY(QFile::link(elsewhere.filePath("x.php"), package.filePath("root/b.php")));
+        const Install::Result all = Install::install(
+            {{"all.mod", script({"COPY|copy root/*.* to *.*"}), FileTree::folder(package.path())}},
+            FileTree::folder(forum.path()));
+        QCOMPARE(rulesOf(all), QStringList{"path-outside-package"});
+        QVERIFY(all.files.empty() && all.todo.empty());
     }
 
-    void severalScripts_inARow_sayWhichEarlierActionALaterFindMeets()
+    // What a shell user types, what the tool answers: its status, and a line it says.
+    void commandLine_answersByItsStatus_data()
     {
-        const QStringList first =
-            script({"OPEN|viewtopic.php", "FIND|$colspan = 2;", "REPLACE WITH|$colspan = 3;"});
-        const QStringList second =
-            script({"OPEN|viewtopic.php", "FIND|$colspan = 2;", "AFTER, ADD|$mine = 1;"});
-        const Install::Result r =
-            Install::install({{"first.mod", first, {}}, {"second.mod", second, {}}},
-                             filesOf({{"viewtopic.php", Viewtopic}}));
-        QCOMPARE(rulesOf(r), QStringList{"find-no-match"});
-        QCOMPARE(r.findings.front().script, 1);
-        const QString message = r.findings.front().finding.message;
-        QVERIFY2(
-            message.contains("conflicts with first.mod, action at line " +
-                             QString::number(first.indexOf("#-----[ REPLACE WITH ]" + Dashes) + 1)),
-            qPrintable(message));
-        // The first script's change is in the result.
-        QVERIFY(resultOf(r, "viewtopic.php").contains("$colspan = 3;"));
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const QStringList install = {"install", "--forum", "forum", "-o"};
+        QTest::newRow("a FIND that fails")
+            << QStringList{"diff", "--forum=forum", "x.mod"} << 1
+            << "x.mod:17:9: error: FIND matches nothing in viewtopic.php";
+        QTest::newRow("what is left to do") << QStringList{"diff", "--forum=forum", "x.mod"} << 1
+                                            << "note: to do by hand: DROP TABLE x; [todo-sql]";
+        QTest::newRow("how it went")
+            << QStringList{"diff", "--forum=forum", "x.mod"} << 1
+            << "quillwright-mod: 3 actions applied, 1 failed; 1 file changed; 1 thing left to do "
+               "by hand";
+        QTest::newRow("a forum that is no folder")
+            << QStringList{"install", "--forum", "bad forum", "-o", "o2", "x.mod"} << 2
+            << "is not a folder";
+        QTest::newRow("a copy inside the forum")
+            << install + QStringList{"forum/in", "x.mod"} << 1 << "a folder inside it";
+        QTest::newRow("not a command") << QStringList{"frobnicate"} << 2 << "is not a command";
+        QTest::newRow("a script in UTF-16") << install + QStringList{"o3", "utf16.mod"} << 2
+                                            << "cannot read utf16.mod: It is encoded as UTF-16";
+        QTest::newRow("a binary file") << install + QStringList{"o3", "logo.mod"} << 2
+                                       << "cannot read logo.mod: It is a binary file";
+        QTest::newRow("a package as downloaded")
+            << install + QStringList{"o4", "quick_reply.zip"} << 0
+            << "quillwright-mod: 4 actions applied, 0 failed; 2 files changed; 0 things left";
+        QTest::newRow("a package named .mod")
+            << QStringList{"diff", "--forum", "forum", "package.mod"} << 0 << "4 actions applied";
+        QTest::newRow("a package with several scripts")
+            << QStringList{"diff", "--forum", "forum", "two.zip"} << 2
+            << "several MOD scripts: QR/contrib/add-on.mod, QR/upgrade.mod; name one with "
+               "--script NAME";
+        QTest::newRow("the one --script names")
+            << QStringList{"diff", "--forum", "forum", "--script", "add-on.mod", "two.zip"} << 1
+            << "two.zip/QR/contrib/add-on.mod:9:9: error: FIND matches nothing";
+        QTest::newRow("a script the package lacks")
+            << QStringList{"diff", "--forum", "forum", "--script=nothing.mod", "two.zip"} << 2
+            << "the archive has no nothing.mod; its MOD scripts: QR/contrib/add-on.mod";
+        QTest::newRow("an entry that climbs out")
+            << QStringList{"diff", "--forum", "forum", "climbs.zip"} << 2
+            << "entry ../../evil.php leads outside the archive's folder";
+        QTest::newRow("an absolute entry")
+            << QStringList{"diff", "--forum", "forum", "absolute.zip"} << 2
+            << "entry /etc/evil leads outside";
+        QTest::newRow("a link in the package")
+            << QStringList{"diff", "--forum", "forum", "link.zip"} << 2
+            << "entry QR/root/shadow is a link";
+        QTest::newRow("a package made to fill a disk")
+            << QStringList{"diff", "--forum", "forum", "bomb.zip"} << 2
+            << "far more than its own size";
+        QTest::newRow("the checker takes a package's script")
+            << QStringList{"check", "--forum", "forum", "quick_reply.zip"} << 1
+            << "quick_reply.zip/QR/install.mod:";
     }
-
-    void copySqlAndDiy_areDoneOrListedToDo()
+    void commandLine_answersByItsStatus()
     {
-        const QStringList lines = script({"COPY|copy root/images/x.gif to images/x.gif\n"
-                                          "copy root/missing.php to missing.php",
-                                          "SQL|ALTER TABLE phpbb_users ADD x INT;",
-                                          "DIY INSTRUCTIONS|Clear the template cache."});
-        const Install::Result r = Install::install(
-            {{"copy.mod", lines, filesOf({{"root/images/x.gif", QByteArray("GIF89a\0\1", 8)}})}},
-            filesOf({}));
-        QVERIFY(r.findings.empty());
-        QCOMPARE(int(r.files.size()), 1);
-        QCOMPARE(r.files.front().path, QString("images/x.gif"));
-        QVERIFY(!r.files.front().original && !r.files.front().text);
-        QStringList todo;
-        for (const Install::ToDo& t : r.todo)
-            todo << t.kind + ": " + t.text;
-        QCOMPARE(todo, (QStringList{"copy: copy root/missing.php to missing.php",
-                                    "sql: ALTER TABLE phpbb_users ADD x INT;",
-                                    "diy: Clear the template cache."}));
-    }
-
-    // patch -p1 in a fresh copy of the forum gives what the installation writes.
-    void diff_appliedByPatch_givesTheInstalledFiles()
-    {
-        if (QStandardPaths::findExecutable("patch").isEmpty())
-            QSKIP("patch is not installed");
-        QTemporaryDir forum;
-        writeFile(forum.filePath("viewtopic.php"), Viewtopic);
-        writeFile(forum.filePath("includes/functions.php"), "<?php\nfunction a()\n{\n}\n");
-        writeFile(forum.filePath("language/lang_english/lang_main.php"),
-                  "<?php\n$lang['A'] = 'a';\n\n?>");
-        const QStringList lines =
-            script({"OPEN|viewtopic.php", "FIND|define(", "AFTER, ADD|// added", "FIND|$colspan",
-                    "REPLACE WITH|", "OPEN|includes/functions.php", "FIND|function a()\n{",
-                    "AFTER, ADD|\treturn 1;", "OPEN|language/lang_english/lang_main.php", "FIND|?>",
-                    "BEFORE, ADD|$lang['B'] = 'b';", "COPY|copy root/new.php to includes/new.php"});
-        const Install::Result r =
-            Install::install({{"x.mod", lines, filesOf({{"root/new.php", "<?php\n"}})}},
-                             Install::folderFiles(forum.path()));
-        QVERIFY(r.findings.empty());
-        QCOMPARE(int(r.files.size()), 4);
-        QByteArray patch;
-        for (const Install::ChangedFile& f : r.files)
-            patch += Install::unifiedDiff(f.path, f.original, f.result);
-        QTemporaryDir copy;
-        const QString target = copy.filePath("forum");
-        QVERIFY(Install::writeForumCopy(forum.path(), target, {}).ok);
-        QProcess p;
-        p.setWorkingDirectory(target);
-        p.start("patch", {"-p1", "--quiet", "--binary"});
-        p.write(patch);
-        p.closeWriteChannel();
-        QVERIFY(p.waitForFinished(30000));
-        QVERIFY2(p.exitCode() == 0, p.readAllStandardOutput() + p.readAllStandardError());
-        for (const Install::ChangedFile& f : r.files)
-            QCOMPARE(readFile(QDir(target).filePath(f.path)), f.result);
-    }
-
-    void commandLine_diffAndInstall_reportInTheCompilerForm()
-    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, says);
         QTemporaryDir dir;
         writeFile(dir.filePath("forum/viewtopic.php"), Viewtopic);
         writeFile(dir.filePath("bad forum"), "a file");
         const QStringList lines = script({"OPEN|viewtopic.php", "FIND|$colspan", "AFTER, ADD|ok;",
                                           "FIND|nowhere", "SQL|DROP TABLE x;"});
         writeFile(dir.filePath("x.mod"), lines.join("\r\n").toLatin1());
-        const auto run = [&](const QStringList& args) {
-            QProcess p;
-            p.setWorkingDirectory(dir.path());
-            p.start(QUILLWRIGHT_MOD, args);
-            p.waitForFinished(30000);
-            return std::tuple{p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-        };
-        const auto [code, out, err] = run({"diff", "--forum=forum", "x.mod"});
-        QCOMPARE(code, 1);
-        QVERIFY(out.startsWith("--- a/viewtopic.php\n+++ b/viewtopic.php\n@@ "));
-        QVERIFY(out.contains("+ok;\r\n"));
-        const int findLine = int(lines.indexOf("#-----[ FIND ]" + Dashes, 12)) + 1;
-        QVERIFY2(err.contains("x.mod:" + QByteArray::number(findLine) +
-                              ":9: error: FIND matches "
-                              "nothing in viewtopic.php"),
-                 err);
-        QVERIFY(err.contains("note: to do by hand: DROP TABLE x; [todo-sql]"));
-        const auto [written, none, said] =
-            run({"install", "--forum", "forum", "-o", "out", "x.mod"});
-        QCOMPARE(written, 1); // written, but an action failed
-        QVERIFY(readFile(dir.filePath("out/viewtopic.php")).contains("ok;\r\n"));
-        QCOMPARE(std::get<0>(run({"install", "--forum", "bad forum", "-o", "o2", "x.mod"})), 2);
-        QCOMPARE(std::get<0>(run({"install", "--forum", "forum", "-o", "forum/in", "x.mod"})), 1);
-        QVERIFY(!QFileInfo::exists(dir.filePath("forum/in")));
-        QCOMPARE(std::get<0>(run({"frobnicate"})), 2);
+        QByteArray utf16 = "\xff\xfe";
+        for (QChar c : lines.join("\r\n"))
+            utf16 += QByteArray::fromRawData(reinterpret_cast<const char*>(&c), 2);
+        writeFile(dir.filePath("utf16.mod"), utf16);
+        writeFile(dir.filePath("logo.mod"), QByteArray("GIF89a\0\1\0\1", 10));
+        const QByteArray good =
+            script({"COPY|copy root/quick_reply.php to quick_reply.php", "OPEN|viewtopic.php",
+                    "FIND|$colspan", "AFTER, ADD|$quick = 1;"})
+                .join("\r\n")
+                .toLatin1();
+        const QByteArray failing =
+            script({"OPEN|viewtopic.php", "FIND|$quick = 1;", "AFTER, ADD|$more = 1;"})
+                .join("\r\n")
+                .toLatin1();
+        writeZip(dir.filePath("quick_reply.zip"), {{"QR/install.mod", good},
+                                                   {"QR/root/quick_reply.php", "<?php\n"},
+                                                   {"QR/contrib/readme.txt", "thanks\n"}});
+        QVERIFY(QFile::copy(dir.filePath("quick_reply.zip"), dir.filePath("package.mod")));
+        writeZip(dir.filePath("two.zip"),
+                 {{"QR/upgrade.mod", good}, {"QR/contrib/add-on.mod", failing}});
+        writeZip(dir.filePath("climbs.zip"), {{"QR/install.mod", good}, {"../../evil.php", "x"}});
+        writeZip(dir.filePath("absolute.zip"), {{"QR/install.mod", good}, {"/etc/evil", "x"}});
+        writeZip(dir.filePath("link.zip"),
+                 {{"QR/install.mod", good}, {"QR/root/shadow@", "/etc/shadow"}});
+        writeZip(dir.filePath("bomb.zip"),
+                 {{"QR/install.mod", good}, {"QR/root/zeros.php", QByteArray(8 << 20, '\0')}});
+
+        const Run r = run(QUILLWRIGHT_MOD, args, dir.path());
+        QVERIFY2((r.out + r.err).contains(says.toUtf8()), (r.out + r.err).constData());
+        QCOMPARE(r.status, status);
+        if (args.contains("o4")) // COPY took its file from root/ in the archive
+            QCOMPARE(readFile(dir.filePath("o4/quick_reply.php")), QByteArray("<?php\n"));
+        if (status == 2 && args.value(0) == "install")
+            QVERIFY(!QFileInfo::exists(dir.filePath(args.value(4))));
+        QCOMPARE(readFile(dir.filePath("forum/viewtopic.php")), Viewtopic);
     }
 
     void forumCopy_isWrittenWholeOrNotAtAll()
@@ -374,6 +438,62 @@ private slots:
         QCOMPARE(readFile(out.filePath("copy/templates/subSilver/overall_header.tpl")),
                  QByteArray("<html>\n"));
         QCOMPARE(readFile(forum.filePath("viewtopic.php")), Viewtopic);
+    }
+
+    // The copy a forum owner uploads is the forum, changed only where the
+    // scripts say: what cp -a makes of it, but for the changed files.
+    void forumCopy_isTheForumButForTheChangedFiles()
+    {
+        QTemporaryDir dir;
+        const QString forum = dir.filePath("forum");
+        writeFile(dir.filePath("elsewhere/secret.php"), "secret\n");
+        writeFile(forum + "/viewtopic.php", Viewtopic);
+        writeFile(forum + "/cron.sh", "#!/bin/sh\n");
+        writeFile(forum + "/config.php", "<?php $dbpasswd = 'x'; ?>\n");
+        writeFile(forum + "/templates/subSilver/subSilver.cfg", "<?php\n");
+        writeFile(forum + "/cache/.htaccess", "deny from all\n");
+        QVERIFY(QFile::link("templates/subSilver", forum + "/templates/default"));
+        QVERIFY(QFile::link("../viewtopic.php", forum + "/templates/topic.php"));
+        QVERIFY(QFile::link(dir.filePath("elsewhere/secret.php"), forum + "/secret.php"));
+        QVERIFY(QFile::link("../elsewhere", forum + "/shared"));
+        QCOMPARE(::chmod(QFile::encodeName(forum + "/cron.sh"), 0755), 0);
+        QCOMPARE(::chmod(QFile::encodeName(forum + "/config.php"), 0600), 0);
+        QCOMPARE(::chmod(QFile::encodeName(forum + "/templates/subSilver"), 0555), 0);
+        QCOMPARE(::chmod(QFile::encodeName(forum), 0751), 0);
+        QProcess touch;
+        touch.start("find",
+                    {forum, "-exec", "touch", "-h", "-d", "2004-03-01 12:00:00.5", "{}", "+"});
+        QVERIFY(touch.waitForFinished(30000));
+        Install::Result r;
+        r.files.push_back({"config.php", std::nullopt, "<?php $dbpasswd = 'y'; ?>\n", true});
+        r.files.push_back({"templates/subSilver/quick.tpl", std::nullopt, "<form>\n", true});
+        const Install::WriteOutcome done = Install::writeForumCopy(forum, dir.filePath("copy"), r);
+        QVERIFY2(done.ok, qPrintable(done.error));
+        QProcess cp;
+        cp.start("cp", {"-a", forum, dir.filePath("reference")});
+        QVERIFY(cp.waitForFinished(30000));
+        // A folder's time stays too: the copy is its old self, and one more file.
+        const QStringList changed = {"config.php", "templates/subSilver/quick.tpl"};
+        QCOMPARE(describe(dir.filePath("copy"), changed),
+                 describe(dir.filePath("reference"), changed));
+        QFileInfo config(dir.filePath("copy/config.php"));
+        QCOMPARE(int(config.permissions() & 0x7777),
+                 int(QFileInfo(forum + "/config.php").permissions() & 0x7777));
+        QCOMPARE(readFile(dir.filePath("copy/templates/subSilver/quick.tpl")),
+                 QByteArray("<form>\n"));
+        QCOMPARE(QFileInfo(dir.filePath("copy/templates/topic.php")).symLinkTarget(),
+                 dir.filePath("copy/viewtopic.php"));
+
+        // A changed file where the forum has a link leading out is never written through it.
+        r.files.push_back({"secret.php", std::nullopt, "evil\n", true});
+        QVERIFY(!Install::writeForumCopy(forum, dir.filePath("copy2"), r).ok);
+        r.files.back().path = "shared/secret.php";
+        QVERIFY(!Install::writeForumCopy(forum, dir.filePath("copy2"), r).ok);
+        QCOMPARE(readFile(dir.filePath("elsewhere/secret.php")), QByteArray("secret\n"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("copy2")));
+        ::chmod(QFile::encodeName(forum + "/templates/subSilver"), 0755);
+        ::chmod(QFile::encodeName(dir.filePath("copy/templates/subSilver")), 0755);
+        ::chmod(QFile::encodeName(dir.filePath("reference/templates/subSilver")), 0755);
     }
 };
 

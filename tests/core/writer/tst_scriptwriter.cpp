@@ -71,10 +71,10 @@ QStringList keywordsOf(const QString& script)
 QStringList installsBackWrong(const Writer::Tree& original, const Writer::Tree& changed,
                               const QString& script)
 {
-    const Install::Files forum = [&](const QString& p) -> std::optional<QByteArray> {
+    const FileTree forum = [&](const QString& p) -> std::optional<QByteArray> {
         return original.contains(p) ? std::optional(original[p]) : std::nullopt;
     };
-    const Install::Files package = [&](const QString& p) -> std::optional<QByteArray> {
+    const FileTree package = [&](const QString& p) -> std::optional<QByteArray> {
         return changed.contains(p.mid(5)) ? std::optional(changed[p.mid(5)]) : std::nullopt;
     };
     const Install::Result r =

@@ -22,6 +22,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -742,6 +743,10 @@ private slots:
         QCOMPARE(p->windowTitle(), "Preview Installation - " + a);
         QCOMPARE(p->files()->topLevelItem(0)->text(0), QString("viewtopic.php"));
         QCOMPARE(p->files()->topLevelItem(0)->toolTip(0), forum + "/viewtopic.php");
+        // A wider window widens the file column too (maximised, say).
+        const int column = p->files()->header()->sectionSize(0);
+        p->resize(p->width() + 600, p->height());
+        QTRY_VERIFY(p->files()->header()->sectionSize(0) > column + 100);
         auto* forumLabel = p->findChild<QLabel*>("previewForum");
         QCOMPARE(forumLabel->text(), "Forum: " + forum);
 
@@ -780,7 +785,7 @@ private slots:
         QCOMPARE(f.dialogs.fileDialogTitles.last(), QString("Install into Folder"));
         QCOMPARE(f.dialogs.lastText(),
                  "The forum with " + b + " installed is in " + copyB +
-                     ": 3 actions applied, 0 actions failed; 1 file changed; 1 thing left to do "
+                     ": 3 actions applied, 0 failed; 1 file changed; 1 thing left to do "
                      "by hand.\n\nThe report is in " +
                      copyB + ".report.txt.");
         QVERIFY(reportAtMessage.contains("CREATE TABLE phpbb_titles ("));
@@ -879,7 +884,10 @@ private slots:
         p->files()->setCurrentItem(p->files()->topLevelItem(1)->child(0));
         auto* failure = p->findChild<QPlainTextEdit*>("previewFailure");
         QVERIFY(failure->isVisibleTo(p));
-        QVERIFY2(failure->toPlainText().contains("FIND matches nothing"),
+        // In full, with the notes that explain it.
+        QVERIFY2(failure->toPlainText().contains("FIND matches nothing") &&
+                     failure->toPlainText().contains("\n    line ") &&
+                     failure->toPlainText().contains("$nothing ="),
                  qPrintable(failure->toPlainText()));
         c.setSelStart(5);
         c.setSelText("x");
@@ -914,54 +922,48 @@ private slots:
         }
     }
 
-    void installCounts_sayOneInTheSingular_inBothLanguages_data()
+    void installSummary_saysOneInTheSingular_inBothLanguages_data()
     {
         QTest::addColumn<bool>("french");
-        QTest::addColumn<int>("applied");
-        QTest::addColumn<int>("failed");
-        QTest::addColumn<int>("files");
-        QTest::addColumn<int>("todo");
+        QTest::addColumn<int>("count");
         QTest::addColumn<QString>("said");
-        QTest::newRow("one of each") << false << 1 << 1 << 1 << 1
-                                     << "1 action applied, 1 action failed; 1 file changed; 1 "
-                                        "thing left to do by hand";
-        QTest::newRow("two of each") << false << 2 << 2 << 2 << 2
-                                     << "2 actions applied, 2 actions failed; 2 files changed; 2 "
-                                        "things left to do by hand";
-        QTest::newRow("none") << false << 0 << 0 << 0 << 0
-                              << "0 actions applied, 0 actions failed; 0 files changed; 0 things "
-                                 "left to do by hand";
+        QTest::newRow("one") << false << 1
+                             << "1 action applied, 1 failed; 1 file changed; 1 thing left to do by "
+                                "hand";
+        QTest::newRow("two") << false << 2
+                             << "2 actions applied, 2 failed; 2 files changed; 2 things left to do "
+                                "by hand";
+        QTest::newRow("none") << false << 0
+                              << "0 actions applied, 0 failed; 0 files changed; 0 things left to "
+                                 "do by hand";
         QTest::newRow("french, one")
-            << true << 1 << 1 << 1 << 1
-            << QString::fromUtf8("1 action appliquée, 1 action en échec ; 1 fichier "
-                                 "modifié ; 1 chose à faire à la main");
+            << true << 1
+            << QString::fromUtf8("1 action appliquée, 1 en échec ; 1 fichier modifié ; 1 chose à "
+                                 "faire à la main");
         QTest::newRow("french, none is singular")
-            << true << 0 << 0 << 0 << 0
-            << QString::fromUtf8("0 action appliquée, 0 action en échec ; 0 fichier modifié ; 0 "
-                                 "chose à faire à la main");
+            << true << 0
+            << QString::fromUtf8("0 action appliquée, 0 en échec ; 0 fichier modifié ; 0 chose à "
+                                 "faire à la main");
         QTest::newRow("french, two")
-            << true << 2 << 2 << 2 << 2
-            << QString::fromUtf8("2 actions appliquées, 2 actions en échec ; 2 "
-                                 "fichiers modifiés ; 2 choses à faire à la main");
+            << true << 2
+            << QString::fromUtf8("2 actions appliquées, 2 en échec ; 2 fichiers modifiés ; 2 "
+                                 "choses à faire à la main");
     }
 
-    void installCounts_sayOneInTheSingular_inBothLanguages()
+    void installSummary_saysOneInTheSingular_inBothLanguages()
     {
         QFETCH(bool, french);
-        QFETCH(int, applied);
-        QFETCH(int, failed);
-        QFETCH(int, files);
-        QFETCH(int, todo);
+        QFETCH(int, count);
         QFETCH(QString, said);
         Install::Result r;
-        r.applied = applied;
-        r.failed = failed;
-        r.files.resize(size_t(files));
-        r.todo.resize(size_t(todo));
+        r.applied = count;
+        r.failed = count;
+        r.files.resize(size_t(count));
+        r.todo.resize(size_t(count));
         Translations::use(french ? StringTable::Language::French : StringTable::Language::Neutral);
-        const QString counts = installCounts(r);
+        const QString summary = Install::summary(r);
         Translations::use(StringTable::Language::Neutral);
-        QCOMPARE(counts, said);
+        QCOMPARE(summary, said);
     }
 
     void newScriptFromChanges_writesTheActions_andRewritingKeepsTheAuthorsHeader()

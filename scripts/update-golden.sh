@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Writes the reference outputs of the golden cases, after a deliberate change
+# to the checker, the installer or the dry run; then read the difference
+# (git diff tests/core/*/golden) before committing it.
+#
+# tests/core/checker/golden: a script per case, NAME.mod, and the findings it
+# gives, NAME.expected. Cases named good--*.mod must stay free of errors and
+# warnings; RULE--*.mod must give RULE (the test says so when one does not).
+# NAME.args holds options of the case's own (--forum forum: the small forum
+# there).
+#
+# tests/core/install/golden: a folder per case, with the few forum files it
+# needs in forum/, its scripts (*.mod, *.txt, installed in the order of their
+# names, each to the result of the ones before) and their package beside
+# them (root/ ...): expected.diff is what `quillwright-mod diff` prints,
+# expected.report what it says on standard error, expected.findings what
+# the checker's dry run finds against the same forum. The test also demands
+# that the dry run and the installer agree on every OPEN, FIND and IN-LINE
+# FIND. Cases named good--* must install without an error; RULE--* must
+# report RULE.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --build build --target quillwright-check quillwright-mod >/dev/null
+bin=$PWD/build/bin
+export LANGUAGE=en LC_ALL=C.UTF-8
+
+(
+  cd tests/core/checker/golden
+  for script in *.mod; do
+    args=()
+    [ -f "${script%.mod}.args" ] && read -r -a args < "${script%.mod}.args"
+    "$bin/quillwright-check" --color=never "${args[@]}" "$script" > "${script%.mod}.expected" || true
+  done
+)
+
+# The rules the dry run gives: what it finds, the installer must find too.
+dry_run=open-missing,open-binary,path-outside-forum,find-no-match,inline-no-match
+for case in tests/core/install/golden/*/; do
+  (
+    cd "$case"
+    mapfile -t scripts < <(find . -maxdepth 1 -type f \( -name '*.mod' -o -name '*.txt' \) \
+                             -printf '%f\n' | LC_ALL=C sort)
+    "$bin/quillwright-mod" diff --forum forum "${scripts[@]}" > expected.diff 2> expected.report \
+      || true
+    "$bin/quillwright-check" --color=never --forum forum --select "$dry_run" "${scripts[@]}" \
+      > expected.findings || true
+  )
+done

@@ -1,0 +1,129 @@
+#include "core/install/CopyLine.h"
+
+#include "core/script/ForumPaths.h"
+#include "core/script/ModReader.h"
+
+#include <QRegularExpression>
+
+namespace Quillwright {
+
+namespace Install {
+namespace {
+
+bool hasWildcard(QStringView part)
+{
+    return part.contains(u'*') || part.contains(u'?');
+}
+
+// "/", "\" and "./" alone: the forum's (or the package's) top folder.
+bool isTop(const QString& written)
+{
+    const QString t = written.trimmed();
+    return t == u"/" || t == u"\\" || t == u"./" || t == u".\\" || t == u".";
+}
+
+QString parentOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? QString() : path.first(slash);
+}
+
+QString nameOf(const QString& path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+QString joined(const QString& folder, const QString& name)
+{
+    return folder.isEmpty() ? name : folder + u'/' + name;
+}
+
+// A pattern's names, without case as on the systems the authors used.
+bool matchesName(const QString& pattern, const QString& name)
+{
+    QString re;
+    for (const QChar c : pattern)
+        re += c == u'*'   ? QStringLiteral(".*")
+              : c == u'?' ? QStringLiteral(".")
+                          : QRegularExpression::escape(QString(c));
+    return QRegularExpression(QRegularExpression::anchoredPattern(re),
+                              QRegularExpression::CaseInsensitiveOption)
+        .match(name)
+        .hasMatch();
+}
+
+} // namespace
+
+CopyLine readCopyLine(QStringView line, const FileTree& package, const FileTree& forum,
+                      const std::function<bool(const QString& path)>& isForumFolder)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*copy\\s+(.+?)\\s+to\\s+(.+?)\\s*$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    CopyLine out;
+    const QRegularExpressionMatch m = form.match(line);
+    if (!m.hasMatch())
+        return out;
+    out.source = m.captured(1).trimmed();
+    out.target = m.captured(2).trimmed();
+    if (!isTop(out.target) && !ForumPaths::isConfined(out.target)) {
+        out.verdict = CopyLine::Verdict::TargetOutside;
+        return out;
+    }
+    const QString from = ModReader::scriptPath(out.source);
+    if (!ForumPaths::isConfined(out.source) || package.leaves(from)) {
+        out.verdict = CopyLine::Verdict::SourceOutside;
+        return out;
+    }
+    QString to = isTop(out.target) ? QString() : ModReader::scriptPath(out.target);
+    if (hasWildcard(parentOf(from)) || hasWildcard(parentOf(to)))
+        return out; // "*" in a folder's name says nothing an installer can follow
+    // The folder the target names, when it names one.
+    std::optional<QString> folder;
+    if (to.isEmpty() || to.endsWith(u'/'))
+        folder = to.endsWith(u'/') ? to.chopped(1) : to;
+    else if (hasWildcard(nameOf(to)))
+        folder = parentOf(to);
+    else if (isForumFolder(to))
+        folder = to;
+
+    QString base = parentOf(from);
+    const QString pattern = nameOf(from);
+    if (hasWildcard(pattern) || package.isFolder(from)) {
+        const bool whole = !hasWildcard(pattern) || pattern == u"*" || pattern == u"*.*";
+        if (!hasWildcard(pattern))
+            base = from;
+        if (!folder) // "copy icons/*.gif to images/icons": a folder, made if need be
+            folder = to;
+        for (const QString& file : package.filesUnder(base)) {
+            const QString below = base.isEmpty() ? file : file.mid(base.size() + 1);
+            if (whole || (!below.contains(u'/') && matchesName(pattern, below)))
+                out.files.emplace_back(file, joined(*folder, below));
+        }
+    } else if (package.read(from)) {
+        out.files.emplace_back(from, folder ? joined(*folder, pattern) : to);
+    }
+    if (out.files.empty()) {
+        out.verdict = CopyLine::Verdict::SourceMissing;
+        return out;
+    }
+    for (const auto& [source, target] : out.files)
+        if (package.leaves(source)) {
+            out.verdict = CopyLine::Verdict::SourceOutside;
+            out.source = source;
+            out.files.clear();
+            return out;
+        }
+    for (const auto& [source, target] : out.files)
+        if (forum.leaves(target)) {
+            out.verdict = CopyLine::Verdict::TargetOutside;
+            out.target = target;
+            out.files.clear();
+            return out;
+        }
+    out.verdict = CopyLine::Verdict::Copy;
+    return out;
+}
+
+} // namespace Install
+
+} // namespace Quillwright

@@ -1,0 +1,226 @@
+#include "core/package/ModArchive.h"
+
+#include "core/encoding/TextEncoding.h"
+#include "core/script/ForumPaths.h"
+#include "core/script/ModReader.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <archive.h>
+#include <archive_entry.h>
+#include <memory>
+
+namespace Quillwright {
+
+namespace ModArchive {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Quillwright::ModArchive", text);
+}
+
+// An entry's name as a path of the package, or nothing when it leaves the
+// archive's folder: absolute, a drive, "..".
+std::optional<QString> entryPath(QString name)
+{
+    name.replace(u'\\', u'/');
+    if (name.startsWith(u'/') || !ForumPaths::isConfined(name))
+        return std::nullopt;
+    if (name.startsWith(QStringLiteral("./")))
+        name.remove(0, 2);
+    if (name.endsWith(u'/'))
+        name.chop(1);
+    return name;
+}
+
+QString entryName(archive_entry* entry)
+{
+    if (const char* utf8 = archive_entry_pathname_utf8(entry))
+        return QString::fromUtf8(utf8);
+    const char* raw = archive_entry_pathname(entry);
+    return raw ? QString::fromLocal8Bit(raw) : QString();
+}
+
+// A MOD script: text whose header, before the first action, has a title.
+bool isScript(const QByteArray& bytes)
+{
+    if (!decodeText(bytes.first(std::min<qsizetype>(bytes.size(), 64 * 1024))).refusal.isEmpty())
+        return false;
+    const QStringList lines =
+        ModReader::readLines(bytes.first(std::min<qsizetype>(bytes.size(), 16 * 1024)));
+    for (const QString& l : lines) {
+        if (ModReader::scanBanner(l))
+            return false;
+        if (const auto label = ModReader::headerLabel(l); label && label->first == u"title")
+            return true;
+    }
+    return false;
+}
+
+struct ArchiveCloser {
+    void operator()(archive* a) const { archive_read_free(a); }
+};
+
+// Every entry of an opened archive, checked; `packed`: the archive's own size.
+Package readEntries(archive* a, qint64 packed, const Limits& limits)
+{
+    Package out;
+    const auto refuse = [&out](const QString& why) {
+        out = Package{};
+        out.error = why;
+        return out;
+    };
+    QHash<QString, QByteArray> files;
+    qint64 total = 0;
+    int entries = 0;
+    archive_entry* entry = nullptr;
+    int status = ARCHIVE_OK;
+    while ((status = archive_read_next_header(a, &entry)) == ARCHIVE_OK) {
+        const QString name = entryName(entry);
+        if (++entries > limits.entries)
+            return refuse(tr("It holds more than %1 entries: it is refused, as an archive made "
+                             "to fill a disk would be")
+                              .arg(limits.entries));
+        const std::optional<QString> where = entryPath(name);
+        if (!where)
+            return refuse(tr("Its entry %1 leads outside the archive's folder: the archive is "
+                             "refused")
+                              .arg(name));
+        const mode_t type = archive_entry_filetype(entry);
+        if (archive_entry_hardlink(entry) || type == AE_IFLNK)
+            return refuse(
+                tr("Its entry %1 is a link: the archive is refused, since a link could lead "
+                   "anywhere")
+                    .arg(name));
+        if (type == AE_IFDIR)
+            continue;
+        if (type != AE_IFREG)
+            return refuse(
+                tr("Its entry %1 is not a file or a folder: the archive is refused").arg(name));
+        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > limits.entrySize)
+            return refuse(tr("Its entry %1 unpacks to more than %2 MB: the archive is refused")
+                              .arg(name)
+                              .arg(limits.entrySize / (1024 * 1024)));
+        // The sizes an entry declares may lie: what is read counts.
+        QByteArray bytes;
+        char block[64 * 1024];
+        la_ssize_t n = 0;
+        while ((n = archive_read_data(a, block, sizeof block)) > 0) {
+            bytes.append(block, qsizetype(n));
+            total += n;
+            if (bytes.size() > limits.entrySize)
+                return refuse(tr("Its entry %1 unpacks to more than %2 MB: the archive is refused")
+                                  .arg(name)
+                                  .arg(limits.entrySize / (1024 * 1024)));
+            if (total > limits.totalSize ||
+                (total > 1024 * 1024 && total > qint64(limits.ratio) * std::max<qint64>(packed, 1)))
+                return refuse(tr("It unpacks to far more than its own size: it is refused, as "
+                                 "an archive made to fill a disk would be"));
+        }
+        if (n < 0)
+            return refuse(tr("Its entry %1 cannot be unpacked: %2")
+                              .arg(name, QString::fromLocal8Bit(archive_error_string(a))));
+        files.insert(*where, bytes);
+    }
+    if (status != ARCHIVE_EOF)
+        return refuse(tr("It is not a zip archive that can be read: %1")
+                          .arg(QString::fromLocal8Bit(archive_error_string(a))));
+    for (auto it = files.constBegin(); it != files.constEnd(); ++it)
+        if (isScript(it.value()))
+            out.scripts << it.key();
+    out.scripts.sort(Qt::CaseInsensitive);
+    out.files = FileTree::memory(std::move(files));
+    return out;
+}
+
+} // namespace
+
+bool looksLikeArchive(const QByteArray& head)
+{
+    return head.startsWith("PK\x03\x04") || head.startsWith("PK\x05\x06");
+}
+
+Package read(const QString& path, const Limits& limits)
+{
+    std::unique_ptr<archive, ArchiveCloser> a(archive_read_new());
+    archive_read_support_format_zip(a.get());
+    if (archive_read_open_filename(a.get(), QFile::encodeName(path).constData(), 64 * 1024) !=
+        ARCHIVE_OK) {
+        Package out;
+        out.error = tr("It is not a zip archive that can be read: %1")
+                        .arg(QString::fromLocal8Bit(archive_error_string(a.get())));
+        return out;
+    }
+    return readEntries(a.get(), QFileInfo(path).size(), limits);
+}
+
+Package read(const QByteArray& bytes, const Limits& limits)
+{
+    std::unique_ptr<archive, ArchiveCloser> a(archive_read_new());
+    archive_read_support_format_zip(a.get());
+    if (archive_read_open_memory(a.get(), bytes.constData(), size_t(bytes.size())) != ARCHIVE_OK) {
+        Package out;
+        out.error = tr("It is not a zip archive that can be read: %1")
+                        .arg(QString::fromLocal8Bit(archive_error_string(a.get())));
+        return out;
+    }
+    return readEntries(a.get(), bytes.size(), limits);
+}
+
+Choice chooseScript(const Package& package, const QString& wanted)
+{
+    Choice out;
+    const auto nameOf = [](const QString& p) { return p.mid(p.lastIndexOf(u'/') + 1); };
+    if (!wanted.isEmpty()) {
+        const QString path = ModReader::scriptPath(wanted);
+        if (package.files.read(path)) {
+            out.script = path;
+            return out;
+        }
+        // A file name alone, when one entry has it.
+        QStringList named;
+        for (const QString& p : package.files.filesUnder(QString()))
+            if (nameOf(p).compare(nameOf(path), Qt::CaseInsensitive) == 0)
+                named << p;
+        if (named.size() == 1)
+            out.script = named.front();
+        else
+            out.ambiguous = named;
+        return out;
+    }
+    // The one named install, nearest the top.
+    QStringList install;
+    for (const QString& p : package.scripts)
+        if (QFileInfo(nameOf(p)).completeBaseName().compare(QStringLiteral("install"),
+                                                            Qt::CaseInsensitive) == 0)
+            install << p;
+    if (!install.isEmpty()) {
+        const auto depth = [](const QString& p) { return p.count(u'/'); };
+        std::stable_sort(install.begin(), install.end(),
+                         [&](const QString& x, const QString& y) { return depth(x) < depth(y); });
+        if (install.size() == 1 || depth(install[0]) < depth(install[1]))
+            out.script = install.front();
+        else
+            out.ambiguous = install;
+        return out;
+    }
+    if (package.scripts.size() == 1)
+        out.script = package.scripts.front();
+    else
+        out.ambiguous = package.scripts;
+    return out;
+}
+
+Script openScript(const Package& package, const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return {path, package.files.read(path).value_or(QByteArray()),
+            package.files.under(slash < 0 ? QString() : path.first(slash))};
+}
+
+} // namespace ModArchive
+
+} // namespace Quillwright

@@ -1,0 +1,43 @@
+##############################################################
+## MOD Title: No Open
+## MOD Author: sam < sam@example.org > (Sam Doe) http://example.org
+## MOD Description: Forgets to say which file.
+## MOD Version: 1.0.0
+##
+## Installation Level: Easy
+## Installation Time: 5 Minutes
+## Files To Edit: viewtopic.php
+## Included Files: n/a
+##############################################################
+## For security purposes, please check: http://www.example.org/mods/
+## for the latest version of this MOD.
+##############################################################
+## Author Notes: none
+##############################################################
+## Before Adding This MOD To Your Forum, You Should Back Up All Files Related To This MOD
+##############################################################
+
+#
+#-----[ FIND ]------------------------------------------
+#
+$colspan = 2;
+#
+#-----[ AFTER, ADD ]------------------------------------------
+#
+$nowhere = true;
+#
+#-----[ OPEN ]------------------------------------------
+#
+viewtopic.php
+#
+#-----[ FIND ]------------------------------------------
+#
+$colspan = 2;
+#
+#-----[ AFTER, ADD ]------------------------------------------
+#
+$somewhere = true;
+#
+#-----[ SAVE/CLOSE ALL FILES ]------------------------------------------
+#
+# EoM

@@ -1,0 +1,3 @@
+<?php
+// the admin panel
+?>

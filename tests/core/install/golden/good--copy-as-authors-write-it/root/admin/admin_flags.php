@@ -1,0 +1,3 @@
+<?php
+// flags in the admin panel
+?>

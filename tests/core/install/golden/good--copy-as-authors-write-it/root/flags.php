@@ -1,0 +1,3 @@
+<?php
+// who has which flag
+?>

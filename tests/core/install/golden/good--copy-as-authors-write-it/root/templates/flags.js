@@ -1,0 +1,1 @@
+function flag(id) { return id; }
