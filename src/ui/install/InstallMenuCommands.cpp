@@ -216,6 +216,7 @@ void InstallMenuCommands::install(QWidget* over, DocumentWindow* doc)
     QFile report(reportPath);
     const bool reported =
         report.open(QIODevice::WriteOnly) && report.write(bytes) == bytes.size() && report.flush();
+    const QString reportError = report.errorString();
     report.close();
     const QString counts = Install::summary(result);
     const QString said =
@@ -223,10 +224,10 @@ void InstallMenuCommands::install(QWidget* over, DocumentWindow* doc)
     m_frame.showStatus(said);
     if (owner && owner == m_preview)
         m_preview->announce(said);
-    const QString where =
-        reported ? tr("The report is in %1.").arg(QDir::toNativeSeparators(reportPath))
-                 : tr("The report could not be written to %1: %2")
-                       .arg(QDir::toNativeSeparators(reportPath), report.errorString());
+    const QString where = reported
+                              ? tr("The report is in %1.").arg(QDir::toNativeSeparators(reportPath))
+                              : tr("The report could not be written to %1: %2")
+                                    .arg(QDir::toNativeSeparators(reportPath), reportError);
     dialogs.message(parent, ModFormat::programTitle(),
                     tr("The forum with %1 installed is in %2: %3.\n\n%4")
                         .arg(name, QDir::toNativeSeparators(target), counts, where),

@@ -119,7 +119,8 @@ InstallPreview::InstallPreview(QWidget* parent)
     m_todo->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(copy, &QAction::triggered, this, &InstallPreview::copyToDo);
     m_install->setObjectName(QStringLiteral("previewInstall"));
-    m_install->setDefault(true); // Return anywhere but in a list installs
+    // Return installs, but on a failure or a to-do goes to its line in the script.
+    m_install->setDefault(true);
     auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("previewClose"));
 
@@ -229,7 +230,6 @@ void InstallPreview::setForum(const QString& forumFolder, const QString& note)
 {
     const bool again = forumFolder != m_forum && isVisible();
     m_forum = forumFolder;
-    m_forumNote = note;
     QString text = tr("Forum: %1").arg(QDir::toNativeSeparators(m_forum));
     if (!note.isEmpty())
         text += u'\n' + note;

@@ -81,7 +81,6 @@ private:
 
     QPointer<DocumentWindow> m_doc;
     QString m_forum;
-    QString m_forumNote;
     std::vector<Install::Script> m_scripts;
     Install::Result m_result;
     bool m_placed = false;
