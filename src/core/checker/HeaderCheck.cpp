@@ -261,14 +261,16 @@ QString stem(const QString& path)
     return dot > slash + 1 ? path.first(dot) : path;
 }
 
-bool sameOrTail(const QString& a, const QString& b)
+// The same path, or its end: "viewtopic_body.tpl", "subSilver/viewtopic_body.tpl"
+// for "templates/subSilver/viewtopic_body.tpl". A name with folders the path
+// lacks ("templates/templates/...") names another file.
+bool sameOrTail(const QString& name, const QString& path)
 {
-    return a == b || a.endsWith(u'/' + b) || b.endsWith(u'/' + a);
+    return name == path || path.endsWith(u'/' + name);
 }
 
 // Whether a name in a header list stands for a path the actions name: the
-// same path, its file name alone, the path under other leading folders
-// ("root/admin/x.php" for "admin/x.php"), without its extension, a folder
+// same path, its end (the file name alone), without its extension, a folder
 // holding it, or a wildcard either way. Both in key() form.
 bool stands(const QString& name, const QString& path)
 {
@@ -362,8 +364,8 @@ class HeaderCheck {
 
 public:
     HeaderCheck(const std::vector<QStringView>& lines, const ModReader::Script& script,
-                std::vector<Finding>& out)
-        : m_lines(lines), m_script(script), m_out(out),
+                bool actionsRead, std::vector<Finding>& out)
+        : m_lines(lines), m_script(script), m_actionsRead(actionsRead), m_out(out),
           m_end(script.actions.empty() ? int(lines.size()) : script.actions.front().bannerLine)
     {}
     void run();
@@ -385,6 +387,7 @@ private:
 
     const std::vector<QStringView>& m_lines;
     const ModReader::Script& m_script;
+    const bool m_actionsRead;
     std::vector<Finding>& m_out;
     const int m_end; // the header's end: the first banner
     Seen m_seen[FieldCount];
@@ -757,9 +760,12 @@ void HeaderCheck::includedFiles(const Seen& s, const std::vector<Copied>& copied
     // lands.
     QStringList notListed;
     for (const Copied& c : copied) {
+        // By where it lands, or by where the package holds it: "x.php",
+        // "admin/x.php", "root/admin/x.php", "mod-pack/x.php".
         const bool named = std::any_of(list.names.begin(), list.names.end(), [&](const QString& n) {
-            return stands(key(n), key(c.target)) || key(n) == key(c.source) ||
-                   stands(key(n), key(c.source));
+            const QString name = key(n);
+            return stands(name, key(c.target)) || stands(name, key(c.source)) ||
+                   name.endsWith(u'/' + key(c.target));
         });
         if (!named && !notListed.contains(c.target, Qt::CaseInsensitive))
             notListed << c.target;
@@ -843,16 +849,17 @@ void HeaderCheck::run()
     if (noHeader())
         return;
     fieldValues();
-    lists();
+    if (m_actionsRead)
+        lists();
     notices();
 }
 
 } // namespace
 
 void checkHeader(const std::vector<QStringView>& lines, const ModReader::Script& script,
-                 std::vector<Finding>& out)
+                 bool actionsRead, std::vector<Finding>& out)
 {
-    HeaderCheck(lines, script, out).run();
+    HeaderCheck(lines, script, actionsRead, out).run();
 }
 
 } // namespace Checker

@@ -12,8 +12,10 @@
 namespace Checker {
 
 // The header is what stands before the first banner; `script` is the same
-// lines read as installers read them.
+// lines read as installers read them. `actionsRead`: false when the script's
+// keywords are translated, so that what it opens and copies is unknown and
+// the lists are not compared with it.
 void checkHeader(const std::vector<QStringView>& lines, const ModReader::Script& script,
-                 std::vector<Finding>& out);
+                 bool actionsRead, std::vector<Finding>& out);
 
 } // namespace Checker

@@ -375,7 +375,7 @@ std::vector<Finding> Check::run()
     encoding();
     if (!isDocument()) {
         translatedKeywords();
-        checkHeader(m_lines, m_script, m_out);
+        checkHeader(m_lines, m_script, m_translated.isEmpty(), m_out);
         actions();
         end();
         characters();

@@ -794,6 +794,33 @@ private slots:
             << "Windows-1252"
             << QByteArray(
                    "? ## MOD Title: caf\xe9 cr\xe8me \x80 and more\r\nabcdefgh\x80ijklmnop\r\n");
+        // Translations saved in their language's code page are read in it,
+        // shown as written and saved back in it, byte for byte.
+        QTest::newRow("a Chinese translation in Big5")
+            << QByteArray("## \xb4M\xa7\xe4 \xa5\xb4\xb6} \xa4\xa7\xab\xe1, \xa5[\xa4W\r\n")
+            << QString::fromUtf8("## 尋找 打開 之後, 加上\r\n") << "Big5"
+            << QByteArray("? ## \xb4M\xa7\xe4 \xa5\xb4\xb6} \xa4\xa7\xab\xe1, \xa5[\xa4W\r\n");
+        QTest::newRow("a Chinese translation in GB2312")
+            << QByteArray(
+                   "## \xd1\xb0\xd5\xd2 \xb4\xf2\xbf\xaa \xd6\xae\xba\xf3, \xbc\xd3\xc9\xcf\r\n")
+            << QString::fromUtf8("## 寻找 打开 之后, 加上\r\n") << "GBK"
+            << QByteArray(
+                   "? ## \xd1\xb0\xd5\xd2 \xb4\xf2\xbf\xaa \xd6\xae\xba\xf3, \xbc\xd3\xc9\xcf\r\n");
+        QTest::newRow("a Russian translation in Windows-1251")
+            << QByteArray("$lang['Reply'] = '\xc1\xfb\xf1\xf2\xf0\xfb\xe9 \xee\xf2\xe2\xe5\xf2 "
+                          "\xed\xe0 \xf1\xee\xee\xe1\xf9\xe5\xed\xe8\xe5';\r\n")
+            << QString::fromUtf8("$lang['Reply'] = 'Быстрый ответ на сообщение';\r\n")
+            << "Windows-1251"
+            << QByteArray("? $lang['Reply'] = '\xc1\xfb\xf1\xf2\xf0\xfb\xe9 \xee\xf2\xe2\xe5\xf2 "
+                          "\xed\xe0 \xf1\xee\xee\xe1\xf9\xe5\xed\xe8\xe5';\r\n");
+        QTest::newRow("a Polish translation in Windows-1250, which holds the letter typed")
+            << QByteArray("## Prosz\xea nie instalowa\xe6 tego t\xb3umaczenia, u\xbfytkownik mo\xbf"
+                          "e\r\n")
+            << QString::fromUtf8("## Proszę nie instalować tego tłumaczenia, użytkownik może\r\n")
+            << "Windows-1250"
+            << QByteArray("\xa3 ## Prosz\xea nie instalowa\xe6 tego t\xb3umaczenia, u\xbfytkownik "
+                          "mo\xbf"
+                          "e\r\n");
     }
 
     void open_readsEachEncoding_andSavesItBack()
@@ -810,6 +837,12 @@ private slots:
         QCOMPARE(f.doc()->control().text(), shown);
         QCOMPARE(encodingName(f.doc()->file().encoding()), encoding);
         QCOMPARE(f.window->status().encodingPanel()->text(), encoding);
+        // A code page of its own is said once, as the script opens.
+        const bool legacy = isLegacyEncoding(f.doc()->file().encoding());
+        QCOMPARE(f.dialogs.questions.size(), legacy ? 1 : 0);
+        if (legacy)
+            QVERIFY2(f.dialogs.questions.front().text.contains("encoded as " + encoding),
+                     qPrintable(f.dialogs.questions.front().text));
         f.window->files().mnuFileSave_Click();
         QCOMPARE(readAll(path), bytes);
         edit(f.doc(), QString::fromUtf8("\u0141 "));
