@@ -582,8 +582,8 @@ FR = {
     ("StatusFields", "Check against forum files..."): "Vérifier avec les fichiers du forum...",
     ("StatusFields", "The script checker's findings: a click or F8 goes to the next (Shift+F8 the one before)"):
         "Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)",
-    ('Checker', 'The label "%1" has words of its own: the template writes "%2:"'):
-        "L'étiquette « %1 » a des mots à elle : le modèle écrit « %2: »",
+    ('Checker', 'The label "%1" is written in a form of its own: the template writes "%2:"'):
+        "L'étiquette « %1 » est écrite à sa façon : le modèle écrit « %2: »",
     ('Checker', 'The header\'s labels are not the template\'s English ones (%1): readers and tools look for "## MOD Title:" and the others'):
         "Les étiquettes de l'en-tête ne sont pas celles, anglaises, du modèle (%1) : lecteurs et outils cherchent « ## MOD Title: » et les autres",
     ('Checker', 'The script has no MOD header ("## MOD Title:" and the other labels)'):
@@ -624,8 +624,8 @@ FR = {
         ("« Included Files » dit %1 mais nomme %n fichier", "« Included Files » dit %1 mais nomme %n fichiers"),
     ('Checker', 'The header lacks a field the template has, or the script has no MOD header (a note for a list of files the script does not need)'):
         "L'en-tête n'a pas un champ du modèle, ou le script n'a pas d'en-tête MOD (une remarque pour une liste de fichiers dont le script n'a pas besoin)",
-    ('Checker', 'A header label holds words of its own ("## Files To Edit (6):")'):
-        "Une étiquette de l'en-tête a des mots à elle (« ## Files To Edit (6): »)",
+    ('Checker', 'A header label is written in a form of its own ("## Files To Edit (6):", "## File To Edit:")'):
+        "Une étiquette de l'en-tête est écrite à sa façon (« ## Files To Edit (6): », « ## File To Edit: »)",
     ('Checker', 'A header field still holds a placeholder (version "x.x.x", the author or title to fill in)'):
         "Un champ de l'en-tête garde un texte à remplacer (la version « x.x.x », l'auteur ou le titre à remplir)",
     ('Checker', "The version is not in the form 1.2.3 (a letter may follow): an upgrade's range, a suffix or a note"):

@@ -291,10 +291,6 @@
         <translation><numerusform>%n autre caractère qu'un script MOD ne peut contenir non montré</numerusform><numerusform>%n autres caractères qu'un script MOD ne peut contenir non montrés</numerusform></translation>
     </message>
     <message>
-        <source>The label "%1" has words of its own: the template writes "%2:"</source>
-        <translation>L'étiquette « %1 » a des mots à elle : le modèle écrit « %2: »</translation>
-    </message>
-    <message>
         <source>The header's labels are not the template's English ones (%1): readers and tools look for "## MOD Title:" and the others</source>
         <translation>Les étiquettes de l'en-tête ne sont pas celles, anglaises, du modèle (%1) : lecteurs et outils cherchent « ## MOD Title: » et les autres</translation>
     </message>
@@ -375,10 +371,6 @@
         <translation>L'en-tête n'a pas un champ du modèle, ou le script n'a pas d'en-tête MOD (une remarque pour une liste de fichiers dont le script n'a pas besoin)</translation>
     </message>
     <message>
-        <source>A header label holds words of its own ("## Files To Edit (6):")</source>
-        <translation>Une étiquette de l'en-tête a des mots à elle (« ## Files To Edit (6): »)</translation>
-    </message>
-    <message>
         <source>A header field still holds a placeholder (version "x.x.x", the author or title to fill in)</source>
         <translation>Un champ de l'en-tête garde un texte à remplacer (la version « x.x.x », l'auteur ou le titre à remplir)</translation>
     </message>
@@ -453,6 +445,14 @@
     <message>
         <source>The script is encoded as %1 (%2), not as UTF-8 or Windows-1252: installers and editors that expect those read its letters as other characters</source>
         <translation>Le script est codé en %1 (%2), pas en UTF-8 ni en Windows-1252 : les installeurs et les éditeurs qui attendent ceux-ci lisent ses lettres comme d'autres caractères</translation>
+    </message>
+    <message>
+        <source>The label "%1" is written in a form of its own: the template writes "%2:"</source>
+        <translation>L'étiquette « %1 » est écrite à sa façon : le modèle écrit « %2: »</translation>
+    </message>
+    <message>
+        <source>A header label is written in a form of its own ("## Files To Edit (6):", "## File To Edit:")</source>
+        <translation>Une étiquette de l'en-tête est écrite à sa façon (« ## Files To Edit (6): », « ## File To Edit: »)</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "core/script/ModFormat.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 #include <optional>
@@ -87,6 +88,13 @@ struct FieldLabel {
 
 std::optional<FieldLabel> fieldOf(const Label& label)
 {
+    // "File To Edit", "Included File": the list's label in the singular.
+    static const QHash<QString, Field> singular = {
+        {QStringLiteral("file to edit"), Field::FilesToEdit},
+        {QStringLiteral("included file"), Field::IncludedFiles}};
+    for (auto it = singular.constBegin(); it != singular.constEnd(); ++it)
+        if (label.text == it.key())
+            return FieldLabel{it.value(), true, false, std::nullopt};
     for (const FieldName& f : Fields) {
         const QLatin1String key(f.key);
         if (label.text == key)
@@ -460,7 +468,8 @@ void HeaderCheck::readFields()
             continue;
         const std::optional<FieldLabel> field = fieldOf(*label);
         if (!field) {
-            m_otherLabels << label->written;
+            if (!m_otherLabels.contains(label->written))
+                m_otherLabels << label->written;
             continue;
         }
         Seen& s = m_seen[size_t(field->field)];
@@ -478,7 +487,7 @@ void HeaderCheck::readFields()
         s.value = label->value.toString();
         if (field->variant)
             add(Rule::HeaderLabel, i,
-                tr("The label \"%1\" has words of its own: the template writes \"%2:\"")
+                tr("The label \"%1\" is written in a form of its own: the template writes \"%2:\"")
                     .arg(label->written, QLatin1String(name.name)));
         if (isList(field->field)) {
             i = readList(i, s) - 1;
@@ -510,7 +519,7 @@ bool HeaderCheck::noHeader()
         add(Rule::HeaderMissing, 0,
             tr("The header's labels are not the template's English ones (%1): readers and "
                "tools look for \"## MOD Title:\" and the others")
-                .arg(m_otherLabels.mid(0, 3).join(QStringLiteral(", "))));
+                .arg(QStringList(m_otherLabels).mid(0, 3).join(QStringLiteral(", "))));
         return true;
     }
     add(Rule::HeaderMissing, 0,

@@ -19,8 +19,8 @@ const std::vector<RuleInfo>& rules()
         {Rule::HeaderDuplicate, Severity::Warning,
          QT_TRANSLATE_NOOP("Checker", "A header field other than the author is given twice")},
         {Rule::HeaderLabel, Severity::Note,
-         QT_TRANSLATE_NOOP("Checker", "A header label holds words of its own "
-                                      "(\"## Files To Edit (6):\")")},
+         QT_TRANSLATE_NOOP("Checker", "A header label is written in a form of its own "
+                                      "(\"## Files To Edit (6):\", \"## File To Edit:\")")},
         {Rule::HeaderPlaceholder, Severity::Warning,
          QT_TRANSLATE_NOOP("Checker", "A header field still holds a placeholder (version "
                                       "\"x.x.x\", the author or title to fill in)")},
