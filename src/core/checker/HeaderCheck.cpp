@@ -359,6 +359,8 @@ std::optional<Copied> readCopy(QStringView line)
     return Copied{source, target};
 }
 
+constexpr qsizetype MaxComparisons = 250000;
+
 struct Seen {
     int line = -1;
     int count = 0;
@@ -452,6 +454,7 @@ int HeaderCheck::readList(int labelLine, Seen& s)
                 ++next;
             if (next >= m_end || !below(next) || !goesOnWithList(*below(next)))
                 break;
+            i = next - 1; // each line looked at once
             continue;
         }
         s.value += u' ' + rest->toString();
@@ -692,6 +695,10 @@ void HeaderCheck::filesToEdit(const Seen& s, const QStringList& opened)
             tr("\"Files To Edit\" lists files, but the script opens none"));
         return;
     }
+    // Every name against every file: a header of thousands of names is no
+    // one's, and is not compared.
+    if (list.names.size() * opened.size() > MaxComparisons)
+        return;
     QStringList notListed;
     for (const QString& p : opened)
         if (std::none_of(list.names.begin(), list.names.end(),
@@ -764,6 +771,8 @@ void HeaderCheck::includedFiles(const Seen& s, const std::vector<Copied>& copied
         add(Rule::IncludedFiles, Severity::Note, s.line,
             tr("\"Included Files\" says %1 but names %n file(s)", nullptr, int(list.names.size()))
                 .arg(*list.count));
+    if (list.names.size() * qsizetype(copied.size()) > MaxComparisons)
+        return;
     // A package holds files no COPY copies (an SQL installer, a readme): only
     // what the script copies is asked of the list, by its source or where it
     // lands.
