@@ -397,6 +397,10 @@ private slots:
         QTest::newRow("a warning alone does not") << QStringList{"warn"} << 0 << "[level-value]";
         QTest::newRow("a folder: the MOD scripts in it")
             << QStringList{"."} << 1 << "bad.mod:59:1: error";
+        QTest::newRow("a folder: an upgrade without a header, by its banners")
+            << QStringList{"."} << 1 << "upgrade.txt:1:1: warning: The script has no MOD header";
+        QTest::newRow("a folder: an SQL file's part titles are no banners")
+            << QStringList{"."} << 1 << "!schema.sql";
         QTest::newRow("columns count the bytes of the line as stored")
             << QStringList{"--ignore=files-to-edit,included-files", "utf8"} << 1
             << "utf8.mod:31:10: error"; // a no-break space, two bytes, before the keyword
@@ -420,6 +424,9 @@ private slots:
         write("-odd.mod", Good);
         write("warn.mod", changed("Level: Easy", "Level: tricky"));
         write("notes.txt", "not a script\n");
+        write("upgrade.txt", "#\n#-----[ OPEN ]---\n#\nindex.php\n#\n#-----[ SAVE/CLOSE ALL FILES "
+                             "]---\n#\n# EoM\n");
+        write("schema.sql", "#--[ Users Table ]---\nALTER TABLE phpbb_users ADD x INT;\n");
         write(
             "utf8.mod",
             changed("#-----[ FIND ]------------------------------------------\n# "
@@ -452,6 +459,8 @@ private slots:
             QVERIFY2(!stdOut.contains(out) && stdOut.contains("[find-no-match]") &&
                          !stdOut.contains("[after-eom]"),
                      qPrintable(stdOut));
+        else if (out.startsWith('!')) // a text the output must not hold
+            QVERIFY2(!stdOut.contains(out.mid(1)), qPrintable(stdOut));
         else if (!out.isEmpty())
             QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
         if (status == 2)
