@@ -27,8 +27,8 @@ FR = {
         "Chaque FIND est essayé sur les fichiers d'un forum une fois que vous en choisissez un (Vérifier avec les fichiers d'un forum... dans le menu de la barre d'état).",
     ("ProblemsPanel", "Each FIND is tried against the files of the forum in %1."):
         "Chaque FIND est essayé sur les fichiers du forum de %1.",
-    ('CliText', "Usage: %1 [OPTIONS] [--] FILE|DIR|- ...\n\nChecks phpBB2 MOD scripts against the conventions of the MOD template and\nprints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\nLINE and COL count from 1; COL counts bytes of the line as the file stores it.\nA folder is searched for MOD scripts (files that begin with a MOD header);\n- reads a script from standard input (named <stdin>). A zip archive, a MOD\npackage as downloaded, stands for its script named install.\n\n  --json               print the findings as a JSON array instead\n  --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's\n                       files in DIR (nothing there is written)\n  --script NAME        the script to check in a MOD package's zip archive\n                       (without it, the one named install)\n  --ignore RULE[,...]  report nothing of these rules\n  --select RULE[,...]  report only these rules\n  --werror             warnings make the exit status 1 too\n  --color=auto|always|never\n                       colour the severity as compilers do (auto: on a terminal)\n\nExit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or\na file that cannot be read."):
-        "Utilisation : %1 [OPTIONS] [--] FICHIER|DOSSIER|- ...\n\nVérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et affiche\nchaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].\nLIGNE et COL comptent à partir de 1 ; COL compte les octets de la ligne telle que le\nfichier la garde. Un dossier est parcouru à la recherche de scripts MOD (les fichiers\nqui commencent par un en-tête MOD) ; - lit un script sur l'entrée standard (nommé <stdin>).\nUne archive zip, un paquet MOD tel que téléchargé, vaut pour son script nommé install.\n\n  --json                 affiche les constats en tableau JSON\n  --forum DOSSIER        essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du\n                         forum dans DOSSIER (rien n'y est écrit)\n  --script NOM           le script à vérifier dans l'archive zip d'un paquet MOD\n                         (sans lui, celui nommé install)\n  --ignore RÈGLE[,...]   ne signale rien de ces règles\n  --select RÈGLE[,...]   ne signale que ces règles\n  --werror               les avertissements donnent aussi le code de sortie 1\n  --color=auto|always|never\n                         colore la gravité comme les compilateurs (auto : sur un terminal)\n\nCode de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou un\nfichier illisible.",
+    ('CliText', "Usage: %1 [OPTIONS] [--] FILE|DIR|- ...\n\nChecks phpBB2 MOD scripts against the conventions of the MOD template and\nprints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\nLINE and COL count from 1; COL counts bytes of the line as the file stores it.\nA folder is searched for MOD scripts (files that begin with a MOD header or\nhold a banner); - reads a script from standard input (named <stdin>). A zip\narchive, a MOD package as downloaded, stands for its script named install.\n\n  --json               print the findings as a JSON array instead\n  --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's\n                       files in DIR (nothing there is written)\n  --script NAME        the script to check in a MOD package's zip archive\n                       (without it, the one named install)\n  --ignore RULE[,...]  report nothing of these rules\n  --select RULE[,...]  report only these rules\n  --werror             warnings make the exit status 1 too\n  --color=auto|always|never\n                       colour the severity as compilers do (auto: on a terminal)\n\nExit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or\na file that cannot be read."):
+        "Utilisation : %1 [OPTIONS] [--] FICHIER|DOSSIER|- ...\n\nVérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et affiche\nchaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].\nLIGNE et COL comptent à partir de 1 ; COL compte les octets de la ligne telle que le\nfichier la garde. Un dossier est parcouru à la recherche de scripts MOD (les fichiers\nqui commencent par un en-tête MOD ou contiennent une bannière) ; - lit un script sur\nl'entrée standard (nommé <stdin>). Une archive zip, un paquet MOD tel que téléchargé,\nvaut pour son script nommé install.\n\n  --json                 affiche les constats en tableau JSON\n  --forum DOSSIER        essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du\n                         forum dans DOSSIER (rien n'y est écrit)\n  --script NOM           le script à vérifier dans l'archive zip d'un paquet MOD\n                         (sans lui, celui nommé install)\n  --ignore RÈGLE[,...]   ne signale rien de ces règles\n  --select RÈGLE[,...]   ne signale que ces règles\n  --werror               les avertissements donnent aussi le code de sortie 1\n  --color=auto|always|never\n                         colore la gravité comme les compilateurs (auto : sur un terminal)\n\nCode de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou un\nfichier illisible.",
     ('Checker', 'The header lacks a field the template has, or the file has no MOD header at all'):
         "L'en-tête n'a pas un champ du modèle, ou le fichier n'a pas d'en-tête MOD",
     ('Checker', 'A header field is there but empty'):
@@ -706,6 +706,99 @@ FR = {
         "Ce n'est pas une archive zip lisible : %1",
     ('Install', 'its keywords are %1: installers read the English ones (OPEN, FIND, AFTER, ADD ...), even in a translated script'):
         "ses mots-clés sont %1 : les installateurs lisent les mots anglais (OPEN, FIND, AFTER, ADD ...), même dans un script traduit",
+    ('Checker', 'The label "%1" is written in a form of its own: the template writes "%2:"'):
+        "L'étiquette « %1 » est écrite à sa façon : le modèle écrit « %2: »",
+    ('Checker', 'The header\'s labels are not the template\'s English ones (%1): readers and tools look for "## MOD Title:" and the others'):
+        "Les étiquettes de l'en-tête ne sont pas celles, anglaises, du modèle (%1) : lecteurs et outils cherchent « ## MOD Title: » et les autres",
+    ('Checker', 'The script has no MOD header ("## MOD Title:" and the other labels)'):
+        "Le script n'a pas d'en-tête MOD (« ## MOD Title: » et les autres étiquettes)",
+    ('Checker', 'The title is still the placeholder "%1"'):
+        "Le titre est encore le texte à remplacer « %1 »",
+    ('Checker', 'The author line is still the placeholder'):
+        "La ligne de l'auteur est encore le texte à remplacer",
+    ('Checker', 'The version is still the placeholder "%1"'):
+        "La version est encore le texte à remplacer « %1 »",
+    ('Checker', 'The header has no "## Files To Edit:" line'):
+        "L'en-tête n'a pas de ligne « ## Files To Edit: »",
+    ('Checker', 'The header has no "## Files To Edit:" line; the script opens %1'):
+        "L'en-tête n'a pas de ligne « ## Files To Edit: » ; le script ouvre %1",
+    ('Checker', '"Files To Edit" gives a count (%1), not the files: %2'):
+        "« Files To Edit » donne un nombre (%1), pas les fichiers : %2",
+    ('Checker', '"Files To Edit" says there are none, but the script opens %1'):
+        "« Files To Edit » dit qu'il n'y en a aucun, mais le script ouvre %1",
+    ('Checker', '"Files To Edit" is empty, but the script opens %1'):
+        "« Files To Edit » est vide, mais le script ouvre %1",
+    ('Checker', '"Files To Edit" says %1 but names %n file(s)'):
+        ("« Files To Edit » dit %1 mais nomme %n fichier", "« Files To Edit » dit %1 mais nomme %n fichiers"),
+    ('Checker', '"Files To Edit" lists files, but the script opens none'):
+        "« Files To Edit » nomme des fichiers, mais le script n'en ouvre aucun",
+    ('Checker', '"Files To Edit" writes %1 where the script opens %2'):
+        "« Files To Edit » écrit %1 là où le script ouvre %2",
+    ('Checker', 'The header has no "## Included Files:" line'):
+        "L'en-tête n'a pas de ligne « ## Included Files: »",
+    ('Checker', 'The header has no "## Included Files:" line; the script copies %1'):
+        "L'en-tête n'a pas de ligne « ## Included Files: » ; le script copie %1",
+    ('Checker', '"Included Files" gives a count (%1), not the files: %2'):
+        "« Included Files » donne un nombre (%1), pas les fichiers : %2",
+    ('Checker', '"Included Files" says there are none, but the script copies %1'):
+        "« Included Files » dit qu'il n'y en a aucun, mais le script copie %1",
+    ('Checker', '"Included Files" is empty, but the script copies %1'):
+        "« Included Files » est vide, mais le script copie %1",
+    ('Checker', '"Included Files" says %1 but names %n file(s)'):
+        ("« Included Files » dit %1 mais nomme %n fichier", "« Included Files » dit %1 mais nomme %n fichiers"),
+    ('Checker', 'The header lacks a field the template has, or the script has no MOD header (a note for a list of files the script does not need)'):
+        "L'en-tête n'a pas un champ du modèle, ou le script n'a pas d'en-tête MOD (une remarque pour une liste de fichiers dont le script n'a pas besoin)",
+    ('Checker', 'A header label is written in a form of its own ("## Files To Edit (6):", "## File To Edit:")'):
+        "Une étiquette de l'en-tête est écrite à sa façon (« ## Files To Edit (6): », « ## File To Edit: »)",
+    ('Checker', 'A header field still holds a placeholder (version "x.x.x", the author or title to fill in)'):
+        "Un champ de l'en-tête garde un texte à remplacer (la version « x.x.x », l'auteur ou le titre à remplir)",
+    ('Checker', "The version is not in the form 1.2.3 (a letter may follow): an upgrade's range, a suffix or a note"):
+        "La version n'est pas de la forme 1.2.3 (une lettre peut suivre) : l'intervalle d'une mise à jour, un suffixe ou une note",
+    ('Checker', "The installation level is none of Easy, Intermediate, Advanced (or the dialog's easy, moderate, hard); a note for an older word"):
+        "Le niveau d'installation n'est ni Easy, ni Intermediate, ni Advanced (ni easy, moderate, hard de la boîte de dialogue) ; une remarque pour un mot plus ancien",
+    ('Checker', 'The header does not tell the reader to back up the files, in any language'):
+        "L'en-tête ne dit pas de sauvegarder les fichiers, en aucune langue",
+    ('Checker', '"Files To Edit" and the files the script opens differ (a note for a count that disagrees or stands for the list)'):
+        "« Files To Edit » et les fichiers que le script ouvre diffèrent (une remarque pour un nombre qui ne s'accorde pas ou tient lieu de liste)",
+    ('Checker', '"Included Files" and the files the script copies differ (a note for a count that disagrees or stands for the list)'):
+        "« Included Files » et les fichiers que le script copie diffèrent (une remarque pour un nombre qui ne s'accorde pas ou tient lieu de liste)",
+    ('Checker', "The script's action keywords are translated: installers read only the English ones (said once for the script)"):
+        "Les mots-clés des actions du script sont traduits : les installeurs ne lisent que les anglais (dit une fois pour le script)",
+    ('Checker', 'A banner is not written as "#-----[ KEYWORD ]---" with the keyword as the template spells it'):
+        "Une bannière n'est pas écrite « #-----[ MOT-CLÉ ]--- » avec le mot-clé tel que le modèle l'écrit",
+    ('Checker', 'A banner lacks its "#" line before or after it (the outline lists only banners with a "#" line above)'):
+        "Une bannière n'a pas sa ligne « # » avant ou après elle (le plan ne montre que les bannières avec une ligne « # » au-dessus)",
+    ('Checker', 'An action has nothing in it (an empty REPLACE WITH or IN-LINE REPLACE WITH deletes, and is fine)'):
+        "Une action ne contient rien (un REPLACE WITH ou IN-LINE REPLACE WITH vide supprime, et c'est bien)",
+    ('Checker', 'Text follows "# EoM", where installers stop reading'):
+        "Du texte suit « # EoM », où les installeurs s'arrêtent de lire",
+    ('Checker', 'The script holds a character its encoding cannot save'):
+        "Le script contient un caractère que son codage ne peut pas enregistrer",
+    ('Checker', 'The script is encoded in neither UTF-8 nor Windows-1252 (a Chinese, Cyrillic or Central European code page)'):
+        "Le script n'est codé ni en UTF-8 ni en Windows-1252 (une page de code chinoise, cyrillique ou d'Europe centrale)",
+    ('Checker', 'The file is a document that quotes parts of MOD scripts, not a script: it is not checked'):
+        "Le fichier est un document qui cite des parties de scripts MOD, pas un script : il n'est pas vérifié",
+    ('Checker', 'This reads as a document about MOD scripts (%n line(s) of text come before any header or action), not as a script: it is not checked'):
+        ("Ceci se lit comme un document sur les scripts MOD (%n ligne de texte vient avant tout en-tête ou action), pas comme un script : il n'est pas vérifié",
+         "Ceci se lit comme un document sur les scripts MOD (%n lignes de texte viennent avant tout en-tête ou action), pas comme un script : il n'est pas vérifié"),
+    ('Checker', "The script's action keywords are not English (%1): installers read only the English keywords"):
+        "Les mots-clés des actions du script ne sont pas anglais (%1) : les installeurs ne lisent que les mots-clés anglais",
+    ('Checker', 'The banner has no "#" line before it: the outline lists only banners with a "#" line above them'):
+        "La bannière n'a pas de ligne « # » avant elle : le plan ne montre que les bannières avec une ligne « # » au-dessus",
+    ('Checker', 'The script\'s encoding, %1, cannot hold this character: saving writes "?"'):
+        "Le codage du script, %1, ne peut pas contenir ce caractère : l'enregistrement écrit « ? »",
+    ('Checker', 'The script is encoded as %1 (%2), not as UTF-8 or Windows-1252: installers and editors that expect those read its letters as other characters'):
+        "Le script est codé en %1 (%2), pas en UTF-8 ni en Windows-1252 : les installeurs et les éditeurs qui attendent ceux-ci lisent ses lettres comme d'autres caractères",
+    ('SaveScript', '%1 contains %2 character(s) that its encoding, %4, cannot hold, the first on line %3.\n\nSave anyway, writing "?" in their place?'):
+        "%1 contient %2 caractère(s) que son codage, %4, ne peut pas contenir, le premier à la ligne %3.\n\nEnregistrer quand même, en écrivant « ? » à leur place ?",
+    ('TextEncoding', 'Traditional Chinese'): "chinois traditionnel",
+    ('TextEncoding', 'Simplified Chinese'): "chinois simplifié",
+    ('TextEncoding', 'Cyrillic'): "cyrillique",
+    ('TextEncoding', 'Central European'): "Europe centrale",
+    ('TextEncoding', 'It is encoded as %1 (%2), not as UTF-8 or Windows-1252, which MOD installers expect: they read its letters as other characters. Quillwright shows its text as the author wrote it and saves it as %1 again.'):
+        "Il est codé en %1 (%2), pas en UTF-8 ni en Windows-1252, qu'attendent les installeurs de MOD : ils lisent ses lettres comme d'autres caractères. Quillwright montre son texte tel que l'auteur l'a écrit et l'enregistre de nouveau en %1.",
+    ('TextEncoding', 'Some of its bytes are no %1 character: saving it writes other bytes in their place.'):
+        "Certains de ses octets ne sont aucun caractère %1 : l'enregistrer écrit d'autres octets à leur place.",
 }
 
 if __name__ == "__main__":

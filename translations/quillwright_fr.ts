@@ -75,10 +75,6 @@
         <translation>« Included Files » ne cite pas %1, que le script copie</translation>
     </message>
     <message>
-        <source>"Included Files" lists %1, which no COPY copies</source>
-        <translation>« Included Files » cite %1, qu'aucun COPY ne copie</translation>
-    </message>
-    <message>
         <source>"%1" is not a keyword that installers know</source>
         <translation>« %1 » n'est pas un mot-clé que les installeurs connaissent</translation>
     </message>
@@ -89,10 +85,6 @@
     <message>
         <source>The banner has no "#" line after it</source>
         <translation>La bannière n'est pas suivie d'une ligne « # »</translation>
-    </message>
-    <message>
-        <source>The banner has no "#" line before it; the outline does not see it</source>
-        <translation>La bannière n'est pas précédée d'une ligne « # » ; le plan ne la voit pas</translation>
     </message>
     <message>
         <source>The %1 block has nothing in it</source>
@@ -143,24 +135,12 @@
         <translation>Un fichier de script MOD ne peut pas contenir ce caractère : l'enregistrement écrit « ? »</translation>
     </message>
     <message>
-        <source>The header lacks a field the template has, or the file has no MOD header at all</source>
-        <translation>L'en-tête n'a pas un champ du modèle, ou le fichier n'a pas d'en-tête MOD</translation>
-    </message>
-    <message>
         <source>A header field is there but empty</source>
         <translation>Un champ de l'en-tête est là mais vide</translation>
     </message>
     <message>
         <source>A header field other than the author is given twice</source>
         <translation>Un champ de l'en-tête autre que l'auteur est donné deux fois</translation>
-    </message>
-    <message>
-        <source>The version is not in the form 1.2.3 (a letter may follow)</source>
-        <translation>La version n'est pas de la forme 1.2.3 (une lettre peut suivre)</translation>
-    </message>
-    <message>
-        <source>The installation level is not Easy, Intermediate or Advanced (an older word is a note)</source>
-        <translation>Le niveau d'installation n'est pas Easy, Intermediate ou Advanced (un mot plus ancien est une remarque)</translation>
     </message>
     <message>
         <source>The author line is not "name &lt;e-mail&gt; (real name) web site"</source>
@@ -171,32 +151,8 @@
         <translation>L'en-tête n'a d'avis de sécurité dans aucune langue</translation>
     </message>
     <message>
-        <source>The header does not end with the notice to back up the files</source>
-        <translation>L'en-tête ne finit pas par l'avis de sauvegarder les fichiers</translation>
-    </message>
-    <message>
-        <source>"Files To Edit" and the files the script opens differ</source>
-        <translation>« Files To Edit » et les fichiers que le script ouvre diffèrent</translation>
-    </message>
-    <message>
-        <source>"Included Files" and the files the script copies differ</source>
-        <translation>« Included Files » et les fichiers que le script copie diffèrent</translation>
-    </message>
-    <message>
         <source>A banner's keyword is not one installers know</source>
         <translation>Le mot-clé d'une bannière n'est pas connu des installateurs</translation>
-    </message>
-    <message>
-        <source>A banner is not written as "#-----[ KEYWORD ]---"</source>
-        <translation>Une bannière n'est pas écrite « #-----[ MOT-CLÉ ]--- »</translation>
-    </message>
-    <message>
-        <source>A banner lacks its "#" line before or after it</source>
-        <translation>Une bannière n'a pas sa ligne « # » avant ou après elle</translation>
-    </message>
-    <message>
-        <source>An action other than REPLACE WITH has nothing in it</source>
-        <translation>Une action autre que REPLACE WITH est vide</translation>
     </message>
     <message>
         <source>Nothing is done to the file an OPEN opens</source>
@@ -225,14 +181,6 @@
     <message>
         <source>"# EoM" has no SAVE/CLOSE ALL FILES block before it</source>
         <translation>« # EoM » n'a pas de bloc SAVE/CLOSE ALL FILES avant lui</translation>
-    </message>
-    <message>
-        <source>Text follows "# EoM"</source>
-        <translation>Du texte suit « # EoM »</translation>
-    </message>
-    <message>
-        <source>A Windows-1252 script holds a character it cannot save</source>
-        <translation>Un script Windows-1252 contient un caractère qu'il ne peut pas enregistrer</translation>
     </message>
     <message>
         <source>The forum has no file an OPEN names (a warning for languages and templates)</source>
@@ -266,10 +214,6 @@
         <source>An OPEN or COPY leads outside the forum's folder (installing)</source>
         <translation>Un OPEN ou COPY mène hors du dossier du forum (installation)</translation>
     </message>
-    <message>
-        <source>This does not look like a MOD script: it has no MOD header ("## MOD Title:" and the other labels)</source>
-        <translation>Ce n'est pas un script MOD : il n'a pas d'en-tête MOD (« ## MOD Title: » et les autres libellés)</translation>
-    </message>
     <message numerus="yes">
         <source>%n more line(s) of text after "# EoM" not shown</source>
         <translation><numerusform>%n autre ligne de texte après « # EoM » non montrée</numerusform><numerusform>%n autres lignes de texte après « # EoM » non montrées</numerusform></translation>
@@ -277,6 +221,170 @@
     <message numerus="yes">
         <source>%n more character(s) a MOD script file cannot hold not shown</source>
         <translation><numerusform>%n autre caractère qu'un script MOD ne peut contenir non montré</numerusform><numerusform>%n autres caractères qu'un script MOD ne peut contenir non montrés</numerusform></translation>
+    </message>
+    <message>
+        <source>The header's labels are not the template's English ones (%1): readers and tools look for "## MOD Title:" and the others</source>
+        <translation>Les étiquettes de l'en-tête ne sont pas celles, anglaises, du modèle (%1) : lecteurs et outils cherchent « ## MOD Title: » et les autres</translation>
+    </message>
+    <message>
+        <source>The script has no MOD header ("## MOD Title:" and the other labels)</source>
+        <translation>Le script n'a pas d'en-tête MOD (« ## MOD Title: » et les autres étiquettes)</translation>
+    </message>
+    <message>
+        <source>The title is still the placeholder "%1"</source>
+        <translation>Le titre est encore le texte à remplacer « %1 »</translation>
+    </message>
+    <message>
+        <source>The author line is still the placeholder</source>
+        <translation>La ligne de l'auteur est encore le texte à remplacer</translation>
+    </message>
+    <message>
+        <source>The version is still the placeholder "%1"</source>
+        <translation>La version est encore le texte à remplacer « %1 »</translation>
+    </message>
+    <message>
+        <source>The header has no "## Files To Edit:" line</source>
+        <translation>L'en-tête n'a pas de ligne « ## Files To Edit: »</translation>
+    </message>
+    <message>
+        <source>The header has no "## Files To Edit:" line; the script opens %1</source>
+        <translation>L'en-tête n'a pas de ligne « ## Files To Edit: » ; le script ouvre %1</translation>
+    </message>
+    <message>
+        <source>"Files To Edit" gives a count (%1), not the files: %2</source>
+        <translation>« Files To Edit » donne un nombre (%1), pas les fichiers : %2</translation>
+    </message>
+    <message>
+        <source>"Files To Edit" says there are none, but the script opens %1</source>
+        <translation>« Files To Edit » dit qu'il n'y en a aucun, mais le script ouvre %1</translation>
+    </message>
+    <message>
+        <source>"Files To Edit" is empty, but the script opens %1</source>
+        <translation>« Files To Edit » est vide, mais le script ouvre %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>"Files To Edit" says %1 but names %n file(s)</source>
+        <translation><numerusform>« Files To Edit » dit %1 mais nomme %n fichier</numerusform><numerusform>« Files To Edit » dit %1 mais nomme %n fichiers</numerusform></translation>
+    </message>
+    <message>
+        <source>"Files To Edit" lists files, but the script opens none</source>
+        <translation>« Files To Edit » nomme des fichiers, mais le script n'en ouvre aucun</translation>
+    </message>
+    <message>
+        <source>"Files To Edit" writes %1 where the script opens %2</source>
+        <translation>« Files To Edit » écrit %1 là où le script ouvre %2</translation>
+    </message>
+    <message>
+        <source>The header has no "## Included Files:" line</source>
+        <translation>L'en-tête n'a pas de ligne « ## Included Files: »</translation>
+    </message>
+    <message>
+        <source>The header has no "## Included Files:" line; the script copies %1</source>
+        <translation>L'en-tête n'a pas de ligne « ## Included Files: » ; le script copie %1</translation>
+    </message>
+    <message>
+        <source>"Included Files" gives a count (%1), not the files: %2</source>
+        <translation>« Included Files » donne un nombre (%1), pas les fichiers : %2</translation>
+    </message>
+    <message>
+        <source>"Included Files" says there are none, but the script copies %1</source>
+        <translation>« Included Files » dit qu'il n'y en a aucun, mais le script copie %1</translation>
+    </message>
+    <message>
+        <source>"Included Files" is empty, but the script copies %1</source>
+        <translation>« Included Files » est vide, mais le script copie %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>"Included Files" says %1 but names %n file(s)</source>
+        <translation><numerusform>« Included Files » dit %1 mais nomme %n fichier</numerusform><numerusform>« Included Files » dit %1 mais nomme %n fichiers</numerusform></translation>
+    </message>
+    <message>
+        <source>The header lacks a field the template has, or the script has no MOD header (a note for a list of files the script does not need)</source>
+        <translation>L'en-tête n'a pas un champ du modèle, ou le script n'a pas d'en-tête MOD (une remarque pour une liste de fichiers dont le script n'a pas besoin)</translation>
+    </message>
+    <message>
+        <source>A header field still holds a placeholder (version "x.x.x", the author or title to fill in)</source>
+        <translation>Un champ de l'en-tête garde un texte à remplacer (la version « x.x.x », l'auteur ou le titre à remplir)</translation>
+    </message>
+    <message>
+        <source>The version is not in the form 1.2.3 (a letter may follow): an upgrade's range, a suffix or a note</source>
+        <translation>La version n'est pas de la forme 1.2.3 (une lettre peut suivre) : l'intervalle d'une mise à jour, un suffixe ou une note</translation>
+    </message>
+    <message>
+        <source>The installation level is none of Easy, Intermediate, Advanced (or the dialog's easy, moderate, hard); a note for an older word</source>
+        <translation>Le niveau d'installation n'est ni Easy, ni Intermediate, ni Advanced (ni easy, moderate, hard de la boîte de dialogue) ; une remarque pour un mot plus ancien</translation>
+    </message>
+    <message>
+        <source>The header does not tell the reader to back up the files, in any language</source>
+        <translation>L'en-tête ne dit pas de sauvegarder les fichiers, en aucune langue</translation>
+    </message>
+    <message>
+        <source>"Files To Edit" and the files the script opens differ (a note for a count that disagrees or stands for the list)</source>
+        <translation>« Files To Edit » et les fichiers que le script ouvre diffèrent (une remarque pour un nombre qui ne s'accorde pas ou tient lieu de liste)</translation>
+    </message>
+    <message>
+        <source>"Included Files" and the files the script copies differ (a note for a count that disagrees or stands for the list)</source>
+        <translation>« Included Files » et les fichiers que le script copie diffèrent (une remarque pour un nombre qui ne s'accorde pas ou tient lieu de liste)</translation>
+    </message>
+    <message>
+        <source>The script's action keywords are translated: installers read only the English ones (said once for the script)</source>
+        <translation>Les mots-clés des actions du script sont traduits : les installeurs ne lisent que les anglais (dit une fois pour le script)</translation>
+    </message>
+    <message>
+        <source>A banner is not written as "#-----[ KEYWORD ]---" with the keyword as the template spells it</source>
+        <translation>Une bannière n'est pas écrite « #-----[ MOT-CLÉ ]--- » avec le mot-clé tel que le modèle l'écrit</translation>
+    </message>
+    <message>
+        <source>A banner lacks its "#" line before or after it (the outline lists only banners with a "#" line above)</source>
+        <translation>Une bannière n'a pas sa ligne « # » avant ou après elle (le plan ne montre que les bannières avec une ligne « # » au-dessus)</translation>
+    </message>
+    <message>
+        <source>An action has nothing in it (an empty REPLACE WITH or IN-LINE REPLACE WITH deletes, and is fine)</source>
+        <translation>Une action ne contient rien (un REPLACE WITH ou IN-LINE REPLACE WITH vide supprime, et c'est bien)</translation>
+    </message>
+    <message>
+        <source>Text follows "# EoM", where installers stop reading</source>
+        <translation>Du texte suit « # EoM », où les installeurs s'arrêtent de lire</translation>
+    </message>
+    <message>
+        <source>The script holds a character its encoding cannot save</source>
+        <translation>Le script contient un caractère que son codage ne peut pas enregistrer</translation>
+    </message>
+    <message>
+        <source>The script is encoded in neither UTF-8 nor Windows-1252 (a Chinese, Cyrillic or Central European code page)</source>
+        <translation>Le script n'est codé ni en UTF-8 ni en Windows-1252 (une page de code chinoise, cyrillique ou d'Europe centrale)</translation>
+    </message>
+    <message>
+        <source>The file is a document that quotes parts of MOD scripts, not a script: it is not checked</source>
+        <translation>Le fichier est un document qui cite des parties de scripts MOD, pas un script : il n'est pas vérifié</translation>
+    </message>
+    <message numerus="yes">
+        <source>This reads as a document about MOD scripts (%n line(s) of text come before any header or action), not as a script: it is not checked</source>
+        <translation><numerusform>Ceci se lit comme un document sur les scripts MOD (%n ligne de texte vient avant tout en-tête ou action), pas comme un script : il n'est pas vérifié</numerusform><numerusform>Ceci se lit comme un document sur les scripts MOD (%n lignes de texte viennent avant tout en-tête ou action), pas comme un script : il n'est pas vérifié</numerusform></translation>
+    </message>
+    <message>
+        <source>The script's action keywords are not English (%1): installers read only the English keywords</source>
+        <translation>Les mots-clés des actions du script ne sont pas anglais (%1) : les installeurs ne lisent que les mots-clés anglais</translation>
+    </message>
+    <message>
+        <source>The banner has no "#" line before it: the outline lists only banners with a "#" line above them</source>
+        <translation>La bannière n'a pas de ligne « # » avant elle : le plan ne montre que les bannières avec une ligne « # » au-dessus</translation>
+    </message>
+    <message>
+        <source>The script's encoding, %1, cannot hold this character: saving writes "?"</source>
+        <translation>Le codage du script, %1, ne peut pas contenir ce caractère : l'enregistrement écrit « ? »</translation>
+    </message>
+    <message>
+        <source>The script is encoded as %1 (%2), not as UTF-8 or Windows-1252: installers and editors that expect those read its letters as other characters</source>
+        <translation>Le script est codé en %1 (%2), pas en UTF-8 ni en Windows-1252 : les installeurs et les éditeurs qui attendent ceux-ci lisent ses lettres comme d'autres caractères</translation>
+    </message>
+    <message>
+        <source>The label "%1" is written in a form of its own: the template writes "%2:"</source>
+        <translation>L'étiquette « %1 » est écrite à sa façon : le modèle écrit « %2: »</translation>
+    </message>
+    <message>
+        <source>A header label is written in a form of its own ("## Files To Edit (6):", "## File To Edit:")</source>
+        <translation>Une étiquette de l'en-tête est écrite à sa façon (« ## Files To Edit (6): », « ## File To Edit: »)</translation>
     </message>
     <message>
         <source>A COPY takes a file from outside the MOD's package (installing)</source>
@@ -429,9 +537,9 @@ mauvais usage.</translation>
 Checks phpBB2 MOD scripts against the conventions of the MOD template and
 prints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].
 LINE and COL count from 1; COL counts bytes of the line as the file stores it.
-A folder is searched for MOD scripts (files that begin with a MOD header);
-- reads a script from standard input (named &lt;stdin&gt;). A zip archive, a MOD
-package as downloaded, stands for its script named install.
+A folder is searched for MOD scripts (files that begin with a MOD header or
+hold a banner); - reads a script from standard input (named &lt;stdin&gt;). A zip
+archive, a MOD package as downloaded, stands for its script named install.
 
   --json               print the findings as a JSON array instead
   --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's
@@ -452,8 +560,9 @@ Vérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et affic
 chaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].
 LIGNE et COL comptent à partir de 1 ; COL compte les octets de la ligne telle que le
 fichier la garde. Un dossier est parcouru à la recherche de scripts MOD (les fichiers
-qui commencent par un en-tête MOD) ; - lit un script sur l'entrée standard (nommé &lt;stdin&gt;).
-Une archive zip, un paquet MOD tel que téléchargé, vaut pour son script nommé install.
+qui commencent par un en-tête MOD ou contiennent une bannière) ; - lit un script sur
+l'entrée standard (nommé &lt;stdin&gt;). Une archive zip, un paquet MOD tel que téléchargé,
+vaut pour son script nommé install.
 
   --json                 affiche les constats en tableau JSON
   --forum DOSSIER        essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du
@@ -862,26 +971,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
 <context>
     <name>Quillwright::Checker</name>
     <message>
-        <source>The forum has no %1 (a language or template installed apart)</source>
-        <translation>Le forum n'a pas de %1 (une langue ou un modèle installé à part)</translation>
-    </message>
-    <message>
-        <source>The forum has no %1</source>
-        <translation>Le forum n'a pas de %1</translation>
-    </message>
-    <message>
-        <source>FIND matches nothing in %1 from line %2</source>
-        <translation>FIND ne trouve rien dans %1 à partir de la ligne %2</translation>
-    </message>
-    <message>
-        <source>; it matches earlier, at line %1</source>
-        <translation> ; il trouve plus haut, à la ligne %1</translation>
-    </message>
-    <message>
-        <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
-        <translation>IN-LINE FIND ne trouve rien dans les lignes que le FIND précédent a trouvées dans %1</translation>
-    </message>
-    <message>
         <source>OPEN names no file to open</source>
         <translation>OPEN ne nomme aucun fichier à ouvrir</translation>
     </message>
@@ -894,12 +983,32 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>OPEN %1 est refusé : il mène hors du dossier du forum</translation>
     </message>
     <message>
+        <source>The forum has no %1 (a language or template installed apart)</source>
+        <translation>Le forum n'a pas de %1 (une langue ou un modèle installé à part)</translation>
+    </message>
+    <message>
+        <source>The forum has no %1</source>
+        <translation>Le forum n'a pas de %1</translation>
+    </message>
+    <message>
         <source>%1 is not a text file</source>
         <translation>%1 n'est pas un fichier texte</translation>
     </message>
     <message>
         <source>FIND has no line to look for in %1</source>
         <translation>FIND n'a aucune ligne à chercher dans %1</translation>
+    </message>
+    <message>
+        <source>FIND matches nothing in %1 from line %2</source>
+        <translation>FIND ne trouve rien dans %1 à partir de la ligne %2</translation>
+    </message>
+    <message>
+        <source>; it matches earlier, at line %1</source>
+        <translation> ; il trouve plus haut, à la ligne %1</translation>
+    </message>
+    <message>
+        <source>IN-LINE FIND matches nothing in the lines the FIND above found in %1</source>
+        <translation>IN-LINE FIND ne trouve rien dans les lignes que le FIND précédent a trouvées dans %1</translation>
     </message>
 </context>
 <context>
@@ -1923,6 +2032,14 @@ Voulez-vous le remplacer ?</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>%1 contains %2 character(s) that its encoding, %4, cannot hold, the first on line %3.
+
+Save anyway, writing "?" in their place?</source>
+        <translation>%1 contient %2 caractère(s) que son codage, %4, ne peut pas contenir, le premier à la ligne %3.
+
+Enregistrer quand même, en écrivant « ? » à leur place ?</translation>
+    </message>
 </context>
 <context>
     <name>ScriptFile</name>
@@ -1980,6 +2097,30 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>It is a binary file, not a MOD script.</source>
         <translation>C'est un fichier binaire, pas un script MOD.</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation>chinois traditionnel</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation>chinois simplifié</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>cyrillique</translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation>Europe centrale</translation>
+    </message>
+    <message>
+        <source>It is encoded as %1 (%2), not as UTF-8 or Windows-1252, which MOD installers expect: they read its letters as other characters. Quillwright shows its text as the author wrote it and saves it as %1 again.</source>
+        <translation>Il est codé en %1 (%2), pas en UTF-8 ni en Windows-1252, qu'attendent les installeurs de MOD : ils lisent ses lettres comme d'autres caractères. Quillwright montre son texte tel que l'auteur l'a écrit et l'enregistre de nouveau en %1.</translation>
+    </message>
+    <message>
+        <source>Some of its bytes are no %1 character: saving it writes other bytes in their place.</source>
+        <translation>Certains de ses octets ne sont aucun caractère %1 : l'enregistrer écrit d'autres octets à leur place.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "core/encoding/TextEncoding.h"
 #include "core/script/ModFormat.h"
 #include "core/script/ModReader.h"
+#include "core/script/ScriptFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -33,9 +34,9 @@ QString usage(const QString& program)
                "Checks phpBB2 MOD scripts against the conventions of the MOD template and\n"
                "prints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\n"
                "LINE and COL count from 1; COL counts bytes of the line as the file stores it.\n"
-               "A folder is searched for MOD scripts (files that begin with a MOD header);\n"
-               "- reads a script from standard input (named <stdin>). A zip archive, a MOD\n"
-               "package as downloaded, stands for its script named install.\n"
+               "A folder is searched for MOD scripts (files that begin with a MOD header or\n"
+               "hold a banner); - reads a script from standard input (named <stdin>). A zip\n"
+               "archive, a MOD package as downloaded, stands for its script named install.\n"
                "\n"
                "  --json               print the findings as a JSON array instead\n"
                "  --forum DIR          try every OPEN, FIND and IN-LINE FIND against the forum's\n"
@@ -53,14 +54,20 @@ QString usage(const QString& program)
         .arg(program);
 }
 
-// Whether a file begins as a MOD script does: its first lines that say
-// something hold a "## ... :" label.
+// Whether a file is a MOD script: its first lines that say something hold a
+// "## ... :" label, or a line of it is a banner (an upgrade or a translation
+// may have no English header). Files that are not text are none.
 bool looksLikeScript(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    const QStringList lines = ModReader::readLines(f.read(4096));
+    const QStringList lines = ModReader::readLines(f.read(ScriptFile::MaxFileSize));
+    // PHP and HTML files begin with a tag, and may quote a header or banners.
+    const auto first = std::find_if(lines.begin(), lines.end(),
+                                    [](const QString& l) { return !l.trimmed().isEmpty(); });
+    if (first == lines.end() || first->trimmed().startsWith(u'<'))
+        return false;
     int seen = 0;
     for (const QString& l : lines) {
         if (ModReader::headerLabel(l))
@@ -68,7 +75,14 @@ bool looksLikeScript(const QString& path)
         if (!l.trimmed().isEmpty() && !l.trimmed().startsWith(u'#') && ++seen > 3)
             break;
     }
-    return false;
+    // A banner of a keyword installers know, or of a translated one; SQL
+    // files write "#--[ Users Table ]---" over their parts.
+    return std::any_of(lines.begin(), lines.end(), [](const QString& l) {
+        const std::optional<ModReader::Banner> b = ModReader::readBanner(l);
+        return b && (ModReader::knownKeywords().contains(b->normalized) ||
+                     std::any_of(b->keyword.begin(), b->keyword.end(),
+                                 [](QChar c) { return c.unicode() > 0x7F; }));
+    });
 }
 
 // Where a column stands in the bytes of the line as the file stores it.

@@ -1,4 +1,5 @@
 #include "core/checker/ScriptChecker.h"
+#include "core/checker/HeaderCheck.h"
 #include "core/checker/Rules.h"
 
 #include "core/encoding/Windows1252.h"
@@ -23,7 +24,6 @@ Finding at(int index, int column, int length, Severity severity, const char* rul
 }
 
 using Block = ModReader::Action;
-using ModReader::headerLabel;
 using ModReader::Kind;
 
 bool isBlank(QStringView line)
@@ -31,50 +31,48 @@ bool isBlank(QStringView line)
     return line.trimmed().isEmpty();
 }
 
-// The header's fields, by the names the checker reports them under.
-struct HeaderField {
-    const char* key;
-    const char* name;
-};
-constexpr HeaderField Fields[] = {
-    {"title", "MOD Title"},
-    {"author", "MOD Author"},
-    {"description", "MOD Description"},
-    {"version", "MOD Version"},
-    {"installation level", "Installation Level"},
-    {"installation time", "Installation Time"},
-    {"files to edit", "Files To Edit"},
-    {"included files", "Included Files"},
-};
-
-struct FieldSeen {
-    int line = -1;
-    int count = 0;
-    QString value; // the line's value and its continuation lines, joined by blanks
-};
-
-// "N/A", "(n/a)", "none" or a count of files says there is nothing to list.
-bool isList(const QString& value)
+// Words of the action keywords as translations write them (French, German,
+// Spanish, Italian, Dutch): a keyword holding one is a translation, not a
+// misspelling of an English one.
+bool isTranslatedKeyword(const QString& normalized)
 {
-    static const QRegularExpression notAList(
-        QStringLiteral("^[\\(\\[]?\\s*(n/?a|none|-+|\\d+(\\s*files?)?)?\\s*[\\)\\]]?\\.?$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return !notAList.match(value.trimmed()).hasMatch();
+    if (std::any_of(normalized.begin(), normalized.end(),
+                    [](QChar c) { return c.unicode() > 0x7F; }))
+        return true;
+    static const QSet<QString> foreign = [] {
+        QSet<QString> w;
+        for (const char* word :
+             {"CHERCHER",    "TROUVER",   "RECHERCHER", "OUVRIR",      "AJOUTER",    "APRES",
+              "AVANT",       "REMPLACER", "REMPLACEZ",  "PAR",         "COPIER",     "SAUVEGARDER",
+              "ENREGISTRER", "FERMER",    "TOUS",       "FICHIERS",    "LIGNE",      "DANS",
+              "SUCHE",       "SUCHEN",    "FINDE",      "FINDEN",      "OEFFNE",     "OEFFNEN",
+              "DANACH",      "DAVOR",     "EINFUEGEN",  "HINZUFUEGEN", "ERSETZEN",   "ERSETZE",
+              "KOPIEREN",    "SPEICHERN", "SCHLIESSEN", "DATEIEN",     "ALLE",       "BUSCAR",
+              "ABRIR",       "ANADIR",    "DESPUES",    "ANTES",       "REEMPLAZAR", "COPIAR",
+              "GUARDAR",     "CERRAR",    "ARCHIVOS",   "CERCA",       "TROVA",      "APRI",
+              "AGGIUNGI",    "DOPO",      "PRIMA",      "SOSTITUISCI", "SALVA",      "CHIUDI",
+              "TUTTI",       "ZOEK",      "VOEG",       "TOE",         "VERVANG",    "KOPIEER",
+              "OPSLAAN"})
+            w.insert(QString::fromLatin1(word));
+        return w;
+    }();
+    static const QRegularExpression between(QStringLiteral("[\\s/\\-]+"));
+    const QStringList words = normalized.split(between, Qt::SkipEmptyParts);
+    return std::any_of(words.begin(), words.end(),
+                       [](const QString& w) { return foreign.contains(w); });
 }
 
-QStringList listed(const QString& value)
+// The template's spelling of a keyword read as installers read it:
+// "AFTER, ADD" for "after add".
+QString spelled(const QString& normalized)
 {
-    QStringList out;
-    for (const QString& part :
-         value.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts)) {
-        const QString p = scriptPath(part);
-        const QString lower = p.toLower();
-        if (lower == u"n/a" || lower == u"-" || lower == u"none" || lower == u"(none)" ||
-            lower == u"na")
-            continue;
-        out << p;
-    }
-    return out;
+    static const QHash<QString, QString> byNormalized = [] {
+        QHash<QString, QString> h;
+        for (const QString& k : ModReader::templateKeywords())
+            h.insert(ModReader::normalizedKeyword(k), k);
+        return h;
+    }();
+    return byNormalized.value(normalized, normalized);
 }
 
 class Check {
@@ -89,256 +87,80 @@ public:
     std::vector<Finding> run();
 
 private:
-    void readBlocks();
-    void header();
+    bool isDocument();
+    void translatedKeywords();
     void actions();
     void end();
     void characters();
+    void encoding();
+    void add(const char* rule, int index, int column, int length, const QString& message);
     QStringView line(int i) const { return m_lines[size_t(i)]; }
     int count() const { return int(m_lines.size()); }
 
     const std::vector<QStringView>& m_lines;
     TextEncoding m_encoding;
-    std::vector<Block> m_blocks;
-    int m_end = -1; // the line of "# EoM"
+    ModReader::Script m_script;
+    std::vector<Block>& m_blocks = m_script.actions;
+    int m_end = -1;         // the line of "# EoM"
+    QSet<int> m_translated; // banner lines whose keyword is a translation
     std::vector<Finding> m_out;
 };
 
-void Check::readBlocks()
+void Check::add(const char* rule, int index, int column, int length, const QString& message)
 {
-    ModReader::Script read = ModReader::read(m_lines);
-    m_blocks = std::move(read.actions);
-    m_end = read.end;
+    m_out.push_back(at(index, column, length, severityOf(rule), rule, message));
 }
 
-void Check::header()
+// A how-to that quotes a header and actions among pages of prose is no
+// script: said once, instead of every quoted part found wanting.
+bool Check::isDocument()
 {
-    const int headerEnd = m_blocks.empty() ? count() : m_blocks.front().bannerLine;
-    std::vector<FieldSeen> seen(std::size(Fields));
-    int continuing = -1; // the field whose value goes on in the lines after
-    bool security = false;
-    bool backup = false;
-    const QString backupText = ModFormat::backupNotice();
-    // The notices belong to the header, as the template places them.
-    for (int i = 0; i < headerEnd; ++i) {
-        const QStringView l = line(i);
-        if (l.contains(QStringLiteral("For Security Purposes, Please Check"), Qt::CaseInsensitive))
-            security = true;
-        if (l.contains(backupText, Qt::CaseInsensitive))
-            backup = true;
-        const auto label = headerLabel(l);
-        if (!label) {
-            // "##" and more text goes on with the field above ("Files To Edit"
-            // often lists a file a line); a separator of "#" or a line that is
-            // not "##" ends it.
-            const QStringView rest =
-                l.startsWith(QStringLiteral("##")) ? l.sliced(2).trimmed() : QStringView();
-            if (!l.startsWith(QStringLiteral("##")) || rest.startsWith(u'#'))
-                continuing = -1;
-            else if (continuing >= 0 && !rest.isEmpty())
-                seen[size_t(continuing)].value += u' ' + rest.toString();
-            continue;
-        }
-        continuing = -1;
-        for (size_t f = 0; f < std::size(Fields); ++f) {
-            if (label->first != QLatin1String(Fields[f].key))
-                continue;
-            FieldSeen& s = seen[f];
-            const QString key = QString::fromLatin1(Fields[f].key);
-            if (++s.count == 1) {
-                s.line = i;
-                s.value = label->second.toString();
-                // Lists and the description go on over the lines below; a
-                // version or a level never takes the next lines in.
-                if (key == u"description" || key == u"files to edit" || key == u"included files")
-                    continuing = int(f);
-            } else if (key != u"author") { // co-authors each have their line
-                m_out.push_back(at(i, 1, int(l.size()), Severity::Warning, Rule::HeaderDuplicate,
-                                   tr("\"%1\" is given more than once").arg(Fields[f].name)));
-            }
-        }
-    }
-    const int firstLine = 0;
-    if (std::all_of(seen.begin(), seen.end(), [](const FieldSeen& s) { return s.count == 0; })) {
-        // An upgrade snippet or another kind of file: one word, not one per label.
-        m_out.push_back(at(firstLine, 1, 0, Severity::Error, Rule::HeaderMissing,
-                           tr("This does not look like a MOD script: it has no MOD header "
-                              "(\"## MOD Title:\" and the other labels)")));
-        return;
-    }
-    for (size_t f = 0; f < std::size(Fields); ++f) {
-        const FieldSeen& s = seen[f];
-        const QString name = QString::fromLatin1(Fields[f].name);
-        if (s.count == 0) {
-            m_out.push_back(at(firstLine, 1, 0, Severity::Error, Rule::HeaderMissing,
-                               tr("The header has no \"## %1:\" line").arg(name)));
-            continue;
-        }
-        const QString value = s.value.trimmed();
-        const QString key = QString::fromLatin1(Fields[f].key);
-        // A script with no COPY has no files to include, and one that opens
-        // nothing none to edit: saying so by leaving the list empty is fine.
-        if ((key == u"included files" || key == u"files to edit") && !isList(value))
-            continue;
-        if (value.isEmpty()) {
-            m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Error,
-                               Rule::HeaderEmpty, tr("\"%1\" is empty").arg(name)));
-            continue;
-        }
-        static const QRegularExpression versionForm(
-            QStringLiteral("^\\d+\\.\\d+\\.\\d+[A-Za-z]?$"));
-        if (key == u"version" && !versionForm.match(value).hasMatch())
-            m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning,
-                               Rule::VersionFormat,
-                               tr("The version \"%1\" is not in the form 1.2.3 (a letter may "
-                                  "follow)")
-                                   .arg(value)));
-        if (key == u"installation level") {
-            // "(Easy)" as the template's own "(Easy/Intermediate/Advanced)" has it, any case.
-            QString level = value;
-            level.remove(QRegularExpression(QStringLiteral("[()\\[\\]]")));
-            level = level.trimmed()
-                        .section(QRegularExpression(QStringLiteral("[\\s/,]")), 0, 0)
-                        .toLower();
-            static const QStringList older = {QStringLiteral("moderate"), QStringLiteral("medium"),
-                                              QStringLiteral("beginner"), QStringLiteral("hard"),
-                                              QStringLiteral("simple"),   QStringLiteral("expert")};
-            if (level != u"easy" && level != u"intermediate" && level != u"advanced")
-                m_out.push_back(at(s.line, 1, int(line(s.line).size()),
-                                   older.contains(level) ? Severity::Note : Severity::Warning,
-                                   Rule::LevelValue,
-                                   tr("The installation level \"%1\" is not one of Easy, "
-                                      "Intermediate, Advanced")
-                                       .arg(value)));
-        }
-        if (key == u"author") {
-            static const QRegularExpression form(
-                QStringLiteral("^[^<>()]+<[^<>]*>\\s*\\([^()]*\\)\\s*\\S*$"));
-            if (!form.match(
-                         line(s.line).sliced(line(s.line).indexOf(u':') + 1).trimmed().toString())
-                     .hasMatch())
-                m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning,
-                                   Rule::AuthorFormat,
-                                   tr("The author line is not in the form \"name < e-mail > "
-                                      "(real name) web site\"")));
-        }
-    }
-    // A notice translated (French, Chinese) or written as a "#" comment is
-    // still there: told by its place between the header's separators.
-    std::vector<std::pair<int, int>> paragraphs; // [first, last] between separator lines
-    {
-        int start = -1;
-        const auto isSeparator = [this](int i) {
-            const QStringView t = line(i).trimmed();
-            return t.size() >= 10 &&
-                   std::all_of(t.begin(), t.end(), [](QChar c) { return c == u'#'; });
-        };
-        for (int i = 0; i <= headerEnd; ++i) {
-            const bool edge = i == headerEnd || isSeparator(i);
-            const QStringView t = i < headerEnd ? line(i).trimmed() : QStringView();
-            const bool empty = t.isEmpty() || std::all_of(t.begin(), t.end(), [](QChar c) {
-                                   return c == u'#' || c.isSpace();
-                               });
-            if (edge) {
-                if (start >= 0)
-                    paragraphs.emplace_back(start, i - 1);
-                start = -1;
-            } else if (start < 0 && !empty) {
-                start = i;
-            }
-        }
-    }
-    const auto labelled = [this](int from, int to) {
-        for (int i = from; i <= to; ++i)
-            if (headerLabel(line(i)))
-                return true;
-        return false;
-    };
-    for (const auto& [from, to] : paragraphs) {
-        for (int i = from; i <= to && !security; ++i)
-            security = line(i).contains(QStringLiteral("phpbb.com/mods"), Qt::CaseInsensitive) ||
-                       line(i).contains(QStringLiteral("phpbbhacks"), Qt::CaseInsensitive);
-    }
-    // The backup notice is the header's last paragraph: a line or two of text.
-    if (!backup && !paragraphs.empty() && paragraphs.size() >= 3) {
-        const auto [from, to] = paragraphs.back();
-        int text = 0;
-        for (int i = from; i <= to; ++i)
-            text += int(line(i).trimmed().size());
-        backup = to - from <= 2 && !labelled(from, to) && text >= 30;
-    }
-    if (!security)
-        m_out.push_back(at(0, 1, 0, Severity::Warning, Rule::SecurityNoticeMissing,
-                           tr("The header has no security notice (\"For Security Purposes, "
-                              "Please Check: ...\")")));
-    if (!backup)
-        m_out.push_back(at(0, 1, 0, Severity::Warning, Rule::BackupNoticeMissing,
-                           tr("The header does not tell the reader to back up the files the "
-                              "MOD changes")));
-
-    // What the header lists against what the actions open and copy.
-    QStringList opened;
-    QStringList copied;
-    for (const Block& b : m_blocks) {
-        if (m_end >= 0 && b.bannerLine > m_end)
+    int prose = 0;
+    for (int i = 0; i < count(); ++i) {
+        const QStringView t = line(i).trimmed();
+        if (ModReader::scanBanner(t) || ModReader::headerLabel(t))
             break;
-        if (b.kind == Kind::Open && b.first < b.last) {
-            const QString path = scriptPath(line(b.first));
-            if (!opened.contains(path, Qt::CaseInsensitive))
-                opened << path;
-        }
-        if (b.kind == Kind::Copy)
-            for (int i = b.first; i < b.last; ++i) {
-                const QStringView l = line(i).trimmed();
-                if (!l.startsWith(QStringLiteral("copy "), Qt::CaseInsensitive))
-                    continue;
-                const QString source = scriptPath(l.sliced(5).toString().section(
-                    QStringLiteral(" to "), 0, 0, QString::SectionCaseInsensitiveSeps));
-                if (!source.isEmpty())
-                    copied << source;
-            }
+        if (!t.isEmpty() && !t.startsWith(u'#'))
+            ++prose;
     }
-    const auto compare = [&](size_t f, const QStringList& actual, const char* rule,
-                             const QString& notListedText, const QString& notDoneText) {
-        const FieldSeen& s = seen[f];
-        if (s.count == 0)
-            return;
-        if (!isList(s.value)) {
-            if (!actual.isEmpty())
-                m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Note, rule,
-                                   notListedText.arg(actual.join(QStringLiteral(", ")))));
-            return;
+    if (prose < 8)
+        return false;
+    add(Rule::NotAScript, 0, 1, 0,
+        tr("This reads as a document about MOD scripts (%n line(s) of text come before any "
+           "header or action), not as a script: it is not checked",
+           nullptr, prose));
+    return true;
+}
+
+// A translation that writes every keyword in its own language is one fault
+// of the script, said once with the keywords it uses.
+void Check::translatedKeywords()
+{
+    QStringList words;
+    int first = -1;
+    int column = 1;
+    for (const Block& b : m_blocks) {
+        if (b.known || (m_end >= 0 && b.bannerLine > m_end) || !isTranslatedKeyword(b.normalized))
+            continue;
+        m_translated.insert(b.bannerLine);
+        if (first < 0) {
+            first = b.bannerLine;
+            column = b.banner.column;
         }
-        const QStringList named = listed(s.value);
-        if (named.isEmpty() && actual.isEmpty())
-            return;
-        // Exactly, so that a doubled folder or a bare name is found.
-        const auto same = [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) == 0;
-        };
-        QStringList notListed;
-        for (const QString& a : actual)
-            if (std::none_of(named.begin(), named.end(),
-                             [&](const QString& n) { return same(a, n); }))
-                notListed << a;
-        QStringList notDone;
-        for (const QString& n : named)
-            if (!n.contains(u'*') && std::none_of(actual.begin(), actual.end(),
-                                                  [&](const QString& a) { return same(a, n); }))
-                notDone << n;
-        if (!notListed.isEmpty())
-            m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning, rule,
-                               notListedText.arg(notListed.join(QStringLiteral(", ")))));
-        if (!notDone.isEmpty())
-            m_out.push_back(at(s.line, 1, int(line(s.line).size()), Severity::Warning, rule,
-                               notDoneText.arg(notDone.join(QStringLiteral(", ")))));
-    };
-    compare(6, opened, Rule::FilesToEdit,
-            tr("\"Files To Edit\" does not list %1, which the script opens"),
-            tr("\"Files To Edit\" lists %1, which no OPEN opens"));
-    compare(7, copied, Rule::IncludedFiles,
-            tr("\"Included Files\" does not list %1, which the script copies"),
-            tr("\"Included Files\" lists %1, which no COPY copies"));
+        const QString w = u'"' + b.banner.keyword.toString() + u'"';
+        if (!words.contains(w))
+            words << w;
+    }
+    if (first < 0)
+        return;
+    const int shown = 4;
+    QString named = words.mid(0, shown).join(QStringLiteral(", "));
+    if (words.size() > shown)
+        named += QStringLiteral(", ...");
+    add(Rule::KeywordsNotEnglish, first, column, int(line(first).size()) - column + 1,
+        tr("The script's action keywords are not English (%1): installers read only the "
+           "English keywords")
+            .arg(named));
 }
 
 void Check::actions()
@@ -350,36 +172,44 @@ void Check::actions()
         const Block& b = m_blocks[k];
         if (m_end >= 0 && b.bannerLine > m_end)
             break;
-        const int col = b.banner.column;
-        const int len = int(b.banner.keyword.size());
-        if (!b.known) {
-            m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::UnknownKeyword,
-                               tr("\"%1\" is not a keyword that installers know")
-                                   .arg(b.banner.keyword.toString())));
+        // What a translated keyword does is unknown: the order of the
+        // actions around it is not judged.
+        if (m_translated.contains(b.bannerLine)) {
+            open = found = inlineFound = true;
             continue;
         }
-        if (!b.banner.standard)
-            m_out.push_back(at(b.bannerLine, 1, int(line(b.bannerLine).size()), Severity::Warning,
-                               Rule::BannerForm,
-                               tr("The banner is not written as \"#-----[ %1 ]---\"")
-                                   .arg(b.banner.keyword.toString())));
+        const int col = b.banner.column;
+        const int len = int(b.banner.keyword.size());
+        const int whole = int(line(b.bannerLine).size());
+        const QString keyword = b.banner.keyword.toString();
+        if (!b.known) {
+            add(Rule::UnknownKeyword, b.bannerLine, col, len,
+                tr("\"%1\" is not a keyword that installers know").arg(keyword));
+            continue;
+        }
+        // Installers read "after add" and "AFTER, ADD" alike: the template's
+        // spelling is form, as the dashes are.
+        const QString template_ = spelled(b.normalized);
+        if (!b.banner.standard || keyword != template_)
+            add(Rule::BannerForm, b.bannerLine, 1, whole,
+                tr("The banner is not written as \"#-----[ %1 ]---\"").arg(template_));
         const bool hashBefore = b.bannerLine > 0 && line(b.bannerLine - 1).trimmed() == u"#";
         // After it, "#" or an author's "#" note on the block.
         const bool hashAfter = b.bannerLine + 1 < count() &&
                                line(b.bannerLine + 1).trimmed().startsWith(u'#') &&
                                !isEndMarker(line(b.bannerLine + 1));
         if (!hashBefore || !hashAfter)
-            m_out.push_back(at(b.bannerLine, 1, int(line(b.bannerLine).size()), Severity::Warning,
-                               Rule::BannerFrame,
-                               hashBefore ? tr("The banner has no \"#\" line after it")
-                                          : tr("The banner has no \"#\" line before it; the "
-                                               "outline does not see it")));
-        // An empty REPLACE WITH is how scripts delete lines.
-        const bool needsContent = b.kind != Kind::Save && b.kind != Kind::Replace;
-        if (needsContent && b.first >= b.last)
-            m_out.push_back(
-                at(b.bannerLine, col, len, Severity::Warning, Rule::EmptyBlock,
-                   tr("The %1 block has nothing in it").arg(b.banner.keyword.toString())));
+            add(Rule::BannerFrame, b.bannerLine, 1, whole,
+                hashBefore ? tr("The banner has no \"#\" line after it")
+                           : tr("The banner has no \"#\" line before it: the outline lists only "
+                                "banners with a \"#\" line above them"));
+        // An empty REPLACE WITH, or IN-LINE REPLACE WITH, is how scripts delete.
+        const bool deletes =
+            b.kind == Kind::Replace ||
+            (b.kind == Kind::Inline && b.normalized.startsWith(QStringLiteral("IN-LINE REPLACE")));
+        if (b.kind != Kind::Save && !deletes && b.first >= b.last)
+            add(Rule::EmptyBlock, b.bannerLine, col, len,
+                tr("The %1 block has nothing in it").arg(keyword));
         switch (b.kind) {
         case Kind::Open: {
             open = true;
@@ -392,47 +222,42 @@ void Check::actions()
                                next->kind == Kind::Increment || next->kind == Kind::Inline ||
                                next->kind == Kind::Other);
             if (!acts)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Warning,
-                                   Rule::OpenWithoutAction,
-                                   tr("Nothing is done to the file this OPEN opens")));
+                add(Rule::OpenWithoutAction, b.bannerLine, col, len,
+                    tr("Nothing is done to the file this OPEN opens"));
             break;
         }
         case Kind::Find:
             if (!open)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::FindBeforeOpen,
-                                   tr("FIND before any OPEN: installers do not know which file "
-                                      "to look in")));
+                add(Rule::FindBeforeOpen, b.bannerLine, col, len,
+                    tr("FIND before any OPEN: installers do not know which file to look in"));
             found = true;
             break;
         case Kind::InlineFind:
             if (!open)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::FindBeforeOpen,
-                                   tr("IN-LINE FIND before any OPEN")));
+                add(Rule::FindBeforeOpen, b.bannerLine, col, len,
+                    tr("IN-LINE FIND before any OPEN"));
             else if (!found)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::InlineWithoutFind,
-                                   tr("IN-LINE FIND without a FIND before it in this file")));
+                add(Rule::InlineWithoutFind, b.bannerLine, col, len,
+                    tr("IN-LINE FIND without a FIND before it in this file"));
             inlineFound = true;
             break;
         case Kind::Add:
         case Kind::Replace:
         case Kind::Increment:
             if (!open)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::ActionBeforeOpen,
-                                   tr("%1 before any OPEN").arg(b.banner.keyword.toString())));
+                add(Rule::ActionBeforeOpen, b.bannerLine, col, len,
+                    tr("%1 before any OPEN").arg(keyword));
             else if (!found)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::ActionWithoutFind,
-                                   tr("%1 without a FIND before it in this file")
-                                       .arg(b.banner.keyword.toString())));
+                add(Rule::ActionWithoutFind, b.bannerLine, col, len,
+                    tr("%1 without a FIND before it in this file").arg(keyword));
             break;
         case Kind::Inline:
             if (!open)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error, Rule::ActionBeforeOpen,
-                                   tr("%1 before any OPEN").arg(b.banner.keyword.toString())));
+                add(Rule::ActionBeforeOpen, b.bannerLine, col, len,
+                    tr("%1 before any OPEN").arg(keyword));
             else if (!inlineFound)
-                m_out.push_back(at(b.bannerLine, col, len, Severity::Error,
-                                   Rule::InlineWithoutInlineFind,
-                                   tr("%1 without an IN-LINE FIND before it in this file")
-                                       .arg(b.banner.keyword.toString())));
+                add(Rule::InlineWithoutInlineFind, b.bannerLine, col, len,
+                    tr("%1 without an IN-LINE FIND before it in this file").arg(keyword));
             break;
         case Kind::Copy:
         case Kind::Save:
@@ -448,8 +273,8 @@ void Check::end()
     while (lastText >= 0 && isBlank(line(lastText)))
         --lastText;
     if (m_end < 0) {
-        m_out.push_back(at(std::max(lastText, 0), 1, 0, Severity::Error, Rule::EomMissing,
-                           tr("The script does not end with \"# EoM\"")));
+        add(Rule::EomMissing, std::max(lastText, 0), 1, 0,
+            tr("The script does not end with \"# EoM\""));
         return;
     }
     bool saved = false;
@@ -457,8 +282,8 @@ void Check::end()
         if (b.bannerLine < m_end && b.kind == Kind::Save)
             saved = true;
     if (!saved)
-        m_out.push_back(at(m_end, 1, int(line(m_end).size()), Severity::Error, Rule::EomWithoutSave,
-                           tr("\"# EoM\" without a SAVE/CLOSE ALL FILES block before it")));
+        add(Rule::EomWithoutSave, m_end, 1, int(line(m_end).size()),
+            tr("\"# EoM\" without a SAVE/CLOSE ALL FILES block before it"));
     int reported = 0;
     int more = 0;
     int last = m_end;
@@ -472,8 +297,8 @@ void Check::end()
             last = i;
             continue;
         }
-        m_out.push_back(at(i, 1, int(line(i).size()), Severity::Error, Rule::AfterEom,
-                           tr("Text after \"# EoM\": installers stop reading there")));
+        add(Rule::AfterEom, i, 1, int(line(i).size()),
+            tr("Text after \"# EoM\": installers stop reading there"));
         ++reported;
     }
     if (more > 0)
@@ -484,8 +309,9 @@ void Check::end()
 void Check::characters()
 {
     // A script read as UTF-8 is saved as UTF-8: nothing is lost.
-    if (m_encoding != TextEncoding::Windows1252)
+    if (m_encoding == TextEncoding::Utf8 || m_encoding == TextEncoding::Utf8WithBom)
         return;
+    const bool codePage = m_encoding == TextEncoding::Windows1252;
     int reported = 0;
     int more = 0;
     int lastLine = 0;
@@ -497,16 +323,26 @@ void Check::characters()
             any |= ch.unicode();
         if (any < 0x80)
             continue;
+        if (!codePage && encodeText(l.toString(), m_encoding).unmappable == 0)
+            continue;
         for (qsizetype c = 0; c < l.size(); ++c) {
             const char16_t u = l[c].unicode();
-            if (u < 0x80 || Windows1252::encodeChar(u) >= 0)
-                continue;
             const bool pair = QChar::isHighSurrogate(u) && c + 1 < l.size();
+            const bool held =
+                u < 0x80 ||
+                (codePage
+                     ? Windows1252::encodeChar(u) >= 0
+                     : encodeText(l.sliced(c, pair ? 2 : 1).toString(), m_encoding).unmappable ==
+                           0);
+            if (held)
+                continue;
             if (reported < CharacterCap) {
-                m_out.push_back(at(i, int(c) + 1, pair ? 2 : 1, Severity::Warning,
-                                   Rule::NotWindows1252,
-                                   tr("A MOD script file cannot hold this character: saving "
-                                      "writes \"?\"")));
+                add(Rule::NotWindows1252, i, int(c) + 1, pair ? 2 : 1,
+                    codePage ? tr("A MOD script file cannot hold this character: saving writes "
+                                  "\"?\"")
+                             : tr("The script's encoding, %1, cannot hold this character: saving "
+                                  "writes \"?\"")
+                                   .arg(encodingName(m_encoding)));
                 ++reported;
             } else {
                 ++more;
@@ -522,13 +358,30 @@ void Check::characters()
                tr("%n more character(s) a MOD script file cannot hold not shown", nullptr, more)));
 }
 
+// Installers compare a script's bytes with the forum's: a script in a code
+// page of its own reads to them, and to most editors, as other letters.
+void Check::encoding()
+{
+    if (!isLegacyEncoding(m_encoding))
+        return;
+    add(Rule::ScriptEncoding, 0, 1, 0,
+        tr("The script is encoded as %1 (%2), not as UTF-8 or Windows-1252: installers and "
+           "editors that expect those read its letters as other characters")
+            .arg(encodingName(m_encoding), encodingLanguage(m_encoding)));
+}
+
 std::vector<Finding> Check::run()
 {
-    readBlocks();
-    header();
-    actions();
-    end();
-    characters();
+    m_script = ModReader::read(m_lines);
+    m_end = m_script.end;
+    encoding();
+    if (!isDocument()) {
+        translatedKeywords();
+        checkHeader(m_lines, m_script, m_translated.isEmpty(), m_out);
+        actions();
+        end();
+        characters();
+    }
     sortFindings(m_out);
     return m_out;
 }

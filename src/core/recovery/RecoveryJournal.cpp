@@ -86,8 +86,9 @@ Decoded decode(const QByteArray& bytes)
     bool numeric = false;
     const qint64 size = length ? length->toLongLong(&numeric) : -1;
     std::optional<TextEncoding> known;
-    for (TextEncoding e :
-         {TextEncoding::Windows1252, TextEncoding::Utf8, TextEncoding::Utf8WithBom})
+    for (TextEncoding e : {TextEncoding::Windows1252, TextEncoding::Utf8, TextEncoding::Utf8WithBom,
+                           TextEncoding::Big5, TextEncoding::Gbk, TextEncoding::Windows1251,
+                           TextEncoding::Windows1250})
         if (encoding && *encoding == encodingName(e).toLatin1())
             known = e;
     if (!path || !caption || !known || !sha1 || !numeric || size < 0 || size > MaxBytes)

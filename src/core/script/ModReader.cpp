@@ -54,18 +54,26 @@ QString normalizedKeyword(QStringView keyword)
 // The builder's and the outline's keywords, and those of the MOD template
 // that real scripts use beside them (COPY, DIY INSTRUCTIONS, INCREMENT and
 // their IN-LINE forms).
+const QStringList& templateKeywords()
+{
+    static const QStringList spelled = [] {
+        QStringList k = ModFormat::builderKeywords() + ModFormat::outlineOnlyKeywords();
+        for (const char* w : {"COPY", "DIY INSTRUCTIONS", "INCREMENT", "IN-LINE INCREMENT",
+                              "IN-LINE BEFORE, ADD", "IN-LINE REPLACE", "IN-LINE REPLACE WITH",
+                              "REPLACE", "SQL", "OPEN", "FIND", "SAVE/CLOSE ALL FILES"})
+            if (!k.contains(QLatin1String(w)))
+                k << QString::fromLatin1(w);
+        return k;
+    }();
+    return spelled;
+}
+
 const QSet<QString>& knownKeywords()
 {
     static const QSet<QString> known = [] {
         QSet<QString> k;
-        for (const QStringList* list :
-             {&ModFormat::builderKeywords(), &ModFormat::outlineOnlyKeywords()})
-            for (const QString& w : *list)
-                k.insert(normalizedKeyword(w));
-        for (const char* w : {"COPY", "DIY INSTRUCTIONS", "INCREMENT", "IN-LINE INCREMENT",
-                              "IN-LINE BEFORE, ADD", "IN-LINE REPLACE", "IN-LINE REPLACE WITH",
-                              "REPLACE", "SQL", "OPEN", "FIND", "SAVE/CLOSE ALL FILES"})
-            k.insert(normalizedKeyword(QString::fromLatin1(w)));
+        for (const QString& w : templateKeywords())
+            k.insert(normalizedKeyword(w));
         return k;
     }();
     return known;
@@ -141,12 +149,13 @@ std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line)
 
 QStringList readLines(const QByteArray& bytes, TextEncoding* encoding, QString* refusal)
 {
-    // The one decoder of the program: UTF-8 (its mark dropped) else
-    // Windows-1252; bytes that are not text (UTF-16, a NUL) give no lines.
+    // The one decoder of the program: UTF-8 (its mark dropped), a legacy
+    // code page it recognises, else Windows-1252; bytes that are not text
+    // (UTF-16, a NUL) give no lines.
     const DecodedText decoded = decodeText(bytes);
     if (encoding)
-        *encoding = decoded.encoding == TextEncoding::Windows1252 ? TextEncoding::Windows1252
-                                                                  : TextEncoding::Utf8;
+        *encoding =
+            decoded.encoding == TextEncoding::Utf8WithBom ? TextEncoding::Utf8 : decoded.encoding;
     if (refusal)
         *refusal = decoded.refusal;
     QString text = decoded.text;

@@ -29,7 +29,8 @@ enum class Kind { Open, Find, InlineFind, Add, Replace, Increment, Inline, Copy,
 Kind kindOf(const QString& normalized);
 // Upper case, commas gone, runs of blanks one blank: "After, Add" is "AFTER ADD".
 QString normalizedKeyword(QStringView keyword);
-// The keywords of the MOD template, normalized.
+// The keywords of the MOD template, as the template spells them, and normalized.
+const QStringList& templateKeywords();
 const QSet<QString>& knownKeywords();
 
 // A banner's parts as views into its line: "#", dashes and "[ KEYWORD ]"
@@ -64,8 +65,8 @@ bool isOptionalInstall(const QString& path);
 std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line);
 
 // A file's lines: UTF-8 when the bytes are valid UTF-8 (a leading
-// byte-order mark dropped), else Windows-1252; CR LF, LF and a lone CR all
-// end a line.
+// byte-order mark dropped), a legacy code page decodeText recognises, else
+// Windows-1252; CR LF, LF and a lone CR all end a line.
 // `encoding`, when given, says which it was (plain ASCII counts as Windows-1252);
 // `refusal`, why the bytes are not text at all (UTF-16, a binary file), and then
 // there are no lines.

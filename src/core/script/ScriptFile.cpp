@@ -140,6 +140,7 @@ ReadResult read(const QString& path)
     }
     r.content = Rtf::readRichOrPlain(decoded.text);
     r.encoding = decoded.encoding;
+    r.encodingNotice = encodingNotice(decoded);
     if (const LongLine line = findOverlongLine(r.content.text); line.number > 0) {
         r.content = {};
         r.error = overlongLineMessage(line);

@@ -55,6 +55,9 @@ struct ReadResult {
     bool ok = false;
     StyledText content;
     TextEncoding encoding = TextEncoding::Windows1252;
+    // What the user is told about a file in a legacy code page
+    // (encodingNotice); empty for Windows-1252 and UTF-8.
+    QString encodingNotice;
     FileStamp stamp;
     QString error;
 };

@@ -21,13 +21,23 @@ ScriptFile::WriteResult write(QWidget* parent, DialogService& dialogs,
     if (encoded.unmappable > 0) {
         const int line = control.lineAt(encoded.firstUnmappable) + 1;
         const QString warning =
-            QCoreApplication::translate(
-                "SaveScript", "%1 contains %2 character(s) that a MOD script file cannot hold "
-                              "(Windows-1252), the first on line %3.\n\nSave anyway, writing \"?\" "
-                              "in their place?")
-                .arg(QDir::toNativeSeparators(path))
-                .arg(encoded.unmappable)
-                .arg(line);
+            encoding == TextEncoding::Windows1252
+                ? QCoreApplication::translate(
+                      "SaveScript",
+                      "%1 contains %2 character(s) that a MOD script file cannot hold "
+                      "(Windows-1252), the first on line %3.\n\nSave anyway, writing \"?\" "
+                      "in their place?")
+                      .arg(QDir::toNativeSeparators(path))
+                      .arg(encoded.unmappable)
+                      .arg(line)
+                : QCoreApplication::translate(
+                      "SaveScript",
+                      "%1 contains %2 character(s) that its encoding, %4, cannot hold, the "
+                      "first on line %3.\n\nSave anyway, writing \"?\" in their place?")
+                      .arg(QDir::toNativeSeparators(path))
+                      .arg(encoded.unmappable)
+                      .arg(line)
+                      .arg(encodingName(encoding));
         // Return must not write "?" over the user's characters.
         const int choice =
             dialogs.choose(parent, ModFormat::programTitle(), warning,

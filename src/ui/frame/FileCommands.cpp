@@ -113,6 +113,13 @@ void FileCommands::showScript(DocumentWindow* doc, const QString& fileName, Load
     doc->control().mirror().setShowProgress({});
     doc->file().wasRead(fileName, loaded.read.encoding, loaded.read.stamp);
     loaded.busy.reset();
+    // A translation in its language's code page: shown as written, and the
+    // user knows why installers may read it otherwise.
+    if (!loaded.read.encodingNotice.isEmpty())
+        m_frame.services().dialogs->message(m_frame.widget(), Title,
+                                            QDir::toNativeSeparators(fileName) +
+                                                QStringLiteral("\n\n") + loaded.read.encodingNotice,
+                                            DialogService::Icon::Information);
     emit fileOpened(fileName);
     m_frame.updateMenus();
     // The load's transient copies are freed, and so are those of the

@@ -43,17 +43,20 @@ StatusFields::StatusFields(Frame& frame) : QObject(frame.widget()), m_frame(fram
             if (!doc)
                 return;
             // UTF-8 with its mark is UTF-8 already: the mark stays.
-            const bool utf8Already = doc->file().encoding() != TextEncoding::Windows1252;
+            const TextEncoding now = doc->file().encoding();
+            const bool utf8Already = now == TextEncoding::Utf8 || now == TextEncoding::Utf8WithBom;
             if (e == TextEncoding::Windows1252 || !utf8Already)
                 doc->file().setEncoding(e);
             m_frame.updateMenus();
         });
     }
     connect(encodings, &QMenu::aboutToShow, this, [this, encodings] {
+        // A legacy code page (a translation's Big5) is neither: both unchecked.
         const DocumentWindow* doc = m_frame.activeDocument();
-        const bool utf8 = doc && doc->file().encoding() != TextEncoding::Windows1252;
-        encodings->actions()[0]->setChecked(doc && !utf8);
-        encodings->actions()[1]->setChecked(utf8);
+        const TextEncoding e = doc ? doc->file().encoding() : TextEncoding::Windows1252;
+        encodings->actions()[0]->setChecked(doc && e == TextEncoding::Windows1252);
+        encodings->actions()[1]->setChecked(
+            doc && (e == TextEncoding::Utf8 || e == TextEncoding::Utf8WithBom));
     });
     m_encodingPanel->setMenu(encodings);
     m_datePanel = new QLabel(bar);

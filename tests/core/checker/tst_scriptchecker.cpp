@@ -1,7 +1,14 @@
+#include "core/checker/Rules.h"
 #include "core/checker/ScriptChecker.h"
+#include "core/control/MemoryRichTextControl.h"
+#include "core/script/ActionBuilder.h"
+#include "core/script/AuthorDetails.h"
+#include "core/script/HeaderFields.h"
+#include "core/script/ModFormat.h"
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -125,6 +132,59 @@ private slots:
         QFETCH(QString, text);
         const std::vector<Finding> found = checkScript(lines(text));
         QVERIFY2(found.empty(), qPrintable(describe(found)));
+    }
+
+    // What the program writes itself, the template filled in by the
+    // Properties dialog and the actions made by the builder, gives no
+    // finding at all, whichever level the dialog offered was chosen. Only
+    // "Files To Edit" is the author's own to type.
+    void programsOwnScript_checksClean_data()
+    {
+        QTest::addColumn<QString>("level");
+        QTest::newRow("easy") << "easy";
+        QTest::newRow("moderate") << "moderate";
+        QTest::newRow("hard") << "hard";
+    }
+    void programsOwnScript_checksClean()
+    {
+        QFETCH(QString, level);
+        MemoryRichTextControl c;
+        c.setText(ModFormat::defaultTemplate());
+        HeaderValues v;
+        v[HeaderValues::Title] = "Quick Reply";
+        v[HeaderValues::Version] = "1.0.0";
+        v[HeaderValues::Author] =
+            joinAuthor({"joe", "joe@example.org", "Joe Bloggs", "http://x.y"});
+        v[HeaderValues::Description] = "Adds a quick reply box under each topic.";
+        v[HeaderValues::Level] = level;
+        v[HeaderValues::Time] = "5 minutes";
+        v[HeaderValues::Notes] = "Works with every style.";
+        HeaderFields::WriteHeader(c, v);
+        QString text = c.text().replace(ModFormat::filesToEditLabel() + "\r\n",
+                                        ModFormat::filesToEditLabel() + "viewtopic.php\r\n");
+        text += "\r\n" + ActionBuilder::buildBlock("OPEN", "viewtopic.php") +
+                ActionBuilder::buildBlock("FIND", "$template->assign_vars(array(") +
+                ActionBuilder::buildBlock("AFTER, ADD", "'QUICK_REPLY' => true,") +
+                ActionBuilder::buildBlock("IN-LINE FIND", "array(") +
+                ActionBuilder::buildBlock("IN-LINE AFTER, ADD", " 'QUICK_REPLY' => true,") +
+                ActionBuilder::buildBlock("SAVE/CLOSE ALL FILES", ModFormat::endOfMod());
+        const std::vector<Finding> found = checkScript(lines(text));
+        QVERIFY2(found.empty(), qPrintable(describe(found) + "\n" + text));
+    }
+
+    // docs/CHECKER.md tells users each rule's severity: it is the table's.
+    void ruleTable_isTheDocumentedOne()
+    {
+        QFile doc(QDir(QUILLWRIGHT_GOLDEN).filePath("../../../../docs/CHECKER.md"));
+        QVERIFY(doc.open(QIODevice::ReadOnly));
+        QHash<QString, QString> documented;
+        static const QRegularExpression row("^\\| `([a-z0-9-]+)` \\| (error|warning|note) \\|");
+        for (const QString& l : QString::fromUtf8(doc.readAll()).split('\n'))
+            if (const QRegularExpressionMatch m = row.match(l); m.hasMatch())
+                documented.insert(m.captured(1), m.captured(2));
+        QCOMPARE(documented.size(), int(rules().size()));
+        for (const RuleInfo& r : rules())
+            QCOMPARE(documented.value(QString::fromLatin1(r.id)), severityName(r.severity));
     }
 
     // The golden cases: a script per case, in the styles real authors write,
@@ -339,9 +399,13 @@ private slots:
         QTest::newRow("a warning alone does not") << QStringList{"warn"} << 0 << "[level-value]";
         QTest::newRow("a folder: the MOD scripts in it")
             << QStringList{"."} << 1 << "bad.mod:59:1: error";
+        QTest::newRow("a folder: an upgrade without a header, by its banners")
+            << QStringList{"."} << 1 << "upgrade.txt:1:1: warning: The script has no MOD header";
+        QTest::newRow("a folder: an SQL file's part titles are no banners")
+            << QStringList{"."} << 1 << "!schema.sql";
         QTest::newRow("columns count the bytes of the line as stored")
             << QStringList{"--ignore=files-to-edit,included-files", "utf8"} << 1
-            << "utf8.mod:35:9: error"; // "ü" is two bytes before the keyword
+            << "utf8.mod:31:10: error"; // a no-break space, two bytes, before the keyword
         QTest::newRow("coloured as gcc colours")
             << QStringList{"--color=always", "bad"} << 1 << "\033[01;31merror:\033[m";
         QTest::newRow("a colour that is none") << QStringList{"--color=pink", "bad"} << 2 << "";
@@ -362,11 +426,15 @@ private slots:
         write("-odd.mod", Good);
         write("warn.mod", changed("Level: Easy", "Level: tricky"));
         write("notes.txt", "not a script\n");
-        write("utf8.mod",
-              changed("#-----[ FIND ]------------------------------------------\n# "
-                      "this",
-                      QString::fromUtf8(
-                          "#-----[ ü ]------------------------------------------\n# this")));
+        write("upgrade.txt", "#\n#-----[ OPEN ]---\n#\nindex.php\n#\n#-----[ SAVE/CLOSE ALL FILES "
+                             "]---\n#\n# EoM\n");
+        write("schema.sql", "#--[ Users Table ]---\nALTER TABLE phpbb_users ADD x INT;\n");
+        write(
+            "utf8.mod",
+            changed("#-----[ FIND ]------------------------------------------\n# "
+                    "this",
+                    QString::fromUtf8(
+                        "#-----[\u00a0FYND ]------------------------------------------\n# this")));
         QDir(dir.path()).mkpath("forum");
         write("forum/viewtopic.php", "<?php\n");
         for (QString& a : args)
@@ -393,6 +461,8 @@ private slots:
             QVERIFY2(!stdOut.contains(out) && stdOut.contains("[find-no-match]") &&
                          !stdOut.contains("[after-eom]"),
                      qPrintable(stdOut));
+        else if (out.startsWith('!')) // a text the output must not hold
+            QVERIFY2(!stdOut.contains(out.mid(1)), qPrintable(stdOut));
         else if (!out.isEmpty())
             QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
         if (status == 2)

@@ -1065,17 +1065,20 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("encoding");
         QTest::addColumn<QByteArray>("savedAfterTyping"); // "\u0141 " typed at the start
+        // What saving the script as it was read writes, when the code page has
+        // two codes for a character; empty: the bytes read.
+        QTest::addColumn<QByteArray>("savedUnchanged");
         QTest::newRow("Windows-1252 accents stay Windows-1252")
             << QByteArray("caf\xe9 \x80\r\n") << QString::fromUtf8("caf\u00e9 \u20ac\r\n")
-            << "Windows-1252" << QByteArray("? caf\xe9 \x80\r\n");
+            << "Windows-1252" << QByteArray("? caf\xe9 \x80\r\n") << QByteArray();
         QTest::newRow("UTF-8 with letters beyond ASCII")
             << QByteArray("\xc5\x81ukasz\r\n") << QString::fromUtf8("\u0141ukasz\r\n") << "UTF-8"
-            << QByteArray("\xc5\x81 \xc5\x81ukasz\r\n");
+            << QByteArray("\xc5\x81 \xc5\x81ukasz\r\n") << QByteArray();
         QTest::newRow("a UTF-8 byte-order mark is kept and not shown")
             << QByteArray("\xef\xbb\xbf## x\r\n") << QString("## x\r\n") << "UTF-8 with BOM"
-            << QByteArray("\xef\xbb\xbf\xc5\x81 ## x\r\n");
+            << QByteArray("\xef\xbb\xbf\xc5\x81 ## x\r\n") << QByteArray();
         QTest::newRow("plain ASCII") << QByteArray("## x\r\n") << QString("## x\r\n")
-                                     << "Windows-1252" << QByteArray("? ## x\r\n");
+                                     << "Windows-1252" << QByteArray("? ## x\r\n") << QByteArray();
         QTest::newRow("Windows-1252 letters among long runs of ASCII")
             << QByteArray(
                    "## MOD Title: caf\xe9 cr\xe8me \x80 and more\r\nabcdefgh\x80ijklmnop\r\n")
@@ -1083,7 +1086,46 @@ private slots:
                                  "abcdefgh\u20acijklmnop\r\n")
             << "Windows-1252"
             << QByteArray(
-                   "? ## MOD Title: caf\xe9 cr\xe8me \x80 and more\r\nabcdefgh\x80ijklmnop\r\n");
+                   "? ## MOD Title: caf\xe9 cr\xe8me \x80 and more\r\nabcdefgh\x80ijklmnop\r\n")
+            << QByteArray();
+        // Translations saved in their language's code page are read in it,
+        // shown as written and saved back in it, byte for byte.
+        QTest::newRow("a Chinese translation in Big5")
+            << QByteArray("## \xb4M\xa7\xe4 \xa5\xb4\xb6} \xa4\xa7\xab\xe1, \xa5[\xa4W\r\n")
+            << QString::fromUtf8("## 尋找 打開 之後, 加上\r\n") << "Big5"
+            << QByteArray("? ## \xb4M\xa7\xe4 \xa5\xb4\xb6} \xa4\xa7\xab\xe1, \xa5[\xa4W\r\n")
+            << QByteArray();
+        QTest::newRow("a Chinese translation in GB2312")
+            << QByteArray(
+                   "## \xd1\xb0\xd5\xd2 \xb4\xf2\xbf\xaa \xd6\xae\xba\xf3, \xbc\xd3\xc9\xcf\r\n")
+            << QString::fromUtf8("## 寻找 打开 之后, 加上\r\n") << "GBK"
+            << QByteArray(
+                   "? ## \xd1\xb0\xd5\xd2 \xb4\xf2\xbf\xaa \xd6\xae\xba\xf3, \xbc\xd3\xc9\xcf\r\n")
+            << QByteArray();
+        QTest::newRow("a Russian translation in Windows-1251")
+            << QByteArray("$lang['Reply'] = '\xc1\xfb\xf1\xf2\xf0\xfb\xe9 \xee\xf2\xe2\xe5\xf2 "
+                          "\xed\xe0 \xf1\xee\xee\xe1\xf9\xe5\xed\xe8\xe5';\r\n")
+            << QString::fromUtf8("$lang['Reply'] = 'Быстрый ответ на сообщение';\r\n")
+            << "Windows-1251"
+            << QByteArray("? $lang['Reply'] = '\xc1\xfb\xf1\xf2\xf0\xfb\xe9 \xee\xf2\xe2\xe5\xf2 "
+                          "\xed\xe0 \xf1\xee\xee\xe1\xf9\xe5\xed\xe8\xe5';\r\n")
+            << QByteArray();
+        QTest::newRow("a Polish translation in Windows-1250, which holds the letter typed")
+            << QByteArray("## Prosz\xea nie instalowa\xe6 tego t\xb3umaczenia, u\xbfytkownik mo\xbf"
+                          "e\r\n")
+            << QString::fromUtf8("## Proszę nie instalować tego tłumaczenia, użytkownik może\r\n")
+            << "Windows-1250"
+            << QByteArray("\xa3 ## Prosz\xea nie instalowa\xe6 tego t\xb3umaczenia, u\xbfytkownik "
+                          "mo\xbf"
+                          "e\r\n")
+            << QByteArray();
+        // Big5 has two codes for some characters: the second comes back as the
+        // first, and the user is told so when the script opens.
+        QTest::newRow("a Big5 character with two codes")
+            << QByteArray("## \xb4M\xa7\xe4 \xa5\xb4\xb6} \xa2\xcc\r\n")
+            << QString::fromUtf8("## 尋找 打開 十\r\n") << "Big5"
+            << QByteArray("? ## \xb4M\xa7\xe4 \xa5\xb4\xb6} \xa4Q\r\n")
+            << QByteArray("## \xb4M\xa7\xe4 \xa5\xb4\xb6} \xa4Q\r\n");
     }
 
     void open_readsEachEncoding_andSavesItBack()
@@ -1092,6 +1134,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, encoding);
         QFETCH(QByteArray, savedAfterTyping);
+        QFETCH(QByteArray, savedUnchanged);
         MainWindowFixture f;
         const QString path = f.path("enc.mod");
         writeAll(path, bytes);
@@ -1100,8 +1143,16 @@ private slots:
         QCOMPARE(f.doc()->control().text(), shown);
         QCOMPARE(encodingName(f.doc()->file().encoding()), encoding);
         QCOMPARE(f.window->status().encodingPanel()->text(), encoding);
+        // A code page of its own is said once, as the script opens.
+        const bool legacy = isLegacyEncoding(f.doc()->file().encoding());
+        QCOMPARE(f.dialogs.questions.size(), legacy ? 1 : 0);
+        if (legacy) {
+            const QString told = f.dialogs.questions.front().text;
+            QVERIFY2(told.contains("encoded as " + encoding), qPrintable(told));
+            QCOMPARE(told.contains("writes other bytes"), !savedUnchanged.isEmpty());
+        }
         f.window->files().mnuFileSave_Click();
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(readAll(path), savedUnchanged.isEmpty() ? bytes : savedUnchanged);
         edit(f.doc(), QString::fromUtf8("\u0141 "));
         f.dialogs.choices = {0}; // "?" where Windows-1252 lacks the letter
         f.window->files().mnuFileSave_Click();

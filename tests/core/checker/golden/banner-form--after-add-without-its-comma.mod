@@ -1,0 +1,48 @@
+##############################################################
+## MOD Title: Post Count Sort
+## MOD Author: dev_kit < devkit@example.com > (Dana Kit) http://devkit.example.com
+## MOD Description: Does what its title says.
+## MOD Version: 1.0.0
+##
+## Installation Level: Easy
+## Installation Time: 5 Minutes
+## Files To Edit: memberlist.php
+## Included Files: n/a
+## License: http://opensource.org/licenses/gpl-license.php GNU General Public License v2
+##############################################################
+## For security purposes, please check: http://www.phpbb.com/mods/
+## for the latest version of this MOD. Although MODs are checked
+## before being allowed in the MODs Database there is no guarantee
+## that there are no security problems within the MOD. No support
+## will be given for MODs not found within the MODs Database which
+## can be found at http://www.phpbb.com/mods/
+##############################################################
+## Author Notes: none
+##############################################################
+## Before Adding This MOD To Your Forum, You Should Back Up All Files Related To This MOD
+##############################################################
+
+#
+#-----[ OPEN ]------------------------------------------
+#
+memberlist.php
+#
+#-----[ FIND ]------------------------------------------
+#
+$mode_types_text = array(
+#
+#-----[ AFTER ADD ]------------------------------------------
+#
+	$lang['Sort_Posts_Per_Day'],
+#
+#-------[ find ]--------------------------------------------
+#
+$mode_types = array(
+#
+#-----[ AFTER, ADD ]------------------------------------------
+#
+	'postsperday',
+#
+#-----[ SAVE/CLOSE ALL FILES ]------------------------------------------
+#
+# EoM
