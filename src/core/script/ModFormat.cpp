@@ -127,6 +127,42 @@ QString authorNotesLabel()
     return QStringLiteral("## Author Notes: ");
 }
 
+QString modTitleLabel()
+{
+    return QStringLiteral("## MOD Title: ");
+}
+QString modAuthorLabel()
+{
+    return QStringLiteral("## MOD Author: ");
+}
+QString modDescriptionLabel()
+{
+    return QStringLiteral("## MOD Description: ");
+}
+QString modVersionLabel()
+{
+    return QStringLiteral("## MOD Version: ");
+}
+
+QString titlePlaceholder()
+{
+    return QStringLiteral("The title of this MOD");
+}
+QString authorPlaceholder()
+{
+    return QStringLiteral("Your Name < you@example.org > (Your Full Name) http://www.example.org");
+}
+QString descriptionPlaceholder()
+{
+    return QStringLiteral("What this MOD does, in a sentence or two");
+}
+const QStringList& placeholders()
+{
+    static const QStringList all = {titlePlaceholder(), authorPlaceholder(),
+                                    descriptionPlaceholder()};
+    return all;
+}
+
 QString bannerOpening()
 {
     return QStringLiteral("#-----[ ");

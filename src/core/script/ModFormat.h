@@ -44,6 +44,20 @@ QString generatorLabel();     // "## Generator: "
 QString authorNoteLabel();    // "## Author Note: "
 QString authorNotesLabel();   // "## Author Notes: "
 
+// The labels as MOD authors write them, which the script writer uses (the
+// template and the Properties dialog keep the program's own).
+QString modTitleLabel();       // "## MOD Title: "
+QString modAuthorLabel();      // "## MOD Author: "
+QString modDescriptionLabel(); // "## MOD Description: "
+QString modVersionLabel();     // "## MOD Version: "
+
+// What the script writer puts where only the author can say: the checker
+// and the header dialog know a header field still holding one of these.
+QString titlePlaceholder();
+QString authorPlaceholder();
+QString descriptionPlaceholder();
+const QStringList& placeholders();
+
 QString bannerOpening(); // "#-----[ "
 QString bannerClosing(); // " ]------------------------------------------"
 QString endOfMod();      // "# EoM"

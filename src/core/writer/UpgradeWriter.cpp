@@ -1,0 +1,73 @@
+#include "core/writer/UpgradeWriter.h"
+
+#include "core/script/ModReader.h"
+
+#include <QCoreApplication>
+
+namespace Writer {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Writer", text);
+}
+
+// A header field of the script as written ("title", "version", ...).
+QString field(const QStringList& lines, const QString& label)
+{
+    for (const QString& line : lines) {
+        if (ModReader::readBanner(line))
+            break;
+        if (const auto l = ModReader::headerLabel(line); l && l->first == label)
+            return l->second.toString();
+    }
+    return QString();
+}
+
+} // namespace
+
+QStringList headerOf(const QStringList& lines)
+{
+    const std::vector<QStringView> views(lines.begin(), lines.end());
+    const ModReader::Script read = ModReader::read(views);
+    int end = read.actions.empty() ? int(lines.size()) : read.actions.front().bannerLine;
+    while (end > 0 && lines[end - 1].trimmed() == u"#")
+        --end;
+    return lines.mid(0, end);
+}
+
+Upgrade prepareUpgrade(const Install::Script& from, const Install::Script& to, const Tree& forum)
+{
+    Upgrade u;
+    const Install::Files files = [&forum](const QString& p) -> std::optional<QByteArray> {
+        return forum.contains(p) ? std::optional(forum[p]) : std::nullopt;
+    };
+    const auto installed = [&](const Install::Script& script, bool keepToDo) {
+        const Install::Result r = Install::install({script}, files);
+        Tree tree = forum;
+        for (const Install::ChangedFile& f : r.files)
+            tree.insert(f.path, f.result);
+        for (const Install::Finding& f : r.findings)
+            if (f.finding.severity == Checker::Severity::Error)
+                u.problems << Checker::compilerLine(script.name, f.finding);
+        if (keepToDo)
+            for (const Install::ToDo& t : r.todo)
+                if (t.kind != u"copy")
+                    u.toDo << Install::reportLines({script}, {{}, {}, {}, {t}}).value(0);
+        return tree;
+    };
+    u.from = installed(from, false);
+    u.to = installed(to, true);
+
+    const QString title = field(to.lines, QStringLiteral("title"));
+    const QString was = field(from.lines, QStringLiteral("version"));
+    const QString now = field(to.lines, QStringLiteral("version"));
+    u.options.header = headerOf(to.lines);
+    u.options.title = tr("%1 upgrade from %2 to %3")
+                          .arg(title.isEmpty() ? tr("The MOD") : title,
+                               was.isEmpty() ? from.name : was, now.isEmpty() ? to.name : now);
+    u.options.version = now;
+    return u;
+}
+
+} // namespace Writer
