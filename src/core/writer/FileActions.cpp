@@ -17,6 +17,8 @@ namespace {
 constexpr int JoinGap = 2;
 // How far a change that opens a block looks for the change that closes it.
 constexpr int BalanceReach = 60;
+// How many unchanged lines a change takes in to say whole blocks.
+constexpr int FitReach = 3;
 // The most lines of context a FIND takes below the lines it replaces.
 constexpr int ContextBelow = 40;
 
@@ -31,6 +33,9 @@ bool isAnchor(const QString& line)
 bool saysLittle(const QString& line)
 {
     const QString t = line.trimmed();
+    // The end of PHP code says where it is: a file has one, at its end.
+    if (t == u"?>")
+        return false;
     return t.size() <= 2 || t.startsWith(QStringLiteral("//")) ||
            t.startsWith(QStringLiteral("/*")) || t.startsWith(u'*');
 }
@@ -136,6 +141,7 @@ private:
         return shapeOf(newLines(r.s, r.e), m_markup) == shapeOf(oldLines(r.a, r.b), m_markup);
     }
     void slide(std::vector<Edit>& edits, size_t i) const;
+    Edit fitted(const Edit& r, int low, int high) const;
     std::vector<Edit> regions(const std::vector<Edit>& edits) const;
 
     // Whether the FIND [first, last] is the first match from the cursor and
@@ -268,10 +274,12 @@ void Finder::slide(std::vector<Edit>& edits, size_t i) const
         return;
     const auto score = [&](int d) {
         const QStringList text = lines.mid(first + d, end - first);
+        // Whole blocks first: lines around them can anchor their edges
+        // (a REPLACE), but none can close a block the text leaves open.
         int s = 0;
-        if (!text.isEmpty() && isAnchor(text.front()) && isAnchor(text.back()))
-            s += 4;
         if (shapeOf(text, m_markup) == Shape{})
+            s += 4;
+        if (!text.isEmpty() && isAnchor(text.front()) && isAnchor(text.back()))
             s += 2;
         // Ending before a blank line, as a paragraph of code does.
         if (end + d < lines.size() && lines[end + d].trimmed().isEmpty())
@@ -290,6 +298,20 @@ void Finder::slide(std::vector<Edit>& edits, size_t i) const
     x.b += best;
     x.s += best;
     x.e += best;
+}
+
+// A region that does not say whole blocks, with the fewest unchanged
+// lines around it (no further than `low` and `high`) that make it do so:
+// "}" and "{" lines close by often complete it.
+Edit Finder::fitted(const Edit& r, int low, int high) const
+{
+    for (int grow = 1; grow <= FitReach; ++grow)
+        for (int up = 0; up <= grow; ++up) {
+            const Edit g{r.a - up, r.b + grow - up, r.s - up, r.e + grow - up};
+            if (g.a >= low && g.b <= high && fits(g))
+                return g;
+        }
+    return r;
 }
 
 std::vector<Edit> Finder::regions(const std::vector<Edit>& edits) const
@@ -321,6 +343,8 @@ std::vector<Edit> Finder::regions(const std::vector<Edit>& edits) const
             r = joined(r, edits[k]);
             i = k + 1;
         }
+        if (!fits(r))
+            r = fitted(r, out.empty() ? 0 : out.back().b, i < edits.size() ? edits[i].a : count());
         out.push_back(r);
     }
     return out;
@@ -479,7 +503,8 @@ std::vector<Block> Finder::run()
     for (size_t i = 0; i < edits.size(); ++i)
         slide(edits, i);
     std::vector<Edit> todo = regions(edits);
-    // What each region said: where its actions begin and the cursor before them.
+    // What each region before the i-th said: where its actions begin and the
+    // cursor before them.
     struct Said {
         size_t actions;
         int cursor;
@@ -504,7 +529,9 @@ std::vector<Block> Finder::run()
             continue;
         }
         if (i == 0) {
-            ++i; // nothing said it: the proof finds the file wrong and copies it whole
+            // Nothing says it: the proof finds the file wrong and copies it whole.
+            said.push_back({mark, cursor});
+            ++i;
             continue;
         }
         // The region before takes this one in, and both are said again.
