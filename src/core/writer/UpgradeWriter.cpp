@@ -2,15 +2,8 @@
 
 #include "core/script/ModReader.h"
 
-#include <QCoreApplication>
-
 namespace Writer {
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Writer", text);
-}
 
 // A header field of the script as written ("title", "version", ...).
 QString field(const QStringList& lines, const QString& label)
@@ -63,8 +56,9 @@ Upgrade prepareUpgrade(const Install::Script& from, const Install::Script& to, c
     const QString was = field(from.lines, QStringLiteral("version"));
     const QString now = field(to.lines, QStringLiteral("version"));
     u.options.header = headerOf(to.lines);
-    u.options.title = tr("%1 upgrade from %2 to %3")
-                          .arg(title.isEmpty() ? tr("The MOD") : title,
+    // In English, as the MOD database titles every upgrade.
+    u.options.title = QStringLiteral("%1 upgrade from %2 to %3")
+                          .arg(title.isEmpty() ? QStringLiteral("The MOD") : title,
                                was.isEmpty() ? from.name : was, now.isEmpty() ? to.name : now);
     u.options.version = now;
     return u;
