@@ -118,6 +118,9 @@ struct Edit {
     int b = 0;
     int s = 0;
     int e = 0;
+    // The opening half of added lines that close one block and open the
+    // next (an END and a BEGIN): it goes with the lines after it.
+    bool opening = false;
 };
 
 class Finder {
@@ -314,14 +317,38 @@ Edit Finder::fitted(const Edit& r, int low, int high) const
     return r;
 }
 
-std::vector<Edit> Finder::regions(const std::vector<Edit>& edits) const
+std::vector<Edit> Finder::regions(const std::vector<Edit>& diff) const
 {
-    const auto joined = [](const Edit& r, const Edit& x) { return Edit{r.a, x.b, r.s, x.e}; };
+    // Added lines that close a block and open another, as when each of
+    // several stretches is wrapped in a block of its own, are cut in two:
+    // the closing half goes with the block before, the opening half with
+    // the one after.
+    std::vector<Edit> edits;
+    for (const Edit& x : diff) {
+        int cut = 0;
+        if (x.a == x.b && !fits(x))
+            for (int m = x.s + 1; m < x.e && cut == 0; ++m) {
+                const Shape head = shapeOf(newLines(x.s, m), m_markup);
+                const Shape tail = shapeOf(newLines(m, x.e), m_markup);
+                if (head.net == head.low && tail.low == Shape{}.low && !(head == Shape{}) &&
+                    !(tail == Shape{}))
+                    cut = m;
+            }
+        if (cut == 0) {
+            edits.push_back(x);
+            continue;
+        }
+        edits.push_back({x.a, x.a, x.s, cut});
+        edits.push_back({x.a, x.a, cut, x.e, true});
+    }
+    const auto joined = [](const Edit& r, const Edit& x) {
+        return Edit{r.a, x.b, r.s, x.e, r.opening};
+    };
     const auto closeBy = [this](const Edit& r, const Edit& x) {
         int said = 0;
         for (int i = r.b; i < x.a; ++i)
             said += m_old[i].trimmed().isEmpty() ? 0 : 1;
-        return said <= JoinGap;
+        return said <= JoinGap && !x.opening;
     };
     std::vector<Edit> out;
     for (size_t i = 0; i < edits.size();) {
@@ -346,6 +373,16 @@ std::vector<Edit> Finder::regions(const std::vector<Edit>& edits) const
         if (!fits(r))
             r = fitted(r, out.empty() ? 0 : out.back().b, i < edits.size() ? edits[i].a : count());
         out.push_back(r);
+    }
+    // A cut that did not give two whole regions is undone.
+    for (size_t j = 0; j + 1 < out.size();) {
+        if (out[j + 1].opening && out[j].b == out[j + 1].a && out[j].e == out[j + 1].s &&
+            !(fits(out[j]) && fits(out[j + 1]))) {
+            out[j] = joined(out[j], out[j + 1]);
+            out.erase(out.begin() + qsizetype(j) + 1);
+        } else {
+            ++j;
+        }
     }
     return out;
 }
