@@ -562,8 +562,6 @@ FR = {
         "Les constats du vérificateur : un clic ou F8 va au suivant (Maj+F8 au précédent)",
     ('CliText', "Usage: quillwright-mod write [-o OUT] [--name SCRIPT] [--title TEXT] ORIGINAL CHANGED\n       quillwright-mod write --upgrade OLD_SCRIPT NEW_SCRIPT --forum DIR [-o OUT]\n\nWrites the MOD package that turns the forum in ORIGINAL into the one in CHANGED:\na script with an OPEN and FIND and AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE\nactions for each changed file, and beside it root/ with the files it copies (new\nfiles, pictures, files no action can change). It is written only after it is\nproven: installed on ORIGINAL it gives CHANGED back byte for byte.\n\nWith --upgrade, both scripts are installed on the forum in DIR (each with the\nfiles beside it) and the package is the upgrade from the first to the second,\nits header taken from the second.\n\n  -o OUT         a new or empty folder for the package (the script is SCRIPT in\n                 it, install.mod unless --name says); a name ending in .mod or\n                 .txt writes the script alone; none prints the script alone\n  --title TEXT   the MOD's title (else a placeholder to fill in)\n\nExit status: 0 when it installs back exactly, 1 when a file could not be said\nwith actions (copied whole), the script alone could not carry a file, or it does\nnot install back, each named on standard error; 2 for bad usage or when nothing\ncould be written."):
         "Utilisation : quillwright-mod write [-o SORTIE] [--name SCRIPT] [--title TEXTE] ORIGINAL MODIFIÉ\n       quillwright-mod write --upgrade ANCIEN_SCRIPT NOUVEAU_SCRIPT --forum DOSSIER [-o SORTIE]\n\nÉcrit le paquet MOD qui change le forum de ORIGINAL en celui de MODIFIÉ : un script\navec un OPEN et des actions FIND et AFTER, ADD, BEFORE, ADD, REPLACE WITH ou IN-LINE\npour chaque fichier modifié, et à côté root/ avec les fichiers qu'il copie (nouveaux\nfichiers, images, fichiers qu'aucune action ne peut changer). Il n'est écrit\nqu'après sa preuve : installé sur ORIGINAL, il redonne MODIFIÉ octet pour octet.\n\nAvec --upgrade, les deux scripts sont installés sur le forum de DOSSIER (chacun\navec les fichiers à côté de lui) et le paquet est la mise à jour du premier vers\nle second, son en-tête pris du second.\n\n  -o SORTIE      un dossier nouveau ou vide pour le paquet (le script y est SCRIPT,\n                 install.mod sauf --name) ; un nom finissant par .mod ou .txt\n                 écrit le script seul ; sans -o, le script seul est affiché\n  --title TEXTE  le titre du MOD (sinon un texte à remplacer)\n\nCode de sortie : 0 quand il redonne tout exactement, 1 quand un fichier n'a pu être\ndit en actions (copié entier), quand le script seul ne peut porter un fichier ou\nqu'il ne redonne pas tout, chacun nommé sur la sortie d'erreur ; 2 pour un mauvais\nusage ou quand rien n'a pu être écrit.",
-    ('CliText', 'cannot read %1: %2'):
-        'impossible de lire %1 : %2',
     ('CliText', '%1 needs a value'):
         '%1 demande une valeur',
     ('CliText', '--upgrade needs the old and the new script'):
@@ -604,8 +602,6 @@ FR = {
         'Le script de la nouvelle version',
     ('WriteMenuCommands', 'Writing the upgrade to %1...'):
         'Écriture de la mise à jour vers %1...',
-    ('WriteMenuCommands', '%1 cannot be read: %2'):
-        '%1 ne peut être lu : %2',
     ('WriteMenuCommands', 'The upgrade is written from the two installations as they went; check these, and add by hand what the new version leaves to do:'):
         "La mise à jour est écrite d'après les deux installations telles qu'elles se sont passées ; vérifiez ceci, et ajoutez à la main ce que la nouvelle version laisse à faire :",
     ('Writer', '%1 could not be written: %2'):
@@ -644,6 +640,12 @@ FR = {
         '%1 minutes',
     ('Writer', '%1: a script cannot name this file: %2. Rename it and write again.'):
         '%1 : un script ne peut nommer ce fichier : %2. Renommez-le et écrivez de nouveau.',
+    ('Writer', '%1 cannot be read: %2'):
+        '%1 ne peut être lu : %2',
+    ('Writer', 'it is a folder'):
+        "c'est un dossier",
+    ('Writer', 'there is no such file'):
+        "ce fichier n'existe pas",
 }
 
 if __name__ == "__main__":

@@ -575,10 +575,6 @@ qu'il ne redonne pas tout, chacun nommé sur la sortie d'erreur ; 2 pour un mauv
 usage ou quand rien n'a pu être écrit.</translation>
     </message>
     <message>
-        <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1 : %2</translation>
-    </message>
-    <message>
         <source>%1 needs a value</source>
         <translation>%1 demande une valeur</translation>
     </message>
@@ -1779,10 +1775,6 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
         <translation>Écriture de la mise à jour vers %1...</translation>
     </message>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 ne peut être lu : %2</translation>
-    </message>
-    <message>
         <source>The upgrade is written from the two installations as they went; check these, and add by hand what the new version leaves to do:</source>
         <translation>La mise à jour est écrite d'après les deux installations telles qu'elles se sont passées ; vérifiez ceci, et ajoutez à la main ce que la nouvelle version laisse à faire :</translation>
     </message>
@@ -1864,6 +1856,18 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     <message>
         <source>%1: a script cannot name this file: %2. Rename it and write again.</source>
         <translation>%1 : un script ne peut nommer ce fichier : %2. Renommez-le et écrivez de nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut être lu : %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c'est un dossier</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n'existe pas</translation>
     </message>
 </context>
 </TS>

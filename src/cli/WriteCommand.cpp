@@ -1,14 +1,11 @@
 #include "cli/WriteCommand.h"
 
 #include "cli/CliCommon.h"
-#include "core/install/ForumFolder.h"
-#include "core/script/ModReader.h"
 #include "core/writer/PackageFolder.h"
 #include "core/writer/ScriptWriter.h"
 #include "core/writer/UpgradeWriter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -59,21 +56,6 @@ bool scriptAlone(const QString& output)
     return output.isEmpty() || output == u"-" ||
            output.endsWith(QStringLiteral(".mod"), Qt::CaseInsensitive) ||
            output.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive);
-}
-
-std::optional<Install::Script> readScript(const QString& name, QString& error)
-{
-    QFile f(name);
-    const QFileInfo info(name);
-    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
-        error = CliText::tr("cannot read %1: %2")
-                    .arg(name, info.isDir()     ? CliText::tr("it is a folder")
-                               : !info.exists() ? CliText::tr("there is no such file")
-                                                : f.errorString());
-        return std::nullopt;
-    }
-    return Install::Script{info.fileName(), ModReader::readLines(f.readAll()),
-                           Install::folderFiles(info.absolutePath())};
 }
 
 } // namespace
@@ -148,8 +130,8 @@ int runWrite(const QStringList& args)
         if (!QFileInfo(forum).isDir())
             return fail(CliText::tr("%1 is not a folder").arg(forum));
         QString error;
-        const auto from = readScript(operands[0], error);
-        const auto to = from ? readScript(operands[1], error) : std::nullopt;
+        const auto from = Writer::readVersion(operands[0], error);
+        const auto to = from ? Writer::readVersion(operands[1], error) : std::nullopt;
         if (!to)
             return fail(error);
         const Writer::Upgrade u = Writer::prepareUpgrade(*from, *to, Writer::readTree(forum));

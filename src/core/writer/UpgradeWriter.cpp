@@ -1,6 +1,12 @@
 #include "core/writer/UpgradeWriter.h"
 
+#include "core/install/ForumFolder.h"
 #include "core/script/ModReader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace Writer {
 namespace {
@@ -18,6 +24,23 @@ QString field(const QStringList& lines, const QString& label)
 }
 
 } // namespace
+
+std::optional<Install::Script> readVersion(const QString& path, QString& error)
+{
+    QFile f(path);
+    const QFileInfo info(path);
+    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+        error = QCoreApplication::translate("Writer", "%1 cannot be read: %2")
+                    .arg(QDir::toNativeSeparators(path),
+                         info.isDir() ? QCoreApplication::translate("Writer", "it is a folder")
+                         : !info.exists()
+                             ? QCoreApplication::translate("Writer", "there is no such file")
+                             : f.errorString());
+        return std::nullopt;
+    }
+    return Install::Script{info.fileName(), ModReader::readLines(f.readAll()),
+                           Install::folderFiles(info.absolutePath())};
+}
 
 QStringList headerOf(const QStringList& lines)
 {

@@ -4,6 +4,7 @@
 #include "core/writer/ScriptWriter.h"
 
 #include <QStringList>
+#include <optional>
 
 // The upgrade from one version of a MOD to the next: both installed on the
 // forum in memory, the package is the difference between the two forums.
@@ -22,6 +23,10 @@ struct Upgrade {
     QStringList problems;
     QStringList toDo;
 };
+
+// A version's script read from its file, the folder it stands in as its
+// package (what its COPY reads); nothing, and the reason, when it cannot be read.
+std::optional<Install::Script> readVersion(const QString& path, QString& error);
 
 // `from` and `to` are the two versions' scripts, each with its own package
 // (what its COPY reads); `forum` the forum both install on.

@@ -1,7 +1,5 @@
 #include "ui/windows/WriteMenuCommands.h"
 
-#include "core/install/ForumFolder.h"
-#include "core/script/ModReader.h"
 #include "core/settings/SettingsStore.h"
 #include "core/writer/PackageFolder.h"
 #include "core/writer/ScriptWriter.h"
@@ -21,7 +19,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -245,20 +242,11 @@ void WriteMenuCommands::newUpgradeScript()
     BusyProgress busy(&m_window, tr("Writing the upgrade to %1...").arg(QFileInfo(to).fileName()));
     const std::optional<Outcome> o = busy.run<Outcome>([=] {
         Outcome out;
-        std::vector<Install::Script> scripts;
-        for (const QString& name : {from, to}) {
-            QFile f(name);
-            if (!f.open(QIODevice::ReadOnly)) {
-                out.error = tr("%1 cannot be read: %2")
-                                .arg(QDir::toNativeSeparators(name), f.errorString());
-                return out;
-            }
-            const QFileInfo info(name);
-            scripts.push_back({info.fileName(), ModReader::readLines(f.readAll()),
-                               Install::folderFiles(info.absolutePath())});
-        }
-        const Writer::Upgrade u =
-            Writer::prepareUpgrade(scripts[0], scripts[1], Writer::readTree(forum));
+        const auto first = Writer::readVersion(from, out.error);
+        const auto second = first ? Writer::readVersion(to, out.error) : std::nullopt;
+        if (!second)
+            return out;
+        const Writer::Upgrade u = Writer::prepareUpgrade(*first, *second, Writer::readTree(forum));
         out.written = Writer::write(u.from, u.to, u.options);
         out.problems = u.problems + u.toDo;
         out.error =
