@@ -40,19 +40,27 @@ bool saysLittle(const QString& line)
            t.startsWith(QStringLiteral("/*")) || t.startsWith(u'*');
 }
 
-// Per kind of bracket (braces, parentheses, template blocks and tables):
-// the lowest depth reached from the text's start and the depth at its end.
+// Per kind of bracket (braces, parentheses, template blocks and tables,
+// comments): the lowest depth reached from the text's start and the depth
+// at its end.
 struct Shape {
-    std::array<int, 3> low{};
-    std::array<int, 3> net{};
+    std::array<int, 4> low{};
+    std::array<int, 4> net{};
     bool operator==(const Shape&) const = default;
 };
 
-const QRegularExpression& markupTag()
+// A template's blocks, as its engine reads them (upper case only), and the
+// tags of the tables that hold most of a template's lines.
+const QRegularExpression& templateBlock()
+{
+    static const QRegularExpression re(QStringLiteral("<!--\\s*(BEGIN|END)\\s+\\S+\\s*-->"));
+    return re;
+}
+
+const QRegularExpression& tableTag()
 {
     static const QRegularExpression re(
-        QStringLiteral("<!--\\s*(BEGIN|END)\\s|<(/?)(table|tr|td|th|tbody|thead|form|div|select|"
-                       "script|ul|ol)\\b"),
+        QStringLiteral("<(/?)(table|tr|td|th|tbody|thead|form|div|select|script|ul|ol)\\b"),
         QRegularExpression::CaseInsensitiveOption);
     return re;
 }
@@ -67,14 +75,10 @@ Shape shapeOf(const QStringList& lines, bool markup)
     bool comment = false; // inside /* */
     for (const QString& line : lines) {
         if (markup) {
-            auto it = markupTag().globalMatch(line);
-            while (it.hasNext()) {
-                const QRegularExpressionMatch m = it.next();
-                const bool closes =
-                    m.captured(1).compare(QStringLiteral("END"), Qt::CaseInsensitive) == 0 ||
-                    m.captured(2) == u"/";
-                step(2, closes ? -1 : 1);
-            }
+            for (auto it = templateBlock().globalMatch(line); it.hasNext();)
+                step(2, it.next().captured(1) == u"END" ? -1 : 1);
+            for (auto it = tableTag().globalMatch(line); it.hasNext();)
+                step(2, it.next().captured(1) == u"/" ? -1 : 1);
         }
         for (qsizetype i = 0; i < line.size(); ++i) {
             const QChar c = line[i];
@@ -82,13 +86,22 @@ Shape shapeOf(const QStringList& lines, bool markup)
             if (comment) {
                 if (c == u'*' && next == u'/') {
                     comment = false;
+                    step(3, -1);
                     ++i;
                 }
                 continue;
             }
             if (!markup) {
+                // A comment is a block too: "/*" added here and "*/" there
+                // comment out the lines between as one change.
                 if (c == u'/' && next == u'*') {
                     comment = true;
+                    step(3, 1);
+                    ++i;
+                    continue;
+                }
+                if (c == u'*' && next == u'/') {
+                    step(3, -1);
                     ++i;
                     continue;
                 }

@@ -195,6 +195,12 @@ private slots:
             << QByteArray("\treturn false;\n}\n\nfunction quick_reply()\n{\n\tglobal "
                           "$db;\n\treturn false;\n}\n\nfunction get_userdata")
             << QStringList{"OPEN", "FIND", "AFTER ADD", "SAVE/CLOSE ALL FILES"};
+        QTest::newRow("a function commented out: one action, not an open comment")
+            << "includes/functions.php"
+            << QByteArray("function get_userdata($user)\n{\n\tglobal $db;\n\treturn false;\n}\n")
+            << QByteArray("/*\nfunction get_userdata($user)\n{\n\tglobal $db;\n\treturn "
+                          "false;\n}\n*/\n")
+            << QStringList{"OPEN", "FIND", "REPLACE WITH", "SAVE/CLOSE ALL FILES"};
         QTest::newRow("a line commented out with \"#\", which reads as a note at an edge")
             << "viewtopic.php" << QByteArray("$phpbb_root_path = './';")
             << QByteArray("#$phpbb_root_path = './';")
