@@ -158,11 +158,6 @@ QStringList keptHeader(const Options& o, const Lists& l)
     return h;
 }
 
-std::optional<ForumTextFile> textFile(const QByteArray& bytes)
-{
-    return ForumTextFile::decode(bytes);
-}
-
 QStringList texts(const ForumTextFile& f)
 {
     QStringList out;
@@ -262,8 +257,8 @@ Written write(const Tree& original, const Tree& changed, const Options& options)
             gone << path;
             continue;
         }
-        const std::optional<ForumTextFile> was = textFile(original[path]);
-        const std::optional<ForumTextFile> now = textFile(changed[path]);
+        const std::optional<ForumTextFile> was = ForumTextFile::decode(original[path]);
+        const std::optional<ForumTextFile> now = ForumTextFile::decode(changed[path]);
         if (!was || !now) {
             lists.copied << path; // a picture or another binary file: root/ carries it
             continue;

@@ -710,6 +710,20 @@ private slots:
         auto* title = properties->findChild<QLineEdit*>("mod_title");
         QCOMPARE(title->selectedText(), ModFormat::titlePlaceholder());
         properties->close();
+        // Written again into the same folder: asked, then the script and root/
+        // are replaced and the author's other files stay.
+        QDir().mkpath(package + "/contrib");
+        writeAll(package + "/contrib/README", "mine");
+        writeAll(changed + "/images/mine.gif", QByteArray("GIF89a\1", 7));
+        f.dialogs.fileNames = {original, changed, package};
+        f.dialogs.answers = {Button::Yes};
+        f.window->findChild<QAction*>("mnuToolsNewScriptFromChanges")->trigger();
+        QVERIFY(f.dialogs.lastText().contains("holds files already"));
+        QCOMPARE(readAll(package + "/root/images/mine.gif"), QByteArray("GIF89a\1", 7));
+        QCOMPARE(readAll(package + "/contrib/README"), QByteArray("mine"));
+        QCOMPARE(QDir(package).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 (QStringList{"contrib", "install.mod", "root"}));
+        f.window->dialogs().propertiesDialog()->close();
         // The author's title stays when the actions are written again.
         c.setText(QString(c.text()).replace(ModFormat::titlePlaceholder(), "Quick Reply"));
         f.doc()->model().Timer1_Timer();
@@ -717,7 +731,7 @@ private slots:
         writeAll(changed + "/viewtopic.php", "<?php\r\n$colspan = 3;\r\n?>");
         f.dialogs.fileNames = {original, changed}; // offered where they were
         f.window->findChild<QAction*>("mnuToolsRewriteActions")->trigger();
-        QCOMPARE(f.dialogs.fileDialogStartNames.mid(6, 2), (QStringList{original, changed}));
+        QCOMPARE(f.dialogs.fileDialogStartNames.mid(9, 2), (QStringList{original, changed}));
         QVERIFY(c.text().contains("## MOD Title: Quick Reply\r\n"));
         QVERIFY(c.text().contains("$colspan = 3;"));
         QVERIFY(!c.text().contains("$mine"));
