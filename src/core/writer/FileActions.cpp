@@ -19,6 +19,9 @@ constexpr int JoinGap = 2;
 constexpr int BalanceReach = 60;
 // How many unchanged lines a change takes in to say whole blocks.
 constexpr int FitReach = 3;
+// How far up a change of several lines that closes blocks it did not open
+// looks for the lines that open them.
+constexpr int OpenerReach = 12;
 // The most lines of context a FIND takes below the lines it replaces.
 constexpr int ContextBelow = 40;
 
@@ -158,6 +161,7 @@ private:
     }
     void slide(std::vector<Edit>& edits, size_t i) const;
     Edit fitted(const Edit& r, int low, int high) const;
+    Edit opened(const Edit& r, int low) const;
     std::vector<Edit> regions(const std::vector<Edit>& edits) const;
 
     // Whether the FIND [first, last] is the first match from the cursor and
@@ -330,6 +334,26 @@ Edit Finder::fitted(const Edit& r, int low, int high) const
     return r;
 }
 
+// A region of several lines whose text closes blocks opened above it (the
+// end of an if and a for rewritten) begins, when they are close, with the
+// lines that open them, so that it says the blocks whole.
+Edit Finder::opened(const Edit& r, int low) const
+{
+    const auto closesOutside = [this](const QStringList& lines) {
+        const Shape shape = shapeOf(lines, m_markup);
+        return std::any_of(shape.low.begin(), shape.low.end(), [](int l) { return l < 0; });
+    };
+    if ((r.b - r.a <= 1 && r.e - r.s <= 1) ||
+        (!closesOutside(oldLines(r.a, r.b)) && !closesOutside(newLines(r.s, r.e))))
+        return r;
+    for (int up = 1; up <= OpenerReach && r.a - up >= low; ++up) {
+        const Edit g{r.a - up, r.b, r.s - up, r.e, r.opening};
+        if (!closesOutside(oldLines(g.a, g.b)) && !closesOutside(newLines(g.s, g.e)))
+            return g;
+    }
+    return r;
+}
+
 std::vector<Edit> Finder::regions(const std::vector<Edit>& diff) const
 {
     // Added lines that close a block and open another, as when each of
@@ -383,8 +407,11 @@ std::vector<Edit> Finder::regions(const std::vector<Edit>& diff) const
             r = joined(r, edits[k]);
             i = k + 1;
         }
+        const int low = out.empty() ? 0 : out.back().b;
         if (!fits(r))
-            r = fitted(r, out.empty() ? 0 : out.back().b, i < edits.size() ? edits[i].a : count());
+            r = fitted(r, low, i < edits.size() ? edits[i].a : count());
+        if (fits(r))
+            r = opened(r, low);
         out.push_back(r);
     }
     // A cut that did not give two whole regions is undone.
