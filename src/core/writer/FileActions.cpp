@@ -43,6 +43,14 @@ bool saysLittle(const QString& line)
            t.startsWith(QStringLiteral("/*")) || t.startsWith(u'*');
 }
 
+// A line that begins by closing a block: "}", ")", "</tr>", "<!-- END".
+bool closesFirst(const QString& line)
+{
+    const QString t = line.trimmed();
+    return t.startsWith(u'}') || t.startsWith(u')') || t.startsWith(QStringLiteral("</")) ||
+           t.startsWith(QStringLiteral("<!-- END"));
+}
+
 // Per kind of bracket (braces, parentheses, template blocks and tables,
 // comments): the lowest depth reached from the text's start and the depth
 // at its end.
@@ -301,8 +309,12 @@ void Finder::slide(std::vector<Edit>& edits, size_t i) const
             s += 4;
         if (!text.isEmpty() && isAnchor(text.front()) && isAnchor(text.back()))
             s += 2;
-        // Ending before a blank line, as a paragraph of code does.
+        // Ending before a blank line, as a paragraph of code does, and
+        // beginning with a line of its own rather than the end of a block
+        // above it.
         if (end + d < lines.size() && lines[end + d].trimmed().isEmpty())
+            s += 1;
+        if (!text.isEmpty() && !closesFirst(text.front()))
             s += 1;
         return s;
     };
@@ -420,6 +432,9 @@ std::vector<Edit> Finder::regions(const std::vector<Edit>& diff) const
             !(fits(out[j]) && fits(out[j + 1]))) {
             out[j] = joined(out[j], out[j + 1]);
             out.erase(out.begin() + qsizetype(j) + 1);
+            if (!fits(out[j]))
+                out[j] = fitted(out[j], j > 0 ? out[j - 1].b : 0,
+                                j + 1 < out.size() ? out[j + 1].a : count());
         } else {
             ++j;
         }
