@@ -105,18 +105,6 @@ FR = {
         "%1 n'est pas une règle du vérificateur",
     ('CliText', 'Usage: quillwright-mod COMMAND [OPTIONS] ...\n\n  check    check scripts against the MOD template (as quillwright-check)\n  diff     show what scripts change in a forum, as a unified diff\n  install  write a copy of a forum with the scripts installed\n  write    write the script of the changes between two forums\n\nquillwright-mod COMMAND --help says more of each.'):
         "Utilisation : quillwright-mod COMMANDE [OPTIONS] ...\n\n  check    vérifie des scripts selon le modèle MOD (comme quillwright-check)\n  diff     montre ce que des scripts changent dans un forum, en diff unifié\n  install  écrit une copie d'un forum avec les scripts installés\n  write    écrit le script des modifications entre deux forums\n\nquillwright-mod COMMANDE --help en dit plus sur chacune.",
-    ('CliText', 'Usage: quillwright-mod write [-o FILE] ORIGINAL CHANGED\n\nWrites the MOD script that turns the forum in ORIGINAL into the one in CHANGED:\nan OPEN with FIND and AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE actions for\neach changed file, COPY for new files, DIY INSTRUCTIONS for deleted and binary\nones. The script is printed (or written to FILE) after it is proven: installed\non ORIGINAL it gives CHANGED back byte for byte.\n\nExit status: 0 when it installs back exactly, 1 when a file could not be\nexpressed as actions (it is named on standard error and copied whole), 2 for\nbad usage.'):
-        "Utilisation : quillwright-mod write [-o FICHIER] ORIGINAL MODIFIÉ\n\nÉcrit le script MOD qui change le forum de ORIGINAL en celui de MODIFIÉ : un OPEN\navec des actions FIND et AFTER, ADD, BEFORE, ADD, REPLACE WITH ou IN-LINE pour chaque\nfichier modifié, COPY pour les nouveaux fichiers, DIY INSTRUCTIONS pour les fichiers\nsupprimés ou binaires. Le script est affiché (ou écrit dans FICHIER) après sa preuve :\ninstallé sur ORIGINAL, il redonne MODIFIÉ octet pour octet.\n\nCode de sortie : 0 quand il redonne tout exactement, 1 quand un fichier n'a pu être\ndit en actions (il est nommé sur la sortie d'erreur et copié entier), 2 pour un\nmauvais usage.",
-    ('CliText', 'quillwright-mod write: %1 needs a file'):
-        'quillwright-mod write : %1 demande un fichier',
-    ('CliText', 'quillwright-mod write: unknown option %1'):
-        'quillwright-mod write : option inconnue %1',
-    ('CliText', 'quillwright-mod write: %1 is not a folder'):
-        "quillwright-mod write : %1 n'est pas un dossier",
-    ('CliText', 'quillwright-mod write: %1 could not be written: %2'):
-        "quillwright-mod write : %1 n'a pas pu être écrit : %2",
-    ('CliText', '%1: only line ends or blanks at line ends differ: left alone'):
-        '%1 : seuls les fins de ligne ou les blancs en fin de ligne diffèrent : laissé tel quel',
     ('CliText', '%1: no actions express these changes: the script copies the whole file'):
         '%1 : aucune action ne dit ces modifications : le script copie le fichier entier',
     ('CliText', '%1: the script does not install it back exactly'):
@@ -139,18 +127,8 @@ FR = {
         'Non dit en actions, copié entier : %1.',
     ('WriteMenuCommands', 'Does not install back exactly: %1.'):
         'Ne redonne pas exactement : %1.',
-    ('WriteMenuCommands', 'Only line ends or blanks at line ends differ, left alone: %1.'):
-        'Seuls les fins de ligne ou les blancs en fin de ligne diffèrent, laissé tel quel : %1.',
-    ('Writer', 'Changes'):
-        'Modifications',
-    ('Writer', 'Your Name < you@example.org > (Your Full Name) http://www.example.org'):
-        'Votre nom < vous@example.org > (Votre nom complet) http://www.example.org',
-    ('Writer', 'Changes %1.'):
-        'Modifie %1.',
     ('Writer', 'Delete the file %1 from the forum.'):
         'Supprimez le fichier %1 du forum.',
-    ('Writer', "Replace %1 with the one in this MOD's package (root/%1)."):
-        'Remplacez %1 par celui du paquet de ce MOD (root/%1).',
     ('CliText', "Usage: %1 [--json] [--forum DIR] FILE...\n\nChecks phpBB2 MOD scripts against the conventions of the MOD template and\nprints each finding as FILE:LINE:COL: error|warning|note: MESSAGE [rule-id].\n\n  --json       print the findings as a JSON array instead\n  --forum DIR  try every OPEN, FIND and IN-LINE FIND against the forum's files\n               in DIR (nothing there is written)\n\nExit status: 0 when no finding is an error, 1 when one is, 2 for bad usage or\na file that cannot be read."):
         "Utilisation : %1 [--json] [--forum DOSSIER] FICHIER...\n\nVérifie des scripts MOD de phpBB2 selon les conventions du modèle MOD et\naffiche chaque constat sous la forme FICHIER:LIGNE:COL: error|warning|note: MESSAGE [règle].\n\n  --json           affiche les constats en tableau JSON\n  --forum DOSSIER  essaie chaque OPEN, FIND et IN-LINE FIND sur les fichiers du\n                   forum dans DOSSIER (rien n'y est écrit)\n\nCode de sortie : 0 sans erreur, 1 avec une erreur, 2 pour un mauvais usage ou\nun fichier illisible.",
     ('CliText', '%1: --forum needs a folder'):
@@ -718,6 +696,8 @@ FR = {
         "La ligne de l'auteur est encore le texte à remplacer",
     ('Checker', 'The version is still the placeholder "%1"'):
         "La version est encore le texte à remplacer « %1 »",
+    ('Checker', 'The description is still the placeholder "%1"'):
+        "La description est encore le texte à remplacer « %1 »",
     ('Checker', 'The header has no "## Files To Edit:" line'):
         "L'en-tête n'a pas de ligne « ## Files To Edit: »",
     ('Checker', 'The header has no "## Files To Edit:" line; the script opens %1'):
@@ -799,6 +779,92 @@ FR = {
         "Il est codé en %1 (%2), pas en UTF-8 ni en Windows-1252, qu'attendent les installeurs de MOD : ils lisent ses lettres comme d'autres caractères. Quillwright montre son texte tel que l'auteur l'a écrit et l'enregistre de nouveau en %1.",
     ('TextEncoding', 'Some of its bytes are no %1 character: saving it writes other bytes in their place.'):
         "Certains de ses octets ne sont aucun caractère %1 : l'enregistrer écrit d'autres octets à leur place.",
+    ('CliText', "Usage: quillwright-mod write [-o OUT] [--name SCRIPT] [--title TEXT] ORIGINAL CHANGED\n       quillwright-mod write --upgrade OLD_SCRIPT NEW_SCRIPT --forum DIR [-o OUT]\n\nWrites the MOD package that turns the forum in ORIGINAL into the one in CHANGED:\na script with an OPEN and FIND and AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE\nactions for each changed file, and beside it root/ with the files it copies (new\nfiles, pictures, files no action can change). It is written only after it is\nproven: installed on ORIGINAL it gives CHANGED back byte for byte.\n\nWith --upgrade, both scripts are installed on the forum in DIR (each with the\nfiles beside it) and the package is the upgrade from the first to the second,\nits header taken from the second.\n\n  -o OUT         a new or empty folder for the package (the script is SCRIPT in\n                 it, install.mod unless --name says); a name ending in .mod or\n                 .txt writes the script alone; none prints the script alone\n  --title TEXT   the MOD's title (else a placeholder to fill in)\n\nExit status: 0 when it installs back exactly, 1 when a file could not be said\nwith actions (copied whole), the script alone could not carry a file, or it does\nnot install back, each named on standard error; 2 for bad usage or when nothing\ncould be written."):
+        "Utilisation : quillwright-mod write [-o SORTIE] [--name SCRIPT] [--title TEXTE] ORIGINAL MODIFIÉ\n       quillwright-mod write --upgrade ANCIEN_SCRIPT NOUVEAU_SCRIPT --forum DOSSIER [-o SORTIE]\n\nÉcrit le paquet MOD qui change le forum de ORIGINAL en celui de MODIFIÉ : un script\navec un OPEN et des actions FIND et AFTER, ADD, BEFORE, ADD, REPLACE WITH ou IN-LINE\npour chaque fichier modifié, et à côté root/ avec les fichiers qu'il copie (nouveaux\nfichiers, images, fichiers qu'aucune action ne peut changer). Il n'est écrit\nqu'après sa preuve : installé sur ORIGINAL, il redonne MODIFIÉ octet pour octet.\n\nAvec --upgrade, les deux scripts sont installés sur le forum de DOSSIER (chacun\navec les fichiers à côté de lui) et le paquet est la mise à jour du premier vers\nle second, son en-tête pris du second.\n\n  -o SORTIE      un dossier nouveau ou vide pour le paquet (le script y est SCRIPT,\n                 install.mod sauf --name) ; un nom finissant par .mod ou .txt\n                 écrit le script seul ; sans -o, le script seul est affiché\n  --title TEXTE  le titre du MOD (sinon un texte à remplacer)\n\nCode de sortie : 0 quand il redonne tout exactement, 1 quand un fichier n'a pu être\ndit en actions (copié entier), quand le script seul ne peut porter un fichier ou\nqu'il ne redonne pas tout, chacun nommé sur la sortie d'erreur ; 2 pour un mauvais\nusage ou quand rien n'a pu être écrit.",
+    ('CliText', '%1 needs a value'):
+        '%1 demande une valeur',
+    ('CliText', '--upgrade needs the old and the new script'):
+        "--upgrade demande l'ancien et le nouveau script",
+    ('CliText', 'it needs the original forum and the changed one'):
+        "il faut le forum d'origine et le forum modifié",
+    ('CliText', '--upgrade needs --forum DIR, the forum both install on'):
+        "--upgrade demande --forum DOSSIER, le forum où les deux s'installent",
+    ('CliText', '--forum goes with --upgrade'):
+        '--forum va avec --upgrade',
+    ('CliText', '-o names a folder for the package, or a .mod or .txt file for the script alone'):
+        '-o nomme un dossier pour le paquet, ou un fichier .mod ou .txt pour le script seul',
+    ('CliText', "--name is the script's file name in the package, without a folder"):
+        '--name est le nom du fichier du script dans le paquet, sans dossier',
+    ('CliText', 'quillwright-mod write: what the new version leaves to do by hand is not part of the upgrade: add what it needs'):
+        "quillwright-mod write : ce que la nouvelle version laisse à faire à la main n'est pas dans la mise à jour : ajoutez ce qu'il lui faut",
+    ('CliText', '%1 could not be written: %2'):
+        "%1 n'a pas pu être écrit : %2",
+    ('CliText', '%1: only line ends differ: left alone'):
+        '%1 : seules les fins de ligne diffèrent : laissé tel quel',
+    ('CliText', '%1: the script alone cannot carry this file: it copies it from root/%1, which a package holds'):
+        '%1 : le script seul ne peut porter ce fichier : il le copie depuis root/%1, que contient un paquet',
+    ('WriteMenuCommands', 'New &Upgrade Script...'):
+        'Nouveau script de &mise à jour...',
+    ('WriteMenuCommands', "A folder for the MOD's package (the script and root/)"):
+        'Un dossier pour le paquet du MOD (le script et root/)',
+    ('WriteMenuCommands', '%1 holds files already. Write the package into it? Its %2 and root/ folder are replaced; its other files stay.'):
+        '%1 contient déjà des fichiers. Y écrire le paquet ? Son %2 et son dossier root/ sont remplacés ; ses autres fichiers restent.',
+    ('WriteMenuCommands', 'Copied from root/ beside the script, which it does not carry: %1.'):
+        "Copié depuis root/ à côté du script, qu'il ne porte pas : %1.",
+    ('WriteMenuCommands', 'Only line ends differ, left alone: %1.'):
+        'Seules les fins de ligne diffèrent, laissé tel quel : %1.',
+    ('WriteMenuCommands', 'Writing the package of the changes in %1...'):
+        'Écriture du paquet des modifications de %1...',
+    ('WriteMenuCommands', 'The script of the version installed'):
+        'Le script de la version installée',
+    ('WriteMenuCommands', 'The script of the new version'):
+        'Le script de la nouvelle version',
+    ('WriteMenuCommands', 'Writing the upgrade to %1...'):
+        'Écriture de la mise à jour vers %1...',
+    ('WriteMenuCommands', 'The upgrade is written from the two installations as they went; check these, and add by hand what the new version leaves to do:'):
+        "La mise à jour est écrite d'après les deux installations telles qu'elles se sont passées ; vérifiez ceci, et ajoutez à la main ce que la nouvelle version laisse à faire :",
+    ('Writer', '%1 could not be written: %2'):
+        "%1 n'a pas pu être écrit : %2",
+    ('Writer', '%1 lies outside the package: nothing was written.'):
+        "%1 est hors du paquet : rien n'a été écrit.",
+    ('Writer', 'No folder was given for the package.'):
+        "Aucun dossier n'a été donné pour le paquet.",
+    ('Writer', '%1 is inside the forum %2: the package goes elsewhere, or it would become part of the changes it describes.'):
+        "%1 est dans le forum %2 : le paquet va ailleurs, sinon il ferait partie des modifications qu'il décrit.",
+    ('Writer', '%1 is a file, not a folder.'):
+        '%1 est un fichier, pas un dossier.',
+    ('Writer', '%1 is not empty: the package goes into a new or empty folder.'):
+        "%1 n'est pas vide : le paquet va dans un dossier nouveau ou vide.",
+    ('Writer', 'The folder %1 cannot be made.'):
+        'Le dossier %1 ne peut être créé.',
+    ('Writer', 'No folder can be made beside %1: %2'):
+        'Aucun dossier ne peut être créé à côté de %1 : %2',
+    ('Writer', '%1 could not be replaced.'):
+        "%1 n'a pas pu être remplacé.",
+    ('Writer', 'The package could not be moved to %1.'):
+        "Le paquet n'a pas pu être déplacé vers %1.",
+    ('Writer', 'No folder can be made in %1: %2'):
+        'Aucun dossier ne peut être créé dans %1 : %2',
+    ('Writer', 'it holds a line break'):
+        'il contient un saut de ligne',
+    ('Writer', 'it holds a control character'):
+        'il contient un caractère de contrôle',
+    ('Writer', 'it begins or ends with a blank'):
+        'il commence ou finit par un blanc',
+    ('Writer', 'it holds a backslash, which installers read as a folder separator'):
+        'il contient une barre oblique inverse, que les installateurs lisent comme un séparateur de dossiers',
+    ('Writer', '1 Minute'):
+        '1 minute',
+    ('Writer', '%1 Minutes'):
+        '%1 minutes',
+    ('Writer', '%1: a script cannot name this file: %2. Rename it and write again.'):
+        '%1 : un script ne peut nommer ce fichier : %2. Renommez-le et écrivez de nouveau.',
+    ('Writer', '%1 cannot be read: %2'):
+        '%1 ne peut être lu : %2',
+    ('Writer', 'it is a folder'):
+        "c'est un dossier",
+    ('Writer', 'there is no such file'):
+        "ce fichier n'existe pas",
 }
 
 if __name__ == "__main__":

@@ -223,6 +223,10 @@
         <translation><numerusform>%n autre caractère qu'un script MOD ne peut contenir non montré</numerusform><numerusform>%n autres caractères qu'un script MOD ne peut contenir non montrés</numerusform></translation>
     </message>
     <message>
+        <source>The label "%1" is written in a form of its own: the template writes "%2:"</source>
+        <translation>L'étiquette « %1 » est écrite à sa façon : le modèle écrit « %2: »</translation>
+    </message>
+    <message>
         <source>The header's labels are not the template's English ones (%1): readers and tools look for "## MOD Title:" and the others</source>
         <translation>Les étiquettes de l'en-tête ne sont pas celles, anglaises, du modèle (%1) : lecteurs et outils cherchent « ## MOD Title: » et les autres</translation>
     </message>
@@ -303,6 +307,10 @@
         <translation>L'en-tête n'a pas un champ du modèle, ou le script n'a pas d'en-tête MOD (une remarque pour une liste de fichiers dont le script n'a pas besoin)</translation>
     </message>
     <message>
+        <source>A header label is written in a form of its own ("## Files To Edit (6):", "## File To Edit:")</source>
+        <translation>Une étiquette de l'en-tête est écrite à sa façon (« ## Files To Edit (6): », « ## File To Edit: »)</translation>
+    </message>
+    <message>
         <source>A header field still holds a placeholder (version "x.x.x", the author or title to fill in)</source>
         <translation>Un champ de l'en-tête garde un texte à remplacer (la version « x.x.x », l'auteur ou le titre à remplir)</translation>
     </message>
@@ -358,6 +366,14 @@
         <source>The file is a document that quotes parts of MOD scripts, not a script: it is not checked</source>
         <translation>Le fichier est un document qui cite des parties de scripts MOD, pas un script : il n'est pas vérifié</translation>
     </message>
+    <message>
+        <source>A COPY takes a file from outside the MOD's package (installing)</source>
+        <translation>Un COPY prend un fichier hors du paquet du MOD (installation)</translation>
+    </message>
+    <message>
+        <source>The script has no action an installer can read (installing)</source>
+        <translation>Le script n'a aucune action qu'un installateur sache lire (installation)</translation>
+    </message>
     <message numerus="yes">
         <source>This reads as a document about MOD scripts (%n line(s) of text come before any header or action), not as a script: it is not checked</source>
         <translation><numerusform>Ceci se lit comme un document sur les scripts MOD (%n ligne de texte vient avant tout en-tête ou action), pas comme un script : il n'est pas vérifié</numerusform><numerusform>Ceci se lit comme un document sur les scripts MOD (%n lignes de texte viennent avant tout en-tête ou action), pas comme un script : il n'est pas vérifié</numerusform></translation>
@@ -379,20 +395,8 @@
         <translation>Le script est codé en %1 (%2), pas en UTF-8 ni en Windows-1252 : les installeurs et les éditeurs qui attendent ceux-ci lisent ses lettres comme d'autres caractères</translation>
     </message>
     <message>
-        <source>The label "%1" is written in a form of its own: the template writes "%2:"</source>
-        <translation>L'étiquette « %1 » est écrite à sa façon : le modèle écrit « %2: »</translation>
-    </message>
-    <message>
-        <source>A header label is written in a form of its own ("## Files To Edit (6):", "## File To Edit:")</source>
-        <translation>Une étiquette de l'en-tête est écrite à sa façon (« ## Files To Edit (6): », « ## File To Edit: »)</translation>
-    </message>
-    <message>
-        <source>A COPY takes a file from outside the MOD's package (installing)</source>
-        <translation>Un COPY prend un fichier hors du paquet du MOD (installation)</translation>
-    </message>
-    <message>
-        <source>The script has no action an installer can read (installing)</source>
-        <translation>Le script n'a aucune action qu'un installateur sache lire (installation)</translation>
+        <source>The description is still the placeholder "%1"</source>
+        <translation>La description est encore le texte à remplacer « %1 »</translation>
     </message>
 </context>
 <context>
@@ -468,50 +472,6 @@ quillwright-mod COMMAND --help says more of each.</source>
 quillwright-mod COMMANDE --help en dit plus sur chacune.</translation>
     </message>
     <message>
-        <source>Usage: quillwright-mod write [-o FILE] ORIGINAL CHANGED
-
-Writes the MOD script that turns the forum in ORIGINAL into the one in CHANGED:
-an OPEN with FIND and AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE actions for
-each changed file, COPY for new files, DIY INSTRUCTIONS for deleted and binary
-ones. The script is printed (or written to FILE) after it is proven: installed
-on ORIGINAL it gives CHANGED back byte for byte.
-
-Exit status: 0 when it installs back exactly, 1 when a file could not be
-expressed as actions (it is named on standard error and copied whole), 2 for
-bad usage.</source>
-        <translation>Utilisation : quillwright-mod write [-o FICHIER] ORIGINAL MODIFIÉ
-
-Écrit le script MOD qui change le forum de ORIGINAL en celui de MODIFIÉ : un OPEN
-avec des actions FIND et AFTER, ADD, BEFORE, ADD, REPLACE WITH ou IN-LINE pour chaque
-fichier modifié, COPY pour les nouveaux fichiers, DIY INSTRUCTIONS pour les fichiers
-supprimés ou binaires. Le script est affiché (ou écrit dans FICHIER) après sa preuve :
-installé sur ORIGINAL, il redonne MODIFIÉ octet pour octet.
-
-Code de sortie : 0 quand il redonne tout exactement, 1 quand un fichier n'a pu être
-dit en actions (il est nommé sur la sortie d'erreur et copié entier), 2 pour un
-mauvais usage.</translation>
-    </message>
-    <message>
-        <source>quillwright-mod write: %1 needs a file</source>
-        <translation>quillwright-mod write : %1 demande un fichier</translation>
-    </message>
-    <message>
-        <source>quillwright-mod write: unknown option %1</source>
-        <translation>quillwright-mod write : option inconnue %1</translation>
-    </message>
-    <message>
-        <source>quillwright-mod write: %1 is not a folder</source>
-        <translation>quillwright-mod write : %1 n'est pas un dossier</translation>
-    </message>
-    <message>
-        <source>quillwright-mod write: %1 could not be written: %2</source>
-        <translation>quillwright-mod write : %1 n'a pas pu être écrit : %2</translation>
-    </message>
-    <message>
-        <source>%1: only line ends or blanks at line ends differ: left alone</source>
-        <translation>%1 : seuls les fins de ligne ou les blancs en fin de ligne diffèrent : laissé tel quel</translation>
-    </message>
-    <message>
         <source>%1: no actions express these changes: the script copies the whole file</source>
         <translation>%1 : aucune action ne dit ces modifications : le script copie le fichier entier</translation>
     </message>
@@ -530,6 +490,96 @@ mauvais usage.</translation>
     <message>
         <source>%1 is not a rule of the checker</source>
         <translation>%1 n'est pas une règle du vérificateur</translation>
+    </message>
+    <message>
+        <source>Usage: quillwright-mod write [-o OUT] [--name SCRIPT] [--title TEXT] ORIGINAL CHANGED
+       quillwright-mod write --upgrade OLD_SCRIPT NEW_SCRIPT --forum DIR [-o OUT]
+
+Writes the MOD package that turns the forum in ORIGINAL into the one in CHANGED:
+a script with an OPEN and FIND and AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE
+actions for each changed file, and beside it root/ with the files it copies (new
+files, pictures, files no action can change). It is written only after it is
+proven: installed on ORIGINAL it gives CHANGED back byte for byte.
+
+With --upgrade, both scripts are installed on the forum in DIR (each with the
+files beside it) and the package is the upgrade from the first to the second,
+its header taken from the second.
+
+  -o OUT         a new or empty folder for the package (the script is SCRIPT in
+                 it, install.mod unless --name says); a name ending in .mod or
+                 .txt writes the script alone; none prints the script alone
+  --title TEXT   the MOD's title (else a placeholder to fill in)
+
+Exit status: 0 when it installs back exactly, 1 when a file could not be said
+with actions (copied whole), the script alone could not carry a file, or it does
+not install back, each named on standard error; 2 for bad usage or when nothing
+could be written.</source>
+        <translation>Utilisation : quillwright-mod write [-o SORTIE] [--name SCRIPT] [--title TEXTE] ORIGINAL MODIFIÉ
+       quillwright-mod write --upgrade ANCIEN_SCRIPT NOUVEAU_SCRIPT --forum DOSSIER [-o SORTIE]
+
+Écrit le paquet MOD qui change le forum de ORIGINAL en celui de MODIFIÉ : un script
+avec un OPEN et des actions FIND et AFTER, ADD, BEFORE, ADD, REPLACE WITH ou IN-LINE
+pour chaque fichier modifié, et à côté root/ avec les fichiers qu'il copie (nouveaux
+fichiers, images, fichiers qu'aucune action ne peut changer). Il n'est écrit
+qu'après sa preuve : installé sur ORIGINAL, il redonne MODIFIÉ octet pour octet.
+
+Avec --upgrade, les deux scripts sont installés sur le forum de DOSSIER (chacun
+avec les fichiers à côté de lui) et le paquet est la mise à jour du premier vers
+le second, son en-tête pris du second.
+
+  -o SORTIE      un dossier nouveau ou vide pour le paquet (le script y est SCRIPT,
+                 install.mod sauf --name) ; un nom finissant par .mod ou .txt
+                 écrit le script seul ; sans -o, le script seul est affiché
+  --title TEXTE  le titre du MOD (sinon un texte à remplacer)
+
+Code de sortie : 0 quand il redonne tout exactement, 1 quand un fichier n'a pu être
+dit en actions (copié entier), quand le script seul ne peut porter un fichier ou
+qu'il ne redonne pas tout, chacun nommé sur la sortie d'erreur ; 2 pour un mauvais
+usage ou quand rien n'a pu être écrit.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>--upgrade needs the old and the new script</source>
+        <translation>--upgrade demande l'ancien et le nouveau script</translation>
+    </message>
+    <message>
+        <source>it needs the original forum and the changed one</source>
+        <translation>il faut le forum d'origine et le forum modifié</translation>
+    </message>
+    <message>
+        <source>--upgrade needs --forum DIR, the forum both install on</source>
+        <translation>--upgrade demande --forum DOSSIER, le forum où les deux s'installent</translation>
+    </message>
+    <message>
+        <source>--forum goes with --upgrade</source>
+        <translation>--forum va avec --upgrade</translation>
+    </message>
+    <message>
+        <source>-o names a folder for the package, or a .mod or .txt file for the script alone</source>
+        <translation>-o nomme un dossier pour le paquet, ou un fichier .mod ou .txt pour le script seul</translation>
+    </message>
+    <message>
+        <source>--name is the script's file name in the package, without a folder</source>
+        <translation>--name est le nom du fichier du script dans le paquet, sans dossier</translation>
+    </message>
+    <message>
+        <source>quillwright-mod write: what the new version leaves to do by hand is not part of the upgrade: add what it needs</source>
+        <translation>quillwright-mod write : ce que la nouvelle version laisse à faire à la main n'est pas dans la mise à jour : ajoutez ce qu'il lui faut</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n'a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>%1: only line ends differ: left alone</source>
+        <translation>%1 : seules les fins de ligne diffèrent : laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1: the script alone cannot carry this file: it copies it from root/%1, which a package holds</source>
+        <translation>%1 : le script seul ne peut porter ce fichier : il le copie depuis root/%1, que contient un paquet</translation>
     </message>
     <message>
         <source>Usage: %1 [OPTIONS] [--] FILE|DIR|- ...
@@ -1398,6 +1448,18 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>&amp;Installer dans un dossier...</translation>
     </message>
     <message>
+        <source>The forum to install into</source>
+        <translation>Le forum où installer</translation>
+    </message>
+    <message>
+        <source>It was chosen for the script in %1: change it if this script is for another forum.</source>
+        <translation>Il a été choisi pour le script de %1 : changez-le si ce script est pour un autre forum.</translation>
+    </message>
+    <message>
+        <source>The preview installs into the forum in %1. %2</source>
+        <translation>L'aperçu installe dans le forum de %1. %2</translation>
+    </message>
+    <message>
         <source>Install into Folder</source>
         <translation>Installer dans un dossier</translation>
     </message>
@@ -1416,18 +1478,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>Every action applied; nothing is left to do by hand.</source>
         <translation>Toutes les actions se sont appliquées ; rien ne reste à faire à la main.</translation>
-    </message>
-    <message>
-        <source>The forum to install into</source>
-        <translation>Le forum où installer</translation>
-    </message>
-    <message>
-        <source>It was chosen for the script in %1: change it if this script is for another forum.</source>
-        <translation>Il a été choisi pour le script de %1 : changez-le si ce script est pour un autre forum.</translation>
-    </message>
-    <message>
-        <source>The preview installs into the forum in %1. %2</source>
-        <translation>L'aperçu installe dans le forum de %1. %2</translation>
     </message>
     <message>
         <source>%1 is installed into %2: %3.</source>
@@ -1453,6 +1503,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
 <context>
     <name>Quillwright::InstallPreview</name>
     <message>
+        <source>Change &amp;Forum...</source>
+        <translation>Changer de &amp;forum...</translation>
+    </message>
+    <message>
         <source>Install into Folder...</source>
         <translation>Installer dans un dossier...</translation>
     </message>
@@ -1473,12 +1527,20 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>Résultat</translation>
     </message>
     <message>
+        <source>Why it failed</source>
+        <translation>Raison de l'échec</translation>
+    </message>
+    <message>
         <source>Changes to the chosen file</source>
         <translation>Modifications du fichier choisi</translation>
     </message>
     <message>
         <source>Left to do by hand</source>
         <translation>Reste à faire à la main</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1489,8 +1551,24 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>Reste à faire à la main :</translation>
     </message>
     <message>
+        <source>Forum: %1</source>
+        <translation>Forum : %1</translation>
+    </message>
+    <message>
+        <source>No forum is chosen: Change Forum chooses one.</source>
+        <translation>Aucun forum n'est choisi : Changer de forum en choisit un.</translation>
+    </message>
+    <message>
         <source>No script is open.</source>
         <translation>Aucun script n'est ouvert.</translation>
+    </message>
+    <message>
+        <source>Preview Installation - %1</source>
+        <translation>Aperçu de l'installation - %1</translation>
+    </message>
+    <message>
+        <source>%1. Nothing is written until you install into a folder.</source>
+        <translation>%1. Rien n'est écrit tant que vous n'installez pas dans un dossier.</translation>
     </message>
     <message>
         <source>failed</source>
@@ -1509,48 +1587,12 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>ligne %1 : %2</translation>
     </message>
     <message>
-        <source>line %1, %2: %3</source>
-        <translation>ligne %1, %2 : %3</translation>
-    </message>
-    <message>
-        <source>No change to %1.</source>
-        <translation>Aucune modification de %1.</translation>
-    </message>
-    <message>
-        <source>%1 is copied as it is (not text).</source>
-        <translation>%1 est copié tel quel (pas du texte).</translation>
-    </message>
-    <message>
-        <source>Change &amp;Forum...</source>
-        <translation>Changer de &amp;forum...</translation>
-    </message>
-    <message>
-        <source>Why it failed</source>
-        <translation>Raison de l'échec</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>Forum: %1</source>
-        <translation>Forum : %1</translation>
-    </message>
-    <message>
-        <source>No forum is chosen: Change Forum chooses one.</source>
-        <translation>Aucun forum n'est choisi : Changer de forum en choisit un.</translation>
-    </message>
-    <message>
-        <source>Preview Installation - %1</source>
-        <translation>Aperçu de l'installation - %1</translation>
-    </message>
-    <message>
-        <source>%1. Nothing is written until you install into a folder.</source>
-        <translation>%1. Rien n'est écrit tant que vous n'installez pas dans un dossier.</translation>
-    </message>
-    <message>
         <source>line %1, %2:</source>
         <translation>ligne %1, %2 :</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <translation>ligne %1, %2 : %3</translation>
     </message>
     <message>
         <source>line %1: </source>
@@ -1559,6 +1601,14 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>%1, line %2: </source>
         <translation>%1, ligne %2 : </translation>
+    </message>
+    <message>
+        <source>No change to %1.</source>
+        <translation>Aucune modification de %1.</translation>
+    </message>
+    <message>
+        <source>%1 is copied as it is (not text).</source>
+        <translation>%1 est copié tel quel (pas du texte).</translation>
     </message>
 </context>
 <context>
@@ -1910,6 +1960,10 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
         <translation>Ré&amp;écrire les actions depuis des modifications...</translation>
     </message>
     <message>
+        <source>New &amp;Upgrade Script...</source>
+        <translation>Nouveau script de &amp;mise à jour...</translation>
+    </message>
+    <message>
         <source>The original forum</source>
         <translation>Le forum d'origine</translation>
     </message>
@@ -1922,8 +1976,12 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
         <translation>Le forum d'origine et le forum modifié sont le même dossier.</translation>
     </message>
     <message>
-        <source>Writing the script of the changes in %1...</source>
-        <translation>Écriture du script des modifications de %1...</translation>
+        <source>A folder for the MOD's package (the script and root/)</source>
+        <translation>Un dossier pour le paquet du MOD (le script et root/)</translation>
+    </message>
+    <message>
+        <source>%1 holds files already. Write the package into it? Its %2 and root/ folder are replaced; its other files stay.</source>
+        <translation>%1 contient déjà des fichiers. Y écrire le paquet ? Son %2 et son dossier root/ sont remplacés ; ses autres fichiers restent.</translation>
     </message>
     <message>
         <source>Installs back exactly: %1 files, %2 actions.</source>
@@ -1934,35 +1992,119 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
         <translation>Non dit en actions, copié entier : %1.</translation>
     </message>
     <message>
+        <source>Copied from root/ beside the script, which it does not carry: %1.</source>
+        <translation>Copié depuis root/ à côté du script, qu'il ne porte pas : %1.</translation>
+    </message>
+    <message>
         <source>Does not install back exactly: %1.</source>
         <translation>Ne redonne pas exactement : %1.</translation>
     </message>
     <message>
-        <source>Only line ends or blanks at line ends differ, left alone: %1.</source>
-        <translation>Seuls les fins de ligne ou les blancs en fin de ligne diffèrent, laissé tel quel : %1.</translation>
+        <source>Only line ends differ, left alone: %1.</source>
+        <translation>Seules les fins de ligne diffèrent, laissé tel quel : %1.</translation>
+    </message>
+    <message>
+        <source>Writing the package of the changes in %1...</source>
+        <translation>Écriture du paquet des modifications de %1...</translation>
+    </message>
+    <message>
+        <source>Writing the script of the changes in %1...</source>
+        <translation>Écriture du script des modifications de %1...</translation>
+    </message>
+    <message>
+        <source>The script of the version installed</source>
+        <translation>Le script de la version installée</translation>
+    </message>
+    <message>
+        <source>The script of the new version</source>
+        <translation>Le script de la nouvelle version</translation>
+    </message>
+    <message>
+        <source>Writing the upgrade to %1...</source>
+        <translation>Écriture de la mise à jour vers %1...</translation>
+    </message>
+    <message>
+        <source>The upgrade is written from the two installations as they went; check these, and add by hand what the new version leaves to do:</source>
+        <translation>La mise à jour est écrite d'après les deux installations telles qu'elles se sont passées ; vérifiez ceci, et ajoutez à la main ce que la nouvelle version laisse à faire :</translation>
     </message>
 </context>
 <context>
     <name>Quillwright::Writer</name>
     <message>
-        <source>Changes</source>
-        <translation>Modifications</translation>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n'a pas pu être écrit : %2</translation>
     </message>
     <message>
-        <source>Your Name &lt; you@example.org &gt; (Your Full Name) http://www.example.org</source>
-        <translation>Votre nom &lt; vous@example.org &gt; (Votre nom complet) http://www.example.org</translation>
+        <source>%1 lies outside the package: nothing was written.</source>
+        <translation>%1 est hors du paquet : rien n'a été écrit.</translation>
     </message>
     <message>
-        <source>Changes %1.</source>
-        <translation>Modifie %1.</translation>
+        <source>No folder was given for the package.</source>
+        <translation>Aucun dossier n'a été donné pour le paquet.</translation>
+    </message>
+    <message>
+        <source>%1 is inside the forum %2: the package goes elsewhere, or it would become part of the changes it describes.</source>
+        <translation>%1 est dans le forum %2 : le paquet va ailleurs, sinon il ferait partie des modifications qu'il décrit.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is not empty: the package goes into a new or empty folder.</source>
+        <translation>%1 n'est pas vide : le paquet va dans un dossier nouveau ou vide.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut être créé.</translation>
+    </message>
+    <message>
+        <source>No folder can be made beside %1: %2</source>
+        <translation>Aucun dossier ne peut être créé à côté de %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced.</source>
+        <translation>%1 n'a pas pu être remplacé.</translation>
+    </message>
+    <message>
+        <source>The package could not be moved to %1.</source>
+        <translation>Le paquet n'a pas pu être déplacé vers %1.</translation>
+    </message>
+    <message>
+        <source>No folder can be made in %1: %2</source>
+        <translation>Aucun dossier ne peut être créé dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>it holds a line break</source>
+        <translation>il contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>it holds a control character</source>
+        <translation>il contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>it begins or ends with a blank</source>
+        <translation>il commence ou finit par un blanc</translation>
+    </message>
+    <message>
+        <source>it holds a backslash, which installers read as a folder separator</source>
+        <translation>il contient une barre oblique inverse, que les installateurs lisent comme un séparateur de dossiers</translation>
+    </message>
+    <message>
+        <source>1 Minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 Minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1: a script cannot name this file: %2. Rename it and write again.</source>
+        <translation>%1 : un script ne peut nommer ce fichier : %2. Renommez-le et écrivez de nouveau.</translation>
     </message>
     <message>
         <source>Delete the file %1 from the forum.</source>
         <translation>Supprimez le fichier %1 du forum.</translation>
-    </message>
-    <message>
-        <source>Replace %1 with the one in this MOD's package (root/%1).</source>
-        <translation>Remplacez %1 par celui du paquet de ce MOD (root/%1).</translation>
     </message>
 </context>
 <context>
@@ -2132,6 +2274,21 @@ Enregistrer quand même, en écrivant « ? » à leur place ?</translation>
     <message>
         <source>Create a text file named %1 using NotePad with 1 tip per line. Then place it in the same directory as the application. </source>
         <translation>Créez un fichier texte nommé %1 avec le Bloc-notes, une astuce par ligne. Placez-le ensuite dans le même dossier que l'application. </translation>
+    </message>
+</context>
+<context>
+    <name>Writer</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut être lu : %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c'est un dossier</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n'existe pas</translation>
     </message>
 </context>
 </TS>

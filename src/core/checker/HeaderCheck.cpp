@@ -554,6 +554,11 @@ void HeaderCheck::fieldValues()
                 add(Rule::HeaderPlaceholder, s.line,
                     tr("The title is still the placeholder \"%1\"").arg(value));
             break;
+        case Field::Description:
+            if (HeaderPlaceholders::isDescription(value))
+                add(Rule::HeaderPlaceholder, s.line,
+                    tr("The description is still the placeholder \"%1\"").arg(value));
+            break;
         case Field::Author: {
             if (HeaderPlaceholders::isAuthorLine(value)) {
                 add(Rule::HeaderPlaceholder, s.line,

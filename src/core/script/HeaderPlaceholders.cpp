@@ -8,7 +8,18 @@ namespace HeaderPlaceholders {
 
 QString title()
 {
-    return QStringLiteral("Title of the MOD");
+    return QStringLiteral("The title of this MOD");
+}
+
+QString description()
+{
+    return QStringLiteral("What this MOD does, in a sentence or two");
+}
+
+const QStringList& written()
+{
+    static const QStringList all = {title(), authorLine(), description()};
+    return all;
 }
 
 QString authorLine()
@@ -47,6 +58,11 @@ bool isAuthorLine(QStringView value)
     return v.compare(authorLine(), Qt::CaseInsensitive) == 0 ||
            v.contains(QStringLiteral("you@example.org"), Qt::CaseInsensitive) ||
            v.startsWith(QStringLiteral("Your Name"), Qt::CaseInsensitive);
+}
+
+bool isDescription(QStringView value)
+{
+    return bare(value).compare(description(), Qt::CaseInsensitive) == 0;
 }
 
 bool isVersion(QStringView value)

@@ -129,6 +129,23 @@ QString authorNotesLabel()
     return QStringLiteral("## Author Notes: ");
 }
 
+QString modTitleLabel()
+{
+    return QStringLiteral("## MOD Title: ");
+}
+QString modAuthorLabel()
+{
+    return QStringLiteral("## MOD Author: ");
+}
+QString modDescriptionLabel()
+{
+    return QStringLiteral("## MOD Description: ");
+}
+QString modVersionLabel()
+{
+    return QStringLiteral("## MOD Version: ");
+}
+
 QString bannerOpening()
 {
     return QStringLiteral("#-----[ ");

@@ -48,6 +48,13 @@ QString generatorLabel();     // "## Generator: "
 QString authorNoteLabel();    // "## Author Note: "
 QString authorNotesLabel();   // "## Author Notes: "
 
+// The labels as MOD authors write them, which the script writer uses (the
+// template and the Properties dialog keep the program's own).
+QString modTitleLabel();       // "## MOD Title: "
+QString modAuthorLabel();      // "## MOD Author: "
+QString modDescriptionLabel(); // "## MOD Description: "
+QString modVersionLabel();     // "## MOD Version: "
+
 QString bannerOpening(); // "#-----[ "
 QString bannerClosing(); // " ]------------------------------------------"
 // The editor's literal reading of a banner, which the colours and the outline

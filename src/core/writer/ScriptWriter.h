@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/encoding/TextEncoding.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -7,12 +9,12 @@
 
 namespace Quillwright {
 
-// The script writer: the MOD script of the changes between a forum and the
-// author's changed copy of it. One OPEN per changed text file, each change
-// a FIND of the fewest original lines that the installer finds first at
-// that place, with AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE actions;
-// new files as COPY, deleted and binary files as DIY INSTRUCTIONS. Every
-// script it writes is proven: installed in memory on the original, it must
+// The script writer: the MOD package of the changes between a forum and the
+// author's changed copy of it. One OPEN per changed text file with the
+// actions of FileActions; new files, and files whose changes no action can
+// say (binary ones among them), as COPY from the package's root/ folder;
+// deleted files as DIY INSTRUCTIONS. Every package it writes is proven:
+// installed in memory on the original, script and root/ together, it must
 // give the changed files back byte for byte.
 namespace Writer {
 
@@ -21,22 +23,42 @@ using Tree = QHash<QString, QByteArray>;
 Tree readTree(const QString& root);
 
 struct Options {
-    QString title; // the header's MOD Title
-    // The author line; empty: a line in the template's form for the author to fill in.
+    // The header's fields; empty: the placeholder (ModFormat) the author
+    // fills in later, or for the version "1.0.0".
+    QString title;
     QString author;
+    QString description;
+    QString version;
     // The header to keep (the author's own, from "## MOD Title" to the last
-    // "#" line before the first action); empty: the template's.
+    // "#" line before the first action); empty: the community's layout. Its
+    // Files To Edit and Included Files are written again.
     QStringList header;
+    // Whether a root/ folder beside the script carries the files it copies;
+    // false: the script alone, which names the files it cannot carry.
+    bool package = true;
 };
 
 struct Written {
-    QString script;          // CR LF lines, "# EoM" at the end
-    int files = 0;           // files the script changes or copies
+    QString script; // CR LF lines, "# EoM" at the end
+    // The encoding of the files it quotes: Windows-1252 unless they are UTF-8.
+    TextEncoding encoding = TextEncoding::Windows1252;
+    QByteArray bytes() const;
+    // What root/ holds, by their paths in the forum (their bytes are the
+    // changed tree's): new files and those copied whole.
+    QStringList carried;
+    int files = 0;           // files the script changes, copies or names
     int actions = 0;         // actions written
-    QStringList leftAlone;   // files that differ only in line ends or trailing blanks
+    QStringList leftAlone;   // files that differ only in line ends
     QStringList copiedWhole; // files whose changes no actions could express: copied whole
+    QStringList notCarried;  // written as the script alone: files only a root/ could carry
     QStringList failed;      // files that even so do not install back exactly
-    bool exact() const { return copiedWhole.isEmpty() && failed.isEmpty(); }
+    // Why nothing was written (a path no script can name); empty when it was.
+    QString refused;
+    bool exact() const
+    {
+        return refused.isEmpty() && copiedWhole.isEmpty() && notCarried.isEmpty() &&
+               failed.isEmpty();
+    }
 };
 
 Written write(const Tree& original, const Tree& changed, const Options& options = {});
@@ -44,6 +66,10 @@ Written write(const Tree& original, const Tree& changed, const Options& options 
 // The order of "Files To Edit": root files, then includes/, admin/,
 // language/, templates/, anything else; by path within each.
 bool pathOrder(const QString& a, const QString& b);
+
+// A path shown where a control character (a line break, a tab) would be
+// invisible or break the line: each as \n, \r, \t or \xNN.
+QString visiblePath(const QString& path);
 
 } // namespace Writer
 

@@ -1,6 +1,8 @@
 #include "ui/dialogs/PropertiesDialog.h"
 
 #include "core/control/RichTextControl.h"
+#include "core/script/HeaderPlaceholders.h"
+#include "core/script/ModFormat.h"
 #include "ui/platform/Accessibility.h"
 #include "ui/platform/Twips.h"
 
@@ -185,6 +187,21 @@ void PropertiesDialog::WriteHeader()
     const HeaderValues now = boxes();
     HeaderFields::WriteHeader(*m_control, now, m_written);
     m_written = now;
+}
+
+void PropertiesDialog::selectFirstPlaceholder()
+{
+    const QStringList& placeholders = HeaderPlaceholders::written();
+    for (QLineEdit* box : {m_title, m_author})
+        if (placeholders.contains(box->text().trimmed())) {
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+            return;
+        }
+    if (placeholders.contains(m_desc->toPlainText().trimmed())) {
+        m_desc->setFocus(Qt::OtherFocusReason);
+        m_desc->selectAll();
+    }
 }
 
 void PropertiesDialog::cmdApply_Click()

@@ -33,6 +33,10 @@ public:
     // are documented under.
     QComboBox* Combo1() const { return m_combo; }
 
+    // Puts the focus on the first box that still holds one of the script
+    // writer's placeholders, its text selected for typing over.
+    void selectFirstPlaceholder();
+
     void cmdApply_Click();
     void cmdOK_Click();
     void cmdCancel_Click();

@@ -53,6 +53,10 @@ public:
     // Brings menus, toolbar and status fields up to the active document.
     virtual void updateMenus() = 0;
 
+    // A script from disk in a window of its own, or read again into the
+    // window that holds it when that has no unsaved work.
+    virtual void openScript(const QString& path) = 0;
+
     // The forum whose files the checker and the installer read.
     virtual CheckerForum& forum() const = 0;
     // The status bar's message, told to assistive technology as well.

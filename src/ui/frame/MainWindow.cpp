@@ -9,6 +9,7 @@
 #include "ui/checker/DocumentChecks.h"
 #include "ui/checker/ProblemsPanel.h"
 #include "ui/dialogs/CommandsWindow.h"
+#include "ui/dialogs/PropertiesDialog.h"
 #include "ui/document/DocumentFile.h"
 #include "ui/document/DocumentWindow.h"
 #include "ui/editor/QtRichTextControl.h"
@@ -120,6 +121,10 @@ void MainWindow::createControllers()
     connect(m_views, &ViewCommands::optionsRequested, m_dialogs,
             [this] { m_dialogs->showOptions(); });
     connect(m_status, &StatusFields::ruleMenuRequested, m_problems, &ProblemsPanel::addRuleActions);
+    connect(m_writeCommands, &WriteMenuCommands::headerToFinish, m_dialogs, [this] {
+        if (PropertiesDialog* properties = m_dialogs->showProperties())
+            properties->selectFirstPlaceholder();
+    });
 }
 
 MainWindow::~MainWindow()
@@ -226,6 +231,14 @@ QMdiSubWindow* MainWindow::addChild(QWidget* child)
     sub->resize(sub->sizeHint());
     WindowCommands::fitIntoArea(*m_mdi, sub);
     return sub;
+}
+
+void MainWindow::openScript(const QString& path)
+{
+    m_files->openFiles({path});
+    DocumentWindow* doc = activeDocument();
+    if (doc && doc->file().path() == path && !doc->model().hasUnsavedChanges())
+        m_files->reload(doc);
 }
 
 void MainWindow::showStatus(const QString& text)

@@ -51,6 +51,7 @@ public:
     DocumentWindow* NewDocument() override;
     QMdiArea* mdiArea() const override { return m_mdi; }
     QMdiSubWindow* addChild(QWidget* child) override;
+    void openScript(const QString& path) override;
     QAction* action(Command command) const override { return m_actions[size_t(command)]; }
     QMenu* menu(Menu menu) const override { return m_menus[size_t(menu)]; }
     void updateMenus() override;

@@ -412,6 +412,69 @@ private slots:
         QCOMPARE(readFile(dir.filePath("forum/viewtopic.php")), Viewtopic);
     }
 
+    // The writer on the command line, from folders named as a shell user
+    // names them: the package it writes installs back to the changed forum.
+    void commandLine_write_makesAPackageThatInstallsBack()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("forum/viewtopic.php"), Viewtopic);
+        writeFile(dir.filePath("forum/index.php"), "<?php\n");
+        writeFile(dir.filePath("mine/viewtopic.php"),
+                  QByteArray(Viewtopic).replace("$colspan = 2;", "$colspan = 3;"));
+        writeFile(dir.filePath("mine/index.php"), "<?php\n");
+        writeFile(dir.filePath("mine/includes/qr.php"), "<?php\n// new\n");
+        const auto run = [&](const QStringList& args) {
+            QProcess p;
+            p.setWorkingDirectory(dir.path());
+            p.start(QUILLWRIGHT_MOD, args);
+            p.waitForFinished(30000);
+            return std::pair{p.exitCode(), p.readAllStandardError()};
+        };
+        QCOMPARE(run({"write", "forum", "mine", "-o", "pkg"}).first, 0);
+        const QByteArray written = readFile(dir.filePath("pkg/install.mod"));
+        QCOMPARE(written.count("#-----[ OPEN ]"), 1);
+        QVERIFY(written.contains("copy root/includes/qr.php to includes/qr.php\r\n"));
+        QCOMPARE(QDir(dir.filePath("pkg/root")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{"includes"});
+        QCOMPARE(run({"install", "--forum", "forum", "-o", "again", "pkg/install.mod"}).first, 0);
+        for (const char* file : {"viewtopic.php", "index.php", "includes/qr.php"})
+            QCOMPARE(readFile(dir.filePath("again/") + file),
+                     readFile(dir.filePath("mine/") + file));
+        // The script alone names what it cannot carry; a full folder, a zip
+        // and a name that would break the script are refused, nothing written.
+        const auto [alone, said] = run({"write", "forum", "mine", "-o", "alone.mod"});
+        QCOMPARE(alone, 1);
+        QVERIFY2(said.contains("includes/qr.php: the script alone cannot carry"), said);
+        QCOMPARE(run({"write", "forum", "mine", "-o", "pkg"}).first, 2);
+        QCOMPARE(run({"write", "forum", "mine", "-o", "pkg.zip"}).first, 2);
+        QCOMPARE(run({"write", "forum", "mine", "-o", "mine/pkg"}).first, 2);
+        QCOMPARE(run({"write", "--name", "qr.mod", "forum", "mine", "-o", "named"}).first, 0);
+        QVERIFY(QFileInfo::exists(dir.filePath("named/qr.mod")));
+        writeFile(dir.filePath("mine/a\nb.php"), "x");
+        const auto [broken, why] = run({"write", "forum", "mine", "-o", "broken"});
+        QCOMPARE(broken, 2);
+        QVERIFY2(why.contains("a\\nb.php") && why.contains("line break"), why);
+        QVERIFY(!QFileInfo::exists(dir.filePath("broken")));
+        // An upgrade between two versions of a script, each with its root/.
+        for (const char* v : {"1.0.0", "1.1.0"}) {
+            const QString folder = dir.filePath(QStringLiteral("v%1/").arg(v));
+            writeFile(folder + "root/qr.php", QByteArray("<?php // ") + v + "\n");
+            writeFile(
+                folder + "install.mod",
+                (QStringList{"## MOD Title: QR", QStringLiteral("## MOD Version: %1").arg(v)} +
+                 script({"COPY|copy root/qr.php to qr.php", "OPEN|viewtopic.php", "FIND|$colspan",
+                         QStringLiteral("AFTER, ADD|$qr = '%1';").arg(v)}))
+                    .join("\r\n")
+                    .toLatin1());
+        }
+        QCOMPARE(run({"write", "--upgrade", "v1.0.0/install.mod", "v1.1.0/install.mod", "--forum",
+                      "forum", "-o", "up"})
+                     .first,
+                 0);
+        QVERIFY(readFile(dir.filePath("up/install.mod"))
+                    .startsWith("## MOD Title: QR upgrade from 1.0.0 to 1.1.0\r\n"));
+    }
+
     void forumCopy_isWrittenWholeOrNotAtAll()
     {
         QTemporaryDir forum;

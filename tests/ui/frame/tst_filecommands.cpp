@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include "core/frame/StringTable.h"
+#include "core/script/HeaderPlaceholders.h"
 #include "core/script/ModFormat.h"
 #include "core/script/ScriptFile.h"
 #include "ui/dialogs/PropertiesDialog.h"
@@ -966,39 +967,90 @@ private slots:
         QCOMPARE(summary, said);
     }
 
-    void newScriptFromChanges_writesTheActions_andRewritingKeepsTheAuthorsHeader()
+    void newScriptFromChanges_writesThePackage_andRewritingKeepsTheAuthorsHeader()
     {
         MainWindowFixture f;
         f.window->show();
         const QString original = f.path("phpBB");
         const QString changed = f.path("my-mod");
+        const QString package = f.path("package");
         QDir().mkpath(original);
-        QDir().mkpath(changed);
+        QDir().mkpath(changed + "/images");
         writeAll(original + "/viewtopic.php", "<?php\r\n$colspan = 2;\r\n?>");
         writeAll(changed + "/viewtopic.php", "<?php\r\n$colspan = 2;\r\n$mine = 1;\r\n?>");
-        f.dialogs.fileNames = {original, changed};
+        writeAll(changed + "/images/mine.gif", QByteArray("GIF89a\0", 7));
+        // Never inside a forum it is written from.
+        f.dialogs.fileNames = {original, changed, changed + "/package"};
         f.window->findChild<QAction*>("mnuToolsNewScriptFromChanges")->trigger();
+        QVERIFY(f.dialogs.lastText().contains("inside the forum"));
+        QVERIFY(!QFileInfo::exists(changed + "/package"));
+        f.dialogs.fileNames = {original, changed, package};
+        f.window->findChild<QAction*>("mnuToolsNewScriptFromChanges")->trigger();
+        QCOMPARE(readAll(package + "/root/images/mine.gif"), QByteArray("GIF89a\0", 7));
+        QCOMPARE(f.doc()->file().path(), package + "/install.mod");
         RichTextControl& c = f.doc()->control();
-        QVERIFY(c.text().contains("## Mod Title: my-mod\r\n"));
+        QVERIFY(c.text().contains("## MOD Title: " + HeaderPlaceholders::title() + "\r\n"));
         QVERIFY(c.text().contains("#-----[ AFTER, ADD ]"));
+        QVERIFY(c.text().contains("copy root/images/mine.gif to images/mine.gif\r\n"));
         QCOMPARE(f.window->status().statusPanel()->text(),
-                 QString("Installs back exactly: 1 files, 3 actions."));
-        QVERIFY(f.doc()->model().hasUnsavedChanges());
-        QVERIFY(f.window->dialogs().propertiesDialog()); // the rest of the header is the author's
+                 QString("Installs back exactly: 2 files, 4 actions."));
+        // The rest of the header is the author's to write, from its first placeholder.
+        PropertiesDialog* properties = f.window->dialogs().propertiesDialog();
+        QVERIFY(properties);
+        auto* title = properties->findChild<QLineEdit*>("mod_title");
+        QCOMPARE(title->selectedText(), HeaderPlaceholders::title());
+        properties->close();
+        // Written again into the same folder: asked, then the script and root/
+        // are replaced and the author's other files stay.
+        QDir().mkpath(package + "/contrib");
+        writeAll(package + "/contrib/README", "mine");
+        writeAll(changed + "/images/mine.gif", QByteArray("GIF89a\1", 7));
+        f.dialogs.fileNames = {original, changed, package};
+        f.dialogs.answers = {Button::Yes};
+        f.window->findChild<QAction*>("mnuToolsNewScriptFromChanges")->trigger();
+        QVERIFY(f.dialogs.lastText().contains("holds files already"));
+        QCOMPARE(readAll(package + "/root/images/mine.gif"), QByteArray("GIF89a\1", 7));
+        QCOMPARE(readAll(package + "/contrib/README"), QByteArray("mine"));
+        QCOMPARE(QDir(package).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 (QStringList{"contrib", "install.mod", "root"}));
         f.window->dialogs().propertiesDialog()->close();
         // The author's title stays when the actions are written again.
-        c.setText(QString(c.text()).replace("## Mod Title: my-mod", "## Mod Title: Quick Reply"));
+        c.setText(QString(c.text()).replace(HeaderPlaceholders::title(), "Quick Reply"));
         f.doc()->model().Timer1_Timer();
         const QString before = c.text();
         writeAll(changed + "/viewtopic.php", "<?php\r\n$colspan = 3;\r\n?>");
         f.dialogs.fileNames = {original, changed}; // offered where they were
         f.window->findChild<QAction*>("mnuToolsRewriteActions")->trigger();
-        QCOMPARE(f.dialogs.fileDialogStartNames.mid(2), (QStringList{original, changed}));
-        QVERIFY(c.text().contains("## Mod Title: Quick Reply\r\n"));
+        QCOMPARE(f.dialogs.fileDialogStartNames.mid(9, 2), (QStringList{original, changed}));
+        QVERIFY(c.text().contains("## MOD Title: Quick Reply\r\n"));
         QVERIFY(c.text().contains("$colspan = 3;"));
         QVERIFY(!c.text().contains("$mine"));
         f.window->edits().undoLevels(1);
         QCOMPARE(c.text(), before);
+        // The upgrade between two versions, each with its package's root/.
+        const auto version = [&](const QString& v, const QByteArray& line) {
+            QDir().mkpath(f.path(v + "/root"));
+            writeAll(f.path(v + "/root/qr.php"), "<?php // " + v.toLatin1() + "\n");
+            writeAll(f.path(v + "/install.mod"),
+                     "## MOD Title: Quick Reply\r\n## MOD Version: " + v.toLatin1() +
+                         "\r\n#\r\n#-----[ COPY ]---\r\n#\r\ncopy root/qr.php to "
+                         "qr.php\r\n#\r\n#-----[ OPEN ]---\r\n#\r\nviewtopic.php\r\n#\r\n"
+                         "#-----[ FIND ]---\r\n#\r\n$colspan = 2;\r\n#\r\n#-----[ AFTER, ADD "
+                         "]---\r\n#\r\n" +
+                         line + "\r\n#\r\n#-----[ SAVE/CLOSE ALL FILES ]---\r\n# EoM\r\n");
+        };
+        version("1.0.0", "$qr = 1;");
+        version("1.1.0", "$qr = 2;");
+        f.dialogs.fileNames = {f.path("1.0.0/install.mod"), f.path("1.1.0/install.mod"), original,
+                               f.path("upgrade")};
+        f.window->findChild<QAction*>("mnuToolsNewUpgradeScript")->trigger();
+        QCOMPARE(f.doc()->file().path(), f.path("upgrade/install.mod"));
+        QVERIFY2(f.doc()->control().text().startsWith(
+                     "## MOD Title: Quick Reply upgrade from 1.0.0 to 1.1.0\r\n"),
+                 qPrintable(f.doc()->control().text()));
+        QVERIFY(f.doc()->control().text().contains("$qr = 2;"));
+        QCOMPARE(f.window->status().statusPanel()->text(),
+                 QString("Installs back exactly: 2 files, 6 actions."));
     }
 
     void save_keepsThePermissionBits_andAsksBeforeAFileNoOneMayWrite()

@@ -1,7 +1,7 @@
 ##############################################################
-## MOD Title: Title of the MOD
+## MOD Title: The title of this MOD
 ## MOD Author: Your Name < you@example.org > (Your Full Name) http://www.example.org
-## MOD Description: Does what its title says.
+## MOD Description: What this MOD does, in a sentence or two
 ## MOD Version: x.x.x
 ##
 ## Installation Level: Easy
