@@ -627,6 +627,7 @@ private slots:
         QTRY_VERIFY(!doc);
         QCOMPARE(f.window->status().statusPanel()->text(), QString("Status")); // no word of it
         if (preview) {
+            QVERIFY(!preview->script());
             preview->refresh(); // as its pause after a change would
             QCOMPARE(preview->findChild<QLabel*>("previewSummary")->text(),
                      QString("No script is open."));
