@@ -181,7 +181,7 @@ if has $small && has $big; then
   goal "edit-selectall-delete-20MB-vs-plaintextedit" \
     "$(pratio ours $big selectall_delete_ms plain $big selectall_delete_ms)" 1.5
   goal "open-20MB-vs-plaintextedit" "$(pratio ours $big open_ms plain $big open_ms)" 1.5
-  goal "save-20MB-vs-qsavefile" "$(v ours $big save_ratio)" 1.5
+  goal "save-20MB-vs-qsavefile" "$(ratio "$(v ours $big save_ratio)" 1)" 1.5
 fi
 if has 5000000; then
   goal "open-5MB-vs-plaintextedit" "$(pratio ours 5000000 open_ms plain 5000000 open_ms)" 1.5
