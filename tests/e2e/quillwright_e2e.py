@@ -97,7 +97,9 @@ class Session:
             os.makedirs(folder, exist_ok=True)
             with open(os.path.join(folder, "Quillwright.ini"), "w") as f:
                 f.write("[Settings]\nMainLeft=0\nMainTop=0\nMainWidth=%d\nMainHeight=%d\n" % placement)
-        self.log = open(os.path.join(home, "program.log"), "w")
+        # Every start in this home writes to the one log, which is read for
+        # sanitizer reports once the journey is over.
+        self.log = open(os.path.join(home, "program.log"), "a")
         self.proc = subprocess.Popen([BINARY, *args], env=env, stdout=self.log, stderr=self.log)
 
     def x(self, *args, check=True):
@@ -245,6 +247,20 @@ def settings(home, app="Quillwright"):
                 k, v = line.strip().split("=", 1)
                 values[k] = v
     return values
+
+
+SANITIZER_REPORT = re.compile(r"^(.*runtime error: .*|==\d+==(ERROR|WARNING): \w+Sanitizer.*)$", re.M)
+
+
+def sanitizer_reports(home):
+    """What the sanitizers said in a journey (a sanitized build): a program
+    that was killed at its end, or one whose report did not stop it, fails
+    the journey as surely as one that stopped."""
+    log = os.path.join(home, "program.log")
+    if not os.path.exists(log):
+        return []
+    with open(log, errors="replace") as f:
+        return [m.group(1) for m in SANITIZER_REPORT.finditer(f.read())]
 
 
 def wait_for_message(s, what, timeout=20):
@@ -1213,6 +1229,9 @@ def main():
                     script = journey_write_script(display, home)
                 else:
                     globals()["journey_" + name](display, home)
+                reports = sanitizer_reports(home)
+                if reports:
+                    raise Failure("the sanitizers reported: " + " / ".join(reports[:3]))
                 print(f"PASS   : {name}")
                 passed += 1
             except Failure as e:

@@ -35,7 +35,16 @@ DocumentChecks::DocumentChecks(QtRichTextControl& control, ModEditor& editor, Ed
     m_timer->setSingleShot(true);
     m_timer->setInterval(CheckPause);
     connect(&control, &RichTextControl::changed, m_timer, qOverload<>(&QTimer::start));
-    connect(m_timer, &QTimer::timeout, this, &DocumentChecks::checkNow);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        // A script being opened is checked once the editor holds it all: a
+        // check in the middle would run beside the load's own copies (and
+        // the more so the busier the machine), and would underline lines
+        // the editor has not yet taken.
+        if (m_control.mirror().isShowing())
+            m_timer->start();
+        else
+            checkNow();
+    });
     connect(&control, &RichTextControl::changed, this, [this] { m_current = false; });
     connect(editor.verticalScrollBar(), &QScrollBar::valueChanged, this,
             &DocumentChecks::underlineFindingsInView);

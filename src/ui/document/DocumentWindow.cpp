@@ -161,8 +161,19 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
 
 DocumentWindow::~DocumentWindow()
 {
-    // The model listens to the control; it goes first.
+    // Qt takes the child widgets apart after this body, and a widget still
+    // sends events and signals while it goes. So whatever hears them and
+    // reads them goes first, each before what it hears: the checker (the
+    // editor's viewport, scroll bar and caret), this window's own slots (the
+    // editor, the outline, the bars), the model (the control), then the
+    // control (the editor and its document).
+    delete m_checks;
+    m_checks = nullptr;
+    for (QObject* part : findChildren<QObject*>())
+        part->disconnect(this);
     m_model.reset();
+    m_marks.reset();
+    m_control.reset();
 }
 
 void DocumentWindow::Form_Load()
@@ -360,7 +371,9 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 QString DocumentWindow::statusMessage() const
 {
     const QString disk = m_file->diskMessage();
-    return disk.isEmpty() ? m_checks->caretFinding() : disk;
+    if (!disk.isEmpty() || !m_checks) // the checker goes first when the window does
+        return disk;
+    return m_checks->caretFinding();
 }
 
 } // namespace Quillwright

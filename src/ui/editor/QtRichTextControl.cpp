@@ -46,7 +46,12 @@ QtRichTextControl::QtRichTextControl(QPlainTextEdit* editor, QObject* parent)
     connect(m_editor, &QPlainTextEdit::selectionChanged, this, selectionMoved);
 }
 
-QtRichTextControl::~QtRichTextControl() = default;
+QtRichTextControl::~QtRichTextControl()
+{
+    // The editor outlives its control: its keys and drops go nowhere after.
+    if (auto* mod = qobject_cast<ModEditor*>(m_editor))
+        mod->setControl(nullptr);
+}
 
 QtRichTextControl::Operation::~Operation()
 {

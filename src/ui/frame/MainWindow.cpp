@@ -129,8 +129,9 @@ void MainWindow::createControllers()
 
 MainWindow::~MainWindow()
 {
-    // Closing the children while the window is half destroyed must not call back into it.
-    m_mdi->disconnect(this);
+    // Closing the children while the window is half destroyed must not call
+    // back into it, nor into its controllers (the window list reads the area).
+    disconnect(m_mdi, &QMdiArea::subWindowActivated, nullptr, nullptr);
     for (DocumentWindow* d : documents()) {
         d->model().disconnect(this);
         d->disconnect(this);

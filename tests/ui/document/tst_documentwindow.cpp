@@ -665,6 +665,30 @@ private slots:
                              [](const Checker::Finding& x) { return x.rule == "after-eom"; }));
     }
 
+    // A script shown in slices (an opened file) is checked once the editor
+    // holds it all, however long the showing takes: never beside the load.
+    void checker_waitsUntilAScriptBeingShownIsAllThere()
+    {
+        Window w;
+        auto& control = static_cast<QtRichTextControl&>(w.control());
+        int checkedWhileShowing = 0;
+        QSignalSpy found(&w.window.checks(), &DocumentChecks::findingsChanged);
+        connect(&w.window.checks(), &DocumentChecks::findingsChanged, this,
+                [&] { checkedWhileShowing += control.mirror().isShowing(); });
+        control.mirror().setShowProgress([](qint64 done, qint64) {
+            if (done == EditorMirror::ShowSlice) // a slow machine, events handled meanwhile
+                QTest::qWait(DocumentChecks::CheckPause * 2);
+        });
+        control.setText(QString("#-----[ FIND ]---\r\nabc\r\n").repeated(EditorMirror::ShowSlice));
+        control.mirror().setShowProgress({});
+        QCOMPARE(checkedWhileShowing, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, DocumentChecks::CheckPause * 3);
+        const std::vector<Checker::Finding>& f = w.window.checks().findings();
+        QVERIFY(std::any_of(f.begin(), f.end(), [](const Checker::Finding& x) {
+            return x.rule == "find-before-open";
+        }));
+    }
+
     void checker_underlinesOnlyNearTheView_andScrollingMarksTheRest()
     {
         Window w;

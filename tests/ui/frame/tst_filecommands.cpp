@@ -306,7 +306,8 @@ private slots:
 
     void aLongLoad_handlesEventsMeanwhile_showsItsProgress_andCancelDropsIt()
     {
-        std::atomic_bool release = false;
+        // The cancelled job runs on after the test returns: what it reads is its own.
+        auto release = std::make_shared<std::atomic_bool>(false);
         int ticks = 0;
         QTimer ticker;
         QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
@@ -320,12 +321,12 @@ private slots:
             shownLabel = label->text();
             QTest::keyClick(busy.dialog(), Qt::Key_Escape);
         });
-        const std::optional<int> result = busy.run<int>([&release] {
-            for (int i = 0; i < 500 && !release; ++i)
+        const std::optional<int> result = busy.run<int>([release] {
+            for (int i = 0; i < 500 && !*release; ++i)
                 QThread::msleep(10);
             return 1;
         });
-        release = true;
+        *release = true;
         QVERIFY(!result);
         QCOMPARE(shownLabel, QStringLiteral("Opening <b>x</b>.mod..."));
         QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks)));

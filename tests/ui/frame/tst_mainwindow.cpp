@@ -16,6 +16,7 @@
 #include "ui/find/GoToLineBar.h"
 #include "ui/frame/SplashWindow.h"
 #include "ui/frame/TipWindow.h"
+#include "ui/install/InstallMenuCommands.h"
 #include "ui/install/InstallPreview.h"
 #include "ui/platform/Translations.h"
 
@@ -30,6 +31,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +43,7 @@
 #include <QOpenGLContext>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -554,6 +557,94 @@ private slots:
         QVERIFY(f.window->documents().isEmpty());
         QCOMPARE(f.window->NewDocument()->caption(), QString("Document 3"));
         QCOMPARE(f.window->DocumentCount(), 3);
+    }
+
+    // A document closed, or the program ended, in the middle of its work:
+    // nothing that heard it runs on into what is gone (the sanitized run
+    // stops at any that does), and what outlives it knows it went.
+    void closing_inTheMiddleOfWork_leavesNothingListening_data()
+    {
+        QTest::addColumn<QString>("busyWith");
+        QTest::addColumn<bool>("program"); // the program ends, not the document
+        for (const bool program : {false, true}) {
+            const char* what = program ? "program" : "document";
+            QTest::addRow("%s, findings underlined, one under the mouse", what)
+                << "findings" << program;
+            QTest::addRow("%s, the find bar marking matches", what) << "find" << program;
+            QTest::addRow("%s, the go-to-line bar open", what) << "line" << program;
+            QTest::addRow("%s, the outline's tooltip shown", what) << "outline" << program;
+            QTest::addRow("%s, the preview following it", what) << "preview" << program;
+            QTest::addRow("%s, the header dialog open on it", what) << "header" << program;
+        }
+    }
+
+    void closing_inTheMiddleOfWork_leavesNothingListening()
+    {
+        QFETCH(QString, busyWith);
+        QFETCH(bool, program);
+        MainWindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        const QPointer<DocumentWindow> doc = f.doc();
+        const QString dashes(42, u'-');
+        doc->control().setText("#\r\n#-----[ OPEN ]" + dashes + "\r\n#\r\nviewtopic.php\r\n" +
+                               ModFormat::defaultTemplate());
+        QPlainTextEdit* editor = doc->mod_fly();
+        const auto askTip = [](QWidget* over, QPoint at) {
+            QHelpEvent help(QEvent::ToolTip, at, over->mapToGlobal(at));
+            QCoreApplication::sendEvent(over, &help);
+        };
+        QPointer<InstallPreview> preview;
+        QPointer<PropertiesDialog> header;
+        if (busyWith == "findings") {
+            doc->checks().checkNow();
+            QVERIFY(!doc->checks().findings().empty());
+            askTip(editor->viewport(), editor->cursorRect(editor->textCursor()).center());
+        } else if (busyWith == "find") {
+            doc->findBar()->open(FindBar::Mode::Find);
+            QTest::keyClicks(doc->findBar()->findField(), "#");
+            QVERIFY(!editor->extraSelections().isEmpty());
+        } else if (busyWith == "line") {
+            doc->goToLineBar()->open();
+        } else if (busyWith == "outline") {
+            QTreeView* outline = doc->Actionlist();
+            outline->expandAll();
+            const QModelIndex open =
+                outline->model()->index(0, 0, doc->outlineNode(QStringLiteral("actions")));
+            QVERIFY(open.isValid());
+            askTip(outline->viewport(), outline->visualRect(open).center());
+        } else if (busyWith == "preview") {
+            QDir().mkpath(f.path("forum"));
+            f.dialogs.fileNames = {f.path("forum")};
+            f.window->findChild<QAction*>("mnuToolsPreviewInstallation")->trigger();
+            preview = f.window->installCommands()->preview();
+            QVERIFY(preview && preview->script() == doc);
+        } else {
+            header = f.window->dialogs().showProperties();
+            QVERIFY(header);
+        }
+        f.dialogs.answers = {DialogService::Button::No}; // not saved
+        if (program) {
+            QVERIFY(f.window->close());
+            f.window.reset();
+            QVERIFY(!doc);
+            QCOMPARE(f.dialogs.unexpected, 0);
+            return;
+        }
+        f.window->mdiArea()->closeAllSubWindows();
+        QTRY_VERIFY(!doc);
+        QCOMPARE(f.window->status().statusPanel()->text(), QString("Status")); // no word of it
+        if (preview) {
+            QVERIFY(!preview->script());
+            preview->refresh(); // as its pause after a change would
+            QCOMPARE(preview->findChild<QLabel*>("previewSummary")->text(),
+                     QString("No script is open."));
+        }
+        if (header) { // Apply with the script gone writes nowhere
+            header->findChild<QLineEdit*>("mod_title")->setText("Gone");
+            header->findChild<QPushButton*>("cmdApply")->click();
+        }
+        QCOMPARE(f.dialogs.unexpected, 0);
     }
 
     void commandLine_joinsArgumentsAndDropsQuotes_data()
