@@ -16,22 +16,25 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 quillwright_install_deps
 quillwright_install_deps "${QUILLWRIGHT_BENCH_PACKAGES[@]}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUILLWRIGHT_BENCH=ON -DQUILLWRIGHT_TESTS=ON >/dev/null
+# A Release tree of its own, so that a bench never rebuilds the tests' tree.
+bdir=build-bench
+cmake -S . -B "$bdir" -DCMAKE_BUILD_TYPE=Release -DQUILLWRIGHT_BENCH=ON -DQUILLWRIGHT_TESTS=ON \
+  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache >/dev/null
 if [ "${1:-}" = "--differential" ]; then
-  cmake --build build -j"$(nproc)" --target tst_linebyline >/dev/null
+  cmake --build "$bdir" -j"$(nproc)" --target tst_linebyline >/dev/null
   seed=$(( (RANDOM << 15) | RANDOM ))
   echo "differential run: ${2:-100000} sequences, seed $seed"
-  DIFFERENTIAL_SEQUENCES="${2:-100000}" DIFFERENTIAL_SEED="$seed" build/bin/tst_linebyline \
+  DIFFERENTIAL_SEQUENCES="${2:-100000}" DIFFERENTIAL_SEED="$seed" "$bdir"/bin/tst_linebyline \
     lineByLineHandler_matchesTheReferenceOnRandomEditSequences
   exit
 fi
-cmake --build build -j"$(nproc)" --target quillwright_bench quillwright >/dev/null
+cmake --build "$bdir" -j"$(nproc)" --target quillwright_bench quillwright >/dev/null
 export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.qpa.*=false"
 sizes=(10000 1000000 5000000 20000000)
 if [ $# -gt 0 ]; then
   sizes=("$@")
 fi
-bin=build/bin/quillwright_bench
+bin=$bdir/bin/quillwright_bench
 # Each configuration runs BENCH_RUNS times (3 by default), the runs of all
 # configurations of a size taking turns, and every figure is the median of
 # its runs: these machines are shared, and one slow moment should not decide
@@ -99,7 +102,7 @@ rest_rss() { # program file -> VmRSS in KB once the program is idle
 for ((i = 0; i < runs; i++)); do
   for file in "" 1000000 5000000; do
     path=${file:+$rest_dir/$file.mod}
-    R[rest,${file:-0},ours]+="$(rest_rss build/bin/quillwright "$path") "
+    R[rest,${file:-0},ours]+="$(rest_rss "$bdir"/bin/quillwright "$path") "
     R[rest,${file:-0},mousepad]+="$(rest_rss mousepad "$path") "
   done
 done

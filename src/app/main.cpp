@@ -3,6 +3,7 @@
 #include "core/script/ModFormat.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/platform/DialogService.h"
+#include "ui/platform/FreedMemory.h"
 #include "ui/platform/SessionSignals.h"
 #include "ui/platform/Translations.h"
 #include "ui/windows/CheckerForum.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    FreedMemory::configure();
     // The browser engine refuses to start as root with its sandbox on.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

@@ -21,6 +21,7 @@ void shiftList(std::vector<int>& list, int from, int delta)
 
 LineIndex::LineIndex(const QStringList& markers) : m_markers(markers)
 {
+    Q_ASSERT(FirstMarker << markers.size() <= Settled); // a flag bit each
     for (const QString& m : markers) {
         m_matchers.emplace_back(m, Qt::CaseInsensitive);
         // A character that no case folding produces or removes: a line
@@ -68,6 +69,9 @@ void LineIndex::update(RichTextControl& c)
 void LineIndex::rebuild(const RichTextControl& c)
 {
     m_lines.assign(std::vector<Line>(size_t(c.lineCount())));
+    m_colours.resize(1);
+    m_coloursPlaces = {{Colours{}, 0}};
+    m_lastColours = 0;
     for (auto& lines : m_markerLines)
         lines.clear();
     m_unread.clear();
@@ -190,7 +194,7 @@ void LineIndex::clearLines(int from, int to)
         if (m_lines[i].keyword)
             setKeyword(i, std::nullopt);
         quint16& f = m_lines.mutableAt(i).flags;
-        f &= quint16(Unread | Unrewritten);
+        f &= quint16(Unread | Unrewritten | Settled);
     }
 }
 
@@ -204,7 +208,7 @@ void LineIndex::setMarkerFlags(int line, quint16 markers)
         else if (!(f & bit) && (markers & bit))
             m_markerLines[size_t(m)].insert(line);
     }
-    f = quint16((f & (Unread | Unrewritten | EndsWithHash | StartsBanner)) | markers);
+    f = quint16((f & (Unread | Unrewritten | Settled | EndsWithHash | StartsBanner)) | markers);
 }
 
 void LineIndex::setKeyword(int line, std::optional<BannerKeyword> keyword)
@@ -308,9 +312,10 @@ void LineIndex::readLine(const RichTextControl& c, int line)
         // The keyword runs to the first " ]---"; without one on the line it
         // reads on into the lines after.
         const qsizetype end = t.indexOf(BannerClosing, BannerStart.size());
-        keyword =
-            end < 0 ? BannerKeyword{QString(), true}
-                    : BannerKeyword{t.sliced(BannerStart.size(), end - BannerStart.size()), false};
+        keyword = end < 0 ? BannerKeyword{QString(), true}
+                          : BannerKeyword{keywordText(QStringView(t).sliced(
+                                              BannerStart.size(), end - BannerStart.size())),
+                                          false};
     }
     setKeyword(line, keyword);
     setBannerFlags(line, banner);
@@ -348,7 +353,49 @@ int LineIndex::findMarker(const RichTextControl& c, int m, int from) const
 
 void LineIndex::setRewriteState(int line, const RewriteState& state)
 {
-    m_lines.mutableAt(line).rewrite = state;
+    const quint32 place = coloursPlace({state.writerBefore, state.readerBefore, state.readerAfter});
+    Line& l = m_lines.mutableAt(line);
+    l.colours = place;
+    l.flags = state.settled ? quint16(l.flags | Settled) : quint16(l.flags & ~Settled);
+}
+
+quint32 LineIndex::coloursPlace(const Colours& colours)
+{
+    // Lines are rewritten one after another, mostly under the colours of
+    // the line before.
+    if (m_colours[m_lastColours] == colours)
+        return m_lastColours;
+    if (m_colours.size() >= std::max<size_t>(1 << 12, size_t(lineCount()) * 2)) {
+        // Colours no line holds any longer are let go: a text of many
+        // colours edited for long keeps a list of what it holds now.
+        std::vector<Colours> kept{Colours{}};
+        std::unordered_map<Colours, quint32, ColoursHash> places{{Colours{}, 0}};
+        for (int i = 0; i < lineCount(); ++i) {
+            quint32& place = m_lines.mutableAt(i).colours;
+            auto [it, fresh] = places.try_emplace(m_colours[place], quint32(kept.size()));
+            if (fresh)
+                kept.push_back(m_colours[place]);
+            place = it->second;
+        }
+        m_colours = std::move(kept);
+        m_coloursPlaces = std::move(places);
+    }
+    auto [it, fresh] = m_coloursPlaces.try_emplace(colours, quint32(m_colours.size()));
+    if (fresh)
+        m_colours.push_back(colours);
+    return m_lastColours = it->second;
+}
+
+QString LineIndex::keywordText(QStringView keyword)
+{
+    // A script's banners read one of a few keywords: each text is held once.
+    for (const QString& known : m_keywordTexts)
+        if (known == keyword)
+            return known;
+    QString made = keyword.toString();
+    if (m_keywordTexts.size() < 64)
+        m_keywordTexts.push_back(made);
+    return made;
 }
 
 std::vector<int> LineIndex::takeUnrewrittenLines()
@@ -363,7 +410,7 @@ std::vector<int> LineIndex::takeUnrewrittenLines()
 void LineIndex::markUnrewritten(int line)
 {
     Line& l = m_lines.mutableAt(line);
-    l.rewrite.settled = false;
+    l.flags &= quint16(~Settled);
     if (!(l.flags & Unrewritten)) {
         l.flags |= Unrewritten;
         m_unrewritten.push_back(line);
