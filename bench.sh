@@ -85,7 +85,7 @@ rest_dir=$(mktemp -d)
 for size in 1000000 5000000; do
   "$bin" script "$size" "$rest_dir/$size.mod"
 done
-rest_rss() { # program file -> VmRSS in KB once the program is idle
+rest_rss() { # program file [field] -> VmRSS (or the field named) in KB once the program is idle
   local home pid rss
   home=$(mktemp -d)
   # shellcheck disable=SC2086
@@ -93,7 +93,7 @@ rest_rss() { # program file -> VmRSS in KB once the program is idle
     NO_AT_BRIDGE=1 $1 $2 >/dev/null 2>&1 &
   pid=$!
   sleep "${REST_SETTLE:-6}" # opened, coloured, checked, and the tip of the day up
-  rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo nan)
+  rss=$(awk "/^${3:-VmRSS}:/ {print \$2}" "/proc/$pid/status" 2>/dev/null || echo nan)
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null || true
   rm -rf "$home"
@@ -105,6 +105,20 @@ for ((i = 0; i < runs; i++)); do
     R[rest,${file:-0},ours]+="$(rest_rss "$bdir"/bin/quillwright "$path") "
     R[rest,${file:-0},mousepad]+="$(rest_rss mousepad "$path") "
   done
+done
+# The high-water mark of opening the 5 MB script, beside where it comes to
+# rest; and five scripts of 1 MB held at once beside Mousepad given the same
+# five (ours takes the first from its command line and the others as files
+# dropped on its window: its command line names one file).
+five=""
+for n in 1 2 3 4 5; do
+  "$bin" script 1000000 "$rest_dir/five$n.mod" $((100 + n))
+  five+="$rest_dir/five$n.mod "
+done
+for ((i = 0; i < runs; i++)); do
+  R[peak,5000000,ours]+="$(rest_rss "$bdir"/bin/quillwright "$rest_dir/5000000.mod" VmHWM) "
+  R[rest,five,ours]+="$(REST_SETTLE=10 rest_rss "$bin rest 600" "$five") "
+  R[rest,five,mousepad]+="$(REST_SETTLE=10 rest_rss mousepad "$five") "
 done
 rm -rf "$rest_dir"
 
@@ -142,6 +156,9 @@ printf "memory at rest, VmRSS MB (ours / Mousepad): no file %s / %s, 1 MB %s / %
   "$(mb "$(v rest 0 ours)")" "$(mb "$(v rest 0 mousepad)")" \
   "$(mb "$(v rest 1000000 ours)")" "$(mb "$(v rest 1000000 mousepad)")" \
   "$(mb "$(v rest 5000000 ours)")" "$(mb "$(v rest 5000000 mousepad)")"
+
+printf "memory while opening 5 MB, VmHWM MB: %s; five scripts of 1 MB at rest, VmRSS MB (ours / Mousepad): %s / %s\n\n" \
+  "$(mb "$(v peak 5000000 ours)")" "$(mb "$(v rest five ours)")" "$(mb "$(v rest five mousepad)")"
 
 goal() { # name value limit
   local verdict=FAIL
@@ -185,4 +202,6 @@ goal "write-10-files-ms" "$(v install 0 write_ms)" 200
 goal "check-1600-scripts-ms" "$(v check 1000000 check_corpus_ms)" 1000
 goal "rss-nofile-vs-mousepad" "$(ratio "$(v rest 0 ours)" "$(v rest 0 mousepad)")" 1.5
 goal "rss-1MB-vs-mousepad" "$(ratio "$(v rest 1000000 ours)" "$(v rest 1000000 mousepad)")" 2.0
-goal "rss-5MB-vs-mousepad" "$(ratio "$(v rest 5000000 ours)" "$(v rest 5000000 mousepad)")" 2.5
+goal "rss-5MB-vs-mousepad" "$(ratio "$(v rest 5000000 ours)" "$(v rest 5000000 mousepad)")" 1.2
+goal "rss-peak-open-5MB-vs-rest" "$(ratio "$(v peak 5000000 ours)" "$(v rest 5000000 ours)")" 1.3
+goal "rss-five-1MB-vs-mousepad" "$(ratio "$(v rest five ours)" "$(v rest five mousepad)")" 1.5
