@@ -365,21 +365,6 @@ quint32 LineIndex::coloursPlace(const Colours& colours)
     // the line before.
     if (m_colours[m_lastColours] == colours)
         return m_lastColours;
-    if (m_colours.size() >= std::max<size_t>(1 << 12, size_t(lineCount()) * 2)) {
-        // Colours no line holds any longer are let go: a text of many
-        // colours edited for long keeps a list of what it holds now.
-        std::vector<Colours> kept{Colours{}};
-        std::unordered_map<Colours, quint32, ColoursHash> places{{Colours{}, 0}};
-        for (int i = 0; i < lineCount(); ++i) {
-            quint32& place = m_lines.mutableAt(i).colours;
-            auto [it, fresh] = places.try_emplace(m_colours[place], quint32(kept.size()));
-            if (fresh)
-                kept.push_back(m_colours[place]);
-            place = it->second;
-        }
-        m_colours = std::move(kept);
-        m_coloursPlaces = std::move(places);
-    }
     auto [it, fresh] = m_coloursPlaces.try_emplace(colours, quint32(m_colours.size()));
     if (fresh)
         m_colours.push_back(colours);

@@ -83,9 +83,10 @@ private:
         Settled = 0x8000, // the rewrite left the line as it is (RewriteState::settled)
         FirstMarker = 16, // then one bit per marker
     };
-    // The colours of a rewrite state. A script has few of them, and a line
-    // for each of a hundred thousand lines would hold twelve bytes a line:
-    // each line holds the place of its colours in a list of those met.
+    // The colours of a rewrite state. A script holds few of them, and a
+    // copy for each of a hundred thousand lines would take twelve bytes a
+    // line: each line holds the place of its colours in a list of those met
+    // since the index was last read anew.
     struct Colours {
         TextColor writerBefore;
         TextColor readerBefore;
