@@ -107,6 +107,15 @@ void EditorMirror::showLines(ChangedLines& changed)
     QTextDocument* doc = m_editor.document();
     const ChunkedVector<LinePtr>& lines = m_store.lines();
     QTextCursor c(doc);
+    // Once the widget shows what the store holds, its picture may share the
+    // store's chunks of lines, where a list of its own would hold a pointer
+    // a line again (3 MB for a script of 5 MB). Sharing costs a pointer a
+    // chunk of the whole script: worth it when many lines changed, not for
+    // a key.
+    int changedLines = 0;
+    for (const ChangedLines::Stretch& s : changed.stretches())
+        changedLines += s.length;
+    const bool share = changedLines >= ChunkedVector<LinePtr>::ChunkSize;
     // Top down, so that above each stretch the document is numbered as
     // the store already. An edit block a stretch: the widget lays out again
     // what an edit block spans, and two stretches may lie far apart.
@@ -160,8 +169,8 @@ void EditorMirror::showLines(ChangedLines& changed)
                     }
                 }
             }
-            // The last one needs no listing: the picture becomes the store's below.
-            if (&s != &changed.stretches().back() || &sp != &splices.back()) {
+            // When the picture becomes the store's below, the last needs no listing.
+            if (!share || &s != &changed.stretches().back() || &sp != &splices.back()) {
                 std::vector<LinePtr> now;
                 for (int i = sp.line; i < sp.line + sp.added; ++i)
                     now.push_back(lines[i]);
@@ -171,10 +180,7 @@ void EditorMirror::showLines(ChangedLines& changed)
         }
         c.endEditBlock();
     }
-    // The widget now shows what the store holds: its picture shares the
-    // store's chunks of lines, where a list of its own would hold a
-    // pointer a line again (3 MB for a script of 5 MB).
-    if (!changed.stretches().empty())
+    if (share)
         m_shown = lines;
     changed.clear();
     m_lastBlock = QTextBlock();
