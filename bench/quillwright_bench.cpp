@@ -20,6 +20,12 @@
 //              forum of phpBB 2.0's size, and the preview's first picture;
 //              then the script written back from the forum and that result
 // and prints one line of name=value figures (milliseconds, kilobytes).
+//   quillwright_bench rest SECONDS FILE...
+// starts the main window as the program does with the first file on its
+// command line, has the others dropped on it, and after SECONDS (the
+// colouring, the check and the release of the load's memory done) prints
+// the resident set and its high-water mark, for measuring several scripts
+// held at once beside another program given the same files.
 #include "SyntheticForum.h"
 #include "SyntheticScript.h"
 
@@ -43,6 +49,7 @@
 #include "ui/install/InstallMenuCommands.h"
 #include "ui/install/InstallPreview.h"
 #include "ui/platform/DialogService.h"
+#include "ui/platform/FreedMemory.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -518,18 +525,72 @@ int install(const QString& path, const QString& dir)
 }
 } // namespace
 
+// Kilobytes of a field of /proc/self/status (VmRSS, VmHWM).
+long statusKb(const QByteArray& field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+int rest(const QStringList& files, int seconds)
+{
+    SettingsStore settings;
+    QtDialogService dialogs;
+    QTemporaryDir dir;
+    JournalStore journal(dir.filePath("recovery"));
+    MainWindow window(AppServices{&settings, &dialogs, dir.path(), "about:blank", &journal});
+    window.MDIForm_Load(files.value(0));
+    window.show();
+    window.files().openFiles(files.mid(1));
+    // Read before quitting: the end of the session lets the documents go.
+    QTimer::singleShot(seconds * 1000, qApp, [] {
+        print("rss_kb", double(statusKb("VmRSS")));
+        print("hwm_kb", double(statusKb("VmHWM")));
+        std::printf("\n");
+        QCoreApplication::quit();
+    });
+    QApplication::exec();
+    return int(window.documents().size()) == std::max<int>(1, int(files.size())) ? 0 : 1;
+}
+
 int main(int argc, char** argv)
 {
+    // The program's own allocator settings wherever the program is
+    // measured; the floors (a bare widget, QSaveFile) keep the C library's.
+    if (const QByteArray which = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+        which != "plain" && which != "peer")
+        FreedMemory::configure();
     QApplication app(argc, argv);
+    if (argc >= 3 && QByteArray(argv[1]) == "rest") {
+        QStringList files;
+        for (int i = 3; i < argc; ++i)
+            files << QString::fromLocal8Bit(argv[i]);
+        std::printf("rest %d", int(files.size()));
+        return rest(files, QByteArray(argv[2]).toInt());
+    }
     if (argc < 3) {
         std::fprintf(stderr,
                      "usage: %s ours|plain|peer|longline|find|check|install BYTES\n"
-                     "       %s script BYTES FILE   (writes the synthetic script)\n",
-                     argv[0], argv[0]);
+                     "       %s script BYTES FILE [SEED]   (writes a real-style script)\n"
+                     "       %s rest SECONDS FILE...\n",
+                     argv[0], argv[0], argv[0]);
         return 2;
     }
     const QString config = QString::fromLatin1(argv[1]);
     const qsizetype bytes = QByteArray(argv[2]).toLongLong();
+    if (config == "script") { // for measuring programs from outside (memory at rest)
+        QFile f(argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
+        const quint32 seed = argc > 4 ? QByteArray(argv[4]).toUInt() : 11;
+        return f.open(QIODevice::WriteOnly) &&
+                       f.write(Windows1252::encode(realStyleScript(bytes, seed)).bytes) > 0
+                   ? 0
+                   : 1;
+    }
     QTemporaryDir dir;
     const QString path = dir.filePath("bench.mod");
     {
@@ -537,8 +598,6 @@ int main(int argc, char** argv)
         f.open(QIODevice::WriteOnly);
         f.write(Windows1252::encode(syntheticScript(bytes)).bytes);
     }
-    if (config == "script") // for measuring programs from outside (memory at rest)
-        return argc > 3 && QFile::copy(path, QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     std::printf("%s %lld", argv[1], static_cast<long long>(bytes));
     if (config == "ours")
         return ours(path, dir.path());
