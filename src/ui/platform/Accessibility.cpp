@@ -15,6 +15,18 @@ namespace Quillwright {
 namespace {
 
 const char* const AnnouncerProperty = "quillwrightAnnouncer";
+const char* const QuietProperty = "quillwrightQuiet";
+
+// A widget's interface is made once and kept. A label made while a screen
+// reader listens has one already (its first text was told), made before it
+// was marked: that one goes, so that the next question makes the marked one.
+void forgetInterface(QWidget* widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
 
 class Announcer : public QAccessibleWidget {
 public:
@@ -24,6 +36,21 @@ public:
     {
         if (t == QAccessible::Name)
             return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// Named by its caption ("Time") and read with its text; Qt's label tells
+// no change of text once a label has a name of its own.
+class QuietLabel : public QAccessibleWidget {
+public:
+    explicit QuietLabel(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        auto* label = static_cast<QLabel*>(widget());
+        if (t == QAccessible::Name)
+            return label->accessibleName() + QStringLiteral(" ") + label->text();
         return QAccessibleWidget::text(t);
     }
 };
@@ -173,6 +200,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     if (auto* label = qobject_cast<QLabel*>(object);
         label && label->property(AnnouncerProperty).toBool())
         return new Announcer(label);
+    if (auto* label = qobject_cast<QLabel*>(object);
+        label && label->property(QuietProperty).toBool())
+        return new QuietLabel(label);
     auto* box = qobject_cast<QComboBox*>(object);
     if (className != QLatin1String("QComboBox") || !box || box->accessibleName().isEmpty())
         return nullptr;
@@ -210,6 +240,15 @@ void makeAnnouncer(QLabel* label)
 {
     install();
     label->setProperty(AnnouncerProperty, true);
+    forgetInterface(label);
+}
+
+void makeQuiet(QLabel* label, const QString& name)
+{
+    install();
+    label->setProperty(QuietProperty, true);
+    label->setAccessibleName(name);
+    forgetInterface(label);
 }
 
 void announce(QLabel* label, const QString& text)

@@ -415,7 +415,7 @@ private slots:
             "Quillwright",  "OK",          "Options",    "Options...",   "Version", "Document 1",
             "Windows-1252", "Mod",         "Cascade",    "Publish",      "TEXT",    "LIST",
             "Actions",      "Description", "Mod Header", "Regex",        "Script",  "Exemple 1",
-            "Exemple 2",    "Exemple 3",   "Exemple 4",  "1 Document 1", "UTF-8"};
+            "Exemple 2",    "Exemple 3",   "Exemple 4",  "1 Document 1", "UTF-8",   "Date"};
         const QStringList keywords = ModFormat::builderKeywords();
         QStringList english_left;
         for (const QString& text : french.texts)
