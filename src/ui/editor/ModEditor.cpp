@@ -128,10 +128,11 @@ void ModEditor::inputMethodEvent(QInputMethodEvent* e)
     e->accept();
 }
 
-void ModEditor::setUndoActions(QAction* undo, QAction* redo)
+void ModEditor::setProgramActions(QAction* undo, QAction* redo, QAction* paste)
 {
     m_undo = undo;
     m_redo = redo;
+    m_paste = paste;
 }
 
 void ModEditor::contextMenuEvent(QContextMenuEvent* e)
@@ -140,7 +141,8 @@ void ModEditor::contextMenuEvent(QContextMenuEvent* e)
     // viewport passes it on in its own coordinates).
     const QPoint at = e->reason() == QContextMenuEvent::Keyboard ? cursorRect().center() : e->pos();
     std::unique_ptr<QMenu> menu(createStandardContextMenu(at));
-    const std::pair<const char*, QAction*> own[] = {{"edit-undo", m_undo}, {"edit-redo", m_redo}};
+    const std::pair<const char*, QAction*> own[] = {
+        {"edit-undo", m_undo}, {"edit-redo", m_redo}, {"edit-paste", m_paste}};
     for (const auto& [name, program] : own) {
         QAction* widgets = menu->findChild<QAction*>(QString::fromLatin1(name));
         if (!widgets || !program)

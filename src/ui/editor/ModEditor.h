@@ -38,9 +38,10 @@ public:
     void reserveLineNumbers(int lines);
     // The first and the last line (from 0) that the viewport shows.
     std::pair<int, int> visibleLines() const;
-    // The context menu's Undo and Redo are the program's (the widget's own
-    // are off), with the keys the Edit menu shows.
-    void setUndoActions(QAction* undo, QAction* redo);
+    // The context menu's Undo, Redo and Paste are the program's (the
+    // widget's own undo is off, and its paste would be another road), with
+    // the keys the Edit menu shows.
+    void setProgramActions(QAction* undo, QAction* redo, QAction* paste);
 
 signals:
     // The context menu is about to show, for the place at `viewportPos` (the
@@ -75,6 +76,7 @@ private:
     QtRichTextControl* m_control = nullptr;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
+    QAction* m_paste = nullptr;
     QWidget* m_lineNumbers = nullptr;
     int m_lineNumberDigits = 0;
     int m_reservedLines = 0;

@@ -219,7 +219,8 @@ DocumentWindow* MainWindow::NewDocument()
         if (activeDocument() == doc)
             updateMenus();
     });
-    doc->mod_fly()->setUndoActions(action(Command::EditUndo), m_edits->redo());
+    doc->mod_fly()->setProgramActions(action(Command::EditUndo), m_edits->redo(),
+                                      action(Command::EditPaste));
     doc->checks().setIgnoredRules(m_problems->ignoredRules());
     connect(&doc->checks(), &DocumentChecks::ignoreRuleRequested, m_problems,
             &ProblemsPanel::ignoreRule);

@@ -21,9 +21,7 @@ protected:
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier)
             return false;
-        QWidget* target = QApplication::focusWidget();
-        if (!target)
-            target = static_cast<QWidget*>(watched);
+        auto* target = static_cast<QWidget*>(watched); // the focus widget, keys go there
         if (!target->isEnabled())
             return false;
         const QRect caret = target->inputMethodQuery(Qt::ImCursorRectangle).toRect();

@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTextCursor>
 #include <QToolBar>
 #include <QTreeView>
 
@@ -76,11 +77,22 @@ private slots:
         c->TabStrip1()->setCurrentIndex(1);
         QVERIFY(c->cmdlist()->isVisible());
         choose(c->cmdlist(), "viewtopic.php");
-        c->OKButton_Click();
+        // Return is Add, the default, in the lists; in the text it is a new
+        // line; on another button, that button.
+        QVERIFY(c->findChild<QPushButton*>("OKButton")->isDefault());
+        QTest::keyClick(c->cmdlist(), Qt::Key_Return);
         choose(c->List1(), "FIND");
         QVERIFY(!c->cmdlist()->isVisible() && c->cmdtxt()->isVisible());
+        c->cmdtxt()->setPlainText("$a = 1;\n$b = 2");
+        c->cmdtxt()->moveCursor(QTextCursor::End);
+        QTest::keyClick(c->cmdtxt(), Qt::Key_Return);
+        QTest::keyClicks(c->cmdtxt(), "junk");
+        c->findChild<QPushButton*>("Command1")->setFocus();
+        QTest::keyClick(c->findChild<QPushButton*>("Command1"), Qt::Key_Return);
+        QCOMPARE(c->cmdtxt()->toPlainText(), QString());
         c->cmdtxt()->setPlainText("$a = 1;\n$b = 2;");
-        c->OKButton_Click();
+        c->List1()->setFocus();
+        QTest::keyClick(c->List1(), Qt::Key_Return);
         choose(c->List1(), "AFTER, ADD");
         c->cmdtxt()->setPlainText("$c = 3;");
         c->OKButton_Click();

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDropEvent>
@@ -96,10 +97,15 @@ private slots:
         const QString path = f.path("in.mod");
         writeAll(path,
                  QByteArray(65, '#') + "\n## Author Note:x\n#\n#-----[ Open ]---\n#\n\x80\xe9\n");
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.window->menuBar()->setFocus(); // where a menu left it
         f.dialogs.fileNames = {path};
         f.window->files().mnuFileOpen_Click();
         DocumentWindow* d = f.doc();
         QCOMPARE(d->caption(), path);
+        // The keys go to the script that was opened.
+        QCOMPARE(QApplication::focusWidget(), d->mod_fly());
         QCOMPARE(d->control().text(),
                  QString(65, '#') + " \r\n## Author Note: x\r\n#\r\n#-----[ OPEN ]---\r\n#\r\n" +
                      QString::fromUtf8("\u20ac\u00e9\r\n"));
@@ -390,6 +396,17 @@ private slots:
             if (a->objectName() == "mnuFileMRU" && !kept)
                 kept = a;
         QCOMPARE(kept->text(), QString("&1 dropped.mod"));
+        // Files of one name (every MOD has an install.txt) say their folder.
+        QDir(f.path("a")).mkpath(".");
+        QDir(f.path("b & c")).mkpath(".");
+        for (const char* folder : {"a", "b & c"}) {
+            writeAll(f.path(folder) + "/install.txt", "## MOD Title: x\r\n");
+            f.window->files().openFiles({f.path(folder) + "/install.txt"});
+        }
+        QCOMPARE(recent[0]->text(),
+                 "&1 install.txt in " + QDir::toNativeSeparators(f.path("b && c")));
+        QCOMPARE(recent[1]->text(), "&2 install.txt in " + QDir::toNativeSeparators(f.path("a")));
+        QCOMPARE(recent[2]->text(), QString("&3 dropped.mod"));
     }
 
     void open_failureIsReportedAndTheDocumentKept_data()

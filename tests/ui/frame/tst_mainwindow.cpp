@@ -16,6 +16,7 @@
 #include "ui/find/GoToLineBar.h"
 #include "ui/frame/SplashWindow.h"
 #include "ui/frame/TipWindow.h"
+#include "ui/install/InstallPreview.h"
 #include "ui/platform/Translations.h"
 
 #include <QAbstractButton>
@@ -48,11 +49,14 @@
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <cmath>
+#include <functional>
+#include <memory>
 
 using namespace Quillwright;
 
@@ -68,6 +72,34 @@ QStringList names(const QList<QAction*>& actions)
     for (QAction* a : actions)
         out << a->objectName();
     return out;
+}
+
+// The entries (text, then the keys shown) of the popup menu that `ask`
+// opens, which is closed again; empty when none opens.
+QStringList popupEntries(const std::function<void()>& ask)
+{
+    QStringList seen;
+    bool looked = false;
+    auto* poll = new QTimer;
+    int tries = 0;
+    QObject::connect(poll, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu && ++tries < 100)
+            return;
+        if (menu) {
+            for (QAction* a : menu->actions())
+                if (!a->isSeparator())
+                    seen << a->text() + u'\t' + a->shortcut().toString();
+            menu->close();
+        }
+        looked = true;
+        poll->stop();
+    });
+    poll->start(10);
+    ask();
+    QTest::qWaitFor([&looked] { return looked; }, 3000);
+    delete poll;
+    return seen;
 }
 } // namespace
 
@@ -187,6 +219,7 @@ Walked walkEverything()
     f.window->show();
     DocumentWindow* doc = f.doc();
     doc->findBar()->open(FindBar::Mode::Replace);
+    f.window->findChild<QAction*>("mnuToolsProblems")->trigger();
     walk(f.window.get(), w);
     doc->goToLineBar()->open();
     walk(doc, w);
@@ -207,7 +240,13 @@ Walked walkEverything()
         CommandsWindow builder;
         walk(&builder, w);
     }
-    auto* tip = new TipWindow(&f.settings, f.path("nowhere"), [] { return 0.0; });
+    {
+        QDir(f.path("forum")).mkpath(".");
+        InstallPreview preview;
+        preview.show(doc, f.path("forum"));
+        walk(&preview, w);
+    }
+        auto* tip = new TipWindow(&f.settings, f.path("nowhere"), [] { return 0.0; });
     tip->Form_Load();
     walk(tip, w);
     delete tip;
@@ -346,6 +385,12 @@ private slots:
                  (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
         QCOMPARE(edit->actions()[8]->shortcut(),
                  QKeySequence::keyBindings(QKeySequence::Find).value(0));
+        // Cut and Copy show the keys the script answers, without taking them.
+        for (QAction* shown : {edit->actions()[2], edit->actions()[3]}) {
+            QVERIFY(!shown->shortcut().isEmpty());
+            QCOMPARE(shown->shortcutContext(), Qt::WidgetShortcut);
+        }
+        QCOMPARE(edit->actions()[2]->shortcut(), QKeySequence(QKeySequence::Cut));
         // The entries act on the active document; Ctrl+F, which they show, too.
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
@@ -457,6 +502,127 @@ private slots:
                 best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
             }
         QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+    }
+
+    void menus_giveEachLetterOnce_data()
+    {
+        QTest::addColumn<bool>("french");
+        QTest::newRow("English") << false;
+        QTest::newRow("French") << true;
+    }
+
+    void menus_giveEachLetterOnce()
+    {
+        QFETCH(bool, french);
+        StringTable::overrideLanguage(french ? StringTable::Language::French
+                                             : StringTable::Language::Neutral);
+        Translations::use(french ? StringTable::Language::French : StringTable::Language::Neutral);
+        MainWindowFixture f;
+        Translations::use(StringTable::Language::Neutral);
+        for (QAction* title : f.window->menuBar()->actions()) {
+            QMap<QKeySequence, QString> letters;
+            for (QAction* a : title->menu()->actions()) {
+                const QKeySequence letter = QKeySequence::mnemonic(a->text());
+                if (a->isSeparator() || !a->isVisible() || letter.isEmpty())
+                    continue;
+                QVERIFY2(!letters.contains(letter),
+                         qPrintable(letters[letter] + " and " + a->text()));
+                letters[letter] = a->text();
+            }
+        }
+    }
+
+    void keys_reachEveryPane_andEveryContextMenu()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        DocumentWindow* d = f.doc();
+        ProblemsPanel* problems = f.window->findChild<ProblemsPanel*>();
+        problems->toggle()->trigger();
+        d->findBar()->open(FindBar::Mode::Find);
+        d->mod_fly()->setFocus();
+        const QString text = d->control().text();
+        // F6 round the panes, Shift+F6 back; no key lands in the script.
+        const QList<QWidget*> round = {d->findBar()->findField(),
+                                       d->Actionlist(),
+                                       problems->list(),
+                                       f.window->status().checkPanel(),
+                                       f.window->status().encodingPanel(),
+                                       d->mod_fly()};
+        for (QWidget* next : round) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        for (int i = round.size() - 2; i >= 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), round[i]);
+        }
+        QCOMPARE(d->control().text(), text);
+        // Shift+F10 opens the menu of the list's current item, as the Menu key does.
+        problems->list()->setFocus();
+        QTreeWidgetItem* item = problems->list()->topLevelItem(1);
+        problems->list()->setCurrentItem(item);
+        QStringList entries = popupEntries(
+            [&] { QTest::keyClick(problems->list(), Qt::Key_F10, Qt::ShiftModifier); });
+        QVERIFY2(entries.value(0).contains("(" + item->text(2) + ")"),
+                 qPrintable(entries.join('|')));
+        entries = popupEntries([&] {
+            QTest::keyClick(f.window->status().checkPanel(), Qt::Key_F10, Qt::ShiftModifier);
+        });
+        QVERIFY2(entries.value(0).startsWith("Check against forum files..."),
+                 qPrintable(entries.join('|')));
+        // The script's menu offers the program's Undo and Redo, with the
+        // keys the Edit menu shows, and the finding at the caret.
+        d->findBar()->close();
+        d->checks().checkNow();
+        d->checks().goToFinding(1);
+        entries =
+            popupEntries([&] { QTest::keyClick(d->mod_fly(), Qt::Key_F10, Qt::ShiftModifier); });
+        QCOMPARE(entries.value(0), f.window->action(Command::EditUndo)->text() + "\tCtrl+Z");
+        QCOMPARE(entries.value(1), "&Redo\tCtrl+Y");
+        QVERIFY2(entries.filter("\tCtrl+V").size() == 1, qPrintable(entries.join('|')));
+        QVERIFY2(entries.last().startsWith("Don't Report This Kind of Problem"),
+                 qPrintable(entries.join('|')));
+        QCOMPARE(d->control().text(), text);
+    }
+
+    void problemsList_keepsItsPlaceForTheNextStart()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        ProblemsPanel* problems = f.window->findChild<ProblemsPanel*>();
+        f.window->addDockWidget(Qt::RightDockWidgetArea, problems);
+        problems->show();
+        f.window->resizeDocks({problems}, {260}, Qt::Horizontal);
+        QTRY_VERIFY(problems->width() > 200);
+        const int width = problems->width();
+        QVERIFY(f.window->close());
+        const auto start = [&f] {
+            auto next = std::make_unique<MainWindow>(
+                AppServices{&f.settings, &f.dialogs, f.path("program"), "", nullptr});
+            next->MDIForm_Load(QString());
+            next->show();
+            return next;
+        };
+        std::unique_ptr<MainWindow> next = start();
+        ProblemsPanel* kept = next->findChild<ProblemsPanel*>();
+        QCOMPARE(next->dockWidgetArea(kept), Qt::RightDockWidgetArea);
+        QVERIFY(kept->isVisible() && !kept->isFloating());
+        QTRY_VERIFY2(std::abs(kept->width() - width) < 10,
+                     qPrintable(QString("%1 for %2").arg(kept->width()).arg(width)));
+        // In a window of its own, or closed: so again.
+        kept->setFloating(true);
+        kept->setGeometry(200, 150, 320, 240);
+        QVERIFY(next->close());
+        next = start();
+        kept = next->findChild<ProblemsPanel*>();
+        QVERIFY(kept->isFloating() && kept->isVisible());
+        QCOMPARE(kept->geometry().size(), QSize(320, 240));
+        kept->hide();
+        QVERIFY(next->close());
+        next = start();
+        QVERIFY(next->findChild<ProblemsPanel*>()->isHidden());
     }
 
     void checkPanel_summarisesTheActiveScript_andAForumIsRemembered()
