@@ -28,9 +28,9 @@ void focusScript(const Frame& frame, DocumentWindow* doc)
             frame.mdiArea()->setActiveSubWindow(sub);
     // Nothing is taken from a window of the program the user went on to
     // (a message, the builder): only a frame left without an active window
-    // is made active again.
+    // (or with one that has just closed, the file dialog) is made active.
     QWidget* active = QApplication::activeWindow();
-    if (!active || active == frame.widget())
+    if (!active || !active->isVisible() || active == frame.widget())
         frame.widget()->activateWindow();
     doc->mod_fly()->setFocus(Qt::OtherFocusReason);
 }

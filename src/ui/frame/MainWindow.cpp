@@ -29,6 +29,7 @@
 #include "ui/install/InstallMenuCommands.h"
 #include "ui/install/WriteMenuCommands.h"
 #include "ui/platform/Accessibility.h"
+#include "ui/platform/ActiveWindow.h"
 #include "ui/platform/ContextMenuKeys.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FocusFrame.h"
@@ -83,6 +84,7 @@ MainWindow::MainWindow(const AppServices& services, QWidget* parent)
     Accessibility::install();
     FocusFrame::install();
     ContextMenuKeys::install();
+    ActiveWindow::install();
     setWindowTitle(ModFormat::programTitle());
     setWindowIcon(Icons::byName(QStringLiteral("app")));
     m_mdi = new QMdiArea(this);

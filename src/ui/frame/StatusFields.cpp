@@ -24,8 +24,9 @@ StatusFields::StatusFields(Frame& frame) : QObject(frame.widget()), m_frame(fram
 {
     QStatusBar* bar = frame.widget()->statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
-    m_statusPanel = new QLabel(tr("Status"), bar);
+    m_statusPanel = new QLabel(bar);
     Accessibility::makeAnnouncer(m_statusPanel);
+    m_statusPanel->setText(tr("Status"));
     m_encodingPanel = new QToolButton(bar);
     m_encodingPanel->setObjectName(QStringLiteral("encodingPanel"));
     m_encodingPanel->setToolTip(

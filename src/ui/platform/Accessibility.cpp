@@ -17,15 +17,15 @@ namespace {
 const char* const AnnouncerProperty = "quillwrightAnnouncer";
 const char* const QuietProperty = "quillwrightQuiet";
 
-// A widget's interface is made once and kept. A label made while a screen
-// reader listens has one already (its first text was told), made before it
-// was marked: that one goes, so that the next question makes the marked one.
-void forgetInterface(QWidget* widget)
+// A widget's interface is made once, when a screen reader first hears of
+// it, and kept under its id: a label must be marked before it says
+// anything, or it is told as a plain label for good (clients keep the role
+// they were told with the id).
+void expectNothingSaid(const QLabel* label)
 {
-    if (!QAccessible::isActive())
-        return;
-    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    Q_ASSERT_X(label->text().isEmpty(), "Accessibility",
+               "a label is made an announcer or quiet before its first text");
+    Q_UNUSED(label);
 }
 
 class Announcer : public QAccessibleWidget {
@@ -239,16 +239,16 @@ void nameTabBar(QTabBar* bar, const QString& name)
 void makeAnnouncer(QLabel* label)
 {
     install();
+    expectNothingSaid(label);
     label->setProperty(AnnouncerProperty, true);
-    forgetInterface(label);
 }
 
 void makeQuiet(QLabel* label, const QString& name)
 {
     install();
+    expectNothingSaid(label);
     label->setProperty(QuietProperty, true);
     label->setAccessibleName(name);
-    forgetInterface(label);
 }
 
 void announce(QLabel* label, const QString& text)

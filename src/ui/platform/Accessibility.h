@@ -17,7 +17,8 @@ namespace Quillwright {
 // told as an alert, and each new text is raised as the alert showing again,
 // which screen readers speak (a plain name change is spoken only for the
 // focused object). Qt 6.4 has no announcement event of its own; this is
-// what stands in for it.
+// what stands in for it. A label is marked before its first text: once a
+// screen reader has heard of it as a plain label, it stays one.
 // A quiet label (the status bar's clock) is read when asked and never
 // tells of its changes: a clock that spoke every second would drown the
 // messages that matter.
