@@ -174,7 +174,7 @@ void DocumentChecks::underlineFindings()
                                           : QTextCharFormat::DotLine);
         mark.format.setUnderlineColor(f->severity == Checker::Severity::Error ? QColor(0xd0, 0, 0)
                                       : f->severity == Checker::Severity::Warning
-                                          ? QColor(0xf0, 0x8c, 0)
+                                          ? QColor(176, 96, 0) // 4.6:1 on white, as text needs
                                           : QColor(0, 0x70, 0xd0));
         marks << mark;
     }

@@ -30,6 +30,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTreeView>
+#include <cmath>
 
 using namespace Quillwright;
 
@@ -698,12 +699,23 @@ private slots:
         c.setSelLength(c.lineStart(1));
         QVERIFY(focusIn().startsWith("1 line selected"));
         c.setSelStart(reached);
-        // Warnings are dotted, a cue besides their colour.
+        // Warnings are dotted, a cue besides their colour (orange, not the
+        // notes' blue), which stands out from the script's white as text does.
         const auto warning = std::find_if(marks.begin(), marks.end(), [](const auto& m) {
-            return m.format.underlineColor().green() > 100 && m.format.underlineColor().red() > 200;
+            const QColor c = m.format.underlineColor();
+            return c.red() > c.green() && c.green() > c.blue() && c.green() > 0;
         });
         QVERIFY(warning != marks.end());
         QCOMPARE(warning->format.underlineStyle(), QTextCharFormat::DotLine);
+        const auto luminance = [](QColor c) {
+            const auto channel = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+                   0.0722 * channel(c.blueF());
+        };
+        const double white = luminance(w.editor()->palette().color(QPalette::Base));
+        QVERIFY((white + 0.05) / (luminance(warning->format.underlineColor()) + 0.05) >= 4.5);
         QTest::keyClick(w.editor(), Qt::Key_F8); // "# EoM" with no SAVE/CLOSE ALL FILES
         QCOMPARE(c.lineAt(c.selStart()), 5);
         QTest::keyClick(w.editor(), Qt::Key_F8);

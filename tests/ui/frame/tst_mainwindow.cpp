@@ -24,8 +24,10 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -54,6 +56,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -104,6 +107,20 @@ QStringList popupEntries(const std::function<void()>& ask)
 } // namespace
 
 namespace {
+// WCAG's contrast ratio of two colours.
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
 // What a window shows in words, and the fields a screen reader could not name.
 struct Walked {
     QStringList texts;
@@ -246,7 +263,7 @@ Walked walkEverything()
         preview.show(doc, f.path("forum"));
         walk(&preview, w);
     }
-        auto* tip = new TipWindow(&f.settings, f.path("nowhere"), [] { return 0.0; });
+    auto* tip = new TipWindow(&f.settings, f.path("nowhere"), [] { return 0.0; });
     tip->Form_Load();
     walk(tip, w);
     delete tip;
@@ -488,20 +505,69 @@ private slots:
         outline->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, outline);
         painter.end();
         // WCAG's contrast of the frame's strongest pixel against the list.
-        const auto luminance = [](QColor c) {
-            const auto channel = [](double v) {
-                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-            };
-            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-                   0.0722 * channel(c.blueF());
-        };
         double best = 1;
         for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const double a = luminance(image.pixelColor(x, y)), b = luminance(base);
-                best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
-            }
+            for (int x = 0; x < image.width(); ++x)
+                best = std::max(best, contrast(image.pixelColor(x, y), base));
         QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+        // A selected row's text on the selection, as text must be.
+        const QPalette p = outline->palette();
+        QVERIFY(contrast(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)) >= 4.5);
+    }
+
+    void focus_standsOutFromItsUnfocusedState_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("check box") << "box";
+        QTest::newRow("default button") << "button";
+        QTest::newRow("tab") << "tabs";
+    }
+
+    void focus_standsOutFromItsUnfocusedState()
+    {
+        QFETCH(QString, control);
+        MainWindowFixture f; // the program's style
+        QDialog dialog;
+        auto* field = new QLineEdit(&dialog);
+        auto* box = new QCheckBox("Match case", &dialog);
+        box->setObjectName("box");
+        auto* button = new QPushButton("OK", &dialog);
+        button->setObjectName("button");
+        button->setDefault(true);
+        auto* tabs = new QTabBar(&dialog);
+        tabs->setObjectName("tabs");
+        tabs->addTab("TEXT");
+        tabs->addTab("LIST");
+        auto* layout = new QVBoxLayout(&dialog);
+        for (QWidget* w : std::initializer_list<QWidget*>{field, box, button, tabs})
+            layout->addWidget(w);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QWidget* target = dialog.findChild<QWidget*>(control);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Tab); // the focus moves by keys from now on
+        QVERIFY(dialog.testAttribute(Qt::WA_KeyboardFocusChange));
+        const auto grab = [&](QWidget* focus) {
+            focus->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            return dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage off = grab(field);
+        const QImage on = grab(target);
+        // The pixels the focus changes: enough of them, and changed enough
+        // (3:1 between the focused and the unfocused state).
+        const QRect around =
+            QRect(target->mapTo(&dialog, QPoint()), target->size()).adjusted(-3, -3, 3, 3);
+        int strong = 0;
+        double best = 1;
+        for (int y = around.top(); y <= around.bottom(); ++y)
+            for (int x = around.left(); x <= around.right(); ++x) {
+                const double c = contrast(on.pixelColor(x, y), off.pixelColor(x, y));
+                best = std::max(best, c);
+                strong += c >= 3 ? 1 : 0;
+            }
+        QVERIFY2(best >= 3 && strong >= 100,
+                 qPrintable(QString("%1:1, %2 pixels").arg(best).arg(strong)));
     }
 
     void menus_giveEachLetterOnce_data()
