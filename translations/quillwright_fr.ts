@@ -812,14 +812,14 @@ File, Properties fills in the header; the action builder (Ctrl+Shift+A) adds act
 
 Keys: Ctrl+F finds, Ctrl+H replaces, Ctrl+G goes to a line; F8 and Shift+F8 go to the next and the previous problem the checker found; F6 and Shift+F6 go from the script to its find bar, its outline, the Problems list and the status bar's buttons; Shift+F10 or the Menu key opens a context menu; Esc closes a bar or a dialog.
 
-The manual page (man quillwright) and the README describe every command.</source>
+The README and the manual page (man quillwright) say more.</source>
         <translation>Quillwright écrit des scripts MOD pour phpBB2 et les vérifie pendant la frappe.
 
 Fichier, Propriétés remplit l'en-tête ; le constructeur d'actions (Ctrl+Maj+A) ajoute des actions à la fin du script ; Outils, Aperçu de l'installation (F9) montre ce que le script change dans les fichiers d'un forum, et Installer dans un dossier écrit une copie du forum avec les modifications.
 
 Touches : Ctrl+F recherche, Ctrl+H remplace, Ctrl+G va à une ligne ; F8 et Maj+F8 vont au problème suivant et au précédent trouvés par le vérificateur ; F6 et Maj+F6 vont du script à sa barre de recherche, à son plan, à la liste des problèmes et aux boutons de la barre d'état ; Maj+F10 ou la touche Menu ouvre un menu contextuel ; Échap ferme une barre ou une boîte de dialogue.
 
-La page de manuel (man quillwright) et le README décrivent chaque commande.</translation>
+Le README et la page de manuel (man quillwright) en disent plus.</translation>
     </message>
 </context>
 <context>

@@ -128,7 +128,7 @@ void DialogCommands::mnuHelpContents_Click()
            "script to its find bar, its outline, the Problems list and the status bar's "
            "buttons; Shift+F10 or the Menu key opens a context menu; Esc closes a bar or a "
            "dialog.\n\n"
-           "The manual page (man quillwright) and the README describe every command."),
+           "The README and the manual page (man quillwright) say more."),
         DialogService::Icon::Information);
 }
 
