@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenuBar>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDropEvent>
@@ -24,6 +23,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPlainTextEdit>

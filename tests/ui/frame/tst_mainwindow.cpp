@@ -470,10 +470,10 @@ private slots:
         // The find bar's word on a pattern that is not one, where Qt's own French has none.
         const QString regexError = TextSearch("a(b", {false, false, true}).error();
         // Qt's own file dialog in French, the type of a folder included.
-        const QStringList fileDialog = {
-            QCoreApplication::translate("QFileDialog", "Directory:"),
-            QCoreApplication::translate("QAbstractFileIconProvider", "Folder",
-                                        "All other platforms")};
+        const QStringList fileDialog = {QCoreApplication::translate("QFileDialog", "Directory:"),
+                                        QCoreApplication::translate("QAbstractFileIconProvider",
+                                                                    "Folder",
+                                                                    "All other platforms")};
         Translations::use(StringTable::Language::Neutral);
         QCOMPARE(regexError, QString::fromUtf8("parenthèse fermante manquante"));
         QCOMPARE(fileDialog, (QStringList{"Dossier :", "Dossier"}));
