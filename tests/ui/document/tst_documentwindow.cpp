@@ -2,6 +2,7 @@
 #include "core/control/MemoryRichTextControl.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ModFormat.h"
+#include "support/Contrast.h"
 #include "support/OutlineNodes.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/checker/DocumentChecks.h"
@@ -707,15 +708,8 @@ private slots:
         });
         QVERIFY(warning != marks.end());
         QCOMPARE(warning->format.underlineStyle(), QTextCharFormat::DotLine);
-        const auto luminance = [](QColor c) {
-            const auto channel = [](double v) {
-                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-            };
-            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-                   0.0722 * channel(c.blueF());
-        };
-        const double white = luminance(w.editor()->palette().color(QPalette::Base));
-        QVERIFY((white + 0.05) / (luminance(warning->format.underlineColor()) + 0.05) >= 4.5);
+        QVERIFY(contrast(w.editor()->palette().color(QPalette::Base),
+                         warning->format.underlineColor()) >= 4.5);
         QTest::keyClick(w.editor(), Qt::Key_F8); // "# EoM" with no SAVE/CLOSE ALL FILES
         QCOMPARE(c.lineAt(c.selStart()), 5);
         QTest::keyClick(w.editor(), Qt::Key_F8);

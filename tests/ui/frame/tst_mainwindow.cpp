@@ -1,4 +1,5 @@
 #include "core/frame/CommandLine.h"
+#include "support/Contrast.h"
 #include "support/MainWindowFixture.h"
 #include "support/OutlineNodes.h"
 #include "support/TestFiles.h"
@@ -107,20 +108,6 @@ QStringList popupEntries(const std::function<void()>& ask)
 } // namespace
 
 namespace {
-// WCAG's contrast ratio of two colours.
-double contrast(QColor a, QColor b)
-{
-    const auto luminance = [](QColor c) {
-        const auto channel = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-               0.0722 * channel(c.blueF());
-    };
-    const double x = luminance(a), y = luminance(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
-
 // What a window shows in words, and the fields a screen reader could not name.
 struct Walked {
     QStringList texts;
