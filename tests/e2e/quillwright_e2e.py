@@ -985,11 +985,11 @@ def journey_keys_only(display, home):
                   and e["description"].startswith("nothing selected"))
         unchanged("Tab out of the find bar")
         # The Problems list: shown from Tools, reached with F6, its menu with
-        # Shift+F10, Return on a problem goes to it in the script.
+        # the Menu key, Return on a problem goes to it in the script.
         s.keys("alt+t", "b")
         s.keys("F6", "F6")
         focus_in("frmMain", "QTreeWidget", "problemsList")
-        s.keys("Down", "shift+F10")
+        s.keys("Down", "Menu")
         popup("Don't Report This Kind of Problem")
         s.keys("Escape")
         focus_in("frmMain", "QTreeWidget", "problemsList")
