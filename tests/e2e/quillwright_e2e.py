@@ -1086,7 +1086,22 @@ def journey_keys_only(display, home):
         time.sleep(0.5)
         s.keys("ctrl+w")
         time.sleep(0.5)
-        s.quit()
+        # New Script from Changes, from the forum to the copy changed by hand:
+        # what the script was proven to do is heard.
+        write_cp1252(os.path.join(copy, "index.php"), "<?php\r\n$page_title = 'Keys';\r\n?>")
+        mark = time.time()
+        s.keys("alt+t", "n")
+        for title, folder in (("The original forum", forum), ("The forum with your changes", copy)):
+            s.window(title)
+            s.keys("ctrl+a")
+            s.type(folder)
+            s.keys("Return")
+            s.gone(title)
+        bus.announced(mark, r"^Installs back exactly")
+        s.window("Properties")
+        s.keys("Escape")
+        s.gone("Properties")
+        s.quit(answers=("n",))
     finally:
         s.kill()
         bus.close()
