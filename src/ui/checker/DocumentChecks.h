@@ -57,7 +57,7 @@ signals:
     void ignoreRuleRequested(const QString& rule);
 
 protected:
-    // The script's tooltips and context menu tell of the findings under the mouse.
+    // The script's tooltips tell of the findings under the mouse.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -183,6 +183,10 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const
             return n.text;
         if (role == Qt::DecorationRole && n.picture > 0)
             return Icons::outlinePicture(n.picture);
+        if (role == Qt::AccessibleTextRole && m_describe) {
+            const QString described = m_describe(index.row(), n.text.trimmed());
+            return described.isEmpty() ? QVariant() : QVariant(described);
+        }
         return {};
     }
     const int f = fixedOf(index);

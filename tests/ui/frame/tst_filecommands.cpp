@@ -30,6 +30,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
@@ -110,10 +111,15 @@ private slots:
         const QString path = f.path("in.mod");
         writeAll(path,
                  QByteArray(65, '#') + "\n## Author Note:x\n#\n#-----[ Open ]---\n#\n\x80\xe9\n");
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.window->menuBar()->setFocus(); // where a menu left it
         f.dialogs.fileNames = {path};
         f.window->files().mnuFileOpen_Click();
         DocumentWindow* d = f.doc();
         QCOMPARE(d->caption(), path);
+        // The keys go to the script that was opened.
+        QCOMPARE(QApplication::focusWidget(), d->mod_fly());
         QCOMPARE(d->control().text(),
                  QString(65, '#') + " \r\n## Author Note: x\r\n#\r\n#-----[ OPEN ]---\r\n#\r\n" +
                      QString::fromUtf8("\u20ac\u00e9\r\n"));
@@ -405,6 +411,17 @@ private slots:
             if (a->objectName() == "mnuFileMRU" && !kept)
                 kept = a;
         QCOMPARE(kept->text(), QString("&1 dropped.mod"));
+        // Files of one name (every MOD has an install.txt) say their folder.
+        QDir(f.path("a")).mkpath(".");
+        QDir(f.path("b & c")).mkpath(".");
+        for (const char* folder : {"a", "b & c"}) {
+            writeAll(f.path(folder) + "/install.txt", "## MOD Title: x\r\n");
+            f.window->files().openFiles({f.path(folder) + "/install.txt"});
+        }
+        QCOMPARE(recent[0]->text(),
+                 "&1 install.txt in " + QDir::toNativeSeparators(f.path("b && c")));
+        QCOMPARE(recent[1]->text(), "&2 install.txt in " + QDir::toNativeSeparators(f.path("a")));
+        QCOMPARE(recent[2]->text(), QString("&3 dropped.mod"));
     }
 
     void open_failureIsReportedAndTheDocumentKept_data()
