@@ -154,6 +154,11 @@ QString bannerClosing()
 {
     return QStringLiteral(" ]") + QString(42, QLatin1Char('-'));
 }
+QStringList bannerBlock(const QString& keyword)
+{
+    const QString frame = QStringLiteral("#");
+    return {frame, bannerOpening() + keyword + bannerClosing(), frame};
+}
 QString bannerKeywordEnd()
 {
     return QStringLiteral(" ]---");

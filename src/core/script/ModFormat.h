@@ -57,6 +57,9 @@ QString modVersionLabel();     // "## MOD Version: "
 
 QString bannerOpening(); // "#-----[ "
 QString bannerClosing(); // " ]------------------------------------------"
+// An action's banner as the template writes it, with its "#" frame:
+// "#", "#-----[ KEYWORD ]-----...", "#".
+QStringList bannerBlock(const QString& keyword);
 // The editor's literal reading of a banner, which the colours and the outline
 // show: a line that begins with the opening is a banner, and its keyword runs
 // to the first " ]---"; without one on the line the keyword reads on into the
