@@ -14,6 +14,8 @@ namespace Quillwright {
 
 namespace Install {
 
+// A forum file while the installer changes it, and which action made each of its lines.
+
 // The action that made a line: the script's index and its banner's line (from 0).
 struct Origin {
     int script = -1;

@@ -58,6 +58,20 @@ QString emptyCommentLine()
 {
     return QStringLiteral("##");
 }
+std::optional<QStringView> afterCommentMark(QStringView line)
+{
+    static const QString mark = emptyCommentLine();
+    if (!line.startsWith(mark))
+        return std::nullopt;
+    return line.sliced(mark.size());
+}
+QString withoutModPrefix(QString label)
+{
+    static const QString prefix = QStringLiteral("mod ");
+    if (label.startsWith(prefix))
+        label.remove(0, prefix.size());
+    return label;
+}
 
 QString securityNoticeLine1()
 {

@@ -126,8 +126,8 @@ QStringList keptHeader(const Options& o, const Lists& l)
     bool dropping = false; // the continuation lines of a list written again
     for (const QString& line : o.header) {
         const auto label = ModReader::headerLabel(line);
-        if (dropping && !label && line.startsWith(QStringLiteral("##"))) {
-            const QString rest = line.mid(2).trimmed();
+        if (const auto comment = ModFormat::afterCommentMark(line); dropping && !label && comment) {
+            const QStringView rest = comment->trimmed();
             if (!rest.isEmpty() && !rest.startsWith(u'#'))
                 continue;
         }
