@@ -244,28 +244,30 @@ void compose(const Changes& c, const Options& options, Written& w)
     QStringList out =
         options.header.isEmpty() ? newHeader(options, lists) : keptHeader(options, lists);
     w.actions = 0;
+    const auto action = [&](const QString& keyword, const QStringList& content) {
+        append(out, keyword, content);
+        ++w.actions;
+    };
+    // One line a file, as `line` says it.
+    const auto perFile = [](const QStringList& paths, const auto& line) {
+        QStringList lines;
+        for (const QString& p : paths)
+            lines << line(p);
+        return lines;
+    };
     for (const QString& path : lists.edited) {
-        append(out, QStringLiteral("OPEN"), {path});
-        ++w.actions;
-        for (const Block& b : c.actions.at(path)) {
-            append(out, b.keyword, b.content);
-            ++w.actions;
-        }
+        action(QStringLiteral("OPEN"), {path});
+        for (const Block& b : c.actions.at(path))
+            action(b.keyword, b.content);
     }
-    if (!lists.copied.isEmpty()) {
-        QStringList lines;
-        for (const QString& p : lists.copied)
-            lines << QStringLiteral("copy root/%1 to %1").arg(p);
-        append(out, QStringLiteral("COPY"), lines);
-        ++w.actions;
-    }
-    if (!c.gone.isEmpty()) {
-        QStringList lines;
-        for (const QString& p : c.gone)
-            lines << tr("Delete the file %1 from the forum.").arg(p);
-        append(out, QStringLiteral("DIY INSTRUCTIONS"), lines);
-        ++w.actions;
-    }
+    if (!lists.copied.isEmpty())
+        action(QStringLiteral("COPY"), perFile(lists.copied, [](const QString& p) {
+                   return QStringLiteral("copy root/%1 to %1").arg(p);
+               }));
+    if (!c.gone.isEmpty())
+        action(QStringLiteral("DIY INSTRUCTIONS"), perFile(c.gone, [](const QString& p) {
+                   return tr("Delete the file %1 from the forum.").arg(p);
+               }));
     append(out, QStringLiteral("SAVE/CLOSE ALL FILES"), {ModFormat::endOfMod()});
     w.script = out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     // Windows-1252 unless the quoted files are UTF-8, or the text needs it.

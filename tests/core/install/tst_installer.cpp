@@ -102,6 +102,16 @@ void assembleForum(const QDir& dir, const QString& into)
     }
 }
 
+// A row for each case folder in `golden`, of which there are at least `atLeast`.
+void caseRows(const QString& golden, int atLeast)
+{
+    QTest::addColumn<QString>("name");
+    const QStringList cases = QDir(golden).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QVERIFY(cases.size() >= atLeast);
+    for (const QString& name : cases)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
 // The scripts of a golden case, in the order they are installed.
 QStringList caseScripts(const QDir& dir)
 {
@@ -188,12 +198,7 @@ private slots:
     // FIND, and the diff, applied by patch, must give the installed copy.
     void goldenCases_giveTheirDiffReportAndFindings_data()
     {
-        QTest::addColumn<QString>("name");
-        const QStringList cases =
-            QDir(QUILLWRIGHT_INSTALL_GOLDEN).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        QVERIFY(cases.size() >= 20);
-        for (const QString& name : cases)
-            QTest::newRow(qPrintable(name)) << name;
+        caseRows(QUILLWRIGHT_INSTALL_GOLDEN, 20);
     }
     void goldenCases_giveTheirDiffReportAndFindings()
     {
@@ -295,15 +300,7 @@ private slots:
     // The writer's golden cases: a small forum and an author's change to it,
     // with the script the writer makes of the change and what it says; the
     // package it writes, installed on the forum, gives the changed forum.
-    void goldenWriterCases_giveTheirScript_data()
-    {
-        QTest::addColumn<QString>("name");
-        const QStringList cases =
-            QDir(QUILLWRIGHT_WRITE_GOLDEN).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        QVERIFY(cases.size() >= 6);
-        for (const QString& name : cases)
-            QTest::newRow(qPrintable(name)) << name;
-    }
+    void goldenWriterCases_giveTheirScript_data() { caseRows(QUILLWRIGHT_WRITE_GOLDEN, 7); }
     void goldenWriterCases_giveTheirScript()
     {
         QFETCH(QString, name);
