@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the reference outputs of the golden cases, after a deliberate change
-# to the checker, the installer or the dry run; then read the difference
-# (git diff tests/core/*/golden) before committing it.
+# to the checker, the installer, the dry run or the writer; then read the
+# difference (git diff tests/core/*/golden) before committing it.
 #
 # tests/core/checker/golden: a script per case, NAME.mod, and the findings it
 # gives, NAME.expected. Cases named good--*.mod must stay free of errors and
@@ -11,22 +11,22 @@
 #
 # tests/core/install/golden: a folder per case, with the few forum files it
 # needs (forum.name names shared forums in tests/core/install/forums, one a
-# line, and forum/ holds files of its own laid over them), its scripts (*.mod, *.txt, installed in the order of their
-# names, each to the result of the ones before) and their package beside
-# them (root/ ...): expected.diff is what `quillwright-mod diff` prints,
-# expected.report what it says on standard error, expected.findings what
-# the checker's dry run finds against the same forum. The test also demands
-# that the dry run and the installer agree on every OPEN, FIND and IN-LINE
-# FIND. Cases named good--* must install without an error; RULE--* must
-# report RULE.
+# line; forum/ holds files of its own laid over them), its scripts (*.mod,
+# *.txt, installed in the order of their names, each to the result of the
+# ones before) and their package beside them (root/ ...): expected.diff is
+# what `quillwright-mod diff` prints, expected.report what it says on
+# standard error, expected.findings what the checker's dry run finds against
+# the same forum. The test also demands that the dry run and the installer
+# agree on every OPEN, FIND and IN-LINE FIND. Cases named good--* must
+# install without an error; RULE--* must report RULE.
 #
 # tests/core/writer/golden: a folder per case, its forum as an installer
 # case has it and change.diff, the author's change to it as patch -p1
-# applies it (new files among them); expected.mod is the script `quillwright-mod write` makes of
-# the change, the running version in its Generator line written as
-# {version}, and expected.report what it says on standard error. Cases
-# named good--* must install back exactly; copied-whole--* must carry a file
-# whole.
+# applies it (new files among them); expected.mod is the script
+# `quillwright-mod write` makes of the change, the running version in its
+# Generator line written as {version}, and expected.report what it says on
+# standard error. Cases named good--* must install back exactly;
+# copied-whole--* must carry a file whole.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --build build --target quillwright-check quillwright-mod >/dev/null
