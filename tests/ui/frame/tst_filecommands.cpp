@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include "core/frame/StringTable.h"
+#include "core/install/InstallReport.h"
 #include "core/script/HeaderPlaceholders.h"
 #include "core/script/ModFormat.h"
 #include "core/script/ScriptFile.h"
