@@ -1000,11 +1000,13 @@ def journey_keys_only(display, home):
             + banner("FIND") + "include('common.php');\r\n"
             + banner("OPEN") + "index.php\r\n"
             + banner("FIND") + "$page_title = '';\r\n"
+            + banner("AFTER, ADD") + "$page_shown = true;\r\n"
             + banner("SAVE/CLOSE ALL FILES") + "# EoM\r\n")
     write_cp1252(script, body)
     forum = os.path.join(home, "forum")
     os.makedirs(forum)
-    write_cp1252(os.path.join(forum, "index.php"), "<?php\r\n$page_title = '';\r\n?>")
+    # Both names, so that the script installs once the journey renames one.
+    write_cp1252(os.path.join(forum, "index.php"), "<?php\r\n$page_title = '';\r\n$page_name = '';\r\n?>")
     bus = AccessibilityBus(display, home)
     s = Session(display, home, args=["--forum", forum], placement=(15000, 12000),
                 extra_env=bus.session_env())
@@ -1128,10 +1130,22 @@ def journey_keys_only(display, home):
         s.keys("F6", "F6")
         focus_in("frmMain", "Quillwright::ModEditor")
         unchanged("the status bar's buttons")
-        # F9, and back.
+        # F9: the preview takes the keys on its list of files; Tab reaches
+        # its diff, where Down reads each line with its kind and numbers;
+        # Esc closes it and the keys are back in the script.
         s.keys("F9")
         s.window("Preview Installation - .*")
-        s.keys("alt+F4")
+        focus_in("installPreview", widget="previewFiles")
+        for _ in range(6):
+            if s.fresh_report().get("focus", {}).get("widget") == "previewDiff":
+                break
+            s.keys("Tab")
+        focus_in("installPreview", widget="previewDiff")
+        mark = time.time()
+        s.keys("Down", "Down")
+        bus.heard(mark, "the diff's line read with its kind and numbers",
+                  lambda e: re.match(r"^(Unchanged|Added|Removed|Changes from)", e["description"]))
+        s.keys("Escape")
         s.gone("Preview Installation - .*")
         focus_in("frmMain", "Quillwright::ModEditor")
         unchanged("F9 and back")
