@@ -56,7 +56,7 @@ NamedScript readNamedScript(const QString& name, const QByteArray& bytes, const 
         out.package = script.package;
         text = script.bytes;
     } else {
-        out.package = FileTree::folder(QFileInfo(name).absolutePath());
+        out.package = packageOnDisk(QFileInfo(name).absolutePath());
     }
     QString refusal;
     out.lines = ModReader::readLines(text, &out.encoding, &refusal);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/encoding/TextEncoding.h"
-#include "core/package/FileTree.h"
+#include "core/package/ScriptPackage.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -38,12 +38,12 @@ OptionValue optionValue(const QStringList& args, qsizetype& i, const QString& na
 // A script named on the command line, as its bytes were read: a MOD
 // script, or a zip archive (whatever its name) whose install script is
 // taken, `wanted` naming it when there are several. Its package is the
-// folder beside the file, or the script's folder in the archive.
+// one on disk that holds it (packageOnDisk), or the archive.
 struct NamedScript {
     QString name; // as reports name it: the file, or ARCHIVE/PATH-INSIDE
     QStringList lines;
     TextEncoding encoding = TextEncoding::Windows1252;
-    FileTree package;
+    ScriptPackage package;
     QString error; // why it cannot be read; then nothing else is set
 };
 NamedScript readNamedScript(const QString& name, const QByteArray& bytes, const QString& wanted);

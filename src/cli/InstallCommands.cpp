@@ -123,7 +123,7 @@ bool readScripts(const QStringList& names, const QString& wanted, std::vector<In
             say(stderr, CliText::tr("quillwright-mod: cannot read %1: %2").arg(name, script.error));
             return false;
         }
-        out.push_back({script.name, script.lines, script.package});
+        out.push_back({script.name, script.lines, script.package.files, script.package.folder});
     }
     return true;
 }

@@ -52,9 +52,44 @@ bool matchesName(const QString& pattern, const QString& name)
         .hasMatch();
 }
 
+// The files a source names in one folder of the package (`at`): "" when it
+// has none there.
+std::vector<std::pair<QString, QString>> lookUp(const FileTree& package, const QString& at,
+                                                const QString& from, std::optional<QString> folder,
+                                                const QString& to)
+{
+    std::vector<std::pair<QString, QString>> out;
+    const QString path = joined(at, from);
+    QString base = parentOf(path);
+    const QString pattern = nameOf(from);
+    if (hasWildcard(pattern) || package.isFolder(path)) {
+        const bool whole = !hasWildcard(pattern) || pattern == u"*" || pattern == u"*.*";
+        if (!hasWildcard(pattern))
+            base = path;
+        if (!folder) // "copy icons/*.gif to images/icons": a folder, made if need be
+            folder = to;
+        for (const QString& file : package.filesUnder(base)) {
+            const QString below = base.isEmpty() ? file : file.mid(base.size() + 1);
+            if (whole || (!below.contains(u'/') && matchesName(pattern, below)))
+                out.emplace_back(file, joined(*folder, below));
+        }
+    } else if (package.read(path)) {
+        out.emplace_back(path, folder ? joined(*folder, pattern) : to);
+    }
+    return out;
+}
+
+// "../../": from `folder` up to `above`, one of the folders that hold it.
+QString upTo(const QString& folder, const QString& above)
+{
+    const qsizetype levels = folder.count(u'/') + 1 - (above.isEmpty() ? 0 : above.count(u'/') + 1);
+    return QStringLiteral("../").repeated(levels);
+}
+
 } // namespace
 
-CopyLine readCopyLine(QStringView line, const FileTree& package, const FileTree& forum,
+CopyLine readCopyLine(QStringView line, const FileTree& package, const QString& scriptFolder,
+                      const FileTree& forum,
                       const std::function<bool(const QString& path)>& isForumFolder)
 {
     static const QRegularExpression form(QStringLiteral("^\\s*copy\\s+(.+?)\\s+to\\s+(.+?)\\s*$"),
@@ -70,7 +105,7 @@ CopyLine readCopyLine(QStringView line, const FileTree& package, const FileTree&
         return out;
     }
     const QString from = ModReader::scriptPath(out.source);
-    if (!ForumPaths::isConfined(out.source) || package.leaves(from)) {
+    if (!ForumPaths::isConfined(out.source)) {
         out.verdict = CopyLine::Verdict::SourceOutside;
         return out;
     }
@@ -86,21 +121,21 @@ CopyLine readCopyLine(QStringView line, const FileTree& package, const FileTree&
     else if (isForumFolder(to))
         folder = to;
 
-    QString base = parentOf(from);
-    const QString pattern = nameOf(from);
-    if (hasWildcard(pattern) || package.isFolder(from)) {
-        const bool whole = !hasWildcard(pattern) || pattern == u"*" || pattern == u"*.*";
-        if (!hasWildcard(pattern))
-            base = from;
-        if (!folder) // "copy icons/*.gif to images/icons": a folder, made if need be
-            folder = to;
-        for (const QString& file : package.filesUnder(base)) {
-            const QString below = base.isEmpty() ? file : file.mid(base.size() + 1);
-            if (whole || (!below.contains(u'/') && matchesName(pattern, below)))
-                out.files.emplace_back(file, joined(*folder, below));
+    // Beside the script first, then in the folders above it, up to the
+    // package's top: a script in contrib/ copies what the package holds.
+    for (QString at = scriptFolder;; at = parentOf(at)) {
+        if (package.leaves(joined(at, from))) {
+            out.verdict = CopyLine::Verdict::SourceOutside;
+            return out;
         }
-    } else if (package.read(from)) {
-        out.files.emplace_back(from, folder ? joined(*folder, pattern) : to);
+        out.files = lookUp(package, at, from, folder, to);
+        if (!out.files.empty()) {
+            if (at != scriptFolder)
+                out.takenFrom = upTo(scriptFolder, at) + from;
+            break;
+        }
+        if (at.isEmpty())
+            break;
     }
     if (out.files.empty()) {
         out.verdict = CopyLine::Verdict::SourceMissing;

@@ -17,7 +17,9 @@ namespace Quillwright {
 // "*.*" (or "*") the folder's whole content, its subfolders too, as the
 // packages' own notes say ("copy all the content of root/, files and
 // sub-directories"); a target such as "*.*" or "images/*.*" stands for its
-// folder. Only files inside the package are copied, only into the forum.
+// folder. The source is looked for beside the script, then in each folder
+// above it up to the package's top (see ScriptPackage). Only files inside
+// the package are copied, only into the forum.
 namespace Install {
 
 struct CopyLine {
@@ -32,11 +34,16 @@ struct CopyLine {
     QString source; // as written
     QString target; // as written; for TargetOutside, the path refused
     std::vector<std::pair<QString, QString>> files; // package path, forum path
+    // Copy, from a folder above the script's: the source as found from the
+    // script's folder ("../root/x.php"); empty when it was beside the script.
+    QString takenFrom;
 };
 
 // `isForumFolder`: whether a path of the forum is a folder, there already or
 // made by the installation so far.
-CopyLine readCopyLine(QStringView line, const FileTree& package, const FileTree& forum,
+// `scriptFolder`: the script's folder in `package`, "" at its top.
+CopyLine readCopyLine(QStringView line, const FileTree& package, const QString& scriptFolder,
+                      const FileTree& forum,
                       const std::function<bool(const QString& path)>& isForumFolder);
 
 } // namespace Install

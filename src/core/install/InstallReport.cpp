@@ -22,6 +22,13 @@ QStringList reportLines(const std::vector<Script>& scripts, const Result& result
                        .arg(n.line)
                        .arg(n.message);
     }
+    for (const CopiedFromAbove& c : result.fromAbove)
+        out << Checker::compilerLine(
+            scripts[size_t(c.script)].name,
+            {c.line, 1, 0, Severity::Note, QStringLiteral("copy-from-above"),
+             QCoreApplication::translate(
+                 "Install", "%1 is not beside the script: it is copied from %2, in the package")
+                 .arg(c.source, c.from)});
     for (const ToDo& t : result.todo) {
         const bool oneLine = !t.text.contains(u'\n');
         const Checker::Finding note{

@@ -246,7 +246,7 @@ void Installer::copyAction(const Action& a)
         const QStringView text = (*m_lines)[size_t(i)];
         if (ModReader::isNote(text))
             continue;
-        const CopyLine copy = readCopyLine(text, script.package, m_forum, isFolder);
+        const CopyLine copy = readCopyLine(text, script.package, script.folder, m_forum, isFolder);
         switch (copy.verdict) {
         case CopyLine::Verdict::TargetOutside:
             opened(ModReader::scriptPath(copy.target));
@@ -274,6 +274,8 @@ void Installer::copyAction(const Action& a)
                 opened(to);
                 placeCopy(to, *script.package.read(from));
             }
+            if (!copy.takenFrom.isEmpty())
+                m_result.fromAbove.push_back({m_script, i + 1, copy.source, copy.takenFrom});
             ++m_result.applied;
             break;
         }

@@ -19,7 +19,8 @@ namespace Install {
 struct Script {
     QString name;      // how the report names it (its file name)
     QStringList lines; // as read (ModReader::readLines)
-    FileTree package;  // what COPY copies from: the folder beside the script; may be empty
+    FileTree package;  // what COPY copies from (packageOnDisk, packageInArchive); may be empty
+    QString folder;    // the script's folder in `package`; "" at its top
 };
 
 // Something for the user to do by hand: a COPY whose source the package
@@ -37,6 +38,15 @@ struct Note {
     QString file; // a forum file's path; empty: the script
     int line = 0; // from 1
     QString message;
+};
+
+// A COPY that took its file from a folder above the script's, in its
+// package: said, so that the forum owner can check it is the file meant.
+struct CopiedFromAbove {
+    int script = 0;
+    int line = 0;   // the COPY line's, from 1
+    QString source; // as written
+    QString from;   // where it was taken: the path from the script's folder ("../root/x.php")
 };
 
 struct Finding {
@@ -58,6 +68,7 @@ struct Result {
     QStringList opened;             // every file OPENed or copied to, in that order
     std::vector<Finding> findings;  // failures, in script order
     std::vector<ToDo> todo;
+    std::vector<CopiedFromAbove> fromAbove;
     int applied = 0; // actions carried out
     int failed = 0;  // actions reported and those skipped because of them
 };

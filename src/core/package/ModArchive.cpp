@@ -1,6 +1,5 @@
 #include "core/package/ModArchive.h"
 
-#include "core/encoding/TextEncoding.h"
 #include "core/script/ForumPaths.h"
 #include "core/script/ModReader.h"
 
@@ -42,22 +41,6 @@ QString entryName(archive_entry* entry)
         return QString::fromUtf8(utf8);
     const char* raw = archive_entry_pathname(entry);
     return raw ? QString::fromLocal8Bit(raw) : QString();
-}
-
-// A MOD script: text whose header, before the first action, has a title.
-bool isScript(const QByteArray& bytes)
-{
-    if (!decodeText(bytes.first(std::min<qsizetype>(bytes.size(), 64 * 1024))).refusal.isEmpty())
-        return false;
-    const QStringList lines =
-        ModReader::readLines(bytes.first(std::min<qsizetype>(bytes.size(), 16 * 1024)));
-    for (const QString& l : lines) {
-        if (ModReader::scanBanner(l))
-            return false;
-        if (const auto label = ModReader::headerLabel(l); label && label->first == u"title")
-            return true;
-    }
-    return false;
 }
 
 struct ArchiveCloser {
@@ -216,9 +199,8 @@ Choice chooseScript(const Package& package, const QString& wanted)
 
 Script openScript(const Package& package, const QString& path)
 {
-    const qsizetype slash = path.lastIndexOf(u'/');
     return {path, package.files.read(path).value_or(QByteArray()),
-            package.files.under(slash < 0 ? QString() : path.first(slash))};
+            packageInArchive(package.files, path)};
 }
 
 } // namespace ModArchive

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/package/FileTree.h"
+#include "core/package/ScriptPackage.h"
 
 #include <QByteArray>
 #include <QString>
@@ -46,11 +47,11 @@ struct Choice {
 Choice chooseScript(const Package& package, const QString& wanted = QString());
 
 // A script of the package as the installer and the editor take it: its
-// bytes, and its folder in the archive as its package.
+// bytes, and the archive as its package.
 struct Script {
     QString path;
     QByteArray bytes;
-    FileTree package;
+    ScriptPackage package;
 };
 Script openScript(const Package& package, const QString& path);
 

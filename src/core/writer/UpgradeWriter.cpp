@@ -2,6 +2,7 @@
 
 #include "core/install/ForumFolder.h"
 #include "core/install/InstallReport.h"
+#include "core/package/ScriptPackage.h"
 #include "core/script/ModReader.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,8 @@ std::optional<Install::Script> readVersion(const QString& path, QString& error)
                     .arg(QDir::toNativeSeparators(path), refusal);
         return std::nullopt;
     }
-    return Install::Script{info.fileName(), lines, FileTree::folder(info.absolutePath())};
+    const ScriptPackage package = packageOnDisk(info.absolutePath());
+    return Install::Script{info.fileName(), lines, package.files, package.folder};
 }
 
 QStringList headerOf(const QStringList& lines)

@@ -5,6 +5,7 @@
 #include "core/install/ForumTextFile.h"
 #include "core/install/InstallReport.h"
 #include "core/install/UnifiedDiff.h"
+#include "core/package/ScriptPackage.h"
 #include "ui/checker/DocumentChecks.h"
 #include "ui/document/DocumentFile.h"
 #include "ui/document/DocumentWindow.h"
@@ -60,7 +61,8 @@ ScriptInstallation installScript(DocumentWindow* doc, const QString& forumFolder
     QStringList lines;
     const LineStore store = doc->control().lineSnapshot();
     store.lines().forEach([&lines](const LinePtr& l) { lines << l->text; });
-    out.scripts.push_back({name, lines, folder.isEmpty() ? FileTree() : FileTree::folder(folder)});
+    const ScriptPackage package = folder.isEmpty() ? ScriptPackage() : packageOnDisk(folder);
+    out.scripts.push_back({name, lines, package.files, package.folder});
     out.result = Install::install(out.scripts, forumFolder);
     return out;
 }
