@@ -13,7 +13,8 @@
 # needs (forum.name names shared forums in tests/core/install/forums, one a
 # line; forum/ holds files of its own laid over them), its scripts (*.mod,
 # *.txt, installed in the order of their names, each to the result of the
-# ones before) and their package beside them (root/ ...): expected.diff is
+# ones before; then those under contrib/, as a package keeps its add-ons)
+# and their package around them (root/ ...): expected.diff is
 # what `quillwright-mod diff` prints, expected.report what it says on
 # standard error, expected.findings what the checker's dry run finds against
 # the same forum. The test also demands that the dry run and the installer
@@ -65,7 +66,9 @@ for case in tests/core/install/golden/*/; do
     cd "$case"
     assemble_forum "$work/forum"
     mapfile -t scripts < <(find . -maxdepth 1 -type f \( -name '*.mod' -o -name '*.txt' \) \
-                             -printf '%f\n' | LC_ALL=C sort)
+                             -printf '%f\n' | LC_ALL=C sort
+                           [ -d contrib ] && find contrib -type f \( -name '*.mod' -o -name '*.txt' \) \
+                             | LC_ALL=C sort)
     "$bin/quillwright-mod" diff --forum "$work/forum" "${scripts[@]}" > expected.diff \
       2> expected.report || true
     "$bin/quillwright-check" --color=never --forum "$work/forum" --select "$dry_run" \

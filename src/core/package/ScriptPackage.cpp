@@ -53,8 +53,9 @@ ScriptPackage packageOnDisk(const QString& scriptFolder)
     std::vector<QDir> above;
     for (QDir d = own; int(above.size()) < MaxPackageLevels && d.cdUp();)
         above.push_back(d);
+    // root/ alone is no package: "/" holds root/, the administrator's home.
     for (const QDir& d : above)
-        if (holdsRoot(d))
+        if (holdsRoot(d) && holdsMod(d))
             return within(d);
     for (const QDir& d : above)
         if (holdsMod(d))

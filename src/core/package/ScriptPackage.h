@@ -22,11 +22,13 @@ struct ScriptPackage {
 // folders a user keeps his downloads in.
 inline constexpr int MaxPackageLevels = 3;
 
-// The package of a script in `scriptFolder` on disk. A folder that holds
-// root/ is a package's top, the script's own first; else the nearest folder
-// above, at most MaxPackageLevels up, that holds root/; else the nearest
-// one above, as far, that holds a MOD of its own (a script, or the XML form
-// of one: the package's main MOD); else the script's folder alone.
+// The package of a script in `scriptFolder` on disk. A script's folder that
+// holds root/ is its package's top. Else the nearest folder above it, at
+// most MaxPackageLevels up, that holds root/ and a MOD of its own (a script,
+// or the XML form of one: the package's main MOD); else the nearest one
+// that holds such a MOD; else the script's folder alone. A folder of
+// downloads holds no root/ and rarely a MOD; should it hold one, COPY still
+// takes only a file at the very path the script names, and says so.
 ScriptPackage packageOnDisk(const QString& scriptFolder);
 
 // The package of a script at `path` in an archive: the whole archive, which

@@ -2,12 +2,14 @@
 #include "core/checker/Rules.h"
 #include "core/install/ForumFolder.h"
 #include "core/install/ModInstaller.h"
+#include "core/package/ScriptPackage.h"
 #include "core/script/ModFormat.h"
 #include "core/script/ModReader.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -112,10 +114,18 @@ void caseRows(const QString& golden, int atLeast)
         QTest::newRow(qPrintable(name)) << name;
 }
 
-// The scripts of a golden case, in the order they are installed.
+// The scripts of a golden case, in the order they are installed: those at
+// its top, then those its contrib/ folder holds, at any depth.
 QStringList caseScripts(const QDir& dir)
 {
-    return dir.entryList({"*.mod", "*.txt"}, QDir::Files, QDir::Name);
+    QStringList out = dir.entryList({"*.mod", "*.txt"}, QDir::Files, QDir::Name);
+    QStringList contrib;
+    QDirIterator it(dir.filePath("contrib"), {"*.mod", "*.txt"}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        contrib << dir.relativeFilePath(it.next());
+    contrib.sort();
+    return out + contrib;
 }
 
 // The rules the dry run gives, which the installer must give alike.
@@ -237,8 +247,9 @@ private slots:
             for (const Checker::Finding& f : Checker::dryRun(lines, forum))
                 tried.emplace_back(f.line, f.rule);
             std::vector<std::pair<int, QString>> installed;
+            const ScriptPackage package = packageOnDisk(QFileInfo(dir.filePath(s)).absolutePath());
             for (const Install::Finding& f :
-                 Install::install({{s, lines, FileTree::folder(dir.path())}}, forum).findings)
+                 Install::install({{s, lines, package.files, package.folder}}, forum).findings)
                 installed.emplace_back(f.finding.line, f.finding.rule);
             QCOMPARE(verdicts(lines, installed), verdicts(lines, tried));
         }
@@ -383,6 +394,13 @@ private slots:
             FileTree::folder(forum.path()));
         QCOMPARE(rulesOf(all), QStringList{"path-outside-package"});
         QVERIFY(all.files.empty() && all.todo.empty());
+        // Nor when a script in contrib/ finds it above its own folder.
+        const Install::Result above =
+            Install::install({{"contrib.mod", script({"COPY|copy root/b.php to b.php"}),
+                               FileTree::folder(package.path()), "contrib"}},
+                             FileTree::folder(forum.path()));
+        QCOMPARE(rulesOf(above), QStringList{"path-outside-package"});
+        QVERIFY(above.files.empty() && above.todo.empty() && above.fromAbove.empty());
     }
 
     // What a shell user types, what the tool answers: its status, and a line it says.
@@ -438,6 +456,16 @@ private slots:
         QTest::newRow("a package made to fill a disk")
             << QStringList{"diff", "--forum", "forum", "bomb.zip"} << 2
             << "far more than its own size";
+        QTest::newRow("an add-on copies what its package holds above it")
+            << install + QStringList{"o5", "qr/contrib/add-on.mod"} << 0
+            << "root/quick_reply.php is not beside the script: it is copied from "
+               "../root/quick_reply.php, in the package [copy-from-above]";
+        QTest::newRow("an add-on in an archive")
+            << QStringList{"diff", "--forum", "forum", "--script", "add-on.mod", "three.zip"} << 0
+            << "three.zip/QR/contrib/add-on.mod:7:1: note: root/quick_reply.php is not beside";
+        QTest::newRow("root/ above with no MOD of its own")
+            << QStringList{"diff", "--forum", "forum", "a/b/loose/contrib/add-on.mod"} << 0
+            << "to do by hand: copy root/quick_reply.php to quick_reply.php [todo-copy]";
         QTest::newRow("the checker takes a package's script")
             << QStringList{"check", "--forum", "forum", "quick_reply.zip"} << 0
             << "quick_reply.zip/QR/install.mod:";
@@ -479,12 +507,24 @@ private slots:
                  {{"QR/install.mod", good}, {"QR/root/shadow@", "/etc/shadow"}});
         writeZip(dir.filePath("bomb.zip"),
                  {{"QR/install.mod", good}, {"QR/root/zeros.php", QByteArray(8 << 20, '\0')}});
+        const QByteArray addOn =
+            script({"COPY|copy root/quick_reply.php to quick_reply.php"}).join("\r\n").toLatin1();
+        writeZip(dir.filePath("three.zip"), {{"QR/install.mod", good},
+                                             {"QR/root/quick_reply.php", "<?php\n"},
+                                             {"QR/contrib/add-on.mod", addOn}});
+        for (const QString& top : {"qr", "a/b/loose"}) {
+            writeFile(dir.filePath(top + "/root/quick_reply.php"), "<?php\n");
+            writeFile(dir.filePath(top + "/contrib/add-on.mod"), addOn);
+        }
+        writeFile(dir.filePath("qr/install.mod"), good);
 
         const Run r = run(QUILLWRIGHT_MOD, args, dir.path());
         QVERIFY2((r.out + r.err).contains(says.toUtf8()), (r.out + r.err).constData());
         QCOMPARE(r.status, status);
-        if (args.contains("o4")) // COPY took its file from root/ in the archive
-            QCOMPARE(readFile(dir.filePath("o4/quick_reply.php")), QByteArray("<?php\n"));
+        for (const char* out : {"o4", "o5"}) // COPY took its file from root/ of the package
+            if (args.contains(out))
+                QCOMPARE(readFile(dir.filePath(QString(out) + "/quick_reply.php")),
+                         QByteArray("<?php\n"));
         if (status == 2 && args.value(0) == "install")
             QVERIFY(!QFileInfo::exists(dir.filePath(args.value(4))));
         QCOMPARE(readFile(dir.filePath("forum/viewtopic.php")), Viewtopic);

@@ -1,0 +1,3 @@
+<?php
+// The badges of the members listed
+?>

@@ -1,0 +1,3 @@
+<?php
+$lang['Badges_memberlist'] = 'Badges of the members';
+?>

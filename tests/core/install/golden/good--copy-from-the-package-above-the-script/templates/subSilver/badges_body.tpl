@@ -1,0 +1,3 @@
+<table class="forumline">
+<tr><td>{BADGES}</td></tr>
+</table>

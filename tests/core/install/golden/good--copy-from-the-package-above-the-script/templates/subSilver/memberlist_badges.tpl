@@ -1,0 +1,1 @@
+<td class="row1">{memberrow.BADGES}</td>
