@@ -654,6 +654,8 @@ FR = {
         'le fragment : %1',
     ('Install', "COPY from %1 is refused: only files inside the MOD's package are copied"):
         'COPY depuis %1 est refusé : seuls les fichiers du paquet du MOD sont copiés',
+    ('Install', '%1 is not beside the script: it is copied from %2, in the package'):
+        "%1 n'est pas à côté du script : il est copié depuis %2, dans le paquet",
     ('Install', '%1 is not a keyword installers know: the block is left out'):
         "%1 n'est pas un mot-clé que les installateurs connaissent : le bloc est laissé de côté",
     ('Install', 'did you mean %1?'):

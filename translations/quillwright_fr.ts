@@ -935,6 +935,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>%n things left to do by hand</source>
         <translation><numerusform>%n chose à faire à la main</numerusform><numerusform>%n choses à faire à la main</numerusform></translation>
     </message>
+    <message>
+        <source>%1 is not beside the script: it is copied from %2, in the package</source>
+        <translation>%1 n'est pas à côté du script : il est copié depuis %2, dans le paquet</translation>
+    </message>
 </context>
 <context>
     <name>QAbstractFileIconProvider</name>

@@ -345,13 +345,11 @@ struct Copied {
 
 std::optional<Copied> readCopy(QStringView line)
 {
-    static const QRegularExpression copy(QStringLiteral("^\\s*copy\\s+(.+?)\\s+to\\s+(.+?)\\s*$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = copy.match(line);
-    if (!m.hasMatch())
+    const std::optional<std::pair<QString, QString>> written = ModReader::copyLine(line);
+    if (!written)
         return std::nullopt;
-    const QString source = scriptPath(m.captured(1));
-    QString target = scriptPath(m.captured(2));
+    const QString source = scriptPath(written->first);
+    QString target = scriptPath(written->second);
     const QString fileName = source.section(u'/', -1);
     if (target.endsWith(u'/') || target.isEmpty())
         target += fileName;

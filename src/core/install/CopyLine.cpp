@@ -92,14 +92,11 @@ CopyLine readCopyLine(QStringView line, const FileTree& package, const QString& 
                       const FileTree& forum,
                       const std::function<bool(const QString& path)>& isForumFolder)
 {
-    static const QRegularExpression form(QStringLiteral("^\\s*copy\\s+(.+?)\\s+to\\s+(.+?)\\s*$"),
-                                         QRegularExpression::CaseInsensitiveOption);
     CopyLine out;
-    const QRegularExpressionMatch m = form.match(line);
-    if (!m.hasMatch())
+    const std::optional<std::pair<QString, QString>> written = ModReader::copyLine(line);
+    if (!written)
         return out;
-    out.source = m.captured(1).trimmed();
-    out.target = m.captured(2).trimmed();
+    std::tie(out.source, out.target) = *written;
     if (!isTop(out.target) && !ForumPaths::isConfined(out.target)) {
         out.verdict = CopyLine::Verdict::TargetOutside;
         return out;

@@ -180,6 +180,16 @@ bool isNote(QStringView line)
     return t.isEmpty() || t.startsWith(u'#');
 }
 
+std::optional<std::pair<QString, QString>> copyLine(QStringView line)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*copy\\s+(.+?)\\s+to\\s+(.+?)\\s*$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = form.match(line);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return std::pair(m.captured(1).trimmed(), m.captured(2).trimmed());
+}
+
 QString scriptPath(QStringView path)
 {
     QString p = path.trimmed().toString();

@@ -58,6 +58,9 @@ bool isEndMarker(QStringView line);
 bool isNote(QStringView line);
 // A path as scripts write it: "\" read as "/", one leading "./" or "/" dropped.
 QString scriptPath(QStringView path);
+// A line of a COPY block, "copy root/x.php to x.php": its source and its
+// target as written, trimmed; nothing when the line is no such line.
+std::optional<std::pair<QString, QString>> copyLine(QStringView line);
 // Languages and templates other than the ones every forum has are installed
 // apart: a forum without them is not at fault.
 bool isOptionalInstall(const QString& path);
