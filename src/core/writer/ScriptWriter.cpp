@@ -321,26 +321,16 @@ Written write(const Tree& original, const Tree& changed, const Options& options)
              decodeText(w.bytes()).text != w.script))
             w.encoding = TextEncoding::Utf8;
     };
-    const FileTree forum = [&original](const QString& p) -> std::optional<QByteArray> {
-        return original.contains(p) ? std::optional(original[p]) : std::nullopt;
-    };
     const auto wrong = [&]() {
         const QStringList carried = options.package ? lists.copied : QStringList();
         const FileTree package = [&](const QString& p) -> std::optional<QByteArray> {
             const QString path = p.startsWith(QStringLiteral("root/")) ? p.mid(5) : QString();
             return carried.contains(path) ? std::optional(changed[path]) : std::nullopt;
         };
-        const Install::Result r = Install::install(
-            {{QStringLiteral("install.mod"), ModReader::readLines(w.bytes()), package}}, forum);
-        QStringList out;
-        for (const QString& p : lists.edited + lists.copied) {
-            const auto f =
-                std::find_if(r.files.begin(), r.files.end(),
-                             [&p](const Install::ChangedFile& c) { return c.path == p; });
-            if (f == r.files.end() || f->result != changed[p])
-                out << p;
-        }
-        return out;
+        return installedWrong(
+            original, changed,
+            {QStringLiteral("install.mod"), ModReader::readLines(w.bytes()), package},
+            lists.edited + lists.copied);
     };
     compose();
     // What actions could not say is copied whole, and said so.
@@ -356,6 +346,7 @@ Written write(const Tree& original, const Tree& changed, const Options& options)
     if (!w.copiedWhole.isEmpty())
         compose();
     w.failed = wrong();
+    w.edited = lists.edited;
     if (options.package) {
         w.carried = lists.copied;
     } else {
@@ -366,6 +357,23 @@ Written write(const Tree& original, const Tree& changed, const Options& options)
     }
     w.files = int(lists.edited.size() + lists.copied.size() + gone.size());
     return w;
+}
+
+QStringList installedWrong(const Tree& original, const Tree& changed, const Install::Script& script,
+                           const QStringList& paths)
+{
+    const FileTree forum = [&original](const QString& p) -> std::optional<QByteArray> {
+        return original.contains(p) ? std::optional(original[p]) : std::nullopt;
+    };
+    const Install::Result r = Install::install({script}, forum);
+    QStringList out;
+    for (const QString& p : paths) {
+        const auto f = std::find_if(r.files.begin(), r.files.end(),
+                                    [&p](const Install::ChangedFile& c) { return c.path == p; });
+        if (f == r.files.end() || f->result != changed[p])
+            out << p;
+    }
+    return out;
 }
 
 } // namespace Writer

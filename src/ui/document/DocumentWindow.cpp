@@ -19,6 +19,7 @@
 #include "ui/platform/Icons.h"
 #include "ui/platform/PlainToolTip.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -146,10 +147,24 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     connect(m_modFly->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { m_marks->showFindMatches(*m_findBar, *m_control); });
     connect(m_control.get(), &RichTextControl::editRefused, this, [this](const QString& reason) {
+        // Keys pressed in a script that is only shown: told in the status bar
+        // at each, not in a box to close at each.
+        if (m_control->isReadOnly()) {
+            QApplication::beep();
+            m_shownOnly = reason;
+            emit statusMessageChanged();
+            return;
+        }
         if (m_services.dialogs)
             m_services.dialogs->message(this, ModFormat::programTitle(),
                                         tr("This change was not made.\n\n") + reason,
                                         DialogService::Icon::Warning);
+    });
+    connect(m_modFly, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (!m_shownOnly.isEmpty()) {
+            m_shownOnly.clear();
+            emit statusMessageChanged();
+        }
     });
     connect(m_model.get(), &DocumentModel::markedUnchanged, this, [this] {
         // Saved or read again: nothing unsaved for the journal to keep.
@@ -360,7 +375,9 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 QString DocumentWindow::statusMessage() const
 {
     const QString disk = m_file->diskMessage();
-    return disk.isEmpty() ? m_checks->caretFinding() : disk;
+    if (!disk.isEmpty())
+        return disk;
+    return m_shownOnly.isEmpty() ? m_checks->caretFinding() : m_shownOnly;
 }
 
 } // namespace Quillwright

@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(
             f.dialogs.fileDialogFilters.first(),
             QString("all Mod Files (*.mod,*.txt) (*.mod *.txt);;phpBB2 Mod Files (*.mod) (*.mod);;"
-                    "Plain Ascii text files(*.txt) (*.txt)"));
+                    "Plain Ascii text files(*.txt) (*.txt);;MOD packages (*.zip) (*.zip)"));
         QCOMPARE(childCount(d->outlineNode("actions")), 1);
         QVERIFY(d->model().UpdateBrowserTF());
         QVERIFY(!d->model().hasUnsavedChanges());
