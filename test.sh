@@ -23,6 +23,11 @@ if [ "${1:-}" = "--sanitize" ] || [ "${1:-}" = "--sanitize-logic" ]; then
     build_dir=build-sanitize-logic
     extra+=(-DQUILLWRIGHT_UI=OFF)
   fi
+  # Every report stops the program that made it, so it fails its test.
+  # The leak check is off: on, it names only blocks that the system's
+  # libraries keep to the end (fontconfig, D-Bus, udev, the web engine, and a
+  # library unloaded before the report can name it). Memory that our code
+  # keeps is what the soak test's budget watches.
   export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi

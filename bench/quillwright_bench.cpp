@@ -4,12 +4,13 @@
 // Each operation is timed until the event loop is idle after a forced
 // repaint of the view, so layout and paint count. CONFIG is
 //   ours       the program's main window: open, first key, typing, snapshot,
-//              undo, paste, cut, select all + Delete, save, journal
+//              undo, paste, cut, select all + Delete, save (taking turns
+//              with its floor, the same bytes written with QSaveFile),
+//              journal
 //   plain      a bare QPlainTextEdit given the same text: the floor for
 //              open, memory and select all + Delete
 //   peer       a QPlainTextEdit with a QSyntaxHighlighter colouring the same
 //              keywords: the peer for typing
-//   qsavefile  the same bytes written with QSaveFile: the floor for Save
 //   longline   typing at the end of the longest line a script may have
 //   find       the find bar: F3 to the next match, and Replace All of
 //              10,000 matches spread over the script
@@ -19,6 +20,12 @@
 //              forum of phpBB 2.0's size, and the preview's first picture;
 //              then the script written back from the forum and that result
 // and prints one line of name=value figures (milliseconds, kilobytes).
+//   quillwright_bench rest SECONDS FILE...
+// starts the main window as the program does with the first file on its
+// command line, has the others dropped on it, and after SECONDS (the
+// colouring, the check and the release of the load's memory done) prints
+// the resident set and its high-water mark, for measuring several scripts
+// held at once beside another program given the same files.
 #include "SyntheticForum.h"
 #include "SyntheticScript.h"
 
@@ -42,6 +49,7 @@
 #include "ui/install/InstallMenuCommands.h"
 #include "ui/install/InstallPreview.h"
 #include "ui/platform/DialogService.h"
+#include "ui/platform/FreedMemory.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -205,14 +213,33 @@ void pasteAndCut(const std::function<int()>& length, const std::function<void(in
     print("cut_ms", percentile(cuts, 0.5));
 }
 
-// The median of three: a save writes 20 MB to a disk other programs share,
-// and one slow write should not stand for the operation.
-double timedThrice(const std::function<void()>& action)
+// An operation bound by the disk (a save, an installation that syncs its
+// files) beside its floor: the disk is shared and its speed drifts from one
+// moment to the next, so the two take turns, each pair of runs meets the
+// same disk, and what is printed is the median of each and of the pairs'
+// ratios: NAME_ms, NAME_floor_ms and NAME_ratio.
+void interleaved(const char* name, int rounds, const std::function<void()>& program,
+                 const std::function<void()>& floor)
 {
-    std::vector<double> times;
-    for (int i = 0; i < 3; ++i)
-        times.push_back(timed(action));
-    return percentile(times, 0.5);
+    std::vector<double> ours;
+    std::vector<double> floors;
+    std::vector<double> ratios;
+    for (int i = 0; i < rounds; ++i) {
+        ours.push_back(timed(program));
+        floors.push_back(timed(floor));
+        ratios.push_back(ours.back() / floors.back());
+    }
+    const QByteArray n(name);
+    print((n + "_ms").constData(), percentile(ours, 0.5));
+    print((n + "_floor_ms").constData(), percentile(floors, 0.5));
+    print((n + "_ratio").constData(), percentile(ratios, 0.5));
+}
+
+// How many turns each process takes at a figure bound by the disk.
+int diskRounds()
+{
+    const int rounds = qEnvironmentVariableIntValue("BENCH_DISK_ROUNDS");
+    return rounds > 0 ? rounds : 7;
 }
 
 int ours(const QString& path, const QString& dir)
@@ -278,7 +305,19 @@ int ours(const QString& path, const QString& dir)
                 [&] { window.edits().mnuEditPaste_Click(); },
                 [&] { window.edits().mnuEditCut_Click(); });
 
-    print("save_ms", timedThrice([&] { window.files().mnuFileSave_Click(); }));
+    // The floor writes the same text, encoded, to a file of its own beside
+    // the script: a write to the script's own file would be a change by
+    // another program to the document.
+    const QString text = c.text();
+    const QString floorPath = path + QStringLiteral(".floor");
+    interleaved(
+        "save", diskRounds(), [&] { window.files().mnuFileSave_Click(); },
+        [&] {
+            QSaveFile out(floorPath);
+            out.open(QIODevice::WriteOnly);
+            out.write(Windows1252::encode(text).bytes);
+            out.commit();
+        });
     const LineStore lines = c.lineSnapshot();
     print("journal_ms", timed([&] {
               journal.write(1, path, path, TextEncoding::Windows1252, lines);
@@ -331,21 +370,6 @@ int plain(const QString& path, bool highlighted)
           }));
     std::printf("\n");
     return editor.document()->isEmpty() ? 0 : 1;
-}
-
-int qsavefile(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    const QString text = Windows1252::decode(f.readAll());
-    print("save_ms", timedThrice([&] {
-              QSaveFile out(path);
-              out.open(QIODevice::WriteOnly);
-              out.write(Windows1252::encode(text).bytes);
-              out.commit();
-          }));
-    std::printf("\n");
-    return 0;
 }
 
 int longLine(const QString& dir)
@@ -506,18 +530,72 @@ int install(const QString& path, const QString& dir)
 }
 } // namespace
 
+// Kilobytes of a field of /proc/self/status (VmRSS, VmHWM).
+long statusKb(const QByteArray& field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+int rest(const QStringList& files, int seconds)
+{
+    SettingsStore settings;
+    QtDialogService dialogs;
+    QTemporaryDir dir;
+    JournalStore journal(dir.filePath("recovery"));
+    MainWindow window(AppServices{&settings, &dialogs, dir.path(), "about:blank", &journal});
+    window.MDIForm_Load(files.value(0));
+    window.show();
+    window.files().openFiles(files.mid(1));
+    // Read before quitting: the end of the session lets the documents go.
+    QTimer::singleShot(seconds * 1000, qApp, [] {
+        print("rss_kb", double(statusKb("VmRSS")));
+        print("hwm_kb", double(statusKb("VmHWM")));
+        std::printf("\n");
+        QCoreApplication::quit();
+    });
+    QApplication::exec();
+    return int(window.documents().size()) == std::max<int>(1, int(files.size())) ? 0 : 1;
+}
+
 int main(int argc, char** argv)
 {
+    // The program's own allocator settings wherever the program is
+    // measured; the floors (a bare widget, QSaveFile) keep the C library's.
+    if (const QByteArray which = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+        which != "plain" && which != "peer")
+        FreedMemory::configure();
     QApplication app(argc, argv);
+    if (argc >= 3 && QByteArray(argv[1]) == "rest") {
+        QStringList files;
+        for (int i = 3; i < argc; ++i)
+            files << QString::fromLocal8Bit(argv[i]);
+        std::printf("rest %d", int(files.size()));
+        return rest(files, QByteArray(argv[2]).toInt());
+    }
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: %s ours|plain|peer|qsavefile|longline|find|check|install BYTES\n"
-                     "       %s script BYTES FILE   (writes the synthetic script)\n",
-                     argv[0], argv[0]);
+                     "usage: %s ours|plain|peer|longline|find|check|install BYTES\n"
+                     "       %s script BYTES FILE [SEED]   (writes a real-style script)\n"
+                     "       %s rest SECONDS FILE...\n",
+                     argv[0], argv[0], argv[0]);
         return 2;
     }
     const QString config = QString::fromLatin1(argv[1]);
     const qsizetype bytes = QByteArray(argv[2]).toLongLong();
+    if (config == "script") { // for measuring programs from outside (memory at rest)
+        QFile f(argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
+        const quint32 seed = argc > 4 ? QByteArray(argv[4]).toUInt() : 11;
+        return f.open(QIODevice::WriteOnly) &&
+                       f.write(Windows1252::encode(realStyleScript(bytes, seed)).bytes) > 0
+                   ? 0
+                   : 1;
+    }
     QTemporaryDir dir;
     const QString path = dir.filePath("bench.mod");
     {
@@ -525,15 +603,11 @@ int main(int argc, char** argv)
         f.open(QIODevice::WriteOnly);
         f.write(Windows1252::encode(syntheticScript(bytes)).bytes);
     }
-    if (config == "script") // for measuring programs from outside (memory at rest)
-        return argc > 3 && QFile::copy(path, QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     std::printf("%s %lld", argv[1], static_cast<long long>(bytes));
     if (config == "ours")
         return ours(path, dir.path());
     if (config == "plain" || config == "peer")
         return plain(path, config == "peer");
-    if (config == "qsavefile")
-        return qsavefile(path);
     if (config == "longline")
         return longLine(dir.path());
     if (config == "find")

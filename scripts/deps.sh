@@ -12,6 +12,7 @@ QUILLWRIGHT_PACKAGES=(
   libbenchmark-dev bc imagemagick x11-apps poppler-utils
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n shared-mime-info desktop-file-utils appstream
   libglib2.0-bin patch openbox libarchive-dev
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 # What ./bench.sh adds: the peer it measures memory at rest against, and the

@@ -15,7 +15,7 @@ FR = {
     ("MainToolBar", "Commands"): "Commandes",
     ("DocumentChecks", "Don't Report This Kind of Problem (%1)"): "Ne plus signaler ce genre de problème (%1)",
     ("ProblemsPanel", "Problems"): "Problèmes",
-    ("ProblemsPanel", "&Problems"): "&Problèmes",
+    ("ProblemsPanel", "Pro&blems"): "&Problèmes",
     ("ProblemsPanel", "Forget This Forum"): "Oublier ce forum",
     ("ProblemsPanel", "Problems of the script"): "Problèmes du script",
     ("ProblemsPanel", "Line"): "Ligne",
@@ -361,9 +361,9 @@ FR = {
     ("EditMenuAdditions", "&Redo"): "&Rétablir",
     ("EditMenuAdditions", "&Find..."): "Rec&hercher...",
     ("EditMenuAdditions", "R&eplace..."): "R&emplacer...",
-    ("EditMenuAdditions", "&Go to Line..."): "&Aller à la ligne...",
+    ("EditMenuAdditions", "&Go to Line..."): "Aller à la &ligne...",
     ("EditMenuAdditions", "&Next Problem"): "Problème &suivant",
-    ("EditMenuAdditions", "&Previous Problem"): "Problème &précédent",
+    ("EditMenuAdditions", "Pre&vious Problem"): "Problème &précédent",
     ("FileCommands", "The file %1 no longer exists. It is taken off the list of recent files."):
         "Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.",
     ("TextEncoding", "It is a binary file, not a MOD script."):
@@ -456,8 +456,6 @@ FR = {
         "Ces fichiers de récupération sont illisibles et sont conservés avec l'extension « .damaged » :\n\n%1",
     ("SessionCommands", "Recover"): "Récupérer",
     ("SessionCommands", "Discard"): "Abandonner",
-    ("DialogCommands", "Unable to display Help Contents. There is no Help associated with this project."):
-        "Impossible d'afficher le sommaire de l'aide. Aucune aide n'est associée à ce projet.",
     ("OptionsDialog", "Options"): "Options",
     ("OptionsDialog", "General"): "Général",
     ("OptionsDialog", "Option pages"): "Pages d'options",
@@ -865,6 +863,21 @@ FR = {
         "c'est un dossier",
     ('Writer', 'there is no such file'):
         "ce fichier n'existe pas",
+    ("QAbstractFileIconProvider", "Folder"): "Dossier",
+    ("QAbstractFileIconProvider", "Drive"): "Disque",
+    ("DialogCommands", "Quillwright writes phpBB2 MOD scripts and checks them as you type.\n\nFile, Properties fills in the header; the action builder (Ctrl+Shift+A) adds actions at the end of the script; Tools, Preview Installation (F9) shows what the script changes in a forum's files, and Install into Folder writes a copy of the forum with the changes.\n\nKeys: Ctrl+F finds, Ctrl+H replaces, Ctrl+G goes to a line; F8 and Shift+F8 go to the next and the previous problem the checker found; F6 and Shift+F6 go from the script to its find bar, its outline, the Problems list and the status bar's buttons; Shift+F10 or the Menu key opens a context menu; Esc closes a bar or a dialog.\n\nThe README and the manual page (man quillwright) say more."):
+        "Quillwright écrit des scripts MOD pour phpBB2 et les vérifie pendant la frappe.\n\nFichier, Propriétés remplit l'en-tête ; le constructeur d'actions (Ctrl+Maj+A) ajoute des actions à la fin du script ; Outils, Aperçu de l'installation (F9) montre ce que le script change dans les fichiers d'un forum, et Installer dans un dossier écrit une copie du forum avec les modifications.\n\nTouches : Ctrl+F recherche, Ctrl+H remplace, Ctrl+G va à une ligne ; F8 et Maj+F8 vont au problème suivant et au précédent trouvés par le vérificateur ; F6 et Maj+F6 vont du script à sa barre de recherche, à son plan, à la liste des problèmes et aux boutons de la barre d'état ; Maj+F10 ou la touche Menu ouvre un menu contextuel ; Échap ferme une barre ou une boîte de dialogue.\n\nLe README et la page de manuel (man quillwright) en disent plus.",
+    ("DocumentWindow", "%1, line %2"): "%1, ligne %2",
+    ("DocumentWindow", "%1 %2, line %3"): "%1 %2, ligne %3",
+    ("DocumentWindow", "%1 in %2, line %3"): "%1 dans %2, ligne %3",
+    ("MainToolBar", "More buttons"): "Autres boutons",
+    ("RecentFiles", "%1 in %2"): "%1 dans %2",
+    ("ScriptDescription", "nothing selected"): "rien de sélectionné",
+    ("ScriptDescription", "%n line selected"): ("%n ligne sélectionnée", "%n lignes sélectionnées"),
+    ("ScriptDescription", "%n lines selected"): ("%n ligne sélectionnée", "%n lignes sélectionnées"),
+    ("ScriptDescription", "\u201c%1\u201d selected"): "« %1 » sélectionné",
+    ("StatusFields", "Date"): "Date",
+    ("StatusFields", "Time"): "Heure",
 }
 
 if __name__ == "__main__":

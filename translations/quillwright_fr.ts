@@ -937,6 +937,18 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Disque</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Line numbers</source>
@@ -1106,8 +1118,20 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>Aucun script n'est ouvert : ouvrez-en ou créez-en un pour y ajouter l'action.</translation>
     </message>
     <message>
-        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation>Impossible d'afficher le sommaire de l'aide. Aucune aide n'est associée à ce projet.</translation>
+        <source>Quillwright writes phpBB2 MOD scripts and checks them as you type.
+
+File, Properties fills in the header; the action builder (Ctrl+Shift+A) adds actions at the end of the script; Tools, Preview Installation (F9) shows what the script changes in a forum's files, and Install into Folder writes a copy of the forum with the changes.
+
+Keys: Ctrl+F finds, Ctrl+H replaces, Ctrl+G goes to a line; F8 and Shift+F8 go to the next and the previous problem the checker found; F6 and Shift+F6 go from the script to its find bar, its outline, the Problems list and the status bar's buttons; Shift+F10 or the Menu key opens a context menu; Esc closes a bar or a dialog.
+
+The README and the manual page (man quillwright) say more.</source>
+        <translation>Quillwright écrit des scripts MOD pour phpBB2 et les vérifie pendant la frappe.
+
+Fichier, Propriétés remplit l'en-tête ; le constructeur d'actions (Ctrl+Maj+A) ajoute des actions à la fin du script ; Outils, Aperçu de l'installation (F9) montre ce que le script change dans les fichiers d'un forum, et Installer dans un dossier écrit une copie du forum avec les modifications.
+
+Touches : Ctrl+F recherche, Ctrl+H remplace, Ctrl+G va à une ligne ; F8 et Maj+F8 vont au problème suivant et au précédent trouvés par le vérificateur ; F6 et Maj+F6 vont du script à sa barre de recherche, à son plan, à la liste des problèmes et aux boutons de la barre d'état ; Maj+F10 ou la touche Menu ouvre un menu contextuel ; Échap ferme une barre ou une boîte de dialogue.
+
+Le README et la page de manuel (man quillwright) en disent plus.</translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1241,18 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, line %3</source>
+        <translation>%1 %2, ligne %3</translation>
+    </message>
+    <message>
+        <source>%1 in %2, line %3</source>
+        <translation>%1 dans %2, ligne %3</translation>
+    </message>
 </context>
 <context>
     <name>Quillwright::EditCommands</name>
@@ -1245,14 +1281,14 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
     <message>
         <source>&amp;Go to Line...</source>
-        <translation>&amp;Aller à la ligne...</translation>
+        <translation>Aller à la &amp;ligne...</translation>
     </message>
     <message>
         <source>&amp;Next Problem</source>
         <translation>Problème &amp;suivant</translation>
     </message>
     <message>
-        <source>&amp;Previous Problem</source>
+        <source>Pre&amp;vious Problem</source>
         <translation>Problème &amp;précédent</translation>
     </message>
 </context>
@@ -1641,6 +1677,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <source>Add 'Find' button code.</source>
         <translation>Ajouter le code du bouton « Rechercher ».</translation>
     </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Autres boutons</translation>
+    </message>
 </context>
 <context>
     <name>Quillwright::MainWindow</name>
@@ -1781,10 +1821,6 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
         <translation>Oublier ce forum</translation>
     </message>
     <message>
-        <source>&amp;Problems</source>
-        <translation>&amp;Problèmes</translation>
-    </message>
-    <message>
         <source>Problems of the script</source>
         <translation>Problèmes du script</translation>
     </message>
@@ -1815,6 +1851,10 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     <message>
         <source>Each FIND is tried against the files of the forum in %1.</source>
         <translation>Chaque FIND est essayé sur les fichiers du forum de %1.</translation>
+    </message>
+    <message>
+        <source>Pro&amp;blems</source>
+        <translation>&amp;Problèmes</translation>
     </message>
 </context>
 <context>
@@ -1877,6 +1917,32 @@ argument fait partie de son nom : un nom avec des blancs se passe de guillemets.
     </message>
 </context>
 <context>
+    <name>Quillwright::RecentFiles</name>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::ScriptDescription</name>
+    <message>
+        <source>nothing selected</source>
+        <translation>rien de sélectionné</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line selected</source>
+        <translation><numerusform>%n ligne sélectionnée</numerusform><numerusform>%n lignes sélectionnées</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines selected</source>
+        <translation><numerusform>%n ligne sélectionnée</numerusform><numerusform>%n lignes sélectionnées</numerusform></translation>
+    </message>
+    <message>
+        <source>“%1” selected</source>
+        <translation>« %1 » sélectionné</translation>
+    </message>
+</context>
+<context>
     <name>Quillwright::SessionCommands</name>
     <message>
         <source>Quillwright ended without saving this work:
@@ -1924,6 +1990,14 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
     <message>
         <source>Check against forum files...</source>
         <translation>Vérifier avec les fichiers du forum...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "ui/frame/SplashWindow.h"
 #include "ui/frame/TipWindow.h"
 #include "ui/platform/DialogService.h"
+#include "ui/platform/FreedMemory.h"
 #include "ui/platform/SessionSignals.h"
 #include "ui/platform/Translations.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    FreedMemory::configure();
     // The browser engine refuses to start as root with its sandbox on.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

@@ -97,7 +97,9 @@ class Session:
             os.makedirs(folder, exist_ok=True)
             with open(os.path.join(folder, "Quillwright.ini"), "w") as f:
                 f.write("[Settings]\nMainLeft=0\nMainTop=0\nMainWidth=%d\nMainHeight=%d\n" % placement)
-        self.log = open(os.path.join(home, "program.log"), "w")
+        # Every start in this home writes to the one log, which is read for
+        # sanitizer reports once the journey is over.
+        self.log = open(os.path.join(home, "program.log"), "a")
         self.proc = subprocess.Popen([BINARY, *args], env=env, stdout=self.log, stderr=self.log)
 
     def x(self, *args, check=True):
@@ -236,6 +238,103 @@ class Session:
             self.proc.wait()
 
 
+class AccessibilityBus:
+    """A session bus and an accessibility bus of the journey's own, and a
+    listener that writes down what a screen reader would hear (AT-SPI, as
+    Orca listens to it). The program joins it through session_env()."""
+
+    PYTHON = "/usr/bin/python3"  # the system's, which has the GObject bindings
+    HELPER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_bus.py")
+    LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
+    def __init__(self, display, home):
+        check = subprocess.run([self.PYTHON, "-c", "import gi; gi.require_version('Atspi', '2.0')"],
+                               capture_output=True)
+        if check.returncode != 0 or not os.path.exists(self.LAUNCHER):
+            raise Failure("the accessibility bus cannot be listened to (scripts/deps.sh installs "
+                          "at-spi2-core, python3-gi and gir1.2-atspi-2.0)")
+        self.env = {**os.environ, "DISPLAY": display.name, "HOME": home}
+        address, pid = run("dbus-daemon", "--session", "--fork", "--print-address=1",
+                           "--print-pid=1", env=self.env).split()
+        self.daemon = int(pid)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self.launcher = subprocess.Popen([self.LAUNCHER, "--launch-immediately"], env=self.env,
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                         start_new_session=True)
+        self.path = os.path.join(home, "atspi-events.jsonl")
+        self.listener = subprocess.Popen([self.PYTHON, self.HELPER, "listen", self.path],
+                                         env=self.env, stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL)
+        deadline = time.time() + 15
+        while not (os.path.exists(self.path) and '"ready"' in open(self.path).read()):
+            if time.time() > deadline or self.listener.poll() is not None:
+                self.close()
+                raise Failure("no listener on the accessibility bus")
+            time.sleep(0.1)
+
+    def session_env(self):
+        return {"DBUS_SESSION_BUS_ADDRESS": self.env["DBUS_SESSION_BUS_ADDRESS"],
+                "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+
+    def events(self, since=0.0):
+        heard = []
+        for line in open(self.path):
+            try:
+                e = json.loads(line)
+            except ValueError:
+                continue  # a line being written
+            if e.get("time", 0) >= since:
+                heard.append(e)
+        return heard
+
+    def heard(self, since, what, test, timeout=10):
+        """The first event since `since` that passes `test`, waited for."""
+        deadline = time.time() + timeout
+        while True:
+            found = [e for e in self.events(since) if test(e)]
+            if found:
+                return found[0]
+            if time.time() > deadline:
+                told = [f"{e['type']} {e['role']} {e['name']!r} {e['description']!r}"
+                        for e in self.events(since)][-12:]
+                raise Failure(f"a screen reader did not hear {what}; it heard: {told}")
+            time.sleep(0.2)
+
+    def announced(self, since, pattern, timeout=10):
+        """An alert that showed with words matching `pattern`: what screen
+        readers speak wherever the focus is."""
+        return self.heard(since, f"an alert saying {pattern!r}",
+                          lambda e: e["type"] == "object:state-changed:showing" and e["detail"] == 1
+                          and e["role"] == "alert" and re.search(pattern, e["name"]), timeout)
+
+    def tree(self):
+        path = os.path.join(os.path.dirname(self.path), "atspi-tree.json")
+        subprocess.run([self.PYTHON, self.HELPER, "tree", path], env=self.env, timeout=120,
+                       capture_output=True)
+        with open(path) as f:
+            return json.load(f)
+
+    def close(self):
+        for proc in (self.listener,):
+            proc.terminate()
+            proc.wait(timeout=10)
+        try:
+            os.killpg(self.launcher.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+        self.launcher.wait(timeout=10)
+        try:
+            os.kill(self.daemon, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+
+
+# What a user acts on: each must have a name a screen reader can say.
+ACTIONABLE = {"push button", "toggle button", "check box", "radio button", "menu item", "text",
+              "password text", "combo box", "spin button", "tree", "tree table", "list", "table",
+              "page tab", "page tab list", "slider", "tool bar"}
+
+
 def settings(home, app="Quillwright"):
     path = os.path.join(home, ".config", "Quillwright", app + ".ini")
     values = {}
@@ -245,6 +344,20 @@ def settings(home, app="Quillwright"):
                 k, v = line.strip().split("=", 1)
                 values[k] = v
     return values
+
+
+SANITIZER_REPORT = re.compile(r"^(.*runtime error: .*|==\d+==(ERROR|WARNING): \w+Sanitizer.*)$", re.M)
+
+
+def sanitizer_reports(home):
+    """What the sanitizers said in a journey (a sanitized build): a program
+    that was killed at its end, or one whose report did not stop it, fails
+    the journey as surely as one that stopped."""
+    log = os.path.join(home, "program.log")
+    if not os.path.exists(log):
+        return []
+    with open(log, errors="replace") as f:
+        return [m.group(1) for m in SANITIZER_REPORT.finditer(f.read())]
 
 
 def wait_for_message(s, what, timeout=20):
@@ -417,7 +530,7 @@ def journey_reopen_and_undo(display, home, script):
         run("xdotool", "click", "--repeat", "2", "--delay", "80", "1", env=s.env)
         time.sleep(0.6)
         # The outline's Actions starts collapsed: opened for the picture.
-        s.keys("F6", "Home", "Down", "Down", "Right", "F6")
+        s.keys("F6", "Home", "Down", "Down", "Right", "shift+F6")
         time.sleep(0.3)
         s.screenshot("main-window", MAIN)
         run("xdotool", "mousemove", str(doc["globalX"] + 80), str(doc["globalY"] + 160), env=s.env)
@@ -860,7 +973,8 @@ def journey_preview_screenshot(display, home):
 
 def journey_keys_only(display, home):
     """The whole task by keys alone under a window manager: the keys land where
-    the user expects at every step, and what F8 reached is read from the status bar."""
+    the user expects at every step, no focus move changes the script, and a
+    screen reader listening on the accessibility bus hears what the eye sees."""
     if not shutil.which("openbox"):
         raise Failure("openbox is not installed (scripts/deps.sh installs it)")
     # A window manager that ran on this display before left its mark on the root.
@@ -888,12 +1002,23 @@ def journey_keys_only(display, home):
             + banner("FIND") + "$page_title = '';\r\n"
             + banner("SAVE/CLOSE ALL FILES") + "# EoM\r\n")
     write_cp1252(script, body)
-    s = Session(display, home, placement=(15000, 12000))
+    forum = os.path.join(home, "forum")
+    os.makedirs(forum)
+    write_cp1252(os.path.join(forum, "index.php"), "<?php\r\n$page_title = '';\r\n?>")
+    bus = AccessibilityBus(display, home)
+    s = Session(display, home, args=["--forum", forum], placement=(15000, 12000),
+                extra_env=bus.session_env())
 
-    def focus_in(window, widget_class=None):
+    def focus_in(window, widget_class=None, widget=None):
         focus = s.fresh_report().get("focus", {})
-        expect(focus.get("window") == window and (not widget_class or focus.get("class") == widget_class),
-               f"the keys go to {focus}, not to {widget_class or 'a widget'} in {window}")
+        expect(focus.get("window") == window and (not widget_class or focus.get("class") == widget_class)
+               and (not widget or focus.get("widget") == widget),
+               f"the keys go to {focus}, not to {widget or widget_class or 'a widget'} in {window}")
+
+    def popup(first_entry):
+        entries = s.fresh_report().get("popup", [])
+        expect(entries and entries[0].startswith(first_entry),
+               f"the menu that opened says {entries}, not {first_entry!r} first")
 
     try:
         time.sleep(1)
@@ -901,12 +1026,21 @@ def journey_keys_only(display, home):
         s.keys("Return")  # the tip has the focus: the keys alone dismiss it
         s.gone("Tip of the Day")
         focus_in("frmMain", "Quillwright::ModEditor")
+        started = mark = time.time()
         s.open_file(script)
         focus_in("frmMain", "Quillwright::ModEditor")
+        bus.heard(mark, "the focus in the script after File, Open",
+                  lambda e: e["type"] == "focus:" and e["name"] == "Script")
+        text = s.active_document()["text"]
+
+        def unchanged(step):
+            now = s.active_document()["text"]
+            expect(now == text, f"{step} changed the script: {now!r}")
+
         # To the outline and back, then a jump from it.
         s.keys("F6")
         focus_in("frmMain", "QTreeView")
-        s.keys("F6")
+        s.keys("shift+F6")
         focus_in("frmMain", "Quillwright::ModEditor")
         # Actions opens from the keyboard; Return on its second action goes there.
         s.keys("F6", "Home", "Down", "Down", "Right", "Down", "Down", "Return")
@@ -914,18 +1048,23 @@ def journey_keys_only(display, home):
         doc = s.active_document()
         expect(doc["selStart"] == doc["text"].index("#-----[ OPEN"),
                f"Return on OPEN in the outline did not go there: {doc['selStart']}")
-        s.keys("F6")
+        s.keys("shift+F6")
         focus_in("frmMain", "Quillwright::ModEditor")
+        unchanged("going to the outline and back")
         # Find and replace, go to a line.
+        mark = time.time()
         s.keys("ctrl+h")
         s.keys("ctrl+a")
         s.type("page_title")
         s.keys("Tab")
         s.type("page_name")
-        s.keys("alt+a", "Escape")
+        s.keys("alt+a")
+        bus.announced(mark, r"^1 replaced$")
+        s.keys("Escape")
         focus_in("frmMain", "Quillwright::ModEditor")
         doc = s.active_document()
         expect("$page_name = '';" in doc["text"], "Replace All by keys replaced nothing")
+        text = doc["text"]
         s.keys("ctrl+g")
         s.type("5")
         s.keys("Return")
@@ -933,15 +1072,89 @@ def journey_keys_only(display, home):
         doc = s.active_document()
         expect(doc["selStart"] == len("\r\n".join(doc["text"].split("\r\n")[:4])) + 2,
                f"Ctrl+G 5 left the caret at {doc['selStart']}")
+        # Find, then Tab until the keys are back in the script: the match is
+        # no longer selected there, and the screen reader says so.
+        mark = time.time()
+        s.keys("ctrl+f")
+        s.type("page")
+        s.keys("Return")
+        bus.announced(mark, r"^\d+ of \d+$")
+        expect(s.active_document()["selLength"] == 4, "Return in the find bar selected no match")
+        for _ in range(15):
+            if s.fresh_report().get("focus", {}).get("class") == "Quillwright::ModEditor":
+                break
+            mark = time.time()
+            s.keys("Tab")
+        focus_in("frmMain", "Quillwright::ModEditor")
+        expect(s.active_document()["selLength"] == 0, "Tab out of the find bar left the match selected")
+        bus.heard(mark, "that nothing is selected as the focus comes into the script",
+                  lambda e: e["type"] == "focus:" and e["name"] == "Script"
+                  and e["description"].startswith("nothing selected"))
+        unchanged("Tab out of the find bar")
+        # The Problems list: shown from Tools, reached with F6, its menu with
+        # the Menu key, Return on a problem goes to it in the script.
+        s.keys("alt+t", "b")
+        s.keys("F6", "F6")
+        focus_in("frmMain", "QTreeWidget", "problemsList")
+        s.keys("Down", "Menu")
+        popup("Don't Report This Kind of Problem")
+        s.keys("Escape")
+        focus_in("frmMain", "QTreeWidget", "problemsList")
+        s.keys("Return")
+        focus_in("frmMain", "Quillwright::ModEditor")
+        unchanged("the Problems list")
+        # What a screen reader can reach has a name it can say.
+        unnamed = [f"{o['role']} {o['description']!r}" for o in bus.tree()
+                   if o.get("showing") and o["role"] in ACTIONABLE and not o["name"].strip()]
+        expect(not unnamed, f"objects a screen reader cannot name: {unnamed}")
+        # The status bar's buttons and their menus, from the script backwards.
+        s.keys("shift+F6")
+        focus_in("frmMain", "QToolButton", "encodingPanel")
+        s.keys("space")
+        popup("Windows-1252")
+        s.keys("Escape")
+        s.keys("shift+F6")
+        focus_in("frmMain", "QToolButton", "checkPanel")
+        s.keys("shift+F10")
+        popup("Check against forum files...")
+        s.keys("Escape")
+        s.keys("F6", "F6")
+        focus_in("frmMain", "Quillwright::ModEditor")
+        unchanged("the status bar's buttons")
+        # F9, and back.
+        s.keys("F9")
+        s.window("Preview Installation")
+        s.keys("alt+F4")
+        s.gone("Preview Installation")
+        focus_in("frmMain", "Quillwright::ModEditor")
+        unchanged("F9 and back")
+        # Install into Folder from the Tools menu; its result is heard, and
+        # the keys come back to the script.
+        copy = os.path.join(home, "installed")
+        os.makedirs(copy)
+        mark = time.time()
+        s.keys("alt+t", "i")
+        s.window("Install into Folder")
+        s.keys("ctrl+a")
+        s.type(copy)
+        s.keys("Return")
+        s.gone("Install into Folder")
+        wait_for_message(s, "install result")
+        bus.heard(mark, "the installation's result as an alert",
+                  lambda e: e["type"] == "window:activate" and e["role"] == "alert")
+        s.keys("Return")
+        focus_in("frmMain", "Quillwright::ModEditor")
+        unchanged("Install into Folder")
+        expect(os.path.exists(os.path.join(copy, "index.php")), "Install into Folder wrote no copy")
         # Properties: OK has the focus; four Tabs reach the version.
         s.keys("alt+f", "i")
         s.window("Properties")
         focus_in("frmproperties", "QPushButton")
         s.keys("Tab", "Tab", "Tab", "Tab", "ctrl+a")
         s.type("1.0.1")
-        s.keys("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "Return")
+        s.keys("Return")  # Return in a field is OK
         s.gone("Properties")
-        expect("## MOD Version: 1.0.1" in s.active_document()["text"], "Return on OK did not keep the version")
+        expect("## MOD Version: 1.0.1" in s.active_document()["text"], "Return did not keep the version")
         # The builder takes the keys from the start; Esc closes it.
         s.keys("ctrl+shift+a")
         s.window("action builder")
@@ -949,7 +1162,7 @@ def journey_keys_only(display, home):
         s.keys("Home")  # OPEN
 
         def tab_to(widget):
-            for _ in range(4):
+            for _ in range(5):
                 if s.fresh_report().get("focus", {}).get("widget") == widget:
                     return
                 s.keys("Tab")
@@ -964,17 +1177,41 @@ def journey_keys_only(display, home):
         expect("viewtopic.php" in text[text.rindex("[ OPEN ]"):], "the builder added no OPEN by keys")
         s.keys("Escape")
         s.gone("action builder")
-        # F8: the finding reached is said in the status bar.
+        # F8: the finding reached is said in the status bar, and heard.
+        mark = time.time()
         s.keys("ctrl+Home", "F8")
         status = s.fresh_report()["status"]
         expect(status.startswith("Error: FIND before any OPEN"), f"F8 left the status bar saying {status!r}")
+        bus.announced(mark, r"^Error: FIND before any OPEN")
+        bus.heard(mark, "the finding as the script's description",
+                  lambda e: e["name"] == "Script" and "FIND before any OPEN" in e["description"])
+        # The clock is read when asked, never told: nothing else would be heard.
+        ticks = [e for e in bus.events(started) if e["type"] == "object:property-change:accessible-name"
+                 and re.match(r"^(Time )?\d{1,2}:\d\d", e["name"])]
+        expect(not ticks, f"the clock spoke {len(ticks)} times in {time.time() - started:.0f} s")
         s.keys("ctrl+s")
         time.sleep(0.5)
         s.keys("ctrl+w")
         time.sleep(0.5)
-        s.quit()
+        # New Script from Changes, from the forum to the copy changed by hand:
+        # what the script was proven to do is heard.
+        write_cp1252(os.path.join(copy, "index.php"), "<?php\r\n$page_title = 'Keys';\r\n?>")
+        mark = time.time()
+        s.keys("alt+t", "n")
+        for title, folder in (("The original forum", forum), ("The forum with your changes", copy)):
+            s.window(title)
+            s.keys("ctrl+a")
+            s.type(folder)
+            s.keys("Return")
+            s.gone(title)
+        bus.announced(mark, r"^Installs back exactly")
+        s.window("Properties")
+        s.keys("Escape")
+        s.gone("Properties")
+        s.quit(answers=("n",))
     finally:
         s.kill()
+        bus.close()
         wm.terminate()
         wm.wait(timeout=10)
     saved = open(script, "rb").read().decode("cp1252")
@@ -1098,7 +1335,7 @@ def journey_find_replace_goto_outline(display, home):
         s.keys("Return")
         s.type("// ")
         # Actions starts collapsed: the outline opens it from the keyboard.
-        s.keys("F6", "Home", "Down", "Down", "Right", "F6")
+        s.keys("F6", "Home", "Down", "Down", "Right", "shift+F6")
         time.sleep(0.3)
         nodes = s.active_document()["actionNodes"]
         expect(len(nodes) == 3 and nodes[2][3], f"the outline shows no third action: {nodes}")
@@ -1213,6 +1450,9 @@ def main():
                     script = journey_write_script(display, home)
                 else:
                     globals()["journey_" + name](display, home)
+                reports = sanitizer_reports(home)
+                if reports:
+                    raise Failure("the sanitizers reported: " + " / ".join(reports[:3]))
                 print(f"PASS   : {name}")
                 passed += 1
             except Failure as e:

@@ -18,6 +18,14 @@
 using namespace Quillwright;
 
 namespace {
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer holds freed blocks back (256 MB by default) to catch late
+// uses of them, so a sanitized run grows by that much more before it reuses any.
+constexpr long HeldFreedMb = 256;
+#else
+constexpr long HeldFreedMb = 0;
+#endif
+
 long residentKb()
 {
     QFile f("/proc/self/statm");
@@ -171,7 +179,8 @@ private slots:
         qInfo("%d actions, %d saves checked, resident memory grew by %ld KB after warm-up", actions,
               saves, growth);
         QVERIFY(saves > 0);
-        QVERIFY2(growth < 64 * 1024, qPrintable(QString("grew by %1 KB").arg(growth)));
+        QVERIFY2(growth < (64 + HeldFreedMb) * 1024,
+                 qPrintable(QString("grew by %1 KB").arg(growth)));
         QCOMPARE(f.dialogs.unexpected, 0);
     }
 };

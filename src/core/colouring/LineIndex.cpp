@@ -22,6 +22,7 @@ void shiftList(std::vector<int>& list, int from, int delta)
 
 LineIndex::LineIndex(const QStringList& markers) : m_markers(markers)
 {
+    Q_ASSERT(FirstMarker << markers.size() <= Settled); // a flag bit each
     for (const QString& m : markers) {
         m_matchers.emplace_back(m, Qt::CaseInsensitive);
         // A character that no case folding produces or removes: a line
@@ -69,6 +70,9 @@ void LineIndex::update(RichTextControl& c)
 void LineIndex::rebuild(const RichTextControl& c)
 {
     m_lines.assign(std::vector<Line>(size_t(c.lineCount())));
+    m_colours.resize(1);
+    m_coloursPlaces = {{Colours{}, 0}};
+    m_lastColours = 0;
     for (auto& lines : m_markerLines)
         lines.clear();
     m_unread.clear();
@@ -191,7 +195,7 @@ void LineIndex::clearLines(int from, int to)
         if (m_lines[i].keyword)
             setKeyword(i, std::nullopt);
         quint16& f = m_lines.mutableAt(i).flags;
-        f &= quint16(Unread | Unrewritten);
+        f &= quint16(Unread | Unrewritten | Settled);
     }
 }
 
@@ -205,7 +209,7 @@ void LineIndex::setMarkerFlags(int line, quint16 markers)
         else if (!(f & bit) && (markers & bit))
             m_markerLines[size_t(m)].insert(line);
     }
-    f = quint16((f & (Unread | Unrewritten | EndsWithHash | StartsBanner)) | markers);
+    f = quint16((f & (Unread | Unrewritten | Settled | EndsWithHash | StartsBanner)) | markers);
 }
 
 void LineIndex::setKeyword(int line, std::optional<BannerKeyword> keyword)
@@ -306,7 +310,7 @@ void LineIndex::readLine(const RichTextControl& c, int line)
     std::optional<BannerKeyword> keyword;
     if (const auto literal = ModFormat::literalBanner(t)) {
         banner |= StartsBanner;
-        keyword = literal->closed ? BannerKeyword{literal->keyword.toString(), false}
+        keyword = literal->closed ? BannerKeyword{keywordText(literal->keyword), false}
                                   : BannerKeyword{QString(), true};
     }
     setKeyword(line, keyword);
@@ -345,7 +349,34 @@ int LineIndex::findMarker(const RichTextControl& c, int m, int from) const
 
 void LineIndex::setRewriteState(int line, const RewriteState& state)
 {
-    m_lines.mutableAt(line).rewrite = state;
+    const quint32 place = coloursPlace({state.writerBefore, state.readerBefore, state.readerAfter});
+    Line& l = m_lines.mutableAt(line);
+    l.colours = place;
+    l.flags = state.settled ? quint16(l.flags | Settled) : quint16(l.flags & ~Settled);
+}
+
+quint32 LineIndex::coloursPlace(const Colours& colours)
+{
+    // Lines are rewritten one after another, mostly under the colours of
+    // the line before.
+    if (m_colours[m_lastColours] == colours)
+        return m_lastColours;
+    auto [it, fresh] = m_coloursPlaces.try_emplace(colours, quint32(m_colours.size()));
+    if (fresh)
+        m_colours.push_back(colours);
+    return m_lastColours = it->second;
+}
+
+QString LineIndex::keywordText(QStringView keyword)
+{
+    // A script's banners read one of a few keywords: each text is held once.
+    for (const QString& known : m_keywordTexts)
+        if (known == keyword)
+            return known;
+    QString made = keyword.toString();
+    if (m_keywordTexts.size() < 64)
+        m_keywordTexts.push_back(made);
+    return made;
 }
 
 std::vector<int> LineIndex::takeUnrewrittenLines()
@@ -360,7 +391,7 @@ std::vector<int> LineIndex::takeUnrewrittenLines()
 void LineIndex::markUnrewritten(int line)
 {
     Line& l = m_lines.mutableAt(line);
-    l.rewrite.settled = false;
+    l.flags &= quint16(~Settled);
     if (!(l.flags & Unrewritten)) {
         l.flags |= Unrewritten;
         m_unrewritten.push_back(line);

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QStringMatcher>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace Quillwright {
@@ -63,7 +64,12 @@ public:
         TextColor readerAfter;
         bool settled = false;
     };
-    const RewriteState& rewriteState(int line) const { return m_lines[line].rewrite; }
+    RewriteState rewriteState(int line) const
+    {
+        const Line& l = m_lines[line];
+        const Colours& c = m_colours[l.colours];
+        return {c.writerBefore, c.readerBefore, c.readerAfter, (l.flags & Settled) != 0};
+    }
     void setRewriteState(int line, const RewriteState& state);
     // Lines changed since the rewrite last looked at them, ascending; taking
     // them clears the list.
@@ -76,13 +82,34 @@ private:
         Unread = 2,
         EndsWithHash = 4,
         StartsBanner = 8,
+        Settled = 0x8000, // the rewrite left the line as it is (RewriteState::settled)
         FirstMarker = 16, // then one bit per marker
+    };
+    // The colours of a rewrite state. A script holds few of them, and a
+    // copy for each of a hundred thousand lines would take twelve bytes a
+    // line: each line holds the place of its colours in a list of those met
+    // since the index was last read anew.
+    struct Colours {
+        TextColor writerBefore;
+        TextColor readerBefore;
+        TextColor readerAfter;
+        friend bool operator==(const Colours&, const Colours&) = default;
+    };
+    struct ColoursHash {
+        size_t operator()(const Colours& c) const
+        {
+            return (size_t(c.writerBefore.raw()) * 0x9e3779b1u) ^
+                   (size_t(c.readerBefore.raw()) << 7) ^ (size_t(c.readerAfter.raw()) * 31);
+        }
     };
     struct Line {
         quint16 flags = 0;
         quint32 keyword = 0; // 1 + its place in m_keywordPool; 0: no banner keyword
-        RewriteState rewrite;
+        quint32 colours = 0; // its rewrite state's place in m_colours; 0: the default colours
     };
+    quint32 coloursPlace(const Colours& colours);
+    // The keyword's text, shared with the banners that read alike.
+    QString keywordText(QStringView keyword);
 
     void rebuild(const RichTextControl& c);
     void applySplice(LineSplice s);
@@ -104,6 +131,10 @@ private:
 
     QStringList m_markers;
     std::vector<QStringMatcher> m_matchers;
+    std::vector<Colours> m_colours{Colours{}};
+    std::unordered_map<Colours, quint32, ColoursHash> m_coloursPlaces{{Colours{}, 0}};
+    quint32 m_lastColours = 0;
+    std::vector<QString> m_keywordTexts; // the first few keywords met
     std::vector<QChar> m_signs;
     ChunkedVector<Line> m_lines;
     std::vector<SortedLines> m_markerLines; // per marker

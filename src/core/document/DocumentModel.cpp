@@ -199,24 +199,32 @@ namespace {
 // script, as lines. Each step looks at one line at a time (CR LF line
 // breaks included), so a text may be prepared in pieces that begin after
 // a CR LF.
-std::vector<LinePtr> preparedLines(const QString& text, DocumentModel::LoadRoute route)
+std::vector<LinePtr> preparedLines(QString text, DocumentModel::LoadRoute route)
 {
     // What each round's full rewrite does to the text.
     const auto written = [](QString t) {
         return t.replace(ModFormat::endOfModTight(), ModFormat::endOfMod());
     };
-    return LineStore::share(LineStore::splitLines(normalizedStyledText(
-        StyledText{written(RepairScript(written(withSeparators(written(text), route)))), {}})));
+    // Each step lets go of the text before it, so that no more than two
+    // copies of it are held at once.
+    text = written(std::move(text));
+    text = withSeparators(text, route);
+    text = written(std::move(text));
+    text = RepairScript(text);
+    text = normalizeLineEnds(written(std::move(text)));
+    return LineStore::plainLines(text);
 }
 } // namespace
 
 DocumentModel::PreparedScript DocumentModel::prepareScript(StyledText content, LoadRoute route,
                                                            qsizetype halvesFrom)
 {
-    PreparedScript out{std::move(content), LineStore(), false};
-    if (!out.content.runs.empty())
+    PreparedScript out;
+    if (!content.runs.empty()) {
+        out.content = std::move(content);
         return out;
-    const QString& text = out.content.text;
+    }
+    QString text = std::move(content.text);
     // A big script is prepared as two halves at once: the window waits for
     // this, and the steps are passes over memory more than over arithmetic.
     qsizetype middle = 0; // where the second half begins after a CR LF; 0: one piece
@@ -226,12 +234,15 @@ DocumentModel::PreparedScript DocumentModel::prepareScript(StyledText content, L
             middle = lineBreak + 2;
     }
     if (middle == 0) {
-        out.lines.assignLines(preparedLines(text, route));
+        out.lines.assignLines(preparedLines(std::move(text), route));
     } else {
-        auto later = std::async(std::launch::async, [&text, middle, route] {
-            return preparedLines(text.sliced(middle), route);
+        QString second = text.sliced(middle);
+        text.truncate(middle);
+        text.squeeze();
+        auto later = std::async(std::launch::async, [second = std::move(second), route]() mutable {
+            return preparedLines(std::move(second), route);
         });
-        std::vector<LinePtr> lines = preparedLines(text.first(middle), route);
+        std::vector<LinePtr> lines = preparedLines(std::move(text), route);
         std::vector<LinePtr> rest = later.get();
         lines.pop_back(); // the empty line after the first half's last CR LF
         lines.insert(lines.end(), std::make_move_iterator(rest.begin()),
@@ -242,9 +253,17 @@ DocumentModel::PreparedScript DocumentModel::prepareScript(StyledText content, L
     return out;
 }
 
+void DocumentModel::loadScript(const StyledText& content, LoadRoute route)
+{
+    // The reference handler takes every round, from the text as read.
+    loadScript(m_reference ? PreparedScript{content, LineStore(), false}
+                           : prepareScript(content, route),
+               route);
+}
+
 void DocumentModel::loadScript(const PreparedScript& script, LoadRoute route)
 {
-    if (m_reference || !script.prepared) {
+    if (!script.prepared) {
         m_updateBrowserTF = true;
         m_control.setStyledText(script.content);
         m_updateBrowserTF = true;

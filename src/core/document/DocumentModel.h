@@ -67,7 +67,7 @@ public:
     // The text work of loading, which needs no control and so can be done
     // on another thread while the window keeps handling events.
     struct PreparedScript {
-        StyledText content; // as read
+        StyledText content; // as read, when it was not prepared
         LineStore lines;    // what the rounds make of a plain script
         bool prepared = false;
     };
@@ -76,10 +76,7 @@ public:
     static PreparedScript prepareScript(StyledText content, LoadRoute route,
                                         qsizetype halvesFrom = PrepareHalvesFrom);
     void loadScript(const PreparedScript& script, LoadRoute route);
-    void loadScript(const StyledText& content, LoadRoute route)
-    {
-        loadScript(prepareScript(content, route), route);
-    }
+    void loadScript(const StyledText& content, LoadRoute route);
     // RefreshActionOutline: the outline's action nodes from the whole text.
     void RefreshActionOutline();
     // The line of the script's banner number `banner` (from 0, in the order

@@ -1,6 +1,8 @@
 #include "core/text/LineStore.h"
 
+#include <QHashFunctions>
 #include <algorithm>
+#include <unordered_map>
 
 namespace Quillwright {
 
@@ -16,6 +18,35 @@ std::vector<LinePtr> LineStore::share(std::vector<StyledText> lines)
     for (StyledText& l : lines)
         out.push_back(std::make_shared<const StyledText>(std::move(l)));
     return out;
+}
+
+std::vector<LinePtr> LineStore::plainLines(QStringView text)
+{
+    // A script repeats many of its lines: "#", blanks, the banners, the
+    // lines its actions quote again. Lines never change in place, so those
+    // that read alike can be one line: in scripts as authors write them
+    // about half the lines are repeats, and each line held costs a hundred
+    // bytes beside its characters.
+    struct Hash {
+        size_t operator()(QStringView v) const { return qHash(v); }
+    };
+    std::unordered_map<QStringView, LinePtr, Hash> made; // keys point into `text`
+    std::vector<LinePtr> lines;
+    qsizetype start = 0;
+    while (true) {
+        qsizetype end = text.indexOf(u'\r', start);
+        const bool last = end < 0;
+        if (last)
+            end = text.size();
+        const QStringView line = text.sliced(start, end - start);
+        auto [it, fresh] = made.try_emplace(line);
+        if (fresh)
+            it->second = std::make_shared<const StyledText>(StyledText{line.toString(), {}});
+        lines.push_back(it->second);
+        if (last)
+            return lines;
+        start = end + 2;
+    }
 }
 
 std::vector<StyledText> LineStore::splitLines(const StyledText& content)

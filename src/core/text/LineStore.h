@@ -52,6 +52,9 @@ public:
     // The content split at its CR LFs.
     static std::vector<StyledText> splitLines(const StyledText& content);
     static std::vector<LinePtr> share(std::vector<StyledText> lines);
+    // The lines of a text with CR LF breaks and no colours, those that read
+    // alike sharing one line.
+    static std::vector<LinePtr> plainLines(QStringView text);
 
 private:
     void measure(); // the length from the lines' summed weights

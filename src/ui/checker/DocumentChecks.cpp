@@ -6,13 +6,11 @@
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/PlainToolTip.h"
 
-#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
-#include <memory>
 
 namespace Quillwright {
 
@@ -35,13 +33,33 @@ DocumentChecks::DocumentChecks(QtRichTextControl& control, ModEditor& editor, Ed
     m_timer->setSingleShot(true);
     m_timer->setInterval(CheckPause);
     connect(&control, &RichTextControl::changed, m_timer, qOverload<>(&QTimer::start));
-    connect(m_timer, &QTimer::timeout, this, &DocumentChecks::checkNow);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        // A script being opened is checked once the editor holds it all: a
+        // check in the middle would run beside the load's own copies (and
+        // the more so the busier the machine), and would underline lines
+        // the editor has not yet taken.
+        if (m_control.mirror().isShowing())
+            m_timer->start();
+        else
+            checkNow();
+    });
     connect(&control, &RichTextControl::changed, this, [this] { m_current = false; });
     connect(editor.verticalScrollBar(), &QScrollBar::valueChanged, this,
             &DocumentChecks::underlineFindingsInView);
     connect(&editor, &QPlainTextEdit::cursorPositionChanged, this,
             &DocumentChecks::showCaretFinding);
     editor.viewport()->installEventFilter(this);
+    // For a finding where the menu was asked for, the choice not to be told
+    // of its kind again.
+    connect(&editor, &ModEditor::contextMenuShowing, this, [this](QMenu* menu, const QPoint& at) {
+        const QString rule = ruleAt(at);
+        if (rule.isEmpty())
+            return;
+        menu->addSeparator();
+        QAction* ignore = menu->addAction(tr("Don't Report This Kind of Problem (%1)").arg(rule));
+        connect(ignore, &QAction::triggered, this,
+                [this, rule] { emit ignoreRuleRequested(rule); });
+    });
 }
 
 void DocumentChecks::setForumFolder(const QString& folder)
@@ -165,7 +183,7 @@ void DocumentChecks::underlineFindings()
                                           : QTextCharFormat::DotLine);
         mark.format.setUnderlineColor(f->severity == Checker::Severity::Error ? QColor(0xd0, 0, 0)
                                       : f->severity == Checker::Severity::Warning
-                                          ? QColor(0xf0, 0x8c, 0)
+                                          ? QColor(176, 96, 0) // 4.6:1 on white, as text needs
                                           : QColor(0, 0x70, 0xd0));
         marks << mark;
     }
@@ -243,20 +261,7 @@ bool DocumentChecks::eventFilter(QObject* watched, QEvent* event)
         showPlainToolTip(help, findingsAt(help->pos()), m_editor.viewport());
         return true;
     }
-    if (event->type() != QEvent::ContextMenu)
-        return false;
-    // The editor's own menu, and for a finding under the mouse the choice
-    // not to be told of its kind again.
-    auto* asked = static_cast<QContextMenuEvent*>(event);
-    const QString rule = ruleAt(asked->pos());
-    if (rule.isEmpty())
-        return false;
-    std::unique_ptr<QMenu> menu(m_editor.createStandardContextMenu(asked->pos()));
-    menu->addSeparator();
-    QAction* ignore = menu->addAction(tr("Don't Report This Kind of Problem (%1)").arg(rule));
-    connect(ignore, &QAction::triggered, this, [this, rule] { emit ignoreRuleRequested(rule); });
-    menu->exec(asked->globalPos());
-    return true;
+    return false;
 }
 
 } // namespace Quillwright

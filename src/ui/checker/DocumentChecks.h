@@ -21,6 +21,8 @@ class QtRichTextControl;
 // last change, the findings underlined in the script (never in its colours,
 // which belong to the colouring and travel with copied text), their
 // messages as tooltips and in the status, and F8 from one to the next.
+// It hears the editor's viewport, scroll bar and caret, so it goes before
+// the editor does (and the control and the marks, which it reads).
 class DocumentChecks : public QObject {
     Q_OBJECT
 public:
@@ -55,7 +57,7 @@ signals:
     void ignoreRuleRequested(const QString& rule);
 
 protected:
-    // The script's tooltips and context menu tell of the findings under the mouse.
+    // The script's tooltips tell of the findings under the mouse.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

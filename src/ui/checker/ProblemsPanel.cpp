@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -29,6 +30,7 @@ namespace {
 const QString App = ModFormat::programTitle();
 const QString Section = QStringLiteral("Checker");
 const QString IgnoredKey = QStringLiteral("Ignored");
+const QString PlaceKey = QStringLiteral("ProblemsPlace"); // shown, side, floating, x, y, w, h
 enum Role { LineRole = Qt::UserRole, ColumnRole };
 } // namespace
 
@@ -41,7 +43,7 @@ ProblemsPanel::ProblemsPanel(Frame& frame, QMenu& toolsMenu)
     bar->setObjectName(QStringLiteral("mnuToolsBar0"));
     m_toggle = toggleViewAction();
     m_toggle->setObjectName(QStringLiteral("mnuToolsProblems"));
-    m_toggle->setText(tr("&Problems"));
+    m_toggle->setText(tr("Pro&blems"));
     toolsMenu.addAction(m_toggle);
     m_forum->setObjectName(QStringLiteral("problemsForum"));
     m_forum->setTextFormat(Qt::PlainText);
@@ -84,6 +86,57 @@ ProblemsPanel::ProblemsPanel(Frame& frame, QMenu& toolsMenu)
         m_ignored = s->value(App, Section, IgnoredKey, QString()).split(u',', Qt::SkipEmptyParts);
     hide();
     m_toggle->setChecked(false); // a window never shown sends no hide event to say so
+}
+
+void ProblemsPanel::savePlace() const
+{
+    SettingsStore* s = m_frame.services().settings;
+    if (!s)
+        return;
+    const QRect r = isFloating() ? geometry() : QRect(QPoint(), size());
+    const QList<int> place = {
+        int(isVisible()),
+        int(m_frame.widget()->dockWidgetArea(const_cast<ProblemsPanel*>(this))),
+        int(isFloating()),
+        r.x(),
+        r.y(),
+        r.width(),
+        r.height()};
+    QStringList words;
+    for (int n : place)
+        words << QString::number(n);
+    s->setValue(App, Section, PlaceKey, words.join(u','));
+}
+
+void ProblemsPanel::restorePlace(QMainWindow& window)
+{
+    SettingsStore* s = m_frame.services().settings;
+    if (!s)
+        return;
+    const QStringList words = s->value(App, Section, PlaceKey, QString()).split(u',');
+    QList<int> place;
+    for (const QString& w : words) {
+        bool ok = false;
+        place << w.toInt(&ok);
+        if (!ok)
+            return; // nothing kept, or not by this program: the list stays as made
+    }
+    if (place.size() != 7 || place[5] <= 0 || place[6] <= 0)
+        return;
+    const auto side = Qt::DockWidgetArea(place[1]);
+    if (side == Qt::LeftDockWidgetArea || side == Qt::RightDockWidgetArea ||
+        side == Qt::TopDockWidgetArea || side == Qt::BottomDockWidgetArea)
+        window.addDockWidget(side, this);
+    const QRect r(place[3], place[4], place[5], place[6]);
+    setFloating(place[2] != 0);
+    if (isFloating())
+        setGeometry(r);
+    setVisible(place[0] != 0);
+    if (!isFloating()) {
+        const bool across = side == Qt::TopDockWidgetArea || side == Qt::BottomDockWidgetArea;
+        window.resizeDocks({this}, {across ? r.height() : r.width()},
+                           across ? Qt::Vertical : Qt::Horizontal);
+    }
 }
 
 void ProblemsPanel::saveIgnored()

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QLabel;
+class QMainWindow;
 class QMenu;
 class QPushButton;
 class QTreeWidget;
@@ -34,6 +35,10 @@ public:
     void addRuleActions(QMenu& menu, const QString& ruleAtCaret);
     // The active script's findings, again.
     void refresh();
+    // Where the list is (its side or its own window, its size) and whether
+    // it shows, kept in the settings store from one start to the next.
+    void savePlace() const;
+    void restorePlace(QMainWindow& window);
 
 private:
     void saveIgnored();

@@ -46,12 +46,13 @@ CommandsWindow::CommandsWindow(QWidget* parent)
     // Tooltips are string-table ids until the caption loader runs.
     m_tabs->setTabToolTip(0, QStringLiteral("1069"));
     m_tabs->setTabToolTip(1, QStringLiteral("1070"));
+    // Shown from the start, so that Tab finds it before a keyword is chosen.
     m_tabs->setCurrentIndex(0);
-    m_tabs->hide();
     auto* empty = new QPushButton(tr("empty box"), this);
     empty->setObjectName(QStringLiteral("Command1"));
     auto* add = new QPushButton(tr("Add"), this);
     add->setObjectName(QStringLiteral("OKButton"));
+    add->setDefault(true); // Return adds, wherever the focus is but in the text
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_keywords, 0, 0, 4, 1);
@@ -150,6 +151,16 @@ void CommandsWindow::keyPressEvent(QKeyEvent* event)
     // Esc closes the builder, as it closes a dialog.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
+        return;
+    }
+    // Return is Add, the default, as in a dialog; on another button it is
+    // that button. The text takes its own Returns: code has lines.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            OKButton_Click();
         return;
     }
     QWidget::keyPressEvent(event);

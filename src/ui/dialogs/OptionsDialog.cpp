@@ -64,6 +64,7 @@ OptionsDialog::OptionsDialog(SettingsStore* settings, RichTextControl* control, 
     auto* ok = button("cmdOK", QT_TR_NOOP("OK"), 1060, 2490);
     auto* cancel = button("cmdCancel", QT_TR_NOOP("Cancel"), 1059, 3690);
     auto* apply = button("cmdApply", QT_TR_NOOP("&Apply"), 1058, 4890);
+    ok->setDefault(true); // Return in the font box is OK, Esc is Cancel
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &OptionsDialog::cmdCancel_Click);
     connect(apply, &QPushButton::clicked, this, &OptionsDialog::cmdApply_Click);

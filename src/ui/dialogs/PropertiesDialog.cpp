@@ -75,8 +75,9 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
         auto* b = new QPushButton(tr(text), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setMinimumWidth(twipsToPx(this, width));
-        b->setAutoDefault(false); // Enter in a box presses no button
-        // but Return on a button presses it, as Space does.
+        // Return on a button presses it, as Space does; elsewhere it is OK,
+        // the default, whichever button had the focus last.
+        b->setAutoDefault(false);
         b->installEventFilter(this);
         return b;
     };
@@ -142,9 +143,9 @@ PropertiesDialog::PropertiesDialog(RichTextControl* control, QWidget* parent)
             [this] { emit authorDetailsRequested(m_author); });
     connect(command2, &QPushButton::clicked, this, &PropertiesDialog::Command2_Click);
 
+    ok->setDefault(true);
     centreOnScreen(this);
     ReadHeader();
-    // A keyboard reason, so that the focus ring shows on OK.
     ok->setFocus(Qt::TabFocusReason);
 }
 
@@ -230,11 +231,25 @@ void PropertiesDialog::Command2_Click()
 
 bool PropertiesDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    // The dialog opens with the focus on OK, from the keyboard: its focus
+    // ring shows, as after a Tab (the window's activation would hide it).
+    if (qobject_cast<QPushButton*>(watched) && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
+        setAttribute(Qt::WA_KeyboardFocusChange);
     if (auto* button = qobject_cast<QPushButton*>(watched);
         button && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             button->click();
+            return true;
+        }
+    }
+    // Return in the level choice takes the level, as leaving it does; it
+    // is not yet OK.
+    if (watched == m_combo && event->type() == QEvent::KeyPress && !m_combo->view()->isVisible()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_level->setFocus(Qt::OtherFocusReason);
             return true;
         }
     }

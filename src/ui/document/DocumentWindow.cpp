@@ -4,6 +4,7 @@
 #include "core/frame/DocumentLayout.h"
 #include "core/recovery/JournalStore.h"
 #include "core/script/ModFormat.h"
+#include "core/script/ModReader.h"
 #include "core/script/StampGenerator.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/checker/DocumentChecks.h"
@@ -11,6 +12,7 @@
 #include "ui/document/DocumentFile.h"
 #include "ui/document/EditorMarks.h"
 #include "ui/document/SaveScript.h"
+#include "ui/document/ScriptDescription.h"
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/find/FindBar.h"
 #include "ui/find/GoToLineBar.h"
@@ -72,6 +74,7 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
         *m_control, *m_modFly, *m_marks, [this] { return m_file->encoding(); }, this);
     connect(m_checks, &DocumentChecks::caretFindingChanged, this,
             &DocumentWindow::statusMessageChanged);
+    new ScriptDescription(*m_modFly, *m_control, *m_checks);
     m_findBar->setHistoryStore(m_services.settings);
     connect(m_findBar, &FindBar::matchesChanged, this,
             [this] { m_marks->showFindMatches(*m_findBar, *m_control); });
@@ -107,12 +110,30 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     key(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { m_lineBar->open(); });
     key(QKeySequence(Qt::Key_F8), [this] { m_checks->goToFinding(1); });
     key(QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { m_checks->goToFinding(-1); });
-    // Tab types a tab in the script: F6 goes between the script and its outline.
-    key(QKeySequence(Qt::Key_F6), [this] {
-        if (m_modFly->hasFocus())
-            m_actionlist->setFocus(Qt::ShortcutFocusReason);
-        else
-            m_modFly->setFocus(Qt::ShortcutFocusReason);
+    // "FIND in viewtopic.php, line 120": the file an action works on (the
+    // last OPEN's) and its banner's line, as the outline's tooltips say it.
+    m_outline->setActionDescriber([this](int row, const QString& keyword) {
+        const int line = m_model->bannerLine(row);
+        if (line < 0)
+            return QString();
+        using ModReader::Kind;
+        const Kind kind = ModReader::kindOf(ModReader::normalizedKeyword(keyword));
+        QString file;
+        if (kind == Kind::Open)
+            file = m_model->openedFile(line);
+        else if (kind != Kind::Copy && kind != Kind::Save && kind != Kind::Other)
+            for (int r = row - 1; r >= 0 && file.isEmpty(); --r)
+                if (const QModelIndex open = m_outline->index(r, 0, outlineNode("actions"));
+                    open.isValid() && ModReader::kindOf(ModReader::normalizedKeyword(
+                                          open.data().toString().trimmed())) == Kind::Open) {
+                    file = m_model->openedFile(m_model->bannerLine(r));
+                    break;
+                }
+        if (file.isEmpty())
+            return tr("%1, line %2").arg(keyword).arg(line + 1);
+        if (kind == Kind::Open)
+            return tr("%1 %2, line %3").arg(keyword, file).arg(line + 1);
+        return tr("%1 in %2, line %3").arg(keyword, file).arg(line + 1);
     });
     connect(m_actionlist, &QTreeView::clicked, this, &DocumentWindow::showActionNode);
     // Return or Space on a header node opens its dialog, as a double-click does.
@@ -176,8 +197,19 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
 
 DocumentWindow::~DocumentWindow()
 {
-    // The model listens to the control; it goes first.
+    // Qt takes the child widgets apart after this body, and a widget still
+    // sends events and signals while it goes. So whatever hears them and
+    // reads them goes first, each before what it hears: the checker (the
+    // editor's viewport, scroll bar and caret), this window's own slots (the
+    // editor, the outline, the bars), the model (the control), then the
+    // control (the editor and its document).
+    delete m_checks;
+    m_checks = nullptr;
+    for (QObject* part : findChildren<QObject*>())
+        part->disconnect(this);
     m_model.reset();
+    m_marks.reset();
+    m_control.reset();
 }
 
 void DocumentWindow::Form_Load()
@@ -377,7 +409,10 @@ QString DocumentWindow::statusMessage() const
     const QString disk = m_file->diskMessage();
     if (!disk.isEmpty())
         return disk;
-    return m_shownOnly.isEmpty() ? m_checks->caretFinding() : m_shownOnly;
+    if (!m_shownOnly.isEmpty())
+        return m_shownOnly;
+    // The checker goes first when the window does.
+    return m_checks ? m_checks->caretFinding() : QString();
 }
 
 } // namespace Quillwright

@@ -79,14 +79,14 @@ void OutlineModel::setActions(const ActionOutline::Nodes& nodes,
     if (!fits || rows != count) // not the nodes the changes were made to
         changes = {{0, m_actions.size(), count}};
     for (const ActionOutline::NodeChange& c : changes) {
+        // Below the rows the view has, it need not hear, and the nodes come
+        // with the rest at the end.
+        if (c.line >= m_shown)
+            continue;
         std::vector<ActionOutline::Node> added;
         added.reserve(size_t(c.added));
         for (int i = c.line; i < c.line + c.added; ++i)
             added.push_back(nodes[i]);
-        if (c.line >= m_shown) { // below the rows the view has: it need not hear
-            m_actions.replace(c.line, c.removed, std::move(added));
-            continue;
-        }
         if (c.line == 0 && c.removed == m_actions.size())
             m_wanted = FirstActions; // a script of its own: the view starts again
         const int removedRows = std::min(c.removed, m_shown - c.line);
@@ -107,6 +107,9 @@ void OutlineModel::setActions(const ActionOutline::Nodes& nodes,
         if (addedRows > 0)
             endInsertRows();
     }
+    // The model's nodes are the core's now: it shares their chunks, where a
+    // list of its own would hold every node again.
+    m_actions = nodes;
     m_wanted = std::max(m_wanted, m_shown);
     showWanted();
 }
@@ -180,6 +183,10 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const
             return n.text;
         if (role == Qt::DecorationRole && n.picture > 0)
             return Icons::outlinePicture(n.picture);
+        if (role == Qt::AccessibleTextRole && m_describe) {
+            const QString described = m_describe(index.row(), n.text.trimmed());
+            return described.isEmpty() ? QVariant() : QVariant(described);
+        }
         return {};
     }
     const int f = fixedOf(index);

@@ -3,6 +3,7 @@
 #include "core/outline/ActionOutline.h"
 
 #include <QAbstractItemModel>
+#include <functional>
 #include <vector>
 
 namespace Quillwright {
@@ -38,6 +39,10 @@ public:
     // Gives the view as many actions again as it has (at least FirstActions).
     void showMoreActions();
     static constexpr int FirstActions = 2000;
+    // What an action node is called for assistive technology, worked out
+    // when asked (the node's keyword alone says little: "FIND").
+    using Describer = std::function<QString(int row, const QString& keyword)>;
+    void setActionDescriber(Describer describer) { m_describe = std::move(describer); }
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -57,6 +62,7 @@ private:
     int m_shown = 0;                          // the rows under Actions: the first of m_actions
     int m_wanted = FirstActions;              // the rows given once the view has scrolled for them
     std::vector<std::vector<int>> m_children; // the fixed nodes under each fixed node
+    Describer m_describe;
 };
 
 } // namespace Quillwright

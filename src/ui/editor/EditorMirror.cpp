@@ -109,13 +109,23 @@ void EditorMirror::showLines(ChangedLines& changed)
     QTextDocument* doc = m_editor.document();
     const ChunkedVector<LinePtr>& lines = m_store.lines();
     QTextCursor c(doc);
+    // Once the widget shows what the store holds, its picture may share the
+    // store's chunks of lines, where a list of its own would hold a pointer
+    // a line again (3 MB for a script of 5 MB). Sharing costs a pointer a
+    // chunk of the whole script: worth it when many lines changed, not for
+    // a key.
+    int changedLines = 0;
+    for (const ChangedLines::Stretch& s : changed.stretches())
+        changedLines += s.length;
+    const bool share = changedLines >= ChunkedVector<LinePtr>::ChunkSize;
     // Top down, so that above each stretch the document is numbered as
     // the store already. An edit block a stretch: the widget lays out again
     // what an edit block spans, and two stretches may lie far apart.
     for (const ChangedLines::Stretch& s : changed.stretches()) {
         c.beginEditBlock();
-        for (const LineSplice& sp :
-             alignLines(m_shown, s.start, s.replaced, lines, s.start, s.length)) {
+        const std::vector<LineSplice> splices =
+            alignLines(m_shown, s.start, s.replaced, lines, s.start, s.length);
+        for (const LineSplice& sp : splices) {
             if (sp.removed == sp.added) {
                 for (int i = sp.line; i < sp.line + sp.added; ++i) {
                     updateBlock(c, blockNumber(i), *m_shown[i], *lines[i]);
@@ -161,14 +171,19 @@ void EditorMirror::showLines(ChangedLines& changed)
                     }
                 }
             }
-            std::vector<LinePtr> now;
-            for (int i = sp.line; i < sp.line + sp.added; ++i)
-                now.push_back(lines[i]);
-            m_shown.replace(sp.line, sp.removed, std::move(now));
+            // When the picture becomes the store's below, the last needs no listing.
+            if (!share || &s != &changed.stretches().back() || &sp != &splices.back()) {
+                std::vector<LinePtr> now;
+                for (int i = sp.line; i < sp.line + sp.added; ++i)
+                    now.push_back(lines[i]);
+                m_shown.replace(sp.line, sp.removed, std::move(now));
+            }
             m_lastBlock = QTextBlock();
         }
         c.endEditBlock();
     }
+    if (share)
+        m_shown = lines;
     changed.clear();
     m_lastBlock = QTextBlock();
     m_blockCount = doc->blockCount();

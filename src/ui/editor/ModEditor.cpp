@@ -5,11 +5,14 @@
 #include "ui/editor/QtRichTextControl.h"
 #include "ui/platform/CommandKeys.h"
 
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <memory>
 
 namespace Quillwright {
 
@@ -126,6 +129,33 @@ void ModEditor::inputMethodEvent(QInputMethodEvent* e)
         QPlainTextEdit::inputMethodEvent(&next);
     }
     e->accept();
+}
+
+void ModEditor::setProgramActions(QAction* undo, QAction* redo, QAction* paste)
+{
+    m_undo = undo;
+    m_redo = redo;
+    m_paste = paste;
+}
+
+void ModEditor::contextMenuEvent(QContextMenuEvent* e)
+{
+    // A key's menu belongs to the caret; a click's to where it was (the
+    // viewport passes it on in its own coordinates).
+    const QPoint at = e->reason() == QContextMenuEvent::Keyboard ? cursorRect().center() : e->pos();
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(at));
+    const std::pair<const char*, QAction*> own[] = {
+        {"edit-undo", m_undo}, {"edit-redo", m_redo}, {"edit-paste", m_paste}};
+    for (const auto& [name, program] : own) {
+        QAction* widgets = menu->findChild<QAction*>(QString::fromLatin1(name));
+        if (!widgets || !program)
+            continue;
+        menu->insertAction(widgets, program);
+        menu->removeAction(widgets);
+    }
+    emit contextMenuShowing(menu.get(), at);
+    menu->exec(e->reason() == QContextMenuEvent::Keyboard ? viewport()->mapToGlobal(at)
+                                                          : e->globalPos());
 }
 
 QString ModEditor::ownDragFormat()

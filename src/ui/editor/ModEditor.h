@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <optional>
 
+class QAction;
+class QMenu;
 class QMimeData;
 
 namespace Quillwright {
@@ -36,6 +38,15 @@ public:
     void reserveLineNumbers(int lines);
     // The first and the last line (from 0) that the viewport shows.
     std::pair<int, int> visibleLines() const;
+    // The context menu's Undo, Redo and Paste are the program's (the
+    // widget's own undo is off, and its paste would be another road), with
+    // the keys the Edit menu shows.
+    void setProgramActions(QAction* undo, QAction* redo, QAction* paste);
+
+signals:
+    // The context menu is about to show, for the place at `viewportPos` (the
+    // caret's when a key asked for it): others may add their entries.
+    void contextMenuShowing(QMenu* menu, const QPoint& viewportPos);
 
 protected:
     bool event(QEvent* e) override;
@@ -47,6 +58,7 @@ protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void dropEvent(QDropEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     struct Stretch {
@@ -62,6 +74,9 @@ private:
     void placeLineNumbers(int digits);
 
     QtRichTextControl* m_control = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_paste = nullptr;
     QWidget* m_lineNumbers = nullptr;
     int m_lineNumberDigits = 0;
     int m_reservedLines = 0;

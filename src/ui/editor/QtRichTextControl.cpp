@@ -46,7 +46,12 @@ QtRichTextControl::QtRichTextControl(QPlainTextEdit* editor, QObject* parent)
     connect(m_editor, &QPlainTextEdit::selectionChanged, this, selectionMoved);
 }
 
-QtRichTextControl::~QtRichTextControl() = default;
+QtRichTextControl::~QtRichTextControl()
+{
+    // The editor outlives its control: its keys and drops go nowhere after.
+    if (auto* mod = qobject_cast<ModEditor*>(m_editor))
+        mod->setControl(nullptr);
+}
 
 QtRichTextControl::Operation::~Operation()
 {
@@ -262,8 +267,8 @@ void QtRichTextControl::setLine(int line, const StyledText& content)
     if (line < 0 || line >= m_store.lineCount())
         return;
     Operation op(*this);
-    StyledText clean{content.text, canonicalRuns(content.runs)};
-    m_store.setLine(line, std::move(clean));
+    m_store.replaceLines(line, 1,
+                         {m_recentLines.share({content.text, canonicalRuns(content.runs)})});
     changed({line, 1, 1});
     // The selection keeps its numbers when a line changes under it (the
     // change handler puts it back anyway), within the text and off the
@@ -279,6 +284,16 @@ void QtRichTextControl::setLine(int line, const StyledText& content)
 void QtRichTextControl::fontChanged()
 {
     m_mirror->setFont(fontName());
+}
+
+LinePtr QtRichTextControl::RecentLines::share(StyledText content)
+{
+    for (const LinePtr& l : lines)
+        if (l && sameLine(*l, content))
+            return l;
+    LinePtr made = std::make_shared<const StyledText>(std::move(content));
+    lines[next++ % lines.size()] = made;
+    return made;
 }
 
 } // namespace Quillwright

@@ -6,6 +6,7 @@
 #include "ui/editor/ModEditor.h"
 
 #include <QPlainTextEdit>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -89,6 +90,14 @@ private:
     bool m_selectionUnshown = false;
     int m_depth = 0;
     mutable std::optional<QString> m_text; // the whole text, built when asked for
+    // The lines set last: a line set that reads alike is held once, so
+    // that the change handler's colouring of every banner of a script (the
+    // same few lines over and over) does not hold a line for each.
+    struct RecentLines {
+        std::array<LinePtr, 16> lines;
+        size_t next = 0;
+        LinePtr share(StyledText content);
+    } m_recentLines;
 };
 
 } // namespace Quillwright

@@ -278,6 +278,23 @@ bool FindBar::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+bool FindBar::focusNextPrevChild(bool next)
+{
+    // The next control that Tab would reach: outside the bar, it is the
+    // script with the match still selected, where the next Tab or letter
+    // would replace a match the user may not know is selected.
+    QWidget* from = focusWidget();
+    QWidget* to = from;
+    while (from && (to = next ? to->nextInFocusChain() : to->previousInFocusChain()) != from)
+        if ((to->focusPolicy() & Qt::TabFocus) && to->isVisible() && to->isEnabled())
+            break;
+    if (from && to != from && !isAncestorOf(to)) {
+        close();
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
 void FindBar::select(TextMatch match)
 {
     m_control.setSelStart(match.start);
@@ -434,6 +451,8 @@ void FindBar::showCount(const QString& notice)
             // What was found is not all there is: neither a count nor "Not found".
             text = tr("The pattern is too complex for this text.");
             p.setColor(QPalette::Base, QColor(0xff, 0xdd, 0xdd));
+        } else if (all.empty() && !notice.isEmpty()) {
+            text.clear(); // "3 replaced" says it all: no match is left, as meant
         } else if (all.empty()) {
             text = tr("Not found");
             // The field says so too, as text editors colour it.
@@ -448,8 +467,9 @@ void FindBar::showCount(const QString& notice)
         }
     }
     m_find->setPalette(p);
-    Accessibility::announce(m_status,
-                            notice.isEmpty() ? text : notice + QStringLiteral(" \u2014 ") + text);
+    Accessibility::announce(m_status, notice.isEmpty() || text.isEmpty()
+                                          ? notice + text
+                                          : notice + QStringLiteral(" \u2014 ") + text);
     emit matchesChanged();
 }
 

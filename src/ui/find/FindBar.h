@@ -22,7 +22,8 @@ class QtRichTextControl;
 // keys of the common text editors: Ctrl+F finds, Ctrl+H replaces, Return or
 // F3 the next match, Shift+Return or Shift+F3 the one before, Alt+R
 // replaces the match and finds the next, Alt+A replaces every match as one
-// edit, Esc closes the bar and gives the script the focus back.
+// edit, Esc (or Tab past its last control) closes the bar and gives the
+// script the focus back.
 class FindBar : public QWidget {
     Q_OBJECT
 public:
@@ -71,6 +72,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab out of the bar, either way, goes back to the script as Esc does.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     TextSearch search() const;

@@ -114,10 +114,22 @@ OptionsDialog* DialogCommands::showOptions()
 
 void DialogCommands::mnuHelpContents_Click()
 {
-    m_frame.services().dialogs->message(m_frame.widget(), m_frame.widget()->windowTitle(),
-                                        tr("Unable to display Help Contents. There is no Help "
-                                           "associated with this project."),
-                                        DialogService::Icon::Information);
+    // What to do and the keys to do it with, in a message a screen reader
+    // reads whole; the manual page says the rest.
+    m_frame.services().dialogs->message(
+        m_frame.widget(), m_frame.widget()->windowTitle(),
+        tr("Quillwright writes phpBB2 MOD scripts and checks them as you type.\n\n"
+           "File, Properties fills in the header; the action builder (Ctrl+Shift+A) adds "
+           "actions at the end of the script; Tools, Preview Installation (F9) shows what the "
+           "script changes in a forum's files, and Install into Folder writes a copy of the "
+           "forum with the changes.\n\n"
+           "Keys: Ctrl+F finds, Ctrl+H replaces, Ctrl+G goes to a line; F8 and Shift+F8 go to "
+           "the next and the previous problem the checker found; F6 and Shift+F6 go from the "
+           "script to its find bar, its outline, the Problems list and the status bar's "
+           "buttons; Shift+F10 or the Menu key opens a context menu; Esc closes a bar or a "
+           "dialog.\n\n"
+           "The README and the manual page (man quillwright) say more."),
+        DialogService::Icon::Information);
 }
 
 void DialogCommands::mnuHelpSearchForHelpOn_Click()

@@ -27,6 +27,18 @@ EditCommands::EditCommands(Frame& frame, QMenu& editMenu)
                    {Command::EditCopy, &EditCommands::mnuEditCopy_Click},
                    {Command::EditPaste, &EditCommands::mnuEditPaste_Click},
                    {Command::EditPasteSpecial, &EditCommands::mnuEditPasteSpecial_Click}});
+    // The script and the fields answer Ctrl+X and Ctrl+C themselves: the
+    // menu shows the keys without taking them.
+    for (const auto& [command, key] : {std::pair{Command::EditCut, QKeySequence::Cut},
+                                       std::pair{Command::EditCopy, QKeySequence::Copy}}) {
+        frame.action(command)->setShortcut(key);
+        frame.action(command)->setShortcutContext(Qt::WidgetShortcut);
+    }
+}
+
+QAction* EditCommands::redo() const
+{
+    return m_additions->redo();
 }
 
 void EditCommands::applyUndoControls(const UndoControls& c)

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QAction;
 class QMenu;
 
 namespace Quillwright {
@@ -24,6 +25,8 @@ public:
     void applyUndoControls(const UndoControls& controls);
     // Every entry as the active document allows.
     void update();
+    // Edit, Redo: the script's context menu shows it too.
+    QAction* redo() const;
 
 signals:
     // The undo entries were set: the toolbar's undo button follows them.

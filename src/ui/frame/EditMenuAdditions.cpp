@@ -42,7 +42,7 @@ EditMenuAdditions::EditMenuAdditions(Frame& frame, QMenu& editMenu)
         add(editMenu, "mnuEditNextProblem", tr("&Next Problem"), {QKeySequence(Qt::Key_F8)}, false);
     connect(next, &QAction::triggered, this,
             onDocument([](DocumentWindow& doc) { doc.checks().goToFinding(1); }));
-    QAction* previous = add(editMenu, "mnuEditPreviousProblem", tr("&Previous Problem"),
+    QAction* previous = add(editMenu, "mnuEditPreviousProblem", tr("Pre&vious Problem"),
                             {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, false);
     connect(previous, &QAction::triggered, this,
             onDocument([](DocumentWindow& doc) { doc.checks().goToFinding(-1); }));

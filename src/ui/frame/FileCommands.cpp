@@ -197,6 +197,8 @@ void FileCommands::showScript(DocumentWindow* doc, const QString& fileName, Load
                                             DialogService::Icon::Information);
     emit fileOpened(fileName);
     m_frame.updateMenus();
+    // The file dialog and the progress have gone: the keys go to the script.
+    focusScript(m_frame, doc);
     // The load's transient copies are freed, and so are those of the
     // colouring, the outline and the check that follow it at their pauses.
     QTimer::singleShot(ReleasePause, this, &FreedMemory::release);

@@ -73,4 +73,9 @@ protected:
 // Says that a command has no code yet ("Add '...' code.").
 void showUnfinished(const Frame& frame, const QString& handler);
 
+// The document's window is the active one, in the active main window, with
+// the focus in its script: where the user's next key is meant to go after
+// a dialog or a progress window has closed.
+void focusScript(const Frame& frame, DocumentWindow* doc);
+
 } // namespace Quillwright

@@ -109,6 +109,11 @@ void MainToolBar::nameButtons()
         if (QWidget* button = m_toolBar->widgetForAction(a); button && !a->toolTip().isEmpty())
             button->setAccessibleName(a->toolTip());
     m_undoButton->setAccessibleName(button(ToolButton::Undo)->toolTip());
+    // The button a toolbar shows when the window is too narrow for it.
+    for (QToolBar* bar : {m_coolBar, m_toolBar})
+        for (QToolButton* more : bar->findChildren<QToolButton*>(
+                 QStringLiteral("qt_toolbar_ext_button"), Qt::FindDirectChildrenOnly))
+            more->setAccessibleName(tr("More buttons"));
 }
 
 void MainToolBar::applyUndoControls(const UndoControls& c)

@@ -12,10 +12,14 @@
 #include "ui/dialogs/PropertiesDialog.h"
 #include "ui/document/DocumentFile.h"
 #include "ui/document/DocumentWindow.h"
+#include "ui/editor/ModEditor.h"
 #include "ui/editor/QtRichTextControl.h"
+#include "ui/find/FindBar.h"
+#include "ui/find/GoToLineBar.h"
 #include "ui/frame/DialogCommands.h"
 #include "ui/frame/EditCommands.h"
 #include "ui/frame/FileCommands.h"
+#include "ui/frame/FocusPanes.h"
 #include "ui/frame/MainToolBar.h"
 #include "ui/frame/RecentFiles.h"
 #include "ui/frame/SessionCommands.h"
@@ -27,6 +31,8 @@
 #include "ui/install/InstallMenuCommands.h"
 #include "ui/install/WriteMenuCommands.h"
 #include "ui/platform/Accessibility.h"
+#include "ui/platform/ActiveWindow.h"
+#include "ui/platform/ContextMenuKeys.h"
 #include "ui/platform/DialogService.h"
 #include "ui/platform/FocusFrame.h"
 #include "ui/platform/Icons.h"
@@ -40,6 +46,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -47,11 +54,14 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
 #include <climits>
 
 namespace Quillwright {
@@ -75,6 +85,8 @@ MainWindow::MainWindow(const AppServices& services, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     Accessibility::install();
     FocusFrame::install();
+    ContextMenuKeys::install();
+    ActiveWindow::install();
     setWindowTitle(ModFormat::programTitle());
     setWindowIcon(Icons::byName(QStringLiteral("app")));
     m_mdi = new QMdiArea(this);
@@ -106,6 +118,24 @@ void MainWindow::createControllers()
     m_toolbar = new MainToolBar(*this);
     m_status = new StatusFields(*this);
     m_stateReport = new StateReport(*this, m_status->statusPanel(), m_toolbar->undoButton());
+    new FocusPanes(this, [this] {
+        std::vector<FocusPanes::Pane> panes;
+        if (DocumentWindow* doc = activeDocument()) {
+            panes.push_back({doc->mod_fly(), doc->mod_fly()});
+            if (!doc->findBar()->isHidden())
+                panes.push_back({doc->findBar(), doc->findBar()->findField()});
+            if (!doc->goToLineBar()->isHidden())
+                panes.push_back({doc->goToLineBar(), doc->goToLineBar()->field()});
+            panes.push_back({doc->Actionlist(), doc->Actionlist()});
+        }
+        if (m_problems->isVisible())
+            panes.push_back({m_problems, m_problems->list()});
+        for (QWidget* button : {static_cast<QWidget*>(m_status->checkPanel()),
+                                static_cast<QWidget*>(m_status->encodingPanel())})
+            if (button->isVisible() && button->isEnabled())
+                panes.push_back({button, button});
+        return panes;
+    });
 
     connect(m_recentFiles, &RecentFiles::openRequested, m_files, &FileCommands::openRecentFile);
     connect(m_files, &FileCommands::fileOpened, m_recentFiles, &RecentFiles::add);
@@ -129,8 +159,9 @@ void MainWindow::createControllers()
 
 MainWindow::~MainWindow()
 {
-    // Closing the children while the window is half destroyed must not call back into it.
-    m_mdi->disconnect(this);
+    // Closing the children while the window is half destroyed must not call
+    // back into it, nor into its controllers (the window list reads the area).
+    disconnect(m_mdi, &QMdiArea::subWindowActivated, nullptr, nullptr);
     for (DocumentWindow* d : documents()) {
         d->model().disconnect(this);
         d->disconnect(this);
@@ -157,6 +188,7 @@ void MainWindow::MDIForm_Load(const QString& commandLine)
                                dpi, screens);
     move(placed.topLeft());
     resize(placed.size());
+    m_problems->restorePlace(*this);
     NewDocument();
     if (commandLine.isEmpty())
         return;
@@ -196,6 +228,8 @@ DocumentWindow* MainWindow::NewDocument()
         if (activeDocument() == doc)
             updateMenus();
     });
+    doc->mod_fly()->setProgramActions(action(Command::EditUndo), m_edits->redo(),
+                                      action(Command::EditPaste));
     doc->checks().setIgnoredRules(m_problems->ignoredRules());
     connect(&doc->checks(), &DocumentChecks::ignoreRuleRequested, m_problems,
             &ProblemsPanel::ignoreRule);
@@ -313,6 +347,7 @@ void MainWindow::MDIForm_Unload()
             s->setValue(App, SettingsSection, QStringLiteral("MainTop"), twips(pos().y()));
             s->setValue(App, SettingsSection, QStringLiteral("MainWidth"), twips(width()));
             s->setValue(App, SettingsSection, QStringLiteral("MainHeight"), twips(height()));
+            m_problems->savePlace();
         }
         s->setValue(App, SettingsSection, QStringLiteral("Repair"), QStringLiteral("YES"));
     }

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace Quillwright {
 
 namespace {
@@ -72,8 +74,16 @@ void RecentFiles::show()
         if (!used)
             continue;
         const QString path = QDir::toNativeSeparators(m_files[i]);
-        // "&1 name": an ampersand of the name is not an accelerator.
-        QString name = QFileInfo(m_files[i]).fileName();
+        // "&1 name": an ampersand of the name is not an accelerator. Files
+        // of the same name (every MOD has an install.txt) say their folder.
+        const QFileInfo file(m_files[i]);
+        QString name = file.fileName();
+        const bool shared =
+            std::count_if(m_files.begin(), m_files.end(), [&](const QString& other) {
+                return QFileInfo(other).fileName() == file.fileName();
+            }) > 1;
+        if (shared)
+            name = tr("%1 in %2").arg(name, QDir::toNativeSeparators(file.path()));
         name.replace(QLatin1Char('&'), QStringLiteral("&&"));
         entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         entry->setStatusTip(path);

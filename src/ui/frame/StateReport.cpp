@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
 #include <QTextCursor>
@@ -97,6 +98,7 @@ void StateReport::write() const
                                 {"actions", actions},
                                 {"actionNodes", nodes},
                                 {"selStart", d->control().selStart()},
+                                {"selLength", d->control().selLength()},
                                 {"runs", runs},
                                 {"active", d == m_frame.activeDocument()},
                                 {"editor", QJsonObject{{"globalX", origin.x() + first.x()},
@@ -124,6 +126,14 @@ void StateReport::write() const
         report.insert("focus", QJsonObject{{"widget", focus->objectName()},
                                            {"class", focus->metaObject()->className()},
                                            {"window", focus->window()->objectName()}});
+    // A menu open from the keyboard: its entries, as a screen reader reads them.
+    if (const auto* popup = qobject_cast<const QMenu*>(QApplication::activePopupWidget())) {
+        QJsonArray entries;
+        for (const QAction* a : popup->actions())
+            if (!a->isSeparator())
+                entries.append(QString(a->text()).remove(u'&').section(u'\t', 0, 0));
+        report.insert("popup", entries);
+    }
     if (const QToolButton* undo = m_undoButton; undo && undo->isVisible()) {
         const QRect r(undo->mapToGlobal(QPoint(0, 0)), undo->size());
         report.insert(

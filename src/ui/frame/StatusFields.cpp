@@ -24,8 +24,9 @@ StatusFields::StatusFields(Frame& frame) : QObject(frame.widget()), m_frame(fram
 {
     QStatusBar* bar = frame.widget()->statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
-    m_statusPanel = new QLabel(tr("Status"), bar);
+    m_statusPanel = new QLabel(bar);
     Accessibility::makeAnnouncer(m_statusPanel);
+    m_statusPanel->setText(tr("Status"));
     m_encodingPanel = new QToolButton(bar);
     m_encodingPanel->setObjectName(QStringLiteral("encodingPanel"));
     m_encodingPanel->setToolTip(
@@ -66,6 +67,8 @@ StatusFields::StatusFields(Frame& frame) : QObject(frame.widget()), m_frame(fram
     // The status names files: plain text, whatever their names hold.
     for (QLabel* panel : {m_statusPanel, m_datePanel, m_timePanel})
         panel->setTextFormat(Qt::PlainText);
+    Accessibility::makeQuiet(m_datePanel, tr("Date"));
+    Accessibility::makeQuiet(m_timePanel, tr("Time"));
     bar->addWidget(m_statusPanel, 1);
     // The checker's findings, after the status: a click or F8 goes to the next.
     m_checkPanel = new QToolButton(bar);
@@ -97,8 +100,8 @@ StatusFields::StatusFields(Frame& frame) : QObject(frame.widget()), m_frame(fram
     bar->addPermanentWidget(m_timePanel);
     auto refresh = [this] {
         const QDateTime now = QDateTime::currentDateTime();
-        // Set only when the words change: each setting tells assistive
-        // technology the name changed, and a clock must not speak every second.
+        // Set only when the words change; being quiet, the labels tell
+        // assistive technology nothing of it.
         const QString date = QLocale().toString(now.date(), QLocale::ShortFormat);
         const QString time = QLocale().toString(now.time(), QLocale::ShortFormat);
         if (m_datePanel->text() != date)

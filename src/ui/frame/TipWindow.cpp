@@ -2,6 +2,7 @@
 
 #include "core/frame/Tips.h"
 #include "core/settings/SettingsStore.h"
+#include "ui/platform/Accessibility.h"
 #include "ui/platform/Twips.h"
 
 #include <QCheckBox>
@@ -63,6 +64,8 @@ TipWindow::TipWindow(SettingsStore* settings, const QString& programFolder,
     m_tip->setWordWrap(true);
     m_tip->setTextFormat(Qt::PlainText); // a tip is text from a file, never markup
     m_tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Next Tip leaves the focus on its button: the new tip is told as it shows.
+    Accessibility::makeAnnouncer(m_tip);
 
     setTabOrder(ok, picture);
     setTabOrder(picture, next);
@@ -112,7 +115,7 @@ void TipWindow::PickNextTip()
 void TipWindow::DisplayCurrentTip()
 {
     if (!m_tips.isEmpty() && m_current >= 1 && m_current <= m_tips.size())
-        m_tip->setText(m_tips[m_current - 1]);
+        Accessibility::announce(m_tip, m_tips[m_current - 1]);
 }
 
 void TipWindow::chkLoadTipsAtStartup_Click()

@@ -15,6 +15,18 @@ namespace Quillwright {
 namespace {
 
 const char* const AnnouncerProperty = "quillwrightAnnouncer";
+const char* const QuietProperty = "quillwrightQuiet";
+
+// A widget's interface is made once, when a screen reader first hears of
+// it, and kept under its id: a label must be marked before it says
+// anything, or it is told as a plain label for good (clients keep the role
+// they were told with the id).
+void expectNothingSaid(const QLabel* label)
+{
+    Q_ASSERT_X(label->text().isEmpty(), "Accessibility",
+               "a label is made an announcer or quiet before its first text");
+    Q_UNUSED(label);
+}
 
 class Announcer : public QAccessibleWidget {
 public:
@@ -24,6 +36,21 @@ public:
     {
         if (t == QAccessible::Name)
             return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// Named by its caption ("Time") and read with its text; Qt's label tells
+// no change of text once a label has a name of its own.
+class QuietLabel : public QAccessibleWidget {
+public:
+    explicit QuietLabel(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        auto* label = static_cast<QLabel*>(widget());
+        if (t == QAccessible::Name)
+            return label->accessibleName() + QStringLiteral(" ") + label->text();
         return QAccessibleWidget::text(t);
     }
 };
@@ -173,6 +200,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     if (auto* label = qobject_cast<QLabel*>(object);
         label && label->property(AnnouncerProperty).toBool())
         return new Announcer(label);
+    if (auto* label = qobject_cast<QLabel*>(object);
+        label && label->property(QuietProperty).toBool())
+        return new QuietLabel(label);
     auto* box = qobject_cast<QComboBox*>(object);
     if (className != QLatin1String("QComboBox") || !box || box->accessibleName().isEmpty())
         return nullptr;
@@ -209,7 +239,16 @@ void nameTabBar(QTabBar* bar, const QString& name)
 void makeAnnouncer(QLabel* label)
 {
     install();
+    expectNothingSaid(label);
     label->setProperty(AnnouncerProperty, true);
+}
+
+void makeQuiet(QLabel* label, const QString& name)
+{
+    install();
+    expectNothingSaid(label);
+    label->setProperty(QuietProperty, true);
+    label->setAccessibleName(name);
 }
 
 void announce(QLabel* label, const QString& text)

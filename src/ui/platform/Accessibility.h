@@ -16,10 +16,16 @@ namespace Quillwright {
 // bar's "Not found", the finding under the caret) is an announcer: it is
 // told as an alert, and each new text is raised as the alert showing again,
 // which screen readers speak (a plain name change is spoken only for the
-// focused object).
+// focused object). Qt 6.4 has no announcement event of its own; this is
+// what stands in for it. A label is marked before its first text: once a
+// screen reader has heard of it as a plain label, it stays one.
+// A quiet label (the status bar's clock) is read when asked and never
+// tells of its changes: a clock that spoke every second would drown the
+// messages that matter.
 namespace Accessibility {
 void install(); // once; later calls do nothing
 void makeAnnouncer(QLabel* label);
+void makeQuiet(QLabel* label, const QString& name);
 // An editable combo box and its edit part, which Qt leaves unnamed, both
 // named `name`.
 void nameComboBox(QComboBox* box, const QString& name);

@@ -7,6 +7,22 @@
 
 namespace Quillwright {
 
+namespace {
+// Qt's own texts that its French, as Debian ships it, lacks: Qt 6's file
+// dialog names a folder's type in a context the older translations do not
+// have. Ours carries them; Qt's file is asked first, so they step in only
+// where it says nothing.
+struct QtText {
+    const char* source;
+    const char* comment;
+};
+[[maybe_unused]] const QtText QtTextsItLacks[] = {
+    QT_TRANSLATE_NOOP3("QAbstractFileIconProvider", "Folder", "All other platforms"),
+};
+[[maybe_unused]] const char* const QtTextItLacks =
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive");
+} // namespace
+
 namespace Translations {
 
 void use(StringTable::Language language)

@@ -54,8 +54,18 @@ private slots:
             end = std::max(end, start);
             const StyledText insert = randomPiece(rng);
             if (rng.bounded(10) == 0) {
-                store.assign(insert);
+                // The whole text anew; a plain one as a file's lines are
+                // made, those that read alike held once.
+                const bool plain = insert.runs.empty() && rng.bounded(2);
+                if (plain)
+                    store.assignLines(LineStore::plainLines(insert.text));
+                else
+                    store.assign(insert);
                 flat = insert;
+                for (int i = 1; plain && i < store.lineCount(); ++i)
+                    for (int j = 0; j < i; ++j)
+                        QCOMPARE(store.lines()[i] == store.lines()[j],
+                                 store.line(i).text == store.line(j).text);
             } else {
                 store.replace(start, end - start, insert);
                 flat = splicedStyledText(flat, start, end - start, insert);

@@ -107,7 +107,7 @@ private slots:
                                      "mod_authnote", "Command1", "Command2", "Combo1"}));
     }
 
-    void escCancels_andEnterPressesNothing()
+    void escCancels_andReturnIsOK()
     {
         MainWindowFixture f;
         f.window->show();
@@ -116,17 +116,39 @@ private slots:
         auto* title = child<QLineEdit>(d, "mod_title");
         title->setFocus();
         title->setText("typed");
-        QTest::keyClick(title, Qt::Key_Return);
-        QVERIFY(d->isVisible());
-        QVERIFY(!f.doc()->control().text().contains("typed"));
         QTest::keyClick(title, Qt::Key_Escape);
         QTRY_VERIFY(!f.window->dialogs().propertiesDialog());
         QVERIFY(!f.doc()->control().text().contains("typed"));
+        // Return in a field is OK, the default; in the level choice it takes
+        // the level first, and in the notes it is a new line.
+        d = f.window->dialogs().showProperties();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QVERIFY(child<QPushButton>(d, "cmdOK")->isDefault());
+        QTest::mouseClick(child<QPushButton>(d, "Command2"), Qt::LeftButton);
+        auto* levels = child<QComboBox>(d, "Combo1");
+        QVERIFY(levels->hasFocus());
+        levels->setEditText("hard");
+        QTest::keyClick(levels, Qt::Key_Return);
+        QVERIFY(d->isVisible() && !levels->isVisible());
+        QCOMPARE(child<QLineEdit>(d, "mod_level")->text(), QString("hard"));
+        auto* notes = child<QPlainTextEdit>(d, "mod_authnote");
+        notes->setFocus();
+        QTest::keyClicks(notes, "one");
+        QTest::keyClick(notes, Qt::Key_Return);
+        QVERIFY(d->isVisible());
+        title = child<QLineEdit>(d, "mod_title");
+        title->setFocus();
+        title->setText("typed");
+        QTest::keyClick(title, Qt::Key_Return);
+        QTRY_VERIFY(!f.window->dialogs().propertiesDialog());
+        QVERIFY(f.doc()->control().text().contains("## Mod Title: typed"));
+        QVERIFY(f.doc()->control().text().contains("## Installation Level: hard"));
         // Return on the focused OK presses it, as Space does; it opens with the focus.
         d = f.window->dialogs().showProperties();
         QVERIFY(QTest::qWaitForWindowActive(d));
         auto* ok = child<QPushButton>(d, "cmdOK");
         QCOMPARE(QApplication::focusWidget(), ok);
+        QVERIFY(d->testAttribute(Qt::WA_KeyboardFocusChange)); // its focus ring shows
         child<QLineEdit>(d, "mod_title")->setText("by Return");
         QTest::keyClick(ok, Qt::Key_Return);
         QTRY_VERIFY(!f.window->dialogs().propertiesDialog());

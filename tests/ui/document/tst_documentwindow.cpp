@@ -2,6 +2,7 @@
 #include "core/control/MemoryRichTextControl.h"
 #include "core/rtf/Rtf.h"
 #include "core/script/ModFormat.h"
+#include "support/Contrast.h"
 #include "support/OutlineNodes.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/checker/DocumentChecks.h"
@@ -30,6 +31,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTreeView>
+#include <cmath>
 
 using namespace Quillwright;
 
@@ -329,6 +331,22 @@ private slots:
         // The match is not left selected: a Tab now would replace it.
         QCOMPARE(c.selLength(), 0);
         QCOMPARE(c.selStart(), int(c.text().indexOf("index.php")) + 6);
+        // Tab past the bar's last control, or Shift+Tab before its first,
+        // goes back to the script as Esc does: nothing is typed over a match.
+        for (const bool forward : {true, false}) {
+            const QString text = c.text();
+            QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier);
+            QTest::keyClick(bar->findField(), Qt::Key_Return);
+            QVERIFY(c.selLength() > 0);
+            int tabs = 0;
+            while (bar->isVisible() && ++tabs < 20)
+                QTest::keyClick(QApplication::focusWidget(),
+                                forward ? Qt::Key_Tab : Qt::Key_Backtab);
+            QVERIFY(!bar->isVisible() && w.editor()->hasFocus());
+            QVERIFY2(forward ? tabs > 5 : tabs == 1, qPrintable(QString::number(tabs)));
+            QCOMPARE(c.selLength(), 0);
+            QCOMPARE(c.text(), text);
+        }
         // F3 and Shift+F3 from the script, on what was last looked for.
         bar->findField()->setText("OPEN");
         c.setSelStart(0);
@@ -366,7 +384,10 @@ private slots:
         const QString beforeAll = c.text();
         QTest::keyClick(bar->findField(), Qt::Key_A, Qt::AltModifier);
         QCOMPARE(c.text().count("php3"), 2);
-        QCOMPARE(bar->status()->text(), QString("1 replaced \u2014 Not found"));
+        // How many, and no "Not found" in red: no match left is what was asked for.
+        QCOMPARE(bar->status()->text(), QString("1 replaced"));
+        QCOMPARE(bar->findField()->palette().color(QPalette::Base),
+                 bar->palette().color(QPalette::Base));
         w.window.model().Timer1_Timer();
         w.window.model().undo(1);
         QCOMPARE(c.text(), beforeAll);
@@ -406,12 +427,6 @@ private slots:
         w.window.Actionlist()->setCurrentIndex(childOf(actions, 1));
         QTest::keyClick(w.window.Actionlist(), Qt::Key_Return);
         QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
-        // F6 goes to the outline and back, Tab being text in the script.
-        w.editor()->setFocus();
-        QTest::keyClick(editor, Qt::Key_F6);
-        QVERIFY(w.window.Actionlist()->hasFocus());
-        QTest::keyClick(w.window.Actionlist(), Qt::Key_F6);
-        QVERIFY(w.editor()->hasFocus());
         w.window.showActionNode(actions); // not an action: nothing moves
         QCOMPARE(c.selStart(), int(c.text().indexOf("#-----[ FIND")));
         // Return on a header node opens its dialog, as a double-click does.
@@ -420,6 +435,22 @@ private slots:
         QTest::keyClick(w.window.Actionlist(), Qt::Key_Return);
         QCOMPARE(routes.count(), 1);
         QCOMPARE(routes.first().first().value<OutlineRoute>(), OutlineRoute::AuthorDialog);
+        // Each action is named for assistive technology with the file it
+        // works on and its banner's line.
+        const auto banner = [](const char* keyword, const char* line) {
+            return QString("#\r\n#-----[ %1 ]---\r\n#\r\n%2\r\n").arg(keyword, line);
+        };
+        c.setText(banner("COPY", "copy a to b") + banner("OPEN", "includes/page_header.php") +
+                  banner("FIND", "x") + banner("IN-LINE FIND", "y") + banner("SQL", "z"));
+        w.window.model().RefreshActionOutline();
+        actions = w.window.outlineNode("actions");
+        QStringList named;
+        for (int row = 0; row < childCount(actions); ++row)
+            named << childOf(actions, row).data(Qt::AccessibleTextRole).toString();
+        QCOMPARE(named, (QStringList{"COPY, line 2", "OPEN includes/page_header.php, line 6",
+                                     "FIND in includes/page_header.php, line 10",
+                                     "IN-LINE FIND in includes/page_header.php, line 14",
+                                     "SQL, line 18"}));
     }
 
     void findBar_saysWhatTheSearchFound_data()
@@ -643,12 +674,42 @@ private slots:
         // What F8 reached is said in words, severity first, not only underlined.
         QVERIFY2(w.window.statusMessage().startsWith("Error: FIND before any OPEN"),
                  qPrintable(w.window.statusMessage()));
-        // Warnings are dotted, a cue besides their colour.
+        // and is the script's description while the caret is on it.
+        QVERIFY2(w.editor()->accessibleDescription().startsWith("Error: FIND before any OPEN"),
+                 qPrintable(w.editor()->accessibleDescription()));
+        // When the focus comes into the script, what the next key acts on
+        // is told with it, until the selection changes.
+        const int reached = c.selStart();
+        const auto focusIn = [&w] {
+            w.window.Actionlist()->setFocus();
+            w.editor()->setFocus(Qt::ShortcutFocusReason);
+            return w.editor()->accessibleDescription();
+        };
+        QVERIFY2(focusIn().startsWith("nothing selected. Error: FIND before any OPEN"),
+                 qPrintable(w.editor()->accessibleDescription()));
+        c.setSelStart(int(c.text().indexOf("abc")));
+        c.setSelLength(3);
+        QVERIFY(focusIn().startsWith(QString("\u201c"
+                                             "abc"
+                                             "\u201d selected")));
+        c.setSelLength(0);
+        QVERIFY(!w.editor()->accessibleDescription().contains("selected"));
+        c.setSelStart(0);
+        c.setSelLength(c.lineStart(2) + 1);
+        QVERIFY(focusIn().startsWith("3 lines selected"));
+        c.setSelLength(c.lineStart(1));
+        QVERIFY(focusIn().startsWith("1 line selected"));
+        c.setSelStart(reached);
+        // Warnings are dotted, a cue besides their colour (orange, not the
+        // notes' blue), which stands out from the script's white as text does.
         const auto warning = std::find_if(marks.begin(), marks.end(), [](const auto& m) {
-            return m.format.underlineColor().green() > 100 && m.format.underlineColor().red() > 200;
+            const QColor c = m.format.underlineColor();
+            return c.red() > c.green() && c.green() > c.blue() && c.green() > 0;
         });
         QVERIFY(warning != marks.end());
         QCOMPARE(warning->format.underlineStyle(), QTextCharFormat::DotLine);
+        QVERIFY(contrast(w.editor()->palette().color(QPalette::Base),
+                         warning->format.underlineColor()) >= 4.5);
         QTest::keyClick(w.editor(), Qt::Key_F8); // "# EoM" with no SAVE/CLOSE ALL FILES
         QCOMPARE(c.lineAt(c.selStart()), 5);
         QTest::keyClick(w.editor(), Qt::Key_F8);
@@ -663,6 +724,30 @@ private slots:
         QVERIFY(std::none_of(w.window.checks().findings().begin(),
                              w.window.checks().findings().end(),
                              [](const Checker::Finding& x) { return x.rule == "after-eom"; }));
+    }
+
+    // A script shown in slices (an opened file) is checked once the editor
+    // holds it all, however long the showing takes: never beside the load.
+    void checker_waitsUntilAScriptBeingShownIsAllThere()
+    {
+        Window w;
+        auto& control = static_cast<QtRichTextControl&>(w.control());
+        int checkedWhileShowing = 0;
+        QSignalSpy found(&w.window.checks(), &DocumentChecks::findingsChanged);
+        connect(&w.window.checks(), &DocumentChecks::findingsChanged, this,
+                [&] { checkedWhileShowing += control.mirror().isShowing(); });
+        control.mirror().setShowProgress([](qint64 done, qint64) {
+            if (done == EditorMirror::ShowSlice) // a slow machine, events handled meanwhile
+                QTest::qWait(DocumentChecks::CheckPause * 2);
+        });
+        control.setText(QString("#-----[ FIND ]---\r\nabc\r\n").repeated(EditorMirror::ShowSlice));
+        control.mirror().setShowProgress({});
+        QCOMPARE(checkedWhileShowing, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, DocumentChecks::CheckPause * 3);
+        const std::vector<Checker::Finding>& f = w.window.checks().findings();
+        QVERIFY(std::any_of(f.begin(), f.end(), [](const Checker::Finding& x) {
+            return x.rule == "find-before-open";
+        }));
     }
 
     void checker_underlinesOnlyNearTheView_andScrollingMarksTheRest()

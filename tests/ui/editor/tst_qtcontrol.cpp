@@ -83,6 +83,15 @@ private slots:
         QCOMPARE(editor.toPlainText(), QStringLiteral("aXf"));
     }
 
+    void editorOutlivingItsControl_takesKeysWithoutIt()
+    {
+        ModEditor editor;
+        std::make_unique<QtRichTextControl>(&editor)->setText(QStringLiteral("ab"));
+        editor.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&editor, "c");
+        QCOMPARE(editor.toPlainText(), QStringLiteral("abc"));
+    }
+
     void widgetShowsWhatTheStoreHolds_afterEditsAndLineChanges()
     {
         ModEditor editor;

@@ -31,6 +31,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
@@ -111,10 +112,15 @@ private slots:
         const QString path = f.path("in.mod");
         writeAll(path,
                  QByteArray(65, '#') + "\n## Author Note:x\n#\n#-----[ Open ]---\n#\n\x80\xe9\n");
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.window->menuBar()->setFocus(); // where a menu left it
         f.dialogs.fileNames = {path};
         f.window->files().mnuFileOpen_Click();
         DocumentWindow* d = f.doc();
         QCOMPARE(d->caption(), path);
+        // The keys go to the script that was opened.
+        QCOMPARE(QApplication::focusWidget(), d->mod_fly());
         QCOMPARE(d->control().text(),
                  QString(65, '#') + " \r\n## Author Note: x\r\n#\r\n#-----[ OPEN ]---\r\n#\r\n" +
                      QString::fromUtf8("\u20ac\u00e9\r\n"));
@@ -307,7 +313,8 @@ private slots:
 
     void aLongLoad_handlesEventsMeanwhile_showsItsProgress_andCancelDropsIt()
     {
-        std::atomic_bool release = false;
+        // The cancelled job runs on after the test returns: what it reads is its own.
+        auto release = std::make_shared<std::atomic_bool>(false);
         int ticks = 0;
         QTimer ticker;
         QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
@@ -321,12 +328,12 @@ private slots:
             shownLabel = label->text();
             QTest::keyClick(busy.dialog(), Qt::Key_Escape);
         });
-        const std::optional<int> result = busy.run<int>([&release] {
-            for (int i = 0; i < 500 && !release; ++i)
+        const std::optional<int> result = busy.run<int>([release] {
+            for (int i = 0; i < 500 && !*release; ++i)
                 QThread::msleep(10);
             return 1;
         });
-        release = true;
+        *release = true;
         QVERIFY(!result);
         QCOMPARE(shownLabel, QStringLiteral("Opening <b>x</b>.mod..."));
         QVERIFY2(ticks >= 20, qPrintable(QString::number(ticks)));
@@ -405,6 +412,17 @@ private slots:
             if (a->objectName() == "mnuFileMRU" && !kept)
                 kept = a;
         QCOMPARE(kept->text(), QString("&1 dropped.mod"));
+        // Files of one name (every MOD has an install.txt) say their folder.
+        QDir(f.path("a")).mkpath(".");
+        QDir(f.path("b & c")).mkpath(".");
+        for (const char* folder : {"a", "b & c"}) {
+            writeAll(f.path(folder) + "/install.txt", "## MOD Title: x\r\n");
+            f.window->files().openFiles({f.path(folder) + "/install.txt"});
+        }
+        QCOMPARE(recent[0]->text(),
+                 "&1 install.txt in " + QDir::toNativeSeparators(f.path("b && c")));
+        QCOMPARE(recent[1]->text(), "&2 install.txt in " + QDir::toNativeSeparators(f.path("a")));
+        QCOMPARE(recent[2]->text(), QString("&3 dropped.mod"));
     }
 
     void open_failureIsReportedAndTheDocumentKept_data()

@@ -1,4 +1,5 @@
 #include "core/frame/CommandLine.h"
+#include "support/Contrast.h"
 #include "support/MainWindowFixture.h"
 #include "support/OutlineNodes.h"
 #include "support/TestFiles.h"
@@ -16,6 +17,7 @@
 #include "ui/find/GoToLineBar.h"
 #include "ui/frame/SplashWindow.h"
 #include "ui/frame/TipWindow.h"
+#include "ui/install/InstallMenuCommands.h"
 #include "ui/install/InstallPreview.h"
 #include "ui/platform/Translations.h"
 
@@ -24,12 +26,15 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +46,7 @@
 #include <QOpenGLContext>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -49,11 +55,15 @@
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <cmath>
+#include <functional>
+#include <memory>
 
 using namespace Quillwright;
 
@@ -69,6 +79,34 @@ QStringList names(const QList<QAction*>& actions)
     for (QAction* a : actions)
         out << a->objectName();
     return out;
+}
+
+// The entries (text, then the keys shown) of the popup menu that `ask`
+// opens, which is closed again; empty when none opens.
+QStringList popupEntries(const std::function<void()>& ask)
+{
+    QStringList seen;
+    bool looked = false;
+    auto* poll = new QTimer;
+    int tries = 0;
+    QObject::connect(poll, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu && ++tries < 100)
+            return;
+        if (menu) {
+            for (QAction* a : menu->actions())
+                if (!a->isSeparator())
+                    seen << a->text() + u'\t' + a->shortcut().toString();
+            menu->close();
+        }
+        looked = true;
+        poll->stop();
+    });
+    poll->start(10);
+    ask();
+    QTest::qWaitFor([&looked] { return looked; }, 3000);
+    delete poll;
+    return seen;
 }
 } // namespace
 
@@ -188,6 +226,7 @@ Walked walkEverything()
     f.window->show();
     DocumentWindow* doc = f.doc();
     doc->findBar()->open(FindBar::Mode::Replace);
+    f.window->findChild<QAction*>("mnuToolsProblems")->trigger();
     walk(f.window.get(), w);
     doc->goToLineBar()->open();
     walk(doc, w);
@@ -350,6 +389,12 @@ private slots:
                  (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
         QCOMPARE(edit->actions()[8]->shortcut(),
                  QKeySequence::keyBindings(QKeySequence::Find).value(0));
+        // Cut and Copy show the keys the script answers, without taking them.
+        for (QAction* shown : {edit->actions()[2], edit->actions()[3]}) {
+            QVERIFY(!shown->shortcut().isEmpty());
+            QCOMPARE(shown->shortcutContext(), Qt::WidgetShortcut);
+        }
+        QCOMPARE(edit->actions()[2]->shortcut(), QKeySequence(QKeySequence::Cut));
         // The entries act on the active document; Ctrl+F, which they show, too.
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
@@ -411,15 +456,21 @@ private slots:
         const Walked french = walkEverything();
         // The find bar's word on a pattern that is not one, where Qt's own French has none.
         const QString regexError = TextSearch("a(b", {false, false, true}).error();
+        // Qt's own file dialog in French, the type of a folder included.
+        const QStringList fileDialog = {QCoreApplication::translate("QFileDialog", "Directory:"),
+                                        QCoreApplication::translate("QAbstractFileIconProvider",
+                                                                    "Folder",
+                                                                    "All other platforms")};
         Translations::use(StringTable::Language::Neutral);
         QCOMPARE(regexError, QString::fromUtf8("parenthèse fermante manquante"));
+        QCOMPARE(fileDialog, (QStringList{"Dossier :", "Dossier"}));
         // What stays the same in both languages: names, keywords, and words
         // French shares with English.
         const QStringList sameInBoth = {
             "Quillwright",  "OK",          "Options",    "Options...",   "Version", "Document 1",
             "Windows-1252", "Mod",         "Cascade",    "Publish",      "TEXT",    "LIST",
             "Actions",      "Description", "Mod Header", "Regex",        "Script",  "Exemple 1",
-            "Exemple 2",    "Exemple 3",   "Exemple 4",  "1 Document 1", "UTF-8"};
+            "Exemple 2",    "Exemple 3",   "Exemple 4",  "1 Document 1", "UTF-8",   "Date"};
         const QStringList keywords = ModFormat::builderKeywords();
         QStringList english_left;
         for (const QString& text : french.texts)
@@ -447,20 +498,190 @@ private slots:
         outline->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, outline);
         painter.end();
         // WCAG's contrast of the frame's strongest pixel against the list.
-        const auto luminance = [](QColor c) {
-            const auto channel = [](double v) {
-                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-            };
-            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-                   0.0722 * channel(c.blueF());
-        };
         double best = 1;
         for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const double a = luminance(image.pixelColor(x, y)), b = luminance(base);
-                best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
-            }
+            for (int x = 0; x < image.width(); ++x)
+                best = std::max(best, contrast(image.pixelColor(x, y), base));
         QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+        // A selected row's text on the selection, as text must be.
+        const QPalette p = outline->palette();
+        QVERIFY(contrast(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)) >= 4.5);
+    }
+
+    void focus_standsOutFromItsUnfocusedState_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("check box") << "box";
+        QTest::newRow("default button") << "button";
+        QTest::newRow("tab") << "tabs";
+    }
+
+    void focus_standsOutFromItsUnfocusedState()
+    {
+        QFETCH(QString, control);
+        MainWindowFixture f; // the program's style
+        QDialog dialog;
+        auto* field = new QLineEdit(&dialog);
+        auto* box = new QCheckBox("Match case", &dialog);
+        box->setObjectName("box");
+        auto* button = new QPushButton("OK", &dialog);
+        button->setObjectName("button");
+        button->setDefault(true);
+        auto* tabs = new QTabBar(&dialog);
+        tabs->setObjectName("tabs");
+        tabs->addTab("TEXT");
+        tabs->addTab("LIST");
+        auto* layout = new QVBoxLayout(&dialog);
+        for (QWidget* w : std::initializer_list<QWidget*>{field, box, button, tabs})
+            layout->addWidget(w);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QWidget* target = dialog.findChild<QWidget*>(control);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Tab); // the focus moves by keys from now on
+        QVERIFY(dialog.testAttribute(Qt::WA_KeyboardFocusChange));
+        const auto grab = [&](QWidget* focus) {
+            focus->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            return dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage off = grab(field);
+        const QImage on = grab(target);
+        // The pixels the focus changes: enough of them, and changed enough
+        // (3:1 between the focused and the unfocused state).
+        const QRect around =
+            QRect(target->mapTo(&dialog, QPoint()), target->size()).adjusted(-3, -3, 3, 3);
+        int strong = 0;
+        double best = 1;
+        for (int y = around.top(); y <= around.bottom(); ++y)
+            for (int x = around.left(); x <= around.right(); ++x) {
+                const double c = contrast(on.pixelColor(x, y), off.pixelColor(x, y));
+                best = std::max(best, c);
+                strong += c >= 3 ? 1 : 0;
+            }
+        QVERIFY2(best >= 3 && strong >= 100,
+                 qPrintable(QString("%1:1, %2 pixels").arg(best).arg(strong)));
+    }
+
+    void menus_giveEachLetterOnce_data()
+    {
+        QTest::addColumn<bool>("french");
+        QTest::newRow("English") << false;
+        QTest::newRow("French") << true;
+    }
+
+    void menus_giveEachLetterOnce()
+    {
+        QFETCH(bool, french);
+        StringTable::overrideLanguage(french ? StringTable::Language::French
+                                             : StringTable::Language::Neutral);
+        Translations::use(french ? StringTable::Language::French : StringTable::Language::Neutral);
+        MainWindowFixture f;
+        Translations::use(StringTable::Language::Neutral);
+        for (QAction* title : f.window->menuBar()->actions()) {
+            QMap<QKeySequence, QString> letters;
+            for (QAction* a : title->menu()->actions()) {
+                const QKeySequence letter = QKeySequence::mnemonic(a->text());
+                if (a->isSeparator() || !a->isVisible() || letter.isEmpty())
+                    continue;
+                QVERIFY2(!letters.contains(letter),
+                         qPrintable(letters[letter] + " and " + a->text()));
+                letters[letter] = a->text();
+            }
+        }
+    }
+
+    void keys_reachEveryPane_andEveryContextMenu()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        DocumentWindow* d = f.doc();
+        ProblemsPanel* problems = f.window->findChild<ProblemsPanel*>();
+        problems->toggle()->trigger();
+        d->findBar()->open(FindBar::Mode::Find);
+        d->mod_fly()->setFocus();
+        const QString text = d->control().text();
+        // F6 round the panes, Shift+F6 back; no key lands in the script.
+        const QList<QWidget*> round = {d->findBar()->findField(),
+                                       d->Actionlist(),
+                                       problems->list(),
+                                       f.window->status().checkPanel(),
+                                       f.window->status().encodingPanel(),
+                                       d->mod_fly()};
+        for (QWidget* next : round) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        for (int i = round.size() - 2; i >= 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), round[i]);
+        }
+        QCOMPARE(d->control().text(), text);
+        // Shift+F10 opens the menu of the list's current item, as the Menu key does.
+        problems->list()->setFocus();
+        QTreeWidgetItem* item = problems->list()->topLevelItem(1);
+        problems->list()->setCurrentItem(item);
+        QStringList entries = popupEntries(
+            [&] { QTest::keyClick(problems->list(), Qt::Key_F10, Qt::ShiftModifier); });
+        QVERIFY2(entries.value(0).contains("(" + item->text(2) + ")"),
+                 qPrintable(entries.join('|')));
+        entries = popupEntries([&] {
+            QTest::keyClick(f.window->status().checkPanel(), Qt::Key_F10, Qt::ShiftModifier);
+        });
+        QVERIFY2(entries.value(0).startsWith("Check against forum files..."),
+                 qPrintable(entries.join('|')));
+        // The script's menu offers the program's Undo and Redo, with the
+        // keys the Edit menu shows, and the finding at the caret.
+        d->findBar()->close();
+        d->checks().checkNow();
+        d->checks().goToFinding(1);
+        entries =
+            popupEntries([&] { QTest::keyClick(d->mod_fly(), Qt::Key_F10, Qt::ShiftModifier); });
+        QCOMPARE(entries.value(0), f.window->action(Command::EditUndo)->text() + "\tCtrl+Z");
+        QCOMPARE(entries.value(1), "&Redo\tCtrl+Y");
+        QVERIFY2(entries.filter("\tCtrl+V").size() == 1, qPrintable(entries.join('|')));
+        QVERIFY2(entries.last().startsWith("Don't Report This Kind of Problem"),
+                 qPrintable(entries.join('|')));
+        QCOMPARE(d->control().text(), text);
+    }
+
+    void problemsList_keepsItsPlaceForTheNextStart()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        ProblemsPanel* problems = f.window->findChild<ProblemsPanel*>();
+        f.window->addDockWidget(Qt::RightDockWidgetArea, problems);
+        problems->show();
+        f.window->resizeDocks({problems}, {260}, Qt::Horizontal);
+        QTRY_VERIFY(problems->width() > 200);
+        const int width = problems->width();
+        QVERIFY(f.window->close());
+        const auto start = [&f] {
+            auto next = std::make_unique<MainWindow>(
+                AppServices{&f.settings, &f.dialogs, f.path("program"), "", nullptr});
+            next->MDIForm_Load(QString());
+            next->show();
+            return next;
+        };
+        std::unique_ptr<MainWindow> next = start();
+        ProblemsPanel* kept = next->findChild<ProblemsPanel*>();
+        QCOMPARE(next->dockWidgetArea(kept), Qt::RightDockWidgetArea);
+        QVERIFY(kept->isVisible() && !kept->isFloating());
+        QTRY_VERIFY2(std::abs(kept->width() - width) < 10,
+                     qPrintable(QString("%1 for %2").arg(kept->width()).arg(width)));
+        // In a window of its own, or closed: so again.
+        kept->setFloating(true);
+        kept->setGeometry(200, 150, 320, 240);
+        QVERIFY(next->close());
+        next = start();
+        kept = next->findChild<ProblemsPanel*>();
+        QVERIFY(kept->isFloating() && kept->isVisible());
+        QCOMPARE(kept->geometry().size(), QSize(320, 240));
+        kept->hide();
+        QVERIFY(next->close());
+        next = start();
+        QVERIFY(next->findChild<ProblemsPanel*>()->isHidden());
     }
 
     void checkPanel_summarisesTheActiveScript_andAForumIsRemembered()
@@ -554,6 +775,94 @@ private slots:
         QVERIFY(f.window->documents().isEmpty());
         QCOMPARE(f.window->NewDocument()->caption(), QString("Document 3"));
         QCOMPARE(f.window->DocumentCount(), 3);
+    }
+
+    // A document closed, or the program ended, in the middle of its work:
+    // nothing that heard it runs on into what is gone (the sanitized run
+    // stops at any that does), and what outlives it knows it went.
+    void closing_inTheMiddleOfWork_leavesNothingListening_data()
+    {
+        QTest::addColumn<QString>("busyWith");
+        QTest::addColumn<bool>("program"); // the program ends, not the document
+        for (const bool program : {false, true}) {
+            const char* what = program ? "program" : "document";
+            QTest::addRow("%s, findings underlined, one under the mouse", what)
+                << "findings" << program;
+            QTest::addRow("%s, the find bar marking matches", what) << "find" << program;
+            QTest::addRow("%s, the go-to-line bar open", what) << "line" << program;
+            QTest::addRow("%s, the outline's tooltip shown", what) << "outline" << program;
+            QTest::addRow("%s, the preview following it", what) << "preview" << program;
+            QTest::addRow("%s, the header dialog open on it", what) << "header" << program;
+        }
+    }
+
+    void closing_inTheMiddleOfWork_leavesNothingListening()
+    {
+        QFETCH(QString, busyWith);
+        QFETCH(bool, program);
+        MainWindowFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        const QPointer<DocumentWindow> doc = f.doc();
+        const QString dashes(42, u'-');
+        doc->control().setText("#\r\n#-----[ OPEN ]" + dashes + "\r\n#\r\nviewtopic.php\r\n" +
+                               ModFormat::defaultTemplate());
+        QPlainTextEdit* editor = doc->mod_fly();
+        const auto askTip = [](QWidget* over, QPoint at) {
+            QHelpEvent help(QEvent::ToolTip, at, over->mapToGlobal(at));
+            QCoreApplication::sendEvent(over, &help);
+        };
+        QPointer<InstallPreview> preview;
+        QPointer<PropertiesDialog> header;
+        if (busyWith == "findings") {
+            doc->checks().checkNow();
+            QVERIFY(!doc->checks().findings().empty());
+            askTip(editor->viewport(), editor->cursorRect(editor->textCursor()).center());
+        } else if (busyWith == "find") {
+            doc->findBar()->open(FindBar::Mode::Find);
+            QTest::keyClicks(doc->findBar()->findField(), "#");
+            QVERIFY(!editor->extraSelections().isEmpty());
+        } else if (busyWith == "line") {
+            doc->goToLineBar()->open();
+        } else if (busyWith == "outline") {
+            QTreeView* outline = doc->Actionlist();
+            outline->expandAll();
+            const QModelIndex open =
+                outline->model()->index(0, 0, doc->outlineNode(QStringLiteral("actions")));
+            QVERIFY(open.isValid());
+            askTip(outline->viewport(), outline->visualRect(open).center());
+        } else if (busyWith == "preview") {
+            QDir().mkpath(f.path("forum"));
+            f.dialogs.fileNames = {f.path("forum")};
+            f.window->findChild<QAction*>("mnuToolsPreviewInstallation")->trigger();
+            preview = f.window->installCommands()->preview();
+            QVERIFY(preview && preview->script() == doc);
+        } else {
+            header = f.window->dialogs().showProperties();
+            QVERIFY(header);
+        }
+        f.dialogs.answers = {DialogService::Button::No}; // not saved
+        if (program) {
+            QVERIFY(f.window->close());
+            f.window.reset();
+            QVERIFY(!doc);
+            QCOMPARE(f.dialogs.unexpected, 0);
+            return;
+        }
+        f.window->mdiArea()->closeAllSubWindows();
+        QTRY_VERIFY(!doc);
+        QCOMPARE(f.window->status().statusPanel()->text(), QString("Status")); // no word of it
+        if (preview) {
+            QVERIFY(!preview->script());
+            preview->refresh(); // as its pause after a change would
+            QCOMPARE(preview->findChild<QLabel*>("previewSummary")->text(),
+                     QString("No script is open."));
+        }
+        if (header) { // Apply with the script gone writes nowhere
+            header->findChild<QLineEdit*>("mod_title")->setText("Gone");
+            header->findChild<QPushButton*>("cmdApply")->click();
+        }
+        QCOMPARE(f.dialogs.unexpected, 0);
     }
 
     void commandLine_joinsArgumentsAndDropsQuotes_data()

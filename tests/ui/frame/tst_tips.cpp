@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 #include "ui/frame/TipWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -113,6 +114,9 @@ private slots:
         QCOMPARE(w.lblTipText()->text(), QString(""));
         next->click();
         QCOMPARE(w.lblTipText()->text(), QString("third"));
+        // Next Tip keeps the focus: the new tip is an alert, heard as it shows.
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.lblTipText())->role(),
+                 QAccessible::AlertMessage);
     }
 
     void window_showsATipAsItsText_neverAsRichText()

@@ -1,0 +1,53 @@
+#include "ui/platform/ContextMenuKeys.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace Quillwright {
+
+namespace {
+
+class ShiftF10 : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier)
+            return false;
+        auto* target = static_cast<QWidget*>(watched); // the focus widget, keys go there
+        if (!target->isEnabled())
+            return false;
+        const QRect caret = target->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QPoint at = caret.isValid() && target->rect().contains(caret.center())
+                              ? caret.center()
+                              : target->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &menu);
+        return true;
+    }
+};
+
+} // namespace
+
+namespace ContextMenuKeys {
+
+void install()
+{
+    static bool installed = false;
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (installed || !app)
+        return;
+    installed = true;
+    app->installEventFilter(new ShiftF10(app));
+}
+
+} // namespace ContextMenuKeys
+
+} // namespace Quillwright
