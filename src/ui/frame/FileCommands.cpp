@@ -37,7 +37,39 @@ namespace Quillwright {
 
 namespace {
 const QString Title = ModFormat::programTitle();
+
+// The generator's stamp before a save; a copy of a package's script is the
+// script as published, so it gets none.
+void stamp(DocumentWindow* doc)
+{
+    if (!doc->file().inArchive())
+        StampGenerator(doc->control());
 }
+
+// Where the save dialog starts: a package's script is offered a place
+// beside its archive, under its own name; others the last name chosen.
+QString saveDialogStart(const DocumentWindow* doc, const QString& last)
+{
+    if (const auto& archive = doc->file().inArchive())
+        return QFileInfo(archive->archive)
+            .dir()
+            .filePath(archive->script.mid(archive->script.lastIndexOf(u'/') + 1));
+    return last;
+}
+
+// Saves the document to `path`; a package's script becomes that copy, and
+// the user is told that the archive is left as it was.
+void saveCopy(Frame& frame, DocumentWindow* doc, const QString& path)
+{
+    const std::optional<DocumentFile::InArchive> archive = doc->file().inArchive();
+    if (doc->file().saveTo(path) && archive)
+        frame.showStatus(FileCommands::tr("%1 is a copy of %2 from %3, which is left as it was: "
+                                          "this copy can be changed.")
+                             .arg(QDir::toNativeSeparators(path), archive->script,
+                                  QDir::toNativeSeparators(archive->archive)));
+}
+
+} // namespace
 
 FileCommands::FileCommands(Frame& frame) : QObject(frame.widget()), m_frame(frame)
 {
@@ -209,7 +241,9 @@ bool FileCommands::loadInto(DocumentWindow* doc, const QString& fileName,
 {
     const QPointer<DocumentWindow> target(doc);
     std::optional<LoadedScript> loaded = readScript(fileName, route);
-    if (!loaded || !target || activateHolder(*loaded, doc))
+    // A package's script open in a window already is shown there.
+    if (!loaded || !target ||
+        (loaded->archive && activateDocumentOf(loaded->archive->archive, loaded->archive->script)))
         return false;
     showScript(doc, fileName, *loaded, route);
     return true;
@@ -228,22 +262,9 @@ DocumentWindow* FileCommands::documentOf(const QString& path, const QString& ins
     return nullptr;
 }
 
-bool FileCommands::activateHolder(const LoadedScript& loaded, const DocumentWindow* reader)
+bool FileCommands::activateDocumentOf(const QString& path, const QString& inside)
 {
-    if (!loaded.archive)
-        return false;
-    DocumentWindow* holder = documentOf(loaded.archive->archive, loaded.archive->script);
-    if (!holder || holder == reader)
-        return false;
-    for (QMdiSubWindow* sub : m_frame.mdiArea()->subWindowList())
-        if (sub->widget() == holder)
-            m_frame.mdiArea()->setActiveSubWindow(sub);
-    return true;
-}
-
-bool FileCommands::activateDocumentOf(const QString& path)
-{
-    DocumentWindow* doc = documentOf(path);
+    DocumentWindow* doc = documentOf(path, inside);
     if (!doc)
         return false;
     for (QMdiSubWindow* sub : m_frame.mdiArea()->subWindowList())
@@ -261,7 +282,8 @@ void FileCommands::openFiles(const QStringList& paths)
             continue;
         // Nothing is made until the file is read: a refused file leaves no window behind.
         std::optional<LoadedScript> loaded = readScript(path, DocumentModel::LoadRoute::Open);
-        if (!loaded || activateHolder(*loaded, nullptr))
+        if (!loaded || (loaded->archive &&
+                        activateDocumentOf(loaded->archive->archive, loaded->archive->script)))
             continue;
         DocumentWindow* doc = m_frame.NewDocument();
         if (!doc)
@@ -327,8 +349,9 @@ void FileCommands::mnuFileSave_Click()
     stamp(doc);
     QString path = doc->file().path();
     if (doc->file().isUntitled()) {
-        path = m_frame.services().dialogs->saveFileName(
-            m_frame.widget(), tr("Save"), qtFileFilter(FileFilters::save()), saveDialogStart(doc));
+        path = m_frame.services().dialogs->saveFileName(m_frame.widget(), tr("Save"),
+                                                        qtFileFilter(FileFilters::save()),
+                                                        saveDialogStart(doc, m_dialogFileName));
         if (path.isEmpty())
             return;
         m_dialogFileName = path;
@@ -338,7 +361,7 @@ void FileCommands::mnuFileSave_Click()
         // The window takes the name, as Save As gives it: the next Save
         // asks nothing, and the script's folder (its root/ for COPY) is known.
     }
-    saveCopy(doc, path);
+    saveCopy(m_frame, doc, path);
 }
 
 void FileCommands::mnuFileSaveAs_Click()
@@ -348,7 +371,8 @@ void FileCommands::mnuFileSaveAs_Click()
         return;
     stamp(doc);
     const QString path = m_frame.services().dialogs->saveFileName(
-        m_frame.widget(), tr("Save As"), qtFileFilter(FileFilters::saveAs()), saveDialogStart(doc));
+        m_frame.widget(), tr("Save As"), qtFileFilter(FileFilters::saveAs()),
+        saveDialogStart(doc, m_dialogFileName));
     if (path.isEmpty())
         return;
     m_dialogFileName = path;
@@ -356,34 +380,7 @@ void FileCommands::mnuFileSaveAs_Click()
     if (!SaveScript::confirmReplace(m_frame.widget(), *m_frame.services().dialogs, path, own))
         return;
     // The caption changes only once the file is really written.
-    saveCopy(doc, path);
-}
-
-void FileCommands::saveCopy(DocumentWindow* doc, const QString& path)
-{
-    const std::optional<DocumentFile::InArchive> archive = doc->file().inArchive();
-    if (doc->file().saveTo(path) && archive)
-        m_frame.showStatus(tr("%1 is a copy of %2 from %3, which is left as it was: this copy can "
-                              "be changed.")
-                               .arg(QDir::toNativeSeparators(path), archive->script,
-                                    QDir::toNativeSeparators(archive->archive)));
-}
-
-void FileCommands::stamp(DocumentWindow* doc)
-{
-    // A copy of a package's script is the script as published: no stamp.
-    if (!doc->file().inArchive())
-        StampGenerator(doc->control());
-}
-
-QString FileCommands::saveDialogStart(const DocumentWindow* doc) const
-{
-    // A package's script is offered a place beside its archive, under its own name.
-    if (const auto& archive = doc->file().inArchive())
-        return QFileInfo(archive->archive)
-            .dir()
-            .filePath(archive->script.mid(archive->script.lastIndexOf(u'/') + 1));
-    return m_dialogFileName;
+    saveCopy(m_frame, doc, path);
 }
 
 void FileCommands::mnuPublish_Click()

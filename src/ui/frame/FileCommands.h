@@ -92,15 +92,9 @@ private:
     // The document that holds the file at `path`, or the script `inside`
     // the archive at `path`, if one does.
     DocumentWindow* documentOf(const QString& path, const QString& inside = QString()) const;
-    // Shows the other window that holds what was read, if one does.
-    bool activateHolder(const LoadedScript& loaded, const DocumentWindow* reader);
-    bool activateDocumentOf(const QString& path);
-    // The generator's stamp before a save, except on a copy of a package's script.
-    static void stamp(DocumentWindow* doc);
-    // Saves the document to `path`; a package's script becomes the copy, and is told so.
-    void saveCopy(DocumentWindow* doc, const QString& path);
-    // Where the save dialog starts for the document.
-    QString saveDialogStart(const DocumentWindow* doc) const;
+    // Shows the window that holds the file at `path` (or the script `inside`
+    // the archive there), if one does.
+    bool activateDocumentOf(const QString& path, const QString& inside = QString());
 
     Frame& m_frame;
     int m_loading = 0;

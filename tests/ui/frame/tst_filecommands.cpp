@@ -512,6 +512,12 @@ private slots:
         f.window->findChild<InstallMenuCommands*>()->installIntoFolder();
         QCOMPARE(readAll(f.path("copy/qr.php")), QByteArray("<?php // quick reply\n"));
         QVERIFY(readAll(f.path("copy/viewtopic.php")).contains("$quick = 1;"));
+        // Opened again, dropped say: the window that holds it is shown, no second one.
+        const qsizetype windows = f.window->findChildren<DocumentWindow*>().size();
+        f.dialogs.itemChoices = {1};
+        f.window->files().openFiles({path});
+        QCOMPARE(f.window->findChildren<DocumentWindow*>().size(), windows);
+        QCOMPARE(f.doc(), d);
         // Saved, it is a copy beside the archive that can be changed.
         f.dialogs.fileNames = {f.path("install.mod")};
         f.window->files().mnuFileSave_Click();
