@@ -835,7 +835,7 @@ private slots:
             QDir().mkpath(f.path("forum"));
             f.dialogs.fileNames = {f.path("forum")};
             f.window->findChild<QAction*>("mnuToolsPreviewInstallation")->trigger();
-            preview = f.window->installCommands()->preview();
+            preview = f.window->findChild<InstallMenuCommands*>()->preview();
             QVERIFY(preview && preview->script() == doc);
         } else {
             header = f.window->dialogs().showProperties();
