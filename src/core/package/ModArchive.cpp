@@ -48,10 +48,10 @@ QString entryName(archive_entry* entry)
 // A MOD script: text whose header, before the first action, has a title.
 bool isScript(const QByteArray& bytes)
 {
-    if (!decodeText(bytes.first(std::min<qsizetype>(bytes.size(), 64 * 1024))).refusal.isEmpty())
+    if (!decodeText(bytes.first(std::min<qsizetype>(bytes.size(), 64LL * 1024))).refusal.isEmpty())
         return false;
     const QStringList lines =
-        ModReader::readLines(bytes.first(std::min<qsizetype>(bytes.size(), 16 * 1024)));
+        ModReader::readLines(bytes.first(std::min<qsizetype>(bytes.size(), 16LL * 1024)));
     for (const QString& l : lines) {
         if (ModReader::scanBanner(l))
             return false;
@@ -114,7 +114,7 @@ Package readEntries(archive* a, qint64 packed, const Limits& limits)
         if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > limits.entrySize)
             return refuse(tr("Its entry %1 unpacks to more than %2 MB: the archive is refused")
                               .arg(name)
-                              .arg(limits.entrySize / (1024 * 1024)));
+                              .arg(limits.entrySize / (1024LL * 1024)));
         // The sizes an entry declares may lie: what is read counts.
         QByteArray bytes;
         char block[64 * 1024];
@@ -125,9 +125,10 @@ Package readEntries(archive* a, qint64 packed, const Limits& limits)
             if (bytes.size() > limits.entrySize)
                 return refuse(tr("Its entry %1 unpacks to more than %2 MB: the archive is refused")
                                   .arg(name)
-                                  .arg(limits.entrySize / (1024 * 1024)));
+                                  .arg(limits.entrySize / (1024LL * 1024)));
             if (total > limits.totalSize ||
-                (total > 1024 * 1024 && total > qint64(limits.ratio) * std::max<qint64>(packed, 1)))
+                (total > 1024LL * 1024 &&
+                 total > qint64(limits.ratio) * std::max<qint64>(packed, 1)))
                 return refuse(tr("It unpacks to far more than its own size: it is refused, as "
                                  "an archive made to fill a disk would be"));
         }
@@ -158,8 +159,8 @@ Package read(const QString& path, const Limits& limits)
 {
     std::unique_ptr<archive, ArchiveCloser> a(archive_read_new());
     archive_read_support_format_zip(a.get());
-    if (archive_read_open_filename(a.get(), QFile::encodeName(path).constData(), 64 * 1024) !=
-        ARCHIVE_OK) {
+    if (archive_read_open_filename(a.get(), QFile::encodeName(path).constData(),
+                                   size_t(64) * 1024) != ARCHIVE_OK) {
         Package out;
         out.error = tr("It is not a zip archive that can be read: %1")
                         .arg(QString::fromLocal8Bit(archive_error_string(a.get())));
@@ -253,7 +254,7 @@ Packed pack(const std::vector<Entry>& entries, const Limits& limits)
             return refuse(tr("%1 is larger than %2 MB, more than an archive may hold: nothing was "
                              "written")
                               .arg(e.path)
-                              .arg(limits.entrySize / (1024 * 1024)));
+                              .arg(limits.entrySize / (1024LL * 1024)));
         if (files.contains(e.path))
             return refuse(tr("%1 is named twice: nothing was written").arg(e.path));
         files.insert(e.path);
@@ -267,7 +268,7 @@ Packed pack(const std::vector<Entry>& entries, const Limits& limits)
             tr("It would hold more than %1 entries: nothing was written").arg(limits.entries));
     if (total > limits.totalSize)
         return refuse(tr("It would unpack to more than %1 MB: nothing was written")
-                          .arg(limits.totalSize / (1024 * 1024)));
+                          .arg(limits.totalSize / (1024LL * 1024)));
 
     std::unique_ptr<archive, WriterCloser> a(archive_write_new());
     archive_write_set_format_zip(a.get());

@@ -406,7 +406,7 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 
 QString DocumentWindow::statusMessage() const
 {
-    const QString disk = m_file->diskMessage();
+    QString disk = m_file->diskMessage();
     if (!disk.isEmpty())
         return disk;
     if (!m_shownOnly.isEmpty())
