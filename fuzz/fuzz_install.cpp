@@ -3,6 +3,7 @@
 #include "FuzzInput.h"
 #include "core/install/ModInstaller.h"
 #include "core/install/UnifiedDiff.h"
+#include "core/script/ForumPaths.h"
 #include "core/script/ModReader.h"
 
 #include <QHash>
@@ -22,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                                   {"b.mod", lines, package}};
     const Install::Result r = Install::install(scripts, forum);
     for (const Install::ChangedFile& f : r.files) {
-        FUZZ_CHECK(Install::isConfined(f.path));
+        FUZZ_CHECK(ForumPaths::isConfined(f.path));
         if (f.text)
             Install::unifiedDiff(f.path, f.original, f.result);
     }

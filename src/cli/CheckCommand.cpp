@@ -131,26 +131,28 @@ std::optional<QByteArray> readFile(const QString& name, const QByteArray& raw, Q
     return f.readAll();
 }
 
-} // namespace
-
-int runCheck(const QString& program, const QStringList& args, const QByteArrayList& raw)
-{
-    QHash<QString, QByteArray> bytesOf; // a file argument's name as the bytes given
-    for (qsizetype i = 0; i < args.size() && i < raw.size(); ++i)
-        bytesOf.insert(args[i], raw[i]);
+// What the command line asks for.
+struct Request {
     bool asJson = false;
     bool werror = false;
-    bool options = true;
     QString colour = QStringLiteral("auto");
     QString forum;
     QString wanted; // the script of an archive
     QStringList files;
     QStringList ignored;
     QStringList selected;
+    std::optional<int> exit; // --help, --version or bad usage: the status to end with at once
+};
+
+Request parse(const QString& program, const QStringList& args)
+{
+    Request r;
+    bool options = true;
     const auto bad = [&](const QString& why) {
         say(stderr, QStringLiteral("%1: ").arg(program) + why);
         say(stderr, usage(program));
-        return 2;
+        r.exit = 2;
+        return r;
     };
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -163,52 +165,53 @@ int runCheck(const QString& program, const QStringList& args, const QByteArrayLi
         };
         QString list;
         if (!options || a == u"-" || !a.startsWith(u'-')) {
-            files << a;
+            r.files << a;
         } else if (a == u"--") {
             options = false;
         } else if (a == u"--help" || a == u"-h") {
             say(stdout, usage(program));
-            return 0;
+            r.exit = 0;
+            return r;
         } else if (a == u"--version") {
             say(stdout, QStringLiteral("%1 ").arg(program) + ModFormat::versionNumber());
-            return 0;
+            r.exit = 0;
+            return r;
         } else if (a == u"--json") {
-            asJson = true;
+            r.asJson = true;
         } else if (a == u"--werror") {
-            werror = true;
-        } else if (value(QStringLiteral("--forum"), forum)) {
-            if (forum.isEmpty())
+            r.werror = true;
+        } else if (value(QStringLiteral("--forum"), r.forum)) {
+            if (r.forum.isEmpty())
                 return bad(CliText::tr("--forum needs a folder"));
-        } else if (value(QStringLiteral("--script"), wanted)) {
+        } else if (value(QStringLiteral("--script"), r.wanted)) {
         } else if (value(QStringLiteral("--ignore"), list)) {
-            ignored += list.split(u',', Qt::SkipEmptyParts);
+            r.ignored += list.split(u',', Qt::SkipEmptyParts);
         } else if (value(QStringLiteral("--select"), list)) {
-            selected += list.split(u',', Qt::SkipEmptyParts);
-        } else if (value(QStringLiteral("--color"), colour) ||
-                   value(QStringLiteral("--colour"), colour)) {
-            if (colour != u"auto" && colour != u"always" && colour != u"never")
+            r.selected += list.split(u',', Qt::SkipEmptyParts);
+        } else if (value(QStringLiteral("--color"), r.colour) ||
+                   value(QStringLiteral("--colour"), r.colour)) {
+            if (r.colour != u"auto" && r.colour != u"always" && r.colour != u"never")
                 return bad(CliText::tr("--color takes auto, always or never"));
         } else {
             return bad(CliText::tr("unknown option %1").arg(a));
         }
     }
-    for (const QString& rule : ignored + selected)
+    for (const QString& rule : r.ignored + r.selected)
         if (!Checker::isRule(rule))
             return bad(CliText::tr("%1 is not a rule of the checker").arg(rule));
-    if (files.isEmpty()) {
+    if (r.files.isEmpty()) {
         say(stderr, usage(program));
-        return 2;
+        r.exit = 2;
+    } else if (!r.forum.isEmpty() && !QFileInfo(r.forum).isDir()) {
+        say(stderr, CliText::tr("%1: %2 is not a folder").arg(program, r.forum));
+        r.exit = 2;
     }
-    if (!forum.isEmpty() && !QFileInfo(forum).isDir()) {
-        say(stderr, CliText::tr("%1: %2 is not a folder").arg(program, forum));
-        return 2;
-    }
-    const bool colourOn =
-        colour == u"always" || (colour == u"auto" && !asJson && isatty(fileno(stdout)));
-    const Checker::ForumFiles forumFiles =
-        forum.isEmpty() ? Checker::ForumFiles() : Checker::forumFolder(forum);
+    return r;
+}
 
-    // A folder stands for the MOD scripts inside it.
+// The files named, a folder standing for the MOD scripts inside it.
+QStringList scriptsNamed(const QStringList& files)
+{
     QStringList names;
     for (const QString& name : files) {
         if (name != u"-" && QFileInfo(name).isDir()) {
@@ -225,65 +228,95 @@ int runCheck(const QString& program, const QStringList& args, const QByteArrayLi
             names << name;
         }
     }
+    return names;
+}
+
+struct Checked {
+    QString shown; // the script's name as findings give it
+    std::vector<Checker::Finding> findings;
+};
+
+// One script read (a file, standard input, a zip archive's script) and
+// checked; nothing when it cannot be read, which is said on standard error.
+std::optional<Checked> checkOne(const QString& program, const QString& name, const QByteArray& raw,
+                                const Request& r, const Checker::ForumFiles& forum)
+{
+    QByteArray bytes;
+    QString shown = name;
+    if (name == u"-") {
+        QFile in;
+        in.open(stdin, QIODevice::ReadOnly);
+        bytes = in.readAll();
+        shown = QStringLiteral("<stdin>");
+    } else {
+        QString why;
+        const std::optional<QByteArray> read = readFile(name, raw, why);
+        if (!read) {
+            say(stderr, CliText::tr("%1: cannot read %2: %3").arg(program, name, why));
+            return std::nullopt;
+        }
+        bytes = *read;
+    }
+    // A zip archive stands for the script inside it; bytes that are not text are refused.
+    const Cli::NamedScript script = Cli::readNamedScript(name, bytes, r.wanted);
+    if (!script.error.isEmpty()) {
+        say(stderr, CliText::tr("%1: cannot read %2: %3").arg(program, shown, script.error));
+        return std::nullopt;
+    }
+    const QStringList& lines = script.lines;
+    std::vector<Checker::Finding> findings = Checker::checkScript(lines, script.encoding);
+    if (forum) {
+        const std::vector<Checker::Finding> tried = Checker::dryRun(lines, forum);
+        findings.insert(findings.end(), tried.begin(), tried.end());
+        Checker::sortFindings(findings);
+    }
+    findings.erase(std::remove_if(findings.begin(), findings.end(),
+                                  [&](const Checker::Finding& f) {
+                                      return r.ignored.contains(f.rule) ||
+                                             (!r.selected.isEmpty() &&
+                                              !r.selected.contains(f.rule));
+                                  }),
+                   findings.end());
+    // Columns in bytes of the line as stored, as clang prints them.
+    for (Checker::Finding& f : findings)
+        if (f.line >= 1 && f.line <= lines.size())
+            f.column = byteColumn(lines[f.line - 1], f.column, script.encoding);
+    return Checked{script.name != name ? script.name : shown, std::move(findings)};
+}
+
+} // namespace
+
+int runCheck(const QString& program, const QStringList& args, const QByteArrayList& raw)
+{
+    const Request r = parse(program, args);
+    if (r.exit)
+        return *r.exit;
+    QHash<QString, QByteArray> bytesOf; // a file argument's name as the bytes given
+    for (qsizetype i = 0; i < args.size() && i < raw.size(); ++i)
+        bytesOf.insert(args[i], raw[i]);
+    const bool colourOn =
+        r.colour == u"always" || (r.colour == u"auto" && !r.asJson && isatty(fileno(stdout)));
+    const Checker::ForumFiles forum =
+        r.forum.isEmpty() ? Checker::ForumFiles() : Checker::forumFolder(r.forum);
 
     bool unreadable = false;
     bool failed = false;
     std::vector<std::pair<QString, std::vector<Checker::Finding>>> all;
-    for (const QString& name : names) {
-        QByteArray bytes;
-        QString shown = name;
-        if (name == u"-") {
-            QFile in;
-            in.open(stdin, QIODevice::ReadOnly);
-            bytes = in.readAll();
-            shown = QStringLiteral("<stdin>");
-        } else {
-            QString why;
-            const std::optional<QByteArray> read = readFile(name, bytesOf.value(name), why);
-            if (!read) {
-                say(stderr, CliText::tr("%1: cannot read %2: %3").arg(program, name, why));
-                unreadable = true;
-                continue;
-            }
-            bytes = *read;
-        }
-        // A zip archive stands for the script inside it; bytes that are not text are refused.
-        const Cli::NamedScript script = Cli::readNamedScript(name, bytes, wanted);
-        if (!script.error.isEmpty()) {
-            say(stderr, CliText::tr("%1: cannot read %2: %3").arg(program, shown, script.error));
+    for (const QString& name : scriptsNamed(r.files)) {
+        std::optional<Checked> checked = checkOne(program, name, bytesOf.value(name), r, forum);
+        if (!checked) {
             unreadable = true;
             continue;
         }
-        if (script.name != name)
-            shown = script.name;
-        const TextEncoding encoding = script.encoding;
-        const QStringList& lines = script.lines;
-        std::vector<Checker::Finding> findings = Checker::checkScript(lines, encoding);
-        if (forumFiles) {
-            const std::vector<Checker::Finding> tried = Checker::dryRun(lines, forumFiles);
-            findings.insert(findings.end(), tried.begin(), tried.end());
-            Checker::sortFindings(findings);
-        }
-        findings.erase(std::remove_if(findings.begin(), findings.end(),
-                                      [&](const Checker::Finding& f) {
-                                          return ignored.contains(f.rule) ||
-                                                 (!selected.isEmpty() &&
-                                                  !selected.contains(f.rule));
-                                      }),
-                       findings.end());
-        // Columns in bytes of the line as stored, as clang prints them.
-        for (Checker::Finding& f : findings)
-            if (f.line >= 1 && f.line <= lines.size())
-                f.column = byteColumn(lines[f.line - 1], f.column, encoding);
-        const Checker::Counts counts = Checker::count(findings);
-        failed = failed || counts.errors > 0 || (werror && counts.warnings > 0);
-        if (!asJson)
-            for (const Checker::Finding& finding : findings)
-                say(stdout,
-                    coloured(Checker::compilerLine(shown, finding), finding.severity, colourOn));
-        all.emplace_back(shown, std::move(findings));
+        const Checker::Counts counts = Checker::count(checked->findings);
+        failed = failed || counts.errors > 0 || (r.werror && counts.warnings > 0);
+        if (!r.asJson)
+            for (const Checker::Finding& finding : checked->findings)
+                say(stdout, coloured(Checker::compilerLine(checked->shown, finding),
+                                     finding.severity, colourOn));
+        all.emplace_back(checked->shown, std::move(checked->findings));
     }
-    if (asJson)
+    if (r.asJson)
         std::fputs(Checker::json(all).constData(), stdout);
     return unreadable ? 2 : failed ? 1 : 0;
 }

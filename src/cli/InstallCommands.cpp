@@ -2,6 +2,7 @@
 
 #include "cli/CliCommon.h"
 #include "core/install/ForumFolder.h"
+#include "core/install/InstallReport.h"
 #include "core/install/ModInstaller.h"
 #include "core/install/UnifiedDiff.h"
 

@@ -1000,20 +1000,29 @@ def journey_keys_only(display, home):
             + banner("FIND") + "include('common.php');\r\n"
             + banner("OPEN") + "index.php\r\n"
             + banner("FIND") + "$page_title = '';\r\n"
+            + banner("AFTER, ADD") + "$page_shown = true;\r\n"
             + banner("SAVE/CLOSE ALL FILES") + "# EoM\r\n")
     write_cp1252(script, body)
     forum = os.path.join(home, "forum")
     os.makedirs(forum)
-    write_cp1252(os.path.join(forum, "index.php"), "<?php\r\n$page_title = '';\r\n?>")
+    # Both names, so that the script installs once the journey renames one.
+    write_cp1252(os.path.join(forum, "index.php"), "<?php\r\n$page_title = '';\r\n$page_name = '';\r\n?>")
     bus = AccessibilityBus(display, home)
     s = Session(display, home, args=["--forum", forum], placement=(15000, 12000),
                 extra_env=bus.session_env())
 
     def focus_in(window, widget_class=None, widget=None):
-        focus = s.fresh_report().get("focus", {})
-        expect(focus.get("window") == window and (not widget_class or focus.get("class") == widget_class)
-               and (not widget or focus.get("widget") == widget),
-               f"the keys go to {focus}, not to {widget or widget_class or 'a widget'} in {window}")
+        # A busy machine may deliver the last key a moment late.
+        deadline = time.time() + 3
+        while True:
+            focus = s.fresh_report().get("focus", {})
+            there = (focus.get("window") == window
+                     and (not widget_class or focus.get("class") == widget_class)
+                     and (not widget or focus.get("widget") == widget))
+            if there or time.time() > deadline:
+                break
+            time.sleep(0.1)
+        expect(there, f"the keys go to {focus}, not to {widget or widget_class or 'a widget'} in {window}")
 
     def popup(first_entry):
         entries = s.fresh_report().get("popup", [])
@@ -1121,11 +1130,23 @@ def journey_keys_only(display, home):
         s.keys("F6", "F6")
         focus_in("frmMain", "Quillwright::ModEditor")
         unchanged("the status bar's buttons")
-        # F9, and back.
+        # F9: the preview takes the keys on its list of files; Tab reaches
+        # its diff, where Down reads each line with its kind and numbers;
+        # Esc closes it and the keys are back in the script.
         s.keys("F9")
-        s.window("Preview Installation")
-        s.keys("alt+F4")
-        s.gone("Preview Installation")
+        s.window("Preview Installation - .*")
+        focus_in("installPreview", widget="previewFiles")
+        for _ in range(6):
+            if s.fresh_report().get("focus", {}).get("widget") == "previewDiff":
+                break
+            s.keys("Tab")
+        focus_in("installPreview", widget="previewDiff")
+        mark = time.time()
+        s.keys("Down", "Down")
+        bus.heard(mark, "the diff's line read with its kind and numbers",
+                  lambda e: re.match(r"^(Unchanged|Added|Removed|Changes from)", e["description"]))
+        s.keys("Escape")
+        s.gone("Preview Installation - .*")
         focus_in("frmMain", "Quillwright::ModEditor")
         unchanged("F9 and back")
         # Install into Folder from the Tools menu; its result is heard, and
@@ -1198,7 +1219,10 @@ def journey_keys_only(display, home):
         write_cp1252(os.path.join(copy, "index.php"), "<?php\r\n$page_title = 'Keys';\r\n?>")
         mark = time.time()
         s.keys("alt+t", "n")
-        for title, folder in (("The original forum", forum), ("The forum with your changes", copy)):
+        package = os.path.join(home, "package")
+        os.makedirs(package)  # an empty folder, as a user makes one in the dialog
+        for title, folder in (("The original forum", forum), ("The forum with your changes", copy),
+                              ("A folder for the MOD's package \\(the script and root/\\)", package)):
             s.window(title)
             s.keys("ctrl+a")
             s.type(folder)
@@ -1208,7 +1232,8 @@ def journey_keys_only(display, home):
         s.window("Properties")
         s.keys("Escape")
         s.gone("Properties")
-        s.quit(answers=("n",))
+        expect(os.path.exists(os.path.join(package, "install.mod")), "no package was written")
+        s.quit()  # the package's script is opened from disk: nothing to save
     finally:
         s.kill()
         bus.close()

@@ -55,9 +55,10 @@ struct Label {
 std::optional<Label> readLabel(QStringView line)
 {
     const QStringView t = line.trimmed();
-    if (!t.startsWith(QStringLiteral("##")))
+    const std::optional<QStringView> comment = ModFormat::afterCommentMark(t);
+    if (!comment)
         return std::nullopt;
-    QStringView rest = t.sliced(2);
+    const QStringView rest = *comment;
     if (rest.startsWith(u'#'))
         return std::nullopt; // a separator, or a "###" rule with text in it
     const qsizetype colon = rest.indexOf(u':');
@@ -73,9 +74,7 @@ std::optional<Label> readLabel(QStringView line)
         QRegularExpression::CaseInsensitiveOption);
     if (!form.match(written).hasMatch())
         return std::nullopt;
-    QString text = written.toString().toLower().simplified();
-    if (text.startsWith(QStringLiteral("mod ")))
-        text.remove(0, 4);
+    const QString text = ModFormat::withoutModPrefix(written.toString().toLower().simplified());
     return Label{text, written.toString(), rest.sliced(colon + 1).trimmed()};
 }
 
@@ -433,9 +432,10 @@ int HeaderCheck::readList(int labelLine, Seen& s)
         if (!t.startsWith(u'#') && !line(i).isEmpty() && line(i).front().isSpace() &&
             goesOnWithList(t))
             return t;
-        if (!t.startsWith(QStringLiteral("##")) || readLabel(line(i)))
+        const std::optional<QStringView> comment = ModFormat::afterCommentMark(t);
+        if (!comment || readLabel(line(i)))
             return std::nullopt;
-        const QStringView rest = t.sliced(2).trimmed();
+        const QStringView rest = comment->trimmed();
         if (rest.startsWith(u'#'))
             return std::nullopt;
         return rest;
@@ -499,9 +499,10 @@ void HeaderCheck::readFields()
         } else if (field->field == Field::Description) {
             for (int k = i + 1; k < m_end; ++k) {
                 const QStringView t = line(k).trimmed();
-                if (!t.startsWith(QStringLiteral("##")) || readLabel(line(k)))
+                const std::optional<QStringView> comment = ModFormat::afterCommentMark(t);
+                if (!comment || readLabel(line(k)))
                     break;
-                const QStringView rest = t.sliced(2).trimmed();
+                const QStringView rest = comment->trimmed();
                 if (rest.startsWith(u'#'))
                     break;
                 if (!rest.isEmpty())

@@ -197,7 +197,7 @@ void Check::actions()
         // After it, "#" or an author's "#" note on the block.
         const bool hashAfter = b.bannerLine + 1 < count() &&
                                line(b.bannerLine + 1).trimmed().startsWith(u'#') &&
-                               !isEndMarker(line(b.bannerLine + 1));
+                               !ModReader::isEndMarker(line(b.bannerLine + 1));
         if (!hashBefore || !hashAfter)
             add(Rule::BannerFrame, b.bannerLine, 1, whole,
                 hashBefore ? tr("The banner has no \"#\" line after it")

@@ -23,14 +23,6 @@ class LineStore;
 // FIND tried against the forum's own files. Plain text in, findings out.
 namespace Checker {
 
-// The checker reads scripts and forum files as installers do.
-using ModReader::Banner;
-using ModReader::isEndMarker;
-using ModReader::isNote;
-using ModReader::readBanner;
-using ModReader::readLines;
-using ModReader::scriptPath;
-
 // `encoding`: what the script is saved in; one saved as UTF-8 holds any character.
 std::vector<Finding> checkScript(const std::vector<QStringView>& lines,
                                  TextEncoding encoding = TextEncoding::Windows1252);

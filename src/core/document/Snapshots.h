@@ -8,6 +8,8 @@
 
 namespace Quillwright {
 
+// A document's undo: four snapshots of its lines, and the undo controls they allow.
+
 // Which undo controls of the main window may be used: the undo button, its
 // first drop-down entry and Edit, Undo follow level 1; the entries "two"
 // and "three" follow levels 2 and 3.

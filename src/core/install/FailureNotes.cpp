@@ -13,6 +13,16 @@ namespace {
 // lines further on: a line or two the forum's version added between.
 constexpr int Reach = 3;
 
+// The first few of a list, and how many more.
+QString firstNamed(const QStringList& names)
+{
+    constexpr int Named = 6;
+    QString list = names.mid(0, Named).join(QStringLiteral(", "));
+    if (const int more = int(names.size()) - Named; more > 0)
+        list += QCoreApplication::translate("Install", ", and %n more", nullptr, more);
+    return list;
+}
+
 } // namespace
 
 CloseLines closeLines(const std::vector<QString>& strippedFile, const ModReader::FindText& find)
@@ -110,17 +120,69 @@ std::optional<Note> prerequisiteNote(const QString& name, const QStringList& lin
 
 Note skippedNote(const std::vector<Skipped>& skipped)
 {
-    constexpr int Named = 6;
     QStringList names;
-    for (size_t i = 0; i < skipped.size() && i < size_t(Named); ++i)
-        names << QCoreApplication::translate("Install", "%1 (line %2)")
-                     .arg(skipped[i].keyword)
-                     .arg(skipped[i].line);
-    QString list = names.join(QStringLiteral(", "));
-    if (const int more = int(skipped.size()) - Named; more > 0)
-        list += QCoreApplication::translate("Install", ", and %n more", nullptr, more);
-    return Note{QString(), skipped.empty() ? 0 : skipped.front().line,
-                QCoreApplication::translate("Install", "skipped with it: %1").arg(list)};
+    for (const Skipped& s : skipped)
+        names << QCoreApplication::translate("Install", "%1 (line %2)").arg(s.keyword).arg(s.line);
+    return Note{
+        QString(), skipped.empty() ? 0 : skipped.front().line,
+        QCoreApplication::translate("Install", "skipped with it: %1").arg(firstNamed(names))};
+}
+
+std::vector<Note> failedFindNotes(const ModReader::Action& action,
+                                  const std::vector<QStringView>& lines,
+                                  const ModReader::FindText& find, const QString& path,
+                                  const std::vector<QString>& strippedFile, int searchFrom)
+{
+    std::vector<Note> notes;
+    for (int i = action.first; i < action.last; ++i)
+        if (!lines[size_t(i)].trimmed().isEmpty()) {
+            notes.push_back({QString(), i + 1,
+                             QCoreApplication::translate("Install", "the FIND's first line: %1")
+                                 .arg(find.written(0))});
+            break;
+        }
+    if (const std::vector<int> earlier = ModReader::findLines(strippedFile, find, 0, searchFrom);
+        !earlier.empty())
+        notes.push_back(
+            {path, earlier.front() + 1,
+             QCoreApplication::translate(
+                 "Install", "the whole FIND stands here, above line %1 where the FIND before it "
+                            "left off")
+                 .arg(searchFrom + 1)});
+    else if (const CloseLines close = closeLines(strippedFile, find); close.count > 0)
+        notes.push_back(
+            {path, close.first + 1,
+             QCoreApplication::translate(
+                 "Install", "%1 of the FIND's %2 lines stand here, in that order, to line %3: "
+                            "compare them with the script's")
+                 .arg(close.count)
+                 .arg(find.size())
+                 .arg(close.last + 1)});
+    return notes;
+}
+
+std::optional<Note> lookalikeNote(const ModReader::Action& action)
+{
+    const auto squeezed = [](QString k) { return k.remove(u' ').remove(u'-').remove(u'_'); };
+    const QString wanted = squeezed(action.normalized);
+    for (const QString& k : ModReader::knownKeywords())
+        if (squeezed(k) == wanted)
+            return Note{QString(), action.bannerLine + 1,
+                        QCoreApplication::translate("Install", "did you mean %1?").arg(k)};
+    return std::nullopt;
+}
+
+Note keywordsNote(const std::vector<ModReader::Action>& actions)
+{
+    QStringList keywords;
+    for (const ModReader::Action& a : actions)
+        if (const QString k = u'"' + a.banner.keyword.toString() + u'"'; !keywords.contains(k))
+            keywords << k;
+    return Note{QString(), actions.empty() ? 0 : actions.front().bannerLine + 1,
+                QCoreApplication::translate(
+                    "Install", "its keywords are %1: installers read the English ones "
+                               "(OPEN, FIND, AFTER, ADD ...), even in a translated script")
+                    .arg(firstNamed(keywords))};
 }
 
 } // namespace Install

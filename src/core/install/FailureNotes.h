@@ -40,6 +40,23 @@ struct Skipped {
 };
 Note skippedNote(const std::vector<Skipped>& skipped);
 
+// What the report says of a FIND (`action`, in the script's `lines`) that
+// matches nothing in `path` from line `searchFrom` on: the FIND's first
+// line, and where the whole FIND stands above that line or most of its
+// lines stand in order.
+std::vector<Note> failedFindNotes(const ModReader::Action& action,
+                                  const std::vector<QStringView>& lines,
+                                  const ModReader::FindText& find, const QString& path,
+                                  const std::vector<QString>& strippedFile, int searchFrom);
+
+// The known keyword a mistyped one stands for ("IN-LINE-FIND" for "IN-LINE
+// FIND"), as a note at the action's banner; nothing when none is alike.
+std::optional<Note> lookalikeNote(const ModReader::Action& action);
+
+// The keywords of a script none of whose banners an installer reads, named
+// at its first banner (the first few, and how many more).
+Note keywordsNote(const std::vector<ModReader::Action>& actions);
+
 } // namespace Install
 
 } // namespace Quillwright

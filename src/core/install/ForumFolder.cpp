@@ -1,5 +1,7 @@
 #include "core/install/ForumFolder.h"
 
+#include "core/script/ForumPaths.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -176,7 +178,7 @@ WriteOutcome writeForumCopy(const QString& forumFolder, const QString& target, c
             return fail(QCoreApplication::translate("Install", "Cancelled: nothing was written."));
     }
     for (const ChangedFile& f : result.files) {
-        if (!isConfined(f.path) || leavesFolder(work.path(), f.path))
+        if (!ForumPaths::isConfined(f.path) || ForumPaths::leavesFolder(work.path(), f.path))
             return fail(QCoreApplication::translate(
                             "Install", "%1 lies outside the forum's folder: nothing was written.")
                             .arg(f.path));

@@ -11,8 +11,6 @@ namespace Quillwright {
 // with an installation's changes written, never the forum itself.
 namespace Install {
 
-using ForumPaths::leavesFolder;
-
 struct WriteOutcome {
     bool ok = false;
     QString error;

@@ -2,7 +2,6 @@
 
 #include "core/checker/Finding.h"
 #include "core/package/FileTree.h"
-#include "core/script/ForumPaths.h"
 
 #include <QByteArray>
 #include <QString>
@@ -62,20 +61,6 @@ struct Result {
     int applied = 0; // actions carried out
     int failed = 0;  // actions reported and those skipped because of them
 };
-
-// The report in the compiler form: each finding with its notes, then what
-// is left to do, its lines as the script writes them.
-QStringList reportLines(const std::vector<Script>& scripts, const Result& result);
-// "12 actions applied, 1 failed; 3 files changed; 1 thing left to do by hand".
-QString summary(const Result& result);
-// Whether an action on the file failed.
-bool failedIn(const Result& result, const QString& path);
-// Whether a finding is an error (a warning is a language or template the forum lacks).
-bool hasErrors(const Result& result);
-
-// A path an OPEN or COPY may write (scripts' "\" and a leading "./" read
-// as ModReader reads them).
-using ForumPaths::isConfined;
 
 // Each script applied to the result of the ones before it.
 Result install(const std::vector<Script>& scripts, const FileTree& forum);

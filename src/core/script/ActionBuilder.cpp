@@ -80,9 +80,7 @@ const QStringList& phpbbFiles()
 QString buildBlock(const QString& keyword, const QString& value)
 {
     const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("#") + crlf + ModFormat::bannerOpening() + keyword +
-           ModFormat::bannerClosing() + crlf + QStringLiteral("#") + crlf +
-           normalizeLineEnds(value) + crlf;
+    return ModFormat::bannerBlock(keyword).join(crlf) + crlf + normalizeLineEnds(value) + crlf;
 }
 
 View keywordChosen(const View& now, const QString& keyword, bool listTabSelected)

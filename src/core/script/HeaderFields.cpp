@@ -1,13 +1,15 @@
 #include "core/script/HeaderFields.h"
 
 #include "core/control/RichTextControl.h"
+#include "core/script/ModFormat.h"
 
 namespace Quillwright {
 
 namespace {
 
 const QString Crlf = QStringLiteral("\r\n");
-const QString CommentMark = QStringLiteral("##");
+const QString CommentMark = ModFormat::emptyCommentLine();
+const QString NoteLineStart = CommentMark + u' '; // a line of the notes, as the dialog writes it
 const QString NotesEnd = QStringLiteral("####");
 
 struct NotesLabel {
@@ -19,8 +21,7 @@ struct NotesLabel {
 // singular, which would otherwise never be found.
 NotesLabel findNotesLabel(RichTextControl& c)
 {
-    for (const QString& label :
-         {QStringLiteral("## Author Notes: "), QStringLiteral("## Author Note: ")}) {
+    for (const QString& label : {ModFormat::authorNotesLabel(), ModFormat::authorNoteLabel()}) {
         const int p = c.find(label, 0);
         if (p >= 0)
             return {p, int(label.size())};
@@ -69,8 +70,8 @@ QString notesFromScript(const QString& scriptNotes)
     for (qsizetype i = 1; i < lines.size(); ++i) {
         if (lines[i] == CommentMark)
             lines[i].clear();
-        else if (lines[i].startsWith(QStringLiteral("## ")))
-            lines[i].remove(0, 3);
+        else if (lines[i].startsWith(NoteLineStart))
+            lines[i].remove(0, NoteLineStart.size());
     }
     return lines.join(Crlf);
 }
@@ -79,7 +80,7 @@ QString notesToScript(const QString& boxNotes)
 {
     QStringList lines = boxNotes.split(Crlf);
     for (qsizetype i = 1; i < lines.size(); ++i)
-        lines[i] = lines[i].isEmpty() ? CommentMark : QStringLiteral("## ") + lines[i];
+        lines[i] = lines[i].isEmpty() ? CommentMark : NoteLineStart + lines[i];
     return lines.join(Crlf);
 }
 

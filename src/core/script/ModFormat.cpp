@@ -58,6 +58,20 @@ QString emptyCommentLine()
 {
     return QStringLiteral("##");
 }
+std::optional<QStringView> afterCommentMark(QStringView line)
+{
+    static const QString mark = emptyCommentLine();
+    if (!line.startsWith(mark))
+        return std::nullopt;
+    return line.sliced(mark.size());
+}
+QString withoutModPrefix(QString label)
+{
+    static const QString prefix = QStringLiteral("mod ");
+    if (label.startsWith(prefix))
+        label.remove(0, prefix.size());
+    return label;
+}
 
 QString securityNoticeLine1()
 {
@@ -153,6 +167,11 @@ QString bannerOpening()
 QString bannerClosing()
 {
     return QStringLiteral(" ]") + QString(42, QLatin1Char('-'));
+}
+QStringList bannerBlock(const QString& keyword)
+{
+    const QString frame = QStringLiteral("#");
+    return {frame, bannerOpening() + keyword + bannerClosing(), frame};
 }
 QString bannerKeywordEnd()
 {

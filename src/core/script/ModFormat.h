@@ -28,6 +28,12 @@ QString programSeparator();      // 65 "#"
 QString programSeparatorBlank(); // 65 "#" and a blank
 QString noticeSeparator();       // 62 "#" and a blank
 QString emptyCommentLine();      // "##"
+// A header line's text after its leading "##", not trimmed; nothing when the
+// line does not begin with it.
+std::optional<QStringView> afterCommentMark(QStringView line);
+// A label, lower-cased, without the "mod " some authors begin it with:
+// "mod title" reads as "title".
+QString withoutModPrefix(QString label);
 
 QString securityNoticeLine1(); // ends in " for the", no trailing blank
 QString securityNoticeLine2();
@@ -57,6 +63,9 @@ QString modVersionLabel();     // "## MOD Version: "
 
 QString bannerOpening(); // "#-----[ "
 QString bannerClosing(); // " ]------------------------------------------"
+// An action's banner as the template writes it, with its "#" frame:
+// "#", "#-----[ KEYWORD ]-----...", "#".
+QStringList bannerBlock(const QString& keyword);
 // The editor's literal reading of a banner, which the colours and the outline
 // show: a line that begins with the opening is a banner, and its keyword runs
 // to the first " ]---"; without one on the line the keyword reads on into the

@@ -132,9 +132,10 @@ std::optional<BannerView> scanBanner(QStringView line)
 // "## Label: value": the label lower-cased without a leading "mod ".
 std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line)
 {
-    if (!line.startsWith(QStringLiteral("##")))
+    const std::optional<QStringView> comment = ModFormat::afterCommentMark(line);
+    if (!comment)
         return std::nullopt;
-    QStringView rest = line.sliced(2).trimmed();
+    const QStringView rest = comment->trimmed();
     const qsizetype colon = rest.indexOf(u':');
     if (colon <= 0)
         return std::nullopt;
@@ -142,9 +143,7 @@ std::optional<std::pair<QString, QStringView>> headerLabel(QStringView line)
     for (QChar c : label)
         if (!c.isLetter() && c != u' ' && c != u',')
             return std::nullopt;
-    if (label.startsWith(QStringLiteral("mod ")))
-        label.remove(0, 4);
-    return std::pair{label, rest.sliced(colon + 1).trimmed()};
+    return std::pair{ModFormat::withoutModPrefix(label), rest.sliced(colon + 1).trimmed()};
 }
 
 QStringList readLines(const QByteArray& bytes, TextEncoding* encoding, QString* refusal)

@@ -4,6 +4,8 @@
 
 namespace Quillwright {
 
+// Which lines a change replaced, as the controls report their changes.
+
 // Lines [line, line + removed) of the content before a change became
 // lines [line, line + added) after it; a change inside one line is {n, 1, 1}.
 struct LineSplice {

@@ -9,6 +9,8 @@
 
 namespace Quillwright {
 
+// The editor's text held line by line, each line shared until an edit replaces it.
+
 // Lines are shared and never changed in place (LinePtr): an edit puts new
 // ones in, so whoever kept the old ones (the widget's picture of what it
 // shows) shares the unchanged ones and tells changed ones apart by address.

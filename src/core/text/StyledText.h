@@ -8,6 +8,8 @@
 
 namespace Quillwright {
 
+// Coloured plain text and what the controls and the RTF form do with its colour runs.
+
 // A run of characters sharing one colour.
 struct ColorRun {
     int start = 0;

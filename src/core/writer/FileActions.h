@@ -8,6 +8,8 @@ namespace Quillwright {
 
 namespace Writer {
 
+// One changed file said as the actions an author would write for it.
+
 // One action as the script writes it: its keyword and the lines under it.
 struct Block {
     QString keyword;

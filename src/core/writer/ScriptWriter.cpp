@@ -45,8 +45,7 @@ bool isMarkup(const QString& path)
 
 void append(QStringList& out, const QString& keyword, const QStringList& content)
 {
-    out << QStringLiteral("#") << ModFormat::bannerOpening() + keyword + ModFormat::bannerClosing()
-        << QStringLiteral("#") << content;
+    out << ModFormat::bannerBlock(keyword) << content;
 }
 
 // Why a script cannot name a file: the installer would read its line as
@@ -127,8 +126,8 @@ QStringList keptHeader(const Options& o, const Lists& l)
     bool dropping = false; // the continuation lines of a list written again
     for (const QString& line : o.header) {
         const auto label = ModReader::headerLabel(line);
-        if (dropping && !label && line.startsWith(QStringLiteral("##"))) {
-            const QString rest = line.mid(2).trimmed();
+        if (const auto comment = ModFormat::afterCommentMark(line); dropping && !label && comment) {
+            const QStringView rest = comment->trimmed();
             if (!rest.isEmpty() && !rest.startsWith(u'#'))
                 continue;
         }
@@ -175,6 +174,124 @@ bool isAscii(const QStringList& lines)
             if (c.unicode() > 0x7f)
                 return false;
     return true;
+}
+
+// The changes, file by file, as the script says them.
+struct Changes {
+    Lists lists; // the files the actions edit, and those root/ carries
+    QStringList gone;
+    std::map<QString, std::vector<Block>, decltype(&pathOrder)> actions{&pathOrder};
+    // Which encoding the quoted text needs: files whose changes hold
+    // characters beyond ASCII, by their own encoding.
+    int utf8 = 0;
+    int latin = 0;
+};
+
+// Every path that differs between the trees, sorted into what the script
+// says of it; files that differ in line ends alone go to `leftAlone`. Why a
+// path cannot be written, or nothing.
+QString sortChanges(const Tree& original, const Tree& changed, Changes& c, QStringList& leftAlone)
+{
+    QStringList paths = original.keys() + changed.keys();
+    std::sort(paths.begin(), paths.end(), pathOrder);
+    paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+    for (const QString& path : paths) {
+        const bool had = original.contains(path);
+        const bool has = changed.contains(path);
+        if (had && has && original[path] == changed[path])
+            continue;
+        if (const QString why = unnameable(path); !why.isEmpty())
+            return tr("%1: a script cannot name this file: %2. Rename it and write again.")
+                .arg(visiblePath(path), why);
+        if (!had) {
+            c.lists.copied << path;
+            continue;
+        }
+        if (!has) {
+            c.gone << path;
+            continue;
+        }
+        const std::optional<ForumTextFile> was = ForumTextFile::decode(original[path]);
+        const std::optional<ForumTextFile> now = ForumTextFile::decode(changed[path]);
+        if (!was || !now) {
+            c.lists.copied << path; // a picture or another binary file: root/ carries it
+            continue;
+        }
+        const QStringList before = texts(*was);
+        const QStringList after = texts(*now);
+        if (before == after) {
+            leftAlone << path;
+            continue;
+        }
+        std::vector<Block> said = fileActions(before, after, isMarkup(path));
+        bool plain = true;
+        for (const Block& b : said)
+            plain = plain && isAscii(b.content);
+        if (!plain)
+            ++(now->encoding == TextEncoding::Windows1252 ? c.latin : c.utf8);
+        c.actions[path] = std::move(said);
+        c.lists.edited << path;
+    }
+    return QString();
+}
+
+// The script of the changes, and the encoding it is written in.
+void compose(const Changes& c, const Options& options, Written& w)
+{
+    Lists lists = c.lists;
+    for (const auto& [path, blocks] : c.actions)
+        lists.actions += 1 + int(blocks.size());
+    QStringList out =
+        options.header.isEmpty() ? newHeader(options, lists) : keptHeader(options, lists);
+    w.actions = 0;
+    const auto action = [&](const QString& keyword, const QStringList& content) {
+        append(out, keyword, content);
+        ++w.actions;
+    };
+    // One line a file, as `line` says it.
+    const auto perFile = [](const QStringList& paths, const auto& line) {
+        QStringList lines;
+        for (const QString& p : paths)
+            lines << line(p);
+        return lines;
+    };
+    for (const QString& path : lists.edited) {
+        action(QStringLiteral("OPEN"), {path});
+        for (const Block& b : c.actions.at(path))
+            action(b.keyword, b.content);
+    }
+    if (!lists.copied.isEmpty())
+        action(QStringLiteral("COPY"), perFile(lists.copied, [](const QString& p) {
+                   return QStringLiteral("copy root/%1 to %1").arg(p);
+               }));
+    if (!c.gone.isEmpty())
+        action(QStringLiteral("DIY INSTRUCTIONS"), perFile(c.gone, [](const QString& p) {
+                   return tr("Delete the file %1 from the forum.").arg(p);
+               }));
+    append(out, QStringLiteral("SAVE/CLOSE ALL FILES"), {ModFormat::endOfMod()});
+    w.script = out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    // Windows-1252 unless the quoted files are UTF-8, or the text needs it.
+    w.encoding = c.utf8 > c.latin ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+    if (w.encoding == TextEncoding::Windows1252 &&
+        (encodeText(w.script, w.encoding).unmappable > 0 || decodeText(w.bytes()).text != w.script))
+        w.encoding = TextEncoding::Utf8;
+}
+
+// The script's proof: read back from the bytes written, it is installed on
+// the original with the package's root/ beside it. The files it does not
+// give as the changed tree has them.
+QStringList installsBackWrong(const Tree& original, const Tree& changed, const Changes& c,
+                              const Options& options, const Written& w)
+{
+    const QStringList carried = options.package ? c.lists.copied : QStringList();
+    const QString root = QStringLiteral("root/");
+    const FileTree package = [&](const QString& p) -> std::optional<QByteArray> {
+        const QString path = p.startsWith(root) ? p.sliced(root.size()) : QString();
+        return carried.contains(path) ? std::optional(changed[path]) : std::nullopt;
+    };
+    return installedWrong(original, changed,
+                          {QStringLiteral("install.mod"), ModReader::readLines(w.bytes()), package},
+                          c.lists.edited + c.lists.copied);
 }
 
 } // namespace
@@ -230,132 +347,34 @@ Tree readTree(const QString& folder)
 Written write(const Tree& original, const Tree& changed, const Options& options)
 {
     Written w;
-    QStringList paths = original.keys() + changed.keys();
-    std::sort(paths.begin(), paths.end(), pathOrder);
-    paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
-
-    Lists lists;
-    QStringList gone;
-    std::map<QString, std::vector<Block>, decltype(&pathOrder)> actions(&pathOrder);
-    // Which encoding the quoted text needs: files whose changes hold
-    // characters beyond ASCII, by their own encoding.
-    int utf8 = 0;
-    int latin = 0;
-    for (const QString& path : paths) {
-        const bool had = original.contains(path);
-        const bool has = changed.contains(path);
-        if (had && has && original[path] == changed[path])
-            continue;
-        if (const QString why = unnameable(path); !why.isEmpty()) {
-            w.refused = tr("%1: a script cannot name this file: %2. Rename it and write again.")
-                            .arg(visiblePath(path), why);
-            return w;
-        }
-        if (!had) {
-            lists.copied << path;
-            continue;
-        }
-        if (!has) {
-            gone << path;
-            continue;
-        }
-        const std::optional<ForumTextFile> was = ForumTextFile::decode(original[path]);
-        const std::optional<ForumTextFile> now = ForumTextFile::decode(changed[path]);
-        if (!was || !now) {
-            lists.copied << path; // a picture or another binary file: root/ carries it
-            continue;
-        }
-        const QStringList before = texts(*was);
-        const QStringList after = texts(*now);
-        if (before == after) {
-            w.leftAlone << path;
-            continue;
-        }
-        std::vector<Block> said = fileActions(before, after, isMarkup(path));
-        bool plain = true;
-        for (const Block& b : said)
-            plain = plain && isAscii(b.content);
-        if (!plain)
-            ++(now->encoding == TextEncoding::Windows1252 ? latin : utf8);
-        actions[path] = std::move(said);
-        lists.edited << path;
-    }
-
-    // The script, and its proof: read back from the bytes written, it is
-    // installed on the original with the package's root/ beside it.
-    const auto compose = [&]() {
-        lists.actions = 0;
-        for (const auto& [path, blocks] : actions)
-            lists.actions += 1 + int(blocks.size());
-        QStringList out =
-            options.header.isEmpty() ? newHeader(options, lists) : keptHeader(options, lists);
-        w.actions = 0;
-        for (const QString& path : lists.edited) {
-            append(out, QStringLiteral("OPEN"), {path});
-            ++w.actions;
-            for (const Block& b : actions[path]) {
-                append(out, b.keyword, b.content);
-                ++w.actions;
-            }
-        }
-        if (!lists.copied.isEmpty()) {
-            QStringList lines;
-            for (const QString& p : lists.copied)
-                lines << QStringLiteral("copy root/%1 to %1").arg(p);
-            append(out, QStringLiteral("COPY"), lines);
-            ++w.actions;
-        }
-        if (!gone.isEmpty()) {
-            QStringList lines;
-            for (const QString& p : gone)
-                lines << tr("Delete the file %1 from the forum.").arg(p);
-            append(out, QStringLiteral("DIY INSTRUCTIONS"), lines);
-            ++w.actions;
-        }
-        append(out, QStringLiteral("SAVE/CLOSE ALL FILES"), {ModFormat::endOfMod()});
-        w.script = out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-        // Windows-1252 unless the quoted files are UTF-8, or the text needs it.
-        w.encoding = utf8 > latin ? TextEncoding::Utf8 : TextEncoding::Windows1252;
-        if (w.encoding == TextEncoding::Windows1252 &&
-            (encodeText(w.script, w.encoding).unmappable > 0 ||
-             decodeText(w.bytes()).text != w.script))
-            w.encoding = TextEncoding::Utf8;
-    };
-    const auto wrong = [&]() {
-        const QStringList carried = options.package ? lists.copied : QStringList();
-        const FileTree package = [&](const QString& p) -> std::optional<QByteArray> {
-            const QString path = p.startsWith(QStringLiteral("root/")) ? p.mid(5) : QString();
-            return carried.contains(path) ? std::optional(changed[path]) : std::nullopt;
-        };
-        return installedWrong(
-            original, changed,
-            {QStringLiteral("install.mod"), ModReader::readLines(w.bytes()), package},
-            lists.edited + lists.copied);
-    };
-    compose();
+    Changes c;
+    w.refused = sortChanges(original, changed, c, w.leftAlone);
+    if (!w.refused.isEmpty())
+        return w;
+    compose(c, options, w);
     // What actions could not say is copied whole, and said so.
-    for (const QString& p : wrong()) {
-        if (!lists.edited.contains(p))
+    for (const QString& p : installsBackWrong(original, changed, c, options, w)) {
+        if (!c.lists.edited.contains(p))
             continue;
-        lists.edited.removeAll(p);
-        actions.erase(p);
-        lists.copied << p;
+        c.lists.edited.removeAll(p);
+        c.actions.erase(p);
+        c.lists.copied << p;
         w.copiedWhole << p;
     }
-    std::sort(lists.copied.begin(), lists.copied.end(), pathOrder);
+    std::sort(c.lists.copied.begin(), c.lists.copied.end(), pathOrder);
     if (!w.copiedWhole.isEmpty())
-        compose();
-    w.failed = wrong();
-    w.edited = lists.edited;
+        compose(c, options, w);
+    w.failed = installsBackWrong(original, changed, c, options, w);
+    w.edited = c.lists.edited;
     if (options.package) {
-        w.carried = lists.copied;
+        w.carried = c.lists.copied;
     } else {
         // The script alone cannot carry them: they are named, not failures of the actions.
-        w.notCarried = lists.copied;
-        for (const QString& p : lists.copied)
+        w.notCarried = c.lists.copied;
+        for (const QString& p : c.lists.copied)
             w.failed.removeAll(p);
     }
-    w.files = int(lists.edited.size() + lists.copied.size() + gone.size());
+    w.files = int(c.lists.edited.size() + c.lists.copied.size() + c.gone.size());
     return w;
 }
 

@@ -1,6 +1,7 @@
 #include "core/writer/UpgradeWriter.h"
 
 #include "core/install/ForumFolder.h"
+#include "core/install/InstallReport.h"
 #include "core/package/ModArchive.h"
 #include "core/script/ModReader.h"
 

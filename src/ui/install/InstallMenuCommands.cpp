@@ -2,6 +2,7 @@
 
 #include "core/control/RichTextControl.h"
 #include "core/install/ForumFolder.h"
+#include "core/install/InstallReport.h"
 #include "core/script/ModFormat.h"
 #include "ui/checker/CheckerForum.h"
 #include "ui/document/DocumentFile.h"

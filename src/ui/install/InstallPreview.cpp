@@ -3,6 +3,7 @@
 #include "core/control/RichTextControl.h"
 #include "core/install/ForumFolder.h"
 #include "core/install/ForumTextFile.h"
+#include "core/install/InstallReport.h"
 #include "core/install/UnifiedDiff.h"
 #include "ui/checker/DocumentChecks.h"
 #include "ui/document/DocumentFile.h"

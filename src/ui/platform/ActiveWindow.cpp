@@ -1,5 +1,7 @@
 #include "ui/platform/ActiveWindow.h"
 
+#include "ui/platform/ApplicationFilter.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -42,12 +44,7 @@ namespace ActiveWindow {
 
 void install()
 {
-    static bool installed = false;
-    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (installed || !app)
-        return;
-    installed = true;
-    app->installEventFilter(new PopupWatch(app));
+    installApplicationFilter<PopupWatch>();
 }
 
 } // namespace ActiveWindow

@@ -1,5 +1,7 @@
 #include "ui/platform/ContextMenuKeys.h"
 
+#include "ui/platform/ApplicationFilter.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -40,12 +42,7 @@ namespace ContextMenuKeys {
 
 void install()
 {
-    static bool installed = false;
-    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (installed || !app)
-        return;
-    installed = true;
-    app->installEventFilter(new ShiftF10(app));
+    installApplicationFilter<ShiftF10>();
 }
 
 } // namespace ContextMenuKeys

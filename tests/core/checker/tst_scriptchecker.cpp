@@ -86,7 +86,7 @@ const QString Good = QStringLiteral(
 
 QStringList lines(const QString& text)
 {
-    return readLines(text.toUtf8());
+    return ModReader::readLines(text.toUtf8());
 }
 
 // The good script with `from` replaced by `to` (the first occurrence).
@@ -348,9 +348,10 @@ private slots:
 
     void readLines_takesUtf8WhenValid_elseWindows1252()
     {
-        QCOMPARE(readLines("\xEF\xBB\xBF\xC5\x81ukasz\r\nx"),
+        QCOMPARE(ModReader::readLines("\xEF\xBB\xBF\xC5\x81ukasz\r\nx"),
                  (QStringList{QString::fromUtf8("\u0141ukasz"), "x"}));
-        QCOMPARE(readLines("caf\xE9\rx\n"), (QStringList{QString::fromUtf8("caf\u00e9"), "x"}));
+        QCOMPARE(ModReader::readLines("caf\xE9\rx\n"),
+                 (QStringList{QString::fromUtf8("caf\u00e9"), "x"}));
     }
 
     void output_isTheCompilerForm_andJson()

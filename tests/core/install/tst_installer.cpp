@@ -3,6 +3,7 @@
 #include "core/install/ForumFolder.h"
 #include "core/install/ModInstaller.h"
 #include "core/package/ModArchive.h"
+#include "core/script/ModFormat.h"
 #include "core/script/ModReader.h"
 
 #include <QDir>
@@ -80,6 +81,36 @@ Run run(const QString& program, const QStringList& args, const QString& folder)
     p.start(program, args);
     p.waitForFinished(60000);
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+// A golden case's forum put together in `into`: the shared forums its
+// forum.name names (one a line, in the forums folder beside the cases), then
+// its own forum/ over them.
+void assembleForum(const QDir& dir, const QString& into)
+{
+    QStringList layers;
+    for (const QString& name :
+         QString::fromUtf8(readFile(dir.filePath("forum.name"))).split(u'\n', Qt::SkipEmptyParts))
+        layers << QDir(QUILLWRIGHT_GOLDEN_FORUMS).filePath(name.trimmed());
+    layers << dir.filePath("forum");
+    QVERIFY(QDir().mkpath(into));
+    for (const QString& layer : layers) {
+        QDirIterator files(layer, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString from = files.next();
+            writeFile(QDir(into).filePath(QDir(layer).relativeFilePath(from)), readFile(from));
+        }
+    }
+}
+
+// A row for each case folder in `golden`, of which there are at least `atLeast`.
+void caseRows(const QString& golden, int atLeast)
+{
+    QTest::addColumn<QString>("name");
+    const QStringList cases = QDir(golden).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QVERIFY(cases.size() >= atLeast);
+    for (const QString& name : cases)
+        QTest::newRow(qPrintable(name)) << name;
 }
 
 // The scripts of a golden case, in the order they are installed.
@@ -168,12 +199,7 @@ private slots:
     // FIND, and the diff, applied by patch, must give the installed copy.
     void goldenCases_giveTheirDiffReportAndFindings_data()
     {
-        QTest::addColumn<QString>("name");
-        const QStringList cases =
-            QDir(QUILLWRIGHT_INSTALL_GOLDEN).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        QVERIFY(cases.size() >= 20);
-        for (const QString& name : cases)
-            QTest::newRow(qPrintable(name)) << name;
+        caseRows(QUILLWRIGHT_INSTALL_GOLDEN, 20);
     }
     void goldenCases_giveTheirDiffReportAndFindings()
     {
@@ -181,8 +207,11 @@ private slots:
         const QDir dir(QDir(QUILLWRIGHT_INSTALL_GOLDEN).filePath(name));
         const QStringList scripts = caseScripts(dir);
         QVERIFY(!scripts.isEmpty());
+        QTemporaryDir work;
+        const QString forumFolder = work.filePath("forum");
+        assembleForum(dir, forumFolder);
         const Run diff =
-            run(QUILLWRIGHT_MOD, QStringList{"diff", "--forum", "forum"} + scripts, dir.path());
+            run(QUILLWRIGHT_MOD, QStringList{"diff", "--forum", forumFolder} + scripts, dir.path());
         QCOMPARE(QString::fromUtf8(diff.err),
                  QString::fromUtf8(readFile(dir.filePath("expected.report"))));
         QCOMPARE(diff.out, readFile(dir.filePath("expected.diff")));
@@ -193,16 +222,16 @@ private slots:
             QVERIFY2(!failed, diff.err.constData());
         else
             QVERIFY2(diff.err.contains("[" + rule.toUtf8() + "]"), diff.err.constData());
-        const Run check = run(
-            QUILLWRIGHT_CHECK,
-            QStringList{"--color=never", "--forum", "forum", "--select", DryRunRules.join(u',')} +
-                scripts,
-            dir.path());
+        const Run check = run(QUILLWRIGHT_CHECK,
+                              QStringList{"--color=never", "--forum", forumFolder, "--select",
+                                          DryRunRules.join(u',')} +
+                                  scripts,
+                              dir.path());
         QCOMPARE(QString::fromUtf8(check.out),
                  QString::fromUtf8(readFile(dir.filePath("expected.findings"))));
 
         // Each script alone: what the dry run finds, the installer finds, and no more.
-        const FileTree forum = FileTree::folder(dir.filePath("forum"));
+        const FileTree forum = FileTree::folder(forumFolder);
         for (const QString& s : scripts) {
             const QStringList lines = ModReader::readLines(readFile(dir.filePath(s)));
             std::vector<std::pair<int, QString>> tried;
@@ -218,14 +247,13 @@ private slots:
         // The installed copy is the forum with the diff applied, and the files it leaves out.
         if (QStandardPaths::findExecutable("patch").isEmpty())
             return;
-        QTemporaryDir work;
         const QString out = work.filePath("out");
         const Run install =
-            run(QUILLWRIGHT_MOD, QStringList{"install", "--forum", "forum", "-o", out} + scripts,
-                dir.path());
+            run(QUILLWRIGHT_MOD,
+                QStringList{"install", "--forum", forumFolder, "-o", out} + scripts, dir.path());
         QCOMPARE(install.status, diff.status);
         const QString patched = work.filePath("patched");
-        QVERIFY(Install::writeForumCopy(dir.filePath("forum"), patched, {}).ok);
+        QVERIFY(Install::writeForumCopy(forumFolder, patched, {}).ok);
         QProcess patch;
         patch.setWorkingDirectory(patched);
         patch.start("patch", {"-p1", "--quiet", "--binary"});
@@ -268,6 +296,56 @@ private slots:
               Checker::Rule::UnknownKeyword, Checker::Rule::NoAction, Checker::Rule::FindBeforeOpen,
               Checker::Rule::ActionBeforeOpen})
             QVERIFY2(reports.contains(QStringLiteral("[%1]").arg(rule)), rule);
+    }
+
+    // The writer's golden cases: a small forum and an author's change to it,
+    // with the script the writer makes of the change and what it says; the
+    // package it writes, installed on the forum, gives the changed forum.
+    void goldenWriterCases_giveTheirScript_data() { caseRows(QUILLWRIGHT_WRITE_GOLDEN, 7); }
+    void goldenWriterCases_giveTheirScript()
+    {
+        QFETCH(QString, name);
+        if (QStandardPaths::findExecutable("patch").isEmpty())
+            QSKIP("the cases' changes are applied by patch");
+        const QDir dir(QDir(QUILLWRIGHT_WRITE_GOLDEN).filePath(name));
+        QTemporaryDir work;
+        assembleForum(dir, work.filePath("forum"));
+        QVERIFY(Install::writeForumCopy(work.filePath("forum"), work.filePath("changed"), {}).ok);
+        QProcess patch;
+        patch.setWorkingDirectory(work.filePath("changed"));
+        patch.setStandardInputFile(dir.filePath("change.diff"));
+        patch.start("patch", {"-p1", "--quiet", "--binary"});
+        QVERIFY(patch.waitForFinished(30000));
+        QVERIFY2(patch.exitCode() == 0, patch.readAll().constData());
+
+        const Run write =
+            run(QUILLWRIGHT_MOD, {"write", "forum", "changed", "-o", "package"}, work.path());
+        QCOMPARE(QString::fromUtf8(write.err),
+                 QString::fromUtf8(readFile(dir.filePath("expected.report"))));
+        QCOMPARE(write.status, name.startsWith("good--") ? 0 : 1);
+        if (name.startsWith("copied-whole--"))
+            QVERIFY2(write.err.contains("the script copies the whole file"), write.err);
+        const QByteArray script = readFile(work.filePath("package/install.mod"));
+        QCOMPARE(QString::fromUtf8(script),
+                 QString::fromUtf8(readFile(dir.filePath("expected.mod")))
+                     .replace("{version}", ModFormat::versionNumber()));
+
+        // The checker finds no error in it (the header's placeholders are warnings).
+        const Run check =
+            run(QUILLWRIGHT_CHECK, {"--color=never", "package/install.mod"}, work.path());
+        QVERIFY2(check.status == 0, check.out.constData());
+        const Run install =
+            run(QUILLWRIGHT_MOD,
+                {"install", "--forum", "forum", "-o", "again", "package/install.mod"}, work.path());
+        QCOMPARE(install.status, 0);
+        QDirIterator files(work.filePath("changed"), QDir::Files | QDir::Hidden,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = QDir(work.filePath("changed")).relativeFilePath(files.next());
+            QVERIFY2(readFile(work.filePath("again/" + path)) ==
+                         readFile(work.filePath("changed/" + path)),
+                     qPrintable(path));
+        }
     }
 
     void install_refusesPathsOutsideTheForum_data()

@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include "core/frame/StringTable.h"
+#include "core/install/InstallReport.h"
 #include "core/package/ModArchive.h"
 #include "core/script/HeaderPlaceholders.h"
 #include "core/script/ModFormat.h"
