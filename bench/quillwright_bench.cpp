@@ -118,6 +118,11 @@ public:
     {
         return 1;
     }
+    int chooseItem(QWidget*, const QString&, const QString&, const QStringList&,
+                   int current) override
+    {
+        return current;
+    }
     QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
     QString newFolderName(QWidget*, const QString&, const QString&) override { return {}; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override

@@ -56,16 +56,23 @@ QString defaultScriptName()
     return QStringLiteral("install.mod");
 }
 
+QString forumHolding(const QString& path, const QStringList& forums)
+{
+    const QString where = ForumPaths::resolved(QFileInfo(path).absoluteFilePath());
+    for (const QString& forum : forums)
+        if (ForumPaths::inside(ForumPaths::resolved(QFileInfo(forum).absoluteFilePath()), where))
+            return forum;
+    return QString();
+}
+
 QString unfitPackageFolder(const QString& folder, const QStringList& forums, bool replacing)
 {
     if (folder.trimmed().isEmpty())
         return tr("No folder was given for the package.");
-    const QString where = ForumPaths::resolved(QFileInfo(folder).absoluteFilePath());
-    for (const QString& forum : forums)
-        if (ForumPaths::inside(ForumPaths::resolved(QFileInfo(forum).absoluteFilePath()), where))
-            return tr("%1 is inside the forum %2: the package goes elsewhere, or it would become "
-                      "part of the changes it describes.")
-                .arg(native(folder), native(forum));
+    if (const QString forum = forumHolding(folder, forums); !forum.isEmpty())
+        return tr("%1 is inside the forum %2: the package goes elsewhere, or it would become "
+                  "part of the changes it describes.")
+            .arg(native(folder), native(forum));
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
         return tr("%1 is a file, not a folder.").arg(native(folder));

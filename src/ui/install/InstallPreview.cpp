@@ -53,14 +53,12 @@ QStringList textLines(const std::optional<QByteArray>& bytes)
 ScriptInstallation installScript(DocumentWindow* doc, const QString& forumFolder)
 {
     ScriptInstallation out;
-    const QString name =
-        doc->file().isUntitled() ? doc->caption() : QFileInfo(doc->file().path()).fileName();
-    const QString folder =
-        doc->file().isUntitled() ? QString() : QFileInfo(doc->file().path()).absolutePath();
+    const QString file = doc->file().scriptName();
     QStringList lines;
     const LineStore store = doc->control().lineSnapshot();
     store.lines().forEach([&lines](const LinePtr& l) { lines << l->text; });
-    out.scripts.push_back({name, lines, folder.isEmpty() ? FileTree() : FileTree::folder(folder)});
+    // COPY reads the script's folder: on disk, or in the archive it was opened from.
+    out.scripts.push_back({file.isEmpty() ? doc->caption() : file, lines, doc->file().package()});
     out.result = Install::install(out.scripts, forumFolder);
     return out;
 }
