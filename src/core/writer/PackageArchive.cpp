@@ -1,4 +1,5 @@
 #include "core/writer/PackageArchive.h"
+#include "core/writer/WriterText.h"
 
 #include "core/package/ModArchive.h"
 #include "core/script/ModReader.h"
@@ -15,16 +16,6 @@ namespace Quillwright {
 
 namespace Writer {
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Quillwright::Writer", text);
-}
-
-QString native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 // A carried file as it stands in the changed forum: its mode and time.
 ModArchive::Entry carriedEntry(const QString& path, const QByteArray& bytes, const QString& folder)

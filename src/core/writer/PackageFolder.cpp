@@ -1,4 +1,5 @@
 #include "core/writer/PackageFolder.h"
+#include "core/writer/WriterText.h"
 
 #include "core/script/ForumPaths.h"
 
@@ -13,16 +14,6 @@ namespace Quillwright {
 
 namespace Writer {
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Quillwright::Writer", text);
-}
-
-QString native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
 {

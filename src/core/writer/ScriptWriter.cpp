@@ -1,5 +1,6 @@
 #include "core/writer/ScriptWriter.h"
 #include "core/script/HeaderPlaceholders.h"
+#include "core/writer/WriterText.h"
 
 #include "core/install/ForumTextFile.h"
 #include "core/install/ModInstaller.h"
@@ -19,11 +20,6 @@ namespace Quillwright {
 
 namespace Writer {
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Quillwright::Writer", text);
-}
 
 int category(const QString& path)
 {
