@@ -118,7 +118,13 @@ public:
     {
         return 1;
     }
+    int chooseItem(QWidget*, const QString&, const QString&, const QStringList&,
+                   int current) override
+    {
+        return current;
+    }
     QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString newFolderName(QWidget*, const QString&, const QString&) override { return {}; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override
     {
         return file;
@@ -519,7 +525,8 @@ int install(const QString& path, const QString& dir)
     // The preview from the command to its first picture, in the program's window.
     OpenedScript opened(path, dir, script);
     opened.window.forum().setFolder(root);
-    print("preview_ms", timed([&] { opened.window.installCommands()->previewInstallation(); }));
+    print("preview_ms",
+          timed([&] { opened.window.findChild<InstallMenuCommands*>()->previewInstallation(); }));
     std::printf("\n");
     return result.failed == 0 && result.applied == 100 ? 0 : 1;
 }

@@ -492,52 +492,6 @@ quillwright-mod COMMANDE --help en dit plus sur chacune.</translation>
         <translation>%1 n'est pas une règle du vérificateur</translation>
     </message>
     <message>
-        <source>Usage: quillwright-mod write [-o OUT] [--name SCRIPT] [--title TEXT] ORIGINAL CHANGED
-       quillwright-mod write --upgrade OLD_SCRIPT NEW_SCRIPT --forum DIR [-o OUT]
-
-Writes the MOD package that turns the forum in ORIGINAL into the one in CHANGED:
-a script with an OPEN and FIND and AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE
-actions for each changed file, and beside it root/ with the files it copies (new
-files, pictures, files no action can change). It is written only after it is
-proven: installed on ORIGINAL it gives CHANGED back byte for byte.
-
-With --upgrade, both scripts are installed on the forum in DIR (each with the
-files beside it) and the package is the upgrade from the first to the second,
-its header taken from the second.
-
-  -o OUT         a new or empty folder for the package (the script is SCRIPT in
-                 it, install.mod unless --name says); a name ending in .mod or
-                 .txt writes the script alone; none prints the script alone
-  --title TEXT   the MOD's title (else a placeholder to fill in)
-
-Exit status: 0 when it installs back exactly, 1 when a file could not be said
-with actions (copied whole), the script alone could not carry a file, or it does
-not install back, each named on standard error; 2 for bad usage or when nothing
-could be written.</source>
-        <translation>Utilisation : quillwright-mod write [-o SORTIE] [--name SCRIPT] [--title TEXTE] ORIGINAL MODIFIÉ
-       quillwright-mod write --upgrade ANCIEN_SCRIPT NOUVEAU_SCRIPT --forum DOSSIER [-o SORTIE]
-
-Écrit le paquet MOD qui change le forum de ORIGINAL en celui de MODIFIÉ : un script
-avec un OPEN et des actions FIND et AFTER, ADD, BEFORE, ADD, REPLACE WITH ou IN-LINE
-pour chaque fichier modifié, et à côté root/ avec les fichiers qu'il copie (nouveaux
-fichiers, images, fichiers qu'aucune action ne peut changer). Il n'est écrit
-qu'après sa preuve : installé sur ORIGINAL, il redonne MODIFIÉ octet pour octet.
-
-Avec --upgrade, les deux scripts sont installés sur le forum de DOSSIER (chacun
-avec les fichiers à côté de lui) et le paquet est la mise à jour du premier vers
-le second, son en-tête pris du second.
-
-  -o SORTIE      un dossier nouveau ou vide pour le paquet (le script y est SCRIPT,
-                 install.mod sauf --name) ; un nom finissant par .mod ou .txt
-                 écrit le script seul ; sans -o, le script seul est affiché
-  --title TEXTE  le titre du MOD (sinon un texte à remplacer)
-
-Code de sortie : 0 quand il redonne tout exactement, 1 quand un fichier n'a pu être
-dit en actions (copié entier), quand le script seul ne peut porter un fichier ou
-qu'il ne redonne pas tout, chacun nommé sur la sortie d'erreur ; 2 pour un mauvais
-usage ou quand rien n'a pu être écrit.</translation>
-    </message>
-    <message>
         <source>%1 needs a value</source>
         <translation>%1 demande une valeur</translation>
     </message>
@@ -556,10 +510,6 @@ usage ou quand rien n'a pu être écrit.</translation>
     <message>
         <source>--forum goes with --upgrade</source>
         <translation>--forum va avec --upgrade</translation>
-    </message>
-    <message>
-        <source>-o names a folder for the package, or a .mod or .txt file for the script alone</source>
-        <translation>-o nomme un dossier pour le paquet, ou un fichier .mod ou .txt pour le script seul</translation>
     </message>
     <message>
         <source>--name is the script's file name in the package, without a folder</source>
@@ -696,6 +646,54 @@ sortie d'erreur, comme pour diff. Un SCRIPT peut être une archive zip, comme po
 
 Code de sortie : 0 quand toutes les actions s'appliquent, 1 quand une échoue ou que
 la copie n'a pu être écrite, 2 pour un mauvais usage ou un script illisible.</translation>
+    </message>
+    <message>
+        <source>Usage: quillwright-mod write [-o OUT] [--name SCRIPT] [--title TEXT] ORIGINAL CHANGED
+       quillwright-mod write --upgrade OLD_SCRIPT NEW_SCRIPT --forum DIR [-o OUT]
+
+Writes the MOD package that turns the forum in ORIGINAL into the one in CHANGED:
+a script with an OPEN and FIND and AFTER, ADD, BEFORE, ADD, REPLACE WITH or IN-LINE
+actions for each changed file, and beside it root/ with the files it copies (new
+files, pictures, files no action can change). It is written only after it is
+proven: installed on ORIGINAL it gives CHANGED back byte for byte.
+
+With --upgrade, both scripts are installed on the forum in DIR (each with the
+files beside it, or in the zip archive it came in) and the package is the
+upgrade from the first to the second, its header taken from the second.
+
+  -o OUT         a new or empty folder for the package (the script is SCRIPT in
+                 it, install.mod unless --name says); a name ending in .zip
+                 writes the same package as a zip archive; one ending in .mod or
+                 .txt writes the script alone; none prints the script alone
+  --title TEXT   the MOD's title (else a placeholder to fill in)
+
+Exit status: 0 when it installs back exactly, 1 when a file could not be said
+with actions (copied whole), the script alone could not carry a file, or it does
+not install back, each named on standard error; 2 for bad usage or when nothing
+could be written.</source>
+        <translation>Utilisation : quillwright-mod write [-o SORTIE] [--name SCRIPT] [--title TEXTE] ORIGINAL MODIFIÉ
+       quillwright-mod write --upgrade ANCIEN_SCRIPT NOUVEAU_SCRIPT --forum DOSSIER [-o SORTIE]
+
+Écrit le paquet MOD qui change le forum de ORIGINAL en celui de MODIFIÉ : un script
+avec un OPEN et des actions FIND et AFTER, ADD, BEFORE, ADD, REPLACE WITH ou IN-LINE
+pour chaque fichier modifié, et à côté root/ avec les fichiers qu'il copie (nouveaux
+fichiers, images, fichiers qu'aucune action ne peut changer). Il n'est écrit
+qu'après sa preuve : installé sur ORIGINAL, il redonne MODIFIÉ octet pour octet.
+
+Avec --upgrade, les deux scripts sont installés sur le forum de DOSSIER (chacun
+avec les fichiers à côté de lui, ou dans l'archive zip d'où il vient) et le
+paquet est la mise à jour du premier vers le second, son en-tête pris du second.
+
+  -o SORTIE      un dossier nouveau ou vide pour le paquet (le script y est SCRIPT,
+                 install.mod sauf --name) ; un nom finissant par .zip écrit le
+                 même paquet en archive zip ; un nom finissant par .mod ou .txt
+                 écrit le script seul ; sans -o, le script seul est affiché
+  --title TEXTE  le titre du MOD (sinon un texte à remplacer)
+
+Code de sortie : 0 quand il redonne tout exactement, 1 quand un fichier n'a pu être
+dit en actions (copié entier), quand le script seul ne peut porter un fichier ou
+qu'il ne redonne pas tout, chacun nommé sur la sortie d'erreur ; 2 pour un mauvais
+usage ou quand rien n'a pu être écrit.</translation>
     </message>
 </context>
 <context>
@@ -1214,6 +1212,10 @@ Le README et la page de manuel (man quillwright) en disent plus.</translation>
         <source>The file %1 is read-only: no one may write it. Save it anyway?</source>
         <translation>Le fichier %1 est en lecture seule : personne ne peut l'écrire. L'enregistrer quand même ?</translation>
     </message>
+    <message>
+        <source>%1 is read-only: it is inside the archive %2. Save writes a copy of it elsewhere, which you can change.</source>
+        <translation>%1 est en lecture seule : il est dans l'archive %2. Enregistrer en écrit ailleurs une copie, que vous pouvez modifier.</translation>
+    </message>
 </context>
 <context>
     <name>Quillwright::DocumentWindow</name>
@@ -1329,6 +1331,25 @@ Le README et la page de manuel (man quillwright) en disent plus.</translation>
     <message>
         <source>The file %1 no longer exists. It is taken off the list of recent files.</source>
         <translation>Le fichier %1 n'existe plus. Il est retiré de la liste des fichiers récents.</translation>
+    </message>
+    <message>
+        <source>%1 is a copy of %2 from %3, which is left as it was: this copy can be changed.</source>
+        <translation>%1 est une copie de %2 de %3, qui reste tel quel : cette copie peut être modifiée.</translation>
+    </message>
+    <message>
+        <source>It is a zip archive with no MOD script in it.</source>
+        <translation>C'est une archive zip qui ne contient aucun script MOD.</translation>
+    </message>
+    <message>
+        <source>%1 holds several MOD scripts. Which one do you want to open?</source>
+        <translation>%1 contient plusieurs scripts MOD. Lequel voulez-vous ouvrir ?</translation>
+    </message>
+</context>
+<context>
+    <name>Quillwright::FileFilters</name>
+    <message>
+        <source>MOD packages (*.zip)</source>
+        <translation>Paquets MOD (*.zip)</translation>
     </message>
 </context>
 <context>
@@ -1730,6 +1751,30 @@ Le README et la page de manuel (man quillwright) en disent plus.</translation>
     <message>
         <source>It is not a zip archive that can be read: %1</source>
         <translation>Ce n'est pas une archive zip lisible : %1</translation>
+    </message>
+    <message>
+        <source>%1 is no path inside the archive's folder: nothing was written</source>
+        <translation>%1 n'est pas un chemin dans le dossier de l'archive : rien n'a été écrit</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than an archive may hold: nothing was written</source>
+        <translation>%1 dépasse %2 Mo, plus qu'une archive ne peut contenir : rien n'a été écrit</translation>
+    </message>
+    <message>
+        <source>%1 is named twice: nothing was written</source>
+        <translation>%1 est nommé deux fois : rien n'a été écrit</translation>
+    </message>
+    <message>
+        <source>It would hold more than %1 entries: nothing was written</source>
+        <translation>Elle contiendrait plus de %1 entrées : rien n'a été écrit</translation>
+    </message>
+    <message>
+        <source>It would unpack to more than %1 MB: nothing was written</source>
+        <translation>Elle se décompresserait en plus de %1 Mo : rien n'a été écrit</translation>
+    </message>
+    <message>
+        <source>It would be refused when read: %1</source>
+        <translation>Elle serait refusée à la lecture : %1</translation>
     </message>
 </context>
 <context>
@@ -2184,6 +2229,22 @@ Récupérer ouvre chacun dans sa propre fenêtre ; Abandonner le supprime.</tran
         <source>Delete the file %1 from the forum.</source>
         <translation>Supprimez le fichier %1 du forum.</translation>
     </message>
+    <message>
+        <source>No file was given for the package.</source>
+        <translation>Aucun fichier n'a été donné pour le paquet.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The package cannot be written as a zip: %1</source>
+        <translation>Le paquet ne peut pas être écrit en zip : %1</translation>
+    </message>
+    <message>
+        <source>Installed from the zip, the package does not give %1 as it was changed: nothing was written.</source>
+        <translation>Installé depuis le zip, le paquet ne redonne pas %1 tel qu'il a été modifié : rien n'a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryJournal</name>
@@ -2367,6 +2428,14 @@ Enregistrer quand même, en écrivant « ? » à leur place ?</translation>
     <message>
         <source>there is no such file</source>
         <translation>ce fichier n'existe pas</translation>
+    </message>
+    <message>
+        <source>the archive holds no MOD script</source>
+        <translation>l'archive ne contient aucun script MOD</translation>
+    </message>
+    <message>
+        <source>the archive holds several MOD scripts and none is named install: %1</source>
+        <translation>l'archive contient plusieurs scripts MOD et aucun ne s'appelle install : %1</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "cli/WriteCommand.h"
 
 #include "cli/CliCommon.h"
+#include "core/writer/PackageArchive.h"
 #include "core/writer/PackageFolder.h"
 #include "core/writer/ScriptWriter.h"
 #include "core/writer/UpgradeWriter.h"
@@ -31,11 +32,12 @@ QString usage()
         "proven: installed on ORIGINAL it gives CHANGED back byte for byte.\n"
         "\n"
         "With --upgrade, both scripts are installed on the forum in DIR (each with the\n"
-        "files beside it) and the package is the upgrade from the first to the second,\n"
-        "its header taken from the second.\n"
+        "files beside it, or in the zip archive it came in) and the package is the\n"
+        "upgrade from the first to the second, its header taken from the second.\n"
         "\n"
         "  -o OUT         a new or empty folder for the package (the script is SCRIPT in\n"
-        "                 it, install.mod unless --name says); a name ending in .mod or\n"
+        "                 it, install.mod unless --name says); a name ending in .zip\n"
+        "                 writes the same package as a zip archive; one ending in .mod or\n"
         "                 .txt writes the script alone; none prints the script alone\n"
         "  --title TEXT   the MOD's title (else a placeholder to fill in)\n"
         "\n"
@@ -58,6 +60,11 @@ bool scriptAlone(const QString& output)
     return output.isEmpty() || output == u"-" ||
            output.endsWith(QStringLiteral(".mod"), Qt::CaseInsensitive) ||
            output.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive);
+}
+
+bool zipArchive(const QString& output)
+{
+    return output.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -115,10 +122,6 @@ int runWrite(const QStringList& args)
         return fail(upgrade ? CliText::tr("--upgrade needs --forum DIR, the forum both install on")
                             : CliText::tr("--forum goes with --upgrade"),
                     true);
-    if (!scriptAlone(output) && output.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive))
-        return fail(CliText::tr("-o names a folder for the package, or a .mod or .txt file for "
-                                "the script alone"),
-                    true);
     if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') || name == u"root")
         return fail(CliText::tr("--name is the script's file name in the package, without a "
                                 "folder"),
@@ -160,13 +163,21 @@ int runWrite(const QStringList& args)
         how.title = title;
     how.package = !scriptAlone(output);
     if (how.package)
-        if (const QString unfit = Writer::unfitPackageFolder(output, forums, false);
+        if (const QString unfit = zipArchive(output)
+                                      ? Writer::unfitPackageArchive(output, forums)
+                                      : Writer::unfitPackageFolder(output, forums, false);
             !unfit.isEmpty())
             return fail(unfit);
     const Writer::Written w = Writer::write(original, changed, how);
     if (!w.refused.isEmpty())
         return fail(w.refused);
-    if (how.package) {
+    if (how.package && zipArchive(output)) {
+        // The carried files keep their modes and times when the changed forum is a folder.
+        if (const QString error = Writer::writePackageArchive(output, name, w, original, changed,
+                                                              upgrade ? QString() : operands[1]);
+            !error.isEmpty())
+            return fail(error);
+    } else if (how.package) {
         if (const QString error = Writer::writePackage(output, name, w, changed); !error.isEmpty())
             return fail(error);
     } else if (output.isEmpty() || output == u"-") {

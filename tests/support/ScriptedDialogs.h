@@ -22,10 +22,13 @@ public:
         std::optional<Button> defaultButton;
         QStringList ownButtons; // of a choice
         int defaultChoice = -1;
+        QStringList items; // of a choice from a list
+        int currentItem = -1;
     };
     QList<Question> questions;
     QList<Button> answers;
-    QList<int> choices; // answers of the questions with buttons of their own
+    QList<int> choices;     // answers of the questions with buttons of their own
+    QList<int> itemChoices; // answers of the choices from a list
     // Answers before the scripted ones when it has an answer of its own.
     std::function<std::optional<Button>(const Question&)> responder;
     QStringList fileNames; // answers of the file dialogs, in order
@@ -40,7 +43,7 @@ public:
     Button ask(QWidget*, const QString& title, const QString& text, Buttons buttons, Icon icon,
                std::optional<Button> defaultButton = std::nullopt) override
     {
-        questions.append({title, text, buttons, icon, defaultButton, {}, -1});
+        questions.append({title, text, buttons, icon, defaultButton, {}, -1, {}, -1});
         // A responder sees messages too: what is on disk as one shows, say.
         if (responder)
             if (const std::optional<Button> b = responder(questions.last()))
@@ -56,12 +59,24 @@ public:
     int choose(QWidget*, const QString& title, const QString& text, const QStringList& buttons,
                int defaultButton, Icon icon) override
     {
-        questions.append({title, text, Buttons::Ok, icon, std::nullopt, buttons, defaultButton});
+        questions.append(
+            {title, text, Buttons::Ok, icon, std::nullopt, buttons, defaultButton, {}, -1});
         if (choices.isEmpty()) {
             ++unexpected;
             return -1;
         }
         return choices.takeFirst();
+    }
+    int chooseItem(QWidget*, const QString& title, const QString& text, const QStringList& items,
+                   int current) override
+    {
+        questions.append(
+            {title, text, Buttons::OkCancel, Icon::None, std::nullopt, {}, -1, items, current});
+        if (itemChoices.isEmpty()) {
+            ++unexpected;
+            return -1;
+        }
+        return itemChoices.takeFirst();
     }
     QString openFileName(QWidget*, const QString& title, const QString& filter,
                          const QString& start) override

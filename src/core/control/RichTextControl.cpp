@@ -113,8 +113,20 @@ LineChanges RichTextControl::takeLineChanges()
     return std::exchange(m_lineChanges, LineChanges{});
 }
 
+bool RichTextControl::acceptsEdits()
+{
+    if (m_readOnly.isEmpty())
+        return true;
+    emit editRefused(m_readOnly);
+    return false;
+}
+
 bool RichTextControl::acceptsReplacement(int start, int length, const QString& insert)
 {
+    // A rewrite of the selection's colours keeps its text: that is no edit.
+    if (isReadOnly() && !(start == selStart() && length == selLength() &&
+                          (length == 0 ? insert.isEmpty() : selText() == insert)))
+        return acceptsEdits();
     if (m_rules.lineLimit <= 0)
         return true;
     const int first = lineAt(start);
@@ -151,6 +163,8 @@ bool RichTextControl::acceptsReplacement(int start, int length, const QString& i
 
 bool RichTextControl::acceptsLines(const LineStore& lines)
 {
+    if (!acceptsEdits())
+        return false;
     if (m_rules.lineLimit <= 0)
         return true;
     const int count = lines.lineCount();

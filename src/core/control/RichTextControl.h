@@ -83,13 +83,25 @@ public:
     void setRules(ControlRules rules) { m_rules = std::move(rules); }
     const ControlRules& rules() const { return m_rules; }
 
+    // A script shown, not edited (one inside a MOD package's archive):
+    // every edit is refused, editRefused() giving `reason`; the program's
+    // own writes that keep the text (colours, the load) still go through.
+    // An empty reason makes it editable again.
+    void setReadOnly(const QString& reason) { m_readOnly = reason; }
+    bool isReadOnly() const { return !m_readOnly.isEmpty(); }
+    // Whether the text may be edited at all; when not, editRefused() says why.
+    bool acceptsEdits();
+
     // Replacing [start, start + length) by `insert` (CR LF breaks): true
-    // when no line it makes passes the limit of the rules, or none it makes
-    // is longer than the lines it replaces; otherwise editRefused() says why.
+    // when the control is not read-only (or the selection is replaced by
+    // itself), no line it makes passes the limit of the rules, or none it
+    // makes is longer than the lines it replaces; otherwise editRefused()
+    // says why.
     bool acceptsReplacement(int start, int length, const QString& insert);
     // The same rule for lines that are to take the place of the text's
     // (Replace All): a line longer than the limit and than the line it
-    // replaces is refused, and editRefused() says why.
+    // replaces is refused, and so is any in a read-only control;
+    // editRefused() says why.
     bool acceptsLines(const LineStore& lines);
 
     // Every change of the content since the last call, notified or not,
@@ -125,8 +137,9 @@ public:
 
 signals:
     void changed();
-    // An edit was not made: it would have made a line longer than a script
-    // may have (typing, paste, drop, the header dialog, the builder).
+    // An edit was not made: the control is read-only, or it would have made
+    // a line longer than a script may have (typing, paste, drop, the header
+    // dialog, the builder).
     void editRefused(const QString& reason);
 
 protected:
@@ -154,6 +167,7 @@ private:
     quint64 m_revision = 0;
     LineChanges m_lineChanges;
     ControlRules m_rules;
+    QString m_readOnly; // why edits are refused; empty: editable
     QString m_fontName = QStringLiteral("Lucida Console");
     int m_rightMargin = 0;
 };

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <archive.h>
 #include <archive_entry.h>
 #include <memory>
@@ -47,6 +48,16 @@ struct ArchiveCloser {
     void operator()(archive* a) const { archive_read_free(a); }
 };
 
+struct WriterCloser {
+    void operator()(archive* a) const { archive_write_free(a); }
+};
+
+la_ssize_t appendBytes(archive*, void* out, const void* buffer, size_t length)
+{
+    static_cast<QByteArray*>(out)->append(static_cast<const char*>(buffer), qsizetype(length));
+    return la_ssize_t(length);
+}
+
 // Every entry of an opened archive, checked; `packed`: the archive's own size.
 Package readEntries(archive* a, qint64 packed, const Limits& limits)
 {
@@ -86,7 +97,7 @@ Package readEntries(archive* a, qint64 packed, const Limits& limits)
         if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > limits.entrySize)
             return refuse(tr("Its entry %1 unpacks to more than %2 MB: the archive is refused")
                               .arg(name)
-                              .arg(limits.entrySize / (1024 * 1024)));
+                              .arg(limits.entrySize / (1024LL * 1024)));
         // The sizes an entry declares may lie: what is read counts.
         QByteArray bytes;
         char block[64 * 1024];
@@ -97,9 +108,10 @@ Package readEntries(archive* a, qint64 packed, const Limits& limits)
             if (bytes.size() > limits.entrySize)
                 return refuse(tr("Its entry %1 unpacks to more than %2 MB: the archive is refused")
                                   .arg(name)
-                                  .arg(limits.entrySize / (1024 * 1024)));
+                                  .arg(limits.entrySize / (1024LL * 1024)));
             if (total > limits.totalSize ||
-                (total > 1024 * 1024 && total > qint64(limits.ratio) * std::max<qint64>(packed, 1)))
+                (total > 1024LL * 1024 &&
+                 total > qint64(limits.ratio) * std::max<qint64>(packed, 1)))
                 return refuse(tr("It unpacks to far more than its own size: it is refused, as "
                                  "an archive made to fill a disk would be"));
         }
@@ -130,8 +142,8 @@ Package read(const QString& path, const Limits& limits)
 {
     std::unique_ptr<archive, ArchiveCloser> a(archive_read_new());
     archive_read_support_format_zip(a.get());
-    if (archive_read_open_filename(a.get(), QFile::encodeName(path).constData(), 64 * 1024) !=
-        ARCHIVE_OK) {
+    if (archive_read_open_filename(a.get(), QFile::encodeName(path).constData(),
+                                   size_t(64) * 1024) != ARCHIVE_OK) {
         Package out;
         out.error = tr("It is not a zip archive that can be read: %1")
                         .arg(QString::fromLocal8Bit(archive_error_string(a.get())));
@@ -201,6 +213,90 @@ Script openScript(const Package& package, const QString& path)
 {
     return {path, package.files.read(path).value_or(QByteArray()),
             packageInArchive(package.files, path)};
+}
+
+Packed pack(const std::vector<Entry>& entries, const Limits& limits)
+{
+    Packed out;
+    const auto refuse = [&out](const QString& why) {
+        out = Packed{};
+        out.error = why;
+        return out;
+    };
+    // The reader's own rules, before anything is compressed.
+    QSet<QString> folders;
+    QSet<QString> files;
+    qint64 total = 0;
+    for (const Entry& e : entries) {
+        const std::optional<QString> where = entryPath(e.path);
+        if (!where || where->isEmpty() || *where != e.path)
+            return refuse(
+                tr("%1 is no path inside the archive's folder: nothing was written").arg(e.path));
+        if (e.bytes.size() > limits.entrySize)
+            return refuse(tr("%1 is larger than %2 MB, more than an archive may hold: nothing was "
+                             "written")
+                              .arg(e.path)
+                              .arg(limits.entrySize / (1024LL * 1024)));
+        if (files.contains(e.path))
+            return refuse(tr("%1 is named twice: nothing was written").arg(e.path));
+        files.insert(e.path);
+        total += e.bytes.size();
+        for (qsizetype slash = e.path.indexOf(u'/'); slash > 0;
+             slash = e.path.indexOf(u'/', slash + 1))
+            folders.insert(e.path.first(slash));
+    }
+    if (entries.size() + size_t(folders.size()) > size_t(limits.entries))
+        return refuse(
+            tr("It would hold more than %1 entries: nothing was written").arg(limits.entries));
+    if (total > limits.totalSize)
+        return refuse(tr("It would unpack to more than %1 MB: nothing was written")
+                          .arg(limits.totalSize / (1024LL * 1024)));
+
+    std::unique_ptr<archive, WriterCloser> a(archive_write_new());
+    archive_write_set_format_zip(a.get());
+    archive_write_zip_set_compression_deflate(a.get());
+    archive_write_set_options(a.get(), "zip:hdrcharset=UTF-8");
+    archive_write_set_bytes_in_last_block(a.get(), 1);
+    QByteArray bytes;
+    if (archive_write_open(a.get(), &bytes, nullptr, appendBytes, nullptr) != ARCHIVE_OK)
+        return refuse(QString::fromLocal8Bit(archive_error_string(a.get())));
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    QSet<QString> written;
+    const auto put = [&](const QString& path, const QByteArray* data, int mode, qint64 time) {
+        std::unique_ptr<archive_entry, decltype(&archive_entry_free)> e(archive_entry_new(),
+                                                                        archive_entry_free);
+        // A folder's name ends in "/", as zip tools write it.
+        archive_entry_set_pathname_utf8(e.get(), (data ? path : path + u'/').toUtf8().constData());
+        archive_entry_set_filetype(e.get(), data ? AE_IFREG : AE_IFDIR);
+        archive_entry_set_perm(e.get(), mode_t(mode & 07777));
+        archive_entry_set_mtime(e.get(), time_t(time), 0);
+        archive_entry_set_size(e.get(), data ? data->size() : 0);
+        if (archive_write_header(a.get(), e.get()) != ARCHIVE_OK ||
+            (data && archive_write_data(a.get(), data->constData(), size_t(data->size())) !=
+                         la_ssize_t(data->size())))
+            return false;
+        return true;
+    };
+    for (const Entry& e : entries) {
+        // Its folders first, each once.
+        for (qsizetype slash = e.path.indexOf(u'/'); slash > 0;
+             slash = e.path.indexOf(u'/', slash + 1))
+            if (const QString folder = e.path.first(slash); !written.contains(folder)) {
+                written.insert(folder);
+                if (!put(folder, nullptr, 0755, now))
+                    return refuse(QString::fromLocal8Bit(archive_error_string(a.get())));
+            }
+        const qint64 time = e.modified.isValid() ? e.modified.toSecsSinceEpoch() : now;
+        if (!put(e.path, &e.bytes, e.mode, time))
+            return refuse(QString::fromLocal8Bit(archive_error_string(a.get())));
+    }
+    if (archive_write_close(a.get()) != ARCHIVE_OK)
+        return refuse(QString::fromLocal8Bit(archive_error_string(a.get())));
+    // What the reader says of it is what every reader of the package will meet.
+    if (const Package back = read(bytes, limits); !back.error.isEmpty())
+        return refuse(tr("It would be refused when read: %1").arg(back.error));
+    out.bytes = std::move(bytes);
+    return out;
 }
 
 } // namespace ModArchive

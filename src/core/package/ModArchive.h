@@ -4,8 +4,10 @@
 #include "core/package/ScriptPackage.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace Quillwright {
 
@@ -15,7 +17,8 @@ namespace Quillwright {
 // its folder (".." or an absolute path), is a link or a device, or when its
 // sizes are those of an archive made to fill a disk. Then the scripts inside
 // are listed, and one is opened with its folder in the archive as its
-// package, so that COPY finds root/ beside it.
+// package, so that COPY finds root/ beside it. A package is written as a
+// zip under the same rules: what this reader would refuse is never written.
 namespace ModArchive {
 
 // What an archive may hold before it is refused.
@@ -54,6 +57,23 @@ struct Script {
     ScriptPackage package;
 };
 Script openScript(const Package& package, const QString& path);
+
+// A file to write into an archive.
+struct Entry {
+    QString path; // "/"-separated, inside the archive's folder
+    QByteArray bytes;
+    int mode = 0644;    // permission bits
+    QDateTime modified; // invalid: the time of writing
+};
+// The entries as the bytes of a zip archive (deflated, UTF-8 names, each
+// folder an entry of its own before its files), refused when a path would
+// climb out or the archive would be refused when read: past the limits, or
+// unpacking to far more than its own size.
+struct Packed {
+    QByteArray bytes;
+    QString error; // why it is refused; then there are no bytes
+};
+Packed pack(const std::vector<Entry>& entries, const Limits& limits = {});
 
 } // namespace ModArchive
 

@@ -71,10 +71,10 @@ ScriptPackage packageInArchive(const FileTree& archive, const QString& path)
 
 bool isScript(const QByteArray& bytes)
 {
-    if (!decodeText(bytes.first(std::min<qsizetype>(bytes.size(), 64 * 1024))).refusal.isEmpty())
+    if (!decodeText(bytes.first(std::min<qsizetype>(bytes.size(), 64LL * 1024))).refusal.isEmpty())
         return false;
     const QStringList lines =
-        ModReader::readLines(bytes.first(std::min<qsizetype>(bytes.size(), 16 * 1024)));
+        ModReader::readLines(bytes.first(std::min<qsizetype>(bytes.size(), 16LL * 1024)));
     for (const QString& l : lines) {
         if (ModReader::scanBanner(l))
             return false;

@@ -73,9 +73,9 @@ FileStamp stampOf(const QString& path)
     return stampFrom(st);
 }
 
-ReadResult read(const QString& path)
+FileBytes readBytes(const QString& path)
 {
-    ReadResult r;
+    FileBytes r;
     if (path.isEmpty()) {
         r.error = QCoreApplication::translate("ScriptFile", "No file name was given.");
         return r;
@@ -133,6 +133,16 @@ ReadResult read(const QString& path)
                       .arg(MaxFileSize / (1024LL * 1024));
         return r;
     }
+    r.stamp = stampFrom(st);
+    r.stamp.hash = bytesHash(bytes);
+    r.bytes = std::move(bytes);
+    r.ok = true;
+    return r;
+}
+
+ReadResult decode(const QByteArray& bytes)
+{
+    ReadResult r;
     DecodedText decoded = decodeText(bytes);
     if (!decoded.refusal.isEmpty()) {
         r.error = decoded.refusal;
@@ -146,9 +156,21 @@ ReadResult read(const QString& path)
         r.error = overlongLineMessage(line);
         return r;
     }
-    r.stamp = stampFrom(st);
-    r.stamp.hash = bytesHash(bytes);
     r.ok = true;
+    return r;
+}
+
+ReadResult read(const QString& path)
+{
+    FileBytes file = readBytes(path);
+    if (!file.ok) {
+        ReadResult r;
+        r.error = file.error;
+        return r;
+    }
+    ReadResult r = decode(file.bytes);
+    if (r.ok)
+        r.stamp = file.stamp;
     return r;
 }
 

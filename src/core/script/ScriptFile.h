@@ -62,6 +62,15 @@ struct ReadResult {
     QString error;
 };
 ReadResult read(const QString& path);
+// The two halves of read: a file's bytes, read as above, and their text.
+struct FileBytes {
+    bool ok = false;
+    QByteArray bytes;
+    FileStamp stamp;
+    QString error;
+};
+FileBytes readBytes(const QString& path);
+ReadResult decode(const QByteArray& bytes); // no stamp
 
 struct WriteResult {
     bool ok = false;

@@ -1,4 +1,5 @@
 #include "core/writer/PackageFolder.h"
+#include "core/writer/WriterText.h"
 
 #include "core/script/ForumPaths.h"
 
@@ -13,16 +14,6 @@ namespace Quillwright {
 
 namespace Writer {
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Quillwright::Writer", text);
-}
-
-QString native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
 {
@@ -56,16 +47,23 @@ QString defaultScriptName()
     return QStringLiteral("install.mod");
 }
 
+QString forumHolding(const QString& path, const QStringList& forums)
+{
+    const QString where = ForumPaths::resolved(QFileInfo(path).absoluteFilePath());
+    for (const QString& forum : forums)
+        if (ForumPaths::inside(ForumPaths::resolved(QFileInfo(forum).absoluteFilePath()), where))
+            return forum;
+    return QString();
+}
+
 QString unfitPackageFolder(const QString& folder, const QStringList& forums, bool replacing)
 {
     if (folder.trimmed().isEmpty())
         return tr("No folder was given for the package.");
-    const QString where = ForumPaths::resolved(QFileInfo(folder).absoluteFilePath());
-    for (const QString& forum : forums)
-        if (ForumPaths::inside(ForumPaths::resolved(QFileInfo(forum).absoluteFilePath()), where))
-            return tr("%1 is inside the forum %2: the package goes elsewhere, or it would become "
-                      "part of the changes it describes.")
-                .arg(native(folder), native(forum));
+    if (const QString forum = forumHolding(folder, forums); !forum.isEmpty())
+        return tr("%1 is inside the forum %2: the package goes elsewhere, or it would become "
+                  "part of the changes it describes.")
+            .arg(native(folder), native(forum));
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
         return tr("%1 is a file, not a folder.").arg(native(folder));

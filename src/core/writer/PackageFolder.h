@@ -14,6 +14,10 @@ namespace Writer {
 // The script's name when none is given.
 QString defaultScriptName(); // "install.mod"
 
+// The forum of `forums` that `path` lies in: a package written there would
+// become part of the changes it describes. Empty when none.
+QString forumHolding(const QString& path, const QStringList& forums);
+
 // Why `folder` cannot take a package: a file, a folder inside one of the
 // forums it was written from (it would become part of them), or, unless
 // `replacing`, a folder that is not empty. Empty when it can.

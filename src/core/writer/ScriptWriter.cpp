@@ -1,5 +1,6 @@
 #include "core/writer/ScriptWriter.h"
 #include "core/script/HeaderPlaceholders.h"
+#include "core/writer/WriterText.h"
 
 #include "core/install/ForumTextFile.h"
 #include "core/install/ModInstaller.h"
@@ -19,11 +20,6 @@ namespace Quillwright {
 
 namespace Writer {
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Quillwright::Writer", text);
-}
 
 int category(const QString& path)
 {
@@ -283,25 +279,15 @@ void compose(const Changes& c, const Options& options, Written& w)
 QStringList installsBackWrong(const Tree& original, const Tree& changed, const Changes& c,
                               const Options& options, const Written& w)
 {
-    const FileTree forum = [&original](const QString& p) -> std::optional<QByteArray> {
-        return original.contains(p) ? std::optional(original[p]) : std::nullopt;
-    };
     const QStringList carried = options.package ? c.lists.copied : QStringList();
     const QString root = QStringLiteral("root/");
     const FileTree package = [&](const QString& p) -> std::optional<QByteArray> {
         const QString path = p.startsWith(root) ? p.sliced(root.size()) : QString();
         return carried.contains(path) ? std::optional(changed[path]) : std::nullopt;
     };
-    const Install::Result r = Install::install(
-        {{QStringLiteral("install.mod"), ModReader::readLines(w.bytes()), package}}, forum);
-    QStringList out;
-    for (const QString& p : c.lists.edited + c.lists.copied) {
-        const auto f = std::find_if(r.files.begin(), r.files.end(),
-                                    [&p](const Install::ChangedFile& cf) { return cf.path == p; });
-        if (f == r.files.end() || f->result != changed[p])
-            out << p;
-    }
-    return out;
+    return installedWrong(original, changed,
+                          {QStringLiteral("install.mod"), ModReader::readLines(w.bytes()), package},
+                          c.lists.edited + c.lists.copied);
 }
 
 } // namespace
@@ -375,6 +361,7 @@ Written write(const Tree& original, const Tree& changed, const Options& options)
     if (!w.copiedWhole.isEmpty())
         compose(c, options, w);
     w.failed = installsBackWrong(original, changed, c, options, w);
+    w.edited = c.lists.edited;
     if (options.package) {
         w.carried = c.lists.copied;
     } else {
@@ -385,6 +372,23 @@ Written write(const Tree& original, const Tree& changed, const Options& options)
     }
     w.files = int(c.lists.edited.size() + c.lists.copied.size() + c.gone.size());
     return w;
+}
+
+QStringList installedWrong(const Tree& original, const Tree& changed, const Install::Script& script,
+                           const QStringList& paths)
+{
+    const FileTree forum = [&original](const QString& p) -> std::optional<QByteArray> {
+        return original.contains(p) ? std::optional(original[p]) : std::nullopt;
+    };
+    const Install::Result r = Install::install({script}, forum);
+    QStringList out;
+    for (const QString& p : paths) {
+        const auto f = std::find_if(r.files.begin(), r.files.end(),
+                                    [&p](const Install::ChangedFile& c) { return c.path == p; });
+        if (f == r.files.end() || f->result != changed[p])
+            out << p;
+    }
+    return out;
 }
 
 } // namespace Writer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/encoding/TextEncoding.h"
+#include "core/install/ModInstaller.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -46,6 +47,7 @@ struct Written {
     // What root/ holds, by their paths in the forum (their bytes are the
     // changed tree's): new files and those copied whole.
     QStringList carried;
+    QStringList edited;      // the files its actions change
     int files = 0;           // files the script changes, copies or names
     int actions = 0;         // actions written
     QStringList leftAlone;   // files that differ only in line ends
@@ -62,6 +64,12 @@ struct Written {
 };
 
 Written write(const Tree& original, const Tree& changed, const Options& options = {});
+
+// The proof of every package written: the files of `paths` that `script`,
+// installed in memory on `original` with its package, does not give as
+// `changed` holds them.
+QStringList installedWrong(const Tree& original, const Tree& changed, const Install::Script& script,
+                           const QStringList& paths);
 
 // The order of "Files To Edit": root files, then includes/, admin/,
 // language/, templates/, anything else; by path within each.

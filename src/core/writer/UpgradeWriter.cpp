@@ -2,6 +2,7 @@
 
 #include "core/install/ForumFolder.h"
 #include "core/install/InstallReport.h"
+#include "core/package/ModArchive.h"
 #include "core/package/ScriptPackage.h"
 #include "core/script/ModReader.h"
 
@@ -31,26 +32,45 @@ QString field(const QStringList& lines, const QString& label)
 
 std::optional<Install::Script> readVersion(const QString& path, QString& error)
 {
+    const auto refuse = [&](const QString& why) {
+        error = QCoreApplication::translate("Writer", "%1 cannot be read: %2")
+                    .arg(QDir::toNativeSeparators(path), why);
+        return std::nullopt;
+    };
     QFile f(path);
     const QFileInfo info(path);
-    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
-        error = QCoreApplication::translate("Writer", "%1 cannot be read: %2")
-                    .arg(QDir::toNativeSeparators(path),
-                         info.isDir() ? QCoreApplication::translate("Writer", "it is a folder")
-                         : !info.exists()
-                             ? QCoreApplication::translate("Writer", "there is no such file")
-                             : f.errorString());
-        return std::nullopt;
+    if (!info.isFile() || !f.open(QIODevice::ReadOnly))
+        return refuse(info.isDir() ? QCoreApplication::translate("Writer", "it is a folder")
+                      : !info.exists()
+                          ? QCoreApplication::translate("Writer", "there is no such file")
+                          : f.errorString());
+    QByteArray bytes = f.readAll();
+    QString name = info.fileName();
+    ScriptPackage package = packageOnDisk(info.absolutePath());
+    // A version as it was published: its zip, with the script named install in it.
+    if (ModArchive::looksLikeArchive(bytes)) {
+        const ModArchive::Package archive = ModArchive::read(bytes);
+        if (!archive.error.isEmpty())
+            return refuse(archive.error);
+        const ModArchive::Choice choice = ModArchive::chooseScript(archive);
+        if (choice.script.isEmpty())
+            return refuse(
+                choice.ambiguous.isEmpty()
+                    ? QCoreApplication::translate("Writer", "the archive holds no MOD script")
+                    : QCoreApplication::translate("Writer",
+                                                  "the archive holds several MOD scripts and "
+                                                  "none is named install: %1")
+                          .arg(choice.ambiguous.join(QStringLiteral(", "))));
+        const ModArchive::Script script = ModArchive::openScript(archive, choice.script);
+        name += u'/' + script.path;
+        bytes = script.bytes;
+        package = script.package;
     }
     QString refusal;
-    const QStringList lines = ModReader::readLines(f.readAll(), nullptr, &refusal);
-    if (!refusal.isEmpty()) {
-        error = QCoreApplication::translate("Writer", "%1 cannot be read: %2")
-                    .arg(QDir::toNativeSeparators(path), refusal);
-        return std::nullopt;
-    }
-    const ScriptPackage package = packageOnDisk(info.absolutePath());
-    return Install::Script{info.fileName(), lines, package.files, package.folder};
+    const QStringList lines = ModReader::readLines(bytes, nullptr, &refusal);
+    if (!refusal.isEmpty())
+        return refuse(refusal);
+    return Install::Script{name, lines, package.files, package.folder};
 }
 
 QStringList headerOf(const QStringList& lines)

@@ -27,7 +27,9 @@ struct Upgrade {
 };
 
 // A version's script read from its file, the folder it stands in as its
-// package (what its COPY reads); nothing, and the reason, when it cannot be read.
+// package (what its COPY reads), or from the zip it was published as (its
+// script named install, its folder in the archive as its package);
+// nothing, and the reason, when it cannot be read.
 std::optional<Install::Script> readVersion(const QString& path, QString& error);
 
 // `from` and `to` are the two versions' scripts, each with its own package

@@ -48,8 +48,7 @@ void CheckerForum::choose()
 {
     const DocumentWindow* doc = m_frame.activeDocument();
     ask(m_frame.widget(), tr("Check against forum files"),
-        doc && !doc->file().isUntitled() ? QFileInfo(doc->file().path()).absolutePath()
-                                         : QString());
+        doc ? doc->file().packagePlace() : QString());
 }
 
 bool CheckerForum::ask(QWidget* parent, const QString& title, const QString& scriptFolder)

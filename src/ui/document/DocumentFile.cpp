@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QPlainTextEdit>
 
 namespace Quillwright {
 
@@ -47,8 +48,59 @@ DocumentFile::DocumentFile(QWidget& window, QtRichTextControl& control, Document
 void DocumentFile::setPath(const QString& path)
 {
     m_path = path;
+    // A file of its own: no longer the archive's script, and editable.
+    if (m_inArchive) {
+        m_inArchive.reset();
+        setShownOnly(QString());
+    }
     emit pathChanged(path);
     watch();
+}
+
+void DocumentFile::wasReadFromArchive(const InArchive& from, TextEncoding encoding)
+{
+    m_encoding = encoding;
+    m_stamp = {};
+    m_path.clear();
+    m_inArchive = from;
+    watch();
+    setShownOnly(tr("%1 is read-only: it is inside the archive %2. Save writes a copy of it "
+                    "elsewhere, which you can change.")
+                     .arg(from.script, QDir::toNativeSeparators(from.archive)));
+    emit pathChanged(QDir::toNativeSeparators(from.archive) + u'/' + from.script);
+}
+
+void DocumentFile::setShownOnly(const QString& reason)
+{
+    m_control.setReadOnly(reason);
+    QPlainTextEdit* editor = m_control.editor();
+    editor->setReadOnly(!reason.isEmpty());
+    if (!reason.isEmpty())
+        editor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+ScriptPackage DocumentFile::package() const
+{
+    if (m_inArchive)
+        return m_inArchive->package;
+    return m_path.isEmpty() ? ScriptPackage() : packageOnDisk(QFileInfo(m_path).absolutePath());
+}
+
+QString DocumentFile::packagePlace() const
+{
+    if (m_inArchive) {
+        const qsizetype slash = m_inArchive->script.lastIndexOf(u'/');
+        return QFileInfo(m_inArchive->archive).absoluteFilePath() +
+               (slash < 0 ? QString() : u'/' + m_inArchive->script.first(slash));
+    }
+    return m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
+}
+
+QString DocumentFile::scriptName() const
+{
+    if (m_inArchive)
+        return QFileInfo(m_inArchive->archive).fileName() + u'/' + m_inArchive->script;
+    return m_path.isEmpty() ? QString() : QFileInfo(m_path).fileName();
 }
 
 void DocumentFile::wasRead(const QString& path, TextEncoding encoding,

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/package/ScriptPackage.h"
 #include "core/script/ScriptFile.h"
 
 #include <QObject>
+#include <optional>
 
 class QFileSystemWatcher;
 class QWidget;
@@ -34,6 +36,26 @@ public:
     void setEncoding(TextEncoding encoding) { m_encoding = encoding; }
     // The script was read from `path`: what the file was then.
     void wasRead(const QString& path, TextEncoding encoding, const ScriptFile::FileStamp& stamp);
+
+    // A script read from a MOD package's zip archive. It is shown, not
+    // edited, and has no file of its own (it is untitled): Save writes a
+    // copy where the user says, and the window then holds that copy.
+    struct InArchive {
+        QString archive;       // the zip on disk
+        QString script;        // its path inside
+        ScriptPackage package; // the archive, and the script's folder in it: what COPY reads
+    };
+    void wasReadFromArchive(const InArchive& from, TextEncoding encoding);
+    const std::optional<InArchive>& inArchive() const { return m_inArchive; }
+    // The package its COPY lines read: the one on disk that holds it
+    // (packageOnDisk), or its archive; none while untitled.
+    ScriptPackage package() const;
+    // What tells one package from another: the script's folder, or the
+    // archive's path with the script's folder inside it; empty while untitled.
+    QString packagePlace() const;
+    // The script as reports name it: its file's name, or the archive's with
+    // the script's path inside; empty while untitled.
+    QString scriptName() const;
     // Writes the script to `path`, asking first when that is its own file
     // and another program changed it since, or when no one may write the
     // file. On success nothing is unsaved and, with `adopt`, the path is the
@@ -45,6 +67,8 @@ public:
     QString diskMessage() const { return m_diskMessage; }
 
 signals:
+    // The name the window shows: the path, or the archive's with the
+    // script's path inside.
     void pathChanged(const QString& path);
     // Another program changed the file on disk.
     void changedOnDisk(const QString& path);
@@ -58,6 +82,9 @@ private:
     void watch();
     void changedElsewhere();
     void setDiskMessage(const QString& message);
+    // Shown, not edited: the control refuses edits (and says why), the
+    // widget keeps its caret for reading and selecting.
+    void setShownOnly(const QString& reason);
 
     QWidget& m_window;
     QtRichTextControl& m_control;
@@ -66,6 +93,7 @@ private:
     DiskChangeBar* m_bar;
     QFileSystemWatcher* m_watcher;
     QString m_path;
+    std::optional<InArchive> m_inArchive;
     TextEncoding m_encoding = TextEncoding::Windows1252;
     ScriptFile::FileStamp m_stamp; // the file as last read or written
     QString m_diskMessage;

@@ -21,6 +21,7 @@
 #include "ui/platform/Icons.h"
 #include "ui/platform/PlainToolTip.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -167,10 +168,24 @@ DocumentWindow::DocumentWindow(const DocumentServices& services, QWidget* parent
     connect(m_modFly->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { m_marks->showFindMatches(*m_findBar, *m_control); });
     connect(m_control.get(), &RichTextControl::editRefused, this, [this](const QString& reason) {
+        // Keys pressed in a script that is only shown: told in the status bar
+        // at each, not in a box to close at each.
+        if (m_control->isReadOnly()) {
+            QApplication::beep();
+            m_shownOnly = reason;
+            emit statusMessageChanged();
+            return;
+        }
         if (m_services.dialogs)
             m_services.dialogs->message(this, ModFormat::programTitle(),
                                         tr("This change was not made.\n\n") + reason,
                                         DialogService::Icon::Warning);
+    });
+    connect(m_modFly, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (!m_shownOnly.isEmpty()) {
+            m_shownOnly.clear();
+            emit statusMessageChanged();
+        }
     });
     connect(m_model.get(), &DocumentModel::markedUnchanged, this, [this] {
         // Saved or read again: nothing unsaved for the journal to keep.
@@ -391,10 +406,13 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 
 QString DocumentWindow::statusMessage() const
 {
-    const QString disk = m_file->diskMessage();
-    if (!disk.isEmpty() || !m_checks) // the checker goes first when the window does
+    QString disk = m_file->diskMessage();
+    if (!disk.isEmpty())
         return disk;
-    return m_checks->caretFinding();
+    if (!m_shownOnly.isEmpty())
+        return m_shownOnly;
+    // The checker goes first when the window does.
+    return m_checks ? m_checks->caretFinding() : QString();
 }
 
 } // namespace Quillwright

@@ -73,8 +73,9 @@ public:
     FindBar* findBar() const { return m_findBar; }
     GoToLineBar* goToLineBar() const { return m_lineBar; }
     // What the status bar says of this document while it is the active one:
-    // the disk's word first (its file changed or went); else the finding
-    // under the caret; empty when nothing.
+    // the disk's word first (its file changed or went); else why an edit
+    // was refused in a script that is only shown, until the caret moves;
+    // else the finding under the caret; empty when nothing.
     QString statusMessage() const;
     // An action node of the outline takes the caret to its banner line.
     void showActionNode(const QModelIndex& node);
@@ -109,6 +110,7 @@ private:
     DocumentChecks* m_checks;
     QTimer* m_journalTimer;
     bool m_endingSession = false;
+    QString m_shownOnly; // why the last edit was refused, until the caret moves
 };
 
 } // namespace Quillwright

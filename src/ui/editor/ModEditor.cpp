@@ -41,6 +41,8 @@ bool ModEditor::deleteKey(QKeyEvent* e)
     if ((!back && e->key() != Qt::Key_Delete) || e->modifiers() != Qt::NoModifier)
         return false;
     RichTextControl& c = *m_control;
+    if (!c.acceptsEdits())
+        return true; // the selection stays as it was
     if (c.selLength() == 0) {
         // One character, a surrogate pair, or a whole CR LF; only the
         // caret's line is read, however long the text.
@@ -80,7 +82,8 @@ void ModEditor::keyPressEvent(QKeyEvent* e)
         e->ignore();
         return;
     }
-    if (m_control && !isReadOnly()) {
+    // A read-only script's control refuses these keys, and says why.
+    if (m_control) {
         if (deleteKey(e)) {
             e->accept();
             return;

@@ -2,6 +2,7 @@
 
 #include "core/document/DocumentModel.h"
 #include "core/script/ScriptFile.h"
+#include "ui/document/DocumentFile.h"
 
 #include <QObject>
 #include <memory>
@@ -11,6 +12,9 @@ class QPrinter;
 
 namespace Quillwright {
 
+namespace ModArchive {
+struct Package;
+}
 class BusyProgress;
 class DocumentWindow;
 class Frame;
@@ -72,15 +76,25 @@ private:
         ScriptFile::ReadResult read;
         DocumentModel::PreparedScript script;
         std::shared_ptr<BusyProgress> busy;
+        // Read from a MOD package's zip archive: which script, and its package.
+        std::optional<DocumentFile::InArchive> archive;
     };
+    // A script file, or a zip archive (by its content, whatever its name)
+    // whose script the user chooses when it holds several.
     std::optional<LoadedScript> readScript(const QString& fileName, DocumentModel::LoadRoute route);
+    std::optional<LoadedScript> readFromArchive(const QString& fileName,
+                                                const ModArchive::Package& package,
+                                                DocumentModel::LoadRoute route);
     void showScript(DocumentWindow* doc, const QString& fileName, LoadedScript& loaded,
                     DocumentModel::LoadRoute route);
     // Reads the file and makes it the document's script (DocumentModel::loadScript).
     bool loadInto(DocumentWindow* doc, const QString& fileName, DocumentModel::LoadRoute route);
-    // The document that holds the file at `path`, if one does.
-    DocumentWindow* documentOf(const QString& path) const;
-    bool activateDocumentOf(const QString& path);
+    // The document that holds the file at `path`, or the script `inside`
+    // the archive at `path`, if one does.
+    DocumentWindow* documentOf(const QString& path, const QString& inside = QString()) const;
+    // Shows the window that holds the file at `path` (or the script `inside`
+    // the archive there), if one does.
+    bool activateDocumentOf(const QString& path, const QString& inside = QString());
 
     Frame& m_frame;
     int m_loading = 0;

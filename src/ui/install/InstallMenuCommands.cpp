@@ -28,11 +28,10 @@ namespace Quillwright {
 
 namespace {
 
-// Where COPY finds its files, and what tells one package from another.
+// What tells one package from another: the script's folder, on disk or in its archive.
 QString scriptFolder(const DocumentWindow* doc)
 {
-    return doc && !doc->file().isUntitled() ? QFileInfo(doc->file().path()).absolutePath()
-                                            : QString();
+    return doc ? doc->file().packagePlace() : QString();
 }
 
 // Scripts in one folder, or one inside the other (a package's contrib/ or

@@ -54,15 +54,14 @@ QStringList textLines(const std::optional<QByteArray>& bytes)
 ScriptInstallation installScript(DocumentWindow* doc, const QString& forumFolder)
 {
     ScriptInstallation out;
-    const QString name =
-        doc->file().isUntitled() ? doc->caption() : QFileInfo(doc->file().path()).fileName();
-    const QString folder =
-        doc->file().isUntitled() ? QString() : QFileInfo(doc->file().path()).absolutePath();
+    const QString file = doc->file().scriptName();
     QStringList lines;
     const LineStore store = doc->control().lineSnapshot();
     store.lines().forEach([&lines](const LinePtr& l) { lines << l->text; });
-    const ScriptPackage package = folder.isEmpty() ? ScriptPackage() : packageOnDisk(folder);
-    out.scripts.push_back({name, lines, package.files, package.folder});
+    // COPY reads the script's package: on disk, or the archive it was opened from.
+    const ScriptPackage package = doc->file().package();
+    out.scripts.push_back(
+        {file.isEmpty() ? doc->caption() : file, lines, package.files, package.folder});
     out.result = Install::install(out.scripts, forumFolder);
     return out;
 }

@@ -183,7 +183,8 @@ void WriteMenuCommands::newScriptFromChanges()
 void WriteMenuCommands::rewriteActionsFromChanges()
 {
     DocumentWindow* doc = m_frame.activeDocument();
-    if (!doc)
+    // A script that is only shown (a package's) says so before anything is asked.
+    if (!doc || !doc->control().acceptsEdits())
         return;
     QString original;
     QString changed;

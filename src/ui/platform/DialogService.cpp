@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -103,6 +105,26 @@ int QtDialogService::choose(QWidget* parent, const QString& title, const QString
         box.setDefaultButton(made[defaultButton]);
     box.exec();
     return int(made.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+}
+
+int QtDialogService::chooseItem(QWidget* parent, const QString& title, const QString& text,
+                                const QStringList& items, int current)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("chooseItemDialog"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(text);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    // A list, all in view: the items are paths, often alike but for a folder.
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    if (current >= 0 && current < items.size())
+        dialog.setTextValue(items[current]);
+    if (auto* list = dialog.findChild<QListView*>())
+        list->setObjectName(QStringLiteral("chooseItemList"));
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return int(items.indexOf(dialog.textValue()));
 }
 
 QString QtDialogService::openFileName(QWidget* parent, const QString& title, const QString& filter,

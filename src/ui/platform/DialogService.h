@@ -27,6 +27,11 @@ public:
     // -1 when the box was closed without a choice.
     virtual int choose(QWidget* parent, const QString& title, const QString& text,
                        const QStringList& buttons, int defaultButton, Icon icon) = 0;
+    // One of a list of items (a package's scripts, say), `current` chosen
+    // when the list shows: the index of the one chosen, or -1 when the
+    // user cancelled.
+    virtual int chooseItem(QWidget* parent, const QString& title, const QString& text,
+                           const QStringList& items, int current) = 0;
     // The file name chosen, or an empty text when the user cancelled.
     // Filters are in Qt's syntax. The save dialog does not confirm an
     // overwrite itself: the caller decides whether to ask.
@@ -57,6 +62,8 @@ public:
                Icon icon, std::optional<Button> defaultButton = std::nullopt) override;
     int choose(QWidget* parent, const QString& title, const QString& text,
                const QStringList& buttons, int defaultButton, Icon icon) override;
+    int chooseItem(QWidget* parent, const QString& title, const QString& text,
+                   const QStringList& items, int current) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& startName) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace Quillwright {
@@ -9,8 +10,11 @@ namespace Quillwright {
 namespace FileFilters {
 inline QString open()
 {
+    // MOD packages as downloaded come last, after the old program's own.
     return QStringLiteral("all Mod Files (*.mod,*.txt)|*.mod;*.txt|phpBB2 Mod Files (*.mod)|*.mod|"
-                          "Plain Ascii text files(*.txt)|*.txt");
+                          "Plain Ascii text files(*.txt)|*.txt|") +
+           QCoreApplication::translate("Quillwright::FileFilters", "MOD packages (*.zip)") +
+           QStringLiteral("|*.zip");
 }
 inline QString save()
 {

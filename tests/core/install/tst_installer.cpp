@@ -2,6 +2,7 @@
 #include "core/checker/Rules.h"
 #include "core/install/ForumFolder.h"
 #include "core/install/ModInstaller.h"
+#include "core/package/ModArchive.h"
 #include "core/package/ScriptPackage.h"
 #include "core/script/ModFormat.h"
 #include "core/script/ModReader.h"
@@ -558,14 +559,38 @@ private slots:
         for (const char* file : {"viewtopic.php", "index.php", "includes/qr.php"})
             QCOMPARE(readFile(dir.filePath("again/") + file),
                      readFile(dir.filePath("mine/") + file));
+        // The same package as a zip: the folder form's files, and it installs back.
+        QCOMPARE(run({"write", "forum", "mine", "-o", "pkg.zip"}).first, 0);
+        const ModArchive::Package zipped = ModArchive::read(readFile(dir.filePath("pkg.zip")));
+        QVERIFY2(zipped.error.isEmpty(), qPrintable(zipped.error));
+        QCOMPARE(zipped.scripts, QStringList{"install.mod"});
+        QCOMPARE(zipped.files.read("install.mod"), std::optional(written));
+        QCOMPARE(zipped.files.read("root/includes/qr.php"),
+                 std::optional(readFile(dir.filePath("pkg/root/includes/qr.php"))));
+        QVERIFY(!zipped.files.read("root/viewtopic.php"));
+        QCOMPARE(run({"install", "--forum", "forum", "-o", "fromzip", "pkg.zip"}).first, 0);
+        for (const char* file : {"viewtopic.php", "index.php", "includes/qr.php"})
+            QCOMPARE(readFile(dir.filePath("fromzip/") + file),
+                     readFile(dir.filePath("mine/") + file));
         // The script alone names what it cannot carry; a full folder, a zip
-        // and a name that would break the script are refused, nothing written.
+        // inside the forum or where a folder is, and a name that would break
+        // the script are refused, nothing written.
         const auto [alone, said] = run({"write", "forum", "mine", "-o", "alone.mod"});
         QCOMPARE(alone, 1);
         QVERIFY2(said.contains("includes/qr.php: the script alone cannot carry"), said);
         QCOMPARE(run({"write", "forum", "mine", "-o", "pkg"}).first, 2);
-        QCOMPARE(run({"write", "forum", "mine", "-o", "pkg.zip"}).first, 2);
         QCOMPARE(run({"write", "forum", "mine", "-o", "mine/pkg"}).first, 2);
+        QCOMPARE(run({"write", "forum", "mine", "-o", "mine/pkg.zip"}).first, 2);
+        QVERIFY(!QFileInfo::exists(dir.filePath("mine/pkg.zip")));
+        QDir(dir.path()).mkdir("folder.zip");
+        const auto [onFolder, folderSaid] = run({"write", "forum", "mine", "-o", "folder.zip"});
+        QCOMPARE(onFolder, 2);
+        QVERIFY2(folderSaid.contains("is a folder, not a file"), folderSaid);
+        // Nothing written into an archive that a reader would refuse.
+        QVERIFY(!ModArchive::pack({{"../evil.php", "x", 0644, {}}}).error.isEmpty());
+        const ModArchive::Packed twice =
+            ModArchive::pack({{"a.mod", "x", 0644, {}}, {"a.mod", "y", 0644, {}}});
+        QVERIFY(!twice.error.isEmpty() && twice.bytes.isEmpty());
         QCOMPARE(run({"write", "--name", "qr.mod", "forum", "mine", "-o", "named"}).first, 0);
         QVERIFY(QFileInfo::exists(dir.filePath("named/qr.mod")));
         writeFile(dir.filePath("mine/a\nb.php"), "x");
@@ -591,6 +616,24 @@ private slots:
                  0);
         QVERIFY(readFile(dir.filePath("up/install.mod"))
                     .startsWith("## MOD Title: QR upgrade from 1.0.0 to 1.1.0\r\n"));
+        // The same as a zip, from the first version as it was published (a zip).
+        writeZip(dir.filePath("v1.0.0.zip"),
+                 {{"QR/install.mod", readFile(dir.filePath("v1.0.0/install.mod"))},
+                  {"QR/root/qr.php", readFile(dir.filePath("v1.0.0/root/qr.php"))}});
+        QCOMPARE(run({"write", "--upgrade", "v1.0.0.zip", "v1.1.0/install.mod", "--forum", "forum",
+                      "-o", "up.zip"})
+                     .first,
+                 0);
+        const ModArchive::Package up = ModArchive::read(readFile(dir.filePath("up.zip")));
+        QVERIFY2(up.error.isEmpty(), qPrintable(up.error));
+        int files = 0;
+        for (QDirIterator it(dir.filePath("up"), QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext(); ++files) {
+            const QString path = it.next();
+            QCOMPARE(up.files.read(QDir(dir.filePath("up")).relativeFilePath(path)),
+                     std::optional(readFile(path)));
+        }
+        QCOMPARE(up.files.filesUnder(QString()).size(), files);
     }
 
     void forumCopy_isWrittenWholeOrNotAtAll()

@@ -4,6 +4,7 @@
 
 #include "core/frame/StringTable.h"
 #include "core/install/InstallReport.h"
+#include "core/package/ModArchive.h"
 #include "core/script/HeaderPlaceholders.h"
 #include "core/script/ModFormat.h"
 #include "core/script/ScriptFile.h"
@@ -128,7 +129,7 @@ private slots:
         QCOMPARE(
             f.dialogs.fileDialogFilters.first(),
             QString("all Mod Files (*.mod,*.txt) (*.mod *.txt);;phpBB2 Mod Files (*.mod) (*.mod);;"
-                    "Plain Ascii text files(*.txt) (*.txt)"));
+                    "Plain Ascii text files(*.txt) (*.txt);;MOD packages (*.zip) (*.zip)"));
         QCOMPARE(childCount(d->outlineNode("actions")), 1);
         QVERIFY(d->model().UpdateBrowserTF());
         QVERIFY(!d->model().hasUnsavedChanges());
@@ -435,6 +436,10 @@ private slots:
                                 << "folder";
         QTest::newRow("too large") << "huge.mod"
                                    << "MB";
+        QTest::newRow("a zip with no script") << "images.zip"
+                                              << "no MOD script";
+        QTest::newRow("a damaged zip") << "damaged.zip"
+                                       << "not a zip archive that can be read";
     }
 
     void open_failureIsReportedAndTheDocumentKept()
@@ -446,6 +451,10 @@ private slots:
         QFile huge(f.path("huge.mod"));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(65LL * 1024 * 1024));
         huge.close();
+        writeAll(f.path("images.zip"),
+                 ModArchive::pack({{"root/logo.gif", "GIF89a", 0644, {}}}).bytes);
+        writeAll(f.path("damaged.zip"),
+                 ModArchive::pack({{"a.mod", "x", 0644, {}}}).bytes.left(40));
         const QString before = f.doc()->control().text();
         f.dialogs.fileNames = {f.path(name)};
         f.window->files().mnuFileOpen_Click();
@@ -453,6 +462,72 @@ private slots:
         QCOMPARE(f.doc()->caption(), QString("Document 1"));
         QVERIFY(f.dialogs.lastText().contains(f.path(name)));
         QVERIFY2(f.dialogs.lastText().contains(reason), qPrintable(f.dialogs.lastText()));
+    }
+
+    // A MOD package as downloaded: its scripts offered, the chosen one shown
+    // read-only with the archive's root/ as its package.
+    void open_ofAZipPackage_offersItsScripts_andInstallsWithItsRoot()
+    {
+        MainWindowFixture f;
+        const QString forum = f.path("forum");
+        QDir().mkpath(forum);
+        writeAll(forum + "/viewtopic.php", "<?php\r\n$colspan = 2;\r\n?>");
+        const QByteArray install =
+            ("## MOD Title: Quick Reply\r\n" + banner("COPY") + "copy root/qr.php to qr.php\r\n" +
+             banner("OPEN") + "viewtopic.php\r\n" + banner("FIND") + "$colspan\r\n" +
+             banner("AFTER, ADD") + "$quick = 1;\r\n# EoM")
+                .toLatin1();
+        const QByteArray upgrade = "## MOD Title: Quick Reply upgrade\r\n" + install.mid(27);
+        const ModArchive::Packed zip =
+            ModArchive::pack({{"QR/contrib/upgrade.mod", upgrade, 0644, {}},
+                              {"QR/install.mod", install, 0644, {}},
+                              {"QR/root/qr.php", "<?php // quick reply\n", 0644, {}}});
+        QVERIFY2(zip.error.isEmpty(), qPrintable(zip.error));
+        const QString path = f.path("quick-reply.zip");
+        writeAll(path, zip.bytes);
+        // Cancelled: nothing opened, the installer's choice offered first.
+        const QString before = f.doc()->control().text();
+        f.dialogs.fileNames = {path};
+        f.dialogs.itemChoices = {-1};
+        f.window->files().mnuFileOpen_Click();
+        QCOMPARE(f.dialogs.questions.size(), 1);
+        QCOMPARE(f.dialogs.questions[0].items,
+                 (QStringList{"QR/contrib/upgrade.mod", "QR/install.mod"}));
+        QCOMPARE(f.dialogs.questions[0].currentItem, 1);
+        QCOMPARE(f.doc()->control().text(), before);
+        QCOMPARE(f.doc()->caption(), QString("Document 1"));
+        f.dialogs.fileNames = {path};
+        f.dialogs.itemChoices = {1};
+        f.window->files().mnuFileOpen_Click();
+        DocumentWindow* d = f.doc();
+        QCOMPARE(d->caption(), path + "/QR/install.mod");
+        QCOMPARE(d->control().text().toLatin1(), install);
+        QVERIFY(d->file().isUntitled());
+        // Shown, not edited: a key changes nothing and the status bar says why.
+        QTest::keyClick(d->findChild<QPlainTextEdit*>("mod_fly"), Qt::Key_X);
+        QCOMPARE(d->control().text().toLatin1(), install);
+        QVERIFY2(d->statusMessage().contains("read-only"), qPrintable(d->statusMessage()));
+        QCOMPARE(f.dialogs.questions.size(), 2);
+        // Installed with the archive's root/: COPY lands.
+        f.dialogs.fileNames = {forum, f.path("copy")};
+        f.window->findChild<InstallMenuCommands*>()->installIntoFolder();
+        QCOMPARE(readAll(f.path("copy/qr.php")), QByteArray("<?php // quick reply\n"));
+        QVERIFY(readAll(f.path("copy/viewtopic.php")).contains("$quick = 1;"));
+        // Opened again, dropped say: the window that holds it is shown, no second one.
+        const qsizetype windows = f.window->findChildren<DocumentWindow*>().size();
+        f.dialogs.itemChoices = {1};
+        f.window->files().openFiles({path});
+        QCOMPARE(f.window->findChildren<DocumentWindow*>().size(), windows);
+        QCOMPARE(f.doc(), d);
+        // Saved, it is a copy beside the archive that can be changed.
+        f.dialogs.fileNames = {f.path("install.mod")};
+        f.window->files().mnuFileSave_Click();
+        QCOMPARE(f.dialogs.fileDialogStartNames.last(), f.path("install.mod"));
+        QCOMPARE(readAll(f.path("install.mod")), install);
+        QCOMPARE(d->file().path(), f.path("install.mod"));
+        QVERIFY(!d->file().inArchive());
+        edit(d, "## ");
+        QVERIFY(d->control().text().startsWith("## ## MOD Title"));
     }
 
     void save_writesTheCaptionPathAsCrLfWindows1252WithoutColours()
