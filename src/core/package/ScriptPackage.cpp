@@ -24,13 +24,17 @@ bool holdsRoot(const QDir& folder)
 }
 
 // A MOD of the folder's own: a script, or the XML form MODs were also
-// published in. Only names a MOD is written under are read, and only their
-// start.
+// published in. Only names a MOD is written under are read, only their
+// start, and only the first few: a package's top holds a handful, and a
+// folder with more is no package's (the preview asks at every pause).
 bool holdsMod(const QDir& folder)
 {
+    constexpr int MaxLooked = 32;
     const QFileInfoList files = folder.entryInfoList(
         {QStringLiteral("*.mod"), QStringLiteral("*.txt"), QStringLiteral("*.xml")},
         QDir::Files | QDir::Readable, QDir::Name);
+    if (files.size() > MaxLooked)
+        return false;
     return std::any_of(files.begin(), files.end(), [](const QFileInfo& f) {
         const QByteArray start = head(f.filePath(), 16 * 1024);
         if (f.suffix().compare(QStringLiteral("xml"), Qt::CaseInsensitive) == 0)
