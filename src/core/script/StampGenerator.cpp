@@ -12,6 +12,10 @@ void StampGenerator(RichTextControl& c)
                            QStringLiteral("## For Security Purposes, Please Check: ") +
                            ModFormat::modDatabaseUrl() + QStringLiteral(" for the ");
 
+    // A selection would narrow the searches below to itself: a line the
+    // header already holds would not be found, and another would be added.
+    c.setSelLength(0);
+    c.setSelStart(0);
     c.find(current);
     if (c.selText() != current) {
         const int a = c.find(ModFormat::generatorLabel().trimmed());

@@ -37,6 +37,10 @@ void SettingsStore::setValue(const QString& application, const QString& section,
     QDir().mkpath(m_folder);
     QSettings s(filePath(application), QSettings::IniFormat);
     s.beginGroup(section);
+    // Writing the file again syncs it to the disk: a value it holds already
+    // (the recent files after every save of the same script) costs nothing.
+    if (s.contains(key) && s.value(key).toString() == value)
+        return;
     s.setValue(key, value);
     s.endGroup();
     s.sync();

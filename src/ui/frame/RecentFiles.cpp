@@ -41,6 +41,8 @@ RecentFiles::RecentFiles(SettingsStore* settings, std::array<QAction*, Count> en
 void RecentFiles::add(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (m_files.value(0) == absolute)
+        return; // saved again: the list is as it was
     m_files.removeAll(absolute);
     m_files.prepend(absolute);
     while (m_files.size() > Count)

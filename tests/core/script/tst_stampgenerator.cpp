@@ -54,9 +54,11 @@ private slots:
             << "x\r\n" + Notice + "## Generator: old\r\n"
             << 0 << 0 << "x\r\n" + Notice + "## Generator: old\r\n";
         const QString script = forumScript("## Generator: Quillwright 0.1.50");
-        QTest::newRow("selection without the line: another line inserted")
-            << script << 0 << 5
-            << script.left(script.indexOf(Notice)) + Current + "\r\n" + Notice + "## rest\r\n";
+        QTest::newRow("selection without the line: the line still replaced in place")
+            << script << 0 << 5 << forumScript(Current);
+        QTest::newRow("selection after the current line: nothing added")
+            << forumScript(Current) << int(forumScript(Current).indexOf("## rest")) << 4
+            << forumScript(Current);
     }
 
     void stamp()
