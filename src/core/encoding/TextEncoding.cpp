@@ -440,15 +440,24 @@ EncodedText encodeWindows1252(const LineStore& lines)
         Windows1252::Encoded e = encodedSpan(lines, spanOf(lines, 0, chunks));
         return {std::move(e.bytes), e.unmappable, e.firstUnmappable};
     }
+    // Both halves go straight into the one buffer: at most a byte a
+    // character, the second half is written where it stands when the first
+    // holds no surrogate pair, and moved down after the first when it did.
+    // (A buffer of its own for the second half cost its pages and a copy.)
     const ChunkSpan second = spanOf(lines, chunks / 2, chunks);
-    auto later =
-        std::async(std::launch::async, [&lines, &second] { return encodedSpan(lines, second); });
     Windows1252::Encoded e;
     e.bytes.resize(lines.length());
-    char* end = encodeSpan(lines, spanOf(lines, 0, chunks / 2), e.bytes.data(), e);
-    const Windows1252::Encoded rest = later.get();
-    std::memcpy(end, rest.bytes.constData(), size_t(rest.bytes.size()));
-    e.bytes.truncate(end - e.bytes.data() + rest.bytes.size());
+    char* const out = e.bytes.data();
+    char* const restStart = out + second.start;
+    Windows1252::Encoded rest;
+    auto later = std::async(std::launch::async, [&lines, &second, restStart, &rest] {
+        return encodeSpan(lines, second, restStart, rest);
+    });
+    char* end = encodeSpan(lines, spanOf(lines, 0, chunks / 2), out, e);
+    const qsizetype restSize = later.get() - restStart;
+    if (end != restStart)
+        std::memmove(end, restStart, size_t(restSize));
+    e.bytes.truncate(end - out + restSize);
     if (e.firstUnmappable < 0)
         e.firstUnmappable = rest.firstUnmappable;
     e.unmappable += rest.unmappable;

@@ -1,3 +1,5 @@
+#include "core/encoding/TextEncoding.h"
+#include "core/encoding/Windows1252.h"
 #include "core/text/LineStore.h"
 #include "core/text/SortedLines.h"
 #include "core/text/TextSearch.h"
@@ -91,6 +93,43 @@ private slots:
     // Replacing stretches anywhere, the chunks must answer as one vector; a
     // copy taken along the way keeps its elements and knows how much of its
     // start and end it still has in common with the original.
+    void encodingTheLines_givesTheBytesOfTheWholeText_data()
+    {
+        QTest::addColumn<QString>("early"); // on a line of the first half
+        QTest::addColumn<QString>("late");  // on a line of the second half
+        QTest::newRow("ASCII") << ""
+                               << "";
+        QTest::newRow("letters of the code page in both halves")
+            << QStringLiteral("caf\u00e9") << QStringLiteral("na\u00efve \u20ac");
+        QTest::newRow("a surrogate pair in the first half, one \"?\" for two characters")
+            << QStringLiteral("x\U0001F600y") << QStringLiteral("\u00e9");
+        QTest::newRow("pairs in both halves")
+            << QStringLiteral("\U0001F600\U0001F601") << QStringLiteral("\U0001F602");
+        QTest::newRow("a character the code page lacks only in the second half")
+            << "" << QStringLiteral("\u03a9");
+    }
+
+    void encodingTheLines_givesTheBytesOfTheWholeText()
+    {
+        QFETCH(QString, early);
+        QFETCH(QString, late);
+        // Big enough to be encoded as two halves at once.
+        QStringList lines;
+        for (int i = 0; i < 60000; ++i)
+            lines << QStringLiteral("$line_%1 = 'some text of a line';").arg(i);
+        lines[100] += early;
+        lines[55000] += late;
+        const QString text = lines.join(QStringLiteral("\r\n"));
+        LineStore store;
+        store.assignLines(LineStore::plainLines(text));
+        QVERIFY(store.length() >= (1 << 20) && store.lines().chunkCount() >= 2);
+        const EncodedText got = encodeLines(store, TextEncoding::Windows1252);
+        const Windows1252::Encoded want = Windows1252::encode(text);
+        QCOMPARE(got.bytes, want.bytes);
+        QCOMPARE(got.unmappable, want.unmappable);
+        QCOMPARE(got.firstUnmappable, want.firstUnmappable);
+    }
+
     void chunkedVector_answersAsOneVector()
     {
         QRandomGenerator rng(17);
