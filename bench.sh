@@ -74,8 +74,11 @@ pratio() { # config size name config2 size2 name2: the median of the runs' ratio
 
 echo "machine: $(nproc) cores, $(free -g | awk '/Mem:/ {print $2}') GiB, $(uname -sr)"
 echo "each figure the median of $runs runs"
-for size in "${sizes[@]}"; do
-  for ((i = 0; i < runs; i++)); do
+# Round by round, every size and configuration in each round: the goals that
+# set one size against another, or the program against its floor, pair the
+# runs of one round, made on the machine as it was then.
+for ((i = 0; i < runs; i++)); do
+  for size in "${sizes[@]}"; do
     for config in ours plain peer; do
       run "$config" "$size"
     done
@@ -193,11 +196,11 @@ if has $small && has $big; then
     name=$op
     [ "$op" = paste ] && name=paste100KB
     [ "$op" = cut ] && name=cut100KB
-    goal "edit-$name-20MB-vs-10KB" "$(ratio "$(v ours $big ${op}_ms)" "$(v ours $small ${op}_ms)")" 2
+    goal "edit-$name-20MB-vs-10KB" "$(pratio ours $big ${op}_ms ours $small ${op}_ms)" 2
   done
   echo "beside them, the bare widget's own: paste $(ratio "$(v plain $big paste_ms)" "$(v plain $small paste_ms)"), cut $(ratio "$(v plain $big cut_ms)" "$(v plain $small cut_ms)")"
-  goal "edit-first-after-open-20MB-vs-10KB" "$(ratio "$(v ours $big first_ms)" "$(v ours $small first_ms)")" 2
-  goal "snapshot-20MB-vs-10KB" "$(ratio "$(v ours $big snapshot_ms)" "$(v ours $small snapshot_ms)")" 2
+  goal "edit-first-after-open-20MB-vs-10KB" "$(pratio ours $big first_ms ours $small first_ms)" 2
+  goal "snapshot-20MB-vs-10KB" "$(pratio ours $big snapshot_ms ours $small snapshot_ms)" 2
   goal "edit-selectall-delete-20MB-vs-plaintextedit" \
     "$(pratio ours $big selectall_delete_ms plain $big selectall_delete_ms)" 1.5
   goal "open-20MB-vs-plaintextedit" "$(pratio ours $big open_ms plain $big open_ms)" 1.5
@@ -207,7 +210,7 @@ if has 5000000; then
   goal "open-5MB-vs-plaintextedit" "$(pratio ours 5000000 open_ms plain 5000000 open_ms)" 1.5
   goal "memory-5MB-vs-plaintextedit" "$(pratio ours 5000000 peak_kb plain 5000000 peak_kb)" 1.5
   goal "keystroke-p95-vs-peer-5MB" "$(pratio ours 5000000 p95_ms peer 5000000 p95_ms)" 1.5
-  has $small && goal "keystroke-5MB-vs-10KB" "$(ratio "$(v ours 5000000 median_ms)" "$(v ours $small median_ms)")" 3
+  has $small && goal "keystroke-5MB-vs-10KB" "$(pratio ours 5000000 median_ms ours $small median_ms)" 3
 fi
 if has 1000000; then
   goal "keystroke-p95-vs-peer-1MB" "$(pratio ours 1000000 p95_ms peer 1000000 p95_ms)" 1.5

@@ -283,10 +283,12 @@ int ours(const QString& path, const QString& dir)
     print("median_ms", percentile(keys, 0.5));
     print("p95_ms", percentile(keys, 0.95));
 
-    // Three pauses, each after a few more keys, fill the undo levels with
-    // snapshots that differ from the text by the same few lines at any size.
+    // Pauses, each after a few more keys, fill the undo levels with
+    // snapshots that differ from the text by the same few lines at any size,
+    // then go on turning them: a tick takes under a millisecond, so its
+    // median wants more than the four the levels hold.
     std::vector<double> ticks;
-    for (int level = 0; level < 4; ++level) {
+    for (int level = 0; level < 16; ++level) {
         type(editor, 'q');
         ticks.push_back(timed([&] { doc->model().Timer1_Timer(); }));
     }
