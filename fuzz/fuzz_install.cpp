@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
          {"includes/functions.php", "<?php\nfunction a($x)\n{\n\treturn $x;\n}\n"},
          {"templates/subSilver/viewtopic_body.tpl", "<tr>{POLL_DISPLAY}</tr>\n<td>{L_5}</td>"}});
     const FileTree package = FileTree::memory({{"root/a.txt", "a\n"}, {"root/b/c.gif", "GIF89a"}});
-    const std::vector<Install::Script> scripts = {{"a.mod", lines, package},
-                                                  {"b.mod", lines, package}};
+    const std::vector<Install::Script> scripts = {{"a.mod", lines, package, {}},
+                                                  {"b.mod", lines, package, {}}};
     const Install::Result r = Install::install(scripts, forum);
     for (const Install::ChangedFile& f : r.files) {
         FUZZ_CHECK(ForumPaths::isConfined(f.path));

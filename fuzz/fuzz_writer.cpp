@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     // The installer, on its own, agrees with the writer's proof.
     const Install::Result r = Install::install(
-        {{"w.mod", ModReader::readLines(w.script.toUtf8()), {}}},
+        {{"w.mod", ModReader::readLines(w.script.toUtf8()), {}, {}}},
         [&original](const QString& p) -> std::optional<QByteArray> {
             return original.contains(p) ? std::optional(original[p]) : std::nullopt;
         });

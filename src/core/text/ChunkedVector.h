@@ -293,7 +293,7 @@ private:
         }
         // What the chunks going held, read before they go; the new chunks
         // start where the first of them did.
-        const auto startOf = [this](const std::vector<int>& starts, int c, int total) {
+        const auto startOf = [](const std::vector<int>& starts, int c, int total) {
             return c < int(starts.size()) ? starts[size_t(c)] : total;
         };
         const int firstStart = startOf(m_starts, from, m_size);

@@ -285,9 +285,10 @@ QStringList installsBackWrong(const Tree& original, const Tree& changed, const C
         const QString path = p.startsWith(root) ? p.sliced(root.size()) : QString();
         return carried.contains(path) ? std::optional(changed[path]) : std::nullopt;
     };
-    return installedWrong(original, changed,
-                          {QStringLiteral("install.mod"), ModReader::readLines(w.bytes()), package},
-                          c.lists.edited + c.lists.copied);
+    return installedWrong(
+        original, changed,
+        {QStringLiteral("install.mod"), ModReader::readLines(w.bytes()), package, {}},
+        c.lists.edited + c.lists.copied);
 }
 
 } // namespace

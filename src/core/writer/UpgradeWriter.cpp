@@ -100,7 +100,7 @@ Upgrade prepareUpgrade(const Install::Script& from, const Install::Script& to, c
         if (keepToDo)
             for (const Install::ToDo& t : r.todo)
                 if (t.kind != u"copy")
-                    u.toDo << Install::reportLines({script}, {{}, {}, {}, {t}}).value(0);
+                    u.toDo << Install::reportLines({script}, {{}, {}, {}, {t}, {}}).value(0);
         return tree;
     };
     u.from = installed(from, false);

@@ -703,8 +703,9 @@ private slots:
         // Warnings are dotted, a cue besides their colour (orange, not the
         // notes' blue), which stands out from the script's white as text does.
         const auto warning = std::find_if(marks.begin(), marks.end(), [](const auto& m) {
-            const QColor c = m.format.underlineColor();
-            return c.red() > c.green() && c.green() > c.blue() && c.green() > 0;
+            const QColor colour = m.format.underlineColor();
+            return colour.red() > colour.green() && colour.green() > colour.blue() &&
+                   colour.green() > 0;
         });
         QVERIFY(warning != marks.end());
         QCOMPARE(warning->format.underlineStyle(), QTextCharFormat::DotLine);
